@@ -1,0 +1,54 @@
+# Helpers that give every source folder one static library and every test
+# folder one test executable, so that a new unit only needs its files.
+
+# zeb_library(<target> <folder> [QT <components...>] [DEPS <targets...>])
+# Builds the .cpp files of <folder> (not recursive) into a static library.
+# A folder without sources yet becomes an interface library, so that its
+# dependants can already name it.
+function(zeb_library target folder)
+    cmake_parse_arguments(ARG "" "" "QT;DEPS;LIBS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+         "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
+         "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h"
+         "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.qrc")
+    set(cpp ${sources})
+    list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+    set(qt_targets)
+    foreach(component IN LISTS ARG_QT)
+        list(APPEND qt_targets Qt6::${component})
+    endforeach()
+    if(cpp)
+        add_library(${target} STATIC ${sources})
+        target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+        target_link_libraries(${target} PUBLIC ${ARG_DEPS} ${qt_targets} ${ARG_LIBS})
+        set_target_properties(${target} PROPERTIES AUTOMOC ON AUTORCC ON)
+    else()
+        add_library(${target} INTERFACE)
+        target_include_directories(${target} INTERFACE "${CMAKE_CURRENT_SOURCE_DIR}")
+        target_link_libraries(${target} INTERFACE ${ARG_DEPS} ${qt_targets} ${ARG_LIBS})
+    endif()
+endfunction()
+
+# zeb_tests(<folder> LABELS <labels...> DEPS <targets...>)
+# One GoogleTest executable per test folder; every test case becomes a CTest
+# test carrying the folder's labels.
+function(zeb_tests folder)
+    cmake_parse_arguments(ARG "" "" "LABELS;DEPS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS
+         "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp"
+         "${PROJECT_SOURCE_DIR}/tests/${folder}/*.h")
+    set(cpp ${sources})
+    list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+    if(NOT cpp)
+        return()
+    endif()
+    string(REPLACE "/" "_" name "test_${folder}")
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${ARG_DEPS} zeb_test_support GTest::gmock GTest::gtest_main)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+    gtest_discover_tests(${name}
+        DISCOVERY_MODE PRE_TEST
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${ARG_LABELS}"
+                   ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZEB_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
