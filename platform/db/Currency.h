@@ -2,6 +2,7 @@
 // Exact money: a signed 64-bit count of ten-thousandths (four decimal places),
 // the way NUMERIC(18,4) is stored. No binary floating point on the way in or out.
 
+#include <QMetaType>
 #include <QString>
 #include <QStringView>
 #include <compare>
@@ -43,3 +44,5 @@ private:
     constexpr explicit Currency(std::int64_t value) : m_value(value) {}
     std::int64_t m_value = 0;
 };
+
+Q_DECLARE_METATYPE(Currency)

@@ -34,5 +34,11 @@ public:
     using Exception::Exception;
 };
 
+// A masked entry that does not fit its edit mask.
+class EDBEditError : public Exception {
+public:
+    using Exception::Exception;
+};
+
 // Raises the silent abort.
 [[noreturn]] inline void Abort() { throw EAbort(); }
