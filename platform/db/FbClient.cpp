@@ -1,0 +1,124 @@
+#include "platform/db/FbClient.h"
+
+#include "platform/os/Exceptions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <dlfcn.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const LibraryName = "libfbclient.so.2";
+
+QString ExecutableFolder() {
+    if (QCoreApplication::instance())
+        return QCoreApplication::applicationDirPath();
+    return QFileInfo(QFile::symLinkTarget(QStringLiteral("/proc/self/exe"))).absolutePath();
+}
+
+// The embedded engine's lock and sort-file folders must be writable by the
+// user running the program; the packaged default is the installer's.
+void PreparePerUserEngineFolders() {
+    const QString folder = QDir::tempPath() + QStringLiteral("/zeb-firebird-%1").arg(getuid());
+    const QByteArray native = QFile::encodeName(folder);
+    ::mkdir(native.constData(), 0700);
+    if (qEnvironmentVariableIsEmpty("FIREBIRD_LOCK"))
+        qputenv("FIREBIRD_LOCK", native);
+    if (qEnvironmentVariableIsEmpty("FIREBIRD_TMP"))
+        qputenv("FIREBIRD_TMP", native);
+}
+
+} // namespace
+
+FbClient::FbClient(const QStringList& candidates) {
+    QStringList failures;
+    for (const QString& candidate : candidates) {
+        m_handle = ::dlopen(QFile::encodeName(candidate).constData(), RTLD_NOW | RTLD_LOCAL);
+        if (m_handle) {
+            m_path = candidate;
+            break;
+        }
+        failures << QStringLiteral("%1 (%2)").arg(candidate, QString::fromLocal8Bit(::dlerror()));
+    }
+    if (!m_handle)
+        throw EDatabaseError(QStringLiteral("The Firebird client library could not be loaded. Tried: %1")
+                                 .arg(failures.join(QStringLiteral("; "))));
+    try {
+        Bind();
+    } catch (...) {
+        ::dlclose(m_handle);
+        throw;
+    }
+}
+
+FbClient::~FbClient() {
+    if (m_handle)
+        ::dlclose(m_handle);
+}
+
+QStringList FbClient::DefaultCandidates() {
+    QStringList candidates;
+    const QString beside = ExecutableFolder() + QLatin1Char('/') + QLatin1String(LibraryName);
+    if (QFileInfo::exists(beside))
+        candidates << beside;
+    candidates << QLatin1String(LibraryName);
+    return candidates;
+}
+
+const FbClient& FbClient::Instance() {
+    static const FbClient& instance = []() -> const FbClient& {
+        PreparePerUserEngineFolders();
+        // Kept for the whole run: the engine's own threads live in the library.
+        return *new FbClient(DefaultCandidates());
+    }();
+    return instance;
+}
+
+void* FbClient::Symbol(const char* name) const {
+    void* symbol = ::dlsym(m_handle, name);
+    if (!symbol)
+        throw EDatabaseError(QStringLiteral("The Firebird client library %1 lacks the function %2.")
+                                 .arg(m_path, QLatin1String(name)));
+    return symbol;
+}
+
+void FbClient::Bind() {
+    auto bind = [this](auto& slot, const char* name) {
+        slot = reinterpret_cast<std::remove_reference_t<decltype(slot)>>(Symbol(name));
+    };
+    bind(attach_database, "isc_attach_database");
+    bind(detach_database, "isc_detach_database");
+    bind(database_info, "isc_database_info");
+    bind(start_multiple, "isc_start_multiple");
+    bind(commit_transaction, "isc_commit_transaction");
+    bind(commit_retaining, "isc_commit_retaining");
+    bind(rollback_transaction, "isc_rollback_transaction");
+    bind(rollback_retaining, "isc_rollback_retaining");
+    bind(dsql_execute_immediate, "isc_dsql_execute_immediate");
+    bind(dsql_allocate_statement, "isc_dsql_allocate_statement");
+    bind(dsql_prepare, "isc_dsql_prepare");
+    bind(dsql_describe, "isc_dsql_describe");
+    bind(dsql_describe_bind, "isc_dsql_describe_bind");
+    bind(dsql_execute, "isc_dsql_execute");
+    bind(dsql_execute2, "isc_dsql_execute2");
+    bind(dsql_fetch, "isc_dsql_fetch");
+    bind(dsql_free_statement, "isc_dsql_free_statement");
+    bind(dsql_sql_info, "isc_dsql_sql_info");
+    bind(open_blob2, "isc_open_blob2");
+    bind(create_blob2, "isc_create_blob2");
+    bind(get_segment, "isc_get_segment");
+    bind(put_segment, "isc_put_segment");
+    bind(close_blob, "isc_close_blob");
+    bind(cancel_blob, "isc_cancel_blob");
+    bind(service_attach, "isc_service_attach");
+    bind(service_detach, "isc_service_detach");
+    bind(service_start, "isc_service_start");
+    bind(service_query, "isc_service_query");
+    bind(interpret, "fb_interpret");
+    bind(sqlcode, "isc_sqlcode");
+    bind(vax_integer, "isc_vax_integer");
+}

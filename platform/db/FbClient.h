@@ -1,0 +1,72 @@
+#pragma once
+// The Firebird client library, bound at run time. The program looks for
+// libfbclient.so.2 beside its executable first, then lets the system's loader
+// find it; when neither loads, Instance() raises EDatabaseError naming what was
+// tried. Every call into the engine goes through the function table below.
+//
+// The embedded engine keeps its lock files in FIREBIRD_LOCK. Unless the
+// environment already says otherwise, the folder is set to a per-user folder
+// in the temporary directory before the library loads, so that a user other
+// than the one who installed Firebird can attach too.
+
+#include <ibase.h>
+
+#include <QString>
+#include <QStringList>
+
+class FbClient {
+public:
+    // Loads the first candidate that opens (absolute paths or bare names for
+    // the system loader). Raises EDatabaseError when none does.
+    explicit FbClient(const QStringList& candidates);
+    ~FbClient();
+    FbClient(const FbClient&) = delete;
+    FbClient& operator=(const FbClient&) = delete;
+
+    // The program's one instance, loaded on first use.
+    static const FbClient& Instance();
+    // Where the program looks, in order.
+    static QStringList DefaultCandidates();
+
+    // The file that was loaded.
+    const QString& LibraryPath() const { return m_path; }
+
+    decltype(&isc_attach_database) attach_database = nullptr;
+    decltype(&isc_detach_database) detach_database = nullptr;
+    decltype(&isc_database_info) database_info = nullptr;
+    decltype(&isc_start_multiple) start_multiple = nullptr;
+    decltype(&isc_commit_transaction) commit_transaction = nullptr;
+    decltype(&isc_commit_retaining) commit_retaining = nullptr;
+    decltype(&isc_rollback_transaction) rollback_transaction = nullptr;
+    decltype(&isc_rollback_retaining) rollback_retaining = nullptr;
+    decltype(&isc_dsql_execute_immediate) dsql_execute_immediate = nullptr;
+    decltype(&isc_dsql_allocate_statement) dsql_allocate_statement = nullptr;
+    decltype(&isc_dsql_prepare) dsql_prepare = nullptr;
+    decltype(&isc_dsql_describe) dsql_describe = nullptr;
+    decltype(&isc_dsql_describe_bind) dsql_describe_bind = nullptr;
+    decltype(&isc_dsql_execute) dsql_execute = nullptr;
+    decltype(&isc_dsql_execute2) dsql_execute2 = nullptr;
+    decltype(&isc_dsql_fetch) dsql_fetch = nullptr;
+    decltype(&isc_dsql_free_statement) dsql_free_statement = nullptr;
+    decltype(&isc_dsql_sql_info) dsql_sql_info = nullptr;
+    decltype(&isc_open_blob2) open_blob2 = nullptr;
+    decltype(&isc_create_blob2) create_blob2 = nullptr;
+    decltype(&isc_get_segment) get_segment = nullptr;
+    decltype(&isc_put_segment) put_segment = nullptr;
+    decltype(&isc_close_blob) close_blob = nullptr;
+    decltype(&isc_cancel_blob) cancel_blob = nullptr;
+    decltype(&isc_service_attach) service_attach = nullptr;
+    decltype(&isc_service_detach) service_detach = nullptr;
+    decltype(&isc_service_start) service_start = nullptr;
+    decltype(&isc_service_query) service_query = nullptr;
+    decltype(&fb_interpret) interpret = nullptr;
+    decltype(&isc_sqlcode) sqlcode = nullptr;
+    decltype(&isc_vax_integer) vax_integer = nullptr;
+
+private:
+    void Bind();
+    void* Symbol(const char* name) const;
+
+    void* m_handle = nullptr;
+    QString m_path;
+};
