@@ -1,0 +1,149 @@
+#include "platform/os/SingleInstanceGuard.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString ClassName = QStringLiteral("TfrmDef");
+constexpr const char* ChildFolderVariable = "ZEB_SINGLE_INSTANCE_CHILD_FOLDER";
+constexpr int PatienceMs = 10000;
+
+QCoreApplication& application() {
+    static int argc = 1;
+    static char name[] = "test_platform_os";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* app = QCoreApplication::instance() ? nullptr : new QCoreApplication(argc, argv);
+    return app ? *app : *QCoreApplication::instance();
+}
+
+// Runs the event loop until done() holds or the patience runs out.
+template <typename Done> bool pumpUntil(Done done) {
+    const QDeadlineTimer deadline(PatienceMs);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
+// A copy of this test program started as a stand-in for a second program
+// instance: it takes the guard, says "first" or "second" on its output, and
+// the first one waits to be asked to come forward ("activated").
+int runAsChild(const QString& folder) {
+    int argc = 1;
+    char name[] = "child";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    SingleInstanceGuard guard(ClassName, folder);
+    if (!guard.TryAcquire()) {
+        std::printf("second\n");
+        return 0;
+    }
+    std::printf("first\n");
+    std::fflush(stdout);
+    QObject::connect(&guard, &SingleInstanceGuard::ActivationRequested, &app, [] {
+        std::printf("activated\n");
+        QCoreApplication::exit(0);
+    });
+    QTimer::singleShot(PatienceMs, &app, [] { QCoreApplication::exit(3); });
+    return app.exec();
+}
+
+// Runs before the test framework when this program was started as a child.
+const bool childRan = [] {
+    const QByteArray folder = qgetenv(ChildFolderVariable);
+    if (!folder.isEmpty())
+        std::exit(runAsChild(QString::fromLocal8Bit(folder)));
+    return false;
+}();
+
+std::unique_ptr<QProcess> startChild(const QString& folder) {
+    auto child = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QString::fromLatin1(ChildFolderVariable), folder);
+    child->setProcessEnvironment(env);
+    child->start(QStringLiteral("/proc/self/exe"), {});
+    return child;
+}
+
+} // namespace
+
+TEST(SingleInstanceGuard, SecondGuardFailsAndBringsTheFirstForward) {
+    application();
+    QTemporaryDir folder;
+    SingleInstanceGuard first(ClassName, folder.path());
+    int activations = 0;
+    QObject::connect(&first, &SingleInstanceGuard::ActivationRequested, [&] { ++activations; });
+    ASSERT_TRUE(first.TryAcquire());
+    EXPECT_TRUE(first.IsFirst());
+
+    SingleInstanceGuard second(ClassName, folder.path());
+    EXPECT_FALSE(second.TryAcquire());
+    EXPECT_FALSE(second.IsFirst());
+    EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
+}
+
+TEST(SingleInstanceGuard, NamesCarryTheClassAndTheUser) {
+    QTemporaryDir folder;
+    SingleInstanceGuard guard(ClassName, folder.path());
+    EXPECT_TRUE(guard.ServerName().startsWith(folder.path() + QStringLiteral("/TfrmDef-")));
+    EXPECT_TRUE(guard.LockFileName().startsWith(folder.path() + QStringLiteral("/TfrmDef-")));
+    // Another window class is another program.
+    SingleInstanceGuard other(QStringLiteral("TfrmOutro"), folder.path());
+    ASSERT_TRUE(guard.TryAcquire());
+    EXPECT_TRUE(other.TryAcquire());
+}
+
+TEST(SingleInstanceGuard, ReleasedWhenTheFirstCopyEnds) {
+    application();
+    QTemporaryDir folder;
+    {
+        SingleInstanceGuard first(ClassName, folder.path());
+        ASSERT_TRUE(first.TryAcquire());
+    }
+    SingleInstanceGuard next(ClassName, folder.path());
+    EXPECT_TRUE(next.TryAcquire());
+}
+
+TEST(SingleInstanceGuard, TwoProcessesStartedTogetherOnlyOnePasses) {
+    QTemporaryDir folder;
+    auto a = startChild(folder.path());
+    auto b = startChild(folder.path());
+    ASSERT_TRUE(a->waitForFinished(PatienceMs * 2));
+    ASSERT_TRUE(b->waitForFinished(PatienceMs * 2));
+    const QByteArray outA = a->readAllStandardOutput();
+    const QByteArray outB = b->readAllStandardOutput();
+    const QByteArray both = outA + outB;
+    EXPECT_EQ(both.count("first"), 1) << both.constData();
+    EXPECT_EQ(both.count("second"), 1) << both.constData();
+    // The first copy heard the second one and ended normally.
+    const QByteArray& firstOut = outA.contains("first") ? outA : outB;
+    EXPECT_TRUE(firstOut.contains("activated")) << both.constData();
+    EXPECT_EQ(a->exitCode(), 0);
+    EXPECT_EQ(b->exitCode(), 0);
+}
+
+TEST(SingleInstanceGuard, ACopyThatDiedLeavesNoLockBehind) {
+    application();
+    QTemporaryDir folder;
+    auto child = startChild(folder.path());
+    ASSERT_TRUE(child->waitForReadyRead(PatienceMs));
+    ASSERT_TRUE(child->readAllStandardOutput().contains("first"));
+    child->kill();
+    ASSERT_TRUE(child->waitForFinished(PatienceMs));
+
+    SingleInstanceGuard guard(ClassName, folder.path());
+    int activations = 0;
+    QObject::connect(&guard, &SingleInstanceGuard::ActivationRequested, [&] { ++activations; });
+    ASSERT_TRUE(guard.TryAcquire());
+    // The dead copy's socket was replaced: a later copy still reaches this one.
+    SingleInstanceGuard later(ClassName, folder.path());
+    EXPECT_FALSE(later.TryAcquire());
+    EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
+}
