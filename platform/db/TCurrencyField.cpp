@@ -1,0 +1,3 @@
+#include "platform/db/TCurrencyField.h"
+
+TCurrencyField::TCurrencyField(TComponent* owner) : TFloatField(owner, ftCurrency, true) {}
