@@ -62,8 +62,8 @@ bool SingleInstanceGuard::TryAcquire() {
         NotifyRunningCopy();
         return false;
     }
-    m_first = true;
     Listen();
+    m_first = true;
     return true;
 }
 

@@ -56,9 +56,10 @@ public:
         const int listFd = dup(fd);
         DIR* dir = listFd >= 0 ? fdopendir(listFd) : nullptr;
         if (!dir) {
+            const int error = errno;
             if (listFd >= 0)
                 close(listFd);
-            fail(path, errno);
+            fail(path, error);
             return;
         }
         // Names first, then removal: the listing is not disturbed while it is read.
@@ -96,7 +97,7 @@ private:
         }
         // A folder without write permission for its owner cannot lose its entries.
         if ((st.st_mode & S_IWUSR) == 0 &&
-            fchmodat(parentFd, name.constData(), st.st_mode | S_IWUSR | S_IXUSR, 0) != 0) {
+            fchmodat(parentFd, name.constData(), (st.st_mode & 07777) | S_IWUSR | S_IXUSR, 0) != 0) {
             fail(path, errno);
             return;
         }
