@@ -1,7 +1,18 @@
 #include "Currency.h"
 
+#include <QMetaType>
 #include <cmath>
 #include <limits>
+
+namespace {
+// Lets a Currency held in a QVariant answer toDouble() and toString() like
+// any other number, so generic code (grids, reports) never sees 0 or "".
+const bool currencyConvertersRegistered = [] {
+    QMetaType::registerConverter<Currency, double>(&Currency::toDouble);
+    QMetaType::registerConverter<Currency, QString>(&Currency::toString);
+    return true;
+}();
+} // namespace
 
 Currency Currency::fromDouble(double value)
 {

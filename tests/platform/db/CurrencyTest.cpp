@@ -1,5 +1,6 @@
 #include "platform/db/Currency.h"
 
+#include <QVariant>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -46,4 +47,12 @@ TEST(Currency, RoundsHalfAwayFromZero)
     EXPECT_EQ(Currency::parse(u"2.3449")->rounded(2), *Currency::parse(u"2.34"));
     EXPECT_EQ(Currency::parse(u"0.5")->rounded(0), Currency::fromUnits(1));
     EXPECT_EQ(Currency::fromDouble(0.29), *Currency::parse(u"0.29"));
+}
+
+TEST(Currency, HeldInAVariantConvertsLikeANumber)
+{
+    const QVariant value = QVariant::fromValue(*Currency::parse(u"-12.3456"));
+    EXPECT_DOUBLE_EQ(value.toDouble(), -12.3456);
+    EXPECT_EQ(value.toString(), QStringLiteral("-12.3456"));
+    EXPECT_EQ(value.value<Currency>().raw(), -123456);
 }
