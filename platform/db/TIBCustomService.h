@@ -1,0 +1,62 @@
+#pragma once
+// Common part of the engine's services (backup, restore, validation), run
+// through the embedded engine's service manager: no server and no host.
+//
+// Attach (or SetActive(true)) connects to the service manager as the user of
+// Params ("user_name=SYSDBA" by default; "password=..." is passed on but not
+// checked by the embedded engine). ServiceStart of a derived class starts its
+// task; GetNextLine then returns the task's output one line at a time,
+// waiting for the next line, until Eof is true. An error of the task is raised
+// as EIBError by GetNextLine. IsServiceRunning tells whether the task is still
+// under way. Detach (or destroying the component) ends the attachment.
+
+#include "platform/os/TComponent.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+class IBParamBlock;
+
+class TIBCustomService : public TComponent {
+    Q_OBJECT
+public:
+    using Handle = unsigned int;
+
+    explicit TIBCustomService(TComponent* owner = nullptr);
+    ~TIBCustomService() override;
+
+    QStringList& Params() { return m_params; }
+    void SetParams(const QStringList& params) { m_params = params; }
+    // Only the local engine is supported: a non-empty name is refused at Attach.
+    const QString& ServerName() const { return m_serverName; }
+    void SetServerName(const QString& name) { m_serverName = name; }
+    bool LoginPrompt() const { return m_loginPrompt; }
+    void SetLoginPrompt(bool prompt) { m_loginPrompt = prompt; }
+
+    bool Active() const { return m_handle != 0; }
+    void SetActive(bool active);
+    void Attach();
+    void Detach();
+
+    virtual void ServiceStart() = 0;
+    bool IsServiceRunning();
+    // The next line of the task's output; "" and Eof at its end.
+    QString GetNextLine();
+    bool Eof() const { return m_eof; }
+    // Reads the remaining output to its end.
+    QStringList ReadAllOutput();
+
+protected:
+    void CheckActive() const;
+    // Starts a task described by a service parameter block.
+    void StartTask(const IBParamBlock& request);
+
+private:
+    QString ParamValue(const QString& name) const;
+
+    QStringList m_params;
+    QString m_serverName;
+    bool m_loginPrompt = false;
+    Handle m_handle = 0;
+    bool m_eof = true;
+};
