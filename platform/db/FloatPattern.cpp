@@ -118,7 +118,8 @@ QString FloatPattern::Format(const DecimalNumber& number) const {
     const bool zero = allZero(integerDigits, fractionDigits);
 
     if (zero && m_sections.size() >= 3 && !m_sections[2].empty)
-        return formatSection(m_sections[2], QString(), QString(), false);
+        return formatSection(m_sections[2], QString(), QString(m_sections[2].maxDecimals, QLatin1Char('0')),
+                             false);
     if (number.negative && !zero && m_sections.size() >= 2 && !m_sections[1].empty) {
         const Section& negative = m_sections[1];
         integerDigits = number.integerDigits;

@@ -468,6 +468,8 @@ QString FormatDateTime(const QString& format, const QDateTime& value) {
 
 namespace {
 
+constexpr int MaxFormatCount = 9999;
+
 [[noreturn]] void invalidFormat(const QString& format) {
     throw EConvertError(QStringLiteral("Format '%1' invalid or incompatible with argument").arg(format));
 }
@@ -550,15 +552,22 @@ QString Format(const QString& format, const QVariantList& args) {
             left = true;
             ++i;
         }
-        int width = 0;
-        while (i < format.size() && isAsciiDigit(format[i]))
-            width = width * 10 + (format[i++].unicode() - '0');
+        // Widths and precisions beyond MaxFormatCount are refused rather than
+        // padded out to gigabytes.
+        const auto readCount = [&] {
+            int count = 0;
+            while (i < format.size() && isAsciiDigit(format[i])) {
+                count = count * 10 + (format[i++].unicode() - '0');
+                if (count > MaxFormatCount)
+                    invalidFormat(format);
+            }
+            return count;
+        };
+        const int width = readCount();
         int precision = -1;
         if (i < format.size() && format[i] == QLatin1Char('.')) {
             ++i;
-            precision = 0;
-            while (i < format.size() && isAsciiDigit(format[i]))
-                precision = precision * 10 + (format[i++].unicode() - '0');
+            precision = readCount();
         }
         if (i >= format.size() || next >= args.size())
             invalidFormat(format);

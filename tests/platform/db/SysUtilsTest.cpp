@@ -115,6 +115,7 @@ TEST(FormatFloatTest, SectionsForNegativeAndZero) {
     EXPECT_EQ(formatDouble("#,##0.00;;Nada", -5), "-5,00");
     EXPECT_EQ(formatDouble("#,##0.00;;Nada", 0), "Nada");
     EXPECT_EQ(formatDouble("0;0", -7), "7");
+    EXPECT_EQ(formatDouble("#,##0.00;;0.0 'zerado'", 0), "0,0 zerado");
 }
 
 TEST(FormatFloatTest, NotANumberAndInfinity) {
@@ -305,4 +306,6 @@ TEST(FormatTest, MissingOrMismatchedArgumentsRaise) {
     EXPECT_THROW(Format(QStringLiteral("%f"), {QStringLiteral("1")}), EConvertError);
     EXPECT_THROW(Format(QStringLiteral("%q"), {1}), EConvertError);
     EXPECT_THROW(Format(QStringLiteral("abc %"), {1}), EConvertError);
+    EXPECT_THROW(Format(QStringLiteral("%99999999999d"), {1}), EConvertError);
+    EXPECT_THROW(Format(QStringLiteral("%.99999999999f"), {1.5}), EConvertError);
 }
