@@ -90,6 +90,8 @@ TEST(FormatFloatTest, OptionalDigitsShowOnlyWhatTheNumberHas) {
     EXPECT_EQ(formatDouble("0.##", 1.5), "1,5");
     EXPECT_EQ(formatDouble("0.##", 1.256), "1,26");
     EXPECT_EQ(formatDouble("0,000", 5), "0.005");
+    EXPECT_EQ(formatDouble("00", 5), "05");
+    EXPECT_EQ(formatDouble("00", 12), "12");
 }
 
 TEST(FormatFloatTest, DigitPicturesWithLiteralSeparators) {
@@ -182,6 +184,10 @@ TEST(TextToNumberTest, FloatsWithDecimalCommaAndThousands) {
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral(" 7 ")), 7);
     // What FormatFloat writes reads back.
     EXPECT_DOUBLE_EQ(StrToFloat(FormatFloat(QStringLiteral("#,##0.00"), 98765.43)), 98765.43);
+    EXPECT_DOUBLE_EQ(StrToFloat(FormatFloat(QStringLiteral("#,##0.00000"), 1234.56789)), 1234.56789);
+    EXPECT_DOUBLE_EQ(StrToFloat(FormatFloat(QStringLiteral("#.00"), -0.5)), -0.5);
+    EXPECT_DOUBLE_EQ(StrToFloat(FormatFloat(QStringLiteral("#.00"), 1234567.891)), 1234567.89);
+    EXPECT_DOUBLE_EQ(StrToFloat(FloatToStr(0.1 + 0.2)), 0.3);
 }
 
 TEST(TextToNumberTest, FloatsRejectMisplacedSeparators) {
