@@ -45,4 +45,6 @@ private:
     std::int64_t m_value = 0;
 };
 
+// Relocatable, so that QVariant holds it inline instead of on the heap.
+Q_DECLARE_TYPEINFO(Currency, Q_RELOCATABLE_TYPE);
 Q_DECLARE_METATYPE(Currency)

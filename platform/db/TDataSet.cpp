@@ -155,6 +155,7 @@ void TDataSet::DoClose() {
     BeforeClose(this);
     m_editBuffer.reset();
     m_modified = false;
+    m_displayRow = -1;
     SetState(dsInactive);
     InternalClose();
     ClearRecords();
@@ -318,10 +319,37 @@ TRecordBuffer* TDataSet::ActiveBuffer() const {
         return m_tempRecord;
     case dsEdit:
     case dsInsert:
-        return m_editBuffer.get();
-    default:
-        return CurrentRecord();
+        return m_displayRow >= 0 ? RowBuffer(m_displayRow) : m_editBuffer.get();
+    case dsBrowse:
+        return m_displayRow >= 0 ? RowBuffer(m_displayRow) : CurrentRecord();
+    case dsInactive:
+        break;
     }
+    return nullptr;
+}
+
+TRecordBuffer* TDataSet::RowBuffer(int row) const {
+    if (row < 0 || row >= RowCount())
+        return nullptr;
+    if (row == CurrentRow() && m_editBuffer)
+        return m_editBuffer.get();
+    if (m_state == dsInsert && row > m_insertIndex)
+        --row;
+    return m_view[static_cast<std::size_t>(row)];
+}
+
+int TDataSet::RowCount() const {
+    return static_cast<int>(m_view.size()) + (m_state == dsInsert ? 1 : 0);
+}
+
+int TDataSet::CurrentRow() const {
+    if (m_state == dsInsert)
+        return std::min(m_insertIndex, static_cast<int>(m_view.size()));
+    return m_current;
+}
+
+void TDataSet::SetDisplayRow(int row) {
+    m_displayRow = row < 0 ? -1 : row;
 }
 
 int TDataSet::FieldSlot(const TField* field) {
@@ -337,6 +365,9 @@ const QVariant& TDataSet::FieldValue(const TField* field) const {
 }
 
 void TDataSet::SetFieldValue(TField* field, const QVariant& value) {
+    if (m_displayRow >= 0 && m_state != dsCalcFields)
+        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified while a display row is set")
+                                 .arg(field->DisplayName()));
     TRecordBuffer* buffer = ActiveBuffer();
     const int slot = field->m_slot;
     if (!buffer || slot < 0 || slot >= static_cast<int>(buffer->values.size()))

@@ -137,6 +137,19 @@ public:
     int RecordCount() const;
     bool IsEmpty() const;
 
+    // Rows as a grid shows them: the visible records with a pending insert
+    // at its place. Rows are 0-based.
+    int RowCount() const;
+    // The cursor's row (the pending insert's row while inserting); -1 when empty.
+    int CurrentRow() const;
+    // While a display row is set (0 <= row < RowCount), fields read that row
+    // instead of the cursor's, without moving or events: a grid sets it for
+    // each row it paints and sets -1 afterwards. The cursor's row reads the
+    // pending edit or insert. Writing fields still goes to the cursor's row
+    // only while no display row is set.
+    int DisplayRow() const { return m_displayRow; }
+    void SetDisplayRow(int row);
+
     // Editing ---------------------------------------------------------------------
     void Insert();
     void Append();
@@ -244,6 +257,7 @@ private:
     void AddField(TField* field);
     void RemoveField(TField* field);
     TRecordBuffer* ActiveBuffer() const;
+    TRecordBuffer* RowBuffer(int row) const;
 
     void CheckActive() const;
     void CheckInactive() const;
@@ -283,6 +297,7 @@ private:
     std::unique_ptr<TRecordBuffer> m_editBuffer; // the pending edit or insert
     int m_insertIndex = -1;                      // view position of a pending insert
     TRecordBuffer* m_tempRecord = nullptr;       // record under OnCalcFields/OnFilterRecord
+    int m_displayRow = -1;                       // row fields read instead of the cursor's, -1: none
 
     QString m_filterText;
     std::unique_ptr<TFilterExpression> m_filterExpression;

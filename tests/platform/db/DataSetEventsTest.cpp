@@ -126,7 +126,7 @@ TEST_F(DataSetEventsTest, ScrollingPostsAPendingEditFirst) {
     EXPECT_EQ(ds.FieldByName("NAME")->AsString(), QStringLiteral("changed"));
 }
 
-TEST_F(DataSetEventsTest, AnUnchangedEditIsCancelledBySrolling) {
+TEST_F(DataSetEventsTest, AnUnchangedEditIsCancelledByScrolling) {
     ds.Open();
     ds.Edit();
     take();
@@ -161,6 +161,18 @@ TEST_F(DataSetEventsTest, AbortInOnNewRecordLeavesTheCursorWhereItWas) {
     EXPECT_EQ(ds.RecNo(), 2);
     EXPECT_EQ(ds.FieldByName("ID")->AsInteger(), 2);
     EXPECT_FALSE(take().contains("AfterInsert(insert)"));
+}
+
+TEST_F(DataSetEventsTest, AbortInBeforeOpenAndBeforeScrollCancels) {
+    ds.BeforeOpen = TDataSetNotifyEvent::fromFunction([](TDataSet*) { Abort(); });
+    EXPECT_THROW(ds.Open(), EAbort);
+    EXPECT_FALSE(ds.Active());
+    ds.BeforeOpen = nullptr;
+    ds.Open();
+    ds.BeforeScroll = TDataSetNotifyEvent::fromFunction([](TDataSet*) { Abort(); });
+    EXPECT_THROW(ds.Next(), EAbort);
+    EXPECT_THROW(ds.Locate("ID", 3), EAbort);
+    EXPECT_EQ(ds.RecNo(), 1);
 }
 
 TEST_F(DataSetEventsTest, AbortInBeforePostKeepsTheEdit) {

@@ -308,6 +308,37 @@ TEST_F(DataSetNavigationTest, LookupFieldsFollowTheLookupSetAndItsFilter) {
     EXPECT_EQ(stateName->AsString(), QStringLiteral("Rio de Janeiro"));
 }
 
+TEST_F(DataSetNavigationTest, DisplayRowsShowThePendingInsertInPlace) {
+    ds.Open();
+    ds.Next();
+    ds.Insert();
+    ds.FieldByName("ID")->SetAsInteger(10);
+    EXPECT_EQ(ds.RowCount(), 5);
+    EXPECT_EQ(ds.CurrentRow(), 1);
+    QList<int> shown;
+    for (int row = 0; row < ds.RowCount(); ++row) {
+        ds.SetDisplayRow(row);
+        shown << ds.FieldByName("ID")->AsInteger();
+    }
+    EXPECT_THROW(ds.FieldByName("ID")->SetAsInteger(11), EDatabaseError);
+    ds.SetDisplayRow(-1);
+    EXPECT_EQ(shown, QList<int>({1, 10, 2, 3, 4}));
+    EXPECT_EQ(ds.FieldByName("ID")->AsInteger(), 10);
+    ds.Cancel();
+
+    ds.Last();
+    ds.Edit();
+    ds.FieldByName("NAME")->SetAsString(QStringLiteral("edited"));
+    ds.SetDisplayRow(3);
+    EXPECT_EQ(ds.FieldByName("NAME")->AsString(), QStringLiteral("edited"));
+    ds.SetDisplayRow(0);
+    EXPECT_EQ(ds.FieldByName("NAME")->AsString(), QStringLiteral("Ana"));
+    ds.SetDisplayRow(9);
+    EXPECT_TRUE(ds.FieldByName("NAME")->IsNull());
+    ds.SetDisplayRow(-1);
+    EXPECT_EQ(ds.RecNo(), 4);
+}
+
 TEST_F(DataSetNavigationTest, FieldByNameNamesTheMissingField) {
     ds.Open();
     try {
