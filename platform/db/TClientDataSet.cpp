@@ -1,0 +1,575 @@
+#include "platform/db/TClientDataSet.h"
+
+#include "platform/db/TField.h"
+
+#include <algorithm>
+#include <unordered_set>
+
+namespace {
+
+const QString MissingProvider = QStringLiteral("%1: Missing data provider or data packet");
+
+bool IsCurrency(const QVariant& value) {
+    return value.metaType() == QMetaType::fromType<Currency>();
+}
+
+bool SameValue(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() && b.isNull();
+    if (IsCurrency(a) && IsCurrency(b))
+        return a.value<Currency>() == b.value<Currency>();
+    if (IsCurrency(a) || IsCurrency(b)) {
+        const Currency left = IsCurrency(a) ? a.value<Currency>() : Currency::fromDouble(a.toDouble());
+        const Currency right = IsCurrency(b) ? b.value<Currency>() : Currency::fromDouble(b.toDouble());
+        return left == right;
+    }
+    return a == b;
+}
+
+bool IsNumber(const QVariant& value) {
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+    case QMetaType::Short:
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return true;
+    default:
+        return IsCurrency(value);
+    }
+}
+
+// Orders two values of one column: nulls first, numbers by value, texts
+// case-sensitively, dates by time.
+int CompareValues(const QVariant& a, const QVariant& b) {
+    if (a.isNull() || b.isNull())
+        return a.isNull() ? (b.isNull() ? 0 : -1) : 1;
+    if (IsCurrency(a) && IsCurrency(b)) {
+        const Currency left = a.value<Currency>();
+        const Currency right = b.value<Currency>();
+        return left < right ? -1 : (right < left ? 1 : 0);
+    }
+    if (IsNumber(a) && IsNumber(b)) {
+        const double left = IsCurrency(a) ? a.value<Currency>().toDouble() : a.toDouble();
+        const double right = IsCurrency(b) ? b.value<Currency>().toDouble() : b.toDouble();
+        return left < right ? -1 : (right < left ? 1 : 0);
+    }
+    if (a.typeId() == QMetaType::QString && b.typeId() == QMetaType::QString)
+        return a.toString().compare(b.toString());
+    const QPartialOrdering order = QVariant::compare(a, b);
+    if (order == QPartialOrdering::Less)
+        return -1;
+    return order == QPartialOrdering::Greater ? 1 : 0;
+}
+
+} // namespace
+
+TClientDataSet::TClientDataSet(TComponent* owner) : TDataSet(owner) {}
+
+TClientDataSet::~TClientDataSet() {
+    Close();
+}
+
+void TClientDataSet::SetProviderName(const QString& name) {
+    if (name == m_providerName)
+        return;
+    if (Active())
+        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+    m_providerName = name;
+}
+
+void TClientDataSet::SetCommandText(const QString& text) {
+    m_commandText = text;
+}
+
+TDataSetProvider* TClientDataSet::Provider() const {
+    TComponent* found =
+        (m_providerName.isEmpty() || !Owner()) ? nullptr : Owner()->FindComponent(m_providerName);
+    auto* provider = dynamic_cast<TDataSetProvider*>(found);
+    if (!provider)
+        throw EDatabaseError(MissingProvider.arg(Name()));
+    return provider;
+}
+
+void TClientDataSet::FetchParams() {
+    TDataSetProvider* provider = Provider();
+    QVariant ownerData;
+    BeforeGetParams(this, ownerData);
+    provider->GetParams(m_params, ownerData);
+    AfterGetParams(this, ownerData);
+}
+
+// ---- opening ---------------------------------------------------------------------
+
+void TClientDataSet::CreateDataSet() {
+    Close();
+    m_creating = true;
+    try {
+        Open();
+    } catch (...) {
+        m_creating = false;
+        throw;
+    }
+    m_creating = false;
+}
+
+void TClientDataSet::InternalOpen() {
+    if (m_creating) {
+        m_columns.clear();
+        if (FieldDefs().Count() == 0)
+            for (TField* field : Fields())
+                if (field->FieldKind() == fkData)
+                    FieldDefs().Add(field->FieldName(), field->DataType(), field->Size(), field->Required());
+        if (FieldDefs().Count() == 0)
+            throw EDatabaseError(QStringLiteral("%1: no fields defined").arg(Name()));
+        return;
+    }
+    TDataSetProvider* provider = Provider();
+    QVariant ownerData;
+    BeforeGetRecords(this, ownerData);
+    TDataPacket packet = provider->GetRecords(m_params, m_commandText, ownerData);
+    AfterGetRecords(this, ownerData);
+    LoadPacket(std::move(packet), true);
+}
+
+void TClientDataSet::LoadPacket(TDataPacket packet, bool defineFields) {
+    if (defineFields) {
+        FieldDefs().Clear();
+        for (const TDataPacket::Column& column : packet.columns)
+            FieldDefs().Add(column.name, column.dataType, column.size, column.required);
+        m_columns = std::move(packet.columns);
+    }
+    for (std::vector<QVariant>& row : packet.rows)
+        AppendLoadedRecord(std::move(row));
+    SortByIndex();
+}
+
+void TClientDataSet::InternalClose() {
+    m_log.clear();
+    m_logged.clear();
+    ++m_logVersion;
+}
+
+void TClientDataSet::InternalRefresh() {
+    if (!m_log.empty())
+        throw EDatabaseError(QStringLiteral("Must apply updates before refreshing data"));
+    if (m_providerName.isEmpty())
+        return; // an in-memory set holds nothing else to fetch
+    TDataSetProvider* provider = Provider();
+    QVariant ownerData;
+    BeforeGetRecords(this, ownerData);
+    TDataPacket packet = provider->GetRecords(m_params, m_commandText, ownerData);
+    AfterGetRecords(this, ownerData);
+    ClearRecords();
+    LoadPacket(std::move(packet), false);
+}
+
+// ---- index -------------------------------------------------------------------------
+
+void TClientDataSet::SetIndexFieldNames(const QString& names) {
+    m_indexFieldNames = names;
+    if (Active()) {
+        SortByIndex();
+        Resync();
+    }
+}
+
+std::vector<int> TClientDataSet::IndexSlots() const {
+    std::vector<int> indexSlots;
+    for (const QString& name : m_indexFieldNames.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const int index = FieldDefs().IndexOf(name.trimmed());
+        if (index < 0)
+            throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name.trimmed()));
+        indexSlots.push_back(index);
+    }
+    return indexSlots;
+}
+
+void TClientDataSet::SortByIndex() {
+    const std::vector<int> indexSlots = IndexSlots();
+    if (indexSlots.empty())
+        return;
+    SortRecords([&indexSlots](const TRecordBuffer& a, const TRecordBuffer& b) {
+        for (int slot : indexSlots) {
+            const auto i = static_cast<std::size_t>(slot);
+            const int order = CompareValues(a.values[i], b.values[i]);
+            if (order != 0)
+                return order < 0;
+        }
+        return false;
+    });
+}
+
+bool TClientDataSet::FindKey(const QVariantList& values) {
+    CheckBrowseMode();
+    const QStringList names = m_indexFieldNames.split(QLatin1Char(';'), Qt::SkipEmptyParts);
+    if (names.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: no index is active").arg(Name()));
+    if (values.isEmpty() || values.size() > names.size())
+        throw EDatabaseError(QStringLiteral("%1: FindKey needs one value per index field").arg(Name()));
+    const QStringList used = names.mid(0, values.size());
+    return Locate(used.join(QLatin1Char(';')), values.size() == 1 ? values.first() : QVariant(values));
+}
+
+// ---- change log --------------------------------------------------------------------
+
+void TClientDataSet::AddChange(TRecordBuffer* record) {
+    if (m_logged.contains(record))
+        return;
+    Change change;
+    change.serial = m_nextSerial++;
+    change.record = record;
+    m_logged.insert(record, change.serial);
+    m_log.push_back(std::move(change));
+}
+
+TClientDataSet::Change* TClientDataSet::FindChange(std::uint64_t serial) {
+    auto found =
+        std::find_if(m_log.begin(), m_log.end(), [serial](const Change& c) { return c.serial == serial; });
+    return found == m_log.end() ? nullptr : &*found;
+}
+
+void TClientDataSet::RemoveChange(std::uint64_t serial) {
+    auto found =
+        std::find_if(m_log.begin(), m_log.end(), [serial](const Change& c) { return c.serial == serial; });
+    if (found == m_log.end())
+        return;
+    if (found->record)
+        m_logged.remove(found->record);
+    m_log.erase(found);
+}
+
+void TClientDataSet::InternalPost(TRecordBuffer& record, bool inserting) {
+    Q_UNUSED(inserting);
+    AddChange(&record);
+    SortByIndex();
+}
+
+void TClientDataSet::InternalDelete(TRecordBuffer& record) {
+    const auto logged = m_logged.constFind(&record);
+    if (logged != m_logged.constEnd()) {
+        const std::uint64_t serial = *logged;
+        RemoveChange(serial);
+        if (record.updateStatus == usInserted)
+            return; // inserted and deleted again: nothing to send
+    }
+    auto kept = std::make_unique<TRecordBuffer>(record);
+    if (record.updateStatus == usModified)
+        std::copy(record.originalValues.begin(), record.originalValues.end(), kept->values.begin());
+    kept->originalValues.clear();
+    kept->updateStatus = usUnmodified;
+    const auto& records = Records();
+    const auto it = std::find_if(records.begin(), records.end(),
+                                 [&record](const auto& stored) { return stored.get() == &record; });
+    Change change;
+    change.serial = m_nextSerial++;
+    change.deleted = std::move(kept);
+    change.position = static_cast<std::size_t>(it - records.begin());
+    m_log.push_back(std::move(change));
+}
+
+void TClientDataSet::UndoChange(Change& change) {
+    ++m_logVersion;
+    if (change.deleted) {
+        RestoreRecord(std::move(change.deleted), change.position);
+        return;
+    }
+    TRecordBuffer* record = change.record;
+    m_logged.remove(record);
+    change.record = nullptr;
+    if (record->updateStatus == usInserted) {
+        RemoveRecord(record);
+        return;
+    }
+    std::copy(record->originalValues.begin(), record->originalValues.end(), record->values.begin());
+    record->originalValues.clear();
+    record->updateStatus = usUnmodified;
+}
+
+void TClientDataSet::AcceptChange(Change& change) {
+    if (!change.record)
+        return;
+    change.record->originalValues.clear();
+    change.record->updateStatus = usUnmodified;
+}
+
+void TClientDataSet::CancelUpdates() {
+    if (State() == dsEdit || State() == dsInsert)
+        Cancel();
+    for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
+        UndoChange(*it);
+    m_log.clear();
+    m_logged.clear();
+    ++m_logVersion;
+    if (Active()) {
+        SortByIndex();
+        Resync();
+    }
+}
+
+void TClientDataSet::RevertRecord() {
+    if (State() == dsEdit || State() == dsInsert)
+        Cancel();
+    TRecordBuffer* record = CurrentRecord();
+    const auto logged = record ? m_logged.constFind(record) : m_logged.constEnd();
+    if (logged == m_logged.constEnd())
+        return;
+    const std::uint64_t serial = *logged;
+    UndoChange(*FindChange(serial));
+    RemoveChange(serial);
+    SortByIndex();
+    Resync();
+}
+
+void TClientDataSet::MergeChangeLog() {
+    CheckBrowseMode();
+    for (Change& change : m_log)
+        AcceptChange(change);
+    m_log.clear();
+    m_logged.clear();
+    ++m_logVersion;
+}
+
+// ---- applying ----------------------------------------------------------------------
+
+std::vector<TDeltaRecord::Field> TClientDataSet::DeltaColumns() const {
+    std::vector<TDeltaRecord::Field> columns;
+    for (int i = 0; i < FieldDefs().Count(); ++i) {
+        const TFieldDef& def = FieldDefs()[i];
+        TDeltaRecord::Field column;
+        column.name = def.Name();
+        column.dataType = def.DataType();
+        column.providerFlags = TProviderFlags(pfInUpdate) | pfInWhere;
+        if (static_cast<std::size_t>(i) < m_columns.size()) {
+            column.origin = m_columns[static_cast<std::size_t>(i)].origin;
+            column.providerFlags = m_columns[static_cast<std::size_t>(i)].providerFlags;
+        }
+        if (const TField* field = FindField(def.Name()); field && field->FieldKind() == fkData) {
+            if (!field->Origin().isEmpty())
+                column.origin = field->Origin();
+            column.providerFlags &= field->ProviderFlags();
+        }
+        columns.push_back(std::move(column));
+    }
+    return columns;
+}
+
+TDeltaRecord TClientDataSet::Delta(const Change& change,
+                                   const std::vector<TDeltaRecord::Field>& columns) const {
+    TDeltaRecord delta;
+    delta.fields = columns;
+    if (change.deleted) {
+        delta.updateKind = ukDelete;
+        for (std::size_t i = 0; i < delta.fields.size(); ++i)
+            delta.fields[i].oldValue = change.deleted->values[i];
+        return delta;
+    }
+    const TRecordBuffer& record = *change.record;
+    delta.updateKind = record.updateStatus == usInserted ? ukInsert : ukModify;
+    for (std::size_t i = 0; i < delta.fields.size(); ++i) {
+        TDeltaRecord::Field& field = delta.fields[i];
+        field.newValue = record.values[i];
+        if (delta.updateKind == ukModify && i < record.originalValues.size())
+            field.oldValue = record.originalValues[i];
+        field.changed = !SameValue(field.oldValue, field.newValue);
+    }
+    return delta;
+}
+
+int TClientDataSet::ApplyUpdates(int maxErrors) {
+    CheckBrowseMode();
+    if (m_log.empty())
+        return 0;
+    TDataSetProvider* provider = Provider();
+    QVariant ownerData;
+    BeforeApplyUpdates(this, ownerData);
+
+    const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
+    std::vector<Failure> failures;
+    std::unordered_set<std::uint64_t> applied;
+    bool commit = true;
+    provider->BeginApply(columns);
+    try {
+        for (const Change& change : m_log) {
+            const TDeltaRecord delta = Delta(change, columns);
+            try {
+                provider->ApplyRecord(delta);
+                applied.insert(change.serial);
+            } catch (const EReconcileError& error) {
+                failures.push_back(Failure{change.serial, error, delta.updateKind});
+                if (maxErrors >= 0 && static_cast<int>(failures.size()) > maxErrors) {
+                    commit = false;
+                    break;
+                }
+            }
+        }
+    } catch (...) {
+        provider->EndApply(false, ownerData);
+        throw;
+    }
+    provider->EndApply(commit, ownerData);
+
+    if (commit) {
+        for (Change& change : m_log)
+            if (applied.count(change.serial))
+                AcceptChange(change);
+        std::erase_if(m_log, [&](const Change& change) {
+            if (!applied.count(change.serial))
+                return false;
+            if (change.record)
+                m_logged.remove(change.record);
+            return true;
+        });
+    }
+    Reconcile(*provider, failures);
+    AfterApplyUpdates(this, ownerData);
+    return static_cast<int>(failures.size());
+}
+
+void TClientDataSet::Position(const Change& change) {
+    if (change.record && BookmarkValid(change.record->id) && GetBookmark() != change.record->id)
+        GotoBookmark(change.record->id);
+}
+
+void TClientDataSet::Reconcile(TDataSetProvider& provider, std::vector<Failure>& failures) {
+    const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
+    for (Failure& failure : failures) {
+        std::optional<TDeltaRecord> lastTry;
+        for (;;) {
+            Change* change = FindChange(failure.serial);
+            if (!change)
+                break; // undone by the handler (e.g. CancelUpdates)
+            Position(*change);
+            TReconcileAction action = raSkip;
+            OnReconcileError(this, failure.error, failure.kind, action);
+            change = FindChange(failure.serial);
+            if (!change)
+                break;
+            if (action == raAbort)
+                return;
+            if (action == raCancel) {
+                UndoChange(*change);
+                RemoveChange(failure.serial);
+                SortByIndex();
+                Resync();
+                break;
+            }
+            if (action == raRefresh) {
+                ShowDatabaseRow(provider, *change);
+                break;
+            }
+            if (action != raCorrect && action != raMerge)
+                break; // raSkip
+            if (action == raMerge)
+                MergeDatabaseRow(provider, *change);
+            TDeltaRecord attempt = Delta(*change, columns);
+            if (lastTry && lastTry->updateKind == attempt.updateKind &&
+                std::equal(attempt.fields.begin(), attempt.fields.end(), lastTry->fields.begin(),
+                           [](const TDeltaRecord::Field& a, const TDeltaRecord::Field& b) {
+                               return SameValue(a.oldValue, b.oldValue) && SameValue(a.newValue, b.newValue);
+                           }))
+                break; // nothing was corrected since the last try: keep the change
+            std::optional<EReconcileError> error = Retry(provider, *change);
+            if (!error)
+                break;
+            failure.error = *error;
+            failure.kind = attempt.updateKind;
+            lastTry = std::move(attempt);
+        }
+    }
+}
+
+std::optional<EReconcileError> TClientDataSet::Retry(TDataSetProvider& provider, Change& change) {
+    const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
+    const std::uint64_t serial = change.serial;
+    QVariant ownerData;
+    provider.BeginApply(columns);
+    try {
+        provider.ApplyRecord(Delta(change, columns));
+    } catch (const EReconcileError& error) {
+        provider.EndApply(false, ownerData);
+        return error;
+    } catch (...) {
+        provider.EndApply(false, ownerData);
+        throw;
+    }
+    provider.EndApply(true, ownerData);
+    AcceptChange(change);
+    RemoveChange(serial);
+    return std::nullopt;
+}
+
+void TClientDataSet::ShowDatabaseRow(TDataSetProvider& provider, Change& change) {
+    const TDeltaRecord delta = Delta(change, DeltaColumns());
+    const std::optional<QHash<QString, QVariant>> row =
+        delta.updateKind == ukInsert ? std::nullopt : provider.FetchCurrentRow(delta);
+    const std::uint64_t serial = change.serial;
+    if (change.deleted && !row) {
+        RemoveChange(serial); // the row is gone from the database as well
+        Resync();
+        return;
+    }
+    TRecordBuffer* record = change.record;
+    TRecordBuffer* restored = nullptr;
+    if (change.deleted) {
+        const std::size_t position = change.position;
+        restored = &RestoreRecord(std::move(change.deleted), position);
+        ++m_logVersion;
+    } else {
+        UndoChange(change);
+        restored = delta.updateKind == ukInsert ? nullptr : record;
+    }
+    RemoveChange(serial);
+    if (restored) {
+        if (row) {
+            for (int i = 0; i < FieldDefs().Count(); ++i) {
+                const auto value = row->constFind(FieldDefs()[i].Name());
+                if (value != row->constEnd())
+                    restored->values[static_cast<std::size_t>(i)] = *value;
+            }
+        } else {
+            RemoveRecord(restored); // changed record that the database no longer holds
+        }
+    }
+    SortByIndex();
+    Resync();
+}
+
+void TClientDataSet::MergeDatabaseRow(TDataSetProvider& provider, Change& change) {
+    const std::optional<QHash<QString, QVariant>> row =
+        provider.FetchCurrentRow(Delta(change, DeltaColumns()));
+    if (!row)
+        return;
+    if (change.deleted) {
+        for (int i = 0; i < FieldDefs().Count(); ++i) {
+            const auto value = row->constFind(FieldDefs()[i].Name());
+            if (value != row->constEnd())
+                change.deleted->values[static_cast<std::size_t>(i)] = *value;
+        }
+        return;
+    }
+    TRecordBuffer& record = *change.record;
+    const std::size_t dataSlots = static_cast<std::size_t>(FieldDefs().Count());
+    if (record.updateStatus == usInserted) {
+        // The row exists already: the insert becomes a change of that row.
+        record.originalValues.assign(record.values.begin(), record.values.begin() + dataSlots);
+        record.updateStatus = usModified;
+        for (std::size_t i = 0; i < dataSlots; ++i) {
+            const auto value = row->constFind(FieldDefs()[static_cast<int>(i)].Name());
+            if (value != row->constEnd())
+                record.originalValues[i] = *value;
+        }
+    } else {
+        for (std::size_t i = 0; i < dataSlots; ++i) {
+            const auto value = row->constFind(FieldDefs()[static_cast<int>(i)].Name());
+            if (value == row->constEnd())
+                continue;
+            if (SameValue(record.values[i], record.originalValues[i]))
+                record.values[i] = *value; // untouched here: take the database's value
+            record.originalValues[i] = *value;
+        }
+    }
+    Resync();
+}

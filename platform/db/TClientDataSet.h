@@ -1,0 +1,149 @@
+#pragma once
+// A data set held in memory that keeps a log of its changes.
+//
+// Its rows come from a TDataSetProvider found by ProviderName among the
+// components of the client set's owner (Params go to the provider's query;
+// CommandText replaces its SQL when the provider allows it), or, for a set
+// without provider, from nothing: CreateDataSet opens an empty set with the
+// FieldDefs given (or those of the persistent fields).
+//
+// Every post and delete enters the change log (ChangeCount, UpdateStatus);
+// CancelUpdates undoes all of it, RevertRecord the current record's change,
+// MergeChangeLog accepts it as the new fetched state. ApplyUpdates(MaxErrors)
+// sends the changes, in the order they were made, to the provider:
+//  1. every change is written (or fails) in one transaction; when more than
+//     MaxErrors fail (MaxErrors -1: no limit) everything is undone and the
+//     whole log stays; otherwise the transaction is committed and the
+//     written changes leave the log;
+//  2. then each failed change is answered through OnReconcileError
+//     (Action starts as raSkip): raSkip keeps it in the log; raAbort keeps it
+//     and every later one unanswered; raCancel reverts it; raRefresh reverts
+//     it and shows the row as the database holds it; raCorrect sends the
+//     record again as the handler left it (it may Edit and Post the record,
+//     on which the set stands); raMerge takes the database's values for the
+//     fields the change did not touch and sends it again. A change that fails
+//     again is answered again, unless nothing changed since the last try.
+// The handler may call CancelUpdates; the loop then ends. ApplyUpdates
+// returns the number of changes that failed in step 1; with no changes it
+// returns 0 and fires no event.
+//
+// IndexFieldNames ("A;B") keeps the records sorted by those fields (nulls
+// first); FindKey searches on them.
+//
+// Remote events: BeforeGetRecords/AfterGetRecords run around each fetch
+// (Open, Refresh), BeforeGetParams/AfterGetParams around FetchParams,
+// BeforeApplyUpdates/AfterApplyUpdates around ApplyUpdates. This set has no
+// Execute and fetches no rows on request: BeforeExecute, AfterExecute,
+// BeforeRowRequest and AfterRowRequest exist for components that forward a
+// client set's events and never fire.
+
+#include "platform/db/EReconcileError.h"
+#include "platform/db/TDataPacket.h"
+#include "platform/db/TDataSet.h"
+#include "platform/db/TDataSetProvider.h"
+#include "platform/db/TDeltaRecord.h"
+#include "platform/db/TParams.h"
+
+#include <QHash>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class TClientDataSet;
+
+// (DataSet, E, UpdateKind, Action)
+using TReconcileErrorEvent = TEvent<TClientDataSet*, EReconcileError&, TUpdateKind, TReconcileAction&>;
+
+class TClientDataSet : public TDataSet {
+public:
+    explicit TClientDataSet(TComponent* owner = nullptr);
+    ~TClientDataSet() override;
+
+    const QString& ProviderName() const { return m_providerName; }
+    // Raises while the set is open.
+    void SetProviderName(const QString& name);
+    const QString& CommandText() const { return m_commandText; }
+    void SetCommandText(const QString& text);
+    TParams& Params() { return m_params; }
+    const TParams& Params() const { return m_params; }
+    // Copies the provider query's parameters (names, types, values) into Params.
+    void FetchParams();
+
+    const QString& IndexFieldNames() const { return m_indexFieldNames; }
+    void SetIndexFieldNames(const QString& names);
+    // Moves to the first record whose index fields equal `values` (one per
+    // index field, in order); false when none does.
+    bool FindKey(const QVariantList& values);
+
+    // Opens the set empty, without provider.
+    void CreateDataSet();
+
+    int ChangeCount() const { return static_cast<int>(m_log.size()); }
+    void CancelUpdates();
+    void RevertRecord();
+    void MergeChangeLog();
+    int ApplyUpdates(int maxErrors);
+
+    bool CanModify() const override { return true; }
+
+    TReconcileErrorEvent OnReconcileError;
+    TRemoteEvent BeforeApplyUpdates, AfterApplyUpdates;
+    TRemoteEvent BeforeGetRecords, AfterGetRecords;
+    TRemoteEvent BeforeRowRequest, AfterRowRequest;
+    TRemoteEvent BeforeExecute, AfterExecute;
+    TRemoteEvent BeforeGetParams, AfterGetParams;
+
+protected:
+    void InternalOpen() override;
+    void InternalClose() override;
+    void InternalRefresh() override;
+    void InternalPost(TRecordBuffer& record, bool inserting) override;
+    void InternalDelete(TRecordBuffer& record) override;
+
+private:
+    // One change: a posted record (still stored in the set) or a deleted one
+    // (kept here with its fetched values).
+    struct Change {
+        std::uint64_t serial = 0;
+        TRecordBuffer* record = nullptr;
+        std::unique_ptr<TRecordBuffer> deleted;
+        std::size_t position = 0; // storage position of a deleted record
+    };
+    struct Failure {
+        std::uint64_t serial;
+        EReconcileError error;
+        TUpdateKind kind;
+    };
+
+    TDataSetProvider* Provider() const;
+    void LoadPacket(TDataPacket packet, bool defineFields);
+    void SortByIndex();
+    std::vector<int> IndexSlots() const;
+    // The columns with what the provider needs to write them (no values).
+    std::vector<TDeltaRecord::Field> DeltaColumns() const;
+    TDeltaRecord Delta(const Change& change, const std::vector<TDeltaRecord::Field>& columns) const;
+    Change* FindChange(std::uint64_t serial);
+    void AddChange(TRecordBuffer* record);
+    void RemoveChange(std::uint64_t serial);
+    // Undoes one change without events; does not resync.
+    void UndoChange(Change& change);
+    // The change's record takes its current values as the fetched state.
+    void AcceptChange(Change& change);
+    void Reconcile(TDataSetProvider& provider, std::vector<Failure>& failures);
+    // Sends one change again in its own transaction; the failure when it fails.
+    std::optional<EReconcileError> Retry(TDataSetProvider& provider, Change& change);
+    void ShowDatabaseRow(TDataSetProvider& provider, Change& change);
+    void MergeDatabaseRow(TDataSetProvider& provider, Change& change);
+    void Position(const Change& change);
+
+    QString m_providerName;
+    QString m_commandText;
+    TParams m_params;
+    QString m_indexFieldNames;
+    bool m_creating = false;
+    std::vector<TDataPacket::Column> m_columns; // per field definition
+    std::vector<Change> m_log;
+    QHash<const TRecordBuffer*, std::uint64_t> m_logged; // posted records in the log
+    std::uint64_t m_nextSerial = 1;
+    std::uint64_t m_logVersion = 0; // bumps whenever the log is undone or merged
+};

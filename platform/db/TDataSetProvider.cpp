@@ -1,0 +1,381 @@
+#include "platform/db/TDataSetProvider.h"
+
+#include "platform/db/EIBError.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TIBSQL.h"
+#include "platform/db/TIBTransaction.h"
+#include "platform/db/TParams.h"
+
+#include <QRegularExpression>
+#include <QSet>
+
+namespace {
+
+constexpr std::size_t MaxCachedStatements = 64;
+const QString RecordNotFound = QStringLiteral("Record not found or changed by another user");
+
+QString OriginTable(const QString& origin) {
+    const int dot = origin.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? origin.left(dot) : QString();
+}
+
+QString OriginColumn(const QString& origin) {
+    const int dot = origin.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? origin.mid(dot + 1) : QString();
+}
+
+// Plain upper-case names go as they are; any other name is quoted.
+QString Identifier(const QString& name) {
+    static const QRegularExpression plain(QStringLiteral("^[A-Z][A-Z0-9_$]*$"));
+    if (plain.match(name).hasMatch())
+        return name;
+    QString quoted = name;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+// Runs `work` in the transaction, starting and committing it when it was not active.
+template <typename Work> auto InTransaction(TIBTransaction* transaction, Work work) {
+    const bool started = !transaction->InTransaction();
+    if (started)
+        transaction->StartTransaction();
+    try {
+        if constexpr (std::is_void_v<decltype(work())>) {
+            work();
+            if (started)
+                transaction->Commit();
+        } else {
+            auto result = work();
+            if (started)
+                transaction->Commit();
+            return result;
+        }
+    } catch (...) {
+        if (started && transaction->InTransaction())
+            transaction->Rollback();
+        throw;
+    }
+}
+
+} // namespace
+
+TDataSetProvider::TDataSetProvider(TComponent* owner) : TComponent(owner) {}
+
+TDataSetProvider::~TDataSetProvider() = default;
+
+void TDataSetProvider::SetDataSet(TDataSet* dataSet) {
+    if (dataSet == m_dataSet)
+        return;
+    if (m_dataSet)
+        m_dataSet->RemoveFreeNotification(this);
+    m_dataSet = dataSet;
+    m_primaryKeys.clear();
+    m_statements.clear();
+    if (m_dataSet)
+        m_dataSet->FreeNotification(this);
+}
+
+void TDataSetProvider::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_dataSet) {
+        m_dataSet = nullptr;
+        m_statements.clear();
+    }
+}
+
+TIBQuery* TDataSetProvider::Query() const {
+    if (!m_dataSet)
+        throw EDatabaseError(QStringLiteral("%1: missing DataSet property").arg(Name()));
+    auto* query = dynamic_cast<TIBQuery*>(m_dataSet);
+    if (!query)
+        throw EDatabaseError(
+            QStringLiteral("%1: the data set %2 is not a query").arg(Name(), m_dataSet->Name()));
+    if (!query->Transaction())
+        throw EDatabaseError(
+            QStringLiteral("%1: the query %2 has no transaction").arg(Name(), query->Name()));
+    return query;
+}
+
+TDataPacket TDataSetProvider::GetRecords(const TParams& params, const QString& commandText,
+                                         QVariant& ownerData) {
+    BeforeGetRecords(this, ownerData);
+    TIBQuery* query = Query();
+    query->Close();
+    if (!commandText.isEmpty()) {
+        if (!m_options.testFlag(poAllowCommandText))
+            throw EDatabaseError(QStringLiteral("%1: CommandText changes are not allowed").arg(Name()));
+        if (commandText != query->SQLText())
+            query->SetSQLText(commandText);
+    }
+    query->Params().AssignValues(params);
+    query->Open();
+
+    TDataPacket packet;
+    std::vector<TField*> fields;
+    for (TField* field : query->Fields()) {
+        if (field->FieldKind() != fkData)
+            continue;
+        fields.push_back(field);
+        packet.columns.push_back(TDataPacket::Column{field->FieldName(), field->DataType(), field->Size(),
+                                                     field->Required(), field->Origin(),
+                                                     field->ProviderFlags()});
+    }
+    packet.rows.reserve(static_cast<std::size_t>(query->RecordCount()));
+    query->DisableControls();
+    for (query->First(); !query->Eof(); query->Next()) {
+        std::vector<QVariant> row;
+        row.reserve(fields.size());
+        for (TField* field : fields)
+            row.push_back(field->Value());
+        packet.rows.push_back(std::move(row));
+    }
+    query->EnableControls();
+    query->Close();
+    AfterGetRecords(this, ownerData);
+    return packet;
+}
+
+void TDataSetProvider::GetParams(TParams& params, QVariant& ownerData) {
+    Q_UNUSED(ownerData);
+    params.Assign(Query()->Params());
+}
+
+QString TDataSetProvider::ResolveTableName(const std::vector<TDeltaRecord::Field>& fields) {
+    QSet<QString> tables;
+    for (const TDeltaRecord::Field& field : fields)
+        if (!OriginTable(field.origin).isEmpty())
+            tables.insert(OriginTable(field.origin).toUpper());
+    QString table = tables.size() == 1 ? *tables.begin() : QString();
+    OnGetTableName(this, m_dataSet, table);
+    return table.trimmed();
+}
+
+const QStringList& TDataSetProvider::PrimaryKey(const QString& table) {
+    auto found = m_primaryKeys.constFind(table);
+    if (found != m_primaryKeys.constEnd())
+        return *found;
+    TIBSQL& statement =
+        Statement(QStringLiteral("SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$RELATION_CONSTRAINTS C "
+                                 "JOIN RDB$INDEX_SEGMENTS S ON S.RDB$INDEX_NAME = C.RDB$INDEX_NAME "
+                                 "WHERE C.RDB$RELATION_NAME = ? AND C.RDB$CONSTRAINT_TYPE = 'PRIMARY KEY' "
+                                 "ORDER BY S.RDB$FIELD_POSITION"));
+    QStringList key = InTransaction(Query()->Transaction(), [&] {
+        QStringList columns;
+        statement.Params(0).SetString(table);
+        statement.ExecQuery();
+        for (; !statement.Eof(); statement.Next())
+            columns << statement.Fields(0).AsString();
+        statement.Close();
+        return columns;
+    });
+    return *m_primaryKeys.insert(table, key);
+}
+
+std::vector<TDataSetProvider::Column> TDataSetProvider::TableColumns(const TDeltaRecord& delta) const {
+    std::vector<Column> columns;
+    for (const TDeltaRecord::Field& field : delta.fields)
+        if (OriginTable(field.origin).compare(m_table, Qt::CaseInsensitive) == 0)
+            columns.push_back(Column{OriginColumn(field.origin).toUpper(), &field});
+    return columns;
+}
+
+std::vector<TDataSetProvider::Column> TDataSetProvider::KeyColumns(const std::vector<Column>& columns) {
+    std::vector<Column> key;
+    const QStringList& primaryKey = PrimaryKey(m_table);
+    for (const QString& name : primaryKey) {
+        auto found = std::find_if(columns.begin(), columns.end(),
+                                  [&](const Column& column) { return column.column == name; });
+        if (found == columns.end())
+            return {};
+        key.push_back(*found);
+    }
+    return key;
+}
+
+TIBSQL& TDataSetProvider::Statement(const QString& text) {
+    auto found = m_statements.find(text);
+    TIBQuery* query = Query();
+    if (found == m_statements.end()) {
+        if (m_statements.size() >= MaxCachedStatements)
+            m_statements.clear();
+        auto statement = std::make_unique<TIBSQL>();
+        statement->SetSQLText(text);
+        found = m_statements.emplace(text, std::move(statement)).first;
+    }
+    TIBSQL& statement = *found->second;
+    if (statement.Transaction() != query->Transaction())
+        statement.SetTransaction(query->Transaction());
+    if (statement.Database() != query->Database())
+        statement.SetDatabase(query->Database());
+    return statement;
+}
+
+int TDataSetProvider::Execute(const QString& text, const std::vector<QVariant>& values) {
+    TIBSQL& statement = Statement(text);
+    if (!statement.Prepared())
+        statement.Prepare();
+    for (std::size_t i = 0; i < values.size(); ++i)
+        statement.Params(static_cast<int>(i)).SetVariant(values[i]);
+    statement.ExecQuery();
+    const int rows = statement.RowsAffected();
+    statement.Close();
+    return rows;
+}
+
+void TDataSetProvider::ExecuteDirect(const QString& text) {
+    TIBSQL& statement = Statement(text);
+    statement.ExecQuery();
+}
+
+void TDataSetProvider::BeginApply(const std::vector<TDeltaRecord::Field>& fields) {
+    TIBQuery* query = Query();
+    m_table = ResolveTableName(fields);
+    if (m_table.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: unable to find the table to update").arg(Name()));
+    TIBTransaction* transaction = query->Transaction();
+    m_startedTransaction = !transaction->InTransaction();
+    if (m_startedTransaction)
+        transaction->StartTransaction();
+    else
+        ExecuteDirect(QStringLiteral("SAVEPOINT ZEB_APPLY"));
+}
+
+void TDataSetProvider::EndApply(bool commit, QVariant& ownerData) {
+    TIBTransaction* transaction = Query()->Transaction();
+    if (commit) {
+        transaction->Commit();
+    } else if (m_startedTransaction) {
+        transaction->Rollback();
+    } else {
+        ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_APPLY"));
+    }
+    m_table.clear();
+    if (commit)
+        AfterApplyUpdates(this, ownerData);
+}
+
+void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
+    const QString table = Identifier(m_table.toUpper());
+    const std::vector<Column> columns = TableColumns(delta);
+    QStringList names;
+    QStringList conditions;
+    std::vector<QVariant> values;
+    bool guarded = false; // the row match may hit several rows
+
+    auto addLocate = [&] {
+        std::vector<Column> key = KeyColumns(columns);
+        if (key.empty()) {
+            guarded = true;
+            for (const Column& column : columns)
+                if (column.field->providerFlags.testFlag(pfInWhere) && column.field->dataType != ftMemo)
+                    key.push_back(column);
+        }
+        for (const Column& column : key) {
+            if (column.field->oldValue.isNull()) {
+                conditions << Identifier(column.column) + QStringLiteral(" IS NULL");
+            } else {
+                conditions << Identifier(column.column) + QStringLiteral(" = ?");
+                values.push_back(column.field->oldValue);
+            }
+        }
+        if (conditions.isEmpty())
+            throw EReconcileError(QStringLiteral("No column locates the row in %1").arg(m_table), 0, m_table);
+    };
+
+    QString text;
+    switch (delta.updateKind) {
+    case ukInsert:
+        for (const Column& column : columns) {
+            if (!column.field->providerFlags.testFlag(pfInUpdate) || column.field->newValue.isNull())
+                continue;
+            names << Identifier(column.column);
+            values.push_back(column.field->newValue);
+        }
+        if (names.isEmpty())
+            text = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+        else
+            text = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                       .arg(table, names.join(QStringLiteral(", ")),
+                            QStringList(names.size(), QStringLiteral("?")).join(QStringLiteral(", ")));
+        break;
+    case ukModify:
+        for (const Column& column : columns) {
+            if (!column.field->providerFlags.testFlag(pfInUpdate) || !column.field->changed)
+                continue;
+            names << Identifier(column.column) + QStringLiteral(" = ?");
+            values.push_back(column.field->newValue);
+        }
+        if (names.isEmpty())
+            return; // nothing of this table changed
+        addLocate();
+        text = QStringLiteral("UPDATE %1 SET %2 WHERE %3")
+                   .arg(table, names.join(QStringLiteral(", ")), conditions.join(QStringLiteral(" AND ")));
+        break;
+    case ukDelete:
+        addLocate();
+        text = QStringLiteral("DELETE FROM %1 WHERE %2").arg(table, conditions.join(QStringLiteral(" AND ")));
+        break;
+    }
+
+    try {
+        if (guarded)
+            ExecuteDirect(QStringLiteral("SAVEPOINT ZEB_RECORD"));
+        const int rows = Execute(text, values);
+        if (rows != 1) {
+            if (guarded)
+                ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_RECORD"));
+            throw EReconcileError(RecordNotFound, 0, text);
+        }
+        if (guarded)
+            ExecuteDirect(QStringLiteral("RELEASE SAVEPOINT ZEB_RECORD ONLY"));
+    } catch (const EReconcileError&) {
+        throw;
+    } catch (const EIBError& error) {
+        if (guarded)
+            ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_RECORD"));
+        throw EReconcileError(error.Message(), static_cast<int>(error.IBErrorCode()), text);
+    } catch (const Exception& error) {
+        throw EReconcileError(error.Message(), 0, text);
+    }
+}
+
+std::optional<QHash<QString, QVariant>> TDataSetProvider::FetchCurrentRow(const TDeltaRecord& delta) {
+    TIBQuery* query = Query();
+    const QString previousTable = m_table;
+    if (m_table.isEmpty())
+        m_table = ResolveTableName(delta.fields);
+    const std::vector<Column> columns = TableColumns(delta);
+    const std::vector<Column> key = m_table.isEmpty() ? std::vector<Column>() : KeyColumns(columns);
+    std::optional<QHash<QString, QVariant>> result;
+    if (!key.empty()) {
+        QStringList names;
+        for (const Column& column : columns)
+            names << Identifier(column.column);
+        QStringList conditions;
+        for (const Column& column : key)
+            conditions << Identifier(column.column) + QStringLiteral(" = ?");
+        TIBSQL& statement =
+            Statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                          .arg(names.join(QStringLiteral(", ")), Identifier(m_table.toUpper()),
+                               conditions.join(QStringLiteral(" AND "))));
+        result = InTransaction(query->Transaction(), [&] {
+            std::optional<QHash<QString, QVariant>> row;
+            for (std::size_t i = 0; i < key.size(); ++i) {
+                const TDeltaRecord::Field& field = *key[i].field;
+                statement.Params(static_cast<int>(i))
+                    .SetVariant(delta.updateKind == ukInsert ? field.newValue : field.oldValue);
+            }
+            statement.ExecQuery();
+            if (!statement.Eof()) {
+                row.emplace();
+                for (std::size_t i = 0; i < columns.size(); ++i)
+                    row->insert(columns[i].field->name, statement.Fields(static_cast<int>(i)).AsVariant());
+            }
+            statement.Close();
+            return row;
+        });
+    }
+    m_table = previousTable;
+    return result;
+}

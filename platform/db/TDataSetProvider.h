@@ -1,0 +1,106 @@
+#pragma once
+// Gives a client data set the rows of its source data set (a TIBQuery) and
+// writes the client set's change log back to the database.
+//
+// Reading: GetRecords sets the client's parameters on the query (and its
+// CommandText as the query's SQL when poAllowCommandText is set), opens the
+// query, copies columns and rows into a packet and closes the query again.
+//
+// Resolving: each change becomes one statement on one table: the table
+// OnGetTableName names, else the single table the columns come from.
+//  - INSERT writes the columns of that table with pfInUpdate that hold a value;
+//  - UPDATE writes only the columns whose value changed;
+//  - DELETE removes the row.
+// UPDATE and DELETE find the row by the table's primary key (read from the
+// database's metadata) with the values as fetched. When the data set does not
+// hold every key column, every written column's fetched value (pfInWhere)
+// locates the row instead. A change fails unless exactly one row is affected
+// ("Record not found or changed by another user"); a statement that touched
+// several rows is undone. Values always travel as statement parameters.
+// Failures reach the caller as EReconcileError with the engine's message and
+// error code.
+//
+// BeginApply starts the query's transaction when needed; EndApply(true)
+// commits it (what was applied is durable and visible to every other
+// transaction at once), EndApply(false) undoes everything since BeginApply.
+
+#include "platform/db/EReconcileError.h"
+#include "platform/db/ProviderTypes.h"
+#include "platform/db/TDataPacket.h"
+#include "platform/db/TDeltaRecord.h"
+#include "platform/os/TComponent.h"
+#include "platform/os/TEvent.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVariant>
+#include <map>
+#include <memory>
+#include <optional>
+
+class TDataSet;
+class TIBQuery;
+class TIBSQL;
+class TParams;
+
+// (Sender, DataSet, TableName)
+using TGetTableNameEvent = TEvent<TObject*, TDataSet*, QString&>;
+// (Sender, OwnerData)
+using TRemoteEvent = TEvent<TObject*, QVariant&>;
+
+class TDataSetProvider : public TComponent {
+public:
+    explicit TDataSetProvider(TComponent* owner = nullptr);
+    ~TDataSetProvider() override;
+
+    TDataSet* DataSet() const { return m_dataSet; }
+    void SetDataSet(TDataSet* dataSet);
+    TProviderOptions Options() const { return m_options; }
+    void SetOptions(TProviderOptions options) { m_options = options; }
+
+    // The rows of the source data set for `params` (values by name) and,
+    // with poAllowCommandText, `commandText` as its SQL when not empty.
+    TDataPacket GetRecords(const TParams& params, const QString& commandText, QVariant& ownerData);
+    // The parameters of the source query (names, types, values).
+    void GetParams(TParams& params, QVariant& ownerData);
+
+    // Resolving, for TClientDataSet::ApplyUpdates. `fields` names the
+    // columns of the changes that follow (to find the table to write).
+    void BeginApply(const std::vector<TDeltaRecord::Field>& fields);
+    // Raises EReconcileError when the change cannot be written.
+    void ApplyRecord(const TDeltaRecord& delta);
+    void EndApply(bool commit, QVariant& ownerData);
+    // The row a change refers to as it stands in the database, by primary
+    // key (values by field name, columns of the written table only); empty
+    // when the row is gone or the table has no key the data set holds.
+    std::optional<QHash<QString, QVariant>> FetchCurrentRow(const TDeltaRecord& delta);
+
+    TGetTableNameEvent OnGetTableName;
+    TRemoteEvent BeforeGetRecords, AfterGetRecords, AfterApplyUpdates;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    struct Column {
+        QString column; // in the written table
+        const TDeltaRecord::Field* field;
+    };
+    TIBQuery* Query() const;
+    QString ResolveTableName(const std::vector<TDeltaRecord::Field>& fields);
+    const QStringList& PrimaryKey(const QString& table);
+    // The delta's columns that belong to the written table.
+    std::vector<Column> TableColumns(const TDeltaRecord& delta) const;
+    // The primary-key columns among them, or empty when one is missing.
+    std::vector<Column> KeyColumns(const std::vector<Column>& columns);
+    TIBSQL& Statement(const QString& text);
+    int Execute(const QString& text, const std::vector<QVariant>& values);
+    void ExecuteDirect(const QString& text);
+
+    TDataSet* m_dataSet = nullptr;
+    TProviderOptions m_options;
+    QString m_table;                   // while applying
+    bool m_startedTransaction = false; // while applying
+    QHash<QString, QStringList> m_primaryKeys;
+    std::map<QString, std::unique_ptr<TIBSQL>> m_statements;
+};

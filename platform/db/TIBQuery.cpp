@@ -1,0 +1,248 @@
+#include "platform/db/TIBQuery.h"
+
+#include "platform/db/SqlParamParser.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBDatabase.h"
+#include "platform/db/TIBSQL.h"
+#include "platform/db/TIBTransaction.h"
+
+#include <QSet>
+
+namespace {
+
+TFieldType FieldTypeOf(const TIBXSQLVAR& column) {
+    switch (column.SqlType()) {
+    case TIBSqlType::Char:
+    case TIBSqlType::VarChar:
+        return ftString;
+    case TIBSqlType::SmallInt:
+    case TIBSqlType::Integer:
+    case TIBSqlType::BigInt:
+        if (column.Scale() < 0)
+            return ftFloat;
+        if (column.SqlType() == TIBSqlType::SmallInt)
+            return ftSmallint;
+        return column.SqlType() == TIBSqlType::Integer ? ftInteger : ftLargeint;
+    case TIBSqlType::Float:
+    case TIBSqlType::Double:
+        return ftFloat;
+    case TIBSqlType::Date:
+        return ftDate;
+    case TIBSqlType::Time:
+    case TIBSqlType::TimeStamp:
+        return ftDateTime;
+    case TIBSqlType::TextBlob:
+    case TIBSqlType::Blob:
+        return ftMemo;
+    case TIBSqlType::Boolean:
+        return ftSmallint;
+    case TIBSqlType::Unknown:
+        break;
+    }
+    throw EDatabaseError(QStringLiteral("Column '%1' has a type the program cannot read").arg(column.Name()));
+}
+
+QVariant ValueOf(const TIBXSQLVAR& column, TFieldType type) {
+    if (column.IsNull())
+        return QVariant();
+    switch (type) {
+    case ftMemo:
+        return column.AsString();
+    case ftSmallint:
+        return column.SqlType() == TIBSqlType::Boolean ? QVariant(column.AsBoolean() ? 1 : 0)
+                                                       : QVariant(column.AsInteger());
+    case ftDateTime:
+        if (column.SqlType() == TIBSqlType::Time)
+            return QDateTime(QDate(1899, 12, 30), column.AsTime());
+        return column.AsDateTime();
+    default:
+        return column.AsVariant();
+    }
+}
+
+} // namespace
+
+TIBQuery::TIBQuery(TComponent* owner) : TDataSet(owner), m_statement(std::make_unique<TIBSQL>()) {}
+
+TIBQuery::~TIBQuery() {
+    Close();
+}
+
+TIBDatabase* TIBQuery::Database() const {
+    return m_statement->Database();
+}
+
+void TIBQuery::SetDatabase(TIBDatabase* database) {
+    if (database == Database())
+        return;
+    Close();
+    m_statement->SetDatabase(database);
+}
+
+TIBTransaction* TIBQuery::Transaction() const {
+    return m_statement->Transaction();
+}
+
+void TIBQuery::SetTransaction(TIBTransaction* transaction) {
+    if (transaction == Transaction())
+        return;
+    Close();
+    m_statement->SetTransaction(transaction);
+}
+
+void TIBQuery::SetSQL(const QStringList& lines) {
+    Close();
+    m_sql = lines;
+    m_statement->SetSQL(lines);
+    RebuildParams();
+}
+
+void TIBQuery::SetSQLText(const QString& text) {
+    SetSQL(text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n')));
+}
+
+void TIBQuery::RebuildParams() {
+    struct Kept {
+        TFieldType type;
+        QVariant value;
+    };
+    QHash<QString, Kept> kept;
+    for (int i = 0; i < m_params.Count(); ++i)
+        kept.insert(m_params[i].Name().toUpper(), Kept{m_params[i].DataType(), m_params[i].Value()});
+    m_params.Clear();
+
+    QSet<QString> seen;
+    for (const QString& name : SqlParamParser::Parse(SQLText()).markers) {
+        if (name.isEmpty() || seen.contains(name.toUpper()))
+            continue;
+        seen.insert(name.toUpper());
+        const auto old = kept.constFind(name.toUpper());
+        TParam& param = m_params.CreateParam(old == kept.constEnd() ? ftUnknown : old->type, name);
+        if (old != kept.constEnd())
+            param.SetValue(old->value);
+    }
+}
+
+void TIBQuery::RunStatement(const std::function<void()>& work) {
+    TIBTransaction* transaction = Transaction();
+    if (!transaction)
+        throw EDatabaseError(QStringLiteral("%1: no transaction is assigned").arg(Name()));
+    const bool started = !transaction->InTransaction();
+    if (started)
+        transaction->StartTransaction();
+    try {
+        work();
+    } catch (...) {
+        if (started && transaction->InTransaction())
+            transaction->Rollback();
+        throw;
+    }
+    if (started)
+        transaction->Commit();
+}
+
+void TIBQuery::Prepare() {
+    if (m_sql.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
+    RunStatement([this] { m_statement->Prepare(); });
+}
+
+void TIBQuery::Unprepare() {
+    m_statement->FreeHandle();
+}
+
+bool TIBQuery::Prepared() const {
+    return m_statement->Prepared();
+}
+
+void TIBQuery::BindParams() {
+    for (const QString& name : m_statement->ParamNames()) {
+        if (name.isEmpty())
+            continue;
+        TIBXSQLVAR* target = m_statement->FindParam(name);
+        const TParam* source = m_params.FindParam(name);
+        if (!target)
+            continue;
+        if (!source)
+            throw EDatabaseError(QStringLiteral("Parameter '%1' not found").arg(name));
+        target->SetVariant(source->Value());
+    }
+}
+
+void TIBQuery::ExecSQL() {
+    if (m_sql.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
+    RunStatement([this] {
+        BindParams();
+        m_statement->ExecQuery();
+        m_rowsAffected = m_statement->RowsAffected();
+        m_statement->Close();
+    });
+}
+
+void TIBQuery::InternalOpen() {
+    if (m_sql.isEmpty())
+        throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
+    RunStatement([this] {
+        BindParams();
+        m_statement->ExecQuery();
+        DefineFieldDefs();
+        LoadRows();
+        m_statement->Close();
+    });
+}
+
+void TIBQuery::InternalRefresh() {
+    ClearRecords();
+    RunStatement([this] {
+        BindParams();
+        m_statement->ExecQuery();
+        LoadRows();
+        m_statement->Close();
+    });
+}
+
+void TIBQuery::DefineFieldDefs() {
+    TFieldDefs& defs = FieldDefs();
+    defs.Clear();
+    m_origins.clear();
+    for (int i = 0; i < m_statement->FieldCount(); ++i) {
+        const TIBXSQLVAR& column = m_statement->Fields(i);
+        const TFieldType type = FieldTypeOf(column);
+        const bool isString = type == ftString;
+        TFieldDef& def = defs.Add(column.Name(), type, isString ? column.Size() : 0, false);
+        if (!column.RelationName().isEmpty() && !column.SqlName().isEmpty())
+            m_origins.insert(def.Name().toUpper(),
+                             column.RelationName() + QLatin1Char('.') + column.SqlName());
+    }
+    // Persistent fields learn where their column comes from.
+    for (TField* field : Fields())
+        if (field->FieldKind() == fkData && field->Origin().isEmpty())
+            field->SetOrigin(ColumnOrigin(field->FieldName()));
+}
+
+void TIBQuery::LoadRows() {
+    const int count = m_statement->FieldCount();
+    std::vector<TFieldType> types;
+    types.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        types.push_back(FieldDefs()[i].DataType());
+    int rows = 0;
+    while (!m_statement->Eof()) {
+        std::vector<QVariant> values;
+        values.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count; ++i)
+            values.push_back(ValueOf(m_statement->Fields(i), types[static_cast<std::size_t>(i)]));
+        AppendLoadedRecord(std::move(values));
+        ++rows;
+        m_statement->Next();
+    }
+    m_rowsAffected = rows;
+}
+
+TField* TIBQuery::CreateField(const TFieldDef& def) {
+    TField* field = TDataSet::CreateField(def);
+    if (field)
+        field->SetOrigin(ColumnOrigin(def.Name()));
+    return field;
+}

@@ -1,0 +1,88 @@
+#pragma once
+// A data set over one SQL statement of a Firebird database.
+//
+// SQL is the statement text; setting it closes the query and rebuilds Params
+// from the ":NAME" markers of the text (values of names that stay are kept).
+// Open runs the statement with the parameters and reads every row into
+// memory; the fields are typed from the result columns:
+//   CHAR, VARCHAR            ftString (Size: characters)
+//   SMALLINT, INTEGER, BIGINT ftSmallint, ftInteger, ftLargeint
+//   NUMERIC, DECIMAL         ftFloat holding exact Currency (up to four
+//                            decimals; more decimals read as double)
+//   FLOAT, DOUBLE PRECISION  ftFloat
+//   DATE                     ftDate;  TIME, TIMESTAMP ftDateTime
+//   BLOB SUB_TYPE TEXT       ftMemo
+// A column name that repeats in the result arrives with a suffix
+// (NU_INSCRICAO, NU_INSCRICAO1). Each field's Origin is "TABLE.COLUMN" when
+// the column comes from a table. Persistent fields given before Open select
+// and shape the fields the query shows.
+//
+// Transactions: Open and ExecSQL start the transaction when it is not active
+// and, in that case, commit it once the statement has run, so a query never
+// leaves behind a transaction it started (an open read transaction would
+// keep showing an old snapshot). A transaction already active is left as it is.
+
+#include "platform/db/TDataSet.h"
+#include "platform/db/TParams.h"
+
+#include <QHash>
+#include <QStringList>
+#include <memory>
+
+class TIBDatabase;
+class TIBSQL;
+class TIBTransaction;
+
+class TIBQuery : public TDataSet {
+public:
+    explicit TIBQuery(TComponent* owner = nullptr);
+    ~TIBQuery() override;
+
+    TIBDatabase* Database() const;
+    void SetDatabase(TIBDatabase* database);
+    TIBTransaction* Transaction() const;
+    void SetTransaction(TIBTransaction* transaction);
+
+    const QStringList& SQL() const { return m_sql; }
+    void SetSQL(const QStringList& lines);
+    QString SQLText() const { return m_sql.join(QLatin1Char('\n')); }
+    void SetSQLText(const QString& text);
+
+    TParams& Params() { return m_params; }
+    const TParams& Params() const { return m_params; }
+    // Raises EDatabaseError "Parameter '%s' not found".
+    TParam* ParamByName(const QString& name) const { return m_params.ParamByName(name); }
+
+    // Prepares the statement (the transaction is started when needed).
+    void Prepare();
+    void Unprepare();
+    bool Prepared() const;
+
+    // Runs a statement that returns no rows (INSERT, UPDATE, DELETE, DDL).
+    void ExecSQL();
+    // Rows touched by the last ExecSQL, or read by the last Open.
+    int RowsAffected() const { return m_rowsAffected; }
+
+    // "TABLE.COLUMN" of a result column of the last Open (empty when unknown).
+    QString ColumnOrigin(const QString& columnName) const { return m_origins.value(columnName.toUpper()); }
+
+protected:
+    void InternalOpen() override;
+    void InternalRefresh() override;
+    TField* CreateField(const TFieldDef& def) override;
+
+private:
+    // Runs the statement with the current parameters inside `work`, starting
+    // and then committing the transaction when it was not active.
+    void RunStatement(const std::function<void()>& work);
+    void BindParams();
+    void DefineFieldDefs();
+    void LoadRows();
+    void RebuildParams();
+
+    std::unique_ptr<TIBSQL> m_statement;
+    QStringList m_sql;
+    TParams m_params;
+    QHash<QString, QString> m_origins; // upper-case column name -> TABLE.COLUMN
+    int m_rowsAffected = 0;
+};

@@ -1,0 +1,116 @@
+#include "ScratchDatabase.h"
+
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TStringField.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class IBQueryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT, QTY, NOTE, DAY_) VALUES "
+                                           "(1, 'um', 9999999999999.9999, 3, 'texto longo', '2024-02-29')"));
+        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (2, 'dois', -0.29)"));
+        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (3, 'tres', 0.0001)"));
+        db.ExecuteElsewhere(QStringLiteral("INSERT INTO OWNER_ (ID, ITEM_ID, TITLE) VALUES (10, 1, 'dono')"));
+        query.SetName(QStringLiteral("ibqItem"));
+        query.SetDatabase(&db.Database());
+        query.SetTransaction(&db.Transaction());
+    }
+
+    ScratchDatabase db;
+    TIBQuery query;
+};
+
+TEST_F(IBQueryTest, FieldsAreTypedFromTheColumnsAndMoneyStaysExact) {
+    query.SetSQL({QStringLiteral("select * from ITEM"), QStringLiteral("order by ID")});
+    query.Open();
+    ASSERT_EQ(query.RecordCount(), 3);
+    EXPECT_EQ(query.FieldByName("ID")->DataType(), ftInteger);
+    EXPECT_EQ(query.FieldByName("NAME")->DataType(), ftString);
+    EXPECT_EQ(query.FieldByName("NAME")->Size(), 40);
+    EXPECT_EQ(query.FieldByName("AMOUNT")->DataType(), ftFloat);
+    EXPECT_EQ(query.FieldByName("QTY")->DataType(), ftSmallint);
+    EXPECT_EQ(query.FieldByName("NOTE")->DataType(), ftMemo);
+    EXPECT_EQ(query.FieldByName("DAY_")->DataType(), ftDate);
+    EXPECT_EQ(query.FieldByName("NAME")->Origin(), QStringLiteral("ITEM.NAME"));
+
+    EXPECT_EQ(query.FieldByName("AMOUNT")->AsCurrency(), Currency::fromRaw(99999999999999999));
+    EXPECT_EQ(query.FieldByName("NOTE")->AsString(), QStringLiteral("texto longo"));
+    EXPECT_EQ(query.FieldByName("DAY_")->AsDateTime().date(), QDate(2024, 2, 29));
+    query.Next();
+    EXPECT_EQ(query.FieldByName("AMOUNT")->AsCurrency(), Currency::fromRaw(-2900));
+    EXPECT_TRUE(query.FieldByName("QTY")->IsNull());
+    query.Next();
+    EXPECT_EQ(query.FieldByName("AMOUNT")->AsCurrency(), Currency::fromRaw(1));
+}
+
+TEST_F(IBQueryTest, ParametersComeFromTheMarkersAndSurviveANewText) {
+    query.SetSQLText(
+        QStringLiteral("select NAME from ITEM where ID = :ID or (ID = :ID + 1 and NAME <> :SKIP)"));
+    ASSERT_EQ(query.Params().Count(), 2);
+    query.ParamByName(QStringLiteral("ID"))->SetAsInteger(2);
+    query.ParamByName(QStringLiteral("SKIP"))->SetAsString(QStringLiteral("tres"));
+    query.Open();
+    EXPECT_EQ(query.RecordCount(), 1);
+    EXPECT_EQ(query.FieldByName("NAME")->AsString(), QStringLiteral("dois"));
+
+    query.SetSQLText(QStringLiteral("select NAME from ITEM where ID = :id"));
+    EXPECT_FALSE(query.Active()) << "a new text closes the query";
+    ASSERT_EQ(query.Params().Count(), 1);
+    EXPECT_EQ(query.ParamByName(QStringLiteral("ID"))->AsInteger(), 2);
+    EXPECT_THROW(query.ParamByName(QStringLiteral("SKIP")), EDatabaseError);
+}
+
+TEST_F(IBQueryTest, RepeatedColumnNamesReachTheirOwnFields) {
+    query.SetSQLText(
+        QStringLiteral("select I.ID, I.NAME, O.ID, O.TITLE from ITEM I, OWNER_ O where O.ITEM_ID = I.ID"));
+    query.Open();
+    ASSERT_NE(query.FindField(QStringLiteral("ID1")), nullptr);
+    EXPECT_EQ(query.FieldByName("ID")->AsInteger(), 1);
+    EXPECT_EQ(query.FieldByName("ID1")->AsInteger(), 10);
+    EXPECT_EQ(query.FieldByName("ID1")->Origin(), QStringLiteral("OWNER_.ID"));
+}
+
+TEST_F(IBQueryTest, PersistentFieldsSelectTheColumnsShown) {
+    TStringField name(nullptr);
+    name.SetFieldName(QStringLiteral("NAME"));
+    name.SetDataSet(&query);
+    query.SetSQLText(QStringLiteral("select * from ITEM where ID = 2"));
+    query.Open();
+    EXPECT_EQ(query.FieldCount(), 1);
+    EXPECT_EQ(name.AsString(), QStringLiteral("dois"));
+    EXPECT_EQ(name.Origin(), QStringLiteral("ITEM.NAME"));
+    query.Close();
+    name.SetDataSet(nullptr);
+}
+
+TEST_F(IBQueryTest, ExecSqlCommitsTheTransactionItStarted) {
+    query.SetSQLText(QStringLiteral("update ITEM set QTY = :QTY where ID >= 2"));
+    query.ParamByName(QStringLiteral("QTY"))->SetAsInteger(7);
+    query.ExecSQL();
+    EXPECT_EQ(query.RowsAffected(), 2);
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    EXPECT_EQ(db.ReadElsewhere(QStringLiteral("select sum(QTY) from ITEM")).toLongLong(), 17);
+}
+
+TEST_F(IBQueryTest, ReadingLeavesNoTransactionBehindSoTheNextOpenSeesNewRows) {
+    query.SetSQLText(QStringLiteral("select count(*) from ITEM"));
+    query.Open();
+    EXPECT_EQ(query.Fields()[0]->AsInteger(), 3);
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (4, 'quatro')"));
+    query.Refresh();
+    EXPECT_EQ(query.Fields()[0]->AsInteger(), 4);
+}
+
+TEST_F(IBQueryTest, AFailingStatementRaisesTheEngineErrorAndRollsBack) {
+    query.SetSQLText(QStringLiteral("insert into ITEM (ID, NAME) values (1, 'repetido')"));
+    EXPECT_THROW(query.ExecSQL(), EDatabaseError);
+    EXPECT_FALSE(db.Transaction().InTransaction());
+}
+
+} // namespace
