@@ -468,11 +468,16 @@ void TDataSet::CalculateFields(TRecordBuffer& record) {
             TDataSet* lookupSet = field->LookupDataSet();
             if (lookupSet && lookupSet->Active()) {
                 QVariantList keys;
-                for (TField* keyField : GetFieldList(field->KeyFields()))
+                bool anyNull = false;
+                for (TField* keyField : GetFieldList(field->KeyFields())) {
                     keys.append(keyField->Value());
-                value = lookupSet->Lookup(field->LookupKeyFields(),
-                                          keys.size() == 1 ? keys.first() : QVariant(keys),
-                                          field->LookupResultField());
+                    anyNull = anyNull || keys.last().isNull();
+                }
+                // A record without a key has no lookup value.
+                if (!anyNull)
+                    value = lookupSet->Lookup(field->LookupKeyFields(),
+                                              keys.size() == 1 ? keys.first() : QVariant(keys),
+                                              field->LookupResultField());
             }
         }
         record.values[static_cast<std::size_t>(field->m_slot)] = value;
@@ -575,7 +580,7 @@ void TDataSet::RebuildView() {
 bool TDataSet::PassesFilter(TRecordBuffer& record) {
     if (!m_filtered)
         return true;
-    if (m_filterExpression && !m_filterFields.empty()) {
+    if (m_filterExpression && !m_filterText.trimmed().isEmpty()) {
         const bool pass = m_filterExpression->Evaluate([this, &record](int index) -> QVariant {
             const int slot = m_filterFields[static_cast<std::size_t>(index)]->m_slot;
             return slot < 0 ? QVariant() : record.values[static_cast<std::size_t>(slot)];

@@ -199,14 +199,14 @@ qint64 TField::AsLargeInt() const {
     if (value.isNull())
         return 0;
     if (isCurrency(value))
-        return value.value<Currency>().raw() / Currency::Scale;
+        return value.value<Currency>().rounded(0).raw() / Currency::Scale;
     switch (value.typeId()) {
     case QMetaType::Int:
     case QMetaType::LongLong:
     case QMetaType::Short:
         return value.toLongLong();
     case QMetaType::Double:
-        return static_cast<qint64>(std::trunc(value.toDouble()));
+        return static_cast<qint64>(std::llround(value.toDouble()));
     case QMetaType::QString:
         return StrToInt64(value.toString());
     default:

@@ -124,7 +124,8 @@ public:
 
     virtual QString AsString() const;
     virtual void SetAsString(const QString& text);
-    // Null reads as 0 / 0.0 / empty / invalid date.
+    // Null reads as 0 / 0.0 / empty / invalid date; a number with decimals
+    // read as an integer is rounded half away from zero.
     virtual int AsInteger() const;
     virtual void SetAsInteger(int value);
     virtual qint64 AsLargeInt() const;

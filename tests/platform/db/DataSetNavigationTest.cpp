@@ -190,6 +190,8 @@ TEST_F(DataSetNavigationTest, FilterOperatorsAndNull) {
     EXPECT_EQ(filtered("VALOR < 0.01"), QList<int>({3}));
     EXPECT_EQ(filtered("DT < '01/01/2024'"), QList<int>({4}));
     EXPECT_EQ(ds.RecordCount(), 1);
+    // A text naming no field still decides.
+    EXPECT_EQ(filtered("1 = 0"), QList<int>());
     ds.SetFiltered(false);
     EXPECT_EQ(ds.RecordCount(), 4);
 }
@@ -272,6 +274,8 @@ TEST_F(DataSetNavigationTest, LookupFieldsFollowTheLookupSetAndItsFilter) {
     states.SetColumns({{"SG_UF", ftString, 2}, {"NO_UF", ftString, 30}});
     states.AddRow({QStringLiteral("SP"), QStringLiteral("São Paulo")});
     states.AddRow({QStringLiteral("RJ"), QStringLiteral("Rio de Janeiro")});
+    // A record without a key never finds this one.
+    states.AddRow({QVariant(), QStringLiteral("no state")});
     states.Open();
 
     for (const char* name : {"ID", "UF"}) {

@@ -132,6 +132,12 @@ TEST_F(FieldTest, ConversionsAndRanges) {
     EXPECT_TRUE(qtd->IsNull());
     EXPECT_EQ(qtd->AsInteger(), 0);
     EXPECT_EQ(qtd->AsString(), QString());
+    rate->SetAsFloat(2.5);
+    EXPECT_EQ(rate->AsInteger(), 3);
+    rate->SetAsFloat(-2.5);
+    EXPECT_EQ(rate->AsInteger(), -3);
+    bcd->SetAsCurrency(*Currency::parse(u"1.5"));
+    EXPECT_EQ(bcd->AsInteger(), 2);
     name->SetAsInteger(7);
     EXPECT_EQ(name->AsString(), QStringLiteral("7"));
     EXPECT_EQ(name->AsInteger(), 7);
