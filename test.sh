@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine with the program's packages and the test
-# peers, builds everything into build/ and runs the whole test suite, then a
-# short smoke pass of every fuzz target (build-fuzz/, clang with libFuzzer).
+# peers, builds everything into build/, runs a short smoke pass of every fuzz
+# target (build-fuzz/, clang with libFuzzer and sanitizers), then the whole
+# test suite.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh $(cat scripts/packages-run.txt scripts/packages-test.txt)
 cmake --preset default >/dev/null
 cmake --build --preset default
-ctest --test-dir build --output-on-failure -j "$(nproc)" "$@"
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -G Ninja -DZEB_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build-fuzz --target fuzz_all
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
+
+ctest --test-dir build --output-on-failure -j "$(nproc)" "$@"
