@@ -1,5 +1,8 @@
 #include "database/builder/DatabaseBuilder.h"
 
+#include "core/data/TDMDefAtualizador.h"
+#include "database/builder/ConsolePrompter.h"
+
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
@@ -71,6 +74,33 @@ void RunScripts(const QString& databasePath, const QStringList& scripts) {
     database.Close();
 }
 
+void RunUpdater(const QString& databasePath) {
+    ConsolePrompter prompter;
+    TPrompter::Install install(prompter);
+    TDMDefAtualizador atualizador;
+    atualizador.ibDBDef->SetDatabaseName(databasePath);
+    atualizador.ibDBDef->Open();
+    const QString version = atualizador.LeVersaoDados();
+    atualizador.Atualiza(version);
+    if (atualizador.Resultado() != TDMDefAtualizador::CodigoSucesso || prompter.ShowedError())
+        throw DatabaseBuilder::BuildError(
+            QStringLiteral("%1: the update of data version %2 failed.").arg(databasePath, version));
+    atualizador.AplicaScript(atualizador.IBSQL_0334_OCORRENCIA);
+    atualizador.ibDBDef->Close();
+}
+
+// Renames the finished file over the target.
+void Replace(const QString& building, const QString& target) {
+    if (QFileInfo::exists(target) && !QFile::remove(target)) {
+        QFile::remove(building);
+        throw DatabaseBuilder::BuildError(QStringLiteral("Cannot replace %1.").arg(target));
+    }
+    if (!QFile::rename(building, target)) {
+        QFile::remove(building);
+        throw DatabaseBuilder::BuildError(QStringLiteral("Cannot rename %1 to %2.").arg(building, target));
+    }
+}
+
 } // namespace
 
 QString DatabaseBuilder::BuildingName(const QString& target) {
@@ -92,12 +122,25 @@ void DatabaseBuilder::Build(const QString& target, const QStringList& scripts) {
         QFile::remove(building);
         throw BuildError(error.Message());
     }
-    if (QFileInfo::exists(target) && !QFile::remove(target)) {
+    Replace(building, target);
+}
+
+void DatabaseBuilder::Update(const QString& source, const QString& target) {
+    const QString building = BuildingName(target);
+    QDir().mkpath(QFileInfo(target).absolutePath());
+    QFile::remove(building);
+    if (!QFile::copy(source, building))
+        throw BuildError(QStringLiteral("Cannot copy %1 to %2.").arg(source, building));
+    // A copy keeps the permissions of a read-only source.
+    QFile::setPermissions(building, QFile::permissions(building) | QFile::WriteOwner | QFile::ReadOwner);
+    try {
+        RunUpdater(building);
+    } catch (const BuildError&) {
         QFile::remove(building);
-        throw BuildError(QStringLiteral("Cannot replace %1.").arg(target));
-    }
-    if (!QFile::rename(building, target)) {
+        throw;
+    } catch (const Exception& error) {
         QFile::remove(building);
-        throw BuildError(QStringLiteral("Cannot rename %1 to %2.").arg(building, target));
+        throw BuildError(error.Message());
     }
+    Replace(building, target);
 }

@@ -4,12 +4,12 @@
  * last key handed out, a new database starts every counter at 0).
  *
  * Data version: the updater compares TX_PARAM1 of id 1 as text with the
- * version of the program. A database holding only the base data of the oldest
- * supported version carries "0.3.2.4" here, this seed already holds every
- * row that the update scripts up to "0.3.3.4" would add (see the comments in
- * the other seed files), so it is stamped "0.3.3.4".
+ * version of the program. These files hold the data of the oldest supported
+ * version, "0.3.2.4"; the build then brings them up to the program's version
+ * with the updater's own scripts (core/data/updates/), which stamp the new
+ * version here.
  */
-INSERT INTO PARAMETROS_DEF (ID_PARAMETRO, TX_PARAM1, VL_PARAM1) VALUES (1, '0.3.3.4', NULL);
+INSERT INTO PARAMETROS_DEF (ID_PARAMETRO, TX_PARAM1, VL_PARAM1) VALUES (1, '0.3.2.4', NULL);
 INSERT INTO PARAMETROS_DEF (ID_PARAMETRO, TX_PARAM1, VL_PARAM1) VALUES (2, NULL, 9999999999);
 INSERT INTO PARAMETROS_DEF (ID_PARAMETRO, TX_PARAM1, VL_PARAM1) VALUES (3, NULL, 0);   /* SQ_DECLARACAO */
 INSERT INTO PARAMETROS_DEF (ID_PARAMETRO, TX_PARAM1, VL_PARAM1) VALUES (4, NULL, 0);   /* SQ_OUTRO_CREDITO_DECLARADO */

@@ -1,6 +1,6 @@
 /*
  * UFS: the 27 federative units, keyed by their IBGE codes.
- * Part of the base data (no update script touches this table).
+ * Data of version 0.3.2.4; no update script touches this table.
  */
 INSERT INTO UFS (CO_UF, NO_UF, SG_UF) VALUES (11, 'Rondônia', 'RO');
 INSERT INTO UFS (CO_UF, NO_UF, SG_UF) VALUES (12, 'Acre', 'AC');

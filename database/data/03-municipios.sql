@@ -4,13 +4,10 @@
  * each one belongs to them. CO_LOCALIDADE is the locality code the
  * authority uses, NU_CEP_LOCALIDADE the general postcode of the municipality.
  *
- * Version history (for splitting this seed into the 0.3.2.4 base data and
- * the scripts of the updater):
- *  - base data of 0.3.2.4: every row below except those of locality 7375,
- *    with the period of 7383 (Pacaraima) still open (DT_FIM null),
- *  - script IBSQL_0324_ZFM (run for data 0.3.2.4) inserts locality 7375
- *    (Boa Vista) into MUNICIPIO and MUNICIPIO_ALC from 30/09/2008 and ends
- *    the period of 7383 on 29/08/2008.
+ * Data of version 0.3.2.4: the period of 7383 (Pacaraima) is still open.
+ * The update script IBSQL_0324_ZFM (run for data 0.3.2.4) adds locality 7375
+ * (Boa Vista) to MUNICIPIO and MUNICIPIO_ALC from 30/09/2008 and ends the
+ * period of 7383 on 29/08/2008.
  */
 
 /* ========== Manaus free-trade zone (AM) ========== */
@@ -33,11 +30,8 @@ INSERT INTO MUNICIPIO_ALC (CO_LOCALIDADE, DT_INICIO, DT_FIM) VALUES (7277, '1991
    in place of Pacaraima ========== */
 INSERT INTO MUNICIPIO (CO_LOCALIDADE, CO_UF, NO_LOCALIDADE, NU_CEP_LOCALIDADE) VALUES (7383, 14, 'Pacaraima', 69345000);
 INSERT INTO MUNICIPIO (CO_LOCALIDADE, CO_UF, NO_LOCALIDADE, NU_CEP_LOCALIDADE) VALUES (7359, 14, 'Bonfim', 69380000);
-INSERT INTO MUNICIPIO_ALC (CO_LOCALIDADE, DT_INICIO, DT_FIM) VALUES (7383, '1991-11-25', '2008-08-29');
+INSERT INTO MUNICIPIO_ALC (CO_LOCALIDADE, DT_INICIO, DT_FIM) VALUES (7383, '1991-11-25', NULL);
 INSERT INTO MUNICIPIO_ALC (CO_LOCALIDADE, DT_INICIO, DT_FIM) VALUES (7359, '1991-11-25', NULL);
-/* rows of script IBSQL_0324_ZFM: */
-INSERT INTO MUNICIPIO (CO_LOCALIDADE, CO_UF, NO_LOCALIDADE, NU_CEP_LOCALIDADE) VALUES (7375, 14, 'Boa Vista', 69300000);
-INSERT INTO MUNICIPIO_ALC (CO_LOCALIDADE, DT_INICIO, DT_FIM) VALUES (7375, '2008-09-30', NULL);
 
 /* ========== free-trade area of Macapá and Santana (AP) ========== */
 INSERT INTO MUNICIPIO (CO_LOCALIDADE, CO_UF, NO_LOCALIDADE, NU_CEP_LOCALIDADE) VALUES (7226, 16, 'Macapá', 68900000);

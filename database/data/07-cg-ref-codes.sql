@@ -4,7 +4,8 @@
  * The checks depend on the letter only, RV_MEANING is shown beside the datum
  * ("Base de Cálculo" is also compared as text by the other-ICMS page) and
  * RV_FORMAT is the entry hint under the field.
- * Part of the base data (no update script inserts these rows).
+ * Data of version 0.3.2.4; no update script inserts these rows (the
+ * updater carries them as ibSQLCodes, which no version runs).
  */
 INSERT INTO CG_REF_CODES (RV_DOMAIN, RV_LOW_VALUE, RV_ABBREVIATION, RV_MEANING, RV_FORMAT) VALUES ('D TP COMPLEMENTO', 'A', 'AI', 'Auto de Infração', 'Formato: 999999999');
 INSERT INTO CG_REF_CODES (RV_DOMAIN, RV_LOW_VALUE, RV_ABBREVIATION, RV_MEANING, RV_FORMAT) VALUES ('D TP COMPLEMENTO', 'B', 'Banco', 'Nº do Banco', 'Formato: 999');

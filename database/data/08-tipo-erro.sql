@@ -4,14 +4,10 @@
  * declaration as having errors and keeps it from being generated), "A" is a
  * warning.
  *
- * Version history (for splitting this seed into the 0.3.2.4 base data and
- * the scripts of the updater):
- *  - base data of 0.3.2.4: every row below except 321 and 322, with 316
- *    holding an older text,
- *  - script IBSQL_0325_ERRO (run for data 0.3.2.4 and 0.3.2.5) inserts 321
- *    and 322,
- *  - script IBSQL_0326_ERRO (run for data 0.3.2.4 to 0.3.2.6) gives 316 its
- *    present text, "Descrição da ocorrência não preenchida.".
+ * Data of version 0.3.2.4. The update script IBSQL_0325_ERRO (run for data
+ * 0.3.2.4 and 0.3.2.5) adds 321 and 322, and IBSQL_0326_ERRO (0.3.2.4 to
+ * 0.3.2.6) gives 316 its present text, "Descrição da ocorrência não
+ * preenchida.".
  */
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (12,  'Número de Inscrição Estadual inválido.', 'E');
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (38,  'O Valor do ICMS abatido deve ser maior que zero.', 'E');
@@ -109,10 +105,8 @@ INSERT INTO TIPO_ERRO_DECLARACAO VALUES (311, 'S140001 difere de O350011.', 'E')
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (312, 'Valor de Base de Cálculo inválido.', 'E');
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (314, 'Dia da data incompatível com o tipo de período.', 'E');
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (315, 'Tipo de Declaração de Importação inválido (D ou O).', 'E');
-INSERT INTO TIPO_ERRO_DECLARACAO VALUES (316, 'Descrição da ocorrência não preenchida.', 'E');
+INSERT INTO TIPO_ERRO_DECLARACAO VALUES (316, 'Descrição da ocorrência não informada.', 'E');
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (317, 'Ocorrência de importação sem o tipo de declaração (Dado 2).', 'E');
 INSERT INTO TIPO_ERRO_DECLARACAO VALUES (318, 'CFOP informado com Valor Contábil zero.', 'A');
-INSERT INTO TIPO_ERRO_DECLARACAO VALUES (321, 'N070069 e N030018 devem ser informados em conjunto.', 'E');
-INSERT INTO TIPO_ERRO_DECLARACAO VALUES (322, 'N070069 difere de N030018.', 'E');
 
 COMMIT;

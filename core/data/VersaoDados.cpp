@@ -1,0 +1,71 @@
+#include "core/data/VersaoDados.h"
+
+#include "core/data/TDMDefAtualizador.h"
+#include "core/util/MessageBoxes.h"
+#include "platform/db/TIBDatabase.h"
+
+#include "ZebVersion.h"
+
+#include <exception>
+
+bool DadosAtualizados = false;
+
+namespace {
+
+QString EntreAspas(const QString& texto) {
+    return QLatin1Char('"') + texto + QLatin1Char('"');
+}
+
+} // namespace
+
+QString VersaoSistema() {
+    return QString::fromUtf8(ZebVersion::FileVersion);
+}
+
+QString MensagemVersaoSemSuporte(const QString& versaoDados) {
+    return QStringLiteral("Não existe mais suporte para esta versão dos dados do sistema (") + versaoDados +
+           QStringLiteral(") ou versões anteriores.") + QStringLiteral("\r\r") +
+           QStringLiteral(
+               "É necessário desinstalar esta versão e instalar a versão mais recente do sistema.");
+}
+
+QString MensagemErroInesperado(const QString& mensagem) {
+    return QStringLiteral("Erro inesperado ao atualizar os dados para esta versão do sistema (") +
+           VersaoSistema() + QStringLiteral("):") + QStringLiteral("\r\r") + mensagem;
+}
+
+bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco) {
+    const QString sistema = VersaoSistema();
+    if (versaoDados < VersaoMinimaDados) {
+        MsgErroSistema(MensagemVersaoSemSuporte(versaoDados));
+        return false;
+    }
+    if (versaoDados >= sistema)
+        return true;
+    if (!MsgAtencao(QStringLiteral("A versão dos dados atuais ") + EntreAspas(versaoDados) +
+                    QStringLiteral(" é anterior à versão do sistema ") + EntreAspas(sistema) +
+                    QStringLiteral(".") + QStringLiteral("\r\r") +
+                    QStringLiteral("Confirma a conversão dos dados para esta versão do sistema?")))
+        return false;
+
+    TDMDefAtualizador atualizador;
+    atualizador.SetResultado(TDMDefAtualizador::CodigoSucesso);
+    try {
+        atualizador.ibDBDef->SetDatabaseName(nomeBanco);
+        atualizador.ibDBDef->Open();
+    } catch (const std::exception&) {
+        MsgErroSistema(QStringLiteral("Erro na conexão com o Banco de Dados:\r") + nomeBanco);
+        return false;
+    }
+    try {
+        atualizador.Atualiza(versaoDados);
+    } catch (const Exception& erro) {
+        MsgErroSistema(MensagemErroInesperado(erro.Message()));
+        return false;
+    }
+    if (atualizador.Resultado() != TDMDefAtualizador::CodigoSucesso)
+        return false;
+    atualizador.ibDBDef->Close();
+    DadosAtualizados = true;
+    return true;
+}

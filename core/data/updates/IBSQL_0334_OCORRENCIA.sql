@@ -1,0 +1,3 @@
+insert into fundamentacao_legal_def (sq_ocorrencia_def, tp_apuracao, tp_ocorrencia, nu_ocorrencia, ds_ocorrencia, st_ocorrencia_def, dt_st_ocorrencia_def) values (276, 'O', 35, 15, 'ICMS devido relativo ao adicional do FECP em operações internas', 'A', cast('01-dec-2016' as date))
+insert into fundamentacao_legal_def_hist (sq_ocorrencia_def, dt_inicio, dt_fim, ds_legislacao_ocorrencia, tp_dado_complementar_1, tp_dado_complementar_2, tp_dado_complementar_3, tp_dado_complementar_4, tp_dado_complementar_5) values (276, cast('01-dec-2016' as date), cast('31-jul-2018' as date), 'Legislação do Fundo Estadual de Combate à Pobreza (FECP) - adicional em operações internas', NULL, NULL, NULL, NULL, NULL)
+
