@@ -83,7 +83,7 @@ void TDataSource::DataEvent(TDataEvent event, const void* info) {
         }
         return;
     }
-    if (!m_enabled)
+    if (State() == dsInactive)
         return;
     NotifyLinks(event, info);
     switch (event) {

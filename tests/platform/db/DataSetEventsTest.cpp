@@ -273,6 +273,26 @@ TEST_F(DataSetEventsTest, FailedInsertIsNotKeptAndDeleteErrorKeepsTheRecord) {
     EXPECT_EQ(ds.RecordCount(), 3);
 }
 
+TEST_F(DataSetEventsTest, EditErrorRetriesOrFails) {
+    ds.Open();
+    QStringList answers{"retry", "fail"};
+    ds.OnEditError = TDataSetErrorEvent::fromFunction([&](TDataSet*, EDatabaseError& e, TDataAction& action) {
+        log << "OnEditError:" + e.Message();
+        action = answers.takeFirst() == "retry" ? daRetry : daFail;
+    });
+    take();
+    ds.failNextEdit = QStringLiteral("busy");
+    ds.Edit();
+    EXPECT_EQ(ds.State(), dsEdit);
+    EXPECT_EQ(take(), QStringList({"BeforeEdit(browse)", "OnEditError:busy", "AfterEdit(edit)"}));
+    ds.Cancel();
+    take();
+    ds.failNextEdit = QStringLiteral("locked");
+    EXPECT_THROW(ds.Edit(), EDatabaseError);
+    EXPECT_EQ(ds.State(), dsBrowse);
+    EXPECT_EQ(take(), QStringList({"BeforeEdit(browse)", "OnEditError:locked"}));
+}
+
 TEST_F(DataSetEventsTest, EditOfAnEmptySetInserts) {
     ds.ClearRows();
     ds.Open();

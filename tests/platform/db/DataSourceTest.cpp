@@ -6,6 +6,7 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/db/TFieldDataLink.h"
+#include "platform/db/TIntegerField.h"
 
 #include <gtest/gtest.h>
 
@@ -86,6 +87,18 @@ TEST_F(DataSourceTest, SourceEventsAndState) {
     EXPECT_FALSE(link.Active());
     source.SetEnabled(true);
     EXPECT_TRUE(link.Active());
+}
+
+TEST_F(DataSourceTest, NothingButStateReachesControlsOfAClosedSet) {
+    int dataChanges = 0;
+    source.OnDataChange = TDataChangeEvent::fromFunction([&](TObject*, TField*) { ++dataChanges; });
+    TIntegerField field;
+    field.SetFieldName(QStringLiteral("ID"));
+    field.SetDataSet(&ds);
+    EXPECT_EQ(dataChanges, 0);
+    EXPECT_TRUE(take().isEmpty());
+    ds.Open();
+    EXPECT_EQ(take(), QStringList({"active"}));
 }
 
 TEST_F(DataSourceTest, DisableControlsHoldsNotificationsUntilEnabled) {

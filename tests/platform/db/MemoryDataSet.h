@@ -1,7 +1,7 @@
 #pragma once
 // A data set over rows given in code, for the tests of the data-set model.
-// Records the calls of the protected hooks and can make InternalPost and
-// InternalDelete fail on request.
+// Records the calls of the protected hooks and can make InternalEdit,
+// InternalPost and InternalDelete fail on request.
 
 #include "platform/db/TDataSet.h"
 #include "platform/db/TFieldDef.h"
@@ -30,6 +30,7 @@ public:
     // The next InternalPost / InternalDelete raises EDatabaseError with this text.
     QString failNextPost;
     QString failNextDelete;
+    QString failNextEdit;
     bool readOnly = false;
 
     bool CanModify() const override { return !readOnly; }
@@ -67,6 +68,14 @@ protected:
         if (!failNextDelete.isEmpty()) {
             const QString message = failNextDelete;
             failNextDelete.clear();
+            throw EDatabaseError(message);
+        }
+    }
+
+    void InternalEdit() override {
+        if (!failNextEdit.isEmpty()) {
+            const QString message = failNextEdit;
+            failNextEdit.clear();
             throw EDatabaseError(message);
         }
     }
