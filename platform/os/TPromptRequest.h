@@ -1,0 +1,60 @@
+#pragma once
+// What a prompt asks of the user: a message box with buttons, or a file or
+// folder choice. Plain data, so that code without widgets can describe the
+// prompt and tests can read back what was asked.
+
+#include <QString>
+#include <optional>
+#include <vector>
+
+// The answer of a modal window or a message box.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = 1;
+constexpr TModalResult mrCancel = 2;
+constexpr TModalResult mrAbort = 3;
+constexpr TModalResult mrRetry = 4;
+constexpr TModalResult mrIgnore = 5;
+constexpr TModalResult mrYes = 6;
+constexpr TModalResult mrNo = 7;
+
+enum class TPromptKind { pkMessage, pkOpenFile, pkSaveFile, pkFolder };
+
+// The icon of a message box.
+enum class TMsgDlgType { mtNone, mtInformation, mtWarning, mtError, mtConfirmation };
+
+enum class TMsgDlgBtn { mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore };
+
+struct TPromptRequest {
+    TPromptKind Kind = TPromptKind::pkMessage;
+    QString Caption;
+    QString Text;
+    TMsgDlgType Icon = TMsgDlgType::mtNone;
+    std::vector<TMsgDlgBtn> Buttons; // in the order shown
+    std::optional<TMsgDlgBtn> DefaultButton;
+    // System-modal and topmost: the box stays above every window.
+    bool SystemModal = false;
+    // File and folder choices.
+    QString Filter; // "Description|*.ext|Other|*.a;*.b"
+    QString DefaultExt;
+    QString FileName;
+    QString InitialDir;
+    bool OverwritePrompt = false;
+
+    // A message box described by the Windows MessageBox flag word the
+    // program's message routines are written with: button set (low nibble),
+    // icon (0x10 error, 0x20 question, 0x30 exclamation, 0x40 information),
+    // default button (0x100 second, 0x200 third), 0x1000 system-modal and
+    // 0x40000 topmost.
+    static TPromptRequest FromMessageBoxFlags(const QString& text, const QString& caption, int flags);
+};
+
+// The modal result a button answers with.
+TModalResult ModalResultOf(TMsgDlgBtn button);
+
+// What the user answered: the button pressed, and for file and folder
+// choices the chosen path (empty when cancelled).
+struct TPromptResult {
+    TModalResult Button = mrNone;
+    QString Path;
+};

@@ -1,0 +1,22 @@
+#pragma once
+// A subscription to the changes of an image list: OnChange runs with the
+// list as Sender. The link unregisters itself when it goes away.
+
+#include "platform/os/TEvent.h"
+
+class TImageList;
+
+class TChangeLink {
+public:
+    TChangeLink() = default;
+    ~TChangeLink();
+    TChangeLink(const TChangeLink&) = delete;
+    TChangeLink& operator=(const TChangeLink&) = delete;
+
+    TImageList* Sender() const { return m_sender; }
+    TNotifyEvent OnChange;
+
+private:
+    friend class TImageList;
+    TImageList* m_sender = nullptr;
+};

@@ -1,0 +1,99 @@
+#include "platform/ui/TEdit.h"
+
+#include <QLineEdit>
+
+TEdit::TEdit(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QLineEdit) {
+    connect(Edit(), &QLineEdit::textEdited, this, [this] { m_modified = true; });
+    connect(Edit(), &QLineEdit::textChanged, this, [this] { Safe([this] { Change(); }); });
+    SetBounds(0, 0, 121, 21);
+    SetParent(parent);
+}
+
+QLineEdit* TEdit::Edit() const {
+    return static_cast<QLineEdit*>(Widget());
+}
+
+QString TEdit::Text() const {
+    return Edit() ? Edit()->text() : QString();
+}
+
+void TEdit::SetText(const QString& text) {
+    SetEditText(CaseOf(text));
+}
+
+void TEdit::SetEditText(const QString& text) {
+    if (Edit() && Edit()->text() != text)
+        Edit()->setText(text);
+}
+
+void TEdit::SetMaxLength(int length) {
+    m_maxLength = std::max(0, length);
+    if (Edit())
+        Edit()->setMaxLength(m_maxLength > 0 ? m_maxLength : 32767);
+}
+
+bool TEdit::ReadOnly() const {
+    return Edit() && Edit()->isReadOnly();
+}
+
+void TEdit::SetReadOnly(bool readOnly) {
+    if (Edit())
+        Edit()->setReadOnly(readOnly);
+}
+
+void TEdit::SetCharCase(TEditCharCase charCase) {
+    m_charCase = charCase;
+    SetEditText(CaseOf(Text()));
+}
+
+QString TEdit::CaseOf(const QString& text) const {
+    switch (m_charCase) {
+    case TEditCharCase::ecUpperCase:
+        return text.toUpper();
+    case TEditCharCase::ecLowerCase:
+        return text.toLower();
+    case TEditCharCase::ecNormal:
+        break;
+    }
+    return text;
+}
+
+void TEdit::SetPasswordChar(QChar ch) {
+    if (Edit())
+        Edit()->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+int TEdit::SelStart() const {
+    return Edit()->hasSelectedText() ? Edit()->selectionStart() : Edit()->cursorPosition();
+}
+
+void TEdit::SetSelStart(int start) {
+    Edit()->deselect();
+    Edit()->setCursorPosition(start);
+}
+
+int TEdit::SelLength() const {
+    return static_cast<int>(Edit()->selectedText().size());
+}
+
+void TEdit::SetSelLength(int length) {
+    Edit()->setSelection(SelStart(), length);
+}
+
+void TEdit::SelectAll() {
+    Edit()->selectAll();
+}
+
+bool TEdit::DoKeyPress(QChar& key) {
+    if (!TWinControl::DoKeyPress(key))
+        return false;
+    if (m_charCase == TEditCharCase::ecUpperCase)
+        key = key.toUpper();
+    else if (m_charCase == TEditCharCase::ecLowerCase)
+        key = key.toLower();
+    return true;
+}
+
+void TEdit::Change() {
+    OnChange(this);
+}

@@ -1,0 +1,60 @@
+#include "platform/ui/TMemo.h"
+
+#include <QPlainTextEdit>
+
+TMemo::TMemo(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QPlainTextEdit) {
+    WatchWidget(Memo()->viewport());
+    connect(Memo(), &QPlainTextEdit::textChanged, this, [this] { Safe([this] { Change(); }); });
+    SetBounds(0, 0, 185, 89);
+    SetParent(parent);
+}
+
+QPlainTextEdit* TMemo::Memo() const {
+    return static_cast<QPlainTextEdit*>(Widget());
+}
+
+QString TMemo::Text() const {
+    return Memo()->toPlainText();
+}
+
+void TMemo::SetText(const QString& text) {
+    if (text != Text())
+        Memo()->setPlainText(text);
+}
+
+QStringList TMemo::Lines() const {
+    const QString text = Text();
+    return text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+}
+
+void TMemo::SetLines(const QStringList& lines) {
+    SetText(lines.join(QLatin1Char('\n')));
+}
+
+bool TMemo::ReadOnly() const {
+    return Memo()->isReadOnly();
+}
+void TMemo::SetReadOnly(bool readOnly) {
+    Memo()->setReadOnly(readOnly);
+}
+bool TMemo::WordWrap() const {
+    return Memo()->lineWrapMode() != QPlainTextEdit::NoWrap;
+}
+
+void TMemo::SetWordWrap(bool wrap) {
+    Memo()->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+bool TMemo::DoKeyPress(QChar& key) {
+    if (!TWinControl::DoKeyPress(key))
+        return false;
+    // The length limit holds for typed text.
+    if (m_maxLength > 0 && key.unicode() >= 32 && Text().size() >= m_maxLength &&
+        !Memo()->textCursor().hasSelection())
+        return false;
+    return true;
+}
+
+void TMemo::Change() {
+    OnChange(this);
+}

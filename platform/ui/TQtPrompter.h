@@ -1,0 +1,18 @@
+#pragma once
+// The prompter of the running program: message boxes and file and folder
+// dialogs shown with Qt, with the captions, icons, buttons and default
+// buttons asked for. System-modal boxes are application-modal and stay on top.
+
+#include "platform/os/TPrompter.h"
+
+class TQtPrompter : public TPrompter {
+public:
+    TPromptResult Prompt(const TPromptRequest& request) override;
+
+    // "Text files|*.txt|All|*" in the form Qt's file dialogs read.
+    static QString QtFilter(const QString& filter);
+
+private:
+    static TPromptResult ShowMessage(const TPromptRequest& request);
+    static TPromptResult ShowFileDialog(const TPromptRequest& request);
+};
