@@ -190,6 +190,7 @@ TField* TDataSet::CreateField(const TFieldDef& def) {
         return new TDateTimeField(this);
     case ftMemo:
         return new TMemoField(this);
+    case ftDataSet:
     case ftUnknown:
         break;
     }
@@ -564,20 +565,25 @@ void TDataSet::Refilter() {
 }
 
 void TDataSet::RebuildView() {
-    m_view.clear();
-    m_filterFields.clear();
+    // Built aside, so that a failing filter handler leaves the old view.
+    std::vector<TField*> filterFields;
     if (m_filtered && m_filterExpression) {
         for (const QString& name : m_filterExpression->FieldNames())
-            m_filterFields.push_back(FieldByName(name));
+            filterFields.push_back(FieldByName(name));
     }
-    m_view.reserve(m_records.size());
+    m_filterFields = std::move(filterFields);
+    std::vector<TRecordBuffer*> view;
+    view.reserve(m_records.size());
     for (auto& record : m_records) {
         if (PassesFilter(*record))
-            m_view.push_back(record.get());
+            view.push_back(record.get());
     }
+    m_view = std::move(view);
 }
 
 bool TDataSet::PassesFilter(TRecordBuffer& record) {
+    if (!RecordInRange(record))
+        return false;
     if (!m_filtered)
         return true;
     if (m_filterExpression && !m_filterText.trimmed().isEmpty()) {
@@ -737,6 +743,7 @@ void TDataSet::BeginInsertAppend(bool append) {
     m_eof = false;
     SetState(dsInsert);
     try {
+        InternalInitRecord(*m_editBuffer);
         OnNewRecord(this);
     } catch (...) {
         m_editBuffer.reset();
@@ -808,6 +815,7 @@ void TDataSet::WriteEditBuffer() {
     if (m_state == dsInsert) {
         auto record = std::make_unique<TRecordBuffer>(*m_editBuffer);
         TRecordBuffer* posted = record.get();
+        const bool visible = PassesFilter(*posted);
         const bool atEnd = m_insertIndex >= static_cast<int>(m_view.size());
         auto storagePos = m_records.end();
         if (!atEnd) {
@@ -816,7 +824,6 @@ void TDataSet::WriteEditBuffer() {
                                       [before](const auto& stored) { return stored.get() == before; });
         }
         m_records.insert(storagePos, std::move(record));
-        const bool visible = PassesFilter(*posted);
         if (visible)
             m_view.insert(m_view.begin() + std::min<std::ptrdiff_t>(m_insertIndex, m_view.size()), posted);
         try {
@@ -831,6 +838,7 @@ void TDataSet::WriteEditBuffer() {
         m_insertIndex = -1;
     } else {
         TRecordBuffer* stored = CurrentRecord();
+        const bool visible = PassesFilter(*m_editBuffer);
         const TRecordBuffer before = *stored;
         if (stored->updateStatus == usUnmodified) {
             stored->originalValues.assign(stored->values.begin(),
@@ -844,7 +852,7 @@ void TDataSet::WriteEditBuffer() {
             *stored = before;
             throw;
         }
-        if (!PassesFilter(*stored)) {
+        if (!visible) {
             std::erase(m_view, stored);
             m_current = std::min(m_current, static_cast<int>(m_view.size()) - 1);
         } else {

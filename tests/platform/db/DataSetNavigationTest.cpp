@@ -230,6 +230,31 @@ TEST_F(DataSetNavigationTest, OnFilterRecordAndPostedRecordsLeavingTheFilter) {
     EXPECT_EQ(ids(), QList<int>({1, 5, 3, 4, 7}));
 }
 
+TEST_F(DataSetNavigationTest, FailingFilterHandlerLeavesTheSetUsable) {
+    ds.Open();
+    bool fail = false;
+    ds.OnFilterRecord = TFilterRecordEvent::fromFunction([&](TDataSet* set, bool& accept) {
+        if (fail)
+            throw EDatabaseError(QStringLiteral("filter failed"));
+        accept = set->FieldByName("ID")->AsInteger() != 2;
+    });
+    ds.SetFiltered(true);
+    EXPECT_EQ(ds.RecordCount(), 3);
+
+    fail = true;
+    EXPECT_THROW(ds.Refilter(), EDatabaseError);
+    EXPECT_EQ(ds.RecordCount(), 3);
+    ds.Append();
+    ds.FieldByName("ID")->SetAsInteger(8);
+    EXPECT_THROW(ds.Post(), EDatabaseError);
+    EXPECT_EQ(ds.State(), dsInsert);
+    EXPECT_EQ(ds.Records().size(), 4u);
+    fail = false;
+    ds.Post();
+    EXPECT_EQ(ds.Records().size(), 5u);
+    EXPECT_EQ(ids(), QList<int>({1, 3, 4, 8}));
+}
+
 TEST_F(DataSetNavigationTest, CalculatedFieldsAreWrittenInCalcState) {
     auto* desc = new TStringField(&ds);
     desc->SetFieldName(QStringLiteral("DESC"));
