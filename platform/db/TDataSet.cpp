@@ -353,10 +353,6 @@ void TDataSet::SetDisplayRow(int row) {
     m_displayRow = row < 0 ? -1 : row;
 }
 
-int TDataSet::FieldSlot(const TField* field) {
-    return field->m_slot;
-}
-
 const QVariant& TDataSet::FieldValue(const TField* field) const {
     const TRecordBuffer* buffer = ActiveBuffer();
     const int slot = field->m_slot;

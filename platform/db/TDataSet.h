@@ -60,6 +60,8 @@
 //                   (SortRecords).
 //  InternalDelete(record) runs before the record is removed; raising keeps it.
 //  InternalCancel() runs when a pending edit or insert is dropped.
+//  InternalInitRecord(record) fills a new record before OnNewRecord.
+//  RecordInRange(record) limits the records the cursor walks.
 //  CanModify()      false for read-only sets.
 // The update status and original values in TRecordBuffer are kept by the
 // base; client data sets read them for their change log.
@@ -203,6 +205,7 @@ public:
     // Data sources register here (TDataSource::SetDataSet).
     void AddDataSource(TDataSource* source);
     void RemoveDataSource(TDataSource* source);
+    const std::vector<TDataSource*>& DataSources() const { return m_dataSources; }
     // Tells the data sources (and their links), unless controls are disabled.
     void DataEvent(TDataEvent event, const void* info = nullptr);
 
@@ -224,6 +227,14 @@ protected:
     virtual void InternalPost(TRecordBuffer& record, bool inserting);
     virtual void InternalDelete(TRecordBuffer& record);
     virtual void InternalCancel() {}
+    // Fills a new record before OnNewRecord; raising cancels the insert.
+    virtual void InternalInitRecord(TRecordBuffer& record) { Q_UNUSED(record); }
+    // False hides a stored record from the cursor, before any filter
+    // (a nested detail set shows only the rows of its master's record).
+    virtual bool RecordInRange(const TRecordBuffer& record) const {
+        Q_UNUSED(record);
+        return true;
+    }
     // The dynamic field for a definition; nullptr for a type without a field class.
     virtual TField* CreateField(const TFieldDef& def);
 
@@ -244,8 +255,6 @@ protected:
     // Rebuilds the visible list and recalculates after records changed;
     // tells the data links.
     void Resync();
-    // The slot of a field in TRecordBuffer::values (-1 when unbound).
-    static int FieldSlot(const TField* field);
 
 private:
     friend class TField;

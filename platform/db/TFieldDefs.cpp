@@ -30,11 +30,3 @@ TFieldDef& TFieldDefs::FieldDefByName(const QString& name) const {
         throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
     return *def;
 }
-
-QStringList TFieldDefs::Names() const {
-    QStringList names;
-    names.reserve(Count());
-    for (const auto& def : m_items)
-        names.append(def->Name());
-    return names;
-}

@@ -4,7 +4,7 @@
 
 #include "platform/db/TFieldDef.h"
 
-#include <QStringList>
+#include <QString>
 #include <memory>
 #include <vector>
 
@@ -27,7 +27,6 @@ public:
     TFieldDef* Find(const QString& name) const;
     // Raises EDatabaseError "Field '%s' not found".
     TFieldDef& FieldDefByName(const QString& name) const;
-    QStringList Names() const;
 
 private:
     std::vector<std::unique_ptr<TFieldDef>> m_items;
