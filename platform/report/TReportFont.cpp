@@ -1,0 +1,93 @@
+#include "platform/report/TReportFont.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+
+#include <memory>
+
+namespace {
+
+// Text is measured at this multiple of the real size and scaled back, so that
+// hinting at small sizes does not distort the layout.
+constexpr double kMeasureScale = 8.0;
+constexpr double kDesignDpi = 96.0;
+
+QString FallbackFamily() {
+    return QStringLiteral("DejaVu Sans");
+}
+
+QString MappedName(const QString& name) {
+    const QString key = name.trimmed().toLower();
+    if (key == QLatin1String("arial"))
+        return QStringLiteral("Liberation Sans");
+    if (key == QLatin1String("verdana") || key == QLatin1String("ms sans serif"))
+        return QStringLiteral("DejaVu Sans");
+    return name.trimmed();
+}
+
+// A paint device at the design resolution, so that point sizes measure in
+// design units.
+const QImage& MeasureDevice() {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kDesignDpi / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+const QFontMetricsF& Metrics(const TReportFont& font) {
+    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
+    const QString key = font.Name + QLatin1Char('/') + QString::number(font.Size) + QLatin1Char('/') +
+                        QString::number(font.Style);
+    auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return **found;
+    auto metrics = std::make_shared<QFontMetricsF>(font.ToQFont(font.Size * kMeasureScale), &MeasureDevice());
+    cache.insert(key, metrics);
+    return *metrics;
+}
+
+} // namespace
+
+QString TReportFont::InstalledFamily(const QString& name) {
+    static QHash<QString, QString> cache;
+    auto found = cache.constFind(name);
+    if (found != cache.constEnd())
+        return *found;
+    const QString mapped = MappedName(name);
+    const QString family = QFontDatabase::hasFamily(mapped) ? mapped : FallbackFamily();
+    cache.insert(name, family);
+    return family;
+}
+
+QFont TReportFont::ToQFont(double pointSize) const {
+    QFont font(InstalledFamily(Name));
+    font.setPointSizeF(pointSize > 0 ? pointSize : 1);
+    font.setBold(Style & TFontStyle::fsBold);
+    font.setItalic(Style & TFontStyle::fsItalic);
+    font.setUnderline(Style & TFontStyle::fsUnderline);
+    font.setStrikeOut(Style & TFontStyle::fsStrikeOut);
+    font.setHintingPreference(QFont::PreferNoHinting);
+    font.setKerning(false);
+    return font;
+}
+
+double TReportFont::TextWidth(const QString& text) const {
+    return Metrics(*this).horizontalAdvance(text) / kMeasureScale;
+}
+
+double TReportFont::TextHeight() const {
+    return Metrics(*this).height() / kMeasureScale;
+}
+
+double TReportFont::WrappedHeight(const QString& text, double width) const {
+    const QRectF box(0, 0, width * kMeasureScale, 1e7);
+    const QRectF used =
+        Metrics(*this).boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return std::max(used.height() / kMeasureScale, TextHeight());
+}

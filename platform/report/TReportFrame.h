@@ -1,0 +1,16 @@
+#pragma once
+// The lines drawn around a band or a printable control.
+
+#include <QColor>
+
+struct TReportFrame {
+    bool DrawTop = false;
+    bool DrawBottom = false;
+    bool DrawLeft = false;
+    bool DrawRight = false;
+    QColor Color = Qt::black;
+    double Width = 1; // design units
+
+    bool Any() const { return DrawTop || DrawBottom || DrawLeft || DrawRight; }
+    void SetAll(bool draw) { DrawTop = DrawBottom = DrawLeft = DrawRight = draw; }
+};

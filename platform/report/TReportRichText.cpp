@@ -1,0 +1,7 @@
+#include "platform/report/TReportRichText.h"
+
+TReportRichText::TReportRichText(TComponent* owner) : TTextPrintable(owner) {
+    SetAutoSize(false);
+    SetWordWrap(true);
+    SetAutoStretch(true);
+}

@@ -1,0 +1,157 @@
+// Prepared pages leaving the program: PDF (read back by pdftotext), printing
+// through QPrinter, pictures, text export and the export filter list.
+
+#include "ReportTestSupport.h"
+
+#include "platform/report/TPageRenderer.h"
+#include "platform/report/TReportImage.h"
+#include "platform/report/TTextExportFilter.h"
+
+#include <QFile>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace ReportTest;
+
+namespace {
+
+class ReportOutputTest : public ::testing::Test {
+protected:
+    QString Path(const QString& name) const { return dir.filePath(name); }
+
+    // The page size pdfinfo reports for page 1, in points.
+    static QString PdfPageSize(const QString& file) {
+        QProcess process;
+        process.start(QStringLiteral("pdfinfo"), {file});
+        process.waitForFinished(60000);
+        const QRegularExpressionMatch match =
+            QRegularExpression(QStringLiteral(R"(Page size:\s+([\d.]+ x [\d.]+) pts)"))
+                .match(QString::fromUtf8(process.readAllStandardOutput()));
+        return match.captured(1);
+    }
+
+    QTemporaryDir dir;
+    TComponent form;
+};
+
+TEST_F(ReportOutputTest, PdfHasEveryPageWithItsHeaderAndFooter) {
+    TBandReport* report = MakeListing(&form, QStringLiteral("rptPdf"), QStringLiteral("Relação de Vendas"),
+                                      MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100));
+    report->Prepare();
+    report->ReportPrinter().ExportToPdf(Path(QStringLiteral("vendas.pdf")));
+
+    const QStringList pages = PdfTextPages(Path(QStringLiteral("vendas.pdf")));
+    ASSERT_EQ(pages.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Relação de Vendas")));
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Página: %1 de 3").arg(i + 1)));
+        EXPECT_TRUE(pages[i].contains(QStringLiteral("Rodapé Relação de Vendas")));
+    }
+    EXPECT_TRUE(pages[0].contains(QRegularExpression(QStringLiteral("Produto 1 +1,50"))));
+    EXPECT_TRUE(pages[2].contains(QRegularExpression(QStringLiteral("Produto 100 +100,50"))));
+    EXPECT_EQ(PdfPageSize(Path(QStringLiteral("vendas.pdf"))), QStringLiteral("595 x 842"));
+}
+
+TEST_F(ReportOutputTest, LandscapeReportsGiveLandscapePages) {
+    TBandReport* report =
+        MakeListing(&form, QStringLiteral("rptPaisagem"), QStringLiteral("Paisagem"), nullptr);
+    report->Page().SetOrientation(TPrinterOrientation::poLandscape);
+    report->Prepare();
+    EXPECT_DOUBLE_EQ(report->ReportPrinter().Page(1).Width, 297);
+    report->ReportPrinter().ExportToPdf(Path(QStringLiteral("paisagem.pdf")));
+    EXPECT_EQ(PdfPageSize(Path(QStringLiteral("paisagem.pdf"))), QStringLiteral("842 x 595"));
+}
+
+TEST_F(ReportOutputTest, PrintsThroughQPrinterWithAPageRange) {
+    TBandReport* report = MakeListing(&form, QStringLiteral("rptImpressao"), QStringLiteral("Impressão"),
+                                      MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100));
+    report->Prepare();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Path(QStringLiteral("impresso.pdf")));
+    report->ReportPrinter().Print(printer, 2, 3);
+
+    const QStringList pages = PdfTextPages(Path(QStringLiteral("impresso.pdf")));
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Página: 2 de 3")));
+    EXPECT_TRUE(pages[1].contains(QStringLiteral("Página: 3 de 3")));
+}
+
+TEST_F(ReportOutputTest, PdfToAFolderThatDoesNotExistRaises) {
+    TBandReport* report = MakeListing(&form, QStringLiteral("rptErro"), QStringLiteral("Erro"), nullptr);
+    report->Prepare();
+    EXPECT_THROW(report->ReportPrinter().ExportToPdf(Path(QStringLiteral("nao/existe.pdf"))), Exception);
+    EXPECT_THROW(report->ReportPrinter().ExportToText(Path(QStringLiteral("nao/existe.txt"))), Exception);
+}
+
+TEST_F(ReportOutputTest, TextExportKeepsPageBreaksAndIsOfferedByItsFilter) {
+    const QString before = TReportExportFilter::DialogFilter();
+    EXPECT_EQ(before, QStringLiteral("Relatório (*.qrp)|*.qrp"));
+    {
+        TTextExportFilter qrTxtx(&form);
+        EXPECT_EQ(TReportExportFilter::DialogFilter(),
+                  QStringLiteral("Relatório (*.qrp)|*.qrp|Arquivo texto (*.txt)|*.txt"));
+        TBandReport* report = MakeListing(&form, QStringLiteral("rptTexto"), QStringLiteral("Texto"),
+                                          MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 60));
+        report->Prepare();
+        const QString file = Path(QStringLiteral("texto.txt"));
+        qrTxtx.ExportPages(report->ReportPrinter(), file);
+
+        QFile exported(file);
+        ASSERT_TRUE(exported.open(QIODevice::ReadOnly));
+        const QStringList pages = QString::fromUtf8(exported.readAll()).split(QLatin1Char('\f'));
+        ASSERT_EQ(pages.size(), 2);
+        EXPECT_TRUE(pages[0].trimmed().startsWith(QStringLiteral("Texto")));
+        EXPECT_TRUE(pages[1].contains(QStringLiteral("Página: 2 de 2")));
+    }
+    EXPECT_EQ(TReportExportFilter::DialogFilter(), before);
+}
+
+TEST_F(ReportOutputTest, RendersAPageToPngWithTheJpegLogo) {
+    // A JPEG logo made by ImageMagick: blue left half, yellow right half.
+    const QString logo = Path(QStringLiteral("logo.jpg"));
+    ASSERT_EQ(QProcess::execute(
+                  QStringLiteral("convert"),
+                  {QStringLiteral("-size"), QStringLiteral("40x80"), QStringLiteral("xc:#1040c0"),
+                   QStringLiteral("-size"), QStringLiteral("40x80"), QStringLiteral("xc:#f0d020"),
+                   QStringLiteral("+append"), QStringLiteral("-quality"), QStringLiteral("95"), logo}),
+              0);
+    TBandReport* report =
+        MakeListing(&form, QStringLiteral("rptImagem"), QStringLiteral("Relatório com Logotipo"),
+                    MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 30));
+    TReportBand* header = report->BandOfType(TBandType::rbPageHeader);
+    header->SetHeight(106);
+    auto* img = new TReportImage(&form);
+    img->SetName(QStringLiteral("img"));
+    img->SetParent(header);
+    img->SetBounds(1, 3, 86, 95);
+    img->SetCenter(true);
+    img->LoadFromFile(logo);
+    auto* title = dynamic_cast<TPrintable*>(form.FindComponent(QStringLiteral("rptImagemTitulo")));
+    ASSERT_NE(title, nullptr);
+    title->SetLeft(98);
+    report->Prepare();
+
+    const QImage page = TPageRenderer::ToImage(report->ReportPrinter().Page(1), 100);
+    EXPECT_EQ(page.size(), QSize(827, 1169));
+    ASSERT_TRUE(page.save(ScreenshotDir() + QStringLiteral("/report-page1.png")));
+    // The logo is centred in its 86 x 95 box at (1, 3) of the header, 10 mm
+    // from the page's corner: blue left of its centre line, yellow right of it.
+    const double dotsPerUnit = 100.0 / 96.0;
+    const QPoint centre(qRound(10 * 100 / 25.4 + (1 + 43) * dotsPerUnit),
+                        qRound(10 * 100 / 25.4 + (3 + 47.5) * dotsPerUnit));
+    const QColor left = page.pixelColor(centre + QPoint(-15, 0));
+    const QColor right = page.pixelColor(centre + QPoint(15, 0));
+    EXPECT_GT(left.blue(), 150);
+    EXPECT_LT(left.red(), 60);
+    EXPECT_GT(right.red(), 200);
+    EXPECT_LT(right.blue(), 80);
+    // Outside the logo's 40 pixels on either side of the centre: white paper.
+    EXPECT_EQ(page.pixelColor(centre + QPoint(-45, 0)), QColor(Qt::white));
+}
+
+} // namespace
