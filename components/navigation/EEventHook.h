@@ -1,0 +1,10 @@
+#pragma once
+// The error of the event hooks: a property that does not exist or is not an
+// event.
+
+#include "platform/os/Exceptions.h"
+
+class EEventHook : public Exception {
+public:
+    using Exception::Exception;
+};
