@@ -29,9 +29,9 @@ function(zeb_library target folder)
     endif()
 endfunction()
 
-# zeb_tests(<folder> LABELS <labels...> DEPS <targets...>)
+# zeb_tests(<folder> LABELS <label> DEPS <targets...>)
 # One GoogleTest executable per test folder; every test case becomes a CTest
-# test carrying the folder's labels.
+# test carrying the folder's label.
 function(zeb_tests folder)
     cmake_parse_arguments(ARG "" "" "LABELS;DEPS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
