@@ -84,8 +84,18 @@ void TEdit::SelectAll() {
     Edit()->selectAll();
 }
 
+bool TEdit::DoKeyDown(int& key, TShiftState shift) {
+    if (!TWinControl::DoKeyDown(key, shift))
+        return false;
+    if ((key == Qt::Key_Delete || key == Qt::Key_Backspace) && !ReadOnly())
+        return CanType();
+    return true;
+}
+
 bool TEdit::DoKeyPress(QChar& key) {
     if (!TWinControl::DoKeyPress(key))
+        return false;
+    if ((key.unicode() >= 32 || key == QChar(u'\b')) && !CanType())
         return false;
     if (m_charCase == TEditCharCase::ecUpperCase)
         key = key.toUpper();

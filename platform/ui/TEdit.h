@@ -33,7 +33,11 @@ public:
 
 protected:
     QLineEdit* Edit() const;
+    bool DoKeyDown(int& key, TShiftState shift) override;
     bool DoKeyPress(QChar& key) override;
+    // Whether typing may change the text now (data-aware edits enter edit
+    // mode here); a refused key is dropped.
+    virtual bool CanType() { return true; }
     // The text changed; runs OnChange.
     virtual void Change();
     // The text as typed, without conversion.

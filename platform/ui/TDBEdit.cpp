@@ -1,0 +1,117 @@
+#include "platform/ui/TDBEdit.h"
+
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+
+TDBEdit::TDBEdit(TComponent* owner, TWinControl* parent)
+    : TMaskEdit(owner, parent), m_link(std::make_unique<TFieldDataLink>(this)) {
+    m_link->OnDataChange = TNotifyEvent::fromFunction([this](TObject*) { DataChange(); });
+    m_link->OnActiveChange = TNotifyEvent::fromFunction([this](TObject*) { DataChange(); });
+    m_link->OnEditingChange = TNotifyEvent::fromFunction([this](TObject*) { UpdateReadOnly(); });
+    m_link->OnUpdateData = TNotifyEvent::fromFunction([this](TObject*) { UpdateData(); });
+    m_link->OnFocusRequest = TNotifyEvent::fromFunction([this](TObject*) { SetFocus(); });
+}
+
+TDBEdit::~TDBEdit() {
+    // The widget may be gone already: nothing is shown any more.
+    m_link->OnDataChange = nullptr;
+    m_link->OnActiveChange = nullptr;
+    m_link->OnEditingChange = nullptr;
+    m_link->SetDataSource(nullptr);
+}
+
+void TDBEdit::SetDataSource(TDataSource* source) {
+    if (DataSource())
+        RemoveFreeNotification(DataSource());
+    m_link->SetDataSource(source);
+    if (source)
+        FreeNotification(source);
+    DataChange();
+}
+
+void TDBEdit::SetDataField(const QString& name) {
+    m_link->SetFieldName(name);
+    DataChange();
+}
+
+void TDBEdit::SetReadOnly(bool readOnly) {
+    m_link->SetReadOnly(readOnly);
+    UpdateReadOnly();
+}
+
+void TDBEdit::Notification(TComponent* component, TOperation operation) {
+    TMaskEdit::Notification(component, operation);
+    if (operation == TOperation::opRemove && m_link && component == DataSource())
+        SetDataSource(nullptr);
+}
+
+void TDBEdit::UpdateReadOnly() {
+    TField* field = Field();
+    TMaskEdit::SetReadOnly(m_link->ReadOnly() || (field && field->ReadOnly()));
+}
+
+void TDBEdit::DataChange() {
+    TField* field = Field();
+    m_showing = true;
+    if (field) {
+        if (field->EditMask() != EditMask())
+            SetEditMask(field->EditMask());
+        const bool text = field->DataType() == ftString || field->DataType() == ftWideString;
+        if (text && MaxLength() != field->Size())
+            SetMaxLength(field->Size()); // (resets the selection)
+        const bool editingText = IsMasked() || (Focused() && m_link->CanModify());
+        SetText(editingText ? field->Text() : field->DisplayText());
+    } else {
+        SetEditMask(QString());
+        SetText(QString());
+    }
+    SetModified(false);
+    m_showing = false;
+    UpdateReadOnly();
+}
+
+void TDBEdit::UpdateData() {
+    if (TField* field = Field()) {
+        ValidateEdit();
+        field->SetText(Text());
+    }
+}
+
+bool TDBEdit::CanType() {
+    return Field() && m_link->Edit();
+}
+
+bool TDBEdit::DoKeyDown(int& key, TShiftState shift) {
+    if (key == Qt::Key_Escape && m_link->IsModified()) {
+        m_link->Reset();
+        SelectAll();
+        return false;
+    }
+    return TMaskEdit::DoKeyDown(key, shift);
+}
+
+void TDBEdit::Change() {
+    if (!m_showing)
+        m_link->Modified();
+    TMaskEdit::Change();
+}
+
+void TDBEdit::DoEnter() {
+    // Editing shows the field's edit text instead of its display text.
+    if (!m_link->IsModified())
+        DataChange();
+    TMaskEdit::DoEnter();
+}
+
+void TDBEdit::DoExit() {
+    try {
+        m_link->UpdateRecord();
+    } catch (...) {
+        SelectAll();
+        SetFocus();
+        throw;
+    }
+    if (!m_link->IsModified())
+        DataChange();
+    TEdit::DoExit();
+}

@@ -1,0 +1,15 @@
+#include "platform/ui/TDBGridDelegate.h"
+
+#include "platform/ui/TDBGrid.h"
+
+TDBGridDelegate::TDBGridDelegate(TDBGrid* grid) : m_grid(grid) {}
+
+void TDBGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const {
+    QStyleOptionViewItem cell = option;
+    if (m_grid->RowChosen(index.row()))
+        cell.state |= QStyle::State_Selected;
+    if (m_grid->DefaultDrawing())
+        QStyledItemDelegate::paint(painter, cell, index);
+    m_grid->DrawCell(*painter, cell, index.row(), index.column());
+}

@@ -1,0 +1,320 @@
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/db/TFieldDefs.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TColumn.h"
+#include "platform/ui/TDBCheckBox.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TDBLookupComboBox.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TForm.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+namespace {
+// A form with a grid and an edit over three taxpayers.
+class DbGridTest : public testing::Test {
+protected:
+    void SetUp() override {
+        cds = new TClientDataSet(&form);
+        cds->SetName("cdsContribuintes");
+        cds->FieldDefs().Add("NU_INSCRICAO", ftInteger);
+        cds->FieldDefs().Add("NO_RAZAO", ftString, 40);
+        cds->FieldDefs().Add("IN_ATIVO", ftString, 1);
+        cds->CreateDataSet();
+        AddRow(1234567, "Padaria Estrela", "S");
+        AddRow(2345678, "Mercado Central", "N");
+        AddRow(3456789, "Oficina Rápida", "S");
+        cds->First();
+        cds->FieldByName("NO_RAZAO")->SetDisplayLabel("Razão Social");
+
+        ds = new TDataSource(&form);
+        ds->SetDataSet(cds);
+        grid = new TDBGrid(&form, &form);
+        grid->SetName("dbgContribuintes");
+        grid->SetBounds(0, 0, 400, 150);
+        grid->SetDataSource(ds);
+        form.SetBounds(0, 0, 420, 240);
+        form.Show();
+    }
+
+    void AddRow(int inscricao, const QString& razao, const QString& ativo) {
+        cds->Append();
+        cds->FieldByName("NU_INSCRICAO")->SetAsInteger(inscricao);
+        cds->FieldByName("NO_RAZAO")->SetAsString(razao);
+        cds->FieldByName("IN_ATIVO")->SetAsString(ativo);
+        cds->Post();
+    }
+
+    QString Cell(int row, int column) const {
+        return grid->View()->model()->index(row, column).data().toString();
+    }
+
+    void ClickRow(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* viewport = grid->View()->viewport();
+        const QPointF at = grid->View()->visualRect(grid->View()->model()->index(row, 0)).center();
+        QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, modifiers);
+        QCoreApplication::sendEvent(viewport, &press);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, modifiers);
+        QCoreApplication::sendEvent(viewport, &release);
+    }
+
+    TBookmark BookmarkOfRow(int recNo) {
+        cds->SetRecNo(recNo);
+        return cds->GetBookmark();
+    }
+
+    TForm form{nullptr};
+    TClientDataSet* cds = nullptr;
+    TDataSource* ds = nullptr;
+    TDBGrid* grid = nullptr;
+};
+
+void SendKey(QWidget* widget, int key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(widget, &press);
+}
+} // namespace
+
+TEST_F(DbGridTest, ShowsEveryRowWithColumnsFromTheFields) {
+    ASSERT_EQ(grid->View()->model()->rowCount(), 3);
+    ASSERT_EQ(grid->Columns().Count(), 3);
+    EXPECT_EQ(grid->Columns().State(), TDBGridColumnsState::csDefault);
+    EXPECT_EQ(grid->Columns().Items(1)->TitleCaption(), "Razão Social");
+    EXPECT_EQ(Cell(0, 1), "Padaria Estrela");
+    EXPECT_EQ(Cell(2, 0), "3456789");
+    EXPECT_EQ(cds->RecNo(), 1); // reading cells does not move the cursor
+
+    // Columns set by hand replace the default ones.
+    TColumn* razao = grid->Columns().Add();
+    razao->SetFieldName("NO_RAZAO");
+    razao->SetTitleCaption("Nome");
+    razao->SetWidth(200);
+    ASSERT_EQ(grid->Columns().Count(), 1);
+    EXPECT_EQ(grid->View()->model()->columnCount(), 1);
+    EXPECT_EQ(grid->View()->model()->headerData(0, Qt::Horizontal).toString(), "Nome");
+    EXPECT_EQ(grid->View()->columnWidth(0), 200);
+    razao->SetVisible(false);
+    EXPECT_EQ(grid->View()->model()->columnCount(), 0);
+}
+
+TEST_F(DbGridTest, TheCurrentRowFollowsTheCursorBothWays) {
+    ClickRow(2);
+    EXPECT_EQ(cds->RecNo(), 3);
+    EXPECT_EQ(cds->FieldByName("NO_RAZAO")->AsString(), "Oficina Rápida");
+
+    cds->First();
+    EXPECT_EQ(grid->View()->currentIndex().row(), 0);
+    cds->Next();
+    EXPECT_EQ(grid->View()->currentIndex().row(), 1);
+
+    // A refused scroll leaves the grid on the data set's row.
+    cds->BeforeScroll = TDataSetNotifyEvent::fromFunction([](TDataSet*) { Abort(); });
+    ClickRow(0);
+    EXPECT_EQ(cds->RecNo(), 2);
+    EXPECT_EQ(grid->View()->currentIndex().row(), 1);
+    cds->BeforeScroll = nullptr;
+}
+
+TEST_F(DbGridTest, MultiSelectListsTheChosenRowsInDataSetOrder) {
+    grid->SetOptions(grid->Options() | dgMultiSelect | dgRowSelect);
+    ClickRow(2, Qt::ControlModifier);
+    ClickRow(0, Qt::ControlModifier);
+    ASSERT_EQ(grid->SelectedRows().Count(), 2);
+    EXPECT_TRUE(grid->RowChosen(0));
+    EXPECT_FALSE(grid->RowChosen(1));
+    EXPECT_TRUE(grid->RowChosen(2));
+    const TBookmark first = grid->SelectedRows().Items(0);
+    const TBookmark second = grid->SelectedRows().Items(1);
+    EXPECT_EQ(first, BookmarkOfRow(1));
+    EXPECT_EQ(second, BookmarkOfRow(3));
+
+    // Ctrl+click again drops a row; a plain click clears the choice.
+    ClickRow(2, Qt::ControlModifier);
+    EXPECT_EQ(grid->SelectedRows().Count(), 1);
+    ClickRow(1);
+    EXPECT_EQ(grid->SelectedRows().Count(), 0);
+
+    // Shift+click takes the range from the last clicked row.
+    ClickRow(2, Qt::ShiftModifier);
+    EXPECT_EQ(grid->SelectedRows().Count(), 2);
+    EXPECT_EQ(grid->SelectedRows().Items(0), BookmarkOfRow(2));
+}
+
+TEST_F(DbGridTest, CustomDrawingSeesEachRowsFields) {
+    std::set<QString> painted;
+    int calls = 0;
+    grid->OnDrawColumnCell =
+        TDrawColumnCellEvent::fromFunction([&](TObject* sender, QPainter& canvas, const QRect& rect,
+                                               int dataCol, TColumn* column, TGridDrawState) {
+            ++calls;
+            EXPECT_EQ(sender, grid);
+            EXPECT_EQ(dataCol, column->Index());
+            if (column->FieldName() == "IN_ATIVO") {
+                canvas.fillRect(rect, Qt::white); // hide the text, as a status picture would
+                painted.insert(cds->FieldByName("NO_RAZAO")->AsString());
+            }
+        });
+    const QImage image = form.Widget()->grab().toImage();
+    EXPECT_GE(calls, 9);
+    EXPECT_EQ(painted, (std::set<QString>{"Padaria Estrela", "Mercado Central", "Oficina Rápida"}));
+    EXPECT_EQ(cds->RecNo(), 1);
+    // The painted-over cell is white.
+    const QRect cell = grid->View()->visualRect(grid->View()->model()->index(1, 2));
+    const QPoint inCell = grid->View()->viewport()->mapTo(form.Widget(), cell.center());
+    EXPECT_EQ(image.pixelColor(inCell), QColor(Qt::white));
+}
+
+TEST_F(DbGridTest, TitleClicksReportTheColumn) {
+    TColumn* clicked = nullptr;
+    grid->OnTitleClick = TDBGridClickEvent::fromFunction([&](TColumn* column) { clicked = column; });
+    emit grid->View()->horizontalHeader()->sectionClicked(1);
+    ASSERT_NE(clicked, nullptr);
+    EXPECT_EQ(clicked->FieldName(), "NO_RAZAO");
+}
+
+TEST_F(DbGridTest, ADoubleClickRunsOnDblClick) {
+    int clicks = 0;
+    grid->OnDblClick = TNotifyEvent::fromFunction([&](TObject*) { ++clicks; });
+    QWidget* viewport = grid->View()->viewport();
+    QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(5, 5), viewport->mapToGlobal(QPointF(5, 5)),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &dbl);
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(DbGridTest, EditingThroughADbEditPostsWithTheFieldsRules) {
+    auto* edit = new TDBEdit(&form, &form);
+    edit->SetName("edtRazao");
+    edit->SetDataSource(ds);
+    edit->SetDataField("NO_RAZAO");
+    EXPECT_EQ(edit->Text(), "Padaria Estrela");
+    EXPECT_EQ(edit->MaxLength(), 40);
+
+    TField* razao = cds->FieldByName("NO_RAZAO");
+    razao->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
+        if (field->AsString().contains('#'))
+            throw EDatabaseError("Razão social inválida");
+    });
+
+    // Typing puts the data set into edit state; posting writes the text.
+    edit->SelectAll();
+    SendKey(edit->Widget(), Qt::Key_P, "P");
+    SendKey(edit->Widget(), Qt::Key_A, "a");
+    EXPECT_EQ(cds->State(), dsEdit);
+    cds->Post();
+    EXPECT_EQ(razao->AsString(), "Pa");
+    EXPECT_EQ(Cell(0, 1), "Pa");
+
+    // A text the rule refuses is not posted and stays in the edit.
+    SendKey(edit->Widget(), Qt::Key_NumberSign, "#");
+    EXPECT_THROW(cds->Post(), EDatabaseError);
+    EXPECT_EQ(cds->State(), dsEdit);
+    EXPECT_EQ(edit->Text(), "Pa#");
+    EXPECT_EQ(razao->AsString(), "Pa");
+    cds->Cancel();
+    EXPECT_EQ(edit->Text(), "Pa");
+
+    // Scrolling shows the next record.
+    cds->Next();
+    EXPECT_EQ(edit->Text(), "Mercado Central");
+}
+
+TEST_F(DbGridTest, ARefusedTextKeepsTheFocusInTheEdit) {
+    ScriptedPrompter prompter; // the silent abort shows nothing
+    auto* edit = new TDBEdit(&form, &form);
+    edit->SetDataSource(ds);
+    edit->SetDataField("NO_RAZAO");
+    cds->FieldByName("NO_RAZAO")->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
+        if (field->AsString().isEmpty())
+            Abort();
+    });
+    form.Widget()->activateWindow();
+    QApplication::setActiveWindow(form.Widget());
+    edit->SetFocus();
+    ASSERT_TRUE(edit->Focused());
+    edit->SelectAll();
+    SendKey(edit->Widget(), Qt::Key_Delete, {});
+    EXPECT_EQ(edit->Text(), "");
+    grid->SetFocus();
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(cds->FieldByName("NO_RAZAO")->AsString(), "Padaria Estrela");
+    cds->Cancel();
+}
+
+TEST_F(DbGridTest, DbEditsWithoutAutoEditDropTyping) {
+    auto* edit = new TDBEdit(&form, &form);
+    edit->SetDataSource(ds);
+    edit->SetDataField("NO_RAZAO");
+    ds->SetAutoEdit(false);
+    SendKey(edit->Widget(), Qt::Key_X, "x");
+    EXPECT_EQ(cds->State(), dsBrowse);
+    EXPECT_EQ(edit->Text(), "Padaria Estrela");
+}
+
+TEST_F(DbGridTest, TextCheckBoxAndLookupControlsFollowTheirFields) {
+    auto* text = new TDBText(&form, &form);
+    text->SetDataSource(ds);
+    text->SetDataField("NO_RAZAO");
+    auto* ativo = new TDBCheckBox(&form, &form);
+    ativo->SetDataSource(ds);
+    ativo->SetDataField("IN_ATIVO");
+    ativo->SetValueChecked("S");
+    ativo->SetValueUnchecked("N");
+
+    auto* states = new TClientDataSet(&form);
+    states->FieldDefs().Add("CO_UF", ftString, 1);
+    states->FieldDefs().Add("NO_UF", ftString, 20);
+    states->CreateDataSet();
+    for (auto [code, name] : {std::pair{"R", "Rio de Janeiro"}, std::pair{"P", "São Paulo"}}) {
+        states->Append();
+        states->FieldByName("CO_UF")->SetAsString(code);
+        states->FieldByName("NO_UF")->SetAsString(name);
+        states->Post();
+    }
+    auto* statesSource = new TDataSource(&form);
+    statesSource->SetDataSet(states);
+    auto* uf = new TDBLookupComboBox(&form, &form);
+    uf->SetListSource(statesSource);
+    uf->SetKeyField("CO_UF");
+    uf->SetListField("NO_UF");
+    uf->SetDataSource(ds);
+    uf->SetDataField("IN_ATIVO"); // any one-letter field serves for the test
+
+    EXPECT_EQ(text->Caption(), "Padaria Estrela");
+    EXPECT_TRUE(ativo->Checked());
+    EXPECT_EQ(uf->Items(), (QStringList{"Rio de Janeiro", "São Paulo"}));
+    EXPECT_EQ(uf->ItemIndex(), -1);
+
+    cds->Next();
+    EXPECT_EQ(text->Caption(), "Mercado Central");
+    EXPECT_FALSE(ativo->Checked());
+
+    ativo->SetChecked(true); // a click: edit state and the field written
+    EXPECT_EQ(cds->State(), dsEdit);
+    EXPECT_EQ(cds->FieldByName("IN_ATIVO")->AsString(), "S");
+    cds->Cancel();
+    EXPECT_FALSE(ativo->Checked());
+
+    // Choosing a state writes its key.
+    auto* combo = static_cast<QComboBox*>(uf->Widget());
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(cds->FieldByName("IN_ATIVO")->AsString(), "P");
+    EXPECT_EQ(uf->KeyValue(), QVariant("P"));
+    cds->Cancel();
+    EXPECT_EQ(uf->ItemIndex(), -1);
+}
