@@ -1,0 +1,52 @@
+#include "core/data/RegrasCampos.h"
+
+#include "platform/db/SysUtils.h"
+#include "platform/db/TField.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr qint64 NaoInteiro = std::numeric_limits<qint64>::min();
+
+bool ZeroOuNaoInteiro(const QString& texto) {
+    const qint64 valor = StrToInt64Def(texto, NaoInteiro);
+    return valor == 0 || valor == NaoInteiro;
+}
+
+} // namespace
+
+bool DDDInvalido(const QString& texto) {
+    const QString ddd = texto.trimmed();
+    if (ddd.isEmpty())
+        return false;
+    return ddd.size() == 1 || ZeroOuNaoInteiro(ddd);
+}
+
+bool TelefoneInvalido(const QString& texto) {
+    const QString telefone = texto.trimmed();
+    return !telefone.isEmpty() && ZeroOuNaoInteiro(telefone);
+}
+
+void TextoOuNulo(TField* field, const QString& texto) {
+    if (texto.trimmed().isEmpty())
+        field->Clear();
+    else
+        field->SetAsString(texto);
+}
+
+Currency ValorDigitado(const QString& texto) {
+    // Decimals past the hundredths are dropped from the text itself, so that
+    // no rounding of a fifth decimal can carry into the cents.
+    QString numero = texto.trimmed();
+    const qsizetype virgula = numero.indexOf(QLatin1Char(','));
+    if (virgula >= 0) {
+        const QString decimais = numero.mid(virgula + 1);
+        const bool soDigitos =
+            std::all_of(decimais.cbegin(), decimais.cend(), [](QChar c) { return c.isDigit(); });
+        if (soDigitos && decimais.size() > 2)
+            numero.truncate(virgula + 3);
+    }
+    return StrToCurr(numero).truncatedToCents();
+}
