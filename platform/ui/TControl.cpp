@@ -311,8 +311,10 @@ bool TControl::Safe(const std::function<void()>& call) {
 }
 
 bool TControl::DoKeyDown(int& key, TShiftState shift) {
+    // Keys without a code (typed through an input method) cannot be swallowed here.
+    const bool coded = key != 0;
     OnKeyDown(this, key, shift);
-    return key != 0;
+    return key != 0 || !coded;
 }
 
 bool TControl::DoKeyPress(QChar& key) {
@@ -354,7 +356,7 @@ bool TControl::HandleKeyPress(QObject* watched, QKeyEvent* event) {
                 previewers.insert(previewers.begin(), form);
         for (TForm* form : previewers) {
             form->OnKeyDown(form, key, shift);
-            if (key == 0)
+            if (key == 0 && event->key() != 0)
                 return void(pass = false);
             if (!ch.isNull()) {
                 form->OnKeyPress(form, ch);

@@ -77,6 +77,28 @@ QWidget* TForm::ClientWidget() const {
     return m_client;
 }
 
+int TForm::MenuHeight() const {
+    return m_menu && m_menu->MenuBar() ? m_menu->MenuBar()->sizeHint().height() : 0;
+}
+
+int TForm::ClientWidth() const {
+    return Widget() ? Widget()->width() : 0;
+}
+
+int TForm::ClientHeight() const {
+    return Widget() ? Widget()->height() - MenuHeight() : 0;
+}
+
+void TForm::SetClientWidth(int width) {
+    if (Widget())
+        Widget()->resize(width, Widget()->height());
+}
+
+void TForm::SetClientHeight(int height) {
+    if (Widget())
+        Widget()->resize(Widget()->width(), height + MenuHeight());
+}
+
 QString TForm::Caption() const {
     return Widget() ? Widget()->windowTitle() : QString();
 }

@@ -38,6 +38,11 @@ public:
     void AfterConstruction();
 
     QWidget* ClientWidget() const override;
+    // The window less its menu bar (also before the layout ran).
+    int ClientWidth() const override;
+    int ClientHeight() const override;
+    void SetClientWidth(int width) override;
+    void SetClientHeight(int height) override;
 
     QString Caption() const;
     void SetCaption(const QString& caption);
@@ -102,6 +107,7 @@ protected:
 
 private:
     bool IsTopLevel() const { return !Parent() && m_formStyle != TFormStyle::fsMDIChild; }
+    int MenuHeight() const;
     void ApplyWindowFlags();
     void PlaceOnFirstShow();
     void WrapAsMdiChild();

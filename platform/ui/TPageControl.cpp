@@ -44,6 +44,10 @@ void TPageControl::InsertPage(TTabSheet* page) {
 
 void TPageControl::RemovePage(TTabSheet* page) {
     std::erase(m_pages, page);
+    if (m_active == page)
+        m_active = nullptr;
+    if (!m_tabBar || !m_stack)
+        return;
     if (page->Widget())
         m_stack->removeWidget(page->Widget());
     if (m_active == page)
@@ -53,6 +57,8 @@ void TPageControl::RemovePage(TTabSheet* page) {
 }
 
 void TPageControl::UpdateTabs() {
+    if (!m_tabBar)
+        return;
     m_updatingTabs = true;
     while (m_tabBar->count() > 0)
         m_tabBar->removeTab(0);
@@ -80,6 +86,8 @@ void TPageControl::SetActivePage(TTabSheet* page) {
     if (page && page->m_pageControl != this)
         return;
     m_active = page;
+    if (!m_tabBar || !m_stack)
+        return;
     if (page)
         m_stack->setCurrentWidget(page->Widget());
     m_updatingTabs = true;

@@ -5,10 +5,11 @@
 
 #include "platform/ui/TWinControl.h"
 
+#include <QPointer>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <vector>
 
-class QStackedWidget;
-class QTabBar;
 class TTabSheet;
 
 class TPageControl : public TWinControl {
@@ -34,8 +35,9 @@ private:
     void UpdateTabs();
     void TabClicked(int tabIndex);
 
-    QTabBar* m_tabBar;
-    QStackedWidget* m_stack;
+    // Both go with the control's widget, which may be deleted first.
+    QPointer<QTabBar> m_tabBar;
+    QPointer<QStackedWidget> m_stack;
     std::vector<TTabSheet*> m_pages;
     TTabSheet* m_active = nullptr;
     bool m_updatingTabs = false;

@@ -18,10 +18,10 @@ public:
 
     // Where child widgets go (a group box's or tab sheet's inside).
     virtual QWidget* ClientWidget() const { return Widget(); }
-    int ClientWidth() const;
-    int ClientHeight() const;
-    void SetClientWidth(int width);
-    void SetClientHeight(int height);
+    virtual int ClientWidth() const;
+    virtual int ClientHeight() const;
+    virtual void SetClientWidth(int width);
+    virtual void SetClientHeight(int height);
 
     int BorderWidth() const { return m_borderWidth; }
     void SetBorderWidth(int width);
