@@ -5,9 +5,11 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBCheckBox.h"
+#include "platform/ui/TDBComboBox.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TDBLookupComboBox.h"
+#include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TForm.h"
 #include "support/ScriptedPrompter.h"
@@ -317,4 +319,33 @@ TEST_F(DbGridTest, TextCheckBoxAndLookupControlsFollowTheirFields) {
     EXPECT_EQ(uf->KeyValue(), QVariant("P"));
     cds->Cancel();
     EXPECT_EQ(uf->ItemIndex(), -1);
+}
+
+TEST_F(DbGridTest, MemoAndComboWriteTheirTextIntoTheField) {
+    auto* memo = new TDBMemo(&form, &form);
+    memo->SetDataSource(ds);
+    memo->SetDataField("NO_RAZAO");
+    EXPECT_EQ(memo->Text(), "Padaria Estrela");
+    ds->SetAutoEdit(false);
+    SendKey(memo->Widget(), Qt::Key_X, "x"); // no edit state, no typing
+    EXPECT_EQ(memo->Text(), "Padaria Estrela");
+    ds->SetAutoEdit(true);
+    SendKey(memo->Widget(), Qt::Key_X, "x");
+    EXPECT_EQ(cds->State(), dsEdit);
+    cds->Post();
+    EXPECT_TRUE(cds->FieldByName("NO_RAZAO")->AsString().contains('x'));
+
+    auto* combo = new TDBComboBox(&form, &form);
+    combo->SetStyle(TComboBoxStyle::csDropDownList);
+    combo->SetItems({"N", "S"});
+    combo->SetDataSource(ds);
+    combo->SetDataField("IN_ATIVO");
+    EXPECT_EQ(combo->Text(), "S");
+    auto* box = static_cast<QComboBox*>(combo->Widget());
+    box->setCurrentIndex(0);
+    emit box->activated(0);
+    EXPECT_EQ(cds->State(), dsEdit);
+    EXPECT_EQ(cds->FieldByName("IN_ATIVO")->AsString(), "N");
+    cds->Cancel();
+    EXPECT_EQ(combo->Text(), "S");
 }
