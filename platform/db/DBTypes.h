@@ -18,7 +18,8 @@ enum TFieldType {
     ftBCD,
     ftDate,
     ftDateTime,
-    ftMemo
+    ftMemo,
+    ftDataSet // the rows of a nested detail set (TDataSetField)
 };
 
 // fkData: a column of the data; fkCalculated: filled by OnCalcFields;

@@ -23,8 +23,9 @@ enum TReconcileAction {
 
 enum TProviderOption {
     poAllowCommandText = 0x01, // the client's CommandText replaces the query's SQL
-    // Deleting a master row leaves its detail rows to the database's cascading
-    // foreign keys; the provider writes one table only, so it never deletes details itself.
+    // Deleting a master row leaves the detail rows that are not packed into a
+    // nested set to the database's cascading foreign keys; the provider
+    // deletes only the rows a nested set logged as deleted.
     poCascadeDeletes = 0x02
 };
 Q_DECLARE_FLAGS(TProviderOptions, TProviderOption)

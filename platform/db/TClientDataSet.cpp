@@ -1,8 +1,12 @@
 #include "platform/db/TClientDataSet.h"
 
+#include "platform/db/TDataSetField.h"
+#include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/db/TMasterDataLink.h"
 
 #include <algorithm>
+#include <map>
 #include <unordered_set>
 
 namespace {
@@ -70,6 +74,264 @@ TClientDataSet::TClientDataSet(TComponent* owner) : TDataSet(owner) {}
 
 TClientDataSet::~TClientDataSet() {
     Close();
+    if (m_dataSetField)
+        m_dataSetField->m_nestedDataSet = nullptr;
+    m_masterLink.reset();
+}
+
+int TClientDataSet::ChangeCount() const {
+    int count = static_cast<int>(m_log.size());
+    for (const TClientDataSet* set : NestedSets())
+        count += set->ChangeCount();
+    return count;
+}
+
+TField* TClientDataSet::CreateField(const TFieldDef& def) {
+    if (def.DataType() == ftDataSet)
+        return new TDataSetField(this);
+    return TDataSet::CreateField(def);
+}
+
+// ---- nested sets ---------------------------------------------------------------------
+
+void TClientDataSet::SetDataSetField(TDataSetField* field) {
+    if (field == m_dataSetField)
+        return;
+    if (Active())
+        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+    if (field && field->DataSet() == this)
+        throw EDatabaseError(QStringLiteral("%1: a data set cannot be nested in itself").arg(Name()));
+    if (field && field->m_nestedDataSet)
+        throw EDatabaseError(QStringLiteral("%1: %2 is already shown by %3")
+                                 .arg(Name(), field->FieldName(), field->m_nestedDataSet->Name()));
+    if (m_dataSetField) {
+        m_dataSetField->m_nestedDataSet = nullptr;
+        RemoveFreeNotification(m_dataSetField);
+    }
+    m_dataSetField = field;
+    if (field) {
+        field->m_nestedDataSet = this;
+        FreeNotification(field);
+        if (!m_masterLink) {
+            m_masterSource = std::make_unique<TDataSource>();
+            m_masterLink = std::make_unique<TMasterDataLink>(this);
+            m_masterLink->SetDataSource(m_masterSource.get());
+            m_masterLink->OnActiveChange = [this] {
+                if (m_followSuspended > 0)
+                    return;
+                if (!m_masterLink->Active()) {
+                    Close();
+                    return;
+                }
+                const TClientDataSet* master = Master();
+                if (!Active() && master && m_dataSetField &&
+                    master->m_nested.contains(m_dataSetField->FieldName().toUpper()))
+                    Open();
+            };
+            m_masterLink->OnMasterChange = [this](TField* changed) {
+                if (!changed && m_followSuspended == 0)
+                    SyncToMaster();
+            };
+            m_masterLink->OnCheckBrowseMode = [this] {
+                if (m_followSuspended == 0 && (State() == dsEdit || State() == dsInsert))
+                    CheckBrowseMode();
+            };
+        }
+    }
+    FollowMasterField();
+}
+
+void TClientDataSet::FollowMasterField() {
+    if (!m_masterSource)
+        return;
+    TDataSet* master = m_dataSetField ? m_dataSetField->DataSet() : nullptr;
+    if (m_masterSource->DataSet() == master)
+        return;
+    ++m_followSuspended;
+    m_masterSource->SetDataSet(master);
+    --m_followSuspended;
+}
+
+void TClientDataSet::Notification(TComponent* component, TOperation operation) {
+    TDataSet::Notification(component, operation);
+    if (operation != TOperation::opRemove || !m_dataSetField || component != m_dataSetField)
+        return;
+    // The field is going away: nothing is handed back to it.
+    m_dataSetField = nullptr;
+    FollowMasterField();
+    Close();
+}
+
+TClientDataSet* TClientDataSet::Master() const {
+    return m_dataSetField ? dynamic_cast<TClientDataSet*>(m_dataSetField->DataSet()) : nullptr;
+}
+
+std::vector<TClientDataSet*> TClientDataSet::NestedSets() const {
+    std::vector<TClientDataSet*> sets;
+    for (TField* field : Fields())
+        if (const auto* nested = dynamic_cast<const TDataSetField*>(field))
+            if (nested->m_nestedDataSet && nested->m_nestedDataSet->Active())
+                sets.push_back(nested->m_nestedDataSet);
+    return sets;
+}
+
+void TClientDataSet::OpenNested() {
+    FollowMasterField();
+    TClientDataSet* master = Master();
+    if (!master || !master->Active())
+        throw EDatabaseError(QStringLiteral("%1: the master data set is not open").arg(Name()));
+    const auto found = master->m_nested.constFind(m_dataSetField->FieldName().toUpper());
+    if (found == master->m_nested.constEnd())
+        throw EDatabaseError(
+            QStringLiteral("%1: %2 holds no nested rows").arg(Name(), m_dataSetField->FieldName()));
+    FieldDefs().Clear();
+    for (const TDataPacket::Column& column : found->columns)
+        FieldDefs().Add(column.name, column.dataType, column.size, column.required);
+    m_columns = found->columns;
+    m_masterFields = found->masterFields;
+    for (const NestedRow& row : found->rows)
+        AppendLoadedRecord(row.values).masterId = row.master;
+    m_shownMaster = master->GetBookmark();
+    SortByIndex();
+}
+
+void TClientDataSet::ReturnNestedRows() {
+    TClientDataSet* master = Master();
+    if (!master || !master->Active())
+        return;
+    const auto found = master->m_nested.find(m_dataSetField->FieldName().toUpper());
+    if (found == master->m_nested.end())
+        return;
+    const bool hadChanges = !m_log.empty();
+    for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
+        UndoChange(*it);
+    // A set that never finished opening holds nothing: the master keeps its rows.
+    if (Records().empty() && !hadChanges)
+        return;
+    const std::size_t dataSlots = static_cast<std::size_t>(FieldDefs().Count());
+    found->rows.clear();
+    for (const auto& record : Records())
+        found->rows.push_back(NestedRow{
+            record->masterId,
+            std::vector<QVariant>(record->values.begin(),
+                                  record->values.begin() + static_cast<std::ptrdiff_t>(
+                                                               std::min(dataSlots, record->values.size())))});
+}
+
+void TClientDataSet::ReloadNestedRows() {
+    const TClientDataSet* master = Master();
+    const auto found = master->m_nested.constFind(m_dataSetField->FieldName().toUpper());
+    ClearRecords();
+    if (found != master->m_nested.constEnd())
+        for (const NestedRow& row : found->rows)
+            AppendLoadedRecord(row.values).masterId = row.master;
+    m_shownMaster = 0;
+    SortByIndex();
+}
+
+void TClientDataSet::SyncToMaster() {
+    const TClientDataSet* master = Master();
+    if (!Active() || !master)
+        return;
+    const TBookmark current = master->GetBookmark();
+    if (current == m_shownMaster)
+        return;
+    if (State() == dsEdit || State() == dsInsert)
+        CheckBrowseMode();
+    m_shownMaster = current;
+    Resync();
+    First();
+}
+
+void TClientDataSet::PostMaster() {
+    TClientDataSet* master = Master();
+    if (!master || !master->Active())
+        throw EDatabaseError(QStringLiteral("%1: the master data set is not open").arg(Name()));
+    if (master->State() != dsEdit && master->State() != dsInsert)
+        return;
+    ++m_followSuspended;
+    try {
+        master->Post();
+    } catch (...) {
+        --m_followSuspended;
+        throw;
+    }
+    --m_followSuspended;
+}
+
+void TClientDataSet::InternalEdit() {
+    if (m_dataSetField)
+        PostMaster();
+}
+
+void TClientDataSet::InternalInitRecord(TRecordBuffer& record) {
+    if (!m_dataSetField)
+        return;
+    PostMaster();
+    TClientDataSet* master = Master();
+    const TBookmark current = master->GetBookmark();
+    if (current == 0)
+        throw EDatabaseError(QStringLiteral("%1: the master data set has no current record").arg(Name()));
+    m_shownMaster = current;
+    record.masterId = current;
+    for (const QString& name : m_masterFields) {
+        const int index = FieldDefs().IndexOf(name);
+        const TField* source = master->FindField(name);
+        if (index >= 0 && source)
+            record.values[static_cast<std::size_t>(index)] = source->Value();
+    }
+}
+
+bool TClientDataSet::RecordInRange(const TRecordBuffer& record) const {
+    return !m_dataSetField || record.masterId == m_shownMaster;
+}
+
+void TClientDataSet::CascadeDelete(TBookmark masterId) {
+    if (State() == dsEdit || State() == dsInsert)
+        Cancel();
+    std::vector<TRecordBuffer*> rows;
+    for (const auto& record : Records())
+        if (record->masterId == masterId)
+            rows.push_back(record.get());
+    for (TRecordBuffer* record : rows) {
+        LogDeletion(*record, masterId);
+        RemoveRecord(record);
+    }
+    if (!rows.empty())
+        Resync();
+}
+
+void TClientDataSet::UndoCascade(TBookmark masterId) {
+    std::vector<std::uint64_t> undone;
+    for (auto it = m_log.rbegin(); it != m_log.rend(); ++it) {
+        if (it->deleted && it->cascadeOf == masterId) {
+            UndoChange(*it);
+            undone.push_back(it->serial);
+        }
+    }
+    for (std::uint64_t serial : undone)
+        RemoveChange(serial);
+    if (!undone.empty()) {
+        SortByIndex();
+        Resync();
+    }
+}
+
+void TClientDataSet::DiscardRowsOf(TBookmark masterId) {
+    if (State() == dsEdit || State() == dsInsert)
+        Cancel();
+    std::vector<TRecordBuffer*> rows;
+    for (const auto& record : Records())
+        if (record->masterId == masterId)
+            rows.push_back(record.get());
+    for (TRecordBuffer* record : rows) {
+        const auto logged = m_logged.constFind(record);
+        if (logged != m_logged.constEnd())
+            RemoveChange(*logged);
+        RemoveRecord(record);
+    }
+    if (!rows.empty())
+        Resync();
 }
 
 void TClientDataSet::SetProviderName(const QString& name) {
@@ -126,6 +388,10 @@ void TClientDataSet::InternalOpen() {
             throw EDatabaseError(QStringLiteral("%1: no fields defined").arg(Name()));
         return;
     }
+    if (m_dataSetField) {
+        OpenNested();
+        return;
+    }
     TDataSetProvider* provider = Provider();
     QVariant ownerData;
     BeforeGetRecords(this, ownerData);
@@ -139,21 +405,41 @@ void TClientDataSet::LoadPacket(TDataPacket packet, bool defineFields) {
         FieldDefs().Clear();
         for (const TDataPacket::Column& column : packet.columns)
             FieldDefs().Add(column.name, column.dataType, column.size, column.required);
-        m_columns = std::move(packet.columns);
+        m_columns = packet.columns;
+        m_nested.clear();
     }
-    for (std::vector<QVariant>& row : packet.rows)
-        AppendLoadedRecord(std::move(row));
+    for (auto& [index, perRow] : packet.nestedRows) {
+        Q_UNUSED(perRow);
+        const TDataPacket::Column& column = packet.columns[index];
+        NestedData& nested = m_nested[column.name.toUpper()];
+        nested.columns = column.nested;
+        nested.masterFields = column.masterFields;
+        nested.rows.clear();
+    }
+    for (std::size_t i = 0; i < packet.rows.size(); ++i) {
+        const TBookmark id = AppendLoadedRecord(std::move(packet.rows[i])).id;
+        for (auto& [index, perRow] : packet.nestedRows) {
+            if (i >= perRow.size())
+                continue;
+            NestedData& nested = m_nested[packet.columns[index].name.toUpper()];
+            for (std::vector<QVariant>& values : perRow[i])
+                nested.rows.push_back(NestedRow{id, std::move(values)});
+        }
+    }
     SortByIndex();
 }
 
 void TClientDataSet::InternalClose() {
+    if (m_dataSetField)
+        ReturnNestedRows();
+    m_nested.clear();
     m_log.clear();
     m_logged.clear();
     ++m_logVersion;
 }
 
 void TClientDataSet::InternalRefresh() {
-    if (!m_log.empty())
+    if (ChangeCount() > 0)
         throw EDatabaseError(QStringLiteral("Must apply updates before refreshing data"));
     if (m_providerName.isEmpty())
         return; // an in-memory set holds nothing else to fetch
@@ -164,6 +450,8 @@ void TClientDataSet::InternalRefresh() {
     AfterGetRecords(this, ownerData);
     ClearRecords();
     LoadPacket(std::move(packet), false);
+    for (TClientDataSet* set : NestedSets())
+        set->ReloadNestedRows();
 }
 
 // ---- index -------------------------------------------------------------------------
@@ -248,6 +536,12 @@ void TClientDataSet::InternalPost(TRecordBuffer& record, bool inserting) {
 }
 
 void TClientDataSet::InternalDelete(TRecordBuffer& record) {
+    for (TClientDataSet* set : NestedSets())
+        set->CascadeDelete(record.id);
+    LogDeletion(record, 0);
+}
+
+void TClientDataSet::LogDeletion(TRecordBuffer& record, TBookmark cascadeOf) {
     const auto logged = m_logged.constFind(&record);
     if (logged != m_logged.constEnd()) {
         const std::uint64_t serial = *logged;
@@ -267,20 +561,33 @@ void TClientDataSet::InternalDelete(TRecordBuffer& record) {
     change.serial = m_nextSerial++;
     change.deleted = std::move(kept);
     change.position = static_cast<std::size_t>(it - records.begin());
+    change.cascadeOf = cascadeOf;
     m_log.push_back(std::move(change));
+}
+
+TRecordBuffer& TClientDataSet::RestoreDeleted(Change& change) {
+    ++m_logVersion;
+    const TBookmark id = change.deleted->id;
+    TRecordBuffer& restored = RestoreRecord(std::move(change.deleted), change.position);
+    for (TClientDataSet* set : NestedSets())
+        set->UndoCascade(id);
+    return restored;
 }
 
 void TClientDataSet::UndoChange(Change& change) {
     ++m_logVersion;
     if (change.deleted) {
-        RestoreRecord(std::move(change.deleted), change.position);
+        RestoreDeleted(change);
         return;
     }
     TRecordBuffer* record = change.record;
     m_logged.remove(record);
     change.record = nullptr;
     if (record->updateStatus == usInserted) {
+        const TBookmark id = record->id;
         RemoveRecord(record);
+        for (TClientDataSet* set : NestedSets())
+            set->DiscardRowsOf(id);
         return;
     }
     std::copy(record->originalValues.begin(), record->originalValues.end(), record->values.begin());
@@ -298,6 +605,8 @@ void TClientDataSet::AcceptChange(Change& change) {
 void TClientDataSet::CancelUpdates() {
     if (State() == dsEdit || State() == dsInsert)
         Cancel();
+    for (TClientDataSet* set : NestedSets())
+        set->CancelUpdates();
     for (auto it = m_log.rbegin(); it != m_log.rend(); ++it)
         UndoChange(*it);
     m_log.clear();
@@ -325,6 +634,8 @@ void TClientDataSet::RevertRecord() {
 
 void TClientDataSet::MergeChangeLog() {
     CheckBrowseMode();
+    for (TClientDataSet* set : NestedSets())
+        set->MergeChangeLog();
     for (Change& change : m_log)
         AcceptChange(change);
     m_log.clear();
@@ -360,6 +671,8 @@ TDeltaRecord TClientDataSet::Delta(const Change& change,
                                    const std::vector<TDeltaRecord::Field>& columns) const {
     TDeltaRecord delta;
     delta.fields = columns;
+    if (m_dataSetField)
+        delta.dataSetField = m_dataSetField->FieldName();
     if (change.deleted) {
         delta.updateKind = ukDelete;
         for (std::size_t i = 0; i < delta.fields.size(); ++i)
@@ -379,26 +692,54 @@ TDeltaRecord TClientDataSet::Delta(const Change& change,
 }
 
 int TClientDataSet::ApplyUpdates(int maxErrors) {
+    if (m_dataSetField)
+        throw EDatabaseError(
+            QStringLiteral("%1: a nested data set is applied through its master").arg(Name()));
     CheckBrowseMode();
-    if (m_log.empty())
+    const std::vector<TClientDataSet*> nested = NestedSets();
+    for (TClientDataSet* set : nested)
+        set->CheckBrowseMode();
+    if (ChangeCount() == 0)
         return 0;
     TDataSetProvider* provider = Provider();
     QVariant ownerData;
     BeforeApplyUpdates(this, ownerData);
 
-    const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
+    // Nested deletes first, then the master's own changes, then nested
+    // inserts and changes: a master row exists before its details are
+    // written and has lost them before it is deleted.
+    struct Step {
+        TClientDataSet* set;
+        const Change* change;
+    };
+    std::vector<Step> steps;
+    for (TClientDataSet* set : nested)
+        for (const Change& change : set->m_log)
+            if (change.deleted)
+                steps.push_back(Step{set, &change});
+    for (const Change& change : m_log)
+        steps.push_back(Step{this, &change});
+    for (TClientDataSet* set : nested)
+        for (const Change& change : set->m_log)
+            if (!change.deleted)
+                steps.push_back(Step{set, &change});
+    std::map<const TClientDataSet*, std::vector<TDeltaRecord::Field>> columns;
+    columns[this] = DeltaColumns();
+    for (const TClientDataSet* set : nested)
+        columns[set] = set->DeltaColumns();
+
     std::vector<Failure> failures;
-    std::unordered_set<std::uint64_t> applied;
+    std::map<TClientDataSet*, std::unordered_set<std::uint64_t>> applied;
     bool commit = true;
-    provider->BeginApply(columns);
+    provider->BeginApply(columns[this]);
     try {
-        for (const Change& change : m_log) {
-            const TDeltaRecord delta = Delta(change, columns);
+        for (const Step& step : steps) {
+            const TDeltaRecord delta = step.set->Delta(*step.change, columns[step.set]);
             try {
                 provider->ApplyRecord(delta);
-                applied.insert(change.serial);
+                applied[step.set].insert(step.change->serial);
             } catch (const EReconcileError& error) {
-                failures.push_back(Failure{change.serial, error, delta.updateKind});
+                failures.push_back(Failure{step.set, step.change->serial, error, delta.updateKind});
                 if (maxErrors >= 0 && static_cast<int>(failures.size()) > maxErrors) {
                     commit = false;
                     break;
@@ -411,83 +752,98 @@ int TClientDataSet::ApplyUpdates(int maxErrors) {
     }
     provider->EndApply(commit, ownerData);
 
-    if (commit) {
-        for (Change& change : m_log)
-            if (applied.count(change.serial))
-                AcceptChange(change);
-        std::erase_if(m_log, [&](const Change& change) {
-            if (!applied.count(change.serial))
-                return false;
-            if (change.record)
-                m_logged.remove(change.record);
-            return true;
-        });
-    }
+    if (commit)
+        for (auto& [set, serials] : applied)
+            set->AcceptApplied(serials);
     Reconcile(*provider, failures);
     AfterApplyUpdates(this, ownerData);
     return static_cast<int>(failures.size());
 }
 
+void TClientDataSet::AcceptApplied(const std::unordered_set<std::uint64_t>& serials) {
+    for (Change& change : m_log)
+        if (serials.count(change.serial))
+            AcceptChange(change);
+    std::erase_if(m_log, [&](const Change& change) {
+        if (!serials.count(change.serial))
+            return false;
+        if (change.record)
+            m_logged.remove(change.record);
+        return true;
+    });
+}
+
 void TClientDataSet::Position(const Change& change) {
+    const TRecordBuffer* record = change.record ? change.record : change.deleted.get();
+    if (TClientDataSet* master = Master(); master && record) {
+        if (master->State() == dsBrowse && master->BookmarkValid(record->masterId) &&
+            master->GetBookmark() != record->masterId)
+            master->GotoBookmark(record->masterId);
+        SyncToMaster();
+    }
     if (change.record && BookmarkValid(change.record->id) && GetBookmark() != change.record->id)
         GotoBookmark(change.record->id);
 }
 
 void TClientDataSet::Reconcile(TDataSetProvider& provider, std::vector<Failure>& failures) {
+    for (Failure& failure : failures)
+        if (!failure.set->ReconcileOne(provider, *this, failure))
+            return;
+}
+
+bool TClientDataSet::ReconcileOne(TDataSetProvider& provider, TClientDataSet& handlerSet, Failure& failure) {
     const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
-    for (Failure& failure : failures) {
-        std::optional<TDeltaRecord> lastTry;
-        for (;;) {
-            Change* change = FindChange(failure.serial);
-            if (!change)
-                break; // undone by the handler (e.g. CancelUpdates)
-            Position(*change);
-            TReconcileAction action = raSkip;
-            OnReconcileError(this, failure.error, failure.kind, action);
-            change = FindChange(failure.serial);
-            if (!change)
-                break;
-            if (action == raAbort)
-                return;
-            if (action == raCancel) {
-                UndoChange(*change);
-                RemoveChange(failure.serial);
-                SortByIndex();
-                Resync();
-                break;
-            }
-            if (action == raRefresh) {
-                ShowDatabaseRow(provider, *change);
-                break;
-            }
-            if (action != raCorrect && action != raMerge)
-                break; // raSkip
-            if (action == raMerge)
-                MergeDatabaseRow(provider, *change);
-            TDeltaRecord attempt = Delta(*change, columns);
-            if (lastTry && lastTry->updateKind == attempt.updateKind &&
-                std::equal(attempt.fields.begin(), attempt.fields.end(), lastTry->fields.begin(),
-                           [](const TDeltaRecord::Field& a, const TDeltaRecord::Field& b) {
-                               return SameValue(a.oldValue, b.oldValue) && SameValue(a.newValue, b.newValue);
-                           }))
-                break; // nothing was corrected since the last try: keep the change
-            std::optional<EReconcileError> error = Retry(provider, *change);
-            if (!error)
-                break;
-            failure.error = *error;
-            failure.kind = attempt.updateKind;
-            lastTry = std::move(attempt);
+    std::optional<TDeltaRecord> lastTry;
+    for (;;) {
+        Change* change = FindChange(failure.serial);
+        if (!change)
+            return true; // undone by the handler (e.g. CancelUpdates)
+        Position(*change);
+        TReconcileAction action = raSkip;
+        handlerSet.OnReconcileError(this, failure.error, failure.kind, action);
+        change = FindChange(failure.serial);
+        if (!change)
+            return true;
+        if (action == raAbort)
+            return false;
+        if (action == raCancel) {
+            UndoChange(*change);
+            RemoveChange(failure.serial);
+            SortByIndex();
+            Resync();
+            return true;
         }
+        if (action == raRefresh) {
+            ShowDatabaseRow(provider, *change);
+            return true;
+        }
+        if (action != raCorrect && action != raMerge)
+            return true; // raSkip
+        if (action == raMerge)
+            MergeDatabaseRow(provider, *change);
+        TDeltaRecord attempt = Delta(*change, columns);
+        if (lastTry && lastTry->updateKind == attempt.updateKind &&
+            std::equal(attempt.fields.begin(), attempt.fields.end(), lastTry->fields.begin(),
+                       [](const TDeltaRecord::Field& a, const TDeltaRecord::Field& b) {
+                           return SameValue(a.oldValue, b.oldValue) && SameValue(a.newValue, b.newValue);
+                       }))
+            return true; // nothing was corrected since the last try: keep the change
+        std::optional<EReconcileError> error = Retry(provider, *change);
+        if (!error)
+            return true;
+        failure.error = *error;
+        failure.kind = attempt.updateKind;
+        lastTry = std::move(attempt);
     }
 }
 
 std::optional<EReconcileError> TClientDataSet::Retry(TDataSetProvider& provider, Change& change) {
-    const std::vector<TDeltaRecord::Field> columns = DeltaColumns();
+    const TClientDataSet* root = Master() ? Master() : this;
     const std::uint64_t serial = change.serial;
     QVariant ownerData;
-    provider.BeginApply(columns);
+    provider.BeginApply(root->DeltaColumns());
     try {
-        provider.ApplyRecord(Delta(change, columns));
+        provider.ApplyRecord(Delta(change, DeltaColumns()));
     } catch (const EReconcileError& error) {
         provider.EndApply(false, ownerData);
         return error;
@@ -514,9 +870,7 @@ void TClientDataSet::ShowDatabaseRow(TDataSetProvider& provider, Change& change)
     TRecordBuffer* record = change.record;
     TRecordBuffer* restored = nullptr;
     if (change.deleted) {
-        const std::size_t position = change.position;
-        restored = &RestoreRecord(std::move(change.deleted), position);
-        ++m_logVersion;
+        restored = &RestoreDeleted(change);
     } else {
         UndoChange(change);
         restored = delta.updateKind == ukInsert ? nullptr : record;

@@ -30,6 +30,27 @@
 // IndexFieldNames ("A;B") keeps the records sorted by those fields (nulls
 // first); FindKey searches on them.
 //
+// Nested detail sets: a client data set whose DataSetField is a TDataSetField
+// of a master client data set shows the rows the provider packed into that
+// field for the master's current record and follows the master's cursor:
+//  - it opens and closes with the master (or on its own while the master is
+//    open; closing it drops its unapplied changes);
+//  - a new row belongs to the master's current record and takes the values
+//    of the fields that link it to the master; inserting or editing a row
+//    posts a pending edit of the master first; a pending edit of the nested
+//    set is posted before the master moves or leaves its edit state;
+//  - deleting a master record deletes its nested rows; undoing that delete
+//    brings them back;
+//  - the nested set keeps its own change log (its ChangeCount); the master's
+//    ChangeCount counts the whole tree. The master's ApplyUpdates sends the
+//    tree in one transaction: deletes of nested rows, then the master's own
+//    changes, then inserts and changes of nested rows (so a master row exists
+//    before its details and loses them before it goes), and answers every
+//    refused change through the master's OnReconcileError with the set that
+//    holds the change as DataSet; CancelUpdates and MergeChangeLog of the
+//    master cover the tree. A nested set is not applied on its own.
+// One level of nesting is supported.
+//
 // Remote events: BeforeGetRecords/AfterGetRecords run around each fetch
 // (Open, Refresh), BeforeGetParams/AfterGetParams around FetchParams,
 // BeforeApplyUpdates/AfterApplyUpdates around ApplyUpdates. This set has no
@@ -45,11 +66,16 @@
 #include "platform/db/TParams.h"
 
 #include <QHash>
+#include <QStringList>
 #include <memory>
 #include <optional>
+#include <unordered_set>
 #include <vector>
 
 class TClientDataSet;
+class TDataSetField;
+class TDataSource;
+class TMasterDataLink;
 
 // (DataSet, E, UpdateKind, Action)
 using TReconcileErrorEvent = TEvent<TClientDataSet*, EReconcileError&, TUpdateKind, TReconcileAction&>;
@@ -78,7 +104,13 @@ public:
     // Opens the set empty, without provider.
     void CreateDataSet();
 
-    int ChangeCount() const { return static_cast<int>(m_log.size()); }
+    // The master field whose rows this set shows (nullptr: not nested).
+    // Raises while the set is open.
+    TDataSetField* DataSetField() const { return m_dataSetField; }
+    void SetDataSetField(TDataSetField* field);
+
+    // Changes not yet applied, those of the nested sets included.
+    int ChangeCount() const;
     void CancelUpdates();
     void RevertRecord();
     void MergeChangeLog();
@@ -99,6 +131,11 @@ protected:
     void InternalRefresh() override;
     void InternalPost(TRecordBuffer& record, bool inserting) override;
     void InternalDelete(TRecordBuffer& record) override;
+    void InternalEdit() override;
+    void InternalInitRecord(TRecordBuffer& record) override;
+    bool RecordInRange(const TRecordBuffer& record) const override;
+    TField* CreateField(const TFieldDef& def) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // One change: a posted record (still stored in the set) or a deleted one
@@ -108,14 +145,44 @@ private:
         TRecordBuffer* record = nullptr;
         std::unique_ptr<TRecordBuffer> deleted;
         std::size_t position = 0; // storage position of a deleted record
+        TBookmark cascadeOf = 0;  // nested row deleted with this master record
     };
     struct Failure {
+        TClientDataSet* set; // the master or one of its nested sets
         std::uint64_t serial;
         EReconcileError error;
         TUpdateKind kind;
     };
 
+    // Rows of a nested set kept by the master while no open nested set holds them.
+    struct NestedRow {
+        TBookmark master;
+        std::vector<QVariant> values;
+    };
+    struct NestedData {
+        std::vector<TDataPacket::Column> columns;
+        QStringList masterFields;
+        std::vector<NestedRow> rows;
+    };
+
     TDataSetProvider* Provider() const;
+    // Nested sets: the master of this one; the open nested sets of this master.
+    TClientDataSet* Master() const;
+    std::vector<TClientDataSet*> NestedSets() const;
+    void FollowMasterField();
+    void OpenNested();
+    void ReturnNestedRows();
+    void ReloadNestedRows();
+    // Shows the rows of the master's current record when that changed.
+    void SyncToMaster();
+    void PostMaster();
+    void CascadeDelete(TBookmark masterId);
+    void UndoCascade(TBookmark masterId);
+    void DiscardRowsOf(TBookmark masterId);
+    void LogDeletion(TRecordBuffer& record, TBookmark cascadeOf);
+    // Puts a deleted record back (with its nested rows); the change keeps no record.
+    TRecordBuffer& RestoreDeleted(Change& change);
+    void AcceptApplied(const std::unordered_set<std::uint64_t>& serials);
     void LoadPacket(TDataPacket packet, bool defineFields);
     void SortByIndex();
     std::vector<int> IndexSlots() const;
@@ -130,6 +197,9 @@ private:
     // The change's record takes its current values as the fetched state.
     void AcceptChange(Change& change);
     void Reconcile(TDataSetProvider& provider, std::vector<Failure>& failures);
+    // Answers one refused change of this set through `handlerSet`'s OnReconcileError;
+    // false when the handler aborted.
+    bool ReconcileOne(TDataSetProvider& provider, TClientDataSet& handlerSet, Failure& failure);
     // Sends one change again in its own transaction; the failure when it fails.
     std::optional<EReconcileError> Retry(TDataSetProvider& provider, Change& change);
     void ShowDatabaseRow(TDataSetProvider& provider, Change& change);
@@ -146,4 +216,12 @@ private:
     QHash<const TRecordBuffer*, std::uint64_t> m_logged; // posted records in the log
     std::uint64_t m_nextSerial = 1;
     std::uint64_t m_logVersion = 0; // bumps whenever the log is undone or merged
+
+    QHash<QString, NestedData> m_nested; // master: by upper-case field name
+    TDataSetField* m_dataSetField = nullptr;
+    std::unique_ptr<TDataSource> m_masterSource;
+    std::unique_ptr<TMasterDataLink> m_masterLink;
+    QStringList m_masterFields;  // nested: fields copied from the master into new rows
+    TBookmark m_shownMaster = 0; // nested: the master record whose rows are shown
+    int m_followSuspended = 0;   // nested: master notifications ignored while > 0
 };

@@ -1,10 +1,12 @@
 #include "platform/db/TDataSetProvider.h"
 
 #include "platform/db/EIBError.h"
+#include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/db/TMasterDataLink.h"
 #include "platform/db/TParams.h"
 
 #include <QRegularExpression>
@@ -97,6 +99,26 @@ TIBQuery* TDataSetProvider::Query() const {
     return query;
 }
 
+std::vector<TIBQuery*> TDataSetProvider::DetailQueries() const {
+    std::vector<TIBQuery*> details;
+    if (!m_dataSet)
+        return details;
+    for (const TDataSource* source : m_dataSet->DataSources())
+        for (TDataLink* link : source->DataLinks())
+            if (auto* masterLink = dynamic_cast<TMasterDataLink*>(link))
+                if (auto* detail = dynamic_cast<TIBQuery*>(masterLink->Detail()))
+                    if (std::find(details.begin(), details.end(), detail) == details.end())
+                        details.push_back(detail);
+    return details;
+}
+
+TIBQuery* TDataSetProvider::FindDetailQuery(const QString& name) const {
+    for (TIBQuery* detail : DetailQueries())
+        if (detail->Name().compare(name, Qt::CaseInsensitive) == 0)
+            return detail;
+    return nullptr;
+}
+
 TDataPacket TDataSetProvider::GetRecords(const TParams& params, const QString& commandText,
                                          QVariant& ownerData) {
     BeforeGetRecords(this, ownerData);
@@ -110,30 +132,119 @@ TDataPacket TDataSetProvider::GetRecords(const TParams& params, const QString& c
     }
     query->Params().AssignValues(params);
     query->Open();
-
     TDataPacket packet;
-    std::vector<TField*> fields;
-    for (TField* field : query->Fields()) {
-        if (field->FieldKind() != fkData)
-            continue;
-        fields.push_back(field);
-        packet.columns.push_back(TDataPacket::Column{field->FieldName(), field->DataType(), field->Size(),
-                                                     field->Required(), field->Origin(),
-                                                     field->ProviderFlags()});
+    try {
+        packet = ReadRows(*query);
+    } catch (...) {
+        query->Close();
+        throw;
     }
-    packet.rows.reserve(static_cast<std::size_t>(query->RecordCount()));
-    query->DisableControls();
-    for (query->First(); !query->Eof(); query->Next()) {
-        std::vector<QVariant> row;
-        row.reserve(fields.size());
-        for (TField* field : fields)
-            row.push_back(field->Value());
-        packet.rows.push_back(std::move(row));
-    }
-    query->EnableControls();
     query->Close();
     AfterGetRecords(this, ownerData);
     return packet;
+}
+
+TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
+    TDataPacket packet;
+    std::vector<TField*> fields;
+    for (TField* field : query.Fields()) {
+        if (field->FieldKind() != fkData)
+            continue;
+        fields.push_back(field);
+        packet.columns.push_back(PacketColumn(*field));
+    }
+    const std::vector<TIBQuery*> details = DetailQueries();
+    // The detail queries read inside their transactions, started once for the whole walk.
+    std::vector<TIBTransaction*> started;
+    auto endTransactions = [&started](bool commit) {
+        for (TIBTransaction* transaction : started) {
+            if (!transaction->InTransaction())
+                continue;
+            if (commit)
+                transaction->Commit();
+            else
+                transaction->Rollback();
+        }
+        started.clear();
+    };
+    try {
+        for (TIBQuery* detail : details) {
+            if (detail->Name().isEmpty())
+                throw EDatabaseError(
+                    QStringLiteral("%1: a detail query of %2 has no name").arg(Name(), query.Name()));
+            TIBTransaction* transaction = detail->Transaction();
+            if (transaction && !transaction->InTransaction()) {
+                transaction->StartTransaction();
+                started.push_back(transaction);
+            }
+            detail->Close();
+            detail->Open(); // for its columns, even when the master holds no rows
+            TDataPacket::Column column;
+            column.name = detail->Name();
+            column.dataType = ftDataSet;
+            column.masterFields = detail->MasterFieldNames();
+            for (TField* field : detail->Fields())
+                if (field->FieldKind() == fkData)
+                    column.nested.push_back(PacketColumn(*field));
+            packet.nestedRows[packet.columns.size()];
+            packet.columns.push_back(std::move(column));
+        }
+
+        packet.rows.reserve(static_cast<std::size_t>(query.RecordCount()));
+        query.DisableControls();
+        for (query.First(); !query.Eof(); query.Next()) {
+            TDataPacket::Row row;
+            row.reserve(packet.columns.size());
+            for (TField* field : fields)
+                row.push_back(field->Value());
+            for (TIBQuery* detail : details) {
+                row.emplace_back();
+                detail->Close();
+                detail->Open();
+                packet.nestedRows[row.size() - 1].push_back(DetailRows(*detail));
+            }
+            packet.rows.push_back(std::move(row));
+        }
+        query.EnableControls();
+        for (TIBQuery* detail : details)
+            detail->Close();
+    } catch (...) {
+        query.EnableControls();
+        endTransactions(false);
+        throw;
+    }
+    endTransactions(true);
+    return packet;
+}
+
+TDataPacket::Column TDataSetProvider::PacketColumn(const TField& field) {
+    TDataPacket::Column column;
+    column.name = field.FieldName();
+    column.dataType = field.DataType();
+    column.size = field.Size();
+    column.required = field.Required();
+    column.origin = field.Origin();
+    column.providerFlags = field.ProviderFlags();
+    return column;
+}
+
+std::vector<TDataPacket::Row> TDataSetProvider::DetailRows(TIBQuery& detail) {
+    std::vector<TField*> fields;
+    for (TField* field : detail.Fields())
+        if (field->FieldKind() == fkData)
+            fields.push_back(field);
+    std::vector<TDataPacket::Row> rows;
+    rows.reserve(static_cast<std::size_t>(detail.RecordCount()));
+    detail.DisableControls();
+    for (detail.First(); !detail.Eof(); detail.Next()) {
+        TDataPacket::Row row;
+        row.reserve(fields.size());
+        for (TField* field : fields)
+            row.push_back(field->Value());
+        rows.push_back(std::move(row));
+    }
+    detail.EnableControls();
+    return rows;
 }
 
 void TDataSetProvider::GetParams(TParams& params, QVariant& ownerData) {
@@ -141,14 +252,33 @@ void TDataSetProvider::GetParams(TParams& params, QVariant& ownerData) {
     params.Assign(Query()->Params());
 }
 
-QString TDataSetProvider::ResolveTableName(const std::vector<TDeltaRecord::Field>& fields) {
+QString TDataSetProvider::ResolveTableName(const std::vector<TDeltaRecord::Field>& fields,
+                                           TDataSet* dataSet) {
     QSet<QString> tables;
     for (const TDeltaRecord::Field& field : fields)
         if (!OriginTable(field.origin).isEmpty())
             tables.insert(OriginTable(field.origin).toUpper());
     QString table = tables.size() == 1 ? *tables.begin() : QString();
-    OnGetTableName(this, m_dataSet, table);
+    OnGetTableName(this, dataSet, table);
     return table.trimmed();
+}
+
+QString TDataSetProvider::TableOf(const TDeltaRecord& delta) {
+    if (delta.dataSetField.isEmpty()) {
+        if (m_table.isEmpty())
+            return ResolveTableName(delta.fields, m_dataSet);
+        return m_table;
+    }
+    const QString key = delta.dataSetField.toUpper();
+    auto found = m_nestedTables.constFind(key);
+    if (found == m_nestedTables.constEnd()) {
+        const QString table = ResolveTableName(delta.fields, FindDetailQuery(delta.dataSetField));
+        if (table.isEmpty())
+            throw EDatabaseError(QStringLiteral("%1: unable to find the table to update for %2")
+                                     .arg(Name(), delta.dataSetField));
+        found = m_nestedTables.insert(key, table);
+    }
+    return *found;
 }
 
 const QStringList& TDataSetProvider::PrimaryKey(const QString& table) {
@@ -172,17 +302,19 @@ const QStringList& TDataSetProvider::PrimaryKey(const QString& table) {
     return *m_primaryKeys.insert(table, key);
 }
 
-std::vector<TDataSetProvider::Column> TDataSetProvider::TableColumns(const TDeltaRecord& delta) const {
+std::vector<TDataSetProvider::Column> TDataSetProvider::TableColumns(const TDeltaRecord& delta,
+                                                                     const QString& table) const {
     std::vector<Column> columns;
     for (const TDeltaRecord::Field& field : delta.fields)
-        if (OriginTable(field.origin).compare(m_table, Qt::CaseInsensitive) == 0)
+        if (OriginTable(field.origin).compare(table, Qt::CaseInsensitive) == 0)
             columns.push_back(Column{OriginColumn(field.origin).toUpper(), &field});
     return columns;
 }
 
-std::vector<TDataSetProvider::Column> TDataSetProvider::KeyColumns(const std::vector<Column>& columns) {
+std::vector<TDataSetProvider::Column> TDataSetProvider::KeyColumns(const std::vector<Column>& columns,
+                                                                   const QString& table) {
     std::vector<Column> key;
-    const QStringList& primaryKey = PrimaryKey(m_table);
+    const QStringList& primaryKey = PrimaryKey(table.toUpper());
     for (const QString& name : primaryKey) {
         auto found = std::find_if(columns.begin(), columns.end(),
                                   [&](const Column& column) { return column.column == name; });
@@ -230,7 +362,8 @@ void TDataSetProvider::ExecuteDirect(const QString& text) {
 
 void TDataSetProvider::BeginApply(const std::vector<TDeltaRecord::Field>& fields) {
     TIBQuery* query = Query();
-    m_table = ResolveTableName(fields);
+    m_nestedTables.clear();
+    m_table = ResolveTableName(fields, m_dataSet);
     if (m_table.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: unable to find the table to update").arg(Name()));
     TIBTransaction* transaction = query->Transaction();
@@ -251,20 +384,22 @@ void TDataSetProvider::EndApply(bool commit, QVariant& ownerData) {
         ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_APPLY"));
     }
     m_table.clear();
+    m_nestedTables.clear();
     if (commit)
         AfterApplyUpdates(this, ownerData);
 }
 
 void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
-    const QString table = Identifier(m_table.toUpper());
-    const std::vector<Column> columns = TableColumns(delta);
+    const QString tableName = TableOf(delta);
+    const QString table = Identifier(tableName.toUpper());
+    const std::vector<Column> columns = TableColumns(delta, tableName);
     QStringList names;
     QStringList conditions;
     std::vector<QVariant> values;
     bool guarded = false; // the row match may hit several rows
 
     auto addLocate = [&] {
-        std::vector<Column> key = KeyColumns(columns);
+        std::vector<Column> key = KeyColumns(columns, tableName);
         if (key.empty()) {
             guarded = true;
             for (const Column& column : columns)
@@ -280,7 +415,8 @@ void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
             }
         }
         if (conditions.isEmpty())
-            throw EReconcileError(QStringLiteral("No column locates the row in %1").arg(m_table), 0, m_table);
+            throw EReconcileError(QStringLiteral("No column locates the row in %1").arg(tableName), 0,
+                                  tableName);
     };
 
     QString text;
@@ -342,40 +478,34 @@ void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
 
 std::optional<QHash<QString, QVariant>> TDataSetProvider::FetchCurrentRow(const TDeltaRecord& delta) {
     TIBQuery* query = Query();
-    const QString previousTable = m_table;
-    if (m_table.isEmpty())
-        m_table = ResolveTableName(delta.fields);
-    const std::vector<Column> columns = TableColumns(delta);
-    const std::vector<Column> key = m_table.isEmpty() ? std::vector<Column>() : KeyColumns(columns);
-    std::optional<QHash<QString, QVariant>> result;
-    if (!key.empty()) {
-        QStringList names;
-        for (const Column& column : columns)
-            names << Identifier(column.column);
-        QStringList conditions;
-        for (const Column& column : key)
-            conditions << Identifier(column.column) + QStringLiteral(" = ?");
-        TIBSQL& statement =
-            Statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3")
-                          .arg(names.join(QStringLiteral(", ")), Identifier(m_table.toUpper()),
-                               conditions.join(QStringLiteral(" AND "))));
-        result = InTransaction(query->Transaction(), [&] {
-            std::optional<QHash<QString, QVariant>> row;
-            for (std::size_t i = 0; i < key.size(); ++i) {
-                const TDeltaRecord::Field& field = *key[i].field;
-                statement.Params(static_cast<int>(i))
-                    .SetVariant(delta.updateKind == ukInsert ? field.newValue : field.oldValue);
-            }
-            statement.ExecQuery();
-            if (!statement.Eof()) {
-                row.emplace();
-                for (std::size_t i = 0; i < columns.size(); ++i)
-                    row->insert(columns[i].field->name, statement.Fields(static_cast<int>(i)).AsVariant());
-            }
-            statement.Close();
-            return row;
-        });
-    }
-    m_table = previousTable;
-    return result;
+    const QString table = TableOf(delta);
+    const std::vector<Column> columns = TableColumns(delta, table);
+    const std::vector<Column> key = table.isEmpty() ? std::vector<Column>() : KeyColumns(columns, table);
+    if (key.empty())
+        return std::nullopt;
+    QStringList names;
+    for (const Column& column : columns)
+        names << Identifier(column.column);
+    QStringList conditions;
+    for (const Column& column : key)
+        conditions << Identifier(column.column) + QStringLiteral(" = ?");
+    TIBSQL& statement = Statement(QStringLiteral("SELECT %1 FROM %2 WHERE %3")
+                                      .arg(names.join(QStringLiteral(", ")), Identifier(table.toUpper()),
+                                           conditions.join(QStringLiteral(" AND "))));
+    return InTransaction(query->Transaction(), [&] {
+        std::optional<QHash<QString, QVariant>> row;
+        for (std::size_t i = 0; i < key.size(); ++i) {
+            const TDeltaRecord::Field& field = *key[i].field;
+            statement.Params(static_cast<int>(i))
+                .SetVariant(delta.updateKind == ukInsert ? field.newValue : field.oldValue);
+        }
+        statement.ExecQuery();
+        if (!statement.Eof()) {
+            row.emplace();
+            for (std::size_t i = 0; i < columns.size(); ++i)
+                row->insert(columns[i].field->name, statement.Fields(static_cast<int>(i)).AsVariant());
+        }
+        statement.Close();
+        return row;
+    });
 }

@@ -6,8 +6,16 @@
 // CommandText as the query's SQL when poAllowCommandText is set), opens the
 // query, copies columns and rows into a packet and closes the query again.
 //
+// Nested detail sets: every TIBQuery whose DataSource points at the source
+// query is a detail of it. GetRecords packs, for each source row, the rows the
+// detail query returns for it, as a column of type ftDataSet named after the
+// detail query (see TDataPacket); a client data set shows them through a
+// nested set (TClientDataSet::SetDataSetField).
+//
 // Resolving: each change becomes one statement on one table: the table
-// OnGetTableName names, else the single table the columns come from.
+// OnGetTableName names, else the single table the columns come from. Rows of
+// a nested set go to the detail query's table (OnGetTableName is asked with
+// the detail query as DataSet), in the same transaction as the master's.
 //  - INSERT writes the columns of that table with pfInUpdate that hold a value;
 //  - UPDATE writes only the columns whose value changed;
 //  - DELETE removes the row.
@@ -39,6 +47,7 @@
 #include <optional>
 
 class TDataSet;
+class TField;
 class TIBQuery;
 class TIBSQL;
 class TParams;
@@ -61,6 +70,8 @@ public:
     // The rows of the source data set for `params` (values by name) and,
     // with poAllowCommandText, `commandText` as its SQL when not empty.
     TDataPacket GetRecords(const TParams& params, const QString& commandText, QVariant& ownerData);
+    // The detail queries linked to the source query (see above).
+    std::vector<TIBQuery*> DetailQueries() const;
     // The parameters of the source query (names, types, values).
     void GetParams(TParams& params, QVariant& ownerData);
 
@@ -87,20 +98,27 @@ private:
         const TDeltaRecord::Field* field;
     };
     TIBQuery* Query() const;
-    QString ResolveTableName(const std::vector<TDeltaRecord::Field>& fields);
+    TIBQuery* FindDetailQuery(const QString& name) const;
+    TDataPacket ReadRows(TIBQuery& query);
+    static TDataPacket::Column PacketColumn(const TField& field);
+    static std::vector<TDataPacket::Row> DetailRows(TIBQuery& detail);
+    QString ResolveTableName(const std::vector<TDeltaRecord::Field>& fields, TDataSet* dataSet);
+    // The table a change is written to.
+    QString TableOf(const TDeltaRecord& delta);
     const QStringList& PrimaryKey(const QString& table);
-    // The delta's columns that belong to the written table.
-    std::vector<Column> TableColumns(const TDeltaRecord& delta) const;
+    // The delta's columns that belong to the table.
+    std::vector<Column> TableColumns(const TDeltaRecord& delta, const QString& table) const;
     // The primary-key columns among them, or empty when one is missing.
-    std::vector<Column> KeyColumns(const std::vector<Column>& columns);
+    std::vector<Column> KeyColumns(const std::vector<Column>& columns, const QString& table);
     TIBSQL& Statement(const QString& text);
     int Execute(const QString& text, const std::vector<QVariant>& values);
     void ExecuteDirect(const QString& text);
 
     TDataSet* m_dataSet = nullptr;
     TProviderOptions m_options;
-    QString m_table;                   // while applying
-    bool m_startedTransaction = false; // while applying
+    QString m_table;                        // while applying
+    QHash<QString, QString> m_nestedTables; // while applying: upper-case nested field -> table
+    bool m_startedTransaction = false;      // while applying
     QHash<QString, QStringList> m_primaryKeys;
     std::map<QString, std::unique_ptr<TIBSQL>> m_statements;
 };

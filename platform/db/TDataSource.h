@@ -44,6 +44,7 @@ public:
     void DataEvent(TDataEvent event, const void* info);
     void AddDataLink(TDataLink* link);
     void RemoveDataLink(TDataLink* link);
+    const std::vector<TDataLink*>& DataLinks() const { return m_links; }
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

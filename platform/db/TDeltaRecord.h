@@ -2,6 +2,7 @@
 // One change of a client data set's change log as the provider resolves it:
 // the kind of change and, per column, where it is written, the value as
 // fetched and the value to write.
+// Rows of nested detail sets name the master field that holds them.
 
 #include "platform/db/DBTypes.h"
 #include "platform/db/ProviderTypes.h"
@@ -22,5 +23,8 @@ struct TDeltaRecord {
     };
 
     TUpdateKind updateKind = ukModify;
+    // The change is a row of the nested set of this master field; empty for
+    // a row of the master itself.
+    QString dataSetField;
     std::vector<Field> fields;
 };

@@ -1,10 +1,13 @@
 #include "platform/db/TIBQuery.h"
 
 #include "platform/db/SqlParamParser.h"
+#include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/db/TMasterDataLink.h"
+#include "platform/db/TParam.h"
 
 #include <QSet>
 
@@ -62,10 +65,72 @@ QVariant ValueOf(const TIBXSQLVAR& column, TFieldType type) {
 
 } // namespace
 
-TIBQuery::TIBQuery(TComponent* owner) : TDataSet(owner), m_statement(std::make_unique<TIBSQL>()) {}
+TIBQuery::TIBQuery(TComponent* owner)
+    : TDataSet(owner), m_statement(std::make_unique<TIBSQL>()),
+      m_masterLink(std::make_unique<TMasterDataLink>(this)) {
+    m_masterLink->OnActiveChange = [this] {
+        if (!m_masterLink->Active())
+            Close();
+    };
+    m_masterLink->OnMasterChange = [this](TField* field) { MasterChanged(field); };
+}
 
 TIBQuery::~TIBQuery() {
+    m_masterLink.reset();
     Close();
+}
+
+TDataSource* TIBQuery::DataSource() const {
+    return m_masterLink->DataSource();
+}
+
+void TIBQuery::SetDataSource(TDataSource* source) {
+    if (source == DataSource())
+        return;
+    if (source && source->DataSet() == this)
+        throw EDatabaseError(QStringLiteral("%1: circular data link").arg(Name()));
+    m_masterLink->SetDataSource(source);
+}
+
+QStringList TIBQuery::MasterFieldNames() const {
+    QStringList names;
+    const TDataSet* master = m_masterLink->DataSet();
+    if (!master)
+        return names;
+    for (int i = 0; i < m_params.Count(); ++i)
+        if (master->FindField(m_params[i].Name()))
+            names << m_params[i].Name();
+    return names;
+}
+
+bool TIBQuery::TakeMasterValues() {
+    const TDataSet* master = m_masterLink->DataSet();
+    if (!master || !master->Active())
+        return false;
+    bool changed = false;
+    for (int i = 0; i < m_params.Count(); ++i) {
+        TParam& param = m_params[i];
+        const TField* field = master->FindField(param.Name());
+        if (!field)
+            continue;
+        const QVariant value = field->Value();
+        if (param.Value() == value && param.Value().isNull() == value.isNull())
+            continue;
+        param.SetValue(value);
+        changed = true;
+    }
+    return changed;
+}
+
+void TIBQuery::MasterChanged(TField* field) {
+    if (!Active())
+        return;
+    if (field && m_params.FindParam(field->FieldName()) == nullptr)
+        return;
+    if (!TakeMasterValues())
+        return;
+    Close();
+    Open();
 }
 
 TIBDatabase* TIBQuery::Database() const {
@@ -183,6 +248,7 @@ void TIBQuery::ExecSQL() {
 void TIBQuery::InternalOpen() {
     if (m_sql.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
+    TakeMasterValues();
     RunStatement([this] {
         BindParams();
         m_statement->ExecQuery();
@@ -194,6 +260,7 @@ void TIBQuery::InternalOpen() {
 
 void TIBQuery::InternalRefresh() {
     ClearRecords();
+    TakeMasterValues();
     RunStatement([this] {
         BindParams();
         m_statement->ExecQuery();

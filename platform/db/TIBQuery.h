@@ -17,6 +17,12 @@
 // the column comes from a table. Persistent fields given before Open select
 // and shape the fields the query shows.
 //
+// Master link: with DataSource set, each parameter named after a field of the
+// data source's data set takes that field's value from the master's current
+// record whenever the query opens, and an open query fetches its rows again
+// when the master moves to a record with other values; it closes with the
+// master. A provider over the master packs these rows into nested data sets.
+//
 // Transactions: Open and ExecSQL start the transaction when it is not active
 // and, in that case, commit it once the statement has run, so a query never
 // leaves behind a transaction it started (an open read transaction would
@@ -29,9 +35,11 @@
 #include <QStringList>
 #include <memory>
 
+class TDataSource;
 class TIBDatabase;
 class TIBSQL;
 class TIBTransaction;
+class TMasterDataLink;
 
 class TIBQuery : public TDataSet {
 public:
@@ -47,6 +55,12 @@ public:
     void SetSQL(const QStringList& lines);
     QString SQLText() const { return m_sql.join(QLatin1Char('\n')); }
     void SetSQLText(const QString& text);
+
+    // The master's data source (nullptr: none).
+    TDataSource* DataSource() const;
+    void SetDataSource(TDataSource* source);
+    // The parameters of this query named after fields of the master.
+    QStringList MasterFieldNames() const;
 
     TParams& Params() { return m_params; }
     const TParams& Params() const { return m_params; }
@@ -79,8 +93,12 @@ private:
     void DefineFieldDefs();
     void LoadRows();
     void RebuildParams();
+    // Copies the master's values into the linked parameters; true when one changed.
+    bool TakeMasterValues();
+    void MasterChanged(TField* field);
 
     std::unique_ptr<TIBSQL> m_statement;
+    std::unique_ptr<TMasterDataLink> m_masterLink;
     QStringList m_sql;
     TParams m_params;
     QHash<QString, QString> m_origins; // upper-case column name -> TABLE.COLUMN

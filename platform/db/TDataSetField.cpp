@@ -1,0 +1,3 @@
+#include "platform/db/TDataSetField.h"
+
+TDataSetField::TDataSetField(TComponent* owner) : TField(owner, ftDataSet) {}
