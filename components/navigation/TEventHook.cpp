@@ -20,6 +20,7 @@ TEventHook::~TEventHook() {
 }
 
 void TEventHook::RestoreSaved() {
-    if (!m_abandoned)
+    // A component in its destructor has no events left to write.
+    if (!m_abandoned && !m_component->IsDestroying())
         m_property->Set(*m_component, m_saved);
 }

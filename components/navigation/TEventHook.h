@@ -9,9 +9,8 @@
 // Hooks are keyed by the component's identity, never by its name, so two
 // components with the same (or no) name never share a chain.
 //
-// When the hooked component is being destroyed, call Abandon() before the
-// hook goes: the hook then leaves the chain without writing into the
-// component.
+// A hook whose component is being destroyed leaves the chain without writing
+// into it. Once the component is gone, call Abandon() before the hook goes.
 
 #include "components/navigation/TPublishedEvents.h"
 #include "platform/os/TObject.h"
