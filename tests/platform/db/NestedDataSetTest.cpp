@@ -427,6 +427,21 @@ TEST_F(NestedApplyTest, ClosingTheNestedSetDropsItsPendingChangesOnly) {
     EXPECT_FALSE(items->Locate(QStringLiteral("SEQ"), 5));
 }
 
+TEST_F(NestedApplyTest, RefreshingTheMasterRefetchesTheNestedRows) {
+    db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 3, 'clipe', 4)"));
+    AddItem(4, QStringLiteral("pendente"), 1);
+    EXPECT_THROW(chain.cds->Refresh(), EDatabaseError) << "pending nested changes block a refresh";
+    items->CancelUpdates();
+
+    chain.cds->Refresh();
+    chain.cds->First();
+    ASSERT_EQ(items->RecordCount(), 3);
+    items->Last();
+    EXPECT_EQ(items->FieldByName("DESCRICAO")->AsString(), QStringLiteral("clipe"));
+    chain.cds->Next();
+    EXPECT_EQ(items->RecordCount(), 1);
+}
+
 TEST_F(NestedApplyTest, AnItemNeedsACurrentMasterRecord) {
     chain.cds->SetFilter(QStringLiteral("PEDIDO_ID = 99"));
     chain.cds->SetFiltered(true);
