@@ -1,0 +1,39 @@
+#pragma once
+// The reconcile dialog as windows place it (rdCadastro, rdDetalheNo, ...): it
+// takes over its client data set's OnReconcileError through an event hook and
+// answers every refused change:
+//  - "&Corrigir" on a refused insert or change: the change stays pending
+//    (raSkip) to be corrected and applied again;
+//  - "&Corrigir" on a refused delete, "&Desfazer", or the window closed: the
+//    pending changes of the set are undone (raCancel);
+//  - a window that could not be shown leaves the action as the handler it
+//    took over set it.
+// OnGetCustomMessage may replace the message shown.
+
+#include "components/data/TCustomReconcileDialog.h"
+#include "components/navigation/TEventHook.h"
+
+#include <memory>
+
+// (DataSet, E, UpdateKind, var CustomMessage)
+using TGetCustomMessageEvent = TEvent<TDataSet*, const EReconcileError&, TUpdateKind, QString&>;
+
+class TReconcileDialog : public TCustomReconcileDialog {
+    Q_OBJECT
+public:
+    using TCustomReconcileDialog::TCustomReconcileDialog;
+    ~TReconcileDialog() override;
+
+    TGetCustomMessageEvent OnGetCustomMessage;
+
+protected:
+    void HookDataSet() override;
+    void UnhookDataSet() override;
+    void ForgetDataSet() override;
+
+private:
+    void ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
+                        TReconcileAction& action);
+
+    std::unique_ptr<TEventHook> m_hook;
+};
