@@ -11,6 +11,7 @@
 #include "platform/report/TReportGroup.h"
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportRichText.h"
+#include "platform/report/TReportShape.h"
 #include "platform/report/TReportSubDetail.h"
 #include "platform/report/TReportSysData.h"
 
@@ -380,6 +381,48 @@ TEST_F(BandReportTest, DetailBandsFlowIntoColumns) {
             secondColumnLeft = item.Rect.left();
     // Left margin 10 + column width 90 + space 10 + the control's offset.
     EXPECT_NEAR(secondColumnLeft, 110 + 20 * 25.4 / 96, 0.01);
+}
+
+TEST_F(BandReportTest, DataTextsUseOnGetTextAndExpressionsCountAndFormat) {
+    TClientDataSet* sales = MakeSales(&form, QStringLiteral("cdsVendas"),
+                                      {{"N", "Produto 1", "1234,5"}, {"S", "Produto 2", "2"}});
+    sales->FieldByName(QStringLiteral("REGIAO"))->OnGetText =
+        TFieldGetTextEvent::fromFunction([](TField* field, QString& text, bool) {
+            text = field->AsString() == QStringLiteral("N") ? QStringLiteral("Norte") : QStringLiteral("Sul");
+        });
+    TBandReport* report = MakeListing(&form, QStringLiteral("rptTextos"), QStringLiteral("Textos"), sales);
+    TReportBand* detail = report->BandOfType(TBandType::rbDetail);
+    auto* regiao = new TReportDBText(&form);
+    regiao->SetParent(detail);
+    regiao->SetDataSet(sales);
+    regiao->SetDataField(QStringLiteral("REGIAO"));
+    regiao->SetLeft(250);
+    auto* masked = new TReportExpr(&form);
+    masked->SetParent(detail);
+    masked->SetExpression(QStringLiteral("cdsVendas.VALOR"));
+    masked->SetMask(QStringLiteral("#,##0.0000"));
+    masked->SetLeft(550);
+    TReportBand* summary = AddBand(report, QStringLiteral("qrbResumo"), TBandType::rbSummary, 20);
+    auto* count = new TReportExpr(&form);
+    count->SetParent(summary);
+    count->SetExpression(QStringLiteral("COUNT"));
+    auto* shape = new TReportShape(&form);
+    shape->SetParent(summary);
+    shape->SetShape(TShapeType::stHorLine);
+    shape->SetBounds(0, 18, 200, 2);
+
+    report->Prepare();
+
+    const QString page = TextPages(report->ReportPrinter()).first();
+    EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Produto 1 +Norte +1.234,50 +1.234,5000"))));
+    EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("Produto 2 +Sul +2,00 +2,0000"))));
+    EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral("\\n +2\\n"))));
+    int lines = 0;
+    for (const TDrawItem& item : report->ReportPrinter().Page(1).Items)
+        if (item.Kind == TDrawKind::dkLine && item.Rect.height() == 0 &&
+            qAbs(item.Rect.width() - 200 * 25.4 / 96) < 1e-9)
+            ++lines;
+    EXPECT_EQ(lines, 1); // the shape; the frames span the whole band
 }
 
 TEST(ReportFontTest, MapsLayoutFacesToInstalledFacesAndFallsBackSilently) {
