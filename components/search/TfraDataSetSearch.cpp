@@ -151,6 +151,9 @@ void TfraDataSetSearch::CreateComponents() {
     edSearch->OnKeyDown = TKeyEvent(this, &TfraDataSetSearch::edSearchKeyDown);
     edSearch->OnKeyPress = TKeyPressEvent(this, &TfraDataSetSearch::edSearchKeyPress);
 
+    // The box takes the width the toolbar leaves.
+    pnSearch->OnResize = TNotifyEvent::fromFunction([this](TObject*) { Resized(); });
+
     pnTbSearch = Named(new TPanel(this, pnSearch), "pnTbSearch");
     pnTbSearch->SetBevelOuter(TBevelCut::bvNone);
     pnTbSearch->SetAlign(TAlign::alRight);
