@@ -112,6 +112,17 @@ TEST_F(DataSetNavigatorTest, TwoFramesOnOneDataSetCanGoInEitherOrder) {
     }
 }
 
+TEST_F(DataSetNavigatorTest, AHookThatFindsItsOwnForwarderDoesNotCallItself) {
+    nav->BeforePost = Recorder(QStringLiteral("frame"));
+    nav->SetDataSet(cds);
+    const TDataSetNotifyEvent forwarder = cds->BeforePost;
+    nav->SetDataSet(nullptr);
+    cds->BeforePost = forwarder; // left behind, as by a hook that was never undone
+    nav->SetDataSet(cds);
+    AddRows(1);
+    EXPECT_EQ(calls, QStringList{"frame"});
+}
+
 TEST_F(DataSetNavigatorTest, AFrameOutlivesItsDataSet) {
     auto* own = new TClientDataSet(form);
     own->FieldDefs().Add(QStringLiteral("ID"), ftInteger);

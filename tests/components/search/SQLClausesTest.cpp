@@ -83,3 +83,16 @@ TEST(SQLParseTest, RestoreGivesBackTheSavedSQL) {
     EXPECT_TRUE(parse.Clause(scWhere).isEmpty());
 }
 } // namespace
+
+namespace {
+TEST(SQLClausesTest, UnfinishedQuotesAndCommentsEndTheScanAtTheEndOfTheText) {
+    EXPECT_EQ(ExtractWhere(QStringLiteral("SELECT A FROM T WHERE A = 'ORDER BY")),
+              QStringLiteral("WHERE A = 'ORDER BY"));
+    EXPECT_EQ(ExtractWhere(QStringLiteral("SELECT A FROM T WHERE A = 1 /* ORDER BY")),
+              QStringLiteral("WHERE A = 1 /* ORDER BY"));
+    EXPECT_EQ(ExtractOrderBy(QStringLiteral("SELECT A FROM T WHERE A = 1 /* ORDER BY")), QString());
+    EXPECT_EQ(ExtractWhere(QStringLiteral("\t\tWHERE\t\t")), QStringLiteral("WHERE"));
+    EXPECT_EQ(ExtractWhere(QStringLiteral("SELECT 'it''s FROM here' FROM T")), QString());
+    EXPECT_EQ(ExtractFrom(QStringLiteral("SELECT 'it''s FROM here' FROM T")), QStringLiteral("FROM T"));
+}
+} // namespace
