@@ -1,15 +1,31 @@
 #include "core/data/TDMDefGeral.h"
 
 #include "core/data/ModuloDados.h"
+#include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
+#include "core/data/VersaoDados.h"
+#include "core/util/FileRoutines.h"
 #include "core/util/MessageBoxes.h"
+#include "platform/db/EIBError.h"
 #include "platform/db/SysUtils.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
+#include "platform/db/TIBBackupService.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/os/AppFolders.h"
+#include "platform/os/ServerProbe.h"
+#include "platform/os/TPrompter.h"
+#include "platform/os/TempPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <memory>
+
+#include <cstdio>
 
 TDMDefGeral* DMDefGeral = nullptr;
 
@@ -20,6 +36,29 @@ const QStringList ConsultaInicial{QStringLiteral("select * from ENTRADA_DECLARAD
 
 constexpr int CodigoErroConsulta = 300;
 
+constexpr std::int64_t CodigoBancoCorrompido = 335544335;
+constexpr int TentativasServidor = 10;
+constexpr int EsperaServidorMs = 1000;
+
+const QString TextoEncerramento = QStringLiteral("O sistema será encerrado...");
+const QString VersaoComCorrecoes = QStringLiteral("0.3.3.4");
+
+// A message dialog of the error kind with a single OK button.
+void MensagemErroDialogo(const QString& texto) {
+    TPromptRequest request;
+    request.Caption = QStringLiteral("Erro");
+    request.Text = texto;
+    request.Icon = TMsgDlgType::mtError;
+    request.Buttons = {TMsgDlgBtn::mbOK};
+    TPrompter::Current().Prompt(request);
+}
+
+QString MensagemDe(const std::exception& e) {
+    if (const auto* erro = dynamic_cast<const Exception*>(&e))
+        return erro->Message();
+    return QString::fromLocal8Bit(e.what());
+}
+
 QString ConsultaParametro(int id) {
     return QStringList{QStringLiteral("SELECT * FROM PARAMETROS_DEF"),
                        QStringLiteral("WHERE ID_PARAMETRO = ") + QString::number(id)}
@@ -27,6 +66,16 @@ QString ConsultaParametro(int id) {
 }
 
 } // namespace
+
+// The restore fix-up script: one statement per line. (Its resource lives in
+// this static library and is registered here, outside any namespace.)
+static QStringList ScriptCorrecaoOcorrencia() {
+    Q_INIT_RESOURCE(TDMDefAtualizador);
+    QFile arquivo(QStringLiteral(":/atualizacoes/IBSQL_0334_OCORRENCIA.sql"));
+    if (!arquivo.open(QIODevice::ReadOnly))
+        throw Exception(QStringLiteral("The occurrence fix-up script is missing from the program."));
+    return QString::fromUtf8(arquivo.readAll()).split(QLatin1Char('\n'));
+}
 
 TDMDefGeral::TDMDefGeral(TComponent* owner) : TComponent(owner) {
     SetName(QStringLiteral("DMDefGeral"));
@@ -64,6 +113,24 @@ TDMDefGeral::TDMDefGeral(TComponent* owner) : TComponent(owner) {
     cdsPutErro = putErro.cds;
     for (TDataSetProvider* provider : {dspAuxiliar, dspGeracao, dspPutErro})
         provider->SetOptions(poAllowCommandText);
+
+    ibBkp = new TIBBackupService(this);
+    ibBkp->SetName(QStringLiteral("ibBkp"));
+    ibBkp->SetOptions(TIBBackupService::IgnoreLimbo);
+    ibBkp->SetBlockingFactor(0);
+
+    IBSQL_0334_OCORRENCIA_Atualiza = new TIBSQL(this);
+    IBSQL_0334_OCORRENCIA_Atualiza->SetName(QStringLiteral("IBSQL_0334_OCORRENCIA_Atualiza"));
+    IBSQL_0334_OCORRENCIA_Atualiza->SetSQL(ScriptCorrecaoOcorrencia());
+    IBSQL = new TIBSQL(this);
+    IBSQL->SetName(QStringLiteral("IBSQL"));
+    for (TIBSQL* sql : {IBSQL_0334_OCORRENCIA_Atualiza, IBSQL}) {
+        sql->SetDatabase(ibDBDef);
+        sql->SetTransaction(ibtSQLAuxiliar);
+    }
+
+    ibDBDef->BeforeConnect = TNotifyEvent(this, &TDMDefGeral::ibDBDefBeforeConnect);
+    ibDBDef->AfterConnect = TNotifyEvent(this, &TDMDefGeral::ibDBDefAfterConnect);
 
     if (!DMDefGeral)
         DMDefGeral = this;
@@ -145,4 +212,203 @@ Currency TDMDefGeral::LeValorMaximo() {
     if (!AbreConsulta(ConsultaParametro(2)))
         return {};
     return cdsAuxiliar->FieldByName(QStringLiteral("VL_PARAM1"))->AsCurrency();
+}
+
+QString TDMDefGeral::PastaPrograma() const {
+    return m_pastaPrograma.isEmpty() ? AppFolders::ExecutableFolder() : m_pastaPrograma;
+}
+
+void TDMDefGeral::DataModuleCreate() {
+    m_falha = false;
+    if (ConectaBanco())
+        BackupAutomatico();
+}
+
+void TDMDefGeral::Falha() {
+    m_falha = true;
+}
+
+bool TDMDefGeral::ConectaBanco() {
+    const QString caminho = JuntaCaminho(PastaPrograma(), QStringLiteral("Dados/dbdef.gdb"));
+    if (ibDBDef->Connected())
+        ibDBDef->Close();
+    ibDBDef->SetDatabaseName(caminho);
+    if (!QFileInfo(caminho).isFile()) {
+        MsgErro(QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") + caminho +
+                QStringLiteral("\r\r") + TextoEncerramento);
+        Falha();
+        return false;
+    }
+    try {
+        ibDBDef->Open();
+    } catch (const std::exception& e) {
+        MsgErroSistema(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") +
+                       caminho + QStringLiteral("\r\r") + QStringLiteral("Erro: ") + MensagemDe(e) +
+                       QStringLiteral("\r\r") + TextoEncerramento);
+        Falha();
+        return false;
+    }
+    return !m_falha;
+}
+
+void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
+    ServerProbe& servidor = ServerProbe::Current();
+    for (int tentativa = 1; !servidor.ServerRunning(); ++tentativa) {
+        if (!servidor.StartGuardian(servidor.GuardianPath())) {
+            MsgErro(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
+                                   "Motivo: O servidor do Interbase não encontra-se ativo."));
+            Abort();
+        }
+        servidor.Wait(EsperaServidorMs);
+        if (tentativa >= TentativasServidor)
+            break;
+    }
+    if (!QFileInfo(ibDBDef->DatabaseName()).isFile())
+        Abort();
+}
+
+void TDMDefGeral::ibDBDefAfterConnect(TObject*) {
+    if (VerificaVersao(LeVersaoDados(), ibDBDef->DatabaseName())) {
+        ValorMaximo = LeValorMaximo();
+        return;
+    }
+    if (ibDBDef->Connected())
+        ibDBDef->Close();
+    Falha();
+    MsgErroSistema(TextoEncerramento);
+}
+
+QString TDMDefGeral::PastaBackup() {
+    const QString pasta = JuntaCaminho(PastaPrograma(), QStringLiteral("Backup/"));
+    if (!QDir().mkpath(pasta) || !QFileInfo(pasta).isWritable()) {
+        MsgErroSistema(QStringLiteral("Erro ao criar a pasta para cópia de segurança dos dados: \r") + pasta);
+        return {};
+    }
+    return pasta;
+}
+
+void TDMDefGeral::BackupAutomatico() {
+    const QString pasta = PastaBackup();
+    if (pasta.isEmpty())
+        return;
+    const QString arquivo = JuntaCaminho(pasta, QStringLiteral("dbdef.gbk"));
+    QString temporario;
+    try {
+        temporario = TempPaths::CreateFile(QStringLiteral("dbdef-"), QStringLiteral(".gbk"), pasta);
+        ExecutaBackup(temporario);
+        // rename(2) replaces the old backup in one step.
+        if (std::rename(QFile::encodeName(temporario).constData(), QFile::encodeName(arquivo).constData()) !=
+            0)
+            throw Exception(QStringLiteral("The backup could not be renamed to %1").arg(arquivo));
+        return;
+    } catch (const EIBError& e) {
+        if (e.HasErrorCode(CodigoBancoCorrompido))
+            MensagemErroDialogo(QStringLiteral("O Banco de dados está corrompido."));
+        else
+            MensagemErroDialogo(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\r"
+                                               "Erro: ") +
+                                e.Message());
+    } catch (const std::exception& e) {
+        MensagemErroDialogo(
+            QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\rErro: ") +
+            MensagemDe(e));
+    }
+    if (!temporario.isEmpty())
+        QFile::remove(temporario);
+}
+
+void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
+    const bool conectado = ibDBDef->Connected();
+    std::unique_ptr<TComponent> janela;
+    struct Restauracao {
+        TDMDefGeral* modulo;
+        bool conectado;
+        std::unique_ptr<TComponent>& janela;
+        ~Restauracao() {
+            try {
+                if (modulo->ibBkp->Active())
+                    modulo->ibBkp->Detach();
+                if (modulo->ibDBDef->Connected() != conectado)
+                    modulo->ibDBDef->SetConnected(conectado);
+            } catch (const std::exception& e) {
+                std::fprintf(stderr, "%s\n", e.what());
+            }
+            janela.reset();
+        }
+    } restauracao{this, conectado, janela};
+
+    ibBkp->SetParams(ibDBDef->Params().filter(QStringLiteral("user_name"), Qt::CaseInsensitive) +
+                     ibDBDef->Params().filter(QStringLiteral("password"), Qt::CaseInsensitive));
+    ibBkp->SetServerName(QString());
+    ibBkp->SetLoginPrompt(false);
+    ibBkp->Attach();
+    if (ibDBDef->Connected())
+        ibDBDef->Close();
+    if (CriaJanelaBackup)
+        janela.reset(CriaJanelaBackup(this));
+
+    ibBkp->SetVerbose(false);
+    ibBkp->SetOptions(TIBBackupService::IgnoreLimbo | TIBBackupService::NonTransportable);
+    ibBkp->SetDatabaseName(ibDBDef->DatabaseName());
+    ibBkp->SetBackupFile({arquivo});
+    ibBkp->ServiceStart();
+    while (!ibBkp->Eof())
+        ibBkp->GetNextLine();
+}
+
+bool TDMDefGeral::OcorrenciaExiste() {
+    return AbreConsulta(QStringLiteral("SELECT SQ_OCORRENCIA_DEF FROM FUNDAMENTACAO_LEGAL_DEF \n"
+                                       "WHERE SQ_OCORRENCIA_DEF = 276 ")) &&
+           !cdsAuxiliar->IsEmpty() &&
+           cdsAuxiliar->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsInteger() == 276;
+}
+
+void TDMDefGeral::IncluiOcorrencia() {
+    try {
+        if (!ibtSQLAuxiliar->InTransaction())
+            ibtSQLAuxiliar->StartTransaction();
+        for (const QString& linha : IBSQL_0334_OCORRENCIA_Atualiza->SQL()) {
+            if (linha.trimmed().isEmpty())
+                continue;
+            IBSQL->SetSQLText(linha.trimmed());
+            IBSQL->ExecQuery();
+            IBSQL->Close();
+        }
+        ibtSQLAuxiliar->Commit();
+    } catch (const std::exception&) {
+        if (ibtSQLAuxiliar->InTransaction())
+            ibtSQLAuxiliar->Rollback();
+        MsgErro(QStringLiteral("Erro ao atualizar ocorrencia"));
+    }
+}
+
+bool TDMDefGeral::CampoTamanhoNove() {
+    return AbreConsulta(QStringLiteral("SELECT nu_tamanho_campo FROM campos_def WHERE sq_campo = 204 ")) &&
+           !cdsAuxiliar->IsEmpty() &&
+           cdsAuxiliar->FieldByName(QStringLiteral("nu_tamanho_campo"))->AsInteger() == 9;
+}
+
+void TDMDefGeral::CorrigeTamanhoCampo() {
+    try {
+        if (!ibtSQLAuxiliar->InTransaction())
+            ibtSQLAuxiliar->StartTransaction();
+        IBSQL->SetSQLText(QStringLiteral("UPDATE campos_def SET nu_tamanho_campo = 6 WHERE sq_campo = 204"));
+        IBSQL->ExecQuery();
+        IBSQL->Close();
+        ibtSQLAuxiliar->Commit();
+    } catch (const std::exception&) {
+        if (ibtSQLAuxiliar->InTransaction())
+            ibtSQLAuxiliar->Rollback();
+        MsgErro(QStringLiteral("Erro ao atualizar campos de definição"));
+    }
+}
+
+bool TDMDefGeral::AplicaCorrecoesRestauracao() {
+    if (LeVersaoDados() != VersaoComCorrecoes)
+        return false;
+    if (!OcorrenciaExiste())
+        IncluiOcorrencia();
+    if (CampoTamanhoNove())
+        CorrigeTamanhoCampo();
+    return true;
 }

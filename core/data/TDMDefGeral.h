@@ -2,13 +2,21 @@
 // The general data module: the program's one database connection and the
 // scratch query -> provider -> client-set chains through which the other
 // modules run ad-hoc SQL, plus the sequence counters of PARAMETROS_DEF.
+//
+// At start-up (DataModuleCreate) it connects to Dados/dbdef.gdb in the
+// program's folder, has the data version checked (and updated) after every
+// connection, and writes the automatic backup Backup/dbdef.gbk. A start that
+// cannot go on is reported in a message box and leaves Falhou() set; the
+// program block then ends the run.
 
 #include "platform/db/Currency.h"
 #include "platform/os/TComponent.h"
 
 #include <QString>
+#include <functional>
 
 class TClientDataSet;
+class TIBBackupService;
 class TDataSetProvider;
 class TIBDatabase;
 class TIBQuery;
@@ -37,6 +45,51 @@ public:
     // VL_PARAM1 of parameter 2: the largest amount a money field accepts.
     Currency LeValorMaximo();
 
+    // Start-up: connects and, when the data version passed, makes the
+    // automatic backup.
+    void DataModuleCreate();
+    // True once a start-up step failed in a way that ends the program.
+    bool Falhou() const { return m_falha; }
+    // Connects to Dados/dbdef.gdb of the program's folder. A missing file or
+    // a refused connection is reported; false then, with Falhou() set. Also
+    // false when the data version was refused.
+    bool ConectaBanco();
+    // Before connecting: waits for the database server (at most ten
+    // attempts to start it, one second apart); aborts silently when it
+    // cannot be started or the database file is missing.
+    void ibDBDefBeforeConnect(TObject* sender);
+    // After connecting: the data-version check; refused data disconnect,
+    // set Falhou() and end the run.
+    void ibDBDefAfterConnect(TObject* sender);
+
+    // The folder of the automatic backup, created when missing; empty (after
+    // a message) when it cannot be created.
+    QString PastaBackup();
+    // Writes the backup of the database to Backup/dbdef.gbk: first to a
+    // temporary file in that folder, renamed over dbdef.gbk only when the
+    // backup succeeded, so a failure keeps the last good backup. Failures are
+    // reported; start-up goes on. The connection is as before afterwards.
+    void BackupAutomatico();
+
+    // Data fix-ups after a restore, run by AplicaCorrecoesRestauracao when
+    // the restored data are at version "0.3.3.4".
+    bool OcorrenciaExiste();
+    void IncluiOcorrencia();
+    bool CampoTamanhoNove();
+    void CorrigeTamanhoCampo();
+    // Runs the fix-ups (occurrence first, then the field size) when the
+    // connected data are at version "0.3.3.4"; true when they ran.
+    bool AplicaCorrecoesRestauracao();
+
+    // The folder that holds Dados/ and Backup/: the executable's folder
+    // unless set (tests).
+    QString PastaPrograma() const;
+    void SetPastaPrograma(const QString& pasta) { m_pastaPrograma = pasta; }
+    // Makes the window shown while the automatic backup runs, owned by the
+    // given owner (freed when the backup ends). The window layer sets it;
+    // without it no window is shown.
+    std::function<TComponent*(TComponent* owner)> CriaJanelaBackup;
+
     TIBDatabase* ibDBDef;
     TIBTransaction* ibtSQLAuxiliar;
     TIBTransaction* ibtAuxiliar;
@@ -52,10 +105,18 @@ public:
     TIBQuery* ibqPutErro;
     TDataSetProvider* dspPutErro;
     TClientDataSet* cdsPutErro;
+    TIBBackupService* ibBkp;
+    TIBSQL* IBSQL_0334_OCORRENCIA_Atualiza;
+    TIBSQL* IBSQL;
 
 private:
     bool AbreEm(TClientDataSet* dataSet, const QString& sql);
     void MostraErroConsulta();
+    void Falha();
+    void ExecutaBackup(const QString& arquivo);
+
+    bool m_falha = false;
+    QString m_pastaPrograma;
 };
 
 // The module of the run (the last one created).

@@ -1,0 +1,38 @@
+#include "core/forms/TfrmAutoBackup.h"
+
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+namespace {
+TLabel* Centrado(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
+                 int top) {
+    auto* label = new TLabel(owner, parent);
+    label->SetName(name);
+    label->SetAutoSize(false);
+    label->SetAlignment(taCenter);
+    label->SetCaption(caption);
+    label->SetBounds(4, top, 369, 18);
+    return label;
+}
+} // namespace
+
+TfrmAutoBackup::TfrmAutoBackup(TComponent* owner) : TForm(owner) {
+    SetName(QStringLiteral("frmAutoBackup"));
+    SetBorderStyle(TFormBorderStyle::bsDialog);
+    SetCaption(QStringLiteral("Backup Automático do Banco de Dados"));
+    SetClientWidth(377);
+    SetClientHeight(106);
+    SetPosition(TPosition::poScreenCenter);
+
+    pnFundo = new TPanel(this, this);
+    pnFundo->SetName(QStringLiteral("pnFundo"));
+    pnFundo->SetCaption(QString());
+    pnFundo->SetAlign(TAlign::alClient);
+    pnFundo->SetBevelInner(TBevelCut::bvRaised);
+    pnFundo->SetBevelOuter(TBevelCut::bvLowered);
+    lbAction = Centrado(this, pnFundo, QStringLiteral("lbAction"),
+                        QStringLiteral("Gerando backup do banco de dados..."), 30);
+    lbAviso =
+        Centrado(this, pnFundo, QStringLiteral("lbAviso"),
+                 QStringLiteral("Isto pode levar algum tempo dependendo do tamanho do banco de dados."), 56);
+}

@@ -1,0 +1,82 @@
+#include "core/startup/ImagensPrograma.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace {
+
+const QColor AzulFundo(4, 54, 143);
+const QColor AzulEscuro(2, 28, 82);
+
+// A sheet of a declaration: ruled lines and a column of figures.
+void DesenhaFolha(QPainter& painter, const QRectF& folha, qreal angulo, int opacidade) {
+    painter.save();
+    painter.translate(folha.center());
+    painter.rotate(angulo);
+    painter.translate(-folha.width() / 2, -folha.height() / 2);
+    const QRectF local(0, 0, folha.width(), folha.height());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, opacidade));
+    painter.drawRoundedRect(local, 6, 6);
+    painter.setPen(QPen(QColor(255, 255, 255, opacidade + 25), 1.2));
+    const qreal margem = folha.width() * 0.1;
+    for (qreal y = folha.height() * 0.18; y < folha.height() * 0.9; y += folha.height() / 14)
+        painter.drawLine(QPointF(margem, y), QPointF(folha.width() - margem, y));
+    painter.drawLine(QPointF(folha.width() * 0.65, folha.height() * 0.12),
+                     QPointF(folha.width() * 0.65, folha.height() * 0.92));
+    painter.restore();
+}
+
+} // namespace
+
+QPixmap FundoPrincipal(const QSize& size) {
+    QPixmap picture(size.expandedTo(QSize(1, 1)));
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = picture.rect();
+
+    QLinearGradient ceu(area.topLeft(), area.bottomRight());
+    ceu.setColorAt(0.0, AzulFundo.lighter(125));
+    ceu.setColorAt(0.55, AzulFundo);
+    ceu.setColorAt(1.0, AzulEscuro);
+    painter.fillRect(area, ceu);
+
+    QRadialGradient brilho(area.width() * 0.72, area.height() * 0.55, area.width() * 0.45);
+    brilho.setColorAt(0.0, QColor(255, 255, 255, 40));
+    brilho.setColorAt(1.0, QColor(255, 255, 255, 0));
+    painter.fillRect(area, brilho);
+
+    // A sweep of light across the lower half.
+    QPainterPath faixa;
+    faixa.moveTo(0, area.height() * 0.78);
+    faixa.cubicTo(area.width() * 0.3, area.height() * 0.62, area.width() * 0.6, area.height() * 0.95,
+                  area.width(), area.height() * 0.70);
+    faixa.lineTo(area.width(), area.height() * 0.78);
+    faixa.cubicTo(area.width() * 0.6, area.height() * 1.02, area.width() * 0.3, area.height() * 0.70, 0,
+                  area.height() * 0.86);
+    faixa.closeSubpath();
+    painter.fillPath(faixa, QColor(255, 255, 255, 28));
+
+    const qreal lado = std::min(area.width(), area.height()) * 0.34;
+    const QPointF centro(area.width() * 0.72, area.height() * 0.52);
+    DesenhaFolha(painter, QRectF(centro.x() - lado * 0.9, centro.y() - lado * 0.6, lado * 0.75, lado), -12,
+                 22);
+    DesenhaFolha(painter, QRectF(centro.x() - lado * 0.35, centro.y() - lado * 0.55, lado * 0.75, lado), 4,
+                 30);
+    DesenhaFolha(painter, QRectF(centro.x() + lado * 0.2, centro.y() - lado * 0.5, lado * 0.75, lado), 16,
+                 22);
+    return picture;
+}
+
+QPixmap FundoSplash() {
+    QPixmap picture(424, 249);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawPixmap(0, 0, FundoPrincipal(picture.size()));
+    painter.setPen(QPen(QColor(255, 255, 255, 120), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(picture.rect()).adjusted(1, 1, -1, -1));
+    return picture;
+}

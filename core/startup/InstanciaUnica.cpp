@@ -1,0 +1,44 @@
+#include "core/startup/InstanciaUnica.h"
+
+#include "platform/os/SingleInstanceGuard.h"
+#include "platform/os/TPrompter.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TForm.h"
+#include "platform/ui/TScreen.h"
+
+bool VerificaInstanciaUnica(SingleInstanceGuard& guard) {
+    if (guard.TryAcquire())
+        return true;
+    if (Application)
+        Application->SetShowMainForm(false);
+    TPromptRequest request;
+    request.Caption = Application ? Application->Title() : QString();
+    request.Text = QStringLiteral("Esta aplicação já se encontra ativa neste computador.");
+    request.Icon = TMsgDlgType::mtWarning;
+    request.Buttons = {TMsgDlgBtn::mbOK};
+    TPrompter::Current().Prompt(request);
+    if (Application)
+        Application->Terminate();
+    return false;
+}
+
+void AtendePedidosDeAtivacao(SingleInstanceGuard& guard) {
+    QObject::connect(&guard, &SingleInstanceGuard::ActivationRequested, &guard, [] {
+        TForm* main = Application ? Application->MainForm() : nullptr;
+        if (!main)
+            return;
+        if (main->WindowState() == TWindowState::wsMinimized)
+            main->SetWindowState(TWindowState::wsNormal);
+        main->Show();
+        main->BringToFront();
+    });
+}
+
+void CentralizaJanela(TForm* janela) {
+    if (!janela || !Screen)
+        return;
+    const int largura = janela->Width();
+    const int altura = janela->Height();
+    janela->SetBounds(Screen->Width() / 2 - largura / 2, Screen->Height() / 2 - altura / 2, largura, altura);
+    janela->Repaint();
+}

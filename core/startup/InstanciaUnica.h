@@ -1,0 +1,20 @@
+#pragma once
+// One running copy per user, and the window-centring routine.
+
+#include <QString>
+
+class SingleInstanceGuard;
+class TForm;
+
+// True when no other copy runs (the guard then holds the lock). Otherwise
+// says "Esta aplicação já se encontra ativa neste computador.", asks the
+// running copy to come forward, keeps the main form hidden, ends the run and
+// returns false.
+bool VerificaInstanciaUnica(SingleInstanceGuard& guard);
+
+// Brings the main form forward when another copy asks it to, restoring it
+// when minimised.
+void AtendePedidosDeAtivacao(SingleInstanceGuard& guard);
+
+// Centres the window on the desktop, keeping its size.
+void CentralizaJanela(TForm* janela);

@@ -1,0 +1,57 @@
+#include "core/startup/TFrmSplash.h"
+
+#include "core/startup/ImagensPrograma.h"
+#include "core/util/IdentidadeSistema.h"
+#include "platform/ui/TImage.h"
+#include "platform/ui/TLabel.h"
+
+namespace {
+constexpr int Largura = 424;
+constexpr int Altura = 249;
+} // namespace
+
+TFrmSplash::TFrmSplash(TComponent* owner) : TForm(owner) {
+    SetName(QStringLiteral("FrmSplash"));
+    SetCaption(QStringLiteral("ZEB"));
+    SetBorderStyle(TFormBorderStyle::bsNone);
+    SetBorderIcons(0);
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(Largura);
+    SetClientHeight(Altura);
+
+    imgSplash = new TImage(this, this);
+    imgSplash->SetName(QStringLiteral("imgSplash"));
+    imgSplash->SetAlign(TAlign::alClient);
+    imgSplash->SetStretch(true);
+    imgSplash->SetPicture(FundoSplash());
+
+    Rotulo(lblOrgao, lblOrgaoSombra, QStringLiteral("lblOrgao"), NomeOrgao, 28, 13, true);
+    Rotulo(lblProduto, lblProdutoSombra, QStringLiteral("lblProduto"), QStringLiteral("ZEB ") + NomeProduto,
+           96, 17, true);
+    Rotulo(lblAguarde, lblAguardeSombra, QStringLiteral("lblAguarde"),
+           QStringLiteral("Aguarde, carregando o banco  de  dados....."), 200, 12, false);
+}
+
+void TFrmSplash::Rotulo(TLabel*& texto, TLabel*& sombra, const QString& name, const QString& caption, int top,
+                        int pixelSize, bool bold) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    auto make = [&](const QString& labelName, const QColor& color, int offset) {
+        auto* label = new TLabel(this, this);
+        label->SetName(labelName);
+        label->SetTransparent(true);
+        label->SetAutoSize(false);
+        label->SetAlignment(taCenter);
+        label->SetFont(font);
+        QPalette palette = label->Widget()->palette();
+        palette.setColor(QPalette::WindowText, color);
+        label->Widget()->setPalette(palette);
+        label->SetCaption(caption);
+        label->SetBounds(offset, top + offset, Largura, pixelSize * 2);
+        label->BringToFront();
+        return label;
+    };
+    sombra = make(name + QStringLiteral("Sombra"), QColor(0, 0, 0, 200), 0);
+    texto = make(name, Qt::white, -2);
+}

@@ -1,0 +1,96 @@
+#include "core/startup/TInicioPrograma.h"
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/forms/TfrmAutoBackup.h"
+#include "core/startup/InstanciaUnica.h"
+#include "core/startup/TFrmSplash.h"
+#include "core/startup/TfrmDef.h"
+#include "platform/os/SingleInstanceGuard.h"
+#include "platform/ui/TApplication.h"
+
+#include <QLocale>
+
+namespace {
+
+// The window shown while the automatic backup runs, painted at once.
+TComponent* JanelaBackup(TComponent* owner) {
+    auto* janela = TForm::Create<TfrmAutoBackup>(owner);
+    janela->Show();
+    janela->Repaint();
+    Application->ProcessMessages();
+    return janela;
+}
+
+} // namespace
+
+TInicioPrograma::TInicioPrograma() = default;
+TInicioPrograma::~TInicioPrograma() = default;
+
+TDMDefGeral* TInicioPrograma::CriaModuloGeralPadrao(TComponent*) const {
+    auto* modulo = Application->CreateForm<TDMDefGeral>();
+    if (!PastaPrograma.isEmpty())
+        modulo->SetPastaPrograma(PastaPrograma);
+    modulo->CriaJanelaBackup = &JanelaBackup;
+    modulo->DataModuleCreate();
+    return modulo;
+}
+
+bool TInicioPrograma::Falha() {
+    m_codigoSaida = SaidaFalhaInicio;
+    if (m_splash)
+        m_splash->Hide();
+    Application->Terminate();
+    return false;
+}
+
+bool TInicioPrograma::Inicia() {
+    m_codigoSaida = SaidaNormal;
+    // Dates and numbers of every Qt control follow the program's formats.
+    QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+
+    m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
+    if (!VerificaInstanciaUnica(*m_guard))
+        return false;
+
+    try {
+        Application->Initialize();
+        Application->SetTitle(QStringLiteral("ZEB-ICMS"));
+        Application->CreateForm<TfrmDef>();
+        AtendePedidosDeAtivacao(*m_guard);
+
+        m_splash = TForm::Create<TFrmSplash>(Application);
+        m_splash->Show();
+        m_splash->Repaint();
+        Application->ProcessMessages();
+
+        TDMDefGeral* geral =
+            CriaModuloGeral ? CriaModuloGeral(Application) : CriaModuloGeralPadrao(Application);
+        if (!geral || geral->Falhou())
+            return Falha();
+
+        Application->ProcessMessages();
+        Application->CreateForm<TDMDefBasica>();
+        Application->CreateForm<TDMDef>();
+        Application->CreateForm<TDMDefAux>();
+        m_splash->Hide();
+        return true;
+    } catch (...) {
+        Application->HandleException(Application);
+        return Falha();
+    }
+}
+
+int TInicioPrograma::Executa() {
+    if (Inicia())
+        Application->Run();
+    return m_codigoSaida;
+}
+
+int ExecutaPrograma(int argc, char** argv) {
+    TApplication application(argc, argv);
+    TInicioPrograma inicio;
+    return inicio.Executa();
+}

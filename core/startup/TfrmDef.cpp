@@ -1,0 +1,234 @@
+#include "core/startup/TfrmDef.h"
+
+#include "core/data/VersaoDados.h"
+#include "core/forms/TfrmModDocumento.h"
+#include "core/startup/ImagensPrograma.h"
+#include "core/util/IdentidadeSistema.h"
+#include "core/util/MessageBoxes.h"
+#include "core/util/TExeVer.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TImage.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMainMenu.h"
+#include "platform/ui/TMenuItem.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TStatusBar.h"
+
+#include <QApplication>
+#include <QMenuBar>
+#include <algorithm>
+
+TfrmDef* frmDef = nullptr;
+
+namespace {
+
+const QColor CorFundo(4, 54, 143);
+// The authority's name is placed this far from the right edge.
+constexpr int DistanciaEstado = 247;
+// The window was laid out for a screen this wide.
+constexpr int LarguraProjeto = 1024;
+
+bool EhUmDe(const QString& name, std::initializer_list<const char*> classes) {
+    for (const char* className : classes)
+        if (name == QLatin1String(className))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
+    SetName(QStringLiteral("frmDef"));
+    SetCaption(QStringLiteral("Declarações Econômico-Fiscais"));
+    SetClientWidth(849);
+    SetClientHeight(567);
+    lblSigla->SetCaption(QStringLiteral("ZEB"));
+    lblSistema->SetCaption(NomeProduto);
+    {
+        QFont sigla(QStringLiteral("Liberation Sans"));
+        sigla.setPixelSize(40);
+        sigla.setBold(true);
+        lblSigla->SetFont(sigla);
+        lblSigla->SetCaption(lblSigla->Caption());
+        QFont sistema(QStringLiteral("Liberation Sans"));
+        sistema.setPixelSize(18);
+        sistema.setBold(true);
+        lblSistema->SetFont(sistema);
+        lblSistema->SetCaption(lblSistema->Caption());
+        for (TLabel* label : {lblSigla, lblSistema}) {
+            QPalette palette = label->Widget()->palette();
+            palette.setColor(QPalette::WindowText, Qt::white);
+            label->Widget()->setPalette(palette);
+        }
+    }
+    imgFundo->SetPicture(FundoPrincipal(QSize(1024, 768)));
+    mniPrincipal->SetVisible(false);
+
+    acContribuintes = Acao(QStringLiteral("acContribuintes"), QStringLiteral("&Contribuintes"));
+    acRepresentante = Acao(QStringLiteral("acRepresentante"), QStringLiteral("&Representante Legal"));
+    acContabilista = Acao(QStringLiteral("acContabilista"), QStringLiteral("Con&tabilista"));
+    acCFOPs = Acao(QStringLiteral("acCFOPs"), QStringLiteral("CF&OPs"));
+    acFundamentos = Acao(QStringLiteral("acFundamentos"), QStringLiteral("&Ocorrências"));
+    acFinalidades = Acao(QStringLiteral("acFinalidades"), QStringLiteral("&Finalidades de SCE"));
+    acMunicipios = Acao(QStringLiteral("acMunicipios"), QStringLiteral("&Municípios"));
+    acUFs = Acao(QStringLiteral("acUFs"), QStringLiteral("&UFs"));
+    acDeclaracao = Acao(QStringLiteral("acDeclaracao"), QStringLiteral("&Declaração"));
+    acGeracao = Acao(QStringLiteral("acGeracao"), QStringLiteral("&Geração"));
+    acParametros = Acao(QStringLiteral("acParametros"), QStringLiteral("&Parâmetros"));
+    acGerarBkp = Acao(QStringLiteral("acGerarBkp"), QStringLiteral("&Gerar"));
+    acRestaurarBkp = Acao(QStringLiteral("acRestaurarBkp"), QStringLiteral("&Restaurar"));
+    acRepararDatabase =
+        Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
+    // The registers, lookups, declarations, generation, parameters and the
+    // maintenance tools are not part of the program yet: their actions stay
+    // disabled until they are.
+    for (TAction* action : {acContribuintes, acRepresentante, acContabilista, acCFOPs, acFundamentos,
+                            acFinalidades, acMunicipios, acUFs, acDeclaracao, acGeracao, acParametros,
+                            acGerarBkp, acRestaurarBkp, acRepararDatabase})
+        action->SetEnabled(false);
+
+    // Menu bar: Arquivos, Declaração, Geração, Ferramentas, Sair, then the
+    // template's Ajuda.
+    TMenuItem* barra = mmApp->Items();
+    int posicao = barra->Count() - 1; // before Ajuda
+    Tabelas1 = Item(QStringLiteral("Tabelas1"), barra, posicao++, nullptr, QStringLiteral("Ar&quivos"));
+    int arquivo = 0;
+    for (auto [name, action] :
+         std::initializer_list<std::pair<const char*, TAction*>>{{"Contribuintes1", acContribuintes},
+                                                                 {"RepresentanteLegal1", acRepresentante},
+                                                                 {"Contabilista1", acContabilista},
+                                                                 {"CFOPs1", acCFOPs},
+                                                                 {"Ocorrencias1", acFundamentos},
+                                                                 {"FinalidadesdeSCE1", acFinalidades},
+                                                                 {"Municipios1", acMunicipios},
+                                                                 {"UFs1", acUFs}})
+        Item(QString::fromLatin1(name), Tabelas1, arquivo++, action);
+    Tabelas1->Items(6)->SetCaption(QStringLiteral("&Municípios da ALC e ZFM"));
+    Declarao1 = Item(QStringLiteral("Declarao1"), barra, posicao++, acDeclaracao);
+    Geracao1 = Item(QStringLiteral("Geracao1"), barra, posicao++, acGeracao);
+    mniFerramentas =
+        Item(QStringLiteral("mniFerramentas"), barra, posicao++, nullptr, QStringLiteral("&Ferramentas"));
+    mniCopSeg =
+        Item(QStringLiteral("mniCopSeg"), mniFerramentas, 0, nullptr, QStringLiteral("&Cópia de Segurança"));
+    mniGerarBackup = Item(QStringLiteral("mniGerarBackup"), mniCopSeg, 0, acGerarBkp);
+    mniRestaurarBackup = Item(QStringLiteral("mniRestaurarBackup"), mniCopSeg, 1, acRestaurarBkp);
+    Parmetros1 = Item(QStringLiteral("Parmetros1"), mniFerramentas, 1, acParametros);
+    RepararDatabase1 = Item(QStringLiteral("RepararDatabase1"), mniFerramentas, 2, acRepararDatabase);
+    Sair1 = Item(QStringLiteral("Sair1"), barra, posicao++, acSair);
+
+    evApp->SeteMail(QStringLiteral("suporte.zeb@sefaz.kv.gov.br"));
+
+    OnCreate = TNotifyEvent(this, &TfrmDef::FormCreate);
+    OnShow = TNotifyEvent(this, &TfrmDef::FormShow);
+    OnClose = TCloseEvent(this, &TfrmDef::FormClose);
+    if (!frmDef)
+        frmDef = this;
+}
+
+TfrmDef::~TfrmDef() {
+    if (frmDef == this)
+        frmDef = nullptr;
+}
+
+TAction* TfrmDef::Acao(const QString& name, const QString& caption) {
+    auto* action = new TAction(this);
+    action->SetName(name);
+    action->SetCaption(caption);
+    action->SetActionList(alApp);
+    return action;
+}
+
+TMenuItem* TfrmDef::Item(const QString& name, TMenuItem* parent, int index, TAction* action,
+                         const QString& caption) {
+    auto* item = new TMenuItem(this);
+    item->SetName(name);
+    if (action)
+        item->SetAction(action);
+    else
+        item->SetCaption(caption);
+    parent->Insert(index, item);
+    return item;
+}
+
+void TfrmDef::FormCreate(TObject* sender) {
+    TfrmModPrincipal::FormCreate(sender);
+    m_sql = std::make_unique<QStringList>();
+    SetColor(CorFundo);
+    // The colour is the frame's: menus and status bar keep the desktop's.
+    QPalette desktop = QApplication::palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
+                                     QPalette::ButtonText, QPalette::Base, QPalette::Text})
+        desktop.setColor(role, desktop.color(role)); // set, so not inherited from the frame
+    mmApp->MenuBar()->setPalette(desktop);
+    sbApp->Widget()->setPalette(desktop);
+    sbApp->Widget()->setAutoFillBackground(true);
+    SetCaption(QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão ") + VersaoSistema() +
+               QLatin1Char(')'));
+}
+
+QString TfrmDef::VersaoSistema() const {
+    return evApp->FileVersion();
+}
+
+int TfrmDef::DistanciaDaDireita(const TLabel* label) const {
+    const int escalada = Screen ? DistanciaEstado * Screen->Width() / LarguraProjeto : DistanciaEstado;
+    // A name wider than that still shows whole.
+    return std::max(escalada, label->Width() + 8);
+}
+
+void TfrmDef::FormShow(TObject* sender) {
+    TfrmModPrincipal::FormShow(sender);
+    if (!m_mostrado) {
+        m_mostrado = true;
+        imgFundo->SetStretch(true);
+        // The frame's texts were laid out for a screen 1024 pixels wide.
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (auto* label = dynamic_cast<TLabel*>(Components(i)); label && Screen)
+                label->ScaleBy(Screen->Width(), LarguraProjeto);
+        for (int i = 0; i < ComponentCount(); ++i)
+            if (auto* label = dynamic_cast<TLabel*>(Components(i));
+                label && label->Caption().contains(QStringLiteral("Estado")))
+                KeepFromRightEdge(label, DistanciaDaDireita(label) + (label == NomeOrgaoSombra() ? 2 : 0));
+        DrawBackground();
+    }
+    MostraDadosAtualizados();
+}
+
+void TfrmDef::MostraDadosAtualizados() {
+    if (!DadosAtualizados)
+        return;
+    DadosAtualizados = false;
+    MsgInformaSistema(QStringLiteral("Os dados foram atualizados com sucesso para a versão do sistema \"") +
+                      VersaoSistema() + QStringLiteral("\"."));
+    if (Application)
+        Application->Terminate();
+}
+
+void TfrmDef::FormClose(TObject* sender, TCloseAction& action) {
+    TfrmModPrincipal::FormClose(sender, action);
+}
+
+void TfrmDef::DocumentNotification(TfrmModDocumento* document, TOperation operation) {
+    TfrmModPrincipal::DocumentNotification(document, operation);
+    const int passo = operation == TOperation::opInsert ? 1 : -1;
+    const QString classe = document->ClassName();
+    if (EhUmDe(classe, {"TfrmDeclaracao", "TfrmGeracao", "TfrmSelDeclaracao"})) {
+        m_janelasDeclaracao += passo;
+        Tabelas1->SetEnabled(m_janelasDeclaracao == 0);
+        mniFerramentas->SetEnabled(m_janelasDeclaracao == 0);
+    }
+    if (EhUmDe(classe, {"TfrmDeclaracao", "TfrmSelDeclaracao"})) {
+        m_janelasListaOuDeclaracao += passo;
+        Geracao1->SetEnabled(m_janelasListaOuDeclaracao == 0);
+    }
+    if (EhUmDe(classe, {"TfrmGeracao", "TfrmDeclaracao"}))
+        Declarao1->SetEnabled(operation == TOperation::opRemove);
+    if (EhUmDe(classe, {"TfrmCadContribuintes", "TfrmConCFOPs", "TfrmConFundamentos", "TfrmCadRepresentante",
+                        "TfrmCadContabilista", "TfrmConFinalidades", "TfrmConMunicipios", "TfrmConUFs"})) {
+        m_janelasCadastro += passo;
+        Geracao1->SetEnabled(m_janelasCadastro == 0);
+        Declarao1->SetEnabled(m_janelasCadastro == 0);
+    }
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The program's main window: the MDI frame with the menus that open the
+// registers, the declarations and the generation, the maintenance tools, and
+// the bookkeeping that greys menus while certain document windows are open.
+//
+// Actions whose windows or tools are not part of the program yet stay
+// disabled (see the constructor).
+
+#include "core/forms/TfrmModPrincipal.h"
+
+#include <QStringList>
+#include <memory>
+
+class TfrmDef : public TfrmModPrincipal {
+    Q_OBJECT
+public:
+    explicit TfrmDef(TComponent* owner);
+    ~TfrmDef() override;
+
+    void FormCreate(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+
+    // Once after a data update: says so, then ends the run (the program is
+    // started again on the updated data).
+    void MostraDadosAtualizados();
+    // The program's version (FileVersion), against which the data version is
+    // compared.
+    QString VersaoSistema() const;
+
+    // The SQL text list every part of the program assembles statements in;
+    // it lives as long as the main window.
+    QStringList& SQL() { return *m_sql; }
+
+    void DocumentNotification(TfrmModDocumento* document, TOperation operation) override;
+
+    // Open windows counted for the menus: declaration list, declaration or
+    // generation; declaration list or declaration; registers and lookups.
+    int JanelasDeclaracao() const { return m_janelasDeclaracao; }
+    int JanelasListaOuDeclaracao() const { return m_janelasListaOuDeclaracao; }
+    int JanelasCadastro() const { return m_janelasCadastro; }
+
+    TAction* acContribuintes;
+    TAction* acRepresentante;
+    TAction* acContabilista;
+    TAction* acCFOPs;
+    TAction* acFundamentos;
+    TAction* acFinalidades;
+    TAction* acMunicipios;
+    TAction* acUFs;
+    TAction* acDeclaracao;
+    TAction* acGeracao;
+    TAction* acParametros;
+    TAction* acGerarBkp;
+    TAction* acRestaurarBkp;
+    TAction* acRepararDatabase;
+
+    TMenuItem* Tabelas1;
+    TMenuItem* Declarao1;
+    TMenuItem* Geracao1;
+    TMenuItem* mniFerramentas;
+    TMenuItem* mniCopSeg;
+    TMenuItem* mniGerarBackup;
+    TMenuItem* mniRestaurarBackup;
+    TMenuItem* Parmetros1;
+    TMenuItem* RepararDatabase1;
+    TMenuItem* Sair1;
+
+private:
+    // How far from the right edge a text that names the state stands.
+    int DistanciaDaDireita(const TLabel* label) const;
+    TAction* Acao(const QString& name, const QString& caption);
+    TMenuItem* Item(const QString& name, TMenuItem* parent, int index, TAction* action,
+                    const QString& caption = QString());
+
+    std::unique_ptr<QStringList> m_sql;
+    bool m_mostrado = false;
+    int m_janelasDeclaracao = 0;
+    int m_janelasListaOuDeclaracao = 0;
+    int m_janelasCadastro = 0;
+};
+
+extern TfrmDef* frmDef;

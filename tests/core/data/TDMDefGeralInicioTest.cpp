@@ -1,0 +1,328 @@
+// The general data module at start-up: connection, server wait, data-version
+// refusal, automatic backup, counters and the restore fix-ups, each on a
+// fresh program folder (Dados/dbdef.gdb copied from the built database).
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefGeral.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBDatabase.h"
+#include "platform/db/TIBRestoreService.h"
+#include "platform/db/TIBSQL.h"
+#include "platform/db/TIBTransaction.h"
+#include "platform/os/ServerProbe.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDatabase.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+const QString Encerramento = QStringLiteral("O sistema será encerrado...");
+
+// A server that is down; its guardian starts (or not) but never brings it up.
+class ServidorParado : public ServerProbe {
+public:
+    explicit ServidorParado(bool guardiaoInicia) : m_guardiaoInicia(guardiaoInicia) {}
+    bool ServerRunning() override { return false; }
+    QString GuardianPath() override {
+        return m_guardiaoInicia ? QStringLiteral("/opt/ib/ibguard") : QString();
+    }
+    bool StartGuardian(const QString& path) override {
+        ++tentativas;
+        return m_guardiaoInicia && !path.isEmpty();
+    }
+    void Wait(int milliseconds) override { esperas.push_back(milliseconds); }
+
+    int tentativas = 0;
+    std::vector<int> esperas;
+
+private:
+    bool m_guardiaoInicia;
+};
+
+class InicioModuloGeral : public ::testing::Test {
+protected:
+    InicioModuloGeral() {
+        QDir(pasta.path()).mkpath(QStringLiteral("Dados"));
+        EXPECT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), Banco()));
+        QFile::setPermissions(Banco(), QFile::ReadOwner | QFile::WriteOwner);
+        geral.SetPastaPrograma(pasta.path());
+    }
+    ~InicioModuloGeral() override {
+        if (geral.ibDBDef->Connected())
+            geral.ibDBDef->Close();
+    }
+
+    QString Banco() const { return pasta.filePath(QStringLiteral("Dados/dbdef.gdb")); }
+    QString Backup() const { return pasta.filePath(QStringLiteral("Backup/dbdef.gbk")); }
+    QStringList ArquivosBackup() const {
+        return QDir(pasta.filePath(QStringLiteral("Backup"))).entryList(QDir::Files | QDir::Hidden);
+    }
+    // Runs a statement on the copy through a connection of its own.
+    void Executa(const QString& sql) {
+        TIBDatabase banco;
+        banco.SetDatabaseName(Banco());
+        banco.Open();
+        TIBTransaction transacao;
+        transacao.SetDefaultDatabase(&banco);
+        TIBSQL comando;
+        comando.SetDatabase(&banco);
+        comando.SetTransaction(&transacao);
+        transacao.StartTransaction();
+        comando.SetSQLText(sql);
+        comando.ExecQuery();
+        comando.Close();
+        transacao.Commit();
+        banco.Close();
+    }
+    QString Consulta(const QString& sql) {
+        EXPECT_TRUE(geral.AbreConsulta(sql)) << sql.toStdString();
+        return geral.cdsAuxiliar->IsEmpty() ? QString() : geral.cdsAuxiliar->Fields()[0]->AsString();
+    }
+
+    QTemporaryDir pasta;
+    ScriptedPrompter prompter;
+    TDMDefGeral geral;
+};
+
+} // namespace
+
+TEST_F(InicioModuloGeral, StartConnectsReadsTheMaximumAndWritesTheBackup) {
+    ValorMaximo = Currency();
+    int janelas = 0;
+    QPointer<TComponent> janela;
+    geral.CriaJanelaBackup = [&](TComponent* owner) {
+        ++janelas;
+        janela = new TComponent(owner);
+        EXPECT_FALSE(geral.ibDBDef->Connected()); // the backup runs on the closed database
+        return janela.data();
+    };
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    EXPECT_EQ(prompter.Count(), 0);
+    EXPECT_TRUE(geral.ibDBDef->Connected());
+    EXPECT_EQ(QFileInfo(geral.ibDBDef->DatabaseName()).canonicalFilePath(),
+              QFileInfo(Banco()).canonicalFilePath());
+    EXPECT_EQ(ValorMaximo, geral.LeValorMaximo());
+    EXPECT_GT(ValorMaximo, Currency());
+    EXPECT_EQ(janelas, 1);
+    EXPECT_TRUE(janela.isNull()); // freed once the backup ended
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+
+    // The backup is one the engine restores.
+    const QString restaurado = pasta.filePath(QStringLiteral("restaurado.fdb"));
+    TIBRestoreService restauracao;
+    restauracao.Attach();
+    restauracao.SetBackupFile({Backup()});
+    restauracao.SetDatabaseName({restaurado});
+    restauracao.SetOptions(TIBRestoreService::CreateNewDB);
+    restauracao.ServiceStart();
+    while (!restauracao.Eof())
+        restauracao.GetNextLine();
+    restauracao.Detach();
+    TIBDatabase copia;
+    copia.SetDatabaseName(restaurado);
+    EXPECT_NO_THROW(copia.Open());
+}
+
+TEST_F(InicioModuloGeral, ASecondStartReplacesTheBackup) {
+    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    {
+        QFile antigo(Backup());
+        ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+        antigo.write("antigo");
+    }
+    geral.DataModuleCreate();
+    EXPECT_GT(QFileInfo(Backup()).size(), 1000);
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+}
+
+TEST_F(InicioModuloGeral, AFailedBackupKeepsTheLastGoodOneAndStartUpGoesOn) {
+    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    {
+        QFile antigo(Backup());
+        ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+        antigo.write("ultimo bom");
+    }
+    // A database file that is no database: the backup service refuses it.
+    const QString lixo = pasta.filePath(QStringLiteral("lixo.gdb"));
+    {
+        QFile arquivo(lixo);
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(QByteArray(8192, 'x'));
+    }
+    geral.ibDBDef->SetDatabaseName(lixo);
+    prompter.Answer(mrOk);
+    geral.BackupAutomatico();
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtError);
+    EXPECT_EQ(prompter.Last().Buttons, std::vector<TMsgDlgBtn>{TMsgDlgBtn::mbOK});
+    EXPECT_TRUE(prompter.Last().Text == QStringLiteral("O Banco de dados está corrompido.") ||
+                prompter.Last().Text.startsWith(
+                    QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\rErro: ")))
+        << prompter.Last().Text.toStdString();
+    QFile bom(Backup());
+    ASSERT_TRUE(bom.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bom.readAll(), QByteArray("ultimo bom"));
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+    EXPECT_FALSE(geral.Falhou());
+}
+
+TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesOn) {
+    {
+        QFile obstaculo(pasta.filePath(QStringLiteral("Backup")));
+        ASSERT_TRUE(obstaculo.open(QIODevice::WriteOnly));
+    }
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
+    EXPECT_TRUE(prompter.Last().SystemModal);
+    EXPECT_EQ(prompter.Last().Text,
+              QStringLiteral("Erro ao criar a pasta para cópia de segurança dos dados: \r") +
+                  pasta.filePath(QStringLiteral("Backup/")));
+    EXPECT_FALSE(geral.Falhou());
+    EXPECT_TRUE(geral.ibDBDef->Connected());
+}
+
+TEST_F(InicioModuloGeral, AReadOnlyBackupFolderIsReportedAndStartUpGoesOn) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "the superuser writes into read-only folders";
+    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    QFile::setPermissions(pasta.filePath(QStringLiteral("Backup")), QFile::ReadOwner | QFile::ExeOwner);
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    QFile::setPermissions(pasta.filePath(QStringLiteral("Backup")),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Erro ao criar a pasta")));
+    EXPECT_FALSE(geral.Falhou());
+    EXPECT_TRUE(ArquivosBackup().isEmpty());
+}
+
+TEST_F(InicioModuloGeral, AMissingDatabaseFileEndsTheStart) {
+    QFile::remove(Banco());
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_TRUE(geral.Falhou());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
+                                        Banco() + QStringLiteral("\r\r") + Encerramento);
+    EXPECT_FALSE(QFile::exists(Banco())); // nothing was created
+    EXPECT_FALSE(QFile::exists(pasta.filePath(QStringLiteral("Backup"))));
+}
+
+TEST_F(InicioModuloGeral, AFileThatIsNoDatabaseEndsTheStartUntouched) {
+    QFile::remove(Banco());
+    {
+        QFile arquivo(Banco());
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(QByteArray(4096, 'z'));
+    }
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Last().SystemModal);
+    EXPECT_TRUE(prompter.Last().Text.startsWith(
+        QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") + Banco() +
+        QStringLiteral("\r\rErro: ")));
+    EXPECT_TRUE(prompter.Last().Text.endsWith(QStringLiteral("\r\r") + Encerramento));
+    QFile arquivo(Banco());
+    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
+    EXPECT_EQ(arquivo.readAll(), QByteArray(4096, 'z'));
+}
+
+TEST_F(InicioModuloGeral, AStoppedServerWithoutGuardianIsReportedOnceThenTheStartEnds) {
+    ServidorParado servidor(false);
+    ServerProbe::Install instala(servidor);
+    prompter.Answer(mrOk).Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_EQ(servidor.tentativas, 1);
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Requests()[0].Text,
+              QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
+                             "Motivo: O servidor do Interbase não encontra-se ativo."));
+    EXPECT_TRUE(prompter.Requests()[1].Text.endsWith(Encerramento));
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+}
+
+TEST_F(InicioModuloGeral, ASlowServerIsWaitedForTenTimesOneSecondApart) {
+    ServidorParado servidor(true);
+    ServerProbe::Install instala(servidor);
+    EXPECT_TRUE(geral.ConectaBanco());
+    EXPECT_EQ(servidor.tentativas, 10);
+    EXPECT_EQ(servidor.esperas, std::vector<int>(10, 1000));
+    EXPECT_EQ(prompter.Count(), 0);
+    EXPECT_TRUE(geral.ibDBDef->Connected());
+}
+
+TEST_F(InicioModuloGeral, DataOlderThanTheOldestSupportedAreRefused) {
+    Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1"));
+    prompter.Answer(mrOk).Answer(mrOk);
+    EXPECT_FALSE(geral.ConectaBanco());
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_TRUE(prompter.Requests()[0].Text.contains(QStringLiteral("0.3.2.3")));
+    EXPECT_EQ(prompter.Requests()[1].Text, Encerramento);
+    EXPECT_TRUE(prompter.Requests()[1].SystemModal);
+}
+
+TEST_F(InicioModuloGeral, DecliningTheUpdateEndsTheStartWithoutABackup) {
+    Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.3.3' WHERE ID_PARAMETRO = 1"));
+    prompter.Answer(mrNo).Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_TRUE(geral.Falhou());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Requests()[0].DefaultButton, TMsgDlgBtn::mbNo);
+    EXPECT_EQ(prompter.Requests()[1].Text, Encerramento);
+    EXPECT_FALSE(QFile::exists(Backup()));
+}
+
+TEST_F(InicioModuloGeral, ProximoSequencialStoresAndReturnsTheNextNumber) {
+    Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 41 WHERE ID_PARAMETRO = 3"));
+    ASSERT_TRUE(geral.ConectaBanco());
+    EXPECT_EQ(geral.ProximoSequencial(3), QStringLiteral("42"));
+    EXPECT_EQ(Consulta(QStringLiteral("SELECT CAST(VL_PARAM1 AS INTEGER) FROM PARAMETROS_DEF "
+                                      "WHERE ID_PARAMETRO = 3")),
+              QStringLiteral("42"));
+    EXPECT_EQ(geral.ProximoSequencial(3), QStringLiteral("43"));
+}
+
+TEST_F(InicioModuloGeral, RestoreFixUpsRunOnlyOnData0334) {
+    Executa(QStringLiteral("DELETE FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 276"));
+    Executa(QStringLiteral("DELETE FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 276"));
+    Executa(QStringLiteral("UPDATE CAMPOS_DEF SET NU_TAMANHO_CAMPO = 9 WHERE SQ_CAMPO = 204"));
+    ASSERT_TRUE(geral.ConectaBanco());
+    EXPECT_FALSE(geral.OcorrenciaExiste());
+    EXPECT_TRUE(geral.CampoTamanhoNove());
+
+    EXPECT_TRUE(geral.AplicaCorrecoesRestauracao());
+    EXPECT_TRUE(geral.OcorrenciaExiste());
+    EXPECT_EQ(Consulta(QStringLiteral("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF_HIST "
+                                      "WHERE SQ_OCORRENCIA_DEF = 276")),
+              QStringLiteral("1"));
+    EXPECT_EQ(Consulta(QStringLiteral("SELECT NU_TAMANHO_CAMPO FROM CAMPOS_DEF WHERE SQ_CAMPO = 204")),
+              QStringLiteral("6"));
+    EXPECT_EQ(prompter.Count(), 0);
+}
+
+TEST_F(InicioModuloGeral, RestoreFixUpsLeaveOtherVersionsAlone) {
+    Executa(QStringLiteral("UPDATE CAMPOS_DEF SET NU_TAMANHO_CAMPO = 9 WHERE SQ_CAMPO = 204"));
+    ASSERT_TRUE(geral.ConectaBanco());
+    ASSERT_TRUE(geral.ExecutaSQL(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.3.5' "
+                                                "WHERE ID_PARAMETRO = 1")));
+    EXPECT_FALSE(geral.AplicaCorrecoesRestauracao());
+    EXPECT_TRUE(geral.CampoTamanhoNove());
+}

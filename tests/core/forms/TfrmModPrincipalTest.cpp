@@ -1,0 +1,121 @@
+#include "core/forms/TfrmModPrincipal.h"
+#include "core/forms/TfrmAbout.h"
+#include "core/forms/TfrmModDialogo.h"
+#include "core/util/IdentidadeSistema.h"
+#include "core/util/TExeVer.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TBevel.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TListBox.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TStatusBar.h"
+#include "platform/ui/TStatusPanel.h"
+#include "platform/ui/TTimer.h"
+
+#include <QMdiArea>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ModPrincipal : public ::testing::Test {
+protected:
+    ModPrincipal() { principal = Application->CreateForm<TfrmModPrincipal>(); }
+    ~ModPrincipal() override {
+        Application->OnModalBegin = nullptr;
+        delete principal;
+    }
+
+    TfrmModPrincipal* principal;
+};
+
+} // namespace
+
+TEST(IdentidadeSistema, DisplayNameStopsBeforeTheStateKeepingTheBlank) {
+    EXPECT_TRUE(NomeOrgao.startsWith(NomeOrgaoExibicao()));
+    EXPECT_TRUE(NomeOrgaoExibicao().endsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(NomeOrgaoExibicao().contains(QStringLiteral("Korvit")));
+    EXPECT_EQ(TituloSistema, QStringLiteral("ZEB-ICMS - ") + NomeProduto);
+    EXPECT_EQ(CodigoSistema, QStringLiteral("KORVIT"));
+    EXPECT_TRUE(NomeUsuario.isEmpty());
+}
+
+TEST_F(ModPrincipal, CreationReadsTheVersionIntoCaptionAndStatusBar) {
+    EXPECT_FALSE(principal->Widget()->isVisible());
+    EXPECT_EQ(principal->WindowState(), TWindowState::wsMaximized);
+    EXPECT_EQ(principal->Caption(), QStringLiteral("ZEB-ICMS"));
+    ASSERT_EQ(principal->sbApp->PanelCount(), 3);
+    EXPECT_EQ(principal->sbApp->Panels(0)->Text(), QStringLiteral("0.3.3.4 ZEB"));
+    EXPECT_EQ(principal->sbApp->Panels(1)->Width(), 400);
+    EXPECT_EQ(principal->FormStyle(), TFormStyle::fsMDIForm);
+}
+
+TEST_F(ModPrincipal, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientArea) {
+    principal->Show();
+    TLabel* nome = principal->NomeOrgaoLabel();
+    TLabel* sombra = principal->NomeOrgaoSombra();
+    ASSERT_NE(nome, nullptr);
+    ASSERT_NE(sombra, nullptr);
+    EXPECT_EQ(nome->Caption(), NomeOrgaoExibicao());
+    EXPECT_EQ(sombra->Caption(), NomeOrgaoExibicao());
+    EXPECT_EQ(sombra->Left(), nome->Left() - 2);
+    EXPECT_EQ(sombra->Top(), nome->Top() - 2);
+    EXPECT_EQ(nome->Top(), principal->lblSigla->Top());
+    EXPECT_GT(nome->Left(), principal->lblSigla->Left());
+    EXPECT_TRUE(nome->Font().bold());
+    // Beneath the document windows, above the background; the shadow on top.
+    QWidget* area = principal->MdiArea()->viewport();
+    EXPECT_EQ(nome->Widget()->parentWidget(), area);
+    const QObjectList filhos = area->children();
+    EXPECT_LT(filhos.indexOf(nome->Widget()), filhos.indexOf(sombra->Widget()));
+    EXPECT_EQ(principal->MdiArea()->background().style(), Qt::TexturePattern);
+
+    principal->Hide();
+    principal->Show();
+    EXPECT_EQ(principal->NomeOrgaoLabel(), nome); // once only
+}
+
+TEST_F(ModPrincipal, AboutBoxShowsProductVersionAuthorityAndMemory) {
+    principal->evApp->SeteMail(QStringLiteral("suporte@exemplo.kv"));
+    principal->evApp->SetCustomInfo(QStringLiteral("Linha extra"));
+    QString sysInfo, sigla, secretaria, email, memoria;
+    bool listaVisivel = true;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* about = dynamic_cast<TfrmAbout*>(sender);
+        ASSERT_NE(about, nullptr);
+        sysInfo = about->mmSysInfo->Text();
+        sigla = about->lblSigla->Caption();
+        secretaria = about->lblSecretaria->Caption();
+        email = about->lblEmail->Caption();
+        memoria = about->lblMemTotal->Caption();
+        listaVisivel = about->lstDatabases->Visible();
+        about->SetModalResult(mrOk);
+    });
+    principal->acSobre->Execute();
+    EXPECT_EQ(sysInfo, QStringLiteral("ZEB-ICMS\nVersão 0.3.3.4\nLinha extra"));
+    EXPECT_EQ(sigla, SiglaOrgao);
+    EXPECT_EQ(secretaria, NomeOrgao);
+    EXPECT_EQ(email, QStringLiteral("suporte@exemplo.kv"));
+    EXPECT_TRUE(memoria.endsWith(QStringLiteral(" KB")));
+    EXPECT_FALSE(listaVisivel);
+}
+
+TEST(TfrmAbout, WithoutDatabasesTheBoxIsShorter) {
+    std::unique_ptr<TfrmAbout> about(TForm::Create<TfrmAbout>(nullptr));
+    EXPECT_EQ(about->ClientHeight(), 308 - 68);
+    EXPECT_EQ(about->tmrUpdate->Interval(), 2000);
+    about->pnBotoesDblClick(nullptr);
+    EXPECT_FALSE(about->tmrUpdate->Enabled());
+    about->pnBotoesDblClick(nullptr);
+    EXPECT_TRUE(about->tmrUpdate->Enabled());
+}
+
+TEST(TfrmModDialogo, ButtonPanelSitsAtTheBottomUnderItsLine) {
+    std::unique_ptr<TfrmModDialogo> dialogo(TForm::Create<TfrmModDialogo>(nullptr));
+    dialogo->Show();
+    EXPECT_EQ(dialogo->ClientWidth(), 377);
+    EXPECT_EQ(dialogo->ClientHeight(), 286);
+    EXPECT_EQ(dialogo->pnBotoes->Top() + dialogo->pnBotoes->Height(), dialogo->ClientHeight());
+    EXPECT_EQ(dialogo->bvBotoes->Top() + dialogo->bvBotoes->Height(), dialogo->pnBotoes->Top());
+}

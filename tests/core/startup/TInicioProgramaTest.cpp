@@ -1,0 +1,158 @@
+// The program block run in this process: a scripted prompter answers, the
+// program folder and the single-instance lock live in a temporary folder.
+
+#include "core/startup/TInicioPrograma.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/startup/TFrmSplash.h"
+#include "core/startup/TfrmDef.h"
+#include "platform/os/SingleInstanceGuard.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TLabel.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QMdiArea>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProgramaPrincipal : public ::testing::Test {
+protected:
+    ProgramaPrincipal() {
+        inicio.PastaPrograma = pasta.filePath(QStringLiteral("programa"));
+        inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
+        QDir().mkpath(inicio.PastaPrograma + QStringLiteral("/Dados"));
+    }
+    ~ProgramaPrincipal() override {
+        // Everything the start made goes, last made first; the screen stays.
+        while (Application->ComponentCount() > 1)
+            delete Application->Components(Application->ComponentCount() - 1);
+    }
+    QString Banco() const { return inicio.PastaPrograma + QStringLiteral("/Dados/dbdef.gdb"); }
+    void CopiaBanco() {
+        ASSERT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), Banco()));
+        QFile::setPermissions(Banco(), QFile::ReadOwner | QFile::WriteOwner);
+    }
+    void NadaDepoisDoModuloGeral() {
+        EXPECT_EQ(DMDefBasica, nullptr);
+        EXPECT_EQ(DMDef, nullptr);
+        EXPECT_EQ(DMDefAux, nullptr);
+        ASSERT_NE(frmDef, nullptr);
+        EXPECT_FALSE(frmDef->Widget()->isVisible());
+        EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
+        EXPECT_EQ(inicio.CodigoSaida(), TInicioPrograma::SaidaFalhaInicio);
+    }
+
+    QTemporaryDir pasta;
+    ScriptedPrompter prompter;
+    TInicioPrograma inicio;
+};
+
+} // namespace
+
+TEST_F(ProgramaPrincipal, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule) {
+    QStringList ordem;
+    inicio.CriaModuloGeral = [&](TComponent* owner) {
+        ordem << QStringLiteral("geral");
+        EXPECT_NE(frmDef, nullptr);
+        EXPECT_EQ(Application->MainForm(), frmDef);
+        EXPECT_TRUE(inicio.Splash()->Widget()->isVisible());
+        EXPECT_EQ(Application->Title(), QStringLiteral("ZEB-ICMS"));
+        auto* geral = new TDMDefGeral(owner);
+        geral->SetPastaPrograma(pasta.filePath(QStringLiteral("vazia"))); // no database there
+        geral->DataModuleCreate();
+        return geral;
+    };
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_EQ(ordem, QStringList{QStringLiteral("geral")});
+    NadaDepoisDoModuloGeral();
+    EXPECT_TRUE(Application->Terminated());
+}
+
+TEST_F(ProgramaPrincipal, AMissingDatabaseIsReportedAndTheRunEnds) {
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
+                                        Banco() + QStringLiteral("\r\rO sistema será encerrado..."));
+    NadaDepoisDoModuloGeral();
+}
+
+TEST_F(ProgramaPrincipal, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
+    {
+        QFile arquivo(Banco());
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write("isto nao e um banco de dados");
+    }
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Não foi possível efetuar a conexão")));
+    NadaDepoisDoModuloGeral();
+}
+
+TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    ASSERT_TRUE(primeira.TryAcquire());
+    bool chamada = false;
+    QObject::connect(&primeira, &SingleInstanceGuard::ActivationRequested, [&] { chamada = true; });
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("Esta aplicação já se encontra ativa neste computador."));
+    EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtWarning);
+    EXPECT_EQ(prompter.Last().Buttons, std::vector<TMsgDlgBtn>{TMsgDlgBtn::mbOK});
+    EXPECT_EQ(frmDef, nullptr); // nothing was created
+    EXPECT_EQ(DMDefGeral, nullptr);
+    EXPECT_FALSE(Application->ShowMainForm());
+    EXPECT_EQ(inicio.CodigoSaida(), TInicioPrograma::SaidaNormal);
+    for (int i = 0; i < 100 && !chamada; ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_TRUE(chamada);
+    Application->SetShowMainForm(true);
+}
+
+TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
+    CopiaBanco();
+    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_EQ(prompter.Count(), 0);
+    ASSERT_NE(DMDefGeral, nullptr);
+    EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
+    EXPECT_NE(DMDefBasica, nullptr);
+    EXPECT_NE(DMDef, nullptr);
+    EXPECT_NE(DMDefAux, nullptr);
+    EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
+    EXPECT_EQ(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files),
+              QStringList{QStringLiteral("dbdef.gbk")});
+    // The auxiliary module is the last one made.
+    EXPECT_EQ(Application->Components(Application->ComponentCount() - 1), DMDefAux);
+
+    // The main window as the message loop shows it, rendered for the record.
+    frmDef->Show();
+    frmDef->SetWindowState(TWindowState::wsNormal);
+    frmDef->Widget()->resize(1024, 700);
+    Application->ProcessMessages();
+    const QString pastaImagens = QStringLiteral(ZEB_BUILD_DIR) + QStringLiteral("/screenshots");
+    QDir().mkpath(pastaImagens);
+    const QImage imagem = frmDef->Widget()->grab().toImage();
+    EXPECT_TRUE(imagem.save(pastaImagens + QStringLiteral("/main-window.png")));
+    // The client area fills the window between the menu bar and the status bar.
+    EXPECT_EQ(imagem.size(), QSize(1024, 700));
+    EXPECT_LT(frmDef->ClientWidget()->y(), 40);
+    EXPECT_GT(frmDef->MdiArea()->height(), 600);
+    EXPECT_EQ(frmDef->MdiArea()->background().style(), Qt::TexturePattern);
+    // The authority's name stays on the right half, whole.
+    const QRect nome = frmDef->NomeOrgaoLabel()->Widget()->geometry();
+    const int largura = frmDef->MdiArea()->viewport()->width();
+    EXPECT_GT(nome.left(), largura / 2);
+    EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
+    EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+}
