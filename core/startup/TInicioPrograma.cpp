@@ -9,7 +9,9 @@
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
 #include "platform/os/SingleInstanceGuard.h"
+#include "platform/os/TerminationSignalWatcher.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TForm.h"
 
 #include <QLocale>
 
@@ -76,11 +78,22 @@ bool TInicioPrograma::Inicia() {
         Application->CreateForm<TDMDef>();
         Application->CreateForm<TDMDefAux>();
         m_splash->Hide();
+        // The database client is loaded by now and has taken these signals.
+        m_sinais = std::make_unique<TerminationSignalWatcher>([this](int) { TerminaPorSinal(); });
         return true;
     } catch (...) {
         Application->HandleException(Application);
         return Falha();
     }
+}
+
+void TInicioPrograma::TerminaPorSinal() {
+    if (!m_terminandoPorSinal) {
+        m_terminandoPorSinal = true;
+        if (TForm* principal = Application->MainForm())
+            principal->Close();
+    }
+    Application->Terminate();
 }
 
 int TInicioPrograma::Executa() {

@@ -8,6 +8,11 @@
 //
 // A failed start ends here: no further module, no main window shown, and a
 // non-zero exit code.
+//
+// Once started, SIGTERM and SIGINT end the run the normal way: the main
+// window closes and the message loop ends, so the connections are closed and
+// the data modules freed. A second signal while that close waits (e.g. on a
+// question) ends the loop at once.
 
 #include <QString>
 #include <functional>
@@ -17,6 +22,7 @@ class SingleInstanceGuard;
 class TComponent;
 class TDMDefGeral;
 class TFrmSplash;
+class TerminationSignalWatcher;
 
 class TInicioPrograma {
 public:
@@ -48,8 +54,11 @@ public:
 private:
     TDMDefGeral* CriaModuloGeralPadrao(TComponent* owner) const;
     bool Falha();
+    void TerminaPorSinal();
 
     std::unique_ptr<SingleInstanceGuard> m_guard;
+    std::unique_ptr<TerminationSignalWatcher> m_sinais;
+    bool m_terminandoPorSinal = false;
     TFrmSplash* m_splash = nullptr;
     int m_codigoSaida = SaidaNormal;
 };
