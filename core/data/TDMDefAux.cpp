@@ -82,14 +82,10 @@ QString ExisteLinha(const QString& tabela, const QString& condicao = {}) {
         .arg(tabela, condicao.isEmpty() ? QString() : QStringLiteral(" and ") + condicao);
 }
 
-// The seven sums of an entry or exit query.
-const QStringList SeteSomas{QStringLiteral("SELECT SUM(VL_CONTABIL) VL_CONTABIL,"),
-                            QStringLiteral("SUM(VL_BASE_CALCULO) VL_BASE_CALCULO,"),
-                            QStringLiteral("SUM(VL_IMPOSTO) VL_IMPOSTO,"),
-                            QStringLiteral("SUM(VL_OPERACOES_ISENTAS) VL_OPERACOES_ISENTAS,"),
-                            QStringLiteral("SUM(VL_OUTRAS_OPERACOES) VL_OUTRAS_OPERACOES,"),
-                            QStringLiteral("SUM(VL_BASE_CALCULO_ST) VL_BASE_CALCULO_ST,"),
-                            QStringLiteral("SUM(VL_IMPOSTO_RETIDO_ST) VL_IMPOSTO_RETIDO_ST")};
+// The seven amounts of an entry or exit row.
+constexpr const char* ColunasOperacao[7] = {
+    "VL_CONTABIL",         "VL_BASE_CALCULO",    "VL_IMPOSTO",          "VL_OPERACOES_ISENTAS",
+    "VL_OUTRAS_OPERACOES", "VL_BASE_CALCULO_ST", "VL_IMPOSTO_RETIDO_ST"};
 
 const QString EntradasInterestaduais =
     QStringLiteral("((CO_FISCAL_OPERACAO > 199 AND CO_FISCAL_OPERACAO < 300) or \n"
@@ -110,6 +106,47 @@ const QString SaidasProporcao = QStringLiteral("((CO_FISCAL_OPERACAO > 499 and\n
                                                " CO_FISCAL_OPERACAO < 800) or \n"
                                                "(CO_FISCAL_OPERACAO > 4999 and\n"
                                                " CO_FISCAL_OPERACAO < 8000))");
+
+// SUM(valor) named `nome`, over the rows that meet `condicao` (all rows when
+// it is empty). Rows that do not meet it add nothing, so no matching row
+// gives NULL, as a filtered SUM would.
+QString SomaSe(const QString& valor, const QString& nome, const QString& condicao = {}) {
+    if (condicao.isEmpty())
+        return QStringLiteral("SUM(%1) %2").arg(valor, nome);
+    return QStringLiteral("SUM(CASE WHEN %1 THEN %2 END) %3").arg(condicao, valor, nome);
+}
+
+// The one-row table `apelido` of the sums of `tabela` over the rows of the declaration.
+QString SomasDe(const QString& tabela, const QString& apelido, const QString& chave,
+                const QStringList& somas) {
+    return QStringLiteral("(SELECT %1 FROM %2 WHERE SQ_DECLARACAO = %3) %4")
+        .arg(somas.join(QStringLiteral(", ")), tabela, chave, apelido);
+}
+
+// The same for an occurrence table (rows as O, legal ground as FL), over the
+// rows whose legal ground has the computation letter `apuracao`.
+QString SomasOcorrencia(const QString& tabela, const QString& apelido, const QString& chave, char apuracao,
+                        const QStringList& somas) {
+    return QStringLiteral("(SELECT %1 FROM %2 O JOIN FUNDAMENTACAO_LEGAL_DEF FL ON O.SQ_OCORRENCIA_DEF = "
+                          "FL.SQ_OCORRENCIA_DEF WHERE O.SQ_DECLARACAO = %3 AND FL.TP_APURACAO = '%4') %5")
+        .arg(somas.join(QStringLiteral(", ")), tabela, chave, QString(QChar::fromLatin1(apuracao)), apelido);
+}
+
+// The legal ground's occurrence kind, and number when given (>= 0).
+QString OcorrenciaDe(int tipo, int numero = -1) {
+    QString condicao = QStringLiteral("FL.TP_OCORRENCIA = %1").arg(tipo);
+    if (numero >= 0)
+        condicao += QStringLiteral(" AND FL.NU_OCORRENCIA = %1").arg(numero);
+    return condicao;
+}
+
+// One query over the one-row tables: their single joined row.
+QStringList Cruzamento(const QStringList& tabelas) {
+    QStringList sql{QStringLiteral("SELECT *")};
+    for (qsizetype i = 0; i < tabelas.size(); ++i)
+        sql << (i == 0 ? QStringLiteral("FROM ") : QStringLiteral("CROSS JOIN ")) + tabelas[i];
+    return sql;
+}
 
 // a / b rounded half away from zero to 1/10000 (b not 0).
 Currency Quociente(Currency a, Currency b) {
@@ -446,7 +483,7 @@ void TDMDefAux::Consulta(const QStringList& sql) {
         FalhaConsulta();
 }
 
-Currency TDMDefAux::Soma(const QString& coluna) const {
+Currency TDMDefAux::Soma(const QString& coluna) {
     return DMDefGeral->cdsAuxiliar->FieldByName(coluna)->AsCurrency().truncatedToCents();
 }
 
@@ -457,104 +494,97 @@ void TDMDefAux::SomaColunas(const QStringList& sql,
         *alvo = Soma(QString::fromLatin1(coluna));
 }
 
-void TDMDefAux::SomaOcorrencia(const QString& chave, const QString& tabela, const QString& apelido,
-                               const QString& valor, const QString& coluna, char apuracao, Currency& alvo,
-                               int tipo, int numero) {
-    QStringList sql{QStringLiteral("SELECT SUM(%1.%2) %3").arg(apelido, valor, coluna),
-                    QStringLiteral("FROM %1 %2, FUNDAMENTACAO_LEGAL_DEF FL").arg(tabela, apelido),
-                    QStringLiteral("WHERE %1.SQ_DECLARACAO = %2 AND ").arg(apelido, chave),
-                    QStringLiteral("%1.SQ_OCORRENCIA_DEF = FL.SQ_OCORRENCIA_DEF AND").arg(apelido),
-                    QStringLiteral("FL.TP_APURACAO = '%1'").arg(QChar::fromLatin1(apuracao))};
-    if (tipo >= 0) {
-        sql << QStringLiteral(" AND ") << QStringLiteral("FL.TP_OCORRENCIA = %1").arg(tipo);
-        if (numero >= 0)
-            sql.last() += QStringLiteral(" AND ");
-    }
-    if (numero >= 0)
-        sql << QStringLiteral("FL.NU_OCORRENCIA = %1").arg(numero);
-    Consulta(sql);
-    alvo = Soma(coluna);
-}
-
 void TDMDefAux::CalculaOperacoesProprias(const QString& sqDeclaracao) {
     static_cast<TTotaisOperacoesProprias&>(*this) = {};
     const QString chave = Chave(sqDeclaracao);
-    auto seteSomas = [&](const QString& tabela, const QString& condicao, Currency* alvos[7]) {
-        QStringList sql = SeteSomas;
-        sql << QStringLiteral("FROM ") + tabela << QStringLiteral("WHERE SQ_DECLARACAO = ") + chave;
-        if (!condicao.isEmpty())
-            sql << QStringLiteral("AND ") + condicao;
-        SomaColunas(sql, {{"VL_CONTABIL", alvos[0]},
-                          {"VL_BASE_CALCULO", alvos[1]},
-                          {"VL_IMPOSTO", alvos[2]},
-                          {"VL_OPERACOES_ISENTAS", alvos[3]},
-                          {"VL_OUTRAS_OPERACOES", alvos[4]},
-                          {"VL_BASE_CALCULO_ST", alvos[5]},
-                          {"VL_IMPOSTO_RETIDO_ST", alvos[6]}});
+    // All rows and the interstate ones of a table, named <prefixo><column> and <prefixo>I<column>.
+    auto operacoes = [&](const QString& tabela, const QString& prefixo, const QString& interestaduais) {
+        QStringList somas;
+        for (const char* coluna : ColunasOperacao) {
+            const QString nome = QString::fromLatin1(coluna);
+            somas << SomaSe(nome, prefixo + nome)
+                  << SomaSe(nome, prefixo + QStringLiteral("I") + nome, interestaduais);
+        }
+        return SomasDe(tabela, prefixo, chave, somas);
     };
-    const QString entradas = QStringLiteral("ENTRADA_DECLARADA");
-    const QString saidas = QStringLiteral("SAIDA_DECLARADA");
-
-    Currency* entInter[7] = {&VlEntInterContabil,       &VlEntInterBaseCalculo, &VlEntInterImposto,
-                             &VlEntInterIsentas,        &VlEntInterOutras,      &VlEntInterBaseCalculoST,
-                             &VlEntInterImpostoRetidoST};
-    seteSomas(entradas, EntradasInterestaduais, entInter);
+    auto lidas = [](const char* prefixo, Currency* const(&alvos)[7]) {
+        for (int i = 0; i < 7; ++i)
+            *alvos[i] = Soma(QString::fromLatin1(prefixo) + QString::fromLatin1(ColunasOperacao[i]));
+    };
+    Consulta(Cruzamento(
+        {operacoes(QStringLiteral("ENTRADA_DECLARADA"), QStringLiteral("E"), EntradasInterestaduais),
+         operacoes(QStringLiteral("SAIDA_DECLARADA"), QStringLiteral("S"), SaidasInterestaduais)}));
+    lidas("E", {&VlEntContabil, &VlEntBaseCalculo, &VlEntImposto, &VlEntIsentas, &VlEntOutras,
+                &VlEntBaseCalculoST, &VlEntImpostoRetidoST});
+    lidas("EI", {&VlEntInterContabil, &VlEntInterBaseCalculo, &VlEntInterImposto, &VlEntInterIsentas,
+                 &VlEntInterOutras, &VlEntInterBaseCalculoST, &VlEntInterImpostoRetidoST});
+    lidas("S", {&VlSaiContabil, &VlSaiBaseCalculo, &VlSaiImposto, &VlSaiIsentas, &VlSaiOutras,
+                &VlSaiBaseCalculoST, &VlSaiImpostoRetidoST});
+    lidas("SI", {&VlSaiInterContabil, &VlSaiInterBaseCalculo, &VlSaiInterImposto, &VlSaiInterIsentas,
+                 &VlSaiInterOutras, &VlSaiInterBaseCalculoST, &VlSaiInterImpostoRetidoST});
     VlEntInterIsentasOutras = VlEntInterIsentas + VlEntInterOutras;
-    Currency* ent[7] = {&VlEntContabil, &VlEntBaseCalculo,   &VlEntImposto,        &VlEntIsentas,
-                        &VlEntOutras,   &VlEntBaseCalculoST, &VlEntImpostoRetidoST};
-    seteSomas(entradas, {}, ent);
-    SomaColunas({QStringLiteral("SELECT SUM(VL_CONTABIL) VL_CONTABIL, SUM(VL_BASE_CALCULO) VL_BASE_CALCULO,"),
-                 QStringLiteral("SUM(VL_PETROLEO_ENERGIA) VL_PETROLEO_ENERGIA,"),
-                 QStringLiteral("SUM(VL_OUTROS_PRODUTOS) VL_OUTROS_PRODUTOS,"),
-                 QStringLiteral("SUM(VL_OUTRAS_OPERACOES) VL_OUTRAS_OPERACOES"),
-                 QStringLiteral("FROM ENTRADA_IE_DECLARADA"),
-                 QStringLiteral("WHERE SQ_DECLARACAO = ") + chave},
-                {{"VL_CONTABIL", &VlEntIEContabil},
-                 {"VL_BASE_CALCULO", &VlEntIEBaseCalculo},
-                 {"VL_PETROLEO_ENERGIA", &VlEntIEPetroleoEnergia},
-                 {"VL_OUTROS_PRODUTOS", &VlEntIEOutrosProdutos},
-                 {"VL_OUTRAS_OPERACOES", &VlEntIEOutras}});
-    Currency* saiInter[7] = {&VlSaiInterContabil,       &VlSaiInterBaseCalculo, &VlSaiInterImposto,
-                             &VlSaiInterIsentas,        &VlSaiInterOutras,      &VlSaiInterBaseCalculoST,
-                             &VlSaiInterImpostoRetidoST};
-    seteSomas(saidas, SaidasInterestaduais, saiInter);
     VlSaiInterIsentasOutras = VlSaiInterIsentas + VlSaiInterOutras;
-    Currency* sai[7] = {&VlSaiContabil, &VlSaiBaseCalculo,   &VlSaiImposto,        &VlSaiIsentas,
-                        &VlSaiOutras,   &VlSaiBaseCalculoST, &VlSaiImpostoRetidoST};
-    seteSomas(saidas, {}, sai);
-    SomaColunas({QStringLiteral("SELECT SUM(VL_CONTABIL_NAO_CNTB) VL_CONTABIL_NAO_CNTB,"),
-                 QStringLiteral("SUM(VL_CONTABIL_CNTB) VL_CONTABIL_CNTB,"),
-                 QStringLiteral("SUM(VL_BASE_CALCULO_NAO_CNTB) VL_BASE_CALCULO_NAO_CNTB,"),
-                 QStringLiteral("SUM(VL_BASE_CALCULO_CNTB) VL_BASE_CALCULO_CNTB,"),
-                 QStringLiteral("SUM(VL_OUTRAS_OPERACOES) VL_OUTRAS_OPERACOES,"),
-                 QStringLiteral("SUM(VL_IMPOSTO_COBRADO_ST) VL_IMPOSTO_COBRADO_ST"),
-                 QStringLiteral("FROM SAIDA_IE_DECLARADA"), QStringLiteral("WHERE SQ_DECLARACAO = ") + chave},
-                {{"VL_CONTABIL_NAO_CNTB", &VlSaiIEContabilNaoCntb},
-                 {"VL_CONTABIL_CNTB", &VlSaiIEContabilCntb},
-                 {"VL_BASE_CALCULO_NAO_CNTB", &VlSaiIEBaseCalculoNaoCntb},
-                 {"VL_BASE_CALCULO_CNTB", &VlSaiIEBaseCalculoCntb},
-                 {"VL_OUTRAS_OPERACOES", &VlSaiIEOutras},
-                 {"VL_IMPOSTO_COBRADO_ST", &VlSaiIEImpostoCobradoST}});
-    SomaColunas({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL, SUM(VL_ISENTAS) VL_ISENTAS"),
-                 QStringLiteral("FROM SAIDA_ALC_DECLARADA"),
-                 QStringLiteral("WHERE SQ_DECLARACAO = ") + chave},
-                {{"VL_NOTA_FISCAL", &VlALCNotaFiscal}, {"VL_ISENTAS", &VlALCIsentas}});
-    SomaOcorrencia(chave, QStringLiteral("PRAZO_ESPECIAL_DECLARADO"), QStringLiteral("PE"),
-                   QStringLiteral("VL_PRAZO_ESPECIAL"), QStringLiteral("PrzEsp"), 'N', VlPrazoEspecial);
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"),
-                   QStringLiteral("VL_OUTRO_CREDITO"), QStringLiteral("Outro_Credito"), 'N', VlOutroCredito);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"),
-                   QStringLiteral("VL_ESTORNO_DEBITO"), QStringLiteral("Estorno_Debito"), 'N',
-                   VlEstornoDebito);
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"),
-                   QStringLiteral("VL_OUTRO_DEBITO"), QStringLiteral("Outro_Debito"), 'N', VlOutroDebito);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"),
-                   QStringLiteral("VL_ESTORNO_CREDITO"), QStringLiteral("Estorno_Credito"), 'N',
-                   VlEstornoCredito);
-    SomaOcorrencia(chave, QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"),
-                   QStringLiteral("VL_DEDUCAO"), QStringLiteral("DEDUCAO"), 'N', VlDeducao);
-    SomaOcorrencia(chave, QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DD"),
-                   QStringLiteral("VL_DEDUCAO"), QStringLiteral("VlN140010"), 'N', VlN140010, 14, 10);
+
+    SomaColunas(
+        Cruzamento(
+            {SomasDe(QStringLiteral("ENTRADA_IE_DECLARADA"), QStringLiteral("EIE"), chave,
+                     {SomaSe(QStringLiteral("VL_CONTABIL"), QStringLiteral("EIE_CONTABIL")),
+                      SomaSe(QStringLiteral("VL_BASE_CALCULO"), QStringLiteral("EIE_BASE_CALCULO")),
+                      SomaSe(QStringLiteral("VL_PETROLEO_ENERGIA"), QStringLiteral("EIE_PETROLEO_ENERGIA")),
+                      SomaSe(QStringLiteral("VL_OUTROS_PRODUTOS"), QStringLiteral("EIE_OUTROS_PRODUTOS")),
+                      SomaSe(QStringLiteral("VL_OUTRAS_OPERACOES"), QStringLiteral("EIE_OUTRAS"))}),
+             SomasDe(
+                 QStringLiteral("SAIDA_IE_DECLARADA"), QStringLiteral("SIE"), chave,
+                 {SomaSe(QStringLiteral("VL_CONTABIL_NAO_CNTB"), QStringLiteral("SIE_CONTABIL_NAO_CNTB")),
+                  SomaSe(QStringLiteral("VL_CONTABIL_CNTB"), QStringLiteral("SIE_CONTABIL_CNTB")),
+                  SomaSe(QStringLiteral("VL_BASE_CALCULO_NAO_CNTB"),
+                         QStringLiteral("SIE_BASE_CALCULO_NAO_CNTB")),
+                  SomaSe(QStringLiteral("VL_BASE_CALCULO_CNTB"), QStringLiteral("SIE_BASE_CALCULO_CNTB")),
+                  SomaSe(QStringLiteral("VL_OUTRAS_OPERACOES"), QStringLiteral("SIE_OUTRAS")),
+                  SomaSe(QStringLiteral("VL_IMPOSTO_COBRADO_ST"), QStringLiteral("SIE_IMPOSTO_COBRADO_ST"))}),
+             SomasDe(QStringLiteral("SAIDA_ALC_DECLARADA"), QStringLiteral("ALC"), chave,
+                     {SomaSe(QStringLiteral("VL_NOTA_FISCAL"), QStringLiteral("ALC_NOTA_FISCAL")),
+                      SomaSe(QStringLiteral("VL_ISENTAS"), QStringLiteral("ALC_ISENTAS"))})}),
+        {{"EIE_CONTABIL", &VlEntIEContabil},
+         {"EIE_BASE_CALCULO", &VlEntIEBaseCalculo},
+         {"EIE_PETROLEO_ENERGIA", &VlEntIEPetroleoEnergia},
+         {"EIE_OUTROS_PRODUTOS", &VlEntIEOutrosProdutos},
+         {"EIE_OUTRAS", &VlEntIEOutras},
+         {"SIE_CONTABIL_NAO_CNTB", &VlSaiIEContabilNaoCntb},
+         {"SIE_CONTABIL_CNTB", &VlSaiIEContabilCntb},
+         {"SIE_BASE_CALCULO_NAO_CNTB", &VlSaiIEBaseCalculoNaoCntb},
+         {"SIE_BASE_CALCULO_CNTB", &VlSaiIEBaseCalculoCntb},
+         {"SIE_OUTRAS", &VlSaiIEOutras},
+         {"SIE_IMPOSTO_COBRADO_ST", &VlSaiIEImpostoCobradoST},
+         {"ALC_NOTA_FISCAL", &VlALCNotaFiscal},
+         {"ALC_ISENTAS", &VlALCIsentas}});
+
+    SomaColunas(
+        Cruzamento(
+            {SomasOcorrencia(
+                 QStringLiteral("PRAZO_ESPECIAL_DECLARADO"), QStringLiteral("PE"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_PRAZO_ESPECIAL"), QStringLiteral("PRAZO_ESPECIAL"))}),
+             SomasOcorrencia(QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"), chave, 'N',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_CREDITO"), QStringLiteral("OUTRO_CREDITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_ESTORNO_DEBITO"), QStringLiteral("ESTORNO_DEBITO"))}),
+             SomasOcorrencia(QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"), chave, 'N',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_DEBITO"), QStringLiteral("OUTRO_DEBITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_ESTORNO_CREDITO"), QStringLiteral("ESTORNO_CREDITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_DEDUCAO"), QStringLiteral("DEDUCAO")),
+                  SomaSe(QStringLiteral("O.VL_DEDUCAO"), QStringLiteral("N140010"), OcorrenciaDe(14, 10))})}),
+        {{"PRAZO_ESPECIAL", &VlPrazoEspecial},
+         {"OUTRO_CREDITO", &VlOutroCredito},
+         {"ESTORNO_DEBITO", &VlEstornoDebito},
+         {"OUTRO_DEBITO", &VlOutroDebito},
+         {"ESTORNO_CREDITO", &VlEstornoCredito},
+         {"DEDUCAO", &VlDeducao},
+         {"N140010", &VlN140010}});
 }
 
 void TDMDefAux::CalculaSaldoCredorExportacao(const QString& sqDeclaracao, Currency vlAnterior,
@@ -565,45 +595,58 @@ void TDMDefAux::CalculaSaldoCredorExportacao(const QString& sqDeclaracao, Curren
     const Currency energia = vlCreditoEnergia.truncatedToCents();
     VlSCEDeclarado = vlAnterior.truncatedToCents() + energia + vlProvisao.truncatedToCents();
 
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"),
-                   QStringLiteral("VL_OUTRO_DEBITO"), QStringLiteral("Outro_Debito"), 'N', VlN020014, 2, 14);
-    SomaOcorrencia(chave, QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"),
-                   QStringLiteral("VL_DEDUCAO"), QStringLiteral("deducao_declarada"), 'N', VlDeducoesN14, 14);
-    const QString onde = QStringLiteral("WHERE SQ_DECLARACAO = ") + chave;
-    SomaColunas({QStringLiteral("SELECT SUM(VL_COMPENSADO) SCCompEstab"),
-                 QStringLiteral("FROM SALDO_CREDOR_COMPENSADO"), onde},
-                {{"SCCompEstab", &VlCompEstab}});
-    SomaColunas({QStringLiteral("SELECT SUM(VL_COMPENSACAO) SCCompProp"),
-                 QStringLiteral("FROM SALDO_CREDOR_COMP_PROPRIO"), onde},
-                {{"SCCompProp", &VlCompProprio}});
-    SomaColunas({QStringLiteral("SELECT SUM(VL_SALDO_TRANSFERIDO) SCTransf"),
-                 QStringLiteral("FROM SALDO_CREDOR_TRANSFERIDO"), onde},
-                {{"SCTransf", &VlTransferencias}});
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"),
-                   QStringLiteral("VL_OUTRO_CREDITO"), QStringLiteral("Outro_Credito"), 'N', VlN070032, 7,
-                   32);
-    SomaColunas({QStringLiteral("SELECT SUM(VL_SALDO_RECEBIDO) SCRecebido"),
-                 QStringLiteral("FROM SALDO_CREDOR_RECEBIDO"), onde},
-                {{"SCRecebido", &VlSaldoRecebido}});
-    SomaColunas({QStringLiteral("SELECT SUM(VL_CONTABIL) SExterior"), QStringLiteral("FROM SAIDA_DECLARADA"),
-                 onde, QStringLiteral("AND ") + SaidasExterior},
-                {{"SExterior", &VlSaldoPExterior}});
-    SomaColunas({QStringLiteral("SELECT SUM(VL_IMPOSTO) Vl_Imposto"),
-                 QStringLiteral("FROM ENTRADA_DECLARADA"), onde,
-                 QStringLiteral("AND ") + EntradasCreditaveis},
-                {{"Vl_Imposto", &VlSCEImpostoEnt}});
-    SomaColunas({QStringLiteral("SELECT sum(vl_contabil) Tot_Saidas, sum(vl_imposto) Vl_Imposto"),
-                 QStringLiteral("FROM SAIDA_DECLARADA"), onde, QStringLiteral("AND ") + SaidasProporcao},
-                {{"Tot_Saidas", &VlTotalSaidas}, {"Vl_Imposto", &VlSCEImpostoSai}});
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"),
-                   QStringLiteral("VL_OUTRO_CREDITO"), QStringLiteral("Out_Creditos"), 'N', VlSCEOutCreditos);
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"),
-                   QStringLiteral("VL_OUTRO_DEBITO"), QStringLiteral("Out_Debitos"), 'N', VlSCEOutDebitos);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"),
-                   QStringLiteral("VL_ESTORNO_DEBITO"), QStringLiteral("Est_Debitos"), 'N', VlSCEEstDebitos);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"),
-                   QStringLiteral("VL_ESTORNO_CREDITO"), QStringLiteral("Est_Creditos"), 'N',
-                   VlSCEEstCreditos);
+    SomaColunas(
+        Cruzamento({SomasDe(QStringLiteral("SALDO_CREDOR_COMPENSADO"), QStringLiteral("SCC"), chave,
+                            {SomaSe(QStringLiteral("VL_COMPENSADO"), QStringLiteral("COMP_ESTAB"))}),
+                    SomasDe(QStringLiteral("SALDO_CREDOR_COMP_PROPRIO"), QStringLiteral("SCP"), chave,
+                            {SomaSe(QStringLiteral("VL_COMPENSACAO"), QStringLiteral("COMP_PROPRIO"))}),
+                    SomasDe(QStringLiteral("SALDO_CREDOR_TRANSFERIDO"), QStringLiteral("SCT"), chave,
+                            {SomaSe(QStringLiteral("VL_SALDO_TRANSFERIDO"), QStringLiteral("TRANSFERIDO"))}),
+                    SomasDe(QStringLiteral("SALDO_CREDOR_RECEBIDO"), QStringLiteral("SCR"), chave,
+                            {SomaSe(QStringLiteral("VL_SALDO_RECEBIDO"), QStringLiteral("RECEBIDO"))})}),
+        {{"COMP_ESTAB", &VlCompEstab},
+         {"COMP_PROPRIO", &VlCompProprio},
+         {"TRANSFERIDO", &VlTransferencias},
+         {"RECEBIDO", &VlSaldoRecebido}});
+    SomaColunas(
+        Cruzamento(
+            {SomasDe(
+                 QStringLiteral("SAIDA_DECLARADA"), QStringLiteral("S"), chave,
+                 {SomaSe(QStringLiteral("VL_CONTABIL"), QStringLiteral("EXTERIOR"), SaidasExterior),
+                  SomaSe(QStringLiteral("VL_CONTABIL"), QStringLiteral("TOT_SAIDAS"), SaidasProporcao),
+                  SomaSe(QStringLiteral("VL_IMPOSTO"), QStringLiteral("IMPOSTO_SAIDAS"), SaidasProporcao)}),
+             SomasDe(QStringLiteral("ENTRADA_DECLARADA"), QStringLiteral("E"), chave,
+                     {SomaSe(QStringLiteral("VL_IMPOSTO"), QStringLiteral("IMPOSTO_ENTRADAS"),
+                             EntradasCreditaveis)})}),
+        {{"EXTERIOR", &VlSaldoPExterior},
+         {"TOT_SAIDAS", &VlTotalSaidas},
+         {"IMPOSTO_SAIDAS", &VlSCEImpostoSai},
+         {"IMPOSTO_ENTRADAS", &VlSCEImpostoEnt}});
+    SomaColunas(
+        Cruzamento(
+            {SomasOcorrencia(QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"), chave, 'N',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_DEBITO"), QStringLiteral("OUT_DEBITOS")),
+                              SomaSe(QStringLiteral("O.VL_OUTRO_DEBITO"), QStringLiteral("N020014"),
+                                     OcorrenciaDe(2, 14))}),
+             SomasOcorrencia(
+                 QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_DEDUCAO"), QStringLiteral("DEDUCOES_N14"), OcorrenciaDe(14))}),
+             SomasOcorrencia(QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"), chave, 'N',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_CREDITO"), QStringLiteral("OUT_CREDITOS")),
+                              SomaSe(QStringLiteral("O.VL_OUTRO_CREDITO"), QStringLiteral("N070032"),
+                                     OcorrenciaDe(7, 32))}),
+             SomasOcorrencia(QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"), chave, 'N',
+                             {SomaSe(QStringLiteral("O.VL_ESTORNO_DEBITO"), QStringLiteral("EST_DEBITOS"))}),
+             SomasOcorrencia(
+                 QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"), chave, 'N',
+                 {SomaSe(QStringLiteral("O.VL_ESTORNO_CREDITO"), QStringLiteral("EST_CREDITOS"))})}),
+        {{"OUT_DEBITOS", &VlSCEOutDebitos},
+         {"N020014", &VlN020014},
+         {"DEDUCOES_N14", &VlDeducoesN14},
+         {"OUT_CREDITOS", &VlSCEOutCreditos},
+         {"N070032", &VlN070032},
+         {"EST_DEBITOS", &VlSCEEstDebitos},
+         {"EST_CREDITOS", &VlSCEEstCreditos}});
 
     if (VlTotalSaidas != Currency())
         VlProporcao = Quociente(VlSaldoPExterior, VlTotalSaidas);
@@ -625,80 +668,83 @@ void TDMDefAux::CalculaResumoOperacoes(const QString& sqDeclaracao, Currency vlA
                                        Currency vlCreditoEnergia, Currency vlProvisao) {
     static_cast<TResumoOperacoes&>(*this) = {};
     const QString chave = Chave(sqDeclaracao);
-    Consulta({QStringLiteral("SELECT IN_ALC_ZFM_SEM_MOV, IN_OUTROS_ICMS_SEM_MOV,"),
-              QStringLiteral("IN_SUBST_TRIBUT_SEM_MOV, IN_OPER_PROP_SEM_MOV"),
-              QStringLiteral("FROM DECLARACAO_ECONOMICO_FISCAL "),
-              QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    auto comMovimento = [](const char* coluna) {
-        return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsString() ==
-               QLatin1String("N");
+    Consulta({QStringLiteral("SELECT d.IN_ALC_ZFM_SEM_MOV, d.IN_OUTROS_ICMS_SEM_MOV,"),
+              QStringLiteral("d.IN_SUBST_TRIBUT_SEM_MOV, d.IN_OPER_PROP_SEM_MOV,"),
+              QStringLiteral("CASE WHEN exists (select 1 from entrada_ie_declarada e "
+                             "where e.sq_declaracao = d.sq_declaracao)"),
+              QStringLiteral("or exists (select 1 from saida_ie_declarada s "
+                             "where s.sq_declaracao = d.sq_declaracao) THEN 1 ELSE 0 END COM_OP_INTER,"),
+              QStringLiteral("CASE WHEN exists (select 1 from saldo_credor_recebido s "
+                             "where s.sq_declaracao = d.sq_declaracao) THEN 1 ELSE 0 END COM_SALDO_RECEBIDO"),
+              QStringLiteral("FROM DECLARACAO_ECONOMICO_FISCAL d"),
+              QStringLiteral("WHERE d.SQ_DECLARACAO = ") + chave});
+    TDataSet* linha = DMDefGeral->cdsAuxiliar;
+    auto comMovimento = [linha](const char* coluna) {
+        return linha->FieldByName(QString::fromLatin1(coluna))->AsString() == QLatin1String("N");
     };
     ComMovOperProp = comMovimento("IN_OPER_PROP_SEM_MOV");
     ComMovSubstTribut = comMovimento("IN_SUBST_TRIBUT_SEM_MOV");
     ComMovOutrosICMS = comMovimento("IN_OUTROS_ICMS_SEM_MOV");
     ComMovALCZFM = comMovimento("IN_ALC_ZFM_SEM_MOV");
+    ComOpInter = linha->FieldByName(QStringLiteral("COM_OP_INTER"))->AsInteger() > 0;
+    ComSaldoRecebido = linha->FieldByName(QStringLiteral("COM_SALDO_RECEBIDO"))->AsInteger() > 0;
 
-    ComOpInter = Contagem({QStringLiteral("select count(d.sq_declaracao) qtd "),
-                           QStringLiteral("from declaracao_economico_fiscal d"),
-                           QStringLiteral("where d.sq_declaracao = ") + chave,
-                           QStringLiteral("and (exists (select 1 from entrada_ie_declarada e "
-                                          "where e.sq_declaracao = d.sq_declaracao)"),
-                           QStringLiteral("or exists (select 1 from saida_ie_declarada s "
-                                          "where s.sq_declaracao = d.sq_declaracao))")}) > 0;
-    ComSaldoRecebido = Contagem({QStringLiteral("select count(s.sq_declaracao) qtd"),
-                                 QStringLiteral("  from saldo_credor_recebido s "),
-                                 QStringLiteral("where s.sq_declaracao = ") + chave}) > 0;
-    const int saldos = Contagem({QStringLiteral("select count(d.sq_declaracao) qtd "),
-                                 QStringLiteral("from declaracao_economico_fiscal d"),
-                                 QStringLiteral("where d.sq_declaracao = ") + chave,
-                                 QStringLiteral("and (exists (select 1 from saldo_credor_compensado s "
-                                                "where s.sq_declaracao = d.sq_declaracao)"),
-                                 QStringLiteral("or exists (select 1 from saldo_credor_comp_proprio s "
-                                                "where s.sq_declaracao = d.sq_declaracao)"),
-                                 QStringLiteral("or exists (select 1 from saldo_credor_transferido s "
-                                                "where s.sq_declaracao = d.sq_declaracao))")});
     CalculaSaldoCredorExportacao(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao);
-    ComSaldoAcumulado = VlSaldoPExterior > Currency() || vlAnterior > Currency() || saldos > 0;
+    ComSaldoAcumulado = VlSaldoPExterior > Currency() || vlAnterior > Currency() || QtdSaldoCredor > 0;
 }
 
 void TDMDefAux::CalculaSubstTributaria(const QString& sqDeclaracao) {
     static_cast<TTotaisSubstTributaria&>(*this) = {};
     const QString chave = Chave(sqDeclaracao);
-    for (const auto& [tabela, base, retido] :
-         {std::tuple{"ENTRADA_DECLARADA ", &VlSTEntBaseCalculo, &VlSTEntImpostoRetido},
-          std::tuple{"SAIDA_DECLARADA ", &VlSTSaiBaseCalculo, &VlSTSaiImpostoRetido}})
-        SomaColunas({QStringLiteral("SELECT SUM(VL_BASE_CALCULO_ST) VL_BASE_CALCULO_ST,"),
-                     QStringLiteral("SUM(VL_IMPOSTO_RETIDO_ST) VL_IMPOSTO_RETIDO_ST"),
-                     QStringLiteral("FROM ") + QString::fromLatin1(tabela),
-                     QStringLiteral("WHERE SQ_DECLARACAO = ") + chave},
-                    {{"VL_BASE_CALCULO_ST", base}, {"VL_IMPOSTO_RETIDO_ST", retido}});
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"),
-                   QStringLiteral("VL_OUTRO_CREDITO"), QStringLiteral("Outro_Credito"), 'S',
-                   VlSTOutroCredito);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"),
-                   QStringLiteral("VL_ESTORNO_DEBITO"), QStringLiteral("Estorno_Debito"), 'S',
-                   VlSTEstornoDebito);
-    SomaOcorrencia(chave, QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"),
-                   QStringLiteral("VL_OUTRO_DEBITO"), QStringLiteral("Outro_Debito"), 'S', VlSTOutroDebito);
-    SomaOcorrencia(chave, QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"),
-                   QStringLiteral("VL_ESTORNO_CREDITO"), QStringLiteral("Estorno_Credito"), 'S',
-                   VlSTEstornoCredito);
-    SomaOcorrencia(chave, QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"),
-                   QStringLiteral("VL_DEDUCAO"), QStringLiteral("DEDUCAO"), 'S', VlSTDeducao);
-    SomaOcorrencia(chave, QStringLiteral("PRAZO_ESPECIAL_DECLARADO"), QStringLiteral("PE"),
-                   QStringLiteral("VL_PRAZO_ESPECIAL"), QStringLiteral("VL_PRAZO_ESPECIAL"), 'S',
-                   VlSTPrazoEspecial);
-    SomaOcorrencia(chave, QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DD"),
-                   QStringLiteral("VL_DEDUCAO"), QStringLiteral("VlS140001"), 'S', VlS140001, 14, 1);
+    auto somasST = [&](const QString& tabela, const QString& prefixo) {
+        return SomasDe(
+            tabela, prefixo, chave,
+            {SomaSe(QStringLiteral("VL_BASE_CALCULO_ST"), prefixo + QStringLiteral("_BASE_CALCULO_ST")),
+             SomaSe(QStringLiteral("VL_IMPOSTO_RETIDO_ST"), prefixo + QStringLiteral("_IMPOSTO_RETIDO_ST"))});
+    };
+    SomaColunas(Cruzamento({somasST(QStringLiteral("ENTRADA_DECLARADA"), QStringLiteral("E")),
+                            somasST(QStringLiteral("SAIDA_DECLARADA"), QStringLiteral("S"))}),
+                {{"E_BASE_CALCULO_ST", &VlSTEntBaseCalculo},
+                 {"E_IMPOSTO_RETIDO_ST", &VlSTEntImpostoRetido},
+                 {"S_BASE_CALCULO_ST", &VlSTSaiBaseCalculo},
+                 {"S_IMPOSTO_RETIDO_ST", &VlSTSaiImpostoRetido}});
+    SomaColunas(
+        Cruzamento(
+            {SomasOcorrencia(QStringLiteral("OUTRO_CREDITO_DECLARADO"), QStringLiteral("OC"), chave, 'S',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_CREDITO"), QStringLiteral("OUTRO_CREDITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("ESTORNO_DEBITO_DECLARADO"), QStringLiteral("ED"), chave, 'S',
+                 {SomaSe(QStringLiteral("O.VL_ESTORNO_DEBITO"), QStringLiteral("ESTORNO_DEBITO"))}),
+             SomasOcorrencia(QStringLiteral("OUTRO_DEBITO_DECLARADO"), QStringLiteral("OD"), chave, 'S',
+                             {SomaSe(QStringLiteral("O.VL_OUTRO_DEBITO"), QStringLiteral("OUTRO_DEBITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("EC"), chave, 'S',
+                 {SomaSe(QStringLiteral("O.VL_ESTORNO_CREDITO"), QStringLiteral("ESTORNO_CREDITO"))}),
+             SomasOcorrencia(
+                 QStringLiteral("DEDUCAO_DECLARADA"), QStringLiteral("DE"), chave, 'S',
+                 {SomaSe(QStringLiteral("O.VL_DEDUCAO"), QStringLiteral("DEDUCAO")),
+                  SomaSe(QStringLiteral("O.VL_DEDUCAO"), QStringLiteral("S140001"), OcorrenciaDe(14, 1))}),
+             SomasOcorrencia(
+                 QStringLiteral("PRAZO_ESPECIAL_DECLARADO"), QStringLiteral("PE"), chave, 'S',
+                 {SomaSe(QStringLiteral("O.VL_PRAZO_ESPECIAL"), QStringLiteral("PRAZO_ESPECIAL"))})}),
+        {{"OUTRO_CREDITO", &VlSTOutroCredito},
+         {"ESTORNO_DEBITO", &VlSTEstornoDebito},
+         {"OUTRO_DEBITO", &VlSTOutroDebito},
+         {"ESTORNO_CREDITO", &VlSTEstornoCredito},
+         {"DEDUCAO", &VlSTDeducao},
+         {"S140001", &VlS140001},
+         {"PRAZO_ESPECIAL", &VlSTPrazoEspecial}});
 }
 
 void TDMDefAux::CalculaOutrosICMS(const QString& sqDeclaracao) {
     static_cast<TTotaisOutrosICMS&>(*this) = {};
     const QString chave = Chave(sqDeclaracao);
-    SomaOcorrencia(chave, QStringLiteral("outro_icms_devido"), QStringLiteral("OI"),
-                   QStringLiteral("VL_LANCAMENTO"), QStringLiteral("VlO350008"), 'O', VlO350008, 35, 8);
-    SomaOcorrencia(chave, QStringLiteral("outro_icms_devido"), QStringLiteral("OI"),
-                   QStringLiteral("VL_LANCAMENTO"), QStringLiteral("VlO350011"), 'O', VlO350011, 35, 11);
+    SomaColunas(
+        Cruzamento({SomasOcorrencia(
+            QStringLiteral("OUTRO_ICMS_DEVIDO"), QStringLiteral("OI"), chave, 'O',
+            {SomaSe(QStringLiteral("O.VL_LANCAMENTO"), QStringLiteral("O350008"), OcorrenciaDe(35, 8)),
+             SomaSe(QStringLiteral("O.VL_LANCAMENTO"), QStringLiteral("O350011"), OcorrenciaDe(35, 11))})}),
+        {{"O350008", &VlO350008}, {"O350011", &VlO350011}});
 }
 
 int TDMDefAux::Contagem(const QStringList& sql) {

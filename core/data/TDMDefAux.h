@@ -100,13 +100,8 @@ private:
     // Runs the query on DMDefGeral.cdsAuxiliar; message 300 and abort when it fails.
     void Consulta(const QStringList& sql);
     // The sum columns of the single result row, cut to hundredths.
-    Currency Soma(const QString& coluna) const;
+    static Currency Soma(const QString& coluna);
     void SomaColunas(const QStringList& sql, std::initializer_list<std::pair<const char*, Currency*>> alvos);
-    // SUM(valor) of an occurrence table for the computation letter, and the
-    // occurrence kind and number when given (>= 0).
-    void SomaOcorrencia(const QString& chave, const QString& tabela, const QString& apelido,
-                        const QString& valor, const QString& coluna, char apuracao, Currency& alvo,
-                        int tipo = -1, int numero = -1);
     int ContaExistencia(const QString& sqDeclaracao, const QStringList& condicoes);
     int Contagem(const QStringList& sql);
     // The key as SQL digits; a key that is no integer counts as a failing query.
