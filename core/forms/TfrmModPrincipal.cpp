@@ -19,7 +19,6 @@
 #include <QFontMetrics>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <cmath>
@@ -47,8 +46,7 @@ TAction* Acao(TActionList* list, const QString& name, const QString& caption) {
 
 TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
     SetFormStyle(TFormStyle::fsMDIForm);
-    // Hidden until the message loop shows it, then maximised.
-    SetVisible(false);
+    // Maximised once the message loop shows it.
     SetWindowState(TWindowState::wsMaximized);
     SetPosition(TPosition::poDefaultPosOnly);
 
@@ -85,8 +83,6 @@ TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
     mniAjuda = Item(this, QStringLiteral("mniAjuda"), QStringLiteral("&Ajuda"), mmApp->Items());
     mniSobre = Item(this, QStringLiteral("mniSobre"), QString(), mniAjuda);
     mniSobre->SetAction(acSobre);
-    // The menu bar keeps its own height; the client area takes the rest.
-    mmApp->MenuBar()->setSizePolicy(QSizePolicy::MinimumExpanding, QSizePolicy::Fixed);
     SetMenu(mmApp);
 
     evApp = new TExeVer(this);
@@ -100,10 +96,6 @@ TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
 TfrmModPrincipal::~TfrmModPrincipal() {
     if (MdiArea())
         MdiArea()->viewport()->removeEventFilter(this);
-    // The menu goes before the window's widgets, so that its items never
-    // reach for a menu bar that is already gone.
-    SetMenu(nullptr);
-    delete mmApp;
 }
 
 TLabel* TfrmModPrincipal::CreateLabel(const QString& name, const QString& caption) {

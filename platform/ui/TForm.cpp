@@ -35,13 +35,15 @@ TForm::TForm(TComponent* owner) : TWinControl(owner, new QWidget(nullptr, Qt::Wi
     m_layout->setContentsMargins(0, 0, 0, 0);
     m_layout->setSpacing(0);
     m_client = new QWidget(Widget());
-    m_layout->addWidget(m_client);
+    m_layout->addWidget(m_client, 1);
     WatchClient();
     Widget()->resize(320, 240);
 }
 
 TForm::~TForm() {
     BeforeDestruction();
+    // The bar belongs to the menu, which may outlive the window's widgets.
+    SetMenu(nullptr);
     if (Application)
         Application->FormDestroyed(this);
     if (Screen && Screen->ActiveForm() == this)
@@ -167,7 +169,7 @@ TWindowState TForm::WindowState() const {
 void TForm::SetWindowState(TWindowState state) {
     m_windowState = state;
     QWidget* window = m_subWindow ? static_cast<QWidget*>(m_subWindow.data()) : Widget();
-    if (!window || !Visible())
+    if (!window || !m_shownOnce || !Visible())
         return;
     switch (state) {
     case TWindowState::wsNormal:
@@ -182,9 +184,19 @@ void TForm::SetWindowState(TWindowState state) {
     }
 }
 
+TMainMenu* TForm::Menu() const {
+    return m_menu;
+}
+
 void TForm::SetMenu(TMainMenu* menu) {
-    if (m_menu)
-        m_layout->removeWidget(m_menu->MenuBar());
+    if (m_menu == menu)
+        return;
+    if (m_menu && m_menu->MenuBar()) {
+        QMenuBar* bar = m_menu->MenuBar();
+        m_layout->removeWidget(bar);
+        bar->hide();
+        bar->setParent(nullptr);
+    }
     m_menu = menu;
     if (menu) {
         menu->MenuBar()->setParent(Widget());

@@ -55,10 +55,13 @@ public:
     TBorderIcons BorderIcons() const { return m_borderIcons; }
     void SetBorderIcons(TBorderIcons icons);
     TWindowState WindowState() const;
+    // Before the first show only records the state; showing applies it.
     void SetWindowState(TWindowState state);
     bool KeyPreview() const { return m_keyPreview; }
     void SetKeyPreview(bool preview) { m_keyPreview = preview; }
-    TMainMenu* Menu() const { return m_menu; }
+    TMainMenu* Menu() const;
+    // Puts the menu's bar on top of the window; a replaced bar goes back to
+    // its menu, hidden. The window and its menu may be freed in either order.
     void SetMenu(TMainMenu* menu);
 
     void SetVisible(bool visible) override;
@@ -123,7 +126,7 @@ private:
     TBorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;
     TWindowState m_windowState = TWindowState::wsNormal;
     bool m_keyPreview = false;
-    TMainMenu* m_menu = nullptr;
+    QPointer<TMainMenu> m_menu;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;
     bool m_destroyFired = false;

@@ -112,7 +112,7 @@ void TMenuItem::Remove(TMenuItem* item) {
         return;
     m_items.erase(it);
     item->m_parent = nullptr;
-    if (QWidget* container = m_container ? m_container : m_menu.get())
+    if (QWidget* container = m_container ? m_container.data() : m_menu.get())
         container->removeAction(item->m_action);
 }
 

@@ -7,12 +7,13 @@
 #include "platform/os/TEvent.h"
 
 #include <QKeySequence>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
 class QAction;
 class QMenu;
-class QWidget;
 class TAction;
 class TActionLink;
 
@@ -51,7 +52,8 @@ public:
     QAction* QtAction() const { return m_action; }
 
 protected:
-    // A menu bar or popup menu whose root item this is.
+    // A menu bar or popup menu whose root item this is; it may be freed
+    // before the items.
     void SetContainer(QWidget* container) { m_container = container; }
     friend class TMainMenu;
     friend class TPopupMenu;
@@ -61,7 +63,7 @@ private:
 
     QAction* m_action;
     std::unique_ptr<QMenu> m_menu;
-    QWidget* m_container = nullptr;
+    QPointer<QWidget> m_container;
     TMenuItem* m_parent = nullptr;
     std::vector<TMenuItem*> m_items;
     std::unique_ptr<TActionLink> m_link;

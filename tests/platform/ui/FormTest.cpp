@@ -344,3 +344,19 @@ TEST(DefaultButtons, EnterAndEscapeClickThem) {
     EXPECT_EQ(dialog.ShowModal(), mrOk);
     Application->OnModalBegin = nullptr;
 }
+
+TEST(FormWindowState, SetBeforeTheFirstShowIsAppliedWhenShown) {
+    int shows = 0;
+    TForm form(nullptr);
+    form.OnShow = TNotifyEvent::fromFunction([&shows](TObject*) { ++shows; });
+    form.SetWindowState(TWindowState::wsMaximized);
+    EXPECT_FALSE(form.Widget()->isVisible());
+    EXPECT_EQ(form.WindowState(), TWindowState::wsMaximized);
+    form.Show();
+    EXPECT_EQ(shows, 1);
+    EXPECT_TRUE(form.Widget()->isVisible());
+    EXPECT_TRUE(form.Widget()->isMaximized());
+    form.SetWindowState(TWindowState::wsNormal);
+    EXPECT_FALSE(form.Widget()->isMaximized());
+    EXPECT_EQ(shows, 1);
+}
