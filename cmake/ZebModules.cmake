@@ -29,11 +29,13 @@ function(zeb_library target folder)
     endif()
 endfunction()
 
-# zeb_tests(<folder> LABELS <label> DEPS <targets...>)
+# zeb_tests(<folder> LABELS <label> DEPS <targets...> [APPLICATION])
+# APPLICATION links the shared test environment that creates the one
+# application object window tests need.
 # One GoogleTest executable per test folder; every test case becomes a CTest
 # test carrying the folder's label.
 function(zeb_tests folder)
-    cmake_parse_arguments(ARG "" "" "LABELS;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "APPLICATION" "" "LABELS;DEPS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS
          "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp"
          "${PROJECT_SOURCE_DIR}/tests/${folder}/*.h")
@@ -45,6 +47,9 @@ function(zeb_tests folder)
     string(REPLACE "/" "_" name "test_${folder}")
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} zeb_test_support GTest::gmock GTest::gtest_main)
+    if(ARG_APPLICATION)
+        target_link_libraries(${name} PRIVATE zeb_test_application)
+    endif()
     set_target_properties(${name} PROPERTIES AUTOMOC ON)
     gtest_discover_tests(${name}
         DISCOVERY_MODE PRE_TEST

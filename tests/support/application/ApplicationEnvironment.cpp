@@ -1,10 +1,11 @@
-// One application object for every window test of this folder.
+// One application object for every test executable that works with windows
+// (linked into the test folders that declare APPLICATION in tests/CMakeLists.txt).
 #include "platform/ui/TApplication.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-class FormsEnvironment : public testing::Environment {
+class ApplicationEnvironment : public testing::Environment {
 public:
     void SetUp() override {
         m_application = std::make_unique<TApplication>();
@@ -17,5 +18,5 @@ private:
 };
 
 [[maybe_unused]] testing::Environment* const g_environment =
-    testing::AddGlobalTestEnvironment(new FormsEnvironment);
+    testing::AddGlobalTestEnvironment(new ApplicationEnvironment);
 } // namespace
