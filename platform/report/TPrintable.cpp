@@ -61,22 +61,7 @@ void TPrintable::AddBackgroundAndFrame(const QRectF& box, std::vector<TDrawItem>
         fill.Brush = m_color;
         items.push_back(fill);
     }
-    auto line = [&](QPointF from, QPointF to) {
-        TDrawItem item;
-        item.Kind = TDrawKind::dkLine;
-        item.Rect = QRectF(from, to);
-        item.Pen = m_frame.Color;
-        item.PenWidth = m_frame.Width;
-        items.push_back(item);
-    };
-    if (m_frame.DrawTop)
-        line(box.topLeft(), box.topRight());
-    if (m_frame.DrawBottom)
-        line(box.bottomLeft(), box.bottomRight());
-    if (m_frame.DrawLeft)
-        line(box.topLeft(), box.bottomLeft());
-    if (m_frame.DrawRight)
-        line(box.topRight(), box.bottomRight());
+    m_frame.AppendLines(box, items);
 }
 
 int TPrintable::AlignmentFlags() const {

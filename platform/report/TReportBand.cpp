@@ -76,22 +76,7 @@ double TReportBand::Render(const TPrintContext& context, std::vector<TDrawItem>&
     }
     items.insert(items.end(), std::make_move_iterator(content.begin()),
                  std::make_move_iterator(content.end()));
-    auto line = [&](QPointF from, QPointF to) {
-        TDrawItem item;
-        item.Kind = TDrawKind::dkLine;
-        item.Rect = QRectF(from, to);
-        item.Pen = m_frame.Color;
-        item.PenWidth = m_frame.Width;
-        items.push_back(item);
-    };
-    if (m_frame.DrawTop)
-        line(box.topLeft(), box.topRight());
-    if (m_frame.DrawBottom)
-        line(box.bottomLeft(), box.bottomRight());
-    if (m_frame.DrawLeft)
-        line(box.topLeft(), box.bottomLeft());
-    if (m_frame.DrawRight)
-        line(box.topRight(), box.bottomRight());
+    m_frame.AppendLines(box, items);
     return height;
 }
 

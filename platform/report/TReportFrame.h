@@ -1,7 +1,11 @@
 #pragma once
 // The lines drawn around a band or a printable control.
 
+#include "platform/report/TDrawItem.h"
+
 #include <QColor>
+#include <QRectF>
+#include <vector>
 
 struct TReportFrame {
     bool DrawTop = false;
@@ -13,4 +17,6 @@ struct TReportFrame {
 
     bool Any() const { return DrawTop || DrawBottom || DrawLeft || DrawRight; }
     void SetAll(bool draw) { DrawTop = DrawBottom = DrawLeft = DrawRight = draw; }
+    // Appends one line item per side to draw around box.
+    void AppendLines(const QRectF& box, std::vector<TDrawItem>& items) const;
 };
