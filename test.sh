@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine with the program's packages and the test
-# peers, builds everything into build/, runs a short smoke pass of every fuzz
+# peers, checks the formatting of the C++ files, builds everything into build/, runs a short smoke pass of every fuzz
 # target (build-fuzz/, clang with libFuzzer and sanitizers), then the whole
 # test suite.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh $(cat scripts/packages-run.txt scripts/packages-test.txt)
+scripts/check-format.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 

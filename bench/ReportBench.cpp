@@ -2,7 +2,7 @@
 // printing the time per page of each step. Run with QT_QPA_PLATFORM=offscreen
 // on a machine without a display.
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/db/TNumericField.h"

@@ -5,8 +5,29 @@
 # Builds the .cpp files of <folder> (not recursive) into a static library.
 # A folder without sources yet becomes an interface library, so that its
 # dependants can already name it.
+# Libraries are declared bottom up, and each may use only what lies below
+# it: every zeb_ target it links must already be declared, and every
+# '#include "a/b/X.h"' of its files must name its own folder or the folder of
+# a library it links, directly or through another. A violation stops the
+# configuration with the file and the line.
 function(zeb_library target folder)
     cmake_parse_arguments(ARG "" "" "QT;DEPS;LIBS" ${ARGN})
+    set(reachable)
+    foreach(dep IN LISTS ARG_DEPS)
+        if(NOT dep MATCHES "^zeb_")
+            continue()
+        endif()
+        if(NOT TARGET ${dep})
+            message(FATAL_ERROR "${target} links ${dep}, which is declared after it (above it in the layers)")
+        endif()
+        get_property(below GLOBAL PROPERTY ZEB_REACHABLE_${dep})
+        list(APPEND reachable ${dep} ${below})
+    endforeach()
+    list(REMOVE_DUPLICATES reachable)
+    set_property(GLOBAL PROPERTY ZEB_REACHABLE_${target} ${reachable})
+    string(REPLACE "/" "_" folder_key "${folder}")
+    set_property(GLOBAL PROPERTY ZEB_FOLDER_${folder_key} ${target})
+    _zeb_check_includes(${target} "${folder}" "${reachable}")
     file(GLOB sources CONFIGURE_DEPENDS
          "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
          "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h"
@@ -27,6 +48,28 @@ function(zeb_library target folder)
         target_include_directories(${target} INTERFACE "${CMAKE_CURRENT_SOURCE_DIR}")
         target_link_libraries(${target} INTERFACE ${ARG_DEPS} ${qt_targets} ${ARG_LIBS})
     endif()
+endfunction()
+
+# Stops the configuration when a file of <folder> includes a header of a
+# library that <target> does not link (one above it or beside it).
+function(_zeb_check_includes target folder reachable)
+    file(GLOB files CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
+                                      "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h")
+    foreach(file IN LISTS files)
+        file(STRINGS "${file}" lines REGEX "^#include \"[a-z]+/[a-z]+/|^#include \"(zip|imaging)/")
+        foreach(line IN LISTS lines)
+            string(REGEX REPLACE "^#include \"(.*)/[^/]*\".*$" "\\1" included "${line}")
+            if(included STREQUAL folder)
+                continue()
+            endif()
+            string(REPLACE "/" "_" key "${included}")
+            get_property(owner GLOBAL PROPERTY ZEB_FOLDER_${key})
+            if(NOT owner OR NOT owner IN_LIST reachable)
+                file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${file}")
+                message(FATAL_ERROR "${shown}: '${line}' reaches ${included}, which ${target} does not link")
+            endif()
+        endforeach()
+    endforeach()
 endfunction()
 
 # zeb_tests(<folder> LABELS <label> DEPS <targets...> [APPLICATION])

@@ -1,16 +1,16 @@
 // Typed numbers and dates, number pictures and format strings: the first line
 // is a picture or format, the second the text to convert.
-#include "platform/db/Currency.h"
-#include "platform/db/SysUtils.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Currency.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/SysUtils.h"
 
 #include <QDate>
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString input =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype newline = input.indexOf(QLatin1Char('\n'));
     const QString picture = newline < 0 ? input : input.left(newline);
     const QString text = newline < 0 ? input : input.mid(newline + 1);

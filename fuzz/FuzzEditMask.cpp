@@ -1,15 +1,15 @@
 // Edit masks come from field definitions and typed text from the keyboard:
 // the first line of the input is the mask, the rest is typed character by
 // character and then read back.
+#include "platform/base/Exceptions.h"
 #include "platform/db/TEditMask.h"
-#include "platform/os/Exceptions.h"
 
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
-    const QString input = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QString input =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const qsizetype newline = input.indexOf(QLatin1Char('\n'));
     const QString mask = newline < 0 ? input : input.left(newline);
     const QString typed = newline < 0 ? QString() : input.mid(newline + 1);

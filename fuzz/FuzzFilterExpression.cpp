@@ -1,16 +1,15 @@
 // Filter texts typed into or built for a data set: any text must either
 // compile or raise EDatabaseError, and evaluating a compiled one must not fail
 // in any other way.
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
+#include "platform/base/Exceptions.h"
 #include "platform/db/TFilterExpression.h"
-#include "platform/os/Exceptions.h"
 
 #include <QDate>
 #include <cstddef>
 #include <cstdint>
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     try {
         const TFilterExpression filter(text);
@@ -19,11 +18,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             try {
                 filter.Evaluate([kind](int index) -> QVariant {
                     switch ((kind + index) % 5) {
-                    case 0: return QStringLiteral("ABC");
-                    case 1: return 42;
-                    case 2: return QVariant::fromValue(Currency::fromRaw(2900));
-                    case 3: return QDate(2010, 12, 31);
-                    default: return QVariant();
+                    case 0:
+                        return QStringLiteral("ABC");
+                    case 1:
+                        return 42;
+                    case 2:
+                        return QVariant::fromValue(Currency::fromRaw(2900));
+                    case 3:
+                        return QDate(2010, 12, 31);
+                    default:
+                        return QVariant();
                     }
                 });
             } catch (const EDatabaseError&) {

@@ -3,8 +3,8 @@
 // Descendants hook the data set (HookDataSet / UnhookDataSet); this class
 // holds the data set and shows the window.
 
+#include "platform/base/TComponent.h"
 #include "platform/db/TClientDataSet.h"
-#include "platform/os/TComponent.h"
 #include "platform/ui/UiTypes.h"
 
 class TCustomReconcileDialog : public TComponent {

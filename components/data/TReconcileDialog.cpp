@@ -1,6 +1,6 @@
 #include "components/data/TReconcileDialog.h"
 
-#include "platform/os/TPromptRequest.h"
+#include "platform/base/TPromptRequest.h"
 
 TReconcileDialog::~TReconcileDialog() {
     UnhookDataSet();

@@ -2,7 +2,7 @@
 // The error of the event hooks: a property that does not exist or is not an
 // event.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 class EEventHook : public Exception {
 public:

@@ -2,7 +2,7 @@
 
 #include "components/navigation/EEventHook.h"
 #include "components/navigation/THookList.h"
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 TEventHook::TEventHook(TComponent* component, const QString& propName)
     : m_component(component), m_propName(propName),

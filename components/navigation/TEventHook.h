@@ -12,8 +12,8 @@
 // A hook whose component is being destroyed leaves the chain without writing
 // into it. Once the component is gone, call Abandon() before the hook goes.
 
-#include "components/navigation/TPublishedEvents.h"
-#include "platform/os/TObject.h"
+#include "platform/base/TObject.h"
+#include "platform/ui/TPublishedEvents.h"
 
 #include <QString>
 #include <any>

@@ -6,7 +6,7 @@
 // action's caption, image, visibility, enabled state and hint, and a click
 // runs the action before the toolbar's OnButtonClick.
 
-#include "platform/os/TObject.h"
+#include "platform/base/TObject.h"
 #include "platform/ui/UiTypes.h"
 
 #include <QString>

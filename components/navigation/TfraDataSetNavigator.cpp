@@ -2,7 +2,7 @@
 
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TForm.h"

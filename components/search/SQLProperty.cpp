@@ -1,9 +1,9 @@
 #include "components/search/SQLProperty.h"
 
 #include "components/search/TCustomSQLParse.h"
+#include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBQuery.h"
-#include "platform/os/Exceptions.h"
 
 namespace {
 const QString kSQL = QStringLiteral("SQL");

@@ -2,7 +2,7 @@
 
 #include "components/search/SQLClauses.h"
 #include "components/search/SQLProperty.h"
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TField.h"
 

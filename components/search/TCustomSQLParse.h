@@ -6,8 +6,8 @@
 // SaveSQL and RestoreSQL keep one copy of the SQL, so that every search
 // starts from the same text.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QStringList>
 #include <array>

@@ -4,7 +4,7 @@
 #include "components/navigation/TVCLToolbar.h"
 #include "components/search/SQLProperty.h"
 #include "components/search/SearchRoutines.h"
-#include "platform/db/FormatSettings.h"
+#include "platform/base/FormatSettings.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/ui/TAction.h"

@@ -1,5 +1,6 @@
 #include "core/data/ModuloDados.h"
 
+#include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
 #include "platform/db/TDateField.h"
@@ -11,7 +12,6 @@
 #include "platform/db/TLargeintField.h"
 #include "platform/db/TSmallintField.h"
 #include "platform/db/TStringField.h"
-#include "platform/os/Exceptions.h"
 
 TCadeiaDados CriaCadeia(TComponent* owner, TIBDatabase* database, TIBTransaction* transaction,
                         const QString& stem, const QStringList& sql) {

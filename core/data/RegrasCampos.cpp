@@ -1,6 +1,6 @@
 #include "core/data/RegrasCampos.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TField.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 // Field rules shared by the register and declaration data sets.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "core/data/SqlTexto.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
 QString ChaveSQL(const QString& chave) {
     return QString::number(StrToInt64(chave));

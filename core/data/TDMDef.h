@@ -7,8 +7,8 @@
 // A rule that fails shows its message (MsgErro) and aborts silently, which
 // cancels the post or the field change under way.
 
-#include "platform/db/Currency.h"
-#include "platform/os/TComponent.h"
+#include "platform/base/Currency.h"
+#include "platform/base/TComponent.h"
 
 #include <QString>
 #include <QVariant>

@@ -12,7 +12,7 @@
 // pointed at, also while the program's connection to the same file stays
 // open, and runs one update in one transaction of ibtSQLDef.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QHash>
 #include <QString>

@@ -9,7 +9,7 @@
 #include "core/util/CheckDigits.h"
 #include "core/util/GeneralRoutines.h"
 #include "core/util/MessageBoxes.h"
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
 #include "platform/db/TFloatField.h"

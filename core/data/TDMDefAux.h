@@ -10,7 +10,7 @@
 // and abort silently when a query fails; what was filled before stays.
 
 #include "core/data/TotaisDeclaracao.h"
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QString>
 

@@ -9,7 +9,7 @@
 // follow the current record of their master set: they are reopened for it
 // after every scroll and closed with it.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QHash>
 #include <QString>

@@ -6,8 +6,9 @@
 #include "core/data/VersaoDados.h"
 #include "core/util/FileRoutines.h"
 #include "core/util/MessageBoxes.h"
+#include "platform/base/SysUtils.h"
+#include "platform/base/TPrompter.h"
 #include "platform/db/EIBError.h"
-#include "platform/db/SysUtils.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
 #include "platform/db/TIBBackupService.h"
@@ -17,7 +18,6 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/os/AppFolders.h"
 #include "platform/os/ServerProbe.h"
-#include "platform/os/TPrompter.h"
 #include "platform/os/TempPaths.h"
 
 #include <QDir>

@@ -9,8 +9,8 @@
 // cannot go on is reported in a message box and leaves Falhou() set; the
 // program block then ends the run.
 
-#include "platform/db/Currency.h"
-#include "platform/os/TComponent.h"
+#include "platform/base/Currency.h"
+#include "platform/base/TComponent.h"
 
 #include <QString>
 #include <functional>

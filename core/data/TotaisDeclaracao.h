@@ -3,7 +3,7 @@
 // request, one block per routine. Each routine clears and refills only its
 // own block; amounts are exact money cut to hundredths.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 // Own operations.
 struct TTotaisOperacoesProprias {

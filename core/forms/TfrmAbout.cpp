@@ -1,7 +1,7 @@
 #include "core/forms/TfrmAbout.h"
 
 #include "core/util/IdentidadeSistema.h"
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/os/MemoryStatus.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TImage.h"

@@ -1,10 +1,9 @@
 #include "core/startup/InstanciaUnica.h"
 
+#include "platform/base/TPrompter.h"
 #include "platform/os/SingleInstanceGuard.h"
-#include "platform/os/TPrompter.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
-#include "platform/ui/TScreen.h"
 
 bool VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     if (guard.TryAcquire())
@@ -32,13 +31,4 @@ void AtendePedidosDeAtivacao(SingleInstanceGuard& guard) {
         main->Show();
         main->BringToFront();
     });
-}
-
-void CentralizaJanela(TForm* janela) {
-    if (!janela || !Screen)
-        return;
-    const int largura = janela->Width();
-    const int altura = janela->Height();
-    janela->SetBounds(Screen->Width() / 2 - largura / 2, Screen->Height() / 2 - altura / 2, largura, altura);
-    janela->Repaint();
 }

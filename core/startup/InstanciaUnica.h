@@ -1,5 +1,5 @@
 #pragma once
-// One running copy per user, and the window-centring routine.
+// One running copy per user.
 
 #include <QString>
 
@@ -15,6 +15,3 @@ bool VerificaInstanciaUnica(SingleInstanceGuard& guard);
 // Brings the main form forward when another copy asks it to, restoring it
 // when minimised.
 void AtendePedidosDeAtivacao(SingleInstanceGuard& guard);
-
-// Centres the window on the desktop, keeping its size.
-void CentralizaJanela(TForm* janela);

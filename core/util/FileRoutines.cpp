@@ -1,9 +1,9 @@
 #include "core/util/FileRoutines.h"
 
+#include "platform/base/TPrompter.h"
 #include "platform/os/DiskInfo.h"
 #include "platform/os/LocalPath.h"
 #include "platform/os/RemovableDrives.h"
-#include "platform/os/TPrompter.h"
 #include "platform/os/TempPaths.h"
 #include "platform/os/TreeRemover.h"
 

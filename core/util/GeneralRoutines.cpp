@@ -2,7 +2,7 @@
 
 #include "core/util/FileRoutines.h"
 #include "core/util/MessageBoxes.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <cmath>
 

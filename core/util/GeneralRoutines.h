@@ -2,7 +2,7 @@
 // General routines and shared constants: money rounding, date and time texts,
 // the money limit check and small numeric-text tests.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QDate>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "core/util/MessageBoxes.h"
 
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 
 namespace {
 

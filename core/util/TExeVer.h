@@ -7,8 +7,8 @@
 // The main window uses the component for its caption and status bar and the
 // data-version check compares data with its FileVersion.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QString>
 

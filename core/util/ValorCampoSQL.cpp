@@ -1,6 +1,6 @@
 #include "core/util/ValorCampoSQL.h"
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 #include "platform/db/TField.h"
 
 #include <QDateTime>

@@ -3,7 +3,7 @@
 // written to the standard output and answered OK. A box with the error icon
 // is remembered, so that the build can fail on it.
 
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 
 class ConsolePrompter : public TPrompter {
 public:

@@ -13,7 +13,7 @@
 //
 // On failure the partial file is deleted and BuildError tells what failed.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 // "not a valid database", 335544344 I/O error, 335544665 unique key violation
 // ...), SQLCode() the SQL code, ErrorCodes() every engine code in order.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QList>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // A change the database refused while a client data set applied its change
 // log: the engine's message and error code, handed to OnReconcileError.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 class EReconcileError : public EDatabaseError {
 public:

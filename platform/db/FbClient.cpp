@@ -1,6 +1,6 @@
 #include "platform/db/FbClient.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QDir>

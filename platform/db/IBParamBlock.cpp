@@ -1,6 +1,6 @@
 #include "platform/db/IBParamBlock.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 void IBParamBlock::AddString(std::uint8_t tag, const QByteArray& value) {
     if (value.size() > 255)

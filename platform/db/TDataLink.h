@@ -12,8 +12,8 @@
 //   LayoutChanged()       fields were added or removed (default: DataSetChanged);
 //   FocusControl(field)   focus the control showing field; true when done.
 
+#include "platform/base/TObject.h"
 #include "platform/db/DBTypes.h"
-#include "platform/os/TObject.h"
 
 class TDataSet;
 class TDataSource;

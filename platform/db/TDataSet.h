@@ -66,13 +66,13 @@
 // The update status and original values in TRecordBuffer are kept by the
 // base; client data sets read them for their change log.
 
+#include "platform/base/Exceptions.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/db/DBTypes.h"
 #include "platform/db/TFieldDefs.h"
 #include "platform/db/TFields.h"
 #include "platform/db/TRecordBuffer.h"
-#include "platform/os/Exceptions.h"
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
 
 #include <QString>
 #include <QStringList>

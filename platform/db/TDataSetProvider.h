@@ -32,12 +32,12 @@
 // commits it (what was applied is durable and visible to every other
 // transaction at once), EndApply(false) undoes everything since BeginApply.
 
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/db/EReconcileError.h"
 #include "platform/db/ProviderTypes.h"
 #include "platform/db/TDataPacket.h"
 #include "platform/db/TDeltaRecord.h"
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
 
 #include <QHash>
 #include <QStringList>

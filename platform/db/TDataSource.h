@@ -7,9 +7,9 @@
 //   OnUpdateData(Sender): before a post, controls write their pending edits.
 // With Enabled off the links see the data set as inactive.
 
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/db/DBTypes.h"
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #include "platform/db/TEditMask.h"
 
-#include "platform/db/FormatSettings.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/FormatSettings.h"
 
 const QString TEditMask::InvalidInputMessage =
     QStringLiteral("Invalid input value. Use escape key to abandon changes");

@@ -1,6 +1,6 @@
 #include "platform/db/TField.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TEditMask.h"
 

@@ -29,10 +29,10 @@
 // through their EditMask. Formats are the program's fixed ones: dd/mm/yyyy,
 // "," decimal, "." thousands.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/db/DBTypes.h"
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
 
 #include <QDateTime>
 #include <QString>

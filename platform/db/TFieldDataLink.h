@@ -8,8 +8,8 @@
 //     after Modified() was called for it).
 //   OnFocusRequest: focus the control (TField::FocusControl).
 
+#include "platform/base/TEvent.h"
 #include "platform/db/TDataLink.h"
-#include "platform/os/TEvent.h"
 
 #include <QString>
 

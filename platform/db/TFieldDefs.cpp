@@ -1,6 +1,6 @@
 #include "platform/db/TFieldDefs.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 TFieldDef& TFieldDefs::Add(const QString& name, TFieldType dataType, int size, bool required) {
     if (IndexOf(name) >= 0)

@@ -1,7 +1,7 @@
 #include "platform/db/TFields.h"
 
+#include "platform/base/Exceptions.h"
 #include "platform/db/TField.h"
-#include "platform/os/Exceptions.h"
 
 #include <algorithm>
 

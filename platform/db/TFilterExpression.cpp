@@ -1,8 +1,8 @@
 #include "platform/db/TFilterExpression.h"
 
-#include "platform/db/Currency.h"
-#include "platform/db/SysUtils.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Currency.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/SysUtils.h"
 
 #include <QDateTime>
 #include <QLocale>

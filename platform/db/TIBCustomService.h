@@ -10,7 +10,7 @@
 // as EIBError by GetNextLine. IsServiceRunning tells whether the task is still
 // under way. Detach (or destroying the component) ends the attachment.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QByteArray>
 #include <QStringList>

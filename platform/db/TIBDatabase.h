@@ -12,8 +12,8 @@
 // every transaction still active on the connection and frees the statements
 // prepared on it, so components may outlive the connection safely.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QString>
 #include <QStringList>

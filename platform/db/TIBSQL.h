@@ -18,8 +18,8 @@
 // its DefaultTransaction is used; with only a transaction set, its
 // DefaultDatabase.
 
+#include "platform/base/TComponent.h"
 #include "platform/db/TIBXSQLVAR.h"
-#include "platform/os/TComponent.h"
 
 #include <QHash>
 #include <QStringList>

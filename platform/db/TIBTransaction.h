@@ -9,7 +9,7 @@
 // statements that run in it. Destroying an active transaction, or closing its
 // database, rolls it back.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QStringList>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "platform/db/TIBXSQLVAR.h"
 
+#include "platform/base/Exceptions.h"
 #include "platform/db/TIBSQL.h"
-#include "platform/os/Exceptions.h"
 
 #include <ibase.h>
 

@@ -17,7 +17,7 @@
 // SetCurrency on a NUMERIC(18,4) parameter is exact and SetString on a text
 // blob parameter writes the text.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "platform/db/TIntegerField.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "platform/db/TParam.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
 TParam::TParam(QString name, TFieldType dataType) : m_name(std::move(name)), m_dataType(dataType) {}
 

@@ -2,7 +2,7 @@
 // One named parameter of a query or client data set. Values are held as in
 // fields (money as Currency, dates as QDate/QDateTime); null until assigned.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 #include "platform/db/DBTypes.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "platform/db/TParams.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 TParam& TParams::CreateParam(TFieldType dataType, const QString& name) {
     m_items.push_back(std::make_unique<TParam>(name, dataType));

@@ -22,6 +22,6 @@ struct TRecordBuffer {
     std::vector<QVariant> values;
     std::vector<QVariant> originalValues; // empty while the record is unchanged or new
     TUpdateStatus updateStatus = usUnmodified;
-    TBookmark id = 0; // unique in its data set, never reused
+    TBookmark id = 0;       // unique in its data set, never reused
     TBookmark masterId = 0; // rows of a nested detail set: the master record they belong to
 };

@@ -1,6 +1,6 @@
 #include "platform/db/TSQLScript.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QRegularExpression>
 

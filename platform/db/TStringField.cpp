@@ -1,6 +1,6 @@
 #include "platform/db/TStringField.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
 TStringField::TStringField(TComponent* owner) : TStringField(owner, ftString) {}
 

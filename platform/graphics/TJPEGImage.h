@@ -3,7 +3,7 @@
 // reports show (the logo in the page header). Greyscale, RGB and CMYK/YCCK
 // files are read; the picture is kept as a 32-bit image.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QByteArray>
 #include <QImage>

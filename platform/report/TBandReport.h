@@ -14,8 +14,8 @@
 // Preparation either completes or leaves the printer without pages; the
 // data set is back on its record afterwards with its controls enabled.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/report/TPageSetup.h"
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportFont.h"

@@ -5,8 +5,8 @@
 // through the whole chain. FirstPageHeader and LastPageFooter apply to the
 // first and last page of the chain.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/report/TReportPrinter.h"
 
 #include <QString>

@@ -5,8 +5,8 @@
 // set as its Parent. Its font follows the report's font until it is changed
 // (ParentFont).
 
+#include "platform/base/TComponent.h"
 #include "platform/db/DBTypes.h"
-#include "platform/os/TComponent.h"
 #include "platform/report/TDrawItem.h"
 #include "platform/report/TPrintContext.h"
 #include "platform/report/TReportFont.h"

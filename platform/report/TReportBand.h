@@ -5,8 +5,8 @@
 // band (and its child band) this time. ForceNewPage starts the band on a new
 // page. Controls are printed in the order they were placed on the band.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/report/TDrawItem.h"
 #include "platform/report/TPrintContext.h"
 #include "platform/report/TReportFrame.h"

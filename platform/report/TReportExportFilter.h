@@ -3,7 +3,7 @@
 // preview's save dialog. Every filter alive is listed in RegisteredFilters, in
 // the order of creation.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QString>
 #include <vector>

@@ -5,7 +5,7 @@
 // which makes a group footer's total count its own group only.
 // COUNT counts the records of the report's data set.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 #include "platform/report/TReportExpression.h"
 #include "platform/report/TTextPrintable.h"
 

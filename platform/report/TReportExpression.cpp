@@ -1,6 +1,6 @@
 #include "platform/report/TReportExpression.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QRegularExpression>
 

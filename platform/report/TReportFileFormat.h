@@ -19,7 +19,7 @@
 // every count and size is checked against what the file can hold before
 // anything is allocated.
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 #include "platform/report/TPreparedPage.h"
 
 #include <QByteArray>
@@ -48,6 +48,9 @@ public:
 
     static void SaveToFile(const Contents& contents, const QString& fileName);
     static Contents LoadFromFile(const QString& fileName);
+
+private:
+    static Contents ReadContents(const QByteArray& data);
 };
 
 class EReportFileError : public Exception {

@@ -1,6 +1,6 @@
 #include "platform/report/TReportPrinter.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 #include "platform/report/TPageRenderer.h"
 #include "platform/report/TPageText.h"
 #include "platform/report/TReportFileFormat.h"

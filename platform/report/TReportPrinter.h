@@ -4,8 +4,8 @@
 // saved-report format. A report fills it when prepared; the preview and the
 // export filters read it.
 
-#include "platform/os/TEvent.h"
-#include "platform/os/TObject.h"
+#include "platform/base/TEvent.h"
+#include "platform/base/TObject.h"
 #include "platform/report/TPreparedPage.h"
 
 #include <QString>

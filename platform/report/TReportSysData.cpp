@@ -1,6 +1,6 @@
 #include "platform/report/TReportSysData.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/report/TBandReport.h"
 
 QString TReportSysData::PrintText(const TPrintContext& context) const {

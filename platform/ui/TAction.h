@@ -4,8 +4,8 @@
 // control; OnUpdate (through the action list, on idle) sets them, OnExecute
 // does the work.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QKeySequence>
 

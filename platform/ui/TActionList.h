@@ -3,8 +3,8 @@
 // updates its actions: OnUpdate for each one (a handler can mark it handled),
 // then the action's own OnUpdate.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <vector>
 

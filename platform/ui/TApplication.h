@@ -4,8 +4,8 @@
 // of exceptions. One instance exists while the program runs; `Application`
 // points at it.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 #include "platform/ui/TQtPrompter.h"
 
 #include <functional>

@@ -3,7 +3,7 @@
 // then runs OnClick or, without one, its action. The default button answers
 // Enter and the cancel button Escape.
 
-#include "platform/os/TPromptRequest.h"
+#include "platform/base/TPromptRequest.h"
 #include "platform/ui/TWinControl.h"
 
 #include <memory>

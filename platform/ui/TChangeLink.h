@@ -2,7 +2,7 @@
 // A subscription to the changes of an image list: OnChange runs with the
 // list as Sender. The link unregisters itself when it goes away.
 
-#include "platform/os/TEvent.h"
+#include "platform/base/TEvent.h"
 
 class TImageList;
 

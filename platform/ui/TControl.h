@@ -4,7 +4,7 @@
 // (the widget is re-parented into the parent's client widget); Owner, as for
 // every component, is who frees it.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 #include "platform/ui/UiTypes.h"
 
 #include <QColor>

@@ -3,7 +3,7 @@
 // inside a panel of another form. Closing follows OnCloseQuery and OnClose
 // with its close action; ShowModal runs until ModalResult is set.
 
-#include "platform/os/TPromptRequest.h"
+#include "platform/base/TPromptRequest.h"
 #include "platform/ui/TWinControl.h"
 
 #include <QMdiSubWindow>

@@ -2,8 +2,8 @@
 // A list of same-sized pictures that buttons, menus, trees and grids draw
 // from by index. Registered change links hear of every change.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QIcon>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 // The menu bar of a form; its items are the bar's entries.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QMenuBar>
 #include <QPointer>

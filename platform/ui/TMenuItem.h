@@ -3,8 +3,8 @@
 // submenu holding further items. Linked to an action it shows the action's
 // state and runs it when chosen.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QKeySequence>
 #include <QPointer>

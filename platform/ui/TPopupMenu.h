@@ -1,8 +1,8 @@
 #pragma once
 // A context menu shown at a screen position (a control's right click).
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QPoint>
 #include <memory>

@@ -3,7 +3,7 @@
 // dialogs shown with Qt, with the captions, icons, buttons and default
 // buttons asked for. System-modal boxes are application-modal and stay on top.
 
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 
 class TQtPrompter : public TPrompter {
 public:

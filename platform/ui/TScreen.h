@@ -2,7 +2,7 @@
 // The screen: its size, the program-wide mouse cursor (hourglass while busy)
 // and the form that is active.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 #include "platform/ui/UiTypes.h"
 
 #include <QCursor>

@@ -1,8 +1,8 @@
 #pragma once
 // Runs OnTimer every Interval milliseconds while Enabled.
 
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TComponent.h"
+#include "platform/base/TEvent.h"
 
 #include <QTimer>
 

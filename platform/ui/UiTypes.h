@@ -1,8 +1,8 @@
 #pragma once
 // Enumerations and event types shared by the window classes.
 
+#include "platform/base/TEvent.h"
 #include "platform/db/DBTypes.h" // TAlignment
-#include "platform/os/TEvent.h"
 
 #include <QChar>
 #include <Qt>

@@ -3,7 +3,7 @@
 
 #include "tests/database/SeedDatabase.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "tests/database/SeedDatabase.h"
 
+#include "platform/base/Exceptions.h"
 #include "platform/db/TIBSQL.h"
-#include "platform/os/Exceptions.h"
 
 #include <QFile>
 

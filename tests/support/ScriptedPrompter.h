@@ -4,7 +4,7 @@
 // left fails the test (and answers Cancel) instead of waiting for a user;
 // answers left over when it goes away fail the test too.
 
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 
 #include <deque>
 #include <functional>

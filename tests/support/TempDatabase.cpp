@@ -1,6 +1,6 @@
 #include "support/TempDatabase.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QFile>
 

@@ -1,8 +1,8 @@
 #include "core/data/RegrasCampos.h"
 #include "core/data/SqlTexto.h"
+#include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"
-#include "platform/os/Exceptions.h"
 
 #include <gtest/gtest.h>
 

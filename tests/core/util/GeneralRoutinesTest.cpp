@@ -1,6 +1,6 @@
 #include "core/util/GeneralRoutines.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "platform/db/TEditMask.h"
 
-#include "platform/db/SysUtils.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/SysUtils.h"
 
 #include <gtest/gtest.h>
 

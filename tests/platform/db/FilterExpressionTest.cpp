@@ -1,7 +1,7 @@
 #include "platform/db/TFilterExpression.h"
 
-#include "platform/db/Currency.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Currency.h"
+#include "platform/base/Exceptions.h"
 
 #include <QDate>
 #include <QVariantMap>

@@ -1,7 +1,7 @@
 // Parameters: lookup by name, typed access, copying.
 
+#include "platform/base/Exceptions.h"
 #include "platform/db/TParams.h"
-#include "platform/os/Exceptions.h"
 
 #include <gtest/gtest.h>
 

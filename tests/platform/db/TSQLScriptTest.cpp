@@ -1,6 +1,6 @@
 #include "platform/db/TSQLScript.h"
+#include "platform/base/Exceptions.h"
 #include "platform/db/SqlParamParser.h"
-#include "platform/os/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "platform/os/TempPaths.h"
 #include "platform/os/DiskInfo.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "platform/os/TerminationSignalWatcher.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,6 +1,6 @@
 #include "platform/os/TreeRemover.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "ReportTestSupport.h"
 
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 #include "platform/db/TField.h"
 #include "platform/db/TNumericField.h"
 #include "platform/report/TPageText.h"

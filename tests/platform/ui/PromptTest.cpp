@@ -1,4 +1,4 @@
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 #include "support/ScriptedPrompter.h"

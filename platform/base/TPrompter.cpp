@@ -1,6 +1,6 @@
-#include "platform/os/TPrompter.h"
+#include "platform/base/TPrompter.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 namespace {
 TPrompter* g_current = nullptr;

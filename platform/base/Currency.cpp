@@ -1,4 +1,4 @@
-#include "Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QMetaType>
 #include <cmath>
@@ -14,13 +14,11 @@ const bool currencyConvertersRegistered = [] {
 }();
 } // namespace
 
-Currency Currency::fromDouble(double value)
-{
+Currency Currency::fromDouble(double value) {
     return Currency(static_cast<std::int64_t>(std::llround(value * Scale)));
 }
 
-std::optional<Currency> Currency::parse(QStringView text, QChar decimalSeparator)
-{
+std::optional<Currency> Currency::parse(QStringView text, QChar decimalSeparator) {
     text = text.trimmed();
     if (text.isEmpty())
         return std::nullopt;
@@ -64,8 +62,7 @@ std::optional<Currency> Currency::parse(QStringView text, QChar decimalSeparator
     return Currency(negative ? -raw : raw);
 }
 
-QString Currency::toString() const
-{
+QString Currency::toString() const {
     const bool negative = m_value < 0;
     // Work on the unsigned magnitude so that the most negative value prints too.
     const std::uint64_t magnitude =
@@ -75,8 +72,7 @@ QString Currency::toString() const
     return (negative ? QStringLiteral("-") : QString()) + units + QLatin1Char('.') + fraction;
 }
 
-Currency Currency::rounded(int decimals) const
-{
+Currency Currency::rounded(int decimals) const {
     if (decimals >= 4)
         return *this;
     std::int64_t step = 1;

@@ -15,28 +15,24 @@
 #include <memory>
 #include <type_traits>
 
-template <typename... Args>
-class TEvent {
+template <typename... Args> class TEvent {
 public:
     TEvent() = default;
     TEvent(std::nullptr_t) {}
 
     template <typename Object, typename Base>
-        requires std::is_base_of_v<Base, Object>
-    TEvent(Object* object, void (Base::*method)(Args...))
+    requires std::is_base_of_v<Base, Object> TEvent(Object* object, void (Base::*method)(Args...))
         : m_call(std::make_shared<Call>([object, method](Args... args) {
               (static_cast<Base*>(object)->*method)(std::forward<Args>(args)...);
           })),
-          m_object(static_cast<const void*>(object))
-    {
+          m_object(static_cast<const void*>(object)) {
         static_assert(sizeof(method) <= sizeof(MethodKey), "member pointer larger than expected");
         std::memcpy(m_method.data(), &method, sizeof(method));
     }
 
     template <typename Callable>
-        requires(std::is_invocable_v<Callable&, Args...> && !std::is_same_v<std::decay_t<Callable>, TEvent>)
-    static TEvent fromFunction(Callable callable)
-    {
+    requires(std::is_invocable_v<Callable&, Args...> &&
+             !std::is_same_v<std::decay_t<Callable>, TEvent>) static TEvent fromFunction(Callable callable) {
         TEvent event;
         event.m_call = std::make_shared<Call>(std::move(callable));
         return event;
@@ -45,14 +41,12 @@ public:
     explicit operator bool() const { return static_cast<bool>(m_call); }
     bool Assigned() const { return static_cast<bool>(m_call); }
 
-    void operator()(Args... args) const
-    {
+    void operator()(Args... args) const {
         if (m_call)
             (*m_call)(std::forward<Args>(args)...);
     }
 
-    bool operator==(const TEvent& other) const
-    {
+    bool operator==(const TEvent& other) const {
         if (!m_call || !other.m_call)
             return !m_call && !other.m_call;
         if (m_object || other.m_object)

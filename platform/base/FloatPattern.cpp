@@ -1,6 +1,6 @@
-#include "platform/db/FloatPattern.h"
+#include "platform/base/FloatPattern.h"
 
-#include "platform/db/FormatSettings.h"
+#include "platform/base/FormatSettings.h"
 
 namespace {
 

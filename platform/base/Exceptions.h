@@ -41,4 +41,6 @@ public:
 };
 
 // Raises the silent abort.
-[[noreturn]] inline void Abort() { throw EAbort(); }
+[[noreturn]] inline void Abort() {
+    throw EAbort();
+}

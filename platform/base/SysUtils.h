@@ -3,7 +3,7 @@
 // (FormatSettings). Every conversion that fails raises EConvertError naming
 // the text that did not convert.
 
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QDate>
 #include <QDateTime>

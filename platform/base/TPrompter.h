@@ -4,7 +4,7 @@
 // window layer installs one that shows dialogs; tests install a scripted one
 // that answers from a queue and records what was asked.
 
-#include "platform/os/TPromptRequest.h"
+#include "platform/base/TPromptRequest.h"
 
 class TPrompter {
 public:

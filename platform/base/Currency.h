@@ -36,8 +36,14 @@ public:
     constexpr Currency operator-() const { return Currency(-m_value); }
     constexpr Currency operator+(Currency other) const { return Currency(m_value + other.m_value); }
     constexpr Currency operator-(Currency other) const { return Currency(m_value - other.m_value); }
-    constexpr Currency& operator+=(Currency other) { m_value += other.m_value; return *this; }
-    constexpr Currency& operator-=(Currency other) { m_value -= other.m_value; return *this; }
+    constexpr Currency& operator+=(Currency other) {
+        m_value += other.m_value;
+        return *this;
+    }
+    constexpr Currency& operator-=(Currency other) {
+        m_value -= other.m_value;
+        return *this;
+    }
     constexpr auto operator<=>(const Currency&) const = default;
 
 private:

@@ -1,15 +1,13 @@
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <algorithm>
 
-TComponent::TComponent(TComponent* owner) : QObject(nullptr)
-{
+TComponent::TComponent(TComponent* owner) : QObject(nullptr) {
     if (owner)
         owner->InsertComponent(this);
 }
 
-TComponent::~TComponent()
-{
+TComponent::~TComponent() {
     m_destroying = true;
     // Owned components go first, last created first.
     while (!m_components.empty()) {
@@ -26,8 +24,7 @@ TComponent::~TComponent()
         m_owner->RemoveComponent(this);
 }
 
-void TComponent::SetName(const QString& name)
-{
+void TComponent::SetName(const QString& name) {
     if (name == m_name)
         return;
     if (m_owner && !name.isEmpty()) {
@@ -39,8 +36,7 @@ void TComponent::SetName(const QString& name)
     setObjectName(name);
 }
 
-TComponent* TComponent::FindComponent(const QString& name) const
-{
+TComponent* TComponent::FindComponent(const QString& name) const {
     if (name.isEmpty())
         return nullptr;
     for (TComponent* component : m_components)
@@ -49,8 +45,7 @@ TComponent* TComponent::FindComponent(const QString& name) const
     return nullptr;
 }
 
-void TComponent::FreeNotification(TComponent* component)
-{
+void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this)
         return;
     if (std::find(m_freeNotifies.begin(), m_freeNotifies.end(), component) == m_freeNotifies.end())
@@ -60,15 +55,13 @@ void TComponent::FreeNotification(TComponent* component)
         component->m_freeNotifies.push_back(this);
 }
 
-void TComponent::RemoveFreeNotification(TComponent* component)
-{
+void TComponent::RemoveFreeNotification(TComponent* component) {
     std::erase(m_freeNotifies, component);
     if (component)
         std::erase(component->m_freeNotifies, this);
 }
 
-void TComponent::EndLoading()
-{
+void TComponent::EndLoading() {
     if (!m_loading)
         return;
     m_loading = false;
@@ -77,8 +70,7 @@ void TComponent::EndLoading()
 
 void TComponent::Notification(TComponent*, TOperation) {}
 
-void TComponent::InsertComponent(TComponent* component)
-{
+void TComponent::InsertComponent(TComponent* component) {
     m_components.push_back(component);
     component->m_owner = this;
     component->setParent(this); // so findChild() finds components by name
@@ -88,8 +80,7 @@ void TComponent::InsertComponent(TComponent* component)
     Notification(component, TOperation::opInsert);
 }
 
-void TComponent::RemoveComponent(TComponent* component)
-{
+void TComponent::RemoveComponent(TComponent* component) {
     std::erase(m_components, component);
     component->m_owner = nullptr;
     if (m_destroying)

@@ -1,4 +1,4 @@
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <gtest/gtest.h>
 #include <vector>
@@ -11,8 +11,7 @@ public:
     std::vector<std::pair<TComponent*, TOperation>> seen;
 
 protected:
-    void Notification(TComponent* component, TOperation operation) override
-    {
+    void Notification(TComponent* component, TOperation operation) override {
         seen.emplace_back(component, operation);
     }
 };
@@ -28,8 +27,7 @@ protected:
 
 } // namespace
 
-TEST(TComponent, NameIsTheObjectNameAndFindsTheComponent)
-{
+TEST(TComponent, NameIsTheObjectNameAndFindsTheComponent) {
     TComponent owner;
     auto* child = new TComponent(&owner);
     child->SetName(QStringLiteral("cdsDeclaracao"));
@@ -39,8 +37,7 @@ TEST(TComponent, NameIsTheObjectNameAndFindsTheComponent)
     EXPECT_EQ(owner.FindComponent(QString()), nullptr);
 }
 
-TEST(TComponent, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat)
-{
+TEST(TComponent, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat) {
     TComponent owner;
     auto* first = new TComponent(&owner);
     auto* second = new TComponent(&owner);
@@ -52,8 +49,7 @@ TEST(TComponent, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat)
     EXPECT_EQ(owner.ComponentCount(), 3);
 }
 
-TEST(TComponent, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier)
-{
+TEST(TComponent, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier) {
     auto* owner = new TComponent;
     auto* a = new TComponent(owner);
     auto* b = new TComponent(owner);
@@ -63,8 +59,7 @@ TEST(TComponent, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier)
     delete owner; // frees b; a sanitizer run would catch a double free
 }
 
-TEST(TComponent, SiblingsAndOwnerSeeInsertionAndRemoval)
-{
+TEST(TComponent, SiblingsAndOwnerSeeInsertionAndRemoval) {
     Watcher owner;
     auto* sibling = new Watcher(&owner);
     auto* added = new TComponent(&owner);
@@ -75,8 +70,7 @@ TEST(TComponent, SiblingsAndOwnerSeeInsertionAndRemoval)
     EXPECT_EQ(owner.seen.back(), std::make_pair(added, TOperation::opRemove));
 }
 
-TEST(TComponent, FreeNotificationReachesComponentsOfOtherOwners)
-{
+TEST(TComponent, FreeNotificationReachesComponentsOfOtherOwners) {
     TComponent formA, formB;
     auto* watcher = new Watcher(&formA);
     auto* watched = new TComponent(&formB);
@@ -87,8 +81,7 @@ TEST(TComponent, FreeNotificationReachesComponentsOfOtherOwners)
     EXPECT_EQ(watcher->seen[0], std::make_pair(watched, TOperation::opRemove));
 }
 
-TEST(TComponent, WatcherFreedFirstIsNotNotifiedLater)
-{
+TEST(TComponent, WatcherFreedFirstIsNotNotifiedLater) {
     TComponent formA, formB;
     auto* watcher = new Watcher(&formA);
     auto* watched = new TComponent(&formB);
@@ -98,8 +91,7 @@ TEST(TComponent, WatcherFreedFirstIsNotNotifiedLater)
     SUCCEED();
 }
 
-TEST(TComponent, LoadedRunsOnceWhenLoadingEnds)
-{
+TEST(TComponent, LoadedRunsOnceWhenLoadingEnds) {
     LoadedProbe probe;
     probe.EndLoading();
     EXPECT_EQ(probe.loadedCalls, 0);

@@ -1,6 +1,6 @@
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
 
 #include <gtest/gtest.h>
 

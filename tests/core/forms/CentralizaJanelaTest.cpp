@@ -1,4 +1,4 @@
-#include "core/startup/InstanciaUnica.h"
+#include "core/forms/CentralizaJanela.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
 

@@ -1,8 +1,8 @@
-#include "platform/db/SysUtils.h"
+#include "platform/base/SysUtils.h"
 
-#include "platform/db/FloatPattern.h"
-#include "platform/db/FormatSettings.h"
-#include "platform/os/Exceptions.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/FloatPattern.h"
+#include "platform/base/FormatSettings.h"
 
 #include <QLocale>
 #include <QTime>

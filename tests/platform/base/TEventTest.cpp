@@ -1,5 +1,5 @@
-#include "platform/os/TComponent.h"
-#include "platform/os/TEvent.h"
+#include "platform/base/TEvent.h"
+#include "platform/base/TComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -15,8 +15,7 @@ public:
 
 } // namespace
 
-TEST(TEvent, EmptyHandlersAreEqualAndCallingThemDoesNothing)
-{
+TEST(TEvent, EmptyHandlersAreEqualAndCallingThemDoesNothing) {
     TNotifyEvent a;
     TNotifyEvent b = nullptr;
     EXPECT_FALSE(a);
@@ -24,8 +23,7 @@ TEST(TEvent, EmptyHandlersAreEqualAndCallingThemDoesNothing)
     a(nullptr); // must not throw
 }
 
-TEST(TEvent, BoundMembersCompareByObjectAndMethod)
-{
+TEST(TEvent, BoundMembersCompareByObjectAndMethod) {
     Counter first, second;
     const TNotifyEvent a(&first, &Counter::Hit);
     const TNotifyEvent again(&first, &Counter::Hit);
@@ -41,8 +39,7 @@ TEST(TEvent, BoundMembersCompareByObjectAndMethod)
     EXPECT_EQ(second.hits, 0);
 }
 
-TEST(TEvent, FunctionHandlersCompareByValueIdentity)
-{
+TEST(TEvent, FunctionHandlersCompareByValueIdentity) {
     int calls = 0;
     const auto handler = TNotifyEvent::fromFunction([&calls](TObject*) { ++calls; });
     const TNotifyEvent copy = handler;
@@ -53,8 +50,7 @@ TEST(TEvent, FunctionHandlersCompareByValueIdentity)
     EXPECT_EQ(calls, 1);
 }
 
-TEST(TEvent, ChainingSavesAndRestoresTheHandlerThatWasThere)
-{
+TEST(TEvent, ChainingSavesAndRestoresTheHandlerThatWasThere) {
     // A component takes over an event, chains to the saved handler and gives it back.
     Counter original;
     TNotifyEvent slot(&original, &Counter::Hit);
@@ -75,8 +71,7 @@ TEST(TEvent, ChainingSavesAndRestoresTheHandlerThatWasThere)
     EXPECT_EQ(original.hits, 2);
 }
 
-TEST(TEvent, ReferenceParametersLetHandlersAnswer)
-{
+TEST(TEvent, ReferenceParametersLetHandlersAnswer) {
     TEvent<TObject*, bool&> canClose =
         TEvent<TObject*, bool&>::fromFunction([](TObject*, bool& answer) { answer = false; });
     bool answer = true;

@@ -1,4 +1,4 @@
-#include "platform/db/Currency.h"
+#include "platform/base/Currency.h"
 
 #include <QVariant>
 #include <gtest/gtest.h>

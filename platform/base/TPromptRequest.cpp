@@ -1,4 +1,4 @@
-#include "platform/os/TPromptRequest.h"
+#include "platform/base/TPromptRequest.h"
 
 namespace {
 // Windows MessageBox flags.

@@ -6,7 +6,7 @@
 // so that hooking one of them is told apart from hooking a name that does not
 // exist. Names compare case-insensitively.
 
-#include "platform/os/TComponent.h"
+#include "platform/base/TComponent.h"
 
 #include <QString>
 #include <any>

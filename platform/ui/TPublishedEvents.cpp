@@ -1,4 +1,4 @@
-#include "components/navigation/TPublishedEvents.h"
+#include "platform/ui/TPublishedEvents.h"
 
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSet.h"

@@ -6,8 +6,8 @@
 // (Notification). While a component is being loaded its property setters only
 // store values; Loaded() applies them once loading ends.
 
-#include "platform/os/Exceptions.h"
-#include "platform/os/TObject.h"
+#include "platform/base/Exceptions.h"
+#include "platform/base/TObject.h"
 
 #include <QObject>
 #include <QString>
@@ -61,7 +61,6 @@ private:
     std::vector<TComponent*> m_components;
     std::vector<TComponent*> m_freeNotifies;
 };
-
 
 // Raised for a wrong name or ownership.
 class EComponentError : public Exception {
