@@ -1,7 +1,7 @@
 #include "core/data/TDMDef.h"
 
-#include "core/data/ModuloDados.h"
-#include "core/data/RegrasCampos.h"
+#include "core/data/FieldRules.h"
+#include "core/data/ModuleComponents.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"

@@ -1,6 +1,6 @@
 #include "core/data/TDMDefAtualizador.h"
 
-#include "core/data/VersaoDados.h"
+#include "core/data/DataVersion.h"
 #include "core/util/MessageBoxes.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"

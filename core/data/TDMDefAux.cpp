@@ -1,8 +1,8 @@
 #include "core/data/TDMDefAux.h"
 
-#include "core/data/ModuloDados.h"
-#include "core/data/RegrasCampos.h"
-#include "core/data/SqlTexto.h"
+#include "core/data/FieldRules.h"
+#include "core/data/ModuleComponents.h"
+#include "core/data/SqlText.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"

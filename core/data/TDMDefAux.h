@@ -9,7 +9,7 @@
 // then aborts its post. The totals and counts show the message of code 300
 // and abort silently when a query fails; what was filled before stays.
 
-#include "core/data/TotaisDeclaracao.h"
+#include "core/data/DeclarationTotals.h"
 #include "platform/base/TComponent.h"
 
 #include <QString>

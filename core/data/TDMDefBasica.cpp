@@ -1,6 +1,6 @@
 #include "core/data/TDMDefBasica.h"
 
-#include "core/data/ModuloDados.h"
+#include "core/data/ModuleComponents.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/StringRoutines.h"

@@ -1,9 +1,9 @@
 #include "core/data/TDMDefGeral.h"
 
-#include "core/data/ModuloDados.h"
+#include "core/data/DataVersion.h"
+#include "core/data/ModuleComponents.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
-#include "core/data/VersaoDados.h"
 #include "core/util/FileRoutines.h"
 #include "core/util/MessageBoxes.h"
 #include "platform/base/SysUtils.h"

@@ -1,6 +1,6 @@
 #include "core/forms/TfrmAbout.h"
 
-#include "core/util/IdentidadeSistema.h"
+#include "core/util/SystemIdentity.h"
 #include "platform/base/SysUtils.h"
 #include "platform/os/MemoryStatus.h"
 #include "platform/ui/TButton.h"

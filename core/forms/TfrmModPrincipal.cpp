@@ -1,7 +1,7 @@
 #include "core/forms/TfrmModPrincipal.h"
 
 #include "core/forms/TfrmAbout.h"
-#include "core/util/IdentidadeSistema.h"
+#include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
 #include "platform/os/VersionResource.h"
 #include "platform/ui/TAction.h"

@@ -1,7 +1,7 @@
 #include "core/startup/TFrmSplash.h"
 
-#include "core/startup/ImagensPrograma.h"
-#include "core/util/IdentidadeSistema.h"
+#include "core/startup/ProgramImages.h"
+#include "core/util/SystemIdentity.h"
 #include "platform/ui/TImage.h"
 #include "platform/ui/TLabel.h"
 

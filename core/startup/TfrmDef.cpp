@@ -1,10 +1,10 @@
 #include "core/startup/TfrmDef.h"
 
-#include "core/data/VersaoDados.h"
+#include "core/data/DataVersion.h"
 #include "core/forms/TfrmModDocumento.h"
-#include "core/startup/ImagensPrograma.h"
-#include "core/util/IdentidadeSistema.h"
+#include "core/startup/ProgramImages.h"
 #include "core/util/MessageBoxes.h"
+#include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"

@@ -1,7 +1,7 @@
 // The updater module on its own: its scripts, its result codes and the
 // one-script runner the build and the restore fix-up use.
 
-#include "DadosNaVersao.h"
+#include "DataAtVersion.h"
 #include "support/ScriptedPrompter.h"
 
 #include "core/data/TDMDefAtualizador.h"
@@ -29,7 +29,7 @@ TEST(TDMDefAtualizador, LoadsEveryScriptInDeclarationOrder) {
 }
 
 TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.4"));
+    DataAtVersion dados(QStringLiteral("0.3.2.4"));
     ScriptedPrompter prompter;
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
@@ -49,7 +49,7 @@ TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
 }
 
 TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.6"));
+    DataAtVersion dados(QStringLiteral("0.3.2.6"));
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
     atualizador.ibDBDef->Open();
@@ -57,7 +57,7 @@ TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
 }
 
 TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
-    DadosNaVersao dados(QStringLiteral("0.3.3.4"));
+    DataAtVersion dados(QStringLiteral("0.3.3.4"));
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
     atualizador.ibDBDef->Open();
@@ -83,7 +83,7 @@ TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
 TEST(TDMDefAtualizador, ScriptsKeepTheirLinesBeforeAFailureInsideTheUpdate) {
     // Data of 0.3.3.2 whose code 2128 is already there: the script of group
     // 4 stops at that line, the lines before it stay with the update.
-    DadosNaVersao dados(QStringLiteral("0.3.3.2"));
+    DataAtVersion dados(QStringLiteral("0.3.3.2"));
     dados.Executa("INSERT INTO CFOP (CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP, DT_INICIO, DT_FIM, ST_CFOP) "
                   "VALUES (2128, 'E', '2011-01-01', NULL, 'A')");
     ScriptedPrompter prompter;

@@ -1,4 +1,4 @@
-#include "ModulosDados.h"
+#include "DataModules.h"
 
 #include "core/util/CheckDigits.h"
 #include "platform/db/TClientDataSet.h"
@@ -8,7 +8,7 @@
 
 namespace {
 
-class DadosComplementares : public ModulosDados {
+class DadosComplementares : public DataModules {
 protected:
     DadosComplementares() {
         for (TClientDataSet* set : {&fundamento, &linha})
@@ -144,7 +144,7 @@ TEST_F(DadosComplementares, TipoDePeriodoBaseDeCalculoETipoDeImportacao) {
     EXPECT_EQ(mensagem, QStringLiteral("Dado Complementar  - ") + Mensagem(306)); // no label past 3
 }
 
-TEST_F(ModulosDados, MensagensPorCodigo) {
+TEST_F(DataModules, MensagensPorCodigo) {
     EXPECT_EQ(TDMDefAux::BuscaMensagemErro(12), QStringLiteral("Número de Inscrição Estadual inválido."));
     EXPECT_EQ(TDMDefAux::BuscaMensagemErro(9999), QString());
     geral->ibDBDef->Close();
@@ -153,12 +153,12 @@ TEST_F(ModulosDados, MensagensPorCodigo) {
     EXPECT_TRUE(texto.endsWith(banco.Path()));
 }
 
-TEST_F(ModulosDados, FormataMesComDoisDigitos) {
+TEST_F(DataModules, FormataMesComDoisDigitos) {
     EXPECT_EQ(TDMDefAux::FormataMes(QStringLiteral("9")), QStringLiteral("09"));
     EXPECT_EQ(TDMDefAux::FormataMes(QStringLiteral("12")), QStringLiteral("12"));
 }
 
-TEST_F(ModulosDados, DescricaoDaOcorrencia) {
+TEST_F(DataModules, DescricaoDaOcorrencia) {
     TClientDataSet set;
     set.SetName(QStringLiteral("cdsOcorrencia"));
     set.FieldDefs().Add(QStringLiteral("DS_OCORRENCIA"), ftString, 200, false);
@@ -177,7 +177,7 @@ TEST_F(ModulosDados, DescricaoDaOcorrencia) {
     EXPECT_EQ(aux->DescricaoOcorrencia(&set, QStringLiteral("extra")), QString());
 }
 
-TEST_F(ModulosDados, DataNoPeriodoDeReferencia) {
+TEST_F(DataModules, DataNoPeriodoDeReferencia) {
     CriaContribuinte();
     CriaDeclaracao(7, 2011, 1);
     EXPECT_TRUE(aux->DataNoPeriodoReferencia(QStringLiteral("7"), QStringLiteral("15/01/2011")));
@@ -188,7 +188,7 @@ TEST_F(ModulosDados, DataNoPeriodoDeReferencia) {
               Mensagem(300));
 }
 
-TEST_F(ModulosDados, TabelaDaDeclaracaoAbertaParaADeclaracaoCorrenteEEdicaoPendente) {
+TEST_F(DataModules, TabelaDaDeclaracaoAbertaParaADeclaracaoCorrenteEEdicaoPendente) {
     CriaContribuinte();
     CriaDeclaracao(1);
     CriaDeclaracao(2, 2011, 2);

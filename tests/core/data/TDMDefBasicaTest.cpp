@@ -1,10 +1,10 @@
-#include "ModulosDados.h"
+#include "DataModules.h"
 
 #include "platform/db/TClientDataSet.h"
 
 namespace {
 
-class Referencias : public ModulosDados {
+class Referencias : public DataModules {
 protected:
     Referencias() { CriaContribuinte(); }
     void Periodo(int sq, int ano, int mes) {

@@ -1,4 +1,4 @@
-#include "ModulosDados.h"
+#include "DataModules.h"
 
 #include "core/util/CheckDigits.h"
 #include "platform/db/TClientDataSet.h"
@@ -9,7 +9,7 @@ Currency M(const char* texto) {
     return Currency::parse(QString::fromLatin1(texto)).value();
 }
 
-class Contribuintes : public ModulosDados {
+class Contribuintes : public DataModules {
 protected:
     Contribuintes() {
         CriaContribuinte();
@@ -94,7 +94,7 @@ TEST_F(Contribuintes, DDDETelefone) {
     cds->Cancel();
 }
 
-class Declaracao : public ModulosDados {
+class Declaracao : public DataModules {
 protected:
     Declaracao() {
         CriaContribuinte();

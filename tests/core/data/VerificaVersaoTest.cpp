@@ -1,11 +1,11 @@
 // The data-version check and the updater on real data files of older
 // versions, every box answered and read back through the scripted prompter.
 
-#include "DadosNaVersao.h"
+#include "DataAtVersion.h"
 #include "support/ScriptedPrompter.h"
 
+#include "core/data/DataVersion.h"
 #include "core/data/TDMDefAtualizador.h"
-#include "core/data/VersaoDados.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
@@ -54,19 +54,19 @@ protected:
     ScriptedPrompter prompter;
 };
 
-int ContaGround(const DadosNaVersao& dados, int sq) {
+int ContaGround(const DataAtVersion& dados, int sq) {
     return dados.Conta(
         QStringLiteral("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = %1").arg(sq));
 }
 
-int ContaCfop(const DadosNaVersao& dados, int codigo) {
+int ContaCfop(const DataAtVersion& dados, int codigo) {
     return dados.Conta(QStringLiteral("SELECT COUNT(*) FROM CFOP WHERE CO_FISCAL_OPERACAO = %1").arg(codigo));
 }
 
 } // namespace
 
 TEST_F(VerificaVersaoTest, DataOlderThanTheOldestSupportedAreRefusedWithoutQuestion) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.4"));
+    DataAtVersion dados(QStringLiteral("0.3.2.4"));
     prompter.Answer(mrOk);
     EXPECT_FALSE(VerificaVersao(QStringLiteral("0.3.2.3"), dados.Caminho()));
     ASSERT_EQ(prompter.Count(), 1);
@@ -97,7 +97,7 @@ TEST_F(VerificaVersaoTest, VersionsCompareAsPlainText) {
 }
 
 TEST_F(VerificaVersaoTest, DecliningTheConversionChangesNothing) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.4"));
+    DataAtVersion dados(QStringLiteral("0.3.2.4"));
     prompter.Answer(mrNo);
     EXPECT_FALSE(VerificaVersao(QStringLiteral("0.3.2.4"), dados.Caminho()));
     ASSERT_EQ(prompter.Count(), 1);
@@ -112,7 +112,7 @@ TEST_F(VerificaVersaoTest, DecliningTheConversionChangesNothing) {
 }
 
 TEST_F(VerificaVersaoTest, Data0324RunGroupsOneToSixWhileTheProgramStaysConnected) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.4"));
+    DataAtVersion dados(QStringLiteral("0.3.2.4"));
     // The program's own connection stays open during the update.
     TIBDatabase programa;
     programa.SetDatabaseName(dados.Caminho());
@@ -167,7 +167,7 @@ TEST_F(VerificaVersaoTest, Data0324RunGroupsOneToSixWhileTheProgramStaysConnecte
 }
 
 TEST_F(VerificaVersaoTest, Data0332RunGroupsFourToSixOnly) {
-    DadosNaVersao dados(QStringLiteral("0.3.3.2"));
+    DataAtVersion dados(QStringLiteral("0.3.3.2"));
     // Rows of groups 2 and 3 removed here would come back if those groups ran.
     dados.Executa("DELETE FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 255");
     dados.Executa("DELETE FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 255");
@@ -190,7 +190,7 @@ TEST_F(VerificaVersaoTest, Data0332RunGroupsFourToSixOnly) {
 }
 
 TEST_F(VerificaVersaoTest, Data0333RunGroupSevenOnly) {
-    DadosNaVersao dados(QStringLiteral("0.3.3.3"));
+    DataAtVersion dados(QStringLiteral("0.3.3.3"));
     dados.Executa("DELETE FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 256");
     dados.Executa("DELETE FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 256");
 
@@ -207,7 +207,7 @@ TEST_F(VerificaVersaoTest, Data0333RunGroupSevenOnly) {
 }
 
 TEST_F(VerificaVersaoTest, AFailingScriptOfAnAbortingGroupKeepsNothing) {
-    DadosNaVersao dados(QStringLiteral("0.3.2.4"));
+    DataAtVersion dados(QStringLiteral("0.3.2.4"));
     // The locality the free-trade script inserts is already there.
     dados.Executa("INSERT INTO MUNICIPIO (CO_LOCALIDADE, CO_UF, NO_LOCALIDADE, NU_CEP_LOCALIDADE) "
                   "VALUES (7375, 14, 'Boa Vista', 69300000)");
@@ -229,7 +229,7 @@ TEST_F(VerificaVersaoTest, AFailingScriptOfAnAbortingGroupKeepsNothing) {
 }
 
 TEST_F(VerificaVersaoTest, AFailingScriptOfAContinuingGroupIsNamedAndTheUpdateGoesOn) {
-    DadosNaVersao dados(QStringLiteral("0.3.3.2"));
+    DataAtVersion dados(QStringLiteral("0.3.3.2"));
     // The amnesty ground is already there: its script stops at its first line.
     dados.Executa(
         "INSERT INTO FUNDAMENTACAO_LEGAL_DEF (SQ_OCORRENCIA_DEF, TP_APURACAO, TP_OCORRENCIA, "

@@ -1,5 +1,5 @@
 #include "core/startup/TFrmSplash.h"
-#include "core/util/IdentidadeSistema.h"
+#include "core/util/SystemIdentity.h"
 #include "platform/ui/TLabel.h"
 
 #include <gtest/gtest.h>

@@ -24,14 +24,14 @@ class TDMDefGeral;
 class TFrmSplash;
 class TerminationSignalWatcher;
 
-class TInicioPrograma {
+class ProgramStart {
 public:
     // Exit codes of Executa.
     static constexpr int SaidaNormal = 0;
     static constexpr int SaidaFalhaInicio = 1;
 
-    TInicioPrograma();
-    ~TInicioPrograma();
+    ProgramStart();
+    ~ProgramStart();
 
     // The folder with Dados/ and Backup/; the executable's when empty.
     QString PastaPrograma;

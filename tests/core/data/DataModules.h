@@ -17,10 +17,10 @@
 #include <functional>
 #include <memory>
 
-class ModulosDados : public ::testing::Test {
+class DataModules : public ::testing::Test {
 protected:
-    ModulosDados();
-    ~ModulosDados() override;
+    DataModules();
+    ~DataModules() override;
 
     // Runs a statement in its own committed transaction; fails the test when it fails.
     void Executa(const QString& sql);

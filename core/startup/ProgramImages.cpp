@@ -1,4 +1,4 @@
-#include "core/startup/ImagensPrograma.h"
+#include "core/startup/ProgramImages.h"
 
 #include <QLinearGradient>
 #include <QPainter>

@@ -1,11 +1,11 @@
-#include "core/data/ConsultasReferencia.h"
+#include "core/data/ReferenceLookups.h"
 
-#include "ModulosDados.h"
+#include "DataModules.h"
 #include "platform/db/TIBQuery.h"
 
 namespace {
 
-class ConsultasReferencia : public ModulosDados {
+class ConsultasReferencia : public DataModules {
 protected:
     // A code of the open-ended grouping 2, or one that is in none (-1 when the data have none).
     int CodigoDoGrupo2(bool pertence) {

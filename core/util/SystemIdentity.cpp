@@ -1,4 +1,4 @@
-#include "core/util/IdentidadeSistema.h"
+#include "core/util/SystemIdentity.h"
 
 namespace {
 // The part of the authority's name that names the state.

@@ -1,7 +1,7 @@
 // The program block run in this process: a scripted prompter answers, the
 // program folder and the single-instance lock live in a temporary folder.
 
-#include "core/startup/TInicioPrograma.h"
+#include "core/startup/ProgramStart.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
@@ -47,12 +47,12 @@ protected:
         ASSERT_NE(frmDef, nullptr);
         EXPECT_FALSE(frmDef->Widget()->isVisible());
         EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-        EXPECT_EQ(inicio.CodigoSaida(), TInicioPrograma::SaidaFalhaInicio);
+        EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaFalhaInicio);
     }
 
     QTemporaryDir pasta;
     ScriptedPrompter prompter;
-    TInicioPrograma inicio;
+    ProgramStart inicio;
 };
 
 } // namespace
@@ -113,7 +113,7 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     EXPECT_EQ(frmDef, nullptr); // nothing was created
     EXPECT_EQ(DMDefGeral, nullptr);
     EXPECT_FALSE(Application->ShowMainForm());
-    EXPECT_EQ(inicio.CodigoSaida(), TInicioPrograma::SaidaNormal);
+    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaNormal);
     for (int i = 0; i < 100 && !chamada; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(chamada);

@@ -1,4 +1,4 @@
-#include "core/data/ModuloDados.h"
+#include "core/data/ModuleComponents.h"
 
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"

@@ -3,7 +3,7 @@
 // child copy of this test executable, on its own copy of the database.
 
 #include "core/data/TDMDefGeral.h"
-#include "core/startup/TInicioPrograma.h"
+#include "core/startup/ProgramStart.h"
 #include "platform/ui/TApplication.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempDatabase.h"
@@ -96,7 +96,7 @@ TEST(TerminoPorSinal, DISABLED_ProgramaFilho) {
     // Never outlive a parent that stopped waiting.
     ::alarm(120);
     ScriptedPrompter prompter;
-    TInicioPrograma inicio;
+    ProgramStart inicio;
     inicio.PastaPrograma = pasta + QStringLiteral("/programa");
     inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
     ASSERT_TRUE(inicio.Inicia());
@@ -105,7 +105,7 @@ TEST(TerminoPorSinal, DISABLED_ProgramaFilho) {
         std::fflush(stdout);
     });
     Application->Run();
-    EXPECT_EQ(inicio.CodigoSaida(), TInicioPrograma::SaidaNormal);
+    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaNormal);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
     // The data modules go as at the end of the program; the connection with them.

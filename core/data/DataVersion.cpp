@@ -1,4 +1,4 @@
-#include "core/data/VersaoDados.h"
+#include "core/data/DataVersion.h"
 
 #include "core/data/TDMDefAtualizador.h"
 #include "core/util/MessageBoxes.h"

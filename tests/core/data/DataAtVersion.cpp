@@ -1,4 +1,4 @@
-#include "DadosNaVersao.h"
+#include "DataAtVersion.h"
 
 #include "core/data/TDMDefAtualizador.h"
 #include "platform/db/TIBDatabase.h"
@@ -44,11 +44,11 @@ template <typename F> void NaConexao(const QString& caminho, F&& f) {
 
 } // namespace
 
-QString DadosNaVersao::DadosBase() {
+QString DataAtVersion::DadosBase() {
     return QStringLiteral(ZEB_BUILD_DIR "/database/dbdef-0.3.2.4.gdb");
 }
 
-DadosNaVersao::DadosNaVersao(const QString& versao)
+DataAtVersion::DataAtVersion(const QString& versao)
     : m_caminho(m_pasta.filePath(QStringLiteral("dbdef.gdb"))) {
     if (!QFile::copy(DadosBase(), m_caminho))
         throw std::runtime_error("cannot copy the 0.3.2.4 data the build makes");
@@ -62,7 +62,7 @@ DadosNaVersao::DadosNaVersao(const QString& versao)
     Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '%1' WHERE ID_PARAMETRO = 1").arg(versao));
 }
 
-QVariant DadosNaVersao::Valor(const QString& texto) const {
+QVariant DataAtVersion::Valor(const QString& texto) const {
     QVariant valor;
     NaConexao(m_caminho, [&](TIBSQL& sql) {
         sql.SetSQLText(texto);
@@ -74,15 +74,15 @@ QVariant DadosNaVersao::Valor(const QString& texto) const {
     return valor;
 }
 
-int DadosNaVersao::Conta(const QString& sql) const {
+int DataAtVersion::Conta(const QString& sql) const {
     return Valor(sql).toInt();
 }
 
-QString DadosNaVersao::Versao() const {
+QString DataAtVersion::Versao() const {
     return Valor(QStringLiteral("SELECT TX_PARAM1 FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1")).toString();
 }
 
-void DadosNaVersao::Executa(const QString& texto) const {
+void DataAtVersion::Executa(const QString& texto) const {
     NaConexao(m_caminho, [&](TIBSQL& sql) {
         sql.SetSQLText(texto);
         sql.ExecQuery();

@@ -1,4 +1,4 @@
-#include "core/data/SqlTexto.h"
+#include "core/data/SqlText.h"
 
 #include "platform/base/SysUtils.h"
 

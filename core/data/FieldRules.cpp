@@ -1,4 +1,4 @@
-#include "core/data/RegrasCampos.h"
+#include "core/data/FieldRules.h"
 
 #include "platform/base/SysUtils.h"
 #include "platform/db/TField.h"

@@ -1,5 +1,5 @@
-#include "core/data/RegrasCampos.h"
-#include "core/data/SqlTexto.h"
+#include "core/data/FieldRules.h"
+#include "core/data/SqlText.h"
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TStringField.h"

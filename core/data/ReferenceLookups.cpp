@@ -1,4 +1,4 @@
-#include "core/data/ConsultasReferencia.h"
+#include "core/data/ReferenceLookups.h"
 
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"

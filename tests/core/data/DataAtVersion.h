@@ -11,9 +11,9 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-class DadosNaVersao {
+class DataAtVersion {
 public:
-    explicit DadosNaVersao(const QString& versao);
+    explicit DataAtVersion(const QString& versao);
 
     const QString& Caminho() const { return m_caminho; }
 

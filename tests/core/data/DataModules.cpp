@@ -1,10 +1,10 @@
-#include "ModulosDados.h"
+#include "DataModules.h"
 
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBDatabase.h"
 
-ModulosDados::ModulosDados() {
+DataModules::DataModules() {
     geral = std::make_unique<TDMDefGeral>();
     geral->ibDBDef->SetDatabaseName(banco.Path());
     geral->ibDBDef->Open();
@@ -15,7 +15,7 @@ ModulosDados::ModulosDados() {
     DeclaracaoAlterada = false;
 }
 
-ModulosDados::~ModulosDados() {
+DataModules::~DataModules() {
     aux.reset();
     def.reset();
     basica.reset();
@@ -24,11 +24,11 @@ ModulosDados::~ModulosDados() {
     geral.reset();
 }
 
-void ModulosDados::Executa(const QString& sql) {
+void DataModules::Executa(const QString& sql) {
     ASSERT_TRUE(geral->ExecutaSQL(sql)) << sql.toStdString();
 }
 
-int ModulosDados::Ocorrencia(char apuracao, int tipo, int numero) {
+int DataModules::Ocorrencia(char apuracao, int tipo, int numero) {
     const QString codigo = QStringLiteral("TP_APURACAO = '%1' AND TP_OCORRENCIA = %2 AND NU_OCORRENCIA = %3")
                                .arg(QChar::fromLatin1(apuracao))
                                .arg(tipo)
@@ -50,13 +50,13 @@ int ModulosDados::Ocorrencia(char apuracao, int tipo, int numero) {
     return sq;
 }
 
-void ModulosDados::CriaContribuinte(int inscricao) {
+void DataModules::CriaContribuinte(int inscricao) {
     Executa(QStringLiteral("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO, IN_CGC_CPF) "
                            "VALUES (%1, 11222333000181, 'Empresa Teste', '1')")
                 .arg(inscricao));
 }
 
-void ModulosDados::CriaDeclaracao(int sq, int ano, int mes, int inscricao) {
+void DataModules::CriaDeclaracao(int sq, int ano, int mes, int inscricao) {
     Executa(
         QStringLiteral("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                        "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "
@@ -68,19 +68,19 @@ void ModulosDados::CriaDeclaracao(int sq, int ano, int mes, int inscricao) {
             .arg(mes));
 }
 
-void ModulosDados::PosicionaDeclaracao(int sq) {
+void DataModules::PosicionaDeclaracao(int sq) {
     def->cdsDeclaracao->Close();
     def->cdsDeclaracao->Open();
     ASSERT_TRUE(def->cdsDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), sq));
 }
 
-QString ModulosDados::Mensagem(int codigo) {
+QString DataModules::Mensagem(int codigo) {
     const QString texto = TDMDefAux::BuscaMensagemErro(codigo);
     EXPECT_FALSE(texto.isEmpty()) << codigo;
     return texto;
 }
 
-QString ModulosDados::ErroComAbort(const std::function<void()>& action) {
+QString DataModules::ErroComAbort(const std::function<void()>& action) {
     const int antes = prompter.Count();
     prompter.Answer(mrOk);
     EXPECT_THROW(action(), EAbort);
@@ -88,7 +88,7 @@ QString ModulosDados::ErroComAbort(const std::function<void()>& action) {
     return prompter.Count() > antes ? prompter.Last().Text : QString();
 }
 
-QString ModulosDados::ErroSemAbort(const std::function<void()>& action) {
+QString DataModules::ErroSemAbort(const std::function<void()>& action) {
     const int antes = prompter.Count();
     prompter.Answer(mrOk);
     action();

@@ -1,4 +1,4 @@
-#include "core/startup/InstanciaUnica.h"
+#include "core/startup/SingleInstance.h"
 
 #include "platform/base/TPrompter.h"
 #include "platform/os/SingleInstanceGuard.h"

@@ -1,4 +1,4 @@
-#include "ModulosDados.h"
+#include "DataModules.h"
 
 namespace {
 
@@ -6,7 +6,7 @@ Currency M(const char* texto) {
     return Currency::parse(QString::fromLatin1(texto)).value();
 }
 
-class TotaisDeclaracao : public ModulosDados {
+class TotaisDeclaracao : public DataModules {
 protected:
     TotaisDeclaracao() {
         CriaContribuinte();

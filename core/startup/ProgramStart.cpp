@@ -1,11 +1,11 @@
-#include "core/startup/TInicioPrograma.h"
+#include "core/startup/ProgramStart.h"
 
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmAutoBackup.h"
-#include "core/startup/InstanciaUnica.h"
+#include "core/startup/SingleInstance.h"
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
 #include "platform/os/SingleInstanceGuard.h"
@@ -28,10 +28,10 @@ TComponent* JanelaBackup(TComponent* owner) {
 
 } // namespace
 
-TInicioPrograma::TInicioPrograma() = default;
-TInicioPrograma::~TInicioPrograma() = default;
+ProgramStart::ProgramStart() = default;
+ProgramStart::~ProgramStart() = default;
 
-TDMDefGeral* TInicioPrograma::CriaModuloGeralPadrao(TComponent*) const {
+TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) const {
     auto* modulo = Application->CreateForm<TDMDefGeral>();
     if (!PastaPrograma.isEmpty())
         modulo->SetPastaPrograma(PastaPrograma);
@@ -40,7 +40,7 @@ TDMDefGeral* TInicioPrograma::CriaModuloGeralPadrao(TComponent*) const {
     return modulo;
 }
 
-bool TInicioPrograma::Falha() {
+bool ProgramStart::Falha() {
     m_codigoSaida = SaidaFalhaInicio;
     if (m_splash)
         m_splash->Hide();
@@ -48,7 +48,7 @@ bool TInicioPrograma::Falha() {
     return false;
 }
 
-bool TInicioPrograma::Inicia() {
+bool ProgramStart::Inicia() {
     m_codigoSaida = SaidaNormal;
     // Dates and numbers of every Qt control follow the program's formats.
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
@@ -87,7 +87,7 @@ bool TInicioPrograma::Inicia() {
     }
 }
 
-void TInicioPrograma::TerminaPorSinal() {
+void ProgramStart::TerminaPorSinal() {
     if (!m_terminandoPorSinal) {
         m_terminandoPorSinal = true;
         if (TForm* principal = Application->MainForm())
@@ -96,7 +96,7 @@ void TInicioPrograma::TerminaPorSinal() {
     Application->Terminate();
 }
 
-int TInicioPrograma::Executa() {
+int ProgramStart::Executa() {
     if (Inicia())
         Application->Run();
     return m_codigoSaida;
@@ -104,6 +104,6 @@ int TInicioPrograma::Executa() {
 
 int ExecutaPrograma(int argc, char** argv) {
     TApplication application(argc, argv);
-    TInicioPrograma inicio;
+    ProgramStart inicio;
     return inicio.Executa();
 }
