@@ -8,7 +8,7 @@
 #include "core/data/TDMDefGeral.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
-#include "support/TempDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

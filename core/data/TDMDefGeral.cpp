@@ -16,6 +16,7 @@
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/db/TransactionScope.h"
 #include "platform/os/AppFolders.h"
 #include "platform/os/ServerProbe.h"
 #include "platform/os/TempPaths.h"
@@ -144,15 +145,12 @@ TDMDefGeral::~TDMDefGeral() {
 bool TDMDefGeral::ExecutaSQL(const QString& sql) {
     try {
         ibsqlAuxiliar->SetSQLText(sql);
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         ibsqlAuxiliar->ExecQuery();
         ibsqlAuxiliar->Close();
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
         return true;
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         return false;
     }
 }
@@ -365,8 +363,7 @@ bool TDMDefGeral::OcorrenciaExiste() {
 
 void TDMDefGeral::IncluiOcorrencia() {
     try {
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         for (const QString& linha : IBSQL_0334_OCORRENCIA_Atualiza->SQL()) {
             if (linha.trimmed().isEmpty())
                 continue;
@@ -374,10 +371,8 @@ void TDMDefGeral::IncluiOcorrencia() {
             IBSQL->ExecQuery();
             IBSQL->Close();
         }
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         MsgErro(QStringLiteral("Erro ao atualizar ocorrencia"));
     }
 }
@@ -390,15 +385,12 @@ bool TDMDefGeral::CampoTamanhoNove() {
 
 void TDMDefGeral::CorrigeTamanhoCampo() {
     try {
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         IBSQL->SetSQLText(QStringLiteral("UPDATE campos_def SET nu_tamanho_campo = 6 WHERE sq_campo = 204"));
         IBSQL->ExecQuery();
         IBSQL->Close();
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         MsgErro(QStringLiteral("Erro ao atualizar campos de definição"));
     }
 }

@@ -1,5 +1,7 @@
 #include "platform/db/TIBDatabase.h"
 
+#include "platform/db/SqlLiteral.h"
+
 #include "platform/db/EIBError.h"
 #include "platform/db/FbClient.h"
 #include "platform/db/IBParamBlock.h"
@@ -166,11 +168,9 @@ void TIBDatabase::CreateDatabase(const QString& path, int pageSize, const QStrin
     for (QChar c : defaultCharacterSet)
         if (!c.isLetterOrNumber() && c != QLatin1Char('_'))
             throw EDatabaseError(QStringLiteral("Invalid character set name %1.").arg(defaultCharacterSet));
-    QString quoted = path;
-    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-    const QString statement = QStringLiteral("CREATE DATABASE '%1' USER 'SYSDBA' PAGE_SIZE %2 "
+    const QString statement = QStringLiteral("CREATE DATABASE %1 USER 'SYSDBA' PAGE_SIZE %2 "
                                              "DEFAULT CHARACTER SET %3")
-                                  .arg(quoted)
+                                  .arg(SqlQuoted(path))
                                   .arg(pageSize)
                                   .arg(defaultCharacterSet);
     const FbClient& fb = FbClient::Instance();

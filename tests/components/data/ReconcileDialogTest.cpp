@@ -11,9 +11,9 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TMemo.h"
 
-#include "QStringPrinter.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -9,8 +9,8 @@
 #include "core/data/TDMDefGeral.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "DataModules.h"
+#include "tests/core/data/DataModules.h"
 
 #include "platform/db/TClientDataSet.h"
 

@@ -11,8 +11,8 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/os/ServerProbe.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QDir>
 #include <QFile>

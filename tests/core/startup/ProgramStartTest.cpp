@@ -11,8 +11,8 @@
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -5,8 +5,8 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/startup/ProgramStart.h"
 #include "platform/ui/TApplication.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

@@ -9,7 +9,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

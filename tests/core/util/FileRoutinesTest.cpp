@@ -1,7 +1,7 @@
 #include "core/util/FileRoutines.h"
 
 #include "platform/os/RemovableDrives.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>

@@ -12,7 +12,7 @@
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TForm.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 #include "platform/ui/TTreeNode.h"
 #include "platform/ui/TTreeNodes.h"
 #include "platform/ui/TTreeView.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QTreeWidget>
 #include <gtest/gtest.h>
