@@ -60,6 +60,9 @@ public:
 
     QFont Font() const { return m_widget ? m_widget->font() : QFont(); }
     void SetFont(const QFont& font);
+    // The colour of the control's text (Font.Color).
+    QColor FontColor() const;
+    void SetFontColor(const QColor& color);
     QColor Color() const;
     virtual void SetColor(const QColor& color);
     TCursor Cursor() const { return m_cursor; }
