@@ -99,22 +99,27 @@ TForm* TControl::ParentForm() const {
 }
 
 int TControl::Left() const {
-    return m_widget ? m_widget->x() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->x() : 0;
 }
 int TControl::Top() const {
-    return m_widget ? m_widget->y() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->y() : 0;
 }
 int TControl::Width() const {
-    return m_widget ? m_widget->width() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->width() : 0;
 }
 int TControl::Height() const {
-    return m_widget ? m_widget->height() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->height() : 0;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    if (!m_widget)
+    QWidget* frame = FrameWidget();
+    if (!frame)
         return;
-    m_widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    frame->setGeometry(left, top, std::max(0, width), std::max(0, height));
     if (m_parent && m_align != TAlign::alNone)
         m_parent->Realign();
 }
@@ -181,6 +186,20 @@ void TControl::SetShowHint(bool show) {
 void TControl::SetFont(const QFont& font) {
     if (m_widget)
         m_widget->setFont(font);
+}
+
+QColor TControl::FontColor() const {
+    return m_widget ? m_widget->palette().color(m_widget->foregroundRole()) : QColor();
+}
+
+void TControl::SetFontColor(const QColor& color) {
+    if (!m_widget)
+        return;
+    QPalette palette = m_widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, m_widget->foregroundRole()})
+        palette.setColor(role, color);
+    m_widget->setPalette(palette);
 }
 
 QColor TControl::Color() const {
