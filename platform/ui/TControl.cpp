@@ -101,22 +101,27 @@ TForm* TControl::ParentForm() const {
 }
 
 int TControl::Left() const {
-    return m_widget ? m_widget->x() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->x() : 0;
 }
 int TControl::Top() const {
-    return m_widget ? m_widget->y() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->y() : 0;
 }
 int TControl::Width() const {
-    return m_widget ? m_widget->width() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->width() : 0;
 }
 int TControl::Height() const {
-    return m_widget ? m_widget->height() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->height() : 0;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    if (!m_widget)
+    QWidget* frame = FrameWidget();
+    if (!frame)
         return;
-    m_widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    frame->setGeometry(left, top, std::max(0, width), std::max(0, height));
     if (m_parent && m_align != TAlign::alNone)
         m_parent->Realign();
 }
