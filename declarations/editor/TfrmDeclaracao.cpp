@@ -4,6 +4,7 @@
 #include "core/data/TDMDefAux.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
+#include "declarations/pages/TfrmDetContribuinte.h"
 #include "declarations/pages/TfrmDetNoOutICMS.h"
 #include "declarations/pages/TfrmDetNoZFM.h"
 #include "declarations/pages/TfrmDetOpProprias.h"
@@ -91,6 +92,7 @@ template <class Pagina> TfrmDetalheDEF* Cria(TComponent* owner) {
 }
 std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
     std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> classes{};
+    classes[0] = &Cria<TfrmDetContribuinte>;
     classes[1] = &Cria<TfrmDetOpProprias>;
     classes[10] = &Cria<TfrmDetSubTribInterna>;
     classes[19] = &Cria<TfrmDetNoOutICMS>;
