@@ -6,6 +6,8 @@
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TBevel.h"
 
+#include <QFont>
+
 TfrmModCadastroMidas::TfrmModCadastroMidas(TComponent* owner, int documentId)
     : TfrmModCadastroCustom(owner, documentId) {
     SetName(QStringLiteral("frmModCadastroMidas"));
@@ -16,6 +18,11 @@ TfrmModCadastroMidas::TfrmModCadastroMidas(TComponent* owner, int documentId)
     fsnCadastro->SetName(QStringLiteral("fsnCadastro"));
     fsnCadastro->SetColor(clBtnFace);
     fsnCadastro->SetShowHints(false);
+    // The captions under the glyphs were laid out for a narrow face: the
+    // metric-compatible face of Arial keeps "Confirmar" within its button.
+    QFont legenda(QStringLiteral("Liberation Sans"));
+    legenda.setPixelSize(11);
+    fsnCadastro->SetFont(legenda);
     fsnCadastro->SetAlign(TAlign::alTop);
     fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmModCadastroMidas::fsnCadastroPrint));
 

@@ -8,7 +8,7 @@
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportSysData.h"
 
-const QString NomeLocalidade = NomeOrgao;
+const QString NomeLocalidade = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
 const QString NomeAssessoria = QStringLiteral("Assessoria de Tecnologia da Informação");
 
 namespace {
@@ -18,6 +18,7 @@ constexpr double kFooterHeight = 24;
 constexpr double kLeftColumn = 98;
 constexpr double kRightGap = 8;
 constexpr double kRightColumnWidth = 300;
+constexpr double kTitleWidth = 460;
 constexpr double kLabelHeight = 17;
 // The report font: Arial 13 pixels.
 constexpr double kReportFontPoints = 9.75;
@@ -66,7 +67,7 @@ TNUBRep::TNUBRep(TComponent* owner) : TBandReport(owner) {
     img->SetPicture(LogoOrgao());
 
     qlb_Localidade = Place<TReportLabel>(this, qrb_CabPag, "qlb_Localidade", kLeftColumn, 12);
-    FixWidth(qlb_Localidade, 365, taLeftJustify);
+    FixWidth(qlb_Localidade, 440, taLeftJustify);
     qlb_Localidade->SetCaption(NomeLocalidade);
     qlb_gerencia = Place<TReportLabel>(this, qrb_CabPag, "qlb_gerencia", kLeftColumn, 34);
     FixWidth(qlb_gerencia, 366, taLeftJustify);
@@ -76,6 +77,7 @@ TNUBRep::TNUBRep(TComponent* owner) : TBandReport(owner) {
     qlb_Sistema->SetCaption(QStringLiteral("Nome do Sistema"));
     sys_titulo = Place<TReportSysData>(this, qrb_CabPag, "sys_titulo", kLeftColumn, 77);
     sys_titulo->SetData(TSysDataType::sdReportTitle);
+    FixWidth(sys_titulo, kTitleWidth, taLeftJustify);
 
     qrlAssessoria = Place<TReportLabel>(this, qrb_CabPag, "qrlAssessoria", 0, 6);
     qrlAssessoria->SetCaption(NomeAssessoria);

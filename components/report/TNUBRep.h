@@ -17,7 +17,8 @@ class TReportImage;
 class TReportLabel;
 class TReportSysData;
 
-// The texts the header carries.
+// The issuing authority's department and its information-technology
+// department, as the header names them.
 extern const QString NomeLocalidade;
 extern const QString NomeAssessoria;
 

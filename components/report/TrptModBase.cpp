@@ -16,7 +16,6 @@ TrptModBase::TrptModBase(TComponent* owner) : TNUBRep(owner) {
     for (TTextPrintable* line :
          std::initializer_list<TTextPrintable*>{qlb_Localidade, qlb_gerencia, qlb_Sistema})
         line->SetFont(TReportFont(face, kLinePoints));
-    qlb_Localidade->Font().Style = TFontStyle::fsBold;
     for (TTextPrintable* small : std::initializer_list<TTextPrintable*>{
              sys_Pagina, sys_DataHora, qrlAssessoria, qrlusuario, lblDataHora})
         small->SetFont(TReportFont(face, kSmallPoints));

@@ -5,6 +5,7 @@
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TWinControl.h"
 
 TLabel* CaptionOver(TComponent* owner, TWinControl* parent, const QString& editName, const QString& caption,
                     int left, int top) {
@@ -53,4 +54,12 @@ TDBGrid* ReadOnlyGrid(TComponent* owner, TWinControl* parent, const QString& nam
         column->SetWidth(spec.width);
     }
     return grid;
+}
+
+void KeepAtRight(TWinControl* panel, TControl* control, int margin) {
+    const TNotifyEvent previous = panel->OnResize;
+    panel->OnResize = TNotifyEvent::fromFunction([panel, control, margin, previous](TObject* sender) {
+        control->SetLeft(panel->Width() - margin - control->Width());
+        previous(sender);
+    });
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 class TComponent;
+class TControl;
 class TDataSource;
 class TDBEdit;
 class TDBGrid;
@@ -26,6 +27,10 @@ TDBEdit* LabeledEdit(TComponent* owner, TWinControl* parent, const QString& name
                      TDataSource* source, const QString& field, int left, int top, int width);
 TDBMemo* LabeledMemo(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
                      TDataSource* source, const QString& field, int left, int top, int width, int height);
+
+// Keeps `control` `margin` pixels from the right edge of `panel` whenever the
+// panel is sized (the panel's own OnResize still runs).
+void KeepAtRight(TWinControl* panel, TControl* control, int margin);
 
 struct GridColumn {
     const char* field;

@@ -21,7 +21,7 @@
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 520;
+constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 200;
 constexpr int kMargin = 12;
 constexpr int kContador = 16;
@@ -61,7 +61,7 @@ TfrmCadContabilista::TfrmCadContabilista(TComponent* owner, int documentId)
     pnCadastro->SetBevelOuter(TBevelCut::bvNone);
     pnCadastro->SetAlign(TAlign::alClient);
     dbeNomeCont = LabeledEdit(this, pnCadastro, QStringLiteral("dbeNomeCont"), QStringLiteral("Nome"),
-                              dsContabilista, QStringLiteral("NO_CONTABILISTA"), kMargin, 12, 490);
+                              dsContabilista, QStringLiteral("NO_CONTABILISTA"), kMargin, 12, 550);
     dbeDDDCont = LabeledEdit(this, pnCadastro, QStringLiteral("dbeDDDCont"), QStringLiteral("DDD"),
                              dsContabilista, QStringLiteral("NU_DDD_CONTABILISTA"), kMargin, 60, 40);
     dbeTelCont = LabeledEdit(this, pnCadastro, QStringLiteral("dbeTelCont"), QStringLiteral("Telefone"),

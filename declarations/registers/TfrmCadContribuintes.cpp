@@ -27,7 +27,7 @@
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 560;
+constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 300;
 constexpr int kMargin = 12;
 
@@ -71,7 +71,7 @@ TfrmCadContribuintes::TfrmCadContribuintes(TComponent* owner, int documentId)
     dbeCNPJ_CPF = LabeledEdit(this, pnCadastro, QStringLiteral("dbeCNPJ_CPF"), QStringLiteral("CNPJ"), ds,
                               QStringLiteral("NU_CGC_CPF"), x + 110, 12, 140);
     dbeRazaoSocial = LabeledEdit(this, pnCadastro, QStringLiteral("dbeRazaoSocial"),
-                                 QStringLiteral("Razão Social"), ds, QStringLiteral("NO_RAZAO"), x, 60, 520);
+                                 QStringLiteral("Razão Social"), ds, QStringLiteral("NO_RAZAO"), x, 60, 550);
     dbeEMail = LabeledEdit(this, pnCadastro, QStringLiteral("dbeEMail"), QStringLiteral("Correio Eletrônico"),
                            ds, QStringLiteral("NO_CORREIO_ELETRONICO"), x, 108, 330);
     dbeDDDTelefone = LabeledEdit(this, pnCadastro, QStringLiteral("dbeDDDTelefone"), QStringLiteral("DDD"),
@@ -105,6 +105,7 @@ TfrmCadContribuintes::TfrmCadContribuintes(TComponent* owner, int documentId)
     auto* inscricao = CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false,
                                                QStringLiteral("Inscrição"));
     inscricao->SetDisplayFormat(QStringLiteral("00.000.000"));
+    inscricao->SetDisplayWidth(12);
     CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
     dssContribuinte =
         SearchComponent(this, QStringLiteral("dssContribuinte"), ibqPesquisa, QStringLiteral("NU_INSCRICAO"));

@@ -21,7 +21,7 @@
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 520;
+constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 200;
 constexpr int kMargin = 12;
 constexpr int kContador = 15;
@@ -61,7 +61,7 @@ TfrmCadRepresentante::TfrmCadRepresentante(TComponent* owner, int documentId)
     pnCadastro->SetBevelOuter(TBevelCut::bvNone);
     pnCadastro->SetAlign(TAlign::alClient);
     dbeNomeRep = LabeledEdit(this, pnCadastro, QStringLiteral("dbeNomeRep"), QStringLiteral("Nome"),
-                             dsRepresentante, QStringLiteral("NO_REPRESENTANTE_LEGAL"), kMargin, 12, 490);
+                             dsRepresentante, QStringLiteral("NO_REPRESENTANTE_LEGAL"), kMargin, 12, 550);
     dbeDDDRep = LabeledEdit(this, pnCadastro, QStringLiteral("dbeDDDRep"), QStringLiteral("DDD"),
                             dsRepresentante, QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"), kMargin, 60, 40);
     dbeTelRep =

@@ -65,8 +65,8 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
     sbDescricoes = new TSpeedButton(this, pnCadastro);
     sbDescricoes->SetName(QStringLiteral("sbDescricoes"));
     sbDescricoes->SetCaption(QStringLiteral("Descrições"));
-    sbDescricoes->SetBounds(pnCadastro->Width() - kMargin - 100, 64, 100, 26);
-    sbDescricoes->SetAnchors(akTop | akRight);
+    sbDescricoes->SetBounds(kClientWidth - kMargin - 100, 64, 100, 26);
+    KeepAtRight(pnCadastro, sbDescricoes, kMargin);
     sbDescricoes->OnClick = TNotifyEvent(this, &TfrmConCFOPs::dbgCFOPsDblClick);
 
     pnlDetalhe = new TPanel(this, this);
@@ -82,8 +82,8 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
     btnFecharDetalhe = new TButton(this, pnlDetalhe);
     btnFecharDetalhe->SetName(QStringLiteral("btnFecharDetalhe"));
     btnFecharDetalhe->SetCaption(QStringLiteral("Fechar"));
-    btnFecharDetalhe->SetBounds(pnlDetalhe->Width() - kMargin - 75, 24, 75, 25);
-    btnFecharDetalhe->SetAnchors(akTop | akRight);
+    btnFecharDetalhe->SetBounds(kClientWidth - kMargin - 75, 24, 75, 25);
+    KeepAtRight(pnlDetalhe, btnFecharDetalhe, kMargin);
     btnFecharDetalhe->OnClick = TNotifyEvent(this, &TfrmConCFOPs::btnFecharDetalheClick);
     for (TDBMemo* memo : {dbmNaturezaCFOP, dbmDescricao})
         memo->SetReadOnly(true);

@@ -66,8 +66,8 @@ TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
     sbDadosComplementares = new TSpeedButton(this, pnCadastro);
     sbDadosComplementares->SetName(QStringLiteral("sbDadosComplementares"));
     sbDadosComplementares->SetCaption(QStringLiteral("Dados Complementares"));
-    sbDadosComplementares->SetBounds(pnCadastro->Width() - kMargin - 150, 112, 150, 26);
-    sbDadosComplementares->SetAnchors(akTop | akRight);
+    sbDadosComplementares->SetBounds(kClientWidth - kMargin - 150, 112, 150, 26);
+    KeepAtRight(pnCadastro, sbDadosComplementares, kMargin);
     sbDadosComplementares->OnClick = TNotifyEvent(this, &TfrmConFundamentos::DBGrid1DblClick);
 
     TDataSource* hist = dsConHistFundamento;
@@ -91,8 +91,8 @@ TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
     btnFecharDetalhe = new TButton(this, pnlDetalhe);
     btnFecharDetalhe->SetName(QStringLiteral("btnFecharDetalhe"));
     btnFecharDetalhe->SetCaption(QStringLiteral("Fechar"));
-    btnFecharDetalhe->SetBounds(pnlDetalhe->Width() - kMargin - 75, 24, 75, 25);
-    btnFecharDetalhe->SetAnchors(akTop | akRight);
+    btnFecharDetalhe->SetBounds(kClientWidth - kMargin - 75, 24, 75, 25);
+    KeepAtRight(pnlDetalhe, btnFecharDetalhe, kMargin);
     btnFecharDetalhe->OnClick = TNotifyEvent(this, &TfrmConFundamentos::btnFecharDetalheClick);
     dbmLegislacao->SetReadOnly(true);
     for (TDBEdit* edit : {dbeTpDadoComp1, dbeTpDadoComp2, dbeTpDadoComp3})

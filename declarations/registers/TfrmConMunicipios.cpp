@@ -18,7 +18,7 @@
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 520;
+constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 330;
 constexpr int kMargin = 12;
 } // namespace

@@ -16,7 +16,7 @@
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 460;
+constexpr int kClientWidth = 580;
 constexpr int kClientHeight = 160;
 constexpr int kMargin = 12;
 } // namespace
