@@ -217,6 +217,9 @@ void TfrmPreview::PreviewReport(TReportPrinter& printer, const QString& title, c
     frmPreview = window.form;
     window.form->SetCaption(kCaption + QStringLiteral(" - ") + title);
     window.form->SetReport(&printer, initialDir, printedCount);
+    // The caller waits for the window: nothing else may close it (or the
+    // window whose report this is) meanwhile.
+    window.form->Widget()->setWindowModality(Qt::ApplicationModal);
     window.form->Show();
     window.form->QRPreviewPageAvailable(printer.PageCount());
     TPromptRequest request;

@@ -5,9 +5,9 @@
 // (text, PDF), and loading a saved report.
 //
 // PreviewReport shows the window and returns when it has closed; every
-// report of the program previews through it. The window is not modal: the
-// caller waits through the prompter, so tests drive the window like any
-// other dialog.
+// report of the program previews through it. The caller waits through the
+// prompter, so tests drive the window like any other dialog; meanwhile the
+// other windows take no input.
 //
 // Keys: Esc closes; Page Up and Page Down turn the page, with Ctrl to the
 // first and the last page.
