@@ -68,30 +68,53 @@ TEST_F(Listings, TaxpayersGiveTheOneClickListingThenTheirOwnWithTheEmail) {
     EXPECT_TRUE(Tem(propria, QStringLiteral("rptContribuinte")));
 }
 
-TEST_F(Listings, TheTaxpayerListingIsSavedAsPdfFromItsPreview) {
+TEST_F(Listings, EachRegistersListingIsSavedAsPdfFromItsPreview) {
     CriaContribuinte(12345674, QStringLiteral("Padaria Estrela"), QStringLiteral("padaria@estrela.kv"));
-    auto* janela = Abre<TfrmCadContribuintes>();
+    ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
+        "INSERT INTO REPRESENTANTE (SQ_REPRESENTANTE, NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
+        "NU_TEL_REPRESENTANTE_LEGAL) VALUES (1, 'Maria da Silva', '21', '32221234')")));
+    ASSERT_TRUE(geral->ExecutaSQL(
+        QStringLiteral("INSERT INTO CONTABILISTA (SQ_CONTABILISTA, NO_CONTABILISTA, NU_DDD_CONTABILISTA, "
+                       "NU_TEL_CONTABILISTA) VALUES (1, 'Carlos Mendes', '61', '33334444')")));
     QTemporaryDir pasta;
-    const QString arquivo = pasta.filePath(QStringLiteral("contribuintes"));
-    QStringList rapida;
-    GuardaPaginas(rapida);
-    prompter.AnswerWith([&](const TPromptRequest& request) {
-        auto* preview =
-            dynamic_cast<TfrmPreview*>(TControl::ControlOf(qobject_cast<QWidget*>(request.Window)));
-        EXPECT_NE(preview, nullptr);
-        if (preview) {
-            prompter.AnswerWith([&](const TPromptRequest&) { return TPromptResult{mrOk, arquivo, 3}; });
-            preview->acSave->Execute();
-        }
-        return TPromptResult{mrOk, {}};
-    });
-    Clica(janela, janela->fsnCadastro->acPrint());
-    const QStringList pdf = PdfTexts(arquivo + QStringLiteral(".pdf"));
-    ASSERT_EQ(pdf.size(), 1);
-    EXPECT_TRUE(pdf[0].contains(QStringLiteral("Relatório de Contribuintes Declarantes")));
-    EXPECT_TRUE(pdf[0].contains(QStringLiteral("padaria@estrela.kv")));
-    EXPECT_TRUE(pdf[0].contains(QStringLiteral("Padaria Estrela")));
-    EXPECT_TRUE(pdf[0].contains(QStringLiteral("Página: 1")));
+    // Prints from the window; the last preview saves itself as PDF through its save dialog.
+    auto salvaPdf = [&](TfrmModCadastroMidas* janela, int previews, const QString& nome) {
+        QStringList antes;
+        for (int i = 1; i < previews; ++i)
+            GuardaPaginas(antes);
+        const QString arquivo = pasta.filePath(nome);
+        prompter.AnswerWith([&, arquivo](const TPromptRequest& request) {
+            auto* preview =
+                dynamic_cast<TfrmPreview*>(TControl::ControlOf(qobject_cast<QWidget*>(request.Window)));
+            EXPECT_NE(preview, nullptr);
+            if (preview) {
+                prompter.AnswerWith([arquivo](const TPromptRequest&) {
+                    return TPromptResult{mrOk, arquivo, 3};
+                });
+                preview->acSave->Execute();
+            }
+            return TPromptResult{mrOk, {}};
+        });
+        Clica(janela, janela->fsnCadastro->acPrint());
+        return PdfTexts(arquivo + QStringLiteral(".pdf"));
+    };
+    const QStringList contribuintes =
+        salvaPdf(Abre<TfrmCadContribuintes>(), 2, QStringLiteral("contribuintes"));
+    ASSERT_EQ(contribuintes.size(), 1);
+    EXPECT_TRUE(contribuintes[0].contains(QStringLiteral("Relatório de Contribuintes Declarantes")));
+    EXPECT_TRUE(contribuintes[0].contains(QStringLiteral("padaria@estrela.kv")));
+    EXPECT_TRUE(contribuintes[0].contains(QStringLiteral("Padaria Estrela")));
+    EXPECT_TRUE(contribuintes[0].contains(QStringLiteral("Página: 1")));
+    const QStringList representantes =
+        salvaPdf(Abre<TfrmCadRepresentante>(), 2, QStringLiteral("representantes"));
+    ASSERT_EQ(representantes.size(), 1);
+    EXPECT_TRUE(representantes[0].contains(QStringLiteral("Relatório de Representantes Legais")));
+    EXPECT_TRUE(representantes[0].contains(QStringLiteral("Maria da Silva")));
+    const QStringList contabilistas =
+        salvaPdf(Abre<TfrmCadContabilista>(), 1, QStringLiteral("contabilistas"));
+    ASSERT_EQ(contabilistas.size(), 1);
+    EXPECT_TRUE(contabilistas[0].contains(QStringLiteral("Relatório de Contabilistas")));
+    EXPECT_TRUE(contabilistas[0].contains(QStringLiteral("Carlos Mendes")));
 }
 
 TEST_F(Listings, RepresentativesAndAccountants) {
