@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -252,4 +253,31 @@ TEST_F(ProgramaPrincipal, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
     EXPECT_EQ(frmDef, nullptr);
     EXPECT_EQ(DMDefGeral, nullptr);
     Application->SetShowMainForm(true);
+}
+
+TEST_F(ProgramaPrincipal, ARefusedReconnectionEndsTheRunningProgram) {
+    if (Application->Terminated())
+        GTEST_SKIP() << "an earlier test in this process ended the application's run";
+    CopiaBanco();
+    ASSERT_TRUE(inicio.Inicia());
+    // As after a restore: the data now in the file are too old for the program.
+    prompter.Answer(mrOk).Answer(mrOk);
+    bool reconectou = true;
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(DMDefGeral->ExecutaSQL(
+            QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1")));
+        DMDefGeral->ibDBDef->Close();
+        reconectou = DMDefGeral->ConectaBanco();
+    });
+    QTimer espera;
+    espera.setSingleShot(true);
+    QObject::connect(&espera, &QTimer::timeout, [] { QCoreApplication::quit(); });
+    espera.start(30000);
+    Application->Run();
+    EXPECT_TRUE(espera.isActive()) << "the loop ran on without its database";
+    EXPECT_FALSE(reconectou);
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("O sistema será encerrado..."));
 }
