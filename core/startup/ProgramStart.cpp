@@ -92,8 +92,10 @@ bool ProgramStart::Inicia() {
     // From here on a signal ends the run the program's way, at any point.
     if (!m_sinais)
         m_sinais = std::make_unique<TerminationSignalWatcher>([this](int sinal) { TerminaPorSinal(sinal); });
+    // While it starts, a signal leaves no question to be asked; once started,
+    // the close it brings about may still ask (a second signal ends that).
     if (!m_prompter)
-        m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido(); });
+        m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
 
     m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
     if (!VerificaInstanciaUnica(*m_guard)) {
