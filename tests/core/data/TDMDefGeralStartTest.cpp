@@ -14,12 +14,15 @@
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -462,6 +465,47 @@ TEST_F(InicioModuloGeral, TemporaryBackupsLeftByAnInterruptedRunGoAtTheNextStart
     EXPECT_EQ(restantes, (QStringList{QStringLiteral("dbdef-zz.gbk"), QStringLiteral("dbdef.gbk"),
                                       QStringLiteral("outro.gbk")}));
     EXPECT_GT(QFileInfo(Backup()).size(), 1000);
+}
+
+TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNextStart) {
+    // A copy of this test program starts on the same folder and is killed
+    // (SIGKILL: nothing of it runs any more) in the middle of its backup.
+    static int argc = 1;
+    static char nome[] = "test_core_data";
+    static char* argv[] = {nome, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+    QProcess copia;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZEB_PASTA_PROGRAMA"), pasta.path());
+    copia.setProcessEnvironment(env);
+    copia.start(QStringLiteral("/proc/self/exe"),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=InicioInterrompido.DISABLED_MorreDuranteOBackup")});
+    ASSERT_TRUE(copia.waitForFinished(60000));
+    EXPECT_EQ(copia.exitStatus(), QProcess::CrashExit);
+    const QStringList deixados = ArquivosBackup();
+    ASSERT_EQ(deixados.size(), 1) << deixados.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(deixados[0].startsWith(TDMDefGeral::PrefixoBackupTemporario)) << deixados[0].toStdString();
+
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+}
+
+// The killed copy's side.
+TEST(InicioInterrompido, DISABLED_MorreDuranteOBackup) {
+    ScriptedPrompter prompter;
+    TDMDefGeral geral;
+    geral.SetPastaPrograma(qEnvironmentVariable("ZEB_PASTA_PROGRAMA"));
+    int linhas = 0;
+    geral.ProcessaEventos = [&] {
+        if (++linhas == 100)
+            ::kill(::getpid(), SIGKILL);
+        return true;
+    };
+    geral.DataModuleCreate();
+    FAIL() << "the backup ended before it was killed (" << linhas << " lines)";
 }
 
 TEST_F(InicioModuloGeral, TheBackupWindowLivesOnTheServicesLines) {
