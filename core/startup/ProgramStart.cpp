@@ -147,11 +147,12 @@ void ProgramStart::TerminaPorSinal(int sinal) {
     const bool primeiro = !Interrompido();
     if (primeiro)
         m_sinal = sinal;
-    if (!m_iniciado)
+    if (!m_iniciado) {
         FechaJanelasModais();
-    else if (primeiro)
+    } else if (primeiro) {
         if (TForm* principal = Application->MainForm())
             principal->Close();
+    }
     Application->Terminate();
 }
 
