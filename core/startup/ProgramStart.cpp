@@ -8,6 +8,7 @@
 #include "core/startup/SingleInstance.h"
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
+#include "imaging/ImagingRegistrations.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/os/TerminationSignalWatcher.h"
 #include "platform/ui/TApplication.h"
@@ -104,6 +105,7 @@ int ProgramStart::Executa() {
 
 int ExecutaPrograma(int argc, char** argv) {
     TApplication application(argc, argv);
+    ImagingRegistrations imagens;
     ProgramStart inicio;
     return inicio.Executa();
 }
