@@ -1,6 +1,7 @@
 // Animated cursor files: any bytes must load and, when small enough, become
 // a reduced bitmap strip, or raise one of the program's exceptions.
 #include "imaging/TAnimatedCursorImage.h"
+#include "platform/base/Exceptions.h"
 #include "platform/graphics/TBitmap.h"
 
 #include <QBuffer>

@@ -2,6 +2,7 @@
 // write back, or raise one of the program's exceptions; never crash, hang
 // or allocate without bound.
 #include "imaging/TGIFImage.h"
+#include "platform/base/Exceptions.h"
 
 #include <QByteArray>
 

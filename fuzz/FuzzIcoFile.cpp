@@ -1,5 +1,6 @@
 // Icon and cursor files: any bytes must parse, decode every image and load
 // as an icon, or raise one of the program's exceptions.
+#include "platform/base/Exceptions.h"
 #include "platform/graphics/IconFile.h"
 #include "platform/graphics/TIcon.h"
 

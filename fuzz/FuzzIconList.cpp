@@ -1,6 +1,7 @@
 // The stored form of an icon list (a count, then sized icon files): any
 // bytes must load and save again, or raise one of the program's exceptions.
 #include "imaging/TIconList.h"
+#include "platform/base/Exceptions.h"
 
 #include <QBuffer>
 
