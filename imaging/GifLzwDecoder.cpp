@@ -62,42 +62,48 @@ private:
 };
 
 // Writes pixels left to right and moves to the next row (or the next row of
-// the interlace order) after the last pixel of each.
+// the interlace order) after the last pixel of each. Values arrive masked.
 class RowWriter {
 public:
-    RowWriter(const GifLzwRows& rows, bool interlaced, std::uint8_t mask)
-        : m_rows(rows), m_interlaced(interlaced), m_mask(mask), m_line(rows.Top) {}
+    RowWriter(const GifLzwRows& rows, bool interlaced)
+        : m_rows(rows), m_interlaced(interlaced), m_line(rows.Top) {}
 
     bool Done() const { return m_rowsDone >= m_rows.Height; }
 
-    // Writes values[0..count) (in reverse order when `reversed`); stops at
-    // the last row.
-    void Write(const std::uint8_t* values, int count, bool reversed) {
-        int index = reversed ? count - 1 : 0;
-        const int step = reversed ? -1 : 1;
+    // Where `count` 8-bit pixels go when they fit in the current row;
+    // nullptr otherwise. Commit(count) then moves past them.
+    std::uint8_t* Reserve(int count) const {
+        return m_rows.BitCount == 8 && m_x + count <= m_rows.Width ? m_line + m_x : nullptr;
+    }
+
+    void Commit(int count) {
+        m_x += count;
+        if (m_x == m_rows.Width)
+            NextRow();
+    }
+
+    // Writes values[0..count); stops at the last row.
+    void Write(const std::uint8_t* values, int count) {
+        int index = 0;
         while (count > 0 && !Done()) {
             const int run = std::min(count, m_rows.Width - m_x);
             if (m_rows.BitCount == 8) {
-                std::uint8_t* out = m_line + m_x;
-                for (int i = 0; i < run; ++i, index += step)
-                    out[i] = values[index] & m_mask;
+                std::copy(values + index, values + index + run, m_line + m_x);
+                index += run;
             } else if (m_rows.BitCount == 4) {
-                for (int i = 0; i < run; ++i, index += step) {
+                for (int i = 0; i < run; ++i, ++index) {
                     const int x = m_x + i;
-                    const std::uint8_t value = values[index] & m_mask;
-                    m_line[x >> 1] |= (x & 1) ? value : static_cast<std::uint8_t>(value << 4);
+                    m_line[x >> 1] |= (x & 1) ? values[index] : static_cast<std::uint8_t>(values[index] << 4);
                 }
             } else {
-                for (int i = 0; i < run; ++i, index += step) {
+                for (int i = 0; i < run; ++i, ++index) {
                     const int x = m_x + i;
-                    if (values[index] & m_mask)
+                    if (values[index])
                         m_line[x >> 3] |= static_cast<std::uint8_t>(0x80 >> (x & 7));
                 }
             }
-            m_x += run;
             count -= run;
-            if (m_x == m_rows.Width)
-                NextRow();
+            Commit(run);
         }
     }
 
@@ -127,7 +133,6 @@ private:
 
     const GifLzwRows& m_rows;
     bool m_interlaced;
-    std::uint8_t m_mask;
     std::uint8_t* m_line;
     int m_row = 0;
     int m_pass = 0;
@@ -135,13 +140,14 @@ private:
     int m_rowsDone = 0;
 };
 
+// The string table: for every code its prefix code, last pixel, first pixel
+// and length. Literal codes are strings of one (masked) pixel.
 class Decoder {
 public:
     Decoder(const GifLzwRows& rows, int frameBits, bool interlaced, bool ignoreCorrupt,
             const GifLzwProgress& progress)
-        : m_writer(
-              rows, interlaced,
-              static_cast<std::uint8_t>((1u << std::clamp(std::min(frameBits, rows.BitCount), 1, 8)) - 1)),
+        : m_writer(rows, interlaced),
+          m_mask(static_cast<std::uint8_t>((1u << std::clamp(std::min(frameBits, rows.BitCount), 1, 8)) - 1)),
           m_ignoreCorrupt(ignoreCorrupt), m_progress(progress) {}
 
     bool Run(std::span<const std::uint8_t> data) {
@@ -156,10 +162,14 @@ public:
         CodeReader reader(bytes);
         const std::uint32_t clear = 1u << minimum;
         const std::uint32_t end = clear + 1;
+        for (std::uint32_t code = 0; code < clear; ++code) {
+            m_last[code] = static_cast<std::uint8_t>(code) & m_mask;
+            m_first[code] = m_last[code];
+            m_length[code] = 1;
+        }
         int codeSize = minimum + 1;
         std::uint32_t nextFree = clear + 2;
         std::uint32_t previous = kEndOfData; // none: the next code is a literal
-        std::uint8_t first = 0;
         int percent = -1;
 
         while (!m_writer.Done()) {
@@ -181,25 +191,27 @@ public:
                     Corrupt(QStringLiteral("GIF encoded data is corrupt"));
                     break;
                 }
-                first = static_cast<std::uint8_t>(code);
-                m_writer.Write(&first, 1, false);
-                previous = code;
+                Output(code);
             } else {
                 if (code > nextFree || (code == nextFree && nextFree >= GifLzwDecoder::kTableSize)) {
                     Corrupt(QStringLiteral("GIF encoded data is corrupt"));
                     break;
                 }
-                if (!Expand(code, previous, clear, nextFree, first))
-                    break;
+                // For the next free code the string is the previous one and
+                // its own first pixel.
+                const std::uint8_t first = code == nextFree ? m_first[previous] : m_first[code];
                 if (nextFree < GifLzwDecoder::kTableSize) {
                     m_prefix[nextFree] = static_cast<std::uint16_t>(previous);
-                    m_suffix[nextFree] = first;
+                    m_last[nextFree] = first;
+                    m_first[nextFree] = m_first[previous];
+                    m_length[nextFree] = static_cast<std::uint16_t>(m_length[previous] + 1);
                     ++nextFree;
                     if (nextFree >= (1u << codeSize) && codeSize < GifLzwDecoder::kMaxCodeBits)
                         ++codeSize;
                 }
-                previous = code;
+                Output(code);
             }
+            previous = code;
             if (m_progress) {
                 const int now = reader.Percent();
                 if (now != percent) {
@@ -212,27 +224,23 @@ public:
     }
 
 private:
-    // Writes the string of `code`; its first pixel goes to `first`.
-    bool Expand(std::uint32_t code, std::uint32_t previous, std::uint32_t clear, std::uint32_t nextFree,
-                std::uint8_t& first) {
-        int depth = 0;
+    // Writes the string of `code`, last pixel first from its end backwards,
+    // straight into the row when it fits there. Strings are at most as long
+    // as the table, so the walk ends at a literal.
+    void Output(std::uint32_t code) {
+        const int length = m_length[code];
+        std::uint8_t* out = m_writer.Reserve(length);
+        std::uint8_t* target = out ? out : m_stack.data();
         std::uint32_t current = code;
-        if (code == nextFree) {
-            m_stack[depth++] = first;
-            current = previous;
-        }
-        while (current >= clear) {
-            if (depth >= GifLzwDecoder::kStackSize - 1) {
-                Corrupt(QStringLiteral("GIF encoded data is corrupt"));
-                return false;
-            }
-            m_stack[depth++] = m_suffix[current];
+        for (int i = length - 1; i > 0; --i) {
+            target[i] = m_last[current];
             current = m_prefix[current];
         }
-        first = static_cast<std::uint8_t>(current);
-        m_stack[depth++] = first;
-        m_writer.Write(m_stack.data(), depth, true);
-        return true;
+        target[0] = m_last[current];
+        if (out)
+            m_writer.Commit(length);
+        else
+            m_writer.Write(m_stack.data(), length);
     }
 
     void Corrupt(const QString& message) {
@@ -242,11 +250,14 @@ private:
     }
 
     RowWriter m_writer;
+    std::uint8_t m_mask;
     bool m_ignoreCorrupt;
     const GifLzwProgress& m_progress;
     bool m_corrupted = false;
     std::array<std::uint16_t, GifLzwDecoder::kTableSize> m_prefix{};
-    std::array<std::uint8_t, GifLzwDecoder::kTableSize> m_suffix{};
+    std::array<std::uint8_t, GifLzwDecoder::kTableSize> m_last{};
+    std::array<std::uint8_t, GifLzwDecoder::kTableSize> m_first{};
+    std::array<std::uint16_t, GifLzwDecoder::kTableSize> m_length{};
     std::array<std::uint8_t, GifLzwDecoder::kStackSize> m_stack{};
 };
 

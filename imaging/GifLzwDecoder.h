@@ -8,11 +8,11 @@
 //   - clear code: code size and table start again; the next code is a
 //     literal written as it is;
 //   - end code: done;
-//   - any other code up to the next free entry: its string (for the next free
-//     entry itself, the previous string and its first pixel) is written, and
-//     the previous string plus this string's first pixel becomes the next
-//     entry while the table has room (4096 entries); the code size grows when
-//     the next free entry reaches 2^size, up to 12 bits;
+//   - any other code up to the next free entry: the previous string plus this
+//     string's first pixel becomes the next entry while the table has room
+//     (4096 entries), and the code's string (for the next free entry itself,
+//     the previous string and its first pixel) is written; the code size
+//     grows when the next free entry reaches 2^size, up to 12 bits;
 //   - a code beyond the next free entry, or a literal expected but not
 //     found: corrupt data.
 // Decoding stops at the end code or once every row is filled. Damaged data

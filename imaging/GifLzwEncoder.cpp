@@ -9,13 +9,16 @@
 namespace {
 
 constexpr int kPercent = 100;
-constexpr std::uint16_t kEmptySlot = 0;
+// A slot holds the string's key (prefix code and last pixel, 20 bits) above
+// its code (12 bits); all ones marks a free slot.
+constexpr std::uint32_t kEmptySlot = 0xFFFFFFFF;
+constexpr int kCodeBits = 12;
+constexpr std::uint32_t kCodeMask = (1u << kCodeBits) - 1;
 constexpr int kInterlacePasses = 4;
 constexpr std::array<int, kInterlacePasses> kPassStart = {0, 4, 2, 1};
 constexpr std::array<int, kInterlacePasses> kPassStep = {8, 8, 4, 2};
-constexpr int kFirstHashFactor = 301;
-constexpr int kFirstHashOffset = 3;
-constexpr int kHashOffset = 4;
+// Fibonacci hashing of the key, scaled onto the slots.
+constexpr std::uint32_t kHashFactor = 0x9E3779B1u;
 
 // Codes packed least significant bit first into 255-byte sub-blocks.
 class CodeWriter {
@@ -61,12 +64,6 @@ private:
     std::array<char, GifLzwEncoder::kSubBlockSize> m_block{};
 };
 
-struct Entry {
-    std::uint16_t Prefix;
-    std::uint16_t Code;
-    std::uint8_t Suffix;
-};
-
 class Encoder {
 public:
     Encoder(QByteArray& out, int bitCount) : m_writer(out) {
@@ -108,8 +105,6 @@ private:
 
     void StartString(std::uint32_t pixel) {
         m_prefix = pixel;
-        m_hash = (pixel + kFirstHashOffset) * kFirstHashFactor;
-        m_length = 1;
         m_startOfString = false;
     }
 
@@ -118,16 +113,15 @@ private:
             StartString(pixel);
             return;
         }
-        ++m_length;
-        m_hash = ((pixel + m_length + kHashOffset) * m_hash) % GifLzwEncoder::kHashSize;
-        std::uint32_t slot = m_hash;
+        const std::uint32_t key = m_prefix << 8 | pixel;
+        std::uint32_t slot = static_cast<std::uint32_t>(
+            (static_cast<std::uint64_t>(key * kHashFactor) * GifLzwEncoder::kHashSize) >> 32);
         for (;;) {
-            const std::uint16_t code = m_slots[slot];
-            if (code == kEmptySlot)
+            const std::uint32_t entry = m_slots[slot];
+            if (entry == kEmptySlot)
                 break;
-            const Entry& entry = m_pool[code];
-            if (entry.Prefix == m_prefix && entry.Suffix == pixel) {
-                m_prefix = entry.Code;
+            if (entry >> kCodeBits == key) {
+                m_prefix = entry & kCodeMask;
                 return;
             }
             if (++slot == GifLzwEncoder::kHashSize)
@@ -135,9 +129,7 @@ private:
         }
         m_writer.Write(m_prefix, m_codeSize);
         ++m_counter;
-        m_pool[m_counter] = Entry{static_cast<std::uint16_t>(m_prefix), static_cast<std::uint16_t>(m_counter),
-                                  static_cast<std::uint8_t>(pixel)};
-        m_slots[slot] = static_cast<std::uint16_t>(m_counter);
+        m_slots[slot] = key << kCodeBits | m_counter;
         StartString(pixel);
         if (m_counter == (1u << m_codeSize)) {
             ++m_codeSize;
@@ -155,11 +147,8 @@ private:
     int m_codeSize = 0;
     std::uint32_t m_counter = 0;
     std::uint32_t m_prefix = 0;
-    std::uint32_t m_hash = 0;
-    std::uint32_t m_length = 0;
     bool m_startOfString = true;
-    std::array<std::uint16_t, GifLzwEncoder::kHashSize> m_slots{};
-    std::array<Entry, GifLzwDecoder::kTableSize> m_pool{};
+    std::array<std::uint32_t, GifLzwEncoder::kHashSize> m_slots{};
 };
 
 // The rows in the order they are coded.

@@ -3,12 +3,11 @@
 // a frame's compressed data (the minimum code size byte, sub-blocks of at
 // most 255 bytes, the zero terminator).
 //
-// Strings are found in a table of up to 4096 entries behind a hash of 17777
-// slots. For each pixel the current string grows by it when the longer
-// string is in the table; otherwise the current string's code is written,
-// the longer string becomes a new entry, and the pixel starts the next
-// string. The code size grows when the last code given out reaches 2^size;
-// after code 4094 the table starts again behind a clear code.
+// Strings (up to 4096) are found in a hash of 17777 slots, each holding a
+// string's prefix code, last pixel and code in one word. For each pixel the current string grows by it when
+// the longer string is in the table; otherwise the current string's code is written, the longer string
+// becomes a new entry, and the pixel starts the next string. The code size grows when the last code given out
+// reaches 2^size; after code 4094 the table starts again behind a clear code.
 
 #include "imaging/GifLzwDecoder.h"
 
