@@ -1,9 +1,9 @@
 // What start-up installs: the two cursors, the icon clipboard format and
 // the GIF picture format with its clipboard format.
 
+#include "imaging/ImagingRegistrations.h"
 #include "GifBuilder.h"
 #include "ImageFiles.h"
-#include "imaging/ImagingRegistrations.h"
 #include "imaging/TGIFImage.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TClipboard.h"
@@ -69,7 +69,10 @@ TEST(ImagingRegistrationsTest, GifPicturesLoadByExtensionLikeBitmaps) {
 
 TEST(ImagingRegistrationsTest, AGifPictureGoesOnTheClipboardWithItsBitmapAndComesBack) {
     GifBuilder gif;
-    gif.Header().Screen(3, 2, GifBuilder::Grey(4)).GraphicControl(9, 1).Image(0, 0, 3, 2, {0, 1, 2, 3, 2, 1}, 2);
+    gif.Header()
+        .Screen(3, 2, GifBuilder::Grey(4))
+        .GraphicControl(9, 1)
+        .Image(0, 0, 3, 2, {0, 1, 2, 3, 2, 1}, 2);
     gif.GraphicControl(4, 0).Image(0, 0, 3, 2, {3, 3, 3, 0, 0, 0}, 2).Trailer();
     TGIFImage image;
     image.LoadFromData(gif.Data());
