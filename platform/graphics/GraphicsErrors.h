@@ -21,9 +21,3 @@ public:
     EReadError() : Exception(QStringLiteral("Stream read error")) {}
     using Exception::Exception;
 };
-
-// An object of the wrong class where a particular one is needed.
-class EInvalidCast : public Exception {
-public:
-    EInvalidCast() : Exception(QStringLiteral("Invalid class typecast")) {}
-};

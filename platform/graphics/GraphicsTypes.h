@@ -21,8 +21,6 @@ constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 constexpr TColor clSystemColor = static_cast<TColor>(0xFF000000);
 constexpr TColor clWindow = clSystemColor | 5;
-constexpr TColor clWindowText = clSystemColor | 8;
-constexpr TColor clBtnFace = clSystemColor | 15;
 
 // The RGB value of a colour: system colours resolved, others unchanged.
 TColor ColorToRGB(TColor color);
@@ -43,7 +41,6 @@ class TObject;
 // Sender, stage, percent done, message (set when the end came through an error).
 using TProgressEvent = TEvent<TObject*, TProgressStage, int, const QString&>;
 
-// The standard clipboard formats used here; registered formats number from
+// The standard bitmap clipboard format; registered formats number from
 // $C000 up.
 constexpr unsigned CF_BITMAP = 2;
-constexpr unsigned CF_PALETTE = 9;

@@ -20,12 +20,6 @@ void TCanvas::FillRect(const QRect& rect) {
     Changed();
 }
 
-TColor TCanvas::Pixel(int x, int y) const {
-    if (!m_target->valid(x, y))
-        return -1;
-    return QRgbToColor(m_target->pixel(x, y));
-}
-
 void TCanvas::SetPixel(int x, int y, TColor color) {
     if (!m_target->valid(x, y))
         return;

@@ -24,7 +24,6 @@ public:
     int Height() const { return m_target->height(); }
 
     void FillRect(const QRect& rect);
-    TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
 
     // The graphic at its own size with its top-left corner at (x, y).
