@@ -10,6 +10,7 @@
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
 #include "core/util/MessageBoxes.h"
+#include "imaging/ImagingRegistrations.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/os/TerminationSignalWatcher.h"
@@ -164,6 +165,7 @@ int ProgramStart::Executa() {
 
 int ExecutaPrograma(int argc, char** argv) {
     TApplication application(argc, argv);
+    ImagingRegistrations imagens;
     ProgramStart inicio;
     return inicio.Executa();
 }
