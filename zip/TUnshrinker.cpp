@@ -2,6 +2,7 @@
 
 #include "zip/ZipExceptions.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -47,14 +48,16 @@ public:
         m_parent[code] = parent;
         m_free[code] = false;
         m_lastGiven = code;
+        m_highest = std::max(m_highest, code);
     }
 
+    // Codes above the highest one ever given out are free already.
     void PartialClear() {
         std::array<bool, kCodes> hasChild{};
-        for (std::uint32_t code = kFirstFree; code < kCodes; ++code)
+        for (std::uint32_t code = kFirstFree; code <= m_highest; ++code)
             if (!m_free[code] && m_parent[code] >= kFirstFree)
                 hasChild[m_parent[code]] = true;
-        for (std::uint32_t code = kFirstFree; code < kCodes; ++code)
+        for (std::uint32_t code = kFirstFree; code <= m_highest; ++code)
             if (!hasChild[code])
                 m_free[code] = true;
         m_lastGiven = kControl;
@@ -81,6 +84,7 @@ private:
     std::array<std::uint32_t, kCodes> m_parent;
     std::array<bool, kCodes> m_free;
     std::uint32_t m_lastGiven = kControl;
+    std::uint32_t m_highest = kControl;
 };
 
 } // namespace

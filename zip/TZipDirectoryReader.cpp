@@ -232,8 +232,8 @@ bool TZipDirectoryReader::Recover() {
     end.Reset();
     end.CentralOffset = static_cast<std::uint32_t>(std::min<qint64>(position, ZipFormat::MaxSize32));
     end.TotalEntries = end.EntriesThisDisk = static_cast<std::uint16_t>(std::min(found, 0xFFFF));
-    // Central headers found where the walk stopped give their entries the
-    // rest of their fields; the walk's offsets stay.
+    // Central headers found where the walk stopped give the entries they
+    // name the rest of their fields; the walk's offsets stay.
     if (position < size) {
         stream.SetPosition(position);
         for (int i = 0; i < found; ++i) {
@@ -242,7 +242,7 @@ bool TZipDirectoryReader::Recover() {
                 break;
             TZipHeaderInfo* entry =
                 r.m_directory.FindByPosition(central->DiskNumberStart, central->RelativeOffset);
-            if (entry)
+            if (entry && entry->StoredName() == central->StoredName())
                 *entry = *central;
         }
     }

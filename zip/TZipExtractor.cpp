@@ -201,6 +201,16 @@ void TZipExtractor::Skip(TSkipReason reason, const QString& fileName, int index,
         r.m_totalBytes -= entry.UncompressedSize;
 }
 
+bool TZipExtractor::LinkOnTheWay(const Target& target) const {
+    QStringList reached;
+    for (const QString& part : target.folder) {
+        if (target.root->Lookup(reached, part) == ConfinedFolder::Kind::Link)
+            return true;
+        reached.append(part);
+    }
+    return false;
+}
+
 qint64 TZipExtractor::DataLimit(const TZipHeaderInfo& entry) const {
     const std::vector<TZipHeaderInfo*>& entries = m_reader.m_directory.Entries();
     const auto after = std::upper_bound(entries.begin(), entries.end(), entry.RelativeOffset,
@@ -277,8 +287,9 @@ bool TZipExtractor::SeekData(int index, const TZipHeaderInfo& entry, QString* di
             agrees = agrees && dataStart + entry.CompressedSize <= DataLimit(entry);
         archive.SetPosition(dataStart);
     }
-    if (!agrees)
+    if (!agrees) {
         Skip(TSkipReason::srDataError, *displayName, index, entry);
+    }
     return agrees;
 }
 
@@ -463,29 +474,29 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
         return Outcome::Skipped;
     }
     if (!target.root->MakeFolders(target.folder, &error)) {
-        Skip(TSkipReason::srCreateError, target.displayName, index, entry);
+        Skip(LinkOnTheWay(target) ? TSkipReason::srUnsafeName : TSkipReason::srCreateError,
+             target.displayName, index, entry);
         return Outcome::Skipped;
     }
     std::unique_ptr<TZipCrypt> crypt;
     if (entry.Encrypted() && !CheckPassword(index, entry, target.displayName, &crypt))
         return Outcome::Skipped;
 
-    const ConfinedFolder::Kind existing = target.root->Lookup(target.folder, target.name);
+    ConfinedFolder::Kind existing = target.root->Lookup(target.folder, target.name);
+    if (existing == ConfinedFolder::Kind::File && r.m_overwriteMode != TUZOverwriteMode::Always) {
+        if (!MayOverwrite(index, entry, target))
+            return Outcome::Skipped;
+        existing = target.root->Lookup(target.folder, target.name);
+    }
     if (existing == ConfinedFolder::Kind::Link) {
         Skip(TSkipReason::srUnsafeName, target.displayName, index, entry);
         return Outcome::Skipped;
     }
-    if (existing == ConfinedFolder::Kind::Folder || existing == ConfinedFolder::Kind::Other) {
+    if (existing == ConfinedFolder::Kind::Folder || existing == ConfinedFolder::Kind::Other ||
+        (existing == ConfinedFolder::Kind::File && !r.m_replaceReadOnly &&
+         !QFileInfo(target.displayName).isWritable())) {
         Skip(TSkipReason::srCreateError, target.displayName, index, entry);
         return Outcome::Skipped;
-    }
-    if (existing == ConfinedFolder::Kind::File) {
-        if (r.m_overwriteMode != TUZOverwriteMode::Always && !MayOverwrite(index, entry, target))
-            return Outcome::Skipped;
-        if (!r.m_replaceReadOnly && !QFileInfo(target.displayName).isWritable()) {
-            Skip(TSkipReason::srCreateError, target.displayName, index, entry);
-            return Outcome::Skipped;
-        }
     }
 
     QString temporary;

@@ -42,6 +42,8 @@ private:
     // Decodes into the open file; false (after the event) when the data do not decode.
     bool Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle, const QString& fileName,
                 std::uint32_t* crc);
+    // True when a folder on the way to the target is a link.
+    bool LinkOnTheWay(const Target& target) const;
     void Skip(TSkipReason reason, const QString& fileName, int index, const TZipHeaderInfo& entry);
     // The end of the entry's data on a single disk: the next entry's local
     // header, else the central directory.

@@ -144,6 +144,9 @@ public:
     TGetNextDisk OnGetNextDisk;
     TUnZipComplete OnUnZipComplete;
 
+    // Percent of part in whole: rounded, at most 100, 0 for an empty whole.
+    static int Percent(qint64 part, qint64 whole);
+
     // Disk requests that may fail before AskForNewDisk gives up.
     static constexpr int MaxDiskRequests = 10;
 
@@ -161,8 +164,6 @@ protected:
     void ProcessMessages();
     void RebuildView();
     void DefaultGetNextDisk(TObject* sender, int nextDisk, QString& fileName);
-    // Percent of part in whole: rounded, at most 100, 0 for an empty whole.
-    static int Percent(qint64 part, qint64 whole);
     void FireTotalPercent();
 
     QString m_zipName;

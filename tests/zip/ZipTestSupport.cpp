@@ -72,22 +72,54 @@ ProcessResult Run(const QString& program, const QStringList& arguments, const QS
 }
 
 ProcessResult Python(const QString& source, const QStringList& arguments, const QString& folder) {
-    return Run(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), source} + arguments, folder);
+    // The system's interpreter starts faster than a version manager's shim.
+    const QString python = QFileInfo::exists(QStringLiteral("/usr/bin/python3"))
+                               ? QStringLiteral("/usr/bin/python3")
+                               : QStringLiteral("python3");
+    return Run(python, QStringList{QStringLiteral("-c"), source} + arguments, folder);
 }
 
-QByteArray ZlibDeflate(const QByteArray& data, int level) {
+std::vector<QByteArray> ZlibDeflate(const QByteArray& data, const std::vector<int>& levels) {
     QTemporaryDir dir;
     const QString in = dir.filePath(QStringLiteral("in"));
-    const QString out = dir.filePath(QStringLiteral("out"));
     WriteFile(in, data);
-    const QString source = QStringLiteral("import sys, zlib\n"
-                                          "data = open(sys.argv[1], 'rb').read()\n"
-                                          "level = int(sys.argv[3])\n"
-                                          "c = zlib.compressobj(max(level, 0), zlib.DEFLATED, -15)\n"
-                                          "open(sys.argv[2], 'wb').write(c.compress(data) + c.flush())\n");
-    const ProcessResult result = Python(source, {in, out, QString::number(level)});
+    QStringList arguments{in};
+    for (const int level : levels)
+        arguments.append(QString::number(level));
+    const QString source =
+        QStringLiteral("import sys, zlib\n"
+                       "data = open(sys.argv[1], 'rb').read()\n"
+                       "for level in sys.argv[2:]:\n"
+                       "    c = zlib.compressobj(int(level), zlib.DEFLATED, -15)\n"
+                       "    open(sys.argv[1] + '.' + level, 'wb').write(c.compress(data) + c.flush())\n");
+    const ProcessResult result = Python(source, arguments);
     EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
-    return ReadFile(out);
+    std::vector<QByteArray> streams;
+    for (const int level : levels)
+        streams.push_back(ReadFile(in + u'.' + QString::number(level)));
+    return streams;
+}
+
+std::vector<QByteArray> ZlibInflate(const std::vector<QByteArray>& streams) {
+    QTemporaryDir dir;
+    QStringList arguments;
+    for (std::size_t i = 0; i < streams.size(); ++i) {
+        arguments.append(dir.filePath(QString::number(i)));
+        WriteFile(arguments.last(), streams[i]);
+    }
+    const QString source = QStringLiteral("import sys, zlib\n"
+                                          "for name in sys.argv[1:]:\n"
+                                          "    try:\n"
+                                          "        d = zlib.decompress(open(name, 'rb').read(), -15)\n"
+                                          "    except zlib.error:\n"
+                                          "        d = b''\n"
+                                          "    open(name + '.out', 'wb').write(d)\n");
+    const ProcessResult result = Python(source, arguments);
+    EXPECT_EQ(result.exitCode, 0) << result.errors.toStdString();
+    std::vector<QByteArray> plain;
+    for (const QString& name : arguments)
+        plain.push_back(ReadFile(name + QStringLiteral(".out")));
+    return plain;
 }
 
 RawEntry Stored(const QByteArray& name, const QByteArray& text) {

@@ -10,6 +10,13 @@
 #include <cstdint>
 #include <vector>
 
+#include <ostream>
+
+// Texts in test messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
 namespace ZipTest {
 
 QByteArray ReadFile(const QString& path);
@@ -31,8 +38,11 @@ ProcessResult Run(const QString& program, const QStringList& arguments, const QS
 // Runs a python3 program (source text) with arguments.
 ProcessResult Python(const QString& source, const QStringList& arguments = {},
                      const QString& folder = QString());
-// A raw deflate stream of data made by python's zlib at level (-1: stored blocks only).
-QByteArray ZlibDeflate(const QByteArray& data, int level);
+// Raw deflate streams of data made by python's zlib, one per level (0:
+// stored blocks only).
+std::vector<QByteArray> ZlibDeflate(const QByteArray& data, const std::vector<int>& levels);
+// What python's zlib makes of raw deflate streams (empty for a stream it refuses).
+std::vector<QByteArray> ZlibInflate(const std::vector<QByteArray>& streams);
 
 // One entry of a hand-built archive; the data are written as given.
 struct RawEntry {
