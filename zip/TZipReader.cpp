@@ -159,8 +159,10 @@ void TZipReader::AskForNewDisk(int diskNumber) {
             throw EZipError(QStringLiteral("Disk %1 of the archive was not found").arg(diskNumber));
         QString name = m_zipName;
         OnGetNextDisk(this, diskNumber, name);
-        if (name.isEmpty())
+        if (name.isEmpty() || m_cancel) {
+            m_cancel = false;
             throw EUserCanceled(QStringLiteral("User canceled loading new disk."));
+        }
         if (CheckDiskLabels() && m_multiMode == TMultiMode::mmSpan) {
             const QString label = m_media->Labels().ReadLabel(name).left(kLabelLength);
             if (label.right(3) != DiskNumberText(diskNumber))

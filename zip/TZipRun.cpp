@@ -117,6 +117,8 @@ int TZipRun::Run() {
     w.m_cancel = false;
     const TZipSortMode sortMode = w.m_sortMode;
     const bool keepOpen = w.m_keepZipOpen;
+    const TMultiMode readMode = w.m_multiMode;
+    const auto failed = [&]() { w.m_multiMode = readMode; };
     const auto ending = [&]() {
         w.m_keepZipOpen = keepOpen;
         w.m_sortMode = sortMode;
@@ -130,6 +132,7 @@ int TZipRun::Run() {
         added = Build();
     } catch (...) {
         m_output.reset();
+        failed();
         ending();
         throw;
     }
@@ -148,6 +151,8 @@ int TZipRun::Build() {
             QStringLiteral("Pieces must hold at least %1 bytes").arg(TMultiZipInfo::MinBlockSize));
     w.m_currentDisk = 0;
     w.m_keepZipOpen = true;
+    // The disks this run writes decide how the next one is asked for.
+    w.m_multiMode = multi.MultiMode;
     w.m_sortMode = TZipSortMode::ByNone;
     w.RebuildView();
 
@@ -178,7 +183,13 @@ int TZipRun::Build() {
     settings.multi = multi;
     settings.flushOnClose = w.m_flushFilesOnClose;
     settings.media = w.m_media;
-    settings.nextDisk = [&w](int disk, QString& name) { w.OnGetNextDisk(&w, disk, name); };
+    settings.nextDisk = [&w](int disk, QString& name) {
+        w.OnGetNextDisk(&w, disk, name);
+        if (w.m_cancel) {
+            w.m_cancel = false;
+            name.clear();
+        }
+    };
     settings.prepareDisk = [&w](int disk) { w.OnPrepareNextDisk(&w, disk); };
     if (multi.MultiMode == TMultiMode::mmSpan) {
         // Room for the directory copy, worked out afresh for every run.
