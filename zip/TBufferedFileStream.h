@@ -17,7 +17,6 @@ public:
     // ENotEnoughRoom for a short write and EStreamError for the rest.
     void Close();
     const QString& FileName() const { return m_file->FileName(); }
-    int Handle() const { return m_file->Handle(); }
 
 private:
     TFileStream* m_file;

@@ -31,6 +31,12 @@ inline std::uint16_t Load16(const std::uint8_t* p) {
     return value;
 }
 
+inline std::uint32_t Load32(const std::uint8_t* p) {
+    std::uint32_t value;
+    std::memcpy(&value, p, sizeof value);
+    return value;
+}
+
 inline std::uint64_t Load64(const std::uint8_t* p) {
     std::uint64_t value;
     std::memcpy(&value, p, sizeof value);
@@ -113,11 +119,15 @@ unsigned TDeflater::LongestMatch(unsigned candidate) {
     const unsigned limit = m_strStart > kMaxDistance ? m_strStart - kMaxDistance : 0;
     if (m_prevLength >= m_goodLength)
         chain >>= 2;
-    const std::uint16_t scanStart = Load16(scan);
-    std::uint16_t scanEnd = Load16(scan + best - 1);
+    // A candidate can only beat the best so far when it agrees with the
+    // scan at the best's last bytes and at its first ones: four of each once
+    // the best is three or longer.
+    const std::uint32_t scanStart = Load32(scan);
+    std::uint32_t scanEnd = best >= 3 ? Load32(scan + best - 3) : Load16(scan + 1);
     do {
         const std::uint8_t* const match = window + candidate;
-        if (Load16(match + best - 1) != scanEnd || Load16(match) != scanStart)
+        if (best >= 3 ? Load32(match + best - 3) != scanEnd || Load32(match) != scanStart
+                      : Load16(match + 1) != scanEnd || Load16(match) != static_cast<std::uint16_t>(scanStart))
             continue;
         unsigned length = 2;
         for (;;) {
@@ -136,7 +146,7 @@ unsigned TDeflater::LongestMatch(unsigned candidate) {
             best = length;
             if (length >= nice)
                 break;
-            scanEnd = Load16(scan + best - 1);
+            scanEnd = Load32(scan + best - 3);
         }
     } while ((candidate = m_prev[candidate & kWindowMask]) > limit && --chain != 0);
     return std::min(best, m_lookahead);

@@ -62,26 +62,6 @@ qint64 TEndCentral::Locate(TStream& stream) {
     return -1;
 }
 
-bool TEndCentral::ReadAt(TStream& stream) {
-    const qint64 start = stream.Position();
-    char fixed[ZipFormat::EndCentralSize];
-    if (stream.ReadFully(fixed, sizeof fixed) != static_cast<qint64>(sizeof fixed) ||
-        Le32(fixed) != ZipFormat::EndCentralSignature) {
-        stream.SetPosition(start);
-        return false;
-    }
-    Parse(fixed);
-    const std::uint16_t commentLength = Le16(fixed + kCommentLengthOffset);
-    QByteArray comment(commentLength, Qt::Uninitialized);
-    if (stream.ReadFully(comment.data(), commentLength) != commentLength) {
-        stream.SetPosition(start);
-        return false;
-    }
-    Comment = comment;
-    CommentPosition = start + ZipFormat::EndCentralSize;
-    return true;
-}
-
 QByteArray TEndCentral::Record() const {
     if (Comment.size() > ZipFormat::MaxCommentLength)
         throw EZipTooLarge(QStringLiteral("The archive comment is too large (%1 bytes)").arg(Comment.size()));

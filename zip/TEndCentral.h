@@ -32,9 +32,6 @@ public:
     // position, or -1 when there is none; an empty stream is an empty
     // archive (position 0, all fields 0).
     qint64 Locate(TStream& stream);
-    // Parses a record at the stream's position (a directory copy); false when
-    // none is there.
-    bool ReadAt(TStream& stream);
 
     // The record as written; raises EZipTooLarge for a comment over 65535 bytes.
     QByteArray Record() const;

@@ -41,7 +41,6 @@ public:
     // Closes the file; raises EStreamError when the system reports an error.
     void Close();
 
-    int Handle() const { return m_handle; }
     const QString& FileName() const { return m_fileName; }
 
 private:
