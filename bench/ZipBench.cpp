@@ -180,20 +180,29 @@ std::size_t OursInflate(const QByteArray& stream) {
     return sink.total;
 }
 
+// The stream reaches zlib the way an archive reaches either decoder: read
+// into a 32 KiB buffer piece by piece (ours takes it through its source).
 std::size_t ZlibInflate(const QByteArray& stream) {
     z_stream z{};
     inflateInit2(&z, -15);
+    std::vector<std::uint8_t> input(32768);
     std::vector<std::uint8_t> chunk(kChunk);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(stream.constData()));
-    z.avail_in = static_cast<uInt>(stream.size());
+    std::size_t read = 0;
     std::size_t total = 0;
-    int status;
-    do {
+    int status = Z_OK;
+    while (status == Z_OK) {
+        if (z.avail_in == 0) {
+            const std::size_t n = std::min(input.size(), static_cast<std::size_t>(stream.size()) - read);
+            std::memcpy(input.data(), stream.constData() + read, n);
+            read += n;
+            z.next_in = input.data();
+            z.avail_in = static_cast<uInt>(n);
+        }
         z.next_out = chunk.data();
         z.avail_out = static_cast<uInt>(chunk.size());
         status = inflate(&z, Z_NO_FLUSH);
         total += chunk.size() - z.avail_out;
-    } while (status == Z_OK);
+    }
     inflateEnd(&z);
     return total;
 }

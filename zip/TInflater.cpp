@@ -57,9 +57,10 @@ constexpr std::array<std::uint8_t, kCodeLengthSymbols> kCodeLengthOrder = {16, 1
 
 // Output history and the window's layout: plain bytes are decoded at
 // position; once position passes kSlideAt, the last kHistory bytes move to
-// the front. Matches may write a little past the decoded end.
+// the front (a window of several histories moves them seldom). Matches may
+// write a little past the decoded end.
 constexpr std::size_t kHistory = 32768;
-constexpr std::size_t kSlideAt = 2 * kHistory;
+constexpr std::size_t kSlideAt = 4 * kHistory;
 constexpr std::size_t kCopyOverrun = 16;
 constexpr std::size_t kMaxMatch = 258;
 constexpr std::size_t kWindowSize = kSlideAt + kMaxMatch + kCopyOverrun;
@@ -373,19 +374,23 @@ private:
         }
         if (left == 0)
             return;
-        // The bit buffer is empty: copy straight from the input.
+        // The bit buffer is empty: copy what the input buffer holds, then
+        // read the rest straight into the window.
         m_bits = 0;
         while (left > 0) {
-            if (m_in == m_inEnd) {
-                RefillInput();
-                if (m_in == m_inEnd)
-                    Invalid("data end too early");
-            }
             const std::size_t limit = MakeRoom();
-            const std::size_t n =
-                std::min({left, limit - m_position, static_cast<std::size_t>(m_inEnd - m_in)});
-            std::memcpy(m_window + m_position, m_in, n);
-            m_in += n;
+            const std::size_t room = std::min(left, limit - m_position);
+            std::size_t n = 0;
+            if (m_in < m_inEnd) {
+                n = std::min(room, static_cast<std::size_t>(m_inEnd - m_in));
+                std::memcpy(m_window + m_position, m_in, n);
+                m_in += n;
+            } else if (!m_exhausted) {
+                n = m_source.Fill(m_window + m_position, room);
+                m_exhausted = n == 0;
+            }
+            if (n == 0)
+                Invalid("data end too early");
             m_position += n;
             left -= n;
         }
