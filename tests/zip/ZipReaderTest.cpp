@@ -350,6 +350,18 @@ TEST_F(ZipReaderTest, ArchivesWithoutAnEndRecord) {
     EXPECT_THROW(m_reader.UnZip(), EIncompleteZip);
 }
 
+TEST_F(ZipReaderTest, ArchivesPast4GiBAreTooLarge) {
+    // Sparse: nothing is really written.
+    QFile file(Path("huge.zip"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(qint64{1} << 32));
+    ASSERT_TRUE(file.seek(file.size()));
+    file.write(BuildArchive({}));
+    file.close();
+    m_reader.SetZipName(Path("huge.zip"));
+    EXPECT_THROW(m_reader.ReadZip(), EZipTooLarge);
+}
+
 TEST_F(ZipReaderTest, DirectoryPointingOutsideTheFileIsRebuilt) {
     QByteArray bytes = BuildArchive({Stored("one.txt", "first"), Stored("two.txt", "second")});
     PatchU32(bytes, bytes.size() - 6, 0x7FFFFFF0); // central directory offset
