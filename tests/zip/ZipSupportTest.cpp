@@ -1,0 +1,245 @@
+// The support units: wildcards, the folder walker, DOS dates, buffered
+// streams, sorted directories and the header records.
+#include "ZipTestSupport.h"
+
+#include "zip/DosDateTime.h"
+#include "zip/TBufferedStream.h"
+#include "zip/TDirSearch.h"
+#include "zip/TEndCentral.h"
+#include "zip/TMemoryStream.h"
+#include "zip/TSortedZip.h"
+#include "zip/TZipHeaderInfo.h"
+#include "zip/Wildcard.h"
+#include "zip/ZipExceptions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+using namespace ZipTest;
+
+namespace {
+
+TEST(WildcardTest, MatchesAsTheFileListsUseIt) {
+    EXPECT_TRUE(Wildcard::Matches("a<b-d>?.txt", "ACX.TXT"));
+    EXPECT_FALSE(Wildcard::Matches("a<b-d>?.txt", "aex.txt"));
+    EXPECT_TRUE(Wildcard::Matches("a<^b-d>x", "aex"));
+    EXPECT_FALSE(Wildcard::Matches("a<^b-d>x", "acx"));
+    EXPECT_TRUE(Wildcard::Matches("a<!b-d>x", "aex"));
+    EXPECT_TRUE(Wildcard::Matches("*.txt", ".txt"));
+    EXPECT_FALSE(Wildcard::Matches("a*", "b"));
+    EXPECT_FALSE(Wildcard::Matches("abc", "abcd"));
+    EXPECT_TRUE(Wildcard::Matches("*", ""));
+    EXPECT_TRUE(Wildcard::Matches("*.txt", "docs\\a.txt"));
+    EXPECT_FALSE(Wildcard::Matches("a.txt", "docs\\a.txt"));
+    EXPECT_TRUE(Wildcard::Matches("*a*b*c", "xxaxxbxxbxc"));
+    EXPECT_TRUE(Wildcard::Matches("?*?", "ab"));
+    EXPECT_FALSE(Wildcard::Matches("?*?", "a"));
+    EXPECT_FALSE(Wildcard::Matches("a<bc", "ab")); // a set without its end never matches
+    EXPECT_TRUE(Wildcard::Matches("<xyz>", "Y"));
+    EXPECT_TRUE(Wildcard::IsPattern("a|b") && Wildcard::IsPattern("<a>") &&
+                !Wildcard::IsPattern("plain.txt"));
+}
+
+TEST(DirSearchTest, WalksInNameOrderAndNeverThroughLinks) {
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    WriteFile(root + "/b.txt", "b");
+    WriteFile(root + "/a/inner.txt", "i");
+    WriteFile(root + "/a/inner.doc", "d");
+    WriteFile(root + "/c.txt", "c");
+    WriteFile(root + "/noext", "n");
+    ASSERT_EQ(symlink(root.toLocal8Bit().constData(), (root + "/loop").toLocal8Bit().constData()), 0);
+    ASSERT_EQ(
+        symlink((root + "/c.txt").toLocal8Bit().constData(), (root + "/link.txt").toLocal8Bit().constData()),
+        0);
+    const auto walk = [](TDirSearch search) {
+        QStringList names;
+        for (QString name = search.Next(); !name.isEmpty(); name = search.Next())
+            names.append(name);
+        return names;
+    };
+    EXPECT_EQ(walk(TDirSearch(root, "*.txt", true)),
+              (QStringList{root + "/a/", root + "/a/inner.txt", root + "/b.txt", root + "/c.txt",
+                           root + "/link.txt"}));
+    EXPECT_EQ(walk(TDirSearch(root, "*.txt", false)),
+              (QStringList{root + "/b.txt", root + "/c.txt", root + "/link.txt"}));
+    // "*." finds the names without an extension.
+    EXPECT_EQ(walk(TDirSearch(root, "*.", false)), QStringList{root + "/noext"});
+    // Folder patterns are descended without being returned.
+    EXPECT_EQ(walk(TDirSearch(root + "/<a-b>/", "*", false)),
+              (QStringList{root + "/a/inner.doc", root + "/a/inner.txt"}));
+}
+
+TEST(DosDateTimeTest, NormalisesEachFieldOnItsOwn) {
+    const auto dos = [](int y, int mo, int d, int h, int mi, int s2) {
+        return static_cast<std::uint32_t>((y - 1980) << 25 | mo << 21 | d << 16 | h << 11 | mi << 5 | s2);
+    };
+    EXPECT_EQ(DosDateTime::ToDateTime(0), QDateTime(QDate(1980, 1, 1), QTime(0, 0), Qt::LocalTime));
+    EXPECT_EQ(DosDateTime::Normalise(dos(2000, 1, 15, 10, 30, 10)), dos(2000, 1, 15, 10, 30, 10));
+    EXPECT_EQ(DosDateTime::Normalise(dos(2001, 13, 0, 24, 60, 30)), dos(2001, 12, 1, 23, 59, 29));
+    EXPECT_EQ(DosDateTime::Normalise(dos(2100, 5, 5, 5, 5, 5)), dos(2099, 5, 5, 5, 5, 5));
+    // A day past the month's end is its last day.
+    EXPECT_EQ(DosDateTime::Normalise(dos(2000, 2, 31, 0, 0, 0)), dos(2000, 2, 29, 0, 0, 0));
+    EXPECT_EQ(DosDateTime::Normalise(dos(2001, 4, 31, 0, 0, 0)), dos(2001, 4, 30, 0, 0, 0));
+    const QDateTime when(QDate(2019, 7, 4), QTime(13, 45, 31), Qt::LocalTime);
+    EXPECT_EQ(DosDateTime::ToDateTime(DosDateTime::FromDateTime(when)), when.addSecs(-1));
+    EXPECT_EQ(DosDateTime::FromDateTime(QDateTime(QDate(1970, 1, 1), QTime(0, 0))), dos(1980, 1, 1, 0, 0, 0));
+}
+
+TEST(BufferedStreamTest, SeeksReadsAndWritesThroughItsBuffer) {
+    TMemoryStream memory(RandomData(100000, 3));
+    const QByteArray expected = memory.Data();
+    TBufferedStream stream(memory, 8192);
+    char block[300];
+    ASSERT_EQ(stream.Read(block, 300), 300);
+    EXPECT_EQ(QByteArray(block, 300), expected.left(300));
+    EXPECT_EQ(stream.Position(), 300);
+    // From the end the offset is a distance back, whatever its sign.
+    EXPECT_EQ(stream.Seek(10, TSeekOrigin::soEnd), 100000 - 10);
+    EXPECT_EQ(stream.Seek(-10, TSeekOrigin::soEnd), 100000 - 10);
+    ASSERT_EQ(stream.Read(block, 20), 10);
+    EXPECT_EQ(QByteArray(block, 10), expected.right(10));
+    stream.SetPosition(50);
+    ASSERT_EQ(stream.Read(block, 40000 > 300 ? 300 : 0), 300);
+    EXPECT_EQ(QByteArray(block, 300), expected.mid(50, 300));
+    // Writing after a seek, then reading it back.
+    stream.SetPosition(99990);
+    ASSERT_EQ(stream.Write("0123456789ABCDEF", 16), 16);
+    EXPECT_EQ(stream.Size(), 100006);
+    ASSERT_TRUE(stream.FlushBuffer());
+    EXPECT_EQ(memory.Data().right(16), QByteArray("0123456789ABCDEF"));
+    // Large reads and writes pass the buffer.
+    TMemoryStream target;
+    {
+        TBufferedStream out(target, 8192);
+        const QByteArray big = RandomData(50000, 4);
+        ASSERT_EQ(out.Write("x", 1), 1);
+        ASSERT_EQ(out.Write(big.constData(), big.size()), big.size());
+    }
+    EXPECT_EQ(target.Data().size(), 50001);
+    EXPECT_EQ(target.Data().mid(1), RandomData(50000, 4));
+}
+
+std::unique_ptr<TZipHeaderInfo> Entry(const QString& path, const QString& name, std::uint32_t date,
+                                      std::uint32_t compressed, std::uint32_t size, std::uint32_t offset) {
+    auto entry = std::make_unique<TZipHeaderInfo>();
+    entry->SetDirectory(path);
+    entry->SetFileName(name);
+    entry->LastModFileDate = date;
+    entry->CompressedSize = compressed;
+    entry->UncompressedSize = size;
+    entry->RelativeOffset = offset;
+    return entry;
+}
+
+QStringList Order(const TSortedZip& list) {
+    QStringList names;
+    for (const TZipHeaderInfo* entry : list.Entries())
+        names.append(entry->FullName());
+    return names;
+}
+
+TEST(SortedZipTest, KeepsEveryOrder) {
+    TSortedZip directory(TZipSortMode::ByNone, true);
+    directory.Add(Entry("b\\", "z.txt", 0x28210000, 50, 100, 300));
+    directory.Add(Entry("", "A.txt", 0x30210000, 10, 100, 0));
+    directory.Add(Entry("a\\", "m.txt", 0x29210000, 90, 100, 100));
+    EXPECT_EQ(Order(directory), (QStringList{"A.txt", "a\\m.txt", "b\\z.txt"}));
+    EXPECT_THROW(directory.Add(Entry("", "dup", 0, 0, 0, 100)), EListError);
+    EXPECT_EQ(directory.FindByPosition(0, 100)->FileName(), "m.txt");
+    EXPECT_EQ(directory.FindByPosition(0, 101), nullptr);
+
+    const auto view = [&](TZipSortMode mode) {
+        TSortedZip sorted(mode, false);
+        for (TZipHeaderInfo* entry : directory.Entries())
+            sorted.AddShared(entry);
+        return Order(sorted);
+    };
+    EXPECT_EQ(view(TZipSortMode::ByName), (QStringList{"A.txt", "a\\m.txt", "b\\z.txt"}));
+    EXPECT_EQ(view(TZipSortMode::ByFileName), (QStringList{"A.txt", "a\\m.txt", "b\\z.txt"}));
+    EXPECT_EQ(view(TZipSortMode::ByDate), (QStringList{"A.txt", "a\\m.txt", "b\\z.txt"}));
+    EXPECT_EQ(view(TZipSortMode::ByCompressedSize), (QStringList{"a\\m.txt", "b\\z.txt", "A.txt"}));
+    EXPECT_EQ(view(TZipSortMode::ByRate), (QStringList{"a\\m.txt", "b\\z.txt", "A.txt"}));
+    TSortedZip names(TZipSortMode::ByName, false);
+    for (TZipHeaderInfo* entry : directory.Entries())
+        names.AddShared(entry);
+    EXPECT_EQ(names.FindByName("B\\Z.TXT")->FileName(), "z.txt");
+    EXPECT_EQ(names.FindByName("b\\y.txt"), nullptr);
+}
+
+TEST(SortedZipTest, EqualEntriesGoBeforeOrAfterByOrder) {
+    TSortedZip owner(TZipSortMode::ByNone, true);
+    TZipHeaderInfo* first = owner.Items(owner.Add(Entry("", "same.txt", 1 << 21 | 1 << 16, 5, 5, 0)));
+    TZipHeaderInfo* second = owner.Items(owner.Add(Entry("", "same.txt", 1 << 21 | 1 << 16, 5, 5, 40)));
+    // Accepting duplicates, the newer equal entry comes first...
+    TSortedZip byName(TZipSortMode::ByName, false);
+    byName.AddShared(first);
+    byName.AddShared(second);
+    EXPECT_EQ(byName.Items(0), second);
+    // ...except by date and size, where it goes after its equals.
+    TSortedZip byDate(TZipSortMode::ByDate, false);
+    byDate.AddShared(first);
+    byDate.AddShared(second);
+    EXPECT_EQ(byDate.Items(0), first);
+    EXPECT_EQ(TSortedZip::Rate(*Entry("", "e", 0, 0, 0, 0)), 0);
+    EXPECT_EQ(TSortedZip::Rate(*Entry("", "e", 0, 150, 100, 0)), 100);
+    EXPECT_EQ(TSortedZip::Rate(*Entry("", "e", 0, 1, 3, 0)), 33);
+}
+
+TEST(HeaderRecordTest, NamesAndCodePages) {
+    TZipHeaderInfo entry;
+    entry.SetDirectory("dir/sub");
+    entry.SetFileName("relatório.txt");
+    EXPECT_EQ(entry.Directory(), "dir\\sub\\");
+    EXPECT_EQ(entry.StoredName(), QByteArray("dir/sub/relat\xA2rio.txt")); // 850: ó is 0xA2
+    EXPECT_FALSE(entry.Flag & ZipFormat::FlagUtf8);
+    entry.SetFileName("€uro.txt"); // not in code page 850: UTF-8 with bit 11
+    EXPECT_EQ(entry.StoredName(), QString("dir/sub/€uro.txt").toUtf8());
+    EXPECT_TRUE(entry.Flag & ZipFormat::FlagUtf8);
+    EXPECT_EQ(entry.FileNameLength(), entry.StoredName().size());
+    EXPECT_EQ(entry.LocalHeaderLength(), 30 + entry.StoredName().size());
+
+    // A local header read back; a name written by another tool with slashes.
+    TMemoryStream stream(QByteArray("junk") + entry.LocalHeader());
+    stream.SetPosition(4);
+    const std::optional<TZipHeaderInfo> local = TZipHeaderInfo::ReadLocal(stream, true);
+    ASSERT_TRUE(local);
+    EXPECT_EQ(local->Directory(), "dir\\sub\\");
+    EXPECT_EQ(local->FileName(), "€uro.txt");
+    EXPECT_EQ(local->RelativeOffset, 4u);
+    stream.SetPosition(0);
+    EXPECT_FALSE(TZipHeaderInfo::ReadLocal(stream, true));
+    EXPECT_EQ(stream.Position(), 0);
+}
+
+TEST(EndRecordTest, FoundBehindTheLongestCommentAndNotInsideOne) {
+    TEndCentral record;
+    record.Comment = QByteArray(65535, 'c');
+    record.TotalEntries = record.EntriesThisDisk = 0;
+    TMemoryStream longest(QByteArray("prefix") + record.Record());
+    TEndCentral found;
+    EXPECT_EQ(found.Locate(longest), 6);
+    EXPECT_EQ(found.Comment.size(), 65535);
+
+    // A record inside the comment of the real one does not win.
+    TEndCentral fake;
+    fake.TotalEntries = fake.EntriesThisDisk = 7;
+    TEndCentral real;
+    real.Comment = fake.Record() + "tail";
+    TMemoryStream stream(real.Record());
+    EXPECT_EQ(found.Locate(stream), 0);
+    EXPECT_EQ(found.TotalEntries, 0);
+
+    TMemoryStream empty;
+    EXPECT_EQ(found.Locate(empty), 0);
+    TMemoryStream tiny(QByteArray("PK\x05\x06", 4));
+    EXPECT_EQ(found.Locate(tiny), -1);
+    TMemoryStream cut(real.Record().chopped(1));
+    EXPECT_EQ(found.Locate(cut), -1);
+}
+
+} // namespace

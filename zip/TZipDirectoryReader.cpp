@@ -1,0 +1,251 @@
+#include "zip/TZipDirectoryReader.h"
+
+#include "platform/base/ByteReader.h"
+#include "zip/TBufferedFileStream.h"
+#include "zip/TZipReader.h"
+#include "zip/ZipExceptions.h"
+#include "zip/ZipFiles.h"
+
+#include <QFileInfo>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kNameLengthOffset = 28;
+constexpr int kExtraLengthOffset = 30;
+constexpr int kCommentLengthOffset = 32;
+// The version-needed byte after a local signature: higher values are not
+// believed while rebuilding.
+constexpr int kMaxVersionHigh = 10;
+constexpr qint64 kScanBlock = 65536;
+
+std::uint32_t Le32(const char* p) {
+    return ByteReader(p, 4).U32();
+}
+
+std::uint16_t Le16(const char* p) {
+    return ByteReader(p, 2).U16();
+}
+
+} // namespace
+
+TZipDirectoryReader::TZipDirectoryReader(TZipReader& reader) : m_reader(reader) {}
+
+void TZipDirectoryReader::Bad() {
+    m_reader.ClearZip();
+    throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
+}
+
+qint64 TZipDirectoryReader::LocateEnd(TStream& stream) {
+    TEndCentral& end = m_reader.m_endCentral;
+    const qint64 position = end.Locate(stream);
+    if (position < 0)
+        return -1;
+    const bool believable = end.ThisDisk <= ZipFormat::MaxDiskNumber &&
+                            end.CentralDisk <= ZipFormat::MaxDiskNumber && end.ThisDisk >= end.CentralDisk;
+    return believable ? position : -1;
+}
+
+void TZipDirectoryReader::Read() {
+    TZipReader& r = m_reader;
+    const QFileInfo info(r.m_zipName);
+    r.m_archiveDate = info.lastModified();
+    r.m_archiveSize = info.size();
+    r.m_directory.Clear();
+    r.m_view.reset();
+    r.m_haveDirectory = false;
+    if (r.m_archiveSize > static_cast<qint64>(ZipFormat::MaxSize32))
+        throw EZipTooLarge(QStringLiteral("Archive \"%1\" is too large for a zip archive").arg(r.m_zipName));
+
+    qint64 endPosition = LocateEnd(*r.m_archive);
+    std::unique_ptr<TBufferedFileStream> zfc;
+    if (endPosition < 0) {
+        const QString copy = ZipFiles::ReplaceExtension(r.m_zipName, QStringLiteral(".zfc"));
+        if (ZipFiles::FileExists(copy)) {
+            zfc = std::make_unique<TBufferedFileStream>(copy, TFileMode::fmOpenRead,
+                                                        ZipFormat::StreamBufferSize);
+            endPosition = LocateEnd(*zfc);
+            if (endPosition < 0)
+                zfc.reset();
+        }
+    }
+    if (endPosition < 0) {
+        TIncompleteZipMode mode = r.m_incompleteZipMode;
+        r.OnInCompleteZip(&r, mode);
+        r.m_incompleteZipMode = mode;
+        if (mode == TIncompleteZipMode::izAssumeNotAZip)
+            throw ENotAZipFile(QStringLiteral("Not a valid zip file!"));
+        if (mode == TIncompleteZipMode::izAssumeMulti)
+            throw EIncompleteZip(QStringLiteral("Incomplete Zip File"));
+        if (!Recover())
+            Bad();
+    } else {
+        const TEndCentral& end = r.m_endCentral;
+        r.m_currentDisk = zfc ? 0 : end.ThisDisk;
+        m_multiDisk = end.ThisDisk != 0 && !zfc;
+        if (end.ThisDisk == 0)
+            r.m_multiMode = TMultiMode::mmNone;
+        else
+            r.m_multiMode = r.m_media->IsRemovable(r.m_zipName) ? TMultiMode::mmSpan : TMultiMode::mmBlocks;
+        bool read = true;
+        if (end.TotalEntries > 0) {
+            if (zfc) {
+                zfc->SetPosition(0);
+            } else {
+                if (m_multiDisk && end.CentralDisk != r.m_currentDisk)
+                    r.AskForNewDisk(end.CentralDisk + 1);
+                // A single file's directory must lie before its end record.
+                if (!m_multiDisk && static_cast<qint64>(end.CentralOffset) + end.CentralSize > endPosition)
+                    read = false;
+                else
+                    r.m_archive->SetPosition(end.CentralOffset);
+            }
+            read = read && ReadCentral(zfc.get());
+        }
+        if (!read) {
+            if (m_multiDisk)
+                Bad();
+            if (!Recover())
+                Bad();
+        }
+        r.m_diskCount = r.m_endCentral.ThisDisk + 1;
+    }
+    r.m_haveDirectory = true;
+    r.RebuildView();
+}
+
+qint64 TZipDirectoryReader::ReadSpanning(TStream* zfc, char* buffer, qint64 count) {
+    if (zfc)
+        return zfc->ReadFully(buffer, count);
+    qint64 got = m_reader.m_archive->ReadFully(buffer, count);
+    if (got < count && m_multiDisk) {
+        m_reader.AskForNewDisk(m_reader.m_currentDisk + 2);
+        got += m_reader.m_archive->ReadFully(buffer + got, count - got);
+    }
+    return got;
+}
+
+std::unique_ptr<TZipHeaderInfo> TZipDirectoryReader::ReadCentralHeader(TStream* zfc) {
+    TStream& stream = zfc ? *zfc : static_cast<TStream&>(*m_reader.m_archive);
+    const qint64 start = stream.Position();
+    char fixed[ZipFormat::CentralHeaderSize];
+    const qint64 got = ReadSpanning(zfc, fixed, sizeof fixed);
+    TStream& now = zfc ? *zfc : static_cast<TStream&>(*m_reader.m_archive);
+    const auto fail = [&]() -> std::unique_ptr<TZipHeaderInfo> {
+        if (&now == &stream)
+            stream.SetPosition(start);
+        return nullptr;
+    };
+    if (got != static_cast<qint64>(sizeof fixed) || Le32(fixed) != ZipFormat::CentralHeaderSignature)
+        return fail();
+    const std::uint16_t nameLength = Le16(fixed + kNameLengthOffset);
+    const std::uint16_t extraLength = Le16(fixed + kExtraLengthOffset);
+    const std::uint16_t commentLength = Le16(fixed + kCommentLengthOffset);
+    QByteArray rest(nameLength + extraLength + commentLength, Qt::Uninitialized);
+    if (ReadSpanning(zfc, rest.data(), rest.size()) != rest.size())
+        return fail();
+    auto header = std::make_unique<TZipHeaderInfo>();
+    header->SetOEMConvert(m_reader.m_oemConvert);
+    header->ParseCentral(fixed, rest.left(nameLength), rest.mid(nameLength, extraLength),
+                         rest.right(commentLength));
+    header->CentralOffset = start;
+    return header;
+}
+
+bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
+    TZipReader& r = m_reader;
+    const int count = r.m_endCentral.TotalEntries;
+    TZipHeaderInfo* previous = nullptr;
+    for (int i = 0; i < count; ++i) {
+        std::unique_ptr<TZipHeaderInfo> header = ReadCentralHeader(zfc);
+        if (!header && previous && previous->ExtraFieldLength() > 0) {
+            // A wrong extra length on the previous entry: try where its extra field began.
+            TStream& stream = zfc ? *zfc : static_cast<TStream&>(*r.m_archive);
+            stream.Seek(-static_cast<qint64>(previous->ExtraFieldLength()), TSeekOrigin::soCurrent);
+            previous->SetExtraField(QByteArray());
+            header = ReadCentralHeader(zfc);
+        }
+        if (!header)
+            return false;
+        try {
+            previous = header.get();
+            r.m_directory.Add(std::move(header));
+        } catch (const EListError&) {
+            return false;
+        }
+    }
+    return true;
+}
+
+qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
+    const qint64 size = stream.Size();
+    QByteArray block(kScanBlock + 6, Qt::Uninitialized);
+    qint64 sincePump = 0;
+    for (qint64 at = start; at < size; at += kScanBlock) {
+        stream.SetPosition(at);
+        const qint64 got = stream.ReadFully(block.data(), block.size());
+        for (qint64 i = 0; i + 6 <= got && i < kScanBlock; ++i) {
+            if (Le32(block.constData() + i) == ZipFormat::LocalHeaderSignature &&
+                static_cast<std::uint8_t>(block[i + 5]) < kMaxVersionHigh)
+                return at + i;
+        }
+        sincePump += kScanBlock;
+        while (sincePump >= ScanPumpInterval) {
+            m_reader.ProcessMessages();
+            sincePump -= ScanPumpInterval;
+        }
+    }
+    return -1;
+}
+
+bool TZipDirectoryReader::Recover() {
+    if (m_recovered)
+        return false;
+    m_recovered = true;
+    TZipReader& r = m_reader;
+    r.m_directory.Clear();
+    r.m_currentDisk = 0;
+    r.m_multiMode = TMultiMode::mmNone;
+    m_multiDisk = false;
+    TStream& stream = *r.m_archive;
+    const qint64 size = stream.Size();
+    const qint64 start = r.m_zipName.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? ExeStubSize : 0;
+    qint64 position = FindLocalHeader(stream, start);
+    if (position < 0)
+        return false;
+    int found = 0;
+    while (position < size) {
+        stream.SetPosition(position);
+        std::optional<TZipHeaderInfo> local = TZipHeaderInfo::ReadLocal(stream, r.m_oemConvert);
+        if (!local)
+            break;
+        const qint64 next = position + local->LocalHeaderLength() + local->CompressedSize +
+                            (local->HasDataDescriptor() ? 16 : 0);
+        r.m_directory.Add(std::make_unique<TZipHeaderInfo>(*local));
+        ++found;
+        position = next;
+    }
+    if (found == 0)
+        return false;
+    TEndCentral& end = r.m_endCentral;
+    end.Reset();
+    end.CentralOffset = static_cast<std::uint32_t>(std::min<qint64>(position, ZipFormat::MaxSize32));
+    end.TotalEntries = end.EntriesThisDisk = static_cast<std::uint16_t>(std::min(found, 0xFFFF));
+    // Central headers found where the walk stopped give the entries they
+    // name the rest of their fields; the walk's offsets stay.
+    if (position < size) {
+        stream.SetPosition(position);
+        for (int i = 0; i < found; ++i) {
+            std::unique_ptr<TZipHeaderInfo> central = ReadCentralHeader(nullptr);
+            if (!central)
+                break;
+            TZipHeaderInfo* entry =
+                r.m_directory.FindByPosition(central->DiskNumberStart, central->RelativeOffset);
+            if (entry && entry->StoredName() == central->StoredName())
+                *entry = *central;
+        }
+    }
+    r.m_diskCount = 1;
+    return true;
+}

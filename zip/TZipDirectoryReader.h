@@ -1,0 +1,43 @@
+#pragma once
+// Reads the directory of the reader's archive: the end record (or a ".zfc"
+// directory copy), the central headers, across the disks of a set, and
+// when the directory is damaged rebuilds it from the local headers.
+
+#include <QByteArray>
+#include <memory>
+
+class TStream;
+class TZipHeaderInfo;
+class TZipReader;
+
+class TZipDirectoryReader {
+public:
+    explicit TZipDirectoryReader(TZipReader& reader);
+    // Fills the reader's directory; raises ENotAZipFile, EIncompleteZip or
+    // EBadZipFile as the archive and IncompleteZipMode decide.
+    void Read();
+
+    // Bytes scanned between message pumps while rebuilding.
+    static constexpr int ScanPumpInterval = 10240;
+    // A self-extracting program ahead of the archive is skipped when rebuilding.
+    static constexpr qint64 ExeStubSize = 14000;
+
+private:
+    // Position of the end record of stream when there is a believable one, else -1.
+    qint64 LocateEnd(TStream& stream);
+    // Reads the central headers the end record counts from the current
+    // position; false when one cannot be read.
+    bool ReadCentral(TStream* zfc);
+    std::unique_ptr<TZipHeaderInfo> ReadCentralHeader(TStream* zfc);
+    // Reads count bytes, going on to the next disk of a set when the current
+    // one ends; returns the bytes read.
+    qint64 ReadSpanning(TStream* zfc, char* buffer, qint64 count);
+    // Rebuilds the directory from the local headers; false when none is found.
+    bool Recover();
+    qint64 FindLocalHeader(TStream& stream, qint64 start);
+    [[noreturn]] void Bad();
+
+    TZipReader& m_reader;
+    bool m_multiDisk = false;
+    bool m_recovered = false;
+};

@@ -1,0 +1,544 @@
+#include "zip/TZipExtractor.h"
+
+#include "platform/base/ByteReader.h"
+#include "platform/base/Crc32.h"
+#include "platform/base/TPrompter.h"
+#include "platform/os/ConfinedFolder.h"
+#include "zip/DosDateTime.h"
+#include "zip/TBufferedFileStream.h"
+#include "zip/TExploder.h"
+#include "zip/TUnreducer.h"
+#include "zip/TUnshrinker.h"
+#include "zip/TZipCrypt.h"
+#include "zip/TZipReader.h"
+#include "zip/Wildcard.h"
+#include "zip/ZipExceptions.h"
+#include "zip/ZipFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <unistd.h>
+
+namespace {
+
+// Passwords asked for one entry before it is given up.
+constexpr int kMaxPasswordAttempts = 100;
+
+bool Supported(std::uint16_t method) {
+    return method == ZipFormat::MethodStored || method == ZipFormat::MethodShrunk ||
+           (method >= ZipFormat::MethodReducedFirst && method <= ZipFormat::MethodReducedLast) ||
+           method == ZipFormat::MethodImploded || method == ZipFormat::MethodDeflated;
+}
+
+// The input stage: the entry's compressed bytes in blocks of at most 32 KiB,
+// decrypted, continued on the next disk of a set.
+class EntryInput : public TByteSource {
+public:
+    EntryInput(qint64 bytes, bool multiDisk, TZipCrypt* crypt, std::function<void()> pump,
+               std::function<void()> nextDisk, std::function<TStream&()> archive)
+        : m_left(bytes), m_multiDisk(multiDisk), m_crypt(crypt), m_pump(std::move(pump)),
+          m_nextDisk(std::move(nextDisk)), m_archive(std::move(archive)) {}
+
+    std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
+        const qint64 n = std::min<qint64>({static_cast<qint64>(capacity), ZipFormat::BlockSize, m_left});
+        if (n <= 0)
+            return 0;
+        m_pump();
+        qint64 got = m_archive().ReadFully(buffer, n);
+        if (got < n && m_multiDisk) {
+            m_nextDisk();
+            got += m_archive().ReadFully(buffer + got, n - got);
+        }
+        if (got < n)
+            throw EFatalUnzipError(QStringLiteral("Premature end of file reached"));
+        if (m_crypt)
+            m_crypt->Decrypt(buffer, static_cast<std::size_t>(n));
+        m_left -= n;
+        return static_cast<std::size_t>(n);
+    }
+
+private:
+    qint64 m_left;
+    bool m_multiDisk;
+    TZipCrypt* m_crypt;
+    std::function<void()> m_pump;
+    std::function<void()> m_nextDisk;
+    std::function<TStream&()> m_archive;
+};
+
+// The output stage: size check, write, CRC, progress.
+class EntryOutput : public TByteSink {
+public:
+    EntryOutput(TStream& file, qint64 size, std::function<void(qint64 written, qint64 block)> progress)
+        : m_file(file), m_size(size), m_progress(std::move(progress)) {}
+
+    void Write(const std::uint8_t* data, std::size_t size) override {
+        const auto n = static_cast<qint64>(size);
+        if (m_written + n > m_size)
+            throw EBiggerThanUncompressed(QStringLiteral("File is larger than uncompressed size!"));
+        if (m_file.Write(data, n) != n)
+            throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
+        m_crc = Crc32Update(m_crc, data, size);
+        m_written += n;
+        m_progress(m_written, n);
+    }
+
+    qint64 Written() const { return m_written; }
+    std::uint32_t Crc() const { return m_crc; }
+
+private:
+    TStream& m_file;
+    qint64 m_size;
+    std::function<void(qint64, qint64)> m_progress;
+    qint64 m_written = 0;
+    std::uint32_t m_crc = 0;
+};
+
+} // namespace
+
+// Where an entry goes: a folder below a confined root, and a file name.
+struct TZipExtractor::Target {
+    QString displayName;
+    QStringList folder;
+    QString name;
+    std::unique_ptr<ConfinedFolder> ownRoot; // when a handler moved the target elsewhere
+    const ConfinedFolder* root = nullptr;
+};
+
+TZipExtractor::TZipExtractor(TZipReader& reader) : m_reader(reader) {}
+
+TZipExtractor::~TZipExtractor() = default;
+
+int TZipExtractor::Run() {
+    TZipReader& r = m_reader;
+    r.m_busy = true;
+    r.m_cancel = false;
+    const bool keepOpen = r.m_keepZipOpen;
+    const TZipSortMode sortMode = r.m_sortMode;
+    int extracted = 0;
+    const auto ending = [&]() {
+        r.m_filesList.clear();
+        if (r.m_sortMode != sortMode)
+            r.Sort(sortMode);
+        r.OnUnZipComplete(&r, extracted);
+        r.m_keepZipOpen = keepOpen;
+        r.CloseZip();
+        r.m_busy = false;
+        r.m_cancel = false;
+    };
+    try {
+        r.ReadZip();
+        r.OpenZip();
+        r.m_keepZipOpen = true;
+        if (!r.m_destDir.isEmpty() && !ZipFiles::FolderExists(r.m_destDir))
+            QDir().mkpath(r.m_destDir);
+        m_destination = std::make_unique<ConfinedFolder>(r.m_destDir);
+        QString prefix = r.m_rootDir;
+        prefix.replace(u'/', u'\\');
+        while (prefix.startsWith(u'\\'))
+            prefix.remove(0, 1);
+        m_rootPrefix = prefix;
+        if (r.m_endCentral.ThisDisk != 0 && r.m_sortMode != TZipSortMode::ByNone)
+            r.Sort(TZipSortMode::ByNone);
+        extracted = ExtractAll();
+    } catch (...) {
+        ending();
+        throw;
+    }
+    ending();
+    return extracted;
+}
+
+int TZipExtractor::ExtractAll() {
+    TZipReader& r = m_reader;
+    int files = 0;
+    r.m_totalBytes = 0;
+    r.m_bytesDone = 0;
+    for (int i = 0; i < r.Count(); ++i) {
+        TZipHeaderInfo& entry = r.m_view ? *r.m_view->Items(i) : *r.m_directory.Items(i);
+        entry.Selected = r.m_doAll;
+        const bool folder = entry.FileName().isEmpty();
+        if (folder && !r.m_recreateDirs) {
+            entry.Selected = false;
+            continue;
+        }
+        for (const QString& pattern : r.m_filesList) {
+            if (entry.Selected)
+                break;
+            entry.Selected = Wildcard::Matches(pattern, entry.FullName());
+        }
+        if (entry.Selected) {
+            ++files;
+            r.m_totalBytes += entry.UncompressedSize;
+        }
+    }
+    bool stop = false;
+    r.OnStartUnZipInfo(&r, files, r.m_totalBytes, stop);
+    if (files == 0 || stop)
+        return 0;
+    int extracted = 0;
+    for (int i = 0; i < r.Count(); ++i) {
+        if (!r.m_doAll && !r.Entry(i).Selected)
+            continue;
+        Outcome outcome;
+        do
+            outcome = Extract(i);
+        while (outcome == Outcome::Retry);
+        if (outcome == Outcome::Extracted)
+            ++extracted;
+    }
+    return extracted;
+}
+
+void TZipExtractor::Skip(TSkipReason reason, const QString& fileName, int index,
+                         const TZipHeaderInfo& entry) {
+    TZipReader& r = m_reader;
+    bool retry = false;
+    r.OnSkippingFile(&r, reason, fileName, index, retry);
+    if (entry.Selected)
+        r.m_totalBytes -= entry.UncompressedSize;
+}
+
+bool TZipExtractor::LinkOnTheWay(const Target& target) const {
+    QStringList reached;
+    for (const QString& part : target.folder) {
+        if (target.root->Lookup(reached, part) == ConfinedFolder::Kind::Link)
+            return true;
+        reached.append(part);
+    }
+    return false;
+}
+
+qint64 TZipExtractor::DataLimit(const TZipHeaderInfo& entry) const {
+    const std::vector<TZipHeaderInfo*>& entries = m_reader.m_directory.Entries();
+    const auto after = std::upper_bound(entries.begin(), entries.end(), entry.RelativeOffset,
+                                        [](std::uint32_t offset, const TZipHeaderInfo* item) {
+                                            return item->DiskNumberStart > 0 || offset < item->RelativeOffset;
+                                        });
+    if (after != entries.end() && (*after)->DiskNumberStart == 0)
+        return (*after)->RelativeOffset;
+    return m_reader.m_endCentral.CentralOffset;
+}
+
+bool TZipExtractor::MakeTarget(int index, const TZipHeaderInfo& entry, Target& target) {
+    TZipReader& r = m_reader;
+    const QString nul(QChar(u'\0'));
+    const QString& name = entry.FileName();
+    bool safe =
+        !entry.FullName().contains(nul) && name != QStringLiteral(".") && name != QStringLiteral("..");
+    if (r.m_recreateDirs && !entry.Directory().isEmpty()) {
+        QString path = entry.Directory();
+        if (!m_rootPrefix.isEmpty() && path.startsWith(m_rootPrefix, Qt::CaseInsensitive))
+            path.remove(0, m_rootPrefix.size());
+        QStringList parts = path.split(u'\\', Qt::SkipEmptyParts);
+        // A drive is dropped, like leading separators.
+        if (!parts.isEmpty() && parts.first().size() == 2 && parts.first().at(1) == u':')
+            parts.removeFirst();
+        for (const QString& part : parts) {
+            if (part == QStringLiteral(".."))
+                safe = false;
+            else if (part != QStringLiteral("."))
+                target.folder.append(part);
+        }
+    }
+    QStringList shown;
+    if (!r.m_destDir.isEmpty())
+        shown.append(r.m_destDir == QStringLiteral("/") ? QString() : r.m_destDir);
+    shown.append(target.folder);
+    shown.append(name);
+    target.displayName = shown.join(u'/');
+    target.name = name;
+    target.root = m_destination.get();
+    if (!safe) {
+        Skip(TSkipReason::srUnsafeName, target.displayName, index, entry);
+        return false;
+    }
+    return true;
+}
+
+bool TZipExtractor::SeekData(int index, const TZipHeaderInfo& entry, QString* displayName) {
+    TZipReader& r = m_reader;
+    const bool multiDisk = r.m_endCentral.ThisDisk != 0;
+    if (multiDisk && entry.DiskNumberStart != r.m_currentDisk)
+        r.AskForNewDisk(entry.DiskNumberStart + 1);
+    TStream& archive = *r.m_archive;
+    archive.SetPosition(entry.RelativeOffset);
+    char fixed[ZipFormat::LocalHeaderSize];
+    bool agrees = archive.ReadFully(fixed, sizeof fixed) == static_cast<qint64>(sizeof fixed);
+    qint64 dataStart = 0;
+    if (agrees) {
+        ByteReader local(fixed, sizeof fixed);
+        agrees = local.U32() == ZipFormat::LocalHeaderSignature;
+        local.Skip(2);
+        const std::uint16_t flags = local.U16();
+        agrees = agrees && local.U16() == entry.CompressionMethod &&
+                 (flags & ZipFormat::FlagEncrypted) == (entry.Flag & ZipFormat::FlagEncrypted);
+        local.Seek(26);
+        const std::uint16_t nameLength = local.U16();
+        const std::uint16_t extraLength = local.U16();
+        QByteArray name(nameLength, Qt::Uninitialized);
+        agrees =
+            agrees && archive.ReadFully(name.data(), nameLength) == nameLength && name == entry.StoredName();
+        dataStart =
+            static_cast<qint64>(entry.RelativeOffset) + ZipFormat::LocalHeaderSize + nameLength + extraLength;
+        if (!multiDisk)
+            agrees = agrees && dataStart + entry.CompressedSize <= DataLimit(entry);
+        archive.SetPosition(dataStart);
+    }
+    if (!agrees) {
+        Skip(TSkipReason::srDataError, *displayName, index, entry);
+    }
+    return agrees;
+}
+
+bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const QString& fileName,
+                                  std::unique_ptr<TZipCrypt>* keys) {
+    TZipReader& r = m_reader;
+    if (entry.CompressedSize < ZipFormat::EncryptionHeaderSize) {
+        Skip(TSkipReason::srDataError, fileName, index, entry);
+        return false;
+    }
+    QString displayName = fileName;
+    for (int attempt = 0; attempt < kMaxPasswordAttempts; ++attempt) {
+        if (attempt > 0 && !SeekData(index, entry, &displayName))
+            return false;
+        std::uint8_t header[ZipFormat::EncryptionHeaderSize];
+        auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(r.m_password));
+        EntryInput input(
+            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, crypt.get(), [] {},
+            [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
+        input.Fill(header, sizeof header);
+        const std::uint8_t check = entry.HasDataDescriptor()
+                                       ? static_cast<std::uint8_t>(entry.LastModFileDate >> 8)
+                                       : static_cast<std::uint8_t>(entry.CRC32 >> 24);
+        if (header[ZipFormat::EncryptionHeaderSize - 1] == check) {
+            *keys = std::move(crypt);
+            return true;
+        }
+        if (!r.OnBadPassword)
+            break;
+        QString newPassword = r.m_password;
+        r.OnBadPassword(&r, index, newPassword);
+        if (newPassword == r.m_password)
+            break;
+        r.m_password = newPassword;
+    }
+    Skip(TSkipReason::srBadPassword, fileName, index, entry);
+    return false;
+}
+
+bool TZipExtractor::MayOverwrite(int index, const TZipHeaderInfo& entry, Target& target) {
+    TZipReader& r = m_reader;
+    const std::uint32_t entryDate = DosDateTime::Normalise(entry.LastModFileDate);
+    const std::uint32_t fileDate = DosDateTime::Normalise(
+        DosDateTime::FromDateTime(target.root->ModificationTime(target.folder, target.name)));
+    bool overwrite = true;
+    switch (r.m_overwriteMode) {
+    case TUZOverwriteMode::Always:
+        break;
+    case TUZOverwriteMode::Never:
+        overwrite = false;
+        break;
+    case TUZOverwriteMode::ifNewer:
+        overwrite = entryDate > fileDate;
+        break;
+    case TUZOverwriteMode::ifOlder:
+        overwrite = entryDate < fileDate;
+        break;
+    case TUZOverwriteMode::Prompt:
+        if (r.OnPromptForOverwrite) {
+            bool overWriteIt = false;
+            QString name = target.displayName;
+            r.OnPromptForOverwrite(&r, overWriteIt, index, name);
+            overwrite = overWriteIt;
+            if (overWriteIt && name != target.displayName) {
+                target.ownRoot = std::make_unique<ConfinedFolder>(ZipFiles::FolderOf(name));
+                target.root = target.ownRoot.get();
+                target.folder.clear();
+                target.name = ZipFiles::NameOf(name);
+                target.displayName = name;
+            }
+        } else {
+            const TPromptRequest request = TPromptRequest::FromMessageBoxFlags(
+                QStringLiteral("Replace existing file %1?").arg(entry.FileName()),
+                QStringLiteral("File Exists Alert"), 4 /* Yes and No */);
+            overwrite = TPrompter::Current().Prompt(request).Button == mrYes;
+        }
+        break;
+    }
+    if (!overwrite)
+        Skip(TSkipReason::srNoOverwrite, target.displayName, index, entry);
+    return overwrite;
+}
+
+bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle,
+                           const QString& fileName, std::uint32_t* crc) {
+    TZipReader& r = m_reader;
+    TBufferedFileStream file(handle, fileName, ZipFormat::StreamBufferSize, r.m_flushFilesOnClose);
+    // The encryption header was read and checked already.
+    const qint64 compressed = entry.CompressedSize - (crypt ? ZipFormat::EncryptionHeaderSize : 0);
+    EntryInput input(
+        compressed, r.m_endCentral.ThisDisk != 0, crypt, [&r] { r.ProcessMessages(); },
+        [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
+    const qint64 size = entry.UncompressedSize;
+    EntryOutput output(file, size, [&r, size](qint64 written, qint64 block) {
+        r.m_bytesDone += block;
+        r.OnFilePercentDone(&r, TZipReader::Percent(written, size));
+        r.FireTotalPercent();
+    });
+    bool decoded = true;
+    try {
+        switch (entry.CompressionMethod) {
+        case ZipFormat::MethodStored: {
+            std::vector<std::uint8_t> block(ZipFormat::BlockSize);
+            while (const std::size_t n = input.Fill(block.data(), block.size()))
+                output.Write(block.data(), n);
+            break;
+        }
+        case ZipFormat::MethodShrunk:
+            TUnshrinker::Decode(input, output, static_cast<std::uint64_t>(size));
+            break;
+        case ZipFormat::MethodImploded:
+            TExploder::Decode(input, output, static_cast<std::uint64_t>(size), entry.Flag,
+                              static_cast<std::uint64_t>(compressed));
+            break;
+        case ZipFormat::MethodDeflated:
+            m_inflater.Decode(input, output);
+            break;
+        default:
+            TUnreducer::Decode(input, output, static_cast<std::uint64_t>(size),
+                               entry.CompressionMethod - ZipFormat::MethodReducedFirst + 1);
+            break;
+        }
+        decoded = output.Written() == size;
+    } catch (const EZipDataError&) {
+        decoded = false;
+    } catch (const EBiggerThanUncompressed&) {
+        decoded = false;
+    }
+    if (!file.FlushBuffer())
+        throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
+    if (decoded && output.Crc() == entry.CRC32) {
+        ZipFiles::SetModificationTime(handle, DosDateTime::ToDateTime(entry.LastModFileDate));
+        if (r.m_retainAttributes)
+            ZipFiles::ApplyAttributes(handle, entry.HostSystem(), entry.ExternalFileAttributes);
+    }
+    try {
+        file.Close();
+    } catch (const EStreamError&) {
+        throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
+    }
+    *crc = output.Crc();
+    if (!decoded)
+        Skip(TSkipReason::srDataError, fileName, index, entry);
+    return decoded;
+}
+
+TZipExtractor::Outcome TZipExtractor::Extract(int index) {
+    TZipReader& r = m_reader;
+    const TZipHeaderInfo entry = r.Entry(index);
+    Target target;
+    if (!MakeTarget(index, entry, target))
+        return Outcome::Skipped;
+    QString error;
+    if (entry.FileName().isEmpty()) {
+        if (r.m_recreateDirs && !target.folder.isEmpty() &&
+            !target.root->MakeFolders(target.folder, &error)) {
+            Skip(TSkipReason::srCreateError, target.displayName, index, entry);
+            return Outcome::Skipped;
+        }
+        return Outcome::Extracted;
+    }
+    if (!SeekData(index, entry, &target.displayName))
+        return Outcome::Skipped;
+
+    QString fileName = target.displayName;
+    bool skip = false;
+    r.OnStartUnZip(&r, index, fileName, skip);
+    if (skip)
+        return Outcome::Skipped;
+    if (fileName != target.displayName) {
+        const QString folder = ZipFiles::FolderOf(fileName);
+        if (!folder.isEmpty())
+            QDir().mkpath(folder);
+        target.ownRoot = std::make_unique<ConfinedFolder>(folder);
+        target.root = target.ownRoot.get();
+        target.folder.clear();
+        target.name = ZipFiles::NameOf(fileName);
+        target.displayName = fileName;
+    }
+    if (!Supported(entry.CompressionMethod)) {
+        Skip(TSkipReason::srUnknownMethod, target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+    if (!target.root->MakeFolders(target.folder, &error)) {
+        Skip(LinkOnTheWay(target) ? TSkipReason::srUnsafeName : TSkipReason::srCreateError,
+             target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+    std::unique_ptr<TZipCrypt> crypt;
+    if (entry.Encrypted() && !CheckPassword(index, entry, target.displayName, &crypt))
+        return Outcome::Skipped;
+
+    ConfinedFolder::Kind existing = target.root->Lookup(target.folder, target.name);
+    if (existing == ConfinedFolder::Kind::File && r.m_overwriteMode != TUZOverwriteMode::Always) {
+        if (!MayOverwrite(index, entry, target))
+            return Outcome::Skipped;
+        existing = target.root->Lookup(target.folder, target.name);
+    }
+    if (existing == ConfinedFolder::Kind::Link) {
+        Skip(TSkipReason::srUnsafeName, target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+    if (existing == ConfinedFolder::Kind::Folder || existing == ConfinedFolder::Kind::Other ||
+        (existing == ConfinedFolder::Kind::File && !r.m_replaceReadOnly &&
+         !QFileInfo(target.displayName).isWritable())) {
+        Skip(TSkipReason::srCreateError, target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+
+    QString temporary;
+    const int handle = target.root->CreateUnique(target.folder, target.name, &temporary, &error);
+    if (handle < 0) {
+        Skip(TSkipReason::srCreateError, target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+    std::uint32_t crc = 0;
+    bool decoded = false;
+    try {
+        decoded = Decode(index, entry, crypt.get(), handle, target.displayName, &crc);
+    } catch (...) {
+        target.root->Remove(target.folder, temporary);
+        throw;
+    }
+    if (!decoded) {
+        target.root->Remove(target.folder, temporary);
+        return Outcome::Skipped;
+    }
+    if (crc != entry.CRC32) {
+        target.root->Remove(target.folder, temporary);
+        if (entry.Encrypted() && r.OnBadPassword) {
+            QString newPassword = r.m_password;
+            r.OnBadPassword(&r, index, newPassword);
+            if (newPassword != r.m_password) {
+                r.m_password = newPassword;
+                r.m_bytesDone -= entry.UncompressedSize;
+                return Outcome::Retry;
+            }
+        }
+        if (entry.Encrypted())
+            Skip(TSkipReason::srBadPassword, target.displayName, index, entry);
+        else
+            r.OnBadCRC(&r, crc, entry.CRC32, index);
+        return Outcome::Skipped;
+    }
+    if (!target.root->Rename(target.folder, temporary, target.name)) {
+        target.root->Remove(target.folder, temporary);
+        Skip(TSkipReason::srCreateError, target.displayName, index, entry);
+        return Outcome::Skipped;
+    }
+    r.OnEndUnZip(&r, index, target.displayName);
+    return Outcome::Extracted;
+}

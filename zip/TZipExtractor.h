@@ -1,0 +1,56 @@
+#pragma once
+// One UnZip run of a reader: selects the entries, then extracts each one
+// through the input stage (its compressed data in blocks, decrypted, across
+// disks) and the output stage (size check, CRC, progress) into a new file
+// beside its target, which replaces the target only when the entry's CRC is
+// right. Nothing is written outside the destination folder.
+
+#include "zip/TInflater.h"
+#include "zip/TZipHeaderInfo.h"
+#include "zip/ZipTypes.h"
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class ConfinedFolder;
+class TZipCrypt;
+class TZipReader;
+
+class TZipExtractor {
+public:
+    explicit TZipExtractor(TZipReader& reader);
+    ~TZipExtractor();
+    // Returns the number of entries extracted.
+    int Run();
+
+private:
+    enum class Outcome { Extracted, Skipped, Retry };
+    struct Target;
+
+    int ExtractAll();
+    Outcome Extract(int index);
+    // Positions the archive at the entry's data; false (after the event) when
+    // its local header is missing or disagrees with its central record.
+    bool SeekData(int index, const TZipHeaderInfo& entry, QString* displayName);
+    // Where the entry goes; false (after the event) when its name would leave the destination.
+    bool MakeTarget(int index, const TZipHeaderInfo& entry, Target& target);
+    // Reads and checks the encryption header; *keys are then ready for the data.
+    bool CheckPassword(int index, const TZipHeaderInfo& entry, const QString& fileName,
+                       std::unique_ptr<TZipCrypt>* keys);
+    bool MayOverwrite(int index, const TZipHeaderInfo& entry, Target& target);
+    // Decodes into the open file; false (after the event) when the data do not decode.
+    bool Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle, const QString& fileName,
+                std::uint32_t* crc);
+    // True when a folder on the way to the target is a link.
+    bool LinkOnTheWay(const Target& target) const;
+    void Skip(TSkipReason reason, const QString& fileName, int index, const TZipHeaderInfo& entry);
+    // The end of the entry's data on a single disk: the next entry's local
+    // header, else the central directory.
+    qint64 DataLimit(const TZipHeaderInfo& entry) const;
+
+    TZipReader& m_reader;
+    TInflater m_inflater;
+    std::unique_ptr<ConfinedFolder> m_destination;
+    QString m_rootPrefix;
+};

@@ -1,0 +1,581 @@
+#include "zip/TZipRun.h"
+
+#include "platform/base/ByteReader.h"
+#include "platform/base/Crc32.h"
+#include "platform/base/TPrompter.h"
+#include "platform/os/TempPaths.h"
+#include "zip/DosDateTime.h"
+#include "zip/TBufferedFileStream.h"
+#include "zip/TZipCrypt.h"
+#include "zip/TZipOutput.h"
+#include "zip/TZipWriter.h"
+#include "zip/ZipExceptions.h"
+#include "zip/ZipFiles.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
+
+#include <vector>
+
+namespace {
+
+// Attempts to open a source file while OnSkippingFile asks to retry.
+constexpr int kMaxOpenAttempts = 10;
+// Blocks of a multi-disk run's copy into the disks.
+constexpr qint64 kCopyStep = 16384;
+// Blocks of the CRC pass before encrypting.
+constexpr qint64 kCrcPassBlock = 8192;
+const QString kTemporaryPrefix = QStringLiteral("zeb");
+
+} // namespace
+
+// The reading routine: source blocks, their CRC and the progress events.
+class TZipRun::Reading : public TByteSource {
+public:
+    Reading(TZipWriter& writer, TStream& source, qint64 size, bool multiDisk)
+        : m_writer(writer), m_source(source), m_size(size), m_multiDisk(multiDisk) {}
+
+    std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
+        const qint64 n = std::min<qint64>(static_cast<qint64>(capacity), ZipFormat::BlockSize);
+        const qint64 got = m_source.ReadFully(buffer, n);
+        if (got <= 0)
+            return 0;
+        m_crc = Crc32Update(m_crc, buffer, static_cast<std::size_t>(got));
+        m_read += got;
+        m_writer.m_bytesDone += got;
+        const int percent = TZipReader::Percent(m_read, m_size);
+        m_writer.OnFilePercentDone(&m_writer, m_multiDisk ? percent / 2 : percent);
+        m_writer.FireTotalPercent();
+        return static_cast<std::size_t>(got);
+    }
+
+    qint64 Read() const { return m_read; }
+    std::uint32_t Crc() const { return m_crc; }
+
+private:
+    TZipWriter& m_writer;
+    TStream& m_source;
+    qint64 m_size;
+    bool m_multiDisk;
+    qint64 m_read = 0;
+    std::uint32_t m_crc = 0;
+};
+
+// The output routine: blocks encrypted when a password is set, written to
+// the archive (or a multi-disk run's temporary file), counted, and a message
+// pump after each.
+class TZipRun::Writing : public TByteSink {
+public:
+    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, TZipCrypt* crypt)
+        : m_writer(writer), m_output(output), m_temporary(temporary), m_crypt(crypt) {}
+
+    void Write(const std::uint8_t* data, std::size_t size) override {
+        const std::uint8_t* block = data;
+        if (m_crypt) {
+            m_scratch.assign(data, data + size);
+            m_crypt->Encrypt(m_scratch.data(), size);
+            block = m_scratch.data();
+        }
+        const auto n = static_cast<qint64>(size);
+        if (m_temporary) {
+            if (m_temporary->Write(block, n) != n)
+                throw ENotEnoughRoom(QStringLiteral("Not enough room to write archive"));
+        } else {
+            m_output->Write(block, n);
+        }
+        m_written += n;
+        if (m_written > static_cast<qint64>(ZipFormat::MaxSize32))
+            throw EZipTooLarge(QStringLiteral("An entry is too large for a zip archive"));
+        m_writer.ProcessMessages();
+    }
+
+    qint64 Written() const { return m_written; }
+
+private:
+    TZipWriter& m_writer;
+    TZipOutput* m_output;
+    TStream* m_temporary;
+    TZipCrypt* m_crypt;
+    std::vector<std::uint8_t> m_scratch;
+    qint64 m_written = 0;
+};
+
+TZipRun::TZipRun(TZipWriter& writer) : m_writer(writer), m_collector(writer) {}
+
+TZipRun::~TZipRun() = default;
+
+QString TZipRun::TemporaryFolder() const {
+    return ZipFiles::FolderExists(m_writer.m_tempPath) ? m_writer.m_tempPath : TempPaths::TempFolder();
+}
+
+int TZipRun::Run() {
+    TZipWriter& w = m_writer;
+    if (w.m_zipName.trimmed().isEmpty())
+        return 0;
+    w.m_busy = true;
+    w.m_cancel = false;
+    const TZipSortMode sortMode = w.m_sortMode;
+    const bool keepOpen = w.m_keepZipOpen;
+    const TMultiMode readMode = w.m_multiMode;
+    const auto failed = [&]() { w.m_multiMode = readMode; };
+    const auto ending = [&]() {
+        w.m_keepZipOpen = keepOpen;
+        w.m_sortMode = sortMode;
+        w.RebuildView();
+        w.CloseZip();
+        w.m_busy = false;
+        w.m_filesList.clear();
+    };
+    int added = 0;
+    try {
+        added = Build();
+    } catch (...) {
+        m_output.reset();
+        failed();
+        ending();
+        throw;
+    }
+    ending();
+    w.OnZipComplete(&w, added);
+    return added;
+}
+
+int TZipRun::Build() {
+    TZipWriter& w = m_writer;
+    const TMultiZipInfo& multi = w.m_multiZipInfo;
+    m_multiDisk = multi.MultiMode != TMultiMode::mmNone;
+    if (multi.MultiMode == TMultiMode::mmBlocks &&
+        (multi.BlockSize < TMultiZipInfo::MinBlockSize || multi.FirstBlockSize < TMultiZipInfo::MinBlockSize))
+        throw EZipError(
+            QStringLiteral("Pieces must hold at least %1 bytes").arg(TMultiZipInfo::MinBlockSize));
+    w.m_currentDisk = 0;
+    w.m_keepZipOpen = true;
+    // The disks this run writes decide how the next one is asked for.
+    w.m_multiMode = multi.MultiMode;
+    w.m_sortMode = TZipSortMode::ByNone;
+    w.RebuildView();
+
+    const bool updating = !m_multiDisk && ZipFiles::FileExists(w.m_zipName);
+    if (updating) {
+        w.ReadZip();
+        w.OpenZip();
+    }
+    w.m_totalBytes = w.m_filesList.isEmpty() ? 0 : m_collector.Expand();
+    w.m_bytesDone = 0;
+
+    if (updating || w.m_endCentral.Modified) {
+        m_end = w.m_endCentral;
+        m_end.TotalEntries = m_end.EntriesThisDisk = 0;
+    }
+    m_end.Modified = false;
+    if (!w.m_filesList.isEmpty() && w.OnStartZipInfo) {
+        bool stop = false;
+        w.OnStartZipInfo(&w, static_cast<int>(w.m_filesList.size()), w.m_totalBytes, m_end, stop);
+        if (stop)
+            throw EUserCanceled(QStringLiteral("User canceled Zip operation"));
+    }
+    if (m_multiDisk)
+        w.m_totalBytes *= 2;
+
+    TZipOutput::Settings settings;
+    settings.zipName = w.m_zipName;
+    settings.multi = multi;
+    settings.flushOnClose = w.m_flushFilesOnClose;
+    settings.media = w.m_media;
+    settings.nextDisk = [&w](int disk, QString& name) {
+        w.OnGetNextDisk(&w, disk, name);
+        if (w.m_cancel) {
+            w.m_cancel = false;
+            name.clear();
+        }
+    };
+    settings.prepareDisk = [&w](int disk) { w.OnPrepareNextDisk(&w, disk); };
+    if (multi.MultiMode == TMultiMode::mmSpan) {
+        // Room for the directory copy, worked out afresh for every run.
+        if (multi.SaveZipInfoOnFirstDisk)
+            m_directoryCopyReserve =
+                w.m_filesList.size() * (w.m_storePaths ? TZipWriter::DirectoryCopyPerFile
+                                                       : TZipWriter::DirectoryCopyPerFileWithoutPaths) +
+                ZipFormat::EndCentralSize + m_end.Comment.size() + TZipWriter::DirectoryCopyReserve;
+        settings.firstDiskReserve = multi.SaveOnFirstDisk + m_directoryCopyReserve;
+    }
+    m_output = std::make_unique<TZipOutput>(settings);
+    m_output->Open();
+    m_deflater = std::make_unique<TDeflater>();
+
+    if (updating)
+        ProcessExistingEntries();
+    while (!w.m_filesList.isEmpty()) {
+        const QString line = w.m_filesList.takeFirst();
+        if (AddFile(line) && w.m_dispose)
+            m_disposeList.append(line);
+    }
+    WriteDirectory();
+    w.CloseArchive();
+    const QString finalName = m_output->Finish();
+    Adopt(finalName);
+    DisposeFiles();
+    w.OnTotalPercentDone(&w, 100);
+    if (m_multiDisk && multi.SaveZipInfoOnFirstDisk && m_end.ThisDisk > 0)
+        WriteDirectoryCopy();
+    return m_added;
+}
+
+// ---- existing entries ---------------------------------------------------------------
+
+void TZipRun::ProcessExistingEntries() {
+    TZipWriter& w = m_writer;
+    const std::vector<TZipHeaderInfo*> entries = w.m_directory.Entries();
+    for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
+        const TZipHeaderInfo& old = *entries[static_cast<std::size_t>(index)];
+        qsizetype match = -1;
+        for (qsizetype i = 0; i < w.m_filesList.size() && match < 0; ++i) {
+            const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(w.m_filesList.at(i));
+            if ((stored.folder + stored.name).compare(old.FullName(), Qt::CaseInsensitive) == 0)
+                match = i;
+        }
+        if (match >= 0) {
+            const QString line = w.m_filesList.takeAt(match);
+            const std::uint32_t fileDate =
+                DosDateTime::Normalise(DosDateTime::FromDateTime(ZipFiles::ModificationTime(line)));
+            const bool keep = w.m_zipAction != TZipAction::zaReplace &&
+                              DosDateTime::Normalise(old.LastModFileDate) >= fileDate;
+            if (!keep) {
+                w.OnUpdate(&w, TUpdateAction::uaReplacing, index);
+                if (AddFile(line) && w.m_dispose)
+                    m_disposeList.append(line);
+                continue;
+            }
+            if (w.m_dispose)
+                m_disposeList.append(line);
+            w.m_totalBytes -= ZipFiles::FileSize(line).value_or(0);
+            w.OnUpdate(&w, TUpdateAction::uaKeeping, index);
+        }
+        KeepEntry(old);
+    }
+}
+
+void TZipRun::KeepEntry(const TZipHeaderInfo& old) {
+    TZipWriter& w = m_writer;
+    TStream& archive = *w.m_archive;
+    archive.SetPosition(old.RelativeOffset);
+    char fixed[ZipFormat::LocalHeaderSize];
+    if (archive.ReadFully(fixed, sizeof fixed) != static_cast<qint64>(sizeof fixed))
+        throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
+    ByteReader local(fixed, sizeof fixed);
+    if (local.U32() != ZipFormat::LocalHeaderSignature)
+        throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
+    local.Seek(26);
+    const qint64 nameLength = local.U16();
+    const qint64 extraLength = local.U16();
+    qint64 length = ZipFormat::LocalHeaderSize + nameLength + extraLength + old.CompressedSize;
+    if (old.HasDataDescriptor()) {
+        // Sizes and CRC follow the data, with or without their signature.
+        archive.SetPosition(static_cast<qint64>(old.RelativeOffset) + length);
+        char signature[4];
+        const bool marked = archive.ReadFully(signature, 4) == 4 &&
+                            ByteReader(signature, 4).U32() == ZipFormat::DataDescriptorSignature;
+        length += ZipFormat::DataDescriptorSize + (marked ? 4 : 0);
+    }
+    auto kept = std::make_unique<TZipHeaderInfo>(old);
+    kept->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());
+    kept->DiskNumberStart = static_cast<std::uint16_t>(m_output->Disk());
+    archive.SetPosition(old.RelativeOffset);
+    std::vector<char> block(ZipFormat::BlockSize);
+    for (qint64 left = length; left > 0;) {
+        const qint64 n = std::min<qint64>(left, ZipFormat::BlockSize);
+        if (archive.ReadFully(block.data(), n) != n)
+            throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
+        m_output->Write(block.data(), n);
+        left -= n;
+        w.ProcessMessages();
+    }
+    Enter(std::move(kept));
+}
+
+void TZipRun::Enter(std::unique_ptr<TZipHeaderInfo> header) {
+    if (m_byOrder.Count() >= 0xFFFF)
+        throw EZipTooLarge(QStringLiteral("Too many entries for a zip archive"));
+    TZipHeaderInfo* entry = header.get();
+    m_byOrder.Add(std::move(header));
+    m_byName.AddShared(entry);
+    ++m_end.TotalEntries;
+    ++m_end.EntriesThisDisk;
+}
+
+// ---- new files ----------------------------------------------------------------------------
+
+bool TZipRun::AddFolder(const QString& line) {
+    TZipWriter& w = m_writer;
+    const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(line);
+    if (stored.folder.isEmpty())
+        return false; // without stored folders there is nothing to store
+    auto header = std::make_unique<TZipHeaderInfo>();
+    header->SetOEMConvert(w.m_oemConvert);
+    header->SetDirectory(stored.folder);
+    const bool exists = ZipFiles::FolderExists(line);
+    header->LastModFileDate =
+        DosDateTime::FromDateTime(exists ? ZipFiles::ModificationTime(line) : QDateTime::currentDateTime());
+    header->CRC32 = 0;
+    header->CompressionMethod = ZipFormat::MethodStored;
+    header->InternalFileAttributes = ZipFormat::InternalBinary;
+    header->ExternalFileAttributes = exists ? ZipFiles::DosAttributes(line) : ZipFormat::AttrDirectory;
+    if (m_byName.FindByName(header->FullName())) {
+        bool retry = false;
+        w.OnSkippingFile(&w, TSkipReason::srNoOverwrite, line, -1, retry);
+        return false;
+    }
+    bool skip = false;
+    w.OnStartZip(&w, line, *header, skip);
+    if (skip)
+        return false;
+    const QByteArray local = header->LocalHeader();
+    if (m_multiDisk && m_output->RoomLeft() <= local.size())
+        m_output->NextDisk();
+    header->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());
+    header->DiskNumberStart = static_cast<std::uint16_t>(m_output->Disk());
+    m_output->Write(local.constData(), local.size());
+    w.OnEndZip(&w, line, 0, 0, 0);
+    Enter(std::move(header));
+    ++m_added;
+    return true;
+}
+
+bool TZipRun::AddFile(const QString& line) {
+    TZipWriter& w = m_writer;
+    if (line.endsWith(u'/'))
+        return AddFolder(line);
+    if (!ZipFiles::FileExists(line))
+        return false;
+    const qint64 size = ZipFiles::FileSize(line).value_or(0);
+    if (size > static_cast<qint64>(ZipFormat::MaxSize32))
+        throw EZipTooLarge(QStringLiteral("File \"%1\" is too large for a zip archive").arg(line));
+    std::unique_ptr<TBufferedFileStream> source;
+    for (int attempt = 0; !source; ++attempt) {
+        try {
+            source = std::make_unique<TBufferedFileStream>(line, TFileMode::fmOpenRead,
+                                                           ZipFormat::StreamBufferSize);
+        } catch (const EFOpenError&) {
+            bool retry = false;
+            w.OnSkippingFile(&w, TSkipReason::srFileOpenError, line, -1, retry);
+            if (!retry || attempt + 1 >= kMaxOpenAttempts) {
+                w.m_totalBytes -= size;
+                return false;
+            }
+        }
+    }
+    auto header = std::make_unique<TZipHeaderInfo>();
+    header->SetOEMConvert(w.m_oemConvert);
+    const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(line);
+    header->SetDirectory(stored.folder);
+    header->SetFileName(stored.name);
+    header->LastModFileDate = DosDateTime::FromDateTime(ZipFiles::ModificationTime(line));
+    header->UncompressedSize = static_cast<std::uint32_t>(size);
+    header->ExternalFileAttributes = ZipFiles::DosAttributes(line);
+    header->InternalFileAttributes = ZipFormat::InternalUndecided;
+    header->CompressionMethod = ZipFormat::MethodDeflated;
+    if (m_byName.FindByName(header->FullName())) {
+        bool retry = false;
+        w.OnSkippingFile(&w, TSkipReason::srNoOverwrite, line, -1, retry);
+        w.m_totalBytes -= size;
+        return false;
+    }
+    bool skip = false;
+    w.OnStartZip(&w, line, *header, skip);
+    if (skip) {
+        w.m_totalBytes -= size;
+        return false;
+    }
+    if (m_multiDisk && m_output->RoomLeft() <= header->LocalHeaderLength())
+        m_output->NextDisk();
+    header->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());
+    header->DiskNumberStart = static_cast<std::uint16_t>(m_output->Disk());
+
+    if (m_multiDisk) {
+        const QString temporaryName = TempPaths::CreateFile(kTemporaryPrefix, QString(), TemporaryFolder());
+        const auto removeTemporary = qScopeGuard([&temporaryName] { QFile::remove(temporaryName); });
+        TBufferedFileStream temporary(temporaryName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+        Compress(line, *source, *header, &temporary);
+        if (!temporary.FlushBuffer())
+            throw ENotEnoughRoom(QStringLiteral("Not enough room to write archive"));
+        const QByteArray local = header->LocalHeader();
+        m_output->Write(local.constData(), local.size());
+        CopyIntoDisks(temporary, *header);
+    } else {
+        const QByteArray placeholder = header->LocalHeader();
+        m_output->Write(placeholder.constData(), placeholder.size());
+        Compress(line, *source, *header, nullptr);
+        m_output->Rewrite(header->RelativeOffset, header->LocalHeader());
+    }
+    w.OnEndZip(&w, line, header->UncompressedSize, header->CompressedSize, m_output->Position());
+    Enter(std::move(header));
+    ++m_added;
+    return true;
+}
+
+void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& header, TStream* temporary) {
+    TZipWriter& w = m_writer;
+    std::unique_ptr<TZipCrypt> crypt;
+    std::uint32_t firstCrc = 0;
+    qint64 firstSize = 0;
+    qint64 encryptionHeader = 0;
+    if (!w.m_password.isEmpty()) {
+        // The check byte of the encryption header needs the CRC before the data.
+        std::vector<char> block(kCrcPassBlock);
+        for (qint64 got; (got = source.ReadFully(block.data(), kCrcPassBlock)) > 0;) {
+            firstCrc = Crc32Update(firstCrc, block.data(), static_cast<std::size_t>(got));
+            firstSize += got;
+        }
+        source.SetPosition(0);
+        crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(w.m_password));
+        const QByteArray encrypted = crypt->MakeHeader(firstCrc);
+        Writing plain(w, m_output.get(), temporary, nullptr);
+        plain.Write(reinterpret_cast<const std::uint8_t*>(encrypted.constData()),
+                    static_cast<std::size_t>(encrypted.size()));
+        encryptionHeader = encrypted.size();
+    }
+    Reading reading(w, source, header.UncompressedSize, m_multiDisk);
+    Writing writing(w, m_output.get(), temporary, crypt.get());
+    QString storedPath = header.FullName();
+    storedPath.replace(u'\\', u'/');
+    const int level = std::clamp(w.m_packLevel, 0, 9);
+    if (level == 0 || TZipFileCollector::MatchesList(w.m_noCompressList, storedPath)) {
+        std::vector<std::uint8_t> block(ZipFormat::BlockSize);
+        while (const std::size_t n = reading.Fill(block.data(), block.size()))
+            writing.Write(block.data(), n);
+        header.CompressionMethod = ZipFormat::MethodStored;
+        header.InternalFileAttributes = ZipFormat::InternalBinary;
+    } else {
+        const TDeflater::Result result = m_deflater->Deflate(reading, writing, level);
+        header.Flag |= result.flags;
+        header.InternalFileAttributes = result.internalAttributes;
+        if (result.stored)
+            header.CompressionMethod = ZipFormat::MethodStored;
+    }
+    if (reading.Read() > static_cast<qint64>(ZipFormat::MaxSize32))
+        throw EZipTooLarge(QStringLiteral("File \"%1\" is too large for a zip archive").arg(line));
+    if (crypt && (reading.Crc() != firstCrc || reading.Read() != firstSize))
+        throw EZipError(QStringLiteral("File \"%1\" changed while it was being added").arg(line));
+    header.CRC32 = reading.Crc();
+    header.UncompressedSize = static_cast<std::uint32_t>(reading.Read());
+    header.CompressedSize = static_cast<std::uint32_t>(writing.Written() + encryptionHeader);
+    if (crypt)
+        header.Flag |= ZipFormat::FlagEncrypted;
+}
+
+void TZipRun::CopyIntoDisks(TStream& temporary, TZipHeaderInfo& header) {
+    TZipWriter& w = m_writer;
+    const qint64 size = temporary.Size();
+    const qint64 plain = header.UncompressedSize;
+    w.m_totalBytes -= plain - size;
+    temporary.SetPosition(0);
+    std::vector<char> block(kCopyStep);
+    for (qint64 copied = 0; copied < size;) {
+        if (m_output->RoomLeft() <= 0)
+            m_output->NextDisk();
+        const qint64 n = std::min({kCopyStep, size - copied, m_output->RoomLeft()});
+        if (temporary.ReadFully(block.data(), n) != n)
+            throw EZipError(QStringLiteral("Cannot read back a temporary file"));
+        m_output->Write(block.data(), n);
+        copied += n;
+        w.m_bytesDone += n;
+        w.OnFilePercentDone(&w, TZipReader::Percent(plain + copied, plain + size));
+        w.FireTotalPercent();
+        w.ProcessMessages();
+    }
+}
+
+// ---- directory -----------------------------------------------------------------------------
+
+void TZipRun::WriteDirectory() {
+    qint64 offset = m_output->Position();
+    int disk = m_output->Disk();
+    qint64 size = 0;
+    int onDisk = 0;
+    bool first = true;
+    for (const TZipHeaderInfo* entry : m_byOrder.Entries()) {
+        const QByteArray central = entry->CentralHeader();
+        if (m_multiDisk && m_output->RoomLeft() < central.size()) {
+            m_output->NextDisk();
+            onDisk = 0;
+            if (first) {
+                offset = 0;
+                disk = m_output->Disk();
+            }
+        }
+        m_output->Write(central.constData(), central.size());
+        size += central.size();
+        ++onDisk;
+        first = false;
+    }
+    if (m_multiDisk && m_output->RoomLeft() < ZipFormat::EndCentralSize + m_end.Comment.size()) {
+        m_output->NextDisk();
+        onDisk = 0;
+    }
+    m_end.ThisDisk = static_cast<std::uint16_t>(m_output->Disk());
+    m_end.CentralDisk = static_cast<std::uint16_t>(disk);
+    m_end.EntriesThisDisk = static_cast<std::uint16_t>(onDisk);
+    m_end.TotalEntries = static_cast<std::uint16_t>(m_byOrder.Count());
+    m_end.CentralSize = static_cast<std::uint32_t>(size);
+    m_end.CentralOffset = static_cast<std::uint32_t>(offset);
+    const QByteArray record = m_end.Record();
+    m_output->Write(record.constData(), record.size());
+}
+
+void TZipRun::Adopt(const QString& finalName) {
+    TZipWriter& w = m_writer;
+    w.m_zipName = finalName;
+    w.m_directory.Clear();
+    w.m_view.reset();
+    for (std::unique_ptr<TZipHeaderInfo>& entry : m_byOrder.TakeAll())
+        w.m_directory.Add(std::move(entry));
+    w.m_endCentral = m_end;
+    w.m_haveDirectory = true;
+    const QFileInfo info(finalName);
+    w.m_archiveDate = info.lastModified();
+    w.m_archiveSize = info.size();
+    w.m_diskCount = m_end.ThisDisk + 1;
+    w.m_currentDisk = m_end.ThisDisk;
+    w.m_multiMode = m_end.ThisDisk > 0 ? w.m_multiZipInfo.MultiMode : TMultiMode::mmNone;
+}
+
+void TZipRun::DisposeFiles() {
+    TZipWriter& w = m_writer;
+    for (const QString& file : m_disposeList) {
+        bool skip = false;
+        w.OnDisposeFile(&w, file, skip);
+        if (!skip)
+            QFile::remove(file);
+    }
+}
+
+void TZipRun::WriteDirectoryCopy() {
+    TZipWriter& w = m_writer;
+    QString name = w.m_zipName;
+    if (w.m_multiZipInfo.MultiMode == TMultiMode::mmSpan) {
+        w.OnGetNextDisk(&w, 1, name);
+        if (name.isEmpty())
+            return;
+    }
+    const QString copyName = ZipFiles::ReplaceExtension(name, QStringLiteral(".zfc"));
+    std::unique_ptr<TBufferedFileStream> copy;
+    try {
+        copy =
+            std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+    } catch (const EFOpenError&) {
+        TPrompter::Current().Prompt(TPromptRequest::FromMessageBoxFlags(
+            QStringLiteral("Unable to create Zip Configuration File to disk"), QString(), 0));
+        return;
+    }
+    try {
+        for (const TZipHeaderInfo* entry : w.m_directory.Entries())
+            copy->WriteBuffer(entry->CentralHeader().constData(), entry->CentralHeaderLength());
+        const QByteArray record = m_end.Record();
+        copy->WriteBuffer(record.constData(), record.size());
+        copy->Close();
+    } catch (const EStreamError&) {
+        TPrompter::Current().Prompt(TPromptRequest::FromMessageBoxFlags(
+            QStringLiteral("Unable to save Zip Configuration File to disk"), QString(), 0));
+    }
+}
