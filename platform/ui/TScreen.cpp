@@ -36,6 +36,14 @@ int TScreen::CaptionHeight() const {
     return QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
+int TScreen::EdgeWidth() const {
+    return QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+int TScreen::ScrollBarWidth() const {
+    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 QCursor TScreen::QtCursor(TCursor cursor) {
     switch (cursor) {
     case crHourGlass:

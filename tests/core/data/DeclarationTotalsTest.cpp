@@ -1,4 +1,4 @@
-#include "tests/core/data/DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 namespace {
 

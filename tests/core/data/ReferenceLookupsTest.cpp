@@ -1,7 +1,7 @@
 #include "core/data/ReferenceLookups.h"
 
 #include "platform/db/TIBQuery.h"
-#include "tests/core/data/DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 namespace {
 

@@ -157,6 +157,17 @@ TEST_F(ProviderApplyTest, WithNoChangesNothingRunsAndNothingFires) {
     EXPECT_FALSE(fired);
 }
 
+TEST_F(ProviderApplyTest, ARunWhoseEveryRecordFailedReportsNoApply) {
+    bool written = false;
+    provider->AfterApplyUpdates = TRemoteEvent::fromFunction([&](TObject*, QVariant&) { written = true; });
+    Append(1, QStringLiteral("repetido"));
+    EXPECT_EQ(cds->ApplyUpdates(-1), 1);
+    EXPECT_FALSE(written) << "nothing reached the database";
+    Append(6, QStringLiteral("seis"));
+    EXPECT_EQ(cds->ApplyUpdates(-1), 1);
+    EXPECT_TRUE(written);
+}
+
 TEST_F(ProviderApplyTest, AKeyViolationAnsweredWithSkipStaysInTheLog) {
     Append(1, QStringLiteral("repetido"));
     Append(5, QStringLiteral("cinco"));
