@@ -40,16 +40,18 @@ TfrmDataSetSearch::TfrmDataSetSearch(TComponent* owner) : TForm(owner) {
     btnCancel->SetCaption(QStringLiteral("Cancelar"));
     btnCancel->SetCancel(true);
     btnCancel->SetModalResult(mrCancel);
-    btnCancel->SetAnchors(akTop | akRight);
     btnOk = new TButton(this, pnBotoes);
     btnOk->SetName(QStringLiteral("btnOk"));
     btnOk->SetCaption(QStringLiteral("OK"));
     btnOk->SetDefault(true);
     btnOk->SetModalResult(mrOk);
-    btnOk->SetAnchors(akTop | akRight);
-    const int right = pnBotoes->Width() - kFrameBorder;
-    btnCancel->SetBounds(right - kButtonWidth, kFrameBorder + 1, kButtonWidth, kButtonHeight);
-    btnOk->SetBounds(right - 2 * kButtonWidth - kFrameBorder, kFrameBorder + 1, kButtonWidth, kButtonHeight);
+    // The buttons keep to the right edge, whatever the dialog's width.
+    pnBotoes->OnResize = TNotifyEvent::fromFunction([this](TObject*) {
+        const int right = pnBotoes->Width() - kFrameBorder;
+        btnCancel->SetBounds(right - kButtonWidth, kFrameBorder + 1, kButtonWidth, kButtonHeight);
+        btnOk->SetBounds(right - 2 * kButtonWidth - kFrameBorder, kFrameBorder + 1, kButtonWidth,
+                         kButtonHeight);
+    });
 
     bvBotoes = new TBevel(this, this);
     bvBotoes->SetName(QStringLiteral("bvBotoes"));

@@ -186,13 +186,20 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
     vclTSelDeclaracao->SetName(QStringLiteral("vclTSelDeclaracao"));
     vclTSelDeclaracao->SetAlign(TAlign::alTop);
     vclTSelDeclaracao->SetImages(imlDeclaracao);
-    vclTSelDeclaracao->SetButtonWidth(45);
-    vclTSelDeclaracao->SetButtonHeight(39);
-    vclTSelDeclaracao->SetBorderWidth(2);
-    vclTSelDeclaracao->SetShowCaptions(true);
-    vclTSelDeclaracao->SetShowHints(true);
+    // A narrower face than the windows' own, so every caption fits the button.
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPixelSize(11);
+    vclTSelDeclaracao->SetFont(fonte);
     for (TAction* action : {acIncluir, acAlterar, acExcluir, acRetificar, acFiltrar, acSair})
         vclTSelDeclaracao->TbButtons().Add()->SetAction(action);
+    // In the order a form resource gives them: the captions size the
+    // buttons, then the fixed size stands.
+    vclTSelDeclaracao->SetShowHints(true);
+    vclTSelDeclaracao->SetShowCaptions(true);
+    vclTSelDeclaracao->SetButtonLayout(TButtonLayout::blGlyphTop);
+    vclTSelDeclaracao->SetButtonHeight(39);
+    vclTSelDeclaracao->SetButtonWidth(45);
+    vclTSelDeclaracao->SetBorderWidth(2);
 
     lblFiltro = new TLabel(this, vclTSelDeclaracao);
     lblFiltro->SetName(QStringLiteral("lblFiltro"));
@@ -218,7 +225,7 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
         const char* titulo;
         int largura;
     };
-    const Coluna colunas[] = {{"NU_INSCRICAO", "Inscrição", 62}, {"NO_RAZAO", "Razão Social", 320},
+    const Coluna colunas[] = {{"NU_INSCRICAO", "Inscrição", 72}, {"NO_RAZAO", "Razão Social", 320},
                               {"ME_REFERENCIA", "Mês", 26},      {"AN_REFERENCIA", "Ano", 38},
                               {"DescTipo", "Tipo", 90},          {"DT_VALIDACAO", "Validada", 62},
                               {"COMERRO", "Com Erro", 57},       {"DT_TRANSMISSAO", "Gerada", 64}};
@@ -459,9 +466,12 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
             "NU_TEL_CONTABILISTA, VL_IPI_SAIDAS, VL_ESTOQUE_FINAL, VL_SCE_ANTERIOR, "
             "VL_SCE_CREDITO_ICMS_ENERGIA, "
             "VL_SCE_ESTORNO_PROVISAO, VL_SCE_PROVISAO) "
-            "SELECT :nova, NU_INSCRICAO, AN_REFERENCIA, ME_REFERENCIA, :normal, :numero, 'S', 'M', "
+            "SELECT CAST(:nova AS INTEGER), NU_INSCRICAO, AN_REFERENCIA, ME_REFERENCIA, CAST(:normal AS "
+            "INTEGER), "
+            "CAST(:numero AS INTEGER), 'S', 'M', "
             "IN_ALC_ZFM_SEM_MOV, IN_OUTROS_ICMS_SEM_MOV, IN_SUBST_TRIBUT_SEM_MOV, IN_OPER_PROP_SEM_MOV, 'N', "
-            ":saldo, :saldost, COMERRO, NULL, NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
+            "CAST(:saldo AS NUMERIC(18,4)), CAST(:saldost AS NUMERIC(18,4)), COMERRO, NULL, "
+            "NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
             "NU_TEL_REPRESENTANTE_LEGAL, NO_CONTABILISTA, NU_DDD_CONTABILISTA, NU_TEL_CONTABILISTA, "
             "VL_IPI_SAIDAS, VL_ESTOQUE_FINAL, VL_SCE_ANTERIOR, VL_SCE_CREDITO_ICMS_ENERGIA, "
             "VL_SCE_ESTORNO_PROVISAO, VL_SCE_PROVISAO FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = "
@@ -488,7 +498,7 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
                 for (TField* field : DMDefGeral->cdsAuxiliar->Fields()) {
                     colunas << field->FieldName();
                     valores << (field->FieldName() == QStringLiteral("SQ_DECLARACAO")
-                                    ? QStringLiteral(":nova")
+                                    ? QStringLiteral("CAST(:nova AS INTEGER)")
                                     : field->FieldName());
                 }
                 sql.SetSQLText(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE SQ_DECLARACAO = "

@@ -1,5 +1,7 @@
 #include "platform/ui/TScreen.h"
 
+#include "platform/graphics/TScreenCursors.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
@@ -53,6 +55,6 @@ QCursor TScreen::QtCursor(TCursor cursor) {
     case crHandPoint:
         return QCursor(Qt::PointingHandCursor);
     default:
-        return QCursor(Qt::ArrowCursor);
+        return TScreenCursors::Find(cursor).value_or(QCursor(Qt::ArrowCursor));
     }
 }

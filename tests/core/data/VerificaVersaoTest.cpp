@@ -30,6 +30,10 @@ const QString Grupo4 = QStringLiteral("Inclusão dos CFOPs 1128, 2128, 3128");
 const QString Grupo5 = QStringLiteral("Inclusão da ocorrência da anistia");
 const QString Grupo6 = QStringLiteral("Inclusão de novas ocorrências relacionadas a ");
 const QString Grupo7 = QStringLiteral("Inclusão de novas ocorrências relacionadas ao ");
+// The last box of every update that was kept.
+const QString Reinicio =
+    QStringLiteral("Os dados foram atualizados com sucesso para a versão \"0.3.3.4\".\r\rPressione [Ok] para "
+                   "completar a atualização e execute novamente o aplicativo da ZEB-ICMS...");
 
 class VerificaVersaoTest : public ::testing::Test {
 protected:
@@ -118,17 +122,19 @@ TEST_F(VerificaVersaoTest, Data0324RunGroupsOneToSixWhileTheProgramStaysConnecte
     programa.SetDatabaseName(dados.Path());
     programa.Open();
 
-    ConfirmaEAceitaAvisos(5);
+    ConfirmaEAceitaAvisos(6);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.2.4"), dados.Path()));
     EXPECT_TRUE(DadosAtualizados);
     const std::vector<QString> avisos = Avisos();
-    ASSERT_EQ(avisos.size(), 5u);
+    ASSERT_EQ(avisos.size(), 6u);
     EXPECT_TRUE(avisos[0].startsWith(Grupo3Anistia));
     EXPECT_TRUE(avisos[0].endsWith(" efetuada com sucesso."));
     EXPECT_TRUE(avisos[1].startsWith(Grupo3Cfops));
     EXPECT_TRUE(avisos[2].startsWith(Grupo4));
     EXPECT_TRUE(avisos[3].startsWith(Grupo5));
     EXPECT_TRUE(avisos[4].startsWith(Grupo6));
+    // Once, after the update: the run is to end and the program started again.
+    EXPECT_EQ(avisos[5], Reinicio);
     for (std::size_t i = 1; i < prompter.Requests().size(); ++i) {
         EXPECT_EQ(prompter.Requests()[i].Caption, "Informa");
         EXPECT_TRUE(prompter.Requests()[i].SystemModal);
@@ -173,13 +179,14 @@ TEST_F(VerificaVersaoTest, Data0332RunGroupsFourToSixOnly) {
     dados.Execute("DELETE FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 255");
     dados.Execute("DELETE FROM TIPO_ERRO_DECLARACAO WHERE CO_ERRO = 321");
 
-    ConfirmaEAceitaAvisos(3);
+    ConfirmaEAceitaAvisos(4);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.3.2"), dados.Path()));
     const std::vector<QString> avisos = Avisos();
-    ASSERT_EQ(avisos.size(), 3u);
+    ASSERT_EQ(avisos.size(), 4u);
     EXPECT_TRUE(avisos[0].startsWith(Grupo4));
     EXPECT_TRUE(avisos[1].startsWith(Grupo5));
     EXPECT_TRUE(avisos[2].startsWith(Grupo6));
+    EXPECT_EQ(avisos[3], Reinicio);
     EXPECT_EQ(dados.Version(), "0.3.3.4");
     EXPECT_EQ(ContaCfop(dados, 1128), 1);
     EXPECT_EQ(ContaGround(dados, 256), 1);
@@ -194,11 +201,12 @@ TEST_F(VerificaVersaoTest, Data0333RunGroupSevenOnly) {
     dados.Execute("DELETE FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 256");
     dados.Execute("DELETE FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 256");
 
-    ConfirmaEAceitaAvisos(1);
+    ConfirmaEAceitaAvisos(2);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.3.3"), dados.Path()));
     const std::vector<QString> avisos = Avisos();
-    ASSERT_EQ(avisos.size(), 1u);
+    ASSERT_EQ(avisos.size(), 2u);
     EXPECT_TRUE(avisos[0].startsWith(Grupo7));
+    EXPECT_EQ(avisos[1], Reinicio);
     EXPECT_EQ(dados.Version(), "0.3.3.4");
     EXPECT_EQ(ContaGround(dados, 256), 0);
     EXPECT_EQ(
@@ -235,16 +243,17 @@ TEST_F(VerificaVersaoTest, AFailingScriptOfAContinuingGroupIsNamedAndTheUpdateGo
         "INSERT INTO FUNDAMENTACAO_LEGAL_DEF (SQ_OCORRENCIA_DEF, TP_APURACAO, TP_OCORRENCIA, "
         "NU_OCORRENCIA, DS_OCORRENCIA, ST_OCORRENCIA_DEF) VALUES (256, 'O', 35, 13, 'Anistia', 'A')");
 
-    ConfirmaEAceitaAvisos(3);
+    ConfirmaEAceitaAvisos(4);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.3.2"), dados.Path()));
     EXPECT_TRUE(DadosAtualizados);
-    ASSERT_EQ(prompter.Count(), 4);
+    ASSERT_EQ(prompter.Count(), 5);
     EXPECT_TRUE(prompter.Requests()[1].Text.startsWith(Grupo4));
     const TPromptRequest& falha = prompter.Requests()[2];
     EXPECT_EQ(falha.Icon, TMsgDlgType::mtError);
     EXPECT_TRUE(falha.Text.contains("IBSQL_0331_ANISTIA"));
     EXPECT_FALSE(falha.Text.contains("sucesso"));
     EXPECT_TRUE(prompter.Requests()[3].Text.startsWith(Grupo6));
+    EXPECT_EQ(prompter.Requests()[4].Text, Reinicio);
     EXPECT_EQ(dados.Version(), "0.3.3.4");
     EXPECT_EQ(ContaGround(dados, 214), 1);
     EXPECT_EQ(dados.Value("SELECT DS_OCORRENCIA FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 256")

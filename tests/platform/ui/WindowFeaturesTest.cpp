@@ -6,6 +6,7 @@
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TColumn.h"
+#include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TForm.h"
@@ -242,6 +243,24 @@ TEST_F(GridColumnsTest, AssignCopiesEveryColumnAndAGoneGridLeavesTheColumnsBlank
     delete other;
     EXPECT_EQ(columns.Items(0)->Field(), nullptr);
     EXPECT_EQ(columns.Items(0)->Width(), 77);
+}
+
+TEST(MaskedDataEdit, TheMaskNotTheFieldSizeLimitsTheText) {
+    TForm form(nullptr);
+    auto* data = new TClientDataSet(&form);
+    data->FieldDefs().Add(QStringLiteral("NU_TEL"), ftString, 8);
+    data->CreateDataSet();
+    data->FieldByName(QStringLiteral("NU_TEL"))->SetEditMask(QStringLiteral("0000-0000;0; "));
+    auto* source = new TDataSource(&form);
+    source->SetDataSet(data);
+    auto* edit = new TDBEdit(&form, &form);
+    edit->SetDataSource(source);
+    edit->SetDataField(QStringLiteral("NU_TEL"));
+    data->Append();
+    edit->SetText(QStringLiteral("32221234"));
+    EXPECT_EQ(edit->EditText(), QStringLiteral("3222-1234"));
+    data->Post();
+    EXPECT_EQ(data->FieldByName(QStringLiteral("NU_TEL"))->AsString(), QStringLiteral("32221234"));
 }
 
 } // namespace
