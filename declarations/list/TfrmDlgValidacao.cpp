@@ -9,6 +9,7 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
+#include "declarations/reports/TrptErrosValidacao.h"
 #include "declarations/validation/DeclarationValidator.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
@@ -178,6 +179,8 @@ void TfrmDlgValidacao::CriaAcoes() {
     acPrior = acao(QStringLiteral("acPrior"), QString(), 4, &TfrmDlgValidacao::acPriorExecute);
     acNext = acao(QStringLiteral("acNext"), QString(), 5, &TfrmDlgValidacao::acNextExecute);
     acLast = acao(QStringLiteral("acLast"), QString(), 6, &TfrmDlgValidacao::acLastExecute);
+    acPrint =
+        acao(QStringLiteral("acPrint"), QStringLiteral("&Imprimir"), 7, &TfrmDlgValidacao::acPrintExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 2, &TfrmDlgValidacao::acSairExecute);
 }
 
@@ -205,9 +208,10 @@ void TfrmDlgValidacao::CriaControles() {
     VCLToolbar1->SetAlign(TAlign::alTop);
     VCLToolbar1->SetImages(imlValidacao);
     VCLToolbar1->SetShowCaptions(true);
+    VCLToolbar1->TbButtons().Add()->SetAction(acPrint);
     TVCLTbButton* sair = VCLToolbar1->TbButtons().Add();
     sair->SetAction(acSair);
-    sair->SetOffSet(545 + 53);
+    sair->SetOffSet(545);
     VCLToolbar1->SetButtonWidth(53);
     VCLToolbar1->SetButtonHeight(39);
     VCLToolbar1->SetBorderWidth(2);
@@ -374,6 +378,12 @@ void TfrmDlgValidacao::acNextExecute(TObject*) {
 
 void TfrmDlgValidacao::acLastExecute(TObject*) {
     cdsValidacao->Last();
+}
+
+void TfrmDlgValidacao::acPrintExecute(TObject*) {
+    // Freed when the preview ends, however it ends.
+    TrptErrosValidacao relatorio(this, cdsValidacao);
+    relatorio.Preview();
 }
 
 void TfrmDlgValidacao::acSairExecute(TObject*) {

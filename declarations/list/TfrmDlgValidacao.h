@@ -49,6 +49,8 @@ public:
     void acPriorExecute(TObject* sender);
     void acNextExecute(TObject* sender);
     void acLastExecute(TObject* sender);
+    // Previews the printed list of the findings (TrptErrosValidacao).
+    void acPrintExecute(TObject* sender);
     void acSairExecute(TObject* sender);
 
     // Pictures of imlValidacao.
@@ -75,6 +77,7 @@ public:
     TAction* acPrior;
     TAction* acNext;
     TAction* acLast;
+    TAction* acPrint;
     TAction* acSair;
 
 private:

@@ -1,9 +1,11 @@
 #include "declarations/list/TfrmDlgValidacao.h"
 
+#include "components/report/TfrmPreview.h"
 #include "core/data/TDMDef.h"
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
+#include "platform/report/TTextExportFilter.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDBGrid.h"
@@ -13,9 +15,11 @@
 
 #include <QAbstractItemModel>
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPointer>
 #include <QTableView>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -200,4 +204,36 @@ TEST_F(TfrmDlgValidacaoTest, ClosingRefreshesTheListAndFreesTheWindow) {
     Application->ProcessMessages();
     EXPECT_TRUE(vigia.isNull());
     EXPECT_EQ(def->cdsSelDeclaracao->FieldByName(QStringLiteral("COMERRO"))->AsString(), QStringLiteral("N"));
+}
+
+TEST_F(TfrmDlgValidacaoTest, ThePrintedListThroughTheTextExport) {
+    DeclarationFixture::Declaration d = Limpa(1);
+    d.representante.clear();
+    fixture.AddDeclaration(d);
+    fixture.AddEntry(1, 1949, {});
+    Janela janela = Valida(1);
+    QTemporaryDir pasta;
+    const QString arquivo = pasta.filePath(QStringLiteral("erros.txt"));
+    prompter.AnswerWith([&](const TPromptRequest& request) {
+        auto* preview =
+            dynamic_cast<TfrmPreview*>(TControl::ControlOf(qobject_cast<QWidget*>(request.Window)));
+        EXPECT_NE(preview, nullptr);
+        if (preview)
+            TTextExportFilter().ExportPages(*preview->Report(), arquivo);
+        return TPromptResult{mrOk, {}};
+    });
+    janela->acPrint->Execute();
+    QFile file(arquivo);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString texto = QString::fromUtf8(file.readAll());
+    for (const QString& esperado :
+         {QStringLiteral("Relatório de Erros e/ou Advertências"), QStringLiteral("Inscrição Estadual:"),
+          QStringLiteral("12345674"), QStringLiteral("Razão Social:"), QStringLiteral("Empresa Teste"),
+          QStringLiteral("Tipo:"), QStringLiteral("Normal"), QStringLiteral("Código"),
+          QStringLiteral("Mensagem"), QStringLiteral("Descrição"), Mensagem(200),
+          QStringLiteral("Advertência"), QStringLiteral("318"), QStringLiteral("(Código: 1949)"),
+          QStringLiteral("rptErrosValidacao")})
+        EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
+    // The findings in their order: the error before the warning.
+    EXPECT_LT(texto.indexOf(Mensagem(200)), texto.indexOf(QStringLiteral("(Código: 1949)")));
 }
