@@ -7,6 +7,7 @@
 #include "core/util/MessageBoxes.h"
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
+#include "declarations/list/TfrmSelDeclaracao.h"
 #include "declarations/registers/TfrmCadContabilista.h"
 #include "declarations/registers/TfrmCadContribuintes.h"
 #include "declarations/registers/TfrmCadRepresentante.h"
@@ -93,13 +94,14 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
         Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
     // The declarations, the generation and the maintenance tools are not
     // part of the program yet: their actions stay disabled until they are.
-    for (TAction* action : {acDeclaracao, acGeracao, acGerarBkp, acRestaurarBkp, acRepararDatabase})
+    for (TAction* action : {acGeracao, acGerarBkp, acRestaurarBkp, acRepararDatabase})
         action->SetEnabled(false);
     // The registers and lookups open as document windows; the parameters
     // window is shown modally.
     const auto abre = [this](TAction* action, auto show) {
         action->OnExecute = TNotifyEvent::fromFunction([this, show](TObject*) { show(this); });
     };
+    abre(acDeclaracao, [](TfrmDef* def) { ShowDocument<TfrmSelDeclaracao>(def, -1); });
     abre(acContribuintes, [](TfrmDef* def) { ShowDocument<TfrmCadContribuintes>(def, -1); });
     abre(acRepresentante, [](TfrmDef* def) { ShowDocument<TfrmCadRepresentante>(def, -1); });
     abre(acContabilista, [](TfrmDef* def) { ShowDocument<TfrmCadContabilista>(def, -1); });
@@ -231,6 +233,15 @@ void TfrmDef::MostraDadosAtualizados() {
 }
 
 void TfrmDef::FormClose(TObject* sender, TCloseAction& action) {
+    // The declaration list goes first; while it stays open (an editor that
+    // cannot save) the program goes on.
+    if (frmSelDeclaracao) {
+        frmSelDeclaracao->Close();
+        if (frmSelDeclaracao) {
+            action = TCloseAction::caNone;
+            return;
+        }
+    }
     TfrmModPrincipal::FormClose(sender, action);
 }
 

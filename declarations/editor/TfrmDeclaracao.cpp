@@ -7,8 +7,12 @@
 #include "declarations/pages/TfrmDetContribuinte.h"
 #include "declarations/pages/TfrmDetNoOutICMS.h"
 #include "declarations/pages/TfrmDetNoZFM.h"
+#include "declarations/pages/TfrmDetOpPropEntradas.h"
+#include "declarations/pages/TfrmDetOpPropSaidas.h"
 #include "declarations/pages/TfrmDetOpProprias.h"
+#include "declarations/pages/TfrmDetSubTribEntradas.h"
 #include "declarations/pages/TfrmDetSubTribInterna.h"
+#include "declarations/pages/TfrmDetSubTribSaidas.h"
 #include "declarations/pages/TfrmDetalheDEF.h"
 #include "declarations/pages/TfrmDetalheDEFNo.h"
 #include "platform/base/Exceptions.h"
@@ -94,7 +98,11 @@ std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
     std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> classes{};
     classes[0] = &Cria<TfrmDetContribuinte>;
     classes[1] = &Cria<TfrmDetOpProprias>;
+    classes[2] = &Cria<TfrmDetOpPropEntradas>;
+    classes[3] = &Cria<TfrmDetOpPropSaidas>;
     classes[10] = &Cria<TfrmDetSubTribInterna>;
+    classes[11] = &Cria<TfrmDetSubTribEntradas>;
+    classes[12] = &Cria<TfrmDetSubTribSaidas>;
     classes[19] = &Cria<TfrmDetNoOutICMS>;
     classes[24] = &Cria<TfrmDetNoZFM>;
     return classes;
@@ -157,8 +165,8 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
     SetFormStyle(TFormStyle::fsMDIChild);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetKeyPreview(true);
-    SetClientWidth(792);
-    SetClientHeight(520);
+    SetClientWidth(900);
+    SetClientHeight(560);
     OnCreate = TNotifyEvent(this, &TfrmDeclaracao::FormCreate);
     OnActivate = TNotifyEvent(this, &TfrmDeclaracao::FormActivate);
     OnShow = TNotifyEvent(this, &TfrmDeclaracao::FormShow);

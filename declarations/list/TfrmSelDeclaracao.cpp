@@ -255,6 +255,15 @@ void TfrmSelDeclaracao::FormCreate(TObject*) {
 }
 
 void TfrmSelDeclaracao::FormClose(TObject* sender, TCloseAction& action) {
+    // An open editor belongs to the list: it closes first, saving its
+    // declaration, and keeps the list open when it cannot close.
+    for (int i = ComponentCount() - 1; i >= 0; --i)
+        if (auto* editor = dynamic_cast<TfrmDeclaracao*>(Components(i)))
+            editor->Close();
+    if (DMDef->cdsDeclaracao->Active()) {
+        action = TCloseAction::caNone;
+        return;
+    }
     TfrmModDocumento::FormClose(sender, action);
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     lista->SetFilter(QString());

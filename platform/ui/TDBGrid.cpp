@@ -294,10 +294,15 @@ bool TDBGrid::WriteCell(int row, int viewColumn, const QString& text) {
 }
 
 void TDBGrid::DefaultDrawColumnCell(QPainter& painter, const QRect& rect, int, TColumn* column,
-                                    TGridDrawState) {
+                                    TGridDrawState state) {
     TField* field = column ? column->Field() : nullptr;
     if (!field)
         return;
+    // The cell is painted afresh, so drawing it again in another colour
+    // replaces the text the grid drew instead of overlaying it.
+    const QPalette palette = View()->palette();
+    painter.fillRect(rect, (state & gdSelected) ? palette.color(QPalette::Highlight)
+                                                : palette.color(QPalette::Base));
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     if (column->Alignment() == taRightJustify)
         alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -321,6 +326,9 @@ void TDBGrid::DrawCell(QPainter& painter, const QStyleOptionViewItem& option, in
         state |= gdFocused;
     dataSet->SetDisplayRow(row);
     painter.save();
+    // The colour the default drawing writes with, unless the handler changes it.
+    painter.setPen(
+        View()->palette().color((state & gdSelected) ? QPalette::HighlightedText : QPalette::Text));
     // A failing painter would fail again on every paint: it stops until the data change.
     m_drawFailed =
         !Safe([&] { OnDrawColumnCell(this, painter, option.rect, column->Index(), column, state); });

@@ -78,7 +78,8 @@ public:
     void SetSelectedIndex(int index);
     TField* SelectedField() const;
 
-    // The text of the cell as the grid draws it (for OnDrawColumnCell).
+    // The cell as the grid draws it, background and text, in the painter's
+    // pen colour (for OnDrawColumnCell; a handler may change the pen first).
     void DefaultDrawColumnCell(QPainter& painter, const QRect& rect, int dataCol, TColumn* column,
                                TGridDrawState state);
 

@@ -5,7 +5,7 @@
 #include "imaging/BmpUtils.h"
 #include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/GraphicsErrors.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QSet>
 

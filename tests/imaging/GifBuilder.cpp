@@ -1,4 +1,4 @@
-#include "GifBuilder.h"
+#include "tests/imaging/GifBuilder.h"
 
 #include "imaging/GifLzwEncoder.h"
 

@@ -3,10 +3,10 @@
 // they write (interlaced, transparent, animated, local palettes, comments,
 // 2, 16 and 256 colours), we read pixel for pixel.
 
-#include "GifBuilder.h"
-#include "ImageFiles.h"
 #include "imaging/TGIFImage.h"
 #include "platform/graphics/TBitmap.h"
+#include "tests/imaging/GifBuilder.h"
+#include "tests/imaging/ImageFiles.h"
 
 #include <QProcess>
 #include <QRandomGenerator>

@@ -1,4 +1,4 @@
-#include "ImageFiles.h"
+#include "tests/imaging/ImageFiles.h"
 
 #include <QFile>
 #include <QtEndian>

@@ -2,14 +2,14 @@
 // the GIF picture format with its clipboard format.
 
 #include "imaging/ImagingRegistrations.h"
-#include "GifBuilder.h"
-#include "ImageFiles.h"
 #include "imaging/TGIFImage.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TClipboard.h"
 #include "platform/graphics/TIcon.h"
 #include "platform/graphics/TPicture.h"
 #include "platform/graphics/TScreenCursors.h"
+#include "tests/imaging/GifBuilder.h"
+#include "tests/imaging/ImageFiles.h"
 
 #include <QTemporaryDir>
 

@@ -2,12 +2,12 @@
 // rates, sequences, hot spots, the conversions, and damaged files.
 
 #include "imaging/TAnimatedCursorImage.h"
-#include "ImageFiles.h"
 #include "imaging/TGIFImage.h"
 #include "imaging/TIconList.h"
 #include "platform/graphics/GraphicsErrors.h"
 #include "platform/graphics/TBitmap.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/imaging/ImageFiles.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QBuffer>
 

@@ -2,11 +2,11 @@
 // in writing, damaged input, and the picture's place among graphics.
 
 #include "imaging/TGIFImage.h"
-#include "GifBuilder.h"
 #include "platform/graphics/GraphicsErrors.h"
 #include "platform/graphics/TBitmap.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TPicture.h"
+#include "tests/imaging/GifBuilder.h"
 
 #include <QBuffer>
 #include <QtEndian>

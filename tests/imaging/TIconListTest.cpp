@@ -2,8 +2,8 @@
 // damaged variants.
 
 #include "imaging/TIconList.h"
-#include "ImageFiles.h"
 #include "platform/graphics/GraphicsErrors.h"
+#include "tests/imaging/ImageFiles.h"
 
 #include <QBuffer>
 #include <QtEndian>
