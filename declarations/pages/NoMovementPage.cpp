@@ -75,7 +75,8 @@ NoMovementPage::NoMovementPage(TComponent* owner, const Layout& layout)
         dbmObservacoes->SetName(QStringLiteral("dbmObservacoes"));
         dbmObservacoes->SetDataSource(dsNo);
         dbmObservacoes->SetDataField(layout.notesField);
-        dbmObservacoes->SetMaxLength(255);
+        // As long as the field, which is as long as the transmission file holds it.
+        dbmObservacoes->SetMaxLength(DMDef->cdsDeclaracao->FieldByName(layout.notesField)->Size());
         dbmObservacoes->SetBounds(Margem, 254, LarguraConteudo, 96);
         dbmObservacoes->OnKeyPress = TKeyPressEvent(this, &NoMovementPage::dbmObservacoesKeyPress);
     }

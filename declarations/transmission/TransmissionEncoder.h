@@ -37,6 +37,8 @@ public:
     QString Header(const QDateTime& moment, const QString& version);
     // The line of one row (its values in the order of the layout's fields).
     QString Detail(const RecordLayout& layout, const QVariantList& row);
+    // The same into `line`, whose memory is kept from call to call.
+    void Detail(const RecordLayout& layout, const QVariantList& row, QString& line);
     // Counts a declaration for the trailer.
     void EndDeclaration() { ++m_declarations; }
     QString Trailer();
@@ -51,8 +53,8 @@ public:
     static std::int64_t Cents(const QVariant& value, const QString& column);
 
 private:
-    // The record followed by the next line number.
-    QString Numbered(QString record);
+    // Raises when the file holds as many lines as the line number can count.
+    void CheckRoom() const;
     void AddToControlTotal(std::int64_t cents);
 
     int m_lines = 0;

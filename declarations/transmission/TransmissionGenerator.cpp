@@ -55,40 +55,34 @@ struct TransmissionGenerator::Declaration {
 };
 
 TransmissionGenerator::TransmissionGenerator(TIBDatabase& database)
-    : m_database(database), m_transaction(std::make_unique<TIBTransaction>()),
-      m_statement(std::make_unique<TIBSQL>()) {
+    : m_database(database), m_transaction(std::make_unique<TIBTransaction>()) {
     m_transaction->SetDefaultDatabase(&database);
     // One consistent view of every row written, and the writes of the run.
     m_transaction->SetParams(
         {QStringLiteral("concurrency"), QStringLiteral("nowait"), QStringLiteral("write")});
-    m_statement->SetDatabase(&database);
-    m_statement->SetTransaction(m_transaction.get());
 }
 
-TransmissionGenerator::~TransmissionGenerator() = default;
+TransmissionGenerator::~TransmissionGenerator() {
+    // Statements go before their transaction.
+    m_readers.clear();
+    m_statements.clear();
+}
 
 TIBSQL& TransmissionGenerator::Statement(const QString& sql) {
-    m_statement->Close();
-    m_statement->SetSQLText(sql);
-    return *m_statement;
+    std::unique_ptr<TIBSQL>& statement = m_statements[sql];
+    if (!statement) {
+        statement = std::make_unique<TIBSQL>();
+        statement->SetDatabase(&m_database);
+        statement->SetTransaction(m_transaction.get());
+        statement->SetSQLText(sql);
+    }
+    statement->Close();
+    return *statement;
 }
 
 QStringList TransmissionGenerator::Columns(const QString& table) {
     TIBSQL& q = Statement(QStringLiteral("SELECT TRIM(RDB$FIELD_NAME) FROM RDB$RELATION_FIELDS "
                                          "WHERE RDB$RELATION_NAME = ? ORDER BY RDB$FIELD_POSITION"));
-    q.Params(0).SetString(table);
-    QStringList columns;
-    for (q.ExecQuery(); !q.Eof(); q.Next())
-        columns << q.Fields(0).AsString();
-    q.Close();
-    return columns;
-}
-
-QStringList TransmissionGenerator::PrimaryKey(const QString& table) {
-    TIBSQL& q = Statement(QStringLiteral("SELECT TRIM(S.RDB$FIELD_NAME) FROM RDB$RELATION_CONSTRAINTS C "
-                                         "JOIN RDB$INDEX_SEGMENTS S ON S.RDB$INDEX_NAME = C.RDB$INDEX_NAME "
-                                         "WHERE C.RDB$RELATION_NAME = ? AND C.RDB$CONSTRAINT_TYPE = 'PRIMARY "
-                                         "KEY' ORDER BY S.RDB$FIELD_POSITION"));
     q.Params(0).SetString(table);
     QStringList columns;
     for (q.ExecQuery(); !q.Eof(); q.Next())
@@ -167,16 +161,13 @@ void TransmissionGenerator::PrepareReaders(const std::vector<RecordLayout>& layo
         QStringList columns;
         for (const LayoutField& field : layout.Fields)
             columns << Quoted(field.Column);
-        QStringList order;
-        for (const QString& column : PrimaryKey(layout.Table))
-            order << Quoted(column);
         auto reader = std::make_unique<TIBSQL>();
         reader->SetDatabase(&m_database);
         reader->SetTransaction(m_transaction.get());
+        // The rows come in the order the database returns them.
         reader->SetSQLText(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?%4")
-                .arg(columns.join(QStringLiteral(", ")), Quoted(layout.Table), DeclarationKey,
-                     order.isEmpty() ? QString() : QStringLiteral(" ORDER BY ") + order.join(", ")));
+            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                .arg(columns.join(QStringLiteral(", ")), Quoted(layout.Table), DeclarationKey));
         reader->Prepare();
         m_readers.push_back(std::move(reader));
     }
@@ -207,33 +198,38 @@ TransmissionGenerator::Declaration TransmissionGenerator::ReadDeclaration(int ke
 }
 
 void TransmissionGenerator::WriteDeclaration(const Declaration& declaration, const QDate& today) {
+    QVariantList row;
+    QString line;
     for (std::size_t t = 0; t < m_layouts.size(); ++t) {
         const RecordLayout& layout = m_layouts[t];
         TIBSQL& reader = *m_readers[t];
-        reader.Params(0).SetInteger(declaration.key);
-        std::vector<QVariantList> rows;
         const int fields = static_cast<int>(layout.Fields.size());
+        row.resize(fields);
+        reader.Params(0).SetInteger(declaration.key);
+        if (layout.Table != DeclarationTable) {
+            for (reader.ExecQuery(); !reader.Eof(); reader.Next()) {
+                for (int i = 0; i < fields; ++i)
+                    row[i] = reader.Fields(i).AsVariant();
+                m_encoder->Detail(layout, row, line);
+                m_file->WriteLine(line);
+            }
+            reader.Close();
+            continue;
+        }
+        // The declaration's own lines carry the e-mail it held: the refreshed
+        // one goes out with the next generation.
+        std::vector<QVariantList> rows;
         for (reader.ExecQuery(); !reader.Eof(); reader.Next()) {
-            QVariantList row;
-            row.reserve(fields);
             for (int i = 0; i < fields; ++i)
-                row.append(reader.Fields(i).AsVariant());
-            rows.push_back(std::move(row));
+                row[i] = reader.Fields(i).AsVariant();
+            rows.push_back(row);
         }
         reader.Close();
-        // The lines carry the e-mail the declaration held; the refreshed one
-        // goes out with the next generation.
-        const bool newEmail = declaration.taxpayerEmail.isValid() &&
-                              declaration.taxpayerEmail.toString() != declaration.email.toString();
-        if (layout.Table == DeclarationTable && newEmail) {
-            TIBSQL& update = Statement(QStringLiteral(
-                "UPDATE DECLARACAO_ECONOMICO_FISCAL SET NO_CORREIO_ELETRONICO = ? WHERE SQ_DECLARACAO = ?"));
-            update.Params(0).SetString(declaration.taxpayerEmail.toString());
-            update.Params(1).SetInteger(declaration.key);
-            update.ExecQuery();
+        RefreshEmail(declaration);
+        for (const QVariantList& each : rows) {
+            m_encoder->Detail(layout, each, line);
+            m_file->WriteLine(line);
         }
-        for (const QVariantList& row : rows)
-            m_file->WriteLine(m_encoder->Detail(layout, row));
     }
     m_encoder->EndDeclaration();
     TIBSQL& stamp = Statement(
@@ -241,6 +237,17 @@ void TransmissionGenerator::WriteDeclaration(const Declaration& declaration, con
     stamp.Params(0).SetDate(today);
     stamp.Params(1).SetInteger(declaration.key);
     stamp.ExecQuery();
+}
+
+void TransmissionGenerator::RefreshEmail(const Declaration& declaration) {
+    if (!declaration.taxpayerEmail.isValid() ||
+        declaration.taxpayerEmail.toString() == declaration.email.toString())
+        return;
+    TIBSQL& update = Statement(QStringLiteral(
+        "UPDATE DECLARACAO_ECONOMICO_FISCAL SET NO_CORREIO_ELETRONICO = ? WHERE SQ_DECLARACAO = ?"));
+    update.Params(0).SetString(declaration.taxpayerEmail.toString());
+    update.Params(1).SetInteger(declaration.key);
+    update.ExecQuery();
 }
 
 void TransmissionGenerator::RecordTransmission(const std::vector<Declaration>& declarations,

@@ -21,6 +21,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -55,16 +56,18 @@ private:
              const QDateTime& moment);
     Declaration ReadDeclaration(int key);
     void WriteDeclaration(const Declaration& declaration, const QDate& today);
+    // The taxpayer's e-mail onto the declaration, when it has another.
+    void RefreshEmail(const Declaration& declaration);
     void RecordTransmission(const std::vector<Declaration>& declarations, const QDate& today);
     // Columns of a table as the database names them (empty when there is no such table).
     QStringList Columns(const QString& table);
-    QStringList PrimaryKey(const QString& table);
     void PrepareReaders(const std::vector<RecordLayout>& layouts);
+    // The statement of the text, prepared once for the generator's life.
     TIBSQL& Statement(const QString& sql);
 
     TIBDatabase& m_database;
     std::unique_ptr<TIBTransaction> m_transaction;
-    std::unique_ptr<TIBSQL> m_statement;
+    std::map<QString, std::unique_ptr<TIBSQL>> m_statements;
     std::vector<RecordLayout> m_layouts;
     std::vector<std::unique_ptr<TIBSQL>> m_readers;
     std::unique_ptr<TransmissionEncoder> m_encoder;

@@ -14,10 +14,11 @@
 // succeeded removes its file, so an interrupted write never leaves a partial
 // file behind.
 
-#include <QByteArray>
 #include <QString>
 #include <QStringView>
+#include <cstddef>
 #include <cstdint>
+#include <memory>
 
 class Windows1252LineWriter {
 public:
@@ -39,13 +40,21 @@ public:
     std::int64_t LineCount() const { return m_lines; }
 
 private:
+    // Bytes gathered before they go to the file.
+    static constexpr std::size_t BufferSize = 1 << 16;
+
     void Flush();
     [[noreturn]] void Fail(const char* what, int error);
 
     QString m_path;
     int m_fd = -1;
     bool m_closed = false;
-    QByteArray m_buffer;
+    // Bytes not yet handed to the file.
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_capacity = BufferSize;
+    std::size_t m_used = 0;
     std::int64_t m_size = 0;
+    // Bytes whose way to the disk has been started.
+    std::int64_t m_writtenBack = 0;
     std::int64_t m_lines = 0;
 };

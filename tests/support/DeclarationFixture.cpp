@@ -318,18 +318,22 @@ void DeclarationFixture::FillSmall(int sq) {
 }
 
 void DeclarationFixture::FillBig(int sq) {
+    FillRows(sq, BigEntries, BigExits, BigRowsPerTable);
+}
+
+void DeclarationFixture::FillRows(int sq, int entries, int exits, int rowsPerTable) {
     const QString key = QString::number(sq);
-    Repeat(BigEntries, QStringLiteral("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, "
-                                      "VL_CONTABIL, VL_IMPOSTO, VL_BASE_CALCULO_ST) VALUES (%1, 1000 + :i, "
-                                      "100.1234, 18.5, 1)")
-                           .arg(key));
-    Repeat(BigExits,
+    Repeat(entries, QStringLiteral("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, "
+                                   "VL_CONTABIL, VL_IMPOSTO, VL_BASE_CALCULO_ST) VALUES (%1, 1000 + :i, "
+                                   "100.1234, 18.5, 1)")
+                        .arg(key));
+    Repeat(exits,
            QStringLiteral("INSERT INTO SAIDA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, "
                           "VL_IMPOSTO) VALUES (%1, 5000 + :i, 200.5, 36.09)")
                .arg(key));
     for (int t = 0; t < static_cast<int>(std::size(OccurrenceTables)); ++t) {
         const OccurrenceTable& table = OccurrenceTables[t];
-        Repeat(BigRowsPerTable,
+        Repeat(rowsPerTable,
                QStringLiteral("INSERT INTO %1 (%2, SQ_DECLARACAO, SQ_OCORRENCIA_DEF, %3) VALUES "
                               "(:i + 1, %4, %5, 1.25)")
                    .arg(QString::fromLatin1(table.table), QString::fromLatin1(table.key),

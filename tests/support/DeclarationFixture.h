@@ -145,6 +145,10 @@ public:
     void FillSmall(int sq);
     // The big declaration of the performance figures.
     void FillBig(int sq);
+    // Rows shaped like the big declaration's, in any number: entries with
+    // codes from 1000, exits from 5000, `rowsPerTable` rows in each of the
+    // eleven occurrence and credit-balance tables.
+    void FillRows(int sq, int entries, int exits, int rowsPerTable);
 
     // The table, row-key column and value column of an occurrence table.
     static const char* TableName(Occurrences table);
