@@ -7,6 +7,7 @@
 #include "core/util/MessageBoxes.h"
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
+#include "declarations/list/TfrmGeracao.h"
 #include "declarations/list/TfrmSelDeclaracao.h"
 #include "declarations/registers/TfrmCadContabilista.h"
 #include "declarations/registers/TfrmCadContribuintes.h"
@@ -92,9 +93,9 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     acRestaurarBkp = Acao(QStringLiteral("acRestaurarBkp"), QStringLiteral("&Restaurar"));
     acRepararDatabase =
         Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
-    // The declarations, the generation and the maintenance tools are not
-    // part of the program yet: their actions stay disabled until they are.
-    for (TAction* action : {acGeracao, acGerarBkp, acRestaurarBkp, acRepararDatabase})
+    // The maintenance tools are not part of the program yet: their actions
+    // stay disabled until they are.
+    for (TAction* action : {acGerarBkp, acRestaurarBkp, acRepararDatabase})
         action->SetEnabled(false);
     // The registers and lookups open as document windows; the parameters
     // window is shown modally.
@@ -102,6 +103,7 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
         action->OnExecute = TNotifyEvent::fromFunction([this, show](TObject*) { show(this); });
     };
     abre(acDeclaracao, [](TfrmDef* def) { ShowDocument<TfrmSelDeclaracao>(def, -1); });
+    abre(acGeracao, [](TfrmDef* def) { ShowDocument<TfrmGeracao>(def, -1); });
     abre(acContribuintes, [](TfrmDef* def) { ShowDocument<TfrmCadContribuintes>(def, -1); });
     abre(acRepresentante, [](TfrmDef* def) { ShowDocument<TfrmCadRepresentante>(def, -1); });
     abre(acContabilista, [](TfrmDef* def) { ShowDocument<TfrmCadContabilista>(def, -1); });

@@ -12,6 +12,7 @@
 #include "core/util/StringRoutines.h"
 #include "declarations/editor/TfrmDeclaracao.h"
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
+#include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
 #include "platform/base/TPrompter.h"
 #include "platform/db/TClientDataSet.h"
@@ -34,6 +35,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 TfrmSelDeclaracao* frmSelDeclaracao = nullptr;
 
@@ -177,6 +179,8 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
                      &TfrmSelDeclaracao::acExcluirExecute);
     acRetificar = acao(QStringLiteral("acRetificar"), QStringLiteral("&Retificar"), 4,
                        QStringLiteral("Retificar"), &TfrmSelDeclaracao::acRetificarExecute);
+    acValidar = acao(QStringLiteral("acValidar"), QStringLiteral("&Validar"), 5, QStringLiteral("Validar"),
+                     &TfrmSelDeclaracao::acValidarExecute);
     acFiltrar = acao(QStringLiteral("acFiltrar"), QStringLiteral("&Filtrar"), 8, QString(),
                      &TfrmSelDeclaracao::acFiltrarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 9, QString(),
@@ -190,7 +194,7 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     vclTSelDeclaracao->SetFont(fonte);
-    for (TAction* action : {acIncluir, acAlterar, acExcluir, acRetificar, acFiltrar, acSair})
+    for (TAction* action : {acIncluir, acAlterar, acExcluir, acRetificar, acValidar, acFiltrar, acSair})
         vclTSelDeclaracao->TbButtons().Add()->SetAction(action);
     // In the order a form resource gives them: the captions size the
     // buttons, then the fixed size stands.
@@ -275,7 +279,7 @@ void TfrmSelDeclaracao::FormClose(TObject* sender, TCloseAction& action) {
 void TfrmSelDeclaracao::alDeclaracaoUpdate(TAction*, bool& handled) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     const bool comLinhas = lista->Active() && !lista->IsEmpty();
-    for (TAction* action : {acAlterar, acRetificar, acExcluir, acFiltrar})
+    for (TAction* action : {acAlterar, acRetificar, acValidar, acExcluir, acFiltrar})
         action->SetEnabled(comLinhas);
     acIncluir->SetEnabled(lista->Active());
     acSair->SetEnabled(true);
@@ -405,6 +409,68 @@ void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
         Abort();
     }
     lista->Refresh();
+}
+
+void TfrmSelDeclaracao::acValidarExecute(TObject*) {
+    TClientDataSet* lista = DMDef->cdsSelDeclaracao;
+    if (!lista->FieldByName(QStringLiteral("DT_VALIDACAO"))->IsNull() &&
+        Atual(QStringLiteral("COMERRO")) == QStringLiteral("N")) {
+        MsgErro(QStringLiteral("Essa Declaração já foi validada!"));
+        return;
+    }
+    // Creating the window runs the rules; a run that cannot finish has been
+    // reported and raises the silent abort, recording nothing.
+    QPointer<TfrmDlgValidacao> janela = TfrmModDocumento::CreateDocument<TfrmDlgValidacao>(this, -1);
+    try {
+        if (janela->cdsValidacao->IsEmpty()) {
+            GravaValidos(QStringLiteral("N"));
+            janela->Close();
+            MsgInforma(QStringLiteral("Validação completa!"));
+            return;
+        }
+        const bool comErro = VerificaTemErro(janela->cdsValidacao);
+        GravaValidos(comErro ? QStringLiteral("S") : QStringLiteral("N"));
+        janela->ShowModal();
+        if (!comErro)
+            MsgInforma(QStringLiteral("Validação completa!"));
+    } catch (...) {
+        if (janela)
+            janela->Free();
+        throw;
+    }
+}
+
+bool TfrmSelDeclaracao::VerificaTemErro(TDataSet* resultado) {
+    for (resultado->Last(); !resultado->Bof(); resultado->Prior())
+        if (resultado->FieldByName(QStringLiteral("Icone"))->AsString() == QStringLiteral("E"))
+            return true;
+    return false;
+}
+
+void TfrmSelDeclaracao::GravaValidos(const QString& flag) {
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    const QVariant chave = DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value();
+    try {
+        declaracao->Close();
+        declaracao->Open();
+        if (!declaracao->Locate(QStringLiteral("SQ_DECLARACAO"), chave))
+            throw Exception(QStringLiteral("Declaração não encontrada"));
+        declaracao->Edit();
+        declaracao->FieldByName(QStringLiteral("DT_VALIDACAO"))
+            ->SetAsDateTime(QDateTime(QDate::currentDate(), QTime()));
+        declaracao->FieldByName(QStringLiteral("COMERRO"))->SetAsString(flag);
+        declaracao->Post();
+        if (declaracao->ApplyUpdates(0) != 0)
+            throw Exception(QStringLiteral("Erro na validação"));
+        declaracao->Close();
+    } catch (const std::exception&) {
+        if (declaracao->Active()) {
+            declaracao->CancelUpdates();
+            declaracao->Close();
+        }
+        MsgErro(QStringLiteral("Erro na validação"));
+        Abort();
+    }
 }
 
 void TfrmSelDeclaracao::acRetificarExecute(TObject*) {

@@ -13,6 +13,7 @@ class TAction;
 class TActionList;
 class TColumn;
 class TDBGrid;
+class TDataSet;
 class TDataSource;
 class TImageList;
 class TLabel;
@@ -31,6 +32,7 @@ public:
     void acAlterarExecute(TObject* sender);
     void acExcluirExecute(TObject* sender);
     void acRetificarExecute(TObject* sender);
+    void acValidarExecute(TObject* sender);
     void acFiltrarExecute(TObject* sender);
     void acSairExecute(TObject* sender);
     void alDeclaracaoUpdate(TAction* action, bool& handled);
@@ -45,6 +47,12 @@ public:
     // leaves nothing behind when any part fails. The new key; 0 after a
     // failure, which has been reported.
     int CriaDeclaracaoRetificadora(bool copiaValores);
+    // Records today's validation of the current row, with errors ("S") or
+    // without ("N"); any failure is reported and aborts, leaving the row
+    // as it was.
+    void GravaValidos(const QString& flag);
+    // Whether a validation's findings hold an error (Icone "E").
+    static bool VerificaTemErro(TDataSet* resultado);
 
     // The filter state the filter dialog reads and writes.
     QString FiltroInscricao;
@@ -63,6 +71,7 @@ public:
     TAction* acAlterar;
     TAction* acExcluir;
     TAction* acRetificar;
+    TAction* acValidar;
     TAction* acFiltrar;
     TAction* acSair;
     TImageList* imlDeclaracao;

@@ -1,9 +1,11 @@
 #include "core/startup/TfrmDef.h"
 #include "declarations/editor/TfrmDeclaracao.h"
+#include "declarations/list/TfrmGeracao.h"
 #include "declarations/list/TfrmSelDeclaracao.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TMenuItem.h"
 #include "tests/support/data/DataModules.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +35,21 @@ TEST_F(MainWindowDeclarations, DeclaracaoOpensTheOneListOfDeclarations) {
     EXPECT_EQ(janela->MDIChildCount(), 1);
     EXPECT_EQ(janela->ActiveMDIChild(), frmSelDeclaracao);
     EXPECT_TRUE(def->cdsSelDeclaracao->Active());
+}
+
+TEST_F(MainWindowDeclarations, GeracaoOpensTheOneGenerationWindowAndGreysTheDeclarations) {
+    janela->acGeracao->Execute();
+    janela->acGeracao->Execute();
+    Application->ProcessMessages();
+    auto* geracao = dynamic_cast<TfrmGeracao*>(janela->ActiveMDIChild());
+    ASSERT_NE(geracao, nullptr);
+    EXPECT_EQ(janela->MDIChildCount(), 1);
+    EXPECT_FALSE(janela->Declarao1->Enabled());
+    EXPECT_FALSE(janela->Tabelas1->Enabled());
+    geracao->Close();
+    Application->ProcessMessages();
+    EXPECT_EQ(janela->MDIChildCount(), 0);
+    EXPECT_TRUE(janela->Declarao1->Enabled());
 }
 
 TEST_F(MainWindowDeclarations, ClosingTheProgramClosesTheListAndTheEditorItOpened) {

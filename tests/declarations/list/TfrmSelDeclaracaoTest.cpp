@@ -3,6 +3,7 @@
 #include "core/forms/TfrmModPrincipal.h"
 #include "declarations/editor/TfrmDeclaracao.h"
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
+#include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
@@ -365,4 +366,98 @@ TEST_F(DeclarationList, TheListRendersWithItsStatusMarks) {
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
     ASSERT_TRUE(QDir().mkpath(pasta));
     ASSERT_TRUE(lista->Widget()->grab().toImage().save(pasta + "/declaration-list.png"));
+}
+
+namespace {
+
+// A declaration without movement, which passes every rule unless changed.
+Fixture::Declaration SemMovimento(int sq) {
+    Fixture::Declaration d{.sq = sq, .ano = 2011, .mes = 1};
+    d.semMovOperProp = d.semMovSubstTribut = d.semMovOutrosICMS = d.semMovAlcZfm = QStringLiteral("S");
+    return d;
+}
+
+} // namespace
+
+TEST_F(DeclarationList, ValidarRecordsTheOutcomeAndShowsTheFindings) {
+    fixture->AddDeclaration(SemMovimento(1));
+    Fixture::Declaration comErro = SemMovimento(2);
+    comErro.mes = 2;
+    comErro.representante.clear();
+    fixture->AddDeclaration(comErro);
+    Fixture::Declaration comAdvertencia = SemMovimento(3);
+    comAdvertencia.mes = 3;
+    fixture->AddDeclaration(comAdvertencia);
+    fixture->AddEntry(3, 1949, {});
+    AbreLista();
+    QStringList modais;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        modais << static_cast<TForm*>(sender)->Name();
+        static_cast<TForm*>(sender)->Close();
+    });
+    const QString hoje = QDate::currentDate().toString(Qt::ISODate);
+    auto situacao = [&](int sq) {
+        return Valor(QStringLiteral("SELECT COMERRO || ' ' || DT_VALIDACAO FROM DECLARACAO_ECONOMICO_FISCAL "
+                                    "WHERE SQ_DECLARACAO = %1")
+                         .arg(sq));
+    };
+
+    Posiciona(1);
+    prompter.Answer(mrOk);
+    lista->acValidar->Execute();
+    Application->ProcessMessages();
+    EXPECT_TRUE(modais.isEmpty()) << "nothing to show";
+    EXPECT_EQ(prompter.Last().Text, "Validação completa!");
+    EXPECT_EQ(situacao(1), "N " + hoje);
+
+    Posiciona(2);
+    const int perguntas = prompter.Count();
+    lista->acValidar->Execute();
+    Application->ProcessMessages();
+    EXPECT_EQ(modais, QStringList{"frmDlgValidacao"});
+    EXPECT_EQ(prompter.Count(), perguntas) << "no completion message with errors";
+    EXPECT_EQ(situacao(2), "S " + hoje);
+
+    Posiciona(3);
+    prompter.Answer(mrOk);
+    lista->acValidar->Execute();
+    Application->ProcessMessages();
+    EXPECT_EQ(modais.size(), 2) << "warnings are shown too";
+    EXPECT_EQ(prompter.Last().Text, "Validação completa!");
+    EXPECT_EQ(situacao(3), "N " + hoje);
+    EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("COMERRO")->AsString(), "N") << "the list was refreshed";
+
+    Posiciona(1);
+    prompter.Answer(mrOk);
+    lista->acValidar->Execute();
+    EXPECT_EQ(prompter.Last().Text, "Essa Declaração já foi validada!");
+    EXPECT_EQ(modais.size(), 2);
+}
+
+TEST_F(DeclarationList, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItWas) {
+    Fixture::Declaration d = SemMovimento(1);
+    d.representante.clear();
+    fixture->AddDeclaration(d);
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS BEGIN "
+            "EXCEPTION E_RECUSA; END");
+    AbreLista();
+    Posiciona(1);
+    bool mostrada = false;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        // The reconcile dialog of the refused update, if any, is cancelled;
+        // the validation window must never be shown.
+        mostrada = mostrada || static_cast<TForm*>(sender)->Name() == "frmDlgValidacao";
+        static_cast<TForm*>(sender)->SetModalResult(mrCancel);
+    });
+    prompter.AnswerWith([](const TPromptRequest&) { return TPromptResult{mrOk, {}}; });
+    EXPECT_THROW(lista->acValidarExecute(lista), EAbort);
+    Application->ProcessMessages();
+    EXPECT_FALSE(mostrada);
+    EXPECT_EQ(prompter.Last().Text, "Erro na validação");
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL WHERE DT_VALIDACAO IS NULL"), 1);
+    EXPECT_FALSE(def->cdsDeclaracao->Active());
+    for (int i = 0; i < lista->ComponentCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TfrmDlgValidacao*>(lista->Components(i)), nullptr)
+            << "the window of the failed run is freed";
 }
