@@ -3,6 +3,7 @@
 // the money limit check and small numeric-text tests.
 
 #include "platform/base/Currency.h"
+#include "platform/base/SystemClock.h"
 
 #include <QDate>
 #include <QDateTime>
@@ -29,12 +30,12 @@ double ArredondaDuasCasas(double x);
 Currency TruncaCentavos(Currency valor);
 
 // prefixo + year + month, day, hour, minute and second (two digits each).
-QString AcrescentaDataHora(const QString& prefixo, const QDateTime& momento = QDateTime::currentDateTime());
+QString AcrescentaDataHora(const QString& prefixo, const QDateTime& momento = SystemClock::Now());
 // AcrescentaDataHora(prefixo) joined to pasta.
 QString CaminhoComDataHora(const QString& pasta, const QString& prefixo,
-                           const QDateTime& momento = QDateTime::currentDateTime());
+                           const QDateTime& momento = SystemClock::Now());
 // The date as MM/DD/YYYY, the form the database reads in SQL date literals.
-QString DataAtualTexto(const QDate& hoje = QDate::currentDate());
+QString DataAtualTexto(const QDate& hoje = SystemClock::Today());
 
 // The message that refuses a money value for the field labelled rotulo: a
 // negative value, or one above limite. Empty when the value is accepted

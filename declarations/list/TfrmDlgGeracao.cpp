@@ -12,6 +12,7 @@
 #include "declarations/transmission/ETransmissionError.h"
 #include "declarations/transmission/TransmissionGenerator.h"
 #include "platform/base/SelectDirectory.h"
+#include "platform/base/SystemClock.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/os/LocalPath.h"
@@ -168,7 +169,7 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
             chaves.push_back(lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsInteger());
         }
         TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
-        gerador.Generate(destino, chaves, Versao(), QDateTime::currentDateTime(), existe);
+        gerador.Generate(destino, chaves, Versao(), SystemClock::Now(), existe);
     } catch (const std::exception&) {
         MsgErro(TDMDefAux::BuscaMensagemErro(CodigoFalhaGeracao));
         Abort();

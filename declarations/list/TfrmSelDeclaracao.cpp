@@ -14,6 +14,7 @@
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
 #include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
+#include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
@@ -457,7 +458,7 @@ void TfrmSelDeclaracao::GravaValidos(const QString& flag) {
             throw Exception(QStringLiteral("Declaração não encontrada"));
         declaracao->Edit();
         declaracao->FieldByName(QStringLiteral("DT_VALIDACAO"))
-            ->SetAsDateTime(QDateTime(QDate::currentDate(), QTime()));
+            ->SetAsDateTime(QDateTime(SystemClock::Today(), QTime()));
         declaracao->FieldByName(QStringLiteral("COMERRO"))->SetAsString(flag);
         declaracao->Post();
         if (declaracao->ApplyUpdates(0) != 0)
