@@ -81,6 +81,8 @@ TDBMemo* Informacao(TComponent* owner, TWinControl* parent, const QString& name,
     return memo;
 }
 
+const QString Chave = QStringLiteral("SQ_OCORRENCIA_DEF");
+
 QString CampoDado(int numero) {
     return QStringLiteral("VL_COMPLEMENTO_%1").arg(numero);
 }
@@ -228,8 +230,14 @@ void OccurrencePage::dsStateChange(TObject*) {
     Editavel(dbcvCFOPs, DataSet()->State() == TDataSetState::dsInsert);
 }
 
-void OccurrencePage::dsDataChange(TObject* sender, TField*) {
+void OccurrencePage::dsDataChange(TObject* sender, TField* field) {
     FocusedFieldChanged(sender);
+    // A ground chosen: what is looked up from it (its code, legislation,
+    // description, the meanings of its data) shows at once, not on posting.
+    if (field && field->FieldName() == Chave)
+        for (TField* derivado : DataSet()->Fields())
+            if (derivado->Lookup() && derivado->KeyFields() == Chave)
+                dsDetalhe->DataEvent(deFieldChange, derivado);
 }
 
 void OccurrencePage::dbeDadoComp1Enter(TObject*) {

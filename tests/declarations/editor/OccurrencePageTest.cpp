@@ -128,6 +128,12 @@ TEST_F(OccurrencePages, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
     Clica(pagina->fraMidasNavigator1->acInsert());
     ASSERT_EQ(linhas->State(), dsInsert);
     EXPECT_EQ(linhas->FieldByName("TP_APURACAO")->AsString(), "N");
+    // A new row left untouched is dropped by the post; one with an amount is checked.
+    Clica(pagina->fraMidasNavigator1->acPost());
+    EXPECT_EQ(linhas->State(), dsBrowse);
+    EXPECT_EQ(prompter.Count(), 0);
+    Clica(pagina->fraMidasNavigator1->acInsert());
+    Digita(pagina->dbeVlContabil, "0");
 
     EXPECT_TRUE(Recusado(pagina, Mensagem(291), pagina->dbcvCFOPs));
     Escolhe(pagina, "N070009");
@@ -139,17 +145,16 @@ TEST_F(OccurrencePages, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
     Digita(pagina->dbeVlContabil, "0,019");
     EXPECT_TRUE(Recusado(pagina, "Dado Complementar 1 inválido!", pagina->dbeDadoComp1));
     Digita(pagina->dbeDadoComp1, "Lei 1");
-    Digita(pagina->dbeDadoComp2, "excesso");
-    EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(253), pagina->dbeDadoComp2));
-    Digita(pagina->dbeDadoComp2, "");
+    EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 inválido!", pagina->dbeDadoComp2));
+    Digita(pagina->dbeDadoComp2, "Decreto 1");
     Digita(pagina->dbmDescComplementar, "Crédito de teste");
     Clica(pagina->fraMidasNavigator1->acPost());
     EXPECT_EQ(linhas->State(), dsBrowse);
     EXPECT_EQ(linhas->ChangeCount(), 0);
-    EXPECT_EQ(banco.Rows("SELECT SQ_OCORRENCIA_DEF, VL_OUTRO_CREDITO, VL_COMPLEMENTO_1, DS_COMPLEMENTAR "
-                         "FROM OUTRO_CREDITO_DECLARADO WHERE SQ_DECLARACAO = 1"),
-              (std::vector<QVariantList>{
-                  {121, QVariant::fromValue(Currency::fromRaw(100)), "Lei 1", "Crédito de teste"}}));
+    EXPECT_EQ(banco.Rows("SELECT SQ_OCORRENCIA_DEF, VL_OUTRO_CREDITO, VL_COMPLEMENTO_1, VL_COMPLEMENTO_2, "
+                         "DS_COMPLEMENTAR FROM OUTRO_CREDITO_DECLARADO WHERE SQ_DECLARACAO = 1"),
+              (std::vector<QVariantList>{{121, QVariant::fromValue(Currency::fromRaw(100)), "Lei 1",
+                                          "Decreto 1", "Crédito de teste"}}));
     EXPECT_EQ(linhas->FieldByName("Codigo")->AsString(), "N070001");
     EXPECT_EQ(pagina->dbmDescComplemento->Text(), "Outros créditos não especificados");
 }
@@ -159,7 +164,7 @@ TEST_F(OccurrencePages, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
     auto* pagina = Abre<OccurrencePage>(5);
     Clica(pagina->fraMidasNavigator1->acInsert());
     Escolhe(pagina, "N020002");
-    Digita(pagina->dbeDadoComp1, "123456789");
+    Digita(pagina->dbeDadoComp1, "123456782");
     Digita(pagina->dbeVlContabil, "9999999999999");
     prompter.Answer(mrOk);
     Clica(pagina->fraMidasNavigator1->acPost());
@@ -173,7 +178,7 @@ TEST_F(OccurrencePages, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan) {
     AbreEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroCredito, 1, 1, 121, Currency::fromUnits(10),
-                          {"Lei 1"});
+                          {"Lei 1", "Decreto 1"});
     auto* pagina = Abre<OccurrencePage>(4);
     TClientDataSet* linhas = pagina->DataSet();
     ASSERT_EQ(linhas->RecordCount(), 1);
@@ -240,6 +245,10 @@ TEST_F(OccurrencePages, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
     Digita(pagina->dbeDadoComp1, "E01-123456/1987");
     EXPECT_TRUE(Recusado(pagina, Mensagem(264), pagina->dbeDadoComp1));
     Digita(pagina->dbeDadoComp1, "E01-123456/2010");
+    Digita(pagina->dbeDadoComp2, "x");
+    EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(253), pagina->dbeDadoComp2))
+        << "a datum the ground does not ask for stays empty";
+    Digita(pagina->dbeDadoComp2, "");
     Clica(pagina->fraMidasNavigator1->acPost());
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM DEDUCAO_DECLARADA"), 2);
 }
@@ -314,14 +323,13 @@ TEST_F(OccurrencePages, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredByTh
 
 TEST_F(OccurrencePages, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect) {
     AbreEditor(2011, 1);
-    // The next key of the other debits is taken already.
+    auto* pagina = Abre<OccurrencePage>(5);
+    // The next key of the other debits is taken meanwhile, by another hand.
     const int proxima =
         banco.Count("SELECT CAST(VL_PARAM1 AS INTEGER) FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 5") + 1;
     DeclarationFixture fixture(*geral->ibDBDef);
-    fixture.AddDeclaration({.sq = 2, .ano = 2011, .mes = 2});
-    fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroDebito, 2, proxima, 101,
+    fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroDebito, 1, proxima, 101,
                           Currency::fromUnits(1), {"Lei", "Descrição"});
-    auto* pagina = Abre<OccurrencePage>(5);
     TClientDataSet* linhas = pagina->DataSet();
     QStringList mostrados;
     Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
@@ -333,13 +341,13 @@ TEST_F(OccurrencePages, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect)
     Clica(pagina->fraMidasNavigator1->acInsert());
     Escolhe(pagina, "N020002");
     Digita(pagina->dbeVlContabil, "4");
-    Digita(pagina->dbeDadoComp1, "123456789");
+    Digita(pagina->dbeDadoComp1, "123456782");
     Clica(pagina->fraMidasNavigator1->acPost());
     Application->OnModalBegin = nullptr;
     EXPECT_EQ(mostrados.size(), 1) << "the page's own dialog answered";
     EXPECT_EQ(linhas->ChangeCount(), 1) << "kept for correction";
     EXPECT_EQ(linhas->RecordCount(), 1);
-    EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM OUTRO_DEBITO_DECLARADO WHERE SQ_DECLARACAO = 1"), 0);
+    EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM OUTRO_DEBITO_DECLARADO WHERE SQ_DECLARACAO = 1"), 1);
     Clica(pagina->fraMidasNavigator1->acCancel());
     EXPECT_EQ(linhas->ChangeCount(), 0);
 }
