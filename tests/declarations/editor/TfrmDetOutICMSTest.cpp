@@ -59,12 +59,15 @@ protected:
             dialogo->btnConfirmar->Click();
         });
     }
-    // A number of an import declaration that passes the check digits.
-    static QString DeclaracaoImportacao() {
-        for (qint64 n = 1000000000; n < 1000000100; ++n)
-            if (ValidaDVSufixo2(QString::number(n)))
-                return QString::number(n);
-        ADD_FAILURE() << "no valid number";
+    // A number of an import declaration that passes the check digits, or
+    // one that fails them.
+    static QString DeclaracaoImportacao(bool valida = true) {
+        for (qint64 n = 1000000000; n < 1000000100; ++n) {
+            const QString numero = QString::number(n);
+            if ((ValidaDVSufixo2(numero) || ValidaDVSufixo4(numero)) == valida)
+                return numero;
+        }
+        ADD_FAILURE() << "no such number";
         return {};
     }
     std::vector<QVariantList> Linhas() {
@@ -148,7 +151,7 @@ TEST_F(OtherICMSPage, AnImportNamesItsDeclarationOrDescribesTheOccurrence) {
     EXPECT_EQ(pagina->dbeDadoComp2->Text(), "O");
     EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(316), pagina->dbeDadoComp2));
     Digita(pagina->dbeDadoComp2, "d");
-    Digita(pagina->dbeDadoComp3, "123");
+    Digita(pagina->dbeDadoComp3, DeclaracaoImportacao(false));
     EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(294), pagina->dbeDadoComp2));
     const QString numero = DeclaracaoImportacao();
     Digita(pagina->dbeDadoComp3, numero);
@@ -205,12 +208,11 @@ TEST_F(OtherICMSPage, TheCompanionIsOfferedOnlyAfterANewRowAndTakesTheAmountCut)
 TEST_F(OtherICMSPage, ACompanionTheDatabaseRefusesStaysOnThePageToCorrect) {
     auto* pagina = AbrePagina();
     TClientDataSet* linhas = pagina->DataSet();
-    // The key the companion will draw is taken already.
+    // The key the companion will draw is taken meanwhile, by another hand.
     const int chave =
         banco.Count("SELECT CAST(VL_PARAM1 AS INTEGER) FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 10") + 2;
     DeclarationFixture fixture(*geral->ibDBDef);
-    fixture.AddDeclaration({.sq = 2, .ano = 2011, .mes = 2});
-    fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroICMS, 2, chave, 201, Currency::fromUnits(1),
+    fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroICMS, 1, chave, 201, Currency::fromUnits(1),
                           {"Lei"});
     Inicia(pagina, "O350006");
     Digita(pagina->dbeDadoComp1, "01/01/2011");
@@ -228,7 +230,9 @@ TEST_F(OtherICMSPage, ACompanionTheDatabaseRefusesStaysOnThePageToCorrect) {
     });
     Clica(pagina->fraMidasNavigator1->acPost());
     EXPECT_EQ(recusas.size(), 1);
-    EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM OUTRO_ICMS_DEVIDO WHERE SQ_DECLARACAO = 1"), 1)
+    EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM OUTRO_ICMS_DEVIDO WHERE SQ_DECLARACAO = 1 AND "
+                          "SQ_OCORRENCIA_DEF = 206"),
+              1)
         << "the row it accompanies is written";
     EXPECT_EQ(linhas->ChangeCount(), 1) << "the companion waits to be corrected";
     EXPECT_EQ(linhas->RecordCount(), 2);
@@ -251,12 +255,10 @@ TEST_F(OtherICMSPage, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItIsFree
     Inicia(pagina, "O350014");
     Digita(pagina->dbeDadoComp1, "11/03/2012");
     pagina->dbeDadoComp2->SetFocus();
-    pagina->dbeDadoComp2Enter(pagina->dbeDadoComp2);
     EXPECT_EQ(pagina->pnlMensagemRodape->Caption(), TfrmDetOutICMS::FormatoPeriodo);
     Digita(pagina->dbeDadoComp2, "2");
-    pagina->dbmDescComplementar->SetFocus();
     prompter.Answer(mrOk);
-    pagina->dbeDadoComp2Exit(pagina->dbeDadoComp2);
+    pagina->dbmDescComplementar->SetFocus();
     EXPECT_EQ(prompter.Last().Text, TfrmDetOutICMS::PeriodoInvalido);
     EXPECT_EQ(Focado(pagina), pagina->dbmDescComplementar) << "the focus goes where it was going";
     EXPECT_TRUE(Recusado(pagina, TfrmDetOutICMS::PeriodoInvalido, pagina->dbeDadoComp2))
