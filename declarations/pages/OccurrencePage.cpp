@@ -56,14 +56,15 @@ TLabel* Rotulo(TComponent* owner, TWinControl* parent, const QString& name, cons
                int top, bool negrito = false) {
     auto* label = new TLabel(owner, parent);
     label->SetName(name);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
+    // The face first: the label takes the size of its caption in it.
     if (negrito) {
         QFont font = label->Font();
         font.setBold(true);
         label->SetFont(font);
     }
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
     return label;
 }
 

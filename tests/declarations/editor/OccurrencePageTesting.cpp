@@ -69,5 +69,8 @@ void OccurrencePageTesting::Retrata(const QString& nome) {
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots/pages");
     ASSERT_TRUE(QDir().mkpath(pasta));
     Application->ProcessMessages();
+    // The navigator's buttons as the idle loop leaves them.
+    Application->Idle();
+    Application->ProcessMessages();
     ASSERT_TRUE(editor->Widget()->grab().toImage().save(pasta + QLatin1Char('/') + nome + ".png"));
 }
