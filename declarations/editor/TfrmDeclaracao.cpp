@@ -7,11 +7,24 @@
 #include "declarations/pages/TfrmDetContribuinte.h"
 #include "declarations/pages/TfrmDetNoOutICMS.h"
 #include "declarations/pages/TfrmDetNoZFM.h"
+#include "declarations/pages/TfrmDetOpPropDeducoes.h"
 #include "declarations/pages/TfrmDetOpPropEntradas.h"
+#include "declarations/pages/TfrmDetOpPropEstCreditos.h"
+#include "declarations/pages/TfrmDetOpPropEstDebitos.h"
+#include "declarations/pages/TfrmDetOpPropOutCreditos.h"
+#include "declarations/pages/TfrmDetOpPropOutDebitos.h"
+#include "declarations/pages/TfrmDetOpPropPrazosEspeciais.h"
 #include "declarations/pages/TfrmDetOpPropSaidas.h"
 #include "declarations/pages/TfrmDetOpProprias.h"
+#include "declarations/pages/TfrmDetOutICMS.h"
+#include "declarations/pages/TfrmDetSubTribDeducoes.h"
 #include "declarations/pages/TfrmDetSubTribEntradas.h"
+#include "declarations/pages/TfrmDetSubTribEstCreditos.h"
+#include "declarations/pages/TfrmDetSubTribEstDebitos.h"
 #include "declarations/pages/TfrmDetSubTribInterna.h"
+#include "declarations/pages/TfrmDetSubTribOutCreditos.h"
+#include "declarations/pages/TfrmDetSubTribOutDebitos.h"
+#include "declarations/pages/TfrmDetSubTribPrazosEspeciais.h"
 #include "declarations/pages/TfrmDetSubTribSaidas.h"
 #include "declarations/pages/TfrmDetalheDEF.h"
 #include "declarations/pages/TfrmDetalheDEFNo.h"
@@ -100,10 +113,23 @@ std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
     classes[1] = &Cria<TfrmDetOpProprias>;
     classes[2] = &Cria<TfrmDetOpPropEntradas>;
     classes[3] = &Cria<TfrmDetOpPropSaidas>;
+    classes[4] = &Cria<TfrmDetOpPropOutCreditos>;
+    classes[5] = &Cria<TfrmDetOpPropOutDebitos>;
+    classes[6] = &Cria<TfrmDetOpPropEstCreditos>;
+    classes[7] = &Cria<TfrmDetOpPropEstDebitos>;
+    classes[8] = &Cria<TfrmDetOpPropDeducoes>;
+    classes[9] = &Cria<TfrmDetOpPropPrazosEspeciais>;
     classes[10] = &Cria<TfrmDetSubTribInterna>;
     classes[11] = &Cria<TfrmDetSubTribEntradas>;
     classes[12] = &Cria<TfrmDetSubTribSaidas>;
+    classes[13] = &Cria<TfrmDetSubTribOutCreditos>;
+    classes[14] = &Cria<TfrmDetSubTribOutDebitos>;
+    classes[15] = &Cria<TfrmDetSubTribEstCreditos>;
+    classes[16] = &Cria<TfrmDetSubTribEstDebitos>;
+    classes[17] = &Cria<TfrmDetSubTribDeducoes>;
+    classes[18] = &Cria<TfrmDetSubTribPrazosEspeciais>;
     classes[19] = &Cria<TfrmDetNoOutICMS>;
+    classes[20] = &Cria<TfrmDetOutICMS>;
     classes[24] = &Cria<TfrmDetNoZFM>;
     return classes;
 }

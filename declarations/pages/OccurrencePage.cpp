@@ -1,0 +1,301 @@
+#include "declarations/pages/OccurrencePage.h"
+
+#include "components/data/TDBComboValues.h"
+#include "components/navigation/TfraMidasNavigator.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/util/MessageBoxes.h"
+#include "declarations/pages/LegalGroundChoices.h"
+#include "declarations/pages/TypedTextRule.h"
+#include "declarations/registers/ApostropheGuard.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TColumn.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TDBMemo.h"
+#include "platform/ui/TDBText.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+namespace {
+
+// The least amount a row takes: 0,01.
+constexpr Currency ValorMinimo = Currency::fromRaw(100);
+constexpr int MensagemOcorrenciaInvalida = 291;
+constexpr int MensagemValorMinimo = 224;
+
+// Placing of the fields: the ground with its descriptions, the amount, the
+// complementary data side by side with their meanings under them, and the
+// free description.
+constexpr int Margem = 8;
+constexpr int LarguraCampos = 680;
+constexpr int EsquerdaDescricoes = 110;
+constexpr int TopoValor = 48;
+constexpr int TopoComplementos = 92;
+constexpr int TopoDados = 108;
+constexpr int TopoDescricao = 166;
+constexpr int AlturaDescricao = 40;
+
+GridPage::Layout Forma(const OccurrencePage::Kind& kind) {
+    GridPage::Layout layout;
+    layout.formName = kind.formName;
+    layout.caption = kind.caption;
+    layout.dataSourceName = kind.dataSourceName;
+    layout.helpText = {kind.help};
+    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
+                      NavFeature(nfCancel) | NavFeature(nfNavigator);
+    return layout;
+}
+
+TLabel* Rotulo(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption, int left,
+               int top, bool negrito = false) {
+    auto* label = new TLabel(owner, parent);
+    label->SetName(name);
+    // The face first: the label takes the size of its caption in it.
+    if (negrito) {
+        QFont font = label->Font();
+        font.setBold(true);
+        label->SetFont(font);
+    }
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
+
+// A read-only information memo on a description of the ground.
+TDBMemo* Informacao(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
+                    const QString& field, int top, int height) {
+    auto* memo = new TDBMemo(owner, parent);
+    memo->SetName(name);
+    memo->SetDataSource(source);
+    memo->SetDataField(field);
+    memo->SetReadOnly(true);
+    memo->SetTabStop(false);
+    memo->SetColor(clInfoBk);
+    memo->SetBounds(EsquerdaDescricoes, top, LarguraCampos + Margem - EsquerdaDescricoes, height);
+    return memo;
+}
+
+const QString Chave = QStringLiteral("SQ_OCORRENCIA_DEF");
+
+QString CampoDado(int numero) {
+    return QStringLiteral("VL_COMPLEMENTO_%1").arg(numero);
+}
+
+} // namespace
+
+OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Kind& kind)
+    : GridPage(owner, rows, Forma(kind)), m_kind(kind) {
+    OnClose = TCloseEvent(this, &OccurrencePage::FormClose);
+    dbgDetalhes->SetName(kind.gridName);
+
+    dsFundamentos = new TDataSource(this);
+    dsFundamentos->SetName(QStringLiteral("dsFundamentos"));
+    dsFundamentos->SetAutoEdit(false);
+    dsFundamentos->SetDataSet(Fundamentos());
+
+    CaptionOver(this, pnlCampos, QStringLiteral("dbcvCFOPs"), QStringLiteral("Ocorrência"), Margem, 4);
+    dbcvCFOPs = new TDBComboValues(this, pnlCampos);
+    dbcvCFOPs->SetName(QStringLiteral("dbcvCFOPs"));
+    dbcvCFOPs->SetCharCase(TEditCharCase::ecUpperCase);
+    dbcvCFOPs->SetDataSource(dsDetalhe);
+    dbcvCFOPs->SetDataField(QStringLiteral("SQ_OCORRENCIA_DEF"));
+    dbcvCFOPs->SetBounds(Margem, 4 + kCaptionHeight, 90, kEditHeight);
+    dbmDescFundamento =
+        Informacao(this, pnlCampos, QStringLiteral("dbmDescFundamento"), dsDetalhe, kind.description, 4, 40);
+    dbmDescComplemento = Informacao(this, pnlCampos, QStringLiteral("dbmDescComplemento"), dsDetalhe,
+                                    kind.description + QStringLiteral("Comp"), 48, 36);
+
+    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor"), kind.valueField, Margem,
+                          TopoValor, 90);
+
+    Rotulo(this, pnlCampos, QStringLiteral("lblComplementos"), QStringLiteral("Complementos"), Margem,
+           TopoComplementos, true);
+    const int coluna = (LarguraCampos + Margem) / kind.data;
+    TDBEdit* dados[3] = {};
+    TDBText* significados[3] = {};
+    for (int n = 1; n <= kind.data && n <= 3; ++n) {
+        const int esquerda = Margem + (n - 1) * coluna;
+        TDBEdit* dado = Campo(QStringLiteral("dbeDadoComp%1").arg(n), QStringLiteral("Dado %1").arg(n),
+                              CampoDado(n), esquerda, TopoDados, std::min(coluna - 20, 200));
+        dado->SetTag(n);
+        dado->OnEnter = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
+        dado->OnExit = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
+        dado->OnKeyPress = TKeyPressEvent(this, &OccurrencePage::dbmDescComplementarKeyPress);
+        auto* significado = new TDBText(this, pnlCampos);
+        significado->SetName(QStringLiteral("dbtComplemento%1").arg(n));
+        significado->SetDataSource(dsDetalhe);
+        significado->SetDataField(QStringLiteral("DescTpDadoComp%1").arg(n));
+        significado->SetFontColor(clNavy);
+        significado->SetBounds(esquerda, TopoDados + kCaptionHeight + kEditHeight + 2, coluna - 12, 15);
+        dados[n - 1] = dado;
+        significados[n - 1] = significado;
+    }
+    dbeDadoComp1 = dados[0];
+    dbeDadoComp2 = dados[1];
+    dbeDadoComp3 = dados[2];
+    dbtComplemento1 = significados[0];
+    dbtComplemento2 = significados[1];
+    dbtComplemento3 = significados[2];
+
+    dbmDescComplementar =
+        Texto(QStringLiteral("dbmDescComplementar"), QStringLiteral("Descrição Complementar"),
+              QStringLiteral("DS_COMPLEMENTAR"), Margem, TopoDescricao, LarguraCampos, AlturaDescricao);
+    dbmDescComplementar->OnKeyPress = TKeyPressEvent(this, &OccurrencePage::dbmDescComplementarKeyPress);
+
+    const auto adiciona = [this](const QString& field, const QString& caption, int width) {
+        TColumn* column = dbgDetalhes->Columns().Add();
+        column->SetFieldName(field);
+        column->SetTitleCaption(caption);
+        column->SetWidth(width);
+    };
+    adiciona(QStringLiteral("Codigo"), QStringLiteral("Ocorrência"), 70);
+    adiciona(kind.valueField, QStringLiteral("Valor"), 100);
+    for (int n = 1; n <= kind.data; ++n)
+        adiciona(CampoDado(n), QStringLiteral("Dado %1").arg(n), kind.data > 2 ? 90 : 110);
+    adiciona(QStringLiteral("DS_COMPLEMENTAR"), QStringLiteral("Descrição Complementar"), 260);
+    dbgDetalhes->SetOptions(dbgDetalhes->Options() | dgConfirmDelete);
+
+    fraMidasNavigator1->BeforeInsert =
+        TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1BeforeInsert);
+    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1NewRecord);
+    fraMidasNavigator1->BeforePost = TDataSetNotifyEvent(this, &OccurrencePage::fraMidasNavigator1BeforePost);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &OccurrencePage::dsStateChange);
+    dsDetalhe->OnDataChange = TDataChangeEvent(this, &OccurrencePage::dsDataChange);
+
+    ProtegeTextos();
+    // Codes are upper case however they arrive.
+    TypedTextRule::Install(dbcvCFOPs, [](QChar c) { return c.toUpper(); });
+    dsStateChange(dsDetalhe);
+}
+
+TClientDataSet* OccurrencePage::Fundamentos() const {
+    return DMDefBasica->cdsConFundamento;
+}
+
+TDBEdit* OccurrencePage::DadoComp(int numero) const {
+    switch (numero) {
+    case 1:
+        return dbeDadoComp1;
+    case 2:
+        return dbeDadoComp2;
+    case 3:
+        return dbeDadoComp3;
+    default:
+        return nullptr;
+    }
+}
+
+void OccurrencePage::PreparaQuadro() {
+    GridPage::PreparaQuadro();
+    TClientDataSet* linhas = DataSet();
+    dbmDescComplementar->SetMaxLength(linhas->FieldByName(QStringLiteral("DS_COMPLEMENTAR"))->Size());
+    DMDefAux->AbreTabelaDeclaracao(linhas);
+    DMDefBasica->AbrePorPeriodo(Fundamentos());
+    QString filtro = QStringLiteral("TP_OCORRENCIA = %1").arg(m_kind.occurrence);
+    if (!m_kind.computation.isEmpty())
+        filtro += QStringLiteral(" AND TP_APURACAO = '%1'").arg(m_kind.computation);
+    DMDefBasica->AplicaFiltro(Fundamentos(), filtro);
+    fraNUBNavigator1BeforeInsert(linhas);
+    // The rows were read before the grounds: read again, they show theirs.
+    if (linhas->Active() && !linhas->IsEmpty()) {
+        linhas->Close();
+        linhas->Open();
+    }
+}
+
+void OccurrencePage::FormClose(TObject* sender, TCloseAction& action) {
+    GridPage::FormClose(sender, action);
+    DataSet()->Close();
+    Fundamentos()->Close();
+}
+
+void OccurrencePage::fraNUBNavigator1BeforeInsert(TDataSet*) {
+    LegalGroundChoices::Fill(dbcvCFOPs, Fundamentos());
+}
+
+void OccurrencePage::fraNUBNavigator1NewRecord(TDataSet* dataSet) {
+    if (!m_kind.computation.isEmpty())
+        dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->SetAsString(m_kind.computation);
+    if (dbcvCFOPs->CanFocus())
+        dbcvCFOPs->SetFocus();
+}
+
+void OccurrencePage::dsStateChange(TObject*) {
+    Editavel(dbcvCFOPs, DataSet()->State() == TDataSetState::dsInsert);
+}
+
+void OccurrencePage::dsDataChange(TObject* sender, TField* field) {
+    FocusedFieldChanged(sender);
+    // A ground chosen: what is looked up from it (its code, legislation,
+    // description, the meanings of its data) shows at once, not on posting.
+    if (field && field->FieldName() == Chave)
+        for (TField* derivado : DataSet()->Fields())
+            if (derivado->Lookup() && derivado->KeyFields() == Chave)
+                dsDetalhe->DataEvent(deFieldChange, derivado);
+}
+
+void OccurrencePage::dbeDadoComp1Enter(TObject*) {
+    MostraDescricaoCampo(dsDetalhe);
+}
+
+void OccurrencePage::dbmDescComplementarKeyPress(TObject*, QChar& key) {
+    ApostropheGuard::Swallow(key);
+}
+
+void OccurrencePage::Recusa(const QString& texto, TWinControl* foco) {
+    MsgErro(texto);
+    if (foco && foco->CanFocus())
+        foco->SetFocus();
+    Abort();
+}
+
+void OccurrencePage::ExigeOcorrenciaOferecida() {
+    if (!dbcvCFOPs->Items().contains(dbcvCFOPs->ComboText()))
+        Recusa(TDMDefAux::BuscaMensagemErro(MensagemOcorrenciaInvalida), dbcvCFOPs);
+}
+
+void OccurrencePage::ExigeValorMinimo(TDataSet* dataSet) {
+    if (dataSet->FieldByName(m_kind.valueField)->AsCurrency() < ValorMinimo)
+        Recusa(TDMDefAux::BuscaMensagemErro(MensagemValorMinimo), dbeVlContabil);
+}
+
+void OccurrencePage::PosicionaFundamento(TDataSet* dataSet) {
+    Fundamentos()->FindKey({dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsInteger()});
+}
+
+void OccurrencePage::ExigeDadoValido(TDataSet* dataSet, int numero) {
+    const QString n = QString::number(numero);
+    TDBEdit* dado = DadoComp(numero);
+    const auto focaDado = [dado] {
+        if (dado && dado->CanFocus())
+            dado->SetFocus();
+    };
+    bool valido = false;
+    try {
+        valido = DMDefAux->ValidaDadoComplementar(dataSet, QStringLiteral("TP_DADO_COMPLEMENTAR_") + n,
+                                                  CampoDado(numero), n);
+    } catch (const EAbort&) {
+        // Some checks refuse by aborting once they have said why.
+        focaDado();
+        throw;
+    }
+    if (valido)
+        return;
+    focaDado();
+    Abort();
+}
+
+void OccurrencePage::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
+    ExigeOcorrenciaOferecida();
+    ExigeValorMinimo(dataSet);
+    PosicionaFundamento(dataSet);
+    for (int numero = 1; numero <= m_kind.data; ++numero)
+        ExigeDadoValido(dataSet, numero);
+}
