@@ -458,10 +458,16 @@ void TClientDataSet::InternalRefresh() {
 
 void TClientDataSet::SetIndexFieldNames(const QString& names) {
     m_indexFieldNames = names;
-    if (Active()) {
+    if (!Active())
+        return;
+    if (IndexSlots().empty()) {
+        // Without an index the records stand in the order they were fetched
+        // (the query's own order), those added since after them.
+        SortRecords([](const TRecordBuffer& a, const TRecordBuffer& b) { return a.id < b.id; });
+    } else {
         SortByIndex();
-        Resync();
     }
+    Resync();
 }
 
 std::vector<int> TClientDataSet::IndexSlots() const {

@@ -28,7 +28,8 @@
 // returns 0 and fires no event.
 //
 // IndexFieldNames ("A;B") keeps the records sorted by those fields (nulls
-// first); FindKey searches on them.
+// first); FindKey searches on them. Clearing it puts the records back in the
+// order they were fetched, those added since after them.
 //
 // Nested detail sets: a client data set whose DataSetField is a TDataSetField
 // of a master client data set shows the rows the provider packed into that
