@@ -4,9 +4,15 @@
 #include "core/data/TDMDefAux.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
+#include "declarations/pages/TfrmDetALC.h"
 #include "declarations/pages/TfrmDetContribuinte.h"
+#include "declarations/pages/TfrmDetDeclSaldosRecebidos.h"
+#include "declarations/pages/TfrmDetDemSaldoAcumulado.h"
 #include "declarations/pages/TfrmDetNoOutICMS.h"
 #include "declarations/pages/TfrmDetNoZFM.h"
+#include "declarations/pages/TfrmDetOpInterEntradas.h"
+#include "declarations/pages/TfrmDetOpInterSaidas.h"
+#include "declarations/pages/TfrmDetOpInterestaduais.h"
 #include "declarations/pages/TfrmDetOpPropDeducoes.h"
 #include "declarations/pages/TfrmDetOpPropEntradas.h"
 #include "declarations/pages/TfrmDetOpPropEstCreditos.h"
@@ -17,6 +23,17 @@
 #include "declarations/pages/TfrmDetOpPropSaidas.h"
 #include "declarations/pages/TfrmDetOpProprias.h"
 #include "declarations/pages/TfrmDetOutICMS.h"
+#include "declarations/pages/TfrmDetResDemais.h"
+#include "declarations/pages/TfrmDetResOpInter.h"
+#include "declarations/pages/TfrmDetResOpProprias.h"
+#include "declarations/pages/TfrmDetResSubTributaria.h"
+#include "declarations/pages/TfrmDetResumoDemSaldoAcumulado.h"
+#include "declarations/pages/TfrmDetResumos.h"
+#include "declarations/pages/TfrmDetSCCompProprio.h"
+#include "declarations/pages/TfrmDetSCCompensado.h"
+#include "declarations/pages/TfrmDetSCRecebido.h"
+#include "declarations/pages/TfrmDetSCTransferido.h"
+#include "declarations/pages/TfrmDetSaldoCredor.h"
 #include "declarations/pages/TfrmDetSubTribDeducoes.h"
 #include "declarations/pages/TfrmDetSubTribEntradas.h"
 #include "declarations/pages/TfrmDetSubTribEstCreditos.h"
@@ -130,7 +147,24 @@ std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
     classes[18] = &Cria<TfrmDetSubTribPrazosEspeciais>;
     classes[19] = &Cria<TfrmDetNoOutICMS>;
     classes[20] = &Cria<TfrmDetOutICMS>;
+    classes[21] = &Cria<TfrmDetOpInterestaduais>;
+    classes[22] = &Cria<TfrmDetOpInterEntradas>;
+    classes[23] = &Cria<TfrmDetOpInterSaidas>;
     classes[24] = &Cria<TfrmDetNoZFM>;
+    classes[25] = &Cria<TfrmDetALC>;
+    classes[26] = &Cria<TfrmDetSaldoCredor>;
+    classes[27] = &Cria<TfrmDetDemSaldoAcumulado>;
+    classes[28] = &Cria<TfrmDetSCCompProprio>;
+    classes[29] = &Cria<TfrmDetSCCompensado>;
+    classes[30] = &Cria<TfrmDetSCTransferido>;
+    classes[31] = &Cria<TfrmDetResumoDemSaldoAcumulado>;
+    classes[32] = &Cria<TfrmDetDeclSaldosRecebidos>;
+    classes[33] = &Cria<TfrmDetSCRecebido>;
+    classes[34] = &Cria<TfrmDetResumos>;
+    classes[35] = &Cria<TfrmDetResOpProprias>;
+    classes[36] = &Cria<TfrmDetResSubTributaria>;
+    classes[37] = &Cria<TfrmDetResOpInter>;
+    classes[38] = &Cria<TfrmDetResDemais>;
     return classes;
 }
 

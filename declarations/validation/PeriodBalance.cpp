@@ -10,10 +10,12 @@ PeriodBalance BalanceOfPeriod(Currency openingBalance, Currency creditEntries, C
         return balance;
     }
     const Currency owing = balance.Debits - balance.Credits;
-    if (owing > deductions)
+    if (owing > deductions) {
+        balance.DebtorBalance = owing;
         balance.TaxPayable = owing - deductions;
-    else
+    } else {
         balance.CarriedForward = deductions - owing;
+    }
     return balance;
 }
 

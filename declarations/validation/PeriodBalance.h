@@ -21,6 +21,9 @@ struct PeriodBalance {
     Currency TaxPayable;
     // The credit balance carried forward to the next period.
     Currency CarriedForward;
+    // What the debits exceed the credits by when the deductions do not cover
+    // it (the amount the tax payable is taken from); otherwise 0.
+    Currency DebtorBalance;
 
     bool operator==(const PeriodBalance&) const = default;
 };

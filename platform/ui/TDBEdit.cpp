@@ -3,6 +3,8 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 
+#include <algorithm>
+
 TDBEdit::TDBEdit(TComponent* owner, TWinControl* parent)
     : TMaskEdit(owner, parent), m_link(std::make_unique<TFieldDataLink>(this)) {
     m_link->OnDataChange = TNotifyEvent::fromFunction([this](TObject*) { DataChange(); });
@@ -34,6 +36,11 @@ void TDBEdit::SetDataField(const QString& name) {
     DataChange();
 }
 
+void TDBEdit::SetMaxLength(int length) {
+    m_maxLength = std::max(0, length);
+    DataChange();
+}
+
 void TDBEdit::SetReadOnly(bool readOnly) {
     m_link->SetReadOnly(readOnly);
     UpdateReadOnly();
@@ -57,11 +64,14 @@ void TDBEdit::DataChange() {
         if (field->EditMask() != EditMask())
             SetEditMask(field->EditMask());
         const bool text = field->DataType() == ftString || field->DataType() == ftWideString;
-        // A mask governs the length itself: its literals do not count against the field's size.
-        const int maxLength = text && !IsMasked() ? field->Size() : 0;
-        if (MaxLength() != maxLength)
-            SetMaxLength(maxLength); // (resets the selection)
         const bool editingText = IsMasked() || (Focused() && m_link->CanModify());
+        // A mask governs the length itself: its literals do not count against the field's size.
+        int maxLength = text && !IsMasked() ? field->Size() : 0;
+        // The edit's own limit holds for typing only: a formatted display may be longer.
+        if (m_maxLength > 0 && editingText && !IsMasked())
+            maxLength = maxLength > 0 ? std::min(maxLength, m_maxLength) : m_maxLength;
+        if (MaxLength() != maxLength)
+            TMaskEdit::SetMaxLength(maxLength); // (resets the selection)
         SetText(editingText ? field->Text() : field->DisplayText());
     } else {
         SetEditMask(QString());

@@ -26,6 +26,9 @@ public:
     TField* Field() const { return m_link->Field(); }
     bool ReadOnly() const { return m_link->ReadOnly(); }
     void SetReadOnly(bool readOnly);
+    // The most characters typed or pasted while the edit edits its field (0:
+    // a text field's own size); the display of a formatted value is never cut.
+    void SetMaxLength(int length);
 
 protected:
     bool CanType() override;
@@ -42,4 +45,5 @@ private:
 
     std::unique_ptr<TFieldDataLink> m_link;
     bool m_showing = false;
+    int m_maxLength = 0;
 };

@@ -65,12 +65,15 @@ void TDBLookupComboBox::LoadList() {
     TDataSet* list = m_listLink->DataSet();
     if (list && list->Active() && !m_keyField.isEmpty() && !m_listField.isEmpty()) {
         TField* key = list->FieldByName(m_keyField);
-        TField* text = list->FieldByName(m_listField);
+        const std::vector<TField*> shown = list->GetFieldList(m_listField);
         // Read every row without moving the list's cursor.
         for (int row = 0; row < list->RowCount(); ++row) {
             list->SetDisplayRow(row);
             m_keys.push_back(key->Value());
-            texts << text->DisplayText();
+            QStringList parts;
+            for (const TField* field : shown)
+                parts << field->DisplayText();
+            texts << parts.join(QStringLiteral(" - "));
         }
         list->SetDisplayRow(-1);
     }

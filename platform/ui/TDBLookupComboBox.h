@@ -1,6 +1,8 @@
 #pragma once
 // A drop-down list bound to a key field: it lists ListField of the records
 // of ListSource and writes the chosen record's KeyField into the field.
+// ListField may name several fields ("NO_LOCALIDADE;SG_UF"): each item then
+// shows their texts in that order, separated by " - ".
 
 #include "platform/db/TFieldDataLink.h"
 #include "platform/ui/TComboBox.h"

@@ -105,5 +105,12 @@ bool TEdit::DoKeyPress(QChar& key) {
 }
 
 void TEdit::Change() {
+    // Text that arrives otherwise than typed (pasted, dropped) takes the case too.
+    if (const QString text = Text(); Edit() && CaseOf(text) != text) {
+        const int cursor = Edit()->cursorPosition();
+        Edit()->setText(CaseOf(text)); // runs Change again
+        Edit()->setCursorPosition(cursor);
+        return;
+    }
     OnChange(this);
 }

@@ -1,6 +1,8 @@
 #include "platform/ui/TMemo.h"
 
 #include <QPlainTextEdit>
+#include <QTextCursor>
+#include <algorithm>
 
 TMemo::TMemo(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QPlainTextEdit) {
     WatchWidget(Memo()->viewport());
@@ -71,5 +73,14 @@ bool TMemo::DoKeyPress(QChar& key) {
 }
 
 void TMemo::Change() {
+    // Text that arrives otherwise than typed (pasted, dropped) keeps the limit too.
+    if (m_maxLength > 0 && Text().size() > m_maxLength) {
+        const int cursor = std::min(Memo()->textCursor().position(), m_maxLength);
+        Memo()->setPlainText(Text().left(m_maxLength)); // runs Change again
+        QTextCursor position = Memo()->textCursor();
+        position.setPosition(cursor);
+        Memo()->setTextCursor(position);
+        return;
+    }
     OnChange(this);
 }

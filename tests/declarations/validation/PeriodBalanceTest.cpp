@@ -24,7 +24,7 @@ TEST(PeriodBalance, WhatTheDeductionsDoNotCoverIsPayable) {
 }
 
 TEST(PeriodBalance, DeductionsBeyondTheAmountOwingAreCarriedForward) {
-    EXPECT_EQ(BalanceOfPeriod(R(0), R(40), R(100), R(60)), (PeriodBalance{R(40), R(100), R(0), R(0)}));
+    EXPECT_EQ(BalanceOfPeriod(R(0), R(40), R(100), R(60)), (PeriodBalance{R(40), R(100), R(0), R(0), R(0)}));
     const PeriodBalance balance = BalanceOfPeriod(R(0), R(40), R(100), R(75.5));
     EXPECT_EQ(balance.TaxPayable, Currency());
     EXPECT_EQ(balance.CarriedForward, R(15.5));
@@ -55,4 +55,22 @@ TEST(PeriodBalance, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
     const PeriodBalance stBalance = TaxSubstitutionBalance(st, R(0));
     EXPECT_EQ(stBalance.TaxPayable, Currency());
     EXPECT_EQ(stBalance.CarriedForward, R(19));
+}
+
+TEST(PeriodBalance, TheSheetsCasesInExactMoney) {
+    // Debits 1.000,00 against credits 400,00: deductions of 700,00 cover the 600,00 owing...
+    EXPECT_EQ(BalanceOfPeriod(R(0), R(400), R(1000), R(700)),
+              (PeriodBalance{R(400), R(1000), R(0), R(100), R(0)}));
+    // ...500,00 do not: 600,00 owing, 100,00 payable.
+    EXPECT_EQ(BalanceOfPeriod(R(0), R(400), R(1000), R(500)),
+              (PeriodBalance{R(400), R(1000), R(100), R(0), R(600)}));
+    // Deductions exactly equal to what is owing, in amounts no binary fraction holds.
+    const PeriodBalance exato = BalanceOfPeriod(R(0.1), R(0.2), R(0.7), R(0.4));
+    EXPECT_EQ(exato.TaxPayable, Currency());
+    EXPECT_EQ(exato.DebtorBalance, Currency());
+    EXPECT_EQ(exato.CarriedForward, Currency());
+    // Nothing at all: nothing payable, nothing carried.
+    EXPECT_EQ(BalanceOfPeriod(R(0), R(0), R(0), R(0)), PeriodBalance{});
+    // Credits covering the debits never leave a debtor balance.
+    EXPECT_EQ(BalanceOfPeriod(R(50), R(950), R(1000), R(0)).DebtorBalance, Currency());
 }

@@ -4,6 +4,7 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMaskEdit.h"
+#include "platform/ui/TMemo.h"
 #include "platform/ui/TPageControl.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TProgressWindow.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <gtest/gtest.h>
@@ -125,6 +127,35 @@ TEST(Edit, LengthLimitAndCaseChange) {
     EXPECT_EQ(changes, 4);
     edit->SetText("xy");
     EXPECT_EQ(edit->Text(), "XY");
+}
+
+TEST(Edit, PastedTextTakesTheCaseAndTheLimitToo) {
+    TForm form(nullptr);
+    auto* edit = new TEdit(&form, &form);
+    form.Show();
+    edit->SetMaxLength(3);
+    edit->SetCharCase(TEditCharCase::ecUpperCase);
+    QStringList seen;
+    edit->OnChange = TNotifyEvent::fromFunction([&](TObject*) { seen << edit->Text(); });
+    static_cast<QLineEdit*>(edit->Widget())->insert("abcd"); // as a paste arrives
+    EXPECT_EQ(edit->Text(), "ABC");
+    EXPECT_EQ(seen, QStringList{"ABC"}) << "OnChange sees only the text as the box keeps it";
+    EXPECT_EQ(static_cast<QLineEdit*>(edit->Widget())->cursorPosition(), 3);
+}
+
+TEST(Memo, PastedTextKeepsTheLengthLimit) {
+    TForm form(nullptr);
+    auto* memo = new TMemo(&form, &form);
+    form.Show();
+    memo->SetMaxLength(5);
+    QStringList seen;
+    memo->OnChange = TNotifyEvent::fromFunction([&](TObject*) { seen << memo->Text(); });
+    static_cast<QPlainTextEdit*>(memo->Widget())->insertPlainText("abcdefgh");
+    EXPECT_EQ(memo->Text(), "abcde");
+    EXPECT_EQ(seen, QStringList{"abcde"});
+    memo->SetMaxLength(0);
+    static_cast<QPlainTextEdit*>(memo->Widget())->insertPlainText("fgh");
+    EXPECT_EQ(memo->Text(), "abcdefgh") << "no limit, no cut";
 }
 
 TEST(MaskEdit, TypingFillsThePositionsAndLiteralsAreSteppedOver) {

@@ -2,6 +2,7 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/db/TFieldDefs.h"
+#include "platform/db/TIntegerField.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBCheckBox.h"
@@ -19,10 +20,12 @@
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 // A form with a grid and an edit over three taxpayers.
@@ -283,6 +286,26 @@ TEST_F(DbGridTest, ARefusedTextKeepsTheFocusInTheEdit) {
     cds->Cancel();
 }
 
+TEST_F(DbGridTest, AnEditsOwnLengthLimitHoldsForTypingButNeverCutsTheDisplay) {
+    auto* edit = new TDBEdit(&form, &form);
+    edit->SetDataSource(ds);
+    edit->SetDataField("NU_INSCRICAO");
+    auto* inscricao = static_cast<TIntegerField*>(cds->FieldByName("NU_INSCRICAO"));
+    inscricao->SetDisplayFormat("00.000.000");
+    inscricao->SetEditFormat("0");
+    edit->SetMaxLength(8);
+    EXPECT_EQ(edit->Text(), "01.234.567") << "the display is longer than the limit";
+    form.Widget()->activateWindow();
+    QApplication::setActiveWindow(form.Widget());
+    edit->SetFocus();
+    ASSERT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->Text(), "1234567");
+    edit->SelectAll();
+    static_cast<QLineEdit*>(edit->Widget())->insert("123456789"); // pasted
+    EXPECT_EQ(edit->Text(), "12345678");
+    cds->Cancel();
+}
+
 TEST_F(DbGridTest, DbEditsWithoutAutoEditDropTyping) {
     auto* edit = new TDBEdit(&form, &form);
     edit->SetDataSource(ds);
@@ -345,6 +368,36 @@ TEST_F(DbGridTest, TextCheckBoxAndLookupControlsFollowTheirFields) {
     EXPECT_EQ(uf->KeyValue(), QVariant("P"));
     cds->Cancel();
     EXPECT_EQ(uf->ItemIndex(), -1);
+}
+
+TEST_F(DbGridTest, ALookupListOfSeveralFieldsShowsThemAllInEachItem) {
+    auto* places = new TClientDataSet(&form);
+    places->FieldDefs().Add("CO_LOCALIDADE", ftString, 1);
+    places->FieldDefs().Add("NO_LOCALIDADE", ftString, 20);
+    places->FieldDefs().Add("SG_UF", ftString, 2);
+    places->CreateDataSet();
+    for (auto [code, name, state] : {std::tuple{"M", "Manaus", "AM"}, std::tuple{"T", "Tabatinga", "AM"}}) {
+        places->Append();
+        places->FieldByName("CO_LOCALIDADE")->SetAsString(code);
+        places->FieldByName("NO_LOCALIDADE")->SetAsString(name);
+        places->FieldByName("SG_UF")->SetAsString(state);
+        places->Post();
+    }
+    auto* placesSource = new TDataSource(&form);
+    placesSource->SetDataSet(places);
+    auto* place = new TDBLookupComboBox(&form, &form);
+    place->SetListSource(placesSource);
+    place->SetKeyField("CO_LOCALIDADE");
+    place->SetListField("NO_LOCALIDADE;SG_UF");
+    place->SetDataSource(ds);
+    place->SetDataField("IN_ATIVO");
+    EXPECT_EQ(place->Items(), (QStringList{"Manaus - AM", "Tabatinga - AM"}));
+
+    auto* combo = static_cast<QComboBox*>(place->Widget());
+    combo->setCurrentIndex(1);
+    emit combo->activated(1);
+    EXPECT_EQ(cds->FieldByName("IN_ATIVO")->AsString(), "T") << "the key is written, whatever is shown";
+    cds->Cancel();
 }
 
 TEST_F(DbGridTest, MemoAndComboWriteTheirTextIntoTheField) {

@@ -1,0 +1,142 @@
+#include "declarations/pages/BalanceSheetPage.h"
+
+#include "declarations/pages/FigurePanels.h"
+#include "platform/base/Exceptions.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+namespace {
+
+constexpr int LarguraValor = 105;
+constexpr int Passo = 23;
+// The two columns of the tax computation: caption and figure.
+constexpr int Esquerda = 8;
+constexpr int ValorEsquerda = 248;
+constexpr int Direita = 368;
+constexpr int ValorDireita = 598;
+
+const char* const Colunas[5] = {"Valor Contábil", "Base de Cálculo", "Imposto", "Operações Isentas",
+                                "Outras Operações"};
+const char* const NomesColunas[5] = {"VlContabil", "BaseCalculo", "Imposto", "OpIsentas", "OutOp"};
+// Columns of the sheets that show only the base and the tax.
+constexpr bool SoBaseImposto[5] = {false, true, true, false, false};
+
+} // namespace
+
+BalanceSheetPage::BalanceSheetPage(TComponent* owner, const Layout& layout) : TfrmDetalheDEF(owner) {
+    SetName(layout.formName);
+    SetCaption(layout.caption);
+
+    // Totals of the entries and exits, one column per amount.
+    FigureCaption(this, this, QStringLiteral("Totais de Entrada"), Esquerda, 30, true);
+    FigureCaption(this, this, QStringLiteral("Totais de Saída"), Esquerda, 30 + Passo, true);
+    int coluna = 0;
+    for (int i = 0; i < 5; ++i) {
+        const bool mostra = !layout.baseAndTaxOnly || SoBaseImposto[i];
+        const int x = 130 + coluna * (LarguraValor + 8);
+        const QString nome = QString::fromLatin1(NomesColunas[i]);
+        pnlEntradas[i] =
+            FigurePanel(this, this, QStringLiteral("pnl%1Entradas").arg(nome), x, 30, LarguraValor);
+        pnlSaidas[i] =
+            FigurePanel(this, this, QStringLiteral("pnl%1Saidas").arg(nome), x, 30 + Passo, LarguraValor);
+        pnlEntradas[i]->SetVisible(mostra);
+        pnlSaidas[i]->SetVisible(mostra);
+        if (!mostra)
+            continue;
+        FigureCaption(this, this, QString::fromUtf8(Colunas[i]), x, 10);
+        ++coluna;
+    }
+
+    auto linha = [this](const char* caption, const QString& name, bool direita, int top,
+                        bool negrito = false) {
+        FigureCaption(this, this, QString::fromUtf8(caption), direita ? Direita : Esquerda, top, negrito);
+        return FigurePanel(this, this, name, direita ? ValorDireita : ValorEsquerda, top, LarguraValor);
+    };
+    int y = 96;
+    FigureCaption(this, this, QStringLiteral("Débito do Imposto"), Esquerda, y, true);
+    FigureCaption(this, this, QStringLiteral("Crédito do Imposto"), Direita, y, true);
+    y += Passo;
+    pnlDebImposto =
+        linha("001  - Por saídas com débito de imposto", QStringLiteral("pnlDebImposto"), false, y);
+    pnlCrImposto =
+        linha("006  - Por entradas com crédito de imposto", QStringLiteral("pnlCrImposto"), true, y);
+    y += Passo;
+    pnlDI_OutDebitos = linha("002  - Outros Débitos", QStringLiteral("pnlDI_OutDebitos"), false, y);
+    pnlCI_OutCreditos = linha("007  - Outros Créditos", QStringLiteral("pnlCI_OutCreditos"), true, y);
+    y += Passo;
+    pnlDI_EstCreditos = linha("003  - Estornos de Créditos", QStringLiteral("pnlDI_EstCreditos"), false, y);
+    pnlCI_EstDebitos = linha("008  - Estornos de Débitos", QStringLiteral("pnlCI_EstDebitos"), true, y);
+    y += Passo;
+    pnlTotalDb_Imp = linha("005  - Total   ", QStringLiteral("pnlTotalDb_Imp"), false, y, true);
+    pnlTotalPartCRI = linha("010  - Subtotal    ", QStringLiteral("pnlTotalPartCRI"), true, y);
+    y += Passo;
+    pnlSCPerAnterior =
+        linha("011  - Saldo Credor do período anterior", QStringLiteral("pnlSCPerAnterior"), true, y);
+    y += Passo;
+    pnlTotalCr_Imp = linha("012  - Total   ", QStringLiteral("pnlTotalCr_Imp"), true, y, true);
+
+    y += Passo + 14;
+    FigureCaption(this, this, QStringLiteral("Apuração dos Saldos"), Esquerda, y, true);
+    y += Passo;
+    const int apuracao = y;
+    pnlSaldoDevedor = linha("013  - Saldo Devedor   ", QStringLiteral("pnlSaldoDevedor"), false, y);
+    y += Passo;
+    pnlDeducoes = linha("014  - Deduções", QStringLiteral("pnlDeducoes"), false, y);
+    y += Passo;
+    pnlImpRecolher = linha("015  - Imposto a recolher  ", QStringLiteral("pnlImpRecolher"), false, y, true);
+    y += Passo;
+    pnlSCTransportar =
+        linha("016  - Saldo credor a transportar  ", QStringLiteral("pnlSCTransportar"), false, y, true);
+
+    // Special payment terms: shown only when the period has them.
+    pnlAuxiliar = new TPanel(this, this);
+    pnlAuxiliar->SetName(QStringLiteral("pnlAuxiliar"));
+    pnlAuxiliar->SetCaption(QString());
+    pnlAuxiliar->SetBevelOuter(TBevelCut::bvNone);
+    pnlAuxiliar->SetBounds(Direita, apuracao, ValorDireita + LarguraValor - Direita, 2 * Passo);
+    pnlAuxiliar->SetVisible(false);
+    FigureCaption(this, pnlAuxiliar, QStringLiteral("Total a deduzir do Imp. a Rec."), 0, 0);
+    pnlPrazoEsp = FigurePanel(this, pnlAuxiliar, QStringLiteral("pnlPrazoEsp"), ValorDireita - Direita, 0,
+                              LarguraValor);
+    FigureCaption(this, pnlAuxiliar, QStringLiteral("Imposto final a Recolher"), 0, Passo, true);
+    pnlImpFinalRec = FigurePanel(this, pnlAuxiliar, QStringLiteral("pnlImpFinalRec"), ValorDireita - Direita,
+                                 Passo, LarguraValor);
+}
+
+void BalanceSheetPage::PreparaQuadro() {
+    TfrmDetalheDEF::PreparaQuadro();
+    try {
+        Mostra(Figuras());
+    } catch (const EAbort&) {
+        // The failing total has said so; the sheet keeps what it showed.
+    }
+}
+
+void BalanceSheetPage::Mostra(const Figures& f) {
+    for (int i = 0; i < 5; ++i) {
+        pnlEntradas[i]->SetCaption(Figure(f.entries[i]));
+        pnlSaidas[i]->SetCaption(Figure(f.exits[i]));
+    }
+    const PeriodBalance& saldo = f.balance;
+    pnlDebImposto->SetCaption(Figure(f.exitTax));
+    pnlDI_OutDebitos->SetCaption(Figure(f.otherDebits));
+    pnlDI_EstCreditos->SetCaption(Figure(f.creditReversals));
+    pnlTotalDb_Imp->SetCaption(Figure(saldo.Debits));
+    pnlCrImposto->SetCaption(Figure(f.entryTax));
+    pnlCI_OutCreditos->SetCaption(Figure(f.otherCredits));
+    pnlCI_EstDebitos->SetCaption(Figure(f.debitReversals));
+    pnlTotalPartCRI->SetCaption(Figure(f.otherCredits + f.debitReversals + f.entryTax));
+    // The opening balance as it is added up into the credits.
+    pnlSCPerAnterior->SetCaption(Figure(f.openingBalance.truncatedToCents()));
+    pnlTotalCr_Imp->SetCaption(Figure(saldo.Credits));
+    pnlSaldoDevedor->SetCaption(Figure(saldo.DebtorBalance));
+    pnlDeducoes->SetCaption(Figure(f.deductions));
+    pnlImpRecolher->SetCaption(Figure(saldo.TaxPayable));
+    pnlSCTransportar->SetCaption(Figure(saldo.CarriedForward));
+    if (f.specialTerms > Currency()) {
+        pnlPrazoEsp->SetCaption(Figure(f.specialTerms));
+        if (saldo.TaxPayable != Currency() && f.specialTerms <= saldo.TaxPayable)
+            pnlImpFinalRec->SetCaption(Figure(saldo.TaxPayable - f.specialTerms));
+        pnlAuxiliar->SetVisible(true);
+    }
+}

@@ -1,0 +1,150 @@
+#include "declarations/pages/InterstatePage.h"
+
+#include "components/navigation/TfraMidasNavigator.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "declarations/pages/FigurePanels.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "platform/db/DisabledControls.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TDBLookupComboBox.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
+
+namespace {
+
+constexpr int LarguraValor = 150;
+// The totals box at the right of the fields.
+constexpr int TotaisEsquerda = 435;
+constexpr int TotaisPainel = 590;
+constexpr int LarguraTotal = 100;
+
+GridPage::Layout Forma(const InterstatePage::Kind& kind) {
+    GridPage::Layout layout;
+    layout.formName = kind.formName;
+    layout.caption = kind.caption;
+    layout.dataSourceName = kind.dataSourceName;
+    layout.helpText = {kind.help};
+    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
+                      NavFeature(nfCancel) | NavFeature(nfNavigator);
+    return layout;
+}
+
+} // namespace
+
+InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientDataSet* ownOperations,
+                               const Kind& kind)
+    : GridPage(owner, rows, Forma(kind)), m_ownOperations(ownOperations), m_codePrefix(kind.codePrefix) {
+    dsUFs = new TDataSource(this);
+    dsUFs->SetName(QStringLiteral("dsUFs"));
+    dsUFs->SetDataSet(DMDefBasica->cdsUFs);
+    dsOperacoes = new TDataSource(this);
+    dsOperacoes->SetName(kind.ownDataSourceName);
+    dsOperacoes->SetDataSet(ownOperations);
+
+    CaptionOver(this, pnlCampos, QStringLiteral("dblcUFs"), QStringLiteral("Estado"), 8, 6);
+    dblcUFs = new TDBLookupComboBox(this, pnlCampos);
+    dblcUFs->SetName(QStringLiteral("dblcUFs"));
+    dblcUFs->SetDataSource(dsDetalhe);
+    dblcUFs->SetDataField(QStringLiteral("CO_UF"));
+    dblcUFs->SetListSource(dsUFs);
+    dblcUFs->SetKeyField(QStringLiteral("CO_UF"));
+    dblcUFs->SetListField(QStringLiteral("NO_UF"));
+    dblcUFs->SetBounds(8, 6 + kCaptionHeight, 357, kEditHeight);
+
+    for (const Heading& heading : kind.headings)
+        FigureCaption(this, pnlCampos, heading.caption, heading.left, heading.top, true);
+    for (const Amount& amount : kind.amounts)
+        dbeValores.push_back(
+            Campo(amount.name, amount.caption, amount.field, amount.left, amount.top, LarguraValor));
+
+    mmTotais = new TMemo(this, pnlCampos);
+    mmTotais->SetName(QStringLiteral("mmTotais"));
+    mmTotais->SetReadOnly(true);
+    mmTotais->SetTabStop(false);
+    mmTotais->SetBorderStyle(TBorderStyle::bsNone);
+    mmTotais->SetScrollBars(TScrollStyle::ssNone);
+    mmTotais->SetColor(clBtnFace);
+    QFont negrito = mmTotais->Font();
+    negrito.setBold(true);
+    mmTotais->SetFont(negrito);
+    mmTotais->SetText(kind.totalsHeading);
+    mmTotais->SetBounds(TotaisEsquerda, 6, TotaisPainel + LarguraTotal - TotaisEsquerda, 22);
+    struct Linha {
+        TPanel** panel;
+        QString name;
+        const char* caption;
+    };
+    const Linha linhas[] = {{&pnlVlContabil, QStringLiteral("pnlVlContabil"), "Valor Contábil"},
+                            {&pnlBaseCalculo, QStringLiteral("pnlBaseCalculo"), "Base de Cálculo"},
+                            {&pnlIsentas, kind.exemptPanelName, "Isentas e não Tributadas"},
+                            {&pnlOutras, QStringLiteral("pnlOutras"), "Outras"}};
+    int top = 32;
+    for (const Linha& linha : linhas) {
+        FigureCaption(this, pnlCampos, QString::fromUtf8(linha.caption), TotaisEsquerda, top);
+        *linha.panel = FigurePanel(this, pnlCampos, linha.name, TotaisPainel, top, LarguraTotal);
+        top += kFigureHeight + 6;
+    }
+
+    fraMidasNavigator1->BeforeInsert =
+        TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1BeforeInsert);
+    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1NewRecord);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &InterstatePage::dsInterStateChange);
+    ProtegeTextos();
+    dsInterStateChange(dsDetalhe);
+}
+
+void InterstatePage::PreparaQuadro() {
+    GridPage::PreparaQuadro();
+    // The states first: the rows show their names as they open.
+    DMDefBasica->cdsUFs->Open();
+    DMDefAux->AbreTabelaDeclaracao(DataSet());
+    DMDefAux->AbreTabelaDeclaracao(m_ownOperations);
+    SomaOperacoes();
+}
+
+void InterstatePage::SomaOperacoes() {
+    Currency contabil, base, isentas, outras;
+    if (m_ownOperations->Active()) {
+        DisabledControls semControles(*m_ownOperations);
+        TField* codigo = m_ownOperations->FieldByName(QStringLiteral("CO_FISCAL_OPERACAO"));
+        TField* vlContabil = m_ownOperations->FieldByName(QStringLiteral("VL_CONTABIL"));
+        TField* vlBase = m_ownOperations->FieldByName(QStringLiteral("VL_BASE_CALCULO"));
+        TField* vlIsentas = m_ownOperations->FieldByName(QStringLiteral("VL_OPERACOES_ISENTAS"));
+        TField* vlOutras = m_ownOperations->FieldByName(QStringLiteral("VL_OUTRAS_OPERACOES"));
+        for (m_ownOperations->First(); !m_ownOperations->Eof(); m_ownOperations->Next()) {
+            if (!codigo->AsString().trimmed().startsWith(m_codePrefix))
+                continue;
+            contabil += vlContabil->AsCurrency();
+            base += vlBase->AsCurrency();
+            isentas += vlIsentas->AsCurrency();
+            outras += vlOutras->AsCurrency();
+        }
+    }
+    pnlVlContabil->SetCaption(Figure(contabil));
+    pnlBaseCalculo->SetCaption(Figure(base));
+    pnlIsentas->SetCaption(Figure(isentas));
+    pnlOutras->SetCaption(Figure(outras));
+}
+
+void InterstatePage::fraNUBNavigator1BeforeInsert(TDataSet*) {
+    DMDefBasica->FiltraUFsUsadas(DataSet(), DMDefBasica->cdsUFs);
+}
+
+void InterstatePage::fraNUBNavigator1NewRecord(TDataSet*) {
+    if (dblcUFs->CanFocus())
+        dblcUFs->SetFocus();
+}
+
+void InterstatePage::dsInterStateChange(TObject*) {
+    const bool inserindo = DataSet()->State() == TDataSetState::dsInsert;
+    Editavel(dblcUFs, inserindo);
+    if (!inserindo && DMDefBasica->cdsUFs) {
+        DMDefBasica->cdsUFs->SetFilter(QString());
+        DMDefBasica->cdsUFs->SetFiltered(false);
+    }
+}

@@ -1,0 +1,12 @@
+#include "declarations/pages/TfrmDetDeclSaldosRecebidos.h"
+
+namespace {
+InformationPage::Layout Ficha() {
+    return {QStringLiteral("frmDetDeclSaldosRecebidos"),
+            QStringLiteral("Declaração de Saldos Recebidos"),
+            {QStringLiteral("Subficha utilizada para informar os saldos credores acumulados decorrentes de "
+                            "exportação recebidos")}};
+}
+} // namespace
+
+TfrmDetDeclSaldosRecebidos::TfrmDetDeclSaldosRecebidos(TComponent* owner) : InformationPage(owner, Ficha()) {}

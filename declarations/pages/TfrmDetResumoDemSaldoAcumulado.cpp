@@ -1,0 +1,169 @@
+#include "declarations/pages/TfrmDetResumoDemSaldoAcumulado.h"
+
+#include "components/data/TReconcileDialog.h"
+#include "components/navigation/TfraMidasNavigator.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "declarations/pages/FigurePanels.h"
+#include "declarations/pages/SummaryFigures.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
+#include "platform/ui/TPanel.h"
+
+namespace {
+// Tag of the panels the sheet computes.
+constexpr int PainelCalculado = 1;
+constexpr int Esquerda = 8;
+constexpr int ValorEsquerda = 250;
+constexpr int Direita = 390;
+constexpr int ValorDireita = 565;
+constexpr int LarguraValor = 120;
+constexpr int Passo = 24;
+} // namespace
+
+TfrmDetResumoDemSaldoAcumulado::TfrmDetResumoDemSaldoAcumulado(TComponent* owner) : TfrmDetalheDEF(owner) {
+    SetName(QStringLiteral("frmDetResumoDemSaldoAcumulado"));
+    SetCaption(QStringLiteral("Resumo"));
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    dsSaldoCredor = new TDataSource(this);
+    dsSaldoCredor->SetName(QStringLiteral("dsSaldoCredor"));
+    dsSaldoCredor->SetAutoEdit(false);
+    dsSaldoCredor->SetDataSet(declaracao);
+
+    Memo1 = new TMemo(this, this);
+    Memo1->SetName(QStringLiteral("Memo1"));
+    Memo1->SetAlign(TAlign::alTop);
+    Memo1->SetHeight(26);
+    Memo1->SetReadOnly(true);
+    Memo1->SetTabStop(false);
+    Memo1->SetBorderStyle(TBorderStyle::bsNone);
+    Memo1->SetScrollBars(TScrollStyle::ssNone);
+    Memo1->SetColor(clBtnFace);
+    Memo1->SetFontColor(clNavy);
+    Memo1->SetText(
+        QStringLiteral("Subficha utilizada para demonstrar a evolução do saldo credor de exportação"));
+
+    fraMidasNavigator1 = new TfraMidasNavigator(this, this);
+    fraMidasNavigator1->SetName(QStringLiteral("fraMidasNavigator1"));
+    fraMidasNavigator1->SetAlign(TAlign::alTop);
+    fraMidasNavigator1->SetShowHints(false);
+    QFont fonte(QStringLiteral("Liberation Sans"));
+    fonte.setPixelSize(11);
+    fraMidasNavigator1->SetFont(fonte);
+    fraMidasNavigator1->SetVisibleFeatures(NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel));
+    fraMidasNavigator1->SetDataSet(declaracao);
+
+    pnlSaldos = new TPanel(this, this);
+    pnlSaldos->SetName(QStringLiteral("pnlSaldos"));
+    pnlSaldos->SetCaption(QString());
+    pnlSaldos->SetBevelOuter(TBevelCut::bvNone);
+    pnlSaldos->SetAlign(TAlign::alClient);
+
+    auto valor = [this](const char* name, const char* caption, const char* field, int top) {
+        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), Esquerda, top);
+        auto* edit = new TDBEdit(this, pnlSaldos);
+        edit->SetName(QString::fromLatin1(name));
+        edit->SetDataSource(dsSaldoCredor);
+        edit->SetDataField(QString::fromLatin1(field));
+        edit->SetBounds(ValorEsquerda, top, LarguraValor, kEditHeight);
+        return edit;
+    };
+    int y = 10;
+    dbeSaldoAnterior =
+        valor("dbeSaldoAnterior", "Saldo credor anterior de exportação:  ", "VL_SCE_ANTERIOR", y);
+    dbeCreditosICMS = valor("dbeCreditosICMS",
+                            "Créditos vinculados à exportação:   ", "VL_SCE_CREDITO_ICMS_ENERGIA", y + Passo);
+    dbeProvisao = valor("dbeProvisao", "Provisão:", "VL_SCE_PROVISAO", y + 2 * Passo);
+
+    auto painel = [this](const char* name, const char* caption, bool direita, int top) {
+        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), direita ? Direita : Esquerda, top);
+        TPanel* panel = FigurePanel(this, pnlSaldos, QString::fromLatin1(name),
+                                    direita ? ValorDireita : ValorEsquerda, top, LarguraValor);
+        panel->SetTag(PainelCalculado);
+        return panel;
+    };
+    y += 3 * Passo + 16;
+    FigureCaption(this, pnlSaldos, QStringLiteral("Apuração do período"), Esquerda, y, true);
+    FigureCaption(this, pnlSaldos, QStringLiteral("Utilizações do saldo"), Direita, y, true);
+    y += Passo;
+    pnlSaidasExterior = painel("pnlSaidasExterior", "Saídas para o exterior:", false, y);
+    pnlCompTransferencia = painel("pnlCompTransferencia", "Compens. entre estabelec.:", true, y);
+    y += Passo;
+    pnlTotSaidas = painel("pnlTotSaidas", "Total das saídas:", false, y);
+    pnlCompProprio = painel("pnlCompProprio", "Compens. do próprio:", true, y);
+    y += Passo;
+    pnlProporcao = painel("pnlProporcao", "Proporção:", false, y);
+    pnlProporcao->SetCaption(Proportion(Currency()));
+    pnlTransferencias = painel("pnlTransferencias", "Transferências:", true, y);
+    y += Passo;
+    pnlCreditosPeriodo = painel("pnlCreditosPeriodo", "Créditos do período ajustado:", false, y);
+    y += Passo;
+    pnlDebitosPeriodos = painel("pnlDebitosPeriodos", "Débitos do período ajustado:", false, y);
+    pnlSaldoProxPeriodo = painel("pnlSaldoProxPeriodo", "Saldo p/ próximo período:", true, y);
+    y += Passo;
+    pnlSaldoAjustadoPeriodo = painel("pnlSaldoAjustadoPeriodo", "Saldo ajustado do período:", false, y);
+    y += Passo;
+    pnldoCredorAcumulado = painel("pnldoCredorAcumulado", "Saldo do período:", false, y);
+
+    ReconcileDialog1 = new TReconcileDialog(this);
+    ReconcileDialog1->SetName(QStringLiteral("ReconcileDialog1"));
+    ReconcileDialog1->SetDataSet(declaracao);
+
+    fraMidasNavigator1->AfterCancel =
+        TDataSetNotifyEvent(this, &TfrmDetResumoDemSaldoAcumulado::fraMidasNavigator1AfterCancel);
+    dsSaldoCredor->OnDataChange =
+        TDataChangeEvent(this, &TfrmDetResumoDemSaldoAcumulado::dsSaldoCredorDataChange);
+}
+
+void TfrmDetResumoDemSaldoAcumulado::ZeraPaineis() {
+    for (int i = 0; i < ComponentCount(); ++i) {
+        auto* panel = dynamic_cast<TPanel*>(Components(i));
+        if (panel && panel->Tag() == PainelCalculado)
+            panel->SetCaption(Figure(Currency()));
+    }
+}
+
+void TfrmDetResumoDemSaldoAcumulado::PreparaQuadro() {
+    TfrmDetalheDEF::PreparaQuadro();
+    ZeraPaineis();
+    try {
+        Calcula();
+    } catch (const EAbort&) {
+        // The failing total has said so; the sheet keeps what it showed.
+    }
+}
+
+void TfrmDetResumoDemSaldoAcumulado::Calcula() {
+    using namespace SummaryFigures;
+    const Currency creditoATransportar = OwnCreditToCarry();
+    DMDefAux->CalculaSaldoCredorExportacao(Key(), Amount("VL_SCE_ANTERIOR"),
+                                           Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
+    const TTotaisSaldoCredorExportacao& sce = *DMDefAux;
+    pnlSaidasExterior->SetCaption(Figure(sce.VlSaldoPExterior));
+    pnlTotSaidas->SetCaption(Figure(sce.VlTotalSaidas));
+    pnlProporcao->SetCaption(Proportion(sce.VlProporcao));
+    pnlCreditosPeriodo->SetCaption(Figure(sce.VlCredAjustado));
+    pnlDebitosPeriodos->SetCaption(Figure(sce.VlDebAjustado));
+    pnlSaldoAjustadoPeriodo->SetCaption(Figure(sce.VlSaldoAjustPeriodo));
+    pnldoCredorAcumulado->SetCaption(Figure(sce.VlSaldoPeriodo));
+    pnlCompTransferencia->SetCaption(Figure(sce.VlCompEstab));
+    pnlCompProprio->SetCaption(Figure(sce.VlCompProprio));
+    pnlTransferencias->SetCaption(Figure(sce.VlTransferencias));
+    if (const auto proximo = NextPeriodBalance(sce.VlSaldoProximoPeriodo, creditoATransportar))
+        pnlSaldoProxPeriodo->SetCaption(Figure(*proximo));
+}
+
+void TfrmDetResumoDemSaldoAcumulado::dsSaldoCredorDataChange(TObject*, TField* field) {
+    if (field)
+        PreparaQuadro();
+}
+
+void TfrmDetResumoDemSaldoAcumulado::fraMidasNavigator1AfterCancel(TDataSet*) {
+    PreparaQuadro();
+}

@@ -1,0 +1,45 @@
+#include "declarations/pages/TfrmDetSCCompensado.h"
+
+#include "core/data/TDMDef.h"
+#include "declarations/registers/RegisterLayout.h"
+
+namespace {
+CreditBalancePage::Kind Tipo() {
+    CreditBalancePage::Kind kind;
+    kind.formName = QStringLiteral("frmDetSCCompensado");
+    kind.caption = QStringLiteral("Compensados");
+    kind.dataSourceName = QStringLiteral("dsSCCompensado");
+    kind.help = {
+        QStringLiteral("Subficha utilizada pelos contribuintes detentores de saldos credores acumulados "
+                       "decorrentes de exportação para informar a sua compensação com saldos devedores "
+                       "de seus estabelecimentos situados no Estado.")};
+    kind.purposeKind = 58;
+    kind.purposeComboName = QStringLiteral("dbcvCFOPs");
+    kind.amountField = QStringLiteral("VL_COMPENSADO");
+    kind.amountEditName = QStringLiteral("dbeVlCompensado");
+    kind.amountCaption = QStringLiteral("Valor Compensado");
+    kind.invoice = true;
+    kind.registrationEditName = QStringLiteral("dbeNumInscricao");
+    kind.registrationCaption = QStringLiteral("Nº Insc. Destinatário");
+    return kind;
+}
+} // namespace
+
+TfrmDetSCCompensado::TfrmDetSCCompensado(TComponent* owner)
+    : CreditBalancePage(owner, DMDef->cdsSCCompensado, Tipo()) {
+    Colunas({{"Codigo", "Finalidade", 70},
+             {"NU_SERIE_NOTA_FISCAL", "Série", 45},
+             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
+             {"NU_NOTA_FISCAL", "Nota Fiscal", 80},
+             {"NU_INSCRICAO", "Nº Insc. Destinatário", 130},
+             {"VL_COMPENSADO", "Valor Compensado", 120}});
+}
+
+void TfrmDetSCCompensado::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
+    ConfereFinalidade(dbcvCFOPs);
+    SerieEmBranco(dataSet);
+    ConfereNota(dataSet);
+    ConfereInscricao(dataSet, 229);
+    ConfereValor(dataSet, 47);
+    ConfereDado(dataSet);
+}

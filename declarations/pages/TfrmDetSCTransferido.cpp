@@ -1,0 +1,61 @@
+#include "declarations/pages/TfrmDetSCTransferido.h"
+
+#include "components/data/TDBComboValues.h"
+#include "core/data/TDMDef.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/ui/TDBEdit.h"
+
+namespace {
+CreditBalancePage::Kind Tipo() {
+    CreditBalancePage::Kind kind;
+    kind.formName = QStringLiteral("frmDetSCTransferido");
+    kind.caption = QStringLiteral("Transferidos");
+    kind.dataSourceName = QStringLiteral("dsSCTransferido");
+    kind.help = {
+        QStringLiteral("Subficha utilizada pelos contribuintes detentores de saldos credores acumulados "
+                       "decorrentes de exportação que realizarem transferências dos referidos créditos")};
+    kind.purposeKind = 52;
+    kind.purposeComboName = QStringLiteral("dbcvFinalidades");
+    kind.amountField = QStringLiteral("VL_SALDO_TRANSFERIDO");
+    kind.amountEditName = QStringLiteral("dbeVlSaldoTransferido");
+    kind.amountCaption = QStringLiteral("Valor Transferido");
+    kind.observationField = QStringLiteral("TX_OBSERVACAO_DESTINO");
+    kind.invoice = true;
+    kind.registrationEditName = QStringLiteral("dbeNumInscDestinatario");
+    kind.registrationCaption = QStringLiteral("Número de Inscrição");
+    kind.process = true;
+    kind.destination = true;
+    return kind;
+}
+} // namespace
+
+TfrmDetSCTransferido::TfrmDetSCTransferido(TComponent* owner)
+    : CreditBalancePage(owner, DMDef->cdsSCTransferido, Tipo()) {
+    Colunas({{"Codigo", "Finalidade", 65},
+             {"DESC_PROCESSO", "Processo", 105},
+             {"NU_SERIE_NOTA_FISCAL", "Série", 40},
+             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 55},
+             {"NU_NOTA_FISCAL", "Nota Fiscal", 70},
+             {"VL_SALDO_TRANSFERIDO", "Valor Transferido", 105},
+             {"NU_INSCRICAO", "Nº Insc. Destinatário", 120},
+             {"SQ_OCORRENCIA_DEF_DESTINO", "Finalidade do Destinatário", 150},
+             {"TX_OBSERVACAO_DESTINO", "Obs. do Transferido", 160}});
+}
+
+void TfrmDetSCTransferido::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
+    ConfereFinalidade(dbcvCFOPs);
+    ConfereFinalidade(dbcvDestinatario);
+    ConfereProcesso(dataSet);
+    SerieEmBranco(dataSet);
+    ConfereNota(dataSet);
+    ConfereValor(dataSet, 52);
+    ConfereInscricao(dataSet, 229);
+    const int declarante = DMDef->cdsDeclaracao->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger();
+    if (dataSet->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger() == declarante)
+        Recusa(296, dbeInscricao);
+    if (dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF_DESTINO"))->AsInteger() == 0)
+        Recusa(278, dbcvDestinatario);
+    ConfereDado(dataSet);
+}
