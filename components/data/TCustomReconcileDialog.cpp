@@ -55,7 +55,8 @@ int TCustomReconcileDialog::ShowReconcileDialog(TDataSet*, const EReconcileError
         window->edOperacao->SetText(OperationText(kind));
         window->mmMensagem->SetText(message.isEmpty() ? error.Message() : message);
         return window->ShowModal();
-    } catch (const std::exception&) {
+    } catch (...) {
+        // Whatever went wrong, the apply goes on with the action as it stands.
         return 0;
     }
 }

@@ -10,7 +10,7 @@ void TReconcileDialog::HookDataSet() {
     if (!DataSet() || m_hook)
         return;
     m_hook = std::make_unique<TEventHook>(DataSet(), QStringLiteral("OnReconcileError"));
-    DataSet()->OnReconcileError = TReconcileErrorEvent(this, &TReconcileDialog::ReconcileError);
+    DataSet()->OnReconcileError = TReconcileErrorEvent(this, &TReconcileDialog::HookedReconcileError);
 }
 
 void TReconcileDialog::UnhookDataSet() {
@@ -24,14 +24,19 @@ void TReconcileDialog::ForgetDataSet() {
     TCustomReconcileDialog::ForgetDataSet();
 }
 
+void TReconcileDialog::HookedReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
+                                            TReconcileAction& action) {
+    ReconcileError(dataSet, error, kind, action);
+}
+
 void TReconcileDialog::ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
-                                      TReconcileAction& action) {
+                                      TReconcileAction& action, const QString& customMessage) {
     if (m_hook) {
         const auto saved = m_hook->SavedHandler<TReconcileErrorEvent>();
-        if (saved && !(saved == TReconcileErrorEvent(this, &TReconcileDialog::ReconcileError)))
+        if (saved && !(saved == TReconcileErrorEvent(this, &TReconcileDialog::HookedReconcileError)))
             saved(dataSet, error, kind, action);
     }
-    QString message = error.Message();
+    QString message = customMessage.isEmpty() ? error.Message() : customMessage;
     if (OnGetCustomMessage)
         OnGetCustomMessage(dataSet, error, kind, message);
 

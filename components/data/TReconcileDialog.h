@@ -8,7 +8,9 @@
 //    pending changes of the set are undone (raCancel);
 //  - a window that could not be shown leaves the action as the handler it
 //    took over set it.
-// OnGetCustomMessage may replace the message shown.
+// OnGetCustomMessage may replace the message shown. A page that answers the
+// errors itself (a navigator's OnReconcileError) calls ReconcileError with a
+// message of its own, shown in place of the database's.
 
 #include "components/data/TCustomReconcileDialog.h"
 #include "components/navigation/TEventHook.h"
@@ -26,14 +28,21 @@ public:
 
     TGetCustomMessageEvent OnGetCustomMessage;
 
+    // Answers one refused change: the handler it took over first, then the
+    // window with customMessage (E's own message when empty, either of them
+    // open to OnGetCustomMessage), then the action of the answer.
+    void ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
+                        TReconcileAction& action, const QString& customMessage = QString());
+
 protected:
     void HookDataSet() override;
     void UnhookDataSet() override;
     void ForgetDataSet() override;
 
 private:
-    void ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
-                        TReconcileAction& action);
+    // The handler installed on the data set.
+    void HookedReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
+                              TReconcileAction& action);
 
     std::unique_ptr<TEventHook> m_hook;
 };

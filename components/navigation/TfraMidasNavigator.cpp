@@ -134,6 +134,10 @@ void TfraMidasNavigator::HookDataSet() {
     Hook(ceAfterRefresh, client, "AfterRefresh", client->AfterRefresh, N(this, &M::DoAfterRefresh));
     auto* master = dynamic_cast<TClientDataSet*>(TopMaster());
     TClientDataSet* target = master ? master : client;
+    if (target != client) {
+        target->FreeNotification(this);
+        m_applyTarget = target;
+    }
     Hook(ceOnReconcileError, target, "OnReconcileError", target->OnReconcileError,
          TReconcileErrorEvent(this, &M::DoOnReconcileError));
     Hook(ceBeforeApplyUpdates, target, "BeforeApplyUpdates", target->BeforeApplyUpdates,
@@ -159,15 +163,41 @@ void TfraMidasNavigator::UnhookDataSet() {
     TfraDataSetNavigator::UnhookDataSet();
     for (auto hook = m_hooks.rbegin(); hook != m_hooks.rend(); ++hook)
         hook->reset();
+    ForgetApplyTarget();
+}
+
+void TfraMidasNavigator::ReleaseHooksOn(const TComponent* component, bool dying) {
+    for (auto hook = m_hooks.rbegin(); hook != m_hooks.rend(); ++hook) {
+        if (!*hook || (*hook)->Component() != component)
+            continue;
+        if (dying)
+            (*hook)->Abandon();
+        hook->reset();
+    }
+}
+
+void TfraMidasNavigator::ForgetApplyTarget() {
+    if (m_applyTarget)
+        m_applyTarget->RemoveFreeNotification(this);
+    m_applyTarget = nullptr;
 }
 
 void TfraMidasNavigator::ForgetDataSet() {
-    for (auto& hook : m_hooks) {
-        if (hook)
-            hook->Abandon();
+    // The data set is going; a master that outlives it gets its handlers back.
+    ReleaseHooksOn(TfraDataSetNavigator::DataSet(), true);
+    for (auto& hook : m_hooks)
         hook.reset();
-    }
+    ForgetApplyTarget();
     TfraDataSetNavigator::ForgetDataSet();
+}
+
+void TfraMidasNavigator::Notification(TComponent* component, TOperation operation) {
+    TfraDataSetNavigator::Notification(component, operation);
+    if (operation != TOperation::opRemove || !component || component != m_applyTarget)
+        return;
+    // The master went before its detail: nothing is written into it.
+    ReleaseHooksOn(component, true);
+    m_applyTarget = nullptr;
 }
 
 using M = TfraMidasNavigator;

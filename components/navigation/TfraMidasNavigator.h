@@ -10,7 +10,10 @@
 // Besides the 22 data-set events it takes over, through event hooks, the
 // client data set's refresh and remote events and, on the set it applies,
 // OnReconcileError, BeforeApplyUpdates and AfterApplyUpdates: windows bind
-// their handlers on the frame, and several frames can share one set.
+// their handlers on the frame, and several frames can share one set. On a
+// nested detail set that set is the top master, which may live longer or
+// shorter than the detail: whichever goes first, the frame lets go of the
+// hooks on it without writing into it, and gives the other its handlers back.
 
 #include "components/navigation/TfraDataSetNavigator.h"
 #include "platform/db/TClientDataSet.h"
@@ -46,6 +49,7 @@ public:
     bool CanClose() const override;
 
 protected:
+    void Notification(TComponent* component, TOperation operation) override;
     void HookDataSet() override;
     void UnhookDataSet() override;
     void ForgetDataSet() override;
@@ -77,6 +81,11 @@ private:
     bool Pending() const;
     void ApplyOnTopMaster();
     void CancelOnTopMaster();
+    // Lets go of the hooks on one component: abandoned when it is going away
+    // (nothing is written into it), released otherwise.
+    void ReleaseHooksOn(const TComponent* component, bool dying);
+    // Stops watching the apply target when it is not the data set itself.
+    void ForgetApplyTarget();
 
     template <class E>
     void Hook(ClientEvent slot, TComponent* target, const char* name, E& property, const E& forwarder);
@@ -109,4 +118,7 @@ private:
 
     bool m_applyUpdates = true;
     std::array<std::unique_ptr<TEventHook>, ceCount> m_hooks;
+    // The top master whose apply events are hooked, watched for its end;
+    // null when that is the data set itself.
+    TComponent* m_applyTarget = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "components/search/SQLClauses.h"
 #include "components/search/SQLProperty.h"
 #include "platform/base/SysUtils.h"
+#include "platform/db/SqlLiteral.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TField.h"
 
@@ -30,23 +31,17 @@ SearchKind KindOf(const TField* field) {
     }
 }
 
-QString Quoted(const QString& text) {
-    QString doubled = text;
-    doubled.replace(QLatin1Char('\''), QStringLiteral("''"));
-    return QLatin1Char('\'') + doubled + QLatin1Char('\'');
-}
-
 // The literal of a value that passed ValidateSearchValue.
 QString Literal(SearchKind kind, const QString& value) {
     switch (kind) {
     case SearchKind::Integer:
-        return QString::number(StrToInt64(value));
+        return SqlLiteral(static_cast<qlonglong>(StrToInt64(value)));
     case SearchKind::Real:
-        return QString::number(StrToFloat(value), 'g', 15);
+        return SqlLiteral(StrToFloat(value));
     case SearchKind::Date:
-        return Quoted(StrToDate(value).toString(QStringLiteral("yyyy-MM-dd")));
+        return SqlLiteral(StrToDate(value));
     default:
-        return Quoted(value.toUpper());
+        return SqlQuoted(value.toUpper());
     }
 }
 

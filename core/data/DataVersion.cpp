@@ -34,6 +34,13 @@ QString MensagemErroInesperado(const QString& mensagem) {
            VersaoSistema() + QStringLiteral("):") + QStringLiteral("\r\r") + mensagem;
 }
 
+QString MensagemReinicio() {
+    return QStringLiteral("Os dados foram atualizados com sucesso para a versão ") +
+           EntreAspas(VersaoSistema()) + QStringLiteral(".") + QStringLiteral("\r\r") +
+           QStringLiteral("Pressione [Ok] para completar a atualização e execute novamente o aplicativo da "
+                          "ZEB-ICMS...");
+}
+
 bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco) {
     const QString sistema = VersaoSistema();
     if (versaoDados < VersaoMinimaDados) {
@@ -67,5 +74,6 @@ bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco) {
         return false;
     atualizador.ibDBDef->Close();
     DadosAtualizados = true;
+    MsgInformaSistema(MensagemReinicio());
     return true;
 }

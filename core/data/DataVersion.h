@@ -18,10 +18,15 @@ extern bool DadosAtualizados;
 
 // The check made after the program connects to the database file nomeBanco,
 // whose data carry versaoDados. True lets the program go on: the data are
-// current (or newer), or were updated now. False after a refusal, the user's
-// No, or a failed update, each reported in a message box.
+// current (or newer), or were updated now, in one pass, after which the user
+// is told to start the program again (MensagemReinicio) and the main window
+// ends the run once it has said so. False after a refusal, the user's No, or
+// a failed update, each reported in a message box.
 bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco);
 
 // The box texts shared by the check and the updater.
 QString MensagemVersaoSemSuporte(const QString& versaoDados);
 QString MensagemErroInesperado(const QString& mensagem);
+// After an update: the data are at the program's version; press OK and
+// start the program again.
+QString MensagemReinicio();

@@ -30,7 +30,7 @@ struct TTotaisSaldoCredorExportacao {
     Currency VlN020014, VlN070032, VlCompEstab, VlCompProprio, VlTransferencias, VlSaldoRecebido,
         VlSaldoPExterior, VlSCEImpostoEnt, VlTotalSaidas, VlSCEImpostoSai;
     Currency VlSCEOutCreditos, VlSCEOutDebitos, VlSCEEstCreditos, VlSCEEstDebitos;
-    // Exports over all exits, to 1/10000.
+    // Exports over all exits: rounded to five decimals, the fifth then dropped.
     Currency VlProporcao;
     Currency VlDebAjustado, VlCredAjustado, VlSaldoAjustPeriodo, VlSaldoPeriodo, VlSaldoProximoPeriodo;
     Currency VlSCEDeclarado;

@@ -1,12 +1,10 @@
 #pragma once
-// Values spliced into SQL text: keys are read as integers and written back
-// as digits, texts are quoted with their apostrophes doubled, so nothing a
-// user typed ever becomes SQL.
+// Keys spliced into SQL text are read as integers and written back as
+// digits, so nothing a user typed ever becomes SQL (texts are quoted by
+// SqlQuoted of the database layer).
 
 #include <QString>
 
 // The key text as the integer it holds (blanks around it allowed); raises
 // EConvertError for anything else.
 QString ChaveSQL(const QString& chave);
-// 'texto' with every apostrophe doubled.
-QString TextoSQL(const QString& texto);

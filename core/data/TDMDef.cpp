@@ -296,6 +296,7 @@ void TDMDef::CriaDeclaracao() {
                                   "VL_SCE_CREDITO_ICMS_ENERGIA:M",
                                   "VL_SCE_ANTERIOR:M"});
     cdsSelDeclaracao->FieldByName(L("ME_REFERENCIA"))->SetDisplayLabel(L("Mês"));
+    static_cast<TIntegerField*>(cdsSelDeclaracao->FieldByName(L("ME_REFERENCIA")))->SetDisplayFormat(L("00"));
     cdsSelDeclaracao->FieldByName(L("AN_REFERENCIA"))->SetDisplayLabel(L("Ano"));
     cdsSelDeclaracao->FieldByName(L("DT_VALIDACAO"))->SetDisplayLabel(L("Validada"));
     cdsSelDeclaracao->FieldByName(L("DT_TRANSMISSAO"))->SetDisplayLabel(L("Gerada"));
@@ -318,7 +319,7 @@ void TDMDef::CriaDeclaracao() {
                                "IN_PERIODICIDADE:S1!",
                                "IN_BAIXA_CONTRIBUINTE:S1!",
                                "DT_ENCERRAMENTO_ATIVIDADE:D",
-                               "TX_OBSERVACAO:S2000",
+                               "TX_OBSERVACAO:S255",
                                "DT_VALIDACAO:D",
                                "DT_TRANSMISSAO:D",
                                "VL_SALDO_ANTERIOR:M!",
@@ -338,7 +339,7 @@ void TDMDef::CriaDeclaracao() {
                                "NU_TEL_REPRESENTANTE_LEGAL:S8",
                                "NU_TEL_CONTABILISTA:S8",
                                "NO_CORREIO_ELETRONICO:S40",
-                               "TX_OBSERVACAO_ST:S255",
+                               "TX_OBSERVACAO_ST:S227",
                                "COMERRO:S1",
                                "IN_ALC_ZFM_SEM_MOV:S1!",
                                "IN_OUTROS_ICMS_SEM_MOV:S1!",
@@ -441,17 +442,17 @@ TClientDataSet* TDMDef::CriaOcorrencia(const QString& stem, const QString& tabel
     TClientDataSet* fundamentos = DMDefBasica->cdsConFundamento;
     const QString ocorrencia = L("SQ_OCORRENCIA_DEF");
     CriaCampoLookup(set, L("Codigo"), 7, fundamentos, ocorrencia, ocorrencia, L("Codigo"));
-    const bool gemeo = stem.endsWith(QLatin1Char('I'));
-    if (!gemeo) {
-        CriaCampoLookup(set, L("DescFundamento"), 200, fundamentos, ocorrencia, ocorrencia,
-                        L("DS_LEGISLACAO_OCORRENCIA"));
-        CriaCampoLookup(set, L("DescFundamentoComp"), 200, fundamentos, ocorrencia, ocorrencia,
-                        L("DS_OCORRENCIA"));
-        const int tiposDescritos = outroICMS ? 3 : 2;
-        for (int n = 1; n <= tiposDescritos; ++n)
-            CriaCampoLookup(set, L("DescTpDadoComp%1").arg(n), outroICMS ? 30 : 25, fundamentos, ocorrencia,
-                            ocorrencia, L("DescTpDadoComp%1").arg(n));
-    }
+    // The pages show the legal ground and its complement under these names:
+    // DescOcorrencia on both other-credit pages, DescFundamento elsewhere. The
+    // tax-substitution twins carry what their pages show, as the others do.
+    const QString descricao =
+        tabela == QLatin1String("OUTRO_CREDITO_DECLARADO") ? L("DescOcorrencia") : L("DescFundamento");
+    CriaCampoLookup(set, descricao, 200, fundamentos, ocorrencia, ocorrencia, L("DS_LEGISLACAO_OCORRENCIA"));
+    CriaCampoLookup(set, descricao + L("Comp"), 200, fundamentos, ocorrencia, ocorrencia, L("DS_OCORRENCIA"));
+    const int tiposDescritos = outroICMS ? 3 : 2;
+    for (int n = 1; n <= tiposDescritos; ++n)
+        CriaCampoLookup(set, L("DescTpDadoComp%1").arg(n), outroICMS ? 30 : 25, fundamentos, ocorrencia,
+                        ocorrencia, L("DescTpDadoComp%1").arg(n));
     if (outroICMS) {
         const TFieldSetTextEvent complemento(this, &TDMDef::cdsOutICMSVL_COMPLEMENTO_1SetText);
         for (int n = 1; n <= 3; ++n)

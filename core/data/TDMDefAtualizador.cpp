@@ -5,6 +5,7 @@
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/db/TransactionScope.h"
 
 #include <QFile>
 #include <exception>
@@ -127,17 +128,12 @@ TIBSQL* TDMDefAtualizador::CriaScript(const QString& nome) {
 }
 
 QString TDMDefAtualizador::LeVersaoDados() {
-    ibtQryDef->StartTransaction();
-    try {
-        ibQryDef->ExecQuery();
-        const QString versao =
-            ibQryDef->Eof() ? QString() : ibQryDef->FieldByName(QStringLiteral("TX_PARAM1")).AsString();
-        ibtQryDef->Commit();
-        return versao;
-    } catch (...) {
-        ibtQryDef->Rollback();
-        throw;
-    }
+    TransactionScope transacao(*ibtQryDef);
+    ibQryDef->ExecQuery();
+    const QString versao =
+        ibQryDef->Eof() ? QString() : ibQryDef->FieldByName(QStringLiteral("TX_PARAM1")).AsString();
+    transacao.Commit();
+    return versao;
 }
 
 void TDMDefAtualizador::Atualiza(const QString& versaoDados) {
@@ -154,13 +150,11 @@ void TDMDefAtualizador::Atualiza(const QString& versaoDados) {
         return;
     }
     try {
-        ibtSQLDef->StartTransaction();
+        TransactionScope transacao(*ibtSQLDef);
         ExecutaGrupos(versaoDados);
         GravaVersaoSistema();
-        ibtSQLDef->Commit();
+        transacao.Commit();
     } catch (const std::exception& erro) {
-        if (ibtSQLDef->InTransaction())
-            ibtSQLDef->Rollback();
         m_resultado = CodigoFalhaAtualizacao;
         m_scriptsComFalha.clear();
         m_avisos.clear();
@@ -259,12 +253,7 @@ void TDMDefAtualizador::GravaVersaoSistema() {
 }
 
 void TDMDefAtualizador::AplicaScript(TIBSQL* script) {
-    ibtSQLDef->StartTransaction();
-    try {
-        ExecutaScript(script);
-        ibtSQLDef->Commit();
-    } catch (...) {
-        ibtSQLDef->Rollback();
-        throw;
-    }
+    TransactionScope transacao(*ibtSQLDef);
+    ExecutaScript(script);
+    transacao.Commit();
 }

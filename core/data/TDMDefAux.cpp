@@ -148,16 +148,20 @@ QStringList Cruzamento(const QStringList& tabelas) {
     return sql;
 }
 
-// a / b rounded half away from zero to 1/10000 (b not 0).
-Currency Quociente(Currency a, Currency b) {
-    const __int128 numerador = static_cast<__int128>(a.raw()) * Currency::Scale;
+// The export proportion a / b (b not 0): the quotient rounded half away from
+// zero to five decimals, then its fifth decimal dropped, so four are kept
+// (0,123456 -> 0,12346 -> 0,1234; 0,999996 -> 1,00000 -> 1).
+Currency Proporcao(Currency a, Currency b) {
+    constexpr int CasasArredondadas = 100000; // five decimals
+    constexpr int CasaDescartada = CasasArredondadas / Currency::Scale;
+    const __int128 numerador = static_cast<__int128>(a.raw()) * CasasArredondadas;
     const __int128 divisor = b.raw();
     __int128 q = numerador / divisor;
     const __int128 resto = numerador % divisor;
     const __int128 dobro = resto < 0 ? -2 * resto : 2 * resto;
     if (dobro >= (divisor < 0 ? -divisor : divisor))
         q += ((numerador < 0) != (divisor < 0)) ? -1 : 1;
-    return Currency::fromRaw(static_cast<std::int64_t>(q));
+    return Currency::fromRaw(static_cast<std::int64_t>(q / CasaDescartada));
 }
 
 // a * b rounded half away from zero to 1/10000.
@@ -649,7 +653,7 @@ void TDMDefAux::CalculaSaldoCredorExportacao(const QString& sqDeclaracao, Curren
          {"EST_CREDITOS", &VlSCEEstCreditos}});
 
     if (VlTotalSaidas != Currency())
-        VlProporcao = Quociente(VlSaldoPExterior, VlTotalSaidas);
+        VlProporcao = Proporcao(VlSaldoPExterior, VlTotalSaidas);
     const Currency debitos = VlSCEImpostoSai + VlSCEOutDebitos + VlSCEEstCreditos;
     if (VlN020014 < debitos)
         VlDebAjustado = debitos - VlN020014;

@@ -16,7 +16,9 @@
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/db/TransactionScope.h"
 #include "platform/os/AppFolders.h"
+#include "platform/os/DurableFile.h"
 #include "platform/os/ServerProbe.h"
 #include "platform/os/TempPaths.h"
 
@@ -28,6 +30,9 @@
 #include <cstdio>
 
 TDMDefGeral* DMDefGeral = nullptr;
+
+const QString TDMDefGeral::PrefixoBackupTemporario = QStringLiteral("dbdef-");
+const QString TDMDefGeral::SufixoBackupTemporario = QStringLiteral(".gbk");
 
 namespace {
 
@@ -51,6 +56,19 @@ void MensagemErroDialogo(const QString& texto) {
     request.Icon = TMsgDlgType::mtError;
     request.Buttons = {TMsgDlgBtn::mbOK};
     TPrompter::Current().Prompt(request);
+}
+
+QString MensagemConexao(const QString& caminho, const QString& erro) {
+    return QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") + caminho +
+           QStringLiteral("\r\r") + QStringLiteral("Erro: ") + erro + QStringLiteral("\r\r") +
+           TextoEncerramento;
+}
+
+QString MensagemBancoDanificado(const QString& caminho, const QString& backup) {
+    return QStringLiteral("O banco de dados está danificado: a versão dos dados não pôde ser lida.\r") +
+           caminho + QStringLiteral("\r\r") +
+           QStringLiteral("Restaure uma cópia de segurança dos dados (a cópia automática é ") + backup +
+           QStringLiteral(").") + QStringLiteral("\r\r") + TextoEncerramento;
 }
 
 QString MensagemDe(const std::exception& e) {
@@ -144,15 +162,12 @@ TDMDefGeral::~TDMDefGeral() {
 bool TDMDefGeral::ExecutaSQL(const QString& sql) {
     try {
         ibsqlAuxiliar->SetSQLText(sql);
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         ibsqlAuxiliar->ExecQuery();
         ibsqlAuxiliar->Close();
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
         return true;
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         return false;
     }
 }
@@ -226,6 +241,15 @@ void TDMDefGeral::DataModuleCreate() {
 
 void TDMDefGeral::Falha() {
     m_falha = true;
+    if (EncerraExecucao)
+        EncerraExecucao();
+}
+
+void TDMDefGeral::Recusa(const QString& mensagem) {
+    if (ibDBDef->Connected())
+        ibDBDef->Close();
+    MsgErroSistema(mensagem);
+    Falha();
 }
 
 bool TDMDefGeral::ConectaBanco() {
@@ -239,13 +263,11 @@ bool TDMDefGeral::ConectaBanco() {
         Falha();
         return false;
     }
+    m_falha = false;
     try {
         ibDBDef->Open();
     } catch (const std::exception& e) {
-        MsgErroSistema(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") +
-                       caminho + QStringLiteral("\r\r") + QStringLiteral("Erro: ") + MensagemDe(e) +
-                       QStringLiteral("\r\r") + TextoEncerramento);
-        Falha();
+        Recusa(MensagemConexao(caminho, MensagemDe(e)));
         return false;
     }
     return !m_falha;
@@ -268,14 +290,17 @@ void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
 }
 
 void TDMDefGeral::ibDBDefAfterConnect(TObject*) {
-    if (VerificaVersao(LeVersaoDados(), ibDBDef->DatabaseName())) {
+    const QString versao = LeVersaoDados();
+    if (versao.isEmpty()) {
+        Recusa(MensagemBancoDanificado(ibDBDef->DatabaseName(),
+                                       JuntaCaminho(PastaPrograma(), QStringLiteral("Backup/dbdef.gbk"))));
+        return;
+    }
+    if (VerificaVersao(versao, ibDBDef->DatabaseName())) {
         ValorMaximo = LeValorMaximo();
         return;
     }
-    if (ibDBDef->Connected())
-        ibDBDef->Close();
-    Falha();
-    MsgErroSistema(TextoEncerramento);
+    Recusa(TextoEncerramento);
 }
 
 QString TDMDefGeral::PastaBackup() {
@@ -291,16 +316,34 @@ void TDMDefGeral::BackupAutomatico() {
     const QString pasta = PastaBackup();
     if (pasta.isEmpty())
         return;
+    RemoveBackupsInterrompidos(pasta);
+    const bool conectado = ibDBDef->Connected();
+    if (!GravaBackup(pasta)) {
+        Falha();
+        return;
+    }
+    if (conectado && !ibDBDef->Connected())
+        ConectaBanco();
+}
+
+void TDMDefGeral::RemoveBackupsInterrompidos(const QString& pasta) {
+    const QString modelo = PrefixoBackupTemporario + QStringLiteral("??????") + SufixoBackupTemporario;
+    const QStringList restos = QDir(pasta).entryList({modelo}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& resto : restos)
+        QFile::remove(QDir(pasta).filePath(resto));
+}
+
+bool TDMDefGeral::GravaBackup(const QString& pasta) {
     const QString arquivo = JuntaCaminho(pasta, QStringLiteral("dbdef.gbk"));
     QString temporario;
     try {
-        temporario = TempPaths::CreateFile(QStringLiteral("dbdef-"), QStringLiteral(".gbk"), pasta);
+        temporario = TempPaths::CreateFile(PrefixoBackupTemporario, SufixoBackupTemporario, pasta);
         ExecutaBackup(temporario);
-        // rename(2) replaces the old backup in one step.
-        if (std::rename(QFile::encodeName(temporario).constData(), QFile::encodeName(arquivo).constData()) !=
-            0)
-            throw Exception(QStringLiteral("The backup could not be renamed to %1").arg(arquivo));
-        return;
+        DurableFile::Replace(temporario, arquivo);
+        return true;
+    } catch (const EAbort&) {
+        QFile::remove(temporario);
+        return false;
     } catch (const EIBError& e) {
         if (e.HasErrorCode(CodigoBancoCorrompido))
             MensagemErroDialogo(QStringLiteral("O Banco de dados está corrompido."));
@@ -315,27 +358,25 @@ void TDMDefGeral::BackupAutomatico() {
     }
     if (!temporario.isEmpty())
         QFile::remove(temporario);
+    return true;
 }
 
 void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
-    const bool conectado = ibDBDef->Connected();
     std::unique_ptr<TComponent> janela;
-    struct Restauracao {
-        TDMDefGeral* modulo;
-        bool conectado;
+    // The service goes and the window with it, whatever happens.
+    struct Fim {
+        TIBBackupService* servico;
         std::unique_ptr<TComponent>& janela;
-        ~Restauracao() {
+        ~Fim() {
             try {
-                if (modulo->ibBkp->Active())
-                    modulo->ibBkp->Detach();
-                if (modulo->ibDBDef->Connected() != conectado)
-                    modulo->ibDBDef->SetConnected(conectado);
+                if (servico->Active())
+                    servico->Detach();
             } catch (const std::exception& e) {
                 std::fprintf(stderr, "%s\n", e.what());
             }
             janela.reset();
         }
-    } restauracao{this, conectado, janela};
+    } fim{ibBkp, janela};
 
     ibBkp->SetParams(ibDBDef->Params().filter(QStringLiteral("user_name"), Qt::CaseInsensitive) +
                      ibDBDef->Params().filter(QStringLiteral("password"), Qt::CaseInsensitive));
@@ -347,13 +388,18 @@ void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
     if (CriaJanelaBackup)
         janela.reset(CriaJanelaBackup(this));
 
-    ibBkp->SetVerbose(false);
+    // The service's lines (one per table and per batch of rows) are what
+    // lets the window live while the backup runs.
+    ibBkp->SetVerbose(true);
     ibBkp->SetOptions(TIBBackupService::IgnoreLimbo | TIBBackupService::NonTransportable);
     ibBkp->SetDatabaseName(ibDBDef->DatabaseName());
     ibBkp->SetBackupFile({arquivo});
     ibBkp->ServiceStart();
-    while (!ibBkp->Eof())
+    while (!ibBkp->Eof()) {
         ibBkp->GetNextLine();
+        if (ProcessaEventos && !ProcessaEventos())
+            Abort();
+    }
 }
 
 bool TDMDefGeral::OcorrenciaExiste() {
@@ -365,8 +411,7 @@ bool TDMDefGeral::OcorrenciaExiste() {
 
 void TDMDefGeral::IncluiOcorrencia() {
     try {
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         for (const QString& linha : IBSQL_0334_OCORRENCIA_Atualiza->SQL()) {
             if (linha.trimmed().isEmpty())
                 continue;
@@ -374,10 +419,8 @@ void TDMDefGeral::IncluiOcorrencia() {
             IBSQL->ExecQuery();
             IBSQL->Close();
         }
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         MsgErro(QStringLiteral("Erro ao atualizar ocorrencia"));
     }
 }
@@ -390,15 +433,12 @@ bool TDMDefGeral::CampoTamanhoNove() {
 
 void TDMDefGeral::CorrigeTamanhoCampo() {
     try {
-        if (!ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->StartTransaction();
+        TransactionScope transacao(*ibtSQLAuxiliar);
         IBSQL->SetSQLText(QStringLiteral("UPDATE campos_def SET nu_tamanho_campo = 6 WHERE sq_campo = 204"));
         IBSQL->ExecQuery();
         IBSQL->Close();
-        ibtSQLAuxiliar->Commit();
+        transacao.Commit();
     } catch (const std::exception&) {
-        if (ibtSQLAuxiliar->InTransaction())
-            ibtSQLAuxiliar->Rollback();
         MsgErro(QStringLiteral("Erro ao atualizar campos de definição"));
     }
 }

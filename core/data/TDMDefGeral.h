@@ -5,9 +5,11 @@
 //
 // At start-up (DataModuleCreate) it connects to Dados/dbdef.gdb in the
 // program's folder, has the data version checked (and updated) after every
-// connection, and writes the automatic backup Backup/dbdef.gbk. A start that
-// cannot go on is reported in a message box and leaves Falhou() set; the
-// program block then ends the run.
+// connection, and writes the automatic backup Backup/dbdef.gbk. A connection
+// that cannot be made or whose data are refused, at start-up or when it is
+// made again later (after a backup or a restore), is reported in a message
+// box, leaves Falhou() set and ends the run through EncerraExecucao: the
+// program never goes on without its database.
 
 #include "platform/base/Currency.h"
 #include "platform/base/TComponent.h"
@@ -50,25 +52,32 @@ public:
     void DataModuleCreate();
     // True once a start-up step failed in a way that ends the program.
     bool Falhou() const { return m_falha; }
-    // Connects to Dados/dbdef.gdb of the program's folder. A missing file or
-    // a refused connection is reported; false then, with Falhou() set. Also
-    // false when the data version was refused.
+    // Connects to Dados/dbdef.gdb of the program's folder. A missing file, a
+    // refused connection, a damaged database or refused data are reported;
+    // false then, with Falhou() set and the run ended (EncerraExecucao).
     bool ConectaBanco();
     // Before connecting: waits for the database server (at most ten
     // attempts to start it, one second apart); aborts silently when it
     // cannot be started or the database file is missing.
     void ibDBDefBeforeConnect(TObject* sender);
     // After connecting: the data-version check; refused data disconnect,
-    // set Falhou() and end the run.
+    // set Falhou() and end the run. A database without its data version (no
+    // PARAMETROS_DEF, no row 1, an empty version) is damaged: reported as
+    // such, with the advice to restore a backup, and the run ends the same way.
     void ibDBDefAfterConnect(TObject* sender);
 
     // The folder of the automatic backup, created when missing; empty (after
     // a message) when it cannot be created.
     QString PastaBackup();
     // Writes the backup of the database to Backup/dbdef.gbk: first to a
-    // temporary file in that folder, renamed over dbdef.gbk only when the
-    // backup succeeded, so a failure keeps the last good backup. Failures are
-    // reported; start-up goes on. The connection is as before afterwards.
+    // temporary file in that folder (dbdef-XXXXXX.gbk), flushed to disk and
+    // renamed over dbdef.gbk only when the backup succeeded, so a failure
+    // keeps the last good backup; temporary files that an interrupted run
+    // left behind go first. Failures are reported; start-up goes on. The
+    // connection is made again afterwards (ConectaBanco, so a refusal ends the
+    // run). The work is synchronous, but ProcessaEventos runs between the
+    // service's output lines; when it answers that the run is ending, the
+    // backup stops, its temporary file goes and Falhou() is set.
     void BackupAutomatico();
 
     // Data fix-ups after a restore, run by AplicaCorrecoesRestauracao when
@@ -89,6 +98,17 @@ public:
     // given owner (freed when the backup ends). The window layer sets it;
     // without it no window is shown.
     std::function<TComponent*(TComponent* owner)> CriaJanelaBackup;
+    // Called between the output lines of the backup service: lets pending
+    // events run, so that the backup window stays alive, and answers false
+    // once the run is being ended. Not set: nothing runs and the backup goes on.
+    std::function<bool()> ProcessaEventos;
+    // Ends the run; called once a connection or its data are refused (see
+    // Falhou). The window layer sets it.
+    std::function<void()> EncerraExecucao;
+
+    // The names of the backup's temporary files: prefix, six characters, suffix.
+    static const QString PrefixoBackupTemporario;
+    static const QString SufixoBackupTemporario;
 
     TIBDatabase* ibDBDef;
     TIBTransaction* ibtSQLAuxiliar;
@@ -112,8 +132,14 @@ public:
 private:
     bool AbreEm(TClientDataSet* dataSet, const QString& sql);
     void MostraErroConsulta();
+    // Sets Falhou() and ends the run.
     void Falha();
+    // Closes the connection, shows the message and fails.
+    void Recusa(const QString& mensagem);
+    // The backup into the folder; false only when the run ending stopped it.
+    bool GravaBackup(const QString& pasta);
     void ExecutaBackup(const QString& arquivo);
+    void RemoveBackupsInterrompidos(const QString& pasta);
 
     bool m_falha = false;
     QString m_pastaPrograma;

@@ -86,25 +86,26 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
     destaque.setBold(true);
     destaque.setPixelSize(16);
     lblSigla->SetFont(destaque);
-    lblSecretaria = Label(QStringLiteral("lblSecretaria"), QString(), 64, 34, pnlImage);
+    lblSecretaria = Label(QStringLiteral("lblSecretaria"), QString(), 64, 30, pnlImage);
     lblSecretaria->SetAutoSize(false);
     lblSecretaria->SetWordWrap(true);
-    lblSecretaria->SetBounds(64, 34, 266, 32);
+    lblSecretaria->SetBounds(64, 30, 266, 32);
 
     mmSysInfo = new TMemo(this, pnlImage);
     mmSysInfo->SetName(QStringLiteral("mmSysInfo"));
     mmSysInfo->SetReadOnly(true);
-    mmSysInfo->SetBounds(8, 72, 322, 52);
+    mmSysInfo->SetBounds(8, 66, 322, 48);
 
-    Label(QStringLiteral("lblMemoriaUso"), QStringLiteral("Memória em uso: "), 8, 132, pnlImage);
-    lblMemInUse = Label(QStringLiteral("lblMemInUse"), QString(), 130, 132, pnlImage);
-    Label(QStringLiteral("lblMemoriaTotal"), QStringLiteral("Total de memória:"), 8, 148, pnlImage);
-    lblMemTotal = Label(QStringLiteral("lblMemTotal"), QString(), 130, 148, pnlImage);
+    Label(QStringLiteral("lblMemoriaUso"), QStringLiteral("Memória em uso: "), 8, 118, pnlImage);
+    lblMemInUse = Label(QStringLiteral("lblMemInUse"), QString(), 130, 118, pnlImage);
+    Label(QStringLiteral("lblMemoriaTotal"), QStringLiteral("Total de memória:"), 8, 133, pnlImage);
+    lblMemTotal = Label(QStringLiteral("lblMemTotal"), QString(), 130, 133, pnlImage);
 
-    lblLink = Label(QStringLiteral("lblLink"), EnderecoWeb, 8, 164, pnlImage);
+    // The two links on lines of their own: together they are wider than the box.
+    lblLink = Label(QStringLiteral("lblLink"), EnderecoWeb, 8, 148, pnlImage);
     lblLink->SetCursor(crHandPoint);
     lblLink->OnClick = TNotifyEvent(this, &TfrmAbout::lblLinkClick);
-    lblEmail = Label(QStringLiteral("lblEmail"), QString(), 200, 164, pnlImage);
+    lblEmail = Label(QStringLiteral("lblEmail"), QString(), 8, 163, pnlImage);
     lblEmail->SetCursor(crHandPoint);
     lblEmail->OnClick = TNotifyEvent(this, &TfrmAbout::lblEmailClick);
     for (TLabel* link : {lblLink, lblEmail}) {

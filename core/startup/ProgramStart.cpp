@@ -5,25 +5,54 @@
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmAutoBackup.h"
+#include "core/startup/RunEndingPrompter.h"
 #include "core/startup/SingleInstance.h"
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
+#include "core/util/MessageBoxes.h"
+#include "imaging/ImagingRegistrations.h"
+#include "platform/db/TIBDatabase.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/os/TerminationSignalWatcher.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QLocale>
 
 namespace {
 
-// The window shown while the automatic backup runs, painted at once.
+// Windows waiting for an answer when a signal comes: each one closed is the
+// next one's turn; a bound keeps a window that refuses from holding the end.
+constexpr int LimiteJanelasModais = 16;
+
+// The window shown while the automatic backup runs, painted at once. It is
+// the one window that answers meanwhile, and it cannot be closed.
 TComponent* JanelaBackup(TComponent* owner) {
     auto* janela = TForm::Create<TfrmAutoBackup>(owner);
+    janela->Widget()->setWindowModality(Qt::ApplicationModal);
+    janela->OnCloseQuery =
+        TCloseQueryEvent::fromFunction([](TObject*, bool& podeFechar) { podeFechar = false; });
     janela->Show();
     janela->Repaint();
     Application->ProcessMessages();
     return janela;
+}
+
+// Closes the boxes and windows that wait for an answer; their answer is none.
+void FechaJanelasModais() {
+    for (int i = 0; i < LimiteJanelasModais; ++i) {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        if (auto* dialogo = qobject_cast<QDialog*>(modal))
+            dialogo->reject();
+        else
+            modal->close();
+        if (QApplication::activeModalWidget() == modal)
+            return;
+    }
 }
 
 } // namespace
@@ -31,17 +60,26 @@ TComponent* JanelaBackup(TComponent* owner) {
 ProgramStart::ProgramStart() = default;
 ProgramStart::~ProgramStart() = default;
 
-TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) const {
-    auto* modulo = Application->CreateForm<TDMDefGeral>();
+void ProgramStart::PreparaModuloGeral(TDMDefGeral* modulo) {
     if (!PastaPrograma.isEmpty())
         modulo->SetPastaPrograma(PastaPrograma);
     modulo->CriaJanelaBackup = &JanelaBackup;
+    modulo->ProcessaEventos = [this] {
+        Application->ProcessMessages();
+        return !Interrompido();
+    };
+    modulo->EncerraExecucao = [] { Application->Terminate(); };
+}
+
+TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) {
+    auto* modulo = Application->CreateForm<TDMDefGeral>();
+    PreparaModuloGeral(modulo);
     modulo->DataModuleCreate();
     return modulo;
 }
 
 bool ProgramStart::Falha() {
-    m_codigoSaida = SaidaFalhaInicio;
+    m_codigoSaida = Interrompido() ? SaidaSinal + m_sinal : SaidaFalhaInicio;
     if (m_splash)
         m_splash->Hide();
     Application->Terminate();
@@ -52,10 +90,20 @@ bool ProgramStart::Inicia() {
     m_codigoSaida = SaidaNormal;
     // Dates and numbers of every Qt control follow the program's formats.
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    // From here on a signal ends the run the program's way, at any point.
+    if (!m_sinais)
+        m_sinais = std::make_unique<TerminationSignalWatcher>([this](int sinal) { TerminaPorSinal(sinal); });
+    // While it starts, a signal leaves no question to be asked; once started,
+    // the close it brings about may still ask (a second signal ends that).
+    if (!m_prompter)
+        m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
 
     m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
-    if (!VerificaInstanciaUnica(*m_guard))
+    if (!VerificaInstanciaUnica(*m_guard)) {
+        if (Interrompido())
+            m_codigoSaida = SaidaSinal + m_sinal;
         return false;
+    }
 
     try {
         Application->Initialize();
@@ -67,19 +115,28 @@ bool ProgramStart::Inicia() {
         m_splash->Show();
         m_splash->Repaint();
         Application->ProcessMessages();
+        if (Interrompido())
+            return Falha();
 
         TDMDefGeral* geral =
             CriaModuloGeral ? CriaModuloGeral(Application) : CriaModuloGeralPadrao(Application);
-        if (!geral || geral->Falhou())
+        if (!geral || geral->Falhou() || Interrompido())
             return Falha();
+        if (!geral->ibDBDef->TestConnected()) {
+            MsgErroSistema(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") +
+                           geral->ibDBDef->DatabaseName() +
+                           QStringLiteral("\r\rErro: a conexão foi perdida.\r\rO sistema será encerrado..."));
+            return Falha();
+        }
 
         Application->ProcessMessages();
         Application->CreateForm<TDMDefBasica>();
         Application->CreateForm<TDMDef>();
         Application->CreateForm<TDMDefAux>();
+        if (Interrompido())
+            return Falha();
         m_splash->Hide();
-        // The database client is loaded by now and has taken these signals.
-        m_sinais = std::make_unique<TerminationSignalWatcher>([this](int) { TerminaPorSinal(); });
+        m_iniciado = true;
         return true;
     } catch (...) {
         Application->HandleException(Application);
@@ -87,9 +144,13 @@ bool ProgramStart::Inicia() {
     }
 }
 
-void ProgramStart::TerminaPorSinal() {
-    if (!m_terminandoPorSinal) {
-        m_terminandoPorSinal = true;
+void ProgramStart::TerminaPorSinal(int sinal) {
+    const bool primeiro = !Interrompido();
+    if (primeiro)
+        m_sinal = sinal;
+    if (!m_iniciado) {
+        FechaJanelasModais();
+    } else if (primeiro) {
         if (TForm* principal = Application->MainForm())
             principal->Close();
     }
@@ -104,6 +165,7 @@ int ProgramStart::Executa() {
 
 int ExecutaPrograma(int argc, char** argv) {
     TApplication application(argc, argv);
+    ImagingRegistrations imagens;
     ProgramStart inicio;
     return inicio.Executa();
 }

@@ -7,17 +7,23 @@
 //   -> splash hidden -> message loop.
 //
 // A failed start ends here: no further module, no main window shown, and a
-// non-zero exit code.
+// non-zero exit code. The main window never opens on a connection that is
+// not there.
 //
-// Once started, SIGTERM and SIGINT end the run the normal way: the main
-// window closes and the message loop ends, so the connections are closed and
-// the data modules freed. A second signal while that close waits (e.g. on a
-// question) ends the loop at once.
+// SIGTERM and SIGINT end the run at every point, the normal way. While the
+// program starts, a signal closes the box or window waiting for an answer,
+// no further question is asked, the automatic backup stops (its temporary
+// file goes) and the start ends without showing the main window (exit code
+// 128 + the signal). Once started, the main window closes and the message
+// loop ends, so the connections are closed and the data modules freed; a
+// second signal while that close waits (e.g. on a question) ends the loop at
+// once.
 
 #include <QString>
 #include <functional>
 #include <memory>
 
+class RunEndingPrompter;
 class SingleInstanceGuard;
 class TComponent;
 class TDMDefGeral;
@@ -29,6 +35,8 @@ public:
     // Exit codes of Executa.
     static constexpr int SaidaNormal = 0;
     static constexpr int SaidaFalhaInicio = 1;
+    // Plus the signal's number: a start ended by a signal, as shells report it.
+    static constexpr int SaidaSinal = 128;
 
     ProgramStart();
     ~ProgramStart();
@@ -38,7 +46,8 @@ public:
     // The folder of the single-instance lock; the user's runtime folder when empty.
     QString PastaInstancia;
     // Creates the general data module and runs its start-up (default: the
-    // module of the program, owned by the application object).
+    // module of the program, owned by the application object, prepared with
+    // PreparaModuloGeral).
     std::function<TDMDefGeral*(TComponent* owner)> CriaModuloGeral;
 
     // Everything before the message loop (an application object must
@@ -49,16 +58,26 @@ public:
     int Executa();
     int CodigoSaida() const { return m_codigoSaida; }
 
+    // Hands the general data module what it needs from the windows: the
+    // backup window (the one window that answers while the backup runs),
+    // the events that keep it alive between the backup's lines (which also
+    // tell it when a signal is ending the run), and the end of the run when
+    // its connection is refused.
+    void PreparaModuloGeral(TDMDefGeral* modulo);
+
     TFrmSplash* Splash() const { return m_splash; }
 
 private:
-    TDMDefGeral* CriaModuloGeralPadrao(TComponent* owner) const;
+    TDMDefGeral* CriaModuloGeralPadrao(TComponent* owner);
     bool Falha();
-    void TerminaPorSinal();
+    bool Interrompido() const { return m_sinal != 0; }
+    void TerminaPorSinal(int sinal);
 
-    std::unique_ptr<SingleInstanceGuard> m_guard;
     std::unique_ptr<TerminationSignalWatcher> m_sinais;
-    bool m_terminandoPorSinal = false;
+    std::unique_ptr<RunEndingPrompter> m_prompter;
+    std::unique_ptr<SingleInstanceGuard> m_guard;
+    int m_sinal = 0;
+    bool m_iniciado = false;
     TFrmSplash* m_splash = nullptr;
     int m_codigoSaida = SaidaNormal;
 };

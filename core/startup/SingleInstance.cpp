@@ -1,21 +1,31 @@
 #include "core/startup/SingleInstance.h"
 
+#include "core/util/MessageBoxes.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 
 bool VerificaInstanciaUnica(SingleInstanceGuard& guard) {
-    if (guard.TryAcquire())
-        return true;
+    QString falha;
+    try {
+        if (guard.TryAcquire())
+            return true;
+    } catch (const Exception& erro) {
+        falha = erro.Message();
+    }
     if (Application)
         Application->SetShowMainForm(false);
-    TPromptRequest request;
-    request.Caption = Application ? Application->Title() : QString();
-    request.Text = QStringLiteral("Esta aplicação já se encontra ativa neste computador.");
-    request.Icon = TMsgDlgType::mtWarning;
-    request.Buttons = {TMsgDlgBtn::mbOK};
-    TPrompter::Current().Prompt(request);
+    if (falha.isEmpty()) {
+        TPromptRequest request;
+        request.Caption = Application ? Application->Title() : QString();
+        request.Text = QStringLiteral("Esta aplicação já se encontra ativa neste computador.");
+        request.Icon = TMsgDlgType::mtWarning;
+        request.Buttons = {TMsgDlgBtn::mbOK};
+        TPrompter::Current().Prompt(request);
+    } else {
+        MsgErro(falha);
+    }
     if (Application)
         Application->Terminate();
     return false;

@@ -1,11 +1,22 @@
 #include "core/startup/TfrmDef.h"
 
 #include "core/data/DataVersion.h"
+#include "core/forms/DocumentWindows.h"
 #include "core/forms/TfrmModDocumento.h"
 #include "core/startup/ProgramImages.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
+#include "declarations/list/TfrmSelDeclaracao.h"
+#include "declarations/registers/TfrmCadContabilista.h"
+#include "declarations/registers/TfrmCadContribuintes.h"
+#include "declarations/registers/TfrmCadRepresentante.h"
+#include "declarations/registers/TfrmConCFOPs.h"
+#include "declarations/registers/TfrmConFinalidades.h"
+#include "declarations/registers/TfrmConFundamentos.h"
+#include "declarations/registers/TfrmConMunicipios.h"
+#include "declarations/registers/TfrmConUFs.h"
+#include "declarations/registers/TfrmParametros.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TApplication.h"
@@ -81,13 +92,28 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     acRestaurarBkp = Acao(QStringLiteral("acRestaurarBkp"), QStringLiteral("&Restaurar"));
     acRepararDatabase =
         Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
-    // The registers, lookups, declarations, generation, parameters and the
-    // maintenance tools are not part of the program yet: their actions stay
-    // disabled until they are.
-    for (TAction* action : {acContribuintes, acRepresentante, acContabilista, acCFOPs, acFundamentos,
-                            acFinalidades, acMunicipios, acUFs, acDeclaracao, acGeracao, acParametros,
-                            acGerarBkp, acRestaurarBkp, acRepararDatabase})
+    // The declarations, the generation and the maintenance tools are not
+    // part of the program yet: their actions stay disabled until they are.
+    for (TAction* action : {acGeracao, acGerarBkp, acRestaurarBkp, acRepararDatabase})
         action->SetEnabled(false);
+    // The registers and lookups open as document windows; the parameters
+    // window is shown modally.
+    const auto abre = [this](TAction* action, auto show) {
+        action->OnExecute = TNotifyEvent::fromFunction([this, show](TObject*) { show(this); });
+    };
+    abre(acDeclaracao, [](TfrmDef* def) { ShowDocument<TfrmSelDeclaracao>(def, -1); });
+    abre(acContribuintes, [](TfrmDef* def) { ShowDocument<TfrmCadContribuintes>(def, -1); });
+    abre(acRepresentante, [](TfrmDef* def) { ShowDocument<TfrmCadRepresentante>(def, -1); });
+    abre(acContabilista, [](TfrmDef* def) { ShowDocument<TfrmCadContabilista>(def, -1); });
+    abre(acCFOPs, [](TfrmDef* def) { ShowDocument<TfrmConCFOPs>(def, -1); });
+    abre(acFundamentos, [](TfrmDef* def) { ShowDocument<TfrmConFundamentos>(def, -1); });
+    abre(acFinalidades, [](TfrmDef* def) { ShowDocument<TfrmConFinalidades>(def, -1); });
+    abre(acMunicipios, [](TfrmDef* def) { ShowDocument<TfrmConMunicipios>(def, -1); });
+    abre(acUFs, [](TfrmDef* def) { ShowDocument<TfrmConUFs>(def, -1); });
+    abre(acParametros, [](TfrmDef* def) {
+        std::unique_ptr<TfrmParametros> parametros(TfrmModDocumento::CreateDocument<TfrmParametros>(def, -1));
+        parametros->ShowModal();
+    });
 
     // Menu bar: Arquivos, Declaração, Geração, Ferramentas, Sair, then the
     // template's Ajuda.
@@ -207,6 +233,15 @@ void TfrmDef::MostraDadosAtualizados() {
 }
 
 void TfrmDef::FormClose(TObject* sender, TCloseAction& action) {
+    // The declaration list goes first; while it stays open (an editor that
+    // cannot save) the program goes on.
+    if (frmSelDeclaracao) {
+        frmSelDeclaracao->Close();
+        if (frmSelDeclaracao) {
+            action = TCloseAction::caNone;
+            return;
+        }
+    }
     TfrmModPrincipal::FormClose(sender, action);
 }
 

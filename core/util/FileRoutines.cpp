@@ -75,7 +75,7 @@ bool PedeDisco(const QString& caminho, const QString& mensagem, bool verificaPro
         }
         if (verificaProtecao) {
             while (DiskInfo::IsWriteProtected(path)) {
-                if (ask(QStringLiteral("Erro: O disco %1 está protegido contra gravação.").arg(caminho),
+                if (ask(QStringLiteral("Erro: O disco %1: está protegido contra gravação.").arg(caminho),
                         RetryCancelError) != mrRetry)
                     return false;
             }

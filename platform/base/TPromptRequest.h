@@ -1,6 +1,7 @@
 #pragma once
-// What a prompt asks of the user: a message box with buttons, or a file or
-// folder choice. Plain data, so that code without widgets can describe the
+// What a prompt asks of the user: a message box with buttons, a file or
+// folder choice, or a window to work in until it closes (a report preview, a
+// print dialog). Plain data, so that code without widgets can describe the
 // prompt and tests can read back what was asked.
 
 #include <QString>
@@ -18,7 +19,9 @@ constexpr TModalResult mrIgnore = 5;
 constexpr TModalResult mrYes = 6;
 constexpr TModalResult mrNo = 7;
 
-enum class TPromptKind { pkMessage, pkOpenFile, pkSaveFile, pkFolder };
+enum class TPromptKind { pkMessage, pkOpenFile, pkSaveFile, pkFolder, pkWindow };
+
+class QObject;
 
 // The icon of a message box.
 enum class TMsgDlgType { mtNone, mtInformation, mtWarning, mtError, mtConfirmation };
@@ -40,6 +43,12 @@ struct TPromptRequest {
     QString FileName;
     QString InitialDir;
     bool OverwritePrompt = false;
+    // The entry of Filter chosen at first, counting from 1.
+    int FilterIndex = 1;
+    // pkWindow: the window (a QWidget; a QDialog runs as a dialog). The
+    // program's prompter shows it and returns when it is closed, hidden or
+    // gone; tests' answers drive it and close it.
+    QObject* Window = nullptr;
 
     // A message box described by the Windows MessageBox flag word the
     // program's message routines are written with: button set (low nibble),
@@ -53,8 +62,11 @@ struct TPromptRequest {
 TModalResult ModalResultOf(TMsgDlgBtn button);
 
 // What the user answered: the button pressed, and for file and folder
-// choices the chosen path (empty when cancelled).
+// choices the chosen path (empty when cancelled) and the entry of the filter
+// in force (counting from 1; 0 when unknown). A window answers mrOk when it
+// was accepted, else mrCancel.
 struct TPromptResult {
     TModalResult Button = mrNone;
     QString Path;
+    int FilterIndex = 0;
 };

@@ -1,14 +1,15 @@
 #include "platform/db/FbClient.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/os/PrivateFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
+#include <csignal>
 #include <dlfcn.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <pthread.h>
 
 namespace {
 
@@ -21,16 +22,24 @@ QString ExecutableFolder() {
 }
 
 // The embedded engine's lock and sort-file folders must be writable by the
-// user running the program; the packaged default is the installer's.
+// user running the program (the packaged default is the installer's) and by
+// nobody else, who could otherwise plant its lock files or links there.
 void PreparePerUserEngineFolders() {
-    const QString folder = QDir::tempPath() + QStringLiteral("/zeb-firebird-%1").arg(getuid());
-    const QByteArray native = QFile::encodeName(folder);
-    ::mkdir(native.constData(), 0700);
-    if (qEnvironmentVariableIsEmpty("FIREBIRD_LOCK"))
+    const bool lockGiven = !qEnvironmentVariableIsEmpty("FIREBIRD_LOCK");
+    const bool tmpGiven = !qEnvironmentVariableIsEmpty("FIREBIRD_TMP");
+    if (lockGiven && tmpGiven)
+        return;
+    PrivateFolder::Ensure(PrivateFolder::UserRuntimeFolder());
+    const QByteArray native = QFile::encodeName(
+        PrivateFolder::Ensure(PrivateFolder::UserRuntimeFolder() + QStringLiteral("/firebird")));
+    if (!lockGiven)
         qputenv("FIREBIRD_LOCK", native);
-    if (qEnvironmentVariableIsEmpty("FIREBIRD_TMP"))
+    if (!tmpGiven)
         qputenv("FIREBIRD_TMP", native);
 }
+
+// The signals the library would keep for itself.
+constexpr int KeptSignals[] = {SIGINT, SIGTERM};
 
 } // namespace
 
@@ -53,6 +62,32 @@ FbClient::FbClient(const QStringList& candidates) {
         ::dlclose(m_handle);
         throw;
     }
+    LeaveSignalsAlone();
+}
+
+void FbClient::LeaveSignalsAlone() const {
+    // Blocked meanwhile, a signal waits for the handler that comes back.
+    sigset_t blocked;
+    sigemptyset(&blocked);
+    for (const int signal : KeptSignals)
+        sigaddset(&blocked, signal);
+    sigset_t previousMask;
+    pthread_sigmask(SIG_BLOCK, &blocked, &previousMask);
+    struct sigaction previous[std::size(KeptSignals)]{};
+    for (std::size_t i = 0; i < std::size(KeptSignals); ++i)
+        ::sigaction(KeptSignals[i], nullptr, &previous[i]);
+
+    // Any attachment makes the library install its handlers; an empty
+    // service name fails without touching a database.
+    ISC_STATUS_ARRAY status{};
+    isc_svc_handle handle = 0;
+    service_attach(status, 0, "", &handle, 0, nullptr);
+    if (handle != 0)
+        service_detach(status, &handle);
+
+    for (std::size_t i = 0; i < std::size(KeptSignals); ++i)
+        ::sigaction(KeptSignals[i], &previous[i], nullptr);
+    pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
 }
 
 FbClient::~FbClient() {

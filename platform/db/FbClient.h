@@ -5,9 +5,16 @@
 // tried. Every call into the engine goes through the function table below.
 //
 // The embedded engine keeps its lock files in FIREBIRD_LOCK. Unless the
-// environment already says otherwise, the folder is set to a per-user folder
-// in the temporary directory before the library loads, so that a user other
-// than the one who installed Firebird can attach too.
+// environment already says otherwise, the folder is set, before the library
+// loads, to "firebird" in the user's private runtime folder (PrivateFolder):
+// made for this user alone and refused, with the reason, when another user
+// could reach it. Its sort files go to the same folder (FIREBIRD_TMP).
+//
+// The library takes SIGINT and SIGTERM for itself the first time it attaches
+// anything, and then only shuts its connections down, leaving the process
+// running. Loading it here makes it do so at once and gives the signals back
+// to whatever handled them before, so that they end the program as the
+// program decides.
 
 #include <ibase.h>
 
@@ -65,6 +72,8 @@ public:
 
 private:
     void Bind();
+    // Lets the library take the signals now, then puts back what was there.
+    void LeaveSignalsAlone() const;
     void* Symbol(const char* name) const;
 
     void* m_handle = nullptr;

@@ -750,6 +750,9 @@ int TClientDataSet::ApplyUpdates(int maxErrors) {
         provider->EndApply(false, ownerData);
         throw;
     }
+    // The provider reports an apply (AfterApplyUpdates) only when it wrote
+    // something: a run whose every record failed commits nothing.
+    commit = commit && !applied.empty();
     provider->EndApply(commit, ownerData);
 
     if (commit)

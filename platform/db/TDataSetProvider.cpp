@@ -8,9 +8,13 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TMasterDataLink.h"
 #include "platform/db/TParams.h"
+#include "platform/db/TransactionScope.h"
 
 #include <QRegularExpression>
 #include <QSet>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -39,24 +43,14 @@ QString Identifier(const QString& name) {
 
 // Runs `work` in the transaction, starting and committing it when it was not active.
 template <typename Work> auto InTransaction(TIBTransaction* transaction, Work work) {
-    const bool started = !transaction->InTransaction();
-    if (started)
-        transaction->StartTransaction();
-    try {
-        if constexpr (std::is_void_v<decltype(work())>) {
-            work();
-            if (started)
-                transaction->Commit();
-        } else {
-            auto result = work();
-            if (started)
-                transaction->Commit();
-            return result;
-        }
-    } catch (...) {
-        if (started && transaction->InTransaction())
-            transaction->Rollback();
-        throw;
+    TransactionScope scope(*transaction);
+    if constexpr (std::is_void_v<decltype(work())>) {
+        work();
+        scope.Commit();
+    } else {
+        auto result = work();
+        scope.Commit();
+        return result;
     }
 }
 
@@ -155,28 +149,15 @@ TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
     }
     const std::vector<TIBQuery*> details = DetailQueries();
     // The detail queries read inside their transactions, started once for the whole walk.
-    std::vector<TIBTransaction*> started;
-    auto endTransactions = [&started](bool commit) {
-        for (TIBTransaction* transaction : started) {
-            if (!transaction->InTransaction())
-                continue;
-            if (commit)
-                transaction->Commit();
-            else
-                transaction->Rollback();
-        }
-        started.clear();
-    };
+    std::vector<std::unique_ptr<TransactionScope>> scopes;
     try {
         for (TIBQuery* detail : details) {
             if (detail->Name().isEmpty())
                 throw EDatabaseError(
                     QStringLiteral("%1: a detail query of %2 has no name").arg(Name(), query.Name()));
-            TIBTransaction* transaction = detail->Transaction();
-            if (transaction && !transaction->InTransaction()) {
-                transaction->StartTransaction();
-                started.push_back(transaction);
-            }
+            if (TIBTransaction* transaction = detail->Transaction();
+                transaction && !transaction->InTransaction())
+                scopes.push_back(std::make_unique<TransactionScope>(*transaction));
             detail->Close();
             detail->Open(); // for its columns, even when the master holds no rows
             TDataPacket::Column column;
@@ -210,10 +191,10 @@ TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
             detail->Close();
     } catch (...) {
         query.EnableControls();
-        endTransactions(false);
         throw;
     }
-    endTransactions(true);
+    for (const auto& scope : scopes)
+        scope->Commit();
     return packet;
 }
 

@@ -1,18 +1,39 @@
 #include "platform/db/TIBDatabase.h"
 
+#include "platform/db/SqlLiteral.h"
+
 #include "platform/db/EIBError.h"
 #include "platform/db/FbClient.h"
 #include "platform/db/IBParamBlock.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 
+#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 static_assert(sizeof(TIBDatabase::Handle) == sizeof(isc_db_handle));
 
 namespace {
 
 const QString ConnectionCharacterSet = QStringLiteral("UTF8");
+
+// True when a process holds the file for itself, as the engine does in its
+// Super mode. An engine set to share its files (Classic, SuperClassic) lets
+// other processes in as well, coordinated only through a lock folder that
+// other users and programs need not share.
+bool HeldExclusively(const QString& path) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
 
 } // namespace
 
@@ -122,7 +143,25 @@ void TIBDatabase::Open() {
     ISC_STATUS_ARRAY status{};
     Handle handle = 0;
     fb.attach_database(status, 0, path.constData(), &handle, static_cast<short>(dpb.size()), dpb.constData());
-    EIBError::Check(status, QStringLiteral("Cannot open the database %1:").arg(m_databaseName));
+    if (status[0] == isc_arg_gds && status[1] != 0) {
+        const EIBError error =
+            EIBError::FromStatus(status, QStringLiteral("Cannot open the database %1:").arg(m_databaseName));
+        if (error.HasErrorCode(isc_already_opened))
+            throw EIBError(QStringLiteral("O arquivo %1 já está aberto por outro programa (outra cópia deste "
+                                          "programa, talvez de outro usuário, ou uma ferramenta do banco de "
+                                          "dados). Feche-o e tente novamente.")
+                               .arg(m_databaseName),
+                           error.SQLCode(), error.ErrorCodes());
+        throw error;
+    }
+    if (!HeldExclusively(m_databaseName)) {
+        fb.detach_database(status, &handle);
+        throw EDatabaseError(
+            QStringLiteral("O motor de banco de dados abriu o arquivo %1 em modo compartilhado (ServerMode "
+                           "Classic ou SuperClassic na configuração do Firebird): outro programa poderia "
+                           "gravá-lo ao mesmo tempo sem coordenação. O programa exige ServerMode = Super.")
+                .arg(m_databaseName));
+    }
     m_handle = handle;
     AfterConnect(this);
 }
@@ -166,11 +205,9 @@ void TIBDatabase::CreateDatabase(const QString& path, int pageSize, const QStrin
     for (QChar c : defaultCharacterSet)
         if (!c.isLetterOrNumber() && c != QLatin1Char('_'))
             throw EDatabaseError(QStringLiteral("Invalid character set name %1.").arg(defaultCharacterSet));
-    QString quoted = path;
-    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-    const QString statement = QStringLiteral("CREATE DATABASE '%1' USER 'SYSDBA' PAGE_SIZE %2 "
+    const QString statement = QStringLiteral("CREATE DATABASE %1 USER 'SYSDBA' PAGE_SIZE %2 "
                                              "DEFAULT CHARACTER SET %3")
-                                  .arg(quoted)
+                                  .arg(SqlQuoted(path))
                                   .arg(pageSize)
                                   .arg(defaultCharacterSet);
     const FbClient& fb = FbClient::Instance();

@@ -8,7 +8,10 @@
 // layer speaks; any other is refused), "sql_role_name=...".
 //
 // Open never creates a file: a missing file and a file that is not a database
-// raise exceptions naming the path, and nothing is written. Close rolls back
+// raise exceptions naming the path, and nothing is written. Only one process
+// may have a database file open: the engine refuses a second one, and Open
+// refuses a connection the engine opened shared (its Classic modes), which
+// nothing would coordinate with other users' processes. Close rolls back
 // every transaction still active on the connection and frees the statements
 // prepared on it, so components may outlive the connection safely.
 

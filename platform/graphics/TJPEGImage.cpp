@@ -1,5 +1,8 @@
 #include "platform/graphics/TJPEGImage.h"
 
+#include "platform/graphics/GraphicsErrors.h"
+#include "platform/graphics/TCanvas.h"
+
 #include <QFile>
 
 #include <csetjmp>
@@ -106,6 +109,8 @@ void TJPEGImage::LoadFromData(const QByteArray& data) {
     switch (Decode(data, image, message)) {
     case DecodeResult::Ok:
         m_image = image.convertToFormat(QImage::Format_RGB32);
+        m_data = data;
+        Changed();
         return;
     case DecodeResult::TooLarge:
         throw EJPEGError(QStringLiteral("JPEG picture too large"));
@@ -113,4 +118,34 @@ void TJPEGImage::LoadFromData(const QByteArray& data) {
         break;
     }
     throw EJPEGError(QStringLiteral("Damaged JPEG picture: %1").arg(QString::fromLocal8Bit(message)));
+}
+
+void TJPEGImage::Assign(const TPersistent* source) {
+    if (const auto* jpeg = dynamic_cast<const TJPEGImage*>(source)) {
+        m_image = jpeg->m_image;
+        m_data = jpeg->m_data;
+        Changed();
+        return;
+    }
+    TGraphic::Assign(source);
+}
+
+void TJPEGImage::Draw(TCanvas& canvas, const QRect& rect) const {
+    canvas.CopyRect(rect, m_image, m_image.rect());
+}
+
+void TJPEGImage::LoadFromStream(QIODevice& stream) {
+    LoadFromData(stream.readAll());
+}
+
+void TJPEGImage::SaveToStream(QIODevice& stream) const {
+    stream.write(m_data);
+}
+
+void TJPEGImage::DoSetWidth(int) {
+    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the size of a JPEG image"));
+}
+
+void TJPEGImage::DoSetHeight(int) {
+    throw EInvalidGraphicOperation(QStringLiteral("Cannot change the size of a JPEG image"));
 }

@@ -1,15 +1,20 @@
 #include "platform/os/SingleInstanceGuard.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/os/PrivateFolder.h"
+#include "platform/os/SystemError.h"
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
+#include <QFile>
 #include <QLocalSocket>
-#include <QStandardPaths>
 #include <QThread>
 
+#include <cerrno>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +26,7 @@ constexpr char ActivateMessage[] = "activate\n";
 constexpr int ConnectPatienceMs = 3000;
 constexpr int ConnectAttemptMs = 200;
 constexpr int RetryPauseMs = 50;
+constexpr mode_t LockFileMode = 0600;
 
 QString userName() {
     if (const passwd* pw = getpwuid(getuid()))
@@ -28,18 +34,17 @@ QString userName() {
     return QString::number(getuid());
 }
 
-QString runtimeFolder(const QString& folder) {
-    if (!folder.isEmpty())
-        return folder;
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return runtime.isEmpty() ? QDir::tempPath() : runtime;
+[[noreturn]] void LockError(const QString& lockName, const QString& reason) {
+    throw Exception(QStringLiteral("Não foi possível criar o arquivo de bloqueio que impede duas cópias do "
+                                   "programa, \"%1\": %2.")
+                        .arg(lockName, reason));
 }
 
 } // namespace
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& className, const QString& folder, QObject* parent)
-    : QObject(parent) {
-    const QString base = QDir(runtimeFolder(folder)).filePath(className + QLatin1Char('-') + userName());
+    : QObject(parent), m_folder(folder.isEmpty() ? PrivateFolder::UserRuntimeFolder() : folder) {
+    const QString base = QDir(m_folder).filePath(className + QLatin1Char('-') + userName());
     m_lockName = base + QStringLiteral(".lock");
     m_serverName = base + QStringLiteral(".socket");
     m_server.setSocketOptions(QLocalServer::UserAccessOption);
@@ -48,20 +53,32 @@ SingleInstanceGuard::SingleInstanceGuard(const QString& className, const QString
 
 SingleInstanceGuard::~SingleInstanceGuard() {
     m_server.close();
+    if (m_lockFd != -1)
+        ::close(m_lockFd);
 }
 
 bool SingleInstanceGuard::TryAcquire() {
     if (m_first)
         return true;
-    QDir().mkpath(QFileInfo(m_lockName).absolutePath());
-    m_lock = std::make_unique<QLockFile>(m_lockName);
-    // Held for the whole run: never stale by age; a lock left by a dead process is taken over.
-    m_lock->setStaleLockTime(0);
-    if (!m_lock->tryLock(0)) {
-        m_lock.reset();
+    PrivateFolder::Ensure(m_folder);
+    const QByteArray path = QFile::encodeName(m_lockName);
+    const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, LockFileMode);
+    if (fd < 0)
+        LockError(m_lockName, SystemErrorText(errno));
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_uid != geteuid()) {
+        ::close(fd);
+        LockError(m_lockName, QStringLiteral("não é um arquivo comum deste usuário"));
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error != EWOULDBLOCK)
+            LockError(m_lockName, SystemErrorText(error));
         NotifyRunningCopy();
         return false;
     }
+    m_lockFd = fd;
     Listen();
     m_first = true;
     return true;

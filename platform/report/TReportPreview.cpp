@@ -1,5 +1,6 @@
 #include "platform/report/TReportPreview.h"
 
+#include "platform/base/TPrompter.h"
 #include "platform/report/TReportPrinter.h"
 
 #include <QDialog>
@@ -104,5 +105,9 @@ void TReportPreview::ShowModal(TReportPrinter& printer, const QString& title) {
     layout->addWidget(preview);
     preview->SetQRPrinter(&printer);
     window.resize(900, 1000);
-    window.exec();
+    TPromptRequest request;
+    request.Kind = TPromptKind::pkWindow;
+    request.Caption = title;
+    request.Window = &window;
+    TPrompter::Current().Prompt(request);
 }

@@ -34,7 +34,8 @@ public:
     // Paints the current page on `painter` at the current zoom.
     void PaintPage(QPainter& painter) const;
 
-    // Shows `printer`'s pages in a window of their own and returns when it closes.
+    // Shows `printer`'s pages in a window of their own, through the prompter,
+    // and returns when it closes.
     static void ShowModal(TReportPrinter& printer, const QString& title);
 
 private:

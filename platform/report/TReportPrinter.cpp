@@ -1,8 +1,10 @@
 #include "platform/report/TReportPrinter.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/TPrompter.h"
 #include "platform/report/TPageRenderer.h"
 #include "platform/report/TPageText.h"
+#include "platform/report/TPrinter.h"
 #include "platform/report/TReportFileFormat.h"
 
 #include <QFile>
@@ -75,10 +77,14 @@ void TReportPrinter::Print(QPrinter& printer, int fromPage, int toPage) const {
 }
 
 bool TReportPrinter::PrintWithDialog(QWidget* parent) {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = Printer().QtPrinter();
     QPrintDialog dialog(&printer, parent);
     dialog.setMinMax(1, std::max(PageCount(), 1));
-    if (dialog.exec() != QDialog::Accepted)
+    TPromptRequest request;
+    request.Kind = TPromptKind::pkWindow;
+    request.Caption = m_title;
+    request.Window = &dialog;
+    if (TPrompter::Current().Prompt(request).Button != mrOk)
         return false;
     if (printer.printRange() == QPrinter::PageRange)
         Print(printer, printer.fromPage(), printer.toPage());

@@ -38,8 +38,9 @@ public:
 
     // Prints pages fromPage..toPage (0: to the last) on `printer`, each with its own size.
     void Print(QPrinter& printer, int fromPage = 1, int toPage = 0) const;
-    // Asks for the printer and the pages through the print dialog, then prints;
-    // false when the user cancels.
+    // Asks for the printer and the pages through the print dialog on the
+    // current printer (through the prompter), then prints; false when the
+    // user cancels.
     bool PrintWithDialog(QWidget* parent);
 
     // Raise Exception when the file cannot be written.

@@ -9,6 +9,19 @@
 
 TColumn::TColumn(TDBGridColumns* collection) : m_collection(collection) {}
 
+void TColumn::Assign(const TColumn& other) {
+    m_fieldName = other.m_fieldName;
+    m_titleCaption = other.m_titleCaption;
+    m_titleFont = other.m_titleFont;
+    m_width = other.m_width;
+    m_alignment = other.m_alignment;
+    m_visible = other.m_visible;
+    m_font = other.m_font;
+    m_color = other.m_color;
+    m_readOnly = other.m_readOnly;
+    Changed();
+}
+
 int TColumn::Index() const {
     return m_collection->IndexOf(this);
 }
@@ -19,7 +32,8 @@ void TColumn::SetFieldName(const QString& name) {
 }
 
 TField* TColumn::Field() const {
-    TDataSet* dataSet = m_collection->Grid()->DataSet();
+    const TDBGrid* grid = m_collection->Grid();
+    TDataSet* dataSet = grid ? grid->DataSet() : nullptr;
     return dataSet && !m_fieldName.isEmpty() ? dataSet->FindField(m_fieldName) : nullptr;
 }
 
@@ -36,7 +50,9 @@ void TColumn::SetTitleCaption(const QString& caption) {
 }
 
 QFont TColumn::TitleFont() const {
-    return m_titleFont.value_or(m_collection->Grid()->TitleFont());
+    if (m_titleFont || !m_collection->Grid())
+        return m_titleFont.value_or(QFont());
+    return m_collection->Grid()->TitleFont();
 }
 
 void TColumn::SetTitleFont(const QFont& font) {
@@ -83,7 +99,9 @@ void TColumn::SetVisible(bool visible) {
 }
 
 QFont TColumn::Font() const {
-    return m_font.value_or(m_collection->Grid()->Font());
+    if (m_font || !m_collection->Grid())
+        return m_font.value_or(QFont());
+    return m_collection->Grid()->Font();
 }
 
 void TColumn::SetFont(const QFont& font) {

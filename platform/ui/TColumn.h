@@ -16,10 +16,14 @@ class TColumn {
 public:
     explicit TColumn(TDBGridColumns* collection);
 
+    // Takes every setting of `other` (its field, and what it set by hand).
+    void Assign(const TColumn& other);
+
     int Index() const;
     const QString& FieldName() const { return m_fieldName; }
     void SetFieldName(const QString& name);
-    // The field of the grid's data set with that name (nullptr when closed).
+    // The field of the grid's data set with that name (nullptr when closed
+    // or without a grid).
     TField* Field() const;
 
     QString TitleCaption() const;

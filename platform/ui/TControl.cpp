@@ -6,8 +6,10 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TWinControl.h"
 
+#include <QAbstractScrollArea>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 namespace {
@@ -99,22 +101,27 @@ TForm* TControl::ParentForm() const {
 }
 
 int TControl::Left() const {
-    return m_widget ? m_widget->x() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->x() : 0;
 }
 int TControl::Top() const {
-    return m_widget ? m_widget->y() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->y() : 0;
 }
 int TControl::Width() const {
-    return m_widget ? m_widget->width() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->width() : 0;
 }
 int TControl::Height() const {
-    return m_widget ? m_widget->height() : 0;
+    const QWidget* frame = FrameWidget();
+    return frame ? frame->height() : 0;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height) {
-    if (!m_widget)
+    QWidget* frame = FrameWidget();
+    if (!frame)
         return;
-    m_widget->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    frame->setGeometry(left, top, std::max(0, width), std::max(0, height));
     if (m_parent && m_align != TAlign::alNone)
         m_parent->Realign();
 }
@@ -183,6 +190,20 @@ void TControl::SetFont(const QFont& font) {
         m_widget->setFont(font);
 }
 
+QColor TControl::FontColor() const {
+    return m_widget ? m_widget->palette().color(m_widget->foregroundRole()) : QColor();
+}
+
+void TControl::SetFontColor(const QColor& color) {
+    if (!m_widget)
+        return;
+    QPalette palette = m_widget->palette();
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, m_widget->foregroundRole()})
+        palette.setColor(role, color);
+    m_widget->setPalette(palette);
+}
+
 QColor TControl::Color() const {
     return m_widget ? m_widget->palette().color(m_widget->backgroundRole()) : QColor();
 }
@@ -192,6 +213,9 @@ void TControl::SetColor(const QColor& color) {
         return;
     QPalette palette = m_widget->palette();
     palette.setColor(m_widget->backgroundRole(), color);
+    // Text boxes, lists and trees paint their area with the base colour.
+    if (qobject_cast<QAbstractScrollArea*>(m_widget) || qobject_cast<QLineEdit*>(m_widget))
+        palette.setColor(QPalette::Base, color);
     m_widget->setPalette(palette);
     m_widget->setAutoFillBackground(true);
 }

@@ -60,6 +60,9 @@ public:
 
     QFont Font() const { return m_widget ? m_widget->font() : QFont(); }
     void SetFont(const QFont& font);
+    // The colour of the control's text (Font.Color).
+    QColor FontColor() const;
+    void SetFontColor(const QColor& color);
     QColor Color() const;
     virtual void SetColor(const QColor& color);
     TCursor Cursor() const { return m_cursor; }
@@ -102,6 +105,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void Notification(TComponent* component, TOperation operation) override;
+    // The widget whose geometry is the control's Left, Top, Width and Height:
+    // the control's own, or a frame around it (an MDI child's sub-window).
+    virtual QWidget* FrameWidget() const { return m_widget; }
     // Routes the events of another widget (an item view's viewport) here.
     void WatchWidget(QWidget* widget);
     // Whether a mouse release is a click (buttons report clicks themselves).

@@ -3,6 +3,8 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 
+#include <QCheckBox>
+
 namespace {
 bool Matches(const QString& values, const QString& text) {
     for (const QString& value : values.split(QLatin1Char(';')))
@@ -42,6 +44,16 @@ void TDBCheckBox::SetDataField(const QString& name) {
     DataChange();
 }
 
+bool TDBCheckBox::ReadOnly() const {
+    return m_link->ReadOnly();
+}
+
+void TDBCheckBox::SetReadOnly(bool readOnly) {
+    m_link->SetReadOnly(readOnly);
+    Box()->setAttribute(Qt::WA_TransparentForMouseEvents, readOnly);
+    Box()->setFocusPolicy(readOnly ? Qt::NoFocus : Qt::StrongFocus);
+}
+
 void TDBCheckBox::SetValueChecked(const QString& value) {
     m_valueChecked = value;
     DataChange();
@@ -70,7 +82,7 @@ void TDBCheckBox::Toggled() {
     if (m_showing)
         return;
     const TCheckBoxState wanted = State();
-    if (!Field() || !m_link->Edit()) {
+    if (!Field() || ReadOnly() || !m_link->Edit()) {
         DataChange(); // the data set refused: show the field again
         return;
     }

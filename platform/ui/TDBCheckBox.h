@@ -23,6 +23,9 @@ public:
     QString DataField() const { return m_link->FieldName(); }
     void SetDataField(const QString& name);
     TField* Field() const { return m_link->Field(); }
+    // A read-only box shows its field and cannot be changed by the user.
+    bool ReadOnly() const;
+    void SetReadOnly(bool readOnly);
     QString ValueChecked() const { return m_valueChecked; }
     void SetValueChecked(const QString& value);
     QString ValueUnchecked() const { return m_valueUnchecked; }

@@ -57,8 +57,10 @@ void TDBEdit::DataChange() {
         if (field->EditMask() != EditMask())
             SetEditMask(field->EditMask());
         const bool text = field->DataType() == ftString || field->DataType() == ftWideString;
-        if (text && MaxLength() != field->Size())
-            SetMaxLength(field->Size()); // (resets the selection)
+        // A mask governs the length itself: its literals do not count against the field's size.
+        const int maxLength = text && !IsMasked() ? field->Size() : 0;
+        if (MaxLength() != maxLength)
+            SetMaxLength(maxLength); // (resets the selection)
         const bool editingText = IsMasked() || (Focused() && m_link->CanModify());
         SetText(editingText ? field->Text() : field->DisplayText());
     } else {

@@ -15,7 +15,8 @@
 
 TDBGrid::TDBGrid(TComponent* owner, TWinControl* parent)
     : TWinControl(owner, new QTableView), m_link(std::make_unique<TGridDataLink>(this)),
-      m_model(new TDBGridModel(this)), m_selectedRows([this] { return DataSet(); }) {
+      m_model(new TDBGridModel(this)), m_ownColumns(std::make_unique<TDBGridColumns>(this)),
+      m_columns(m_ownColumns.get()), m_selectedRows([this] { return DataSet(); }) {
     m_titleFont = View()->font();
     View()->setModel(m_model);
     View()->setItemDelegate(new TDBGridDelegate(this));
@@ -50,6 +51,7 @@ TDBGrid::TDBGrid(TComponent* owner, TWinControl* parent)
 }
 
 TDBGrid::~TDBGrid() {
+    m_columns->DetachGrid();
     if (View()) {
         QObject::disconnect(View()->selectionModel(), nullptr, this, nullptr);
         QObject::disconnect(View()->horizontalHeader(), nullptr, this, nullptr);
@@ -59,6 +61,26 @@ TDBGrid::~TDBGrid() {
 
 QTableView* TDBGrid::View() const {
     return static_cast<QTableView*>(Widget());
+}
+
+void TDBGrid::InstallColumns(TDBGridColumns* columns) {
+    if (!columns || columns == m_columns || columns->Grid() != this)
+        return;
+    if (m_columns != m_ownColumns.get())
+        m_columns->DetachGrid();
+    m_columns = columns;
+    m_ownColumns.reset();
+    m_selectedIndex = 0;
+    LayoutChanged();
+}
+
+void TDBGrid::ColumnsDestroyed(TDBGridColumns* columns) {
+    if (columns != m_columns || columns == m_ownColumns.get())
+        return;
+    m_ownColumns = std::make_unique<TDBGridColumns>(this);
+    m_columns = m_ownColumns.get();
+    m_selectedIndex = 0;
+    m_columns->RebuildFromFields();
 }
 
 TDataSource* TDBGrid::DataSource() const {
@@ -112,34 +134,34 @@ bool TDBGrid::CanEditCells() const {
 }
 
 void TDBGrid::SetSelectedIndex(int index) {
-    if (index < 0 || index >= m_columns.Count())
+    if (index < 0 || index >= m_columns->Count())
         return;
     m_selectedIndex = index;
     SyncView();
 }
 
 TField* TDBGrid::SelectedField() const {
-    return m_selectedIndex < m_columns.Count() ? m_columns.Items(m_selectedIndex)->Field() : nullptr;
+    return m_selectedIndex < m_columns->Count() ? m_columns->Items(m_selectedIndex)->Field() : nullptr;
 }
 
 int TDBGrid::VisibleColumnCount() const {
     int count = 0;
-    for (int i = 0; i < m_columns.Count(); ++i)
-        count += m_columns.Items(i)->Visible() ? 1 : 0;
+    for (int i = 0; i < m_columns->Count(); ++i)
+        count += m_columns->Items(i)->Visible() ? 1 : 0;
     return count;
 }
 
 TColumn* TDBGrid::VisibleColumn(int viewColumn) const {
-    for (int i = 0; i < m_columns.Count(); ++i)
-        if (m_columns.Items(i)->Visible() && viewColumn-- == 0)
-            return m_columns.Items(i);
+    for (int i = 0; i < m_columns->Count(); ++i)
+        if (m_columns->Items(i)->Visible() && viewColumn-- == 0)
+            return m_columns->Items(i);
     return nullptr;
 }
 
 int TDBGrid::ViewColumnOf(int columnIndex) const {
     int view = 0;
-    for (int i = 0; i < m_columns.Count() && i < columnIndex; ++i)
-        view += m_columns.Items(i)->Visible() ? 1 : 0;
+    for (int i = 0; i < m_columns->Count() && i < columnIndex; ++i)
+        view += m_columns->Items(i)->Visible() ? 1 : 0;
     return view;
 }
 
@@ -163,7 +185,7 @@ void TDBGrid::LinkActiveChanged() {
     m_selectedRows.Clear();
     m_rowBookmarks.clear();
     m_drawFailed = false;
-    m_columns.RebuildFromFields();
+    m_columns->RebuildFromFields();
     LearnCurrentRow();
 }
 
@@ -272,10 +294,15 @@ bool TDBGrid::WriteCell(int row, int viewColumn, const QString& text) {
 }
 
 void TDBGrid::DefaultDrawColumnCell(QPainter& painter, const QRect& rect, int, TColumn* column,
-                                    TGridDrawState) {
+                                    TGridDrawState state) {
     TField* field = column ? column->Field() : nullptr;
     if (!field)
         return;
+    // The cell is painted afresh, so drawing it again in another colour
+    // replaces the text the grid drew instead of overlaying it.
+    const QPalette palette = View()->palette();
+    painter.fillRect(rect, (state & gdSelected) ? palette.color(QPalette::Highlight)
+                                                : palette.color(QPalette::Base));
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     if (column->Alignment() == taRightJustify)
         alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -299,6 +326,9 @@ void TDBGrid::DrawCell(QPainter& painter, const QStyleOptionViewItem& option, in
         state |= gdFocused;
     dataSet->SetDisplayRow(row);
     painter.save();
+    // The colour the default drawing writes with, unless the handler changes it.
+    painter.setPen(
+        View()->palette().color((state & gdSelected) ? QPalette::HighlightedText : QPalette::Text));
     // A failing painter would fail again on every paint: it stops until the data change.
     m_drawFailed =
         !Safe([&] { OnDrawColumnCell(this, painter, option.rect, column->Index(), column, state); });

@@ -55,7 +55,13 @@ public:
     TDataSource* DataSource() const;
     void SetDataSource(TDataSource* source);
     TDataSet* DataSet() const;
-    TDBGridColumns& Columns() { return m_columns; }
+    TDBGridColumns& Columns() { return *m_columns; }
+    // Puts a collection made for this grid in place of its columns (the
+    // grid's own collection is freed); the grid shows it until it goes, then
+    // makes default columns of its own again.
+    void InstallColumns(TDBGridColumns* columns);
+    // For TDBGridColumns.
+    void ColumnsDestroyed(TDBGridColumns* columns);
 
     TDBGridOptions Options() const { return m_options; }
     void SetOptions(TDBGridOptions options);
@@ -72,7 +78,8 @@ public:
     void SetSelectedIndex(int index);
     TField* SelectedField() const;
 
-    // The text of the cell as the grid draws it (for OnDrawColumnCell).
+    // The cell as the grid draws it, background and text, in the painter's
+    // pen colour (for OnDrawColumnCell; a handler may change the pen first).
     void DefaultDrawColumnCell(QPainter& painter, const QRect& rect, int dataCol, TColumn* column,
                                TGridDrawState state);
 
@@ -108,7 +115,8 @@ private:
 
     std::unique_ptr<TGridDataLink> m_link;
     TDBGridModel* m_model;
-    TDBGridColumns m_columns{this};
+    std::unique_ptr<TDBGridColumns> m_ownColumns;
+    TDBGridColumns* m_columns;
     TBookmarkList m_selectedRows;
     TDBGridOptions m_options = dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
                                dgConfirmDelete | dgCancelOnExit;

@@ -7,7 +7,27 @@
 
 TDBGridColumns::TDBGridColumns(TDBGrid* grid) : m_grid(grid) {}
 
-TDBGridColumns::~TDBGridColumns() = default;
+TDBGridColumns::~TDBGridColumns() {
+    if (m_grid)
+        m_grid->ColumnsDestroyed(this);
+}
+
+void TDBGridColumns::Assign(const TDBGridColumns& other) {
+    if (&other == this)
+        return;
+    m_rebuilding = true;
+    m_columns.clear();
+    for (const auto& column : other.m_columns) {
+        m_columns.push_back(std::make_unique<TColumn>(this));
+        m_columns.back()->Assign(*column);
+    }
+    m_state = other.m_state;
+    m_rebuilding = false;
+    if (m_state == TDBGridColumnsState::csDefault)
+        RebuildFromFields();
+    else
+        Changed();
+}
 
 int TDBGridColumns::IndexOf(const TColumn* column) const {
     for (std::size_t i = 0; i < m_columns.size(); ++i)
@@ -33,6 +53,8 @@ void TDBGridColumns::Clear() {
 }
 
 void TDBGridColumns::RebuildFromFields() {
+    if (!m_grid)
+        return;
     if (m_state != TDBGridColumnsState::csDefault)
         return Changed();
     m_rebuilding = true;
@@ -47,6 +69,6 @@ void TDBGridColumns::RebuildFromFields() {
 }
 
 void TDBGridColumns::Changed() {
-    if (!m_rebuilding)
+    if (!m_rebuilding && m_grid)
         m_grid->LayoutChanged();
 }

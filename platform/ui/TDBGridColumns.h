@@ -1,7 +1,9 @@
 #pragma once
 // The columns of a data grid. While none were added by hand they are made
 // from the data set's fields, in field order, whenever the fields change;
-// adding a column by hand makes the set fixed until Clear.
+// adding a column by hand makes the set fixed until Clear. A collection made
+// for a grid may take the place of the grid's own (TDBGrid::InstallColumns);
+// Assign copies another collection's columns.
 
 #include <memory>
 #include <vector>
@@ -14,7 +16,7 @@ enum class TDBGridColumnsState { csDefault, csCustomized };
 class TDBGridColumns {
 public:
     explicit TDBGridColumns(TDBGrid* grid);
-    ~TDBGridColumns();
+    virtual ~TDBGridColumns();
     TDBGridColumns(const TDBGridColumns&) = delete;
     TDBGridColumns& operator=(const TDBGridColumns&) = delete;
 
@@ -25,11 +27,15 @@ public:
     TColumn* Add();
     void Clear();
     TDBGridColumnsState State() const { return m_state; }
+    // The same columns as `other` (a fixed set, unless `other` is default).
+    void Assign(const TDBGridColumns& other);
 
     // For the grid: remakes default columns from the fields.
     void RebuildFromFields();
     // A column changed: the grid shows it again.
     void Changed();
+    // The grid is going: the columns stay, showing no field.
+    void DetachGrid() { m_grid = nullptr; }
 
 private:
     TDBGrid* m_grid;

@@ -92,13 +92,65 @@ int TForm::ClientHeight() const {
 }
 
 void TForm::SetClientWidth(int width) {
-    if (Widget())
+    if (!Widget())
+        return;
+    if (m_subWindow)
+        SetBounds(Left(), Top(), Width() - Widget()->width() + width, Height());
+    else
         Widget()->resize(width, Widget()->height());
 }
 
 void TForm::SetClientHeight(int height) {
-    if (Widget())
+    if (!Widget())
+        return;
+    if (m_subWindow)
+        SetBounds(Left(), Top(), Width(), Height() - Widget()->height() + height + MenuHeight());
+    else
         Widget()->resize(Widget()->width(), height + MenuHeight());
+}
+
+QWidget* TForm::FrameWidget() const {
+    return m_subWindow ? static_cast<QWidget*>(m_subWindow.data()) : Widget();
+}
+
+void TForm::SetBounds(int left, int top, int width, int height) {
+    if (!m_subWindow)
+        return TWinControl::SetBounds(left, top, width, height);
+    width = std::max(0, width);
+    height = std::max(0, height);
+    if (FixedSize())
+        m_subWindow->setFixedSize(width, height);
+    m_subWindow->setGeometry(left, top, width, height);
+}
+
+TWinControl* TForm::ActiveControl() const {
+    if (Widget())
+        for (QWidget* widget = Widget()->focusWidget(); widget && widget != Widget();
+             widget = widget->parentWidget())
+            if (auto* control = dynamic_cast<TWinControl*>(ControlOf(widget)))
+                return control;
+    return m_activeControl;
+}
+
+void TForm::SetActiveControl(TWinControl* control) {
+    if (m_activeControl && m_activeControl != this)
+        RemoveFreeNotification(m_activeControl);
+    m_activeControl = control;
+    if (control && control != this)
+        FreeNotification(control);
+    if (Visible() && Widget() && Widget()->isVisible())
+        FocusActiveControl();
+}
+
+void TForm::FocusActiveControl() {
+    if (m_activeControl && m_activeControl->CanFocus())
+        m_activeControl->SetFocus();
+}
+
+void TForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_activeControl)
+        m_activeControl = nullptr;
 }
 
 QString TForm::Caption() const {
@@ -137,6 +189,8 @@ void TForm::SetBorderIcons(TBorderIcons icons) {
 }
 
 void TForm::ApplyWindowFlags() {
+    if (m_subWindow)
+        return ApplySubWindowFlags();
     if (!IsTopLevel() || !Widget())
         return;
     Qt::WindowFlags flags = m_borderStyle == TFormBorderStyle::bsDialog ? Qt::Dialog : Qt::Window;
@@ -160,6 +214,33 @@ void TForm::ApplyWindowFlags() {
     Widget()->setWindowFlags(flags);
     if (visible)
         Widget()->show();
+}
+
+void TForm::ApplySubWindowFlags() {
+    Qt::WindowFlags flags = Qt::SubWindow | Qt::CustomizeWindowHint;
+    if (m_borderStyle != TFormBorderStyle::bsNone) {
+        flags |= Qt::WindowTitleHint;
+        if (m_borderIcons & biSystemMenu)
+            flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+        if (m_borderStyle != TFormBorderStyle::bsDialog) {
+            if (m_borderIcons & biMinimize)
+                flags |= Qt::WindowMinimizeButtonHint;
+            if (m_borderIcons & biMaximize)
+                flags |= Qt::WindowMaximizeButtonHint;
+        }
+    } else {
+        flags |= Qt::FramelessWindowHint;
+    }
+    const bool visible = m_subWindow->isVisible();
+    m_subWindow->setWindowFlags(flags);
+    if (FixedSize()) {
+        m_subWindow->setFixedSize(m_subWindow->size());
+    } else {
+        m_subWindow->setMinimumSize(0, 0);
+        m_subWindow->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    if (visible)
+        m_subWindow->show();
 }
 
 TWindowState TForm::WindowState() const {
@@ -222,6 +303,7 @@ void TForm::WrapAsMdiChild() {
         throw EInvalidOperation(QStringLiteral("Cannot create form. No MDI forms are currently active"));
     m_mdiParent = frame;
     const QSize size = Widget()->size();
+    const QPoint designed = Widget()->pos();
     m_subWindow = frame->m_mdiArea->addSubWindow(Widget());
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
     m_subWindow->installEventFilter(this);
@@ -232,9 +314,10 @@ void TForm::WrapAsMdiChild() {
     // Each new child opens one caption height further down and right.
     const int offset = caption * (frame->MDIChildCount() - 1);
     if (m_position == TPosition::poDesigned)
-        m_subWindow->move(Left(), Top());
+        m_subWindow->move(designed);
     else
         m_subWindow->move(offset, offset);
+    ApplySubWindowFlags();
 }
 
 void TForm::PlaceOnFirstShow() {
@@ -289,6 +372,8 @@ void TForm::SetVisible(bool visible) {
     } else {
         Widget()->show();
     }
+    if (!wasShowing)
+        FocusActiveControl();
 }
 
 void TForm::BringToFront() {

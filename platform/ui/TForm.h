@@ -90,6 +90,13 @@ public:
     QMdiSubWindow* MdiSubWindow() const { return m_subWindow; }
 
     void ScaleBy(int multiplier, int divider) override;
+    // An MDI child places and sizes its sub-window (the frame with the caption).
+    void SetBounds(int left, int top, int width, int height) override;
+
+    // The control that has the focus in this window; set before the window
+    // shows, it takes the focus when it shows.
+    TWinControl* ActiveControl() const;
+    void SetActiveControl(TWinControl* control);
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnShow;
@@ -107,11 +114,18 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void AlignRemainder(const QRect& rect) override;
+    QWidget* FrameWidget() const override;
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     bool IsTopLevel() const { return !Parent() && m_formStyle != TFormStyle::fsMDIChild; }
+    bool FixedSize() const {
+        return m_borderStyle == TFormBorderStyle::bsDialog || m_borderStyle == TFormBorderStyle::bsSingle;
+    }
     int MenuHeight() const;
     void ApplyWindowFlags();
+    void ApplySubWindowFlags();
+    void FocusActiveControl();
     void PlaceOnFirstShow();
     void WrapAsMdiChild();
     void ActivateMdiChild(TForm* child);
@@ -127,6 +141,7 @@ private:
     TWindowState m_windowState = TWindowState::wsNormal;
     bool m_keyPreview = false;
     QPointer<TMainMenu> m_menu;
+    TWinControl* m_activeControl = nullptr;
     bool m_shownOnce = false;
     bool m_activatedOnce = false;
     bool m_destroyFired = false;

@@ -9,6 +9,21 @@ TMemo::TMemo(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QP
     SetParent(parent);
 }
 
+TBorderStyle TMemo::BorderStyle() const {
+    return Memo()->frameShape() == QFrame::NoFrame ? TBorderStyle::bsNone : TBorderStyle::bsSingle;
+}
+
+void TMemo::SetBorderStyle(TBorderStyle style) {
+    Memo()->setFrameShape(style == TBorderStyle::bsNone ? QFrame::NoFrame : QFrame::StyledPanel);
+}
+
+void TMemo::SetScrollBars(TScrollStyle style) {
+    const bool horizontal = style == TScrollStyle::ssHorizontal || style == TScrollStyle::ssBoth;
+    const bool vertical = style == TScrollStyle::ssVertical || style == TScrollStyle::ssBoth;
+    Memo()->setHorizontalScrollBarPolicy(horizontal ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    Memo()->setVerticalScrollBarPolicy(vertical ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
 QPlainTextEdit* TMemo::Memo() const {
     return static_cast<QPlainTextEdit*>(Widget());
 }

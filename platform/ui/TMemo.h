@@ -20,6 +20,10 @@ public:
     void SetReadOnly(bool readOnly);
     bool WordWrap() const;
     void SetWordWrap(bool wrap);
+    TBorderStyle BorderStyle() const;
+    void SetBorderStyle(TBorderStyle style);
+    // Scroll bars shown when the text needs them; ssNone shows none.
+    void SetScrollBars(TScrollStyle style);
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length) { m_maxLength = length; }
     void Clear() { SetText(QString()); }

@@ -1,8 +1,11 @@
 #include "platform/ui/TQtPrompter.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -46,7 +49,37 @@ QMessageBox::Icon IconOf(TMsgDlgType type) {
 TPromptResult TQtPrompter::Prompt(const TPromptRequest& request) {
     if (request.Kind == TPromptKind::pkMessage)
         return ShowMessage(request);
+    if (request.Kind == TPromptKind::pkWindow)
+        return RunWindow(request);
     return ShowFileDialog(request);
+}
+
+TPromptResult TQtPrompter::RunWindow(const TPromptRequest& request) {
+    if (auto* dialog = qobject_cast<QDialog*>(request.Window))
+        return {dialog->exec() == QDialog::Accepted ? mrOk : mrCancel, {}};
+    QPointer<QWidget> window = qobject_cast<QWidget*>(request.Window);
+    if (!window)
+        return {mrCancel, {}};
+    window->show();
+    // Waits while the window stays open; any message may close it.
+    QEventLoop loop;
+    const auto ended = [&loop] { loop.quit(); };
+    QObject::connect(window.data(), &QObject::destroyed, &loop, ended);
+    struct HideWatch : QObject {
+        QEventLoop* loop;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::Hide)
+                loop->quit();
+            return false;
+        }
+    } watch;
+    watch.loop = &loop;
+    window->installEventFilter(&watch);
+    if (window->isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    if (window)
+        window->removeEventFilter(&watch);
+    return {mrOk, {}};
 }
 
 TPromptResult TQtPrompter::ShowMessage(const TPromptRequest& request) {
@@ -102,13 +135,18 @@ TPromptResult TQtPrompter::ShowFileDialog(const TPromptRequest& request) {
         dialog.setOption(QFileDialog::ShowDirsOnly);
         break;
     case TPromptKind::pkMessage:
+    case TPromptKind::pkWindow:
         break;
     }
     if (!request.DefaultExt.isEmpty())
         dialog.setDefaultSuffix(request.DefaultExt);
+    const QStringList filters = dialog.nameFilters();
+    if (request.FilterIndex >= 1 && request.FilterIndex <= filters.size())
+        dialog.selectNameFilter(filters.at(request.FilterIndex - 1));
     if (!request.FileName.isEmpty())
         dialog.selectFile(request.FileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {mrCancel, {}};
-    return {mrOk, dialog.selectedFiles().constFirst()};
+    return {mrOk, dialog.selectedFiles().constFirst(),
+            static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1};
 }

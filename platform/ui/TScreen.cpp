@@ -1,5 +1,7 @@
 #include "platform/ui/TScreen.h"
 
+#include "platform/graphics/TScreenCursors.h"
+
 #include <QApplication>
 #include <QScreen>
 #include <QStyle>
@@ -36,6 +38,14 @@ int TScreen::CaptionHeight() const {
     return QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
 }
 
+int TScreen::EdgeWidth() const {
+    return QApplication::style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+}
+
+int TScreen::ScrollBarWidth() const {
+    return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 QCursor TScreen::QtCursor(TCursor cursor) {
     switch (cursor) {
     case crHourGlass:
@@ -45,6 +55,6 @@ QCursor TScreen::QtCursor(TCursor cursor) {
     case crHandPoint:
         return QCursor(Qt::PointingHandCursor);
     default:
-        return QCursor(Qt::ArrowCursor);
+        return TScreenCursors::Find(cursor).value_or(QCursor(Qt::ArrowCursor));
     }
 }

@@ -23,6 +23,9 @@ public:
     int Height() const;
     // Height of a window caption (MDI children cascade by it).
     int CaptionHeight() const;
+    // Width of a sunken edge around a control, and of a vertical scroll bar.
+    int EdgeWidth() const;
+    int ScrollBarWidth() const;
 
     TForm* ActiveForm() const { return m_activeForm; }
     void SetActiveForm(TForm* form) { m_activeForm = form; }

@@ -93,7 +93,7 @@ bool TTreeNode::Expanded() const {
     return m_item->isExpanded();
 }
 void TTreeNode::SetExpanded(bool expanded) {
-    m_item->setExpanded(expanded);
+    m_treeView->RequestExpanded(this, expanded);
 }
 
 void TTreeNode::Expand(bool recurse) {

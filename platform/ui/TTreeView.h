@@ -1,7 +1,11 @@
 #pragma once
-// A tree of nodes. Changing the selection asks OnChanging and expanding a
-// node asks OnExpanding; either handler can refuse (an exception refuses
-// too), and the tree then stays as it was.
+// A tree of nodes. Changing the selection asks OnChanging, and expanding or
+// collapsing a node asks OnExpanding or OnCollapsing, before anything
+// changes, whoever asked for the change (a click, a key, the program);
+// a handler can refuse (an exception refuses too), and the tree then stays
+// as it was. OnChange follows a new selection after ChangeDelay
+// milliseconds (at once for 0); a later selection within the delay restarts
+// it, so stepping quickly over nodes reports only where the user stopped.
 
 #include "platform/ui/TWinControl.h"
 
@@ -34,6 +38,16 @@ public:
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     int Indent() const;
     void SetIndent(int indent);
+    // The whole row is highlighted, not only the text.
+    bool RowSelect() const { return m_rowSelect; }
+    void SetRowSelect(bool rowSelect);
+    // False: the selection stays visible when the tree has not the focus.
+    bool HideSelection() const { return m_hideSelection; }
+    void SetHideSelection(bool hide);
+    int ChangeDelay() const { return m_changeDelay; }
+    void SetChangeDelay(int milliseconds) { m_changeDelay = milliseconds; }
+    // Runs a delayed OnChange now, if one is waiting.
+    void FlushChange();
 
     TTVChangingEvent OnChanging;
     TTVChangedEvent OnChange;
@@ -46,15 +60,27 @@ public:
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     friend class TTreeNode;
-    void CurrentChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    friend class TreeSelectionGate;
+    // Expands or collapses after asking; false when refused.
+    bool RequestExpanded(TTreeNode* node, bool expanded);
+    // Whether the selection may move to the node (asks OnChanging).
+    bool AllowChange(TTreeNode* node);
+    void CurrentChanged(QTreeWidgetItem* current);
     void ItemExpanded(QTreeWidgetItem* item, bool expanded);
     bool Ask(const TTVChangingEvent& event, TTreeNode* node);
+    bool HandleMouse(QObject* watched, QEvent* event);
+    bool HandleKey(QEvent* event);
 
     std::unique_ptr<TTreeNodes> m_items;
     TImageList* m_images = nullptr;
+    class QTimer* m_changeTimer = nullptr;
+    TTreeNode* m_pendingChange = nullptr;
     bool m_readOnly = false;
-    bool m_reverting = false;
+    bool m_rowSelect = false;
+    bool m_hideSelection = true;
+    int m_changeDelay = 0;
 };

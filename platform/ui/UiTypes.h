@@ -20,6 +20,9 @@ enum TBorderIcon : unsigned { biSystemMenu = 1, biMinimize = 2, biMaximize = 4 }
 using TBorderIcons = unsigned;
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TBevelCut { bvNone, bvLowered, bvRaised };
+// The frame of an edit or memo.
+enum class TBorderStyle { bsNone, bsSingle };
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Mouse cursors by the numbers the program uses.
 using TCursor = int;

@@ -1,7 +1,7 @@
 // Keys and cascades of the declaration tables: a rectifying copy keeps the
 // row keys of the rows it copies, and deleting a declaration takes its rows.
 
-#include "tests/database/SeedDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include "platform/base/Exceptions.h"
 
@@ -17,7 +17,7 @@ const QStringList kDetailTables = {
     "SALDO_CREDOR_TRANSFERIDO",  "SALDO_CREDOR_RECEBIDO",    "SALDO_CREDOR_COMP_PROPRIO",
     "SAIDA_ALC_DECLARADA"};
 
-void InsertDeclaration(SeedDatabase& db, int key) {
+void InsertDeclaration(TempDatabase& db, int key) {
     db.Execute(
         QString("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                 "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "
@@ -28,7 +28,7 @@ void InsertDeclaration(SeedDatabase& db, int key) {
 
 // One row in every detail table of the declaration, with the same row keys
 // whatever the declaration.
-void InsertDetailRows(SeedDatabase& db, int key) {
+void InsertDetailRows(TempDatabase& db, int key) {
     const QString k = QString::number(key);
     db.Execute("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL) VALUES (" + k +
                ", 1102, 1.5)");
@@ -57,7 +57,7 @@ void InsertDetailRows(SeedDatabase& db, int key) {
                k + ", 7153, ' ', ' ', 123456)");
 }
 
-int DetailRowsOf(SeedDatabase& db, int key) {
+int DetailRowsOf(TempDatabase& db, int key) {
     int total = 0;
     for (const QString& table : kDetailTables)
         total += db.Count(QString("SELECT COUNT(*) FROM %1 WHERE SQ_DECLARACAO = %2").arg(table).arg(key));
@@ -71,7 +71,7 @@ protected:
         InsertDeclaration(db, 1);
         InsertDeclaration(db, 2);
     }
-    SeedDatabase db;
+    TempDatabase db{false};
 };
 
 TEST_F(DeclarationKeys, SameRowKeysUnderTwoDeclarations) {

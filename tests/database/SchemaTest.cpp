@@ -1,6 +1,6 @@
 // The objects of the schema exist and behave as the program's SQL expects.
 
-#include "tests/database/SeedDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,7 @@ const QStringList kTables = {"PARAMETROS_DEF",
                              "SAIDA_ALC_DECLARADA"};
 
 TEST(Schema, EveryTableAndTheViewExist) {
-    SeedDatabase db;
+    TempDatabase db{false};
     QStringList relations;
     for (const QVariantList& row : db.Rows("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
                                            "WHERE COALESCE(RDB$SYSTEM_FLAG, 0) = 0"))
@@ -58,7 +58,7 @@ TEST(Schema, EveryTableAndTheViewExist) {
 }
 
 TEST(Schema, RtrimTreatsBlankAndEmptyTextAsNull) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const auto row = db.Rows("SELECT RTRIM('   '), RTRIM(''), RTRIM(CAST(NULL AS VARCHAR(5))), "
                              "RTRIM('  ab  ') || '|' FROM RDB$DATABASE")
                          .front();
@@ -69,7 +69,7 @@ TEST(Schema, RtrimTreatsBlankAndEmptyTextAsNull) {
 }
 
 TEST(Schema, RtrimFindsOtherIcmsRowsWithoutSecondDatum) {
-    SeedDatabase db;
+    TempDatabase db{false};
     db.Execute("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO) VALUES (77000011, 1, 'A')");
     db.Execute("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "
@@ -87,7 +87,7 @@ TEST(Schema, RtrimFindsOtherIcmsRowsWithoutSecondDatum) {
 }
 
 TEST(Schema, DateCastGivesThePeriodKeyText) {
-    SeedDatabase db;
+    TempDatabase db{false};
     EXPECT_EQ(db.Value("SELECT CAST(DT_INICIO AS VARCHAR(10)) FROM MUNICIPIO_ALC WHERE CO_LOCALIDADE = 7375")
                   .toString(),
               "2008-09-30");

@@ -1,6 +1,6 @@
 // The rows the program relies on are shipped in the database.
 
-#include "tests/database/SeedDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ const std::vector<int> kMessageCodes = {
     303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 314, 315, 316, 317, 318, 321, 322};
 
 TEST(SeedRows, ParametersHoldVersionMaximumAndCounters) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const auto rows = db.Rows("SELECT ID_PARAMETRO, TX_PARAM1, CAST(VL_PARAM1 AS VARCHAR(30)) "
                               "FROM PARAMETROS_DEF ORDER BY 1");
     ASSERT_EQ(rows.size(), 17u);
@@ -30,14 +30,14 @@ TEST(SeedRows, ParametersHoldVersionMaximumAndCounters) {
 }
 
 TEST(SeedRows, TwentySevenStatesWithDistinctAbbreviations) {
-    SeedDatabase db;
+    TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT COUNT(*) FROM UFS"), 27);
     EXPECT_EQ(db.Count("SELECT COUNT(DISTINCT SG_UF) FROM UFS WHERE CHAR_LENGTH(TRIM(SG_UF)) = 2"), 27);
     EXPECT_EQ(db.Value("SELECT NO_UF FROM UFS WHERE SG_UF = 'SP'").toString(), "São Paulo");
 }
 
 TEST(SeedRows, EveryQuotedMessageCodeHasTextAndKind) {
-    SeedDatabase db;
+    TempDatabase db{false};
     std::map<int, std::pair<QString, QString>> messages;
     for (const QVariantList& row : db.Rows("SELECT CO_ERRO, TX_MENSAGEM, TP_ERRO FROM TIPO_ERRO_DECLARACAO"))
         messages[row[0].toInt()] = {row[1].toString(), row[2].toString()};
@@ -54,7 +54,7 @@ TEST(SeedRows, EveryQuotedMessageCodeHasTextAndKind) {
 }
 
 TEST(SeedRows, ComplementTypesCoverEveryLetter) {
-    SeedDatabase db;
+    TempDatabase db{false};
     QString letters;
     for (const QVariantList& row : db.Rows("SELECT RV_LOW_VALUE FROM CG_REF_CODES "
                                            "WHERE RV_DOMAIN = 'D TP COMPLEMENTO' ORDER BY 1"))
@@ -71,7 +71,7 @@ TEST(SeedRows, ComplementTypesCoverEveryLetter) {
 }
 
 TEST(SeedRows, FreeTradeMunicipalitiesKeepTheirPeriods) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const auto boaVista = db.Rows("SELECT CAST(DT_INICIO AS VARCHAR(10)), DT_FIM FROM MUNICIPIO_ALC "
                                   "WHERE CO_LOCALIDADE = 7375");
     ASSERT_EQ(boaVista.size(), 1u);
@@ -95,7 +95,7 @@ TEST(SeedRows, FreeTradeMunicipalitiesKeepTheirPeriods) {
 }
 
 TEST(SeedRows, CfopCodesNamedByTheProgramExist) {
-    SeedDatabase db;
+    TempDatabase db{false};
     for (int code : {586,  587,  686,  687,  5501, 5502, 6501, 6502, 5667, 6667, 7667, 6360, 1934, 2934, 5934,
                      6934, 5923, 6923, 1128, 2128, 3128, 1126, 2126, 3126, 1102, 2102, 2949, 3102, 5102})
         EXPECT_EQ(db.Count(QString("SELECT COUNT(*) FROM CFOP C JOIN CFOP_HIST H ON "
@@ -117,7 +117,7 @@ TEST(SeedRows, CfopCodesNamedByTheProgramExist) {
 }
 
 // The description of a code valid in a period key, as the period lookups select it.
-QString DescriptionInPeriod(SeedDatabase& db, int code, int period) {
+QString DescriptionInPeriod(TempDatabase& db, int code, int period) {
     const QString key = "CAST(SUBSTRING(CAST(%1 AS VARCHAR(10)) FROM 1 FOR 4) || "
                         "SUBSTRING(CAST(%1 AS VARCHAR(10)) FROM 6 FOR 2) AS INTEGER)";
     const QString valid = QString("%1 <= %3 AND (%2 >= %3 OR H.DT_FIM IS NULL)")
@@ -132,7 +132,7 @@ QString DescriptionInPeriod(SeedDatabase& db, int code, int period) {
 }
 
 TEST(SeedRows, CfopHistorySplitsAtTheDatesOfTheChanges) {
-    SeedDatabase db;
+    TempDatabase db{false};
     for (int code : {1126, 2126, 3126}) {
         EXPECT_EQ(DescriptionInPeriod(db, code, 201012), "Compra para utilização na prestação de serviço");
         EXPECT_EQ(DescriptionInPeriod(db, code, 201101),
@@ -153,7 +153,7 @@ TEST(SeedRows, CfopHistorySplitsAtTheDatesOfTheChanges) {
 }
 
 TEST(SeedRows, CfopGroupsMatchTheirUse) {
-    SeedDatabase db;
+    TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT COUNT(*) FROM GRUPOS_CFOP WHERE CO_GRUPO_CFOP IN (1, 2)"), 2);
     // Group 1 is joined without dates: a second row for a code would list its entry twice.
     EXPECT_EQ(db.Count("SELECT COUNT(*) FROM (SELECT CO_FISCAL_OPERACAO FROM GRUPAMENTO_CFOP "
@@ -176,7 +176,7 @@ TEST(SeedRows, CfopGroupsMatchTheirUse) {
 }
 
 TEST(SeedRows, BoundLegalGroundsHaveTheirCodes) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const std::map<int, QString> bound = {{206, "O350006"}, {207, "O350007"}, {209, "O350009"},
                                           {211, "O350011"}, {255, "O350012"}, {256, "O350013"},
                                           {276, "O350015"}};
@@ -210,7 +210,7 @@ TEST(SeedRows, BoundLegalGroundsHaveTheirCodes) {
 }
 
 TEST(SeedRows, LegalGroundsCarryTheComplementTypesTheirPagesCheck) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const QString types =
         "SELECT H.TP_DADO_COMPLEMENTAR_1, H.TP_DADO_COMPLEMENTAR_2, H.TP_DADO_COMPLEMENTAR_3 "
         "FROM FUNDAMENTACAO_LEGAL_DEF_HIST H WHERE H.SQ_OCORRENCIA_DEF = %1 AND H.DT_FIM IS NULL";
@@ -245,7 +245,7 @@ TEST(SeedRows, LegalGroundsCarryTheComplementTypesTheirPagesCheck) {
 }
 
 TEST(SeedRows, EveryOccurrenceKindOfThePagesHasActiveGrounds) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const std::vector<std::pair<QString, int>> kinds = {
         {"N", 2}, {"N", 3},  {"N", 7},  {"N", 8},  {"N", 14}, {"N", 30}, {"S", 2},  {"S", 3},  {"S", 7},
         {"S", 8}, {"S", 14}, {"S", 30}, {"O", 35}, {"E", 50}, {"E", 52}, {"E", 54}, {"E", 56}, {"E", 58}};
@@ -262,7 +262,7 @@ TEST(SeedRows, EveryOccurrenceKindOfThePagesHasActiveGrounds) {
 }
 
 TEST(SeedRows, GroundViewShowsCodesAsTheUsersSeeThem) {
-    SeedDatabase db;
+    TempDatabase db{false};
     EXPECT_EQ(db.Value("SELECT FUNDAMENTOS FROM VWFUNDAMENTOS WHERE SQ_OCORRENCIA_DEF = 211").toString(),
               "O350011 - FECP - Diferencial de alíquota");
     const auto purposes =

@@ -1,7 +1,7 @@
 // The layout rows of the transmission file fit the record and name real
 // columns, so the generation's row queries can run.
 
-#include "tests/database/SeedDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ struct LayoutField {
     int decimals = 0;
 };
 
-std::vector<LayoutField> LayoutOf(SeedDatabase& db, int recordType) {
+std::vector<LayoutField> LayoutOf(TempDatabase& db, int recordType) {
     std::vector<LayoutField> fields;
     for (const QVariantList& row : db.Rows(
              QString("SELECT T.NO_TABELA, C.NO_CAMPO, C.TP_CAMPO, C.NU_TAMANHO_CAMPO, C.NU_CASAS_DECIMAIS "
@@ -30,7 +30,7 @@ std::vector<LayoutField> LayoutOf(SeedDatabase& db, int recordType) {
 }
 
 TEST(TransmissionLayout, SeventeenRecordTypesEachWithFieldsWithinTheRecord) {
-    SeedDatabase db;
+    TempDatabase db{false};
     const auto types = db.Rows("SELECT NU_ORDEM FROM TABELAS_DEF ORDER BY NU_ORDEM");
     ASSERT_EQ(types.size(), 17u);
     for (int i = 0; i < 17; ++i)
@@ -48,7 +48,7 @@ TEST(TransmissionLayout, SeventeenRecordTypesEachWithFieldsWithinTheRecord) {
 }
 
 TEST(TransmissionLayout, FieldTypesFollowTheColumnTypes) {
-    SeedDatabase db;
+    TempDatabase db{false};
     // Column data types from the catalogue: 12 DATE; scale -4 the money NUMERIC(18,4).
     const auto rows = db.Rows("SELECT T.NO_TABELA, C.NO_CAMPO, C.TP_CAMPO, C.NU_CASAS_DECIMAIS, "
                               "F.RDB$FIELD_TYPE, F.RDB$FIELD_SCALE "
@@ -76,13 +76,13 @@ TEST(TransmissionLayout, FieldTypesFollowTheColumnTypes) {
 }
 
 TEST(TransmissionLayout, Field204IsSixDigitsWide) {
-    SeedDatabase db;
+    TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT NU_TAMANHO_CAMPO FROM CAMPOS_DEF WHERE SQ_CAMPO = 204"), 6);
     EXPECT_EQ(db.Value("SELECT TP_CAMPO FROM CAMPOS_DEF WHERE SQ_CAMPO = 204").toString(), "I");
 }
 
 TEST(TransmissionLayout, RowQueriesOfEveryRecordTypeRun) {
-    SeedDatabase db;
+    TempDatabase db{false};
     db.Execute("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO) VALUES (77000011, 1, 'A')");
     db.Execute("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "

@@ -1,4 +1,4 @@
-#include "FakeVolumeLabels.h"
+#include "tests/support/FakeVolumeLabels.h"
 
 QString FakeVolumeLabels::ReadLabel(const QString& path) const {
     return m_labels.value(path);

@@ -2,7 +2,7 @@
 // backup into one archive (or numbered pieces), one reader unpacks it into a
 // work folder, each with progress, a next-disk handler, and an Abort button
 // that calls CancelOperation in the middle of the work.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"

@@ -1,7 +1,7 @@
 // The deflate decoder against streams of zlib (python's), and hand-made
 // streams it must refuse; the encoder's decisions and its output read back by
 // both decoders.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "zip/TDeflater.h"
 #include "zip/TInflater.h"

@@ -1,7 +1,7 @@
 // The older methods: shrunk and imploded archives written by the old tools,
 // reduced entries from the test encoder, and data each decoder must refuse.
-#include "ReduceTestEncoder.h"
-#include "ZipTestSupport.h"
+#include "tests/zip/ReduceTestEncoder.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "platform/base/Crc32.h"
 #include "zip/TExploder.h"

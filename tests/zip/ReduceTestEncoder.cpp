@@ -1,4 +1,4 @@
-#include "ReduceTestEncoder.h"
+#include "tests/zip/ReduceTestEncoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // Both ways with the peers: archives written by Info-ZIP zip and python's
 // zipfile extract byte for byte, and every archive this engine writes passes
 // unzip -t, zip -T, zipinfo -v and python's testzip, and opens with unzip -P.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "zip/TZipWriter.h"
 

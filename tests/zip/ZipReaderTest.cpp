@@ -1,10 +1,10 @@
 // The reader: selection, destination folders, overwrite decisions, CRC and
 // passwords, and every kind of damaged or hostile archive.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/base/Crc32.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "zip/DosDateTime.h"
 #include "zip/TZipDirectoryReader.h"
 #include "zip/TZipWriter.h"

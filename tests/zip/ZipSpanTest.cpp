@@ -1,10 +1,10 @@
 // Archives over several pieces (name.001, name.002, ...) or removable disks:
 // writing, reading back, and the limits and requests on the way.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "platform/base/ByteReader.h"
-#include "support/FakeVolumeLabels.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/FakeVolumeLabels.h"
+#include "tests/support/ScriptedPrompter.h"
 #include "zip/TZipMedia.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"

@@ -1,6 +1,6 @@
 // The support units: wildcards, the folder walker, DOS dates, buffered
 // streams, sorted directories and the header records.
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "zip/DosDateTime.h"
 #include "zip/TBufferedStream.h"

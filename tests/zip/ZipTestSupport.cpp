@@ -1,4 +1,4 @@
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "platform/base/ByteWriter.h"
 #include "platform/base/Crc32.h"

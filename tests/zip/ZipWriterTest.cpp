@@ -1,7 +1,7 @@
 // The writer: new archives, updates, stored paths, lists and the faults a
 // run must survive (a missing file, a failed run over an existing archive,
 // a file too large for the format).
-#include "ZipTestSupport.h"
+#include "tests/zip/ZipTestSupport.h"
 
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"

@@ -4,7 +4,7 @@
 #include "platform/db/TField.h"
 #include "platform/ui/TForm.h"
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

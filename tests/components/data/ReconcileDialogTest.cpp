@@ -11,9 +11,9 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TMemo.h"
 
-#include "QStringPrinter.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -211,6 +211,88 @@ TEST_F(ReconcileDialogTest, ADataSetFreedFirstIsForgotten) {
     delete nav;
     delete cds;
     EXPECT_EQ(dialog->DataSet(), nullptr);
+}
+
+TEST_F(ReconcileDialogTest, DecliningTheDeleteStillApplies) {
+    int applies = 0;
+    nav->BeforeApplyUpdates = TRemoteEvent::fromFunction([&](TObject*, QVariant&) { ++applies; });
+    // A change waits in the set (posted while the frame did not apply).
+    nav->SetApplyUpdates(false);
+    cds->First();
+    cds->Edit();
+    cds->FieldByName(QStringLiteral("NOME"))->SetAsString(QStringLiteral("mudado"));
+    nav->acPost()->OnExecute(nav->acPost());
+    nav->SetApplyUpdates(true);
+    ASSERT_EQ(cds->ChangeCount(), 1);
+
+    ScriptedPrompter prompter;
+    prompter.Answer(mrNo);
+    nav->acDelete()->OnExecute(nav->acDelete());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("Excluir registro corrente?"));
+    // Nothing was deleted, but the apply ran and sent what waited.
+    EXPECT_EQ(applies, 1);
+    EXPECT_EQ(cds->ChangeCount(), 0);
+    EXPECT_EQ(cds->RecordCount(), 2);
+    EXPECT_EQ(Rows(QStringLiteral("ID = 1 AND NOME = 'mudado'")), 1);
+    EXPECT_TRUE(shown.isEmpty());
+}
+
+TEST_F(ReconcileDialogTest, SeveralRefusedRecordsAreShownOnceEachInOrder) {
+    nav->SetApplyUpdates(false);
+    for (const int id : {2, 3, 1}) {
+        cds->Append();
+        cds->FieldByName(QStringLiteral("ID"))->SetAsInteger(id);
+        cds->FieldByName(QStringLiteral("NOME"))->SetAsString(QStringLiteral("novo %1").arg(id));
+        nav->acPost()->OnExecute(nav->acPost());
+    }
+    answers << mrOk << mrOk;
+    EXPECT_EQ(cds->ApplyUpdates(-1), 2);
+    ASSERT_EQ(shown.size(), 2) << shown.join(QLatin1Char('\n')).toStdString();
+    // In the order of the changes: the row with ID 2, then the one with ID 1.
+    EXPECT_TRUE(shown[0].startsWith(QStringLiteral("Inserção: ")));
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("= 2"))) << shown[0].toStdString();
+    EXPECT_TRUE(shown[1].startsWith(QStringLiteral("Inserção: ")));
+    EXPECT_TRUE(shown[1].contains(QStringLiteral("= 1"))) << shown[1].toStdString();
+    EXPECT_EQ(Rows(QStringLiteral("ID = 3")), 1);
+    EXPECT_EQ(cds->ChangeCount(), 2); // both corrected later: still pending
+}
+
+TEST_F(ReconcileDialogTest, APageAnswersWithAMessageOfItsOwn) {
+    // As a page does: a dialog of its own without a data set, called from the
+    // navigator's handler with a fixed text.
+    auto* page = new TReconcileDialog(form);
+    page->SetName(QStringLiteral("rdPagina"));
+    dialog->SetDataSet(nullptr);
+    nav->OnReconcileError = TReconcileErrorEvent::fromFunction(
+        [page](TClientDataSet* set, EReconcileError& error, TUpdateKind kind, TReconcileAction& action) {
+            page->ReconcileError(set, error, kind, action,
+                                 QStringLiteral("Não podem existir dois ítens com a mesma Nota Fiscal"));
+        });
+    answers << mrCancel;
+    InsertDuplicate();
+    EXPECT_EQ(shown,
+              QStringList{QStringLiteral("Inserção: Não podem existir dois ítens com a mesma Nota Fiscal")});
+    EXPECT_EQ(cds->ChangeCount(), 0); // undone
+    answers << mrOk;
+    InsertDuplicate();
+    EXPECT_EQ(cds->ChangeCount(), 1); // kept for correction
+    nav->acCancel()->OnExecute(nav->acCancel());
+}
+
+TEST_F(ReconcileDialogTest, AnyFailureInsideTheDialogLeavesTheActionAsItWas) {
+    nav->OnReconcileError = TReconcileErrorEvent::fromFunction(
+        [](TClientDataSet*, EReconcileError&, TUpdateKind, TReconcileAction& action) { action = raSkip; });
+    int failures = 0;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject*) {
+        ++failures;
+        throw 42; // not even an exception class
+    });
+    InsertDuplicate();
+    EXPECT_EQ(failures, 1);
+    EXPECT_EQ(cds->ChangeCount(), 1);       // the frame's skip stands
+    EXPECT_EQ(dialog->ComponentCount(), 0); // and the window went
+    nav->acCancel()->OnExecute(nav->acCancel());
 }
 
 TEST(ReconcileOperationTest, TextsPerUpdateKind) {

@@ -6,8 +6,8 @@
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TForm.h"
 
-#include "QStringPrinter.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

@@ -103,14 +103,6 @@ TEST_F(EventHookTest, ComponentsWithTheSameNameKeepSeparateChains) {
     EXPECT_TRUE(onOther.SavedHandler<TNotifyEvent>() == Of(&Handlers::HC));
 }
 
-TEST_F(EventHookTest, RenamingTheComponentAfterHookingStillRestores) {
-    source.SetName(QStringLiteral("dsA"));
-    auto a = Hook(&Handlers::HA);
-    source.SetName(QStringLiteral("dsB"));
-    a.reset();
-    EXPECT_TRUE(Current() == Of(&Handlers::H0));
-}
-
 TEST_F(EventHookTest, AnAbandonedHookLeavesThePropertyAlone) {
     auto a = Hook(&Handlers::HA);
     a->Abandon();

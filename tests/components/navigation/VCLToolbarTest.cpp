@@ -6,7 +6,7 @@
 #include "platform/ui/TImageList.h"
 #include "platform/ui/TSpeedButton.h"
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QImage>
 #include <QPalette>

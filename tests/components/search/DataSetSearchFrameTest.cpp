@@ -13,8 +13,8 @@
 #include "platform/ui/TMaskEdit.h"
 #include "platform/ui/TPanel.h"
 
-#include "QStringPrinter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QDir>
 #include <QImage>

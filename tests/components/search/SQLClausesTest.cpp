@@ -1,7 +1,7 @@
 #include "components/search/SQLClauses.h"
 #include "components/search/TSQLParse.h"
 
-#include "QStringPrinter.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <gtest/gtest.h>
 

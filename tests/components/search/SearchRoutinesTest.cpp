@@ -4,8 +4,8 @@
 #include "platform/db/TField.h"
 #include "platform/db/TIBQuery.h"
 
-#include "QStringPrinter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,8 @@
-#include "DataAtVersion.h"
+#include "tests/core/data/DataAtVersion.h"
 
 #include "core/data/TDMDefAtualizador.h"
-#include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
-#include "platform/db/TIBTransaction.h"
 
-#include <QFile>
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -27,64 +23,18 @@ std::vector<TIBSQL*> ScriptsJaAplicados(const TDMDefAtualizador& a, const QStrin
     return scripts;
 }
 
-template <typename F> void NaConexao(const QString& caminho, F&& f) {
-    TIBDatabase banco;
-    banco.SetDatabaseName(caminho);
-    TIBTransaction transacao;
-    transacao.SetDefaultDatabase(&banco);
-    TIBSQL sql;
-    sql.SetDatabase(&banco);
-    sql.SetTransaction(&transacao);
-    banco.Open();
-    transacao.StartTransaction();
-    f(sql);
-    transacao.Commit();
-    banco.Close();
-}
-
 } // namespace
 
-QString DataAtVersion::DadosBase() {
-    return QStringLiteral(ZEB_BUILD_DIR "/database/dbdef-0.3.2.4.gdb");
-}
-
-DataAtVersion::DataAtVersion(const QString& versao)
-    : m_caminho(m_pasta.filePath(QStringLiteral("dbdef.gdb"))) {
-    if (!QFile::copy(DadosBase(), m_caminho))
-        throw std::runtime_error("cannot copy the 0.3.2.4 data the build makes");
-    QFile::setPermissions(m_caminho, QFile::permissions(m_caminho) | QFile::WriteOwner);
+DataAtVersion::DataAtVersion(const QString& version) : TempDatabase(false, OldestDatabase()) {
     TDMDefAtualizador atualizador;
-    atualizador.ibDBDef->SetDatabaseName(m_caminho);
+    atualizador.ibDBDef->SetDatabaseName(Path());
     atualizador.ibDBDef->Open();
-    for (TIBSQL* script : ScriptsJaAplicados(atualizador, versao))
+    for (TIBSQL* script : ScriptsJaAplicados(atualizador, version))
         atualizador.AplicaScript(script);
     atualizador.ibDBDef->Close();
-    Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '%1' WHERE ID_PARAMETRO = 1").arg(versao));
+    Execute(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '%1' WHERE ID_PARAMETRO = 1").arg(version));
 }
 
-QVariant DataAtVersion::Valor(const QString& texto) const {
-    QVariant valor;
-    NaConexao(m_caminho, [&](TIBSQL& sql) {
-        sql.SetSQLText(texto);
-        sql.ExecQuery();
-        if (!sql.Eof() && !sql.Fields(0).IsNull())
-            valor = sql.Fields(0).AsVariant();
-        sql.Close();
-    });
-    return valor;
-}
-
-int DataAtVersion::Conta(const QString& sql) const {
-    return Valor(sql).toInt();
-}
-
-QString DataAtVersion::Versao() const {
-    return Valor(QStringLiteral("SELECT TX_PARAM1 FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1")).toString();
-}
-
-void DataAtVersion::Executa(const QString& texto) const {
-    NaConexao(m_caminho, [&](TIBSQL& sql) {
-        sql.SetSQLText(texto);
-        sql.ExecQuery();
-    });
+QString DataAtVersion::Version() const {
+    return Value(QStringLiteral("SELECT TX_PARAM1 FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1")).toString();
 }

@@ -1,33 +1,14 @@
 #pragma once
 // A private database file holding the data of one older version, for the
-// updater's tests: a copy of the 0.3.2.4 data the build makes, brought to
-// the version asked for by the update scripts that data of that version
-// already had, and stamped with it. The file goes away with the object.
-//
-// Query and Execute run on a connection of their own, opened for each call,
-// so they always see what the updater committed.
+// updater's tests: a copy of the oldest data the build makes, brought to the
+// version asked for by the update scripts that data of that version already
+// had, and stamped with it. The file goes away with the object.
 
-#include <QString>
-#include <QTemporaryDir>
-#include <QVariant>
+#include "tests/support/TempDatabase.h"
 
-class DataAtVersion {
+class DataAtVersion : public TempDatabase {
 public:
-    explicit DataAtVersion(const QString& versao);
+    explicit DataAtVersion(const QString& version);
 
-    const QString& Caminho() const { return m_caminho; }
-
-    // The first column of the first row (invalid when there is none).
-    QVariant Valor(const QString& sql) const;
-    int Conta(const QString& sql) const;
-    QString Versao() const;
-    // Runs a statement and commits it.
-    void Executa(const QString& sql) const;
-
-    // The 0.3.2.4 data the build makes.
-    static QString DadosBase();
-
-private:
-    QTemporaryDir m_pasta;
-    QString m_caminho;
+    QString Version() const;
 };

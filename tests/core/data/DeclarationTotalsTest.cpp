@@ -1,4 +1,4 @@
-#include "DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 namespace {
 
@@ -84,6 +84,98 @@ TEST_F(TotaisDeclaracao, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     EXPECT_EQ(aux->VlSaiContabil, M("15"));
 }
 
+TEST_F(TotaisDeclaracao, ColunasDasOperacoesInterestaduais) {
+    Executa(QStringLiteral(
+        "INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
+        "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
+        "VALUES (1, 2102, 1.019, 2.029, 3.039, 4.049, 5.059, 6.069, 7.079)"));
+    Executa(QStringLiteral(
+        "INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
+        "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
+        "VALUES (1, 1102, 100, 100, 100, 100, 100, 100, 100)"));
+    Executa(QStringLiteral(
+        "INSERT INTO SAIDA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
+        "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
+        "VALUES (1, 6102, 10, 20, 30, 40, 50, 60, 70)"));
+    Executa(QStringLiteral(
+        "INSERT INTO SAIDA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
+        "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
+        "VALUES (1, 5102, 1000, 1000, 1000, 1000, 1000, 1000, 1000)"));
+    aux->CalculaOperacoesProprias(QStringLiteral("1"));
+    // Each column of the interstate entries (2102 only), cut to cents.
+    EXPECT_EQ(aux->VlEntInterContabil, M("1.01"));
+    EXPECT_EQ(aux->VlEntInterBaseCalculo, M("2.02"));
+    EXPECT_EQ(aux->VlEntInterImposto, M("3.03"));
+    EXPECT_EQ(aux->VlEntInterIsentas, M("4.04"));
+    EXPECT_EQ(aux->VlEntInterOutras, M("5.05"));
+    EXPECT_EQ(aux->VlEntInterIsentasOutras, M("9.09")); // each cut before they are added
+    EXPECT_EQ(aux->VlEntInterBaseCalculoST, M("6.06"));
+    EXPECT_EQ(aux->VlEntInterImpostoRetidoST, M("7.07"));
+    EXPECT_EQ(aux->VlEntIsentas, M("104.04"));
+    EXPECT_EQ(aux->VlEntImpostoRetidoST, M("107.07"));
+    // And of the interstate exits (6102 only).
+    EXPECT_EQ(aux->VlSaiInterContabil, M("10"));
+    EXPECT_EQ(aux->VlSaiInterBaseCalculo, M("20"));
+    EXPECT_EQ(aux->VlSaiInterImposto, M("30"));
+    EXPECT_EQ(aux->VlSaiInterIsentas, M("40"));
+    EXPECT_EQ(aux->VlSaiInterOutras, M("50"));
+    EXPECT_EQ(aux->VlSaiInterIsentasOutras, M("90"));
+    EXPECT_EQ(aux->VlSaiInterBaseCalculoST, M("60"));
+    EXPECT_EQ(aux->VlSaiInterImpostoRetidoST, M("70"));
+    EXPECT_EQ(aux->VlSaiBaseCalculoST, M("1060"));
+}
+
+TEST_F(TotaisDeclaracao, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
+    CriaDeclaracao(2, 2011, 2);
+    const std::vector<QVariantList> ufs =
+        banco.Rows(QStringLiteral("SELECT FIRST 2 CO_UF FROM UFS ORDER BY CO_UF"));
+    ASSERT_EQ(ufs.size(), 2u);
+    for (const QVariantList& uf : ufs) {
+        Executa(
+            QStringLiteral("INSERT INTO ENTRADA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL, "
+                           "VL_BASE_CALCULO, VL_OUTRAS_OPERACOES, VL_PETROLEO_ENERGIA, VL_OUTROS_PRODUTOS) "
+                           "VALUES (1, %1, 1.005, 2, 3, 4, 5)")
+                .arg(uf[0].toInt()));
+        Executa(QStringLiteral(
+                    "INSERT INTO SAIDA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL_NAO_CNTB, "
+                    "VL_CONTABIL_CNTB, VL_BASE_CALCULO_NAO_CNTB, VL_BASE_CALCULO_CNTB, "
+                    "VL_OUTRAS_OPERACOES, VL_IMPOSTO_COBRADO_ST) VALUES (1, %1, 10, 20, 30, 40, 50, 60)")
+                    .arg(uf[0].toInt()));
+    }
+    // Another declaration's rows count for it only.
+    Executa(QStringLiteral(
+                "INSERT INTO ENTRADA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL) VALUES (2, %1, 7)")
+                .arg(ufs[0][0].toInt()));
+    Executa(
+        QStringLiteral("INSERT INTO SAIDA_ALC_DECLARADA (SQ_DECLARACAO, CO_LOCALIDADE, NU_SERIE_NOTA_FISCAL, "
+                       "NU_SUBSERIE_NOTA_FISCAL, NU_NOTA_FISCAL, VL_NOTA_FISCAL, VL_ISENTAS) SELECT FIRST 1 "
+                       "1, CO_LOCALIDADE, "
+                       "'A', ' ', 1, 1000.009, 170.5 FROM MUNICIPIO"));
+    Executa(
+        QStringLiteral("INSERT INTO SAIDA_ALC_DECLARADA (SQ_DECLARACAO, CO_LOCALIDADE, NU_SERIE_NOTA_FISCAL, "
+                       "NU_SUBSERIE_NOTA_FISCAL, NU_NOTA_FISCAL, VL_NOTA_FISCAL, VL_ISENTAS) SELECT FIRST 1 "
+                       "1, CO_LOCALIDADE, "
+                       "'A', ' ', 2, 500, 85.25 FROM MUNICIPIO"));
+    aux->CalculaOperacoesProprias(QStringLiteral("1"));
+    EXPECT_EQ(aux->VlEntIEContabil, M("2.01"));
+    EXPECT_EQ(aux->VlEntIEBaseCalculo, M("4"));
+    EXPECT_EQ(aux->VlEntIEOutras, M("6"));
+    EXPECT_EQ(aux->VlEntIEPetroleoEnergia, M("8"));
+    EXPECT_EQ(aux->VlEntIEOutrosProdutos, M("10"));
+    EXPECT_EQ(aux->VlSaiIEContabilNaoCntb, M("20"));
+    EXPECT_EQ(aux->VlSaiIEContabilCntb, M("40"));
+    EXPECT_EQ(aux->VlSaiIEBaseCalculoNaoCntb, M("60"));
+    EXPECT_EQ(aux->VlSaiIEBaseCalculoCntb, M("80"));
+    EXPECT_EQ(aux->VlSaiIEOutras, M("100"));
+    EXPECT_EQ(aux->VlSaiIEImpostoCobradoST, M("120"));
+    EXPECT_EQ(aux->VlALCNotaFiscal, M("1500"));
+    EXPECT_EQ(aux->VlALCIsentas, M("255.75"));
+    aux->CalculaOperacoesProprias(QStringLiteral("2"));
+    EXPECT_EQ(aux->VlEntIEContabil, M("7"));
+    EXPECT_EQ(aux->VlSaiIEOutras, Currency());
+    EXPECT_EQ(aux->VlALCNotaFiscal, Currency());
+}
+
 TEST_F(TotaisDeclaracao, FaixasDasSaidasParaOExteriorEDaProporcao) {
     Saida(5501, "1");
     Saida(5102, "2");
@@ -163,16 +255,22 @@ TEST_F(TotaisDeclaracao, ExemploDoSaldoCredorDeExportacao) {
     EXPECT_EQ(aux->QtdSaldoCredor, 1);
 }
 
-TEST_F(TotaisDeclaracao, ProporcaoArredondaMeioParaLongeDoZero) {
-    Saida(5501, "1");
-    Saida(5102, "7");
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->VlProporcao, M("0.125")); // 0,125 exactly
-    Executa(QStringLiteral("DELETE FROM SAIDA_DECLARADA"));
-    Saida(5501, "123456");
-    Saida(5102, "876544");
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->VlProporcao, M("0.1235")); // 0,123456
+TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
+    auto proporcao = [&](const char* exterior, const char* interno) {
+        Executa(QStringLiteral("DELETE FROM SAIDA_DECLARADA"));
+        Saida(5501, exterior);
+        Saida(5102, interno);
+        aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
+        return aux->VlProporcao;
+    };
+    EXPECT_EQ(proporcao("1", "7"), M("0.125"));            // 0,12500
+    EXPECT_EQ(proporcao("123456", "876544"), M("0.1234")); // 0,123456 -> 0,12346 -> 0,1234
+    EXPECT_EQ(proporcao("999996", "4"), M("1"));           // 0,999996 -> 1,00000 -> 1
+    EXPECT_EQ(proporcao("12345", "87655"), M("0.1234"));   // 0,12345 exactly: the fifth goes
+    EXPECT_EQ(proporcao("123455", "876545"), M("0.1234")); // 0,123455 -> 0,12346 (half up) -> 0,1234
+    EXPECT_EQ(proporcao("12349", "87651"), M("0.1234"));   // 0,12349: not rounded to 0,1235
+    EXPECT_EQ(proporcao("1", "1"), M("0.5"));
+    EXPECT_EQ(proporcao("0", "1"), Currency());
 }
 
 TEST_F(TotaisDeclaracao, DebitosAjustadosDescontamOCodigo020014) {

@@ -1,7 +1,7 @@
 #include "core/data/ReferenceLookups.h"
 
-#include "DataModules.h"
 #include "platform/db/TIBQuery.h"
+#include "tests/support/data/DataModules.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The updater module on its own: its scripts, its result codes and the
 // one-script runner the build and the restore fix-up use.
 
-#include "DataAtVersion.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/core/data/DataAtVersion.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include "core/data/TDMDefAtualizador.h"
 #include "platform/db/TIBDatabase.h"
@@ -32,7 +32,7 @@ TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
     DataAtVersion dados(QStringLiteral("0.3.2.4"));
     ScriptedPrompter prompter;
     TDMDefAtualizador atualizador;
-    atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
+    atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
 
     prompter.Answer(mrOk);
@@ -45,13 +45,13 @@ TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
     EXPECT_EQ(atualizador.Resultado(), TDMDefAtualizador::CodigoSucesso);
     EXPECT_EQ(prompter.Count(), 1);
     atualizador.ibDBDef->Close();
-    EXPECT_EQ(dados.Versao(), "0.3.2.4");
+    EXPECT_EQ(dados.Version(), "0.3.2.4");
 }
 
 TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
     DataAtVersion dados(QStringLiteral("0.3.2.6"));
     TDMDefAtualizador atualizador;
-    atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
+    atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
     EXPECT_EQ(atualizador.LeVersaoDados(), "0.3.2.6");
 }
@@ -59,10 +59,10 @@ TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
 TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
     DataAtVersion dados(QStringLiteral("0.3.3.4"));
     TDMDefAtualizador atualizador;
-    atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
+    atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
     atualizador.AplicaScript(atualizador.IBSQL_0334_OCORRENCIA);
-    EXPECT_EQ(dados.Conta("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 276"),
+    EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 276"),
               1);
 
     // A script failing at its second line leaves nothing of its first.
@@ -77,26 +77,26 @@ TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
     } catch (const EDatabaseError& erro) {
         EXPECT_TRUE(erro.Message().startsWith("ibSQLTeste, linha 3: ")) << erro.what();
     }
-    EXPECT_EQ(dados.Conta("SELECT COUNT(*) FROM TIPO_ERRO_DECLARACAO WHERE CO_ERRO = 999"), 0);
+    EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM TIPO_ERRO_DECLARACAO WHERE CO_ERRO = 999"), 0);
 }
 
 TEST(TDMDefAtualizador, ScriptsKeepTheirLinesBeforeAFailureInsideTheUpdate) {
     // Data of 0.3.3.2 whose code 2128 is already there: the script of group
     // 4 stops at that line, the lines before it stay with the update.
     DataAtVersion dados(QStringLiteral("0.3.3.2"));
-    dados.Executa("INSERT INTO CFOP (CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP, DT_INICIO, DT_FIM, ST_CFOP) "
+    dados.Execute("INSERT INTO CFOP (CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP, DT_INICIO, DT_FIM, ST_CFOP) "
                   "VALUES (2128, 'E', '2011-01-01', NULL, 'A')");
     ScriptedPrompter prompter;
     prompter.Answer(mrOk).Answer(mrOk).Answer(mrOk);
     TDMDefAtualizador atualizador;
-    atualizador.ibDBDef->SetDatabaseName(dados.Caminho());
+    atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
     atualizador.Atualiza(QStringLiteral("0.3.3.2"));
     EXPECT_EQ(atualizador.Resultado(), TDMDefAtualizador::CodigoSucesso);
     EXPECT_EQ(atualizador.ScriptsComFalha(), QStringList{"IBSQL_0330_CFOP_1"});
     EXPECT_TRUE(prompter.Requests()[0].Text.contains("IBSQL_0330_CFOP_1"));
     atualizador.ibDBDef->Close();
-    EXPECT_EQ(dados.Conta("SELECT COUNT(*) FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO = 1128"), 1);
-    EXPECT_EQ(dados.Conta("SELECT COUNT(*) FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO = 3128"), 0);
-    EXPECT_EQ(dados.Versao(), "0.3.3.4");
+    EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO = 1128"), 1);
+    EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO = 3128"), 0);
+    EXPECT_EQ(dados.Version(), "0.3.3.4");
 }

@@ -1,4 +1,4 @@
-#include "DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 #include "core/util/CheckDigits.h"
 #include "platform/db/TClientDataSet.h"

@@ -1,4 +1,4 @@
-#include "DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 #include "platform/db/TClientDataSet.h"
 

@@ -11,15 +11,18 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/os/ServerProbe.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -325,4 +328,243 @@ TEST_F(InicioModuloGeral, RestoreFixUpsLeaveOtherVersionsAlone) {
                                                 "WHERE ID_PARAMETRO = 1")));
     EXPECT_FALSE(geral.AplicaCorrecoesRestauracao());
     EXPECT_TRUE(geral.CampoTamanhoNove());
+}
+
+// ---- the run never goes on without its database ------------------------------------
+
+TEST_F(InicioModuloGeral, ARefusedReconnectionEndsTheRun) {
+    int encerramentos = 0;
+    geral.EncerraExecucao = [&] { ++encerramentos; };
+    geral.DataModuleCreate();
+    ASSERT_FALSE(geral.Falhou());
+    EXPECT_EQ(encerramentos, 0);
+
+    // After a backup or a restore the file is no database any more.
+    geral.ibDBDef->Close();
+    QFile::remove(Banco());
+    {
+        QFile arquivo(Banco());
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(QByteArray(4096, 'z'));
+    }
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(geral.ConectaBanco());
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_EQ(encerramentos, 1);
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    EXPECT_TRUE(prompter.Last().Text.endsWith(Encerramento));
+}
+
+TEST_F(InicioModuloGeral, ARefusedVersionOnReconnectionEndsTheRun) {
+    int encerramentos = 0;
+    geral.EncerraExecucao = [&] { ++encerramentos; };
+    ASSERT_TRUE(geral.ConectaBanco());
+    // A restored backup of data too old for the program.
+    ASSERT_TRUE(geral.ExecutaSQL(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' "
+                                                "WHERE ID_PARAMETRO = 1")));
+    prompter.Answer(mrOk).Answer(mrOk);
+    EXPECT_FALSE(geral.ConectaBanco());
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_EQ(encerramentos, 1);
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Requests()[1].Text, Encerramento);
+}
+
+TEST_F(InicioModuloGeral, AReconnectionThatFailsAfterTheBackupEndsTheRun) {
+    int encerramentos = 0;
+    geral.EncerraExecucao = [&] { ++encerramentos; };
+    ASSERT_TRUE(geral.ConectaBanco());
+    // The database goes while the backup runs (its copy is already taken).
+    bool levado = false;
+    geral.ProcessaEventos = [&] {
+        if (!levado)
+            levado = QFile::rename(Banco(), Banco() + QStringLiteral(".longe"));
+        return true;
+    };
+    prompter.Answer(mrOk);
+    geral.BackupAutomatico();
+    EXPECT_TRUE(levado);
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_EQ(encerramentos, 1);
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(
+        prompter.Last().Text.startsWith(QStringLiteral("O arquivo do banco de dados não foi encontrado:")));
+}
+
+// ---- a damaged database -------------------------------------------------------------
+
+class BancoDanificado : public InicioModuloGeral {
+protected:
+    void EsperaDanificado() {
+        prompter.Answer(mrOk);
+        geral.DataModuleCreate();
+        EXPECT_TRUE(geral.Falhou());
+        EXPECT_FALSE(geral.ibDBDef->Connected());
+        ASSERT_EQ(prompter.Count(), 1);
+        const TPromptRequest& caixa = prompter.Last();
+        EXPECT_EQ(caixa.Icon, TMsgDlgType::mtError);
+        EXPECT_TRUE(caixa.SystemModal);
+        EXPECT_EQ(
+            caixa.Text,
+            QStringLiteral("O banco de dados está danificado: a versão dos dados não pôde ser lida.\r") +
+                Banco() +
+                QStringLiteral("\r\rRestaure uma cópia de segurança dos dados (a cópia automática é ") +
+                pasta.filePath(QStringLiteral("Backup/dbdef.gbk")) + QStringLiteral(").\r\r") + Encerramento);
+        EXPECT_FALSE(caixa.Text.contains(QStringLiteral("suporte")));
+        // Nothing is backed up from it: the last good backup stays.
+        EXPECT_FALSE(QFile::exists(Backup()));
+    }
+};
+
+TEST_F(BancoDanificado, WithoutTheParametersTable) {
+    Executa(QStringLiteral("DROP TABLE PARAMETROS_DEF"));
+    EsperaDanificado();
+}
+
+TEST_F(BancoDanificado, WithoutTheVersionRow) {
+    Executa(QStringLiteral("DELETE FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1"));
+    EsperaDanificado();
+}
+
+TEST_F(BancoDanificado, WithAnEmptyVersion) {
+    Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = NULL WHERE ID_PARAMETRO = 1"));
+    EsperaDanificado();
+}
+
+TEST_F(BancoDanificado, CutInHalfIsNeverTakenForOldData) {
+    QFile arquivo(Banco());
+    ASSERT_TRUE(arquivo.resize(arquivo.size() / 2));
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 1);
+    const QString texto = prompter.Last().Text;
+    EXPECT_FALSE(texto.contains(QStringLiteral("Não existe mais suporte"))) << texto.toStdString();
+    EXPECT_TRUE(texto.startsWith(QStringLiteral("O banco de dados está danificado"))) << texto.toStdString();
+    EXPECT_TRUE(texto.contains(Banco())) << texto.toStdString();
+    EXPECT_TRUE(texto.endsWith(Encerramento));
+}
+
+// ---- the automatic backup -----------------------------------------------------------
+
+TEST_F(InicioModuloGeral, TemporaryBackupsLeftByAnInterruptedRunGoAtTheNextStart) {
+    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    for (const char* nome :
+         {"dbdef-a1B2c3.gbk", "dbdef-XXXXXX.gbk", "dbdef-zz.gbk", "outro.gbk", "dbdef.gbk"}) {
+        QFile arquivo(pasta.filePath(QStringLiteral("Backup/") + QLatin1String(nome)));
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
+        arquivo.write(QByteArray(147, 'p'));
+    }
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    QStringList restantes = ArquivosBackup();
+    restantes.sort();
+    EXPECT_EQ(restantes, (QStringList{QStringLiteral("dbdef-zz.gbk"), QStringLiteral("dbdef.gbk"),
+                                      QStringLiteral("outro.gbk")}));
+    EXPECT_GT(QFileInfo(Backup()).size(), 1000);
+}
+
+TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNextStart) {
+    // A copy of this test program starts on the same folder and is killed
+    // (SIGKILL: nothing of it runs any more) in the middle of its backup.
+    static int argc = 1;
+    static char nome[] = "test_core_data";
+    static char* argv[] = {nome, nullptr};
+    if (!QCoreApplication::instance())
+        new QCoreApplication(argc, argv);
+    QProcess copia;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("ZEB_PASTA_PROGRAMA"), pasta.path());
+    copia.setProcessEnvironment(env);
+    copia.start(QStringLiteral("/proc/self/exe"),
+                {QStringLiteral("--gtest_also_run_disabled_tests"),
+                 QStringLiteral("--gtest_filter=InicioInterrompido.DISABLED_MorreDuranteOBackup")});
+    ASSERT_TRUE(copia.waitForFinished(60000));
+    EXPECT_EQ(copia.exitStatus(), QProcess::CrashExit);
+    const QStringList deixados = ArquivosBackup();
+    ASSERT_EQ(deixados.size(), 1) << deixados.join(QLatin1Char(' ')).toStdString();
+    EXPECT_TRUE(deixados[0].startsWith(TDMDefGeral::PrefixoBackupTemporario)) << deixados[0].toStdString();
+
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+}
+
+// The killed copy's side.
+TEST(InicioInterrompido, DISABLED_MorreDuranteOBackup) {
+    ScriptedPrompter prompter;
+    TDMDefGeral geral;
+    geral.SetPastaPrograma(qEnvironmentVariable("ZEB_PASTA_PROGRAMA"));
+    int linhas = 0;
+    geral.ProcessaEventos = [&] {
+        if (++linhas == 100)
+            ::kill(::getpid(), SIGKILL);
+        return true;
+    };
+    geral.DataModuleCreate();
+    FAIL() << "the backup ended before it was killed (" << linhas << " lines)";
+}
+
+TEST_F(InicioModuloGeral, TheBackupWindowLivesOnTheServicesLines) {
+    int chamadas = 0;
+    bool janelaViva = false;
+    QPointer<TComponent> janela;
+    geral.CriaJanelaBackup = [&](TComponent* owner) {
+        janela = new TComponent(owner);
+        return janela.data();
+    };
+    geral.ProcessaEventos = [&] {
+        ++chamadas;
+        janelaViva = janelaViva || !janela.isNull();
+        return true;
+    };
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    // One call per line: a table at a time, not one wait for the whole.
+    EXPECT_GT(chamadas, 20);
+    EXPECT_TRUE(janelaViva);
+    EXPECT_TRUE(janela.isNull());
+    EXPECT_TRUE(geral.ibDBDef->Connected());
+}
+
+TEST_F(InicioModuloGeral, AnEndingRunStopsTheBackupAndKeepsTheLastGoodOne) {
+    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    {
+        QFile antigo(Backup());
+        ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
+        antigo.write("ultimo bom");
+    }
+    int encerramentos = 0;
+    geral.EncerraExecucao = [&] { ++encerramentos; };
+    int chamadas = 0;
+    geral.ProcessaEventos = [&] { return ++chamadas < 3; };
+    geral.DataModuleCreate();
+    EXPECT_EQ(chamadas, 3);
+    EXPECT_TRUE(geral.Falhou());
+    EXPECT_EQ(encerramentos, 1);
+    EXPECT_EQ(prompter.Count(), 0); // ended, not failed: nothing to say
+    EXPECT_FALSE(geral.ibDBDef->Connected());
+    EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
+    QFile bom(Backup());
+    ASSERT_TRUE(bom.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bom.readAll(), QByteArray("ultimo bom"));
+}
+
+TEST_F(InicioModuloGeral, ABackupThatCannotTakeTheOldOnesPlaceSaysWhy) {
+    // A folder with contents stands where the backup goes.
+    ASSERT_TRUE(QDir(pasta.path()).mkpath(QStringLiteral("Backup/dbdef.gbk/dentro")));
+    prompter.Answer(mrOk);
+    geral.DataModuleCreate();
+    EXPECT_FALSE(geral.Falhou());
+    ASSERT_EQ(prompter.Count(), 1);
+    const QString texto = prompter.Last().Text;
+    EXPECT_TRUE(texto.startsWith(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\r"
+                                                "Erro: Não foi possível pôr ")))
+        << texto.toStdString();
+    EXPECT_TRUE(texto.endsWith(QStringLiteral(": o caminho é uma pasta."))) << texto.toStdString();
+    EXPECT_EQ(ArquivosBackup(), QStringList());
+    EXPECT_TRUE(geral.ibDBDef->Connected());
 }

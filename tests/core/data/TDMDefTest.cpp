@@ -1,4 +1,4 @@
-#include "DataModules.h"
+#include "tests/support/data/DataModules.h"
 
 #include "core/util/CheckDigits.h"
 #include "platform/db/TClientDataSet.h"
@@ -242,6 +242,74 @@ TEST_F(Declaracao, BaseDeCalculoDeOutrosICMS) {
     def->cdsOutICMS->Cancel();
 }
 
+TEST_F(Declaracao, OcorrenciasTrazemOsNomesQueAsPaginasMostram) {
+    struct Caso {
+        TClientDataSet* set;
+        char apuracao;
+        int tipo;
+        const char* descricao; // the pair the page shows
+        int tiposDescritos;
+    };
+    const Caso casos[] = {{def->cdsOutCreditos, 'N', 7, "DescOcorrencia", 2},
+                          {def->cdsOutCreditosI, 'S', 7, "DescOcorrencia", 2},
+                          {def->cdsDeducoes, 'N', 14, "DescFundamento", 2},
+                          {def->cdsDeducoesI, 'S', 14, "DescFundamento", 2},
+                          {def->cdsEstDebitosI, 'S', 8, "DescFundamento", 2},
+                          {def->cdsPrazosEspI, 'S', 30, "DescFundamento", 2},
+                          {def->cdsOutICMS, 'O', 35, "DescFundamento", 3}};
+    for (const Caso& caso : casos) {
+        const int sq = Ocorrencia(caso.apuracao, caso.tipo, 97);
+        Executa(QStringLiteral("UPDATE FUNDAMENTACAO_LEGAL_DEF SET DS_OCORRENCIA = 'Ocorrência %1' "
+                               "WHERE SQ_OCORRENCIA_DEF = %1")
+                    .arg(sq));
+        Executa(QStringLiteral("INSERT INTO FUNDAMENTACAO_LEGAL_DEF_HIST (SQ_OCORRENCIA_DEF, DT_INICIO, "
+                               "TP_DADO_COMPLEMENTAR_1, TP_DADO_COMPLEMENTAR_2, TP_DADO_COMPLEMENTAR_3, "
+                               "DS_LEGISLACAO_OCORRENCIA) VALUES (%1, '2000-01-01', 'V', 'L', 'V', 'Lei %1')")
+                    .arg(sq));
+    }
+    basica->AbrePorPeriodo(basica->cdsConFundamento);
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.set->Name().toStdString());
+        const int sq = Ocorrencia(caso.apuracao, caso.tipo, 97);
+        aux->AbreTabelaDeclaracao(caso.set);
+        caso.set->Append();
+        caso.set->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->SetAsInteger(sq);
+        const QString descricao = QString::fromLatin1(caso.descricao);
+        const QString outra = descricao == QLatin1String("DescOcorrencia") ? QStringLiteral("DescFundamento")
+                                                                           : QStringLiteral("DescOcorrencia");
+        ASSERT_NE(caso.set->FindField(descricao), nullptr);
+        EXPECT_EQ(caso.set->FindField(outra), nullptr);
+        EXPECT_EQ(caso.set->FieldByName(descricao)->AsString(), QStringLiteral("Lei %1").arg(sq));
+        EXPECT_EQ(caso.set->FieldByName(descricao + QStringLiteral("Comp"))->AsString(),
+                  QStringLiteral("Ocorrência %1").arg(sq));
+        ASSERT_TRUE(basica->cdsConFundamento->Locate(QStringLiteral("SQ_OCORRENCIA_DEF"), sq));
+        EXPECT_FALSE(caso.set->FieldByName(QStringLiteral("Codigo"))->AsString().isEmpty());
+        EXPECT_EQ(caso.set->FieldByName(QStringLiteral("Codigo"))->AsString(),
+                  basica->cdsConFundamento->FieldByName(QStringLiteral("Codigo"))->AsString());
+        for (int n = 1; n <= 3; ++n) {
+            const QString tipo = QStringLiteral("DescTpDadoComp%1").arg(n);
+            if (n > caso.tiposDescritos) {
+                EXPECT_EQ(caso.set->FindField(tipo), nullptr) << n;
+                continue;
+            }
+            ASSERT_NE(caso.set->FindField(tipo), nullptr) << n;
+            EXPECT_FALSE(caso.set->FieldByName(tipo)->AsString().isEmpty()) << n;
+            EXPECT_EQ(caso.set->FieldByName(tipo)->AsString(),
+                      basica->cdsConFundamento->FieldByName(tipo)->AsString())
+                << n;
+        }
+        caso.set->Cancel();
+    }
+}
+
+TEST_F(Declaracao, MesDaListaEDaDeclaracaoComDoisDigitos) {
+    def->cdsSelDeclaracao->Open();
+    ASSERT_TRUE(def->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), 1));
+    EXPECT_EQ(def->cdsSelDeclaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->DisplayText(),
+              QStringLiteral("01"));
+    EXPECT_EQ(D("ME_REFERENCIA")->DisplayText(), QStringLiteral("01"));
+}
+
 TEST_F(Declaracao, TipoDaDeclaracao) {
     Executa(
         QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET IN_RETIFICADORA = 'S', NU_RETIFICADORA = 2"));
@@ -256,8 +324,9 @@ TEST_F(Declaracao, TipoDaDeclaracao) {
     EXPECT_EQ(def->cdsSelDeclaracao->FieldByName(QStringLiteral("NU_INSCRICAO1"))->AsInteger(), 12345674);
 }
 
+// The observations are as long as the transmission file holds them.
 TEST_F(Declaracao, ObservacaoLongaNaoEhCortada) {
-    const QString texto(600, QLatin1Char('x'));
+    const QString texto(255, QLatin1Char('x'));
     def->cdsDeclaracao->Edit();
     D("TX_OBSERVACAO")->SetAsString(texto);
     def->cdsDeclaracao->Post();

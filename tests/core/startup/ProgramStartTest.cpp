@@ -11,15 +11,19 @@
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 namespace {
 
@@ -40,14 +44,14 @@ protected:
         ASSERT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), Banco()));
         QFile::setPermissions(Banco(), QFile::ReadOwner | QFile::WriteOwner);
     }
-    void NadaDepoisDoModuloGeral() {
+    void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::SaidaFalhaInicio) {
         EXPECT_EQ(DMDefBasica, nullptr);
         EXPECT_EQ(DMDef, nullptr);
         EXPECT_EQ(DMDefAux, nullptr);
         ASSERT_NE(frmDef, nullptr);
         EXPECT_FALSE(frmDef->Widget()->isVisible());
         EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-        EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaFalhaInicio);
+        EXPECT_EQ(inicio.CodigoSaida(), codigoSaida);
     }
 
     QTemporaryDir pasta;
@@ -155,4 +159,125 @@ TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWi
     EXPECT_GT(nome.left(), largura / 2);
     EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
     EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+}
+
+// ---- the backup window, signals, a lost connection ------------------------------------
+
+namespace {
+
+// The module of the program, as the program block makes it, with `durante`
+// run between the backup's lines before the program's own handling.
+TDMDefGeral* ModuloComVigia(ProgramStart& inicio, const std::function<void()>& durante) {
+    auto* modulo = Application->CreateForm<TDMDefGeral>();
+    inicio.PreparaModuloGeral(modulo);
+    const std::function<bool()> doPrograma = modulo->ProcessaEventos;
+    modulo->ProcessaEventos = [durante, doPrograma] {
+        durante();
+        return doPrograma();
+    };
+    modulo->DataModuleCreate();
+    return modulo;
+}
+
+} // namespace
+
+TEST_F(ProgramaPrincipal, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClosed) {
+    CopiaBanco();
+    int linhas = 0;
+    int modal = 0;
+    inicio.CriaModuloGeral = [&](TComponent*) {
+        return ModuloComVigia(inicio, [&] {
+            ++linhas;
+            QWidget* janela = QApplication::activeModalWidget();
+            if (janela && janela->objectName() == QStringLiteral("frmAutoBackup") && janela->isVisible())
+                ++modal;
+            if (linhas == 1 && janela) {
+                janela->close(); // the user tries to close it
+                EXPECT_TRUE(janela->isVisible());
+            }
+        });
+    };
+    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_EQ(prompter.Count(), 0);
+    EXPECT_GT(linhas, 20);
+    EXPECT_EQ(modal, linhas);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr); // gone with the backup
+    EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
+}
+
+TEST_F(ProgramaPrincipal, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
+    CopiaBanco();
+    int linhas = 0;
+    inicio.CriaModuloGeral = [&](TComponent*) {
+        return ModuloComVigia(inicio, [&] {
+            if (++linhas == 2)
+                ::raise(SIGTERM);
+        });
+    };
+    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_LT(linhas, 10); // stopped, not finished
+    EXPECT_EQ(prompter.Count(), 0);
+    NadaDepoisDoModuloGeral(ProgramStart::SaidaSinal + SIGTERM);
+    ASSERT_NE(DMDefGeral, nullptr);
+    EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
+    // Nothing of the backup is left behind.
+    EXPECT_TRUE(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(ProgramaPrincipal, AConnectionThatIsGoneNeverGetsAMainWindow) {
+    CopiaBanco();
+    inicio.CriaModuloGeral = [&](TComponent* owner) {
+        auto* geral = new TDMDefGeral(owner);
+        geral->SetPastaPrograma(inicio.PastaPrograma);
+        geral->DataModuleCreate();
+        geral->ibDBDef->Close(); // as the engine would drop it
+        return geral;
+    };
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Last().Text.contains(QStringLiteral("a conexão foi perdida")));
+    EXPECT_TRUE(prompter.Last().Text.endsWith(QStringLiteral("O sistema será encerrado...")));
+    NadaDepoisDoModuloGeral();
+}
+
+TEST_F(ProgramaPrincipal, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
+    QDir().mkpath(inicio.PastaInstancia);
+    QFile::setPermissions(inicio.PastaInstancia, QFileDevice::Permissions(0x7777)); // open to all
+    prompter.Answer(mrOk);
+    EXPECT_FALSE(inicio.Inicia());
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
+    EXPECT_TRUE(prompter.Last().Text.contains(inicio.PastaInstancia)) << prompter.Last().Text.toStdString();
+    EXPECT_FALSE(prompter.Last().Text.contains(QStringLiteral("já se encontra ativa")));
+    EXPECT_EQ(frmDef, nullptr);
+    EXPECT_EQ(DMDefGeral, nullptr);
+    Application->SetShowMainForm(true);
+}
+
+TEST_F(ProgramaPrincipal, ARefusedReconnectionEndsTheRunningProgram) {
+    if (Application->Terminated())
+        GTEST_SKIP() << "an earlier test in this process ended the application's run";
+    CopiaBanco();
+    ASSERT_TRUE(inicio.Inicia());
+    // As after a restore: the data now in the file are too old for the program.
+    prompter.Answer(mrOk).Answer(mrOk);
+    bool reconectou = true;
+    QTimer::singleShot(0, [&] {
+        ASSERT_TRUE(DMDefGeral->ExecutaSQL(
+            QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1")));
+        DMDefGeral->ibDBDef->Close();
+        reconectou = DMDefGeral->ConectaBanco();
+    });
+    QTimer espera;
+    espera.setSingleShot(true);
+    QObject::connect(&espera, &QTimer::timeout, [] { QCoreApplication::quit(); });
+    espera.start(30000);
+    Application->Run();
+    EXPECT_TRUE(espera.isActive()) << "the loop ran on without its database";
+    EXPECT_FALSE(reconectou);
+    EXPECT_TRUE(Application->Terminated());
+    EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
+    ASSERT_EQ(prompter.Count(), 2);
+    EXPECT_EQ(prompter.Last().Text, QStringLiteral("O sistema será encerrado..."));
 }

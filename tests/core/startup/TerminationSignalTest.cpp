@@ -4,13 +4,21 @@
 
 #include "core/data/TDMDefGeral.h"
 #include "core/startup/ProgramStart.h"
+#include "core/startup/TfrmDef.h"
 #include "platform/ui/TApplication.h"
-#include "support/ScriptedPrompter.h"
-#include "support/TempDatabase.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
 
+#include "platform/db/TIBDatabase.h"
+#include "platform/db/TIBSQL.h"
+#include "platform/db/TIBTransaction.h"
+
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,8 +34,9 @@ constexpr const char* PastaFilhaVariavel = "ZEB_TERMINO_POR_SINAL_PASTA";
 constexpr int PacienciaInicioMs = 60000;
 constexpr int PacienciaFimMs = 15000;
 
-// Starts this executable running only the child test below.
-std::unique_ptr<QProcess> IniciaFilho(const QString& pasta) {
+// Starts this executable running only the child test named (one below).
+std::unique_ptr<QProcess> IniciaFilho(const QString& pasta,
+                                      const QString& teste = QStringLiteral("DISABLED_ProgramaFilho")) {
     auto filho = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(PastaFilhaVariavel), pasta);
@@ -36,7 +45,7 @@ std::unique_ptr<QProcess> IniciaFilho(const QString& pasta) {
     filho->setProcessChannelMode(QProcess::MergedChannels);
     filho->start(QStringLiteral("/proc/self/exe"),
                  {QStringLiteral("--gtest_also_run_disabled_tests"),
-                  QStringLiteral("--gtest_filter=TerminoPorSinal.DISABLED_ProgramaFilho")});
+                  QStringLiteral("--gtest_filter=TerminoPorSinal.") + teste});
     return filho;
 }
 
@@ -79,7 +88,87 @@ void SinalEncerraOPrograma(int sinal) {
     EXPECT_TRUE(saida.contains("programa-encerrado")) << saida.constData();
 }
 
+// A program folder whose data are too old: the start shows the refusal and
+// then "O sistema será encerrado...", two boxes in a row.
+void PreparaDadosAntigos(const QString& pasta) {
+    const QString dados = pasta + QStringLiteral("/programa/Dados");
+    ASSERT_TRUE(QDir().mkpath(dados));
+    const QString banco = dados + QStringLiteral("/dbdef.gdb");
+    ASSERT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), banco));
+    QFile::setPermissions(banco, QFile::ReadOwner | QFile::WriteOwner);
+    TIBDatabase conexao;
+    conexao.SetDatabaseName(banco);
+    conexao.Open();
+    TIBTransaction transacao;
+    transacao.SetDefaultDatabase(&conexao);
+    TIBSQL sql;
+    sql.SetDatabase(&conexao);
+    sql.SetTransaction(&transacao);
+    transacao.StartTransaction();
+    sql.SetSQLText(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1"));
+    sql.ExecQuery();
+    sql.Close();
+    transacao.Commit();
+    conexao.Close();
+}
+
 } // namespace
+
+TEST(TerminoPorSinal, ASignalWhileAStartUpBoxWaitsEndsTheStartWithoutFurtherBoxes) {
+    QTemporaryDir pasta;
+    PreparaDadosAntigos(pasta.path());
+    auto filho = IniciaFilho(pasta.path(), QStringLiteral("DISABLED_InicioComCaixas"));
+    ASSERT_TRUE(filho->waitForStarted());
+    QByteArray saida;
+    const bool aberta = EsperaSaida(*filho, saida, "caixa-aberta", PacienciaInicioMs);
+    if (!aberta)
+        filho->kill();
+    ASSERT_TRUE(aberta) << saida.constData();
+
+    ::kill(static_cast<pid_t>(filho->processId()), SIGTERM);
+    const bool terminou = filho->waitForFinished(PacienciaFimMs);
+    if (!terminou) {
+        filho->kill();
+        filho->waitForFinished();
+    }
+    saida += filho->readAll();
+    ASSERT_TRUE(terminou) << "a caixa sobreviveu ao sinal: " << saida.constData();
+    EXPECT_EQ(saida.count("caixa-aberta"), 1)
+        << saida.constData(); // no "O sistema será encerrado..." after it
+    EXPECT_TRUE(saida.contains("caixa-aberta: Não existe mais suporte")) << saida.constData();
+    EXPECT_TRUE(saida.contains("inicio-encerrado 143")) << saida.constData(); // 128 + SIGTERM
+    EXPECT_TRUE(saida.contains("janela-principal oculta")) << saida.constData();
+    EXPECT_EQ(filho->exitStatus(), QProcess::NormalExit);
+}
+
+// The child's side: the real boxes of the program, each told on the output
+// when it opens, until a signal ends the start.
+TEST(TerminoPorSinal, DISABLED_InicioComCaixas) {
+    const QString pasta = qEnvironmentVariable(PastaFilhaVariavel);
+    ASSERT_FALSE(pasta.isEmpty());
+    ::alarm(120);
+    QPointer<QWidget> vista;
+    QTimer vigia;
+    QObject::connect(&vigia, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == vista)
+            return;
+        vista = modal;
+        auto* caixa = qobject_cast<QMessageBox*>(modal);
+        std::printf("caixa-aberta: %s\n", caixa ? caixa->text().toUtf8().constData() : "?");
+        std::fflush(stdout);
+    });
+    vigia.start(20);
+    ProgramStart inicio;
+    inicio.PastaPrograma = pasta + QStringLiteral("/programa");
+    inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
+    const bool iniciou = inicio.Inicia();
+    vigia.stop();
+    std::printf("inicio-encerrado %d\n", inicio.CodigoSaida());
+    std::printf("janela-principal %s\n", frmDef && frmDef->Widget()->isVisible() ? "visivel" : "oculta");
+    std::fflush(stdout);
+    EXPECT_FALSE(iniciou);
+}
 
 TEST(TerminoPorSinal, SigtermAndSigintEndTheRunningProgramNormally) {
     for (const int sinal : {SIGTERM, SIGINT}) {

@@ -9,7 +9,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 
@@ -107,9 +107,13 @@ TEST_F(JanelaPrincipal, MenuBarOrderAndTheArquivosItems) {
     EXPECT_FALSE(janela->mniPrincipal->Visible());
     // Windows and tools that are not part of the program yet stay disabled.
     for (TAction* acao :
-         {janela->acContribuintes, janela->acDeclaracao, janela->acGeracao, janela->acParametros,
-          janela->acGerarBkp, janela->acRestaurarBkp, janela->acRepararDatabase})
+         {janela->acGeracao, janela->acGerarBkp, janela->acRestaurarBkp, janela->acRepararDatabase})
         EXPECT_FALSE(acao->Enabled()) << acao->Name().toStdString();
+    // The declarations, registers, lookups and parameters are.
+    for (TAction* acao : {janela->acDeclaracao, janela->acContribuintes, janela->acRepresentante,
+                          janela->acContabilista, janela->acUFs, janela->acCFOPs, janela->acMunicipios,
+                          janela->acFundamentos, janela->acFinalidades, janela->acParametros})
+        EXPECT_TRUE(acao->Enabled()) << acao->Name().toStdString();
     EXPECT_TRUE(janela->acSair->Enabled());
     EXPECT_TRUE(janela->acSobre->Enabled());
 }

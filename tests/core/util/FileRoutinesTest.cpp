@@ -1,7 +1,7 @@
 #include "core/util/FileRoutines.h"
 
 #include "platform/os/RemovableDrives.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,7 +131,7 @@ TEST(PedeDisco, WriteProtectedDiskOffersRetry) {
     EXPECT_TRUE(PedeDisco(folder, QString(), true, drivesWith(sys, folder, false)));
     ASSERT_EQ(prompts.Count(), 2);
     EXPECT_EQ(prompts.Last().Text,
-              QStringLiteral("Erro: O disco %1 está protegido contra gravação.").arg(folder));
+              QStringLiteral("Erro: O disco %1: está protegido contra gravação.").arg(folder));
     EXPECT_EQ(prompts.Last().Icon, TMsgDlgType::mtError);
 
     prompts.Answer(mrCancel);

@@ -1,7 +1,7 @@
 #include "core/util/GeneralRoutines.h"
 
 #include "platform/base/Exceptions.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

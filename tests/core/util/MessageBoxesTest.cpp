@@ -1,6 +1,6 @@
 #include "core/util/MessageBoxes.h"
 
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest.h>
 

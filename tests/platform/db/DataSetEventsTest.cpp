@@ -1,7 +1,7 @@
 // The order of a data set's events for each operation, silent aborts, the
 // required check and the error events with their data actions.
 
-#include "MemoryDataSet.h"
+#include "tests/platform/db/MemoryDataSet.h"
 
 #include "platform/db/TField.h"
 

@@ -1,7 +1,7 @@
 // Cursor movement, bookmarks, Locate and Lookup, filters, calculated and
 // lookup fields.
 
-#include "MemoryDataSet.h"
+#include "tests/platform/db/MemoryDataSet.h"
 
 #include "platform/db/TField.h"
 #include "platform/db/TStringField.h"

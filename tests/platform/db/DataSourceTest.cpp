@@ -1,7 +1,7 @@
 // Data sources and data links: what controls hear, AutoEdit, control edits
 // written before a post, DisableControls.
 
-#include "MemoryDataSet.h"
+#include "tests/platform/db/MemoryDataSet.h"
 
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"

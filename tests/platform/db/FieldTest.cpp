@@ -1,7 +1,7 @@
 // Field values, conversions, texts and the order of OnSetText, OnValidate and
 // OnChange.
 
-#include "MemoryDataSet.h"
+#include "tests/platform/db/MemoryDataSet.h"
 
 #include "platform/db/TBCDField.h"
 #include "platform/db/TCurrencyField.h"

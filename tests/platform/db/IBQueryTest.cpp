@@ -1,4 +1,4 @@
-#include "ScratchDatabase.h"
+#include "tests/platform/db/ScratchDatabase.h"
 
 #include "platform/db/TField.h"
 #include "platform/db/TIBQuery.h"
@@ -11,11 +11,11 @@ namespace {
 class IBQueryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT, QTY, NOTE, DAY_) VALUES "
-                                           "(1, 'um', 9999999999999.9999, 3, 'texto longo', '2024-02-29')"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (2, 'dois', -0.29)"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (3, 'tres', 0.0001)"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO OWNER_ (ID, ITEM_ID, TITLE) VALUES (10, 1, 'dono')"));
+        db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT, QTY, NOTE, DAY_) VALUES "
+                                  "(1, 'um', 9999999999999.9999, 3, 'texto longo', '2024-02-29')"));
+        db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (2, 'dois', -0.29)"));
+        db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (3, 'tres', 0.0001)"));
+        db.Execute(QStringLiteral("INSERT INTO OWNER_ (ID, ITEM_ID, TITLE) VALUES (10, 1, 'dono')"));
         query.SetName(QStringLiteral("ibqItem"));
         query.SetDatabase(&db.Database());
         query.SetTransaction(&db.Transaction());
@@ -94,7 +94,7 @@ TEST_F(IBQueryTest, ExecSqlCommitsTheTransactionItStarted) {
     query.ExecSQL();
     EXPECT_EQ(query.RowsAffected(), 2);
     EXPECT_FALSE(db.Transaction().InTransaction());
-    EXPECT_EQ(db.ReadElsewhere(QStringLiteral("select sum(QTY) from ITEM")).toLongLong(), 17);
+    EXPECT_EQ(db.Value(QStringLiteral("select sum(QTY) from ITEM")).toLongLong(), 17);
 }
 
 TEST_F(IBQueryTest, ReadingLeavesNoTransactionBehindSoTheNextOpenSeesNewRows) {
@@ -102,7 +102,7 @@ TEST_F(IBQueryTest, ReadingLeavesNoTransactionBehindSoTheNextOpenSeesNewRows) {
     query.Open();
     EXPECT_EQ(query.Fields()[0]->AsInteger(), 3);
     EXPECT_FALSE(db.Transaction().InTransaction());
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (4, 'quatro')"));
+    db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (4, 'quatro')"));
     query.Refresh();
     EXPECT_EQ(query.Fields()[0]->AsInteger(), 4);
 }

@@ -1,4 +1,4 @@
-#include "ScratchDatabase.h"
+#include "tests/platform/db/ScratchDatabase.h"
 
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetField.h"
@@ -151,15 +151,13 @@ TEST_F(NestedReferenceTest, CfopHistoryFollowsTheCodeThroughPersistentFields) {
     for (chain.cds->First(); !chain.cds->Eof(); chain.cds->Next(), ++walked) {
         const int code = chain.cds->FieldByName("CO_FISCAL_OPERACAO")->AsInteger();
         const int expected =
-            db.ReadElsewhere(
-                  QStringLiteral("select count(*) from CFOP_HIST where CO_FISCAL_OPERACAO = %1").arg(code))
+            db.Value(QStringLiteral("select count(*) from CFOP_HIST where CO_FISCAL_OPERACAO = %1").arg(code))
                 .toInt();
         ASSERT_EQ(chain.nested->RecordCount(), expected) << code;
         for (chain.nested->First(); !chain.nested->Eof(); chain.nested->Next())
             ASSERT_EQ(chain.nested->FieldByName("CO_FISCAL_OPERACAO")->AsInteger(), code);
     }
-    EXPECT_EQ(walked,
-              db.ReadElsewhere(QStringLiteral("select count(*) from CFOP where ST_CFOP = 'A'")).toInt());
+    EXPECT_EQ(walked, db.Value(QStringLiteral("select count(*) from CFOP where ST_CFOP = 'A'")).toInt());
 
     chain.cds->Close();
     EXPECT_FALSE(chain.nested->Active()) << "and closes with it";
@@ -179,7 +177,7 @@ TEST_F(NestedReferenceTest, MunicipalityFreeTradePeriodsThroughADynamicField) {
     chain.nested->SetDataSetField(field);
     chain.nested->Open();
 
-    const int municipalities = db.ReadElsewhere(QStringLiteral("select count(*) from MUNICIPIO")).toInt();
+    const int municipalities = db.Value(QStringLiteral("select count(*) from MUNICIPIO")).toInt();
     ASSERT_GT(municipalities, 0);
     EXPECT_EQ(chain.cds->RecordCount(), municipalities);
     for (chain.cds->First(); !chain.cds->Eof(); chain.cds->Next()) {
@@ -201,17 +199,17 @@ TEST_F(NestedReferenceTest, MunicipalityFreeTradePeriodsThroughADynamicField) {
 class NestedApplyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.ExecuteElsewhere(QStringLiteral("CREATE TABLE PEDIDO (PEDIDO_ID INTEGER NOT NULL PRIMARY KEY, "
-                                           "NOME VARCHAR(20) NOT NULL)"));
-        db.ExecuteElsewhere(QStringLiteral(
+        db.Execute(QStringLiteral("CREATE TABLE PEDIDO (PEDIDO_ID INTEGER NOT NULL PRIMARY KEY, "
+                                  "NOME VARCHAR(20) NOT NULL)"));
+        db.Execute(QStringLiteral(
             "CREATE TABLE PEDIDO_ITEM (PEDIDO_ID INTEGER NOT NULL REFERENCES PEDIDO (PEDIDO_ID), "
             "SEQ SMALLINT NOT NULL, DESCRICAO VARCHAR(20), QTD INTEGER CHECK (QTD > 0), "
             "PRIMARY KEY (PEDIDO_ID, SEQ))"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO VALUES (1, 'um')"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO VALUES (2, 'dois')"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 1, 'caneta', 3)"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 2, 'lápis', 5)"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (2, 1, 'borracha', 1)"));
+        db.Execute(QStringLiteral("INSERT INTO PEDIDO VALUES (1, 'um')"));
+        db.Execute(QStringLiteral("INSERT INTO PEDIDO VALUES (2, 'dois')"));
+        db.Execute(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 1, 'caneta', 3)"));
+        db.Execute(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 2, 'lápis', 5)"));
+        db.Execute(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (2, 1, 'borracha', 1)"));
         chain.cds->OnReconcileError = TReconcileErrorEvent::fromFunction(
             [this](TClientDataSet* set, EReconcileError& error, TUpdateKind kind, TReconcileAction& action) {
                 TField* seq = set->FindField(QStringLiteral("SEQ"));
@@ -224,7 +222,7 @@ protected:
         items->Open();
     }
 
-    int Db(const QString& sql) { return db.ReadElsewhere(sql).toInt(); }
+    int Db(const QString& sql) { return db.Value(sql).toInt(); }
 
     void AddItem(int seq, const QString& text, int quantity) {
         items->Append();
@@ -307,9 +305,8 @@ TEST_F(NestedApplyTest, EditsAndDeletesOfItemsAreAppliedAndCommitted) {
     EXPECT_EQ(chain.cds->ApplyUpdates(-1), 0);
     EXPECT_EQ(Db(QStringLiteral("select QTD from PEDIDO_ITEM where PEDIDO_ID = 1 and SEQ = 1")), 30);
     EXPECT_EQ(Db(QStringLiteral("select count(*) from PEDIDO_ITEM where PEDIDO_ID = 1")), 1);
-    EXPECT_EQ(
-        db.ReadElsewhere(QStringLiteral("select DESCRICAO from PEDIDO_ITEM where PEDIDO_ID = 2")).toString(),
-        QStringLiteral("apagador"));
+    EXPECT_EQ(db.Value(QStringLiteral("select DESCRICAO from PEDIDO_ITEM where PEDIDO_ID = 2")).toString(),
+              QStringLiteral("apagador"));
     EXPECT_EQ(Db(QStringLiteral("select count(*) from PEDIDO")), 2) << "the master rows were not touched";
 }
 
@@ -393,16 +390,15 @@ TEST_F(NestedApplyTest, CancelingARefusedItemUndoesOnlyThatRow) {
     EXPECT_EQ(chain.cds->ChangeCount(), 0);
     EXPECT_EQ(items->RecordCount(), 2);
     EXPECT_FALSE(items->Locate(QStringLiteral("SEQ"), 3));
-    EXPECT_EQ(
-        db.ReadElsewhere(QStringLiteral("select DESCRICAO from PEDIDO_ITEM where PEDIDO_ID = 1 and SEQ = 1"))
-            .toString(),
-        QStringLiteral("caneta azul"));
+    EXPECT_EQ(db.Value(QStringLiteral("select DESCRICAO from PEDIDO_ITEM where PEDIDO_ID = 1 and SEQ = 1"))
+                  .toString(),
+              QStringLiteral("caneta azul"));
 }
 
 TEST_F(NestedApplyTest, ARefusedMasterDeleteIsUndoneWhileItsAppliedItemDeletesStay) {
     // Another program adds an item the nested set never saw: the items this
     // set knows of are deleted, the order itself is still referenced.
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 9, 'alheio', 1)"));
+    db.Execute(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 9, 'alheio', 1)"));
     answer = raCancel;
     chain.cds->Delete();
 
@@ -428,7 +424,7 @@ TEST_F(NestedApplyTest, ClosingTheNestedSetDropsItsPendingChangesOnly) {
 }
 
 TEST_F(NestedApplyTest, RefreshingTheMasterRefetchesTheNestedRows) {
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 3, 'clipe', 4)"));
+    db.Execute(QStringLiteral("INSERT INTO PEDIDO_ITEM VALUES (1, 3, 'clipe', 4)"));
     AddItem(4, QStringLiteral("pendente"), 1);
     EXPECT_THROW(chain.cds->Refresh(), EDatabaseError) << "pending nested changes block a refresh";
     items->CancelUpdates();

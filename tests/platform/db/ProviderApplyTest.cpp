@@ -1,4 +1,4 @@
-#include "ScratchDatabase.h"
+#include "tests/platform/db/ScratchDatabase.h"
 
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
@@ -17,8 +17,8 @@ constexpr int UniqueKeyViolation = 335544665;
 class ProviderApplyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (1, 'um', 10)"));
-        db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (2, 'dois', 20)"));
+        db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (1, 'um', 10)"));
+        db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME, AMOUNT) VALUES (2, 'dois', 20)"));
         query->SetName(QStringLiteral("ibqItem"));
         query->SetDatabase(&db.Database());
         query->SetTransaction(&db.Transaction());
@@ -39,7 +39,7 @@ protected:
         cds->Open();
     }
 
-    QVariant Db(const QString& sql) { return db.ReadElsewhere(sql); }
+    QVariant Db(const QString& sql) { return db.Value(sql); }
 
     void Append(int id, const QString& name, Currency amount = Currency()) {
         cds->Append();
@@ -117,7 +117,7 @@ TEST_F(ProviderApplyTest, InsertUpdateDeleteAreWrittenCommittedAndLeaveTheLog) {
 
 TEST_F(ProviderApplyTest, AnUpdateWritesOnlyTheChangedColumns) {
     // Another program renames row 1 after we fetched it.
-    db.ExecuteElsewhere(QStringLiteral("UPDATE ITEM SET NAME = 'renomeado' WHERE ID = 1"));
+    db.Execute(QStringLiteral("UPDATE ITEM SET NAME = 'renomeado' WHERE ID = 1"));
     ASSERT_TRUE(cds->Locate(QStringLiteral("ID"), 1));
     cds->Edit();
     cds->FieldByName("AMOUNT")->SetAsCurrency(Currency::fromUnits(99));
@@ -155,6 +155,17 @@ TEST_F(ProviderApplyTest, WithNoChangesNothingRunsAndNothingFires) {
     provider->AfterApplyUpdates = TRemoteEvent::fromFunction([&](TObject*, QVariant&) { fired = true; });
     EXPECT_EQ(cds->ApplyUpdates(-1), 0);
     EXPECT_FALSE(fired);
+}
+
+TEST_F(ProviderApplyTest, ARunWhoseEveryRecordFailedReportsNoApply) {
+    bool written = false;
+    provider->AfterApplyUpdates = TRemoteEvent::fromFunction([&](TObject*, QVariant&) { written = true; });
+    Append(1, QStringLiteral("repetido"));
+    EXPECT_EQ(cds->ApplyUpdates(-1), 1);
+    EXPECT_FALSE(written) << "nothing reached the database";
+    Append(6, QStringLiteral("seis"));
+    EXPECT_EQ(cds->ApplyUpdates(-1), 1);
+    EXPECT_TRUE(written);
 }
 
 TEST_F(ProviderApplyTest, AKeyViolationAnsweredWithSkipStaysInTheLog) {
@@ -223,7 +234,7 @@ TEST_F(ProviderApplyTest, MergeTurnsAnInsertOnAnExistingKeyIntoAnUpdateOfThatRow
 
 TEST_F(ProviderApplyTest, RefreshShowsTheRowAsTheDatabaseHoldsIt) {
     answer = [](TClientDataSet*, TReconcileAction& action) { action = raRefresh; };
-    db.ExecuteElsewhere(QStringLiteral("UPDATE ITEM SET AMOUNT = 77 WHERE ID = 1"));
+    db.Execute(QStringLiteral("UPDATE ITEM SET AMOUNT = 77 WHERE ID = 1"));
     ASSERT_TRUE(cds->Locate(QStringLiteral("ID"), 1));
     cds->Edit();
     cds->FieldByName("NAME")->SetAsString(QStringLiteral("dois")); // unique NAME violated
@@ -262,7 +273,7 @@ TEST_F(ProviderApplyTest, MoreFailuresThanAllowedUndoTheWholeApply) {
 }
 
 TEST_F(ProviderApplyTest, ARowLostMeanwhileFailsTheChange) {
-    db.ExecuteElsewhere(QStringLiteral("DELETE FROM ITEM WHERE ID = 2"));
+    db.Execute(QStringLiteral("DELETE FROM ITEM WHERE ID = 2"));
     ASSERT_TRUE(cds->Locate(QStringLiteral("ID"), 2));
     cds->Edit();
     cds->FieldByName("NAME")->SetAsString(QStringLiteral("perdido"));
@@ -308,7 +319,7 @@ TEST_F(ProviderApplyTest, AConversionErrorBecomesAReconcileError) {
 }
 
 TEST_F(ProviderApplyTest, AJoinWritesOnlyTheNamedTable) {
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO OWNER_ (ID, ITEM_ID, TITLE) VALUES (10, 1, 'dono')"));
+    db.Execute(QStringLiteral("INSERT INTO OWNER_ (ID, ITEM_ID, TITLE) VALUES (10, 1, 'dono')"));
     cds->Close();
     query->SetSQLText(
         QStringLiteral("select I.*, O.ID, O.TITLE from ITEM I join OWNER_ O on O.ITEM_ID = I.ID "
@@ -332,9 +343,9 @@ TEST_F(ProviderApplyTest, AJoinWritesOnlyTheNamedTable) {
 }
 
 TEST_F(ProviderApplyTest, WithoutAPrimaryKeyAChangeMatchingSeveralRowsIsUndone) {
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (1, 'igual')"));
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (1, 'igual')"));
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (2, 'unico')"));
+    db.Execute(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (1, 'igual')"));
+    db.Execute(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (1, 'igual')"));
+    db.Execute(QStringLiteral("INSERT INTO NOKEY (CODE, LABEL) VALUES (2, 'unico')"));
     cds->Close();
     cds->SetIndexFieldNames(QStringLiteral("CODE"));
     query->SetSQLText(QStringLiteral("select * from NOKEY"));
@@ -356,7 +367,7 @@ TEST_F(ProviderApplyTest, WithoutAPrimaryKeyAChangeMatchingSeveralRowsIsUndone) 
 }
 
 TEST_F(ProviderApplyTest, RefreshRefetchesAndIsRefusedWithPendingChanges) {
-    db.ExecuteElsewhere(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (3, 'tres')"));
+    db.Execute(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (3, 'tres')"));
     int before = 0;
     cds->BeforeGetRecords = TRemoteEvent::fromFunction([&](TObject*, QVariant&) { ++before; });
     cds->Refresh();

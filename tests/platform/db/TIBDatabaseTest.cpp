@@ -3,7 +3,7 @@
 #include "platform/db/FbClient.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
-#include "support/TempDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>

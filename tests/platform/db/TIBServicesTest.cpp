@@ -5,7 +5,7 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TIBValidationService.h"
-#include "support/TempDatabase.h"
+#include "tests/support/TempDatabase.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,7 +1,10 @@
 #include "platform/os/SingleInstanceGuard.h"
+#include "platform/base/Exceptions.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -9,6 +12,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sys/stat.h>
 
 namespace {
 
@@ -146,4 +150,88 @@ TEST(SingleInstanceGuard, ACopyThatDiedLeavesNoLockBehind) {
     SingleInstanceGuard later(ClassName, folder.path());
     EXPECT_FALSE(later.TryAcquire());
     EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
+}
+
+TEST(SingleInstanceGuard, ALockFileLeftBehindIsTakenOverWhateverItHolds) {
+    application();
+    for (const QByteArray& contents :
+         {QByteArray(), QByteArray("lixo\x01\xff sem sentido"), QByteArray("999999\nzeb-icms\noutra\n")}) {
+        QTemporaryDir folder;
+        SingleInstanceGuard guard(ClassName, folder.path());
+        {
+            QFile left(guard.LockFileName());
+            ASSERT_TRUE(left.open(QIODevice::WriteOnly));
+            left.write(contents);
+        }
+        EXPECT_TRUE(guard.TryAcquire()) << contents.constData();
+        // And it is a lock again: a second copy is refused.
+        SingleInstanceGuard second(ClassName, folder.path());
+        EXPECT_FALSE(second.TryAcquire());
+    }
+}
+
+TEST(SingleInstanceGuard, ALockThatCannotBeMadeIsReportedAsSuchNotAsAnotherCopy) {
+    application();
+    QTemporaryDir folder;
+    SingleInstanceGuard guard(ClassName, folder.path());
+    // Something that no lock can be made in: a folder where the file goes, a
+    // link planted to make the program write elsewhere.
+    ASSERT_TRUE(QDir().mkdir(guard.LockFileName()));
+    try {
+        guard.TryAcquire();
+        FAIL() << "a folder was taken for a lock";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().startsWith(QStringLiteral("Não foi possível criar o arquivo de bloqueio")))
+            << e.Message().toStdString();
+        EXPECT_TRUE(e.Message().contains(guard.LockFileName()));
+    }
+    EXPECT_FALSE(guard.IsFirst());
+    ASSERT_TRUE(QDir().rmdir(guard.LockFileName()));
+
+    const QString victim = folder.filePath(QStringLiteral("arquivo-do-usuario"));
+    {
+        QFile file(victim);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("dados");
+    }
+    ASSERT_TRUE(QFile::link(victim, guard.LockFileName()));
+    try {
+        guard.TryAcquire();
+        FAIL() << "a link was followed";
+    } catch (const Exception& e) {
+        EXPECT_TRUE(e.Message().endsWith(QStringLiteral("o caminho é um link simbólico.")))
+            << e.Message().toStdString();
+    }
+    QFile file(victim);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("dados"));
+}
+
+TEST(SingleInstanceGuard, AFolderOthersCanReachIsRefused) {
+    application();
+    QTemporaryDir base;
+    const QString folder = base.filePath(QStringLiteral("aberta"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 01777), 0);
+    SingleInstanceGuard guard(ClassName, folder);
+    EXPECT_THROW(guard.TryAcquire(), Exception);
+    EXPECT_FALSE(QFile::exists(guard.LockFileName()));
+}
+
+TEST(SingleInstanceGuard, WithoutAFolderTheUsersPrivateRuntimeFolderIsUsed) {
+    application();
+    QTemporaryDir runtime;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    SingleInstanceGuard guard(QStringLiteral("TfrmTesteRuntime"));
+    EXPECT_TRUE(
+        guard.LockFileName().startsWith(runtime.filePath(QStringLiteral("zeb-icms/TfrmTesteRuntime-"))));
+    EXPECT_TRUE(guard.TryAcquire());
+    struct stat info {};
+    ASSERT_EQ(::lstat(QFile::encodeName(runtime.filePath(QStringLiteral("zeb-icms"))).constData(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    if (saved.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", saved);
 }

@@ -1,4 +1,4 @@
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/base/SysUtils.h"
 #include "platform/db/TField.h"

@@ -2,7 +2,7 @@
 // their pages: pagination, page header and footer, groups and their sums,
 // sub-details, conditional bands, empty data, and failures.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/db/TField.h"
 #include "platform/report/TReportChildBand.h"

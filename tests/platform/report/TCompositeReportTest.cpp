@@ -1,6 +1,6 @@
 // A composite report chains band reports into one page sequence.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/report/TCompositeReport.h"
 

@@ -1,6 +1,6 @@
 // The text export's reading order of a page's texts.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/report/TPageText.h"
 

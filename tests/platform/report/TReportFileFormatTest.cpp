@@ -1,7 +1,7 @@
 // The saved-report format: pages load back as they were saved; damaged,
 // foreign and impossible files are refused with a clear error.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/report/TReportFileFormat.h"
 #include "platform/report/TReportImage.h"

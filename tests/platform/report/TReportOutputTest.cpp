@@ -1,7 +1,7 @@
 // Prepared pages leaving the program: PDF (read back by pdftotext), printing
 // through QPrinter, pictures, text export and the export filter list.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/report/TPageRenderer.h"
 #include "platform/report/TReportImage.h"

@@ -1,6 +1,6 @@
 // The preview area: paging and zoom within their bounds, zoom to fit.
 
-#include "ReportTestSupport.h"
+#include "tests/platform/report/ReportTestSupport.h"
 
 #include "platform/report/TReportPreview.h"
 

@@ -6,7 +6,7 @@
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
 #include "platform/ui/TTimer.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QAction>
 #include <QEventLoop>

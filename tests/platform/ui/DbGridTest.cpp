@@ -12,7 +12,7 @@
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TForm.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -178,6 +178,32 @@ TEST_F(DbGridTest, CustomDrawingSeesEachRowsFields) {
     const QRect cell = grid->View()->visualRect(grid->View()->model()->index(1, 2));
     const QPoint inCell = grid->View()->viewport()->mapTo(form.Widget(), cell.center());
     EXPECT_EQ(image.pixelColor(inCell), QColor(Qt::white));
+}
+
+TEST_F(DbGridTest, DrawingACellAgainInAnotherColourReplacesItsText) {
+    grid->OnDrawColumnCell =
+        TDrawColumnCellEvent::fromFunction([&](TObject*, QPainter& canvas, const QRect& rect, int dataCol,
+                                               TColumn* column, TGridDrawState state) {
+            if (column->FieldName() != "NO_RAZAO")
+                return;
+            canvas.setPen(Qt::blue);
+            grid->DefaultDrawColumnCell(canvas, rect, dataCol, column, state);
+        });
+    const QImage image = form.Widget()->grab().toImage();
+    const QRect cell = grid->View()->visualRect(grid->View()->model()->index(1, 1));
+    const QRect inForm(grid->View()->viewport()->mapTo(form.Widget(), cell.topLeft()), cell.size());
+    int blue = 0;
+    int dark = 0;
+    for (int y = inForm.top(); y <= inForm.bottom(); ++y)
+        for (int x = inForm.left(); x <= inForm.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.blue() > 150 && pixel.red() < 100 && pixel.green() < 100)
+                ++blue;
+            else if (pixel.red() < 90 && pixel.green() < 90 && pixel.blue() < 90)
+                ++dark;
+        }
+    EXPECT_GT(blue, 10) << "the text is drawn in blue";
+    EXPECT_EQ(dark, 0) << "no black text of the first drawing shows through";
 }
 
 TEST_F(DbGridTest, TitleClicksReportTheColumn) {

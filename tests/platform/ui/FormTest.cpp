@@ -4,7 +4,7 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TScreen.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "platform/base/TPrompter.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
-#include "support/ScriptedPrompter.h"
+#include "tests/support/ScriptedPrompter.h"
 
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>

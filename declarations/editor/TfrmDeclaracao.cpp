@@ -1,0 +1,540 @@
+#include "declarations/editor/TfrmDeclaracao.h"
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/util/MessageBoxes.h"
+#include "core/util/StringRoutines.h"
+#include "declarations/pages/TfrmDetContribuinte.h"
+#include "declarations/pages/TfrmDetNoOutICMS.h"
+#include "declarations/pages/TfrmDetNoZFM.h"
+#include "declarations/pages/TfrmDetOpPropEntradas.h"
+#include "declarations/pages/TfrmDetOpPropSaidas.h"
+#include "declarations/pages/TfrmDetOpProprias.h"
+#include "declarations/pages/TfrmDetSubTribEntradas.h"
+#include "declarations/pages/TfrmDetSubTribInterna.h"
+#include "declarations/pages/TfrmDetSubTribSaidas.h"
+#include "declarations/pages/TfrmDetalheDEF.h"
+#include "declarations/pages/TfrmDetalheDEFNo.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TImageList.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TSpeedButton.h"
+#include "platform/ui/TSplitter.h"
+#include "platform/ui/TTreeNode.h"
+#include "platform/ui/TTreeNodes.h"
+#include "platform/ui/TTreeView.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <array>
+
+namespace {
+
+const QString EdicaoPendente = QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele.");
+
+// The tree of pages: level and text of each node, in tree order.
+struct NoDaArvore {
+    int nivel;
+    const char* texto;
+};
+constexpr std::array<NoDaArvore, TfrmDeclaracao::UltimoNo + 1> Arvore{{
+    {0, "Contribuinte"},
+    {0, "Operações Próprias"},
+    {1, "Entradas"},
+    {1, "Saídas"},
+    {1, "Outros Créditos"},
+    {1, "Outros Débitos"},
+    {1, "Estornos Créditos"},
+    {1, "Estornos Débitos"},
+    {1, "Deduções"},
+    {1, "Prazos Especiais"},
+    {0, "Subst. Tributária Interna"},
+    {1, "Entradas"},
+    {1, "Saídas"},
+    {1, "Outros Créditos"},
+    {1, "Outros Débitos"},
+    {1, "Estornos Créditos"},
+    {1, "Estornos Débitos"},
+    {1, "Deduções"},
+    {1, "Prazos Especiais"},
+    {0, "Outros ICMS Devidos"},
+    {1, "Outros ICMS Devidos"},
+    {0, "Operações Interestaduais"},
+    {1, "Entradas"},
+    {1, "Saídas"},
+    {0, "Zona Franca e ALC"},
+    {1, "Zona Franca e ALC"},
+    {0, "Saldo Credor Exportação"},
+    {1, "Demonstrativo Saldo Acumulado"},
+    {2, "Compensações do Próprio"},
+    {2, "Compens. entre Estabelecimentos"},
+    {2, "Transferências"},
+    {2, "Apuração dos Saldos"},
+    {1, "Declaração de Saldos Recebidos"},
+    {2, "Créditos Recebidos"},
+    {0, "Resumos"},
+    {1, "Operações Próprias"},
+    {1, "Substituição Tributária Interna"},
+    {1, "Operações Interestaduais"},
+    {1, "Outros"},
+}};
+
+// The page class of each node; a node without one offers no page yet.
+using CriaPagina = TfrmDetalheDEF* (*)(TComponent*);
+template <class Pagina> TfrmDetalheDEF* Cria(TComponent* owner) {
+    return TForm::Create<Pagina>(owner);
+}
+std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
+    std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> classes{};
+    classes[0] = &Cria<TfrmDetContribuinte>;
+    classes[1] = &Cria<TfrmDetOpProprias>;
+    classes[2] = &Cria<TfrmDetOpPropEntradas>;
+    classes[3] = &Cria<TfrmDetOpPropSaidas>;
+    classes[10] = &Cria<TfrmDetSubTribInterna>;
+    classes[11] = &Cria<TfrmDetSubTribEntradas>;
+    classes[12] = &Cria<TfrmDetSubTribSaidas>;
+    classes[19] = &Cria<TfrmDetNoOutICMS>;
+    classes[24] = &Cria<TfrmDetNoZFM>;
+    return classes;
+}
+
+// Nodes of the sections and of the first page of each.
+constexpr int NoOperacoesProprias = 1;
+constexpr int NoSubstituicaoTributaria = 10;
+constexpr int NoOutrosICMS = 19;
+constexpr int NoInterestaduais = 21;
+constexpr int NoZonaFranca = 24;
+constexpr int NoSaldoCredor = 26;
+
+int NumeroDoNo(const TTreeNode* node) {
+    return node ? node->SelectedIndex() : -1;
+}
+
+// A section mark and a page mark for the tree.
+QPixmap Marca(bool secao) {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (secao) {
+        painter.setPen(QColor(0x80, 0x60, 0x10));
+        painter.setBrush(QColor(0xF0, 0xC8, 0x50));
+        painter.drawRect(1, 4, 14, 10);
+        painter.drawRect(1, 2, 6, 3);
+    } else {
+        painter.setPen(QColor(0x30, 0x40, 0x70));
+        painter.setBrush(Qt::white);
+        painter.drawRect(3, 1, 10, 14);
+        for (int y = 4; y <= 11; y += 3)
+            painter.drawLine(5, y, 11, y);
+    }
+    return picture;
+}
+
+QFont FonteSerifada(int pixels) {
+    QFont font(QStringLiteral("Liberation Serif"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+TPanel* Painel(TComponent* owner, TWinControl* parent, const QString& name, TAlign align) {
+    auto* panel = new TPanel(owner, parent);
+    panel->SetName(name);
+    panel->SetCaption(QString());
+    panel->SetAlign(align);
+    panel->SetBevelOuter(TBevelCut::bvNone);
+    return panel;
+}
+
+} // namespace
+
+TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocumento(owner, documentId) {
+    SetName(QStringLiteral("frmDeclaracao"));
+    SetCaption(QStringLiteral("Declaração"));
+    SetFormStyle(TFormStyle::fsMDIChild);
+    SetBorderIcons(biSystemMenu | biMinimize);
+    SetKeyPreview(true);
+    SetClientWidth(900);
+    SetClientHeight(560);
+    OnCreate = TNotifyEvent(this, &TfrmDeclaracao::FormCreate);
+    OnActivate = TNotifyEvent(this, &TfrmDeclaracao::FormActivate);
+    OnShow = TNotifyEvent(this, &TfrmDeclaracao::FormShow);
+    OnClose = TCloseEvent(this, &TfrmDeclaracao::FormClose);
+    OnKeyPress = TKeyPressEvent(this, &TfrmDeclaracao::FormKeyPress);
+
+    imlDeclarador = new TImageList(this);
+    imlDeclarador->SetName(QStringLiteral("imlDeclarador"));
+    imlDeclarador->Add(Marca(true));
+    imlDeclarador->Add(Marca(false));
+
+    alDeclaracao = new TActionList(this);
+    alDeclaracao->SetName(QStringLiteral("alDeclaracao"));
+    auto acao = [this](const QString& name, const QString& caption,
+                       void (TfrmDeclaracao::*execute)(TObject*)) {
+        auto* action = new TAction(this);
+        action->SetName(name);
+        action->SetCaption(caption);
+        action->SetActionList(alDeclaracao);
+        action->OnExecute = TNotifyEvent(this, execute);
+        return action;
+    };
+    acVoltar = acao(QStringLiteral("acVoltar"), QStringLiteral("&Voltar"), &TfrmDeclaracao::acVoltarExecute);
+    acAvancar =
+        acao(QStringLiteral("acAvancar"), QStringLiteral("&Avancar"), &TfrmDeclaracao::acAvancarExecute);
+    acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), &TfrmDeclaracao::acSairExecute);
+
+    dsDeclaracao = new TDataSource(this);
+    dsDeclaracao->SetName(QStringLiteral("dsDeclaracao"));
+    dsDeclaracao->SetAutoEdit(false);
+    dsDeclaracao->SetDataSet(DMDef->cdsDeclaracao);
+
+    // Left: period and kind, the tree, the navigation buttons.
+    pnlEsquerda = Painel(this, this, QStringLiteral("pnlEsquerda"), TAlign::alLeft);
+    pnlEsquerda->SetWidth(191);
+    pnlCabecalho = Painel(this, pnlEsquerda, QStringLiteral("pnlCabecalho"), TAlign::alTop);
+    pnlCabecalho->SetHeight(44);
+    pnlCabecalho->SetColor(clAppWorkSpace);
+    lblPeriodo = new TLabel(this, pnlCabecalho);
+    lblPeriodo->SetName(QStringLiteral("lblPeriodo"));
+    lblTipo = new TLabel(this, pnlCabecalho);
+    lblTipo->SetName(QStringLiteral("lblTipo"));
+    for (TLabel* label : {lblPeriodo, lblTipo}) {
+        label->SetFont(FonteSerifada(11));
+        label->SetTransparent(true);
+        label->SetLeft(6);
+    }
+    lblPeriodo->SetTop(6);
+    lblTipo->SetTop(24);
+
+    pnlNavegacao = Painel(this, pnlEsquerda, QStringLiteral("pnlNavegacao"), TAlign::alBottom);
+    pnlNavegacao->SetHeight(36);
+    btnVoltar = new TButton(this, pnlNavegacao);
+    btnVoltar->SetName(QStringLiteral("btnVoltar"));
+    btnVoltar->SetAction(acVoltar);
+    btnVoltar->SetBounds(8, 6, 84, 25);
+    btnAvancar = new TButton(this, pnlNavegacao);
+    btnAvancar->SetName(QStringLiteral("btnAvancar"));
+    btnAvancar->SetAction(acAvancar);
+    btnAvancar->SetBounds(99, 6, 84, 25);
+
+    tvNavegador = new TTreeView(this, pnlEsquerda);
+    tvNavegador->SetName(QStringLiteral("tvNavegador"));
+    tvNavegador->SetAlign(TAlign::alClient);
+    tvNavegador->SetColor(clInfoBk);
+    tvNavegador->SetReadOnly(true);
+    tvNavegador->SetRowSelect(true);
+    tvNavegador->SetHideSelection(false);
+    tvNavegador->SetIndent(19);
+    tvNavegador->SetChangeDelay(100);
+    tvNavegador->SetTabStop(false);
+    tvNavegador->SetImages(imlDeclarador);
+    CriaArvore();
+    tvNavegador->OnChange = TTVChangedEvent(this, &TfrmDeclaracao::tvNavegadorChange);
+    tvNavegador->OnChanging = TTVChangingEvent(this, &TfrmDeclaracao::tvNavegadorChanging);
+    tvNavegador->OnExpanding = TTVExpandingEvent(this, &TfrmDeclaracao::tvNavegadorExpanding);
+
+    splNavegador = new TSplitter(this, this);
+    splNavegador->SetName(QStringLiteral("splNavegador"));
+    splNavegador->SetAlign(TAlign::alLeft);
+    splNavegador->SetWidth(3);
+    splNavegador->SetLeft(pnlEsquerda->Width());
+
+    // Right: the page's title strip and the page itself.
+    pnlFundo = Painel(this, this, QStringLiteral("pnlFundo"), TAlign::alClient);
+    pnlTopo = Painel(this, pnlFundo, QStringLiteral("pnlTopo"), TAlign::alTop);
+    pnlTopo->SetHeight(30);
+    pnlTopo->SetColor(clAppWorkSpace);
+    sbtnSair = new TSpeedButton(this, pnlTopo);
+    sbtnSair->SetName(QStringLiteral("sbtnSair"));
+    sbtnSair->SetAction(acSair);
+    sbtnSair->SetFlat(true);
+    sbtnSair->SetAlign(TAlign::alRight);
+    sbtnSair->SetWidth(60);
+    sbtnSair->SetFontColor(clWhite);
+    pnlDescricao = Painel(this, pnlTopo, QStringLiteral("pnlDescricao"), TAlign::alClient);
+    pnlDescricao->SetAlignment(TAlignment::taLeftJustify);
+    pnlDescricao->SetFont(FonteSerifada(16));
+    pnlDescricao->SetColor(clAppWorkSpace);
+    pnlDescricao->SetFontColor(clWhite);
+    pnlDetalhes = Painel(this, pnlFundo, QStringLiteral("pnlDetalhes"), TAlign::alClient);
+
+    pnlIndisponivel = Painel(this, pnlDetalhes, QStringLiteral("pnlIndisponivel"), TAlign::alBottom);
+    pnlIndisponivel->SetHeight(22);
+    pnlIndisponivel->SetAlignment(TAlignment::taLeftJustify);
+    pnlIndisponivel->SetFontColor(clNavy);
+    pnlIndisponivel->SetCaption(
+        QStringLiteral("  Esta ficha ainda não está disponível nesta versão do programa."));
+    pnlIndisponivel->Hide();
+}
+
+void TfrmDeclaracao::CriaArvore() {
+    std::array<TTreeNode*, 3> ultimoPorNivel{};
+    for (int no = 0; no <= UltimoNo; ++no) {
+        const NoDaArvore& definicao = Arvore[static_cast<std::size_t>(no)];
+        const QString texto = QString::fromUtf8(definicao.texto);
+        TTreeNode* node = definicao.nivel == 0
+                              ? tvNavegador->Items().Add(nullptr, texto)
+                              : tvNavegador->Items().AddChild(ultimoPorNivel[definicao.nivel - 1], texto);
+        ultimoPorNivel[static_cast<std::size_t>(definicao.nivel)] = node;
+        node->SetSelectedIndex(no);
+        const bool secao = no < UltimoNo && Arvore[static_cast<std::size_t>(no) + 1].nivel > definicao.nivel;
+        node->SetImageIndex(secao ? 0 : 1);
+    }
+}
+
+void TfrmDeclaracao::FormCreate(TObject*) {
+    DeclaracaoAlterada = false;
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    lblPeriodo->SetCaption(QStringLiteral("Período  : ") +
+                           PreencheTexto(declaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsString(),
+                                         2, QLatin1Char('E'), QLatin1Char('0')) +
+                           QLatin1Char('/') +
+                           declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsString());
+    lblTipo->SetCaption(QStringLiteral("Tipo        : ") +
+                        declaracao->FieldByName(QStringLiteral("DescTipo"))->AsString());
+    SetCaption(Caption() + QStringLiteral("   (  Contribuinte: ") +
+               FormataInscricao(declaracao->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsString()) +
+               QStringLiteral(" - ") + declaracao->FieldByName(QStringLiteral("Razao"))->AsString() +
+               QStringLiteral("  )"));
+}
+
+void TfrmDeclaracao::FormActivate(TObject*) {
+    OnActivate = nullptr;
+    if (Screen)
+        Screen->SetCursor(crDefault);
+    if (auto* lista = dynamic_cast<TForm*>(Owner()))
+        lista->SetEnabled(false);
+    tvNavegador->SetSelected(tvNavegador->Items().Item(0));
+}
+
+void TfrmDeclaracao::FormShow(TObject*) {
+    SetLeft(0);
+    SetTop(0);
+}
+
+void TfrmDeclaracao::tvNavegadorChange(TObject*, TTreeNode*) {
+    MostraNo();
+    AtualizaNavegacao();
+}
+
+void TfrmDeclaracao::MostraNo() {
+    TTreeNode* node = tvNavegador->Selected();
+    if (!node)
+        return;
+    const int no = NumeroDoNo(node);
+    if (no >= 0 && no <= UltimoNo)
+        AbreQuadro(no);
+    QString descricao;
+    TTreeNode* raiz = node;
+    while (raiz->Parent())
+        raiz = raiz->Parent();
+    switch (node->Level()) {
+    case 0:
+        descricao = node->Text();
+        break;
+    case 1:
+        descricao = node->Parent()->Text() + QStringLiteral(" - ") + node->Text();
+        break;
+    case 2:
+        descricao = raiz->Text() + QStringLiteral(" -  ...  -  ") + node->Text();
+        break;
+    default:
+        descricao = raiz->Text() + QStringLiteral(" -  ...  - ") + node->Text();
+        break;
+    }
+    pnlDescricao->SetCaption(QStringLiteral("   ") + descricao);
+}
+
+void TfrmDeclaracao::FechaQuadro() {
+    if (!m_quadro)
+        return;
+    TfrmDetalheDEF* quadro = m_quadro;
+    m_quadro = nullptr;
+    quadro->Close(); // the page stays: this only lets it save what it holds
+    quadro->Hide();
+    // The next page may be of the same class before this one is freed.
+    quadro->SetName(QString());
+    quadro->Release();
+}
+
+void TfrmDeclaracao::AbreQuadro(int no) {
+    FechaQuadro();
+    static const auto classes = ClassesDasPaginas();
+    const CriaPagina cria = classes.at(static_cast<std::size_t>(no));
+    pnlIndisponivel->SetVisible(!cria);
+    if (!cria)
+        return;
+    m_quadro = cria(this);
+    m_quadro->SetParent(pnlDetalhes);
+    m_quadro->PreparaQuadro();
+    m_quadro->Show();
+}
+
+void TfrmDeclaracao::AtualizaNavegacao() {
+    const int no = NumeroDoNo(tvNavegador->Selected());
+    acVoltar->SetEnabled(no != 0);
+    acAvancar->SetEnabled(no != UltimoNo);
+}
+
+void TfrmDeclaracao::tvNavegadorChanging(TObject*, TTreeNode*, bool& allowChange) {
+    if (!m_quadro || dynamic_cast<TfrmDetalheDEFNo*>(m_quadro))
+        return;
+    for (int i = 0; i < m_quadro->ComponentCount(); ++i) {
+        auto* source = dynamic_cast<TDataSource*>(m_quadro->Components(i));
+        TDataSet* dataSet = source ? source->DataSet() : nullptr;
+        if (dataSet &&
+            (dataSet->State() == TDataSetState::dsEdit || dataSet->State() == TDataSetState::dsInsert)) {
+            MsgErro(EdicaoPendente);
+            allowChange = false;
+            return;
+        }
+    }
+}
+
+void TfrmDeclaracao::GravaDeclaracaoPendente() {
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    if (declaracao->State() != TDataSetState::dsEdit)
+        return;
+    declaracao->Post();
+    declaracao->ApplyUpdates(0);
+}
+
+int TfrmDeclaracao::RecusaDaSecao(int no) const {
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    const auto marcado = [declaracao](const char* campo) {
+        return declaracao->FieldByName(QLatin1String(campo))->AsString() == QStringLiteral("S");
+    };
+    const int ano = declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsInteger();
+    const int mes = declaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsInteger();
+    switch (no) {
+    case NoOperacoesProprias:
+        return marcado("IN_OPER_PROP_SEM_MOV") ? 242 : 0;
+    case NoSubstituicaoTributaria:
+        return marcado("IN_SUBST_TRIBUT_SEM_MOV") ? 244 : 0;
+    case NoOutrosICMS:
+        return ano <= 2001 ? 286 : marcado("IN_OUTROS_ICMS_SEM_MOV") ? 246 : 0;
+    case NoInterestaduais:
+        return ano <= 2001 ? 288 : 0;
+    case NoZonaFranca:
+        return ano <= 2001 ? 287 : marcado("IN_ALC_ZFM_SEM_MOV") ? 248 : 0;
+    case NoSaldoCredor:
+        // The export credit balances begin in April 2002.
+        return ano <= 2001 || (ano == 2002 && mes < 4) ? 289 : 0;
+    default:
+        return 0;
+    }
+}
+
+bool TfrmDeclaracao::EntraNaSecao(int no) const {
+    return RecusaDaSecao(no) == 0;
+}
+
+void TfrmDeclaracao::tvNavegadorExpanding(TObject*, TTreeNode* node, bool& allowExpansion) {
+    GravaDeclaracaoPendente();
+    if (const int mensagem = RecusaDaSecao(NumeroDoNo(node))) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(mensagem));
+        allowExpansion = false;
+    }
+}
+
+void TfrmDeclaracao::acVoltarExecute(TObject*) {
+    TTreeNode* atual = tvNavegador->Selected();
+    if (!atual)
+        return;
+    acVoltar->SetEnabled(false);
+    acAvancar->SetEnabled(false);
+    TTreeNode* destino = atual->getPrevSibling();
+    if (destino) {
+        while (destino->Expanded() && destino->HasChildren())
+            destino = destino->GetLastChild();
+    } else {
+        destino = atual->GetPrev();
+    }
+    if (destino)
+        tvNavegador->SetSelected(destino);
+    AtualizaNavegacao();
+}
+
+void TfrmDeclaracao::acAvancarExecute(TObject*) {
+    TTreeNode* atual = tvNavegador->Selected();
+    if (!atual)
+        return;
+    acVoltar->SetEnabled(false);
+    acAvancar->SetEnabled(false);
+    TTreeNode* destino = EntraNaSecao(NumeroDoNo(atual)) ? atual->GetNext() : atual->getNextSibling();
+    if (destino)
+        tvNavegador->SetSelected(destino);
+    AtualizaNavegacao();
+}
+
+void TfrmDeclaracao::acSairExecute(TObject*) {
+    Close();
+}
+
+void TfrmDeclaracao::FormKeyPress(TObject*, QChar& key) {
+    if (key != QLatin1Char('e') && key != QLatin1Char('E'))
+        return;
+    auto* edit = dynamic_cast<TDBEdit*>(TControl::ControlOf(QApplication::focusWidget()));
+    TField* field = edit ? edit->Field() : nullptr;
+    if (!field)
+        return;
+    switch (field->DataType()) {
+    case ftFloat:
+    case ftCurrency:
+    case ftBCD:
+        key = QChar();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmDeclaracao::LimpaMarcasDeValidacao() {
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    try {
+        declaracao->Edit();
+        declaracao->FieldByName(QStringLiteral("DT_VALIDACAO"))->Clear();
+        declaracao->FieldByName(QStringLiteral("DT_TRANSMISSAO"))->Clear();
+        declaracao->FieldByName(QStringLiteral("COMERRO"))->Clear();
+        declaracao->Post();
+        declaracao->ApplyUpdates(0);
+        if (DMDef->cdsSelDeclaracao->Active())
+            DMDef->cdsSelDeclaracao->Refresh();
+    } catch (const std::exception&) {
+        if (declaracao->State() == TDataSetState::dsEdit)
+            declaracao->Cancel();
+        MsgErro(QStringLiteral("Erro no fechamento de tabela!"));
+    }
+}
+
+void TfrmDeclaracao::FormClose(TObject* sender, TCloseAction& action) {
+    TfrmModDocumento::FormClose(sender, action);
+    GravaDeclaracaoPendente();
+    if (!DMDefAux->SemEdicaoPendente()) {
+        MsgErro(QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele !"));
+        action = TCloseAction::caNone;
+        return;
+    }
+    FechaQuadro();
+    if (DeclaracaoAlterada)
+        LimpaMarcasDeValidacao();
+    const QVariant chave = DMDef->cdsDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value();
+    if (auto* lista = dynamic_cast<TForm*>(Owner())) {
+        if (DMDef->cdsSelDeclaracao->Active())
+            DMDef->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), chave);
+        lista->SetEnabled(true);
+    }
+    DMDef->cdsDeclaracao->Close();
+    DMDef->cdsContribuintes->Close();
+}

@@ -1,0 +1,140 @@
+#include "declarations/list/TfrmDlgFiltraDeclaracao.h"
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/forms/CentralizaJanela.h"
+#include "core/util/MessageBoxes.h"
+#include "core/util/StringRoutines.h"
+#include "declarations/list/TfrmSelDeclaracao.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+TfrmDlgFiltraDeclaracao::TfrmDlgFiltraDeclaracao(TComponent* owner) : TfrmModDialogo(owner) {
+    SetName(QStringLiteral("frmDlgFiltraDeclaracao"));
+    SetCaption(QStringLiteral("Filtrando Declarações"));
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(280);
+    SetClientHeight(170);
+    OnCreate = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmDlgFiltraDeclaracao::FormClose);
+
+    lblInscricao = new TLabel(this, this);
+    lblInscricao->SetName(QStringLiteral("lblInscricao"));
+    lblInscricao->SetCaption(QStringLiteral("Nº Inscrição"));
+    lblInscricao->SetLeft(16);
+    lblInscricao->SetTop(14);
+    cbInscricao = new TComboBox(this, this);
+    cbInscricao->SetName(QStringLiteral("cbInscricao"));
+    cbInscricao->SetStyle(TComboBoxStyle::csDropDownList);
+    cbInscricao->SetColor(clInfoBk);
+    cbInscricao->SetBounds(16, 30, 140, 21);
+    auto caixa = [this](const QString& name, const QString& caption, int top) {
+        auto* box = new TCheckBox(this, this);
+        box->SetName(name);
+        box->SetCaption(caption);
+        box->SetBounds(16, top, 200, 17);
+        return box;
+    };
+    cbValidada = caixa(QStringLiteral("cbValidada"), QStringLiteral("Validada"), 66);
+    cbComErro = caixa(QStringLiteral("cbComErro"), QStringLiteral("Com Erro"), 88);
+    cbGerada = caixa(QStringLiteral("cbGerada"), QStringLiteral("Gerada"), 110);
+
+    btnConfirmar = new TButton(this, pnBotoes);
+    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+    btnConfirmar->SetCaption(QStringLiteral("Confirmar"));
+    btnConfirmar->SetDefault(true);
+    btnConfirmar->SetBounds(104, 4, 80, 25);
+    btnConfirmar->OnClick = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::btnConfirmarClick);
+    btnCancelar = new TButton(this, pnBotoes);
+    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar->SetCaption(QStringLiteral("Cancelar"));
+    btnCancelar->SetCancel(true);
+    btnCancelar->SetBounds(190, 4, 80, 25);
+    btnCancelar->OnClick = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::btnCancelarClick);
+
+    dsFiltraDeclaracao = new TDataSource(this);
+    dsFiltraDeclaracao->SetName(QStringLiteral("dsFiltraDeclaracao"));
+    dsFiltraDeclaracao->SetAutoEdit(false);
+    dsFiltraDeclaracao->SetDataSet(DMDef->cdsSelDeclaracao);
+}
+
+void TfrmDlgFiltraDeclaracao::FormCreate(TObject*) {
+    if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT NU_INSCRICAO\nFROM CONTRIBUINTE"))) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(300));
+        Abort();
+    }
+    QStringList itens{QString()};
+    TClientDataSet* contribuintes = DMDefGeral->cdsAuxiliar;
+    for (contribuintes->First(); !contribuintes->Eof(); contribuintes->Next())
+        itens << FormataInscricao(contribuintes->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsString());
+    cbInscricao->SetItems(itens);
+    cbInscricao->SetItemIndex(0);
+    CentralizaJanela(this);
+}
+
+void TfrmDlgFiltraDeclaracao::FormClose(TObject*, TCloseAction& action) {
+    action = TCloseAction::caHide;
+}
+
+QStringList TfrmDlgFiltraDeclaracao::Inscricoes() const {
+    return cbInscricao->Items();
+}
+
+void TfrmDlgFiltraDeclaracao::MostraFiltro(int itemInscricao, bool validada, bool comErro, bool gerada) {
+    cbInscricao->SetItemIndex(itemInscricao);
+    cbValidada->SetChecked(validada);
+    cbComErro->SetChecked(comErro);
+    cbGerada->SetChecked(gerada);
+}
+
+void TfrmDlgFiltraDeclaracao::btnConfirmarClick(TObject*) {
+    const QString item = cbInscricao->ItemIndex() > 0 ? cbInscricao->Text() : QString();
+    if (frmSelDeclaracao) {
+        frmSelDeclaracao->FiltroInscricao = item;
+        frmSelDeclaracao->FiltroValidada = cbValidada->Checked();
+        frmSelDeclaracao->FiltroComErro = cbComErro->Checked();
+        frmSelDeclaracao->FiltroGerada = cbGerada->Checked();
+    }
+    QString legenda;
+    QString filtro;
+    auto acrescenta = [&](const QString& texto, const QString& condicao) {
+        if (!legenda.isEmpty())
+            legenda += QStringLiteral("  ,");
+        legenda += texto;
+        if (!filtro.isEmpty())
+            filtro += QStringLiteral(" and ");
+        filtro += condicao;
+    };
+    if (!item.isEmpty()) {
+        legenda = QStringLiteral(" Inscrição: ") + item;
+        filtro = QStringLiteral("NU_INSCRICAO = ") + SomenteNumeros(item);
+    }
+    if (cbValidada->Checked())
+        acrescenta(QStringLiteral("Validada"), QStringLiteral("DT_VALIDACAO <>  null"));
+    if (cbComErro->Checked())
+        acrescenta(QStringLiteral("Com Erro"), QStringLiteral("COMERRO = 'S'"));
+    if (cbGerada->Checked())
+        acrescenta(QStringLiteral("Transmitida"), QStringLiteral("DT_TRANSMISSAO <>  null"));
+    if (frmSelDeclaracao) {
+        if (!legenda.isEmpty())
+            frmSelDeclaracao->lblFiltro->SetCaption(QStringLiteral("Filtro : ") + legenda);
+        frmSelDeclaracao->lblFiltro->SetVisible(!legenda.isEmpty());
+    }
+    TClientDataSet* lista = DMDef->cdsSelDeclaracao;
+    lista->SetFilter(filtro);
+    lista->SetFiltered(!filtro.isEmpty());
+    SetModalResult(mrOk);
+}
+
+void TfrmDlgFiltraDeclaracao::btnCancelarClick(TObject*) {
+    SetModalResult(mrCancel);
+}

@@ -1,0 +1,186 @@
+#include "declarations/list/TfrmDlgGeracao.h"
+
+#include "core/data/DataVersion.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/forms/TfrmModPrincipal.h"
+#include "core/util/GeneralRoutines.h"
+#include "core/util/MessageBoxes.h"
+#include "core/util/TExeVer.h"
+#include "declarations/list/TfrmGeracao.h"
+#include "declarations/transmission/ETransmissionError.h"
+#include "declarations/transmission/TransmissionGenerator.h"
+#include "platform/base/SelectDirectory.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/os/LocalPath.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TGroupBox.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TScreen.h"
+#include "platform/ui/TSpeedButton.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+constexpr int CodigoFalhaGeracao = 269;
+const QString Extensao = QStringLiteral("zeb");
+// The program's place for the files it offers to write.
+const QString RaizWindows = QStringLiteral("C:\\");
+
+QString Raiz() {
+    return LocalPath::FromWindows(RaizWindows);
+}
+
+// The FileVersion the main window shows; the build's when there is no main window.
+QString Versao() {
+    if (Application)
+        if (auto* principal = dynamic_cast<TfrmModPrincipal*>(Application->MainForm()))
+            return principal->evApp->FileVersion();
+    return VersaoSistema();
+}
+
+// The hourglass for the time of a block.
+class Ampulheta {
+public:
+    Ampulheta() {
+        if (Screen)
+            Screen->SetCursor(crHourGlass);
+    }
+    ~Ampulheta() {
+        if (Screen)
+            Screen->SetCursor(crDefault);
+    }
+    Ampulheta(const Ampulheta&) = delete;
+    Ampulheta& operator=(const Ampulheta&) = delete;
+};
+
+} // namespace
+
+TfrmDlgGeracao::TfrmDlgGeracao(TComponent* owner) : TfrmModDialogo(owner) {
+    SetName(QStringLiteral("frmDlgGeracao"));
+    SetCaption(QStringLiteral("Gerar arquivo para transmissão"));
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(520);
+    SetClientHeight(120);
+    OnCreate = TNotifyEvent(this, &TfrmDlgGeracao::FormCreate);
+
+    alGeracao = new TActionList(this);
+    alGeracao->SetName(QStringLiteral("alGeracao"));
+    auto acao = [this](const QString& name, const QString& caption,
+                       void (TfrmDlgGeracao::*execute)(TObject*)) {
+        auto* action = new TAction(this);
+        action->SetName(name);
+        action->SetCaption(caption);
+        action->SetActionList(alGeracao);
+        action->OnExecute = TNotifyEvent(this, execute);
+        return action;
+    };
+    acProcurar =
+        acao(QStringLiteral("acProcurar"), QStringLiteral(" Procurar"), &TfrmDlgGeracao::acProcurarExecute);
+    acGerar = acao(QStringLiteral("acGerar"), QStringLiteral("&Gerar"), &TfrmDlgGeracao::acGerarExecute);
+    acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), &TfrmDlgGeracao::acSairExecute);
+
+    gbDestino = new TGroupBox(this, this);
+    gbDestino->SetName(QStringLiteral("gbDestino"));
+    gbDestino->SetCaption(QStringLiteral("Destino de Gravação"));
+    gbDestino->SetBounds(8, 8, 504, 64);
+    lblDestino = new TLabel(this, gbDestino);
+    lblDestino->SetName(QStringLiteral("lblDestino"));
+    lblDestino->SetCaption(QStringLiteral("Destino :"));
+    lblDestino->SetBounds(10, 30, 56, 16);
+    edtDiretorio = new TEdit(this, gbDestino);
+    edtDiretorio->SetName(QStringLiteral("edtDiretorio"));
+    edtDiretorio->SetReadOnly(true);
+    edtDiretorio->SetColor(clInfoBk);
+    edtDiretorio->SetBounds(68, 26, 336, 22);
+    btnSelecionar = new TSpeedButton(this, gbDestino);
+    btnSelecionar->SetName(QStringLiteral("btnSelecionar"));
+    btnSelecionar->SetFlat(true);
+    btnSelecionar->SetAction(acProcurar);
+    btnSelecionar->SetBounds(410, 25, 84, 24);
+
+    auto botao = [this](const QString& name, TAction* action, TModalResult result, int left) {
+        auto* button = new TButton(this, pnBotoes);
+        button->SetName(name);
+        button->SetBounds(left, 4, 75, 25);
+        // A click sets the result before it runs the action, so the dialog
+        // closes after the action whatever came of it.
+        button->SetModalResult(result);
+        button->SetAction(action);
+        return button;
+    };
+    btnConfirmar = botao(QStringLiteral("btnConfirmar"), acGerar, mrOk, 356);
+    btnConfirmar->SetDefault(true);
+    btnCancelar = botao(QStringLiteral("btnCancelar"), acSair, mrCancel, 437);
+    btnCancelar->SetCancel(true);
+}
+
+TfrmDlgGeracao::~TfrmDlgGeracao() = default;
+
+TfrmGeracao* TfrmDlgGeracao::Geracao() const {
+    return dynamic_cast<TfrmGeracao*>(Owner());
+}
+
+void TfrmDlgGeracao::FormCreate(TObject*) {
+    m_nomeArquivo = AcrescentaDataHora(QStringLiteral("ZEB")) + QLatin1Char('.') + Extensao;
+    edtDiretorio->SetText(QDir(Raiz()).filePath(m_nomeArquivo));
+}
+
+void TfrmDlgGeracao::acProcurarExecute(TObject*) {
+    QString pasta;
+    // A cancelled choice keeps the destination there was.
+    if (!SelectDirectory(QStringLiteral("Selecione uma pasta"), Raiz(), pasta))
+        return;
+    // The name is always the run's own, so the file always takes the extension ".zeb".
+    edtDiretorio->SetText(QDir(pasta).filePath(m_nomeArquivo));
+}
+
+void TfrmDlgGeracao::acGerarExecute(TObject*) {
+    const QString destino = edtDiretorio->Text().trimmed();
+    if (destino.isEmpty()) {
+        MsgInforma(QStringLiteral("Selecione um local de destino para geração do arquivo!"));
+        btnSelecionar->Click();
+        return;
+    }
+    const bool existe = QFileInfo::exists(destino);
+    if (existe && !MsgConfirmacao(QStringLiteral("Esse arquivo já existe. Deseja substituí-lo?")))
+        return;
+
+    TfrmGeracao* geracao = Geracao();
+    TClientDataSet* lista = DMDef->cdsSelDeclaracao;
+    TBookmarkList& selecionadas = geracao->dbgGeracao->SelectedRows();
+    try {
+        Ampulheta ampulheta;
+        std::vector<int> chaves;
+        for (int i = 0; i < selecionadas.Count(); ++i) {
+            lista->GotoBookmark(selecionadas.Items(i));
+            chaves.push_back(lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsInteger());
+        }
+        TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
+        gerador.Generate(destino, chaves, Versao(), QDateTime::currentDateTime(), existe);
+    } catch (const std::exception&) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(CodigoFalhaGeracao));
+        Abort();
+    }
+    MsgInforma(QStringLiteral("Arquivo para transmissão gerado com sucesso!"));
+    for (int i = selecionadas.Count() - 1; i >= 0; --i) {
+        lista->GotoBookmark(selecionadas.Items(i));
+        selecionadas.SetCurrentRowSelected(false);
+    }
+    lista->Refresh();
+}
+
+void TfrmDlgGeracao::acSairExecute(TObject*) {
+    Close();
+}

@@ -1,0 +1,323 @@
+#include "declarations/list/TfrmIncDeclaracao.h"
+
+#include "components/data/TReconcileDialog.h"
+#include "components/search/TDataSetSearch.h"
+#include "core/data/ModuleComponents.h"
+#include "core/data/SqlText.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/forms/CentralizaJanela.h"
+#include "core/util/GeneralRoutines.h"
+#include "core/util/MessageBoxes.h"
+#include "core/util/StringRoutines.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TIBTransaction.h"
+#include "platform/db/TIntegerField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TActionList.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMaskEdit.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TSpeedButton.h"
+
+#include <QDate>
+#include <QPainter>
+
+namespace {
+
+QPixmap Lupa() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x20, 0x30, 0x60), 2));
+    painter.drawEllipse(QRectF(2, 2, 8, 8));
+    painter.drawLine(QPointF(9, 9), QPointF(14, 14));
+    return picture;
+}
+
+// The integer a field's digits hold; -1 for an empty field.
+int Numero(const QString& texto) {
+    const QString digitos = SomenteNumeros(texto);
+    return digitos.isEmpty() ? -1 : digitos.toInt();
+}
+
+} // namespace
+
+TfrmIncDeclaracao::TfrmIncDeclaracao(TComponent* owner) : TfrmModDialogo(owner) {
+    SetName(QStringLiteral("frmIncDeclaracao"));
+    SetCaption(QStringLiteral("Incluindo Declaração"));
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(420);
+    SetClientHeight(170);
+    OnCreate = TNotifyEvent(this, &TfrmIncDeclaracao::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmIncDeclaracao::FormClose);
+
+    auto rotulo = [this](const QString& caption, int left, int top) {
+        auto* label = new TLabel(this, this);
+        label->SetCaption(caption);
+        label->SetLeft(left);
+        label->SetTop(top);
+        return label;
+    };
+    auto mascara = [this](const QString& name, const QString& mask, int maxLength, int left, int top,
+                          int width) {
+        auto* edit = new TMaskEdit(this, this);
+        edit->SetName(name);
+        edit->SetEditMask(mask);
+        edit->SetMaxLength(maxLength);
+        edit->SetBounds(left, top, width, 21);
+        edit->OnEnter = TNotifyEvent(this, &TfrmIncDeclaracao::medtEnter);
+        return edit;
+    };
+
+    alIncDeclaracao = new TActionList(this);
+    alIncDeclaracao->SetName(QStringLiteral("alIncDeclaracao"));
+    acProcurar = new TAction(this);
+    acProcurar->SetName(QStringLiteral("acProcurar"));
+    acProcurar->SetHint(QStringLiteral("Procurar o contribuinte"));
+    acProcurar->SetActionList(alIncDeclaracao);
+    acProcurar->OnExecute = TNotifyEvent(this, &TfrmIncDeclaracao::acProcurarExecute);
+
+    rotulo(QStringLiteral("Inscrição"), 16, 16);
+    medtInscricao =
+        mascara(QStringLiteral("medtInscricao"), QStringLiteral("00.000.000;0; "), 10, 16, 32, 90);
+    medtInscricao->OnExit = TNotifyEvent(this, &TfrmIncDeclaracao::medtInscricaoExit);
+    sbtnLocContribuinte = new TSpeedButton(this, this);
+    sbtnLocContribuinte->SetName(QStringLiteral("sbtnLocContribuinte"));
+    sbtnLocContribuinte->SetAction(acProcurar);
+    sbtnLocContribuinte->SetGlyph(Lupa());
+    sbtnLocContribuinte->SetShowHint(true);
+    sbtnLocContribuinte->SetBounds(110, 31, 23, 23);
+    rotulo(QStringLiteral("Mês"), 150, 16);
+    medtMes = mascara(QStringLiteral("medtMes"), QStringLiteral("!99;0; "), 2, 150, 32, 30);
+    rotulo(QStringLiteral("Ano"), 194, 16);
+    medtAno = mascara(QStringLiteral("medtAno"), QStringLiteral("!9999;0; "), 4, 194, 32, 46);
+    rotulo(QStringLiteral("Razão Social"), 16, 66);
+    edtRazao = new TEdit(this, this);
+    edtRazao->SetName(QStringLiteral("edtRazao"));
+    edtRazao->SetReadOnly(true);
+    edtRazao->SetColor(clInfoBk);
+    edtRazao->SetTabStop(false);
+    edtRazao->SetBounds(16, 82, 388, 21);
+
+    btnConfirmar = new TButton(this, pnBotoes);
+    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+    btnConfirmar->SetCaption(QStringLiteral("&Confirmar"));
+    btnConfirmar->SetDefault(true);
+    btnConfirmar->SetBounds(240, 4, 80, 25);
+    btnConfirmar->OnClick = TNotifyEvent(this, &TfrmIncDeclaracao::btnConfirmarClick);
+    btnCancelar = new TButton(this, pnBotoes);
+    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar->SetCaption(QStringLiteral("C&ancelar"));
+    btnCancelar->SetCancel(true);
+    btnCancelar->SetBounds(326, 4, 80, 25);
+    btnCancelar->OnClick = TNotifyEvent(this, &TfrmIncDeclaracao::btnCancelarClick);
+
+    dsIncDeclaracao = new TDataSource(this);
+    dsIncDeclaracao->SetName(QStringLiteral("dsIncDeclaracao"));
+    dsIncDeclaracao->SetAutoEdit(false);
+    dsIncDeclaracao->SetDataSet(DMDef->cdsContribuintes);
+
+    ibtPesquisa = new TIBTransaction(this);
+    ibtPesquisa->SetName(QStringLiteral("ibtPesquisa"));
+    ibtPesquisa->SetDefaultDatabase(DMDefGeral->ibDBDef);
+    ibqPesquisa = new TIBQuery(this);
+    ibqPesquisa->SetName(QStringLiteral("ibqPesquisa"));
+    ibqPesquisa->SetDatabase(DMDefGeral->ibDBDef);
+    ibqPesquisa->SetTransaction(ibtPesquisa);
+    ibqPesquisa->SetSQLText(QStringLiteral("select NU_INSCRICAO, NO_RAZAO from CONTRIBUINTE"));
+    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
+    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
+    dssIncDeclaracao = new TDataSetSearch(this);
+    dssIncDeclaracao->SetName(QStringLiteral("dssIncDeclaracao"));
+    dssIncDeclaracao->SetCaption(QStringLiteral("Pesquisa"));
+    dssIncDeclaracao->SetFilterCaption(QStringLiteral("Pesquisar por"));
+    dssIncDeclaracao->SetMultiSelect(false);
+    dssIncDeclaracao->SetExactSearch(false);
+    dssIncDeclaracao->SetDataSet(ibqPesquisa);
+    dssIncDeclaracao->SetSearchField(QStringLiteral("NU_INSCRICAO"));
+
+    ReconcileDialog1 = new TReconcileDialog(this);
+    ReconcileDialog1->SetName(QStringLiteral("ReconcileDialog1"));
+    ReconcileDialog1->SetDataSet(DMDef->cdsDeclaracao);
+}
+
+void TfrmIncDeclaracao::FormCreate(TObject*) {
+    if (DMDef->cdsContribuintes->Active())
+        DMDef->cdsContribuintes->Close();
+    for (TEdit* edit : {static_cast<TEdit*>(medtInscricao), static_cast<TEdit*>(medtMes),
+                        static_cast<TEdit*>(medtAno), edtRazao})
+        edit->Clear();
+    CentralizaJanela(this);
+}
+
+void TfrmIncDeclaracao::FormClose(TObject*, TCloseAction& action) {
+    if (DMDef->cdsContribuintes->Active())
+        DMDef->cdsContribuintes->Close();
+    action = TCloseAction::caHide;
+}
+
+void TfrmIncDeclaracao::medtEnter(TObject* sender) {
+    if (auto* edit = dynamic_cast<TMaskEdit*>(sender))
+        edit->SetSelStart(edit->EditText().size());
+}
+
+void TfrmIncDeclaracao::medtInscricaoExit(TObject*) {
+    edtRazao->SetText(BuscaRazaoSocial(medtInscricao->Text()));
+}
+
+QString TfrmIncDeclaracao::BuscaRazaoSocial(const QString& inscricao) const {
+    QString chave;
+    try {
+        chave = ChaveSQL(SomenteNumeros(inscricao));
+    } catch (const EConvertError&) {
+        return {};
+    }
+    if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT NU_INSCRICAO, NO_RAZAO FROM CONTRIBUINTE\n"
+                                                 "WHERE NU_INSCRICAO =") +
+                                  chave) ||
+        DMDefGeral->cdsAuxiliar->IsEmpty())
+        return {};
+    return DMDefGeral->cdsAuxiliar->FieldByName(QStringLiteral("NO_RAZAO"))->AsString();
+}
+
+void TfrmIncDeclaracao::acProcurarExecute(TObject*) {
+    if (dssIncDeclaracao->Execute() <= 0)
+        return;
+    medtInscricao->SetText(
+        dssIncDeclaracao->SubSet().FieldByName(QStringLiteral("NU_INSCRICAO"))->AsString());
+    edtRazao->SetText(dssIncDeclaracao->SubSet().FieldByName(QStringLiteral("NO_RAZAO"))->AsString());
+}
+
+void TfrmIncDeclaracao::Recusa(const QString& texto, TWinControl* controle) {
+    MsgErro(texto);
+    if (controle && controle->CanFocus())
+        controle->SetFocus();
+    Abort();
+}
+
+bool TfrmIncDeclaracao::ExisteDeclaracao(const QString& inscricao, int ano, int mes) const {
+    if (!DMDefGeral->AbreConsulta(QStringLiteral("select NU_INSCRICAO from DECLARACAO_ECONOMICO_FISCAL\n"
+                                                 "WHERE\nNU_INSCRICAO = %1 and \nAN_REFERENCIA = %2 and \n"
+                                                 "ME_REFERENCIA = %3")
+                                      .arg(inscricao)
+                                      .arg(ano)
+                                      .arg(mes))) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(300));
+        Abort();
+    }
+    return !DMDefGeral->cdsAuxiliar->IsEmpty();
+}
+
+void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {
+    const QString inscricao = SomenteNumeros(medtInscricao->Text());
+    if (inscricao.isEmpty())
+        Recusa(QStringLiteral("Inscrição deve ser preenchida!"), medtInscricao);
+    if (BuscaRazaoSocial(inscricao).isEmpty())
+        Recusa(QStringLiteral("Inscrição Estadual não cadastrada!"), medtInscricao);
+    const int mes = Numero(medtMes->Text());
+    const int ano = Numero(medtAno->Text());
+    if (mes < 0)
+        Recusa(TDMDefAux::BuscaMensagemErro(238), medtMes);
+    if (ano < 0)
+        Recusa(TDMDefAux::BuscaMensagemErro(239), medtAno);
+    if (mes < 1 || mes > 12)
+        Recusa(TDMDefAux::BuscaMensagemErro(238), medtMes);
+    if (ano > 2100)
+        Recusa(TDMDefAux::BuscaMensagemErro(239), medtAno);
+    if (QDate::currentDate() < QDate(ano, mes, 1))
+        Recusa(TDMDefAux::BuscaMensagemErro(237), nullptr);
+    if (ano < 1997 || (ano == 1997 && mes < 10))
+        Recusa(TDMDefAux::BuscaMensagemErro(241), nullptr);
+    const QString chave = ChaveSQL(inscricao);
+    if (ExisteDeclaracao(chave, ano, mes))
+        Recusa(TDMDefAux::BuscaMensagemErro(240), nullptr);
+    BuscaSaldosAnteriores();
+    if (InsereDeclaracao(chave, ano, mes))
+        SetModalResult(mrOk);
+}
+
+bool TfrmIncDeclaracao::InsereDeclaracao(const QString& inscricao, int ano, int mes) {
+    const QString chave = DMDefGeral->ProximoSequencial(3);
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    try {
+        declaracao->Open();
+        declaracao->Insert();
+        auto campo = [declaracao](const char* nome) { return declaracao->FieldByName(QLatin1String(nome)); };
+        campo("SQ_DECLARACAO")->SetAsString(chave);
+        campo("NU_INSCRICAO")->SetAsString(inscricao);
+        campo("AN_REFERENCIA")->SetAsInteger(ano);
+        campo("ME_REFERENCIA")->SetAsInteger(mes);
+        campo("IN_RETIFICADORA")->SetAsString(QStringLiteral("N"));
+        campo("IN_PERIODICIDADE")->SetAsString(QStringLiteral("M"));
+        campo("IN_BAIXA_CONTRIBUINTE")->SetAsString(QStringLiteral("N"));
+        campo("COMERRO")->Clear();
+        campo("VL_SALDO_ANTERIOR")->SetAsCurrency(m_saldoAnterior);
+        campo("VL_SALDO_ANTERIOR_ST")->SetAsCurrency(m_saldoAnteriorST);
+        for (const char* zero : {"VL_IPI_SAIDAS", "VL_ESTOQUE_FINAL", "VL_SCE_ANTERIOR",
+                                 "VL_SCE_ESTORNO_PROVISAO", "VL_SCE_CREDITO_ICMS_ENERGIA", "VL_SCE_PROVISAO"})
+            campo(zero)->SetAsCurrency(Currency());
+        campo("IN_OPER_PROP_SEM_MOV")->SetAsString(QStringLiteral("N"));
+        campo("IN_SUBST_TRIBUT_SEM_MOV")->SetAsString(QStringLiteral("N"));
+        const QString semMovimento = ano <= 2001 ? QStringLiteral("S") : QStringLiteral("N");
+        campo("IN_OUTROS_ICMS_SEM_MOV")->SetAsString(semMovimento);
+        campo("IN_ALC_ZFM_SEM_MOV")->SetAsString(semMovimento);
+        declaracao->Post();
+        if (declaracao->ApplyUpdates(0) != 0)
+            throw EDatabaseError(QStringLiteral("the declaration was not stored"));
+        declaracao->Close();
+        DMDef->cdsSelDeclaracao->Refresh();
+        DMDef->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), chave.toInt());
+        return true;
+    } catch (const std::exception&) {
+        if (declaracao->Active()) {
+            if (declaracao->State() == TDataSetState::dsInsert)
+                declaracao->Cancel();
+            declaracao->CancelUpdates();
+        }
+        MsgErro(QStringLiteral("Erro na Inserção da Declaração!"));
+        return false;
+    }
+}
+
+void TfrmIncDeclaracao::BuscaSaldosAnteriores() {
+    m_saldoAnterior = Currency();
+    m_saldoAnteriorST = Currency();
+    int mes = Numero(medtMes->Text()) - 1;
+    int ano = Numero(medtAno->Text());
+    if (mes < 1) {
+        mes = 12;
+        --ano;
+    }
+    const QString chave = ChaveSQL(SomenteNumeros(medtInscricao->Text()));
+    if (!DMDefGeral->AbreConsulta(QStringLiteral("select * from DECLARACAO_ECONOMICO_FISCAL\nWHERE\n"
+                                                 "NU_INSCRICAO = %1 and \nAN_REFERENCIA = %2 and \n"
+                                                 "ME_REFERENCIA = %3\nORDER BY SQ_DECLARACAO DESC")
+                                      .arg(chave)
+                                      .arg(ano)
+                                      .arg(mes))) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(300));
+        Abort();
+    }
+    TClientDataSet* anterior = DMDefGeral->cdsAuxiliar;
+    if (anterior->IsEmpty())
+        return;
+    anterior->First();
+    m_saldoAnterior =
+        TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR"))->AsCurrency());
+    m_saldoAnteriorST =
+        TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR_ST"))->AsCurrency());
+}
+
+void TfrmIncDeclaracao::btnCancelarClick(TObject*) {
+    SetModalResult(mrCancel);
+}

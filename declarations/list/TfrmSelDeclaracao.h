@@ -1,0 +1,85 @@
+#pragma once
+// The list of every declaration of every taxpayer, from which declarations
+// are created, opened in the editor, deleted, rectified, validated and
+// filtered. Its status columns show a mark for validated and generated
+// declarations and another for declarations with errors.
+//
+// The list works on the shared DMDef.cdsSelDeclaracao; the filter dialog
+// reads and writes the filter state kept here.
+
+#include "core/forms/TfrmModDocumento.h"
+
+class TAction;
+class TActionList;
+class TColumn;
+class TDBGrid;
+class TDataSource;
+class TImageList;
+class TLabel;
+class TVCLToolbar;
+class QPainter;
+
+class TfrmSelDeclaracao : public TfrmModDocumento {
+    Q_OBJECT
+public:
+    TfrmSelDeclaracao(TComponent* owner, int documentId);
+    ~TfrmSelDeclaracao() override;
+
+    void FormCreate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void acIncluirExecute(TObject* sender);
+    void acAlterarExecute(TObject* sender);
+    void acExcluirExecute(TObject* sender);
+    void acRetificarExecute(TObject* sender);
+    void acFiltrarExecute(TObject* sender);
+    void acSairExecute(TObject* sender);
+    void alDeclaracaoUpdate(TAction* action, bool& handled);
+    void dbgSelDeclaracaoDrawColumnCell(TObject* sender, QPainter& painter, const QRect& rect, int dataCol,
+                                        TColumn* column, unsigned state);
+
+    // The index of the filter dialog's registration item equal to `texto`
+    // (items compared from 1 on); 0, the empty item, when none is.
+    int SelecionaInscricao(const QStringList& itens, const QString& texto) const;
+    // Inserts the rectifying declaration of the current row and, when
+    // `copiaValores`, copies its detail rows, all in one transaction that
+    // leaves nothing behind when any part fails. The new key; 0 after a
+    // failure, which has been reported.
+    int CriaDeclaracaoRetificadora(bool copiaValores);
+
+    // The filter state the filter dialog reads and writes.
+    QString FiltroInscricao;
+    bool FiltroValidada = false;
+    bool FiltroComErro = false;
+    bool FiltroGerada = false;
+    // The key of the last rectifying declaration created during the run.
+    QString UltimaRetificadora;
+
+    TVCLToolbar* vclTSelDeclaracao;
+    TLabel* lblFiltro;
+    TDBGrid* dbgSelDeclaracao;
+    TDataSource* dsSelDeclaracao;
+    TActionList* alDeclaracao;
+    TAction* acIncluir;
+    TAction* acAlterar;
+    TAction* acExcluir;
+    TAction* acRetificar;
+    TAction* acFiltrar;
+    TAction* acSair;
+    TImageList* imlDeclaracao;
+
+    // Images of imlDeclaracao that mark a validated or generated
+    // declaration and one with errors.
+    static constexpr int ImagemValidada = 5;
+    static constexpr int ImagemComErro = 6;
+
+private:
+    // Opens DMDef.cdsDeclaracao on the current row; false (after the message)
+    // when it is not there.
+    bool AbreDeclaracaoAtual(const QString& mensagem);
+    void AbreEditor();
+    // The current row's value of a field, as text.
+    QString Atual(const QString& campo) const;
+};
+
+// The list window while it is open.
+extern TfrmSelDeclaracao* frmSelDeclaracao;

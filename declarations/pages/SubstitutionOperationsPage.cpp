@@ -1,0 +1,192 @@
+#include "declarations/pages/SubstitutionOperationsPage.h"
+
+#include "components/navigation/TfraMidasNavigator.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/util/MessageBoxes.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TColumn.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TDBLookupComboBox.h"
+#include "platform/ui/TDBMemo.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+#include <QPainter>
+
+namespace {
+
+GridPage::Layout Forma(const SubstitutionOperationsPage::Kind& kind) {
+    GridPage::Layout layout;
+    layout.formName = kind.formName;
+    layout.caption = kind.caption;
+    layout.dataSourceName = kind.dataSourceName;
+    layout.helpText = {kind.help};
+    layout.features =
+        NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel) | NavFeature(nfNavigator);
+    return layout;
+}
+
+TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
+    auto* label = new TLabel(owner, parent);
+    QFont font = label->Font();
+    font.setBold(true);
+    label->SetFont(font);
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
+
+} // namespace
+
+QStringList SubstitutionOperationsPage::ConsultaFiltrada(const QString& table, const QString& alias) {
+    // One row per code, whatever the number of group-1 history rows it has.
+    return {QStringLiteral("select %1.* ").arg(alias),
+            QStringLiteral("from %1 %2 ").arg(table, alias),
+            QStringLiteral("WHERE %1.SQ_DECLARACAO = :SQ_DECLARACAO ").arg(alias),
+            QStringLiteral("   AND EXISTS (SELECT 1 FROM GRUPAMENTO_CFOP GT "),
+            QStringLiteral("               WHERE GT.CO_FISCAL_OPERACAO = %1.CO_FISCAL_OPERACAO ").arg(alias),
+            QStringLiteral("                 AND GT.CO_GRUPO_CFOP = 1) "),
+            QStringLiteral("order by %1.co_fiscal_operacao ").arg(alias)};
+}
+
+QStringList SubstitutionOperationsPage::ConsultaCompleta(const QString& table, const QString& alias) {
+    return {QStringLiteral("select * "), QStringLiteral("from %1 %2 ").arg(table, alias),
+            QStringLiteral("WHERE %1.SQ_DECLARACAO = :SQ_DECLARACAO ").arg(alias),
+            QStringLiteral("order by %1.co_fiscal_operacao ").arg(alias)};
+}
+
+SubstitutionOperationsPage::SubstitutionOperationsPage(TComponent* owner, TClientDataSet* rows,
+                                                       TClientDataSet* codes, const Kind& kind)
+    : GridPage(owner, rows, Forma(kind)), m_codes(codes), m_kind(kind) {
+    OnCreate = TNotifyEvent(this, &SubstitutionOperationsPage::FormCreate);
+    OnClose = TCloseEvent(this, &SubstitutionOperationsPage::FormClose);
+    dsCFOPs = new TDataSource(this);
+    dsCFOPs->SetName(QStringLiteral("dsCFOPs"));
+    dsCFOPs->SetDataSet(codes);
+
+    CaptionOver(this, pnlCampos, QStringLiteral("dblcCFOPs"), QStringLiteral("CFOP"), 8, 6);
+    dblcCFOPs = new TDBLookupComboBox(this, pnlCampos);
+    dblcCFOPs->SetName(QStringLiteral("dblcCFOPs"));
+    dblcCFOPs->SetDataSource(dsDetalhe);
+    dblcCFOPs->SetDataField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetListSource(dsCFOPs);
+    dblcCFOPs->SetKeyField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetListField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
+    Editavel(dblcCFOPs, false);
+    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
+    dbmDescCFOP->SetReadOnly(true);
+    dbmDescCFOP->SetTabStop(false);
+
+    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(kind.creditWord), 8, 66);
+    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
+                          QStringLiteral("VL_CONTABIL"), 8, 84, 110);
+    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
+                             QStringLiteral("VL_BASE_CALCULO"), 126, 84, 110);
+    dbeVlImposto = Campo(kind.taxEditName, QStringLiteral("Imposto %1").arg(kind.creditedWord),
+                         QStringLiteral("VL_IMPOSTO"), 244, 84, 110);
+    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(kind.creditWord), 8, 130);
+    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
+                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 110);
+    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
+                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 110);
+    for (TDBEdit* edit : {dbeVlContabil, dbeVlBaseCalculo, dbeVlImposto, dbeVlIsentas, dbeVlOutras}) {
+        edit->SetReadOnly(true);
+        Editavel(edit, false);
+        edit->SetEnabled(true);
+    }
+    Titulo(this, pnlCampos, QStringLiteral("Substituição Tributária Interna"), 372, 66);
+    dbeBaseCalcSt = Campo(QStringLiteral("dbeBaseCalcSt"), QStringLiteral("Base de Cálculo"),
+                          QStringLiteral("VL_BASE_CALCULO_ST"), 372, 84, 110);
+    dbeVlImpRetidos = Campo(QStringLiteral("dbeVlImpRetidos"), QStringLiteral("Imposto Retido"),
+                            QStringLiteral("VL_IMPOSTO_RETIDO_ST"), 490, 84, 110);
+
+    cbFiltro = new TCheckBox(this, pnlCampos);
+    cbFiltro->SetName(QStringLiteral("cbFiltro"));
+    cbFiltro->SetCaption(QStringLiteral("Mostrar apenas os CFOPs de Substituição Tributária Interna"));
+    cbFiltro->SetBounds(8, 196, 480, 20);
+    cbFiltro->SetChecked(true);
+    cbFiltro->OnClick = TNotifyEvent(this, &SubstitutionOperationsPage::cbFiltroClick);
+
+    Colunas({{"CO_FISCAL_OPERACAO", "CFOP", 45},
+             {"VL_CONTABIL", "Vl. Contábil", 80},
+             {"VL_BASE_CALCULO", "Base Cálc.", 80},
+             {"VL_IMPOSTO", "Imposto", 80},
+             {"VL_OPERACOES_ISENTAS", "Isentas", 80},
+             {"VL_OUTRAS_OPERACOES", "Outras", 80},
+             {"VL_BASE_CALCULO_ST", "Base Cálc. ST", 85},
+             {"VL_IMPOSTO_RETIDO_ST", "Imp. Retido", 80}});
+    dbgDetalhes->OnDrawColumnCell =
+        TDrawColumnCellEvent(this, &SubstitutionOperationsPage::dbgDetalhesDrawColumnCell);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &SubstitutionOperationsPage::dsStateChange);
+    ProtegeTextos();
+}
+
+void SubstitutionOperationsPage::FormCreate(TObject* sender) {
+    cbFiltroClick(sender);
+}
+
+void SubstitutionOperationsPage::cbFiltroClick(TObject*) {
+    if (m_revertendo)
+        return;
+    TClientDataSet* linhas = DataSet();
+    const bool filtrar = cbFiltro->Checked();
+    // The rows are read again: never under a pending change.
+    const bool pendente =
+        linhas->Active() && (linhas->State() == TDataSetState::dsEdit ||
+                             linhas->State() == TDataSetState::dsInsert || linhas->ChangeCount() > 0);
+    if (pendente) {
+        MsgErro(QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele."));
+        m_revertendo = true;
+        cbFiltro->SetChecked(m_filtrado);
+        m_revertendo = false;
+        return;
+    }
+    linhas->Close();
+    auto* consulta = dynamic_cast<TIBQuery*>(DMDef->FindComponent(m_kind.queryName));
+    if (consulta)
+        consulta->SetSQL(filtrar ? ConsultaFiltrada(m_kind.table, m_kind.alias)
+                                 : ConsultaCompleta(m_kind.table, m_kind.alias));
+    m_filtrado = filtrar;
+    if (DMDef->cdsDeclaracao->Active())
+        DMDefAux->AbreTabelaDeclaracao(linhas);
+}
+
+void SubstitutionOperationsPage::PreparaQuadro() {
+    GridPage::PreparaQuadro();
+    DMDefBasica->AbrePorPeriodo(m_codes);
+    DMDefAux->AbreTabelaDeclaracao(DataSet());
+}
+
+void SubstitutionOperationsPage::dsStateChange(TObject*) {
+    cbFiltro->SetEnabled(DataSet()->State() != TDataSetState::dsEdit);
+}
+
+void SubstitutionOperationsPage::dbgDetalhesDrawColumnCell(TObject*, QPainter& painter, const QRect& rect,
+                                                           int dataCol, TColumn* column, unsigned state) {
+    TField* field = column ? column->Field() : nullptr;
+    if (!field || DataSet()->IsEmpty())
+        return;
+    const QString nome = column->FieldName();
+    if (nome != QStringLiteral("VL_BASE_CALCULO_ST") && nome != QStringLiteral("VL_IMPOSTO_RETIDO_ST"))
+        return;
+    if (field->AsCurrency() <= Currency())
+        return;
+    painter.setPen(Qt::blue);
+    dbgDetalhes->DefaultDrawColumnCell(painter, rect, dataCol, column, state);
+}
+
+void SubstitutionOperationsPage::FormClose(TObject* sender, TCloseAction& action) {
+    GridPage::FormClose(sender, action);
+    DataSet()->Close();
+    m_codes->Close();
+}

@@ -1,0 +1,225 @@
+#include "declarations/pages/TfrmDetContribuinte.h"
+
+#include "components/search/TDataSetSearch.h"
+#include "core/data/ModuleComponents.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/util/MessageBoxes.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TIBTransaction.h"
+#include "platform/db/TIntegerField.h"
+#include "platform/db/TStringField.h"
+#include "platform/ui/SystemColors.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TGroupBox.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TSpeedButton.h"
+
+#include <QPainter>
+
+namespace {
+
+constexpr int AlturaCampo = 21;
+
+// The glyph of the choose buttons: a magnifying glass.
+QPixmap Lupa() {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0x20, 0x30, 0x60), 2));
+    painter.drawEllipse(QRectF(2, 2, 8, 8));
+    painter.drawLine(QPointF(9, 9), QPointF(14, 14));
+    return picture;
+}
+
+// A search query over a register: its name column shown, the rest hidden.
+TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QString& tabela,
+                             TIBTransaction* transaction, const QString& chave, const QStringList& campos,
+                             const QString& rotulo) {
+    auto* query = new TIBQuery(owner);
+    query->SetName(name);
+    query->SetDatabase(DMDefGeral->ibDBDef);
+    query->SetTransaction(transaction);
+    query->SetSQLText(QStringLiteral("select * from ") + tabela);
+    CriaCampo<TIntegerField>(query, chave)->SetVisible(false);
+    const int tamanhos[] = {64, 4, 8};
+    for (int i = 0; i < campos.size(); ++i) {
+        TStringField* field = CriaCampoTexto(query, campos[i], tamanhos[i]);
+        field->SetVisible(i == 0);
+        if (i == 0)
+            field->SetDisplayLabel(rotulo);
+    }
+    return query;
+}
+
+TDataSetSearch* Pesquisa(TComponent* owner, const QString& name, TIBQuery* query, const QString& campo) {
+    auto* search = new TDataSetSearch(owner);
+    search->SetName(name);
+    search->SetCaption(QStringLiteral("Pesquisa"));
+    search->SetFilterCaption(QStringLiteral("Pesquisar por"));
+    search->SetMultiSelect(false);
+    search->SetExactSearch(false);
+    search->SetDataSet(query);
+    search->SetSearchField(campo);
+    return search;
+}
+
+const QStringList CamposRepresentante{QStringLiteral("NO_REPRESENTANTE_LEGAL"),
+                                      QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"),
+                                      QStringLiteral("NU_TEL_REPRESENTANTE_LEGAL")};
+const QStringList CamposContabilista{QStringLiteral("NO_CONTABILISTA"), QStringLiteral("NU_DDD_CONTABILISTA"),
+                                     QStringLiteral("NU_TEL_CONTABILISTA")};
+
+} // namespace
+
+TfrmDetContribuinte::TfrmDetContribuinte(TComponent* owner) : TfrmDetalheDEF(owner) {
+    SetName(QStringLiteral("frmDetContribuinte"));
+    SetCaption(QStringLiteral("Contribuinte"));
+    OnClose = TCloseEvent(this, &TfrmDetContribuinte::FormClose);
+
+    dsDetContribuinte = new TDataSource(this);
+    dsDetContribuinte->SetName(QStringLiteral("dsDetContribuinte"));
+    dsDetContribuinte->SetAutoEdit(false);
+    dsDetContribuinte->SetDataSet(DMDef->cdsContribuintes);
+    dsDeclaracao = new TDataSource(this);
+    dsDeclaracao->SetName(QStringLiteral("dsDeclaracao"));
+    dsDeclaracao->SetAutoEdit(false);
+    dsDeclaracao->SetDataSet(DMDef->cdsDeclaracao);
+
+    // The taxpayer, shown only.
+    Rotulo(QStringLiteral("Inscrição"), 16, 16);
+    dbeInscricao =
+        Campo(QStringLiteral("dbeInscricao"), dsDetContribuinte, QStringLiteral("NU_INSCRICAO"), 16, 32, 90);
+    Rotulo(QStringLiteral("Razão Social"), 120, 16);
+    dbeRazaoSocial =
+        Campo(QStringLiteral("dbeRazaoSocial"), dsDetContribuinte, QStringLiteral("NO_RAZAO"), 120, 32, 416);
+    Rotulo(QStringLiteral("CNPJ"), 16, 62);
+    dbeCNPJ = Campo(QStringLiteral("dbeCNPJ"), dsDetContribuinte, QStringLiteral("NU_CGC_CPF"), 16, 78, 130);
+    Rotulo(QStringLiteral("Correio Eletrônico"), 160, 62);
+    dbeEMail = Campo(QStringLiteral("dbeEMail"), dsDetContribuinte, QStringLiteral("NO_CORREIO_ELETRONICO"),
+                     160, 78, 376);
+    Rotulo(QStringLiteral("DDD"), 16, 108);
+    dbeDDDTelefone =
+        Campo(QStringLiteral("dbeDDDTelefone"), dsDetContribuinte, QStringLiteral("NU_DDD"), 16, 124, 40);
+    Rotulo(QStringLiteral("Telefone"), 64, 108);
+    dbeTelefone =
+        Campo(QStringLiteral("dbeTelefone"), dsDetContribuinte, QStringLiteral("NU_TEL"), 64, 124, 90);
+    Rotulo(QStringLiteral("DDD"), 170, 108);
+    dbeDDDFax =
+        Campo(QStringLiteral("dbeDDDFax"), dsDetContribuinte, QStringLiteral("NU_DDD_FAX"), 170, 124, 40);
+    Rotulo(QStringLiteral("Fax"), 218, 108);
+    dbeFax = Campo(QStringLiteral("dbeFax"), dsDetContribuinte, QStringLiteral("NU_FAX"), 218, 124, 90);
+    for (TDBEdit* edit :
+         {dbeInscricao, dbeRazaoSocial, dbeCNPJ, dbeEMail, dbeDDDTelefone, dbeTelefone, dbeDDDFax, dbeFax}) {
+        edit->SetColor(clInfoBk);
+        edit->SetReadOnly(true);
+        edit->SetTabStop(false);
+    }
+
+    // The representative and the accountant of the declaration.
+    Rotulo(QStringLiteral("Nome do Representante Legal"), 16, 170);
+    dbeNomeRep = Campo(QStringLiteral("dbeNomeRep"), dsDeclaracao, CamposRepresentante[0], 16, 186, 360);
+    btnSelRepresentante = new TSpeedButton(this, this);
+    btnSelRepresentante->SetName(QStringLiteral("btnSelRepresentante"));
+    btnSelRepresentante->SetGlyph(Lupa());
+    btnSelRepresentante->SetHint(QStringLiteral("Escolher o representante legal"));
+    btnSelRepresentante->SetShowHint(true);
+    btnSelRepresentante->SetBounds(380, 185, 23, 23);
+    btnSelRepresentante->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnSelRepresentanteClick);
+    Rotulo(QStringLiteral("DDD"), 416, 170);
+    dbeDDDRep = Campo(QStringLiteral("dbeDDDRep"), dsDeclaracao, CamposRepresentante[1], 416, 186, 40);
+    Rotulo(QStringLiteral("Telefone"), 464, 170);
+    dbeTelRep = Campo(QStringLiteral("dbeTelRep"), dsDeclaracao, CamposRepresentante[2], 464, 186, 72);
+
+    Rotulo(QStringLiteral("Nome do Contabilista"), 16, 220);
+    dbeNomeCont = Campo(QStringLiteral("dbeNomeCont"), dsDeclaracao, CamposContabilista[0], 16, 236, 360);
+    btnContabilista = new TSpeedButton(this, this);
+    btnContabilista->SetName(QStringLiteral("btnContabilista"));
+    btnContabilista->SetGlyph(Lupa());
+    btnContabilista->SetHint(QStringLiteral("Escolher o contabilista"));
+    btnContabilista->SetShowHint(true);
+    btnContabilista->SetBounds(380, 235, 23, 23);
+    btnContabilista->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnContabilistaClick);
+    Rotulo(QStringLiteral("DDD"), 416, 220);
+    dbeDDDCont = Campo(QStringLiteral("dbeDDDCont"), dsDeclaracao, CamposContabilista[1], 416, 236, 40);
+    Rotulo(QStringLiteral("Telefone"), 464, 220);
+    dbeTelCont = Campo(QStringLiteral("dbeTelCont"), dsDeclaracao, CamposContabilista[2], 464, 236, 72);
+    for (TDBEdit* edit : {dbeNomeRep, dbeDDDRep, dbeTelRep, dbeNomeCont, dbeDDDCont, dbeTelCont})
+        edit->SetReadOnly(true);
+
+    ibtPesquisa = new TIBTransaction(this);
+    ibtPesquisa->SetName(QStringLiteral("ibtPesquisa"));
+    ibtPesquisa->SetDefaultDatabase(DMDefGeral->ibDBDef);
+    ibqPesqRepresentante =
+        ConsultaDeRegistro(this, QStringLiteral("ibqPesqRepresentante"), QStringLiteral("REPRESENTANTE"),
+                           ibtPesquisa, QStringLiteral("SQ_REPRESENTANTE"), CamposRepresentante,
+                           QStringLiteral("Nome do Representante Legal"));
+    ibqPesqContabilista = ConsultaDeRegistro(
+        this, QStringLiteral("ibqPesqContabilista"), QStringLiteral("CONTABILISTA"), ibtPesquisa,
+        QStringLiteral("SQ_CONTABILISTA"), CamposContabilista, QStringLiteral("Nome do Contabilista"));
+    dssRepresentante = Pesquisa(this, QStringLiteral("dssRepresentante"), ibqPesqRepresentante,
+                                QStringLiteral("NO_REPRESENTANTE_LEGAL"));
+    dssContabilista = Pesquisa(this, QStringLiteral("dssContabilista"), ibqPesqContabilista,
+                               QStringLiteral("NO_CONTABILISTA"));
+}
+
+TDBEdit* TfrmDetContribuinte::Campo(const QString& name, TDataSource* source, const QString& field, int left,
+                                    int top, int width) {
+    auto* edit = new TDBEdit(this, this);
+    edit->SetName(name);
+    edit->SetDataSource(source);
+    edit->SetDataField(field);
+    edit->SetBounds(left, top, width, AlturaCampo);
+    return edit;
+}
+
+TLabel* TfrmDetContribuinte::Rotulo(const QString& caption, int left, int top) {
+    auto* label = new TLabel(this, this);
+    label->SetCaption(caption);
+    label->SetLeft(left);
+    label->SetTop(top);
+    return label;
+}
+
+void TfrmDetContribuinte::PreparaQuadro() {
+    TfrmDetalheDEF::PreparaQuadro();
+    TClientDataSet* contribuintes = DMDef->cdsContribuintes;
+    contribuintes->Open();
+    contribuintes->SetIndexFieldNames(QStringLiteral("NU_INSCRICAO"));
+    const int inscricao = DMDef->cdsDeclaracao->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger();
+    if (!contribuintes->FindKey({inscricao})) {
+        MsgErro(QStringLiteral("Contribuinte não encontrado!"));
+        contribuintes->Close();
+    }
+}
+
+void TfrmDetContribuinte::FormClose(TObject* sender, TCloseAction& action) {
+    TfrmDetalheDEF::FormClose(sender, action);
+    DMDef->cdsContribuintes->Close();
+}
+
+void TfrmDetContribuinte::Escolhe(TDataSetSearch* search, const QStringList& campos) {
+    if (search->Execute() <= 0)
+        return;
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    declaracao->Edit();
+    for (const QString& campo : campos)
+        declaracao->FieldByName(campo)->SetAsString(search->SubSet().FieldByName(campo)->AsString());
+    declaracao->Post();
+    if (declaracao->ApplyUpdates(0) > 0) {
+        declaracao->CancelUpdates();
+        MsgErro(QStringLiteral("Não foi possível gravar a escolha na declaração."));
+    }
+}
+
+void TfrmDetContribuinte::btnSelRepresentanteClick(TObject*) {
+    Escolhe(dssRepresentante, CamposRepresentante);
+}
+
+void TfrmDetContribuinte::btnContabilistaClick(TObject*) {
+    Escolhe(dssContabilista, CamposContabilista);
+}

@@ -1,0 +1,21 @@
+#include "declarations/pages/TfrmDetOpPropSaidas.h"
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefBasica.h"
+
+namespace {
+OwnOperationsPage::Kind Tipo() {
+    return {
+        QStringLiteral("frmDetOpPropSaidas"),
+        QStringLiteral("Saídas"),
+        QStringLiteral("dsSaidas"),
+        QStringLiteral("Subficha utilizada para informar os CFOPs referentes às Saídas, lançadas no RAICMS, "
+                       "decorrentes de operações próprias do declarante."),
+        QStringLiteral("dbeVlImpDebitado"),
+        QStringLiteral("Débito"),
+        QStringLiteral("Debitado")};
+}
+} // namespace
+
+TfrmDetOpPropSaidas::TfrmDetOpPropSaidas(TComponent* owner)
+    : OwnOperationsPage(owner, DMDef->cdsSaidas, DMDefBasica->cdsCFOPsSaidas, Tipo()) {}

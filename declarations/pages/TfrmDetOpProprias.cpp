@@ -1,0 +1,63 @@
+#include "declarations/pages/TfrmDetOpProprias.h"
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/ui/TTreeNode.h"
+#include "platform/ui/TTreeNodes.h"
+#include "platform/ui/TTreeView.h"
+
+namespace {
+
+// Positions of the other branches in the editor's tree.
+constexpr int NoSubstituicaoTributaria = 10;
+constexpr int NoOutrosICMS = 19;
+constexpr int NoZonaFranca = 24;
+
+NoMovementPage::Layout Ficha() {
+    NoMovementPage::Layout layout;
+    layout.formName = QStringLiteral("frmDetOpProprias");
+    layout.caption = QStringLiteral("Operações Próprias");
+    layout.flagField = QStringLiteral("IN_OPER_PROP_SEM_MOV");
+    layout.checkCaption = QStringLiteral("Sem movimento de Operações Próprias");
+    layout.dataSourceName = QStringLiteral("dsOpProprias");
+    layout.helpText = {
+        QStringLiteral(
+            "Ficha utilizada para informar, por meio de subfichas, os valores, lançados no RAICMS, "
+            "referentes às operações próprias do declarante (Entradas, Saídas, Outros Créditos, "
+            "Outros Débitos, Estornos de Créditos, Estornos de Débitos, Deduções e Prazos "
+            "Especiais)."),
+        QStringLiteral(
+            "Destina-se à apuração do ICMS das operações próprias do estabelecimento declarante.")};
+    layout.balanceField = QStringLiteral("VL_SALDO_ANTERIOR");
+    layout.notesField = QStringLiteral("TX_OBSERVACAO");
+    return layout;
+}
+
+} // namespace
+
+TfrmDetOpProprias::TfrmDetOpProprias(TComponent* owner) : NoMovementPage(owner, Ficha()) {}
+
+void TfrmDetOpProprias::BranchMarked() {
+    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
+    const QString chave = declaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsString();
+    struct Ramo {
+        int (TDMDefAux::*conta)(const QString&);
+        const char* campo;
+        int no;
+    };
+    const Ramo ramos[] = {
+        {&TDMDefAux::ContaMovSubstTribut, "IN_SUBST_TRIBUT_SEM_MOV", NoSubstituicaoTributaria},
+        {&TDMDefAux::ContaMovOutrosICMS, "IN_OUTROS_ICMS_SEM_MOV", NoOutrosICMS},
+        {&TDMDefAux::ContaMovALCZFM, "IN_ALC_ZFM_SEM_MOV", NoZonaFranca},
+    };
+    for (const Ramo& ramo : ramos) {
+        if ((DMDefAux->*ramo.conta)(chave) == 1)
+            continue;
+        declaracao->FieldByName(QLatin1String(ramo.campo))->SetAsString(QStringLiteral("S"));
+        if (TTreeView* tree = EditorTree())
+            if (TTreeNode* node = tree->Items().Item(ramo.no))
+                node->Collapse(true);
+    }
+}

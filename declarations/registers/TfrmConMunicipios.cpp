@@ -1,0 +1,101 @@
+#include "declarations/registers/TfrmConMunicipios.h"
+
+#include "components/data/TReconcileDialog.h"
+#include "components/navigation/TfraMidasNavigator.h"
+#include "components/report/TDataSetReport.h"
+#include "core/data/ModuleComponents.h"
+#include "core/data/TDMDefBasica.h"
+#include "declarations/registers/RegisterLayout.h"
+#include "declarations/registers/RegisterSearch.h"
+#include "declarations/registers/TrptMunicipios.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TIntegerField.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+
+#include <memory>
+
+namespace {
+constexpr int kClientWidth = 580;
+constexpr int kClientHeight = 330;
+constexpr int kMargin = 12;
+} // namespace
+
+TfrmConMunicipios::TfrmConMunicipios(TComponent* owner, int documentId)
+    : TfrmModCadastroMidas(owner, documentId) {
+    SetName(QStringLiteral("frmConMunicipios"));
+    SetCaption(QStringLiteral("Consulta de Municípios da ZFM e ALC"));
+    SetFormStyle(TFormStyle::fsMDIChild);
+    SetClientWidth(kClientWidth);
+    SetClientHeight(kClientHeight);
+
+    TClientDataSet* municipios = DMDefBasica->cdsMunicipios;
+    dsConMunicipios = new TDataSource(this);
+    dsConMunicipios->SetName(QStringLiteral("dsConMunicipios"));
+    dsConMunicipios->SetDataSet(municipios);
+    dsConMunicipiosALC = new TDataSource(this);
+    dsConMunicipiosALC->SetName(QStringLiteral("dsConMunicipiosALC"));
+    dsConMunicipiosALC->SetDataSet(DMDefBasica->cdsMunicipiosALC);
+
+    pnCadastro = new TPanel(this, this);
+    pnCadastro->SetName(QStringLiteral("pnCadastro"));
+    pnCadastro->SetCaption(QString());
+    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
+    pnCadastro->SetHeight(90);
+    pnCadastro->SetAlign(TAlign::alTop);
+    dbeMunicipio = LabeledEdit(this, pnCadastro, QStringLiteral("dbeMunicipio"), QStringLiteral("Município"),
+                               dsConMunicipios, QStringLiteral("NO_LOCALIDADE"), kMargin, 12, 400);
+    dbeUF = LabeledEdit(this, pnCadastro, QStringLiteral("dbeUF"), QStringLiteral("UF"), dsConMunicipios,
+                        QStringLiteral("SG_UF"), kMargin + 420, 12, 40);
+    lblPeriodos = new TLabel(this, pnCadastro);
+    lblPeriodos->SetName(QStringLiteral("lblPeriodos"));
+    lblPeriodos->SetCaption(QStringLiteral("Períodos na ZFM e ALC"));
+    lblPeriodos->SetBounds(kMargin, 68, lblPeriodos->Width(), kCaptionHeight);
+
+    dbgMunicipiosALC = ReadOnlyGrid(this, this, QStringLiteral("dbgMunicipiosALC"), dsConMunicipiosALC,
+                                    {{"DT_INICIO", "Data Início", 110}, {"DT_FIM", "Data Fim", 110}});
+    dbgMunicipiosALC->SetAlign(TAlign::alClient);
+
+    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
+    fsnCadastro->SetDataSet(municipios);
+    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroSearch));
+    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroPrint));
+    rdCadastro->SetDataSet(municipios);
+    rptCadastro->SetDataSet(municipios);
+
+    ibtPesquisa = SearchTransaction(this);
+    ibqPesquisa =
+        SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
+                    {QStringLiteral("select M.*, U.CO_UF, U.SG_UF"),
+                     QStringLiteral("from MUNICIPIO M , ufs U"), QStringLiteral("WHERE U.CO_UF = M.CO_UF")});
+    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("CO_LOCALIDADE"))->SetVisible(false);
+    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_LOCALIDADE"), 60, false, QStringLiteral("Município"));
+    CriaCampoTexto(ibqPesquisa, QStringLiteral("SG_UF"), 2, false, QStringLiteral("UF"));
+    dssMunicipios =
+        SearchComponent(this, QStringLiteral("dssMunicipios"), ibqPesquisa, QStringLiteral("NO_LOCALIDADE"));
+
+    OnCreate = TNotifyEvent(this, &TfrmConMunicipios::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmConMunicipios::FormClose);
+}
+
+void TfrmConMunicipios::FormCreate(TObject* sender) {
+    TfrmModCadastroMidas::FormCreate(sender);
+    DMDefBasica->cdsMunicipios->Open();
+}
+
+void TfrmConMunicipios::FormClose(TObject* sender, TCloseAction& action) {
+    TfrmModCadastroMidas::FormClose(sender, action);
+    DMDefBasica->cdsMunicipios->Close();
+}
+
+void TfrmConMunicipios::fsnCadastroSearch(TObject*) {
+    SearchAndLocate(dssMunicipios, DMDefBasica->cdsMunicipios, QStringLiteral("CO_LOCALIDADE"));
+}
+
+void TfrmConMunicipios::fsnCadastroPrint(TObject* sender) {
+    TfrmModCadastroMidas::fsnCadastroPrint(sender);
+    std::unique_ptr<TrptMunicipios> relatorio(new TrptMunicipios(this));
+    relatorio->Preview();
+}

@@ -1,0 +1,101 @@
+#include "declarations/reports/TrptErrosValidacao.h"
+
+#include "core/data/TDMDef.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/report/TReportBand.h"
+#include "platform/report/TReportDBText.h"
+#include "platform/report/TReportLabel.h"
+
+namespace {
+
+// The page header of the base grows to take the declaration and the column titles.
+constexpr double AlturaCabecalho = 179;
+constexpr double AlturaLinha = 17;
+constexpr double LinhaDeclaracao1 = 110;
+constexpr double LinhaDeclaracao2 = 128;
+constexpr double LinhaTitulos = 154;
+constexpr double AlturaTitulos = 20;
+
+struct Coluna {
+    const char* campo;
+    const char* titulo;
+    double esquerda;
+    double largura;
+};
+// The finding's columns, under their framed titles.
+constexpr Coluna Colunas[] = {{"Tipo", "Tipo", 0, 80},
+                              {"Codigo", "Código", 80, 50},
+                              {"Mensagem", "Mensagem", 130, 300},
+                              {"Descricao", "Descrição", 430, 288}};
+
+TReportLabel* Rotulo(TrptErrosValidacao* report, TReportBand* band, const QString& texto, double left,
+                     double top, double width) {
+    auto* label = new TReportLabel(report);
+    label->SetParent(band);
+    label->SetBounds(left, top, width, AlturaLinha);
+    label->SetAutoSize(false);
+    label->SetCaption(texto);
+    return label;
+}
+
+TReportDBText* Texto(TrptErrosValidacao* report, TReportBand* band, TDataSet* dados, const char* campo,
+                     double left, double top, double width) {
+    auto* text = new TReportDBText(report);
+    text->SetParent(band);
+    text->SetBounds(left, top, width, AlturaLinha);
+    text->SetAutoSize(false);
+    text->SetDataSet(dados);
+    text->SetDataField(QString::fromLatin1(campo));
+    return text;
+}
+
+} // namespace
+
+TrptErrosValidacao::TrptErrosValidacao(TComponent* owner, TDataSet* resultado) : TrptModBase(owner) {
+    SetName(QStringLiteral("rptErrosValidacao"));
+    SetReportTitle(QStringLiteral("Relatório de Erros e/ou Advertências"));
+    Page().SetOrientation(TPrinterOrientation::poPortrait);
+    SetDataSet(resultado);
+
+    qrb_CabPag->SetHeight(AlturaCabecalho);
+    TDataSet* declaracao = DMDef->cdsSelDeclaracao;
+    struct Dado {
+        const char* rotulo;
+        const char* campo;
+        double esquerda;
+        double top;
+        double larguraRotulo;
+        double largura;
+    };
+    const Dado dados[] = {{"Inscrição Estadual: ", "NU_INSCRICAO", 0, LinhaDeclaracao1, 140, 90},
+                          {"Razão Social:", "NO_RAZAO", 240, LinhaDeclaracao1, 100, 378},
+                          {"CNPJ:", "NU_CGC_CPF", 0, LinhaDeclaracao2, 50, 180},
+                          {"Tipo:", "DescTipo", 240, LinhaDeclaracao2, 45, 150},
+                          {"Mês:", "ME_REFERENCIA", 450, LinhaDeclaracao2, 40, 40},
+                          {"Ano:", "AN_REFERENCIA", 560, LinhaDeclaracao2, 40, 60}};
+    for (const Dado& dado : dados) {
+        Rotulo(this, qrb_CabPag, QString::fromUtf8(dado.rotulo), dado.esquerda, dado.top, dado.larguraRotulo)
+            ->Font()
+            .Style = TFontStyle::fsBold;
+        Texto(this, qrb_CabPag, declaracao, dado.campo, dado.esquerda + dado.larguraRotulo, dado.top,
+              dado.largura);
+    }
+    for (const Coluna& coluna : Colunas) {
+        TReportLabel* titulo = Rotulo(this, qrb_CabPag, QString::fromUtf8(coluna.titulo), coluna.esquerda,
+                                      LinhaTitulos, coluna.largura);
+        titulo->SetHeight(AlturaTitulos);
+        titulo->Font().Style = TFontStyle::fsBold;
+        titulo->Frame().SetAll(true);
+    }
+
+    qrbDetalhe = new TReportBand(this, TBandType::rbDetail);
+    qrbDetalhe->SetName(QStringLiteral("qrbDetalhe"));
+    qrbDetalhe->SetParent(this);
+    qrbDetalhe->SetHeight(AlturaLinha + 2);
+    for (const Coluna& coluna : Colunas) {
+        TReportDBText* texto =
+            Texto(this, qrbDetalhe, resultado, coluna.campo, coluna.esquerda + 2, 1, coluna.largura - 4);
+        texto->SetWordWrap(true);
+        texto->SetAutoStretch(true);
+    }
+}

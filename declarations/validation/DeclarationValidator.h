@@ -1,0 +1,79 @@
+#pragma once
+// The authority's cross-record rules over one declaration. Each failed rule
+// is one finding, a message code of TIPO_ERRO_DECLARACAO with a detail text,
+// handed to the callback (the validation window's PutErro) in the order the
+// rules run. No rule stops the run.
+//
+// The declaration is the current row of a data set with the columns of the
+// declaration list (DMDef.cdsSelDeclaracao). The figures come from the
+// totals of the auxiliary data module, which the run leaves filled for the
+// declaration (own operations, export credit balance, tax substitution,
+// other ICMS due).
+//
+// A query that fails shows the message of code 300 and raises the silent
+// abort: the run ends unfinished and its outcome must not be recorded (the
+// findings handed over so far are incomplete).
+
+#include "platform/base/Currency.h"
+
+#include <QString>
+#include <QVariantList>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class TDataSet;
+class TIBSQL;
+class TIBTransaction;
+
+class DeclarationValidator {
+public:
+    // (code, detail); the detail may be empty.
+    using PutErroEvent = std::function<void(int codigo, const QString& detalhe)>;
+
+    DeclarationValidator(TDataSet& declaracao, PutErroEvent putErro);
+    ~DeclarationValidator();
+    DeclarationValidator(const DeclarationValidator&) = delete;
+    DeclarationValidator& operator=(const DeclarationValidator&) = delete;
+
+    // Runs every rule on the current row, in the authority's order.
+    void Validacao();
+    // The balances that the declaration of the previous month carries
+    // forward; none when the taxpayer has no declaration for that month.
+    void BuscaSaldosAnteriores();
+
+    // Results of the last run.
+    std::optional<Currency> VlSaldoPeriodoPassado;
+    std::optional<Currency> VlSaldoPeriodoPassadoST;
+    Currency VlImpostoRecolher;
+    Currency VlCompensacoes;
+
+private:
+    struct Row;
+
+    void LeDeclaracao();
+    void SaldosAnteriores();
+    void Erro(int codigo, const QString& detalhe = {});
+    void RegrasInterestaduais();
+    void RegrasSaldoAnterior();
+    void RegrasPrazoEspecial();
+    void RegrasSaldoCredorExportacao();
+    void RegraTransferenciaPropria();
+    void RegrasSemMovimento();
+    void RegrasPares();
+    void RegrasOcorrenciasPareadas();
+    void RegraImportacao();
+    void RegraCFOPSemValor(const QString& tabela, const QString& rotulo);
+
+    // Runs a query with its parameters ("?") and hands every row to `row`;
+    // a failure shows message 300 and aborts.
+    void Consulta(const QString& sql, const QVariantList& params, const std::function<void(TIBSQL&)>& row);
+    Currency Soma(const QString& sql);
+    [[noreturn]] void FalhaConsulta();
+
+    TDataSet& m_declaracao;
+    PutErroEvent m_putErro;
+    std::unique_ptr<Row> m_row;
+    std::unique_ptr<TIBTransaction> m_transaction;
+    std::unique_ptr<TIBSQL> m_query;
+};

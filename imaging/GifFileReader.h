@@ -1,0 +1,25 @@
+#pragma once
+// Reads a GIF file into an empty picture.
+//
+// Header "GIF87a" or "GIF89a" (any case), logical screen descriptor, global
+// colour table, then a loop over block introducers (zero bytes between
+// blocks are skipped):
+//   "!"  an extension: graphic-control and comment extensions are gathered
+//        for the next frame; an application extension "NETSCAPE2.0" or
+//        "ANIMEXTS1.0" whose first sub-block starts with 1 gives the loop
+//        count; plain-text extensions drop what was gathered;
+//   ","  a frame with the gathered extensions;
+//   any other byte after gathered comments, while the picture has no
+//        comment: the comments become the picture comment;
+//   ";" or 0: the end; anything else: "Stream read error".
+// The screen and every frame are checked against the pixel limit, frames
+// against the screen, and every count against the bytes that remain.
+
+#include <QByteArray>
+
+class TGIFImage;
+
+class GifFileReader {
+public:
+    static void Read(TGIFImage& image, const QByteArray& file);
+};

@@ -1,0 +1,410 @@
+#include "imaging/TGIFFrame.h"
+
+#include "imaging/BmpGraph.h"
+#include "imaging/GifLzwDecoder.h"
+#include "imaging/GifLzwEncoder.h"
+#include "imaging/TGIFImage.h"
+#include "platform/base/ByteReader.h"
+#include "platform/base/ByteWriter.h"
+#include "platform/graphics/BitmapFile.h"
+#include "platform/graphics/GraphicsErrors.h"
+
+namespace {
+
+constexpr std::uint8_t kLocalTableFlag = 0x80;
+constexpr std::uint8_t kInterlaceFlag = 0x40;
+constexpr std::uint8_t kTableSizeMask = 0x07;
+constexpr int kDelayUnitMs = 10;
+constexpr std::uint8_t kUnsetPaletteByte = 128;
+constexpr int kPixelOffsetPosition = 10;
+constexpr int kColorsUsedPosition = BitmapFile::kFileHeaderSize + 32;
+
+[[noreturn]] void WrongColorCount() {
+    throw EInvalidGraphicOperation(QStringLiteral("Wrong number of colors; must be a power of 2"));
+}
+
+// 2, 4, ... 256 colours give 1 ... 8 bits.
+int BitsForCount(std::uint32_t count) {
+    for (int bits = 1; bits <= 8; ++bits)
+        if (count == (1u << bits))
+            return bits;
+    WrongColorCount();
+}
+
+// The bit count of the decoded bitmap for a frame's bits per pixel.
+int BitmapBitCount(int bitsPerPixel) {
+    if (bitsPerPixel == 1)
+        return 1;
+    if (bitsPerPixel >= 2 && bitsPerPixel <= 4)
+        return 4;
+    if (bitsPerPixel >= 5 && bitsPerPixel <= 8)
+        return 8;
+    WrongColorCount();
+}
+
+} // namespace
+
+TGIFFrame::TGIFFrame(TGIFImage* owner) : m_owner(owner), m_item(std::make_shared<TGIFItem>()) {}
+
+TGIFFrame::~TGIFFrame() = default;
+
+void TGIFFrame::Reset() {
+    m_item = std::make_shared<TGIFItem>();
+    m_grayScale = false;
+    m_corrupted = false;
+    m_transparentColor = clNone;
+    m_topLeft = QPoint(0, 0);
+    m_interlaced = false;
+    m_localColorTable = false;
+    m_animateInterval = 0;
+    m_disposalMethod = 0;
+}
+
+void TGIFFrame::SetFrameBitmap(std::unique_ptr<TBitmap> bitmap) {
+    m_bitmap = std::move(bitmap);
+    if (m_bitmap)
+        m_bitmap->OnChange = TNotifyEvent(this, &TGIFFrame::BitmapChanged);
+}
+
+void TGIFFrame::BitmapChanged(TObject*) {
+    // The compressed data no longer show the bitmap: encode it again on writing.
+    if (HasImageData())
+        m_item = std::make_shared<TGIFItem>();
+}
+
+TBitmap& TGIFFrame::FrameBitmap() {
+    if (HasBitmap())
+        return *m_bitmap;
+    if (HasImageData())
+        Decode();
+    else
+        SetFrameBitmap(std::make_unique<TBitmap>());
+    return *m_bitmap;
+}
+
+int TGIFFrame::Width() {
+    if (!HasBitmap() && !HasImageData())
+        return 0;
+    return FrameBitmap().Width();
+}
+
+int TGIFFrame::Height() {
+    if (!HasBitmap() && !HasImageData())
+        return 0;
+    return FrameBitmap().Height();
+}
+
+QPoint TGIFFrame::StoredSize() const {
+    if (HasBitmap())
+        return QPoint(m_bitmap->Width(), m_bitmap->Height());
+    return m_item->Size;
+}
+
+TExtension* TGIFFrame::GraphicControl() const {
+    for (const auto& extension : m_extensions)
+        if (extension->Kind() == TGIFExtensionKind::GraphicControl)
+            return extension.get();
+    return nullptr;
+}
+
+QList<QByteArray>& TGIFFrame::CommentLines() {
+    for (const auto& extension : m_extensions)
+        if (extension->Kind() == TGIFExtensionKind::Comment)
+            return extension->Data();
+    m_extensions.push_back(std::make_unique<TExtension>(TGIFExtensionKind::Comment));
+    return m_extensions.back()->Data();
+}
+
+void TGIFFrame::Decode() {
+    const TGIFItem& item = *m_item;
+    const int bitCount = BitmapBitCount(item.BitsPerPixel);
+    const int width = item.Size.x();
+    const int height = item.Size.y();
+    if (width <= 0 || height <= 0)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF frame has no size"));
+    if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
+
+    const int paletteEntries = 1 << bitCount;
+    const std::int64_t rowBytes = BitmapFile::RowBytes(width, bitCount);
+    const std::int64_t pixelOffset = BitmapFile::kFileHeaderSize + BitmapFile::kInfoHeaderSize +
+                                     paletteEntries * BitmapFile::kPaletteEntrySize;
+    ByteWriter writer;
+    writer.U16(BitmapFile::kSignature);
+    writer.U32(static_cast<std::uint32_t>(pixelOffset + rowBytes * height));
+    writer.U32(0);
+    writer.U32(static_cast<std::uint32_t>(pixelOffset));
+    writer.U32(BitmapFile::kInfoHeaderSize);
+    writer.U32(static_cast<std::uint32_t>(width));
+    writer.U32(static_cast<std::uint32_t>(height));
+    writer.U16(1);
+    writer.U16(static_cast<std::uint16_t>(bitCount));
+    writer.Zeros(BitmapFile::kInfoHeaderSize - 16);
+    for (int i = 0; i < paletteEntries; ++i) {
+        if (static_cast<std::uint32_t>(i) < item.ColorTable.Count()) {
+            const auto& entry = item.ColorTable.Entry(i);
+            writer.U8(entry[2]);
+            writer.U8(entry[1]);
+            writer.U8(entry[0]);
+            writer.U8(0);
+        } else {
+            writer.U32(0x01010101u * kUnsetPaletteByte);
+        }
+    }
+    writer.Zeros(static_cast<std::size_t>(rowBytes * height));
+    QByteArray file = writer.Take();
+
+    auto* pixels = reinterpret_cast<std::uint8_t*>(file.data()) + pixelOffset;
+    const GifLzwRows rows{pixels + (height - 1) * rowBytes, -rowBytes, width, height, bitCount};
+    const auto data =
+        std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(item.ImageData.constData()),
+                                      static_cast<std::size_t>(item.ImageData.size()));
+    GifLzwProgress progress;
+    if (m_owner)
+        progress = [this](TProgressStage stage, int percent, const QString& message) {
+            m_owner->ReportProgress(stage, percent, message);
+        };
+    m_corrupted = GifLzwDecoder::Decode(data, rows, item.BitsPerPixel, m_interlaced,
+                                        TGIFImage::IgnoreCorruptData, progress) ||
+                  m_corrupted;
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->LoadFromData(file);
+    SetFrameBitmap(std::move(bitmap));
+}
+
+void TGIFFrame::Encode() {
+    if (!HasBitmap())
+        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
+    QByteArray file;
+    const TPixelFormat format = m_bitmap->PixelFormat();
+    if (format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit) {
+        file = m_bitmap->SaveToBitmapFile();
+    } else {
+        const TColorMappingMethod method = m_grayScale ? TColorMappingMethod::Grey : DefaultColorMapping;
+        file = BitmapToDIBStream(*m_bitmap, TPixelFormat::pf8bit, method);
+        if (method == TColorMappingMethod::Grey)
+            m_grayScale = true;
+    }
+
+    auto item = std::make_shared<TGIFItem>();
+    int width = 0;
+    int height = 0;
+    int bitCount = 0;
+    std::uint32_t pixelOffset = 0;
+    try {
+        ByteReader reader(file);
+        reader.Seek(kPixelOffsetPosition);
+        pixelOffset = reader.U32();
+        const std::uint32_t headerSize = reader.U32();
+        width = reader.I32();
+        height = reader.I32();
+        reader.Skip(2);
+        bitCount = reader.U16();
+        reader.Seek(kColorsUsedPosition);
+        const std::uint32_t colorsUsed = reader.U32();
+        if (bitCount != 1 && bitCount != 4 && bitCount != 8)
+            throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
+        const std::uint32_t colors = 1u << bitCount;
+        const std::uint32_t stored = colorsUsed == 0 ? colors : std::min(colorsUsed, colors);
+        reader.Seek(BitmapFile::kFileHeaderSize + headerSize);
+        item->ColorTable.SetCount(std::min<std::uint32_t>(colors, TGIFColorTable::kMaxEntries));
+        for (std::uint32_t i = 0; i < stored; ++i) {
+            const std::uint8_t blue = reader.U8();
+            const std::uint8_t green = reader.U8();
+            const std::uint8_t red = reader.U8();
+            reader.Skip(1);
+            item->ColorTable.Set(static_cast<int>(i), red, green, blue);
+        }
+        const std::int64_t rowBytes = BitmapFile::RowBytes(width, bitCount);
+        reader.Seek(pixelOffset);
+        const std::uint8_t* pixels = reader.View(static_cast<std::size_t>(rowBytes * height)).data();
+        const GifLzwRows rows{const_cast<std::uint8_t*>(pixels) + (height - 1) * rowBytes, -rowBytes, width,
+                              height, bitCount};
+        GifLzwProgress progress;
+        if (m_owner)
+            progress = [this](TProgressStage stage, int percent, const QString& message) {
+                m_owner->ReportProgress(stage, percent, message);
+            };
+        GifLzwEncoder::Encode(item->ImageData, rows, m_interlaced, progress);
+    } catch (const EByteReadError&) {
+        throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
+    } catch (const EAbort&) {
+        Reset();
+        throw;
+    }
+    item->BitsPerPixel = static_cast<std::uint8_t>(item->ColorTable.BitsNeeded());
+    item->Size = QPoint(width, height);
+    TGIFData& data = *m_owner->m_data;
+    if (data.ColorTable.Count() == 0) {
+        data.ColorTable = item->ColorTable;
+        data.BitsPerPixel = item->BitsPerPixel;
+        data.ColorResolution = item->BitsPerPixel;
+        m_localColorTable = false;
+    } else {
+        m_localColorTable = true;
+    }
+    m_item = std::move(item);
+    m_owner->UpdateScreenSize();
+}
+
+void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions) {
+    auto item = std::make_shared<TGIFItem>();
+    const TGIFColorTable& global = m_owner->m_data->ColorTable;
+    if (global.Count() > 0)
+        item->BitsPerPixel = static_cast<std::uint8_t>(BitsForCount(global.Count()));
+    const int left = reader.U16();
+    const int top = reader.U16();
+    int width = reader.U16();
+    int height = reader.U16();
+    const std::uint8_t packed = reader.U8();
+    item->Packed = packed;
+    m_interlaced = (packed & kInterlaceFlag) != 0;
+    if (packed & kLocalTableFlag) {
+        const int bits = (packed & kTableSizeMask) + 1;
+        const std::uint32_t count = 1u << bits;
+        reader.CheckCount(count, TGIFColorTable::kMaxEntries, TGIFColorTable::kEntrySize,
+                          "colour table entries");
+        item->ColorTable.SetCount(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            const std::uint8_t red = reader.U8();
+            const std::uint8_t green = reader.U8();
+            const std::uint8_t blue = reader.U8();
+            item->ColorTable.Set(static_cast<int>(i), red, green, blue);
+        }
+        item->BitsPerPixel = static_cast<std::uint8_t>(bits);
+        m_localColorTable = true;
+    }
+
+    // The minimum code size byte and the sub-blocks up to the terminator;
+    // each pass takes at least one byte.
+    bool corrupted = false;
+    if (!reader.AtEnd())
+        item->ImageData.append(static_cast<char>(reader.U8()));
+    while (!reader.AtEnd()) {
+        const std::uint8_t length = reader.U8();
+        if (length == 0) {
+            item->ImageData.append('\0');
+            break;
+        }
+        if (length > reader.Remaining()) {
+            corrupted = true;
+            reader.Seek(reader.Size());
+            break;
+        }
+        item->ImageData.append(static_cast<char>(length));
+        item->ImageData.append(reader.Bytes(length));
+    }
+    if (corrupted && !TGIFImage::IgnoreCorruptData)
+        throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
+    m_corrupted = corrupted;
+
+    if (width == 0)
+        width = m_owner->m_screenWidth;
+    if (height == 0)
+        height = m_owner->m_screenHeight;
+    if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
+    if (left + width > m_owner->m_screenWidth || top + height > m_owner->m_screenHeight)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF frame lies outside the logical screen"));
+    m_topLeft = QPoint(left, top);
+    item->Size = QPoint(width, height);
+    if (!(packed & kLocalTableFlag))
+        item->ColorTable = global;
+
+    m_animateInterval = 0;
+    for (const auto& extension : extensions) {
+        if (extension->Kind() != TGIFExtensionKind::GraphicControl)
+            continue;
+        const std::uint8_t control = extension->Packed();
+        if (!(control & TExtension::kTransparentFlag))
+            m_transparentColor = clNone;
+        else if (extension->TransparentIndex() < item->ColorTable.Count())
+            m_transparentColor = item->ColorTable.Color(extension->TransparentIndex());
+        m_animateInterval = std::max<std::uint32_t>(extension->Delay() * kDelayUnitMs, m_animateInterval);
+        m_disposalMethod = (control >> TExtension::kDisposalShift) & TExtension::kDisposalMask;
+    }
+    m_extensions = std::move(extensions);
+    m_item = std::move(item);
+}
+
+void TGIFFrame::Assign(const TPersistent* source) {
+    if (!source) {
+        Reset();
+        m_bitmap.reset();
+    } else if (const auto* frame = dynamic_cast<const TGIFFrame*>(source)) {
+        if (frame == this)
+            return;
+        m_item = frame->m_item;
+        m_topLeft = frame->m_topLeft;
+        m_interlaced = frame->m_interlaced;
+        if (frame->m_bitmap) {
+            auto bitmap = std::make_unique<TBitmap>();
+            bitmap->Assign(frame->m_bitmap.get());
+            SetFrameBitmap(std::move(bitmap));
+        } else {
+            m_bitmap.reset();
+        }
+        m_transparentColor = frame->m_transparentColor;
+        m_animateInterval = frame->m_animateInterval;
+        m_disposalMethod = frame->m_disposalMethod;
+        m_grayScale = frame->m_grayScale;
+        m_corrupted = frame->m_corrupted;
+        for (const auto& extension : frame->m_extensions)
+            if (extension->Kind() == TGIFExtensionKind::Comment && !extension->Data().isEmpty())
+                CommentLines() = extension->Data();
+        m_localColorTable = frame->m_owner == m_owner ? frame->m_localColorTable : true;
+    } else if (const auto* image = dynamic_cast<const TGIFImage*>(source)) {
+        if (image->Count() == 0) {
+            Assign(nullptr);
+            return;
+        }
+        const int index = image->FrameIndex() < 0 ? 0 : image->FrameIndex();
+        Assign(&image->Frames(std::min(index, image->Count() - 1)));
+        return;
+    } else if (const auto* graphic = dynamic_cast<const TGraphic*>(source)) {
+        if (graphic->Empty()) {
+            Assign(nullptr);
+            return;
+        }
+        AssignGraphic(*graphic);
+    } else {
+        TPersistent::Assign(source);
+        return;
+    }
+    if (m_owner)
+        m_owner->UpdateScreenSize();
+}
+
+void TGIFFrame::AssignGraphic(const TGraphic& graphic) {
+    Reset();
+    auto bitmap = std::make_unique<TBitmap>();
+    const auto* sourceBitmap = dynamic_cast<const TBitmap*>(&graphic);
+    bitmap->SetMonochrome(sourceBitmap && sourceBitmap->Monochrome());
+    try {
+        bitmap->Assign(&graphic);
+    } catch (const Exception&) {
+        // Graphics that cannot become a bitmap are drawn on fuchsia instead.
+        bitmap->SetMonochrome(false);
+        bitmap->SetSize(graphic.Width(), graphic.Height());
+        TCanvas& canvas = bitmap->Canvas();
+        canvas.SetBrushColor(clFuchsia);
+        canvas.FillRect(QRect(0, 0, graphic.Width(), graphic.Height()));
+        canvas.StretchDraw(QRect(0, 0, graphic.Width(), graphic.Height()), graphic);
+    }
+    if (graphic.Transparent())
+        m_transparentColor =
+            sourceBitmap ? sourceBitmap->TransparentColor() : bitmap->NearestColor(clFuchsia);
+    SetFrameBitmap(std::move(bitmap));
+}
+
+void TGIFFrame::AssignTo(TPersistent* dest) const {
+    if (auto* bitmap = dynamic_cast<TBitmap*>(dest)) {
+        bitmap->Assign(&const_cast<TGIFFrame*>(this)->FrameBitmap());
+        if (m_transparentColor != clNone) {
+            bitmap->SetTransparentColor(bitmap->NearestColor(m_transparentColor));
+            bitmap->SetTransparent(true);
+        }
+        return;
+    }
+    TPersistent::AssignTo(dest);
+}

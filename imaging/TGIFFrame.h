@@ -1,0 +1,89 @@
+#pragma once
+// One frame of a GIF picture: its compressed data (shared with copies of the
+// frame), the bitmap decoded from it on first use, the extensions kept with
+// it, and its place, transparency, timing and disposal. A frame without
+// compressed data is encoded from its bitmap when the picture is written;
+// changing the bitmap drops the compressed data, so that the change is
+// what gets written.
+
+#include "imaging/TExtension.h"
+#include "imaging/TGIFItem.h"
+#include "platform/graphics/TBitmap.h"
+
+#include <memory>
+#include <vector>
+
+class TGIFImage;
+class ByteReader;
+
+class TGIFFrame : public TPersistent {
+public:
+    explicit TGIFFrame(TGIFImage* owner);
+    ~TGIFFrame() override;
+
+    QString ClassName() const override { return QStringLiteral("TGIFFrame"); }
+    void Assign(const TPersistent* source) override;
+    void AssignTo(TPersistent* dest) const override;
+
+    TGIFImage* Owner() const { return m_owner; }
+    // The decoded bitmap, decoded now when there is none yet.
+    TBitmap& FrameBitmap();
+    bool HasBitmap() const { return m_bitmap && !m_bitmap->Empty(); }
+    // The frame comment's lines; the comment extension is made when missing.
+    QList<QByteArray>& CommentLines();
+    // 0 without bitmap and data; else the bitmap's size.
+    int Width();
+    int Height();
+    // The size without decoding: the bitmap's when there is one, else the data's.
+    QPoint StoredSize() const;
+
+    const std::shared_ptr<TGIFItem>& Item() const { return m_item; }
+    bool HasImageData() const { return !m_item->ImageData.isEmpty(); }
+    std::vector<std::unique_ptr<TExtension>>& Extensions() { return m_extensions; }
+    // The graphic-control extension; nullptr when there is none.
+    TExtension* GraphicControl() const;
+
+    QPoint TopLeft() const { return m_topLeft; }
+    void SetTopLeft(QPoint value) { m_topLeft = value; }
+    bool Interlaced() const { return m_interlaced; }
+    void SetInterlaced(bool value) { m_interlaced = value; }
+    bool Corrupted() const { return m_corrupted; }
+    bool GrayScale() const { return m_grayScale; }
+    void SetGrayScale(bool value) { m_grayScale = value; }
+    TColor TransparentColor() const { return m_transparentColor; }
+    void SetTransparentColor(TColor value) { m_transparentColor = value; }
+    // Milliseconds.
+    std::uint32_t AnimateInterval() const { return m_animateInterval; }
+    void SetAnimateInterval(std::uint32_t value) { m_animateInterval = value; }
+    std::uint8_t DisposalMethod() const { return m_disposalMethod; }
+    void SetDisposalMethod(std::uint8_t value) { m_disposalMethod = value & TExtension::kDisposalMask; }
+    bool LocalColorTable() const { return m_localColorTable; }
+    void SetLocalColorTable(bool value) { m_localColorTable = value; }
+
+    // Reads the image descriptor, colour table and data after the ",";
+    // `extensions` are the ones gathered before it.
+    void Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions);
+    // Fills the compressed data from the bitmap (before writing).
+    void Encode();
+    // Shows `bitmap` without touching the compressed data.
+    void SetFrameBitmap(std::unique_ptr<TBitmap> bitmap);
+
+private:
+    void Reset();
+    void Decode();
+    void BitmapChanged(TObject* sender);
+    void AssignGraphic(const TGraphic& graphic);
+
+    TGIFImage* m_owner;
+    std::unique_ptr<TBitmap> m_bitmap;
+    std::shared_ptr<TGIFItem> m_item;
+    std::vector<std::unique_ptr<TExtension>> m_extensions;
+    QPoint m_topLeft;
+    bool m_interlaced = false;
+    bool m_corrupted = false;
+    bool m_grayScale = false;
+    TColor m_transparentColor = clNone;
+    std::uint32_t m_animateInterval = 0;
+    std::uint8_t m_disposalMethod = 0;
+    bool m_localColorTable = false;
+};

@@ -1,9 +1,0 @@
-#pragma once
-// Shows QString values as text in test failures.
-
-#include <QString>
-#include <ostream>
-
-inline void PrintTo(const QString& text, std::ostream* out) {
-    *out << '"' << text.toStdString() << '"';
-}

@@ -1,0 +1,66 @@
+#include "core/startup/TfrmDef.h"
+#include "declarations/editor/TfrmDeclaracao.h"
+#include "declarations/list/TfrmSelDeclaracao.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TApplication.h"
+#include "tests/support/data/DataModules.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The main window over real data modules.
+class MainWindowDeclarations : public DataModules {
+protected:
+    MainWindowDeclarations() {
+        janela = Application->CreateForm<TfrmDef>();
+        janela->Show();
+    }
+    ~MainWindowDeclarations() override {
+        delete janela;
+        Application->ProcessMessages();
+    }
+    TfrmDef* janela;
+};
+
+} // namespace
+
+TEST_F(MainWindowDeclarations, DeclaracaoOpensTheOneListOfDeclarations) {
+    janela->acDeclaracao->Execute();
+    janela->acDeclaracao->Execute();
+    ASSERT_NE(frmSelDeclaracao, nullptr);
+    EXPECT_EQ(janela->MDIChildCount(), 1);
+    EXPECT_EQ(janela->ActiveMDIChild(), frmSelDeclaracao);
+    EXPECT_TRUE(def->cdsSelDeclaracao->Active());
+}
+
+TEST_F(MainWindowDeclarations, ClosingTheProgramClosesTheListAndTheEditorItOpened) {
+    CriaContribuinte();
+    CriaDeclaracao(1, 2005, 6);
+    janela->acDeclaracao->Execute();
+    PosicionaDeclaracao(1);
+    def->cdsContribuintes->Open();
+    def->cdsSelDeclaracao->Refresh();
+    frmSelDeclaracao->acAlterar->Execute();
+    Application->ProcessMessages();
+    ASSERT_NE(dynamic_cast<TfrmDeclaracao*>(janela->ActiveMDIChild()), nullptr);
+
+    // A detail row being typed keeps the editor, the list and the program open.
+    def->cdsEntradas->Open();
+    def->cdsEntradas->Insert();
+    prompter.Answer(mrOk);
+    TCloseAction recusada = TCloseAction::caHide;
+    janela->FormClose(janela, recusada);
+    EXPECT_EQ(recusada, TCloseAction::caNone);
+    EXPECT_EQ(prompter.Last().Text, "Inclusão ou Alteração em andamento. Confirme ou cancele !");
+    EXPECT_NE(frmSelDeclaracao, nullptr);
+
+    def->cdsEntradas->Cancel();
+    TCloseAction acao = TCloseAction::caHide;
+    janela->FormClose(janela, acao);
+    Application->ProcessMessages();
+    EXPECT_EQ(frmSelDeclaracao, nullptr);
+    EXPECT_EQ(janela->MDIChildCount(), 0);
+    EXPECT_NE(acao, TCloseAction::caNone);
+}

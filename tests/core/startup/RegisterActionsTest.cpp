@@ -1,0 +1,97 @@
+// The main window's actions of the registers, lookups and parameters, over a
+// fresh copy of the built database: each opens its window.
+
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/forms/DocumentWindows.h"
+#include "core/startup/TfrmDef.h"
+#include "declarations/registers/TfrmParametros.h"
+#include "platform/db/TIBDatabase.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TApplication.h"
+#include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/TempDatabase.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+class RegisterActions : public ::testing::Test {
+protected:
+    RegisterActions() {
+        geral = std::make_unique<TDMDefGeral>();
+        geral->ibDBDef->SetDatabaseName(banco.Path());
+        geral->ibDBDef->Open();
+        basica = std::make_unique<TDMDefBasica>();
+        def = std::make_unique<TDMDef>();
+        aux = std::make_unique<TDMDefAux>();
+        janela = Application->CreateForm<TfrmDef>();
+        janela->Show();
+    }
+    ~RegisterActions() override {
+        Application->OnModalBegin = nullptr;
+        delete janela;
+        Application->ProcessMessages();
+        aux.reset();
+        def.reset();
+        basica.reset();
+        geral->ibDBDef->Close();
+        geral.reset();
+    }
+
+    TempDatabase banco{false};
+    ScriptedPrompter prompter;
+    std::unique_ptr<TDMDefGeral> geral;
+    std::unique_ptr<TDMDefBasica> basica;
+    std::unique_ptr<TDMDef> def;
+    std::unique_ptr<TDMDefAux> aux;
+    TfrmDef* janela;
+};
+
+TEST_F(RegisterActions, EachRegisterAndLookupActionOpensItsWindowOnce) {
+    const std::pair<TAction*, const char*> acoes[] = {{janela->acContribuintes, "TfrmCadContribuintes"},
+                                                      {janela->acRepresentante, "TfrmCadRepresentante"},
+                                                      {janela->acContabilista, "TfrmCadContabilista"},
+                                                      {janela->acUFs, "TfrmConUFs"},
+                                                      {janela->acCFOPs, "TfrmConCFOPs"},
+                                                      {janela->acMunicipios, "TfrmConMunicipios"},
+                                                      {janela->acFundamentos, "TfrmConFundamentos"},
+                                                      {janela->acFinalidades, "TfrmConFinalidades"}};
+    for (const auto& [acao, classe] : acoes) {
+        SCOPED_TRACE(classe);
+        ASSERT_TRUE(acao->Execute());
+        TfrmModDocumento* aberta = FindDocument(QString::fromLatin1(classe), -1);
+        ASSERT_NE(aberta, nullptr);
+        EXPECT_TRUE(aberta->Visible());
+        EXPECT_EQ(aberta->FormStyle(), TFormStyle::fsMDIChild);
+        // A second time brings the same window forward.
+        acao->Execute();
+        EXPECT_EQ(FindDocument(QString::fromLatin1(classe), -1), aberta);
+    }
+    EXPECT_EQ(janela->MDIChildCount(), 8);
+    EXPECT_EQ(janela->JanelasCadastro(), 8);
+    for (int i = janela->MDIChildCount() - 1; i >= 0; --i)
+        janela->MDIChildren(i)->Close();
+    Application->ProcessMessages();
+    EXPECT_EQ(janela->MDIChildCount(), 0);
+    EXPECT_EQ(janela->JanelasCadastro(), 0);
+}
+
+TEST_F(RegisterActions, TheParametersActionShowsItsWindowModally) {
+    QString mostrada;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* parametros = dynamic_cast<TfrmParametros*>(sender);
+        ASSERT_NE(parametros, nullptr);
+        mostrada = parametros->Caption();
+        parametros->SetModalResult(mrCancel);
+    });
+    ASSERT_TRUE(janela->acParametros->Execute());
+    EXPECT_EQ(mostrada, QStringLiteral("Parâmetros"));
+    EXPECT_EQ(janela->MDIChildCount(), 0);
+}
+
+} // namespace

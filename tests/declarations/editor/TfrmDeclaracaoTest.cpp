@@ -1,0 +1,213 @@
+#include "tests/declarations/editor/EditorFixture.h"
+
+#include "declarations/pages/NoMovementPage.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TDBEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TTreeNode.h"
+#include "platform/ui/TTreeNodes.h"
+#include "platform/ui/TTreeView.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class EditorTest : public EditorFixture {
+protected:
+    // The nodes Avançar visits from node 0 until it stops.
+    std::vector<int> Percurso() {
+        std::vector<int> visitados{NoAtual()};
+        while (editor->acAvancar->Enabled() && visitados.size() < 60) {
+            Aciona(editor->acAvancar);
+            visitados.push_back(NoAtual());
+        }
+        return visitados;
+    }
+    static std::vector<int> Intervalo(std::initializer_list<std::pair<int, int>> trechos) {
+        std::vector<int> nos;
+        for (auto [de, ate] : trechos)
+            for (int no = de; no <= ate; ++no)
+                nos.push_back(no);
+        return nos;
+    }
+    // The texts of the message boxes the steps show (one is expected).
+    std::vector<QString> MensagensDe(const std::function<void()>& passos) {
+        const int antes = prompter.Count();
+        prompter.Answer(mrOk);
+        passos();
+        std::vector<QString> textos;
+        for (int i = antes; i < prompter.Count(); ++i)
+            textos.push_back(prompter.Requests()[static_cast<std::size_t>(i)].Text);
+        return textos;
+    }
+};
+
+} // namespace
+
+TEST_F(EditorTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
+    AbreEditor(2005, 6);
+    TTreeNodes& nos = editor->tvNavegador->Items();
+    ASSERT_EQ(nos.Count(), 39);
+    for (int i = 0; i < nos.Count(); ++i)
+        EXPECT_EQ(nos.Item(i)->SelectedIndex(), i);
+    EXPECT_EQ(nos.Item(10)->Text(), "Subst. Tributária Interna");
+    EXPECT_EQ(nos.Item(10)->Level(), 0);
+    EXPECT_EQ(nos.Item(31)->Text(), "Apuração dos Saldos");
+    EXPECT_EQ(nos.Item(31)->Level(), 2);
+    EXPECT_EQ(nos.Item(31)->Parent(), nos.Item(27));
+    EXPECT_EQ(nos.Item(33)->Parent(), nos.Item(32));
+    EXPECT_EQ(nos.Item(38)->Text(), "Outros");
+
+    EXPECT_EQ(NoAtual(), 0) << "the first activation selects the taxpayer node";
+    EXPECT_FALSE(editor->acVoltar->Enabled());
+    EXPECT_TRUE(editor->acAvancar->Enabled());
+    EXPECT_EQ(editor->lblPeriodo->Caption(), "Período  : 06/2005");
+    EXPECT_TRUE(editor->Caption().startsWith("Declaração   (  Contribuinte: 12.345.674 - Empresa Teste  )"))
+        << editor->Caption().toStdString();
+    EXPECT_FALSE(lista->Enabled()) << "the list waits while the editor is open";
+}
+
+TEST_F(EditorTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
+    AbreEditor(2005, 6);
+    Seleciona(1);
+    ASSERT_NE(editor->Quadro(), nullptr);
+    EXPECT_EQ(editor->Quadro()->Name(), "frmDetOpProprias");
+    EXPECT_EQ(editor->pnlDescricao->Caption(), "   Operações Próprias");
+    Seleciona(10);
+    EXPECT_EQ(editor->Quadro()->Name(), "frmDetSubTribInterna");
+    Seleciona(19);
+    EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoOutICMS");
+    Seleciona(24);
+    EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoZFM");
+    EXPECT_FALSE(editor->pnlIndisponivel->Visible());
+
+    Seleciona(28);
+    EXPECT_EQ(editor->pnlDescricao->Caption(),
+              "   Saldo Credor Exportação -  ...  -  Compensações do Próprio");
+    Seleciona(36);
+    EXPECT_EQ(editor->pnlDescricao->Caption(), "   Resumos - Substituição Tributária Interna");
+}
+
+TEST_F(EditorTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
+    AbreEditor(2005, 6);
+    EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
+    EXPECT_FALSE(editor->acAvancar->Enabled());
+    EXPECT_TRUE(editor->acVoltar->Enabled());
+}
+
+TEST_F(EditorTest, AvancarStepsOverTheSectionsA2001DeclarationDoesNotHave) {
+    AbreEditor(2001, 6);
+    EXPECT_EQ(Percurso(), Intervalo({{0, 19}, {21, 21}, {24, 24}, {26, 26}, {34, 38}}));
+}
+
+TEST_F(EditorTest, TheExportBalancesBeginInApril2002ForAvancarAndForAClickAlike) {
+    for (int mes : {1, 2, 3}) {
+        AbreEditor(2002, mes);
+        EXPECT_EQ(Percurso(), Intervalo({{0, 26}, {34, 38}})) << "month " << mes;
+        const auto mensagens = MensagensDe([&] { editor->tvNavegador->Items().Item(26)->Expand(false); });
+        EXPECT_EQ(mensagens, std::vector{Mensagem(289)});
+        EXPECT_FALSE(editor->tvNavegador->Items().Item(26)->Expanded());
+        editor->Close();
+        Application->ProcessMessages();
+        Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
+    }
+    AbreEditor(2002, 4);
+    EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
+}
+
+TEST_F(EditorTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
+    AbreEditor(2005, 6,
+               "IN_OPER_PROP_SEM_MOV = 'S', IN_SUBST_TRIBUT_SEM_MOV = 'S', "
+               "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
+    EXPECT_EQ(Percurso(), Intervalo({{0, 1}, {10, 10}, {19, 19}, {21, 24}, {26, 38}}));
+    struct Caso {
+        int no, mensagem;
+    };
+    for (const Caso caso : {Caso{1, 242}, Caso{10, 244}, Caso{19, 246}, Caso{24, 248}}) {
+        TTreeNode* node = editor->tvNavegador->Items().Item(caso.no);
+        EXPECT_EQ(MensagensDe([&] { node->Expand(false); }), std::vector{Mensagem(caso.mensagem)}) << caso.no;
+        EXPECT_FALSE(node->Expanded());
+    }
+}
+
+TEST_F(EditorTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMessages) {
+    AbreEditor(2001, 6);
+    for (auto [no, mensagem] :
+         {std::pair{19, 286}, std::pair{21, 288}, std::pair{24, 287}, std::pair{26, 289}}) {
+        TTreeNode* node = editor->tvNavegador->Items().Item(no);
+        node->Collapse(false);
+        EXPECT_EQ(MensagensDe([&] { node->Expand(false); }), std::vector{Mensagem(mensagem)}) << no;
+    }
+}
+
+TEST_F(EditorTest, VoltarRetracesTheStepsOfAvancar) {
+    AbreEditor(2001, 6);
+    const std::vector<int> ida = Percurso();
+    std::vector<int> volta{NoAtual()};
+    while (editor->acVoltar->Enabled() && volta.size() < 60) {
+        Aciona(editor->acVoltar);
+        volta.push_back(NoAtual());
+    }
+    EXPECT_EQ(std::vector<int>(volta.rbegin(), volta.rend()), ida);
+}
+
+TEST_F(EditorTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
+    Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
+    AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+    Aciona(editor->acAvancar);
+    Aciona(editor->acAvancar);
+    editor->Close();
+    Application->ProcessMessages();
+    EXPECT_EQ(banco.Value("SELECT COMERRO FROM DECLARACAO_ECONOMICO_FISCAL").toString(), "N");
+    EXPECT_TRUE(banco.Value("SELECT DT_VALIDACAO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+    EXPECT_TRUE(banco.Value("SELECT DT_TRANSMISSAO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+    EXPECT_TRUE(lista->Enabled());
+    EXPECT_FALSE(def->cdsDeclaracao->Active());
+}
+
+TEST_F(EditorTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
+    AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+    Seleciona(1);
+    def->cdsDeclaracao->Edit();
+    def->cdsDeclaracao->FieldByName("TX_OBSERVACAO")->SetAsString("Nova observação");
+    Seleciona(2); // leaving the node page saves it
+    EXPECT_EQ(banco.Value("SELECT TX_OBSERVACAO FROM DECLARACAO_ECONOMICO_FISCAL").toString(),
+              "Nova observação");
+    editor->Close();
+    Application->ProcessMessages();
+    EXPECT_FALSE(banco.Value("SELECT DT_VALIDACAO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+    EXPECT_FALSE(banco.Value("SELECT DT_TRANSMISSAO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+    EXPECT_FALSE(banco.Value("SELECT COMERRO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+}
+
+TEST_F(EditorTest, AnExponentCannotBeTypedIntoAMoneyField) {
+    AbreEditor(2005, 6);
+    Seleciona(1);
+    auto* pagina = static_cast<NoMovementPage*>(editor->Quadro());
+    pagina->dbeSaldoAnterior->SetFocus();
+    Application->ProcessMessages();
+    QChar e = QLatin1Char('e');
+    editor->FormKeyPress(editor, e);
+    EXPECT_TRUE(e.isNull());
+    QChar digito = QLatin1Char('5');
+    editor->FormKeyPress(editor, digito);
+    EXPECT_EQ(digito, QLatin1Char('5'));
+}
+
+TEST_F(EditorTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
+    AbreEditor(2005, 6);
+    Seleciona(1);
+    const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(pasta));
+    editor->Widget()->resize(editor->Width(), editor->Height());
+    const QImage imagem = editor->Widget()->grab().toImage();
+    ASSERT_TRUE(imagem.save(pasta + "/editor-own-operations.png"));
+}

@@ -1,0 +1,368 @@
+#include "tests/declarations/list/ListFixture.h"
+
+#include "core/forms/TfrmModPrincipal.h"
+#include "declarations/editor/TfrmDeclaracao.h"
+#include "declarations/list/TfrmDlgFiltraDeclaracao.h"
+#include "declarations/list/TfrmIncDeclaracao.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/ui/TAction.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TComboBox.h"
+#include "platform/ui/TDBGrid.h"
+#include "platform/ui/TEdit.h"
+#include "platform/ui/TLabel.h"
+#include "platform/ui/TMaskEdit.h"
+#include "tests/support/QStringPrinter.h"
+
+#include <QDate>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+using Fixture = DeclarationFixture;
+
+class DeclarationList : public ListFixture {
+protected:
+    DeclarationList() {
+        fixture->Taxpayer();
+        // Keys drawn by the program follow the fixture's own.
+        fixture->Execute("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 100 WHERE ID_PARAMETRO = 3");
+    }
+
+    // Fills the new-declaration dialog and confirms it.
+    void Confirma(TfrmIncDeclaracao* dialogo, const QString& inscricao, const QString& mes,
+                  const QString& ano) {
+        dialogo->medtInscricao->SetText(inscricao);
+        dialogo->medtMes->SetText(mes);
+        dialogo->medtAno->SetText(ano);
+        dialogo->btnConfirmarClick(dialogo);
+    }
+    // The message the dialog refuses the entry with, and the control it focuses.
+    std::pair<QString, QString> Recusa(const QString& inscricao, const QString& mes, const QString& ano) {
+        std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
+        dialogo->Show();
+        prompter.Answer(mrOk);
+        EXPECT_THROW(Confirma(dialogo.get(), inscricao, mes, ano), EAbort);
+        TControl* focado = TControl::ControlOf(dialogo->Widget()->focusWidget());
+        return {prompter.Last().Text, focado ? focado->Name() : QString()};
+    }
+    QString Valor(const QString& sql) { return banco.Value(sql).toString(); }
+    Currency Dinheiro(const QString& sql) { return banco.Value(sql).value<Currency>(); }
+};
+
+} // namespace
+
+TEST_F(DeclarationList, NewDeclarationsAreRefusedInTheOrderOfTheChecks) {
+    AbreLista();
+    const QDate hoje = QDate::currentDate();
+    const QDate proximo = hoje.addMonths(1);
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    EXPECT_EQ(Recusa("", "3", "2005"),
+              std::pair(QString("Inscrição deve ser preenchida!"), QString("medtInscricao")));
+    EXPECT_EQ(Recusa("87654321", "3", "2005"),
+              std::pair(QString("Inscrição Estadual não cadastrada!"), QString("medtInscricao")));
+    EXPECT_EQ(Recusa("12345674", "", "2005"), std::pair(Mensagem(238), QString("medtMes")));
+    EXPECT_EQ(Recusa("12345674", "3", ""), std::pair(Mensagem(239), QString("medtAno")));
+    EXPECT_EQ(Recusa("12345674", "13", "2005").first, Mensagem(238));
+    EXPECT_EQ(Recusa("12345674", "0", "2005").first, Mensagem(238));
+    EXPECT_EQ(Recusa("12345674", "3", "2101"), std::pair(Mensagem(239), QString("medtAno")));
+    EXPECT_EQ(Recusa("12345674", QString::number(proximo.month()), QString::number(proximo.year())).first,
+              Mensagem(237));
+    EXPECT_EQ(Recusa("12345674", "9", "1997").first, Mensagem(241));
+    EXPECT_EQ(Recusa("12345674", "3", "2005").first, Mensagem(240));
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1) << "nothing was inserted";
+}
+
+TEST_F(DeclarationList, ANewDeclarationCarriesTheBalancesOfTheLatestDeclarationOfThePreviousMonth) {
+    fixture->AddDeclaration({.sq = 10, .ano = 2004, .mes = 12, .saldoAnterior = Currency::fromRaw(1234567)});
+    fixture->AddDeclaration({.sq = 11,
+                             .ano = 2004,
+                             .mes = 12,
+                             .retificadora = "S",
+                             .nuRetificadora = 1,
+                             .sqRetifica = 10,
+                             .saldoAnterior = Currency::fromRaw(98765432),
+                             .saldoAnteriorST = Currency::fromRaw(5559)});
+    AbreLista();
+    std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
+    Confirma(dialogo.get(), "12345674", "1", "2005");
+    EXPECT_EQ(dialogo->ModalResult(), mrOk);
+    EXPECT_EQ(dialogo->SaldoAnterior(), Currency::fromRaw(98765400)) << "cut to cents, from the highest key";
+    EXPECT_EQ(dialogo->SaldoAnteriorST(), Currency::fromRaw(5500));
+    const QString nova = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2005";
+    EXPECT_EQ(Dinheiro(nova.arg("VL_SALDO_ANTERIOR")), Currency::fromRaw(98765400));
+    EXPECT_EQ(Valor(nova.arg("IN_OUTROS_ICMS_SEM_MOV")), "N");
+    EXPECT_EQ(Valor(nova.arg("IN_RETIFICADORA")), "N");
+    EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("AN_REFERENCIA")->AsInteger(), 2005)
+        << "the list stands on it";
+    dialogo.reset();
+
+    std::unique_ptr<TfrmIncDeclaracao> outro(TForm::Create<TfrmIncDeclaracao>(lista));
+    Confirma(outro.get(), "12345674", "6", "2001");
+    EXPECT_EQ(outro->SaldoAnterior(), Currency()) << "no declaration in May 2001";
+    const QString de2001 = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2001";
+    EXPECT_EQ(Valor(de2001.arg("IN_OUTROS_ICMS_SEM_MOV")), "S");
+    EXPECT_EQ(Valor(de2001.arg("IN_ALC_ZFM_SEM_MOV")), "S");
+}
+
+TEST_F(DeclarationList, AnInsertTheDatabaseRefusesLeavesNothingAndKeepsTheDialogOpen) {
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE INSERT AS BEGIN "
+            "EXCEPTION E_RECUSA; END");
+    AbreLista();
+    std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
+    // The reconcile dialog shows the refusal and is answered with Cancel.
+    QString recusa;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        recusa = static_cast<TForm*>(sender)->Name();
+        static_cast<TForm*>(sender)->SetModalResult(mrCancel);
+    });
+    prompter.Answer(mrOk);
+    Confirma(dialogo.get(), "12345674", "3", "2005");
+    EXPECT_FALSE(recusa.isEmpty());
+    EXPECT_EQ(prompter.Last().Text, "Erro na Inserção da Declaração!");
+    EXPECT_NE(dialogo->ModalResult(), mrOk);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 0);
+    EXPECT_EQ(def->cdsDeclaracao->Active() ? def->cdsDeclaracao->ChangeCount() : 0, 0);
+}
+
+TEST_F(DeclarationList, IncluirWithoutATaxpayerOpensNothing) {
+    Executa("DELETE FROM CONTRIBUINTE");
+    AbreLista();
+    prompter.Answer(mrOk);
+    EXPECT_THROW(lista->acIncluirExecute(lista), EAbort);
+    EXPECT_EQ(prompter.Last().Text, "Nenhum Contribuinte Declarado !");
+    EXPECT_EQ(principal->MDIChildCount(), 1);
+}
+
+TEST_F(DeclarationList, IncluirCreatesTheDeclarationAndOpensItInTheEditor) {
+    AbreLista();
+    Application->OnModalBegin = TNotifyEvent::fromFunction([this](TObject* sender) {
+        auto* dialogo = dynamic_cast<TfrmIncDeclaracao*>(sender);
+        ASSERT_NE(dialogo, nullptr);
+        Confirma(dialogo, "12345674", "5", "2006");
+    });
+    Aciona(lista->acIncluir);
+    auto* editor = dynamic_cast<TfrmDeclaracao*>(principal->ActiveMDIChild());
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(def->cdsDeclaracao->FieldByName("ME_REFERENCIA")->AsInteger(), 5);
+    EXPECT_FALSE(lista->Enabled());
+    editor->Close();
+    Application->ProcessMessages();
+    EXPECT_TRUE(lista->Enabled());
+}
+
+TEST_F(DeclarationList, AlterarAsksFirstOnlyWhenTheDeclarationWasValidatedWithoutErrors) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
+                     "DT_TRANSMISSAO = '2005-04-02'");
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrNo);
+    EXPECT_THROW(lista->acAlterarExecute(lista), EAbort);
+    EXPECT_TRUE(
+        prompter.Last().Text.startsWith("A declaração selecionada já foi validada com sucesso e gerada. "
+                                        "Deseja continuar a alteração? \rCaso esta seja efetivada, a "
+                                        "declaração deixará de estar validada e gerada."))
+        << prompter.Last().Text.toStdString();
+    EXPECT_EQ(principal->MDIChildCount(), 1);
+
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET COMERRO = 'S'");
+    Posiciona(1);
+    const int perguntas = prompter.Count();
+    lista->acAlterarExecute(lista);
+    Application->ProcessMessages();
+    EXPECT_EQ(prompter.Count(), perguntas) << "with errors it opens without asking";
+    EXPECT_NE(dynamic_cast<TfrmDeclaracao*>(principal->ActiveMDIChild()), nullptr);
+}
+
+TEST_F(DeclarationList, ANormalDeclarationWithARectifyingOneCannotBeDeleted) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->FillSmall(1);
+    fixture->AddDeclaration(
+        {.sq = 2, .ano = 2005, .mes = 3, .retificadora = "S", .nuRetificadora = 1, .sqRetifica = 1});
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrYes).Answer(mrOk);
+    EXPECT_THROW(lista->acExcluirExecute(lista), EAbort);
+    EXPECT_EQ(prompter.Last().Text,
+              "Essa Declaração não pode ser apagada porque possui Declaração Retificadora!");
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 2);
+
+    Posiciona(2);
+    prompter.Answer(mrYes);
+    lista->acExcluirExecute(lista);
+    Posiciona(1);
+    prompter.Answer(mrYes);
+    lista->acExcluirExecute(lista);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 0);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA"), 0) << "the detail rows go with it";
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM OUTRO_ICMS_DEVIDO"), 0);
+    EXPECT_TRUE(def->cdsSelDeclaracao->IsEmpty());
+}
+
+TEST_F(DeclarationList, AFailedDeleteLeavesTheListAndTheDatabaseAsTheyWere) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE DELETE AS BEGIN "
+            "EXCEPTION E_RECUSA; END");
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrYes).Answer(mrOk);
+    EXPECT_THROW(lista->acExcluirExecute(lista), EAbort);
+    EXPECT_EQ(prompter.Last().Text, "Erro na deleção da Declaracao !");
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
+    EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 1);
+}
+
+TEST_F(DeclarationList, OnlyAGeneratedDeclarationCanBeRectified) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrOk);
+    EXPECT_THROW(lista->acRetificarExecute(lista), EAbort);
+    EXPECT_EQ(prompter.Last().Text, Mensagem(285));
+}
+
+TEST_F(DeclarationList, RectificationsAreNumberedAndCopyEveryValueExactly) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3, .saldoAnterior = Currency::fromRaw(123456789)});
+    fixture->FillSmall(1);
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
+                     "DT_TRANSMISSAO = '2005-04-02'");
+    AbreLista();
+    for (int esperado = 1; esperado <= 3; ++esperado) {
+        Posiciona(1);
+        prompter.Answer(mrYes);
+        lista->acRetificarExecute(lista);
+        const int nova = lista->UltimaRetificadora.toInt();
+        EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("SQ_DECLARACAO")->AsInteger(), nova);
+        const QString sql =
+            "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = " + QString::number(nova);
+        EXPECT_EQ(Valor(sql.arg("NU_RETIFICADORA")), QString::number(esperado));
+        EXPECT_EQ(Valor(sql.arg("SQ_DECLARACAO_RETIFICA")), "1")
+            << "every rectification points to the normal one";
+        EXPECT_EQ(Valor(sql.arg("IN_RETIFICADORA")), "S");
+        EXPECT_EQ(Dinheiro(sql.arg("VL_SALDO_ANTERIOR")), Currency::fromRaw(123456700));
+        EXPECT_FALSE(banco.Value(sql.arg("DT_VALIDACAO")).isValid());
+        EXPECT_FALSE(banco.Value(sql.arg("DT_TRANSMISSAO")).isValid());
+        EXPECT_EQ(Valor(sql.arg("COMERRO")), "N");
+    }
+    const int nova = lista->UltimaRetificadora.toInt();
+    // Every copied table holds the same rows, to the last decimal and null.
+    const QStringList tabelas{
+        "ENTRADA_DECLARADA",        "SAIDA_DECLARADA",           "OUTRO_CREDITO_DECLARADO",
+        "OUTRO_DEBITO_DECLARADO",   "ESTORNO_CREDITO_DECLARADO", "ESTORNO_DEBITO_DECLARADO",
+        "DEDUCAO_DECLARADA",        "PRAZO_ESPECIAL_DECLARADO",  "SAIDA_IE_DECLARADA",
+        "ENTRADA_IE_DECLARADA",     "SAIDA_ALC_DECLARADA",       "SALDO_CREDOR_COMPENSADO",
+        "SALDO_CREDOR_TRANSFERIDO", "SALDO_CREDOR_RECEBIDO",     "OUTRO_ICMS_DEVIDO"};
+    for (const QString& tabela : tabelas) {
+        QStringList colunas = banco.Columns(tabela);
+        colunas.removeAll("SQ_DECLARACAO");
+        const QString linhas = "SELECT %1 FROM %2 WHERE SQ_DECLARACAO = %3 ORDER BY %1";
+        const auto original = banco.Rows(linhas.arg(colunas.join(", "), tabela, "1"));
+        EXPECT_FALSE(original.empty()) << tabela.toStdString();
+        EXPECT_EQ(banco.Rows(linhas.arg(colunas.join(", "), tabela, QString::number(nova))), original)
+            << tabela.toStdString();
+    }
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM SALDO_CREDOR_COMP_PROPRIO WHERE SQ_DECLARACAO = " +
+                    QString::number(nova)),
+              0);
+}
+
+TEST_F(DeclarationList, ARectificationWithoutValuesStartsEmptyAndCancelDoesNothing) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->FillSmall(1);
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrCancel);
+    lista->acRetificarExecute(lista);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
+    Posiciona(1);
+    prompter.Answer(mrNo);
+    lista->acRetificarExecute(lista);
+    const QString nova = lista->UltimaRetificadora;
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 2);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = " + nova), 0);
+}
+
+TEST_F(DeclarationList, AFailedCopyLeavesNoHalfCopiedRectification) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->FillSmall(1);
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR OUTRO_ICMS_DEVIDO BEFORE INSERT AS BEGIN "
+            "IF (NEW.SQ_DECLARACAO <> 1) THEN EXCEPTION E_RECUSA; END");
+    AbreLista();
+    Posiciona(1);
+    prompter.Answer(mrYes).Answer(mrOk);
+    EXPECT_THROW(lista->acRetificarExecute(lista), EAbort);
+    EXPECT_EQ(prompter.Last().Text, "Não foi possível gerar a declaração retificadora automaticamente !");
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO <> 1"), 0);
+}
+
+TEST_F(DeclarationList, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) {
+    fixture->Taxpayer(23456789, "Outra Empresa");
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->AddDeclaration({.sq = 2, .inscricao = 23456789, .ano = 2005, .mes = 3});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'S' "
+                     "WHERE SQ_DECLARACAO = 1");
+    AbreLista();
+    std::unique_ptr<TfrmDlgFiltraDeclaracao> dialogo(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
+    EXPECT_EQ(dialogo->Inscricoes(), (QStringList{"", "12.345.674", "23.456.789"}));
+    dialogo->cbInscricao->SetItemIndex(1);
+    dialogo->cbComErro->SetChecked(true);
+    dialogo->cbGerada->SetChecked(true);
+    dialogo->btnConfirmarClick(dialogo.get());
+    EXPECT_EQ(lista->lblFiltro->Caption(), "Filtro :  Inscrição: 12.345.674  ,Com Erro  ,Transmitida");
+    EXPECT_TRUE(lista->lblFiltro->Visible());
+    EXPECT_EQ(def->cdsSelDeclaracao->Filter(),
+              "NU_INSCRICAO = 12345674 and COMERRO = 'S' and DT_TRANSMISSAO <>  null");
+    EXPECT_TRUE(def->cdsSelDeclaracao->IsEmpty()) << "nothing was generated";
+    EXPECT_EQ(lista->SelecionaInscricao(dialogo->Inscricoes(), lista->FiltroInscricao), 1);
+    dialogo.reset();
+
+    std::unique_ptr<TfrmDlgFiltraDeclaracao> outro(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
+    outro->cbValidada->SetChecked(true);
+    outro->btnConfirmarClick(outro.get());
+    EXPECT_EQ(lista->lblFiltro->Caption(), "Filtro : Validada");
+    EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 1);
+    outro.reset();
+
+    std::unique_ptr<TfrmDlgFiltraDeclaracao> nada(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
+    nada->btnConfirmarClick(nada.get());
+    EXPECT_FALSE(def->cdsSelDeclaracao->Filtered());
+    EXPECT_FALSE(lista->lblFiltro->Visible());
+    EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 2);
+}
+
+TEST_F(DeclarationList, ClosingTheListDropsItsFilter) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    AbreLista();
+    def->cdsSelDeclaracao->SetFilter("COMERRO = 'S'");
+    def->cdsSelDeclaracao->SetFiltered(true);
+    lista->Close();
+    Application->ProcessMessages();
+    EXPECT_FALSE(def->cdsSelDeclaracao->Filtered());
+    EXPECT_FALSE(def->cdsSelDeclaracao->Active());
+    EXPECT_EQ(frmSelDeclaracao, nullptr);
+}
+
+TEST_F(DeclarationList, TheListRendersWithItsStatusMarks) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->AddDeclaration({.sq = 2, .ano = 2005, .mes = 4});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-05-01', COMERRO = 'N', "
+                     "DT_TRANSMISSAO = '2005-05-02' WHERE SQ_DECLARACAO = 1");
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-05-01', COMERRO = 'S' "
+                     "WHERE SQ_DECLARACAO = 2");
+    AbreLista();
+    lista->Widget()->resize(760, 300);
+    Application->ProcessMessages();
+    const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(pasta));
+    ASSERT_TRUE(lista->Widget()->grab().toImage().save(pasta + "/declaration-list.png"));
+}

@@ -1,0 +1,60 @@
+#include "platform/db/TransactionScope.h"
+#include "platform/base/Exceptions.h"
+#include "platform/db/TIBSQL.h"
+#include "tests/platform/db/ScratchDatabase.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void Insert(ScratchDatabase& db, int id) {
+    TIBSQL sql;
+    sql.SetDatabase(&db.Database());
+    sql.SetTransaction(&db.Transaction());
+    sql.SetSQLText(QStringLiteral("INSERT INTO ITEM (ID, NAME) VALUES (%1, 'n%1')").arg(id));
+    sql.ExecQuery();
+}
+
+} // namespace
+
+TEST(TransactionScope, CommitsWhatItWasToldToAndRollsBackEverythingElse) {
+    ScratchDatabase db;
+    {
+        TransactionScope scope(db.Transaction());
+        EXPECT_TRUE(scope.Owns());
+        Insert(db, 1);
+        scope.Commit();
+    }
+    EXPECT_THROW(
+        {
+            TransactionScope scope(db.Transaction());
+            Insert(db, 2);
+            throw Exception(QStringLiteral("the work failed"));
+        },
+        Exception);
+    {
+        TransactionScope scope(db.Transaction());
+        Insert(db, 3); // an early return: no commit
+    }
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 1);
+    EXPECT_EQ(db.Value(QStringLiteral("SELECT ID FROM ITEM")).toInt(), 1);
+}
+
+TEST(TransactionScope, LeavesAnOuterTransactionToItsOwner) {
+    ScratchDatabase db;
+    db.Transaction().StartTransaction();
+    {
+        TransactionScope scope(db.Transaction());
+        EXPECT_FALSE(scope.Owns());
+        Insert(db, 1);
+    }
+    {
+        TransactionScope scope(db.Transaction());
+        scope.Commit();
+    }
+    ASSERT_TRUE(db.Transaction().InTransaction()) << "the inner scopes neither ended nor committed it";
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 0) << "nothing committed yet";
+    db.Transaction().Commit();
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 1);
+}

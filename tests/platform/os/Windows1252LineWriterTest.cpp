@@ -1,0 +1,102 @@
+#include "platform/os/Windows1252LineWriter.h"
+
+#include "platform/base/Exceptions.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    return file.readAll();
+}
+
+// Lowers the size a file of this process may reach for the object's
+// lifetime, as a full disk would stop a write; the signal the kernel sends
+// then is ignored, so the write itself fails.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &m_previous);
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_previous;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &m_previous);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_previous{};
+    void (*m_handler)(int);
+};
+
+} // namespace
+
+TEST(Windows1252LineWriter, WritesWindows1252WithCrLfAfterEveryLine) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.zeb"));
+    Windows1252LineWriter file(path);
+    file.WriteLine(u"Razão € ok");
+    file.WriteLine(u"");
+    file.WriteLine(u"中x");
+    file.Close();
+    EXPECT_EQ(Contents(path), QByteArray("Raz\xE3o \x80 ok\r\n\r\n?x\r\n"));
+    EXPECT_EQ(file.Size(), 18);
+    EXPECT_EQ(file.LineCount(), 3);
+}
+
+TEST(Windows1252LineWriter, RefusesALineWithABreakAndAnExistingFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.zeb"));
+    {
+        Windows1252LineWriter file(path);
+        EXPECT_THROW(file.WriteLine(u"a\r\nb"), Exception);
+        EXPECT_THROW(file.WriteLine(u"a\nb"), Exception);
+        file.WriteLine(u"kept");
+        file.Close();
+    }
+    EXPECT_THROW(Windows1252LineWriter again(path), Exception);
+    EXPECT_EQ(Contents(path), QByteArray("kept\r\n")); // the refused writer left it alone
+    EXPECT_THROW(Windows1252LineWriter nowhere(folder.filePath(QStringLiteral("missing/b.zeb"))), Exception);
+}
+
+TEST(Windows1252LineWriter, AFileNotClosedIsRemoved) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.zeb"));
+    {
+        Windows1252LineWriter file(path);
+        file.WriteLine(u"partial");
+        EXPECT_TRUE(QFile::exists(path));
+    }
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST(Windows1252LineWriter, AFullDiskFailsTheWriteAndLeavesNoFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.zeb"));
+    const QString line(848, QLatin1Char('x'));
+    bool failed = false;
+    {
+        FileSizeLimit limit(100 * 1024);
+        Windows1252LineWriter file(path);
+        try {
+            for (int i = 0; i < 1000; ++i)
+                file.WriteLine(line);
+            file.Close();
+        } catch (const Exception& e) {
+            failed = true;
+            EXPECT_TRUE(e.Message().contains(path)) << e.what();
+        }
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_FALSE(QFile::exists(path));
+}
