@@ -7,8 +7,10 @@
 //   ZipBench corpus KIND MB FILE          writes a corpus: text, backup, random, zeros
 //   ZipBench zip ARCHIVE FILE LEVEL       packs one file with the writer
 //   ZipBench unzip ARCHIVE FOLDER         extracts everything with the reader
-// The last three serve whole-process comparisons with Info-ZIP's zip and
-// unzip and the peak memory for small and large inputs.
+//   ZipBench deflate ours|zlib FILE LEVEL deflates a file in memory once
+// The last four serve whole-process comparisons (with Info-ZIP's zip and
+// unzip, and of the two deflaters by their CPU time) and the peak memory for
+// small and large inputs.
 
 #include "platform/base/Crc32.h"
 #include "zip/TDeflater.h"
@@ -312,10 +314,21 @@ int main(int argc, char** argv) {
         reader.SetOverwriteMode(TUZOverwriteMode::Always);
         return reader.UnZip() > 0 ? 0 : 1;
     }
+    if (mode == "deflate" && argc == 5) {
+        QFile file(QString::fromLocal8Bit(argv[3]));
+        if (!file.open(QIODevice::ReadOnly))
+            return 1;
+        const QByteArray data = file.readAll();
+        const int level = std::atoi(argv[4]);
+        const QByteArray stream =
+            QByteArray(argv[2]) == "zlib" ? ZlibDeflate(data, level) : OursDeflate(data, level);
+        std::printf("%lld\n", static_cast<long long>(stream.size()));
+        return 0;
+    }
     if (argc > 2) {
-        std::fprintf(
-            stderr,
-            "usage: ZipBench [MB] | corpus KIND MB FILE | zip ARCHIVE FILE LEVEL | unzip ARCHIVE FOLDER\n");
+        std::fprintf(stderr, "usage: ZipBench [MB] | corpus KIND MB FILE | zip ARCHIVE FILE LEVEL | unzip "
+                             "ARCHIVE FOLDER | deflate "
+                             "ours|zlib FILE LEVEL\n");
         return 2;
     }
     return Table(argc > 1 ? static_cast<std::size_t>(std::atoll(argv[1])) : 32);

@@ -28,6 +28,12 @@ constexpr qint64 kCopyStep = 16384;
 constexpr qint64 kCrcPassBlock = 8192;
 const QString kTemporaryPrefix = QStringLiteral("zeb");
 
+// A notice for the user after the work is done; dropped where nobody can be asked.
+void Notify(const TPromptRequest& request) {
+    if (TPrompter::IsInstalled())
+        TPrompter::Current().Prompt(request);
+}
+
 } // namespace
 
 // The reading routine: source blocks, their CRC and the progress events.
@@ -564,7 +570,7 @@ void TZipRun::WriteDirectoryCopy() {
         copy =
             std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
     } catch (const EFOpenError&) {
-        TPrompter::Current().Prompt(TPromptRequest::FromMessageBoxFlags(
+        Notify(TPromptRequest::FromMessageBoxFlags(
             QStringLiteral("Unable to create Zip Configuration File to disk"), QString(), 0));
         return;
     }
@@ -575,7 +581,7 @@ void TZipRun::WriteDirectoryCopy() {
         copy->WriteBuffer(record.constData(), record.size());
         copy->Close();
     } catch (const EStreamError&) {
-        TPrompter::Current().Prompt(TPromptRequest::FromMessageBoxFlags(
+        Notify(TPromptRequest::FromMessageBoxFlags(
             QStringLiteral("Unable to save Zip Configuration File to disk"), QString(), 0));
     }
 }

@@ -33,6 +33,13 @@ inline std::uint32_t LoadLe32(const unsigned char* p) {
            static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
 
+// The four bytes of a little-endian word through tables top to top - 3, as
+// two independent pairs so that the lookups overlap.
+inline std::uint32_t FoldWord(int top, std::uint32_t word) {
+    return (kTables[top][word & 0xFF] ^ kTables[top - 1][(word >> 8) & 0xFF]) ^
+           (kTables[top - 2][(word >> 16) & 0xFF] ^ kTables[top - 3][word >> 24]);
+}
+
 } // namespace
 
 std::uint32_t Crc32Byte(std::uint32_t reg, std::uint8_t byte) {
@@ -43,16 +50,11 @@ std::uint32_t Crc32Update(std::uint32_t crc, const void* data, std::size_t size)
     const auto* p = static_cast<const unsigned char*>(data);
     std::uint32_t c = ~crc;
     while (size >= kSlices) {
-        const std::uint32_t a = LoadLe32(p) ^ c;
-        const std::uint32_t b = LoadLe32(p + 4);
-        const std::uint32_t d = LoadLe32(p + 8);
-        const std::uint32_t e = LoadLe32(p + 12);
-        c = kTables[15][a & 0xFF] ^ kTables[14][(a >> 8) & 0xFF] ^ kTables[13][(a >> 16) & 0xFF] ^
-            kTables[12][a >> 24] ^ kTables[11][b & 0xFF] ^ kTables[10][(b >> 8) & 0xFF] ^
-            kTables[9][(b >> 16) & 0xFF] ^ kTables[8][b >> 24] ^ kTables[7][d & 0xFF] ^
-            kTables[6][(d >> 8) & 0xFF] ^ kTables[5][(d >> 16) & 0xFF] ^ kTables[4][d >> 24] ^
-            kTables[3][e & 0xFF] ^ kTables[2][(e >> 8) & 0xFF] ^ kTables[1][(e >> 16) & 0xFF] ^
-            kTables[0][e >> 24];
+        // The last twelve bytes do not depend on the register: their lookups
+        // run while the previous step's register is still being worked out.
+        const std::uint32_t rest =
+            FoldWord(11, LoadLe32(p + 4)) ^ (FoldWord(7, LoadLe32(p + 8)) ^ FoldWord(3, LoadLe32(p + 12)));
+        c = FoldWord(15, LoadLe32(p) ^ c) ^ rest;
         p += kSlices;
         size -= kSlices;
     }
