@@ -44,13 +44,15 @@ const QString kChave = QStringLiteral("SQ_DECLARACAO");
 // Layout of the dialog (pixels).
 constexpr int kClientWidth = 487;
 constexpr int kClientHeight = 301;
-constexpr int kDataColumn = 14;
-constexpr int kDataWidth = 272;
-constexpr int kSummaryColumn = 290;
+constexpr int kMargin = 8;
+constexpr int kDataColumn = 10;
+constexpr int kDataWidth = 282;
+constexpr int kSummaryColumn = 294;
 constexpr int kSummaryWidth = 192;
-constexpr int kFirstRow = 62;
+constexpr int kTypeHeight = 52;
+constexpr int kFirstRow = 68;
 constexpr int kRowHeight = 23;
-constexpr int kAllRow = 236;
+constexpr int kAllRow = 240;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 25;
 
@@ -87,7 +89,7 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     rgTipo = new TRadioGroup(this, this);
     rgTipo->SetName(QStringLiteral("rgTipo"));
     rgTipo->SetCaption(QStringLiteral(" Tipo "));
-    rgTipo->SetBounds(kDataColumn - 4, 8, kClientWidth - 2 * (kDataColumn - 4), 44);
+    rgTipo->SetBounds(kMargin, kMargin, kClientWidth - 2 * kMargin, kTypeHeight);
     rgTipo->SetColumns(2);
     rgTipo->SetItems({QStringLiteral("Dados"), QStringLiteral("Resumos")});
     rgTipo->SetItemIndex(0);
