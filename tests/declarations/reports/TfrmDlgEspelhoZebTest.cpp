@@ -270,6 +270,21 @@ TEST_F(PrintDialog, AFailedQueryShowsItsMessageAndLeavesNothingBehind) {
     EXPECT_TRUE(Imprime(*dialogo).previsualizada);
 }
 
+TEST_F(PrintDialog, ASectionWhoseDeclarationHasNoTaxpayerRowPrintsNothing) {
+    Executa(QStringLiteral("ALTER TABLE DECLARACAO_ECONOMICO_FISCAL DROP CONSTRAINT FK_DECLARACAO_CONTRIB"));
+    DeclaracaoCompleta(1);
+    auto dialogo = Dialogo();
+    // The list still shows the declaration, but its taxpayer row is gone.
+    Executa(QStringLiteral("DELETE FROM CONTRIBUINTE"));
+    const Impressao dados = Imprime(*dialogo);
+    EXPECT_TRUE(dados.previsualizada);
+    EXPECT_TRUE(dados.paginas.isEmpty()) << dados.paginas.join(QLatin1Char('\f')).toStdString();
+    dialogo->rgTipo->SetItemIndex(1);
+    const Impressao resumos = Imprime(*dialogo);
+    EXPECT_TRUE(resumos.paginas.isEmpty()) << resumos.paginas.join(QLatin1Char('\f')).toStdString();
+    EXPECT_EQ(SecoesVivas(*dialogo), 0);
+}
+
 TEST_F(PrintDialog, TheListShowsItModallyAndSairClosesAndFreesIt) {
     DeclaracaoCompleta(1);
     TComponent lista;
