@@ -15,8 +15,10 @@
 #include "platform/ui/TRadioGroup.h"
 #include "platform/ui/TScreen.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QRegularExpression>
 
@@ -296,6 +298,22 @@ TEST_F(PrintDialog, TheListShowsItModallyAndSairClosesAndFreesIt) {
         janela->btnCancelar->Click();
     });
     EXPECT_EQ(dialogo->ShowModal(), mrCancel);
+    Application->ProcessMessages();
+    EXPECT_TRUE(dialogo.isNull());
+}
+
+TEST_F(PrintDialog, EscapeLeavesWithoutPrinting) {
+    DeclaracaoCompleta(1);
+    QPointer<TfrmDlgEspelhoZeb> dialogo = TForm::Create<TfrmDlgEspelhoZeb>(nullptr);
+    Application->OnModalBegin = TNotifyEvent::fromFunction([](TObject* sender) {
+        auto* janela = dynamic_cast<TfrmDlgEspelhoZeb*>(sender);
+        ASSERT_NE(janela, nullptr);
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QCoreApplication::sendEvent(janela->cbOpProprias->Widget(), &escape);
+    });
+    EXPECT_EQ(dialogo->ShowModal(), mrCancel);
+    // No preview was asked for: the prompter saw nothing.
+    EXPECT_EQ(prompter.Count(), 0);
     Application->ProcessMessages();
     EXPECT_TRUE(dialogo.isNull());
 }
