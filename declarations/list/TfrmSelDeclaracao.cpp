@@ -14,6 +14,7 @@
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
 #include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
+#include "declarations/reports/TfrmDlgEspelhoZeb.h"
 #include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
 #include "platform/db/TClientDataSet.h"
@@ -182,6 +183,8 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
                        QStringLiteral("Retificar"), &TfrmSelDeclaracao::acRetificarExecute);
     acValidar = acao(QStringLiteral("acValidar"), QStringLiteral("&Validar"), 5, QStringLiteral("Validar"),
                      &TfrmSelDeclaracao::acValidarExecute);
+    acImprimir = acao(QStringLiteral("acImprimir"), QStringLiteral("I&mprimir"), 7,
+                      QStringLiteral("Imprimir"), &TfrmSelDeclaracao::acImprimirExecute);
     acFiltrar = acao(QStringLiteral("acFiltrar"), QStringLiteral("&Filtrar"), 8, QString(),
                      &TfrmSelDeclaracao::acFiltrarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 9, QString(),
@@ -195,7 +198,8 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     vclTSelDeclaracao->SetFont(fonte);
-    for (TAction* action : {acIncluir, acAlterar, acExcluir, acRetificar, acValidar, acFiltrar, acSair})
+    for (TAction* action :
+         {acIncluir, acAlterar, acExcluir, acRetificar, acValidar, acImprimir, acFiltrar, acSair})
         vclTSelDeclaracao->TbButtons().Add()->SetAction(action);
     // In the order a form resource gives them: the captions size the
     // buttons, then the fixed size stands.
@@ -280,7 +284,7 @@ void TfrmSelDeclaracao::FormClose(TObject* sender, TCloseAction& action) {
 void TfrmSelDeclaracao::alDeclaracaoUpdate(TAction*, bool& handled) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     const bool comLinhas = lista->Active() && !lista->IsEmpty();
-    for (TAction* action : {acAlterar, acRetificar, acValidar, acExcluir, acFiltrar})
+    for (TAction* action : {acAlterar, acRetificar, acValidar, acImprimir, acExcluir, acFiltrar})
         action->SetEnabled(comLinhas);
     acIncluir->SetEnabled(lista->Active());
     acSair->SetEnabled(true);
@@ -439,6 +443,11 @@ void TfrmSelDeclaracao::acValidarExecute(TObject*) {
             janela->Free();
         throw;
     }
+}
+
+void TfrmSelDeclaracao::acImprimirExecute(TObject*) {
+    // The dialog frees itself when it closes.
+    TForm::Create<TfrmDlgEspelhoZeb>(this)->ShowModal();
 }
 
 bool TfrmSelDeclaracao::VerificaTemErro(TDataSet* resultado) {

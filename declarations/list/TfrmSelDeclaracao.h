@@ -33,6 +33,7 @@ public:
     void acExcluirExecute(TObject* sender);
     void acRetificarExecute(TObject* sender);
     void acValidarExecute(TObject* sender);
+    void acImprimirExecute(TObject* sender);
     void acFiltrarExecute(TObject* sender);
     void acSairExecute(TObject* sender);
     void alDeclaracaoUpdate(TAction* action, bool& handled);
@@ -72,6 +73,7 @@ public:
     TAction* acExcluir;
     TAction* acRetificar;
     TAction* acValidar;
+    TAction* acImprimir;
     TAction* acFiltrar;
     TAction* acSair;
     TImageList* imlDeclaracao;

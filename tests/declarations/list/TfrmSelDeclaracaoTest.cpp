@@ -5,6 +5,7 @@
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
 #include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
+#include "declarations/reports/TfrmDlgEspelhoZeb.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/ui/TAction.h"
@@ -460,4 +461,25 @@ TEST_F(DeclarationList, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItW
     for (int i = 0; i < lista->ComponentCount(); ++i)
         EXPECT_EQ(dynamic_cast<TfrmDlgValidacao*>(lista->Components(i)), nullptr)
             << "the window of the failed run is freed";
+}
+
+TEST_F(DeclarationList, ImprimirOpensTheMirrorDialogOfTheCurrentDeclaration) {
+    fixture->AddDeclaration(SemMovimento(1));
+    AbreLista();
+    Posiciona(1);
+    QString mostrado;
+    TComponent* dono = nullptr;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* dialogo = static_cast<TForm*>(sender);
+        mostrado = dialogo->Name();
+        dono = dialogo->Owner();
+        dialogo->Close();
+    });
+    lista->acImprimir->Execute();
+    Application->ProcessMessages();
+    EXPECT_EQ(mostrado, "frmDlgEspelhoZeb");
+    EXPECT_EQ(dono, lista);
+    for (int i = 0; i < lista->ComponentCount(); ++i)
+        EXPECT_EQ(dynamic_cast<TfrmDlgEspelhoZeb*>(lista->Components(i)), nullptr)
+            << "the dialog is freed when it closes";
 }

@@ -1,0 +1,72 @@
+#include "declarations/reports/MirrorSummaryReport.h"
+
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefGeral.h"
+#include "core/util/MessageBoxes.h"
+#include "declarations/reports/MirrorLayout.h"
+#include "declarations/reports/SummaryColumn.h"
+#include "platform/base/SysUtils.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/report/TReportBand.h"
+#include "platform/report/TReportChildBand.h"
+#include "platform/report/TReportLabel.h"
+
+namespace {
+constexpr int kCodigoErroConsulta = 300;
+constexpr double kTitleHeight = 34;
+constexpr double kTitlePoints = 12;
+const QString kFormatoMoeda = QStringLiteral("#,##0.00");
+} // namespace
+
+MirrorSummaryReport::MirrorSummaryReport(TComponent* owner, const QString& name, const QString& titulo)
+    : MirrorSectionReport(owner, name, QStringLiteral("ibtDeclaracao")) {
+    qrbDeclaracao->SetHeight(kTitleHeight);
+    TReportLabel* label = MirrorLabel(this, qrbDeclaracao, titulo, 0, 10, qrbDeclaracao->Width(), taCenter,
+                                      MirrorFont(kTitlePoints, TFontStyle::fsBold));
+    label->SetName(QStringLiteral("qrlTitulo"));
+    qrbDeclaracao->Frame().DrawBottom = true;
+    qrbValores = new TReportChildBand(this);
+    qrbValores->SetName(QStringLiteral("qrbValores"));
+    qrbValores->SetParentBand(qrbDeclaracao);
+    qrbValores->SetHeight(0);
+    ibqDeclaracao->AfterOpen = TDataSetNotifyEvent(this, &MirrorSummaryReport::ibqDeclaracaoAfterOpen);
+}
+
+void MirrorSummaryReport::ibqDeclaracaoAfterOpen(TDataSet* dataSet) {
+    if (!dataSet->IsEmpty())
+        CalculaValores();
+}
+
+QString MirrorSummaryReport::Valor(Currency value) {
+    return FormatFloat(kFormatoMoeda, value);
+}
+
+QString MirrorSummaryReport::Chave() const {
+    return ibqDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsString();
+}
+
+Currency MirrorSummaryReport::CampoDeclaracao(const char* campo) const {
+    return ibqDeclaracao->FieldByName(QString::fromLatin1(campo))->AsCurrency();
+}
+
+void MirrorSummaryReport::Consulta300(const QStringList& sql) {
+    if (!DMDefGeral->AbreConsulta(sql.join(QLatin1Char('\n')))) {
+        MsgErro(TDMDefAux::BuscaMensagemErro(kCodigoErroConsulta));
+        Abort();
+    }
+}
+
+Currency MirrorSummaryReport::Soma(const char* coluna) {
+    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsCurrency().truncatedToCents();
+}
+
+void MirrorSummaryReport::Mostra(TReportLabel* label, Currency value) {
+    if (label)
+        label->SetCaption(Valor(value));
+}
+
+SummaryColumn MirrorSummaryReport::Coluna(double left, double top, double captionWidth, double valueWidth) {
+    return SummaryColumn(this, qrbValores, left, top, captionWidth, valueWidth);
+}

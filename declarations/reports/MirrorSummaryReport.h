@@ -1,0 +1,46 @@
+#pragma once
+// The base of the summary sections of the declaration mirror: one page
+// with the section's title and a sheet of captions and values. Opening the
+// declaration query computes the figures (ibqDeclaracaoAfterOpen) and writes
+// them, formatted, into the value labels; a section whose declaration has no
+// row computes nothing and prints nothing.
+//
+// Figures are exact money: the declaration totals of the auxiliary data
+// module, the balances of PeriodSummary, and sums read from the database cut
+// to cents like every total. A query that fails shows the message of code
+// 300 and aborts silently.
+
+#include "declarations/reports/MirrorSectionReport.h"
+#include "platform/base/Currency.h"
+
+class SummaryColumn;
+
+class MirrorSummaryReport : public MirrorSectionReport {
+public:
+    MirrorSummaryReport(TComponent* owner, const QString& name, const QString& titulo);
+
+    void ibqDeclaracaoAfterOpen(TDataSet* dataSet);
+
+    // The band of the sheet, under the title.
+    TReportChildBand* qrbValores;
+
+    // "#,##0.00".
+    static QString Valor(Currency value);
+
+protected:
+    // Computes the figures of the declaration row and writes them.
+    virtual void CalculaValores() = 0;
+
+    // The key of the declaration row, as text.
+    QString Chave() const;
+    // A money column of the declaration row, as stored.
+    Currency CampoDeclaracao(const char* campo) const;
+    // Runs an ad-hoc query into DMDefGeral.cdsAuxiliar; message 300 and abort when it fails.
+    static void Consulta300(const QStringList& sql);
+    // A sum column of the ad-hoc result, cut to cents (none counts 0).
+    static Currency Soma(const char* coluna);
+    // The value into the label, when the sheet has it.
+    static void Mostra(TReportLabel* label, Currency value);
+    // A sheet column on the values band.
+    SummaryColumn Coluna(double left, double top, double captionWidth, double valueWidth);
+};

@@ -1,0 +1,332 @@
+#include "declarations/reports/TfrmDlgEspelhoZeb.h"
+
+#include "components/report/TfrmPreview.h"
+#include "core/data/TDMDef.h"
+#include "core/data/TDMDefAux.h"
+#include "core/data/TDMDefBasica.h"
+#include "core/util/MessageBoxes.h"
+#include "declarations/reports/MirrorSectionReport.h"
+#include "declarations/reports/TrptEspelhoZebOpInter.h"
+#include "declarations/reports/TrptEspelhoZebOpProprias.h"
+#include "declarations/reports/TrptEspelhoZebOutICMS.h"
+#include "declarations/reports/TrptEspelhoZebResDemais.h"
+#include "declarations/reports/TrptEspelhoZebResOpInter.h"
+#include "declarations/reports/TrptEspelhoZebResOpProprias.h"
+#include "declarations/reports/TrptEspelhoZebResOperacoes.h"
+#include "declarations/reports/TrptEspelhoZebResSCExportacao.h"
+#include "declarations/reports/TrptEspelhoZebResSubTributaria.h"
+#include "declarations/reports/TrptEspelhoZebSaldoCredorAcumulado.h"
+#include "declarations/reports/TrptEspelhoZebSaldoCredorRecebido.h"
+#include "declarations/reports/TrptEspelhoZebSubTributaria.h"
+#include "declarations/reports/TrptEspelhoZebZFM.h"
+#include "platform/db/TClientDataSet.h"
+#include "platform/db/TDataSource.h"
+#include "platform/db/TField.h"
+#include "platform/db/TIBQuery.h"
+#include "platform/db/TParam.h"
+#include "platform/db/TransactionScope.h"
+#include "platform/report/TCompositeReport.h"
+#include "platform/ui/TButton.h"
+#include "platform/ui/TCheckBox.h"
+#include "platform/ui/TPanel.h"
+#include "platform/ui/TRadioGroup.h"
+#include "platform/ui/TScreen.h"
+
+#include <algorithm>
+
+namespace {
+
+const QString kTitulo = QStringLiteral("Espelho da Zeb");
+const QString kNenhumaOpcao = QStringLiteral("Nenhuma opção foi selecionada!");
+const QString kErroCriacao = QStringLiteral("Erro na criação do relatório!");
+const QString kChave = QStringLiteral("SQ_DECLARACAO");
+
+// Layout of the dialog (pixels).
+constexpr int kClientWidth = 487;
+constexpr int kClientHeight = 301;
+constexpr int kMargin = 8;
+constexpr int kDataColumn = 10;
+constexpr int kDataWidth = 282;
+constexpr int kSummaryColumn = 294;
+constexpr int kSummaryWidth = 192;
+constexpr int kTypeHeight = 52;
+constexpr int kFirstRow = 68;
+constexpr int kRowHeight = 23;
+constexpr int kAllRow = 240;
+constexpr int kButtonWidth = 80;
+constexpr int kButtonHeight = 25;
+
+// The hourglass while the sections are made.
+class Ampulheta {
+public:
+    Ampulheta() {
+        if (Screen)
+            Screen->SetCursor(crHourGlass);
+    }
+    ~Ampulheta() {
+        if (Screen)
+            Screen->SetCursor(crDefault);
+    }
+    Ampulheta(const Ampulheta&) = delete;
+    Ampulheta& operator=(const Ampulheta&) = delete;
+};
+
+template <class T> MirrorSectionReport* Cria(TComponent* owner) {
+    return new T(owner);
+}
+
+} // namespace
+
+TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) {
+    SetName(QStringLiteral("frmDlgEspelhoZeb"));
+    SetCaption(QStringLiteral("Impressão do Espelho da Zeb"));
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(kClientWidth);
+    SetClientHeight(kClientHeight);
+    OnCreate = TNotifyEvent(this, &TfrmDlgEspelhoZeb::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmDlgEspelhoZeb::FormClose);
+
+    rgTipo = new TRadioGroup(this, this);
+    rgTipo->SetName(QStringLiteral("rgTipo"));
+    rgTipo->SetCaption(QStringLiteral(" Tipo "));
+    rgTipo->SetBounds(kMargin, kMargin, kClientWidth - 2 * kMargin, kTypeHeight);
+    rgTipo->SetColumns(2);
+    rgTipo->SetItems({QStringLiteral("Dados"), QStringLiteral("Resumos")});
+    rgTipo->SetItemIndex(0);
+
+    auto caixa = [this](const char* nome, const char* rotulo, int tag, int linha) {
+        auto* box = new TCheckBox(this, this);
+        box->SetName(QString::fromLatin1(nome));
+        box->SetCaption(QString::fromUtf8(rotulo));
+        box->SetTag(tag);
+        const bool dados = tag == kTagDados || tag == kTagTodosDados;
+        const int top = linha < 0 ? kAllRow : kFirstRow + linha * kRowHeight;
+        box->SetBounds(dados ? kDataColumn : kSummaryColumn, top, dados ? kDataWidth : kSummaryWidth, 19);
+        box->SetChecked(true);
+        box->SetEnabled(dados);
+        m_todasCaixas.push_back(box);
+        return box;
+    };
+    cbOpProprias = caixa("cbOpProprias", "Operações Próprias", kTagDados, 0);
+    cbSubTrib = caixa("cbSubTrib", "Substituição Tributária Interna", kTagDados, 1);
+    cbOutICMS = caixa("cbOutICMS", "Outros ICMS Devidos", kTagDados, 2);
+    cbOpInter = caixa("cbOpInter", "Operações Interestaduais", kTagDados, 3);
+    cbZFM = caixa("cbZFM", "Zona Franca de Manaus e ALC", kTagDados, 4);
+    cbSCEAcumulado = caixa("cbSCEAcumulado", "Saldo Credor de Exportação - Saldo Acumulado", kTagDados, 5);
+    cbSCERecebido = caixa("cbSCERecebido", "Saldo Credor de Exportação - Saldo Recebido", kTagDados, 6);
+    cbTodos = caixa("cbTodos", "Todos", kTagTodosDados, -1);
+    cbOpICMS_R = caixa("cbOpICMS_R", "Operações de ICMS", kTagResumo, 0);
+    cbOpPropriasR = caixa("cbOpPropriasR", "Operações Próprias", kTagResumo, 1);
+    cbSubTribR = caixa("cbSubTribR", "Substituição Tributária Interna", kTagResumo, 2);
+    cbOpInterR = caixa("cbOpInterR", "Operações Interestaduais", kTagResumo, 3);
+    cbSCEResumo = caixa("cbSCEResumo", "Saldo Credor de Exportação", kTagResumo, 4);
+    cbDemais = caixa("cbDemais", "Demais", kTagResumo, 5);
+    cbTodosR = caixa("cbTodosR", "Todos", kTagTodosResumo, -1);
+
+    m_caixas = {cbOpProprias,   cbSubTrib,     cbOutICMS,  cbOpInter,     cbZFM,
+                cbSCEAcumulado, cbSCERecebido, cbOpICMS_R, cbOpPropriasR, cbSubTribR,
+                cbOpInterR,     cbSCEResumo,   cbDemais};
+    m_fabricas = {Cria<TrptEspelhoZebOpProprias>,
+                  Cria<TrptEspelhoZebSubTributaria>,
+                  Cria<TrptEspelhoZebOutICMS>,
+                  Cria<TrptEspelhoZebOpInter>,
+                  Cria<TrptEspelhoZebZFM>,
+                  Cria<TrptEspelhoZebSaldoCredorAcumulado>,
+                  Cria<TrptEspelhoZebSaldoCredorRecebido>,
+                  Cria<TrptEspelhoZebResOperacoes>,
+                  Cria<TrptEspelhoZebResOpProprias>,
+                  Cria<TrptEspelhoZebResSubTributaria>,
+                  Cria<TrptEspelhoZebResOpInter>,
+                  Cria<TrptEspelhoZebResSCExportacao>,
+                  Cria<TrptEspelhoZebResDemais>};
+    for (TCheckBox* box : m_todasCaixas) {
+        if (box->Tag() == kTagDados)
+            box->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbOpPropriasClick);
+        else if (box->Tag() == kTagResumo)
+            box->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbOpPropriasRClick);
+    }
+    cbTodos->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbTodosClick);
+    cbTodosR->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbTodosRClick);
+    rgTipo->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::rgTipoClick);
+
+    btnImprimir = new TButton(this, pnBotoes);
+    btnImprimir->SetName(QStringLiteral("btnImprimir"));
+    btnImprimir->SetCaption(QStringLiteral("Imprimir"));
+    btnImprimir->SetBounds(kClientWidth - 2 * kButtonWidth - 14, 4, kButtonWidth, kButtonHeight);
+    btnImprimir->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnImprimirClick);
+    btnCancelar = new TButton(this, pnBotoes);
+    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar->SetCaption(QStringLiteral("&Sair"));
+    btnCancelar->SetCancel(true);
+    btnCancelar->SetBounds(kClientWidth - kButtonWidth - 8, 4, kButtonWidth, kButtonHeight);
+    btnCancelar->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnCancelarClick);
+
+    dsEspelhoZeb = new TDataSource(this);
+    dsEspelhoZeb->SetName(QStringLiteral("dsEspelhoZeb"));
+    dsEspelhoZeb->SetAutoEdit(false);
+    dsEspelhoZeb->SetDataSet(DMDef->cdsSelDeclaracao);
+
+    qrCompositeReports = new TCompositeReport(this);
+    qrCompositeReports->SetName(QStringLiteral("qrCompositeReports"));
+    qrCompositeReports->SetReportTitle(kTitulo);
+    qrCompositeReports->SetFirstPageHeader(true);
+    qrCompositeReports->SetLastPageFooter(true);
+    qrCompositeReports->OnAddReports = TNotifyEvent(this, &TfrmDlgEspelhoZeb::qrCompositeReportsAddReports);
+    qrCompositeReports->OnPreview = TNotifyEvent(this, &TfrmDlgEspelhoZeb::qrCompositeReportsPreview);
+}
+
+TfrmDlgEspelhoZeb::~TfrmDlgEspelhoZeb() {
+    LiberaRelatorios();
+}
+
+void TfrmDlgEspelhoZeb::FormCreate(TObject*) {
+    TDataSet* lista = dsEspelhoZeb->DataSet();
+    auto valor = [lista](const char* campo) {
+        return lista->FieldByName(QString::fromLatin1(campo))->AsCurrency();
+    };
+    DMDefAux->CalculaSaldoCredorExportacao(lista->FieldByName(kChave)->AsString(), valor("VL_SCE_ANTERIOR"),
+                                           valor("VL_SCE_CREDITO_ICMS_ENERGIA"), valor("VL_SCE_PROVISAO"));
+    if (DMDefAux->QtdSaldoCredor != 1 && DMDefAux->VlSCEDeclarado == Currency()) {
+        // No export credit balance: the summary is withdrawn for good.
+        cbSCEResumo->SetTag(0);
+        cbSCEResumo->SetChecked(false);
+        cbSCEResumo->SetEnabled(false);
+        cbTodosR->SetChecked(true);
+    }
+}
+
+void TfrmDlgEspelhoZeb::FormClose(TObject*, TCloseAction& action) {
+    action = TCloseAction::caFree;
+}
+
+std::vector<TCheckBox*> TfrmDlgEspelhoZeb::CaixasComTag(int tag) const {
+    std::vector<TCheckBox*> caixas;
+    std::copy_if(m_todasCaixas.begin(), m_todasCaixas.end(), std::back_inserter(caixas),
+                 [tag](const TCheckBox* box) { return box->Tag() == tag; });
+    return caixas;
+}
+
+bool TfrmDlgEspelhoZeb::Escolhida(const TCheckBox* caixa) {
+    return caixa->Checked() && caixa->Enabled();
+}
+
+void TfrmDlgEspelhoZeb::rgTipoClick(TObject*) {
+    const bool dados = rgTipo->ItemIndex() == 0;
+    for (TCheckBox* box : m_todasCaixas) {
+        const int tag = box->Tag();
+        const bool deDados = tag == kTagDados || tag == kTagTodosDados;
+        const bool deResumo = tag == kTagResumo || tag == kTagTodosResumo;
+        box->SetEnabled(dados ? deDados : deResumo);
+    }
+}
+
+void TfrmDlgEspelhoZeb::AoMarcarSecao(TCheckBox* caixa, int tagSecao, TCheckBox* todos) {
+    if (!caixa->Checked()) {
+        todos->SetChecked(false);
+        return;
+    }
+    const std::vector<TCheckBox*> secoes = CaixasComTag(tagSecao);
+    todos->SetChecked(
+        std::all_of(secoes.begin(), secoes.end(), [](const TCheckBox* box) { return box->Checked(); }));
+}
+
+void TfrmDlgEspelhoZeb::MarcaTodas(TCheckBox* todos, int tagSecao) {
+    if (!todos->Checked())
+        return;
+    for (TCheckBox* box : CaixasComTag(tagSecao))
+        box->SetChecked(true);
+}
+
+void TfrmDlgEspelhoZeb::cbOpPropriasClick(TObject* sender) {
+    AoMarcarSecao(static_cast<TCheckBox*>(sender), kTagDados, cbTodos);
+}
+
+void TfrmDlgEspelhoZeb::cbOpPropriasRClick(TObject* sender) {
+    AoMarcarSecao(static_cast<TCheckBox*>(sender), kTagResumo, cbTodosR);
+}
+
+void TfrmDlgEspelhoZeb::cbTodosClick(TObject*) {
+    MarcaTodas(cbTodos, kTagDados);
+}
+
+void TfrmDlgEspelhoZeb::cbTodosRClick(TObject*) {
+    MarcaTodas(cbTodosR, kTagResumo);
+}
+
+bool TfrmDlgEspelhoZeb::AbreQueryDeclaracao(TIBQuery* query) {
+    query->Close();
+    query->ParamByName(QStringLiteral("sq_declaracao"))
+        ->SetAsFloat(dsEspelhoZeb->DataSet()->FieldByName(kChave)->AsFloat());
+    query->Open();
+    return !query->IsEmpty();
+}
+
+void TfrmDlgEspelhoZeb::CriaRelatorios() {
+    LiberaRelatorios();
+    try {
+        // The descriptions of the occurrences are read row by row, each time a
+        // row is read: one transaction serves them all for the whole print.
+        m_transacaoDescricoes = std::make_unique<TransactionScope>(*DMDefAux->ibtDescricoes);
+        // The sections' lookups read these reference sets whenever a row is
+        // read; those opened here stay open until the sections go.
+        for (TDataSet* referencia :
+             std::initializer_list<TDataSet*>{DMDefBasica->cdsFundamentos, DMDefBasica->cdsFinalidades,
+                                              DMDefBasica->cdsUFs, DMDefBasica->cdsMunicipios})
+            if (!referencia->Active()) {
+                referencia->Open();
+                m_referencias.push_back(referencia);
+            }
+        for (std::size_t i = 0; i < kSecoes; ++i) {
+            if (!Escolhida(m_caixas[i]))
+                continue;
+            m_relatorios[i] = m_fabricas[i](this);
+            for (TIBQuery* query : m_relatorios[i]->Consultas())
+                AbreQueryDeclaracao(query);
+        }
+    } catch (const std::exception&) {
+        LiberaRelatorios();
+        MsgErro(kErroCriacao);
+        Abort();
+    }
+}
+
+void TfrmDlgEspelhoZeb::LiberaRelatorios() {
+    for (MirrorSectionReport*& relatorio : m_relatorios) {
+        delete relatorio;
+        relatorio = nullptr;
+    }
+    for (TDataSet* referencia : m_referencias)
+        referencia->Close();
+    m_referencias.clear();
+    m_transacaoDescricoes.reset();
+}
+
+void TfrmDlgEspelhoZeb::btnImprimirClick(TObject*) {
+    if (std::none_of(m_todasCaixas.begin(), m_todasCaixas.end(), Escolhida)) {
+        MsgErro(kNenhumaOpcao);
+        Abort();
+    }
+    {
+        Ampulheta ampulheta;
+        CriaRelatorios();
+    }
+    struct Libera {
+        TfrmDlgEspelhoZeb* dialogo;
+        ~Libera() { dialogo->LiberaRelatorios(); }
+    } libera{this};
+    qrCompositeReports->Preview();
+}
+
+void TfrmDlgEspelhoZeb::btnCancelarClick(TObject*) {
+    Close();
+}
+
+void TfrmDlgEspelhoZeb::qrCompositeReportsAddReports(TObject*) {
+    for (std::size_t i = 0; i < kSecoes; ++i)
+        if (m_relatorios[i] && Escolhida(m_caixas[i]))
+            qrCompositeReports->Add(m_relatorios[i]);
+}
+
+void TfrmDlgEspelhoZeb::qrCompositeReportsPreview(TObject*) {
+    TfrmPreview::PreviewReport(qrCompositeReports->ReportPrinter(), kTitulo, QString(), &m_paginasImpressas);
+}

@@ -1,0 +1,107 @@
+#include "declarations/reports/TrptEspelhoZebResOperacoes.h"
+
+#include "core/data/TDMDefAux.h"
+#include "declarations/reports/MirrorLayout.h"
+#include "declarations/reports/PeriodSummary.h"
+#include "declarations/reports/SummaryColumn.h"
+#include "platform/report/TReportChildBand.h"
+#include "platform/report/TReportLabel.h"
+
+namespace {
+// Design units (1/96 inch).
+constexpr double kTop = 8;
+constexpr double kCaptionWidth = 250;
+constexpr double kValueWidth = 130;
+constexpr double kSecondValue = 140;
+constexpr double kBlockGap = 12;
+const QString kNao = QStringLiteral("NÃO");
+const QString kSim = QStringLiteral("SIM");
+
+void MostraColuna(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::Linhas>& coluna,
+                  const PeriodSummary& resumo, Currency saldoAnterior, Currency deducoes,
+                  Currency prazoEspecial) {
+    using R = TrptEspelhoZebResOperacoes;
+    const Currency valores[R::Linhas] = {
+        saldoAnterior,        resumo.Balance.Credits,    resumo.Balance.Debits,         deducoes,
+        resumo.DebtorBalance, resumo.Balance.TaxPayable, resumo.Balance.CarriedForward, prazoEspecial,
+        resumo.FinalTax};
+    for (int i = 0; i < R::Linhas; ++i)
+        coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::Valor(valores[i]));
+}
+} // namespace
+
+TrptEspelhoZebResOperacoes::TrptEspelhoZebResOperacoes(TComponent* owner)
+    : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResOperacoes"),
+                          QStringLiteral("Resumo das Operações de ICMS")) {
+    SummaryColumn saldos = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn proprias = Coluna(kSecondValue, kTop, kCaptionWidth, kValueWidth);
+    const TReportFont titulo = MirrorFont(9, TFontStyle::fsBold);
+    for (const auto& [texto, esquerda] : {std::pair{"Substituição Tributária", kCaptionWidth},
+                                          std::pair{"Operações Próprias", kSecondValue + kCaptionWidth}}) {
+        TReportLabel* label = MirrorLabel(this, qrbValores, QString::fromUtf8(texto), esquerda - 30, kTop + 4,
+                                          kValueWidth + 30, taRightJustify, titulo);
+        label->Frame().DrawBottom = true;
+    }
+    saldos.Skip(24);
+    const char* nomes[Linhas] = {"SaldoAnterior", "Creditos",      "Debitos",
+                                 "Deducoes",      "SaldoDevedor",  "ImpostoRecolher",
+                                 "SaldoCredor",   "PrazoEspecial", "ImpostoFinal"};
+    const char* rotulos[Linhas] = {"Saldo Credor Anterior:",
+                                   "Créditos do Imposto:",
+                                   "Débitos do Imposto:",
+                                   "Deduções:",
+                                   "Saldo Devedor:",
+                                   "Imposto a Recolher:",
+                                   "Saldo Credor a Transportar:",
+                                   "ICMS Prazo Especial:",
+                                   "Imposto final a recolher:"};
+    for (int i = 0; i < Linhas; ++i) {
+        const double top = saldos.Top();
+        const QString nome = QString::fromLatin1(nomes[i]);
+        qrlSubstituicao[static_cast<std::size_t>(i)] =
+            saldos.Line(QStringLiteral("qrl") + nome + QStringLiteral("ST"), QString::fromUtf8(rotulos[i]));
+        qrlProprias[static_cast<std::size_t>(i)] =
+            proprias.Value(QStringLiteral("qrl") + nome + QStringLiteral("OP"), top);
+    }
+
+    saldos.Skip(kBlockGap);
+    saldos.Heading(QStringLiteral("Apresentou movimento de:"));
+    qrlMovOperProp =
+        saldos.Line(QStringLiteral("qrlMovOperProp"), QStringLiteral("Operações Próprias:"), kNao);
+    qrlMovSubstTribut =
+        saldos.Line(QStringLiteral("qrlMovSubstTribut"), QStringLiteral("Subst. Tributária Interna:"), kNao);
+    qrlMovOutrosICMS =
+        saldos.Line(QStringLiteral("qrlMovOutrosICMS"), QStringLiteral("Outros ICMS Devidos:"), kNao);
+    qrlMovOpInter =
+        saldos.Line(QStringLiteral("qrlMovOpInter"), QStringLiteral("Operações Interestaduais:"), kNao);
+    qrlMovALCZFM = saldos.Line(QStringLiteral("qrlMovALCZFM"), QStringLiteral("ZFM/ALC:"), kNao);
+    saldos.Skip(kBlockGap);
+    saldos.Heading(QStringLiteral("Saldo Credor de Exportação"));
+    qrlSaldoAcumulado =
+        saldos.Line(QStringLiteral("qrlSaldoAcumulado"), QStringLiteral("Dem. Saldos Acumulados:"), kNao);
+    qrlSaldoRecebido =
+        saldos.Line(QStringLiteral("qrlSaldoRecebido"), QStringLiteral("Dem. Saldos Recebidos:"), kNao);
+}
+
+void TrptEspelhoZebResOperacoes::CalculaValores() {
+    const QString chave = Chave();
+    DMDefAux->CalculaSubstTributaria(chave);
+    const Currency anteriorST = CampoDeclaracao("VL_SALDO_ANTERIOR_ST");
+    MostraColuna(qrlSubstituicao, TaxSubstitutionSummary(*DMDefAux, anteriorST), anteriorST,
+                 DMDefAux->VlSTDeducao, DMDefAux->VlSTPrazoEspecial);
+    DMDefAux->CalculaOperacoesProprias(chave);
+    const Currency anterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
+    MostraColuna(qrlProprias, OwnOperationsSummary(*DMDefAux, anterior), anterior, DMDefAux->VlDeducao,
+                 DMDefAux->VlPrazoEspecial);
+
+    DMDefAux->CalculaResumoOperacoes(chave, CampoDeclaracao("VL_SCE_ANTERIOR"),
+                                     CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),
+                                     CampoDeclaracao("VL_SCE_PROVISAO"));
+    const TResumoOperacoes& r = *DMDefAux;
+    for (const auto& [label, movimento] :
+         {std::pair{qrlMovOperProp, r.ComMovOperProp}, std::pair{qrlMovSubstTribut, r.ComMovSubstTribut},
+          std::pair{qrlMovOutrosICMS, r.ComMovOutrosICMS}, std::pair{qrlMovOpInter, r.ComOpInter},
+          std::pair{qrlMovALCZFM, r.ComMovALCZFM}, std::pair{qrlSaldoAcumulado, r.ComSaldoAcumulado},
+          std::pair{qrlSaldoRecebido, r.ComSaldoRecebido}})
+        label->SetCaption(movimento ? kSim : kNao);
+}

@@ -1,0 +1,73 @@
+#include "declarations/reports/TrptEspelhoZebResSCExportacao.h"
+
+#include "core/data/TDMDefAux.h"
+#include "declarations/reports/PeriodSummary.h"
+#include "declarations/reports/SummaryColumn.h"
+#include "platform/base/SysUtils.h"
+#include "platform/report/TReportLabel.h"
+
+#include <algorithm>
+
+namespace {
+// Design units (1/96 inch).
+constexpr double kTop = 8;
+constexpr double kBlockGap = 12;
+constexpr double kCaptionWidth = 300;
+constexpr double kValueWidth = 120;
+const QString kFormatoProporcao = QStringLiteral("#,##0.0000");
+} // namespace
+
+TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
+    : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResSCExportacao"),
+                          QStringLiteral("Resumo do Saldo Credor de Exportação")) {
+    SummaryColumn folha = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    auto linha = [&folha](const char* nome, const char* rotulo) {
+        return folha.Line(QString::fromLatin1(nome), QString::fromUtf8(rotulo));
+    };
+    qrlSCEAnterior = linha("qrlSCEAnterior", "Saldo credor anterior de exportação: ");
+    qrlCreditosExportacao = linha("qrlCreditosExportacao", "Créditos vinculados à exportação: ");
+    qrlProvisao = linha("qrlProvisao", "Provisão:");
+    folha.Skip(kBlockGap);
+    qrlSaidasExterior = linha("qrlSaidasExterior", "Saídas para o exterior:");
+    qrlCompEstab = linha("qrlCompEstab", "Compens. entre estabelec.:");
+    qrlCompProprio = linha("qrlCompProprio", "Compens. do próprio:");
+    qrlTransferencias = linha("qrlTransferencias", "Transferências:");
+    qrlTotalSaidas = linha("qrlTotalSaidas", "Total das saídas:");
+    qrlProporcao =
+        folha.Line(QStringLiteral("qrlProporcao"), QStringLiteral("Proporção:"), QStringLiteral("0,0000"));
+    folha.Skip(kBlockGap);
+    qrlDebAjustado = linha("qrlDebAjustado", "Débitos do imposto ajustado:");
+    qrlCredAjustado = linha("qrlCredAjustado", "Créditos do imposto ajustado:");
+    qrlSaldoAjustPeriodo = linha("qrlSaldoAjustPeriodo", "Saldo ajustado do período:");
+    qrlSaldoPeriodo = linha("qrlSaldoPeriodo", "Saldo do período:");
+    qrlSaldoProximoPeriodo = linha("qrlSaldoProximoPeriodo", "Saldo p/ próximo período:");
+}
+
+void TrptEspelhoZebResSCExportacao::CalculaValores() {
+    const QString chave = Chave();
+    DMDefAux->CalculaOperacoesProprias(chave);
+    const Currency saldoCredor =
+        OwnOperationsSummary(*DMDefAux, CampoDeclaracao("VL_SALDO_ANTERIOR")).Balance.CarriedForward;
+
+    const Currency anterior = CampoDeclaracao("VL_SCE_ANTERIOR");
+    const Currency energia = CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA");
+    const Currency provisao = CampoDeclaracao("VL_SCE_PROVISAO");
+    Mostra(qrlSCEAnterior, anterior);
+    Mostra(qrlCreditosExportacao, energia);
+    Mostra(qrlProvisao, provisao);
+
+    DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
+    const TTotaisSaldoCredorExportacao& e = *DMDefAux;
+    Mostra(qrlSaidasExterior, e.VlSaldoPExterior);
+    Mostra(qrlCompEstab, e.VlCompEstab);
+    Mostra(qrlCompProprio, e.VlCompProprio);
+    Mostra(qrlTransferencias, e.VlTransferencias);
+    Mostra(qrlTotalSaidas, e.VlTotalSaidas);
+    qrlProporcao->SetCaption(FormatFloat(kFormatoProporcao, e.VlProporcao));
+    Mostra(qrlDebAjustado, e.VlDebAjustado);
+    Mostra(qrlCredAjustado, e.VlCredAjustado);
+    Mostra(qrlSaldoAjustPeriodo, e.VlSaldoAjustPeriodo);
+    Mostra(qrlSaldoPeriodo, e.VlSaldoPeriodo);
+    if (e.VlSaldoProximoPeriodo >= Currency())
+        Mostra(qrlSaldoProximoPeriodo, std::min(e.VlSaldoProximoPeriodo, saldoCredor));
+}
