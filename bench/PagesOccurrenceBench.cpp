@@ -144,7 +144,7 @@ int main() {
         panel->Show();
         Application->ProcessMessages();
 
-        std::printf("%-32s %10s %10s %8s\n", "page (node)", "median ms", "max ms", "rows");
+        std::printf("%-35s %10s %10s %8s\n", "page (node)", "median ms", "max ms", "rows");
         bool allUnder = true;
         for (const Page& page : kPages) {
             std::vector<double> times;
@@ -166,7 +166,7 @@ int main() {
             }
             const double median = Median(times);
             allUnder = allUnder && median < kTargetMs;
-            std::printf("%-28s (%2d) %10.1f %10.1f %8d %s\n", page.name, page.node, median,
+            std::printf("%-30s (%2d) %10.1f %10.1f %8d %s\n", page.name, page.node, median,
                         *std::max_element(times.begin(), times.end()), rows,
                         median < kTargetMs ? "ok" : "OVER");
         }

@@ -20,6 +20,7 @@
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TDBText.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 
 namespace {
@@ -93,6 +94,7 @@ QString CampoDado(int numero) {
 OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Kind& kind)
     : GridPage(owner, rows, Forma(kind)), m_kind(kind) {
     OnClose = TCloseEvent(this, &OccurrencePage::FormClose);
+    Memo1->SetFontColor(clNavy);
     dbgDetalhes->SetName(kind.gridName);
 
     dsFundamentos = new TDataSource(this);
