@@ -7,12 +7,12 @@
 
 namespace {
 
-constexpr int LarguraValor = 105;
+constexpr int LarguraValor = 100;
 constexpr int Passo = 23;
 // The two columns of the tax computation: caption and figure.
 constexpr int Esquerda = 8;
-constexpr int ValorEsquerda = 248;
-constexpr int Direita = 368;
+constexpr int ValorEsquerda = 240;
+constexpr int Direita = 352;
 constexpr int ValorDireita = 598;
 
 const char* const Colunas[5] = {"Valor Contábil", "Base de Cálculo", "Imposto", "Operações Isentas",

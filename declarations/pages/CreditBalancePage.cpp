@@ -108,10 +108,10 @@ CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, co
     if (kind.invoice) {
         dbeSerieNotaFiscal =
             Campo(QStringLiteral("dbeSerieNotaFiscal"), QStringLiteral("Série da Nota Fiscal"),
-                  QStringLiteral("NU_SERIE_NOTA_FISCAL"), 8, Linha2, 125);
+                  QStringLiteral("NU_SERIE_NOTA_FISCAL"), 8, Linha2, 110);
         dbeSubserieNotafiscal =
             Campo(QStringLiteral("dbeSubserieNotafiscal"), QStringLiteral("Subsérie da Nota Fiscal"),
-                  QStringLiteral("NU_SUBSERIE_NOTA_FISCAL"), 143, Linha2, 135);
+                  QStringLiteral("NU_SUBSERIE_NOTA_FISCAL"), 128, Linha2, 150);
         for (TDBEdit* serie : {dbeSerieNotaFiscal, dbeSubserieNotafiscal})
             serie->SetCharCase(TEditCharCase::ecUpperCase);
         dbeNumNotaFiscal = Campo(QStringLiteral("dbeNumNotaFiscal"), QStringLiteral("Número da Nota Fiscal"),

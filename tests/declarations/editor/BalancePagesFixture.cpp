@@ -46,6 +46,7 @@ QString BalancePages::Focado() {
 void BalancePages::Foto(int no, const char* nome) {
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots/pages");
     ASSERT_TRUE(QDir().mkpath(pasta));
+    Application->Idle(); // the navigator's buttons as between two events
     Application->ProcessMessages();
     ASSERT_TRUE(
         editor->Widget()->grab().toImage().save(pasta + QStringLiteral("/%1-%2.png").arg(no).arg(nome)));
