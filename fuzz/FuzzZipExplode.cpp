@@ -2,7 +2,7 @@
 // dictionary, bit 2: literal tree), two bytes of stated size, then the trees
 // and codes. Any input must decode to exactly the stated size or raise
 // EZipDataError.
-#include "FuzzZipOldMethods.h"
+#include "fuzz/FuzzZipOldMethods.h"
 #include "zip/TExploder.h"
 
 #include <cstdlib>

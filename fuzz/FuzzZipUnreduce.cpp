@@ -1,7 +1,7 @@
 // Reduced data (methods 2 to 5): a factor byte, two bytes of stated size,
 // then follower sets and codes. Any input must decode to exactly the stated
 // size or raise EZipDataError.
-#include "FuzzZipOldMethods.h"
+#include "fuzz/FuzzZipOldMethods.h"
 #include "zip/TUnreducer.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Shrunk data (method 1): two bytes of stated size, then LZW codes. Any input
 // must decode to exactly the stated size or raise EZipDataError.
-#include "FuzzZipOldMethods.h"
+#include "fuzz/FuzzZipOldMethods.h"
 #include "zip/TUnshrinker.h"
 
 #include <cstdlib>

@@ -328,14 +328,6 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
     pnlDescricao->SetColor(clAppWorkSpace);
     pnlDescricao->SetFontColor(clWhite);
     pnlDetalhes = Painel(this, pnlFundo, QStringLiteral("pnlDetalhes"), TAlign::alClient);
-
-    pnlIndisponivel = Painel(this, pnlDetalhes, QStringLiteral("pnlIndisponivel"), TAlign::alBottom);
-    pnlIndisponivel->SetHeight(22);
-    pnlIndisponivel->SetAlignment(TAlignment::taLeftJustify);
-    pnlIndisponivel->SetFontColor(clNavy);
-    pnlIndisponivel->SetCaption(
-        QStringLiteral("  Esta ficha ainda não está disponível nesta versão do programa."));
-    pnlIndisponivel->Hide();
 }
 
 void TfrmDeclaracao::CriaArvore() {
@@ -431,11 +423,7 @@ void TfrmDeclaracao::FechaQuadro() {
 void TfrmDeclaracao::AbreQuadro(int no) {
     FechaQuadro();
     static const auto classes = ClassesDasPaginas();
-    const CriaPagina cria = classes.at(static_cast<std::size_t>(no));
-    pnlIndisponivel->SetVisible(!cria);
-    if (!cria)
-        return;
-    m_quadro = cria(this);
+    m_quadro = classes.at(static_cast<std::size_t>(no))(this);
     m_quadro->SetParent(pnlDetalhes);
     m_quadro->PreparaQuadro();
     m_quadro->Show();

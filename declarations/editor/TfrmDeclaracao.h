@@ -66,7 +66,6 @@ public:
     TPanel* pnlDescricao;
     TSpeedButton* sbtnSair;
     TPanel* pnlDetalhes;
-    TPanel* pnlIndisponivel;
     TDataSource* dsDeclaracao;
     TActionList* alDeclaracao;
     TAction* acVoltar;

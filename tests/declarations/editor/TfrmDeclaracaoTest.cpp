@@ -87,13 +87,24 @@ TEST_F(EditorTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
     EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoOutICMS");
     Seleciona(24);
     EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoZFM");
-    EXPECT_FALSE(editor->pnlIndisponivel->Visible());
 
     Seleciona(28);
     EXPECT_EQ(editor->pnlDescricao->Caption(),
               "   Saldo Credor Exportação -  ...  -  Compensações do Próprio");
     Seleciona(36);
     EXPECT_EQ(editor->pnlDescricao->Caption(), "   Resumos - Substituição Tributária Interna");
+}
+
+TEST_F(EditorTest, EveryNodeOpensAPageOfItsOwn) {
+    AbreEditor(2005, 6);
+    QStringList nomes;
+    for (int no = 0; no <= TfrmDeclaracao::UltimoNo; ++no) {
+        Seleciona(no);
+        ASSERT_EQ(NoAtual(), no);
+        ASSERT_NE(editor->Quadro(), nullptr) << no;
+        EXPECT_FALSE(nomes.contains(editor->Quadro()->Name())) << no;
+        nomes << editor->Quadro()->Name();
+    }
 }
 
 TEST_F(EditorTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
