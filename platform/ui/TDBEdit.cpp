@@ -4,6 +4,16 @@
 #include "platform/db/TField.h"
 
 #include <algorithm>
+#include <utility>
+
+namespace {
+
+// Set while a refused edit takes the focus back. The control that loses the
+// focus then is not checked: two edits that both refuse their text would
+// otherwise take the focus from each other without end.
+bool g_devolvendoFoco = false;
+
+} // namespace
 
 TDBEdit::TDBEdit(TComponent* owner, TWinControl* parent)
     : TMaskEdit(owner, parent), m_link(std::make_unique<TFieldDataLink>(this)) {
@@ -116,11 +126,15 @@ void TDBEdit::DoEnter() {
 }
 
 void TDBEdit::DoExit() {
+    if (g_devolvendoFoco)
+        return;
     try {
         m_link->UpdateRecord();
     } catch (...) {
+        g_devolvendoFoco = true;
         SelectAll();
         SetFocus();
+        g_devolvendoFoco = false;
         throw;
     }
     if (!m_link->IsModified())

@@ -286,6 +286,40 @@ TEST_F(DbGridTest, ARefusedTextKeepsTheFocusInTheEdit) {
     cds->Cancel();
 }
 
+TEST_F(DbGridTest, TwoRefusingEditsDoNotTakeTheFocusFromEachOtherWithoutEnd) {
+    ScriptedPrompter prompter;
+    auto* razao = new TDBEdit(&form, &form);
+    razao->SetDataSource(ds);
+    razao->SetDataField("NO_RAZAO");
+    auto* inscricao = new TDBEdit(&form, &form);
+    inscricao->SetDataSource(ds);
+    inscricao->SetDataField("NU_INSCRICAO");
+    cds->FieldByName("NO_RAZAO")->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
+        if (field->AsString().isEmpty())
+            Abort();
+    });
+    cds->FieldByName("NU_INSCRICAO")->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
+        if (field->AsInteger() == 0)
+            Abort();
+    });
+    form.Widget()->activateWindow();
+    QApplication::setActiveWindow(form.Widget());
+    // Both hold a text their field refuses.
+    inscricao->SetFocus();
+    inscricao->SelectAll();
+    SendKey(inscricao->Widget(), Qt::Key_0, "0");
+    razao->SetFocus();
+    ASSERT_TRUE(inscricao->Focused()) << "the refused registration keeps the focus";
+    // The name is emptied without the focus, then the focus is asked for.
+    razao->SelectAll();
+    SendKey(razao->Widget(), Qt::Key_Delete, {});
+    razao->SetFocus();
+    // Whichever holds it, the focus settles on one of the two.
+    EXPECT_TRUE(inscricao->Focused() || razao->Focused());
+    EXPECT_EQ(cds->FieldByName("NO_RAZAO")->AsString(), "Padaria Estrela");
+    cds->Cancel();
+}
+
 TEST_F(DbGridTest, AnEditsOwnLengthLimitHoldsForTypingButNeverCutsTheDisplay) {
     auto* edit = new TDBEdit(&form, &form);
     edit->SetDataSource(ds);
