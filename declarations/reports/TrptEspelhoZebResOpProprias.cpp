@@ -1,6 +1,7 @@
 #include "declarations/reports/TrptEspelhoZebResOpProprias.h"
 
 #include "core/data/TDMDefAux.h"
+#include "core/util/GeneralRoutines.h"
 #include "declarations/reports/SummaryColumn.h"
 #include "platform/report/TReportLabel.h"
 
@@ -123,7 +124,8 @@ void TrptEspelhoZebResOpProprias::MostraApuracao(const Apuracao& a) {
     Mostra(qrlOutCreditos, a.OutCreditos);
     Mostra(qrlEstDebitos, a.EstDebitos);
     Mostra(qrlSubtotalCreditos, a.EntImposto + a.OutCreditos + a.EstDebitos);
-    Mostra(qrlSaldoAnterior, a.SaldoAnterior);
+    // The opening balance as it counts: cut to cents.
+    Mostra(qrlSaldoAnterior, TruncaCentavos(a.SaldoAnterior));
     Mostra(qrlTotalCreditos, saldo.Credits);
     Mostra(qrlDbImposto, a.SaiImposto);
     Mostra(qrlOutDebitos, a.OutDebitos);

@@ -1,5 +1,7 @@
 #include "declarations/reports/TrptEspelhoZebResOperacoes.h"
 
+#include "core/util/GeneralRoutines.h"
+
 #include "core/data/TDMDefAux.h"
 #include "declarations/reports/MirrorLayout.h"
 #include "declarations/reports/PeriodSummary.h"
@@ -21,10 +23,16 @@ void MostraColuna(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::Linhas>&
                   const PeriodSummary& resumo, Currency saldoAnterior, Currency deducoes,
                   Currency prazoEspecial) {
     using R = TrptEspelhoZebResOperacoes;
-    const Currency valores[R::Linhas] = {
-        saldoAnterior,        resumo.Balance.Credits,    resumo.Balance.Debits,         deducoes,
-        resumo.DebtorBalance, resumo.Balance.TaxPayable, resumo.Balance.CarriedForward, prazoEspecial,
-        resumo.FinalTax};
+    // The opening balance as it counts: cut to cents.
+    const Currency valores[R::Linhas] = {TruncaCentavos(saldoAnterior),
+                                         resumo.Balance.Credits,
+                                         resumo.Balance.Debits,
+                                         deducoes,
+                                         resumo.DebtorBalance,
+                                         resumo.Balance.TaxPayable,
+                                         resumo.Balance.CarriedForward,
+                                         prazoEspecial,
+                                         resumo.FinalTax};
     for (int i = 0; i < R::Linhas; ++i)
         coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::Valor(valores[i]));
 }

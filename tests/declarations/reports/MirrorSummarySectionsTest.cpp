@@ -134,7 +134,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     Confere(p, QStringLiteral("qrlEstDebitos"), op.VlEstornoDebito);
     Confere(p, QStringLiteral("qrlSubtotalCreditos"),
             op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito);
-    Confere(p, QStringLiteral("qrlSaldoAnterior"), anterior);
+    Confere(p, QStringLiteral("qrlSaldoAnterior"), TruncaCentavos(anterior));
     Confere(p, QStringLiteral("qrlTotalCreditos"), proprias.TC);
     Confere(p, QStringLiteral("qrlDbImposto"), op.VlSaiImposto);
     Confere(p, QStringLiteral("qrlOutDebitos"), op.VlOutroDebito);
@@ -174,7 +174,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     for (const auto& [sufixo, folha, saldo, deducoes, prazo] :
          {std::tuple{QStringLiteral("ST"), substituicao, Units(10), st.VlSTDeducao, st.VlSTPrazoEspecial},
           std::tuple{QStringLiteral("OP"), proprias, anterior, op.VlDeducao, op.VlPrazoEspecial}}) {
-        Confere(o, QStringLiteral("qrlSaldoAnterior") + sufixo, saldo);
+        Confere(o, QStringLiteral("qrlSaldoAnterior") + sufixo, TruncaCentavos(saldo));
         Confere(o, QStringLiteral("qrlCreditos") + sufixo, folha.TC);
         Confere(o, QStringLiteral("qrlDebitos") + sufixo, folha.TD);
         Confere(o, QStringLiteral("qrlDeducoes") + sufixo, deducoes);
