@@ -4,6 +4,7 @@
 // that calls CancelOperation in the middle of the work.
 #include "tests/zip/ZipTestSupport.h"
 
+#include "tests/support/FileSizeLimit.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
 
@@ -130,3 +131,23 @@ TEST_F(BackupRestoreUsageTest, AbortStopsBothDirectionsCleanly) {
 }
 
 } // namespace
+
+TEST_F(BackupRestoreUsageTest, AFullDiskFailsBothDirectionsAndLeavesNoPartialFile) {
+    const QString archive = m_dir.filePath("full.zip");
+    {
+        FileSizeLimit full(100 * 1024);
+        EXPECT_THROW(Backup(archive), Exception);
+    }
+    EXPECT_FALSE(QFileInfo::exists(archive)) << "no archive cut short";
+    EXPECT_FALSE(m_writer.Busy());
+
+    ASSERT_EQ(Backup(archive), 1);
+    {
+        FileSizeLimit full(1024 * 1024);
+        EXPECT_THROW(Restore(archive), Exception);
+    }
+    EXPECT_EQ(QDir(m_dir.filePath("nubvo")).entryList(QDir::Files | QDir::Hidden), QStringList{})
+        << "no file cut short";
+    EXPECT_FALSE(m_writer.Busy());
+    EXPECT_EQ(ReadFile(Restore(archive)), ReadFile(m_backup)) << "with room again it goes through";
+}

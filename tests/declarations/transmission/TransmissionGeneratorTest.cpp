@@ -2,6 +2,7 @@
 
 #include "declarations/transmission/ETransmissionError.h"
 #include "tests/support/DeclarationFixture.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/TempDatabase.h"
 
 #include <QDir>
@@ -9,9 +10,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
 
 using namespace TransmissionFormat;
 
@@ -37,27 +36,6 @@ QList<QByteArray> Lines(const QByteArray& bytes) {
         lines.pop_back();
     return lines;
 }
-
-// Lowers the size a file of this process may reach for its lifetime, as a
-// full disk would stop a write (the kernel's signal ignored, so the write fails).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_handler)(int);
-};
 
 } // namespace
 

@@ -1,13 +1,11 @@
 #include "platform/os/Windows1252LineWriter.h"
 
 #include "platform/base/Exceptions.h"
+#include "tests/support/FileSizeLimit.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -16,28 +14,6 @@ QByteArray Contents(const QString& path) {
     EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
     return file.readAll();
 }
-
-// Lowers the size a file of this process may reach for the object's
-// lifetime, as a full disk would stop a write; the signal the kernel sends
-// then is ignored, so the write itself fails.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_previous;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &m_previous);
-        std::signal(SIGXFSZ, m_handler);
-    }
-
-private:
-    rlimit m_previous{};
-    void (*m_handler)(int);
-};
 
 } // namespace
 
