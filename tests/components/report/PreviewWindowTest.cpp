@@ -12,12 +12,14 @@
 #include "platform/report/TReportPreviewControl.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TForm.h"
 #include "platform/ui/TSpinEdit.h"
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
 #include "tests/components/report/PreviewDriver.h"
 #include "tests/support/QStringPrinter.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -117,6 +119,17 @@ TEST_F(PreviewWindowTest, PagesTurnWithinTheReportByButtonsKeysAndTheSpinner) {
     report->Preview();
     EXPECT_TRUE(visited);
     EXPECT_EQ(frmPreview, nullptr);
+}
+
+TEST_F(PreviewWindowTest, WhileItShowsNoOtherWindowTakesInput) {
+    TForm other(nullptr);
+    other.Show();
+    WhenPreviewShown(prompter, [&](TfrmPreview* window) {
+        EXPECT_EQ(QApplication::activeModalWidget(), window->Widget());
+        EXPECT_TRUE(other.Widget()->isVisible());
+    });
+    report->Preview();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "closed, the others take input again";
 }
 
 TEST_F(PreviewWindowTest, AOnePageReportLeavesThePageSpinnerDisabled) {
