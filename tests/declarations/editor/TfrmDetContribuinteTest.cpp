@@ -103,3 +103,25 @@ TEST_F(TaxpayerPage, ATaxpayerMissingFromTheRegisterIsReportedAndLeavesTheFields
     EXPECT_TRUE(Pagina()->dbeRazaoSocial->Text().isEmpty());
     def->cdsDeclaracao->Cancel();
 }
+
+TEST_F(TaxpayerPage, AChoiceTheDatabaseRefusesIsReportedAndUndone) {
+    AbreEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS BEGIN "
+            "EXCEPTION E_RECUSA; END");
+    Application->OnModalBegin = TNotifyEvent::fromFunction([](TObject* sender) {
+        if (auto* dialogo = dynamic_cast<TfrmDataSetSearch*>(sender)) {
+            dialogo->fdsPesquisa->edSearch->SetText(QString());
+            dialogo->fdsPesquisa->acSearch->Execute();
+            dialogo->SetModalResult(mrOk);
+        } else {
+            static_cast<TForm*>(sender)->SetModalResult(mrCancel); // the refusal's own window
+        }
+    });
+    prompter.AnswerWith([](const TPromptRequest&) { return TPromptResult{mrOk, {}}; });
+    Pagina()->btnSelRepresentante->Click();
+    EXPECT_EQ(prompter.Last().Text, "Não foi possível gravar a escolha na declaração.");
+    EXPECT_EQ(Gravado("NO_REPRESENTANTE_LEGAL"), "Anterior");
+    EXPECT_EQ(def->cdsDeclaracao->ChangeCount(), 0);
+    EXPECT_EQ(Campo("NO_REPRESENTANTE_LEGAL"), "Anterior") << "the page shows what is stored";
+}
