@@ -109,6 +109,9 @@ bool ProgramStart::Inicia() {
         Application->Initialize();
         Application->SetTitle(QStringLiteral("ZEB-ICMS"));
         Application->CreateForm<TfrmDef>();
+        // The client-library check refused: no database work at all.
+        if (Application->Terminated())
+            return Falha();
         AtendePedidosDeAtivacao(*m_guard);
 
         m_splash = TForm::Create<TFrmSplash>(Application);
