@@ -126,6 +126,8 @@ void TDatabaseTimeout::Activity(TIBDatabase* database) {
 }
 
 void TDatabaseTimeout::TimerTick(TObject*) {
+    if (!m_timer->Enabled())
+        return;
     ++m_idleMinutes;
     if (m_idleMinutes < m_idleLimit)
         return;

@@ -134,7 +134,8 @@ QStringList BackupToArchive::Pack(const QString& backupFile, const QString& stag
     m_zip.ClearZip();
     if (added != 1)
         throw Exception(QStringLiteral("Não foi possível compactar o arquivo de backup %1.").arg(backupFile));
-    if (PieceSize <= 0)
+    // An archive that fits in one piece keeps its name.
+    if (PieceSize <= 0 || last == stagedArchive)
         return {stagedArchive};
     const QFileInfo lastInfo(last);
     const QStringList pieces =

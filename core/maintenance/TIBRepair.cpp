@@ -182,10 +182,10 @@ QString TIBRepair::RunService() {
     m_service->SetOptions(TIBValidationService::MendDB | TIBValidationService::IgnoreChecksum |
                           TIBValidationService::KillShadows);
     m_service->Attach();
-    m_service->ServiceStart();
-    SetProgresso(ProgressoServico);
     QStringList findings;
     try {
+        m_service->ServiceStart();
+        SetProgresso(ProgressoServico);
         findings = m_service->ReadAllOutput();
     } catch (const EIBError& e) {
         // The engine reports what it found (and could not mend) as an error.

@@ -5,6 +5,7 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/maintenance/TIBBackupRestore.h"
 #include "core/maintenance/TIBRepair.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TForm.h"
@@ -23,6 +24,7 @@ const QString Campo = QStringLiteral("SELECT NU_TAMANHO_CAMPO FROM CAMPOS_DEF WH
 class MaintenanceActionsTest : public MaintenanceFixture {
 protected:
     MaintenanceActionsTest() {
+        principal.SetFormStyle(TFormStyle::fsMDIForm);
         geral.SetPastaPrograma(ProgramFolder());
         EXPECT_TRUE(geral.ConectaBanco());
         backup.SetIBDatabase(geral.ibDBDef);
@@ -31,6 +33,7 @@ protected:
         repair.Encerra = [this] { ++m_ended; };
     }
     ~MaintenanceActionsTest() override {
+        delete &principal;
         if (geral.ibDBDef->Connected())
             geral.ibDBDef->Close();
     }
@@ -65,7 +68,8 @@ protected:
         };
     }
 
-    TForm principal{nullptr};
+    // The application's main form, so that document windows can open in it.
+    TForm& principal = *Application->CreateForm<TForm>();
     TDMDefGeral geral;
     TIBBackupRestore backup{nullptr};
     TIBRepair repair{nullptr};
@@ -124,7 +128,6 @@ TEST_F(MaintenanceActionsTest, BackupProposesAnArchiveInTheHomeFolderAndReconnec
 }
 
 TEST_F(MaintenanceActionsTest, NothingRunsWhileADocumentWindowIsOpen) {
-    principal.SetFormStyle(TFormStyle::fsMDIForm);
     TForm* filho = TForm::Create<TForm>(&principal);
     filho->SetFormStyle(TFormStyle::fsMDIChild);
     filho->Show();
