@@ -84,7 +84,13 @@ protected:
 };
 
 TEST_F(KillTest, KilledBackupsLeaveTheDatabaseAsItWas) {
-    KillRepeatedly(QStringLiteral("backup"), Scratch(QStringLiteral("copia.zip")));
+    const QString archive = Scratch(QStringLiteral("copia.zip"));
+    KillRepeatedly(QStringLiteral("backup"), archive);
+    // The next backup there clears what the killed ones left beside the archive.
+    TZipWriter zip;
+    Configure(zip);
+    BackupToArchive(live, zip).Run(archive);
+    EXPECT_EQ(Leftovers(Scratch(QString()), QStringLiteral(".BkpZeb")), QStringList{});
 }
 
 TEST_F(KillTest, KilledRestoresLeaveTheDatabaseWhole) {
@@ -97,6 +103,11 @@ TEST_F(KillTest, KilledRestoresLeaveTheDatabaseWhole) {
         BackupToArchive(live, zip).Run(archive);
     }
     KillRepeatedly(QStringLiteral("restore"), archive);
+    // The next restore clears the files the killed ones left beside the database.
+    TZipWriter zip;
+    Configure(zip);
+    RestoreFromArchive(live, zip).Run(archive);
+    EXPECT_EQ(Leftovers(QFileInfo(Live()).absolutePath(), QStringLiteral(".")), QStringList{});
 }
 
 } // namespace

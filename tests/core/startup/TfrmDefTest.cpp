@@ -106,13 +106,12 @@ TEST_F(JanelaPrincipal, MenuBarOrderAndTheArquivosItems) {
                                      QStringLiteral("&Municípios da ALC e ZFM"), QStringLiteral("&UFs")}));
     EXPECT_FALSE(janela->mniPrincipal->Visible());
     // Windows and tools that are not part of the program yet stay disabled.
+    EXPECT_FALSE(janela->acGeracao->Enabled());
+    // The declarations, registers, lookups, parameters and maintenance tools are.
     for (TAction* acao :
-         {janela->acGeracao, janela->acGerarBkp, janela->acRestaurarBkp, janela->acRepararDatabase})
-        EXPECT_FALSE(acao->Enabled()) << acao->Name().toStdString();
-    // The declarations, registers, lookups and parameters are.
-    for (TAction* acao : {janela->acDeclaracao, janela->acContribuintes, janela->acRepresentante,
-                          janela->acContabilista, janela->acUFs, janela->acCFOPs, janela->acMunicipios,
-                          janela->acFundamentos, janela->acFinalidades, janela->acParametros})
+         {janela->acDeclaracao, janela->acContribuintes, janela->acRepresentante, janela->acContabilista,
+          janela->acUFs, janela->acCFOPs, janela->acMunicipios, janela->acFundamentos, janela->acFinalidades,
+          janela->acParametros, janela->acGerarBkp, janela->acRestaurarBkp, janela->acRepararDatabase})
         EXPECT_TRUE(acao->Enabled()) << acao->Name().toStdString();
     EXPECT_TRUE(janela->acSair->Enabled());
     EXPECT_TRUE(janela->acSobre->Enabled());
