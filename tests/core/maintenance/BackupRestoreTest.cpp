@@ -166,6 +166,31 @@ TEST_F(BackupRestoreTest, AFolderThatTakesNoFilesIsReportedBeforeAnyWork) {
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Nome de arquivo inválido!"));
 }
 
+TEST_F(BackupRestoreTest, AFullFolderIsReportedAndTheOldArchiveKept) {
+    // A file system with room for the old archive only.
+    const QString cheia = Scratch(QStringLiteral("cheia"));
+    QDir().mkpath(cheia);
+    if (Peer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=16k"), QStringLiteral("tmpfs"), cheia})
+            .exitCode != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    struct Desmonta {
+        QString pasta;
+        ~Desmonta() { Peer(QStringLiteral("umount"), {pasta}); }
+    } desmonta{cheia};
+    const QString archive = cheia + QStringLiteral("/copia.zip");
+    WriteAll(archive, "arquivo anterior");
+    prompter.Answer(mrYes);
+    const QString message = Backup(archive);
+    EXPECT_TRUE(
+        message.startsWith(QStringLiteral("Não foi possível gerar o arquivo de backup %1.").arg(archive)))
+        << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("O arquivo anterior foi mantido.")));
+    EXPECT_EQ(ReadAll(archive), QByteArray("arquivo anterior"));
+    EXPECT_EQ(Leftovers(cheia, QStringLiteral(".")), QStringList{});
+    EXPECT_EQ(Leftovers(m_tmp, QStringLiteral("zeb-")), QStringList{});
+}
+
 TEST_F(BackupRestoreTest, AbortStopsThePackingAndKeepsTheOldArchive) {
     const QString archive = Scratch(QStringLiteral("copia.zip"));
     WriteAll(archive, "arquivo anterior");

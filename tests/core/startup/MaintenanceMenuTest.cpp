@@ -3,6 +3,7 @@
 // windows rendered for the record.
 
 #include "core/data/TDMDefGeral.h"
+#include "core/forms/TDatabaseTimeout.h"
 #include "core/maintenance/TIBRepair.h"
 #include "core/maintenance/TfrmBackupRestore.h"
 #include "core/startup/ProgramStart.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
+#include "platform/ui/TTimer.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
 
@@ -109,6 +111,12 @@ TEST_F(MenuManutencao, BackupRestoreAndRepairRunFromTheMenu) {
                              "sucesso!\nSe o problema persistir, utilize o último backup "
                              "confiável!"));
     EXPECT_EQ(encerrado, 1);
+    // The template's idle time-out names no database and never runs.
+    EXPECT_EQ(frmDef->dtApp->DatabaseName(), QString());
+    EXPECT_EQ(frmDef->dtApp->Database(), nullptr);
+    EXPECT_FALSE(frmDef->dtApp->Timer()->Enabled());
+    EXPECT_EQ(frmDef->dtApp->DisconnectMsg(),
+              QStringLiteral("A conexão com o Banco de Dados expirou. Por favor, conecte novamente"));
     for (const TPromptRequest& pedido : prompter.Requests())
         std::printf("[%s] %s\n", qPrintable(pedido.Caption),
                     qPrintable(QString(pedido.Text).replace('\r', '\n')));
