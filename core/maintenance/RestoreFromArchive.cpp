@@ -85,6 +85,9 @@ void RestoreFromArchive::Run(const QString& archive) {
         DataVersionOf(restored, m_database.Params());
         if (Refuse && Refuse(restored))
             throw Exception(QStringLiteral("Restauração cancelada."));
+        // The restored file takes the live file's permissions.
+        if (QFileInfo::exists(live))
+            QFile::setPermissions(restored, QFile::permissions(live));
         DurableFile::Replace(restored, live);
     } catch (...) {
         QFile::remove(restored);
