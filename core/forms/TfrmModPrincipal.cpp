@@ -1,5 +1,6 @@
 #include "core/forms/TfrmModPrincipal.h"
 
+#include "core/forms/TDatabaseTimeout.h"
 #include "core/forms/TfrmAbout.h"
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
@@ -87,6 +88,11 @@ TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
 
     evApp = new TExeVer(this);
     evApp->SetName(QStringLiteral("evApp"));
+    // The idle time-out names no database: it stays inert.
+    dtApp = new TDatabaseTimeout(this);
+    dtApp->SetName(QStringLiteral("dtApp"));
+    dtApp->SetDisconnectMsg(TDatabaseTimeout::DefaultDisconnectMsg);
+    dtApp->SetReopenDataSets(false);
 
     OnCreate = TNotifyEvent(this, &TfrmModPrincipal::FormCreate);
     OnShow = TNotifyEvent(this, &TfrmModPrincipal::FormShow);

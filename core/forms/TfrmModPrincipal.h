@@ -14,6 +14,7 @@
 
 class TAction;
 class TActionList;
+class TDatabaseTimeout;
 class TExeVer;
 class TfrmModDocumento;
 class TImage;
@@ -63,6 +64,7 @@ public:
     TMenuItem* mniAjuda;
     TMenuItem* mniSobre;
     TExeVer* evApp;
+    TDatabaseTimeout* dtApp;
 
     // Keeps a label of the client area this far from its right edge.
     void KeepFromRightEdge(TLabel* label, int distance);

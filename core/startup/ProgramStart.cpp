@@ -5,6 +5,7 @@
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmAutoBackup.h"
+#include "core/maintenance/TIBChecking.h"
 #include "core/startup/RunEndingPrompter.h"
 #include "core/startup/SingleInstance.h"
 #include "core/startup/TFrmSplash.h"
@@ -108,7 +109,10 @@ bool ProgramStart::Inicia() {
     try {
         Application->Initialize();
         Application->SetTitle(QStringLiteral("ZEB-ICMS"));
-        Application->CreateForm<TfrmDef>();
+        auto* principal = Application->CreateForm<TfrmDef>();
+        // Writing the client library refused: no database work at all.
+        if (!principal->IBChecking->Passed())
+            return Falha();
         AtendePedidosDeAtivacao(*m_guard);
 
         m_splash = TForm::Create<TFrmSplash>(Application);

@@ -1,8 +1,13 @@
 #include "core/startup/TfrmDef.h"
 
 #include "core/data/DataVersion.h"
+#include "core/data/TDMDefGeral.h"
 #include "core/forms/DocumentWindows.h"
 #include "core/forms/TfrmModDocumento.h"
+#include "core/maintenance/MaintenanceActions.h"
+#include "core/maintenance/TIBBackupRestore.h"
+#include "core/maintenance/TIBChecking.h"
+#include "core/maintenance/TIBRepair.h"
 #include "core/startup/ProgramImages.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/SystemIdentity.h"
@@ -93,10 +98,9 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     acRestaurarBkp = Acao(QStringLiteral("acRestaurarBkp"), QStringLiteral("&Restaurar"));
     acRepararDatabase =
         Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
-    // The maintenance tools are not part of the program yet: their actions
-    // stay disabled until they are.
-    for (TAction* action : {acGerarBkp, acRestaurarBkp, acRepararDatabase})
-        action->SetEnabled(false);
+    acGerarBkp->OnExecute = TNotifyEvent(this, &TfrmDef::acGerarBkpExecute);
+    acRestaurarBkp->OnExecute = TNotifyEvent(this, &TfrmDef::acRestaurarBkpExecute);
+    acRepararDatabase->OnExecute = TNotifyEvent(this, &TfrmDef::acRepararDatabaseExecute);
     // The registers and lookups open as document windows; the parameters
     // window is shown modally.
     const auto abre = [this](TAction* action, auto show) {
@@ -147,6 +151,19 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     Sair1 = Item(QStringLiteral("Sair1"), barra, posicao++, acSair);
 
     evApp->SeteMail(QStringLiteral("suporte.zeb@sefaz.kv.gov.br"));
+
+    // The client library is checked while the window is made, before any
+    // database work; refusing to write it ends the run.
+    IBChecking = new TIBChecking(this);
+    IBChecking->SetName(QStringLiteral("IBChecking"));
+    IBChecking->SetVersion(QStringLiteral("2.0.0"));
+    ibBackupDef = new TIBBackupRestore(this);
+    ibBackupDef->SetName(QStringLiteral("ibBackupDef"));
+    ibBackupDef->OnRestore = TBackupRestoreEvent::fromFunction(&MaintenanceActions::ArquivoRestaurado);
+    IBRepair = new TIBRepair(this);
+    IBRepair->SetName(QStringLiteral("IBRepair"));
+    IBRepair->SetFinalizarAplicacao(true);
+    IBRepair->SetVersion(QStringLiteral("2.0.0"));
 
     OnCreate = TNotifyEvent(this, &TfrmDef::FormCreate);
     OnShow = TNotifyEvent(this, &TfrmDef::FormShow);
@@ -268,4 +285,24 @@ void TfrmDef::DocumentNotification(TfrmModDocumento* document, TOperation operat
         Geracao1->SetEnabled(m_janelasCadastro == 0);
         Declarao1->SetEnabled(m_janelasCadastro == 0);
     }
+}
+
+void TfrmDef::acGerarBkpExecute(TObject*) {
+    ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
+    IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
+    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).GerarBackup();
+}
+
+void TfrmDef::acRestaurarBkpExecute(TObject*) {
+    ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
+    IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
+    if (MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RestaurarBackup())
+        MostraDadosAtualizados();
+}
+
+void TfrmDef::acRepararDatabaseExecute(TObject*) {
+    ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
+    IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
+    IBRepair->SetStatusBar(sbApp);
+    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RepararBase();
 }

@@ -3,13 +3,17 @@
 // registers, the declarations and the generation, the maintenance tools, and
 // the bookkeeping that greys menus while certain document windows are open.
 //
-// Actions whose windows or tools are not part of the program yet stay
-// disabled (see the constructor).
+// Making the window checks the database client library first (IBChecking),
+// before any database work.
 
 #include "core/forms/TfrmModPrincipal.h"
 
 #include <QStringList>
 #include <memory>
+
+class TIBBackupRestore;
+class TIBChecking;
+class TIBRepair;
 
 class TfrmDef : public TfrmModPrincipal {
     Q_OBJECT
@@ -54,6 +58,15 @@ public:
     TAction* acGerarBkp;
     TAction* acRestaurarBkp;
     TAction* acRepararDatabase;
+
+    // Backup, restore and repair over the general data module's connection.
+    void acGerarBkpExecute(TObject* sender);
+    void acRestaurarBkpExecute(TObject* sender);
+    void acRepararDatabaseExecute(TObject* sender);
+
+    TIBBackupRestore* ibBackupDef;
+    TIBRepair* IBRepair;
+    TIBChecking* IBChecking;
 
     TMenuItem* Tabelas1;
     TMenuItem* Declarao1;

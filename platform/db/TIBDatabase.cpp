@@ -1,5 +1,6 @@
 #include "platform/db/TIBDatabase.h"
 
+#include "platform/db/ConnectionRegistry.h"
 #include "platform/db/SqlLiteral.h"
 
 #include "platform/db/EIBError.h"
@@ -37,9 +38,12 @@ bool HeldExclusively(const QString& path) {
 
 } // namespace
 
-TIBDatabase::TIBDatabase(TComponent* owner) : TComponent(owner) {}
+TIBDatabase::TIBDatabase(TComponent* owner) : TComponent(owner) {
+    ConnectionRegistry::Instance().Register(this);
+}
 
 TIBDatabase::~TIBDatabase() {
+    ConnectionRegistry::Instance().Unregister(this);
     try {
         Close();
     } catch (const std::exception&) {

@@ -1,5 +1,6 @@
 #include "platform/db/TIBSQL.h"
 
+#include "platform/db/ConnectionRegistry.h"
 #include "platform/db/EIBError.h"
 #include "platform/db/FbClient.h"
 #include "platform/db/SqlParamParser.h"
@@ -443,6 +444,7 @@ void TIBSQL::ExecQuery() {
         EIBError::Check(status);
         break;
     }
+    ConnectionRegistry::Instance().NotifyActivity(Database());
 }
 
 void TIBSQL::Fetch() {

@@ -105,14 +105,13 @@ TEST_F(JanelaPrincipal, MenuBarOrderAndTheArquivosItems) {
                                      QStringLiteral("&Ocorrências"), QStringLiteral("&Finalidades de SCE"),
                                      QStringLiteral("&Municípios da ALC e ZFM"), QStringLiteral("&UFs")}));
     EXPECT_FALSE(janela->mniPrincipal->Visible());
-    // Windows and tools that are not part of the program yet stay disabled.
-    for (TAction* acao : {janela->acGerarBkp, janela->acRestaurarBkp, janela->acRepararDatabase})
-        EXPECT_FALSE(acao->Enabled()) << acao->Name().toStdString();
-    // The declarations, generation, registers, lookups and parameters are.
+    // Every action is enabled: declarations, generation, registers, lookups,
+    // parameters and the maintenance tools.
     for (TAction* acao :
          {janela->acDeclaracao, janela->acGeracao, janela->acContribuintes, janela->acRepresentante,
           janela->acContabilista, janela->acUFs, janela->acCFOPs, janela->acMunicipios, janela->acFundamentos,
-          janela->acFinalidades, janela->acParametros})
+          janela->acFinalidades, janela->acParametros, janela->acGerarBkp, janela->acRestaurarBkp,
+          janela->acRepararDatabase})
         EXPECT_TRUE(acao->Enabled()) << acao->Name().toStdString();
     EXPECT_TRUE(janela->acSair->Enabled());
     EXPECT_TRUE(janela->acSobre->Enabled());

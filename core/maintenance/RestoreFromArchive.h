@@ -1,0 +1,52 @@
+#pragma once
+// Puts the database back from a zip archive made by the backup (one file,
+// pieces name.001, name.002, ..., or disks).
+//
+// The archive is unpacked into a private work folder. The unpacked file is
+// either a database file, copied, or a backup file, rebuilt by the engine's
+// restore service; either way the result is written to a new file beside the
+// live database, never over it. That file must then open as a database of
+// this program (a bare connection, no version check: its PARAMETROS_DEF holds
+// a data version) and pass the caller's own check; only then is it renamed
+// over the live file in one step. On any failure, abort or kill the live
+// database stays byte for byte as it was.
+
+#include <QString>
+#include <functional>
+
+class TIBDatabase;
+class TZipWriter;
+
+class RestoreFromArchive {
+public:
+    // The restored file beside the live one: prefix, six characters, suffix.
+    static const QString RestoredPrefix;
+    static const QString RestoredSuffix;
+
+    RestoreFromArchive(TIBDatabase& database, TZipWriter& zip);
+
+    std::function<void(const QString&)> Status;
+    // Asked between the restore service's lines; true stops the restore.
+    std::function<bool()> Cancelled;
+    // The caller's check of the restored file before it goes into place
+    // (true: not usable, the restore is cancelled).
+    std::function<bool(const QString& file)> Refuse;
+
+    // Restores from archive. Raises Exception with the reason.
+    void Run(const QString& archive);
+
+    // The data version of a database file, read through a bare connection;
+    // raises Exception when the file is not a database of this program.
+    static QString DataVersionOf(const QString& file, const QStringList& params);
+
+private:
+    QString Unpack(const QString& archive, const QString& folder);
+    bool OpensAsDatabase(const QString& file) const;
+    void CopyFile(const QString& from, const QString& to) const;
+    void RunRestoreService(const QString& backupFile, const QString& target);
+    void RemoveLeftovers(const QString& folder) const;
+    void Say(const QString& text) const;
+
+    TIBDatabase& m_database;
+    TZipWriter& m_zip;
+};
