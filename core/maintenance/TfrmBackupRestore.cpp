@@ -209,11 +209,8 @@ void TfrmBackupRestore::Prepara(TIBDatabase* database, const QString& defaultFil
     m_defaultFileName = defaultFileName;
     cboBak->SetText(defaultFileName);
     cboRes->SetText(defaultFileName);
+    // Only the page of the mode shows: the tabs are hidden.
     pcKind->SetActivePageIndex(mode == ModeBackup ? 0 : 1);
-    // Only the page of the mode shows (the page control leaves a page added
-    // after the first one visible beneath it).
-    tabBackup->SetVisible(mode == ModeBackup);
-    atbRestore->SetVisible(mode != ModeBackup);
     btnBkp->SetVisible(mode == ModeBackup);
     btnRestore->SetVisible(mode != ModeBackup);
     SetCaption(mode == ModeBackup ? QStringLiteral("Cópia de Segurança") : QStringLiteral("Restauração"));

@@ -36,7 +36,8 @@ void TPageControl::InsertPage(TTabSheet* page) {
     page->SetAlign(TAlign::alNone);
     // The stacked widget, not the aligner, places the pages.
     m_stack->addWidget(page->Widget());
-    page->Widget()->show();
+    // Only the current page shows; the stack shows another when it becomes current.
+    page->Widget()->setVisible(m_stack->currentWidget() == page->Widget());
     UpdateTabs();
     if (!m_active)
         SetActivePage(page);

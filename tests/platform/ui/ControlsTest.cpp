@@ -189,6 +189,8 @@ TEST(PageControl, OnChangingCanRefuseAndHiddenTabsStillChangeByCode) {
     second->SetPageControl(pages);
     form.Show();
     EXPECT_EQ(pages->ActivePage(), first);
+    EXPECT_TRUE(first->Widget()->isVisible());
+    EXPECT_FALSE(second->Widget()->isVisible()) << "only the active page shows";
 
     bool allow = false;
     int changes = 0;
@@ -209,6 +211,7 @@ TEST(PageControl, OnChangingCanRefuseAndHiddenTabsStillChangeByCode) {
     pages->SetActivePageIndex(0);
     EXPECT_EQ(pages->ActivePage(), first);
     EXPECT_TRUE(first->Widget()->isVisible());
+    EXPECT_FALSE(second->Widget()->isVisible());
 }
 
 TEST(RadioGroup, ItemIndexAndClicks) {
