@@ -4,6 +4,8 @@
 #include "platform/db/FbClient.h"
 #include "platform/db/IBParamBlock.h"
 
+#include <utility>
+
 static_assert(sizeof(TIBCustomService::Handle) == sizeof(isc_svc_handle));
 
 namespace {
@@ -82,6 +84,7 @@ void TIBCustomService::StartTask(const IBParamBlock& request) {
                                        static_cast<unsigned short>(request.Length()), request.Data());
     EIBError::Check(status);
     m_eof = false;
+    m_pendingLine.reset();
 }
 
 bool TIBCustomService::IsServiceRunning() {
@@ -95,10 +98,7 @@ bool TIBCustomService::IsServiceRunning() {
     return answer[0] == isc_info_svc_running && fb.vax_integer(answer + 1, 4) != 0;
 }
 
-QString TIBCustomService::GetNextLine() {
-    CheckActive();
-    if (m_eof)
-        return QString();
+bool TIBCustomService::QueryLine(QString& line) {
     const char items[] = {isc_info_svc_line};
     QByteArray answer(16384, '\0');
     ISC_STATUS_ARRAY status{};
@@ -109,16 +109,39 @@ QString TIBCustomService::GetNextLine() {
         m_eof = true;
         throw EIBError::FromStatus(status);
     }
-    if (answer[0] != isc_info_svc_line) {
-        m_eof = true;
-        return QString();
-    }
+    if (answer[0] != isc_info_svc_line)
+        return false;
     const int length = static_cast<int>(fb.vax_integer(answer.constData() + 1, 2));
-    if (length <= 0 || length > answer.size() - 3) {
+    if (length < 0 || length > answer.size() - 3)
+        return false;
+    line = QString::fromUtf8(answer.constData() + 3, length);
+    return true;
+}
+
+QString TIBCustomService::GetNextLine() {
+    CheckActive();
+    if (m_eof)
+        return QString();
+    if (m_pendingLine) {
+        const QString line = *std::exchange(m_pendingLine, std::nullopt);
+        return line;
+    }
+    QString line;
+    if (!QueryLine(line)) {
         m_eof = true;
         return QString();
     }
-    return QString::fromUtf8(answer.constData() + 3, length);
+    // An empty line is a blank line of the output, or its end once the task
+    // is over; after the task, the line that follows tells which.
+    if (!line.isEmpty() || IsServiceRunning())
+        return line;
+    QString next;
+    if (!QueryLine(next) || next.isEmpty()) {
+        m_eof = true;
+        return QString();
+    }
+    m_pendingLine = next;
+    return line;
 }
 
 QStringList TIBCustomService::ReadAllOutput() {

@@ -15,6 +15,8 @@
 #include <QByteArray>
 #include <QStringList>
 
+#include <optional>
+
 class IBParamBlock;
 
 class TIBCustomService : public TComponent {
@@ -53,10 +55,15 @@ protected:
 
 private:
     QString ParamValue(const QString& name) const;
+    // One line of output as the engine answers it; false when the answer is
+    // no line at all.
+    bool QueryLine(QString& line);
 
     QStringList m_params;
     QString m_serverName;
     bool m_loginPrompt = false;
     Handle m_handle = 0;
     bool m_eof = true;
+    // A line read ahead to tell a blank line from the end of the output.
+    std::optional<QString> m_pendingLine;
 };
