@@ -131,10 +131,14 @@ void TDBEdit::DoExit() {
     try {
         m_link->UpdateRecord();
     } catch (...) {
-        g_devolvendoFoco = true;
+        struct Devolvendo {
+            Devolvendo() { g_devolvendoFoco = true; }
+            ~Devolvendo() { g_devolvendoFoco = false; }
+            Devolvendo(const Devolvendo&) = delete;
+            Devolvendo& operator=(const Devolvendo&) = delete;
+        } devolvendo;
         SelectAll();
         SetFocus();
-        g_devolvendoFoco = false;
         throw;
     }
     if (!m_link->IsModified())
