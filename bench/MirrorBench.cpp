@@ -6,6 +6,7 @@
 // page prepared, under 20 ms per page to PDF. Run with
 // QT_QPA_PLATFORM=offscreen on a machine without a display.
 
+#include "bench/BenchMedian.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
@@ -39,11 +40,6 @@ public:
         throw Exception(QStringLiteral("Unexpected prompt: ") + request.Text);
     }
 };
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 void Row(const char* what, double value, const char* unit, double target) {
     if (target > 0)

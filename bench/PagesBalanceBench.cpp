@@ -8,6 +8,7 @@
 // its sets. Targets: a grid page under 200 ms, a summary page under 150 ms.
 // Run with QT_QPA_PLATFORM=offscreen on a machine without a display.
 
+#include "bench/BenchMedian.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
@@ -97,11 +98,6 @@ void MoreRows(DeclarationFixture& fixture) {
         throw Exception(QStringLiteral("No states in the seed data"));
     for (int nota = 1; nota <= kFreeTradeInvoices; ++nota)
         fixture.AddFreeTradeExit(1, nota, cem, Currency::fromUnits(10), QDate(2011, 1, 1));
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

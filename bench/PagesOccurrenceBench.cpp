@@ -8,6 +8,7 @@
 // per page. Run with QT_QPA_PLATFORM=offscreen on a machine without a
 // display.
 
+#include "bench/BenchMedian.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
@@ -107,11 +108,6 @@ void SubstitutionRows(TDMDefGeral& geral, DeclarationFixture& fixture) {
         if (!geral.ExecutaSQL(block))
             throw Exception(QStringLiteral("Cannot fill %1").arg(QString::fromLatin1(t.table)));
     }
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 } // namespace

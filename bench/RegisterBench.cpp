@@ -4,6 +4,7 @@
 // under 100 ms, listing under 5 ms per page, PDF under 20 ms per page. Run
 // with QT_QPA_PLATFORM=offscreen on a machine without a display.
 
+#include "bench/BenchMedian.h"
 #include "components/navigation/TfraMidasNavigator.h"
 #include "components/search/TfraDataSetSearch.h"
 #include "components/search/TfrmDataSetSearch.h"
@@ -54,11 +55,6 @@ void Fill(TDMDefGeral& geral) {
             .arg(kTaxpayers);
     if (!geral.ExecutaSQL(block))
         throw Exception(QStringLiteral("Cannot fill the taxpayers"));
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 void Row(const char* what, double value, const char* unit, double target) {

@@ -9,6 +9,7 @@
 // five-digit line number holds; the writer refuses it.
 // With the argument "quick" only the single big declaration is timed.
 
+#include "bench/BenchMedian.h"
 #include "declarations/transmission/TransmissionGenerator.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
@@ -29,11 +30,6 @@
 namespace {
 
 constexpr int Passes = 11;
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 double Milliseconds(const QElapsedTimer& clock) {
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;

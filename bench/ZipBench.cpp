@@ -12,6 +12,7 @@
 // unzip, and of the two deflaters by their CPU time) and the peak memory for
 // small and large inputs.
 
+#include "bench/BenchMedian.h"
 #include "platform/base/Crc32.h"
 #include "zip/TDeflater.h"
 #include "zip/TInflater.h"
@@ -215,11 +216,6 @@ double Seconds(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct Pair {
