@@ -8,6 +8,7 @@
 #include "core/util/MessageBoxes.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/TPrompter.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/EIBError.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
@@ -64,11 +65,14 @@ QString MensagemConexao(const QString& caminho, const QString& erro) {
            TextoEncerramento;
 }
 
-QString MensagemBancoDanificado(const QString& caminho, const QString& backup) {
+// The ways out are the program's own: its repair, or the restore of an
+// archive its backup made.
+QString MensagemBancoDanificado(const QString& caminho) {
     return QStringLiteral("O banco de dados está danificado: a versão dos dados não pôde ser lida.\r") +
            caminho + QStringLiteral("\r\r") +
-           QStringLiteral("Restaure uma cópia de segurança dos dados (a cópia automática é ") + backup +
-           QStringLiteral(").") + QStringLiteral("\r\r") + TextoEncerramento;
+           QStringLiteral("Ele pode ser reparado em Ferramentas → Reparar Base de Dados Corrompida, ou "
+                          "substituído por uma cópia de segurança em Ferramentas → Cópia de Segurança → "
+                          "Restaurar.");
 }
 
 QString MensagemDe(const std::exception& e) {
@@ -207,8 +211,7 @@ QString TDMDefGeral::ProximoSequencial(int idParametro) {
         cdsAuxiliar->Edit();
         valor->SetAsCurrency(proximo);
         cdsAuxiliar->Post();
-        if (cdsAuxiliar->ApplyUpdates(0) != 0)
-            throw EDatabaseError(QStringLiteral("PARAMETROS_DEF %1 not updated").arg(idParametro));
+        ApplyAllUpdates(*cdsAuxiliar);
     } catch (const std::exception&) {
         if (cdsAuxiliar->Active())
             cdsAuxiliar->Close();
@@ -292,8 +295,15 @@ void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
 void TDMDefGeral::ibDBDefAfterConnect(TObject*) {
     const QString versao = LeVersaoDados();
     if (versao.isEmpty()) {
-        Recusa(MensagemBancoDanificado(ibDBDef->DatabaseName(),
-                                       JuntaCaminho(PastaPrograma(), QStringLiteral("Backup/dbdef.gbk"))));
+        const QString texto = MensagemBancoDanificado(ibDBDef->DatabaseName());
+        if (!ReparaBanco) {
+            Recusa(texto + QStringLiteral("\r\r") + TextoEncerramento);
+            return;
+        }
+        ibDBDef->Close();
+        if (MsgConfirmacao(texto + QStringLiteral("\r\rDeseja repará-lo agora?")))
+            ReparaBanco();
+        Recusa(TextoEncerramento);
         return;
     }
     if (VerificaVersao(versao, ibDBDef->DatabaseName())) {

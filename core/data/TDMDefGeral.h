@@ -105,6 +105,10 @@ public:
     // Ends the run; called once a connection or its data are refused (see
     // Falhou). The window layer sets it.
     std::function<void()> EncerraExecucao;
+    // Runs the program's repair of its database; offered when the data
+    // version cannot be read. The window layer sets it; without it the
+    // message only names the way out.
+    std::function<void()> ReparaBanco;
 
     // The names of the backup's temporary files: prefix, six characters, suffix.
     static const QString PrefixoBackupTemporario;

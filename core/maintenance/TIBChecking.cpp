@@ -36,18 +36,24 @@ QByteArray TIBChecking::Resource() {
 
 bool TIBChecking::LoadsLibrary(QString* reason) {
     try {
-        const FbClient& client = FbClient::Instance();
-        const QString beside = AppFolders::ExecutableFolder() + QLatin1Char('/') + LibraryFileName;
-        if (QFileInfo::exists(beside) && QFileInfo(client.LibraryPath()) != QFileInfo(beside)) {
-            *reason =
-                QStringLiteral("%1 does not load; %2 was loaded instead.").arg(beside, client.LibraryPath());
-            return false;
-        }
-        return true;
+        return UsesLibraryIn(FbClient::Instance(), AppFolders::ExecutableFolder(), reason);
     } catch (const Exception& e) {
         *reason = e.Message();
         return false;
     }
+}
+
+bool TIBChecking::UsesLibraryIn(const FbClient& client, const QString& folder, QString* reason) {
+    const QFileInfo beside(folder + QLatin1Char('/') + LibraryFileName);
+    if (!beside.exists())
+        return true;
+    // The file the loader actually mapped: a bare name the system's loader
+    // resolved says nothing about the current folder.
+    const QString loaded = client.LoadedFile();
+    if (QFileInfo(loaded).canonicalFilePath() == beside.canonicalFilePath())
+        return true;
+    *reason = QStringLiteral("%1 does not load; %2 was loaded instead.").arg(beside.filePath(), loaded);
+    return false;
 }
 
 void TIBChecking::Check(const Probe& probe, const QString& folder, const std::function<void()>& terminate) {

@@ -14,6 +14,8 @@
 #include <QByteArray>
 #include <functional>
 
+class FbClient;
+
 class TIBChecking : public TComponent {
     Q_OBJECT
 public:
@@ -44,6 +46,9 @@ public:
     // The default probe: the library loads through the database layer, and a
     // copy beside the executable, when there is one, is the one that loaded.
     static bool LoadsLibrary(QString* reason);
+    // True when `folder` holds no copy of the library, or holds the one
+    // `client` loaded; otherwise false with the reason.
+    static bool UsesLibraryIn(const FbClient& client, const QString& folder, QString* reason);
 
 private:
     void Check(const Probe& probe, const QString& folder, const std::function<void()>& terminate);

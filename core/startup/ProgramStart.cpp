@@ -15,6 +15,7 @@
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/os/TerminationSignalWatcher.h"
+#include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 
@@ -70,6 +71,10 @@ void ProgramStart::PreparaModuloGeral(TDMDefGeral* modulo) {
         return !Interrompido();
     };
     modulo->EncerraExecucao = [] { Application->Terminate(); };
+    modulo->ReparaBanco = [] {
+        if (frmDef)
+            frmDef->acRepararDatabase->Execute();
+    };
 }
 
 TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) {
@@ -100,9 +105,13 @@ bool ProgramStart::Inicia() {
         m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
 
     m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
-    if (!VerificaInstanciaUnica(*m_guard)) {
+    const Instancia instancia = VerificaInstanciaUnica(*m_guard);
+    if (instancia != Instancia::Unica) {
+        // Another copy running is a normal end; a lock that cannot be made is not.
         if (Interrompido())
             m_codigoSaida = SaidaSinal + m_sinal;
+        else if (instancia == Instancia::Falhou)
+            m_codigoSaida = SaidaFalhaInicio;
         return false;
     }
 

@@ -6,11 +6,11 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 
-bool VerificaInstanciaUnica(SingleInstanceGuard& guard) {
+Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     QString falha;
     try {
         if (guard.TryAcquire())
-            return true;
+            return Instancia::Unica;
     } catch (const Exception& erro) {
         falha = erro.Message();
     }
@@ -28,7 +28,7 @@ bool VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     }
     if (Application)
         Application->Terminate();
-    return false;
+    return falha.isEmpty() ? Instancia::JaAtiva : Instancia::Falhou;
 }
 
 void AtendePedidosDeAtivacao(SingleInstanceGuard& guard) {

@@ -6,12 +6,18 @@
 class SingleInstanceGuard;
 class TForm;
 
-// True when no other copy runs (the guard then holds the lock). Otherwise
-// says "Esta aplicação já se encontra ativa neste computador.", asks the
-// running copy to come forward, keeps the main form hidden, ends the run and
-// returns false. When the lock cannot be made at all, says so (with the
-// reason) instead, and ends the run the same way.
-bool VerificaInstanciaUnica(SingleInstanceGuard& guard);
+enum class Instancia {
+    Unica,   // no other copy runs: the guard holds the lock
+    JaAtiva, // another copy runs and was asked to come forward
+    Falhou,  // the lock could not be made at all
+};
+
+// Unica when no other copy runs. Otherwise says "Esta aplicação já se
+// encontra ativa neste computador.", asks the running copy to come forward,
+// keeps the main form hidden, ends the run and returns JaAtiva. When the
+// lock cannot be made at all, says so (with the reason) instead, ends the
+// run the same way and returns Falhou.
+Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard);
 
 // Brings the main form forward when another copy asks it to, restoring it
 // when minimised.

@@ -46,6 +46,7 @@
 #include "declarations/pages/TfrmDetalheDEF.h"
 #include "declarations/pages/TfrmDetalheDEFNo.h"
 #include "platform/base/Exceptions.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
@@ -455,7 +456,11 @@ void TfrmDeclaracao::GravaDeclaracaoPendente() {
     if (declaracao->State() != TDataSetState::dsEdit)
         return;
     declaracao->Post();
-    declaracao->ApplyUpdates(0);
+    try {
+        ApplyAllUpdates(*declaracao);
+    } catch (const std::exception&) {
+        MsgErro(QStringLiteral("Não foi possível gravar a declaração."));
+    }
 }
 
 int TfrmDeclaracao::RecusaDaSecao(int no) const {
@@ -556,7 +561,7 @@ void TfrmDeclaracao::LimpaMarcasDeValidacao() {
         declaracao->FieldByName(QStringLiteral("DT_TRANSMISSAO"))->Clear();
         declaracao->FieldByName(QStringLiteral("COMERRO"))->Clear();
         declaracao->Post();
-        declaracao->ApplyUpdates(0);
+        ApplyAllUpdates(*declaracao);
         if (DMDef->cdsSelDeclaracao->Active())
             DMDef->cdsSelDeclaracao->Refresh();
     } catch (const std::exception&) {

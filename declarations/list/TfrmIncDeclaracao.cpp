@@ -12,6 +12,8 @@
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/SystemClock.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
@@ -234,7 +236,7 @@ void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {
         Recusa(TDMDefAux::BuscaMensagemErro(238), medtMes);
     if (ano > 2100)
         Recusa(TDMDefAux::BuscaMensagemErro(239), medtAno);
-    if (QDate::currentDate() < QDate(ano, mes, 1))
+    if (SystemClock::Today() < QDate(ano, mes, 1))
         Recusa(TDMDefAux::BuscaMensagemErro(237), nullptr);
     if (ano < 1997 || (ano == 1997 && mes < 10))
         Recusa(TDMDefAux::BuscaMensagemErro(241), nullptr);
@@ -272,11 +274,11 @@ bool TfrmIncDeclaracao::InsereDeclaracao(const QString& inscricao, int ano, int 
         campo("IN_OUTROS_ICMS_SEM_MOV")->SetAsString(semMovimento);
         campo("IN_ALC_ZFM_SEM_MOV")->SetAsString(semMovimento);
         declaracao->Post();
-        if (declaracao->ApplyUpdates(0) != 0)
-            throw EDatabaseError(QStringLiteral("the declaration was not stored"));
+        ApplyAllUpdates(*declaracao);
         declaracao->Close();
+        m_chaveIncluida = chave.toInt();
         DMDef->cdsSelDeclaracao->Refresh();
-        DMDef->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), chave.toInt());
+        DMDef->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), m_chaveIncluida);
         return true;
     } catch (const std::exception&) {
         if (declaracao->Active()) {

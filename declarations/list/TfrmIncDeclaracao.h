@@ -8,6 +8,8 @@
 
 #include "platform/base/Currency.h"
 
+#include <QVariant>
+
 class TAction;
 class TActionList;
 class TButton;
@@ -40,6 +42,8 @@ public:
 
     Currency SaldoAnterior() const { return m_saldoAnterior; }
     Currency SaldoAnteriorST() const { return m_saldoAnteriorST; }
+    // The key of the declaration the dialog stored; null until one is.
+    QVariant ChaveIncluida() const { return m_chaveIncluida; }
 
     TMaskEdit* medtInscricao;
     TSpeedButton* sbtnLocContribuinte;
@@ -65,4 +69,5 @@ private:
 
     Currency m_saldoAnterior;
     Currency m_saldoAnteriorST;
+    QVariant m_chaveIncluida;
 };

@@ -17,6 +17,7 @@
 #include "declarations/reports/TfrmDlgEspelhoZeb.h"
 #include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
@@ -312,7 +313,11 @@ void TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell(TObject*, QPainter& paint
 }
 
 bool TfrmSelDeclaracao::AbreDeclaracaoAtual(const QString& mensagem) {
-    const QVariant chave = DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value();
+    return AbreDeclaracao(DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value(),
+                          mensagem);
+}
+
+bool TfrmSelDeclaracao::AbreDeclaracao(const QVariant& chave, const QString& mensagem) {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     declaracao->Close();
     declaracao->Open();
@@ -342,8 +347,10 @@ void TfrmSelDeclaracao::acIncluirExecute(TObject*) {
     std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(this));
     if (dialogo->ShowModal() != mrOk)
         return;
+    // The declaration just stored, whether or not the list's filter shows it.
+    const QVariant chave = dialogo->ChaveIncluida();
     dialogo.reset();
-    if (!AbreDeclaracaoAtual(QStringLiteral("Declaração não encontrada")))
+    if (!AbreDeclaracao(chave, QStringLiteral("Declaração não encontrada")))
         Abort();
     AbreEditor();
 }
@@ -470,8 +477,7 @@ void TfrmSelDeclaracao::GravaValidos(const QString& flag) {
             ->SetAsDateTime(QDateTime(SystemClock::Today(), QTime()));
         declaracao->FieldByName(QStringLiteral("COMERRO"))->SetAsString(flag);
         declaracao->Post();
-        if (declaracao->ApplyUpdates(0) != 0)
-            throw Exception(QStringLiteral("Erro na validação"));
+        ApplyAllUpdates(*declaracao);
         declaracao->Close();
     } catch (const std::exception&) {
         if (declaracao->Active()) {
@@ -515,6 +521,9 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
     sql.SetDatabase(DMDefGeral->ibDBDef);
     sql.SetTransaction(DMDefGeral->ibtSQLAuxiliar);
     int nova = 0;
+    // Until the declaration row is in, a failure is the inclusion's; after
+    // it, the copy's.
+    bool copiando = false;
     try {
         TransactionScope transacao(*DMDefGeral->ibtSQLAuxiliar);
         // The rectification number follows the highest of the month; every
@@ -570,6 +579,7 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
         sql.ExecQuery();
 
         if (copiaValores) {
+            copiando = true;
             // Each detail row is copied by the database itself, every column
             // with its exact value (nulls stay null), under the new key.
             for (const QString& tabela : TabelasCopiadas) {
@@ -597,7 +607,7 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
         }
         transacao.Commit();
     } catch (const std::exception&) {
-        MsgErro(copiaValores
+        MsgErro(copiando
                     ? QStringLiteral("Não foi possível gerar a declaração retificadora automaticamente !")
                     : QStringLiteral("Erro na Inclusão da Declaracao !"));
         return 0;

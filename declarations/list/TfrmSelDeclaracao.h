@@ -9,6 +9,8 @@
 
 #include "core/forms/TfrmModDocumento.h"
 
+#include <QVariant>
+
 class TAction;
 class TActionList;
 class TColumn;
@@ -84,9 +86,10 @@ public:
     static constexpr int ImagemComErro = 6;
 
 private:
-    // Opens DMDef.cdsDeclaracao on the current row; false (after the message)
-    // when it is not there.
+    // Opens DMDef.cdsDeclaracao on the current row, or on the declaration of
+    // key `chave`; false (after the message) when it is not there.
     bool AbreDeclaracaoAtual(const QString& mensagem);
+    bool AbreDeclaracao(const QVariant& chave, const QString& mensagem);
     void AbreEditor();
     // The current row's value of a field, as text.
     QString Atual(const QString& campo) const;

@@ -5,6 +5,7 @@
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/MessageBoxes.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
@@ -210,8 +211,9 @@ void TfrmDetContribuinte::Escolhe(TDataSetSearch* search, const QStringList& cam
     for (const QString& campo : campos)
         declaracao->FieldByName(campo)->SetAsString(search->SubSet().FieldByName(campo)->AsString());
     declaracao->Post();
-    if (declaracao->ApplyUpdates(0) > 0) {
-        declaracao->CancelUpdates();
+    try {
+        ApplyAllUpdates(*declaracao);
+    } catch (const std::exception&) {
         MsgErro(QStringLiteral("Não foi possível gravar a escolha na declaração."));
     }
 }

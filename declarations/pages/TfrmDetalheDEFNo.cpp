@@ -1,6 +1,8 @@
 #include "declarations/pages/TfrmDetalheDEFNo.h"
 
 #include "components/data/TReconcileDialog.h"
+#include "core/util/MessageBoxes.h"
+#include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
 
 TfrmDetalheDEFNo::TfrmDetalheDEFNo(TComponent* owner) : TfrmDetalheDEF(owner) {
@@ -15,7 +17,11 @@ void TfrmDetalheDEFNo::FormClose(TObject* sender, TCloseAction& action) {
     TClientDataSet* dataSet = rdDetalheNo->DataSet();
     if (dataSet && dataSet->State() == TDataSetState::dsEdit) {
         dataSet->Post();
-        dataSet->ApplyUpdates(0);
+        try {
+            ApplyAllUpdates(*dataSet);
+        } catch (const std::exception&) {
+            MsgErro(QStringLiteral("Não foi possível gravar a declaração."));
+        }
     }
     TfrmDetalheDEF::FormClose(sender, action);
 }

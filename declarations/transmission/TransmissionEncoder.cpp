@@ -145,8 +145,8 @@ public:
     }
 
     // At most `width` characters of a text fit for one line of the file,
-    // blank-padded: line breaks become one blank each (a CR LF pair one
-    // blank), a character beyond the Basic Multilingual Plane one "?", so
+    // blank-padded: line breaks and every other control character become one
+    // blank each (a CR LF pair one blank), a character beyond the Basic Multilingual Plane one "?", so
     // every character is one byte of the file.
     void Text(const QString& text, int width) {
         const QChar* in = text.constData();
@@ -159,7 +159,9 @@ public:
                 if (i + 1 < size && in[i + 1] == QLatin1Char('\n'))
                     ++i;
                 out[written] = QLatin1Char(' ');
-            } else if (c == QLatin1Char('\n')) {
+            } else if (c.unicode() < 0x20 || c.unicode() == 0x7f) {
+                // A line feed, a tab, an end-of-file mark or any other
+                // control character would break the file's fixed lines.
                 out[written] = QLatin1Char(' ');
             } else if (c.isSurrogate()) {
                 if (c.isHighSurrogate() && i + 1 < size && in[i + 1].isLowSurrogate())

@@ -8,7 +8,9 @@
 #include <QFileInfo>
 
 #include <csignal>
+#include <cstdlib>
 #include <dlfcn.h>
+#include <link.h>
 #include <pthread.h>
 
 namespace {
@@ -90,6 +92,13 @@ void FbClient::LeaveSignalsAlone() const {
     pthread_sigmask(SIG_SETMASK, &previousMask, nullptr);
 }
 
+QString FbClient::LoadedFile() const {
+    link_map* map = nullptr;
+    if (::dlinfo(m_handle, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name)
+        return m_path;
+    return QFileInfo(QFile::decodeName(map->l_name)).absoluteFilePath();
+}
+
 FbClient::~FbClient() {
     if (m_handle)
         ::dlclose(m_handle);
@@ -108,9 +117,19 @@ const FbClient& FbClient::Instance() {
     static const FbClient& instance = []() -> const FbClient& {
         PreparePerUserEngineFolders();
         // Kept for the whole run: the engine's own threads live in the library.
-        return *new FbClient(DefaultCandidates());
+        const FbClient& loaded = *new FbClient(DefaultCandidates());
+        // Registered after the library's own exit handlers, so it runs first.
+        std::atexit(&FbClient::ShutDownEngine);
+        return loaded;
     }();
     return instance;
+}
+
+void FbClient::ShutDownEngine() {
+    // A service task notices the shutdown at its next step; a backup's takes
+    // well under this, and the wait ends as soon as every task has.
+    constexpr unsigned TimeoutMs = 60000;
+    Instance().shutdown(TimeoutMs, fb_shutrsn_exit_called);
 }
 
 void* FbClient::Symbol(const char* name) const {
@@ -156,4 +175,5 @@ void FbClient::Bind() {
     bind(interpret, "fb_interpret");
     bind(sqlcode, "isc_sqlcode");
     bind(vax_integer, "isc_vax_integer");
+    bind(shutdown, "fb_shutdown");
 }

@@ -15,6 +15,11 @@
 // running. Loading it here makes it do so at once and gives the signals back
 // to whatever handled them before, so that they end the program as the
 // program decides.
+//
+// The process never leaves with the engine running: at exit the engine is
+// shut down in order, before the library's own exit handlers run. A service
+// task still in flight (a backup a stop request detached from) is told to
+// stop and waited for, and every attachment is closed.
 
 #include <ibase.h>
 
@@ -35,8 +40,10 @@ public:
     // Where the program looks, in order.
     static QStringList DefaultCandidates();
 
-    // The file that was loaded.
+    // The candidate that was loaded, as given.
     const QString& LibraryPath() const { return m_path; }
+    // The absolute path of the file the loader mapped for it.
+    QString LoadedFile() const;
 
     decltype(&isc_attach_database) attach_database = nullptr;
     decltype(&isc_detach_database) detach_database = nullptr;
@@ -69,12 +76,15 @@ public:
     decltype(&fb_interpret) interpret = nullptr;
     decltype(&isc_sqlcode) sqlcode = nullptr;
     decltype(&isc_vax_integer) vax_integer = nullptr;
+    decltype(&fb_shutdown) shutdown = nullptr;
 
 private:
     void Bind();
     // Lets the library take the signals now, then puts back what was there.
     void LeaveSignalsAlone() const;
     void* Symbol(const char* name) const;
+    // Registered with atexit once the library is loaded.
+    static void ShutDownEngine();
 
     void* m_handle = nullptr;
     QString m_path;

@@ -705,6 +705,7 @@ int TClientDataSet::ApplyUpdates(int maxErrors) {
     const std::vector<TClientDataSet*> nested = NestedSets();
     for (TClientDataSet* set : nested)
         set->CheckBrowseMode();
+    m_unstoredRefusals = 0;
     if (ChangeCount() == 0)
         return 0;
     TDataSetProvider* provider = Provider();
@@ -765,6 +766,8 @@ int TClientDataSet::ApplyUpdates(int maxErrors) {
         for (auto& [set, serials] : applied)
             set->AcceptApplied(serials);
     Reconcile(*provider, failures);
+    m_unstoredRefusals = static_cast<int>(
+        std::count_if(failures.begin(), failures.end(), [](const Failure& f) { return !f.stored; }));
     AfterApplyUpdates(this, ownerData);
     return static_cast<int>(failures.size());
 }
@@ -838,8 +841,10 @@ bool TClientDataSet::ReconcileOne(TDataSetProvider& provider, TClientDataSet& ha
                        }))
             return true; // nothing was corrected since the last try: keep the change
         std::optional<EReconcileError> error = Retry(provider, *change);
-        if (!error)
+        if (!error) {
+            failure.stored = true;
             return true;
+        }
         failure.error = *error;
         failure.kind = attempt.updateKind;
         lastTry = std::move(attempt);

@@ -116,6 +116,10 @@ public:
     void RevertRecord();
     void MergeChangeLog();
     int ApplyUpdates(int maxErrors);
+    // Of the last ApplyUpdates' refusals, those the reconcile handler did not
+    // get stored by a corrected retry (skipped, cancelled, refreshed or never
+    // reached).
+    int UnstoredRefusals() const { return m_unstoredRefusals; }
 
     bool CanModify() const override { return true; }
 
@@ -153,6 +157,7 @@ private:
         std::uint64_t serial;
         EReconcileError error;
         TUpdateKind kind;
+        bool stored = false; // a corrected retry stored it
     };
 
     // Rows of a nested set kept by the master while no open nested set holds them.
@@ -217,6 +222,7 @@ private:
     QHash<const TRecordBuffer*, std::uint64_t> m_logged; // posted records in the log
     std::uint64_t m_nextSerial = 1;
     std::uint64_t m_logVersion = 0; // bumps whenever the log is undone or merged
+    int m_unstoredRefusals = 0;
 
     QHash<QString, NestedData> m_nested; // master: by upper-case field name
     TDataSetField* m_dataSetField = nullptr;

@@ -397,6 +397,9 @@ TEST_F(InicioModuloGeral, AReconnectionThatFailsAfterTheBackupEndsTheRun) {
 
 class BancoDanificado : public InicioModuloGeral {
 protected:
+    const QString SaidaDanificado = QStringLiteral(
+        "Ele pode ser reparado em Ferramentas → Reparar Base de Dados Corrompida, ou substituído por uma "
+        "cópia de segurança em Ferramentas → Cópia de Segurança → Restaurar.");
     void EsperaDanificado() {
         prompter.Answer(mrOk);
         geral.DataModuleCreate();
@@ -409,9 +412,8 @@ protected:
         EXPECT_EQ(
             caixa.Text,
             QStringLiteral("O banco de dados está danificado: a versão dos dados não pôde ser lida.\r") +
-                Banco() +
-                QStringLiteral("\r\rRestaure uma cópia de segurança dos dados (a cópia automática é ") +
-                pasta.filePath(QStringLiteral("Backup/dbdef.gbk")) + QStringLiteral(").\r\r") + Encerramento);
+                Banco() + QStringLiteral("\r\r") + SaidaDanificado + QStringLiteral("\r\r") + Encerramento);
+        EXPECT_FALSE(caixa.Text.contains(QStringLiteral(".gbk"))) << "not a file the program cannot read";
         EXPECT_FALSE(caixa.Text.contains(QStringLiteral("suporte")));
         // Nothing is backed up from it: the last good backup stays.
         EXPECT_FALSE(QFile::exists(Backup()));
@@ -421,6 +423,27 @@ protected:
 TEST_F(BancoDanificado, WithoutTheParametersTable) {
     Executa(QStringLiteral("DROP TABLE PARAMETROS_DEF"));
     EsperaDanificado();
+}
+
+TEST_F(BancoDanificado, TheRepairIsOfferedAtOnceAndTheRunEndsEitherWay) {
+    Executa(QStringLiteral("DELETE FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1"));
+    int reparos = 0;
+    geral.ReparaBanco = [&] {
+        EXPECT_FALSE(geral.ibDBDef->Connected()) << "the repair needs the file alone";
+        ++reparos;
+    };
+    for (const TModalResult resposta : {mrNo, mrYes}) {
+        prompter.Answer(resposta).Answer(mrOk);
+        const int antes = prompter.Count();
+        geral.DataModuleCreate();
+        EXPECT_TRUE(geral.Falhou());
+        ASSERT_EQ(prompter.Count(), antes + 2);
+        const TPromptRequest& pergunta = prompter.Requests()[static_cast<std::size_t>(antes)];
+        EXPECT_TRUE(pergunta.Text.contains(SaidaDanificado));
+        EXPECT_TRUE(pergunta.Text.endsWith(QStringLiteral("Deseja repará-lo agora?")));
+        EXPECT_EQ(prompter.Last().Text, Encerramento);
+    }
+    EXPECT_EQ(reparos, 1);
 }
 
 TEST_F(BancoDanificado, WithoutTheVersionRow) {

@@ -1,6 +1,7 @@
 // The client-library check with a fake probe: nothing asked when the library
 // works; otherwise Yes writes the carried library, No ends the run.
 #include "core/maintenance/TIBChecking.h"
+#include "platform/db/FbClient.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QDir>
@@ -74,6 +75,23 @@ TEST_F(ClientLibraryCheckTest, NoEndsTheRunAndWritesNothing) {
     EXPECT_FALSE(check.Passed());
     EXPECT_EQ(m_terminations, 1);
     EXPECT_FALSE(QFileInfo::exists(Library()));
+}
+
+TEST_F(ClientLibraryCheckTest, ADamagedCopyBesideTheProgramIsFoundFromItsOwnFolderToo) {
+    QFile damaged(Library());
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("ELF?");
+    damaged.close();
+    // Started from its own folder: the damaged copy does not load, the
+    // system's does, under the same bare name.
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(m_folder.path()));
+    const FbClient client({Library(), TIBChecking::LibraryFileName});
+    QString reason;
+    EXPECT_FALSE(TIBChecking::UsesLibraryIn(client, m_folder.path(), &reason));
+    EXPECT_TRUE(reason.contains(client.LoadedFile())) << reason.toStdString();
+    QDir::setCurrent(before);
+    EXPECT_TRUE(TIBChecking::UsesLibraryIn(client, m_folder.path() + QStringLiteral("/none"), &reason));
 }
 
 TEST_F(ClientLibraryCheckTest, TheRealLibraryOfThisMachineLoads) {

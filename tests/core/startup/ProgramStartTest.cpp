@@ -252,6 +252,7 @@ TEST_F(ProgramaPrincipal, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
     EXPECT_FALSE(prompter.Last().Text.contains(QStringLiteral("já se encontra ativa")));
     EXPECT_EQ(frmDef, nullptr);
     EXPECT_EQ(DMDefGeral, nullptr);
+    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaFalhaInicio);
     Application->SetShowMainForm(true);
 }
 

@@ -199,6 +199,55 @@ TEST_F(EditorTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
     EXPECT_FALSE(banco.Value("SELECT COMERRO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
 }
 
+TEST_F(EditorTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationStaysAsStored) {
+    // The database refuses to drop the validation marks, and any row
+    // observed as "Recusada".
+    Executa(QStringLiteral("CREATE EXCEPTION E_RECUSA 'recusada'"));
+    Executa(QStringLiteral("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS BEGIN "
+                           "IF ((NEW.DT_VALIDACAO IS NULL AND OLD.DT_VALIDACAO IS NOT NULL) OR "
+                           "NEW.TX_OBSERVACAO = 'Recusada') THEN EXCEPTION E_RECUSA; END"));
+    struct Caso {
+        const char* observacao;
+        bool salvaAntes; // saved by leaving its page, so the close drops the marks
+        const char* mensagem;
+        const char* guardada; // what the database keeps
+    };
+    const Caso casos[] = {
+        {"Nova observação", true, "Erro no fechamento de tabela!", "Nova observação"},
+        {"Recusada", false, "Não foi possível gravar a declaração.", ""},
+    };
+    // The reconcile dialog shows each refusal and is answered with Cancel.
+    int reconciliacoes = 0;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        ++reconciliacoes;
+        static_cast<TForm*>(sender)->SetModalResult(mrCancel);
+    });
+    for (const Caso& caso : casos) {
+        SCOPED_TRACE(caso.mensagem);
+        Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
+        AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+        Seleciona(1);
+        def->cdsDeclaracao->Edit();
+        def->cdsDeclaracao->FieldByName("TX_OBSERVACAO")->SetAsString(caso.observacao);
+        if (caso.salvaAntes)
+            Seleciona(2);
+        const std::vector<QString> mensagens = MensagensDe([this] {
+            editor->Close();
+            Application->ProcessMessages();
+        });
+        EXPECT_EQ(mensagens, std::vector<QString>{caso.mensagem});
+        EXPECT_EQ(
+            banco.Value("SELECT COALESCE(TX_OBSERVACAO, '') FROM DECLARACAO_ECONOMICO_FISCAL").toString(),
+            caso.guardada);
+        EXPECT_EQ(banco.Value("SELECT COMERRO FROM DECLARACAO_ECONOMICO_FISCAL").toString(), "N");
+        EXPECT_TRUE(banco.Value("SELECT DT_TRANSMISSAO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
+        EXPECT_TRUE(lista->Enabled());
+        EXPECT_FALSE(def->cdsDeclaracao->Active());
+    }
+    Application->OnModalBegin = TNotifyEvent();
+    EXPECT_EQ(reconciliacoes, 2);
+}
+
 TEST_F(EditorTest, AnExponentCannotBeTypedIntoAMoneyField) {
     AbreEditor(2005, 6);
     Seleciona(1);

@@ -6,6 +6,7 @@
 #include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
 #include "declarations/reports/TfrmDlgEspelhoZeb.h"
+#include "platform/base/SystemClock.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/ui/TAction.h"
@@ -155,6 +156,67 @@ TEST_F(DeclarationList, IncluirCreatesTheDeclarationAndOpensItInTheEditor) {
     editor->Close();
     Application->ProcessMessages();
     EXPECT_TRUE(lista->Enabled());
+}
+
+TEST_F(DeclarationList, IncluirUnderAFilterOpensTheNewDeclarationWhateverTheListShows) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
+                     "DT_TRANSMISSAO = '2005-04-02'");
+    struct Caso {
+        const char* filtro;
+        const char* mes;
+    };
+    // The first filter shows only the validated declaration, the second none.
+    for (const Caso caso : {Caso{"DT_VALIDACAO <>  null", "5"}, Caso{"NU_INSCRICAO = 1", "6"}}) {
+        SCOPED_TRACE(caso.filtro);
+        AbreLista();
+        def->cdsSelDeclaracao->SetFilter(caso.filtro);
+        def->cdsSelDeclaracao->SetFiltered(true);
+        Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+            Confirma(dynamic_cast<TfrmIncDeclaracao*>(sender), "12345674", caso.mes, "2006");
+        });
+        const int mensagens = prompter.Count();
+        Aciona(lista->acIncluir);
+        Application->OnModalBegin = TNotifyEvent();
+        EXPECT_EQ(prompter.Count(), mensagens) << prompter.Last().Text.toStdString();
+        auto* editor = dynamic_cast<TfrmDeclaracao*>(principal->ActiveMDIChild());
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(def->cdsDeclaracao->FieldByName("AN_REFERENCIA")->AsInteger(), 2006);
+        EXPECT_EQ(def->cdsDeclaracao->FieldByName("ME_REFERENCIA")->AsString(), caso.mes);
+        editor->Close();
+        Application->ProcessMessages();
+        lista->Close();
+        Application->ProcessMessages();
+    }
+    EXPECT_TRUE(
+        banco.Value("SELECT DT_VALIDACAO FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = 1").isValid())
+        << "the validated declaration was never opened";
+}
+
+TEST_F(DeclarationList, AFailedInclusionOfARectificationSaysSoWithOrWithoutItsValues) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
+    Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
+    Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE INSERT AS BEGIN "
+            "EXCEPTION E_RECUSA; END");
+    AbreLista();
+    for (const TModalResult resposta : {mrYes, mrNo}) {
+        Posiciona(1);
+        prompter.Answer(resposta).Answer(mrOk);
+        EXPECT_THROW(lista->acRetificarExecute(lista), EAbort);
+        EXPECT_EQ(prompter.Last().Text, "Erro na Inclusão da Declaracao !");
+    }
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
+}
+
+TEST_F(DeclarationList, AMonthNotBegunIsJudgedByTheProgramsClock) {
+    SystemClock::Fix([] { return QDateTime(QDate(2005, 3, 15), QTime(12, 0)); });
+    AbreLista();
+    EXPECT_EQ(Recusa("12345674", "4", "2005").first, Mensagem(237));
+    std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
+    Confirma(dialogo.get(), "12345674", "3", "2005");
+    EXPECT_EQ(dialogo->ModalResult(), mrOk);
+    SystemClock::Fix({});
 }
 
 TEST_F(DeclarationList, AlterarAsksFirstOnlyWhenTheDeclarationWasValidatedWithoutErrors) {

@@ -38,8 +38,14 @@ RecordLayout Layout() {
 
 TEST(TransmissionEncoder, TextsAreOneLineExactlyTheirWidth) {
     const LayoutField text = Field(TextField, 12);
+    const LayoutField longo = Field(TextField, 15);
     EXPECT_EQ(TransmissionEncoder::EncodeField(text, QStringLiteral("a\r\nb\rc\nd")),
               QStringLiteral("a b c d     "));
+    // Every control character is one blank: NUL, TAB, VT, FF, SUB, ESC, DEL.
+    EXPECT_EQ(TransmissionEncoder::EncodeField(longo, QString::fromLatin1("a\0b\tc\vd\fe\x1a"
+                                                                          "f\x1bg\x7fh",
+                                                                          15)),
+              QStringLiteral("a b c d e f g h"));
     EXPECT_EQ(TransmissionEncoder::EncodeField(text, QStringLiteral("Razão Social Longa")),
               QStringLiteral("Razão Social"));
     EXPECT_EQ(TransmissionEncoder::EncodeField(text, QVariant()), QString(12, QLatin1Char(' ')));
