@@ -15,6 +15,11 @@
 // with a palette the transparent colour is its nearest palette colour.
 void StretchTransparent(TCanvas& canvas, const TBitmap& bitmap, TColor transparentColor, int x, int y,
                         int width, int height, int sourceX, int sourceY, int sourceWidth, int sourceHeight);
+// The whole of a bitmap with a palette stretched into `target`; pixels
+// holding the palette index `transparentIndex` leave the destination as it
+// was, whatever their colour.
+void StretchTransparentIndex(TCanvas& canvas, const TBitmap& bitmap, int transparentIndex,
+                             const QRect& target);
 void StretchRectTransparent(TCanvas& canvas, int x, int y, int width, int height, const QRect& source,
                             const TBitmap& bitmap, TColor transparentColor);
 

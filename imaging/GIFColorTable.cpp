@@ -1,5 +1,12 @@
 #include "imaging/GIFColorTable.h"
 
+TGIFColorTable TGIFColorTable::Default() {
+    TGIFColorTable table;
+    table.SetCount(kMaxEntries);
+    table.Set(1, 0xFF, 0xFF, 0xFF);
+    return table;
+}
+
 void TGIFColorTable::Clear() {
     m_count = 0;
     m_entries = {};

@@ -13,6 +13,10 @@ public:
     static constexpr int kMaxEntries = 256;
     static constexpr int kEntrySize = 3;
 
+    // The table of a file that carries none: 256 entries, black and white
+    // first so that two-colour pictures show, the rest black.
+    static TGIFColorTable Default();
+
     std::uint32_t Count() const { return m_count; }
     void Clear();
     void SetCount(std::uint32_t count) { m_count = count; }

@@ -36,6 +36,8 @@ public:
 
 private:
     void ReadHeader();
+    void ReadBlocks();
+    void ScreenFromFrames();
     std::unique_ptr<TExtension> ReadExtension();
     std::uint8_t NextIntroducer() { return m_reader.AtEnd() ? kTrailer : m_reader.U8(); }
     void GatheredToComment();
@@ -66,11 +68,6 @@ void Reader::ReadHeader() {
     data.AspectRatio = m_reader.U8();
     data.BitsPerPixel = static_cast<std::uint8_t>((packed & kTableSizeMask) + 1);
     data.ColorResolution = static_cast<std::uint8_t>(((packed >> kResolutionShift) & kTableSizeMask) + 1);
-    if (screenWidth == 0 || screenHeight == 0)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF logical screen has no size"));
-    if (static_cast<std::int64_t>(screenWidth) * screenHeight > TGIFImage::kMaxPixels)
-        throw EInvalidGraphicOperation(
-            QStringLiteral("GIF logical screen too large: %1 x %2").arg(screenWidth).arg(screenHeight));
     if (packed & kGlobalTableFlag) {
         const std::uint32_t count = 1u << data.BitsPerPixel;
         m_reader.CheckCount(count, TGIFColorTable::kMaxEntries, TGIFColorTable::kEntrySize,
@@ -137,6 +134,28 @@ void Reader::GatheredToComment() {
 
 void Reader::Run() {
     ReadHeader();
+    try {
+        ReadBlocks();
+    } catch (const EByteReadError&) {
+        if (!TGIFImage::IgnoreCorruptData || m_image.Count() == 0)
+            throw;
+    }
+    ScreenFromFrames();
+}
+
+void Reader::ScreenFromFrames() {
+    int width = 0;
+    int height = 0;
+    for (int i = 0; i < m_image.Count(); ++i) {
+        const TGIFFrame& frame = m_image.Frames(i);
+        width = std::max(width, frame.TopLeft().x() + frame.Item()->Size.x());
+        height = std::max(height, frame.TopLeft().y() + frame.Item()->Size.y());
+    }
+    m_image.SetScreenSize(m_image.ScreenWidth() == 0 ? width : m_image.ScreenWidth(),
+                          m_image.ScreenHeight() == 0 ? height : m_image.ScreenHeight());
+}
+
+void Reader::ReadBlocks() {
     std::uint8_t introducer = 0;
     while (!m_reader.AtEnd() && (introducer = m_reader.U8()) == 0) {
     }

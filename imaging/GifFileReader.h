@@ -12,8 +12,10 @@
 //   any other byte after gathered comments, while the picture has no
 //        comment: the comments become the picture comment;
 //   ";" or 0: the end; anything else: "Stream read error".
-// The screen and every frame are checked against the pixel limit, frames
-// against the screen, and every count against the bytes that remain.
+// Every frame is checked against the pixel limit and every count against
+// the bytes that remain. Frames may reach past the logical screen (they
+// show clipped); a screen side of 0 takes the frames' extent. When damage
+// is tolerated, a file cut short keeps the frames read before the cut.
 
 #include <QByteArray>
 

@@ -53,7 +53,7 @@ void UpdateExtensions(TGIFImage& image, TGIFFrame& frame) {
         control->SetDelay(
             static_cast<std::uint16_t>(std::min(frame.AnimateInterval() / kDelayUnitMs, kMaxDelay)));
         std::uint8_t packed = control->Packed();
-        const int index = frame.Item()->ColorTable.IndexOf(frame.TransparentColor());
+        const int index = frame.TransparentIndex();
         if (index >= 0) {
             packed |= TExtension::kTransparentFlag;
             control->SetTransparentIndex(static_cast<std::uint8_t>(index));
@@ -98,16 +98,10 @@ QByteArray GifFileWriter::Write(TGIFImage& image) {
 
     ByteWriter writer;
     writer.Bytes(QByteArray(image.Version() == 2 ? "GIF89a" : "GIF87a"));
-    int width = 0;
-    int height = 0;
-    for (const auto& frame : image.m_frames) {
-        width = std::max(width, frame->TopLeft().x() + frame->Item()->Size.x());
-        height = std::max(height, frame->TopLeft().y() + frame->Item()->Size.y());
-    }
-    image.m_screenWidth = std::min(width, kMaxScreenSide);
-    image.m_screenHeight = std::min(height, kMaxScreenSide);
-    writer.U16(static_cast<std::uint16_t>(image.m_screenWidth));
-    writer.U16(static_cast<std::uint16_t>(image.m_screenHeight));
+    // The logical screen as read or grown to hold the frames added: frames
+    // of a file that reach past its screen stay clipped as they were.
+    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenWidth, kMaxScreenSide)));
+    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenHeight, kMaxScreenSide)));
     const std::uint32_t globalCount = data.ColorTable.Count();
     const int globalBits = data.ColorTable.BitsNeeded();
     if (globalCount > 0) {

@@ -174,8 +174,11 @@ public:
 
         while (!m_writer.Done()) {
             const std::uint32_t code = reader.Read(codeSize);
-            if (code == kEndOfData)
-                throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
+            if (code == kEndOfData) {
+                // Cut short: what was decoded stays when damage is tolerated.
+                Corrupt(QStringLiteral("Stream read error"));
+                break;
+            }
             if (code == end)
                 break;
             if (code == clear) {

@@ -17,8 +17,8 @@
 //     found: corrupt data.
 // Decoding stops at the end code or once every row is filled. Damaged data
 // either raise or, when damage is tolerated, mark the frame corrupted and
-// stop, leaving the rest at index 0. Data that end before the end code
-// always raise "Stream read error".
+// stop, leaving the rest at index 0; data that end before the end code are
+// such damage ("Stream read error").
 
 #include "platform/graphics/GraphicsTypes.h"
 

@@ -248,10 +248,12 @@ void TAnimatedCursorImage::ReadHeaderChunk(ByteReader& chunk, std::size_t bytesL
                        fields[5], fields[6], fields[7], fields[8]};
     if (!(m_header.Flags & kIconFlag) || m_header.Steps == 0)
         throw EReadError();
-    // Every announced frame needs an icon chunk in the data that follow.
-    if (m_frames.size() + m_header.Frames > bytesLeft / kMinFrameBytes)
-        throw EReadError();
-    for (std::uint32_t i = 0; i < m_header.Frames; ++i)
+    // Only announced frames that an icon chunk in the data that follow can
+    // fill are made: the others would be dropped at the end anyway. Icons
+    // read before the header stay as frames of their own.
+    const auto room =
+        static_cast<std::uint32_t>(std::min<std::size_t>(bytesLeft / kMinFrameBytes, UINT32_MAX));
+    for (std::uint32_t i = 0; i < std::min(m_header.Frames, room); ++i)
         m_frames.push_back(std::make_unique<TIconFrame>(m_header.DisplayRate, static_cast<int>(i)));
 }
 

@@ -7,8 +7,11 @@
 // a pad byte after odd sizes): "anih" the header, "rate" display times and
 // "seq " frame numbers per step, "LIST" "fram" with one "icon" chunk (a
 // whole icon or cursor file) per frame, "LIST" "INFO" with the title
-// ("INAM") and author ("IART"). Chunk sizes are clamped to the data that
-// remain; frame counts are checked against them.
+// ("INAM") and author ("IART"). Every value of a "rate" or "seq " chunk
+// goes to the next frame in order, not only the chunk's first. A frame
+// list may come before the header: its icons become frames of their own.
+// Chunk sizes are clamped to the data that remain, and announced frames
+// are made only as far as the data that follow can hold their icons.
 
 #include "imaging/TIconFrame.h"
 

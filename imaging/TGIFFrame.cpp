@@ -53,6 +53,7 @@ void TGIFFrame::Reset() {
     m_grayScale = false;
     m_corrupted = false;
     m_transparentColor = clNone;
+    m_transparentIndex = -1;
     m_topLeft = QPoint(0, 0);
     m_interlaced = false;
     m_localColorTable = false;
@@ -68,8 +69,10 @@ void TGIFFrame::SetFrameBitmap(std::unique_ptr<TBitmap> bitmap) {
 
 void TGIFFrame::BitmapChanged(TObject*) {
     // The compressed data no longer show the bitmap: encode it again on writing.
-    if (HasImageData())
+    if (HasImageData()) {
         m_item = std::make_shared<TGIFItem>();
+        m_transparentIndex = -1;
+    }
 }
 
 TBitmap& TGIFFrame::FrameBitmap() {
@@ -100,6 +103,22 @@ QPoint TGIFFrame::StoredSize() const {
     return m_item->Size;
 }
 
+void TGIFFrame::SetTopLeft(QPoint value) {
+    m_topLeft = value;
+    if (m_owner)
+        m_owner->UpdateScreenSize(*this);
+}
+
+int TGIFFrame::TransparentIndex() const {
+    if (m_transparentColor == clNone)
+        return -1;
+    const TGIFColorTable& table = m_item->ColorTable;
+    if (m_transparentIndex >= 0 && static_cast<std::uint32_t>(m_transparentIndex) < table.Count() &&
+        table.Color(m_transparentIndex) == (ColorToRGB(m_transparentColor) & 0xFFFFFF))
+        return m_transparentIndex;
+    return table.IndexOf(m_transparentColor);
+}
+
 TExtension* TGIFFrame::GraphicControl() const {
     for (const auto& extension : m_extensions)
         if (extension->Kind() == TGIFExtensionKind::GraphicControl)
@@ -122,6 +141,11 @@ void TGIFFrame::Decode() {
     const int height = item.Size.y();
     if (width <= 0 || height <= 0)
         throw EInvalidGraphicOperation(QStringLiteral("GIF frame has no size"));
+    if (VisibleSize().isEmpty()) {
+        // Wholly off the logical screen: nothing of it shows.
+        SetFrameBitmap(std::make_unique<TBitmap>());
+        return;
+    }
     if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
         throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
 
@@ -169,7 +193,18 @@ void TGIFFrame::Decode() {
                   m_corrupted;
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->LoadFromData(file);
+    const QSize visible = VisibleSize();
+    if (visible != QSize(width, height))
+        bitmap->SetImage(bitmap->Image().copy(QRect(QPoint(0, 0), visible)), bitmap->PixelFormat());
     SetFrameBitmap(std::move(bitmap));
+}
+
+QSize TGIFFrame::VisibleSize() const {
+    const QSize size(m_item->Size.x(), m_item->Size.y());
+    if (!m_owner)
+        return size;
+    return size.boundedTo(QSize(std::max(m_owner->m_screenWidth - m_topLeft.x(), 0),
+                                std::max(m_owner->m_screenHeight - m_topLeft.y(), 0)));
 }
 
 void TGIFFrame::Encode() {
@@ -244,7 +279,7 @@ void TGIFFrame::Encode() {
         m_localColorTable = true;
     }
     m_item = std::move(item);
-    m_owner->UpdateScreenSize();
+    m_owner->UpdateScreenSize(*this);
 }
 
 void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions) {
@@ -304,22 +339,28 @@ void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>
         height = m_owner->m_screenHeight;
     if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
         throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
-    if (left + width > m_owner->m_screenWidth || top + height > m_owner->m_screenHeight)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF frame lies outside the logical screen"));
+    // A frame may reach past the logical screen; what lies beyond it is
+    // not shown (Decode).
     m_topLeft = QPoint(left, top);
     item->Size = QPoint(width, height);
-    if (!(packed & kLocalTableFlag))
-        item->ColorTable = global;
+    if (!(packed & kLocalTableFlag)) {
+        item->ColorTable = global.Count() > 0 ? global : TGIFColorTable::Default();
+        if (global.Count() == 0)
+            item->BitsPerPixel = static_cast<std::uint8_t>(item->ColorTable.BitsNeeded());
+    }
 
     m_animateInterval = 0;
     for (const auto& extension : extensions) {
         if (extension->Kind() != TGIFExtensionKind::GraphicControl)
             continue;
         const std::uint8_t control = extension->Packed();
-        if (!(control & TExtension::kTransparentFlag))
+        if (!(control & TExtension::kTransparentFlag)) {
             m_transparentColor = clNone;
-        else if (extension->TransparentIndex() < item->ColorTable.Count())
+            m_transparentIndex = -1;
+        } else if (extension->TransparentIndex() < item->ColorTable.Count()) {
             m_transparentColor = item->ColorTable.Color(extension->TransparentIndex());
+            m_transparentIndex = extension->TransparentIndex();
+        }
         m_animateInterval = std::max<std::uint32_t>(extension->Delay() * kDelayUnitMs, m_animateInterval);
         m_disposalMethod = (control >> TExtension::kDisposalShift) & TExtension::kDisposalMask;
     }
@@ -345,6 +386,7 @@ void TGIFFrame::Assign(const TPersistent* source) {
             m_bitmap.reset();
         }
         m_transparentColor = frame->m_transparentColor;
+        m_transparentIndex = frame->m_transparentIndex;
         m_animateInterval = frame->m_animateInterval;
         m_disposalMethod = frame->m_disposalMethod;
         m_grayScale = frame->m_grayScale;
@@ -372,7 +414,7 @@ void TGIFFrame::Assign(const TPersistent* source) {
         return;
     }
     if (m_owner)
-        m_owner->UpdateScreenSize();
+        m_owner->UpdateScreenSize(*this);
 }
 
 void TGIFFrame::AssignGraphic(const TGraphic& graphic) {

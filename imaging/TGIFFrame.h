@@ -44,7 +44,8 @@ public:
     TExtension* GraphicControl() const;
 
     QPoint TopLeft() const { return m_topLeft; }
-    void SetTopLeft(QPoint value) { m_topLeft = value; }
+    // The owner's logical screen grows to hold the frame at its new place.
+    void SetTopLeft(QPoint value);
     bool Interlaced() const { return m_interlaced; }
     void SetInterlaced(bool value) { m_interlaced = value; }
     bool Corrupted() const { return m_corrupted; }
@@ -52,6 +53,11 @@ public:
     void SetGrayScale(bool value) { m_grayScale = value; }
     TColor TransparentColor() const { return m_transparentColor; }
     void SetTransparentColor(TColor value) { m_transparentColor = value; }
+    // The colour-table index whose pixels are transparent: the one the file
+    // named, as long as that entry holds the transparent colour (a table may
+    // hold the colour twice, once opaque), else the first entry of that
+    // colour; -1 without a transparent colour.
+    int TransparentIndex() const;
     // Milliseconds.
     std::uint32_t AnimateInterval() const { return m_animateInterval; }
     void SetAnimateInterval(std::uint32_t value) { m_animateInterval = value; }
@@ -71,6 +77,8 @@ public:
 private:
     void Reset();
     void Decode();
+    // The part of the frame on the owner's logical screen.
+    QSize VisibleSize() const;
     void BitmapChanged(TObject* sender);
     void AssignGraphic(const TGraphic& graphic);
 
@@ -83,6 +91,7 @@ private:
     bool m_corrupted = false;
     bool m_grayScale = false;
     TColor m_transparentColor = clNone;
+    int m_transparentIndex = -1;
     std::uint32_t m_animateInterval = 0;
     std::uint8_t m_disposalMethod = 0;
     bool m_localColorTable = false;

@@ -78,12 +78,10 @@ void TGIFImage::AddFrame(std::unique_ptr<TGIFFrame> frame) {
     m_frames.push_back(std::move(frame));
 }
 
-void TGIFImage::UpdateScreenSize() {
-    for (const auto& frame : m_frames) {
-        const QPoint size = frame->StoredSize();
-        m_screenWidth = std::max(m_screenWidth, frame->TopLeft().x() + size.x());
-        m_screenHeight = std::max(m_screenHeight, frame->TopLeft().y() + size.y());
-    }
+void TGIFImage::UpdateScreenSize(const TGIFFrame& frame) {
+    const QPoint size = frame.StoredSize();
+    m_screenWidth = std::max(m_screenWidth, frame.TopLeft().x() + size.x());
+    m_screenHeight = std::max(m_screenHeight, frame.TopLeft().y() + size.y());
 }
 
 int TGIFImage::AppendFrame(const TPersistent* graphic) {
@@ -181,11 +179,20 @@ void TGIFImage::Draw(TCanvas& canvas, const QRect& rect) const {
     if (!frame)
         return;
     const TBitmap& bitmap = frame->FrameBitmap();
-    if (frame->TransparentColor() != clNone && InheritedTransparent())
+    if (frame->TransparentColor() == clNone || !InheritedTransparent()) {
+        canvas.StretchDraw(rect, bitmap);
+        return;
+    }
+    // The pixels holding the transparent index are transparent, not every
+    // pixel of its colour: a palette may hold that colour again, opaque.
+    const int index = frame->TransparentIndex();
+    const QImage& pixels = bitmap.Image();
+    if (index >= 0 && index < pixels.colorCount() &&
+        (pixels.color(index) & RGB_MASK) == (ColorToQRgb(frame->TransparentColor()) & RGB_MASK))
+        StretchTransparentIndex(canvas, bitmap, index, rect);
+    else
         StretchTransparent(canvas, bitmap, frame->TransparentColor(), rect.x(), rect.y(), rect.width(),
                            rect.height(), 0, 0, 0, 0);
-    else
-        canvas.StretchDraw(rect, bitmap);
 }
 
 bool TGIFImage::GetEmpty() const {

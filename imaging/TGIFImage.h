@@ -21,7 +21,8 @@ public:
     static bool IgnoreCorruptData;
     // The clipboard format "GIF Image", registered at start-up.
     static unsigned ClipboardFormat;
-    // Largest frame and logical screen accepted, in pixels.
+    // Largest frame accepted, in pixels. The logical screen is only
+    // declared, never allocated, so any size is taken.
     static constexpr std::int64_t kMaxPixels = 4096LL * 4096;
 
     TGIFImage();
@@ -65,8 +66,9 @@ public:
     void SetRepeatCount(std::uint16_t value) { m_repeatCount = value; }
 
     void SetScreenSize(int width, int height);
-    // The logical screen grows to hold every frame.
-    void UpdateScreenSize();
+    // The logical screen grows to hold the frame (a frame read from a file
+    // may reach past it and is shown clipped).
+    void UpdateScreenSize(const TGIFFrame& frame);
     // Appends a frame read for this picture.
     void AddFrame(std::unique_ptr<TGIFFrame> frame);
 

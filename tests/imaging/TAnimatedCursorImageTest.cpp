@@ -126,11 +126,31 @@ TEST(TAnimatedCursorImageTest, EmptyAndShortStreams) {
     EXPECT_EQ(LoadError(QByteArray("RIFF\4\0\0\0WAVE", 12)), QStringLiteral("Stream read error"));
 }
 
-TEST(TAnimatedCursorImageTest, CountsBeyondTheChunksAreRefusedAndEveryTruncationEndsCleanly) {
+TEST(TAnimatedCursorImageTest, AFrameListBeforeTheHeaderGivesFramesOfTheirOwn) {
+    const QByteArray frames = Frames({Icon(qRgb(255, 0, 0)), Icon(qRgb(0, 255, 0))});
+    TAnimatedCursorImage cursor;
+    Load(cursor, ImageFiles::Ani({frames, ImageFiles::Chunk("anih", ImageFiles::AniHeader(2, 2, 10, 1)),
+                                  ImageFiles::Chunk("rate", ImageFiles::Values({7, 9})),
+                                  ImageFiles::Chunk("seq ", ImageFiles::Values({1, 0}))}));
+    // The icons came before any frame was announced; the announced frames
+    // get none and go.
+    ASSERT_EQ(cursor.Count(), 2);
+    EXPECT_EQ(cursor.Icons(0).Image().pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(cursor.Icons(1).Image().pixel(5, 5), qRgb(0, 255, 0));
+    EXPECT_EQ(cursor.Frames(0).Rate(), 7u);
+    EXPECT_EQ(cursor.Frames(1).Rate(), 9u);
+    EXPECT_EQ(cursor.Frames(0).Index(), 1);
+    EXPECT_EQ(cursor.Frames(1).Index(), 0);
+    EXPECT_EQ(cursor.Header().Steps, 2u);
+}
+
+TEST(TAnimatedCursorImageTest, CountsBeyondTheChunksAreCappedAndEveryTruncationEndsCleanly) {
     const QByteArray frames = Frames({Icon(qRgb(1, 2, 3))});
-    EXPECT_EQ(LoadError(ImageFiles::Ani(
-                  {ImageFiles::Chunk("anih", ImageFiles::AniHeader(0x7FFFFFFF, 1, 5, 1)), frames})),
-              QStringLiteral("Stream read error"));
+    TAnimatedCursorImage many;
+    Load(many,
+         ImageFiles::Ani({ImageFiles::Chunk("anih", ImageFiles::AniHeader(0x7FFFFFFF, 1, 5, 1)), frames}));
+    ASSERT_EQ(many.Count(), 1);
+    EXPECT_EQ(many.Frames(0).Index(), 0);
     // A chunk claiming more than the file holds is cut at the end.
     QByteArray oversized =
         ImageFiles::Ani({ImageFiles::Chunk("anih", ImageFiles::AniHeader(1, 1, 5, 1)), frames});
