@@ -401,7 +401,7 @@ bool TZipRun::AddFile(const QString& line) {
     if (m_multiDisk) {
         const QString temporaryName = TempPaths::CreateFile(kTemporaryPrefix, QString(), TemporaryFolder());
         const auto removeTemporary = qScopeGuard([&temporaryName] { QFile::remove(temporaryName); });
-        TBufferedFileStream temporary(temporaryName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+        TBufferedFileStream temporary(temporaryName, TFileMode::fmCreatePrivate, ZipFormat::StreamBufferSize);
         Compress(line, *source, *header, &temporary);
         if (!temporary.FlushBuffer())
             throw ENotEnoughRoom(QStringLiteral("Not enough room to write archive"));
@@ -567,8 +567,8 @@ void TZipRun::WriteDirectoryCopy() {
     const QString copyName = ZipFiles::ReplaceExtension(name, QStringLiteral(".zfc"));
     std::unique_ptr<TBufferedFileStream> copy;
     try {
-        copy =
-            std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+        copy = std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreatePrivate,
+                                                     ZipFormat::StreamBufferSize);
     } catch (const EFOpenError&) {
         Notify(TPromptRequest::FromMessageBoxFlags(
             QStringLiteral("Unable to create Zip Configuration File to disk"), QString(), 0));

@@ -27,6 +27,11 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+bool OwnerOnly(const QString& path) {
+    return QFile::permissions(path) ==
+           (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
 QString DataFile(const QString& name) {
     return QStringLiteral(ZEB_TEST_DATA_DIR "/zip/") + name;
 }

@@ -21,6 +21,8 @@ namespace ZipTest {
 
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
+// Only the file's owner may read or write it (mode 0600).
+bool OwnerOnly(const QString& path);
 // A fixture of tests/data/zip.
 QString DataFile(const QString& name);
 

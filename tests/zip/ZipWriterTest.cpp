@@ -67,6 +67,7 @@ TEST_F(ZipWriterTest, NewArchiveRoundTripsEveryLevel) {
         m_writer.SetPackLevel(level);
         m_writer.FilesList() = QStringList{a, b, empty};
         EXPECT_EQ(m_writer.Zip(), 3);
+        EXPECT_TRUE(OwnerOnly(archive));
         EXPECT_TRUE(m_writer.FilesList().isEmpty());
         EXPECT_EQ(Names(m_writer), (QStringList{"a.txt", "b.bin", "empty"}));
         const QString out = Path(QStringLiteral("x%1").arg(level));
