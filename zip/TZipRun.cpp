@@ -173,6 +173,7 @@ int TZipRun::Build() {
     if (updating || w.m_endCentral.Modified) {
         m_end = w.m_endCentral;
         m_end.TotalEntries = m_end.EntriesThisDisk = 0;
+        m_end.Zip64Entries.reset();
     }
     m_end.Modified = false;
     if (!w.m_filesList.isEmpty() && w.OnStartZipInfo) {
