@@ -34,6 +34,21 @@ void Notify(const TPromptRequest& request) {
         TPrompter::Current().Prompt(request);
 }
 
+// An extra field (records of id, length and data) holds ZIP64 information.
+bool HasZip64Field(const QByteArray& extra) {
+    ByteReader fields(extra.constData(), static_cast<std::size_t>(extra.size()));
+    while (fields.Remaining() >= 4) {
+        const std::uint16_t id = fields.U16();
+        const std::uint16_t length = fields.U16();
+        if (id == ZipFormat::Zip64ExtraId)
+            return true;
+        if (fields.Remaining() < length)
+            return false;
+        fields.Skip(length);
+    }
+    return false;
+}
+
 } // namespace
 
 // The reading routine: source blocks, their CRC and the progress events.
@@ -278,12 +293,20 @@ void TZipRun::KeepEntry(const TZipHeaderInfo& old) {
     const qint64 extraLength = local.U16();
     qint64 length = ZipFormat::LocalHeaderSize + nameLength + extraLength + old.CompressedSize;
     if (old.HasDataDescriptor()) {
-        // Sizes and CRC follow the data, with or without their signature.
+        // Sizes and CRC follow the data, with or without their signature;
+        // the sizes take 8 bytes each when the local header has a ZIP64 field.
+        QByteArray extra(extraLength, Qt::Uninitialized);
+        archive.SetPosition(static_cast<qint64>(old.RelativeOffset) + ZipFormat::LocalHeaderSize +
+                            nameLength);
+        if (archive.ReadFully(extra.data(), extraLength) != extraLength)
+            throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
         archive.SetPosition(static_cast<qint64>(old.RelativeOffset) + length);
         char signature[4];
         const bool marked = archive.ReadFully(signature, 4) == 4 &&
                             ByteReader(signature, 4).U32() == ZipFormat::DataDescriptorSignature;
-        length += ZipFormat::DataDescriptorSize + (marked ? 4 : 0);
+        length +=
+            (HasZip64Field(extra) ? ZipFormat::Zip64DataDescriptorSize : ZipFormat::DataDescriptorSize) +
+            (marked ? 4 : 0);
     }
     auto kept = std::make_unique<TZipHeaderInfo>(old);
     kept->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());

@@ -128,32 +128,40 @@ TEST_F(ZipWriterTest, UpdateKeepsReplacesAndAppends) {
 }
 
 TEST_F(ZipWriterTest, KeptEntriesKeepTheirDataDescriptors) {
-    // Written by python to a stream that cannot seek: sizes and CRC after the data.
-    const QString archive = Path("streamed.zip");
-    const QString source =
-        QStringLiteral("import sys, io, zipfile\n"
-                       "class Pipe(io.RawIOBase):\n"
-                       "    def __init__(self): self.data = bytearray()\n"
-                       "    def writable(self): return True\n"
-                       "    def write(self, b): self.data += b; return len(b)\n"
-                       "pipe = Pipe()\n"
-                       "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
-                       "    for name in ('one.txt', 'two.txt'):\n"
-                       "        with z.open(name, 'w') as f: f.write(name.encode() * 500)\n"
-                       "open(sys.argv[1], 'wb').write(pipe.data)\n");
-    ASSERT_EQ(Python(source, {archive}).exitCode, 0);
-    m_writer.SetZipName(archive);
-    m_writer.FilesList() = QStringList{MakeFile("three.txt", "three")};
-    EXPECT_EQ(m_writer.Zip(), 1);
-    EXPECT_TRUE(m_writer.Entry(0).HasDataDescriptor());
-    const ProcessResult check = Python(QStringLiteral("import sys, zipfile\n"
-                                                      "z = zipfile.ZipFile(sys.argv[1])\n"
-                                                      "assert z.testzip() is None\n"
-                                                      "print(z.read('two.txt').decode()[:14])\n"),
-                                       {archive});
-    EXPECT_EQ(check.exitCode, 0) << check.errors.toStdString();
-    EXPECT_EQ(check.output.trimmed(), "two.txttwo.txt");
-    EXPECT_EQ(ZipTest::Run("unzip", {"-tq", archive}).exitCode, 0);
+    // Written by python to a stream that cannot seek: sizes and CRC after the
+    // data, in 4 bytes each, or in 8 after a local ZIP64 field.
+    for (const char* zip64 : {"False", "True"}) {
+        const QString archive = Path(QStringLiteral("streamed-%1.zip").arg(zip64));
+        const QString source =
+            QStringLiteral(
+                "import sys, io, zipfile\n"
+                "class Pipe(io.RawIOBase):\n"
+                "    def __init__(self): self.data = bytearray()\n"
+                "    def writable(self): return True\n"
+                "    def write(self, b): self.data += b; return len(b)\n"
+                "pipe = Pipe()\n"
+                "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                "    for name in ('one.txt', 'two.txt'):\n"
+                "        with z.open(name, 'w', force_zip64=%1) as f: f.write(name.encode() * 500)\n"
+                "open(sys.argv[1], 'wb').write(pipe.data)\n")
+                .arg(zip64);
+        ASSERT_EQ(Python(source, {archive}).exitCode, 0);
+        const QByteArray before = ReadFile(archive);
+        m_writer.SetZipName(archive);
+        m_writer.FilesList() = QStringList{MakeFile("three.txt", "three")};
+        EXPECT_EQ(m_writer.Zip(), 1);
+        EXPECT_TRUE(m_writer.Entry(0).HasDataDescriptor());
+        // The kept entries are copied whole, their descriptors with them.
+        EXPECT_TRUE(ReadFile(archive).startsWith(before.left(before.indexOf("PK\x01\x02")))) << zip64;
+        const ProcessResult check = Python(QStringLiteral("import sys, zipfile\n"
+                                                          "z = zipfile.ZipFile(sys.argv[1])\n"
+                                                          "assert z.testzip() is None\n"
+                                                          "print(z.read('two.txt').decode()[:14])\n"),
+                                           {archive});
+        EXPECT_EQ(check.exitCode, 0) << zip64 << check.errors.toStdString();
+        EXPECT_EQ(check.output.trimmed(), "two.txttwo.txt") << zip64;
+        EXPECT_EQ(ZipTest::Run("unzip", {"-tq", archive}).exitCode, 0) << zip64;
+    }
 }
 
 TEST_F(ZipWriterTest, ListsPatternsAndStoredNames) {
