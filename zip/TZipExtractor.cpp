@@ -105,6 +105,8 @@ struct TZipExtractor::Target {
     QString name;
     std::unique_ptr<ConfinedFolder> ownRoot; // when a handler moved the target elsewhere
     const ConfinedFolder* root = nullptr;
+    // The first component of folder that was made for this entry, -1 when none.
+    qsizetype firstMade = -1;
 };
 
 TZipExtractor::TZipExtractor(TZipReader& reader) : m_reader(reader) {}
@@ -437,15 +439,54 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
 }
 
 TZipExtractor::Outcome TZipExtractor::Extract(int index) {
+    Target target;
+    Outcome outcome = Outcome::Skipped;
+    try {
+        outcome = ExtractTo(index, target);
+    } catch (...) {
+        RemoveFoldersMade(target);
+        throw;
+    }
+    if (outcome == Outcome::Skipped)
+        RemoveFoldersMade(target);
+    return outcome;
+}
+
+bool TZipExtractor::MakeFolders(Target& target) {
+    const QStringList& folder = target.folder;
+    const auto there = [&](qsizetype i) {
+        return target.root->Lookup(folder.mid(0, i), folder[i]) == ConfinedFolder::Kind::Folder;
+    };
+    // The folders there make a prefix of the path: when the last one is
+    // missing, the first one missing is found by halving.
+    if (target.root == m_destination.get() && !folder.isEmpty() && !there(folder.size() - 1)) {
+        qsizetype low = 0;
+        qsizetype high = folder.size() - 1;
+        while (low < high) {
+            const qsizetype middle = (low + high) / 2;
+            if (there(middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        target.firstMade = low;
+    }
+    QString error;
+    return target.root->MakeFolders(folder, &error);
+}
+
+void TZipExtractor::RemoveFoldersMade(const Target& target) {
+    if (target.firstMade >= 0)
+        ZipFiles::RemoveEmptyFolders(m_reader.m_destDir, target.folder, target.firstMade);
+}
+
+TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
     TZipReader& r = m_reader;
     const TZipHeaderInfo entry = r.Entry(index);
-    Target target;
     if (!MakeTarget(index, entry, target))
         return Outcome::Skipped;
-    QString error;
     if (entry.FileName().isEmpty()) {
-        if (r.m_recreateDirs && !target.folder.isEmpty() &&
-            !target.root->MakeFolders(target.folder, &error)) {
+        if (r.m_recreateDirs && !target.folder.isEmpty() && !MakeFolders(target)) {
             Skip(TSkipReason::srCreateError, target.displayName, index, entry);
             return Outcome::Skipped;
         }
@@ -473,7 +514,7 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
         Skip(TSkipReason::srUnknownMethod, target.displayName, index, entry);
         return Outcome::Skipped;
     }
-    if (!target.root->MakeFolders(target.folder, &error)) {
+    if (!MakeFolders(target)) {
         Skip(LinkOnTheWay(target) ? TSkipReason::srUnsafeName : TSkipReason::srCreateError,
              target.displayName, index, entry);
         return Outcome::Skipped;
@@ -500,6 +541,7 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
     }
 
     QString temporary;
+    QString error;
     const int handle = target.root->CreateUnique(target.folder, target.name, &temporary, &error);
     if (handle < 0) {
         Skip(TSkipReason::srCreateError, target.displayName, index, entry);

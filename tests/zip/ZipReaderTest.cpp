@@ -295,6 +295,21 @@ TEST_F(ZipReaderTest, NamesNeverLeaveTheDestination) {
     EXPECT_EQ(Extracted(), QStringList{"evil.txt"});
 }
 
+// A path that fails deep inside the destination (here a folder name longer
+// than the file system takes, 450 levels and more than a path's longest
+// length down) leaves none of the folders made for it; those that were
+// there stay.
+TEST_F(ZipReaderTest, AFailedDeepPathLeavesNoFoldersOfItsOwn) {
+    const QByteArray deep =
+        "kept/" + QByteArray("dddddddddd/").repeated(450) + QByteArray(300, 'n') + "/f.txt";
+    Archive(BuildArchive({Stored("kept/x.txt", "x"), Stored(deep, "deep")}));
+    m_reader.SetDoAll(true);
+    m_reader.SetRecreateDirs(true);
+    EXPECT_EQ(m_reader.UnZip(), 1);
+    EXPECT_EQ(m_skipped, QStringList{"3 f.txt"});
+    EXPECT_EQ(Extracted(), (QStringList{"kept/", "kept/x.txt"}));
+}
+
 TEST_F(ZipReaderTest, LinksInTheDestinationAreNotFollowed) {
     QDir().mkpath(Path("outside"));
     QDir().mkpath(Dest());
