@@ -32,13 +32,21 @@ bool Supported(std::uint16_t method) {
            method == ZipFormat::MethodImploded || method == ZipFormat::MethodDeflated;
 }
 
+// The built-in decryption with keys, or none without them.
+std::function<void(std::uint8_t*, std::size_t)> BuiltIn(TZipCrypt* keys) {
+    if (!keys)
+        return {};
+    return [keys](std::uint8_t* block, std::size_t size) { keys->Decrypt(block, size); };
+}
+
 // The input stage: the entry's compressed bytes in blocks of at most 32 KiB,
 // decrypted, continued on the next disk of a set.
 class EntryInput : public TByteSource {
 public:
-    EntryInput(qint64 bytes, bool multiDisk, TZipCrypt* crypt, std::function<void()> pump,
+    using Decrypt = std::function<void(std::uint8_t*, std::size_t)>;
+    EntryInput(qint64 bytes, bool multiDisk, Decrypt decrypt, std::function<void()> pump,
                std::function<void()> nextDisk, std::function<TStream&()> archive)
-        : m_left(bytes), m_multiDisk(multiDisk), m_crypt(crypt), m_pump(std::move(pump)),
+        : m_left(bytes), m_multiDisk(multiDisk), m_decrypt(std::move(decrypt)), m_pump(std::move(pump)),
           m_nextDisk(std::move(nextDisk)), m_archive(std::move(archive)) {}
 
     std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
@@ -53,8 +61,8 @@ public:
         }
         if (got < n)
             throw EFatalUnzipError(QStringLiteral("Premature end of file reached"));
-        if (m_crypt)
-            m_crypt->Decrypt(buffer, static_cast<std::size_t>(n));
+        if (m_decrypt)
+            m_decrypt(buffer, static_cast<std::size_t>(n));
         m_left -= n;
         return static_cast<std::size_t>(n);
     }
@@ -62,7 +70,7 @@ public:
 private:
     qint64 m_left;
     bool m_multiDisk;
-    TZipCrypt* m_crypt;
+    Decrypt m_decrypt;
     std::function<void()> m_pump;
     std::function<void()> m_nextDisk;
     std::function<TStream&()> m_archive;
@@ -309,7 +317,7 @@ bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const 
         std::uint8_t header[ZipFormat::EncryptionHeaderSize];
         auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(r.m_password));
         EntryInput input(
-            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, crypt.get(), [] {},
+            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, BuiltIn(crypt.get()), [] {},
             [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
         input.Fill(header, sizeof header);
         const std::uint8_t check = entry.HasDataDescriptor()
@@ -381,8 +389,15 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
     TBufferedFileStream file(handle, fileName, ZipFormat::StreamBufferSize, r.m_flushFilesOnClose);
     // The encryption header was read and checked already.
     const qint64 compressed = entry.CompressedSize - (crypt ? ZipFormat::EncryptionHeaderSize : 0);
+    // A handler on OnDecrypt takes the compressed data in place of the
+    // built-in decryption; stored data are always decrypted here.
+    EntryInput::Decrypt decrypt = BuiltIn(crypt);
+    if (crypt && r.OnDecrypt && entry.CompressionMethod != ZipFormat::MethodStored)
+        decrypt = [&r](std::uint8_t* block, std::size_t size) {
+            r.OnDecrypt(&r, block, static_cast<int>(size), r.m_password);
+        };
     EntryInput input(
-        compressed, r.m_endCentral.ThisDisk != 0, crypt, [&r] { r.ProcessMessages(); },
+        compressed, r.m_endCentral.ThisDisk != 0, decrypt, [&r] { r.ProcessMessages(); },
         [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
     const qint64 size = entry.UncompressedSize;
     EntryOutput output(file, size, [&r, size](qint64 written, qint64 block) {

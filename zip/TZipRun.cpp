@@ -88,14 +88,15 @@ private:
 // pump after each.
 class TZipRun::Writing : public TByteSink {
 public:
-    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, TZipCrypt* crypt)
-        : m_writer(writer), m_output(output), m_temporary(temporary), m_crypt(crypt) {}
+    using Encrypt = std::function<void(std::uint8_t*, std::size_t)>;
+    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, Encrypt encrypt)
+        : m_writer(writer), m_output(output), m_temporary(temporary), m_encrypt(std::move(encrypt)) {}
 
     void Write(const std::uint8_t* data, std::size_t size) override {
         const std::uint8_t* block = data;
-        if (m_crypt) {
+        if (m_encrypt) {
             m_scratch.assign(data, data + size);
-            m_crypt->Encrypt(m_scratch.data(), size);
+            m_encrypt(m_scratch.data(), size);
             block = m_scratch.data();
         }
         const auto n = static_cast<qint64>(size);
@@ -117,7 +118,7 @@ private:
     TZipWriter& m_writer;
     TZipOutput* m_output;
     TStream* m_temporary;
-    TZipCrypt* m_crypt;
+    Encrypt m_encrypt;
     std::vector<std::uint8_t> m_scratch;
     qint64 m_written = 0;
 };
@@ -447,9 +448,9 @@ bool TZipRun::AddFile(const QString& line) {
 void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& header, TStream* temporary) {
     TZipWriter& w = m_writer;
     std::unique_ptr<TZipCrypt> crypt;
+    Writing::Encrypt encrypt;
     std::uint32_t firstCrc = 0;
     qint64 firstSize = 0;
-    qint64 encryptionHeader = 0;
     if (!w.m_password.isEmpty()) {
         // The check byte of the encryption header needs the CRC before the data.
         std::vector<char> block(kCrcPassBlock);
@@ -459,14 +460,22 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
         }
         source.SetPosition(0);
         crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(w.m_password));
-        const QByteArray encrypted = crypt->MakeHeader(firstCrc);
-        Writing plain(w, m_output.get(), temporary, nullptr);
-        plain.Write(reinterpret_cast<const std::uint8_t*>(encrypted.constData()),
-                    static_cast<std::size_t>(encrypted.size()));
-        encryptionHeader = encrypted.size();
+        if (w.OnEncrypt)
+            encrypt = [&w](std::uint8_t* block, std::size_t size) {
+                w.OnEncrypt(&w, block, static_cast<int>(size), w.m_password);
+            };
+        else
+            encrypt = [keys = crypt.get()](std::uint8_t* block, std::size_t size) {
+                keys->Encrypt(block, size);
+            };
     }
     Reading reading(w, source, header.UncompressedSize, m_multiDisk);
-    Writing writing(w, m_output.get(), temporary, crypt.get());
+    Writing writing(w, m_output.get(), temporary, encrypt);
+    if (crypt) {
+        const QByteArray plain = TZipCrypt::PlainHeader(firstCrc);
+        writing.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
+                      static_cast<std::size_t>(plain.size()));
+    }
     QString storedPath = header.FullName();
     storedPath.replace(u'\\', u'/');
     const int level = std::clamp(w.m_packLevel, 0, 9);
@@ -489,7 +498,7 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
         throw EZipError(QStringLiteral("File \"%1\" changed while it was being added").arg(line));
     header.CRC32 = reading.Crc();
     header.UncompressedSize = static_cast<std::uint32_t>(reading.Read());
-    header.CompressedSize = static_cast<std::uint32_t>(writing.Written() + encryptionHeader);
+    header.CompressedSize = static_cast<std::uint32_t>(writing.Written()); // with the encryption header
     if (crypt)
         header.Flag |= ZipFormat::FlagEncrypted;
 }

@@ -3,6 +3,7 @@
 // a file too large for the format).
 #include "tests/zip/ZipTestSupport.h"
 
+#include "zip/TZipCrypt.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
@@ -337,6 +338,91 @@ TEST_F(ZipWriterTest, EncryptedEntriesCarryTheirHeader) {
     m_writer.FilesList() = QStringList{Path("p.txt")};
     ASSERT_EQ(m_writer.Zip(), 1);
     EXPECT_NE(ReadFile(archive), first);
+}
+
+// Handlers on OnEncrypt and OnDecrypt take the place of the built-in
+// encryption: here they run the traditional one themselves, so peers and
+// the built-in reader agree with what they made.
+TEST_F(ZipWriterTest, EncryptionHandlersTakeTheBuiltInsPlace) {
+    const QString archive = Path("handled.zip");
+    const QByteArray text = TextData(50000);
+    const QByteArray password = TZipCrypt::PasswordBytes("pw");
+    TZipCrypt writerKeys(password);
+    qint64 encrypted = 0;
+    m_writer.OnEncrypt =
+        TEncryptEvent::fromFunction([&](TObject*, std::uint8_t* block, int length, const QString& pw) {
+            EXPECT_EQ(pw, "pw");
+            writerKeys.Encrypt(block, static_cast<std::size_t>(length));
+            encrypted += length;
+        });
+    m_writer.SetZipName(archive);
+    m_writer.SetPassword("pw");
+    m_writer.FilesList() = QStringList{MakeFile("t.txt", text)};
+    ASSERT_EQ(m_writer.Zip(), 1);
+    EXPECT_EQ(encrypted, m_writer.Entry(0).CompressedSize); // the 12-byte header too
+    EXPECT_EQ(ZipTest::Run("unzip", {"-tq", "-P", "pw", archive}).exitCode, 0);
+
+    // The reader checks the header with its own keys and hands the rest over.
+    TZipCrypt readerKeys(password);
+    QByteArray header = ReadFile(archive).mid(30 + 5, 12);
+    readerKeys.Decrypt(reinterpret_cast<std::uint8_t*>(header.data()), 12);
+    qint64 decrypted = 0;
+    TZipReader reader;
+    reader.OnDecrypt =
+        TDecryptEvent::fromFunction([&](TObject*, std::uint8_t* block, int length, const QString&) {
+            readerKeys.Decrypt(block, static_cast<std::size_t>(length));
+            decrypted += length;
+        });
+    reader.SetZipName(archive);
+    reader.SetPassword("pw");
+    reader.SetDoAll(true);
+    reader.SetDestDir(Path("out"));
+    EXPECT_EQ(reader.UnZip(), 1);
+    EXPECT_EQ(ReadFile(Path("out/t.txt")), text);
+    EXPECT_EQ(decrypted, m_writer.Entry(0).CompressedSize - 12);
+}
+
+TEST_F(ZipWriterTest, AssignCopiesSettingsAndHandlers) {
+    int started = 0;
+    m_writer.SetComponentVersion(7);
+    EXPECT_EQ(m_writer.ComponentVersion(), 100);
+    m_writer.SetPackLevel(2);
+    m_writer.SetStore83Names(true);
+    m_writer.SetSkipIfArchiveBitNotSet(true);
+    m_writer.SetResetArchiveBitOnZip(true);
+    m_writer.ExcludeList() = QStringList{"*.bak"};
+    m_writer.SetDoAll(true);
+    m_writer.OnStartZip =
+        TStartZipEvent::fromFunction([&](TObject*, const QString&, TZipHeaderInfo&, bool&) { ++started; });
+    m_writer.OnEncrypt = TEncryptEvent::fromFunction([](TObject*, std::uint8_t*, int, const QString&) {});
+    m_writer.OnDecrypt = TDecryptEvent::fromFunction([](TObject*, std::uint8_t*, int, const QString&) {});
+
+    TZipWriter copy;
+    copy.Assign(m_writer);
+    EXPECT_EQ(copy.PackLevel(), 2);
+    EXPECT_TRUE(copy.Store83Names());
+    EXPECT_TRUE(copy.SkipIfArchiveBitNotSet());
+    EXPECT_TRUE(copy.ResetArchiveBitOnZip());
+    EXPECT_EQ(copy.ExcludeList(), QStringList{"*.bak"});
+    EXPECT_TRUE(copy.DoAll());
+    EXPECT_FALSE(copy.OnEncrypt);
+    EXPECT_FALSE(copy.OnDecrypt);
+    // Its default disk prompt is its own, not the source's.
+    EXPECT_TRUE(copy.OnGetNextDisk);
+    EXPECT_FALSE(copy.OnGetNextDisk == m_writer.OnGetNextDisk);
+    // Every file here carries the archive attribute: none is left out, and
+    // names are stored as they are.
+    copy.SetZipName(Path("copy.zip"));
+    copy.FilesList() = QStringList{MakeFile("a long name.text", "a"), MakeFile("skip.bak", "b")};
+    EXPECT_EQ(copy.Zip(), 1);
+    EXPECT_EQ(copy.Entry(0).FileName(), "a long name.text");
+    EXPECT_EQ(started, 1);
+    // A reader takes only the reader's part.
+    TZipReader reader;
+    reader.Assign(m_writer);
+    EXPECT_TRUE(reader.DoAll());
+    copy.Assign(reader);
+    EXPECT_EQ(copy.PackLevel(), 2);
 }
 
 } // namespace
