@@ -448,7 +448,7 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
         throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
     }
     *crc = output.Crc();
-    if (!decoded)
+    if (!decoded && !crypt)
         Skip(TSkipReason::srDataError, fileName, index, entry);
     return decoded;
 }
@@ -570,11 +570,13 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
         target.root->Remove(target.folder, temporary);
         throw;
     }
-    if (!decoded) {
+    if (!decoded && !entry.Encrypted()) {
         target.root->Remove(target.folder, temporary);
         return Outcome::Skipped;
     }
-    if (crc != entry.CRC32) {
+    // Undecodable data of an encrypted entry come from a wrong password that
+    // passed the one-byte check: it is a bad password as a wrong CRC is.
+    if (!decoded || crc != entry.CRC32) {
         target.root->Remove(target.folder, temporary);
         if (entry.Encrypted() && r.OnBadPassword) {
             QString newPassword = r.m_password;
