@@ -29,6 +29,7 @@ public:
     // it over (also when it is refused and EListError "Duplicate Object index"
     // is raised).
     int Add(std::unique_ptr<TZipHeaderInfo> entry) { return TSortedObjectList::Add(entry.release()); }
+    using TSortedObjectList::Add;
     // A view's Add: shares an entry owned elsewhere.
     int AddShared(TZipHeaderInfo* entry) { return TSortedObjectList::Add(entry); }
     // Hands every entry to the caller (an owning list) and empties the list.
