@@ -135,26 +135,24 @@ TEST_F(ZipInteropTest, InfoZipCommentsPasswordsAndStreams) {
 }
 
 TEST_F(ZipInteropTest, PythonArchivesExtractByteForByte) {
-    const QString source = QStringLiteral(
-        "import sys, io, os, zipfile\n"
-        "root = sys.argv[1]\n"
-        "files = []\n"
-        "for folder, _, names in os.walk(root):\n"
-        "    for n in names:\n"
-        "        full = os.path.join(folder, n)\n"
-        "        files.append((os.path.relpath(full, root), open(full, 'rb').read()))\n"
-        "for kind, method in (('stored', zipfile.ZIP_STORED), ('deflated', zipfile.ZIP_DEFLATED)):\n"
-        "    with zipfile.ZipFile(os.path.join(sys.argv[2], kind + '.zip'), 'w', method) as z:\n"
-        "        for name, data in files: z.writestr(name, data)\n"
-        "class Pipe(io.RawIOBase):\n"
-        "    def __init__(self): self.data = bytearray()\n"
-        "    def writable(self): return True\n"
-        "    def write(self, b): self.data += b; return len(b)\n"
-        "pipe = Pipe()\n"
-        "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
-        "    for name, data in files:\n"
-        "        with z.open(name, 'w') as f: f.write(data)\n"
-        "open(os.path.join(sys.argv[2], 'descriptors.zip'), 'wb').write(pipe.data)\n");
+    const QString source =
+        QStringLiteral(
+            "import sys, io, os, zipfile\n"
+            "root = sys.argv[1]\n"
+            "files = []\n"
+            "for folder, _, names in os.walk(root):\n"
+            "    for n in names:\n"
+            "        full = os.path.join(folder, n)\n"
+            "        files.append((os.path.relpath(full, root), open(full, 'rb').read()))\n"
+            "for kind, method in (('stored', zipfile.ZIP_STORED), ('deflated', zipfile.ZIP_DEFLATED)):\n"
+            "    with zipfile.ZipFile(os.path.join(sys.argv[2], kind + '.zip'), 'w', method) as z:\n"
+            "        for name, data in files: z.writestr(name, data)\n") +
+        PythonPipe +
+        QStringLiteral("pipe = Pipe()\n"
+                       "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                       "    for name, data in files:\n"
+                       "        with z.open(name, 'w') as f: f.write(data)\n"
+                       "open(os.path.join(sys.argv[2], 'descriptors.zip'), 'wb').write(pipe.data)\n");
     const ProcessResult made = Python(source, {Path("src"), m_dir.path()});
     ASSERT_EQ(made.exitCode, 0) << made.errors.toStdString();
     for (const char* kind : {"stored", "deflated", "descriptors"}) {

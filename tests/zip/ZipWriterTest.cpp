@@ -134,12 +134,8 @@ TEST_F(ZipWriterTest, KeptEntriesKeepTheirDataDescriptors) {
     for (const char* zip64 : {"False", "True"}) {
         const QString archive = Path(QStringLiteral("streamed-%1.zip").arg(zip64));
         const QString source =
+            QStringLiteral("import sys, io, zipfile\n") + PythonPipe +
             QStringLiteral(
-                "import sys, io, zipfile\n"
-                "class Pipe(io.RawIOBase):\n"
-                "    def __init__(self): self.data = bytearray()\n"
-                "    def writable(self): return True\n"
-                "    def write(self, b): self.data += b; return len(b)\n"
                 "pipe = Pipe()\n"
                 "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
                 "    for name in ('one.txt', 'two.txt'):\n"
