@@ -135,3 +135,9 @@ qint64 TBufferedStream::Size() {
         return std::max(wrapped, m_wrappedPosition + m_current);
     return wrapped;
 }
+
+void TBufferedStream::PutBack(char byte) {
+    if (m_state != State::Reading || m_current == 0)
+        throw EStreamError(QStringLiteral("Putback overflow"));
+    m_buffer[static_cast<std::size_t>(--m_current)] = byte;
+}

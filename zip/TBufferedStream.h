@@ -23,6 +23,9 @@ public:
     qint64 Seek(qint64 offset, TSeekOrigin origin) override;
     qint64 Size() override;
 
+    // Puts byte back before the read position, which moves back by one; only
+    // while that place is in the buffer (EStreamError "Putback overflow").
+    void PutBack(char byte);
     // Writes pending data to the wrapped stream; false when that write was short.
     bool FlushBuffer();
     // True once anything was written through this stream.

@@ -98,6 +98,14 @@ void TDeflater::Start() {
     m_hash = ((m_hash << kHashShift) ^ m_window[1]) & kHashMask;
 }
 
+void TDeflater::FillLookahead() {
+    // The window slides also once the source has ended, so that a match is
+    // never sought closer than its longest length to the window's end.
+    do
+        FillWindow();
+    while (m_lookahead < kMinLookahead && !m_eof);
+}
+
 void TDeflater::FillWindow() {
     unsigned more = 2 * kWindowBytes - m_lookahead - m_strStart;
     if (m_strStart >= kWindowBytes + kMaxDistance) {
@@ -172,8 +180,7 @@ void TDeflater::DeflateFast() {
     unsigned matchLength = 0;
     for (;;) {
         if (m_lookahead < kMinLookahead) {
-            while (m_lookahead < kMinLookahead && !m_eof)
-                FillWindow();
+            FillLookahead();
             if (m_lookahead == 0)
                 break;
         }
@@ -217,8 +224,7 @@ void TDeflater::DeflateLazy() {
     bool matchAvailable = false;
     for (;;) {
         if (m_lookahead < kMinLookahead) {
-            while (m_lookahead < kMinLookahead && !m_eof)
-                FillWindow();
+            FillLookahead();
             if (m_lookahead == 0)
                 break;
         }

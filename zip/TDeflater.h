@@ -27,6 +27,9 @@ public:
 
 private:
     void Start();
+    // Slides the window when due and reads until the lookahead is full or
+    // the source has ended.
+    void FillLookahead();
     void FillWindow();
     unsigned LongestMatch(unsigned candidate);
     void InsertString(unsigned position, unsigned& head) {

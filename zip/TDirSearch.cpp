@@ -2,12 +2,6 @@
 
 #include "zip/Wildcard.h"
 
-#include <QFile>
-
-#include <algorithm>
-#include <dirent.h>
-#include <sys/stat.h>
-
 namespace {
 
 // The levels of the stack: the start folder and MaxDepth below it.
@@ -39,48 +33,21 @@ TDirSearch::TDirSearch(const QString& startFolder, const QString& mask, bool rec
     Push(start, m_folderPatterns.isEmpty() ? -1 : 0);
 }
 
-std::vector<TDirSearch::Entry> TDirSearch::ReadFolder(const QString& folder) {
-    std::vector<Entry> entries;
-    const QByteArray path = QFile::encodeName(folder);
-    DIR* dir = opendir(path.constData());
-    if (!dir)
-        return entries;
-    while (const dirent* item = readdir(dir)) {
-        const QByteArray name(item->d_name);
-        if (name == "." || name == "..")
-            continue;
-        const QByteArray full = path + name;
-        struct stat info {};
-        if (lstat(full.constData(), &info) != 0)
-            continue;
-        if (S_ISLNK(info.st_mode)) {
-            // A link counts as the file it names; links to folders are not walked.
-            if (stat(full.constData(), &info) != 0 || !S_ISREG(info.st_mode))
-                continue;
-        }
-        if (S_ISDIR(info.st_mode) || S_ISREG(info.st_mode))
-            entries.push_back(Entry{QFile::decodeName(name), S_ISDIR(info.st_mode)});
-    }
-    closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) { return a.name < b.name; });
-    return entries;
-}
-
 void TDirSearch::Push(const QString& folder, int pattern) {
     if (m_stack.size() >= kMaxLevels)
         return;
-    m_stack.push_back(Level{folder, ReadFolder(folder), 0, pattern});
+    m_stack.push_back(Level{TSearchData(folder), pattern});
 }
 
 QString TDirSearch::Next() {
     while (!m_stack.empty()) {
         Level& level = m_stack.back();
-        if (level.next >= level.entries.size()) {
+        if (level.search.End()) {
             m_stack.pop_back();
             continue;
         }
-        const Entry entry = level.entries[level.next++];
-        const QString path = level.folder + entry.name;
+        const TSearchData::Found entry = level.search.Next();
+        const QString path = level.search.Folder() + entry.name;
         if (level.pattern >= 0) {
             if (entry.folder && Wildcard::Matches(m_folderPatterns.at(level.pattern), entry.name)) {
                 const int next = level.pattern + 1 < m_folderPatterns.size() ? level.pattern + 1 : -1;

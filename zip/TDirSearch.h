@@ -8,6 +8,8 @@
 // before the first wildcard; each folder name after it is a pattern that the
 // walk descends through without returning anything there.
 
+#include "zip/TSearchData.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -24,19 +26,12 @@ public:
     static constexpr int MaxDepth = 20;
 
 private:
-    struct Entry {
-        QString name;
-        bool folder;
-    };
     struct Level {
-        QString folder; // with a trailing "/"
-        std::vector<Entry> entries;
-        std::size_t next = 0;
+        TSearchData search;
         int pattern = -1; // index into m_folderPatterns, -1 for a searching level
     };
 
     void Push(const QString& folder, int pattern);
-    static std::vector<Entry> ReadFolder(const QString& folder);
 
     QString m_mask;
     bool m_recurse;

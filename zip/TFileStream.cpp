@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr mode_t kPrivateMode = 0600;
+
 int OpenFlags(TFileMode mode) {
     switch (mode) {
     case TFileMode::fmOpenRead:
@@ -17,6 +19,7 @@ int OpenFlags(TFileMode mode) {
     case TFileMode::fmOpenReadWrite:
         return O_RDWR;
     case TFileMode::fmCreate:
+    case TFileMode::fmCreatePrivate:
         return O_RDWR | O_CREAT | O_TRUNC;
     }
     return O_RDONLY;
@@ -30,12 +33,22 @@ QString SystemError(int error) {
 
 TFileStream::TFileStream(const QString& fileName, TFileMode mode) : m_fileName(fileName) {
     const QByteArray name = QFile::encodeName(fileName);
+    const bool ownerOnly = mode == TFileMode::fmCreatePrivate;
     do
-        m_handle = ::open(name.constData(), OpenFlags(mode) | O_CLOEXEC, 0666);
+        m_handle = ::open(name.constData(), OpenFlags(mode) | O_CLOEXEC, ownerOnly ? kPrivateMode : 0666);
     while (m_handle < 0 && errno == EINTR);
+    // A file that existed keeps its mode through open: take it from the others.
+    if (m_handle >= 0 && ownerOnly && ::fchmod(m_handle, kPrivateMode) != 0) {
+        const int error = errno;
+        ::close(m_handle);
+        m_handle = -1;
+        errno = error;
+    }
     if (m_handle < 0) {
         const int error = errno;
-        const QString verb = mode == TFileMode::fmCreate ? QStringLiteral("create") : QStringLiteral("open");
+        const QString verb = mode == TFileMode::fmOpenRead || mode == TFileMode::fmOpenReadWrite
+                                 ? QStringLiteral("open")
+                                 : QStringLiteral("create");
         throw EFOpenError(QStringLiteral("Cannot %1 file \"%2\". %3").arg(verb, fileName, SystemError(error)),
                           error);
     }

@@ -9,7 +9,8 @@
 enum class TFileMode {
     fmOpenRead,      // existing file, read only, shared with other programs
     fmOpenReadWrite, // existing file, read and write
-    fmCreate         // created or truncated, read and write
+    fmCreate,        // created or truncated, read and write
+    fmCreatePrivate  // as fmCreate, and readable and writable by its owner alone
 };
 
 // A file could not be opened or created; Error() is the system's error number.

@@ -24,26 +24,13 @@ qint64 DateKey(const TZipHeaderInfo& entry) {
 } // namespace
 
 TSortedZip::TSortedZip(TZipSortMode mode, bool ownsEntries)
-    : m_mode(mode), m_owns(ownsEntries),
-      m_duplicates(ownsEntries ? TDuplicates::dupError : TDuplicates::dupAccept) {}
-
-TSortedZip::~TSortedZip() {
-    Clear();
-}
-
-void TSortedZip::Clear() {
-    if (m_owns)
-        for (TZipHeaderInfo* entry : m_items)
-            delete entry;
-    m_items.clear();
-}
+    : TSortedObjectList(ownsEntries, ownsEntries ? TDuplicates::dupError : TDuplicates::dupAccept),
+      m_mode(mode) {}
 
 std::vector<std::unique_ptr<TZipHeaderInfo>> TSortedZip::TakeAll() {
     std::vector<std::unique_ptr<TZipHeaderInfo>> taken;
-    taken.reserve(m_items.size());
-    for (TZipHeaderInfo* entry : m_items)
+    for (TZipHeaderInfo* entry : Release())
         taken.emplace_back(entry);
-    m_items.clear();
     return taken;
 }
 
@@ -55,7 +42,7 @@ int TSortedZip::Rate(const TZipHeaderInfo& entry) {
     return static_cast<int>(std::min<qint64>(rate, 100));
 }
 
-int TSortedZip::Compare(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const {
+int TSortedZip::CompareByMode(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const {
     switch (m_mode) {
     case TZipSortMode::ByName:
         return a.FullName().compare(b.FullName(), Qt::CaseInsensitive);
@@ -79,40 +66,9 @@ int TSortedZip::Compare(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const 
     return 0;
 }
 
-std::size_t TSortedZip::InsertPosition(const TZipHeaderInfo& entry, bool* duplicate) const {
-    const auto before = [this](TZipHeaderInfo* item, const TZipHeaderInfo* key) {
-        return Compare(*item, *key) < 0;
-    };
-    const auto lower = std::lower_bound(m_items.begin(), m_items.end(), &entry, before);
-    *duplicate = lower != m_items.end() && Compare(**lower, entry) == 0;
-    if (AfterEquals(m_mode)) {
-        *duplicate = false;
-        const auto after = [this](const TZipHeaderInfo* key, TZipHeaderInfo* item) {
-            return Compare(*key, *item) < 0;
-        };
-        return static_cast<std::size_t>(std::upper_bound(m_items.begin(), m_items.end(), &entry, after) -
-                                        m_items.begin());
-    }
-    return static_cast<std::size_t>(lower - m_items.begin());
-}
-
-int TSortedZip::Add(std::unique_ptr<TZipHeaderInfo> entry) {
-    Q_ASSERT(m_owns);
-    bool duplicate = false;
-    const std::size_t at = InsertPosition(*entry, &duplicate);
-    if (duplicate && m_duplicates == TDuplicates::dupError)
-        throw EListError(QStringLiteral("Duplicate Object index"));
-    m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(at), m_owns ? entry.release() : entry.get());
-    return static_cast<int>(at);
-}
-
-int TSortedZip::AddShared(TZipHeaderInfo* entry) {
-    bool duplicate = false;
-    const std::size_t at = InsertPosition(*entry, &duplicate);
-    if (duplicate && m_duplicates == TDuplicates::dupError)
-        throw EListError(QStringLiteral("Duplicate Object index"));
-    m_items.insert(m_items.begin() + static_cast<std::ptrdiff_t>(at), entry);
-    return static_cast<int>(at);
+int TSortedZip::Compare(const TZipHeaderInfo& item, const TZipHeaderInfo& key) const {
+    const int order = CompareByMode(item, key);
+    return order == 0 && AfterEquals(m_mode) ? -1 : order;
 }
 
 TZipHeaderInfo* TSortedZip::FindByName(const QString& fullName) const {
@@ -120,12 +76,12 @@ TZipHeaderInfo* TSortedZip::FindByName(const QString& fullName) const {
         const auto before = [](TZipHeaderInfo* item, const QString& key) {
             return item->FullName().compare(key, Qt::CaseInsensitive) < 0;
         };
-        const auto at = std::lower_bound(m_items.begin(), m_items.end(), fullName, before);
-        if (at != m_items.end() && (*at)->FullName().compare(fullName, Qt::CaseInsensitive) == 0)
+        const auto at = std::lower_bound(Entries().begin(), Entries().end(), fullName, before);
+        if (at != Entries().end() && (*at)->FullName().compare(fullName, Qt::CaseInsensitive) == 0)
             return *at;
         return nullptr;
     }
-    for (TZipHeaderInfo* entry : m_items)
+    for (TZipHeaderInfo* entry : Entries())
         if (entry->FullName().compare(fullName, Qt::CaseInsensitive) == 0)
             return entry;
     return nullptr;
@@ -136,12 +92,11 @@ TZipHeaderInfo* TSortedZip::FindByPosition(int disk, std::uint32_t offset) const
     key.DiskNumberStart = static_cast<std::uint16_t>(disk);
     key.RelativeOffset = offset;
     if (m_mode != TZipSortMode::ByNone) {
-        for (TZipHeaderInfo* entry : m_items)
+        for (TZipHeaderInfo* entry : Entries())
             if (entry->DiskNumberStart == disk && entry->RelativeOffset == offset)
                 return entry;
         return nullptr;
     }
-    bool duplicate = false;
-    const std::size_t at = InsertPosition(key, &duplicate);
-    return duplicate ? m_items[at] : nullptr;
+    int at = 0;
+    return Find(key, &at) ? Items(at) : nullptr;
 }

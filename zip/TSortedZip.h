@@ -11,34 +11,27 @@
 // ByDate and the size orders place a new entry after equal ones; the other
 // orders place it before them (or refuse it in a list without duplicates).
 
+#include "zip/TSortedObjectList.h"
 #include "zip/TZipHeaderInfo.h"
 #include "zip/ZipTypes.h"
 
 #include <memory>
 #include <vector>
 
-class TSortedZip {
+class TSortedZip : public TSortedObjectList<TZipHeaderInfo> {
 public:
-    enum class TDuplicates { dupAccept, dupError };
-
     // An owning list refuses duplicates; a view accepts them.
     TSortedZip(TZipSortMode mode, bool ownsEntries);
-    ~TSortedZip();
-    TSortedZip(const TSortedZip&) = delete;
-    TSortedZip& operator=(const TSortedZip&) = delete;
 
     TZipSortMode SortMode() const { return m_mode; }
-    int Count() const { return static_cast<int>(m_items.size()); }
-    TZipHeaderInfo* Items(int index) const { return m_items.at(static_cast<std::size_t>(index)); }
-    const std::vector<TZipHeaderInfo*>& Entries() const { return m_items; }
 
     // Places the entry in order and returns its index; an owning list takes
     // it over (also when it is refused and EListError "Duplicate Object index"
     // is raised).
-    int Add(std::unique_ptr<TZipHeaderInfo> entry);
+    int Add(std::unique_ptr<TZipHeaderInfo> entry) { return TSortedObjectList::Add(entry.release()); }
+    using TSortedObjectList::Add;
     // A view's Add: shares an entry owned elsewhere.
-    int AddShared(TZipHeaderInfo* entry);
-    void Clear();
+    int AddShared(TZipHeaderInfo* entry) { return TSortedObjectList::Add(entry); }
     // Hands every entry to the caller (an owning list) and empties the list.
     std::vector<std::unique_ptr<TZipHeaderInfo>> TakeAll();
 
@@ -51,14 +44,13 @@ public:
     // at most 100, 0 for an empty entry.
     static int Rate(const TZipHeaderInfo& entry);
 
+protected:
+    // ByDate and the size orders never find two entries equal: an item
+    // equal to the key sorts before it, so a new entry goes after its equals.
+    int Compare(const TZipHeaderInfo& item, const TZipHeaderInfo& key) const override;
+
 private:
-    // Negative when a sorts before b in this list's order.
-    int Compare(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const;
-    // Where a new entry goes.
-    std::size_t InsertPosition(const TZipHeaderInfo& entry, bool* duplicate) const;
+    int CompareByMode(const TZipHeaderInfo& a, const TZipHeaderInfo& b) const;
 
     TZipSortMode m_mode;
-    bool m_owns;
-    TDuplicates m_duplicates;
-    std::vector<TZipHeaderInfo*> m_items;
 };

@@ -54,7 +54,7 @@ void TZipCrypt::Encrypt(std::uint8_t* data, std::size_t size) {
     }
 }
 
-QByteArray TZipCrypt::MakeHeader(std::uint32_t crc) {
+QByteArray TZipCrypt::PlainHeader(std::uint32_t crc) {
     QByteArray header(ZipFormat::EncryptionHeaderSize, Qt::Uninitialized);
     auto* bytes = reinterpret_cast<std::uint8_t*>(header.data());
     QRandomGenerator* random = QRandomGenerator::system();
@@ -62,6 +62,5 @@ QByteArray TZipCrypt::MakeHeader(std::uint32_t crc) {
         bytes[i] = static_cast<std::uint8_t>(random->bounded(256));
     bytes[kRandomBytes] = static_cast<std::uint8_t>(crc >> 16);
     bytes[kRandomBytes + 1] = static_cast<std::uint8_t>(crc >> 24);
-    Encrypt(bytes, ZipFormat::EncryptionHeaderSize);
     return header;
 }

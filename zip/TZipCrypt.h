@@ -20,9 +20,9 @@ public:
     void Decrypt(std::uint8_t* data, std::size_t size);
     void Encrypt(std::uint8_t* data, std::size_t size);
 
-    // The encrypted 12-byte header of a new entry: ten bytes from the
-    // system's random source, then bits 16-23 and 24-31 of the entry's CRC.
-    QByteArray MakeHeader(std::uint32_t crc);
+    // The 12-byte header of a new entry, not yet encrypted: ten bytes from
+    // the system's random source, then bits 16-23 and 24-31 of the entry's CRC.
+    static QByteArray PlainHeader(std::uint32_t crc);
 
 private:
     std::uint8_t KeyStream() const;

@@ -32,9 +32,9 @@ std::uint16_t Le16(const char* p) {
 
 TZipDirectoryReader::TZipDirectoryReader(TZipReader& reader) : m_reader(reader) {}
 
-void TZipDirectoryReader::Bad() {
+void TZipDirectoryReader::Bad(const QString& message) {
     m_reader.ClearZip();
-    throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
+    throw EBadZipFile(message);
 }
 
 qint64 TZipDirectoryReader::LocateEnd(TStream& stream) {
@@ -89,7 +89,7 @@ void TZipDirectoryReader::Read() {
         else
             r.m_multiMode = r.m_media->IsRemovable(r.m_zipName) ? TMultiMode::mmSpan : TMultiMode::mmBlocks;
         bool read = true;
-        if (end.TotalEntries > 0) {
+        if (end.EntryCount() > 0) {
             if (zfc) {
                 zfc->SetPosition(0);
             } else {
@@ -155,9 +155,9 @@ std::unique_ptr<TZipHeaderInfo> TZipDirectoryReader::ReadCentralHeader(TStream* 
 
 bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
     TZipReader& r = m_reader;
-    const int count = r.m_endCentral.TotalEntries;
+    const qint64 count = r.m_endCentral.EntryCount();
     TZipHeaderInfo* previous = nullptr;
-    for (int i = 0; i < count; ++i) {
+    for (qint64 i = 0; i < count; ++i) {
         std::unique_ptr<TZipHeaderInfo> header = ReadCentralHeader(zfc);
         if (!header && previous && previous->ExtraFieldLength() > 0) {
             // A wrong extra length on the previous entry: try where its extra field began.
@@ -175,7 +175,17 @@ bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
             return false;
         }
     }
+    if (!zfc && !m_multiDisk && MoreHeadersFollow())
+        Bad(QStringLiteral("The archive holds more entries than its end record counts"));
     return true;
+}
+
+bool TZipDirectoryReader::MoreHeadersFollow() {
+    TStream& stream = *m_reader.m_archive;
+    const TEndCentral& end = m_reader.m_endCentral;
+    char signature[4];
+    return stream.Position() < static_cast<qint64>(end.CentralOffset) + end.CentralSize &&
+           stream.ReadFully(signature, 4) == 4 && Le32(signature) == ZipFormat::CentralHeaderSignature;
 }
 
 qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
@@ -232,6 +242,8 @@ bool TZipDirectoryReader::Recover() {
     end.Reset();
     end.CentralOffset = static_cast<std::uint32_t>(std::min<qint64>(position, ZipFormat::MaxSize32));
     end.TotalEntries = end.EntriesThisDisk = static_cast<std::uint16_t>(std::min(found, 0xFFFF));
+    if (found > 0xFFFF)
+        end.Zip64Entries = found;
     // Central headers found where the walk stopped give the entries they
     // name the rest of their fields; the walk's offsets stay.
     if (position < size) {

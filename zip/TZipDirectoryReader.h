@@ -4,6 +4,7 @@
 // when the directory is damaged rebuilds it from the local headers.
 
 #include <QByteArray>
+#include <QString>
 #include <memory>
 
 class TStream;
@@ -35,7 +36,10 @@ private:
     // Rebuilds the directory from the local headers; false when none is found.
     bool Recover();
     qint64 FindLocalHeader(TStream& stream, qint64 start);
-    [[noreturn]] void Bad();
+    // After the counted headers of a single file: another central header
+    // follows inside the directory.
+    bool MoreHeadersFollow();
+    [[noreturn]] void Bad(const QString& message = QStringLiteral("Not a valid zip file!"));
 
     TZipReader& m_reader;
     bool m_multiDisk = false;

@@ -32,13 +32,21 @@ bool Supported(std::uint16_t method) {
            method == ZipFormat::MethodImploded || method == ZipFormat::MethodDeflated;
 }
 
+// The built-in decryption with keys, or none without them.
+std::function<void(std::uint8_t*, std::size_t)> BuiltIn(TZipCrypt* keys) {
+    if (!keys)
+        return {};
+    return [keys](std::uint8_t* block, std::size_t size) { keys->Decrypt(block, size); };
+}
+
 // The input stage: the entry's compressed bytes in blocks of at most 32 KiB,
 // decrypted, continued on the next disk of a set.
 class EntryInput : public TByteSource {
 public:
-    EntryInput(qint64 bytes, bool multiDisk, TZipCrypt* crypt, std::function<void()> pump,
+    using Decrypt = std::function<void(std::uint8_t*, std::size_t)>;
+    EntryInput(qint64 bytes, bool multiDisk, Decrypt decrypt, std::function<void()> pump,
                std::function<void()> nextDisk, std::function<TStream&()> archive)
-        : m_left(bytes), m_multiDisk(multiDisk), m_crypt(crypt), m_pump(std::move(pump)),
+        : m_left(bytes), m_multiDisk(multiDisk), m_decrypt(std::move(decrypt)), m_pump(std::move(pump)),
           m_nextDisk(std::move(nextDisk)), m_archive(std::move(archive)) {}
 
     std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
@@ -53,8 +61,8 @@ public:
         }
         if (got < n)
             throw EFatalUnzipError(QStringLiteral("Premature end of file reached"));
-        if (m_crypt)
-            m_crypt->Decrypt(buffer, static_cast<std::size_t>(n));
+        if (m_decrypt)
+            m_decrypt(buffer, static_cast<std::size_t>(n));
         m_left -= n;
         return static_cast<std::size_t>(n);
     }
@@ -62,7 +70,7 @@ public:
 private:
     qint64 m_left;
     bool m_multiDisk;
-    TZipCrypt* m_crypt;
+    Decrypt m_decrypt;
     std::function<void()> m_pump;
     std::function<void()> m_nextDisk;
     std::function<TStream&()> m_archive;
@@ -105,6 +113,8 @@ struct TZipExtractor::Target {
     QString name;
     std::unique_ptr<ConfinedFolder> ownRoot; // when a handler moved the target elsewhere
     const ConfinedFolder* root = nullptr;
+    // The first component of folder that was made for this entry, -1 when none.
+    qsizetype firstMade = -1;
 };
 
 TZipExtractor::TZipExtractor(TZipReader& reader) : m_reader(reader) {}
@@ -307,7 +317,7 @@ bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const 
         std::uint8_t header[ZipFormat::EncryptionHeaderSize];
         auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(r.m_password));
         EntryInput input(
-            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, crypt.get(), [] {},
+            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, BuiltIn(crypt.get()), [] {},
             [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
         input.Fill(header, sizeof header);
         const std::uint8_t check = entry.HasDataDescriptor()
@@ -379,8 +389,15 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
     TBufferedFileStream file(handle, fileName, ZipFormat::StreamBufferSize, r.m_flushFilesOnClose);
     // The encryption header was read and checked already.
     const qint64 compressed = entry.CompressedSize - (crypt ? ZipFormat::EncryptionHeaderSize : 0);
+    // A handler on OnDecrypt takes the compressed data in place of the
+    // built-in decryption; stored data are always decrypted here.
+    EntryInput::Decrypt decrypt = BuiltIn(crypt);
+    if (crypt && r.OnDecrypt && entry.CompressionMethod != ZipFormat::MethodStored)
+        decrypt = [&r](std::uint8_t* block, std::size_t size) {
+            r.OnDecrypt(&r, block, static_cast<int>(size), r.m_password);
+        };
     EntryInput input(
-        compressed, r.m_endCentral.ThisDisk != 0, crypt, [&r] { r.ProcessMessages(); },
+        compressed, r.m_endCentral.ThisDisk != 0, decrypt, [&r] { r.ProcessMessages(); },
         [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
     const qint64 size = entry.UncompressedSize;
     EntryOutput output(file, size, [&r, size](qint64 written, qint64 block) {
@@ -431,21 +448,60 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
         throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
     }
     *crc = output.Crc();
-    if (!decoded)
+    if (!decoded && !crypt)
         Skip(TSkipReason::srDataError, fileName, index, entry);
     return decoded;
 }
 
 TZipExtractor::Outcome TZipExtractor::Extract(int index) {
+    Target target;
+    Outcome outcome = Outcome::Skipped;
+    try {
+        outcome = ExtractTo(index, target);
+    } catch (...) {
+        RemoveFoldersMade(target);
+        throw;
+    }
+    if (outcome == Outcome::Skipped)
+        RemoveFoldersMade(target);
+    return outcome;
+}
+
+bool TZipExtractor::MakeFolders(Target& target) {
+    const QStringList& folder = target.folder;
+    const auto there = [&](qsizetype i) {
+        return target.root->Lookup(folder.mid(0, i), folder[i]) == ConfinedFolder::Kind::Folder;
+    };
+    // The folders there make a prefix of the path: when the last one is
+    // missing, the first one missing is found by halving.
+    if (target.root == m_destination.get() && !folder.isEmpty() && !there(folder.size() - 1)) {
+        qsizetype low = 0;
+        qsizetype high = folder.size() - 1;
+        while (low < high) {
+            const qsizetype middle = (low + high) / 2;
+            if (there(middle))
+                low = middle + 1;
+            else
+                high = middle;
+        }
+        target.firstMade = low;
+    }
+    QString error;
+    return target.root->MakeFolders(folder, &error);
+}
+
+void TZipExtractor::RemoveFoldersMade(const Target& target) {
+    if (target.firstMade >= 0)
+        ZipFiles::RemoveEmptyFolders(m_reader.m_destDir, target.folder, target.firstMade);
+}
+
+TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
     TZipReader& r = m_reader;
     const TZipHeaderInfo entry = r.Entry(index);
-    Target target;
     if (!MakeTarget(index, entry, target))
         return Outcome::Skipped;
-    QString error;
     if (entry.FileName().isEmpty()) {
-        if (r.m_recreateDirs && !target.folder.isEmpty() &&
-            !target.root->MakeFolders(target.folder, &error)) {
+        if (r.m_recreateDirs && !target.folder.isEmpty() && !MakeFolders(target)) {
             Skip(TSkipReason::srCreateError, target.displayName, index, entry);
             return Outcome::Skipped;
         }
@@ -473,7 +529,7 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
         Skip(TSkipReason::srUnknownMethod, target.displayName, index, entry);
         return Outcome::Skipped;
     }
-    if (!target.root->MakeFolders(target.folder, &error)) {
+    if (!MakeFolders(target)) {
         Skip(LinkOnTheWay(target) ? TSkipReason::srUnsafeName : TSkipReason::srCreateError,
              target.displayName, index, entry);
         return Outcome::Skipped;
@@ -500,6 +556,7 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
     }
 
     QString temporary;
+    QString error;
     const int handle = target.root->CreateUnique(target.folder, target.name, &temporary, &error);
     if (handle < 0) {
         Skip(TSkipReason::srCreateError, target.displayName, index, entry);
@@ -513,11 +570,13 @@ TZipExtractor::Outcome TZipExtractor::Extract(int index) {
         target.root->Remove(target.folder, temporary);
         throw;
     }
-    if (!decoded) {
+    if (!decoded && !entry.Encrypted()) {
         target.root->Remove(target.folder, temporary);
         return Outcome::Skipped;
     }
-    if (crc != entry.CRC32) {
+    // Undecodable data of an encrypted entry come from a wrong password that
+    // passed the one-byte check: it is a bad password as a wrong CRC is.
+    if (!decoded || crc != entry.CRC32) {
         target.root->Remove(target.folder, temporary);
         if (entry.Encrypted() && r.OnBadPassword) {
             QString newPassword = r.m_password;

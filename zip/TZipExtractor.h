@@ -29,7 +29,13 @@ private:
     struct Target;
 
     int ExtractAll();
+    // Extracts one entry; the folders made for an entry that is not
+    // extracted go again.
     Outcome Extract(int index);
+    Outcome ExtractTo(int index, Target& target);
+    // Makes the target's folders, remembering the first one that was missing.
+    bool MakeFolders(Target& target);
+    void RemoveFoldersMade(const Target& target);
     // Positions the archive at the entry's data; false (after the event) when
     // its local header is missing or disagrees with its central record.
     bool SeekData(int index, const TZipHeaderInfo& entry, QString* displayName);

@@ -4,6 +4,7 @@
 #include "zip/TZipWriter.h"
 #include "zip/Wildcard.h"
 #include "zip/ZipFiles.h"
+#include "zip/ZipFormat.h"
 
 namespace {
 
@@ -41,6 +42,8 @@ TZipFileCollector::StoredName TZipFileCollector::StoredFormOf(const QString& fil
 }
 
 bool TZipFileCollector::Fresh(const QString& file) const {
+    if (m_writer.m_skipIfArchiveBitNotSet && (ZipFiles::DosAttributes(file) & ZipFormat::AttrArchive) == 0)
+        return false;
     if (m_writer.m_zipAction != TZipAction::zaFreshen)
         return true;
     const StoredName stored = StoredFormOf(file);

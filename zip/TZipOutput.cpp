@@ -25,11 +25,9 @@ QString Number(int disk) {
     return QStringLiteral("%1").arg(disk, 3, 10, QLatin1Char('0'));
 }
 
-mode_t NewFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
+// A new archive holds the user's data for the user alone; one that is
+// updated keeps the mode it has.
+constexpr mode_t kNewArchiveMode = 0600;
 
 } // namespace
 
@@ -48,8 +46,8 @@ QString TZipOutput::PieceName(int disk) const {
 }
 
 void TZipOutput::Create(const QString& name) {
-    m_file = std::make_unique<TBufferedFileStream>(name, TFileMode::fmCreate, ZipFormat::StreamBufferSize,
-                                                   m_settings.flushOnClose);
+    m_file = std::make_unique<TBufferedFileStream>(name, TFileMode::fmCreatePrivate,
+                                                   ZipFormat::StreamBufferSize, m_settings.flushOnClose);
     m_current = name;
     m_created.append(name);
     m_position = 0;
@@ -67,7 +65,7 @@ void TZipOutput::Open() {
         struct stat info {};
         const mode_t mode = ::stat(QFile::encodeName(m_settings.zipName).constData(), &info) == 0
                                 ? info.st_mode & 07777
-                                : NewFileMode();
+                                : kNewArchiveMode;
         ::chmod(QFile::encodeName(name).constData(), mode);
         m_file = std::make_unique<TBufferedFileStream>(name, TFileMode::fmCreate, ZipFormat::StreamBufferSize,
                                                        true);

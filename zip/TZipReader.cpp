@@ -36,6 +36,42 @@ void TZipReader::SetMedia(TZipMedia* media) {
     m_media = media ? media : m_systemMedia.get();
 }
 
+void TZipReader::Assign(const TZipReader& source) {
+    if (&source == this)
+        return;
+    SetZipName(source.m_zipName);
+    m_destDir = source.m_destDir;
+    m_rootDir = source.m_rootDir;
+    Sort(source.m_sortMode);
+    m_recreateDirs = source.m_recreateDirs;
+    m_overwriteMode = source.m_overwriteMode;
+    m_filesList = source.m_filesList;
+    m_doAll = source.m_doAll;
+    m_incompleteZipMode = source.m_incompleteZipMode;
+    m_keepZipOpen = source.m_keepZipOpen;
+    m_doProcessMessages = source.m_doProcessMessages;
+    m_retainAttributes = source.m_retainAttributes;
+    m_replaceReadOnly = source.m_replaceReadOnly;
+    OnStartUnZipInfo = source.OnStartUnZipInfo;
+    OnFilePercentDone = source.OnFilePercentDone;
+    OnTotalPercentDone = source.OnTotalPercentDone;
+    OnStartUnZip = source.OnStartUnZip;
+    OnEndUnZip = source.OnEndUnZip;
+    OnPromptForOverwrite = source.OnPromptForOverwrite;
+    OnSkippingFile = source.OnSkippingFile;
+    OnBadPassword = source.OnBadPassword;
+    OnBadCRC = source.OnBadCRC;
+    OnInCompleteZip = source.OnInCompleteZip;
+    // The source's own default handler asks on the source's behalf: this
+    // component keeps its own default instead.
+    const bool defaultNextDisk = source.OnGetNextDisk == TGetNextDisk(const_cast<TZipReader*>(&source),
+                                                                      &TZipReader::DefaultGetNextDisk);
+    OnGetNextDisk =
+        defaultNextDisk ? TGetNextDisk(this, &TZipReader::DefaultGetNextDisk) : source.OnGetNextDisk;
+    OnUnZipComplete = source.OnUnZipComplete;
+    OnGetNextBuffer = source.OnGetNextBuffer;
+}
+
 // ---- properties -------------------------------------------------------------------
 
 void TZipReader::SetZipName(const QString& value) {

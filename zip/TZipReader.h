@@ -38,6 +38,9 @@ using TBadCRC = TEvent<TObject*, quint32 /*CalcCRC*/, quint32 /*StoredCRC*/, int
 using TIncompleteZip = TEvent<TObject*, TIncompleteZipMode& /*IncompleteMode*/>;
 using TGetNextDisk = TEvent<TObject*, int /*NextDisk*/, QString& /*FName*/>;
 using TUnZipComplete = TEvent<TObject*, int /*FileCount*/>;
+using TGetNextBuffer = TEvent<TObject*, char*& /*Buffer*/, const QString& /*FName*/, int /*AmountUsed*/,
+                              int /*BufferNum*/, bool& /*Quit*/>;
+using TDecryptEvent = TEvent<TObject*, std::uint8_t* /*buffer*/, int /*length*/, const QString& /*Password*/>;
 
 class TZipReader : public TComponent {
 public:
@@ -45,6 +48,9 @@ public:
     ~TZipReader() override;
 
     // Properties ------------------------------------------------------------------
+    // The component's version, always 100: the setter stores 100 whatever it is given.
+    int ComponentVersion() const { return m_componentVersion; }
+    void SetComponentVersion(int) { m_componentVersion = Version; }
     const QString& ZipName() const { return m_zipName; }
     // A new name (compared case-insensitively) drops the directory read and
     // closes the archive. A name ending in "?" asks for the archive with a
@@ -101,6 +107,9 @@ public:
     TZipMedia& Media() { return *m_media; }
 
     // Operations --------------------------------------------------------------------
+    // Copies the settings and the event handlers (but OnDecrypt) of another
+    // reader; the archive and its directory stay this component's own.
+    virtual void Assign(const TZipReader& source);
     // Extracts the selected entries; returns how many were extracted.
     int UnZip();
     // Stops UnZip or Zip at the next message pump.
@@ -143,6 +152,15 @@ public:
     // replaced by the disk number, "%3.3d"), or for disks asks the user.
     TGetNextDisk OnGetNextDisk;
     TUnZipComplete OnUnZipComplete;
+    // Extraction into a caller's memory buffer: no operation of the program
+    // extracts so, and the event is never raised.
+    TGetNextBuffer OnGetNextBuffer;
+    // When assigned, decrypts the compressed data of encrypted entries (the
+    // blocks after the 12-byte header, which the built-in keys check) in
+    // place of the built-in decryption; stored data always use the built-in one.
+    TDecryptEvent OnDecrypt;
+
+    static constexpr int Version = 100;
 
     // Percent of part in whole: rounded, at most 100, 0 for an empty whole.
     static int Percent(qint64 part, qint64 whole);
@@ -166,6 +184,7 @@ protected:
     void DefaultGetNextDisk(TObject* sender, int nextDisk, QString& fileName);
     void FireTotalPercent();
 
+    int m_componentVersion = Version;
     QString m_zipName;
     QString m_destDir;
     QString m_rootDir;

@@ -34,6 +34,21 @@ void Notify(const TPromptRequest& request) {
         TPrompter::Current().Prompt(request);
 }
 
+// An extra field (records of id, length and data) holds ZIP64 information.
+bool HasZip64Field(const QByteArray& extra) {
+    ByteReader fields(extra.constData(), static_cast<std::size_t>(extra.size()));
+    while (fields.Remaining() >= 4) {
+        const std::uint16_t id = fields.U16();
+        const std::uint16_t length = fields.U16();
+        if (id == ZipFormat::Zip64ExtraId)
+            return true;
+        if (fields.Remaining() < length)
+            return false;
+        fields.Skip(length);
+    }
+    return false;
+}
+
 } // namespace
 
 // The reading routine: source blocks, their CRC and the progress events.
@@ -73,14 +88,15 @@ private:
 // pump after each.
 class TZipRun::Writing : public TByteSink {
 public:
-    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, TZipCrypt* crypt)
-        : m_writer(writer), m_output(output), m_temporary(temporary), m_crypt(crypt) {}
+    using Encrypt = std::function<void(std::uint8_t*, std::size_t)>;
+    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, Encrypt encrypt)
+        : m_writer(writer), m_output(output), m_temporary(temporary), m_encrypt(std::move(encrypt)) {}
 
     void Write(const std::uint8_t* data, std::size_t size) override {
         const std::uint8_t* block = data;
-        if (m_crypt) {
+        if (m_encrypt) {
             m_scratch.assign(data, data + size);
-            m_crypt->Encrypt(m_scratch.data(), size);
+            m_encrypt(m_scratch.data(), size);
             block = m_scratch.data();
         }
         const auto n = static_cast<qint64>(size);
@@ -102,7 +118,7 @@ private:
     TZipWriter& m_writer;
     TZipOutput* m_output;
     TStream* m_temporary;
-    TZipCrypt* m_crypt;
+    Encrypt m_encrypt;
     std::vector<std::uint8_t> m_scratch;
     qint64 m_written = 0;
 };
@@ -173,6 +189,7 @@ int TZipRun::Build() {
     if (updating || w.m_endCentral.Modified) {
         m_end = w.m_endCentral;
         m_end.TotalEntries = m_end.EntriesThisDisk = 0;
+        m_end.Zip64Entries.reset();
     }
     m_end.Modified = false;
     if (!w.m_filesList.isEmpty() && w.OnStartZipInfo) {
@@ -277,12 +294,20 @@ void TZipRun::KeepEntry(const TZipHeaderInfo& old) {
     const qint64 extraLength = local.U16();
     qint64 length = ZipFormat::LocalHeaderSize + nameLength + extraLength + old.CompressedSize;
     if (old.HasDataDescriptor()) {
-        // Sizes and CRC follow the data, with or without their signature.
+        // Sizes and CRC follow the data, with or without their signature;
+        // the sizes take 8 bytes each when the local header has a ZIP64 field.
+        QByteArray extra(extraLength, Qt::Uninitialized);
+        archive.SetPosition(static_cast<qint64>(old.RelativeOffset) + ZipFormat::LocalHeaderSize +
+                            nameLength);
+        if (archive.ReadFully(extra.data(), extraLength) != extraLength)
+            throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
         archive.SetPosition(static_cast<qint64>(old.RelativeOffset) + length);
         char signature[4];
         const bool marked = archive.ReadFully(signature, 4) == 4 &&
                             ByteReader(signature, 4).U32() == ZipFormat::DataDescriptorSignature;
-        length += ZipFormat::DataDescriptorSize + (marked ? 4 : 0);
+        length +=
+            (HasZip64Field(extra) ? ZipFormat::Zip64DataDescriptorSize : ZipFormat::DataDescriptorSize) +
+            (marked ? 4 : 0);
     }
     auto kept = std::make_unique<TZipHeaderInfo>(old);
     kept->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());
@@ -401,7 +426,7 @@ bool TZipRun::AddFile(const QString& line) {
     if (m_multiDisk) {
         const QString temporaryName = TempPaths::CreateFile(kTemporaryPrefix, QString(), TemporaryFolder());
         const auto removeTemporary = qScopeGuard([&temporaryName] { QFile::remove(temporaryName); });
-        TBufferedFileStream temporary(temporaryName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+        TBufferedFileStream temporary(temporaryName, TFileMode::fmCreatePrivate, ZipFormat::StreamBufferSize);
         Compress(line, *source, *header, &temporary);
         if (!temporary.FlushBuffer())
             throw ENotEnoughRoom(QStringLiteral("Not enough room to write archive"));
@@ -423,9 +448,9 @@ bool TZipRun::AddFile(const QString& line) {
 void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& header, TStream* temporary) {
     TZipWriter& w = m_writer;
     std::unique_ptr<TZipCrypt> crypt;
+    Writing::Encrypt encrypt;
     std::uint32_t firstCrc = 0;
     qint64 firstSize = 0;
-    qint64 encryptionHeader = 0;
     if (!w.m_password.isEmpty()) {
         // The check byte of the encryption header needs the CRC before the data.
         std::vector<char> block(kCrcPassBlock);
@@ -435,14 +460,22 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
         }
         source.SetPosition(0);
         crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(w.m_password));
-        const QByteArray encrypted = crypt->MakeHeader(firstCrc);
-        Writing plain(w, m_output.get(), temporary, nullptr);
-        plain.Write(reinterpret_cast<const std::uint8_t*>(encrypted.constData()),
-                    static_cast<std::size_t>(encrypted.size()));
-        encryptionHeader = encrypted.size();
+        if (w.OnEncrypt)
+            encrypt = [&w](std::uint8_t* block, std::size_t size) {
+                w.OnEncrypt(&w, block, static_cast<int>(size), w.m_password);
+            };
+        else
+            encrypt = [keys = crypt.get()](std::uint8_t* block, std::size_t size) {
+                keys->Encrypt(block, size);
+            };
     }
     Reading reading(w, source, header.UncompressedSize, m_multiDisk);
-    Writing writing(w, m_output.get(), temporary, crypt.get());
+    Writing writing(w, m_output.get(), temporary, encrypt);
+    if (crypt) {
+        const QByteArray plain = TZipCrypt::PlainHeader(firstCrc);
+        writing.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
+                      static_cast<std::size_t>(plain.size()));
+    }
     QString storedPath = header.FullName();
     storedPath.replace(u'\\', u'/');
     const int level = std::clamp(w.m_packLevel, 0, 9);
@@ -465,7 +498,7 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
         throw EZipError(QStringLiteral("File \"%1\" changed while it was being added").arg(line));
     header.CRC32 = reading.Crc();
     header.UncompressedSize = static_cast<std::uint32_t>(reading.Read());
-    header.CompressedSize = static_cast<std::uint32_t>(writing.Written() + encryptionHeader);
+    header.CompressedSize = static_cast<std::uint32_t>(writing.Written()); // with the encryption header
     if (crypt)
         header.Flag |= ZipFormat::FlagEncrypted;
 }
@@ -567,8 +600,8 @@ void TZipRun::WriteDirectoryCopy() {
     const QString copyName = ZipFiles::ReplaceExtension(name, QStringLiteral(".zfc"));
     std::unique_ptr<TBufferedFileStream> copy;
     try {
-        copy =
-            std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreate, ZipFormat::StreamBufferSize);
+        copy = std::make_unique<TBufferedFileStream>(copyName, TFileMode::fmCreatePrivate,
+                                                     ZipFormat::StreamBufferSize);
     } catch (const EFOpenError&) {
         Notify(TPromptRequest::FromMessageBoxFlags(
             QStringLiteral("Unable to create Zip Configuration File to disk"), QString(), 0));

@@ -21,6 +21,8 @@ using TZipComplete = TEvent<TObject*, int /*FileCount*/>;
 using TUpdateEvent = TEvent<TObject*, TUpdateAction /*UDAction*/, int /*FileIndex*/>;
 using TPrepareNextDisk = TEvent<TObject*, int /*DiskNum*/>;
 using TOnRecursingFile = TEvent<TObject*, const QString& /*FName*/>;
+using TDeleteEvent = TEvent<TObject*, const QString& /*FName*/, bool& /*Skip*/>;
+using TEncryptEvent = TEvent<TObject*, std::uint8_t* /*buffer*/, int /*length*/, const QString& /*Password*/>;
 
 class TZipWriter : public TZipReader {
 public:
@@ -62,6 +64,17 @@ public:
     void SetNoCompressList(const QStringList& value) { m_noCompressList = value; }
     bool AddDirEntriesOnRecurse() const { return m_addDirEntriesOnRecurse; }
     void SetAddDirEntriesOnRecurse(bool value) { m_addDirEntriesOnRecurse = value; }
+    // Store short (8.3) names. Files on Linux have no short names: names are
+    // stored as they are either way.
+    bool Store83Names() const { return m_store83Names; }
+    void SetStore83Names(bool value) { m_store83Names = value; }
+    // Take only files with the archive attribute, which every file carries here.
+    bool SkipIfArchiveBitNotSet() const { return m_skipIfArchiveBitNotSet; }
+    void SetSkipIfArchiveBitNotSet(bool value) { m_skipIfArchiveBitNotSet = value; }
+    // Clear the archive attribute of each file added. Linux files have no
+    // attribute to clear: the files stay as they are.
+    bool ResetArchiveBitOnZip() const { return m_resetArchiveBitOnZip; }
+    void SetResetArchiveBitOnZip(bool value) { m_resetArchiveBitOnZip = value; }
 
     TMultiMode MultiMode() const override { return m_multiZipInfo.MultiMode; }
     void SetMultiMode(TMultiMode value) override;
@@ -69,6 +82,10 @@ public:
     void SetCheckDiskLabels(bool value) override;
 
     // Operations --------------------------------------------------------------------
+    // The reader's copy, and from another writer also its settings, the
+    // multi-disk settings by value and its handlers but OnPrepareNextDisk,
+    // OnRecursingFile and OnEncrypt.
+    void Assign(const TZipReader& source) override;
     // Adds or replaces the files of FilesList; returns how many (then fires
     // OnZipComplete). FilesList is empty afterwards, and the component holds
     // the new archive's directory.
@@ -84,6 +101,12 @@ public:
     TUpdateEvent OnUpdate;
     TPrepareNextDisk OnPrepareNextDisk;
     TOnRecursingFile OnRecursingFile;
+    // Deleting entries from an archive: no operation of the program does it,
+    // and the event is never raised.
+    TDeleteEvent OnDeleteEntry;
+    // When assigned, encrypts every block written of an entry with a
+    // password (its 12-byte header first) in place of the built-in encryption.
+    TEncryptEvent OnEncrypt;
 
     // Bytes reserved on the first disk per file for a directory copy (with
     // and without stored folders), and in all.
@@ -107,4 +130,7 @@ private:
     QStringList m_excludeList;
     QStringList m_noCompressList;
     bool m_addDirEntriesOnRecurse = false;
+    bool m_store83Names = false;
+    bool m_skipIfArchiveBitNotSet = false;
+    bool m_resetArchiveBitOnZip = false;
 };

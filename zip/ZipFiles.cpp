@@ -99,3 +99,33 @@ bool ZipFiles::SameFile(const QString& a, const QString& b) {
         return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
     return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
 }
+
+void ZipFiles::RemoveEmptyFolders(const QString& root, const QStringList& components, qsizetype first) {
+    if (first < 0)
+        return;
+    constexpr int kFolder = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    int folder = ::open(QFile::encodeName(root.isEmpty() ? QStringLiteral(".") : root).constData(), kFolder);
+    // Down to the deepest folder there is.
+    qsizetype depth = 0; // folder is root/components[0..depth-1]
+    while (folder >= 0 && depth < components.size()) {
+        const int next =
+            ::openat(folder, QFile::encodeName(components[depth]).constData(), kFolder | O_NOFOLLOW);
+        if (next < 0)
+            break;
+        ::close(folder);
+        folder = next;
+        ++depth;
+    }
+    // Up again, each folder removed from its parent.
+    while (folder >= 0 && depth > first) {
+        const int parent = ::openat(folder, "..", kFolder);
+        ::close(folder);
+        folder = parent;
+        --depth;
+        if (folder < 0 ||
+            ::unlinkat(folder, QFile::encodeName(components[depth]).constData(), AT_REMOVEDIR) != 0)
+            break;
+    }
+    if (folder >= 0)
+        ::close(folder);
+}

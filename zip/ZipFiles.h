@@ -6,6 +6,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 
@@ -31,4 +32,10 @@ public:
     static QString FolderOf(const QString& path);
     static QString NameOf(const QString& path);
     static bool SameFile(const QString& a, const QString& b);
+
+    // Removes the empty folders root/components[0..i] for i from the last
+    // down to first, deepest first, stopping at one that cannot go (not
+    // empty). The walk follows no link below root and needs no path as long
+    // as the folders are deep.
+    static void RemoveEmptyFolders(const QString& root, const QStringList& components, qsizetype first);
 };

@@ -16,6 +16,10 @@ constexpr int CentralHeaderSize = 46;
 constexpr int EndCentralSize = 22;
 // A data descriptor: CRC and two sizes, optionally after its signature.
 constexpr int DataDescriptorSize = 12;
+// The same with 8-byte sizes, after a local header with a ZIP64 extra field.
+constexpr int Zip64DataDescriptorSize = 20;
+// Header id of the ZIP64 extended information in an extra field.
+constexpr std::uint16_t Zip64ExtraId = 0x0001;
 constexpr int EncryptionHeaderSize = 12;
 
 constexpr int MaxCommentLength = 0xFFFF;

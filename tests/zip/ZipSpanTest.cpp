@@ -94,6 +94,8 @@ TEST_F(ZipSpanTest, PiecesAreNumberedAndReadBack) {
     EXPECT_LE(QFileInfo(Path("set.001")).size(), 65536);
     for (int i = 1; i < pieces.size(); ++i)
         EXPECT_LE(QFileInfo(Path(pieces[i])).size(), 80000) << pieces[i].toStdString();
+    for (const QString& piece : pieces)
+        EXPECT_TRUE(OwnerOnly(Path(piece))) << piece.toStdString();
     // The noise does not fit its piece: its data go on, its header stays on disk 0.
     EXPECT_EQ(m_writer.Entry(0).DiskNumberStart, 0);
     EXPECT_GT(m_writer.Entry(1).DiskNumberStart, 0);

@@ -27,6 +27,16 @@ void WriteFile(const QString& path, const QByteArray& bytes) {
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+bool OwnerOnly(const QString& path) {
+    return QFile::permissions(path) ==
+           (QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
+}
+
+const char* const PythonPipe = "class Pipe(io.RawIOBase):\n"
+                               "    def __init__(self): self.data = bytearray()\n"
+                               "    def writable(self): return True\n"
+                               "    def write(self, b): self.data += b; return len(b)\n";
+
 QString DataFile(const QString& name) {
     return QStringLiteral(ZEB_TEST_DATA_DIR "/zip/") + name;
 }

@@ -21,6 +21,8 @@ namespace ZipTest {
 
 QByteArray ReadFile(const QString& path);
 void WriteFile(const QString& path, const QByteArray& bytes);
+// Only the file's owner may read or write it (mode 0600).
+bool OwnerOnly(const QString& path);
 // A fixture of tests/data/zip.
 QString DataFile(const QString& name);
 
@@ -35,6 +37,9 @@ struct ProcessResult {
 };
 ProcessResult Run(const QString& program, const QStringList& arguments, const QString& folder = QString(),
                   const QByteArray& input = QByteArray());
+// Python source of the class Pipe: a stream that cannot seek and gathers
+// what is written to it in its member data.
+extern const char* const PythonPipe;
 // Runs a python3 program (source text) with arguments.
 ProcessResult Python(const QString& source, const QStringList& arguments = {},
                      const QString& folder = QString());

@@ -3,6 +3,7 @@
 // a file too large for the format).
 #include "tests/zip/ZipTestSupport.h"
 
+#include "zip/TZipCrypt.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
@@ -67,6 +68,7 @@ TEST_F(ZipWriterTest, NewArchiveRoundTripsEveryLevel) {
         m_writer.SetPackLevel(level);
         m_writer.FilesList() = QStringList{a, b, empty};
         EXPECT_EQ(m_writer.Zip(), 3);
+        EXPECT_TRUE(OwnerOnly(archive));
         EXPECT_TRUE(m_writer.FilesList().isEmpty());
         EXPECT_EQ(Names(m_writer), (QStringList{"a.txt", "b.bin", "empty"}));
         const QString out = Path(QStringLiteral("x%1").arg(level));
@@ -127,32 +129,36 @@ TEST_F(ZipWriterTest, UpdateKeepsReplacesAndAppends) {
 }
 
 TEST_F(ZipWriterTest, KeptEntriesKeepTheirDataDescriptors) {
-    // Written by python to a stream that cannot seek: sizes and CRC after the data.
-    const QString archive = Path("streamed.zip");
-    const QString source =
-        QStringLiteral("import sys, io, zipfile\n"
-                       "class Pipe(io.RawIOBase):\n"
-                       "    def __init__(self): self.data = bytearray()\n"
-                       "    def writable(self): return True\n"
-                       "    def write(self, b): self.data += b; return len(b)\n"
-                       "pipe = Pipe()\n"
-                       "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
-                       "    for name in ('one.txt', 'two.txt'):\n"
-                       "        with z.open(name, 'w') as f: f.write(name.encode() * 500)\n"
-                       "open(sys.argv[1], 'wb').write(pipe.data)\n");
-    ASSERT_EQ(Python(source, {archive}).exitCode, 0);
-    m_writer.SetZipName(archive);
-    m_writer.FilesList() = QStringList{MakeFile("three.txt", "three")};
-    EXPECT_EQ(m_writer.Zip(), 1);
-    EXPECT_TRUE(m_writer.Entry(0).HasDataDescriptor());
-    const ProcessResult check = Python(QStringLiteral("import sys, zipfile\n"
-                                                      "z = zipfile.ZipFile(sys.argv[1])\n"
-                                                      "assert z.testzip() is None\n"
-                                                      "print(z.read('two.txt').decode()[:14])\n"),
-                                       {archive});
-    EXPECT_EQ(check.exitCode, 0) << check.errors.toStdString();
-    EXPECT_EQ(check.output.trimmed(), "two.txttwo.txt");
-    EXPECT_EQ(ZipTest::Run("unzip", {"-tq", archive}).exitCode, 0);
+    // Written by python to a stream that cannot seek: sizes and CRC after the
+    // data, in 4 bytes each, or in 8 after a local ZIP64 field.
+    for (const char* zip64 : {"False", "True"}) {
+        const QString archive = Path(QStringLiteral("streamed-%1.zip").arg(zip64));
+        const QString source =
+            QStringLiteral("import sys, io, zipfile\n") + PythonPipe +
+            QStringLiteral(
+                "pipe = Pipe()\n"
+                "with zipfile.ZipFile(pipe, 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                "    for name in ('one.txt', 'two.txt'):\n"
+                "        with z.open(name, 'w', force_zip64=%1) as f: f.write(name.encode() * 500)\n"
+                "open(sys.argv[1], 'wb').write(pipe.data)\n")
+                .arg(zip64);
+        ASSERT_EQ(Python(source, {archive}).exitCode, 0);
+        const QByteArray before = ReadFile(archive);
+        m_writer.SetZipName(archive);
+        m_writer.FilesList() = QStringList{MakeFile("three.txt", "three")};
+        EXPECT_EQ(m_writer.Zip(), 1);
+        EXPECT_TRUE(m_writer.Entry(0).HasDataDescriptor());
+        // The kept entries are copied whole, their descriptors with them.
+        EXPECT_TRUE(ReadFile(archive).startsWith(before.left(before.indexOf("PK\x01\x02")))) << zip64;
+        const ProcessResult check = Python(QStringLiteral("import sys, zipfile\n"
+                                                          "z = zipfile.ZipFile(sys.argv[1])\n"
+                                                          "assert z.testzip() is None\n"
+                                                          "print(z.read('two.txt').decode()[:14])\n"),
+                                           {archive});
+        EXPECT_EQ(check.exitCode, 0) << zip64 << check.errors.toStdString();
+        EXPECT_EQ(check.output.trimmed(), "two.txttwo.txt") << zip64;
+        EXPECT_EQ(ZipTest::Run("unzip", {"-tq", archive}).exitCode, 0) << zip64;
+    }
 }
 
 TEST_F(ZipWriterTest, ListsPatternsAndStoredNames) {
@@ -328,6 +334,91 @@ TEST_F(ZipWriterTest, EncryptedEntriesCarryTheirHeader) {
     m_writer.FilesList() = QStringList{Path("p.txt")};
     ASSERT_EQ(m_writer.Zip(), 1);
     EXPECT_NE(ReadFile(archive), first);
+}
+
+// Handlers on OnEncrypt and OnDecrypt take the place of the built-in
+// encryption: here they run the traditional one themselves, so peers and
+// the built-in reader agree with what they made.
+TEST_F(ZipWriterTest, EncryptionHandlersTakeTheBuiltInsPlace) {
+    const QString archive = Path("handled.zip");
+    const QByteArray text = TextData(50000);
+    const QByteArray password = TZipCrypt::PasswordBytes("pw");
+    TZipCrypt writerKeys(password);
+    qint64 encrypted = 0;
+    m_writer.OnEncrypt =
+        TEncryptEvent::fromFunction([&](TObject*, std::uint8_t* block, int length, const QString& pw) {
+            EXPECT_EQ(pw, "pw");
+            writerKeys.Encrypt(block, static_cast<std::size_t>(length));
+            encrypted += length;
+        });
+    m_writer.SetZipName(archive);
+    m_writer.SetPassword("pw");
+    m_writer.FilesList() = QStringList{MakeFile("t.txt", text)};
+    ASSERT_EQ(m_writer.Zip(), 1);
+    EXPECT_EQ(encrypted, m_writer.Entry(0).CompressedSize); // the 12-byte header too
+    EXPECT_EQ(ZipTest::Run("unzip", {"-tq", "-P", "pw", archive}).exitCode, 0);
+
+    // The reader checks the header with its own keys and hands the rest over.
+    TZipCrypt readerKeys(password);
+    QByteArray header = ReadFile(archive).mid(30 + 5, 12);
+    readerKeys.Decrypt(reinterpret_cast<std::uint8_t*>(header.data()), 12);
+    qint64 decrypted = 0;
+    TZipReader reader;
+    reader.OnDecrypt =
+        TDecryptEvent::fromFunction([&](TObject*, std::uint8_t* block, int length, const QString&) {
+            readerKeys.Decrypt(block, static_cast<std::size_t>(length));
+            decrypted += length;
+        });
+    reader.SetZipName(archive);
+    reader.SetPassword("pw");
+    reader.SetDoAll(true);
+    reader.SetDestDir(Path("out"));
+    EXPECT_EQ(reader.UnZip(), 1);
+    EXPECT_EQ(ReadFile(Path("out/t.txt")), text);
+    EXPECT_EQ(decrypted, m_writer.Entry(0).CompressedSize - 12);
+}
+
+TEST_F(ZipWriterTest, AssignCopiesSettingsAndHandlers) {
+    int started = 0;
+    m_writer.SetComponentVersion(7);
+    EXPECT_EQ(m_writer.ComponentVersion(), 100);
+    m_writer.SetPackLevel(2);
+    m_writer.SetStore83Names(true);
+    m_writer.SetSkipIfArchiveBitNotSet(true);
+    m_writer.SetResetArchiveBitOnZip(true);
+    m_writer.ExcludeList() = QStringList{"*.bak"};
+    m_writer.SetDoAll(true);
+    m_writer.OnStartZip =
+        TStartZipEvent::fromFunction([&](TObject*, const QString&, TZipHeaderInfo&, bool&) { ++started; });
+    m_writer.OnEncrypt = TEncryptEvent::fromFunction([](TObject*, std::uint8_t*, int, const QString&) {});
+    m_writer.OnDecrypt = TDecryptEvent::fromFunction([](TObject*, std::uint8_t*, int, const QString&) {});
+
+    TZipWriter copy;
+    copy.Assign(m_writer);
+    EXPECT_EQ(copy.PackLevel(), 2);
+    EXPECT_TRUE(copy.Store83Names());
+    EXPECT_TRUE(copy.SkipIfArchiveBitNotSet());
+    EXPECT_TRUE(copy.ResetArchiveBitOnZip());
+    EXPECT_EQ(copy.ExcludeList(), QStringList{"*.bak"});
+    EXPECT_TRUE(copy.DoAll());
+    EXPECT_FALSE(copy.OnEncrypt);
+    EXPECT_FALSE(copy.OnDecrypt);
+    // Its default disk prompt is its own, not the source's.
+    EXPECT_TRUE(copy.OnGetNextDisk);
+    EXPECT_FALSE(copy.OnGetNextDisk == m_writer.OnGetNextDisk);
+    // Every file here carries the archive attribute: none is left out, and
+    // names are stored as they are.
+    copy.SetZipName(Path("copy.zip"));
+    copy.FilesList() = QStringList{MakeFile("a long name.text", "a"), MakeFile("skip.bak", "b")};
+    EXPECT_EQ(copy.Zip(), 1);
+    EXPECT_EQ(copy.Entry(0).FileName(), "a long name.text");
+    EXPECT_EQ(started, 1);
+    // A reader takes only the reader's part.
+    TZipReader reader;
+    reader.Assign(m_writer);
+    EXPECT_TRUE(reader.DoAll());
+    copy.Assign(reader);
+    EXPECT_EQ(copy.PackLevel(), 2);
 }
 
 } // namespace
