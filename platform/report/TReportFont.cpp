@@ -85,9 +85,23 @@ double TReportFont::TextHeight() const {
     return Metrics(*this).height() / kMeasureScale;
 }
 
-double TReportFont::WrappedHeight(const QString& text, double width) const {
-    const QRectF box(0, 0, width * kMeasureScale, 1e7);
-    const QRectF used =
-        Metrics(*this).boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    return std::max(used.height() / kMeasureScale, TextHeight());
+QStringList TReportFont::Lines(const QString& text, double width, bool wrap) const {
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    if (!wrap)
+        return paragraphs;
+    QStringList lines;
+    for (const QString& paragraph : paragraphs) {
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && TextWidth(candidate) > width) {
+                lines << line;
+                line = word;
+            } else {
+                line = candidate;
+            }
+        }
+        lines << line;
+    }
+    return lines;
 }

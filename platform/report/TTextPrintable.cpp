@@ -28,10 +28,8 @@ double TTextPrintable::Print(const TPrintContext& context, std::vector<TDrawItem
     const double width = PrintWidth(text);
     double height = Height();
     if (m_autoStretch) {
-        const QString measured = Measurable(text);
-        const double needed = m_wordWrap ? Font().WrappedHeight(measured, width)
-                                         : Font().TextHeight() * (measured.count(QLatin1Char('\n')) + 1);
-        height = std::max(height, std::ceil(needed));
+        const qsizetype lines = Font().Lines(Measurable(text), width, m_wordWrap).size();
+        height = std::max(height, std::ceil(Font().TextHeight() * static_cast<double>(lines)));
     }
     const QRectF box(Left(), Top(), width, height);
     AddBackgroundAndFrame(box, items);
