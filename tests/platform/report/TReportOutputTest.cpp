@@ -58,7 +58,12 @@ TEST_F(ReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResol
     TBandReport* report = new TBandReport(&form);
     report->SetName(QStringLiteral("rptTextos"));
     report->SetDataSet(MakeSales(&form, QStringLiteral("cdsTextos"), rows));
+    // A small paper, so that a page drawn at the PDF's resolution stays small.
+    report->Page().SetPaperSize(TPaperSize::psCustom);
+    report->Page().SetPaperWidth(140);
+    report->Page().SetPaperLength(120);
     TReportBand* detail = AddBand(report, QStringLiteral("rptTextosDetalhe"), TBandType::rbDetail, 4);
+    double left = 0;
     for (const double width : {110.0, 140.0, 170.0}) {
         auto* text = new TReportDBText(&form);
         text->SetParent(detail);
@@ -67,30 +72,33 @@ TEST_F(ReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResol
         text->SetAutoSize(false);
         text->SetWordWrap(true);
         text->SetAutoStretch(true);
-        text->SetBounds(width * 2 - 220, 0, width, 4);
+        text->SetBounds(left, 0, width, 4);
+        left += width + 8;
     }
     report->Prepare();
-    ASSERT_EQ(report->ReportPrinter().PageCount(), 1);
-    const TPreparedPage& page = report->ReportPrinter().Page(1);
+    ASSERT_GT(report->ReportPrinter().PageCount(), 1);
 
-    for (const double dpi : {72.0, 96.0, 120.0, 150.0, 300.0}) {
+    // The preview's resolutions at several zooms, a printer's and the PDF's.
+    for (const double dpi : {72.0, 96.0, 120.0, 150.0, 300.0, 600.0}) {
         const double scale = dpi / 25.4;
-        const QImage image = TPageRenderer::ToImage(page, dpi);
         int lost = 0;
-        for (const TDrawItem& item : page.Items) {
-            // The whole text, drawn alone in a box far taller than it needs.
-            TDrawItem alone = item;
-            alone.Rect = QRectF(2, 2, item.Rect.width(), item.Rect.height() * 4);
-            const QImage whole = TPageRenderer::ToImage(
-                TPreparedPage{item.Rect.width() + 4, alone.Rect.height() + 4, {alone}}, dpi);
-            // What shows of it within its band (a pixel of slack round the box).
-            const QRect band = QRectF(item.Rect.left() * scale - 2, item.Rect.top() * scale - 1,
-                                      item.Rect.width() * scale + 4, item.Rect.height() * scale + 2)
-                                   .toAlignedRect();
-            if (Ink(image, band) < 0.97 * Ink(whole, whole.rect())) {
-                ++lost;
-                ADD_FAILURE() << dpi << " dpi, width " << MmToDesign(item.Rect.width()) << ": "
-                              << item.Text.toStdString();
+        for (const TPreparedPage& page : report->ReportPrinter().Pages()) {
+            const QImage image = TPageRenderer::ToImage(page, dpi);
+            for (const TDrawItem& item : page.Items) {
+                // The whole text, drawn alone in a box far taller than it needs.
+                TDrawItem alone = item;
+                alone.Rect = QRectF(2, 2, item.Rect.width(), item.Rect.height() * 4);
+                const QImage whole = TPageRenderer::ToImage(
+                    TPreparedPage{item.Rect.width() + 4, alone.Rect.height() + 4, {alone}}, dpi);
+                // What shows of it within its band (a pixel of slack round the box).
+                const QRect band = QRectF(item.Rect.left() * scale - 2, item.Rect.top() * scale - 1,
+                                          item.Rect.width() * scale + 4, item.Rect.height() * scale + 2)
+                                       .toAlignedRect();
+                if (Ink(image, band) < 0.97 * Ink(whole, whole.rect())) {
+                    ++lost;
+                    ADD_FAILURE() << dpi << " dpi, width " << MmToDesign(item.Rect.width()) << ": "
+                                  << item.Text.toStdString();
+                }
             }
         }
         EXPECT_EQ(lost, 0) << dpi << " dpi";
