@@ -36,11 +36,15 @@ void DrawText(QPainter& painter, const TDrawItem& item, QPointF origin, double s
     // come out wider or narrower; a line a little wider here runs past the
     // box's side instead of being cut. Lines that start below a box that did
     // not grow for them stay hidden.
-    const double lineHeight = DesignToMm(item.Font.TextHeight());
     const int flags = (item.Flags & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextDontClip;
+    const bool wrap = item.Flags & Qt::TextWordWrap;
+    if (!wrap && !item.Text.contains(QLatin1Char('\n'))) {
+        painter.drawText(ToDevice(item.Rect, origin, scale), flags, item.Text);
+        return;
+    }
+    const double lineHeight = DesignToMm(item.Font.TextHeight());
     QRectF line(item.Rect.left(), item.Rect.top(), item.Rect.width(), lineHeight);
-    for (const QString& text :
-         item.Font.Lines(item.Text, MmToDesign(item.Rect.width()), item.Flags & Qt::TextWordWrap)) {
+    for (const QString& text : item.Font.Lines(item.Text, MmToDesign(item.Rect.width()), wrap)) {
         if (line.top() >= item.Rect.bottom())
             break;
         painter.drawText(ToDevice(line, origin, scale), flags, text);

@@ -6,6 +6,7 @@
 #include <QImage>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -41,15 +42,22 @@ const QImage& MeasureDevice() {
 }
 
 const QFontMetricsF& Metrics(const TReportFont& font) {
-    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
-    const QString key = font.Name + QLatin1Char('/') + QString::number(font.Size) + QLatin1Char('/') +
-                        QString::number(font.Style);
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return **found;
-    auto metrics = std::make_shared<QFontMetricsF>(font.ToQFont(font.Size * kMeasureScale), &MeasureDevice());
-    cache.insert(key, metrics);
-    return *metrics;
+    // A report uses a handful of fonts: a short list is looked through faster
+    // than a key is made.
+    struct Entry {
+        QString name;
+        double size;
+        unsigned style;
+        std::unique_ptr<QFontMetricsF> metrics;
+    };
+    static std::vector<Entry> cache;
+    for (const Entry& entry : cache)
+        if (entry.size == font.Size && entry.style == font.Style && entry.name == font.Name)
+            return *entry.metrics;
+    cache.push_back(
+        {font.Name, font.Size, font.Style,
+         std::make_unique<QFontMetricsF>(font.ToQFont(font.Size * kMeasureScale), &MeasureDevice())});
+    return *cache.back().metrics;
 }
 
 } // namespace
@@ -89,12 +97,20 @@ QStringList TReportFont::Lines(const QString& text, double width, bool wrap) con
     const QStringList paragraphs = text.split(QLatin1Char('\n'));
     if (!wrap)
         return paragraphs;
+    const QFontMetricsF& metrics = Metrics(*this);
+    const double limit = width * kMeasureScale;
     QStringList lines;
     for (const QString& paragraph : paragraphs) {
-        QString line;
-        for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QStringList words = paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QString line = words.join(QLatin1Char(' '));
+        if (metrics.horizontalAdvance(line) <= limit) {
+            lines << line;
+            continue;
+        }
+        line.clear();
+        for (const QString& word : words) {
             const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && TextWidth(candidate) > width) {
+            if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > limit) {
                 lines << line;
                 line = word;
             } else {
