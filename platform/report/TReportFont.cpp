@@ -4,6 +4,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <memory>
 #include <vector>
@@ -41,23 +43,43 @@ const QImage& MeasureDevice() {
     return device;
 }
 
-const QFontMetricsF& Metrics(const TReportFont& font) {
+// The measuring face of a report font: the font at the measuring scale and
+// its metrics.
+struct MeasuringFont {
+    QFont font;
+    QFontMetricsF metrics;
+};
+
+const MeasuringFont& Measuring(const TReportFont& font) {
     // A report uses a handful of fonts: a short list is looked through faster
     // than a key is made.
     struct Entry {
         QString name;
         double size;
         unsigned style;
-        std::unique_ptr<QFontMetricsF> metrics;
+        std::unique_ptr<MeasuringFont> measuring;
     };
     static std::vector<Entry> cache;
     for (const Entry& entry : cache)
         if (entry.size == font.Size && entry.style == font.Style && entry.name == font.Name)
-            return *entry.metrics;
+            return *entry.measuring;
+    const QFont scaled = font.ToQFont(font.Size * kMeasureScale);
     cache.push_back(
         {font.Name, font.Size, font.Style,
-         std::make_unique<QFontMetricsF>(font.ToQFont(font.Size * kMeasureScale), &MeasureDevice())});
-    return *cache.back().metrics;
+         std::make_unique<MeasuringFont>(MeasuringFont{scaled, QFontMetricsF(scaled, &MeasureDevice())})});
+    return *cache.back().measuring;
+}
+
+const QFontMetricsF& Metrics(const TReportFont& font) {
+    return Measuring(font).metrics;
+}
+
+// `text` without the white space at its end.
+QString WithoutTrailingSpace(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.first(end);
 }
 
 } // namespace
@@ -97,27 +119,24 @@ QStringList TReportFont::Lines(const QString& text, double width, bool wrap) con
     const QStringList paragraphs = text.split(QLatin1Char('\n'));
     if (!wrap)
         return paragraphs;
-    const QFontMetricsF& metrics = Metrics(*this);
+    const MeasuringFont& measuring = Measuring(*this);
     const double limit = width * kMeasureScale;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
     QStringList lines;
     for (const QString& paragraph : paragraphs) {
-        const QStringList words = paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QString line = words.join(QLatin1Char(' '));
-        if (metrics.horizontalAdvance(line) <= limit) {
-            lines << line;
+        if (measuring.metrics.horizontalAdvance(paragraph) <= limit) {
+            lines << WithoutTrailingSpace(paragraph);
             continue;
         }
-        line.clear();
-        for (const QString& word : words) {
-            const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > limit) {
-                lines << line;
-                line = word;
-            } else {
-                line = candidate;
-            }
+        QTextLayout layout(paragraph, measuring.font, &MeasureDevice());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(limit);
+            lines << WithoutTrailingSpace(paragraph.mid(line.textStart(), line.textLength()));
         }
-        lines << line;
+        layout.endLayout();
     }
     return lines;
 }

@@ -35,10 +35,10 @@ public:
     // Measures in design units (1/96 inch).
     double TextWidth(const QString& text) const;
     double TextHeight() const; // line spacing
-    // The lines `text` prints in: its own line breaks and, when `wrap`, a
-    // break before each word that would take a line past `width` (a word
-    // wider than `width` keeps a line to itself). Preparing, drawing and
-    // exporting a page all break lines here, so a text drawn at any
-    // resolution takes the lines its box was measured for.
+    // The lines `text` prints in: its own line breaks and, when `wrap`, the
+    // breaks between words that keep each line within `width` (a word wider
+    // than `width` keeps a line to itself). Preparing, drawing and exporting
+    // a page all break lines here, so a text drawn at any resolution takes
+    // the lines its box was measured for.
     QStringList Lines(const QString& text, double width, bool wrap) const;
 };
