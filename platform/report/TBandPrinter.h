@@ -5,9 +5,10 @@
 // does not fit above the page footer; the page footer closes every page
 // (the last one only with LastPageFooter). A group header (with its child
 // bands) is held until the band after it prints and goes with that band, so
-// a page never ends on a header whose first row is on the next page. Several reports can print one
-// after the other into the same pages (a composite report), each starting on
-// a new page; page numbers run on through all of them.
+// a page never ends on a header whose first row is on the next page.
+// Several reports can print one after the other into the same pages (a
+// composite report), each starting on a new page; page numbers run on
+// through all of them.
 
 #include "platform/report/TPreparedPage.h"
 #include "platform/report/TPrintContext.h"
