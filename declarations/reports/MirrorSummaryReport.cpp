@@ -59,7 +59,7 @@ void MirrorSummaryReport::Consulta300(const QStringList& sql) {
 }
 
 Currency MirrorSummaryReport::Soma(const char* coluna) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsCurrency().truncatedToCents();
+    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsCurrency();
 }
 
 void MirrorSummaryReport::Mostra(TReportLabel* label, Currency value) {

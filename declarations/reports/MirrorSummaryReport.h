@@ -6,9 +6,10 @@
 // row computes nothing and prints nothing.
 //
 // Figures are exact money: the declaration totals of the auxiliary data
-// module, the balances of PeriodSummary, and sums read from the database cut
-// to cents like every total. A query that fails shows the message of code
-// 300 and aborts silently.
+// module, the balances of PeriodSummary, and stored values and sums read from
+// the database as they are stored, so that a summary prints a figure as the
+// data sections print it. A query that fails shows the message of code 300
+// and aborts silently.
 
 #include "declarations/reports/MirrorSectionReport.h"
 #include "platform/base/Currency.h"
@@ -37,7 +38,7 @@ protected:
     Currency CampoDeclaracao(const char* campo) const;
     // Runs an ad-hoc query into DMDefGeral.cdsAuxiliar; message 300 and abort when it fails.
     static void Consulta300(const QStringList& sql);
-    // A sum column of the ad-hoc result, cut to cents (none counts 0).
+    // A sum column of the ad-hoc result (none counts 0).
     static Currency Soma(const char* coluna);
     // The value into the label, when the sheet has it.
     static void Mostra(TReportLabel* label, Currency value);

@@ -10,10 +10,29 @@ PeriodSummary SummaryOfBalance(const PeriodBalance& balance, Currency specialTer
     return summary;
 }
 
-PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& totals, Currency openingBalance) {
-    return SummaryOfBalance(OwnOperationsBalance(totals, openingBalance), totals.VlPrazoEspecial);
+namespace {
+
+// The balance of the period's entries (`entries`, counted without an opening
+// balance) with the opening balance counted as asked.
+PeriodBalance WithOpening(const PeriodBalance& entries, Currency openingBalance, Currency deductions,
+                          TOpeningBalance counted) {
+    const Currency opening =
+        counted == TOpeningBalance::obCutToCents ? openingBalance.truncatedToCents() : openingBalance;
+    return BalanceOfPeriod(Currency(), opening + entries.Credits, entries.Debits, deductions);
 }
 
-PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& totals, Currency openingBalance) {
-    return SummaryOfBalance(TaxSubstitutionBalance(totals, openingBalance), totals.VlSTPrazoEspecial);
+} // namespace
+
+PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& totals, Currency openingBalance,
+                                   TOpeningBalance counted) {
+    return SummaryOfBalance(
+        WithOpening(OwnOperationsBalance(totals, Currency()), openingBalance, totals.VlDeducao, counted),
+        totals.VlPrazoEspecial);
+}
+
+PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& totals, Currency openingBalance,
+                                     TOpeningBalance counted) {
+    return SummaryOfBalance(
+        WithOpening(TaxSubstitutionBalance(totals, Currency()), openingBalance, totals.VlSTDeducao, counted),
+        totals.VlSTPrazoEspecial);
 }

@@ -1,7 +1,6 @@
 #include "declarations/reports/TrptEspelhoZebResOpProprias.h"
 
 #include "core/data/TDMDefAux.h"
-#include "core/util/GeneralRoutines.h"
 #include "declarations/reports/SummaryColumn.h"
 #include "platform/report/TReportLabel.h"
 
@@ -104,7 +103,7 @@ void TrptEspelhoZebResOpProprias::CalculaValores() {
     a.Deducoes = t.VlDeducao;
     a.PrazoEspecial = t.VlPrazoEspecial;
     a.SaldoAnterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
-    a.Resumo = OwnOperationsSummary(t, a.SaldoAnterior);
+    a.Resumo = OwnOperationsSummary(t, a.SaldoAnterior, TOpeningBalance::obAsStored);
     MostraApuracao(a);
 }
 
@@ -124,8 +123,7 @@ void TrptEspelhoZebResOpProprias::MostraApuracao(const Apuracao& a) {
     Mostra(qrlOutCreditos, a.OutCreditos);
     Mostra(qrlEstDebitos, a.EstDebitos);
     Mostra(qrlSubtotalCreditos, a.EntImposto + a.OutCreditos + a.EstDebitos);
-    // The opening balance as it counts: cut to cents.
-    Mostra(qrlSaldoAnterior, TruncaCentavos(a.SaldoAnterior));
+    Mostra(qrlSaldoAnterior, a.SaldoAnterior);
     Mostra(qrlTotalCreditos, saldo.Credits);
     Mostra(qrlDbImposto, a.SaiImposto);
     Mostra(qrlOutDebitos, a.OutDebitos);

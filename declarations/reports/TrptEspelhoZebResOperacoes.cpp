@@ -1,7 +1,5 @@
 #include "declarations/reports/TrptEspelhoZebResOperacoes.h"
 
-#include "core/util/GeneralRoutines.h"
-
 #include "core/data/TDMDefAux.h"
 #include "declarations/reports/MirrorLayout.h"
 #include "declarations/reports/PeriodSummary.h"
@@ -23,16 +21,11 @@ void MostraColuna(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::Linhas>&
                   const PeriodSummary& resumo, Currency saldoAnterior, Currency deducoes,
                   Currency prazoEspecial) {
     using R = TrptEspelhoZebResOperacoes;
-    // The opening balance as it counts: cut to cents.
-    const Currency valores[R::Linhas] = {TruncaCentavos(saldoAnterior),
-                                         resumo.Balance.Credits,
-                                         resumo.Balance.Debits,
-                                         deducoes,
-                                         resumo.DebtorBalance,
-                                         resumo.Balance.TaxPayable,
-                                         resumo.Balance.CarriedForward,
-                                         prazoEspecial,
-                                         resumo.FinalTax};
+    // The opening balance as stored; the balance counts it cut to cents.
+    const Currency valores[R::Linhas] = {
+        saldoAnterior,        resumo.Balance.Credits,    resumo.Balance.Debits,         deducoes,
+        resumo.DebtorBalance, resumo.Balance.TaxPayable, resumo.Balance.CarriedForward, prazoEspecial,
+        resumo.FinalTax};
     for (int i = 0; i < R::Linhas; ++i)
         coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::Valor(valores[i]));
 }
@@ -95,12 +88,13 @@ void TrptEspelhoZebResOperacoes::CalculaValores() {
     const QString chave = Chave();
     DMDefAux->CalculaSubstTributaria(chave);
     const Currency anteriorST = CampoDeclaracao("VL_SALDO_ANTERIOR_ST");
-    MostraColuna(qrlSubstituicao, TaxSubstitutionSummary(*DMDefAux, anteriorST), anteriorST,
+    MostraColuna(qrlSubstituicao,
+                 TaxSubstitutionSummary(*DMDefAux, anteriorST, TOpeningBalance::obCutToCents), anteriorST,
                  DMDefAux->VlSTDeducao, DMDefAux->VlSTPrazoEspecial);
     DMDefAux->CalculaOperacoesProprias(chave);
     const Currency anterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
-    MostraColuna(qrlProprias, OwnOperationsSummary(*DMDefAux, anterior), anterior, DMDefAux->VlDeducao,
-                 DMDefAux->VlPrazoEspecial);
+    MostraColuna(qrlProprias, OwnOperationsSummary(*DMDefAux, anterior, TOpeningBalance::obCutToCents),
+                 anterior, DMDefAux->VlDeducao, DMDefAux->VlPrazoEspecial);
 
     DMDefAux->CalculaResumoOperacoes(chave, CampoDeclaracao("VL_SCE_ANTERIOR"),
                                      CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),

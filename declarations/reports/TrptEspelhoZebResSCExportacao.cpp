@@ -47,7 +47,8 @@ void TrptEspelhoZebResSCExportacao::CalculaValores() {
     const QString chave = Chave();
     DMDefAux->CalculaOperacoesProprias(chave);
     const Currency saldoCredor =
-        OwnOperationsSummary(*DMDefAux, CampoDeclaracao("VL_SALDO_ANTERIOR")).Balance.CarriedForward;
+        OwnOperationsSummary(*DMDefAux, CampoDeclaracao("VL_SALDO_ANTERIOR"), TOpeningBalance::obCutToCents)
+            .Balance.CarriedForward;
 
     const Currency anterior = CampoDeclaracao("VL_SCE_ANTERIOR");
     const Currency energia = CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA");

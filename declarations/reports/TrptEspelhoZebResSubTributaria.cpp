@@ -21,6 +21,6 @@ void TrptEspelhoZebResSubTributaria::CalculaValores() {
     a.Deducoes = t.VlSTDeducao;
     a.PrazoEspecial = t.VlSTPrazoEspecial;
     a.SaldoAnterior = CampoDeclaracao("VL_SALDO_ANTERIOR_ST");
-    a.Resumo = TaxSubstitutionSummary(t, a.SaldoAnterior);
+    a.Resumo = TaxSubstitutionSummary(t, a.SaldoAnterior, TOpeningBalance::obAsStored);
     MostraApuracao(a);
 }

@@ -15,6 +15,7 @@ TPrintContext TBandPrinter::Context() const {
 }
 
 void TBandPrinter::BeginReport(TBandReport& report) {
+    PlaceHeld();
     if (m_pageOpen)
         ClosePage(false);
     m_report = &report;
@@ -66,28 +67,52 @@ void TBandPrinter::PrintFixed(TReportBand* band) {
 }
 
 void TBandPrinter::PrintBand(TReportBand* band) {
+    PrintInFlow(band, band && band->BandType() == TBandType::rbGroupHeader);
+}
+
+void TBandPrinter::PrintInFlow(TReportBand* band, bool keepWithNext) {
     if (!band || !band->WantsToPrint())
         return;
     if (band->ForceNewPage() && m_bodyPrinted)
-        StartPage();
-    std::vector<TDrawItem> items;
-    double height = RenderBand(band, items);
+        StartPageForHeld();
+    THeldBand held{band, {}, 0};
+    held.Height = RenderBand(band, held.Items);
+    m_held.push_back(std::move(held));
+    if (!keepWithNext)
+        PlaceHeld();
+    if (band->ChildBand())
+        PrintInFlow(band->ChildBand(), keepWithNext);
+}
+
+void TBandPrinter::PlaceHeld() {
+    if (m_held.empty())
+        return;
+    double height = 0;
+    for (const THeldBand& held : m_held)
+        height += held.Height;
     if (m_y + height > BodyBottom() && m_bodyPrinted) {
-        if (band->FlowsInColumns() && m_column + 1 < std::max(m_report->Page().Columns, 1)) {
+        if (m_held.back().Band->FlowsInColumns() && m_column + 1 < std::max(m_report->Page().Columns, 1)) {
             ++m_column;
             m_y = m_columnTop;
         } else {
-            StartPage();
-            // Laid out again: texts may show the page number.
-            items.clear();
-            height = RenderBand(band, items);
+            StartPageForHeld();
         }
     }
-    Place(band, items, m_y);
-    m_y += height;
+    for (THeldBand& held : m_held) {
+        Place(held.Band, held.Items, m_y);
+        m_y += held.Height;
+    }
+    m_held.clear();
     m_bodyPrinted = true;
-    if (band->ChildBand())
-        PrintBand(band->ChildBand());
+}
+
+void TBandPrinter::StartPageForHeld() {
+    StartPage();
+    // Laid out again: texts may show the page number.
+    for (THeldBand& held : m_held) {
+        held.Items.clear();
+        held.Height = RenderBand(held.Band, held.Items);
+    }
 }
 
 double TBandPrinter::RenderBand(TReportBand* band, std::vector<TDrawItem>& items) const {
@@ -120,6 +145,7 @@ double TBandPrinter::ColumnLeft(const TReportBand* band) const {
 }
 
 std::vector<TPreparedPage> TBandPrinter::Finish() {
+    PlaceHeld();
     if (m_pageOpen)
         ClosePage(true);
     const QString count = QString::number(m_pages.size());

@@ -3,9 +3,12 @@
 // on a report's first page and the column header open every page; bands flow
 // down the page, into the next column and onto a new page when the next one
 // does not fit above the page footer; the page footer closes every page
-// (the last one only with LastPageFooter). Several reports can print one
-// after the other into the same pages (a composite report), each starting on
-// a new page; page numbers run on through all of them.
+// (the last one only with LastPageFooter). A group header (with its child
+// bands) is held until the band after it prints and goes with that band, so
+// a page never ends on a header whose first row is on the next page.
+// Several reports can print one after the other into the same pages (a
+// composite report), each starting on a new page; page numbers run on
+// through all of them.
 
 #include "platform/report/TPreparedPage.h"
 #include "platform/report/TPrintContext.h"
@@ -31,7 +34,20 @@ public:
     int PageNumber() const { return m_pageNumber; }
 
 private:
+    struct THeldBand {
+        TReportBand* Band;
+        std::vector<TDrawItem> Items;
+        double Height;
+    };
+
     TPrintContext Context() const;
+    // Lays `band` out; it waits among the held bands when `keepWithNext`.
+    void PrintInFlow(TReportBand* band, bool keepWithNext);
+    // Places the held bands where the flow stands, moving them together to
+    // the next column or page when they do not fit.
+    void PlaceHeld();
+    // A new page for the held bands, laid out again for its page number.
+    void StartPageForHeld();
     void StartPage();
     void ClosePage(bool last);
     // Prints a band of the page frame (header, title, column header) where
@@ -47,6 +63,7 @@ private:
     bool m_lastPageFooter;
     TBandReport* m_report = nullptr;
     bool m_reportStarting = false;
+    std::vector<THeldBand> m_held;
     std::vector<TPreparedPage> m_pages;
     TPreparedPage m_page;
     bool m_pageOpen = false;

@@ -17,7 +17,9 @@ struct TDrawItem {
     QRectF Rect;
     QString Text;
     TReportFont Font;
-    int Flags = 0;       // Qt alignment flags, plus Qt::TextWordWrap
+    // Qt alignment flags. Prepared text comes broken into its lines; a text
+    // with Qt::TextWordWrap (as report files may hold) is broken where drawn.
+    int Flags = 0;
     QColor Pen;          // invalid: no outline
     double PenWidth = 0; // millimetres
     QColor Brush;        // invalid: no fill

@@ -1,5 +1,7 @@
 #include "platform/report/TPageRenderer.h"
 
+#include "platform/report/ReportUnits.h"
+
 #include <QPaintDevice>
 #include <QPainter>
 
@@ -29,7 +31,25 @@ void DrawText(QPainter& painter, const TDrawItem& item, QPointF origin, double s
         return;
     painter.setFont(item.Font.ToQFont(pointSize));
     painter.setPen(item.Font.Color);
-    painter.drawText(ToDevice(item.Rect, origin, scale), item.Flags, item.Text);
+    // The lines the box was measured for, one below the other at the measured
+    // spacing, so that no line moves out of the box on a device whose glyphs
+    // come out wider or narrower; a line a little wider here runs past the
+    // box's side instead of being cut. Lines that start below a box that did
+    // not grow for them stay hidden.
+    const int flags = (item.Flags & Qt::AlignHorizontal_Mask) | Qt::AlignTop | Qt::TextDontClip;
+    const bool wrap = item.Flags & Qt::TextWordWrap;
+    if (!wrap && !item.Text.contains(QLatin1Char('\n'))) {
+        painter.drawText(ToDevice(item.Rect, origin, scale), flags, item.Text);
+        return;
+    }
+    const double lineHeight = DesignToMm(item.Font.TextHeight());
+    QRectF line(item.Rect.left(), item.Rect.top(), item.Rect.width(), lineHeight);
+    for (const QString& text : item.Font.Lines(item.Text, MmToDesign(item.Rect.width()), wrap)) {
+        if (line.top() >= item.Rect.bottom())
+            break;
+        painter.drawText(ToDevice(line, origin, scale), flags, text);
+        line.translate(0, lineHeight);
+    }
 }
 
 } // namespace

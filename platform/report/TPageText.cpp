@@ -24,32 +24,13 @@ struct Piece {
 // text the breaks the box width makes.
 void AddPieces(const TDrawItem& item, std::vector<Piece>& pieces) {
     const double lineHeight = item.Font.TextHeight() * kMmPerUnit;
-    const bool wrap = item.Flags & Qt::TextWordWrap;
-    const double maxWidth = item.Rect.width() / kMmPerUnit;
     double top = item.Rect.top();
-    for (const QString& paragraph : item.Text.split(QLatin1Char('\n'))) {
-        QStringList lines;
-        if (wrap) {
-            QString line;
-            for (const QString& word : paragraph.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-                const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-                if (!line.isEmpty() && item.Font.TextWidth(candidate) > maxWidth) {
-                    lines << line;
-                    line = word;
-                } else {
-                    line = candidate;
-                }
-            }
-            lines << line;
-        } else {
-            lines << paragraph;
-        }
-        for (const QString& line : lines) {
-            if (!line.trimmed().isEmpty())
-                pieces.push_back({top, item.Rect.left(), item.Rect.right(), lineHeight,
-                                  item.Flags & Qt::AlignHorizontal_Mask, line});
-            top += lineHeight;
-        }
+    for (const QString& line :
+         item.Font.Lines(item.Text, item.Rect.width() / kMmPerUnit, item.Flags & Qt::TextWordWrap)) {
+        if (!line.trimmed().isEmpty())
+            pieces.push_back({top, item.Rect.left(), item.Rect.right(), lineHeight,
+                              item.Flags & Qt::AlignHorizontal_Mask, line});
+        top += lineHeight;
     }
 }
 

@@ -4,8 +4,11 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QTextLayout>
+#include <QTextOption>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -40,16 +43,43 @@ const QImage& MeasureDevice() {
     return device;
 }
 
+// The measuring face of a report font: the font at the measuring scale and
+// its metrics.
+struct MeasuringFont {
+    QFont font;
+    QFontMetricsF metrics;
+};
+
+const MeasuringFont& Measuring(const TReportFont& font) {
+    // A report uses a handful of fonts: a short list is looked through faster
+    // than a key is made.
+    struct Entry {
+        QString name;
+        double size;
+        unsigned style;
+        std::unique_ptr<MeasuringFont> measuring;
+    };
+    static std::vector<Entry> cache;
+    for (const Entry& entry : cache)
+        if (entry.size == font.Size && entry.style == font.Style && entry.name == font.Name)
+            return *entry.measuring;
+    const QFont scaled = font.ToQFont(font.Size * kMeasureScale);
+    cache.push_back(
+        {font.Name, font.Size, font.Style,
+         std::make_unique<MeasuringFont>(MeasuringFont{scaled, QFontMetricsF(scaled, &MeasureDevice())})});
+    return *cache.back().measuring;
+}
+
 const QFontMetricsF& Metrics(const TReportFont& font) {
-    static QHash<QString, std::shared_ptr<QFontMetricsF>> cache;
-    const QString key = font.Name + QLatin1Char('/') + QString::number(font.Size) + QLatin1Char('/') +
-                        QString::number(font.Style);
-    auto found = cache.constFind(key);
-    if (found != cache.constEnd())
-        return **found;
-    auto metrics = std::make_shared<QFontMetricsF>(font.ToQFont(font.Size * kMeasureScale), &MeasureDevice());
-    cache.insert(key, metrics);
-    return *metrics;
+    return Measuring(font).metrics;
+}
+
+// `text` without the white space at its end.
+QString WithoutTrailingSpace(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1).isSpace())
+        --end;
+    return text.first(end);
 }
 
 } // namespace
@@ -85,9 +115,28 @@ double TReportFont::TextHeight() const {
     return Metrics(*this).height() / kMeasureScale;
 }
 
-double TReportFont::WrappedHeight(const QString& text, double width) const {
-    const QRectF box(0, 0, width * kMeasureScale, 1e7);
-    const QRectF used =
-        Metrics(*this).boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    return std::max(used.height() / kMeasureScale, TextHeight());
+QStringList TReportFont::Lines(const QString& text, double width, bool wrap) const {
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    if (!wrap)
+        return paragraphs;
+    const MeasuringFont& measuring = Measuring(*this);
+    const double limit = width * kMeasureScale;
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    QStringList lines;
+    for (const QString& paragraph : paragraphs) {
+        if (measuring.metrics.horizontalAdvance(paragraph) <= limit) {
+            lines << WithoutTrailingSpace(paragraph);
+            continue;
+        }
+        QTextLayout layout(paragraph, measuring.font, &MeasureDevice());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(limit);
+            lines << WithoutTrailingSpace(paragraph.mid(line.textStart(), line.textLength()));
+        }
+        layout.endLayout();
+    }
+    return lines;
 }

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace TFontStyle {
 enum : unsigned { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
@@ -34,6 +35,10 @@ public:
     // Measures in design units (1/96 inch).
     double TextWidth(const QString& text) const;
     double TextHeight() const; // line spacing
-    // Height of `text` wrapped at `width`.
-    double WrappedHeight(const QString& text, double width) const;
+    // The lines `text` prints in: its own line breaks and, when `wrap`, the
+    // breaks between words that keep each line within `width` (a word wider
+    // than `width` keeps a line to itself). Preparing, drawing and exporting
+    // a page all break lines here, so a text drawn at any resolution takes
+    // the lines its box was measured for.
+    QStringList Lines(const QString& text, double width, bool wrap) const;
 };

@@ -26,12 +26,15 @@ double TTextPrintable::PrintWidth(const QString& text) const {
 double TTextPrintable::Print(const TPrintContext& context, std::vector<TDrawItem>& items) {
     const QString text = PrintText(context);
     const double width = PrintWidth(text);
+    // Wrapped text is broken into its lines here, once: the prepared page
+    // carries them, so that every device draws the lines the box was made for.
+    const QStringList lines = m_wordWrap ? Font().Lines(text, width, true) : QStringList();
     double height = Height();
     if (m_autoStretch) {
-        const QString measured = Measurable(text);
-        const double needed = m_wordWrap ? Font().WrappedHeight(measured, width)
-                                         : Font().TextHeight() * (measured.count(QLatin1Char('\n')) + 1);
-        height = std::max(height, std::ceil(needed));
+        qsizetype count = m_wordWrap ? lines.size() : text.count(QLatin1Char('\n')) + 1;
+        if (m_wordWrap && text.contains(TPrintContext::kPageCountMarker))
+            count = Font().Lines(Measurable(text), width, true).size();
+        height = std::max(height, std::ceil(Font().TextHeight() * static_cast<double>(count)));
     }
     const QRectF box(Left(), Top(), width, height);
     AddBackgroundAndFrame(box, items);
@@ -39,9 +42,9 @@ double TTextPrintable::Print(const TPrintContext& context, std::vector<TDrawItem
         TDrawItem item;
         item.Kind = TDrawKind::dkText;
         item.Rect = box;
-        item.Text = text;
+        item.Text = m_wordWrap ? lines.join(QLatin1Char('\n')) : text;
         item.Font = Font();
-        item.Flags = AlignmentFlags() | (m_wordWrap ? Qt::TextWordWrap : 0);
+        item.Flags = AlignmentFlags();
         items.push_back(std::move(item));
     }
     return Top() + height;

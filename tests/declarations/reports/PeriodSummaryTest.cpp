@@ -45,12 +45,20 @@ TEST(PeriodSummary, DebtsExceedingTheCreditsByExactlyTheDeductionsLeaveNothing) 
     EXPECT_EQ(Summary(Currency(), C(400), C(1000), C(700)).Balance.CarriedForward, C(100));
 }
 
-TEST(PeriodSummary, TheOpeningBalanceCountsCutToCents) {
+TEST(PeriodSummary, TheOpeningBalanceCountsCutToCentsOrAsStored) {
     const PeriodSummary summary = Summary(Currency::fromRaw(1000099), C(0), C(100, 1), Currency());
     // 100,0099 counts as 100,00: 0,01 to pay.
     EXPECT_EQ(summary.Balance.Credits, C(100));
     EXPECT_EQ(summary.Balance.TaxPayable, C(0, 1));
     EXPECT_EQ(summary.DebtorBalance, C(0, 1));
+
+    // Counted as stored, it covers 100,0099 of debits exactly.
+    TTotaisOperacoesProprias own;
+    own.VlSaiImposto = Currency::fromRaw(1000099);
+    EXPECT_EQ(OwnOperationsSummary(own, Currency::fromRaw(1000099), TOpeningBalance::obAsStored).FinalTax,
+              Currency());
+    EXPECT_EQ(OwnOperationsSummary(own, Currency::fromRaw(1000099), TOpeningBalance::obCutToCents).FinalTax,
+              Currency::fromRaw(99));
 }
 
 TEST(PeriodSummary, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
@@ -61,7 +69,7 @@ TEST(PeriodSummary, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     own.VlSaiImposto = C(1000);
     own.VlDeducao = C(100);
     own.VlPrazoEspecial = C(20);
-    const PeriodSummary proprias = OwnOperationsSummary(own, C(100));
+    const PeriodSummary proprias = OwnOperationsSummary(own, C(100), TOpeningBalance::obAsStored);
     EXPECT_EQ(proprias.Balance.Credits, C(800));
     EXPECT_EQ(proprias.DebtorBalance, C(200));
     EXPECT_EQ(proprias.FinalTax, C(80));
@@ -71,7 +79,7 @@ TEST(PeriodSummary, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     st.VlSTSaiImpostoRetido = C(30);
     st.VlSTOutroDebito = C(5);
     st.VlSTPrazoEspecial = C(25);
-    const PeriodSummary substituicao = TaxSubstitutionSummary(st, C(5));
+    const PeriodSummary substituicao = TaxSubstitutionSummary(st, C(5), TOpeningBalance::obAsStored);
     EXPECT_EQ(substituicao.Balance.Debits, C(35));
     EXPECT_EQ(substituicao.Balance.TaxPayable, C(20));
     // The terms exceed the tax: it stays.

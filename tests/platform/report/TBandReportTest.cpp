@@ -149,6 +149,39 @@ TEST_F(BandReportTest, GroupFootersSumTheirOwnGroupAndTheSummaryEverything) {
     EXPECT_EQ(lines, expected);
 }
 
+TEST_F(BandReportTest, AGroupHeaderMovesToTheNextPageWithItsFirstRow) {
+    // Groups of every size from 1 to 12 rows put a header at every place of a page's foot.
+    for (int size = 1; size <= 12; ++size) {
+        SCOPED_TRACE(size);
+        TComponent owner;
+        std::vector<SaleRow> rows;
+        for (int i = 0; i < 150; ++i)
+            rows.push_back(
+                {QStringLiteral("R%1").arg(i / size), QStringLiteral("Produto %1").arg(i), "1,00"});
+        TClientDataSet* sales = MakeSales(&owner, QStringLiteral("cdsVendas"), rows);
+        TBandReport* report =
+            MakeListing(&owner, QStringLiteral("rptGrupos"), QStringLiteral("Grupos"), sales);
+        auto* group = new TReportGroup(&owner);
+        group->SetParent(report);
+        group->SetExpression(QStringLiteral("REGIAO"));
+        group->SetHeight(20);
+        AddLabel(group, QStringLiteral("qrlRegiao"), QStringLiteral("Região"), 0, 2);
+        report->Prepare();
+
+        const QStringList pages = TextPages(report->ReportPrinter());
+        ASSERT_GT(pages.size(), 2);
+        EXPECT_EQ(Products(pages).size(), 150);
+        for (const QString& page : pages) {
+            QStringList lines = page.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            while (!lines.isEmpty() && !lines.last().contains(QStringLiteral("Produto")) &&
+                   !lines.last().contains(QStringLiteral("Região")))
+                lines.removeLast(); // the page footer
+            ASSERT_FALSE(lines.isEmpty());
+            EXPECT_FALSE(lines.last().contains(QStringLiteral("Região"))) << lines.last().toStdString();
+        }
+    }
+}
+
 TEST_F(BandReportTest, SubDetailsPrintHeaderAndFooterWhenEmptyOnlyWithPrintIfEmpty) {
     TClientDataSet* declaracao =
         MakeSales(&form, QStringLiteral("ibqDeclaracao"), {{"X", "Declaração", "1,00"}});

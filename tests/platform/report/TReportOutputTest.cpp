@@ -3,7 +3,9 @@
 
 #include "tests/platform/report/ReportTestSupport.h"
 
+#include "platform/report/ReportUnits.h"
 #include "platform/report/TPageRenderer.h"
+#include "platform/report/TReportDBText.h"
 #include "platform/report/TReportImage.h"
 #include "platform/report/TTextExportFilter.h"
 
@@ -36,6 +38,72 @@ protected:
     QTemporaryDir dir;
     TComponent form;
 };
+
+// The darkness of the pixels of `box` (clipped to the image).
+double Ink(const QImage& image, const QRect& box) {
+    double ink = 0;
+    const QRect inside = box.intersected(image.rect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ink += 255 - qGray(image.pixel(x, y));
+    return ink;
+}
+
+TEST_F(ReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResolution) {
+    // Texts of every length around three column widths: one, two and three lines.
+    const QString frase = QStringLiteral("Crédito presumido conforme regime especial de tributação");
+    std::vector<SaleRow> rows;
+    for (int length = 8; length <= 40; ++length)
+        rows.push_back({QString(), frase.left(length), "0"});
+    TBandReport* report = new TBandReport(&form);
+    report->SetName(QStringLiteral("rptTextos"));
+    report->SetDataSet(MakeSales(&form, QStringLiteral("cdsTextos"), rows));
+    // A small paper, so that a page drawn at the PDF's resolution stays small.
+    report->Page().SetPaperSize(TPaperSize::psCustom);
+    report->Page().SetPaperWidth(140);
+    report->Page().SetPaperLength(120);
+    TReportBand* detail = AddBand(report, QStringLiteral("rptTextosDetalhe"), TBandType::rbDetail, 4);
+    double left = 0;
+    for (const double width : {110.0, 140.0, 170.0}) {
+        auto* text = new TReportDBText(&form);
+        text->SetParent(detail);
+        text->SetDataSet(report->DataSet());
+        text->SetDataField(QStringLiteral("PRODUTO"));
+        text->SetAutoSize(false);
+        text->SetWordWrap(true);
+        text->SetAutoStretch(true);
+        text->SetBounds(left, 0, width, 4);
+        left += width + 8;
+    }
+    report->Prepare();
+    ASSERT_GT(report->ReportPrinter().PageCount(), 1);
+
+    // The preview's resolutions at several zooms, a printer's and the PDF's.
+    for (const double dpi : {72.0, 96.0, 120.0, 150.0, 300.0, 600.0}) {
+        const double scale = dpi / 25.4;
+        int lost = 0;
+        for (const TPreparedPage& page : report->ReportPrinter().Pages()) {
+            const QImage image = TPageRenderer::ToImage(page, dpi);
+            for (const TDrawItem& item : page.Items) {
+                // The whole text, drawn alone in a box far taller than it needs.
+                TDrawItem alone = item;
+                alone.Rect = QRectF(2, 2, item.Rect.width(), item.Rect.height() * 4);
+                const QImage whole = TPageRenderer::ToImage(
+                    TPreparedPage{item.Rect.width() + 4, alone.Rect.height() + 4, {alone}}, dpi);
+                // What shows of it within its band (a pixel of slack round the box).
+                const QRect band = QRectF(item.Rect.left() * scale - 2, item.Rect.top() * scale - 1,
+                                          item.Rect.width() * scale + 4, item.Rect.height() * scale + 2)
+                                       .toAlignedRect();
+                if (Ink(image, band) < 0.97 * Ink(whole, whole.rect())) {
+                    ++lost;
+                    ADD_FAILURE() << dpi << " dpi, width " << MmToDesign(item.Rect.width()) << ": "
+                                  << item.Text.toStdString();
+                }
+            }
+        }
+        EXPECT_EQ(lost, 0) << dpi << " dpi";
+    }
+}
 
 TEST_F(ReportOutputTest, PdfHasEveryPageWithItsHeaderAndFooter) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptPdf"), QStringLiteral("Relação de Vendas"),
