@@ -82,6 +82,9 @@ private:
     void bkpZipTotalPercentDone(TObject* sender, int percent);
     void bkpZipEndZip(TObject* sender, const QString& name, qint64 size, qint64 compressed, qint64 zipSize);
     void bkpZipNoSuchFile(TObject* sender, const QString& name);
+    // The next disk (asked for on a removable drive) or the next piece:
+    // the name with the extension "." + the disk number in three digits.
+    void bkpZipGetNextDisk(TObject* sender, int nextDisk, QString& fileName);
 
     TIBDatabase* m_database = nullptr;
     QString m_defaultFileName;

@@ -5,6 +5,7 @@
 #include "core/maintenance/BackupToArchive.h"
 #include "core/maintenance/TfrmBackupRestore.h"
 #include "platform/db/FbClient.h"
+#include "platform/os/HeldPath.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
@@ -14,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTest>
 #include <memory>
 
 namespace {
@@ -53,12 +55,21 @@ protected:
         return prompter.Last().Text;
     }
 
+    // Restores from archive as the user does: clicks Restaurar, answers the closing box.
     QString Restore(const QString& archive) {
         auto dialog = Dialogo(TfrmBackupRestore::ModeRestore, archive);
+        dialog->Show();
         prompter.Answer(mrOk);
-        dialog->btnRestoreClick(dialog->btnRestore);
+        QTest::mouseClick(dialog->btnRestore->Widget(), Qt::LeftButton);
         m_used = dialog->UsedFileName();
         return prompter.Last().Text;
+    }
+
+    // Runs a python script with arguments; it must succeed.
+    static void Python(const QString& script, const QStringList& arguments) {
+        const PeerResult result =
+            Peer(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script} + arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     }
 
     // Nothing of a backup or restore stays behind in the temporary folder,
@@ -232,11 +243,20 @@ TEST_F(BackupRestoreTest, ABackupInPiecesRestores) {
         EXPECT_EQ(pieces[i], Scratch(QStringLiteral("partes.%1").arg(i + 1, 3, 10, QLatin1Char('0'))));
     EXPECT_FALSE(QFileInfo::exists(Scratch(QStringLiteral("partes.zip"))));
 
-    Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
-    EXPECT_EQ(Restore(pieces.last()), QStringLiteral("Restauração completada com sucesso."));
-    EXPECT_EQ(m_used, pieces.last());
-    EXPECT_EQ(Scalar(Live(), Contador), original);
-    ExpectNoLeftovers();
+    // From the first piece, which the user is shown, as from the last.
+    for (const QString& chosen : {pieces.first(), pieces.last()}) {
+        SCOPED_TRACE(chosen.toStdString());
+        Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
+        EXPECT_EQ(Restore(chosen), QStringLiteral("Restauração completada com sucesso."));
+        EXPECT_EQ(m_used, chosen);
+        EXPECT_EQ(Scalar(Live(), Contador), original);
+        ExpectNoLeftovers();
+    }
+    // A missing piece is named.
+    ASSERT_TRUE(QFile::remove(pieces.last()));
+    const QString message = Restore(pieces.first());
+    EXPECT_TRUE(message.contains(QStringLiteral("falta a parte %1 do backup").arg(pieces.size())))
+        << message.toStdString();
 }
 
 TEST_F(BackupRestoreTest, RestoreOfABackupArchivePutsTheDataBack) {
@@ -279,6 +299,9 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
                   .exitCode,
               0);
     const QByteArray goodBytes = ReadAll(good);
+    const QString old = Scratch(QStringLiteral("antigo.gdb"));
+    ASSERT_TRUE(QFile::copy(Live(), old));
+    Execute(old, {QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1")});
     const QByteArray before = Digest(Live());
 
     struct Case {
@@ -300,6 +323,44 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
          QStringLiteral("não é um banco de dados deste sistema")},
         {QStringLiteral("another program's backup"), [&](const QString& a) { PythonZip(a, {foreignBackup}); },
          QStringLiteral("não é um banco de dados deste sistema")},
+        {QStringLiteral("data older than the program can update"),
+         [&](const QString& a) { PythonZip(a, {old}); },
+         QStringLiteral("os dados contidos nele estão na versão 0.3.2.3, que esta versão do sistema")},
+        // Two entries that claim 3.75 GiB each: refused before a byte is unpacked.
+        {QStringLiteral("a zip bomb"),
+         [&](const QString& a) {
+             Python(QStringLiteral("import sys, zipfile, struct\n"
+                                   "with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                                   "    z.writestr('a.bkp', bytes(100000))\n"
+                                   "    z.writestr('b.bkp', bytes(100000))\n"
+                                   "data = bytearray(open(sys.argv[1], 'rb').read())\n"
+                                   "for signature, at in ((b'PK\\x03\\x04', 22), (b'PK\\x01\\x02', 24)):\n"
+                                   "    i = data.find(signature)\n"
+                                   "    while i >= 0:\n"
+                                   "        data[i + at:i + at + 4] = struct.pack('<I', 0xF0000000)\n"
+                                   "        i = data.find(signature, i + 4)\n"
+                                   "open(sys.argv[1], 'wb').write(data)\n"),
+                    {a});
+         },
+         QStringLiteral(
+             "o conteúdo do arquivo zip ocuparia 7680 MB descompactado, mais do que cabe numa cópia de "
+             "segurança (4096 MB).")},
+        {QStringLiteral("encrypted"),
+         [&](const QString& a) {
+             ASSERT_EQ(Peer(QStringLiteral("zip"), {QStringLiteral("-j"), QStringLiteral("-P"),
+                                                    QStringLiteral("senha"), a, foreignBackup})
+                           .exitCode,
+                       0);
+         },
+         QStringLiteral("o arquivo zip está protegido por senha")},
+        {QStringLiteral("an entry name that cannot be a file"),
+         [&](const QString& a) {
+             Python(QStringLiteral("import sys, zipfile\n"
+                                   "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                                   "    z.writestr('..', b'x')\n"),
+                    {a});
+         },
+         QStringLiteral("o nome de um arquivo contido nele não pode ser usado como nome de arquivo (..).")},
     };
     int i = 0;
     for (const Case& c : cases) {
@@ -339,6 +400,51 @@ TEST_F(BackupRestoreTest, ARestoredFileTheMainWindowRefusesIsNotPutInPlace) {
     EXPECT_FALSE(dialog->btnAbort->Enabled());
 }
 
+TEST_F(BackupRestoreTest, ABackupThatDefinesAShadowNeverMakesOne) {
+    const QString copy = Scratch(QStringLiteral("sombra.gdb"));
+    ASSERT_TRUE(QFile::copy(Live(), copy));
+    const QString shadow = Scratch(QStringLiteral("sombra.shd"));
+    Execute(copy, {QStringLiteral("CREATE SHADOW 1 '%1'").arg(shadow)});
+    ASSERT_TRUE(QFileInfo::exists(shadow));
+    const QString backup = Scratch(QStringLiteral("sombra.gbk"));
+    ASSERT_EQ(Peer(QStringLiteral("gbak"),
+                   {QStringLiteral("-b"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), copy, backup})
+                  .exitCode,
+              0);
+    ASSERT_TRUE(QFile::remove(shadow));
+    const QString archive = Scratch(QStringLiteral("sombra.zip"));
+    PythonZip(archive, {backup});
+    EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+    EXPECT_FALSE(QFileInfo::exists(shadow));
+}
+
+TEST_F(BackupRestoreTest, ARestoreClearsWhatKilledRestoresLeftAndNoRunningCopyHolds) {
+    const QString archive = Scratch(QStringLiteral("copia.zip"));
+    Backup(archive);
+    const QString beside = QFileInfo(Live()).absolutePath();
+    const QStringList dead{QDir(beside).filePath(QStringLiteral(".dbdef-restauracao-Dead01.tmp")),
+                           QDir(m_tmp).filePath(QStringLiteral("zeb-restore-Dead02"))};
+    const QStringList running{QDir(beside).filePath(QStringLiteral(".dbdef-restauracao-Live01.tmp")),
+                              QDir(m_tmp).filePath(QStringLiteral("zeb-restore-Live02"))};
+    for (const QString& file : {dead[0], running[0]})
+        WriteAll(file, "parte de um banco restaurado");
+    for (const QString& folder : {dead[1], running[1]}) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        WriteAll(QDir(folder).filePath(QStringLiteral("dbdef.bkp")), "cópia de segurança");
+    }
+    {
+        const HeldPath heldFile(running[0]);
+        const HeldPath heldFolder(running[1]);
+        EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+        for (const QString& path : dead)
+            EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+        for (const QString& path : running)
+            EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    }
+    EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+    ExpectNoLeftovers();
+}
+
 TEST_F(BackupRestoreTest, RestoreAsksForAFileFirst) {
     for (const QString& proposed :
          {QStringLiteral("C:\\"), QString(), QStringLiteral("a.z"), QDir::homePath()}) {
@@ -365,10 +471,15 @@ TEST_F(BackupRestoreTest, TheDialogShowsThePageOfItsMode) {
     EXPECT_EQ(restore->Caption(), QStringLiteral("Restauração"));
     EXPECT_TRUE(restore->btnRestore->Visible());
     EXPECT_FALSE(restore->btnRestore->Enabled());
-    // Browsing puts the chosen file in the combo.
+    // Browsing puts the chosen file in the combo; the dialog first shows
+    // archives and the pieces of a backup in pieces.
+    restore->Show();
     prompter.AnswerPath(QStringLiteral("/x/b.zip"));
-    restore->btnLocalizarClick(restore->btnLocalizarRes);
+    QTest::mouseClick(restore->btnLocalizarRes->Widget(), Qt::LeftButton);
     EXPECT_EQ(prompter.Last().Kind, TPromptKind::pkOpenFile);
+    const QStringList shown = prompter.Last().Filter.section(u'|', 1, 1).split(u';');
+    for (const QString& name : {QStringLiteral("b.zip"), QStringLiteral("b.001"), QStringLiteral("b.002")})
+        EXPECT_TRUE(QDir::match(shown, name)) << name.toStdString();
     EXPECT_EQ(restore->cboRes->Text(), QStringLiteral("/x/b.zip"));
     EXPECT_TRUE(restore->btnRestore->Enabled());
 }
