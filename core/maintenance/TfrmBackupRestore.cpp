@@ -449,9 +449,8 @@ void TfrmBackupRestore::bkpZipGetNextDisk(TObject*, int nextDisk, QString& fileN
     // Only a disk to be written must not be write-protected; pieces are also
     // read from media that take no writes.
     const bool writing = pcKind->ActivePageIndex() == ModeBackup;
-    if (DriveRemovivel(drive) &&
-        !PedeDisco(QFileInfo(drive).absolutePath(),
-                   QStringLiteral("Por favor insira o disco %1:").arg(nextDisk), writing)) {
+    if (!PedeDisco(QFileInfo(drive).absolutePath(),
+                   QStringLiteral("Por favor insira o disco %1:").arg(nextDisk), writing, m_drives)) {
         bkpZip->CancelOperation();
         fileName.clear();
         return;

@@ -7,6 +7,7 @@
 // (closing is refused meanwhile).
 
 #include "platform/base/TEvent.h"
+#include "platform/os/RemovableDrives.h"
 #include "platform/ui/TForm.h"
 
 class TButton;
@@ -40,6 +41,9 @@ public:
 
     // The archive written or read by the last successful run; empty otherwise.
     const QString& UsedFileName() const { return m_usedFileName; }
+
+    // The drives on which a further disk is asked for (the system's unless set).
+    void SetDrives(const RemovableDrives& drives) { m_drives = drives; }
 
     TBackupRestoreEvent OnDialogBackup;
     TBackupRestoreEvent OnDialogRestore;
@@ -90,4 +94,5 @@ private:
     QString m_defaultFileName;
     QString m_usedFileName;
     bool m_abort = false;
+    RemovableDrives m_drives;
 };

@@ -6,6 +6,8 @@
 #include "core/maintenance/TfrmBackupRestore.h"
 #include "platform/db/FbClient.h"
 #include "platform/os/HeldPath.h"
+#include "platform/os/MountTable.h"
+#include "platform/os/RemovableDrives.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -63,6 +66,20 @@ protected:
         QTest::mouseClick(dialog->btnRestore->Widget(), Qt::LeftButton);
         m_used = dialog->UsedFileName();
         return prompter.Last().Text;
+    }
+
+    // A backup into target in pieces of the smallest size (stored, so that
+    // it needs several).
+    QStringList Pieces(const QString& target) {
+        TZipWriter zip;
+        zip.SetOverwriteMode(TUZOverwriteMode::Always);
+        zip.SetZipAction(TZipAction::zaReplace);
+        zip.MultiZipInfo().WriteDiskLabels = false;
+        zip.MultiZipInfo().CheckDiskLabels = false;
+        zip.SetPackLevel(0);
+        BackupToArchive backup(live, zip);
+        backup.PieceSize = TMultiZipInfo::MinBlockSize;
+        return backup.Run(target);
     }
 
     // Runs a python script with arguments; it must succeed.
@@ -228,16 +245,7 @@ TEST_F(BackupRestoreTest, AbortStopsThePackingAndKeepsTheOldArchive) {
 
 TEST_F(BackupRestoreTest, ABackupInPiecesRestores) {
     const QString original = Scalar(Live(), Contador);
-    TZipWriter zip;
-    zip.SetOverwriteMode(TUZOverwriteMode::Always);
-    zip.SetZipAction(TZipAction::zaReplace);
-    zip.MultiZipInfo().WriteDiskLabels = false;
-    zip.MultiZipInfo().CheckDiskLabels = false;
-    // Stored, the backup needs several pieces of the smallest size.
-    zip.SetPackLevel(0);
-    BackupToArchive backup(live, zip);
-    backup.PieceSize = TMultiZipInfo::MinBlockSize;
-    const QStringList pieces = backup.Run(Scratch(QStringLiteral("partes.zip")));
+    const QStringList pieces = Pieces(Scratch(QStringLiteral("partes.zip")));
     ASSERT_GE(pieces.size(), 2);
     for (int i = 0; i < pieces.size(); ++i)
         EXPECT_EQ(pieces[i], Scratch(QStringLiteral("partes.%1").arg(i + 1, 3, 10, QLatin1Char('0'))));
@@ -257,6 +265,56 @@ TEST_F(BackupRestoreTest, ABackupInPiecesRestores) {
     const QString message = Restore(pieces.first());
     EXPECT_TRUE(message.contains(QStringLiteral("falta a parte %1 do backup").arg(pieces.size())))
         << message.toStdString();
+}
+
+TEST_F(BackupRestoreTest, PiecesOnARemovableDriveAreAskedForOneByOne) {
+    const QString drive = Scratch(QStringLiteral("disquete"));
+    ASSERT_TRUE(QDir().mkpath(drive));
+    const QStringList pieces = Pieces(QDir(drive).filePath(QStringLiteral("partes.zip")));
+    ASSERT_GE(pieces.size(), 2);
+    // The folder is the mount point of a removable disk (sdb1) of a fake system.
+    QTemporaryDir sys;
+    ASSERT_TRUE(QDir().mkpath(sys.filePath(QStringLiteral("sdb/sdb1"))));
+    WriteAll(sys.filePath(QStringLiteral("sdb/removable")), "1\n");
+    const RemovableDrives drives(sys.path(), MountTable::Parse(QFile::encodeName(
+                                                 QStringLiteral("/dev/sdb1 %1 vfat rw 0 0\n").arg(drive))));
+    const QString original = Scalar(Live(), Contador);
+
+    for (const bool refuse : {true, false}) {
+        SCOPED_TRACE(refuse ? "refused" : "inserted");
+        Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
+        const QByteArray before = Digest(Live());
+        auto dialog = Dialogo(TfrmBackupRestore::ModeRestore, pieces.first());
+        dialog->SetDrives(drives);
+        dialog->Show();
+        QStringList asked;
+        // The last piece is looked for first (it holds the directory), then
+        // the pieces are read in order.
+        QStringList expected;
+        for (int disk = 2; disk <= pieces.size(); ++disk)
+            expected << QStringLiteral("Por favor insira o disco %1:").arg(disk);
+        for (int disk = 1; disk <= pieces.size(); ++disk)
+            expected << QStringLiteral("Por favor insira o disco %1:").arg(disk);
+        for (int i = 0; i < (refuse ? 1 : expected.size()); ++i)
+            prompter.AnswerWith([&, refuse](const TPromptRequest& request) {
+                TPromptResult result;
+                asked << request.Text;
+                result.Button = refuse ? mrCancel : mrOk;
+                return result;
+            });
+        prompter.Answer(mrOk);
+        QTest::mouseClick(dialog->btnRestore->Widget(), Qt::LeftButton);
+        if (refuse) {
+            EXPECT_EQ(asked, QStringList{QStringLiteral("Por favor insira o disco 2:")});
+            EXPECT_EQ(prompter.Last().Text, QStringLiteral("Restauração cancelada pelo usuário."));
+            EXPECT_EQ(dialog->UsedFileName(), QString());
+            EXPECT_EQ(Digest(Live()), before);
+        } else {
+            EXPECT_EQ(asked, expected);
+            EXPECT_EQ(prompter.Last().Text, QStringLiteral("Restauração completada com sucesso."));
+            EXPECT_EQ(Scalar(Live(), Contador), original);
+        }
+    }
 }
 
 TEST_F(BackupRestoreTest, RestoreOfABackupArchivePutsTheDataBack) {
