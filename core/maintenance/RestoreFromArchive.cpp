@@ -35,16 +35,17 @@ constexpr int RestorePageBuffers = 100;
 // A backup holds one file, which the zip format limits to 4 GiB: an archive
 // that claims to unpack to more is no backup of this program.
 constexpr qint64 LargestContent = ZipFormat::MaxSize32;
-// Room kept free on the work folder's disk beyond the unpacked content.
-constexpr qint64 SpareRoom = 16 * 1024 * 1024;
-constexpr qint64 Megabyte = 1024 * 1024;
+constexpr qint64 Kilobyte = 1024;
+constexpr qint64 Megabyte = 1024 * Kilobyte;
 
 QString NaoRestaurado(const QString& archive, const QString& reason) {
     return QStringLiteral("Não foi possível restaurar o arquivo de backup %1:\r\r%2").arg(archive, reason);
 }
 
-QString Megabytes(qint64 bytes) {
-    return QString::number((bytes + Megabyte - 1) / Megabyte);
+// A size for the user: whole kilobytes below a megabyte, else whole megabytes (rounded up).
+QString Size(qint64 bytes) {
+    const qint64 unit = bytes < Megabyte ? Kilobyte : Megabyte;
+    return QStringLiteral("%1 %2").arg((bytes + unit - 1) / unit).arg(unit == Kilobyte ? "KB" : "MB");
 }
 
 // True when file ends with an end-of-central-directory record: the one file
@@ -214,16 +215,16 @@ void RestoreFromArchive::CheckContent(const QString& archive, const QString& fol
         total += entry.UncompressedSize;
     }
     if (total > LargestContent)
-        throw Exception(NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 MB "
+        throw Exception(NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
                                                               "descompactado, mais do que cabe numa cópia de "
-                                                              "segurança (%2 MB).")
-                                                   .arg(Megabytes(total), Megabytes(LargestContent))));
+                                                              "segurança (%2).")
+                                                   .arg(Size(total), Size(LargestContent))));
     const std::optional<qint64> free = DiskInfo::FreeBytes(folder);
-    if (free && total + SpareRoom > *free)
-        throw Exception(NaoRestaurado(
-            archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 MB "
-                                    "descompactado, e há apenas %2 MB livres em %3.")
-                         .arg(Megabytes(total), Megabytes(*free), QFileInfo(folder).absolutePath())));
+    if (free && total > *free)
+        throw Exception(
+            NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
+                                                  "descompactado, e há apenas %2 livres em %3.")
+                                       .arg(Size(total), Size(*free), QFileInfo(folder).absolutePath())));
 }
 
 bool RestoreFromArchive::OpensAsDatabase(const QString& file) const {

@@ -434,6 +434,33 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
     }
 }
 
+TEST_F(BackupRestoreTest, AnArchiveLargerThanTheRoomOfTheWorkFolderIsRefusedBeforeUnpacking) {
+    const QString archive = Scratch(QStringLiteral("copia.zip"));
+    Backup(archive);
+    const QString small = Scratch(QStringLiteral("pequena"));
+    QDir().mkpath(small);
+    if (Peer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                                       QStringLiteral("size=128k"), QStringLiteral("tmpfs"), small})
+            .exitCode != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    struct Desmonta {
+        QString pasta;
+        QString tmp;
+        ~Desmonta() {
+            qputenv("TMPDIR", QFile::encodeName(tmp));
+            Peer(QStringLiteral("umount"), {pasta});
+        }
+    } desmonta{small, m_tmp};
+    qputenv("TMPDIR", QFile::encodeName(small));
+    const QByteArray before = Digest(Live());
+    const QString message = Restore(archive);
+    EXPECT_TRUE(
+        message.contains(QStringLiteral("descompactado, e há apenas 128 KB livres em %1.").arg(small)))
+        << message.toStdString();
+    EXPECT_EQ(Digest(Live()), before);
+    EXPECT_EQ(Leftovers(small, QStringLiteral("zeb-")), QStringList{});
+}
+
 TEST_F(BackupRestoreTest, ARestoredFileTheMainWindowRefusesIsNotPutInPlace) {
     const QString archive = Scratch(QStringLiteral("copia.zip"));
     Backup(archive);
