@@ -38,7 +38,24 @@ protected:
         m_oldTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(m_tmp));
     }
-    ~BackupRestoreTest() override { qputenv("TMPDIR", m_oldTmp); }
+    ~BackupRestoreTest() override {
+        qputenv("TMPDIR", m_oldTmp);
+        for (const QString& folder : m_mounted)
+            Peer(QStringLiteral("umount"), {folder});
+    }
+
+    // Mounts a small file system (size as tmpfs takes it) on folder for the
+    // rest of the test; false when this system does not let the test mount.
+    bool MountSmall(const QString& folder, const QString& size) {
+        QDir().mkpath(folder);
+        if (Peer(QStringLiteral("mount"),
+                 {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                  QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder})
+                .exitCode != 0)
+            return false;
+        m_mounted << folder;
+        return true;
+    }
 
     std::unique_ptr<TfrmBackupRestore> Dialogo(int mode, const QString& name) {
         std::unique_ptr<TfrmBackupRestore> dialog(TForm::Create<TfrmBackupRestore>(nullptr));
@@ -99,6 +116,7 @@ protected:
 
     QString m_tmp;
     QByteArray m_oldTmp;
+    QStringList m_mounted;
     QString m_used;
 };
 
@@ -197,15 +215,8 @@ TEST_F(BackupRestoreTest, AFolderThatTakesNoFilesIsReportedBeforeAnyWork) {
 TEST_F(BackupRestoreTest, AFullFolderIsReportedAndTheOldArchiveKept) {
     // A file system with room for the old archive only.
     const QString cheia = Scratch(QStringLiteral("cheia"));
-    QDir().mkpath(cheia);
-    if (Peer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=16k"), QStringLiteral("tmpfs"), cheia})
-            .exitCode != 0)
+    if (!MountSmall(cheia, QStringLiteral("16k")))
         GTEST_SKIP() << "cannot mount a small file system here";
-    struct Desmonta {
-        QString pasta;
-        ~Desmonta() { Peer(QStringLiteral("umount"), {pasta}); }
-    } desmonta{cheia};
     const QString archive = cheia + QStringLiteral("/copia.zip");
     WriteAll(archive, "arquivo anterior");
     prompter.Answer(mrYes);
@@ -438,19 +449,8 @@ TEST_F(BackupRestoreTest, AnArchiveLargerThanTheRoomOfTheWorkFolderIsRefusedBefo
     const QString archive = Scratch(QStringLiteral("copia.zip"));
     Backup(archive);
     const QString small = Scratch(QStringLiteral("pequena"));
-    QDir().mkpath(small);
-    if (Peer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=128k"), QStringLiteral("tmpfs"), small})
-            .exitCode != 0)
+    if (!MountSmall(small, QStringLiteral("128k")))
         GTEST_SKIP() << "cannot mount a small file system here";
-    struct Desmonta {
-        QString pasta;
-        QString tmp;
-        ~Desmonta() {
-            qputenv("TMPDIR", QFile::encodeName(tmp));
-            Peer(QStringLiteral("umount"), {pasta});
-        }
-    } desmonta{small, m_tmp};
     qputenv("TMPDIR", QFile::encodeName(small));
     const QByteArray before = Digest(Live());
     const QString message = Restore(archive);
