@@ -4,7 +4,6 @@
 #include "platform/db/TIBBackupService.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/DurableFile.h"
-#include "platform/os/TreeRemover.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
 
@@ -64,7 +63,6 @@ void BackupToArchive::Say(const QString& text) const {
 
 QStringList BackupToArchive::Run(const QString& target) {
     const QFileInfo targetInfo(target);
-    RemoveLeftovers(targetInfo.absolutePath());
     WorkFolder work(WorkPrefix);
     const QString backupFile = work.FilePath(BackupFileName(m_database.DatabaseName()));
     RunBackupService(backupFile);
@@ -176,13 +174,4 @@ void BackupToArchive::Verify(const QString& archive, qint64 expectedSize, const 
     if (damaged || count != 1 || size != expectedSize)
         throw Exception(
             QStringLiteral("O arquivo gerado não pôde ser lido de volta corretamente: %1").arg(archive));
-}
-
-void BackupToArchive::RemoveLeftovers(const QString& folder) {
-    const QDir dir(folder);
-    const QStringList stale =
-        dir.entryList({StagingPrefix + QStringLiteral("??????")},
-                      QDir::Dirs | QDir::Hidden | QDir::NoSymLinks | QDir::NoDotAndDotDot);
-    for (const QString& name : stale)
-        TreeRemover::Remove(dir.filePath(name), false, false);
 }

@@ -5,7 +5,8 @@
 // read back and every entry checked (CRC and size) by our own reader, and
 // only then is it renamed over the target. A failure at any point, or an
 // abort, leaves an existing archive as it was and no temporary file behind;
-// what a killed run left beside the target goes at the next backup there.
+// what a killed run left (its work folder, its staging folder beside the
+// target) goes at the next backup.
 //
 // PieceSize > 0 splits the archive into pieces name.001, name.002, ... of
 // that many bytes beside the target, instead of one file.
@@ -39,8 +40,6 @@ public:
     static QString BackupFileName(const QString& databaseName);
 
 private:
-    // Staging folders a killed backup left beside the target.
-    static void RemoveLeftovers(const QString& folder);
     void RunBackupService(const QString& backupFile);
     QStringList Pack(const QString& backupFile, const QString& stagedArchive);
     void Verify(const QString& archive, qint64 expectedSize, const QString& scratch);

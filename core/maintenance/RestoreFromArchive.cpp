@@ -1,19 +1,26 @@
 #include "core/maintenance/RestoreFromArchive.h"
 
+#include "core/data/DataVersion.h"
 #include "core/maintenance/WorkFolder.h"
 #include "platform/db/EIBError.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBRestoreService.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/os/DiskInfo.h"
 #include "platform/os/DurableFile.h"
+#include "platform/os/HeldPath.h"
+#include "platform/os/Leftovers.h"
 #include "platform/os/TempPaths.h"
+#include "zip/TEndCentral.h"
+#include "zip/TFileStream.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 const QString RestoreFromArchive::RestoredPrefix = QStringLiteral(".dbdef-restauracao-");
@@ -25,9 +32,31 @@ const QString WorkPrefix = QStringLiteral("zeb-restore-");
 constexpr qint64 CopyBlock = 1 << 20;
 constexpr int RestorePageSize = 4096;
 constexpr int RestorePageBuffers = 100;
+// A backup holds one file, which the zip format limits to 4 GiB: an archive
+// that claims to unpack to more is no backup of this program.
+constexpr qint64 LargestContent = ZipFormat::MaxSize32;
+constexpr qint64 Kilobyte = 1024;
+constexpr qint64 Megabyte = 1024 * Kilobyte;
 
 QString NaoRestaurado(const QString& archive, const QString& reason) {
     return QStringLiteral("Não foi possível restaurar o arquivo de backup %1:\r\r%2").arg(archive, reason);
+}
+
+// A size for the user: whole kilobytes below a megabyte, else whole megabytes (rounded up).
+QString Size(qint64 bytes) {
+    const qint64 unit = bytes < Megabyte ? Kilobyte : Megabyte;
+    return QStringLiteral("%1 %2").arg((bytes + unit - 1) / unit).arg(unit == Kilobyte ? "KB" : "MB");
+}
+
+// True when file ends with an end-of-central-directory record: the one file
+// of an archive, or the last piece of a set.
+bool HoldsDirectory(const QString& file) {
+    try {
+        TFileStream stream(file, TFileMode::fmOpenRead);
+        return TEndCentral().Locate(stream) >= 0;
+    } catch (const Exception&) {
+        return false;
+    }
 }
 
 struct UnzipSettings {
@@ -66,8 +95,11 @@ void RestoreFromArchive::Run(const QString& archive) {
                         extracted);
 
     Say(QStringLiteral("Reconstruindo banco de dados... Por favor aguarde..."));
-    RemoveLeftovers(liveFolder);
+    Leftovers::Remove(liveFolder, QRegularExpression::escape(RestoredPrefix) +
+                                      QStringLiteral("[A-Za-z0-9]{6}") +
+                                      QRegularExpression::escape(RestoredSuffix));
     const QString restored = TempPaths::CreateFile(RestoredPrefix, RestoredSuffix, liveFolder);
+    const HeldPath held(restored);
     try {
         if (OpensAsDatabase(extracted)) {
             CopyFile(extracted, restored);
@@ -82,7 +114,14 @@ void RestoreFromArchive::Run(const QString& archive) {
                         .arg(QFileInfo(extracted).fileName(), e.Message())));
             }
         }
-        DataVersionOf(restored, m_database.Params());
+        const QString version = DataVersionOf(restored, m_database.Params());
+        if (version < VersaoMinimaDados)
+            throw Exception(NaoRestaurado(
+                archive,
+                QStringLiteral("os dados contidos nele estão na versão %1, que esta versão do sistema "
+                               "(%2) não pode usar nem atualizar; a versão mais antiga que ela "
+                               "atualiza é a %3.")
+                    .arg(version, VersaoSistema(), VersaoMinimaDados)));
         if (Refuse && Refuse(restored))
             throw Exception(QStringLiteral("Restauração cancelada."));
         // The restored file takes the live file's permissions.
@@ -97,18 +136,38 @@ void RestoreFromArchive::Run(const QString& archive) {
 
 QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder) {
     UnzipSettings settings{m_zip};
-    bool damaged = false;
+    QString damage;
     QString last;
-    m_zip.OnBadCRC = TBadCRC::fromFunction([&](TObject*, quint32, quint32, int) { damaged = true; });
+    m_zip.OnBadCRC = TBadCRC::fromFunction([&](TObject*, quint32, quint32, int) {
+        damage = QStringLiteral("o conteúdo do arquivo zip está danificado.");
+    });
     m_zip.OnSkippingFile =
-        TSkippingFile::fromFunction([&](TObject*, TSkipReason, const QString&, int, bool& retry) {
-            damaged = true;
+        TSkippingFile::fromFunction([&](TObject*, TSkipReason reason, const QString& name, int, bool& retry) {
             retry = false;
+            if (reason == TSkipReason::srUnsafeName)
+                damage = QStringLiteral("o nome de um arquivo contido nele não pode ser usado como nome de "
+                                        "arquivo (%1).")
+                             .arg(QFileInfo(name).fileName());
+            else
+                damage = QStringLiteral("o conteúdo do arquivo zip está danificado.");
         });
     m_zip.OnEndUnZip = TEndUnZipEvent::fromFunction([&](TObject*, int, const QString& name) { last = name; });
+    const auto unreadable = [&](const Exception& e) {
+        return Exception(NaoRestaurado(
+            archive, QStringLiteral("o arquivo não é um arquivo zip legível (%1).").arg(e.Message())));
+    };
+    const QString directory = LastPiece(archive);
+    try {
+        m_zip.SetZipName(directory);
+        m_zip.ReadZip();
+    } catch (const EUserCanceled&) {
+        throw;
+    } catch (const Exception& e) {
+        throw unreadable(e);
+    }
+    CheckContent(archive, folder);
     int count = 0;
     try {
-        m_zip.SetZipName(archive);
         m_zip.SetDestDir(folder);
         m_zip.SetDoAll(true);
         m_zip.FilesList().clear();
@@ -116,14 +175,56 @@ QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder
     } catch (const EUserCanceled&) {
         throw;
     } catch (const Exception& e) {
-        throw Exception(NaoRestaurado(
-            archive, QStringLiteral("o arquivo não é um arquivo zip legível (%1).").arg(e.Message())));
+        throw unreadable(e);
     }
-    if (damaged)
-        throw Exception(NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip está danificado.")));
+    if (!damage.isEmpty())
+        throw Exception(NaoRestaurado(archive, damage));
     if (count <= 0 || last.isEmpty())
         throw Exception(QStringLiteral("Não foi possível restaurar o arquivo de backup."));
     return last;
+}
+
+QString RestoreFromArchive::LastPiece(const QString& archive) {
+    static const QRegularExpression piece(QStringLiteral("\\.(\\d{3})$"));
+    const QRegularExpressionMatch match = piece.match(archive);
+    if (!match.hasMatch())
+        return archive;
+    QString name = archive;
+    for (int disk = match.captured(1).toInt(); !HoldsDirectory(name); ++disk) {
+        QString next = name;
+        m_zip.OnGetNextDisk(&m_zip, disk + 1, next);
+        if (next.isEmpty())
+            throw EUserCanceled(QStringLiteral("Restauração cancelada pelo usuário."));
+        if (!QFileInfo(next).isFile())
+            throw Exception(NaoRestaurado(
+                archive, QStringLiteral("falta a parte %1 do backup (%2).").arg(disk + 1).arg(next)));
+        name = next;
+    }
+    return name;
+}
+
+void RestoreFromArchive::CheckContent(const QString& archive, const QString& folder) const {
+    qint64 total = 0;
+    for (int i = 0; i < m_zip.Count(); ++i) {
+        const TZipHeaderInfo& entry = m_zip.Entry(i);
+        if (entry.Encrypted())
+            throw Exception(
+                NaoRestaurado(archive, QStringLiteral("o arquivo zip está protegido por senha, e as "
+                                                      "cópias de segurança deste sistema nunca têm "
+                                                      "senha.")));
+        total += entry.UncompressedSize;
+    }
+    if (total > LargestContent)
+        throw Exception(NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
+                                                              "descompactado, mais do que cabe numa cópia de "
+                                                              "segurança (%2).")
+                                                   .arg(Size(total), Size(LargestContent))));
+    const std::optional<qint64> free = DiskInfo::FreeBytes(folder);
+    if (free && total > *free)
+        throw Exception(
+            NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
+                                                  "descompactado, e há apenas %2 livres em %3.")
+                                       .arg(Size(total), Size(*free), QFileInfo(folder).absolutePath())));
 }
 
 bool RestoreFromArchive::OpensAsDatabase(const QString& file) const {
@@ -203,7 +304,9 @@ void RestoreFromArchive::RunRestoreService(const QString& backupFile, const QStr
     service.Attach();
     service.SetVerbose(true);
     // Replace: the target is the empty file made for it, never the live one.
-    service.SetOptions(TIBRestoreService::Replace | TIBRestoreService::UseAllSpace);
+    // NoShadow: a shadow file the backup names is never made, wherever it points.
+    service.SetOptions(TIBRestoreService::Replace | TIBRestoreService::UseAllSpace |
+                       TIBRestoreService::NoShadow);
     service.SetPageBuffers(RestorePageBuffers);
     service.SetPageSize(RestorePageSize);
     service.SetDatabaseName({target});
@@ -216,11 +319,4 @@ void RestoreFromArchive::RunRestoreService(const QString& backupFile, const QStr
         if (Cancelled && Cancelled())
             throw EUserCanceled(QStringLiteral("Restauração cancelada pelo usuário."));
     }
-}
-
-void RestoreFromArchive::RemoveLeftovers(const QString& folder) const {
-    const QString pattern = RestoredPrefix + QStringLiteral("??????") + RestoredSuffix;
-    const QDir dir(folder);
-    for (const QString& name : dir.entryList({pattern}, QDir::Files | QDir::Hidden | QDir::System))
-        QFile::remove(dir.filePath(name));
 }

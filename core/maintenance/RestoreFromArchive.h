@@ -1,15 +1,20 @@
 #pragma once
 // Puts the database back from a zip archive made by the backup (one file,
-// pieces name.001, name.002, ..., or disks).
+// pieces name.001, name.002, ..., or disks; a set is restored from any of its
+// pieces, the later ones found through the zip component's OnGetNextDisk).
 //
-// The archive is unpacked into a private work folder. The unpacked file is
-// either a database file, copied, or a backup file, rebuilt by the engine's
-// restore service; either way the result is written to a new file beside the
-// live database, never over it. That file must then open as a database of
-// this program (a bare connection, no version check: its PARAMETROS_DEF holds
-// a data version) and pass the caller's own check; only then is it renamed
-// over the live file in one step. On any failure, abort or kill the live
-// database stays byte for byte as it was.
+// Before anything is unpacked the archive's directory is checked: an
+// encrypted archive, or one whose declared content is larger than a backup
+// can be or than the room left in the work folder, is refused. The archive is
+// then unpacked into a private work folder. The unpacked file is either a
+// database file, copied, or a backup file, rebuilt by the engine's restore
+// service (never with a shadow file); either way the result is written to a
+// new file beside the live database, never over it. That file must then open
+// as a database of this program (a bare connection: its PARAMETROS_DEF holds
+// a data version), carry data this program can use or update, and pass the
+// caller's own check; only then is it renamed over the live file in one
+// step. On any failure, abort or kill the live database stays byte for byte
+// as it was, and the next restore removes what a killed one left.
 
 #include <QString>
 #include <functional>
@@ -40,11 +45,18 @@ public:
     static QString DataVersionOf(const QString& file, const QStringList& params);
 
 private:
+    // Unpacks archive into folder after CheckContent; returns the file unpacked.
     QString Unpack(const QString& archive, const QString& folder);
+    // The piece of a set named name.NNN that holds the set's directory: the
+    // one chosen, or a later one found through the zip component's
+    // OnGetNextDisk (EUserCanceled when the user refuses a disk).
+    QString LastPiece(const QString& archive);
+    // Refuses, before anything is unpacked, an encrypted archive and one whose
+    // declared content exceeds a backup's size or the work folder's room.
+    void CheckContent(const QString& archive, const QString& folder) const;
     bool OpensAsDatabase(const QString& file) const;
     void CopyFile(const QString& from, const QString& to) const;
     void RunRestoreService(const QString& backupFile, const QString& target);
-    void RemoveLeftovers(const QString& folder) const;
     void Say(const QString& text) const;
 
     TIBDatabase& m_database;

@@ -3,6 +3,7 @@
 #include "core/maintenance/BackupToArchive.h"
 #include "core/maintenance/MessageDlg.h"
 #include "core/maintenance/RestoreFromArchive.h"
+#include "core/util/FileRoutines.h"
 #include "platform/base/TPrompter.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/LocalPath.h"
@@ -21,6 +22,7 @@
 #include "platform/ui/TTabSheet.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
+#include "zip/ZipFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -200,6 +202,7 @@ TfrmBackupRestore::TfrmBackupRestore(TComponent* owner) : TForm(owner) {
     bkpZip->OnEndZip = TEndZipFileEvent(this, &TfrmBackupRestore::bkpZipEndZip);
     bkpZip->OnTotalPercentDone = TTotalPercentDone(this, &TfrmBackupRestore::bkpZipTotalPercentDone);
     bkpZip->OnNoSuchFile = TNoSuchFileEvent(this, &TfrmBackupRestore::bkpZipNoSuchFile);
+    bkpZip->OnGetNextDisk = TGetNextDisk(this, &TfrmBackupRestore::bkpZipGetNextDisk);
 }
 
 TfrmBackupRestore::~TfrmBackupRestore() = default;
@@ -242,7 +245,10 @@ void TfrmBackupRestore::btnLocalizarClick(TObject* sender) {
     TPromptRequest request;
     request.Kind = backup ? TPromptKind::pkSaveFile : TPromptKind::pkOpenFile;
     request.Caption = QStringLiteral("Selecionar Arquivo");
-    request.Filter = QStringLiteral("Arquivos ZIP (*.zip)|*.zip");
+    // A backup in pieces is restored from its first piece (name.001).
+    request.Filter = backup ? QStringLiteral("Arquivos ZIP (*.zip)|*.zip")
+                            : QStringLiteral("Arquivos ZIP e partes (*.zip, *.001, *.002, ...)|"
+                                             "*.zip;*.[0-9][0-9][0-9]|Arquivos ZIP (*.zip)|*.zip");
     request.DefaultExt = QStringLiteral("zip");
     request.OverwritePrompt = false; // the backup asks itself, and keeps the old archive until the end
     request.InitialDir = atual.isDir() ? atual.absoluteFilePath() : atual.absolutePath();
@@ -436,4 +442,19 @@ void TfrmBackupRestore::bkpZipEndZip(TObject*, const QString&, qint64, qint64, q
 void TfrmBackupRestore::bkpZipNoSuchFile(TObject*, const QString& name) {
     MessageDlg(QStringLiteral("O arquivo %1 não foi encontrado.").arg(name), TMsgDlgType::mtError,
                {TMsgDlgBtn::mbOK});
+}
+
+void TfrmBackupRestore::bkpZipGetNextDisk(TObject*, int nextDisk, QString& fileName) {
+    const QString drive = bkpZip->RootDir().isEmpty() ? fileName : bkpZip->RootDir();
+    // Only a disk to be written must not be write-protected; pieces are also
+    // read from media that take no writes.
+    const bool writing = pcKind->ActivePageIndex() == ModeBackup;
+    if (!PedeDisco(QFileInfo(drive).absolutePath(),
+                   QStringLiteral("Por favor insira o disco %1:").arg(nextDisk), writing, m_drives)) {
+        bkpZip->CancelOperation();
+        fileName.clear();
+        return;
+    }
+    fileName =
+        ZipFiles::ReplaceExtension(fileName, QStringLiteral(".%1").arg(nextDisk, 3, 10, QLatin1Char('0')));
 }

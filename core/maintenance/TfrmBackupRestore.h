@@ -7,6 +7,7 @@
 // (closing is refused meanwhile).
 
 #include "platform/base/TEvent.h"
+#include "platform/os/RemovableDrives.h"
 #include "platform/ui/TForm.h"
 
 class TButton;
@@ -40,6 +41,9 @@ public:
 
     // The archive written or read by the last successful run; empty otherwise.
     const QString& UsedFileName() const { return m_usedFileName; }
+
+    // The drives on which a further disk is asked for (the system's unless set).
+    void SetDrives(const RemovableDrives& drives) { m_drives = drives; }
 
     TBackupRestoreEvent OnDialogBackup;
     TBackupRestoreEvent OnDialogRestore;
@@ -82,9 +86,13 @@ private:
     void bkpZipTotalPercentDone(TObject* sender, int percent);
     void bkpZipEndZip(TObject* sender, const QString& name, qint64 size, qint64 compressed, qint64 zipSize);
     void bkpZipNoSuchFile(TObject* sender, const QString& name);
+    // The next disk (asked for on a removable drive) or the next piece:
+    // the name with the extension "." + the disk number in three digits.
+    void bkpZipGetNextDisk(TObject* sender, int nextDisk, QString& fileName);
 
     TIBDatabase* m_database = nullptr;
     QString m_defaultFileName;
     QString m_usedFileName;
     bool m_abort = false;
+    RemovableDrives m_drives;
 };

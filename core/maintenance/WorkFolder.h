@@ -1,6 +1,11 @@
 #pragma once
 // A private folder with an unforeseeable name (mkdtemp), removed with
 // everything in it when the object goes; the removal never follows links.
+// The folder is held open while the object lives, so that the next work
+// folder of the same prefix, made in the same place, takes for leftovers of
+// a killed run only the ones no running copy holds, and removes them.
+
+#include "platform/os/HeldPath.h"
 
 #include <QString>
 
@@ -18,4 +23,5 @@ public:
 
 private:
     QString m_path;
+    HeldPath m_held;
 };

@@ -6,6 +6,7 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TransactionScope.h"
+#include "platform/os/Leftovers.h"
 #include "platform/os/Windows1252LineWriter.h"
 
 #include <QDir>
@@ -33,13 +34,16 @@ QString Quoted(const QString& name) {
            QLatin1Char('"');
 }
 
-// A file in the destination's folder that nobody else names.
+// A file in the destination's folder that nobody else names: "." + the
+// destination's name + "." + 16 hexadecimal digits + ".tmp".
 QString TemporaryPath(const QString& path) {
     const QFileInfo info(path);
     return info.dir().filePath(QStringLiteral(".%1.%2.tmp")
                                    .arg(info.fileName())
                                    .arg(QRandomGenerator::global()->generate64(), 16, 16, QLatin1Char('0')));
 }
+
+const QString TemporaryPattern = QStringLiteral("\\..+\\.[0-9a-f]{16}\\.tmp");
 
 } // namespace
 
@@ -310,6 +314,8 @@ void TransmissionGenerator::Generate(const QString& path, const std::vector<int>
         throw ETransmissionError(QStringLiteral("No declaration to generate"));
     if (QFileInfo::exists(path) && !replace)
         throw ETransmissionError(QStringLiteral("%1 exists").arg(path));
+    // The partial files of a killed run into this folder go now.
+    Leftovers::Remove(QFileInfo(path).absolutePath(), TemporaryPattern);
     const QString temporary = TemporaryPath(path);
     // Whatever ends the run, nothing of it stays open, and on failure no file of it remains.
     auto release = [this] {

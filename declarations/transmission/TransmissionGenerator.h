@@ -11,7 +11,9 @@
 // complete, synced and closed does it take the destination's name, and only
 // then is the transaction committed. Any failure rolls the transaction back
 // and removes the file: no declaration is stamped without its file and no
-// partial file stays behind. Failures raise ETransmissionError.
+// partial file stays behind; what a killed run left in the destination's
+// folder goes at the next run into that folder. Failures raise
+// ETransmissionError.
 //
 // Each declaration must be validated without errors (DT_VALIDACAO set,
 // COMERRO "N"). The layout must name existing tables with a SQ_DECLARACAO

@@ -26,7 +26,14 @@ QString PrivateFolder::UserRuntimeFolder() {
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QDir::isAbsolutePath(runtime))
         return QDir(runtime).filePath(QStringLiteral("zeb-icms"));
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("zeb-icms-%1").arg(geteuid()));
+    // In the home folder, which only its owner can write: no other user can
+    // make this folder first and so keep the program from starting.
+    return QDir(QDir::homePath()).filePath(QStringLiteral(".zeb-icms"));
+}
+
+QString PrivateFolder::EngineFolder() {
+    const QString given = qEnvironmentVariable("FIREBIRD_LOCK");
+    return given.isEmpty() ? UserRuntimeFolder() + QStringLiteral("/firebird") : given;
 }
 
 QString PrivateFolder::Ensure(const QString& folder) {

@@ -10,9 +10,12 @@ class PrivateFolder {
 public:
     // Where the program keeps its run-time files: "zeb-icms" in the user's
     // runtime folder ($XDG_RUNTIME_DIR) when there is one, otherwise
-    // "zeb-icms-<uid>" in the temporary folder. Only the path: Ensure makes
+    // ".zeb-icms" in the user's home folder. Only the path: Ensure makes
     // and checks it.
     static QString UserRuntimeFolder();
+    // The database engine's lock folder: $FIREBIRD_LOCK when given, else
+    // "firebird" in the runtime folder.
+    static QString EngineFolder();
 
     // Creates folder (for this user alone, mode 0700) when it is missing and
     // checks it: a real folder, not a link, owned by this user, with no

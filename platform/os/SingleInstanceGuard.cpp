@@ -1,6 +1,7 @@
 #include "platform/os/SingleInstanceGuard.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/os/Leftovers.h"
 #include "platform/os/PrivateFolder.h"
 #include "platform/os/SystemError.h"
 
@@ -79,6 +80,10 @@ bool SingleInstanceGuard::TryAcquire() {
         return false;
     }
     m_lockFd = fd;
+    // The only copy now: what a copy that died left of the engine's trace
+    // files goes (a file the engine of another program of the user holds
+    // stays).
+    Leftovers::Remove(PrivateFolder::EngineFolder(), QStringLiteral("fb_trace_[A-Za-z0-9]{6}"));
     Listen();
     m_first = true;
     return true;

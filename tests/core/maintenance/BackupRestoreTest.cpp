@@ -5,6 +5,9 @@
 #include "core/maintenance/BackupToArchive.h"
 #include "core/maintenance/TfrmBackupRestore.h"
 #include "platform/db/FbClient.h"
+#include "platform/os/HeldPath.h"
+#include "platform/os/MountTable.h"
+#include "platform/os/RemovableDrives.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TComboBox.h"
@@ -14,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
 #include <memory>
 
 namespace {
@@ -33,7 +38,24 @@ protected:
         m_oldTmp = qgetenv("TMPDIR");
         qputenv("TMPDIR", QFile::encodeName(m_tmp));
     }
-    ~BackupRestoreTest() override { qputenv("TMPDIR", m_oldTmp); }
+    ~BackupRestoreTest() override {
+        qputenv("TMPDIR", m_oldTmp);
+        for (const QString& folder : m_mounted)
+            Peer(QStringLiteral("umount"), {folder});
+    }
+
+    // Mounts a small file system (size as tmpfs takes it) on folder for the
+    // rest of the test; false when this system does not let the test mount.
+    bool MountSmall(const QString& folder, const QString& size) {
+        QDir().mkpath(folder);
+        if (Peer(QStringLiteral("mount"),
+                 {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                  QStringLiteral("size=") + size, QStringLiteral("tmpfs"), folder})
+                .exitCode != 0)
+            return false;
+        m_mounted << folder;
+        return true;
+    }
 
     std::unique_ptr<TfrmBackupRestore> Dialogo(int mode, const QString& name) {
         std::unique_ptr<TfrmBackupRestore> dialog(TForm::Create<TfrmBackupRestore>(nullptr));
@@ -53,12 +75,35 @@ protected:
         return prompter.Last().Text;
     }
 
+    // Restores from archive as the user does: clicks Restaurar, answers the closing box.
     QString Restore(const QString& archive) {
         auto dialog = Dialogo(TfrmBackupRestore::ModeRestore, archive);
+        dialog->Show();
         prompter.Answer(mrOk);
-        dialog->btnRestoreClick(dialog->btnRestore);
+        QTest::mouseClick(dialog->btnRestore->Widget(), Qt::LeftButton);
         m_used = dialog->UsedFileName();
         return prompter.Last().Text;
+    }
+
+    // A backup into target in pieces of the smallest size (stored, so that
+    // it needs several).
+    QStringList Pieces(const QString& target) {
+        TZipWriter zip;
+        zip.SetOverwriteMode(TUZOverwriteMode::Always);
+        zip.SetZipAction(TZipAction::zaReplace);
+        zip.MultiZipInfo().WriteDiskLabels = false;
+        zip.MultiZipInfo().CheckDiskLabels = false;
+        zip.SetPackLevel(0);
+        BackupToArchive backup(live, zip);
+        backup.PieceSize = TMultiZipInfo::MinBlockSize;
+        return backup.Run(target);
+    }
+
+    // Runs a python script with arguments; it must succeed.
+    static void Python(const QString& script, const QStringList& arguments) {
+        const PeerResult result =
+            Peer(QStringLiteral("python3"), QStringList{QStringLiteral("-c"), script} + arguments);
+        ASSERT_EQ(result.exitCode, 0) << result.output.toStdString();
     }
 
     // Nothing of a backup or restore stays behind in the temporary folder,
@@ -71,6 +116,7 @@ protected:
 
     QString m_tmp;
     QByteArray m_oldTmp;
+    QStringList m_mounted;
     QString m_used;
 };
 
@@ -169,15 +215,8 @@ TEST_F(BackupRestoreTest, AFolderThatTakesNoFilesIsReportedBeforeAnyWork) {
 TEST_F(BackupRestoreTest, AFullFolderIsReportedAndTheOldArchiveKept) {
     // A file system with room for the old archive only.
     const QString cheia = Scratch(QStringLiteral("cheia"));
-    QDir().mkpath(cheia);
-    if (Peer(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
-                                       QStringLiteral("size=16k"), QStringLiteral("tmpfs"), cheia})
-            .exitCode != 0)
+    if (!MountSmall(cheia, QStringLiteral("16k")))
         GTEST_SKIP() << "cannot mount a small file system here";
-    struct Desmonta {
-        QString pasta;
-        ~Desmonta() { Peer(QStringLiteral("umount"), {pasta}); }
-    } desmonta{cheia};
     const QString archive = cheia + QStringLiteral("/copia.zip");
     WriteAll(archive, "arquivo anterior");
     prompter.Answer(mrYes);
@@ -217,26 +256,76 @@ TEST_F(BackupRestoreTest, AbortStopsThePackingAndKeepsTheOldArchive) {
 
 TEST_F(BackupRestoreTest, ABackupInPiecesRestores) {
     const QString original = Scalar(Live(), Contador);
-    TZipWriter zip;
-    zip.SetOverwriteMode(TUZOverwriteMode::Always);
-    zip.SetZipAction(TZipAction::zaReplace);
-    zip.MultiZipInfo().WriteDiskLabels = false;
-    zip.MultiZipInfo().CheckDiskLabels = false;
-    // Stored, the backup needs several pieces of the smallest size.
-    zip.SetPackLevel(0);
-    BackupToArchive backup(live, zip);
-    backup.PieceSize = TMultiZipInfo::MinBlockSize;
-    const QStringList pieces = backup.Run(Scratch(QStringLiteral("partes.zip")));
+    const QStringList pieces = Pieces(Scratch(QStringLiteral("partes.zip")));
     ASSERT_GE(pieces.size(), 2);
     for (int i = 0; i < pieces.size(); ++i)
         EXPECT_EQ(pieces[i], Scratch(QStringLiteral("partes.%1").arg(i + 1, 3, 10, QLatin1Char('0'))));
     EXPECT_FALSE(QFileInfo::exists(Scratch(QStringLiteral("partes.zip"))));
 
-    Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
-    EXPECT_EQ(Restore(pieces.last()), QStringLiteral("Restauração completada com sucesso."));
-    EXPECT_EQ(m_used, pieces.last());
-    EXPECT_EQ(Scalar(Live(), Contador), original);
-    ExpectNoLeftovers();
+    // From the first piece, which the user is shown, as from the last.
+    for (const QString& chosen : {pieces.first(), pieces.last()}) {
+        SCOPED_TRACE(chosen.toStdString());
+        Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
+        EXPECT_EQ(Restore(chosen), QStringLiteral("Restauração completada com sucesso."));
+        EXPECT_EQ(m_used, chosen);
+        EXPECT_EQ(Scalar(Live(), Contador), original);
+        ExpectNoLeftovers();
+    }
+    // A missing piece is named.
+    ASSERT_TRUE(QFile::remove(pieces.last()));
+    const QString message = Restore(pieces.first());
+    EXPECT_TRUE(message.contains(QStringLiteral("falta a parte %1 do backup").arg(pieces.size())))
+        << message.toStdString();
+}
+
+TEST_F(BackupRestoreTest, PiecesOnARemovableDriveAreAskedForOneByOne) {
+    const QString drive = Scratch(QStringLiteral("disquete"));
+    ASSERT_TRUE(QDir().mkpath(drive));
+    const QStringList pieces = Pieces(QDir(drive).filePath(QStringLiteral("partes.zip")));
+    ASSERT_GE(pieces.size(), 2);
+    // The folder is the mount point of a removable disk (sdb1) of a fake system.
+    QTemporaryDir sys;
+    ASSERT_TRUE(QDir().mkpath(sys.filePath(QStringLiteral("sdb/sdb1"))));
+    WriteAll(sys.filePath(QStringLiteral("sdb/removable")), "1\n");
+    const RemovableDrives drives(sys.path(), MountTable::Parse(QFile::encodeName(
+                                                 QStringLiteral("/dev/sdb1 %1 vfat rw 0 0\n").arg(drive))));
+    const QString original = Scalar(Live(), Contador);
+
+    for (const bool refuse : {true, false}) {
+        SCOPED_TRACE(refuse ? "refused" : "inserted");
+        Execute(Live(), {QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 999 WHERE ID_PARAMETRO = 3")});
+        const QByteArray before = Digest(Live());
+        auto dialog = Dialogo(TfrmBackupRestore::ModeRestore, pieces.first());
+        dialog->SetDrives(drives);
+        dialog->Show();
+        QStringList asked;
+        // The last piece is looked for first (it holds the directory), then
+        // the pieces are read in order.
+        QStringList expected;
+        for (int disk = 2; disk <= pieces.size(); ++disk)
+            expected << QStringLiteral("Por favor insira o disco %1:").arg(disk);
+        for (int disk = 1; disk <= pieces.size(); ++disk)
+            expected << QStringLiteral("Por favor insira o disco %1:").arg(disk);
+        for (int i = 0; i < (refuse ? 1 : expected.size()); ++i)
+            prompter.AnswerWith([&, refuse](const TPromptRequest& request) {
+                TPromptResult result;
+                asked << request.Text;
+                result.Button = refuse ? mrCancel : mrOk;
+                return result;
+            });
+        prompter.Answer(mrOk);
+        QTest::mouseClick(dialog->btnRestore->Widget(), Qt::LeftButton);
+        if (refuse) {
+            EXPECT_EQ(asked, QStringList{QStringLiteral("Por favor insira o disco 2:")});
+            EXPECT_EQ(prompter.Last().Text, QStringLiteral("Restauração cancelada pelo usuário."));
+            EXPECT_EQ(dialog->UsedFileName(), QString());
+            EXPECT_EQ(Digest(Live()), before);
+        } else {
+            EXPECT_EQ(asked, expected);
+            EXPECT_EQ(prompter.Last().Text, QStringLiteral("Restauração completada com sucesso."));
+            EXPECT_EQ(Scalar(Live(), Contador), original);
+        }
+    }
 }
 
 TEST_F(BackupRestoreTest, RestoreOfABackupArchivePutsTheDataBack) {
@@ -279,6 +368,9 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
                   .exitCode,
               0);
     const QByteArray goodBytes = ReadAll(good);
+    const QString old = Scratch(QStringLiteral("antigo.gdb"));
+    ASSERT_TRUE(QFile::copy(Live(), old));
+    Execute(old, {QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1")});
     const QByteArray before = Digest(Live());
 
     struct Case {
@@ -300,6 +392,44 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
          QStringLiteral("não é um banco de dados deste sistema")},
         {QStringLiteral("another program's backup"), [&](const QString& a) { PythonZip(a, {foreignBackup}); },
          QStringLiteral("não é um banco de dados deste sistema")},
+        {QStringLiteral("data older than the program can update"),
+         [&](const QString& a) { PythonZip(a, {old}); },
+         QStringLiteral("os dados contidos nele estão na versão 0.3.2.3, que esta versão do sistema")},
+        // Two entries that claim 3.75 GiB each: refused before a byte is unpacked.
+        {QStringLiteral("a zip bomb"),
+         [&](const QString& a) {
+             Python(QStringLiteral("import sys, zipfile, struct\n"
+                                   "with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as z:\n"
+                                   "    z.writestr('a.bkp', bytes(100000))\n"
+                                   "    z.writestr('b.bkp', bytes(100000))\n"
+                                   "data = bytearray(open(sys.argv[1], 'rb').read())\n"
+                                   "for signature, at in ((b'PK\\x03\\x04', 22), (b'PK\\x01\\x02', 24)):\n"
+                                   "    i = data.find(signature)\n"
+                                   "    while i >= 0:\n"
+                                   "        data[i + at:i + at + 4] = struct.pack('<I', 0xF0000000)\n"
+                                   "        i = data.find(signature, i + 4)\n"
+                                   "open(sys.argv[1], 'wb').write(data)\n"),
+                    {a});
+         },
+         QStringLiteral(
+             "o conteúdo do arquivo zip ocuparia 7680 MB descompactado, mais do que cabe numa cópia de "
+             "segurança (4096 MB).")},
+        {QStringLiteral("encrypted"),
+         [&](const QString& a) {
+             ASSERT_EQ(Peer(QStringLiteral("zip"), {QStringLiteral("-j"), QStringLiteral("-P"),
+                                                    QStringLiteral("senha"), a, foreignBackup})
+                           .exitCode,
+                       0);
+         },
+         QStringLiteral("o arquivo zip está protegido por senha")},
+        {QStringLiteral("an entry name that cannot be a file"),
+         [&](const QString& a) {
+             Python(QStringLiteral("import sys, zipfile\n"
+                                   "with zipfile.ZipFile(sys.argv[1], 'w') as z:\n"
+                                   "    z.writestr('..', b'x')\n"),
+                    {a});
+         },
+         QStringLiteral("o nome de um arquivo contido nele não pode ser usado como nome de arquivo (..).")},
     };
     int i = 0;
     for (const Case& c : cases) {
@@ -313,6 +443,22 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
         EXPECT_EQ(Digest(Live()), before);
         ExpectNoLeftovers();
     }
+}
+
+TEST_F(BackupRestoreTest, AnArchiveLargerThanTheRoomOfTheWorkFolderIsRefusedBeforeUnpacking) {
+    const QString archive = Scratch(QStringLiteral("copia.zip"));
+    Backup(archive);
+    const QString small = Scratch(QStringLiteral("pequena"));
+    if (!MountSmall(small, QStringLiteral("128k")))
+        GTEST_SKIP() << "cannot mount a small file system here";
+    qputenv("TMPDIR", QFile::encodeName(small));
+    const QByteArray before = Digest(Live());
+    const QString message = Restore(archive);
+    EXPECT_TRUE(
+        message.contains(QStringLiteral("descompactado, e há apenas 128 KB livres em %1.").arg(small)))
+        << message.toStdString();
+    EXPECT_EQ(Digest(Live()), before);
+    EXPECT_EQ(Leftovers(small, QStringLiteral("zeb-")), QStringList{});
 }
 
 TEST_F(BackupRestoreTest, ARestoredFileTheMainWindowRefusesIsNotPutInPlace) {
@@ -337,6 +483,51 @@ TEST_F(BackupRestoreTest, ARestoredFileTheMainWindowRefusesIsNotPutInPlace) {
     EXPECT_EQ(Digest(Live()), before);
     EXPECT_TRUE(dialog->btnRestore->Enabled());
     EXPECT_FALSE(dialog->btnAbort->Enabled());
+}
+
+TEST_F(BackupRestoreTest, ABackupThatDefinesAShadowNeverMakesOne) {
+    const QString copy = Scratch(QStringLiteral("sombra.gdb"));
+    ASSERT_TRUE(QFile::copy(Live(), copy));
+    const QString shadow = Scratch(QStringLiteral("sombra.shd"));
+    Execute(copy, {QStringLiteral("CREATE SHADOW 1 '%1'").arg(shadow)});
+    ASSERT_TRUE(QFileInfo::exists(shadow));
+    const QString backup = Scratch(QStringLiteral("sombra.gbk"));
+    ASSERT_EQ(Peer(QStringLiteral("gbak"),
+                   {QStringLiteral("-b"), QStringLiteral("-user"), QStringLiteral("SYSDBA"), copy, backup})
+                  .exitCode,
+              0);
+    ASSERT_TRUE(QFile::remove(shadow));
+    const QString archive = Scratch(QStringLiteral("sombra.zip"));
+    PythonZip(archive, {backup});
+    EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+    EXPECT_FALSE(QFileInfo::exists(shadow));
+}
+
+TEST_F(BackupRestoreTest, ARestoreClearsWhatKilledRestoresLeftAndNoRunningCopyHolds) {
+    const QString archive = Scratch(QStringLiteral("copia.zip"));
+    Backup(archive);
+    const QString beside = QFileInfo(Live()).absolutePath();
+    const QStringList dead{QDir(beside).filePath(QStringLiteral(".dbdef-restauracao-Dead01.tmp")),
+                           QDir(m_tmp).filePath(QStringLiteral("zeb-restore-Dead02"))};
+    const QStringList running{QDir(beside).filePath(QStringLiteral(".dbdef-restauracao-Live01.tmp")),
+                              QDir(m_tmp).filePath(QStringLiteral("zeb-restore-Live02"))};
+    for (const QString& file : {dead[0], running[0]})
+        WriteAll(file, "parte de um banco restaurado");
+    for (const QString& folder : {dead[1], running[1]}) {
+        ASSERT_TRUE(QDir().mkpath(folder));
+        WriteAll(QDir(folder).filePath(QStringLiteral("dbdef.bkp")), "cópia de segurança");
+    }
+    {
+        const HeldPath heldFile(running[0]);
+        const HeldPath heldFolder(running[1]);
+        EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+        for (const QString& path : dead)
+            EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+        for (const QString& path : running)
+            EXPECT_TRUE(QFileInfo::exists(path)) << path.toStdString();
+    }
+    EXPECT_EQ(Restore(archive), QStringLiteral("Restauração completada com sucesso."));
+    ExpectNoLeftovers();
 }
 
 TEST_F(BackupRestoreTest, RestoreAsksForAFileFirst) {
@@ -365,10 +556,15 @@ TEST_F(BackupRestoreTest, TheDialogShowsThePageOfItsMode) {
     EXPECT_EQ(restore->Caption(), QStringLiteral("Restauração"));
     EXPECT_TRUE(restore->btnRestore->Visible());
     EXPECT_FALSE(restore->btnRestore->Enabled());
-    // Browsing puts the chosen file in the combo.
+    // Browsing puts the chosen file in the combo; the dialog first shows
+    // archives and the pieces of a backup in pieces.
+    restore->Show();
     prompter.AnswerPath(QStringLiteral("/x/b.zip"));
-    restore->btnLocalizarClick(restore->btnLocalizarRes);
+    QTest::mouseClick(restore->btnLocalizarRes->Widget(), Qt::LeftButton);
     EXPECT_EQ(prompter.Last().Kind, TPromptKind::pkOpenFile);
+    const QStringList shown = prompter.Last().Filter.section(u'|', 1, 1).split(u';');
+    for (const QString& name : {QStringLiteral("b.zip"), QStringLiteral("b.001"), QStringLiteral("b.002")})
+        EXPECT_TRUE(QDir::match(shown, name)) << name.toStdString();
     EXPECT_EQ(restore->cboRes->Text(), QStringLiteral("/x/b.zip"));
     EXPECT_TRUE(restore->btnRestore->Enabled());
 }

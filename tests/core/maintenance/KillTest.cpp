@@ -1,7 +1,8 @@
 // A backup or a restore killed at random moments: each time a child process
 // (this test program, running the Child test below) backs up or restores the
 // live database and is killed with SIGKILL after a random delay. Afterwards
-// the live database still opens and holds the data it held before.
+// the live database still opens and holds the data it held before, and the
+// next run of the same kind clears what the killed ones left.
 #include "core/maintenance/BackupToArchive.h"
 #include "core/maintenance/RestoreFromArchive.h"
 #include "tests/core/maintenance/MaintenanceFixture.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -54,6 +56,14 @@ TEST(KillChild, RunsUntilKilled) {
 
 class KillTest : public MaintenanceFixture {
 protected:
+    // The children and the run after them share a temporary folder of the
+    // test, where the killed runs leave their work folders.
+    KillTest() : m_oldTmp(qgetenv("TMPDIR")) {
+        QDir().mkpath(m_tmp);
+        qputenv("TMPDIR", QFile::encodeName(m_tmp));
+    }
+    ~KillTest() override { qputenv("TMPDIR", m_oldTmp); }
+
     void KillRepeatedly(const QString& mode, const QString& archive) {
         const QString before = Scalar(Live(), Contador);
         const QString states = Scalar(Live(), Estados);
@@ -81,6 +91,9 @@ protected:
             EXPECT_EQ(Scalar(Live(), Estados), states);
         }
     }
+
+    const QString m_tmp = Scratch(QStringLiteral("tmp"));
+    const QByteArray m_oldTmp;
 };
 
 TEST_F(KillTest, KilledBackupsLeaveTheDatabaseAsItWas) {
@@ -91,6 +104,7 @@ TEST_F(KillTest, KilledBackupsLeaveTheDatabaseAsItWas) {
     Configure(zip);
     BackupToArchive(live, zip).Run(archive);
     EXPECT_EQ(Leftovers(Scratch(QString()), QStringLiteral(".BkpZeb")), QStringList{});
+    EXPECT_EQ(Leftovers(m_tmp, QStringLiteral("zeb-backup-")), QStringList{});
 }
 
 TEST_F(KillTest, KilledRestoresLeaveTheDatabaseWhole) {
@@ -108,6 +122,7 @@ TEST_F(KillTest, KilledRestoresLeaveTheDatabaseWhole) {
     Configure(zip);
     RestoreFromArchive(live, zip).Run(archive);
     EXPECT_EQ(Leftovers(QFileInfo(Live()).absolutePath(), QStringLiteral(".")), QStringList{});
+    EXPECT_EQ(Leftovers(m_tmp, QStringLiteral("zeb-restore-")), QStringList{});
 }
 
 } // namespace

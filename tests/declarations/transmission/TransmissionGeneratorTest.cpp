@@ -178,6 +178,22 @@ TEST_F(TransmissionGeneratorTest, AnExistingFileIsKeptUnlessReplacedAndThenOnlyB
     EXPECT_TRUE(Contents(path).startsWith("000020110305143015S0.3.3.4"));
 }
 
+TEST_F(TransmissionGeneratorTest, TheNextRunIntoAFolderClearsThePartialFilesOfAKilledOne) {
+    DuasDeclaracoes();
+    const QString path = Destino();
+    const QString killed = Destino(QStringLiteral(".ZEB20110301120000.zeb.0123456789abcdef.tmp"));
+    const QString running = Destino(QStringLiteral(".ZEB20110305143015.zeb.fedcba9876543210.tmp"));
+    const QString others = Destino(QStringLiteral(".notas.txt.tmp"));
+    for (const QString& file : {killed, running, others})
+        QFile(file).open(QIODevice::WriteOnly);
+    QFile held(running);
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    gerador.Generate(path, {1, 2}, Versao, Momento, false);
+    EXPECT_FALSE(QFile::exists(killed));
+    EXPECT_TRUE(QFile::exists(running));
+    EXPECT_TRUE(QFile::exists(others));
+}
+
 TEST_F(TransmissionGeneratorTest, DeclarationsNotValidatedWithoutErrorsAreRefused) {
     DuasDeclaracoes();
     fixture.AddDeclaration({.sq = 3, .ano = 2011, .mes = 3});

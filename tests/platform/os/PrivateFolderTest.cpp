@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -86,13 +87,21 @@ TEST_F(PrivateFolderTest, AFolderThatCannotBeMadeSaysWhy) {
     EXPECT_TRUE(Refusal(folder).contains(QStringLiteral("não foi possível criá-la")));
 }
 
-TEST_F(PrivateFolderTest, TheRuntimeFolderIsTheUsersOwnElseOneInTheTemporaryFolder) {
+TEST_F(PrivateFolderTest, TheRuntimeFolderIsTheUsersOwnElseOneInTheHomeFolder) {
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedHome = qgetenv("HOME");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(base.path()));
     EXPECT_EQ(PrivateFolder::UserRuntimeFolder(), Path(QStringLiteral("zeb-icms")));
+    // Without one, nothing in the shared temporary folder, where another user
+    // could make it first, but a folder in the home folder only the user writes.
     qunsetenv("XDG_RUNTIME_DIR");
-    EXPECT_EQ(PrivateFolder::UserRuntimeFolder(),
-              QDir(QDir::tempPath()).filePath(QStringLiteral("zeb-icms-%1").arg(geteuid())));
+    const QString home = PrivateFolder::Ensure(Path(QStringLiteral("casa")));
+    qputenv("HOME", QFile::encodeName(home));
+    const QString runtime = PrivateFolder::UserRuntimeFolder();
+    EXPECT_EQ(QFileInfo(runtime).absolutePath(), home);
+    EXPECT_EQ(PrivateFolder::Ensure(runtime), runtime);
+    EXPECT_EQ(ModeOf(runtime), 0700u);
+    qputenv("HOME", savedHome);
     if (!saved.isEmpty())
         qputenv("XDG_RUNTIME_DIR", saved);
 }

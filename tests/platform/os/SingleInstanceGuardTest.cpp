@@ -115,6 +115,27 @@ TEST(SingleInstanceGuard, ReleasedWhenTheFirstCopyEnds) {
     EXPECT_TRUE(next.TryAcquire());
 }
 
+TEST(SingleInstanceGuard, TheFirstCopyClearsTheEngineTraceFilesNoProcessHolds) {
+    application();
+    QTemporaryDir folder;
+    QTemporaryDir engine;
+    const QByteArray saved = qgetenv("FIREBIRD_LOCK");
+    qputenv("FIREBIRD_LOCK", QFile::encodeName(engine.path()));
+    for (const char* name : {"fb_trace_Dead01", "fb_trace_Live01", "fb12_trace", "fb_init"})
+        QFile(QDir(engine.path()).filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    QFile held(QDir(engine.path()).filePath(QStringLiteral("fb_trace_Live01")));
+    ASSERT_TRUE(held.open(QIODevice::ReadOnly));
+    SingleInstanceGuard guard(ClassName, folder.path());
+    ASSERT_TRUE(guard.TryAcquire());
+    EXPECT_EQ(QDir(engine.path()).entryList(QDir::Files, QDir::Name),
+              (QStringList{QStringLiteral("fb12_trace"), QStringLiteral("fb_init"),
+                           QStringLiteral("fb_trace_Live01")}));
+    if (saved.isEmpty())
+        qunsetenv("FIREBIRD_LOCK");
+    else
+        qputenv("FIREBIRD_LOCK", saved);
+}
+
 TEST(SingleInstanceGuard, TwoProcessesStartedTogetherOnlyOnePasses) {
     QTemporaryDir folder;
     auto a = startChild(folder.path());
