@@ -99,6 +99,8 @@ bool ProgramStart::Inicia() {
     if (!m_prompter)
         m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
 
+    // Every box from here on, the second-start warning too, carries the title.
+    Application->SetTitle(QStringLiteral("ZEB-ICMS"));
     m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
     if (!VerificaInstanciaUnica(*m_guard)) {
         if (Interrompido())
@@ -108,7 +110,6 @@ bool ProgramStart::Inicia() {
 
     try {
         Application->Initialize();
-        Application->SetTitle(QStringLiteral("ZEB-ICMS"));
         auto* principal = Application->CreateForm<TfrmDef>();
         // Writing the client library refused: no database work at all.
         if (!principal->IBChecking->Passed())

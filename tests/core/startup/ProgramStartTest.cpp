@@ -108,9 +108,11 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     ASSERT_TRUE(primeira.TryAcquire());
     bool chamada = false;
     QObject::connect(&primeira, &SingleInstanceGuard::ActivationRequested, [&] { chamada = true; });
+    Application->SetTitle(QString()); // as a fresh run has it
     prompter.Answer(mrOk);
     EXPECT_FALSE(inicio.Inicia());
     ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Caption, QStringLiteral("ZEB-ICMS"));
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Esta aplicação já se encontra ativa neste computador."));
     EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtWarning);
     EXPECT_EQ(prompter.Last().Buttons, std::vector<TMsgDlgBtn>{TMsgDlgBtn::mbOK});
