@@ -9,6 +9,7 @@
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
 #include "platform/os/SingleInstanceGuard.h"
+#include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -161,6 +163,17 @@ TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWi
     EXPECT_GT(nome.left(), largura / 2);
     EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
     EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+
+    // The program's icon, not the toolkit's, on the main window and on a
+    // document window's title bar.
+    const qint64 icone = QApplication::windowIcon().cacheKey();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(frmDef->Widget()->windowIcon().cacheKey(), icone);
+    ASSERT_TRUE(frmDef->acUFs->Execute());
+    Application->ProcessMessages();
+    ASSERT_EQ(frmDef->MDIChildCount(), 1);
+    EXPECT_EQ(frmDef->MdiArea()->subWindowList().value(0)->windowIcon().cacheKey(), icone);
+    EXPECT_TRUE(frmDef->Widget()->grab().save(pastaImagens + QStringLiteral("/program-icon.png")));
 }
 
 // ---- the backup window, signals, a lost connection ------------------------------------
