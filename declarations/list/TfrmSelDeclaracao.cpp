@@ -38,6 +38,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <algorithm>
 
 TfrmSelDeclaracao* frmSelDeclaracao = nullptr;
 
@@ -238,11 +239,15 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
                               {"ME_REFERENCIA", "Mês", 26},      {"AN_REFERENCIA", "Ano", 38},
                               {"DescTipo", "Tipo", 90},          {"DT_VALIDACAO", "Validada", 62},
                               {"COMERRO", "Com Erro", 57},       {"DT_TRANSMISSAO", "Gerada", 64}};
+    // The type column holds a rectification's number whole ("Retificadora [12]").
+    const int larguraTipo =
+        dbgSelDeclaracao->Widget()->fontMetrics().horizontalAdvance(QStringLiteral("Retificadora [99]")) + 12;
     for (const Coluna& coluna : colunas) {
         TColumn* column = dbgSelDeclaracao->Columns().Add();
         column->SetFieldName(QLatin1String(coluna.campo));
         column->SetTitleCaption(QString::fromUtf8(coluna.titulo));
-        column->SetWidth(coluna.largura);
+        const bool tipo = qstrcmp(coluna.campo, "DescTipo") == 0;
+        column->SetWidth(tipo ? std::max(coluna.largura, larguraTipo) : coluna.largura);
     }
     dbgSelDeclaracao->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell);
