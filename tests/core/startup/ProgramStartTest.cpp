@@ -12,8 +12,10 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TQtPrompter.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
+#include "tests/support/application/TitledPicture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -21,7 +23,9 @@
 #include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -126,6 +130,26 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(chamada);
     Application->SetShowMainForm(true);
+}
+
+TEST_F(ProgramaPrincipal, TheSecondStartWarningCarriesTheProgramsTitle) {
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    ASSERT_TRUE(primeira.TryAcquire());
+    Application->SetTitle(QString()); // as a fresh run has it
+    TQtPrompter janelas;
+    TPrompter::Install instala(janelas);
+    QString titulo;
+    QTimer::singleShot(0, [&titulo] {
+        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caixa, nullptr);
+        titulo = caixa->windowTitle();
+        const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+        QDir().mkpath(pasta);
+        EXPECT_TRUE(TitledPicture(caixa).save(pasta + QStringLiteral("/second-start-warning.png")));
+        QTest::keyClick(caixa, Qt::Key_Return);
+    });
+    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_EQ(titulo, QStringLiteral("ZEB-ICMS"));
 }
 
 TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
