@@ -125,8 +125,9 @@ QString AccessibleNaming::NameFor(const QWidget* control) {
 bool AccessibleNaming::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType()) {
         auto* widget = static_cast<QWidget*>(watched);
-        if (widget->focusPolicy() != Qt::NoFocus && widget->accessibleName().isEmpty() &&
-            TControl::ControlOf(widget)) {
+        // Buttons too when they take no focus: a toolbar's are read all the same.
+        const bool reached = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
+        if (reached && widget->accessibleName().isEmpty() && TControl::ControlOf(widget)) {
             const QString name = NameFor(widget);
             if (!name.isEmpty())
                 widget->setAccessibleName(name);

@@ -17,6 +17,7 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMaskEdit.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/application/AccessibilityCheck.h"
 
 #include <QDate>
 #include <QDir>
@@ -247,6 +248,26 @@ TEST_F(DeclarationList, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAnd
     lista->Widget()->window()->resize(1000, 400);
     Application->ProcessMessages();
     ASSERT_TRUE(lista->Widget()->window()->grab().save(pasta + "/list-formatted-registrations.png"));
+}
+
+TEST_F(DeclarationList, TheListsDialogsNameTheirControlsForAScreenReader) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    AbreLista();
+    Posiciona(1);
+    QStringList vistos;
+    QStringList semNome;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* dialogo = static_cast<TForm*>(sender);
+        vistos << dialogo->Name();
+        for (const QString& controle : UnnamedControls(dialogo->Widget()))
+            semNome << dialogo->Name() + ": " + controle;
+        EXPECT_EQ(RoleOf(dialogo->Widget()), QAccessible::Dialog) << dialogo->Name().toStdString();
+        dialogo->SetModalResult(mrCancel);
+    });
+    for (TAction* acao : {lista->acIncluir, lista->acFiltrar, lista->acImprimir})
+        Aciona(acao);
+    EXPECT_EQ(vistos.size(), 3) << vistos.join(", ").toStdString();
+    EXPECT_TRUE(semNome.isEmpty()) << semNome.join('\n').toStdString();
 }
 
 TEST_F(DeclarationList, OnlyAGeneratedDeclarationCanBeRectified) {
