@@ -35,9 +35,12 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TSpeedButton.h"
 
+#include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTableView>
 #include <algorithm>
 
 TfrmSelDeclaracao* frmSelDeclaracao = nullptr;
@@ -266,6 +269,12 @@ QString TfrmSelDeclaracao::Atual(const QString& campo) const {
 void TfrmSelDeclaracao::FormCreate(TObject*) {
     frmSelDeclaracao = this;
     DMDef->cdsSelDeclaracao->Open();
+    // Every column in sight at first, however wide the fonts make them.
+    if (auto* grade = qobject_cast<QTableView*>(dbgSelDeclaracao->Widget())) {
+        const int precisa = grade->horizontalHeader()->length() + grade->verticalHeader()->width() +
+                            2 * grade->frameWidth() + grade->verticalScrollBar()->sizeHint().width();
+        SetClientWidth(std::max(ClientWidth(), precisa));
+    }
 }
 
 void TfrmSelDeclaracao::FormClose(TObject* sender, TCloseAction& action) {

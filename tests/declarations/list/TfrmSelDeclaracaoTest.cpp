@@ -241,6 +241,7 @@ TEST_F(DeclarationList, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAnd
         EXPECT_GE(grade->columnWidth(coluna), titulos.horizontalAdvance(titulo) + margens)
             << titulo.toStdString();
     }
+    EXPECT_LE(grade->horizontalHeader()->length(), grade->viewport()->width()) << "every column in sight";
     EXPECT_EQ(modelo->index(1, 4).data().toString(), "Retificadora [1]");
     EXPECT_GE(grade->columnWidth(4), grade->fontMetrics().horizontalAdvance("Retificadora [1]") + margens);
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
