@@ -3,6 +3,7 @@
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
 #include "platform/base/TPrompter.h"
+#include "platform/graphics/PrinterPicture.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TForm.h"
@@ -42,13 +43,15 @@ QList<QPixmap> NavigatorGlyphs() {
     const QStyle::StandardPixmap pictures[13] = {
         QStyle::SP_FileIcon,          QStyle::SP_FileDialogDetailedView, QStyle::SP_TrashIcon,
         QStyle::SP_DialogApplyButton, QStyle::SP_DialogCancelButton,     QStyle::SP_FileDialogContentsView,
-        QStyle::SP_DriveFDIcon,       QStyle::SP_MediaSkipBackward,      QStyle::SP_MediaSeekBackward,
+        QStyle::SP_CustomBase,        QStyle::SP_MediaSkipBackward,      QStyle::SP_MediaSeekBackward,
         QStyle::SP_MediaSeekForward,  QStyle::SP_MediaSkipForward,       QStyle::SP_DialogCloseButton,
         QStyle::SP_DialogHelpButton,
     };
     QList<QPixmap> glyphs;
     for (const auto picture : pictures)
-        glyphs << QApplication::style()->standardIcon(picture).pixmap(16, 16);
+        glyphs << (picture == QStyle::SP_CustomBase // print: a printer, drawn here
+                       ? PrinterPicture(16)
+                       : QApplication::style()->standardIcon(picture).pixmap(16, 16));
     return glyphs;
 }
 

@@ -1,5 +1,7 @@
 #include "components/report/TfrmPreview.h"
 
+#include "platform/graphics/PrinterPicture.h"
+
 #include "platform/base/TPrompter.h"
 #include "platform/report/TPdfExportFilter.h"
 #include "platform/report/TPrinter.h"
@@ -51,7 +53,7 @@ const ActionSpec kActions[] = {
     {"acZoomTo100", "Exibir layout de tamanho natural", QStyle::SP_FileDialogContentsView},
     {"acZoomToWidth", "Exibir layout de largura de página", QStyle::SP_ToolBarHorizontalExtensionButton},
     {"acPrintSetup", "Configurar impressão", QStyle::SP_FileDialogDetailedView},
-    {"acPrint", "Imprimir", QStyle::SP_DriveFDIcon},
+    {"acPrint", "Imprimir", QStyle::SP_CustomBase}, // a printer, drawn here
     {"acOpen", "Abrir relatório", QStyle::SP_DialogOpenButton},
     {"acSave", "Salvar relatório", QStyle::SP_DialogSaveButton},
     {"acSair", "Sair", QStyle::SP_DialogCloseButton},
@@ -116,7 +118,9 @@ void TfrmPreview::CreateActions() {
         action->SetName(QString::fromLatin1(spec.name));
         action->SetHint(QString::fromUtf8(spec.hint));
         action->SetImageIndex(
-            ilPreview->Add(QApplication::style()->standardIcon(spec.picture).pixmap(16, 16)));
+            ilPreview->Add(spec.picture == QStyle::SP_CustomBase
+                               ? PrinterPicture(16)
+                               : QApplication::style()->standardIcon(spec.picture).pixmap(16, 16)));
         action->SetActionList(alPreview);
         actions.push_back(action);
     }

@@ -297,6 +297,12 @@ void TDMDef::CriaDeclaracao() {
                                   "VL_SCE_ANTERIOR:M"});
     cdsSelDeclaracao->FieldByName(L("ME_REFERENCIA"))->SetDisplayLabel(L("Mês"));
     static_cast<TIntegerField*>(cdsSelDeclaracao->FieldByName(L("ME_REFERENCIA")))->SetDisplayFormat(L("00"));
+    // Registrations and CNPJ read as the mirror prints them, in the list and
+    // in the reports that take them from it.
+    for (const char* campo : {"NU_INSCRICAO", "NU_INSCRICAO1"})
+        static_cast<TIntegerField*>(cdsSelDeclaracao->FieldByName(L(campo)))
+            ->SetDisplayFormat(FormatoInscricao);
+    static_cast<TFloatField*>(cdsSelDeclaracao->FieldByName(L("NU_CGC_CPF")))->SetDisplayFormat(FormatoCNPJ);
     cdsSelDeclaracao->FieldByName(L("AN_REFERENCIA"))->SetDisplayLabel(L("Ano"));
     cdsSelDeclaracao->FieldByName(L("DT_VALIDACAO"))->SetDisplayLabel(L("Validada"));
     cdsSelDeclaracao->FieldByName(L("DT_TRANSMISSAO"))->SetDisplayLabel(L("Gerada"));

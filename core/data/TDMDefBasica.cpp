@@ -160,7 +160,7 @@ void CamposFundamento(TClientDataSet* set) {
 TDMDefBasica::TDMDefBasica(TComponent* owner) : TComponent(owner) {
     SetName(QStringLiteral("DMDefBasica"));
     cdsUFs = Cadeia(QStringLiteral("UFs"),
-                    {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF")});
+                    {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF COLLATE WIN_PTBR")});
     cdsMunicipios = Cadeia(
         QStringLiteral("Municipios"),
         {QStringLiteral("select M.*, U.CO_UF, U.SG_UF"), QStringLiteral("from MUNICIPIO M , ufs U"),

@@ -144,8 +144,9 @@ void TIBRepair::SetStatus(const QString& text) {
     if (m_label)
         m_label->SetCaption(text);
     if (m_statusBar) {
+        // The status bar has one line: the text's lines follow each other on it.
         m_statusBar->SetSimplePanel(!text.isEmpty());
-        m_statusBar->SetSimpleText(text);
+        m_statusBar->SetSimpleText(QString(text).replace(QLatin1Char('\n'), QLatin1Char(' ')));
     }
 }
 

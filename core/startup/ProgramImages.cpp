@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 
 namespace {
 
@@ -79,4 +80,28 @@ QPixmap FundoSplash() {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(picture.rect()).adjusted(1, 1, -1, -1));
     return picture;
+}
+
+QIcon IconePrograma() {
+    QIcon icone;
+    for (const int lado : {16, 32, 48}) {
+        QPixmap imagem(lado, lado);
+        imagem.fill(Qt::transparent);
+        QPainter painter(&imagem);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal u = lado / 16.0;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(AzulFundo);
+        painter.drawRoundedRect(QRectF(0, 0, lado, lado), 3 * u, 3 * u);
+        painter.setBrush(Qt::white);
+        painter.drawRect(QRectF(3.5 * u, 2 * u, 9 * u, 12 * u));
+        painter.setBrush(QColor(250, 196, 0));
+        painter.drawRect(QRectF(3.5 * u, 2 * u, 9 * u, 2.5 * u));
+        painter.setPen(QPen(AzulEscuro, std::max<qreal>(1, 0.8 * u)));
+        for (const qreal y : {6.5, 8.5, 10.5, 12.5})
+            painter.drawLine(QPointF(5 * u, y * u), QPointF(11 * u, y * u));
+        painter.end();
+        icone.addPixmap(imagem);
+    }
+    return icone;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The program's own pictures, drawn in code: the main window's background
-// and the splash window's picture.
+// The program's own pictures, drawn in code: the main window's background,
+// the splash window's picture and the program's icon.
 
+#include <QIcon>
 #include <QPixmap>
 #include <QSize>
 
@@ -10,3 +11,6 @@
 QPixmap FundoPrincipal(const QSize& size);
 // The splash picture, 424 x 249.
 QPixmap FundoSplash();
+// The program's icon, on every window: a ruled declaration sheet on the
+// program's blue, at 16, 32 and 48 pixels.
+QIcon IconePrograma();

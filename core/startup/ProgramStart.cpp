@@ -6,6 +6,7 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmAutoBackup.h"
 #include "core/maintenance/TIBChecking.h"
+#include "core/startup/ProgramImages.h"
 #include "core/startup/RunEndingPrompter.h"
 #include "core/startup/SingleInstance.h"
 #include "core/startup/TFrmSplash.h"
@@ -104,6 +105,10 @@ bool ProgramStart::Inicia() {
     if (!m_prompter)
         m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
 
+    // Every box and window from here on, the second-start warning too,
+    // carries the title and the program's icon.
+    Application->SetTitle(QStringLiteral("ZEB-ICMS"));
+    QApplication::setWindowIcon(IconePrograma());
     m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
     const Instancia instancia = VerificaInstanciaUnica(*m_guard);
     if (instancia != Instancia::Unica) {
@@ -117,7 +122,6 @@ bool ProgramStart::Inicia() {
 
     try {
         Application->Initialize();
-        Application->SetTitle(QStringLiteral("ZEB-ICMS"));
         auto* principal = Application->CreateForm<TfrmDef>();
         // Writing the client library refused: no database work at all.
         if (!principal->IBChecking->Passed())

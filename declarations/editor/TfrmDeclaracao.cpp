@@ -356,10 +356,18 @@ void TfrmDeclaracao::FormCreate(TObject*) {
                            declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsString());
     lblTipo->SetCaption(QStringLiteral("Tipo        : ") +
                         declaracao->FieldByName(QStringLiteral("DescTipo"))->AsString());
-    SetCaption(Caption() + QStringLiteral("   (  Contribuinte: ") +
-               FormataInscricao(declaracao->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsString()) +
-               QStringLiteral(" - ") + declaracao->FieldByName(QStringLiteral("Razao"))->AsString() +
-               QStringLiteral("  )"));
+    // The name comes from the taxpayers themselves: the declaration's lookup
+    // of it is empty whenever their set was closed when the declaration opened
+    // (the new-declaration dialog closes it). The editor keeps the set open
+    // until it closes.
+    TField* inscricao = declaracao->FieldByName(QStringLiteral("NU_INSCRICAO"));
+    DMDef->cdsContribuintes->Open();
+    const QString razao =
+        DMDef->cdsContribuintes
+            ->Lookup(QStringLiteral("NU_INSCRICAO"), inscricao->Value(), QStringLiteral("NO_RAZAO"))
+            .toString();
+    SetCaption(Caption() + QStringLiteral("   (  Contribuinte: ") + FormataInscricao(inscricao->AsString()) +
+               QStringLiteral(" - ") + razao + QStringLiteral("  )"));
 }
 
 void TfrmDeclaracao::FormActivate(TObject*) {

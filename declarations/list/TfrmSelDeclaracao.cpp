@@ -36,9 +36,13 @@
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TSpeedButton.h"
 
+#include <QHeaderView>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QScrollBar>
+#include <QTableView>
+#include <algorithm>
 
 TfrmSelDeclaracao* frmSelDeclaracao = nullptr;
 
@@ -239,11 +243,15 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
                               {"ME_REFERENCIA", "Mês", 26},      {"AN_REFERENCIA", "Ano", 38},
                               {"DescTipo", "Tipo", 90},          {"DT_VALIDACAO", "Validada", 62},
                               {"COMERRO", "Com Erro", 57},       {"DT_TRANSMISSAO", "Gerada", 64}};
+    // The type column holds a rectification's number whole ("Retificadora [12]").
+    const int larguraTipo =
+        dbgSelDeclaracao->Widget()->fontMetrics().horizontalAdvance(QStringLiteral("Retificadora [99]")) + 12;
     for (const Coluna& coluna : colunas) {
         TColumn* column = dbgSelDeclaracao->Columns().Add();
         column->SetFieldName(QLatin1String(coluna.campo));
         column->SetTitleCaption(QString::fromUtf8(coluna.titulo));
-        column->SetWidth(coluna.largura);
+        const bool tipo = qstrcmp(coluna.campo, "DescTipo") == 0;
+        column->SetWidth(tipo ? std::max(coluna.largura, larguraTipo) : coluna.largura);
     }
     dbgSelDeclaracao->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell);
@@ -262,6 +270,12 @@ QString TfrmSelDeclaracao::Atual(const QString& campo) const {
 void TfrmSelDeclaracao::FormCreate(TObject*) {
     frmSelDeclaracao = this;
     DMDef->cdsSelDeclaracao->Open();
+    // Every column in sight at first, however wide the fonts make them.
+    if (auto* grade = qobject_cast<QTableView*>(dbgSelDeclaracao->Widget())) {
+        const int precisa = grade->horizontalHeader()->length() + grade->verticalHeader()->width() +
+                            2 * grade->frameWidth() + grade->verticalScrollBar()->sizeHint().width();
+        SetClientWidth(std::max(ClientWidth(), precisa));
+    }
 }
 
 void TfrmSelDeclaracao::FormClose(TObject* sender, TCloseAction& action) {

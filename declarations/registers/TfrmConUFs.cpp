@@ -52,8 +52,9 @@ TfrmConUFs::TfrmConUFs(TComponent* owner, int documentId) : TfrmModCadastroMidas
     rptCadastro->SetDataSet(ufs);
 
     ibtPesquisa = SearchTransaction(this);
-    ibqUFs = SearchQuery(this, QStringLiteral("ibqUFs"), ibtPesquisa,
-                         {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF")});
+    ibqUFs =
+        SearchQuery(this, QStringLiteral("ibqUFs"), ibtPesquisa,
+                    {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF COLLATE WIN_PTBR")});
     CriaCampo<TSmallintField>(ibqUFs, QStringLiteral("CO_UF"), false, QStringLiteral("Código"));
     CriaCampoTexto(ibqUFs, QStringLiteral("NO_UF"), 40, false, QStringLiteral("Nome"));
     CriaCampoTexto(ibqUFs, QStringLiteral("SG_UF"), 2, false, QStringLiteral("Sigla"));

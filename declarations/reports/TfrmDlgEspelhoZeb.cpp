@@ -123,6 +123,25 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     cbDemais = caixa("cbDemais", "Demais", kTagResumo, 5);
     cbTodosR = caixa("cbTodosR", "Todos", kTagTodosResumo, -1);
 
+    // The columns take the widths their captions need in the font in use: a
+    // data caption never runs under the summary column, nor a summary caption
+    // past the dialog's edge.
+    int larguraDados = kDataWidth;
+    int larguraResumos = kSummaryWidth;
+    for (TCheckBox* box : m_todasCaixas) {
+        const int precisa = box->Widget()->sizeHint().width();
+        int& largura = box->Left() == kDataColumn ? larguraDados : larguraResumos;
+        largura = std::max(largura, precisa);
+    }
+    const int colunaResumos = std::max(kSummaryColumn, kDataColumn + larguraDados + kMargin);
+    for (TCheckBox* box : m_todasCaixas) {
+        const bool dados = box->Left() == kDataColumn;
+        box->SetBounds(dados ? kDataColumn : colunaResumos, box->Top(), dados ? larguraDados : larguraResumos,
+                       box->Height());
+    }
+    SetClientWidth(std::max(kClientWidth, colunaResumos + larguraResumos + kMargin));
+    rgTipo->SetWidth(ClientWidth() - 2 * kMargin);
+
     m_caixas = {cbOpProprias,   cbSubTrib,     cbOutICMS,  cbOpInter,     cbZFM,
                 cbSCEAcumulado, cbSCERecebido, cbOpICMS_R, cbOpPropriasR, cbSubTribR,
                 cbOpInterR,     cbSCEResumo,   cbDemais};
@@ -152,13 +171,13 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     btnImprimir = new TButton(this, pnBotoes);
     btnImprimir->SetName(QStringLiteral("btnImprimir"));
     btnImprimir->SetCaption(QStringLiteral("Imprimir"));
-    btnImprimir->SetBounds(kClientWidth - 2 * kButtonWidth - 14, 4, kButtonWidth, kButtonHeight);
+    btnImprimir->SetBounds(ClientWidth() - 2 * kButtonWidth - 14, 4, kButtonWidth, kButtonHeight);
     btnImprimir->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnImprimirClick);
     btnCancelar = new TButton(this, pnBotoes);
     btnCancelar->SetName(QStringLiteral("btnCancelar"));
     btnCancelar->SetCaption(QStringLiteral("&Sair"));
     btnCancelar->SetCancel(true);
-    btnCancelar->SetBounds(kClientWidth - kButtonWidth - 8, 4, kButtonWidth, kButtonHeight);
+    btnCancelar->SetBounds(ClientWidth() - kButtonWidth - 8, 4, kButtonWidth, kButtonHeight);
     btnCancelar->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnCancelarClick);
 
     dsEspelhoZeb = new TDataSource(this);

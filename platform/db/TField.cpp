@@ -3,6 +3,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TEditMask.h"
+#include "platform/os/CodePage1252.h"
 
 #include <cmath>
 #include <limits>
@@ -308,10 +309,28 @@ QString TField::Text() const {
 }
 
 void TField::SetText(const QString& text) {
-    if (OnSetText)
-        OnSetText(this, text);
-    else
-        SetTextValue(text);
+    // Typed text is refused in the user's language, naming the field: the
+    // database keeps text in Windows-1252, and a value must convert.
+    if (m_dataType == ftString || m_dataType == ftWideString || m_dataType == ftMemo) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (CodePage1252::FromUnicode(text[i]))
+                continue;
+            const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            RaiseError(QStringLiteral("O caractere \"%1\" não é aceito no campo \"%2\".")
+                           .arg(text.mid(i, length), DisplayName()));
+        }
+    }
+    try {
+        if (OnSetText)
+            OnSetText(this, text);
+        else
+            SetTextValue(text);
+    } catch (const EConvertError&) {
+        const QString message = m_dataType == ftDate || m_dataType == ftDateTime
+                                    ? QStringLiteral("\"%1\" não é uma data válida para o campo \"%2\".")
+                                    : QStringLiteral("\"%1\" não é um valor válido para o campo \"%2\".");
+        RaiseError(message.arg(text.trimmed(), DisplayName()));
+    }
 }
 
 QString TField::DisplayText() const {

@@ -1,10 +1,14 @@
 #include "platform/ui/TApplication.h"
 
+#include "platform/ui/AccessibleNaming.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <cstdio>
 
 TApplication* Application = nullptr;
@@ -29,6 +33,14 @@ void TApplication::Setup() {
     Application = this;
     SetName(QStringLiteral("Application"));
     QApplication::setQuitOnLastWindowClosed(false);
+    // The toolkit's own texts (standard buttons, file dialogs, edit menus)
+    // read in the program's language.
+    m_qtTranslation = std::make_unique<QTranslator>();
+    if (m_qtTranslation->load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                              QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(m_qtTranslation.get());
+    m_accessibleNaming = std::make_unique<AccessibleNaming>(nullptr);
+    QCoreApplication::instance()->installEventFilter(m_accessibleNaming.get());
     m_promptInstall = std::make_unique<TPrompter::Install>(m_prompter);
     Screen = new TScreen(this);
     Screen->SetName(QStringLiteral("Screen"));
@@ -42,6 +54,8 @@ TApplication::~TApplication() {
         delete Components(ComponentCount() - 1);
     Screen = nullptr;
     m_promptInstall.reset();
+    QCoreApplication::removeTranslator(m_qtTranslation.get());
+    m_accessibleNaming.reset();
     Application = nullptr;
     m_ownQApp.reset();
 }

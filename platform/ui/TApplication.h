@@ -11,7 +11,9 @@
 #include <functional>
 #include <memory>
 
+class AccessibleNaming;
 class QApplication;
+class QTranslator;
 class TForm;
 class TScreen;
 
@@ -81,6 +83,8 @@ private:
     void Created(TComponent* component);
 
     std::unique_ptr<QApplication> m_ownQApp;
+    std::unique_ptr<QTranslator> m_qtTranslation;
+    std::unique_ptr<AccessibleNaming> m_accessibleNaming;
     TQtPrompter m_prompter;
     std::unique_ptr<TPrompter::Install> m_promptInstall;
     QString m_title;

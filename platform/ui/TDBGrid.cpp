@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
+#include <algorithm>
 
 TDBGrid::TDBGrid(TComponent* owner, TWinControl* parent)
     : TWinControl(owner, new QTableView), m_link(std::make_unique<TGridDataLink>(this)),
@@ -172,9 +173,11 @@ void TDBGrid::LayoutChanged() {
         return;
     m_syncing = true;
     m_model->Reset();
+    // A column is never narrower than its title needs in the title font.
+    QHeaderView* titles = View()->horizontalHeader();
+    titles->setFont(m_titleFont);
     for (int i = 0; i < VisibleColumnCount(); ++i)
-        View()->setColumnWidth(i, VisibleColumn(i)->Width());
-    View()->horizontalHeader()->setFont(m_titleFont);
+        View()->setColumnWidth(i, std::max(VisibleColumn(i)->Width(), titles->sectionSizeHint(i)));
     m_syncing = false;
     SyncView();
 }

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace {
 QMessageBox::StandardButton StandardButtonOf(TMsgDlgBtn button) {
@@ -106,12 +107,17 @@ TPromptResult TQtPrompter::ShowMessage(const TPromptRequest& request) {
 }
 
 QString TQtPrompter::QtFilter(const QString& filter) {
+    // Qt shows the patterns after the description itself; a description that
+    // already ends in its patterns ("Arquivos ZIP (*.zip)") leaves them off.
+    static const QRegularExpression shownPatterns(QStringLiteral("\\s*\\([^()]*\\*[^()]*\\)\\s*$"));
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList entries;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString patterns = parts[i + 1];
-        patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
-        entries << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+        QString description = parts[i];
+        description.remove(shownPatterns);
+        const QString patterns =
+            parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        entries << QStringLiteral("%1 (%2)").arg(description, patterns);
     }
     return entries.join(QStringLiteral(";;"));
 }

@@ -5,10 +5,13 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TImageList.h"
 
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedPrompter.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <gtest/gtest.h>
 
 namespace {
@@ -50,6 +53,15 @@ protected:
     TfraDataSetNavigator* nav;
     QStringList calls;
 };
+
+TEST_F(DataSetNavigatorTest, PrintShowsAPrinterNotAFloppyDisk) {
+    const auto argb = [](const QPixmap& picture) {
+        return picture.toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    const QImage print = argb(nav->imlNav()->GetBitmap(nav->acPrint()->ImageIndex()));
+    EXPECT_FALSE(print.isNull());
+    EXPECT_NE(print, argb(QApplication::style()->standardIcon(QStyle::SP_DriveFDIcon).pixmap(16, 16)));
+}
 
 TEST_F(DataSetNavigatorTest, ActionsFollowTheStateOfTheDataSet) {
     EXPECT_EQ(Enabled(), QStringLiteral("acClose")); // no data set

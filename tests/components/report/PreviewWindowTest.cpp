@@ -13,6 +13,7 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
+#include "platform/ui/TImageList.h"
 #include "platform/ui/TSpinEdit.h"
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
@@ -20,8 +21,10 @@
 #include "tests/support/QStringPrinter.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -119,6 +122,30 @@ TEST_F(PreviewWindowTest, PagesTurnWithinTheReportByButtonsKeysAndTheSpinner) {
     report->Preview();
     EXPECT_TRUE(visited);
     EXPECT_EQ(frmPreview, nullptr);
+}
+
+TEST_F(PreviewWindowTest, ThePrintButtonShowsAPrinterNotAFloppyDisk) {
+    WhenPreviewShown(prompter, [&](TfrmPreview* window) {
+        const auto picture = [window](TAction* action) {
+            return window->ilPreview->GetBitmap(action->ImageIndex())
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32);
+        };
+        const QImage print = picture(window->acPrint);
+        EXPECT_NE(print, QApplication::style()
+                             ->standardIcon(QStyle::SP_DriveFDIcon)
+                             .pixmap(16, 16)
+                             .toImage()
+                             .convertToFormat(QImage::Format_ARGB32));
+        for (TAction* other : {window->acSave, window->acOpen, window->acPrintSetup})
+            EXPECT_NE(print, picture(other)) << other->Name().toStdString();
+        const QString folder = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+        ASSERT_TRUE(QDir().mkpath(folder));
+        window->Widget()->resize(900, 260);
+        Application->ProcessMessages();
+        ASSERT_TRUE(window->Widget()->grab().save(folder + "/preview-print-button.png"));
+    });
+    report->Preview();
 }
 
 TEST_F(PreviewWindowTest, WhileItShowsNoOtherWindowTakesInput) {

@@ -122,4 +122,17 @@ TEST_F(Referencias, FiltroDasUFsUsadas) {
     EXPECT_TRUE(basica->cdsUFs->Filter().startsWith(QStringLiteral(" CO_UF <> ")));
 }
 
+TEST_F(Referencias, AsUFsVemNaOrdemAlfabeticaPortuguesa) {
+    basica->cdsUFs->Open();
+    QStringList nomes;
+    for (basica->cdsUFs->First(); !basica->cdsUFs->Eof(); basica->cdsUFs->Next())
+        nomes << basica->cdsUFs->FieldByName(QStringLiteral("NO_UF"))->AsString();
+    const auto antes = [&nomes](const char* a, const char* b) {
+        return nomes.indexOf(QString::fromUtf8(a)) < nomes.indexOf(QString::fromUtf8(b));
+    };
+    EXPECT_TRUE(antes("Pará", "Paraíba") && antes("Paraíba", "Paraná")) << nomes.join(", ").toStdString();
+    EXPECT_TRUE(antes("Rio de Janeiro", "Rio Grande do Norte") && antes("São Paulo", "Sergipe"))
+        << nomes.join(", ").toStdString();
+}
+
 } // namespace

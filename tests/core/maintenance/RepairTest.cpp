@@ -1,9 +1,14 @@
 // Repair through the validation service: a good file reports success, a
 // damaged copy its findings; the connection is closed while the service runs.
+#include "core/forms/TfrmModPrincipal.h"
 #include "core/maintenance/TIBRepair.h"
+#include "platform/ui/TApplication.h"
+#include "platform/ui/TStatusBar.h"
 #include "tests/core/maintenance/MaintenanceFixture.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 
 namespace {
 
@@ -56,6 +61,38 @@ TEST_F(RepairTest, AGoodFileIsRepairedWithTheConnectionClosedAndTheProgramEnds) 
     EXPECT_GE(m_waited, 3000);
     EXPECT_EQ(repair.Status(), QString());
     EXPECT_EQ(repair.GDBFile(), Live());
+}
+
+TEST_F(RepairTest, TheClosingTextReadsWholeInTheMainWindowsStatusBar) {
+    auto* principal = Application->CreateForm<TfrmModPrincipal>();
+    principal->Show();
+    principal->Widget()->resize(800, 300);
+    repair.SetStatusBar(principal->sbApp);
+    live.Open();
+    repair.SetIBDatabase(&live);
+    QString fechamento;
+    repair.Espera = [&](int ms) {
+        if (ms < 3000)
+            return;
+        // The program is about to end: what the user reads meanwhile.
+        Application->ProcessMessages();
+        auto* texto = principal->sbApp->Widget()->findChild<QLabel*>();
+        const auto simples = principal->sbApp->Widget()->findChildren<QLabel*>();
+        for (QLabel* label : simples)
+            if (label->isVisible() && !label->text().isEmpty())
+                texto = label;
+        ASSERT_NE(texto, nullptr);
+        fechamento = texto->text();
+        EXPECT_LE(texto->sizeHint().height(), texto->height()) << fechamento.toStdString();
+        EXPECT_LE(texto->fontMetrics().horizontalAdvance(fechamento), texto->width());
+        const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+        ASSERT_TRUE(QDir().mkpath(pasta));
+        EXPECT_TRUE(principal->Widget()->grab().save(pasta + "/repair-closing-text.png"));
+    };
+    prompter.Answer(mrOk);
+    repair.Executa();
+    EXPECT_EQ(fechamento, QStringLiteral("A aplicação \"ZEB-ICMS\" está sendo finalizada! Aguarde..."));
+    delete principal;
 }
 
 TEST_F(RepairTest, ADamagedCopyReportsItsFindingsAndNoSuccess) {

@@ -9,17 +9,23 @@
 #include "core/startup/TFrmSplash.h"
 #include "core/startup/TfrmDef.h"
 #include "platform/os/SingleInstanceGuard.h"
+#include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
+#include "platform/ui/TQtPrompter.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
+#include "tests/support/application/TitledPicture.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -108,9 +114,11 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     ASSERT_TRUE(primeira.TryAcquire());
     bool chamada = false;
     QObject::connect(&primeira, &SingleInstanceGuard::ActivationRequested, [&] { chamada = true; });
+    Application->SetTitle(QString()); // as a fresh run has it
     prompter.Answer(mrOk);
     EXPECT_FALSE(inicio.Inicia());
     ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Caption, QStringLiteral("ZEB-ICMS"));
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Esta aplicação já se encontra ativa neste computador."));
     EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtWarning);
     EXPECT_EQ(prompter.Last().Buttons, std::vector<TMsgDlgBtn>{TMsgDlgBtn::mbOK});
@@ -122,6 +130,26 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(chamada);
     Application->SetShowMainForm(true);
+}
+
+TEST_F(ProgramaPrincipal, TheSecondStartWarningCarriesTheProgramsTitle) {
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    ASSERT_TRUE(primeira.TryAcquire());
+    Application->SetTitle(QString()); // as a fresh run has it
+    TQtPrompter janelas;
+    TPrompter::Install instala(janelas);
+    QString titulo;
+    QTimer::singleShot(0, [&titulo] {
+        auto* caixa = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(caixa, nullptr);
+        titulo = caixa->windowTitle();
+        const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+        QDir().mkpath(pasta);
+        EXPECT_TRUE(TitledPicture(caixa).save(pasta + QStringLiteral("/second-start-warning.png")));
+        QTest::keyClick(caixa, Qt::Key_Return);
+    });
+    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_EQ(titulo, QStringLiteral("ZEB-ICMS"));
 }
 
 TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
@@ -159,6 +187,17 @@ TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWi
     EXPECT_GT(nome.left(), largura / 2);
     EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
     EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+
+    // The program's icon, not the toolkit's, on the main window and on a
+    // document window's title bar.
+    const qint64 icone = QApplication::windowIcon().cacheKey();
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
+    EXPECT_EQ(frmDef->Widget()->windowIcon().cacheKey(), icone);
+    ASSERT_TRUE(frmDef->acUFs->Execute());
+    Application->ProcessMessages();
+    ASSERT_EQ(frmDef->MDIChildCount(), 1);
+    EXPECT_EQ(frmDef->MdiArea()->subWindowList().value(0)->windowIcon().cacheKey(), icone);
+    EXPECT_TRUE(frmDef->Widget()->grab().save(pastaImagens + QStringLiteral("/program-icon.png")));
 }
 
 // ---- the backup window, signals, a lost connection ------------------------------------

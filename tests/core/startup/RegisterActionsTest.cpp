@@ -14,6 +14,7 @@
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
+#include "tests/support/application/AccessibilityCheck.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -92,6 +93,32 @@ TEST_F(RegisterActions, TheParametersActionShowsItsWindowModally) {
     ASSERT_TRUE(janela->acParametros->Execute());
     EXPECT_EQ(mostrada, QStringLiteral("Parâmetros"));
     EXPECT_EQ(janela->MDIChildCount(), 0);
+}
+
+TEST_F(RegisterActions, EveryWindowOfTheMainMenuNamesItsControlsForAScreenReader) {
+    QStringList faltam;
+    const auto examina = [&faltam](TForm* janela) {
+        for (const QString& controle : UnnamedControls(janela->Widget()))
+            faltam << janela->Name() + ": " + controle;
+    };
+    examina(janela);
+    EXPECT_EQ(RoleOf(janela->Widget()), QAccessible::Window);
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* dialogo = dynamic_cast<TForm*>(sender);
+        ASSERT_NE(dialogo, nullptr);
+        examina(dialogo);
+        EXPECT_EQ(RoleOf(dialogo->Widget()), QAccessible::Dialog) << dialogo->Name().toStdString();
+        dialogo->SetModalResult(mrCancel);
+    });
+    for (TAction* acao :
+         {janela->acContribuintes, janela->acRepresentante, janela->acContabilista, janela->acUFs,
+          janela->acCFOPs, janela->acMunicipios, janela->acFundamentos, janela->acFinalidades,
+          janela->acDeclaracao, janela->acGeracao, janela->acParametros, janela->acSobre})
+        ASSERT_TRUE(acao->Execute()) << acao->Name().toStdString();
+    ASSERT_EQ(janela->MDIChildCount(), 10);
+    for (int i = 0; i < janela->MDIChildCount(); ++i)
+        examina(janela->MDIChildren(i));
+    EXPECT_TRUE(faltam.isEmpty()) << faltam.join('\n').toStdString();
 }
 
 } // namespace

@@ -38,7 +38,6 @@ void EditorFixture::AbreEditor(int ano, int mes, const QString& flags) {
     if (!flags.isEmpty())
         Executa(
             QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET %1 WHERE SQ_DECLARACAO = 1").arg(flags));
-    def->cdsContribuintes->Open();
     PosicionaDeclaracao(1);
     editor = ShowDocument<TfrmDeclaracao>(lista, 1);
     editor->tvNavegador->SetChangeDelay(0);

@@ -7,11 +7,15 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/ui/SystemColors.h"
+#include "platform/ui/TApplication.h"
 #include "platform/ui/TDBLookupComboBox.h"
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TPanel.h"
 #include "tests/support/QStringPrinter.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -78,6 +82,21 @@ TEST_F(InterstatePages, EachStateOnceAndChosenOnlyWhileARowIsInserted) {
     EXPECT_FALSE(pagina->dblcUFs->Items().contains("São Paulo")) << "a state already on the page";
     EXPECT_TRUE(pagina->dblcUFs->Items().contains("Rio de Janeiro"));
     EXPECT_EQ(Focado(), "dblcUFs");
+    // In Portuguese alphabetical order, as the list drops down.
+    const QStringList estados = pagina->dblcUFs->Items();
+    EXPECT_LT(estados.indexOf("Pará"), estados.indexOf("Paraíba"));
+    EXPECT_LT(estados.indexOf("Paraíba"), estados.indexOf("Paraná"));
+    EXPECT_LT(estados.indexOf("Rio de Janeiro"), estados.indexOf("Rio Grande do Norte"));
+    auto* lista = qobject_cast<QComboBox*>(pagina->dblcUFs->Widget());
+    ASSERT_NE(lista, nullptr);
+    lista->showPopup();
+    lista->view()->scrollTo(lista->model()->index(static_cast<int>(estados.indexOf("Pará")), 0),
+                            QAbstractItemView::PositionAtTop);
+    Application->ProcessMessages();
+    const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(pasta));
+    EXPECT_TRUE(lista->view()->window()->grab().save(pasta + "/states-portuguese-order.png"));
+    lista->hidePopup();
 
     linhas->FieldByName("CO_UF")->SetAsInteger(33);
     linhas->FieldByName("VL_OUTROS_PRODUTOS")->SetAsString("0,01");

@@ -92,6 +92,9 @@ TEST_F(OperationPages, TheAccountingValueRulesDependOnTheCodesGroup) {
         EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE CO_FISCAL_OPERACAO = 1601"),
                   gravadas);
     }
+    const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots/pages");
+    ASSERT_TRUE(QDir().mkpath(pasta));
+    ASSERT_TRUE(editor->Widget()->grab().toImage().save(pasta + "/2-own-entries.png"));
 }
 
 TEST_F(OperationPages, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {

@@ -1,5 +1,6 @@
 #include "tests/declarations/editor/EditorFixture.h"
 
+#include "core/forms/TfrmModPrincipal.h"
 #include "declarations/pages/NoMovementPage.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
@@ -12,6 +13,7 @@
 #include "platform/ui/TTreeNodes.h"
 #include "platform/ui/TTreeView.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/application/AccessibilityCheck.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -95,16 +97,21 @@ TEST_F(EditorTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
     EXPECT_EQ(editor->pnlDescricao->Caption(), "   Resumos - Substituição Tributária Interna");
 }
 
-TEST_F(EditorTest, EveryNodeOpensAPageOfItsOwn) {
+TEST_F(EditorTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReaderCanName) {
     AbreEditor(2005, 6);
     QStringList nomes;
+    QStringList semNome;
     for (int no = 0; no <= TfrmDeclaracao::UltimoNo; ++no) {
         Seleciona(no);
         ASSERT_EQ(NoAtual(), no);
         ASSERT_NE(editor->Quadro(), nullptr) << no;
         EXPECT_FALSE(nomes.contains(editor->Quadro()->Name())) << no;
         nomes << editor->Quadro()->Name();
+        for (const QString& controle : UnnamedControls(editor->Widget()))
+            semNome << editor->Quadro()->Name() + ": " + controle;
     }
+    EXPECT_TRUE(semNome.isEmpty()) << semNome.size() << " without a name:\n"
+                                   << semNome.join('\n').toStdString();
 }
 
 TEST_F(EditorTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
@@ -270,4 +277,8 @@ TEST_F(EditorTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
     editor->Widget()->resize(editor->Width(), editor->Height());
     const QImage imagem = editor->Widget()->grab().toImage();
     ASSERT_TRUE(imagem.save(pasta + "/editor-own-operations.png"));
+    // The document window's title, with the taxpayer, as the main window shows it.
+    principal->Widget()->resize(1000, 700);
+    Application->ProcessMessages();
+    ASSERT_TRUE(principal->Widget()->grab().save(pasta + "/editor-caption.png"));
 }

@@ -228,9 +228,9 @@ TEST_F(TfrmDlgValidacaoTest, ThePrintedListThroughTheTextExport) {
     const QString texto = QString::fromUtf8(file.readAll());
     for (const QString& esperado :
          {QStringLiteral("Relatório de Erros e/ou Advertências"), QStringLiteral("Inscrição Estadual:"),
-          QStringLiteral("12345674"), QStringLiteral("Razão Social:"), QStringLiteral("Empresa Teste"),
-          QStringLiteral("Tipo:"), QStringLiteral("Normal"), QStringLiteral("Código"),
-          QStringLiteral("Mensagem"), QStringLiteral("Descrição"), Mensagem(200),
+          QStringLiteral("12.345.674"), QStringLiteral("11.222.333/0001-81"), QStringLiteral("Razão Social:"),
+          QStringLiteral("Empresa Teste"), QStringLiteral("Tipo:"), QStringLiteral("Normal"),
+          QStringLiteral("Código"), QStringLiteral("Mensagem"), QStringLiteral("Descrição"), Mensagem(200),
           QStringLiteral("Advertência"), QStringLiteral("318"), QStringLiteral("(Código: 1949)"),
           QStringLiteral("rptErrosValidacao")})
         EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();

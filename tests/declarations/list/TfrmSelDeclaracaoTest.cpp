@@ -18,9 +18,12 @@
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMaskEdit.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/application/AccessibilityCheck.h"
 
 #include <QDate>
 #include <QDir>
+#include <QHeaderView>
+#include <QTableView>
 #include <gtest/gtest.h>
 
 namespace {
@@ -280,6 +283,54 @@ TEST_F(DeclarationList, AFailedDeleteLeavesTheListAndTheDatabaseAsTheyWere) {
     EXPECT_EQ(prompter.Last().Text, "Erro na deleção da Declaracao !");
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
     EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 1);
+}
+
+TEST_F(DeclarationList, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAndType) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    fixture->AddDeclaration(
+        {.sq = 2, .ano = 2005, .mes = 3, .retificadora = "S", .nuRetificadora = 1, .sqRetifica = 1});
+    fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'S'");
+    AbreLista();
+    auto* grade = qobject_cast<QTableView*>(lista->dbgSelDeclaracao->Widget());
+    ASSERT_NE(grade, nullptr);
+    const QAbstractItemModel* modelo = grade->model();
+    EXPECT_EQ(modelo->index(0, 0).data().toString(), "12.345.674");
+    // Titles and types whole, with the margins the cells draw them in.
+    constexpr int margens = 8;
+    const QFontMetrics titulos(grade->horizontalHeader()->font());
+    for (int coluna = 0; coluna < modelo->columnCount(); ++coluna) {
+        const QString titulo = modelo->headerData(coluna, Qt::Horizontal).toString();
+        EXPECT_GE(grade->columnWidth(coluna), titulos.horizontalAdvance(titulo) + margens)
+            << titulo.toStdString();
+    }
+    EXPECT_LE(grade->horizontalHeader()->length(), grade->viewport()->width()) << "every column in sight";
+    EXPECT_EQ(modelo->index(1, 4).data().toString(), "Retificadora [1]");
+    EXPECT_GE(grade->columnWidth(4), grade->fontMetrics().horizontalAdvance("Retificadora [1]") + margens);
+    const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+    ASSERT_TRUE(QDir().mkpath(pasta));
+    lista->Widget()->window()->resize(1000, 400);
+    Application->ProcessMessages();
+    ASSERT_TRUE(lista->Widget()->window()->grab().save(pasta + "/list-formatted-registrations.png"));
+}
+
+TEST_F(DeclarationList, TheListsDialogsNameTheirControlsForAScreenReader) {
+    fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
+    AbreLista();
+    Posiciona(1);
+    QStringList vistos;
+    QStringList semNome;
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* dialogo = static_cast<TForm*>(sender);
+        vistos << dialogo->Name();
+        for (const QString& controle : UnnamedControls(dialogo->Widget()))
+            semNome << dialogo->Name() + ": " + controle;
+        EXPECT_EQ(RoleOf(dialogo->Widget()), QAccessible::Dialog) << dialogo->Name().toStdString();
+        dialogo->SetModalResult(mrCancel);
+    });
+    for (TAction* acao : {lista->acIncluir, lista->acFiltrar, lista->acImprimir})
+        Aciona(acao);
+    EXPECT_EQ(vistos.size(), 3) << vistos.join(", ").toStdString();
+    EXPECT_TRUE(semNome.isEmpty()) << semNome.join('\n').toStdString();
 }
 
 TEST_F(DeclarationList, OnlyAGeneratedDeclarationCanBeRectified) {

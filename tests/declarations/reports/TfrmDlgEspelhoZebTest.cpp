@@ -73,7 +73,7 @@ TEST_F(PrintDialog, OpensWithEveryBoxCheckedAndTheDataSectionsToChooseFrom) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     EXPECT_EQ(dialogo->Caption(), QStringLiteral("Impressão do Espelho da Zeb"));
-    EXPECT_EQ(dialogo->ClientWidth(), 487);
+    EXPECT_GE(dialogo->ClientWidth(), 487); // wider when the captions need it
     EXPECT_EQ(dialogo->ClientHeight(), 301);
     EXPECT_EQ(dialogo->rgTipo->Caption(), QStringLiteral(" Tipo "));
     EXPECT_EQ(dialogo->rgTipo->Items(), (QStringList{QStringLiteral("Dados"), QStringLiteral("Resumos")}));
@@ -324,6 +324,19 @@ TEST_F(PrintDialog, PicturesOfTheDialogAndOfTheFirstPageOfTheFullMirror) {
     auto dialogo = Dialogo();
     dialogo->Show();
     Application->ProcessMessages();
+    // Each caption whole, and the data column clear of the summary column.
+    const auto dados = Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados, TfrmDlgEspelhoZeb::kTagTodosDados});
+    const auto resumos =
+        Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagResumo, TfrmDlgEspelhoZeb::kTagTodosResumo});
+    for (TCheckBox* caixa : dados) {
+        EXPECT_GE(caixa->Width(), caixa->Widget()->sizeHint().width()) << caixa->Name().toStdString();
+        for (TCheckBox* resumo : resumos)
+            EXPECT_LT(caixa->Left() + caixa->Width(), resumo->Left()) << caixa->Name().toStdString();
+    }
+    for (TCheckBox* caixa : resumos) {
+        EXPECT_GE(caixa->Width(), caixa->Widget()->sizeHint().width()) << caixa->Name().toStdString();
+        EXPECT_LE(caixa->Left() + caixa->Width(), dialogo->ClientWidth()) << caixa->Name().toStdString();
+    }
     const QImage janela = dialogo->Widget()->grab().toImage();
     EXPECT_GE(janela.width(), 487);
     EXPECT_TRUE(janela.save(Pasta() + QStringLiteral("/mirror-dialog.png")));

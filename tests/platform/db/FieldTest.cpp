@@ -160,7 +160,7 @@ TEST_F(FieldTest, DatesUseDayMonthYear) {
     EXPECT_EQ(ts->AsString(), QStringLiteral("01/05/2024 13:45:10"));
     dt->SetText(QStringLiteral("31/12/2023"));
     EXPECT_EQ(dt->Value().toDate(), QDate(2023, 12, 31));
-    EXPECT_THROW(dt->SetText(QStringLiteral("31/02/2023")), EConvertError);
+    EXPECT_THROW(dt->SetText(QStringLiteral("31/02/2023")), EDatabaseError);
     EXPECT_EQ(dt->Value().toDate(), QDate(2023, 12, 31));
     // A masked date with nothing typed is an empty date.
     dt->SetText(QStringLiteral("  /  /    "));
@@ -188,6 +188,38 @@ TEST_F(FieldTest, SetTextValidateStoreChangeOrder) {
     EXPECT_EQ(log, QStringList({"SetText:  abc ", "Validate:abc old-stored:start", "Change:abc"}));
     EXPECT_EQ(name->AsString(), QStringLiteral("abc"));
     EXPECT_TRUE(ds.Modified());
+}
+
+TEST_F(FieldTest, TypedTextThatCannotBeStoredIsRefusedInPortugueseNamingTheField) {
+    bcd->SetDisplayLabel(QStringLiteral("Valor Saldo Anterior"));
+    dt->SetDisplayLabel(QStringLiteral("Data de Encerramento"));
+    name->SetDisplayLabel(QStringLiteral("Razão Social"));
+    obs->SetDisplayLabel(QStringLiteral("Observação"));
+    struct Case {
+        TField* field;
+        QString typed;
+        QString message;
+    };
+    const std::vector<Case> cases = {
+        {bcd, "0,008000,00", "\"0,008000,00\" não é um valor válido para o campo \"Valor Saldo Anterior\"."},
+        {qtd, "12a", "\"12a\" não é um valor válido para o campo \"QTD\"."},
+        {dt, "31/02/2005", "\"31/02/2005\" não é uma data válida para o campo \"Data de Encerramento\"."},
+        {name, "Café ✓", "O caractere \"✓\" não é aceito no campo \"Razão Social\"."},
+        {obs, "Nota \U0001F600", "O caractere \"\U0001F600\" não é aceito no campo \"Observação\"."},
+    };
+    for (const Case& c : cases) {
+        const QString before = c.field->AsString();
+        try {
+            c.field->SetText(c.typed);
+            ADD_FAILURE() << c.typed.toStdString() << " was taken";
+        } catch (const EDatabaseError& e) {
+            EXPECT_EQ(e.Message(), c.message);
+        }
+        EXPECT_EQ(c.field->AsString(), before);
+    }
+    // Every character of Windows-1252 passes, the euro sign and accents too.
+    name->SetText(QStringLiteral("Ação €‰"));
+    EXPECT_EQ(name->AsString(), QStringLiteral("Ação €‰"));
 }
 
 TEST_F(FieldTest, ValidateFailureKeepsTheOldValue) {
