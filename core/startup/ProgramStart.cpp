@@ -13,6 +13,7 @@
 #include "core/startup/TfrmDef.h"
 #include "core/util/MessageBoxes.h"
 #include "imaging/ImagingRegistrations.h"
+#include "platform/db/FbClient.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/os/TerminationSignalWatcher.h"
@@ -181,8 +182,14 @@ int ProgramStart::Executa() {
 }
 
 int ExecutaPrograma(int argc, char** argv) {
-    TApplication application(argc, argv);
-    ImagingRegistrations imagens;
-    ProgramStart inicio;
-    return inicio.Executa();
+    int codigo = ProgramStart::SaidaNormal;
+    {
+        TApplication application(argc, argv);
+        ImagingRegistrations imagens;
+        ProgramStart inicio;
+        codigo = inicio.Executa();
+    }
+    // Every window and connection is gone: the engine ends before the process.
+    FbClient::ShutDown();
+    return codigo;
 }

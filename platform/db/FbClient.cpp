@@ -7,8 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <atomic>
 #include <csignal>
-#include <cstdlib>
 #include <dlfcn.h>
 #include <link.h>
 #include <pthread.h>
@@ -39,6 +39,9 @@ void PreparePerUserEngineFolders() {
     if (!tmpGiven)
         qputenv("FIREBIRD_TMP", native);
 }
+
+// The library once loaded, until the engine is shut down.
+std::atomic<const FbClient*> g_loaded{nullptr};
 
 // The signals the library would keep for itself.
 constexpr int KeptSignals[] = {SIGINT, SIGTERM};
@@ -117,19 +120,21 @@ const FbClient& FbClient::Instance() {
     static const FbClient& instance = []() -> const FbClient& {
         PreparePerUserEngineFolders();
         // Kept for the whole run: the engine's own threads live in the library.
-        const FbClient& loaded = *new FbClient(DefaultCandidates());
-        // Registered after the library's own exit handlers, so it runs first.
-        std::atexit(&FbClient::ShutDownEngine);
-        return loaded;
+        const FbClient* loaded = new FbClient(DefaultCandidates());
+        g_loaded.store(loaded);
+        return *loaded;
     }();
     return instance;
 }
 
-void FbClient::ShutDownEngine() {
+void FbClient::ShutDown() {
+    const FbClient* loaded = g_loaded.exchange(nullptr);
+    if (!loaded)
+        return;
     // A service task notices the shutdown at its next step; a backup's takes
     // well under this, and the wait ends as soon as every task has.
     constexpr unsigned TimeoutMs = 60000;
-    Instance().shutdown(TimeoutMs, fb_shutrsn_exit_called);
+    loaded->shutdown(TimeoutMs, fb_shutrsn_app_stopped);
 }
 
 void* FbClient::Symbol(const char* name) const {

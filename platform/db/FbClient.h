@@ -16,10 +16,11 @@
 // to whatever handled them before, so that they end the program as the
 // program decides.
 //
-// The process never leaves with the engine running: at exit the engine is
-// shut down in order, before the library's own exit handlers run. A service
-// task still in flight (a backup a stop request detached from) is told to
-// stop and waited for, and every attachment is closed.
+// The process never leaves with the engine running: once its work is over,
+// before it exits, the program shuts the engine down in order (ShutDown). A
+// service task still in flight (a backup a stop request detached from) is
+// told to stop and waited for, and every attachment is closed. Left to the
+// exit handlers, the engine would tear down while such a task still runs.
 
 #include <ibase.h>
 
@@ -39,6 +40,9 @@ public:
     static const FbClient& Instance();
     // Where the program looks, in order.
     static QStringList DefaultCandidates();
+    // Shuts the engine down in order when the library was loaded; nothing may
+    // use it afterwards. Called once the program's work is over.
+    static void ShutDown();
 
     // The candidate that was loaded, as given.
     const QString& LibraryPath() const { return m_path; }
@@ -83,9 +87,6 @@ private:
     // Lets the library take the signals now, then puts back what was there.
     void LeaveSignalsAlone() const;
     void* Symbol(const char* name) const;
-    // Registered with atexit once the library is loaded.
-    static void ShutDownEngine();
-
     void* m_handle = nullptr;
     QString m_path;
 };

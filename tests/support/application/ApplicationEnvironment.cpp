@@ -1,5 +1,6 @@
 // One application object for every test executable that works with windows
 // (linked into the test folders that declare APPLICATION in tests/CMakeLists.txt).
+#include "platform/db/FbClient.h"
 #include "platform/ui/TApplication.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,11 @@ public:
         m_application = std::make_unique<TApplication>();
         Application->SetTitle(QStringLiteral("ZEB-ICMS"));
     }
-    void TearDown() override { m_application.reset(); }
+    void TearDown() override {
+        m_application.reset();
+        // As the program does before it exits.
+        FbClient::ShutDown();
+    }
 
 private:
     std::unique_ptr<TApplication> m_application;
