@@ -19,6 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int cursor = 0;
     for (const QChar ch : typed)
         editMask.TypeChar(text, cursor, ch);
+    const int end = editMask.EndOfText(text);
+    if (end < 0 || end > editMask.Length())
+        __builtin_trap(); // the caret's farthest place lies within the text
     const QString value = editMask.ValueOf(text);
     editMask.EditTextFor(value);
     editMask.FormatText(typed);

@@ -14,6 +14,14 @@ TDBComboValues::TDBComboValues(TComponent* owner, TWinControl* parent)
     m_link->OnEditingChange = TNotifyEvent::fromFunction([this](TObject*) { EditingChange(); });
     m_link->OnUpdateData = TNotifyEvent::fromFunction([this](TObject*) { UpdateData(); });
     m_link->OnFocusRequest = TNotifyEvent::fromFunction([this](TObject*) { SetFocus(); });
+    SetStyle(Style());
+}
+
+void TDBComboValues::SetStyle(TComboBoxStyle style) {
+    TComboBox::SetStyle(style);
+    // Completion is the box's own (TextCompletion), not the toolkit's.
+    if (Combo()->lineEdit())
+        Combo()->lineEdit()->setCompleter(nullptr);
     EditingChange();
 }
 
@@ -115,8 +123,11 @@ void TDBComboValues::Change() {
     if (!m_showing) {
         m_link->Edit();
         m_link->Modified();
+        // Completed once the key is through: the edit would otherwise drop
+        // the completion's selection as it finishes the key.
         if (m_completeNext)
-            Complete();
+            QMetaObject::invokeMethod(
+                this, [this] { Complete(); }, Qt::QueuedConnection);
     }
     m_completeNext = false;
     TComboBox::Change();
@@ -180,6 +191,11 @@ bool TDBComboValues::DoKeyPress(QChar& key) {
             Combo()->lineEdit()->selectAll();
         return false;
     }
+    if (code == u'\r') {
+        // Enter takes the typed code as leaving does.
+        TakeTypedCode();
+        return false;
+    }
     const bool editing = code == u'\b' || code == 22 || code == 24 || code >= 32;
     if (!editing) {
         if (Field())
@@ -198,14 +214,16 @@ void TDBComboValues::DoEnter() {
         DataChange();
 }
 
-void TDBComboValues::DoExit() {
+void TDBComboValues::TakeTypedCode() {
     try {
         m_link->UpdateRecord();
     } catch (...) {
-        if (Combo() && Combo()->lineEdit())
-            Combo()->lineEdit()->selectAll();
-        SetFocus();
+        ReturnFocus();
         throw;
     }
+}
+
+void TDBComboValues::DoExit() {
+    TakeTypedCode();
     TComboBox::DoExit();
 }

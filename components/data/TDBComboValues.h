@@ -3,7 +3,8 @@
 // matching entry of a parallel list (Values): the user picks a description,
 // the record receives a code. A field value that is not among Values shows
 // an empty box; text that is not an item stores NULL; Esc puts the field's
-// value back. With TextCompletion, typing completes the text to the first
+// value back. Leaving the box (Tab, Shift+Tab, a click elsewhere) and Enter
+// write the typed code. With TextCompletion, typing completes the text to the first
 // item that begins with it, the completed part selected for overtyping.
 
 #include "platform/db/TFieldDataLink.h"
@@ -32,6 +33,7 @@ public:
     void SetValues(const QStringList& values);
     // Hides TComboBox's: the field is shown again with the new items.
     void SetItems(const QStringList& items);
+    void SetStyle(TComboBoxStyle style) override;
     bool TextCompletion() const { return m_textCompletion; }
     void SetTextCompletion(bool on) { m_textCompletion = on; }
 
@@ -51,6 +53,8 @@ private:
     void EditingChange();
     void SetComboText(const QString& text);
     void UpdateData();
+    // Writes the typed text's code; a refusal keeps the focus with the text selected.
+    void TakeTypedCode();
     void Complete();
 
     std::unique_ptr<TFieldDataLink> m_link;

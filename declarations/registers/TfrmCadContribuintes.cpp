@@ -35,7 +35,7 @@ constexpr int kMargin = 12;
 [[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
     MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
     if (edit->CanFocus())
-        edit->SetFocus();
+        edit->ReturnFocus();
     Abort();
 }
 } // namespace

@@ -30,7 +30,7 @@ constexpr int kContador = 15;
 [[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
     MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
     if (edit->CanFocus())
-        edit->SetFocus();
+        edit->ReturnFocus();
     Abort();
 }
 

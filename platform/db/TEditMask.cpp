@@ -218,6 +218,14 @@ int TEditMask::PriorInputPosition(int position) const {
     return i;
 }
 
+int TEditMask::EndOfText(const QString& editText) const {
+    int last = -1;
+    for (int i = 0; i < Length(); ++i)
+        if (isInput(i) && !isEmptyAt(editText, i))
+            last = i;
+    return NextInputPosition(last + 1);
+}
+
 bool TEditMask::TypeChar(QString& editText, int& cursor, QChar ch) const {
     if (editText.size() != Length())
         return false;

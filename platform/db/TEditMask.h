@@ -61,6 +61,10 @@ public:
     int NextInputPosition(int position) const;
     // The last input position before position, -1 when none.
     int PriorInputPosition(int position) const;
+    // Where the entered text ends: the first input position after the last
+    // filled one (the first input position when nothing is entered), the
+    // caret's farthest place while nothing is selected.
+    int EndOfText(const QString& editText) const;
 
     // The first position that is required but empty or that holds a character
     // its position does not allow; -1 when the edit text is complete.

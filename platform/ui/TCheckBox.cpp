@@ -2,7 +2,31 @@
 
 #include <QCheckBox>
 
-TCheckBox::TCheckBox(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QCheckBox) {
+namespace {
+// A click or Space ticks an unticked or grey box and unticks a ticked one;
+// only a box that allows grey passes through grey on its way.
+class CheckBoxWidget : public QCheckBox {
+public:
+    bool allowGrayed = false;
+
+protected:
+    void nextCheckState() override {
+        switch (checkState()) {
+        case Qt::Unchecked:
+            setCheckState(allowGrayed ? Qt::PartiallyChecked : Qt::Checked);
+            break;
+        case Qt::Checked:
+            setCheckState(Qt::Unchecked);
+            break;
+        case Qt::PartiallyChecked:
+            setCheckState(Qt::Checked);
+            break;
+        }
+    }
+};
+} // namespace
+
+TCheckBox::TCheckBox(TComponent* owner, TWinControl* parent) : TWinControl(owner, new CheckBoxWidget) {
     connect(Box(), &QCheckBox::stateChanged, this, [this] {
         Safe([this] {
             Toggled();
@@ -43,14 +67,14 @@ void TCheckBox::SetState(TCheckBoxState state) {
     const Qt::CheckState qt = state == TCheckBoxState::cbChecked  ? Qt::Checked
                               : state == TCheckBoxState::cbGrayed ? Qt::PartiallyChecked
                                                                   : Qt::Unchecked;
-    if (qt == Qt::PartiallyChecked)
-        Box()->setTristate(true);
+    // (Showing grey makes the widget three-state; a click still follows AllowGrayed.)
     Box()->setCheckState(qt);
 }
 
 bool TCheckBox::AllowGrayed() const {
-    return Box()->isTristate();
+    return static_cast<CheckBoxWidget*>(Box())->allowGrayed;
 }
 void TCheckBox::SetAllowGrayed(bool allow) {
+    static_cast<CheckBoxWidget*>(Box())->allowGrayed = allow;
     Box()->setTristate(allow);
 }

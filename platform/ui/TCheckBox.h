@@ -1,5 +1,7 @@
 #pragma once
 // A check box. OnClick runs whenever Checked changes, by the user or by code.
+// Code may show any state; a click or Space passes through grey only when
+// AllowGrayed is on.
 
 #include "platform/ui/TWinControl.h"
 

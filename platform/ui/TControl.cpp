@@ -7,10 +7,14 @@
 #include "platform/ui/TWinControl.h"
 
 #include <QAbstractScrollArea>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
 
 namespace {
 const char* const kControlProperty = "zebControl";
@@ -20,6 +24,26 @@ const char* const kControlProperty = "zebControl";
 const QEvent* g_lastKey = nullptr;
 QPointer<QObject> g_lastKeyTarget;
 bool g_replacingKey = false;
+
+void SelectAllOf(QWidget* widget) {
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        widget = combo->lineEdit();
+    if (auto* edit = qobject_cast<QLineEdit*>(widget))
+        edit->selectAll();
+    else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        memo->selectAll();
+    else if (auto* spin = qobject_cast<QAbstractSpinBox*>(widget))
+        spin->selectAll();
+}
+
+// Tab and Shift+Tab move the focus: they type no character (save in a text
+// box that takes tabs itself).
+bool MovesFocus(const QObject* watched, const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Tab && event->key() != Qt::Key_Backtab)
+        return false;
+    const auto* memo = qobject_cast<const QPlainTextEdit*>(watched);
+    return !memo || memo->tabChangesFocus();
+}
 
 bool IsStrictAncestor(const QObject* ancestor, const QObject* object) {
     for (const QObject* o = object ? object->parent() : nullptr; o; o = o->parent())
@@ -327,6 +351,15 @@ void TControl::Click() {
     OnClick(this);
 }
 
+void TControl::ReturnFocus() {
+    SetFocus();
+    // The control losing the focus clears its selection after its exit.
+    QTimer::singleShot(0, this, [this] {
+        if (Focused())
+            SelectAllOf(m_widget);
+    });
+}
+
 bool TControl::Safe(const std::function<void()>& call) {
     if (Application)
         return Application->SafeCall(this, call);
@@ -370,7 +403,7 @@ bool TControl::HandleKeyPress(QObject* watched, QKeyEvent* event) {
 
     int key = event->key();
     const TShiftState shift = event->modifiers();
-    QChar ch = event->text().isEmpty() ? QChar() : event->text().at(0);
+    QChar ch = event->text().isEmpty() || MovesFocus(watched, event) ? QChar() : event->text().at(0);
     const QChar typed = ch;
     bool pass = true;
     const bool ok = Safe([&] {

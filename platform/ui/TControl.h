@@ -77,6 +77,10 @@ public:
     void SetPopupMenu(TPopupMenu* menu);
 
     void SetFocus();
+    // Takes the focus back after a rule refused what it holds: once the focus change
+    // under way has ended, the control holds the focus with all its text
+    // selected, as Tab leaves it, so that what is typed next replaces it.
+    void ReturnFocus();
     bool Focused() const;
     bool CanFocus() const;
     void BringToFront();

@@ -16,7 +16,6 @@ bool Matches(const QString& values, const QString& text) {
 
 TDBCheckBox::TDBCheckBox(TComponent* owner, TWinControl* parent)
     : TCheckBox(owner, parent), m_link(std::make_unique<TFieldDataLink>(this)) {
-    SetAllowGrayed(true);
     m_link->OnDataChange = TNotifyEvent::fromFunction([this](TObject*) { DataChange(); });
     m_link->OnActiveChange = TNotifyEvent::fromFunction([this](TObject*) { DataChange(); });
     m_link->OnUpdateData = TNotifyEvent::fromFunction([this](TObject*) {

@@ -1,6 +1,6 @@
 #pragma once
 // A check box bound to a field: checked when the field holds ValueChecked,
-// unchecked for ValueUnchecked, grayed for anything else. Each value may
+// unchecked for ValueUnchecked, grayed for anything else (a click then ticks it). Each value may
 // list alternatives separated by ";"; the first is written. Clicking it
 // puts the data set into edit state and writes the field at once.
 

@@ -33,15 +33,29 @@ void TDBComboBox::SetDataField(const QString& name) {
 }
 
 void TDBComboBox::DataChange() {
+    // The same text is not shown again: what the user selected in it stays selected.
+    const QString text = Field() ? Field()->Text() : QString();
+    if (text == Text())
+        return;
     m_showing = true;
-    SetText(Field() ? Field()->Text() : QString());
+    SetText(text);
     m_showing = false;
+}
+
+bool TDBComboBox::DoKeyDown(int& key, TShiftState shift) {
+    if (!TComboBox::DoKeyDown(key, shift))
+        return false;
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace)
+        return Field() && m_link->Edit();
+    return true;
 }
 
 bool TDBComboBox::DoKeyPress(QChar& key) {
     if (!TComboBox::DoKeyPress(key))
         return false;
-    if (key.unicode() >= 32 || key == QChar(u'\b'))
+    // Typing, Backspace, paste (Ctrl+V) and cut (Ctrl+X) change the text.
+    const char16_t code = key.unicode();
+    if (code >= 32 || code == u'\b' || code == 22 || code == 24)
         return Field() && m_link->Edit();
     return true;
 }
@@ -72,7 +86,7 @@ void TDBComboBox::DoExit() {
     try {
         m_link->UpdateRecord();
     } catch (...) {
-        SetFocus();
+        ReturnFocus();
         throw;
     }
     TComboBox::DoExit();

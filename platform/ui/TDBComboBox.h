@@ -25,6 +25,7 @@ public:
     void SetReadOnly(bool readOnly) { m_link->SetReadOnly(readOnly); }
 
 protected:
+    bool DoKeyDown(int& key, TShiftState shift) override;
     bool DoKeyPress(QChar& key) override;
     void Change() override;
     void Select() override;

@@ -3,6 +3,8 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 
+#include <QApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -103,6 +105,20 @@ bool TDBEdit::CanType() {
     return Field() && m_link->Edit();
 }
 
+bool TDBEdit::DoKeyPress(QChar& key) {
+    if (!TMaskEdit::DoKeyPress(key))
+        return false;
+    // A money or other decimal field takes no exponent.
+    const TField* field = Field();
+    const bool decimal = field && (field->DataType() == ftFloat || field->DataType() == ftCurrency ||
+                                   field->DataType() == ftBCD);
+    if (decimal && (key == QLatin1Char('e') || key == QLatin1Char('E'))) {
+        QApplication::beep();
+        return false;
+    }
+    return true;
+}
+
 bool TDBEdit::DoKeyDown(int& key, TShiftState shift) {
     if (key == Qt::Key_Escape && m_link->IsModified()) {
         m_link->Reset();
@@ -137,8 +153,7 @@ void TDBEdit::DoExit() {
             Devolvendo(const Devolvendo&) = delete;
             Devolvendo& operator=(const Devolvendo&) = delete;
         } devolvendo;
-        SelectAll();
-        SetFocus();
+        ReturnFocus();
         throw;
     }
     if (!m_link->IsModified())

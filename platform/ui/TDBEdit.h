@@ -33,6 +33,7 @@ public:
 protected:
     bool CanType() override;
     bool DoKeyDown(int& key, TShiftState shift) override;
+    bool DoKeyPress(QChar& key) override;
     void Change() override;
     void DoEnter() override;
     void DoExit() override;

@@ -277,9 +277,25 @@ void TDBGrid::Clicked(Qt::KeyboardModifiers modifiers) {
         }
     } else {
         m_selectedRows.Clear();
+        LearnCurrentRow();
+        m_selectedRows.SetCurrentRowSelected(true);
         m_anchor = dataSet->GetBookmark();
     }
     View()->viewport()->update();
+}
+
+bool TDBGrid::DoKeyDown(int& key, TShiftState shift) {
+    if (!TWinControl::DoKeyDown(key, shift))
+        return false;
+    TDataSet* dataSet = DataSet();
+    if (key != Qt::Key_Space || !(m_options & dgMultiSelect) || !dataSet || !dataSet->Active() ||
+        dataSet->IsEmpty())
+        return true;
+    LearnCurrentRow();
+    m_selectedRows.SetCurrentRowSelected(!m_selectedRows.CurrentRowSelected());
+    m_anchor = dataSet->GetBookmark();
+    View()->viewport()->update();
+    return false;
 }
 
 bool TDBGrid::WriteCell(int row, int viewColumn, const QString& text) {

@@ -1,8 +1,9 @@
 #pragma once
 // A grid over the rows of a data set. Its columns come from the fields or
 // are set by hand; the current row follows the data set's cursor both ways.
-// With dgMultiSelect, Ctrl+click chooses rows and Shift+click a range;
-// SelectedRows lists them in the data set's order. OnDrawColumnCell paints
+// With dgMultiSelect, a click chooses the clicked row alone, Ctrl+click and
+// Space add or drop one, Shift+click adds a range; only chosen rows are
+// highlighted. SelectedRows lists them in the data set's order. OnDrawColumnCell paints
 // over a cell (its row readable through the fields), OnTitleClick reports a
 // click on a column title.
 
@@ -104,6 +105,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool DoKeyDown(int& key, TShiftState shift) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

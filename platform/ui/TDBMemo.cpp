@@ -69,7 +69,7 @@ void TDBMemo::DoExit() {
     try {
         m_link->UpdateRecord();
     } catch (...) {
-        SetFocus();
+        ReturnFocus();
         throw;
     }
     TMemo::DoExit();

@@ -95,7 +95,9 @@ bool TEdit::DoKeyDown(int& key, TShiftState shift) {
 bool TEdit::DoKeyPress(QChar& key) {
     if (!TWinControl::DoKeyPress(key))
         return false;
-    if ((key.unicode() >= 32 || key == QChar(u'\b')) && !CanType())
+    // Typing, Backspace, paste (Ctrl+V) and cut (Ctrl+X) change the text.
+    const char16_t code = key.unicode();
+    if ((code >= 32 || code == u'\b' || code == 22 || code == 24) && !CanType())
         return false;
     if (m_charCase == TEditCharCase::ecUpperCase)
         key = key.toUpper();

@@ -306,6 +306,9 @@ void TForm::WrapAsMdiChild() {
     const QPoint designed = Widget()->pos();
     m_subWindow = frame->m_mdiArea->addSubWindow(Widget());
     m_subWindow->setAttribute(Qt::WA_DeleteOnClose, false);
+    // A click on what takes no focus itself (a speed button, a panel) leaves
+    // the focus where it is, as it does in a dialog: the frame does not take it.
+    m_subWindow->setFocusPolicy(Qt::TabFocus);
     m_subWindow->installEventFilter(this);
     frame->m_mdiChildren.insert(frame->m_mdiChildren.begin(), this);
     const int frameWidth = m_subWindow->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);

@@ -1,8 +1,19 @@
 #include "platform/ui/TMaskEdit.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 
-TMaskEdit::TMaskEdit(TComponent* owner, TWinControl* parent) : TEdit(owner, parent) {}
+TMaskEdit::TMaskEdit(TComponent* owner, TWinControl* parent) : TEdit(owner, parent) {
+    // The caret never stands past the entered text: what is typed there would have no room.
+    connect(Edit(), &QLineEdit::cursorPositionChanged, this, [this](int, int position) {
+        if (!m_mask.IsMasked() || Edit()->hasSelectedText())
+            return;
+        const int end = m_mask.EndOfText(EditText());
+        if (position > end)
+            Edit()->setCursorPosition(end);
+    });
+}
 
 void TMaskEdit::SetEditMask(const QString& mask) {
     const QString value = Text();
@@ -29,7 +40,24 @@ void TMaskEdit::ValidateEdit() const {
 bool TMaskEdit::DoKeyDown(int& key, TShiftState shift) {
     if (!TEdit::DoKeyDown(key, shift))
         return false;
-    if (!m_mask.IsMasked() || ReadOnly() || (key != Qt::Key_Backspace && key != Qt::Key_Delete))
+    if (!m_mask.IsMasked() || ReadOnly())
+        return true;
+    if (key == Qt::Key_End && !(shift & Qt::ShiftModifier)) {
+        SetSelStart(m_mask.EndOfText(EditText()));
+        return false;
+    }
+    const bool control = shift & Qt::ControlModifier;
+    if ((control && key == Qt::Key_V) || ((shift & Qt::ShiftModifier) && key == Qt::Key_Insert)) {
+        if (CanType())
+            TypeText(QApplication::clipboard()->text());
+        return false;
+    }
+    const bool cut = (control && key == Qt::Key_X) || ((shift & Qt::ShiftModifier) && key == Qt::Key_Delete);
+    if (cut)
+        Edit()->copy();
+    if (cut && !CanType())
+        return false;
+    if (!cut && key != Qt::Key_Backspace && key != Qt::Key_Delete)
         return true;
     QString text = EditText();
     int start = SelStart();
@@ -43,9 +71,7 @@ bool TMaskEdit::DoKeyDown(int& key, TShiftState shift) {
         count = 1;
     }
     m_mask.Clear(text, start, count);
-    SetEditText(text);
-    SetSelStart(start);
-    SetModified(true);
+    Show(text, start);
     return false;
 }
 
@@ -54,14 +80,29 @@ bool TMaskEdit::DoKeyPress(QChar& key) {
         return false;
     if (!m_mask.IsMasked() || ReadOnly() || key.unicode() < 32)
         return true;
+    TypeText(QString(key));
+    return false;
+}
+
+void TMaskEdit::TypeText(const QString& typed) {
+    // What is typed over a selection replaces it, from its start.
     QString text = EditText();
     int cursor = SelStart();
-    if (m_mask.TypeChar(text, cursor, key)) {
-        SetEditText(text);
-        SetSelStart(cursor);
-        SetModified(true);
+    m_mask.Clear(text, cursor, SelLength());
+    bool taken = false;
+    for (const QChar c : typed)
+        taken = m_mask.TypeChar(text, cursor, c) || taken;
+    if (!taken) {
+        QApplication::beep(); // no room, or not a character this place takes
+        return;
     }
-    return false;
+    Show(text, cursor);
+}
+
+void TMaskEdit::Show(const QString& editText, int cursor) {
+    SetEditText(editText);
+    SetSelStart(cursor);
+    SetModified(true);
 }
 
 void TMaskEdit::DoExit() {
@@ -69,7 +110,7 @@ void TMaskEdit::DoExit() {
         try {
             ValidateEdit();
         } catch (...) {
-            SetFocus();
+            ReturnFocus();
             throw;
         }
     }

@@ -2,6 +2,9 @@
 // A text box that takes input through an edit mask: typed characters go to
 // the mask's positions, literals are stepped over, and leaving the box with
 // an incomplete text raises the mask's error and keeps the focus there.
+// Typing, pasting and deleting over a selection replace it from its start;
+// the caret never stands past the entered text; a character that finds no
+// place beeps.
 // Text is the value (literals only when the mask saves them); EditText is
 // what the box shows.
 
@@ -29,5 +32,9 @@ protected:
     void DoExit() override;
 
 private:
+    // Types the characters at the caret, over the selection.
+    void TypeText(const QString& typed);
+    void Show(const QString& editText, int cursor);
+
     TEditMask m_mask{QString()};
 };

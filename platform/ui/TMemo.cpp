@@ -6,6 +6,7 @@
 
 TMemo::TMemo(TComponent* owner, TWinControl* parent) : TWinControl(owner, new QPlainTextEdit) {
     WatchWidget(Memo()->viewport());
+    Memo()->setTabChangesFocus(true); // Tab leaves the memo; it types no tab
     connect(Memo(), &QPlainTextEdit::textChanged, this, [this] { Safe([this] { Change(); }); });
     SetBounds(0, 0, 185, 89);
     SetParent(parent);

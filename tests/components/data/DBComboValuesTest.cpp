@@ -2,9 +2,12 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/TEdit.h"
 #include "platform/ui/TForm.h"
 
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -108,7 +111,49 @@ TEST_F(DBComboValuesTest, TypingCompletesOnlyWithTextCompletion) {
     combo->SetTextCompletion(true);
     edit->clear();
     QCoreApplication::sendEvent(combo->Widget(), &t); // keys reach the box, which passes them to its edit
+    QCoreApplication::processEvents();                // the completion follows the key
     EXPECT_EQ(combo->Text(), QStringLiteral("Três"));
     EXPECT_EQ(edit->selectedText(), QStringLiteral("rês"));
 }
 } // namespace
+
+// Typed and chosen as a person does, and left with Tab, Shift+Tab or Enter.
+TEST_F(DBComboValuesTest, TabShiftTabAndEnterTakeTheTypedItemAndTheFocusMoves) {
+    ScriptedPrompter prompter;
+    auto* antes = new TEdit(form, form);
+    auto* depois = new TEdit(form, form);
+    combo->SetBounds(10, 40, 150, 21);
+    antes->SetBounds(10, 10, 150, 21);
+    depois->SetBounds(10, 70, 150, 21);
+    antes->SetTabOrder(0);
+    form->SetBounds(0, 0, 300, 200);
+    form->Show();
+    combo->SetTextCompletion(true);
+    const std::vector<std::tuple<const char*, std::function<void()>, const char*, TEdit*>> passos = {
+        {"Tab", [] { UserInput::Tab(); }, "1", depois},
+        {"Shift+Tab", [] { UserInput::ShiftTab(); }, "3", antes},
+        {"Enter", [] { UserInput::Enter(); }, "1", nullptr},
+    };
+    for (const auto& [tecla, sai, gravado, foco] : passos) {
+        UserInput::TypeOver(combo, tecla == std::string("Shift+Tab") ? "Tr" : "U");
+        sai();
+        EXPECT_EQ(Field()->AsString(), QLatin1String(gravado)) << tecla;
+        EXPECT_TRUE(foco ? foco->Focused() : combo->Focused()) << tecla;
+        EXPECT_EQ(prompter.Count(), 0) << tecla << ": no beep, no message";
+    }
+    UserInput::ChooseFromDropDown(combo, QStringLiteral("Dois"));
+    UserInput::Tab();
+    EXPECT_EQ(Field()->AsString(), QStringLiteral("2"));
+
+    // An item without a value: the message, the box emptied, and the focus back.
+    combo->SetValues({QStringLiteral("1"), QStringLiteral("2")});
+    prompter.Answer(mrOk);
+    UserInput::TypeOver(combo, QStringLiteral("Tr"));
+    UserInput::Tab();
+    EXPECT_EQ(prompter.Count(), 1);
+    EXPECT_TRUE(combo->Focused());
+    EXPECT_TRUE(Field()->IsNull());
+    UserInput::Type(QStringLiteral("D"));
+    UserInput::Tab();
+    EXPECT_EQ(Field()->AsString(), QStringLiteral("2"));
+}

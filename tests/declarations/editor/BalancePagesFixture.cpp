@@ -4,6 +4,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TWinControl.h"
+#include "tests/support/input/ActionButtons.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,7 +25,7 @@ void BalancePages::AbreComLinhas(const QString& valores) {
 }
 
 void BalancePages::Clica(TAction* acao) {
-    Application->SafeCall(editor, [acao] { acao->Execute(); });
+    UserInput::ClickButtonOf(acao, editor->Widget());
 }
 
 std::pair<QString, QString> BalancePages::Recusa(TAction* post) {

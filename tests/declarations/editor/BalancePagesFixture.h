@@ -33,7 +33,7 @@ protected:
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
-    // Runs a navigator action as its button would (a refusal is shown, not thrown).
+    // Clicks the navigator's button of the action.
     void Clica(TAction* acao);
     // Runs `post`, expecting one error box: its text, and the focused control's name.
     std::pair<QString, QString> Recusa(TAction* post);

@@ -9,6 +9,7 @@
 #include "platform/ui/TTreeNodes.h"
 #include "platform/ui/TTreeView.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/input/UserInput.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,23 @@ protected:
 };
 
 } // namespace
+
+TEST_F(NoMovementPages, EachBoxTicksWithAClickAndUnticksWithSpace) {
+    AbreEditor(2005, 6);
+    // Own operations last: ticking it ticks the idle others too.
+    for (const auto& [no, campo] : {std::pair{10, "IN_SUBST_TRIBUT_SEM_MOV"},
+                                    {19, "IN_OUTROS_ICMS_SEM_MOV"},
+                                    {24, "IN_ALC_ZFM_SEM_MOV"},
+                                    {1, "IN_OPER_PROP_SEM_MOV"}}) {
+        NoMovementPage* pagina = Pagina(no);
+        UserInput::Click(pagina->dbcbAtivo);
+        EXPECT_EQ(Campo(campo), "S") << no;
+        EXPECT_EQ(pagina->dbcbAtivo->State(), TCheckBoxState::cbChecked) << no;
+        UserInput::Space();
+        EXPECT_EQ(Campo(campo), "N") << no;
+        EXPECT_EQ(pagina->dbcbAtivo->State(), TCheckBoxState::cbUnchecked) << no;
+    }
+}
 
 TEST_F(NoMovementPages, OwnOperationsWithoutMovementMarksTheOtherIdleBranchesAndFoldsThem) {
     AbreEditor(2005, 6);

@@ -8,6 +8,8 @@
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TEdit.h"
+#include "tests/support/input/ActionButtons.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -18,22 +20,17 @@ OccurrencePageTesting::~OccurrencePageTesting() {
 }
 
 void OccurrencePageTesting::Clica(TAction* acao) {
-    Application->SafeCall(editor, [acao] { acao->Execute(); });
+    UserInput::ClickButtonOf(acao, editor->Widget());
 }
 
 void OccurrencePageTesting::Digita(TWinControl* controle, const QString& texto) {
-    controle->SetFocus();
-    if (auto* edit = dynamic_cast<TEdit*>(controle))
-        edit->SetText(texto);
-    else if (auto* memo = dynamic_cast<TMemo*>(controle))
-        memo->SetText(texto);
-    else
-        ADD_FAILURE() << "no text control: " << controle->Name().toStdString();
+    UserInput::TypeOver(controle, texto);
+    if (texto.isEmpty())
+        UserInput::Key(Qt::Key_Delete);
 }
 
 void OccurrencePageTesting::Escolhe(OccurrencePage* pagina, const QString& codigo) {
-    pagina->dbcvCFOPs->SetFocus();
-    static_cast<QComboBox*>(pagina->dbcvCFOPs->Widget())->lineEdit()->setText(codigo);
+    UserInput::TypeOver(pagina->dbcvCFOPs, codigo);
 }
 
 TWinControl* OccurrencePageTesting::Focado(OccurrencePage* pagina) {

@@ -22,7 +22,7 @@ protected:
         Seleciona(no);
         return dynamic_cast<P*>(editor->Quadro());
     }
-    // Runs a navigator action as its button would (a refusal is shown, not thrown).
+    // Clicks the navigator's button of the action.
     void Clica(TAction* acao);
     // Text arriving in a control with the focus, as typing or pasting brings it.
     static void Digita(TWinControl* controle, const QString& texto);

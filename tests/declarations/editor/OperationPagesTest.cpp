@@ -12,6 +12,7 @@
 #include "platform/ui/TDBComboBox.h"
 #include "platform/ui/TDBEdit.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/input/ActionButtons.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -26,10 +27,8 @@ protected:
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
-    // Runs a navigator action as its button would (a refusal is shown, not thrown).
-    void Clica(TAction* acao) {
-        Application->SafeCall(editor, [acao] { acao->Execute(); });
-    }
+    // Clicks the navigator's button of the action.
+    void Clica(TAction* acao) { UserInput::ClickButtonOf(acao, editor->Widget()); }
     void Entrada(int cfop, const QString& valores = QStringLiteral("10, 0, 0")) {
         Executa(
             QStringLiteral("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, "

@@ -6,6 +6,9 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDBGrid.h"
+#include "tests/support/input/UserInput.h"
+
+#include <algorithm>
 
 TfrmGeracaoFixture::TfrmGeracaoFixture() : fixture(*geral->ibDBDef) {
     fixture.Taxpayer(DeclarationFixture::DefaultInscricao, QStringLiteral("Empresa Teste"),
@@ -43,9 +46,14 @@ std::vector<int> TfrmGeracaoFixture::Listadas() {
 }
 
 void TfrmGeracaoFixture::Seleciona(std::initializer_list<int> chaves) {
+    // The first with a click, the others with Ctrl+click, on their rows.
+    Qt::KeyboardModifiers tecla = Qt::NoModifier;
     for (const int chave : chaves) {
-        ASSERT_TRUE(def->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), chave));
-        geracao->dbgGeracao->SelectedRows().SetCurrentRowSelected(true);
+        const std::vector<int> listadas = Listadas();
+        const auto linha = std::find(listadas.begin(), listadas.end(), chave);
+        ASSERT_NE(linha, listadas.end()) << chave;
+        UserInput::ClickRow(geracao->dbgGeracao, static_cast<int>(linha - listadas.begin()), tecla);
+        tecla = Qt::ControlModifier;
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TDBGrid.h"
 #include "tests/declarations/list/TfrmGeracaoFixture.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QAbstractItemModel>
 #include <QDir>
@@ -20,10 +21,10 @@ TEST_F(TfrmGeracaoTest, OffersTheDeclarationsValidatedWithoutErrorsAndWithTheBox
     EXPECT_TRUE(geracao->cbNao_Geradas->Checked());
     EXPECT_EQ(Listadas(), (Chaves{1, 5}));
     Seleciona({1});
-    geracao->cbNao_Geradas->SetChecked(false);
+    UserInput::Click(geracao->cbNao_Geradas);
     EXPECT_EQ(Listadas(), (Chaves{1, 2, 5}));
     EXPECT_EQ(geracao->dbgGeracao->SelectedRows().Count(), 0);
-    geracao->cbNao_Geradas->SetChecked(true);
+    UserInput::Click(geracao->cbNao_Geradas);
     EXPECT_EQ(Listadas(), (Chaves{1, 5}));
 }
 
@@ -39,7 +40,7 @@ TEST_F(TfrmGeracaoTest, WithoutASelectedRowTheDialogDoesNotOpen) {
 }
 
 TEST_F(TfrmGeracaoTest, AGeneratedDeclarationShowsItsMarkInsteadOfTheDate) {
-    geracao->cbNao_Geradas->SetChecked(false);
+    UserInput::Click(geracao->cbNao_Geradas);
     ASSERT_TRUE(def->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), 1));
     Application->ProcessMessages();
     QTableView* view = geracao->dbgGeracao->View();

@@ -1,15 +1,20 @@
 // The main road walked through the program's own windows, as a person walks
-// it: the taxpayer, its representative and its accountant registered in
-// their register windows, a declaration created in the list, the taxpayer
-// page filled, three entries and three exits typed on the operation pages,
-// a validation that finds the missing representative, the fix, a clean
-// validation, and the transmission file written by the generation window.
+// it with the keyboard and the mouse only: the taxpayer, its representative
+// and its accountant registered in their register windows, a declaration
+// created in the list, the taxpayer page filled, three entries and three
+// exits typed on the operation pages, an occurrence chosen by its code and
+// given up, the sections without movement ticked, a validation that finds
+// the missing representative, the fix, a clean validation, and the
+// transmission file written by the generation window for the declaration
+// chosen in its grid. Every step is a click or a key; the questions the
+// program asks are answered by the scripted prompter.
 // The file is compared byte for byte with the one kept in the test data;
 // the run happens at a fixed moment so that its stamps are always the same.
 //
 // The database and the file of the run stay in build/e2e (main-road.gdb,
 // main-road.zeb) for a person to open.
 
+#include "components/data/TDBComboValues.h"
 #include "components/navigation/TfraMidasNavigator.h"
 #include "components/search/TfraDataSetSearch.h"
 #include "components/search/TfrmDataSetSearch.h"
@@ -21,6 +26,7 @@
 #include "declarations/list/TfrmIncDeclaracao.h"
 #include "declarations/list/TfrmSelDeclaracao.h"
 #include "declarations/pages/NoMovementPage.h"
+#include "declarations/pages/OccurrencePage.h"
 #include "declarations/pages/OwnOperationsPage.h"
 #include "declarations/pages/TfrmDetContribuinte.h"
 #include "declarations/registers/TfrmCadContabilista.h"
@@ -37,18 +43,24 @@
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TEdit.h"
+#include "platform/ui/TMainMenu.h"
 #include "platform/ui/TMaskEdit.h"
+#include "platform/ui/TMenuItem.h"
 #include "platform/ui/TSpeedButton.h"
 #include "platform/ui/TTreeNode.h"
 #include "platform/ui/TTreeNodes.h"
 #include "platform/ui/TTreeView.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/input/ActionButtons.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
+
+namespace UI = UserInput;
 
 namespace {
 
@@ -80,63 +92,54 @@ protected:
 
     // The active document window, which must be of class T.
     template <class T> T* Ativa() {
-        Application->ProcessMessages();
-        auto* form = dynamic_cast<T*>(janela->ActiveMDIChild());
+        T* form = nullptr;
+        UI::WaitFor([&] { return (form = dynamic_cast<T*>(janela->ActiveMDIChild())) != nullptr; });
         EXPECT_NE(form, nullptr) << typeid(T).name();
         return form;
     }
-    // Runs an action as its button does: a refusal is shown, not thrown.
-    static void Clica(TForm* form, TAction* acao) {
-        Application->SafeCall(form, [acao] { acao->Execute(); });
+    // The window as it stands, in build/screenshots/input, for a person to look at.
+    static void Retrata(TForm* form, const char* nome) {
+        const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots/input");
+        ASSERT_TRUE(QDir().mkpath(pasta));
+        EXPECT_TRUE(form->Widget()->grab().toImage().save(pasta + QLatin1Char('/') + QLatin1String(nome) +
+                                                          QStringLiteral(".png")));
     }
-    static void Digita(TWinControl* edit, const QString& texto) {
-        edit->SetFocus();
-        if (auto* dbEdit = dynamic_cast<TDBEdit*>(edit))
-            dbEdit->SetText(texto);
-    }
-    // Picks an item of a drop-down list as a click on it does.
-    static void Escolhe(TDBComboBox* combo, const QString& texto) {
-        auto* box = qobject_cast<QComboBox*>(combo->Widget());
-        ASSERT_NE(box, nullptr);
-        const int indice = box->findText(texto);
-        ASSERT_GE(indice, 0) << texto.toStdString();
-        box->setCurrentIndex(indice);
-        emit box->activated(indice);
-    }
+    void Menu(TMenuItem* item) { UI::ChooseMenuItem(janela->mmApp->MenuBar(), item); }
+    static void Clica(TForm* form, TAction* acao) { UI::ClickButtonOf(acao, form->Widget()); }
     // The next search dialog lists everything and takes its first row.
     static void AceitaPesquisa() {
         Application->OnModalBegin = TNotifyEvent::fromFunction([](TObject* sender) {
             auto* dialogo = dynamic_cast<TfrmDataSetSearch*>(sender);
             ASSERT_NE(dialogo, nullptr);
-            dialogo->fdsPesquisa->edSearch->SetText(QString());
-            dialogo->fdsPesquisa->acSearch->Execute();
-            dialogo->SetModalResult(mrOk);
+            UI::Click(dialogo->fdsPesquisa->edSearch);
+            UI::Enter();
+            UI::Click(dialogo->btnOk);
         });
     }
 
     void Cadastra(TfrmModCadastroMidas* registro, const std::vector<std::pair<TDBEdit*, QString>>& campos) {
         Clica(registro, registro->fsnCadastro->acInsert());
         for (const auto& [edit, texto] : campos)
-            Digita(edit, texto);
+            UI::TypeInto(edit, texto);
         Clica(registro, registro->fsnCadastro->acPost());
         EXPECT_EQ(prompter.Count(), 0) << "every register accepts what was typed";
-        registro->Close();
-        Application->ProcessMessages();
+        Clica(registro, registro->fsnCadastro->acClose());
     }
 
     TfrmDeclaracao* Editor() {
         auto* editor = Ativa<TfrmDeclaracao>();
-        if (editor) {
-            editor->tvNavegador->SetChangeDelay(0);
-            editor->FormActivate(editor); // no window manager activates it here
-            editor->tvNavegador->FlushChange();
-        }
+        if (editor)
+            UI::WaitFor([editor] { return editor->Quadro() != nullptr; });
         return editor;
     }
+    // Clicks the node and waits for its page to replace the one shown.
     template <class P> static P* Pagina(TfrmDeclaracao* editor, int no) {
-        editor->tvNavegador->SetSelected(editor->tvNavegador->Items().Item(no));
-        editor->tvNavegador->FlushChange();
-        auto* pagina = dynamic_cast<P*>(editor->Quadro());
+        const bool mostrado = editor->tvNavegador->Selected() == editor->tvNavegador->Items().Item(no);
+        const TfrmDetalheDEF* antes = mostrado ? nullptr : editor->Quadro();
+        UI::ClickNode(editor->tvNavegador, no);
+        P* pagina = nullptr;
+        UI::WaitFor(
+            [&] { return editor->Quadro() != antes && (pagina = dynamic_cast<P*>(editor->Quadro())); });
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
@@ -145,19 +148,15 @@ protected:
         ASSERT_NE(pagina, nullptr);
         for (const Valores& v : linhas) {
             Clica(editor, pagina->fraMidasNavigator1->acInsert());
-            Escolhe(pagina->dbcCFOPs, QLatin1String(v.cfop));
-            Digita(pagina->dbeVlContabil, QLatin1String(v.contabil));
-            Digita(pagina->dbeVlBaseCalculo, QLatin1String(v.base));
-            Digita(pagina->dbeVlImposto, QLatin1String(v.imposto));
-            Digita(pagina->dbeVlIsentas, QLatin1String(v.isentas));
-            Digita(pagina->dbeVlOutras, QLatin1String(v.outras));
+            UI::ChooseFromDropDown(pagina->dbcCFOPs, QLatin1String(v.cfop));
+            UI::TypeOver(pagina->dbeVlContabil, QLatin1String(v.contabil));
+            UI::TypeOver(pagina->dbeVlBaseCalculo, QLatin1String(v.base));
+            UI::TypeOver(pagina->dbeVlImposto, QLatin1String(v.imposto));
+            UI::TypeOver(pagina->dbeVlIsentas, QLatin1String(v.isentas));
+            UI::TypeOver(pagina->dbeVlOutras, QLatin1String(v.outras));
             Clica(editor, pagina->fraMidasNavigator1->acPost());
             EXPECT_EQ(pagina->DataSet()->State(), TDataSetState::dsBrowse) << v.cfop;
         }
-    }
-    void Fecha(TForm* form) {
-        form->Close();
-        Application->ProcessMessages();
     }
     // Validates the list's current declaration; the codes of the findings
     // the window showed (none when it showed nothing).
@@ -170,7 +169,7 @@ protected:
             for (achados->First(); !achados->Eof(); achados->Next())
                 codigos << achados->FieldByName(QStringLiteral("Icone"))->AsString() +
                                achados->FieldByName(QStringLiteral("Codigo"))->AsString();
-            resultado->Close();
+            Clica(resultado, resultado->acSair);
         });
         Clica(lista, lista->acValidar);
         Application->OnModalBegin = nullptr;
@@ -197,7 +196,7 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
     ASSERT_TRUE(QDir().mkpath(saida));
 
     // The registers.
-    janela->acContribuintes->Execute();
+    Menu(janela->Tabelas1->Items(0));
     auto* contribuintes = Ativa<TfrmCadContribuintes>();
     ASSERT_NE(contribuintes, nullptr);
     Cadastra(contribuintes, {{contribuintes->dbeNumInscricao, QStringLiteral("12345674")},
@@ -206,13 +205,13 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
                              {contribuintes->dbeEMail, QStringLiteral("fiscal@padariaestrela.com.br")},
                              {contribuintes->dbeDDDTelefone, QStringLiteral("21")},
                              {contribuintes->dbeTelefone, QStringLiteral("32221234")}});
-    janela->acRepresentante->Execute();
+    Menu(janela->Tabelas1->Items(1));
     auto* representantes = Ativa<TfrmCadRepresentante>();
     ASSERT_NE(representantes, nullptr);
     Cadastra(representantes, {{representantes->dbeNomeRep, QStringLiteral("Maria da Conceição Ávila")},
                               {representantes->dbeDDDRep, QStringLiteral("021")},
                               {representantes->dbeTelRep, QStringLiteral("22223333")}});
-    janela->acContabilista->Execute();
+    Menu(janela->Tabelas1->Items(2));
     auto* contabilistas = Ativa<TfrmCadContabilista>();
     ASSERT_NE(contabilistas, nullptr);
     Cadastra(contabilistas, {{contabilistas->dbeNomeCont, QStringLiteral("João Batista Contador")},
@@ -223,16 +222,17 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
     ASSERT_EQ(banco.Count(QStringLiteral("SELECT COUNT(*) FROM CONTABILISTA")), 1);
 
     // A new declaration for January 2011, opened in its editor.
-    janela->acDeclaracao->Execute();
+    Menu(janela->Declarao1);
     auto* lista = Ativa<TfrmSelDeclaracao>();
     ASSERT_NE(lista, nullptr);
     Application->OnModalBegin = TNotifyEvent::fromFunction([](TObject* sender) {
         auto* dialogo = dynamic_cast<TfrmIncDeclaracao*>(sender);
         ASSERT_NE(dialogo, nullptr);
-        dialogo->medtInscricao->SetText(QStringLiteral("12345674"));
-        dialogo->medtMes->SetText(QStringLiteral("01"));
-        dialogo->medtAno->SetText(QStringLiteral("2011"));
-        dialogo->btnConfirmarClick(dialogo);
+        UI::TypeInto(dialogo->medtInscricao, QStringLiteral("12345674"));
+        Retrata(dialogo, "new-declaration-registration-typed");
+        UI::TypeInto(dialogo->medtMes, QStringLiteral("01"));
+        UI::TypeInto(dialogo->medtAno, QStringLiteral("2011"));
+        UI::Click(dialogo->btnConfirmar);
     });
     Clica(lista, lista->acIncluir);
     Application->OnModalBegin = nullptr;
@@ -243,7 +243,7 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
     auto* contribuinte = Pagina<TfrmDetContribuinte>(editor, 0);
     ASSERT_NE(contribuinte, nullptr);
     AceitaPesquisa();
-    contribuinte->btnContabilista->Click();
+    UI::Click(contribuinte->btnContabilista);
     EXPECT_EQ(Gravado(QStringLiteral("NO_CONTABILISTA")), QStringLiteral("João Batista Contador"));
 
     Lanca(editor, 2,
@@ -256,14 +256,34 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
            {"5152", "1.000,00", "1.000,00", "180,00", "0,00", "0,00"}});
     EXPECT_EQ(banco.Count(QStringLiteral("SELECT COUNT(*) FROM ENTRADA_DECLARADA")), 3);
     EXPECT_EQ(banco.Count(QStringLiteral("SELECT COUNT(*) FROM SAIDA_DECLARADA")), 3);
+
+    // An occurrence is chosen by typing its code and Tab, then given up.
+    auto* creditos = Pagina<OccurrencePage>(editor, 4);
+    ASSERT_NE(creditos, nullptr);
+    Clica(editor, creditos->fraMidasNavigator1->acInsert());
+    UI::TypeInto(creditos->dbcvCFOPs, QStringLiteral("N070001"));
+    UI::Tab();
+    EXPECT_EQ(creditos->DataSet()->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsString(),
+              QStringLiteral("121"));
+    EXPECT_FALSE(creditos->dbcvCFOPs->Focused()) << "Tab moved on";
+    EXPECT_EQ(prompter.Count(), 0);
+    Retrata(editor, "occurrence-code-typed-and-tab");
+    Clica(editor, creditos->fraMidasNavigator1->acCancel());
+
     // Nothing under tax substitution, other ICMS or the free-trade areas this month.
     for (const int no : {10, 19, 24}) {
         auto* secao = Pagina<NoMovementPage>(editor, no);
         ASSERT_NE(secao, nullptr);
-        secao->dbcbAtivo->SetChecked(true);
+        UI::Click(secao->dbcbAtivo);
+        EXPECT_TRUE(secao->dbcbAtivo->Checked()) << no;
+        if (no == 10)
+            Retrata(editor, "no-movement-ticked");
     }
-    Fecha(editor);
+    Clica(editor, editor->acSair);
     ASSERT_EQ(janela->ActiveMDIChild(), lista);
+    EXPECT_EQ(
+        Gravado(QStringLiteral("IN_SUBST_TRIBUT_SEM_MOV || IN_OUTROS_ICMS_SEM_MOV || IN_ALC_ZFM_SEM_MOV")),
+        QStringLiteral("SSS"));
 
     // The first validation finds the missing representative.
     const QStringList achados = Valida(lista);
@@ -277,32 +297,34 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
     contribuinte = Pagina<TfrmDetContribuinte>(editor, 0);
     ASSERT_NE(contribuinte, nullptr);
     AceitaPesquisa();
-    contribuinte->btnSelRepresentante->Click();
+    UI::Click(contribuinte->btnSelRepresentante);
     EXPECT_EQ(Gravado(QStringLiteral("NO_REPRESENTANTE_LEGAL")), QStringLiteral("Maria da Conceição Ávila"));
-    Fecha(editor);
+    Clica(editor, editor->acSair);
     EXPECT_TRUE(banco.Value(QStringLiteral("SELECT DT_VALIDACAO FROM DECLARACAO_ECONOMICO_FISCAL")).isNull())
         << "a change undoes the validation";
     prompter.Answer(mrOk);
     EXPECT_EQ(Valida(lista), QStringList());
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Validação completa!"));
     EXPECT_EQ(Gravado(QStringLiteral("COMERRO")), QStringLiteral("N"));
-    Fecha(lista);
+    Clica(lista, lista->acSair);
 
-    // The transmission file.
-    janela->acGeracao->Execute();
+    // The transmission file, for the declaration chosen in the grid.
+    Menu(janela->Geracao1);
     auto* geracao = Ativa<TfrmGeracao>();
     ASSERT_NE(geracao, nullptr);
     ASSERT_EQ(def->cdsSelDeclaracao->RecordCount(), 1) << "the validated declaration is offered";
-    geracao->dbgGeracao->SelectedRows().SetCurrentRowSelected(true);
+    UI::ClickRow(geracao->dbgGeracao, 0);
+    EXPECT_EQ(geracao->dbgGeracao->SelectedRows().Count(), 1);
+    Retrata(geracao, "generation-row-chosen");
     QString nome;
     Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
         auto* dialogo = dynamic_cast<TfrmDlgGeracao*>(sender);
         ASSERT_NE(dialogo, nullptr);
         nome = dialogo->NomeArquivo();
         prompter.AnswerPath(saida);
-        dialogo->btnSelecionar->Click();
+        UI::Click(dialogo->btnSelecionar);
         prompter.Answer(mrOk);
-        dialogo->btnConfirmar->Click();
+        UI::Click(dialogo->btnConfirmar);
     });
     Clica(geracao, geracao->acGerar);
     Application->OnModalBegin = nullptr;
@@ -311,7 +333,7 @@ TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
     EXPECT_EQ(Gravado(QStringLiteral("DT_TRANSMISSAO")), QStringLiteral("2011-02-15"));
     const QString arquivo = QDir(saida).filePath(QStringLiteral("main-road.zeb"));
     ASSERT_TRUE(QFile::rename(QDir(saida).filePath(nome), arquivo));
-    Fecha(geracao);
+    Clica(geracao, geracao->acSair);
 
     const QByteArray gerado = Conteudo(arquivo);
     const QByteArray esperado = Conteudo(QStringLiteral(ZEB_TEST_DATA_DIR "/transmission/main-road.zeb"));

@@ -13,6 +13,9 @@
 #include "platform/ui/TMaskEdit.h"
 #include "platform/ui/TMemo.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/input/UserInput.h"
+
+#include <QDir>
 
 #include <memory>
 
@@ -92,6 +95,32 @@ TEST_F(ParametersWindow, ANewMaximumIsStoredAloneAnnouncedAndAppliedAtOnce) {
     EXPECT_FALSE(Aceita(QStringLiteral("1600000")));
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
     EXPECT_TRUE(prompter.Last().Text.contains(QStringLiteral("excede o limite parametrizado")));
+}
+
+TEST_F(ParametersWindow, ANewMaximumTypedOverTheShownOneReplacesItWhole) {
+    // Selected whole and typed over, or typed where a click into the blank part leaves the caret.
+    const std::vector<std::tuple<const char*, std::function<void()>, qlonglong>> entradas = {
+        {"typed-over-the-selection",
+         [this] { UserInput::TypeOver(janela->medtVlMaximo, QStringLiteral("1500000")); }, 1500000},
+        {"typed-after-a-click-into-the-blank",
+         [this] {
+             UserInput::TypeOver(janela->medtVlMaximo, QStringLiteral("12"));
+             UserInput::Click(janela->medtVlMaximo->Widget(), QPoint(janela->medtVlMaximo->Width() - 5, 10));
+             UserInput::Type(QStringLiteral("34"));
+         },
+         1234},
+    };
+    for (const auto& [como, digita, maximo] : entradas) {
+        janela->Show();
+        digita();
+        const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots/input");
+        ASSERT_TRUE(QDir().mkpath(pasta));
+        janela->Widget()->grab().toImage().save(
+            pasta + QStringLiteral("/parameters-%1.png").arg(QLatin1String(como)));
+        prompter.Answer(mrOk);
+        UserInput::Click(janela->btnConfirmar);
+        EXPECT_EQ(Maximo(), maximo) << como;
+    }
 }
 
 TEST_F(ParametersWindow, AnEmptyEntryChangesNothingAndTheWindowStays) {

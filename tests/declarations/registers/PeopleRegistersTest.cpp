@@ -13,6 +13,8 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TDBEdit.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/input/ActionButtons.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QApplication>
 
@@ -111,6 +113,21 @@ protected:
                   antes + 2);
     }
 };
+
+TEST_F(PeopleRegisters, AfterARuleMessageTheAreaCodeTakesWhatIsTypedNext) {
+    const People p = Representantes();
+    Clica(p.janela, p.janela->fsnCadastro->acInsert());
+    UserInput::TypeInto(p.nome, QStringLiteral("Maria da Silva"));
+    UserInput::TypeInto(p.telefone, QStringLiteral("32221234"));
+    prompter.Answer(mrOk);
+    UserInput::ClickButtonOf(p.janela->fsnCadastro->acPost(), p.janela->Widget());
+    ASSERT_EQ(prompter.Last().Text, Mensagem(p.semDDD));
+    ASSERT_TRUE(p.ddd->Focused());
+    UserInput::Type(QStringLiteral("21"));
+    EXPECT_EQ(p.ddd->Text().trimmed(), QStringLiteral("21"));
+    UserInput::ClickButtonOf(p.janela->fsnCadastro->acPost(), p.janela->Widget());
+    EXPECT_EQ(Linhas(p), 1);
+}
 
 TEST_F(PeopleRegisters, RepresentativesRulesRunInTheirOrder) {
     const People p = Representantes();

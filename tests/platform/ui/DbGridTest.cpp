@@ -147,16 +147,41 @@ TEST_F(DbGridTest, MultiSelectListsTheChosenRowsInDataSetOrder) {
     EXPECT_EQ(first, BookmarkOfRow(1));
     EXPECT_EQ(second, BookmarkOfRow(3));
 
-    // Ctrl+click again drops a row; a plain click clears the choice.
+    // Ctrl+click again drops a row; a plain click chooses the clicked row alone.
     ClickRow(2, Qt::ControlModifier);
     EXPECT_EQ(grid->SelectedRows().Count(), 1);
     ClickRow(1);
-    EXPECT_EQ(grid->SelectedRows().Count(), 0);
+    ASSERT_EQ(grid->SelectedRows().Count(), 1);
+    EXPECT_EQ(grid->SelectedRows().Items(0), BookmarkOfRow(2));
 
     // Shift+click takes the range from the last clicked row.
     ClickRow(2, Qt::ShiftModifier);
     EXPECT_EQ(grid->SelectedRows().Count(), 2);
     EXPECT_EQ(grid->SelectedRows().Items(0), BookmarkOfRow(2));
+
+    // Space drops the current row and takes it again.
+    ASSERT_TRUE(grid->SelectedRows().CurrentRowSelected());
+    SendKey(grid->View(), Qt::Key_Space, " ");
+    EXPECT_FALSE(grid->SelectedRows().CurrentRowSelected());
+    SendKey(grid->View(), Qt::Key_Space, " ");
+    EXPECT_TRUE(grid->SelectedRows().CurrentRowSelected());
+}
+
+TEST_F(DbGridTest, OnlyChosenRowsAreHighlightedWhereRowsAreChosen) {
+    grid->SetOptions(grid->Options() | dgMultiSelect | dgRowSelect);
+    ClickRow(0);
+    ClickRow(1, Qt::ControlModifier);
+    ClickRow(1, Qt::ControlModifier); // the current row, no longer chosen
+    const QImage image = form.Widget()->grab().toImage();
+    const auto colourOfRow = [&](int row) {
+        const QRect cell = grid->View()->visualRect(grid->View()->model()->index(row, 1));
+        return image.pixelColor(
+            grid->View()->viewport()->mapTo(form.Widget(), cell.topLeft() + QPoint(3, 3)));
+    };
+    const QColor highlight = grid->View()->palette().color(QPalette::Highlight);
+    EXPECT_EQ(colourOfRow(0), highlight) << "the chosen row";
+    EXPECT_NE(colourOfRow(1), highlight) << "the current row, not chosen";
+    EXPECT_NE(colourOfRow(2), highlight);
 }
 
 TEST_F(DbGridTest, CustomDrawingSeesEachRowsFields) {

@@ -4,7 +4,9 @@
 #include "platform/ui/TForm.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TScreen.h"
+#include "platform/ui/TSpeedButton.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -64,6 +66,23 @@ void SendKey(QWidget* widget, int key, const QString& text) {
     QCoreApplication::sendEvent(widget, &press);
 }
 } // namespace
+
+TEST_F(MdiTest, AClickOnASpeedButtonLeavesTheFocusInTheEdit) {
+    auto* child = TForm::Create<TestDocument>(frame, 1);
+    auto* edit = new TEdit(child, child);
+    auto* button = new TSpeedButton(child, child);
+    button->SetBounds(10, 60, 40, 25);
+    int saidas = 0;
+    int cliques = 0;
+    edit->OnExit = TNotifyEvent::fromFunction([&](TObject*) { ++saidas; });
+    button->OnClick = TNotifyEvent::fromFunction([&](TObject*) { ++cliques; });
+    UserInput::TypeInto(edit, "abc");
+    ASSERT_TRUE(edit->Focused());
+    UserInput::Click(button);
+    EXPECT_EQ(cliques, 1);
+    EXPECT_TRUE(edit->Focused()) << "the edit is not left";
+    EXPECT_EQ(saidas, 0);
+}
 
 TEST_F(MdiTest, ChildrenAreListedMostRecentlyActiveFirst) {
     auto* a = TForm::Create<TestDocument>(frame, 1);
