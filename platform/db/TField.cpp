@@ -310,9 +310,21 @@ QString TField::Text() const {
 
 void TField::SetText(const QString& text) {
     // Typed text is refused in the user's language, naming the field: the
-    // database keeps text in Windows-1252, and a value must convert.
+    // database keeps text in Windows-1252, and a value must convert. A
+    // control character (a pasted tab, an end-of-file mark) has no place in
+    // a register; a memo keeps only its line breaks.
     if (m_dataType == ftString || m_dataType == ftWideString || m_dataType == ftMemo) {
         for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            const bool lineBreak = c == u'\r' || c == u'\n';
+            if (c < 0x20 || c == 0x7f) {
+                if (lineBreak && m_dataType == ftMemo)
+                    continue;
+                RaiseError(
+                    QStringLiteral("O caractere de controle de código %1 não é aceito no campo \"%2\".")
+                        .arg(static_cast<int>(c))
+                        .arg(DisplayName()));
+            }
             if (CodePage1252::FromUnicode(text[i]))
                 continue;
             const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;

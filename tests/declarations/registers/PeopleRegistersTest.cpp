@@ -129,6 +129,24 @@ TEST_F(PeopleRegisters, AfterARuleMessageTheAreaCodeTakesWhatIsTypedNext) {
     EXPECT_EQ(Linhas(p), 1);
 }
 
+TEST_F(PeopleRegisters, APastedControlCharacterIsRefusedNamingTheField) {
+    const People p = Representantes();
+    Clica(p.janela, p.janela->fsnCadastro->acInsert());
+    UserInput::Click(p.nome);
+    prompter.Answer(mrOk);
+    UserInput::Paste(QStringLiteral("Maria\tda Silva\x1a"));
+    UserInput::Tab();
+    ASSERT_GE(prompter.Count(), 1);
+    EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("O caractere de controle de código ")))
+        << prompter.Last().Text.toStdString();
+    EXPECT_TRUE(p.nome->Focused());
+    UserInput::TypeOver(p.nome, QStringLiteral("Maria da Silva"));
+    UserInput::TypeInto(p.ddd, QStringLiteral("21"));
+    UserInput::TypeInto(p.telefone, QStringLiteral("32221234"));
+    UserInput::ClickButtonOf(p.janela->fsnCadastro->acPost(), p.janela->Widget());
+    EXPECT_EQ(Linhas(p), 1);
+}
+
 TEST_F(PeopleRegisters, RepresentativesRulesRunInTheirOrder) {
     const People p = Representantes();
     EXPECT_EQ(p.janela->Caption(), QStringLiteral("Cadastro de Representantes Legais"));

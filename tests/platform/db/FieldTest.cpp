@@ -206,6 +206,11 @@ TEST_F(FieldTest, TypedTextThatCannotBeStoredIsRefusedInPortugueseNamingTheField
         {dt, "31/02/2005", "\"31/02/2005\" não é uma data válida para o campo \"Data de Encerramento\"."},
         {name, "Café ✓", "O caractere \"✓\" não é aceito no campo \"Razão Social\"."},
         {obs, "Nota \U0001F600", "O caractere \"\U0001F600\" não é aceito no campo \"Observação\"."},
+        {name, "Rua\tA", "O caractere de controle de código 9 não é aceito no campo \"Razão Social\"."},
+        {name, QString::fromLatin1("A\0B", 3),
+         "O caractere de controle de código 0 não é aceito no campo \"Razão Social\"."},
+        {obs, "Nota\x1a", "O caractere de controle de código 26 não é aceito no campo \"Observação\"."},
+        {obs, "Nota\x1b[0m", "O caractere de controle de código 27 não é aceito no campo \"Observação\"."},
     };
     for (const Case& c : cases) {
         const QString before = c.field->AsString();
@@ -217,9 +222,12 @@ TEST_F(FieldTest, TypedTextThatCannotBeStoredIsRefusedInPortugueseNamingTheField
         }
         EXPECT_EQ(c.field->AsString(), before);
     }
-    // Every character of Windows-1252 passes, the euro sign and accents too.
+    // Every character of Windows-1252 passes, the euro sign and accents too;
+    // a memo keeps its line breaks.
     name->SetText(QStringLiteral("Ação €‰"));
     EXPECT_EQ(name->AsString(), QStringLiteral("Ação €‰"));
+    obs->SetText(QStringLiteral("Linha 1\r\nLinha 2"));
+    EXPECT_EQ(obs->AsString(), QStringLiteral("Linha 1\r\nLinha 2"));
 }
 
 TEST_F(FieldTest, ValidateFailureKeepsTheOldValue) {
