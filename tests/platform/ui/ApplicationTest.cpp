@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -152,12 +153,13 @@ TEST(QtPrompter, AQuestionAsksSimOrNaoAndAClickOnNaoAnswersNo) {
 }
 
 TEST(QtPrompter, TheSaveDialogSpeaksPortugueseAndShowsEachPatternOnce) {
-    const QString folder = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
+    // An empty folder: no folder in the list to make the accept button read "Abrir".
+    QTemporaryDir folder;
     TPromptRequest request;
     request.Kind = TPromptKind::pkSaveFile;
     request.Caption = "Salvar Relatório";
     request.Filter = "Relatório (*.qrp)|*.qrp";
-    request.InitialDir = folder;
+    request.InitialDir = folder.path();
     QStringList texts;
     QStringList filters;
     PromptAndLook(request, [&](QWidget* modal) {
@@ -168,6 +170,7 @@ TEST(QtPrompter, TheSaveDialogSpeaksPortugueseAndShowsEachPatternOnce) {
             texts << label->text();
         for (const QAbstractButton* button : dialog->findChildren<QAbstractButton*>())
             texts << button->text();
+        texts << dialog->labelText(QFileDialog::Accept);
         filters = dialog->nameFilters();
         SaveScreenshot(dialog, "save-dialog.png");
         QTest::keyClick(dialog, Qt::Key_Escape);
