@@ -269,6 +269,54 @@ void TIBQuery::InternalRefresh() {
     });
 }
 
+std::vector<std::vector<QVariant>> TIBQuery::CloseTakingRows(const std::vector<TField*>& fields) {
+    std::vector<std::vector<QVariant>> rows;
+    if (!Active())
+        return rows;
+    m_takenSlots.clear();
+    for (const TField* field : fields) {
+        const int slot = FieldDefs().IndexOf(field->FieldName());
+        if (field->FieldKind() != fkData || field->DataSet() != this || slot < 0)
+            throw EDatabaseError(
+                QStringLiteral("%1: %2 is not a data field of the query").arg(Name(), field->FieldName()));
+        m_takenSlots.push_back(slot);
+    }
+    m_takenRows = &rows;
+    try {
+        Close();
+    } catch (...) {
+        m_takenRows = nullptr;
+        throw;
+    }
+    m_takenRows = nullptr;
+    return rows;
+}
+
+void TIBQuery::InternalClose() {
+    if (!m_takenRows)
+        return;
+    const std::size_t count = m_takenSlots.size();
+    bool inOrder = true; // the slots are 0, 1, ...: each record's values move as a whole
+    for (std::size_t i = 0; i < count; ++i)
+        inOrder = inOrder && m_takenSlots[i] == static_cast<int>(i);
+    m_takenRows->reserve(Records().size());
+    for (const auto& record : Records()) {
+        std::vector<QVariant>& values = record->values;
+        if (inOrder && values.size() >= count) {
+            values.resize(count);
+            m_takenRows->push_back(std::move(values));
+            continue;
+        }
+        std::vector<QVariant> row;
+        row.reserve(count);
+        for (int slot : m_takenSlots)
+            row.push_back(static_cast<std::size_t>(slot) < values.size()
+                              ? values[static_cast<std::size_t>(slot)]
+                              : QVariant());
+        m_takenRows->push_back(std::move(row));
+    }
+}
+
 void TIBQuery::DefineFieldDefs() {
     TFieldDefs& defs = FieldDefs();
     defs.Clear();

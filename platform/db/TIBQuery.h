@@ -34,6 +34,7 @@
 #include <QHash>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class TDataSource;
 class TIBDatabase;
@@ -80,8 +81,15 @@ public:
     // "TABLE.COLUMN" of a result column of the last Open (empty when unknown).
     QString ColumnOrigin(const QString& columnName) const { return m_origins.value(columnName.toUpper()); }
 
+    // Closes the query as Close does and hands over, instead of dropping
+    // them, the values of `fields` (data fields of this query) of every
+    // record it held, in the order of its records: the rows move, they are
+    // not copied.
+    std::vector<std::vector<QVariant>> CloseTakingRows(const std::vector<TField*>& fields);
+
 protected:
     void InternalOpen() override;
+    void InternalClose() override;
     void InternalRefresh() override;
     TField* CreateField(const TFieldDef& def) override;
 
@@ -103,4 +111,7 @@ private:
     TParams m_params;
     QHash<QString, QString> m_origins; // upper-case column name -> TABLE.COLUMN
     int m_rowsAffected = 0;
+    // While CloseTakingRows runs: the slots taken and where the rows go.
+    std::vector<int> m_takenSlots;
+    std::vector<std::vector<QVariant>>* m_takenRows = nullptr;
 };

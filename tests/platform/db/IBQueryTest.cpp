@@ -114,3 +114,35 @@ TEST_F(IBQueryTest, AFailingStatementRaisesTheEngineErrorAndRollsBack) {
 }
 
 } // namespace
+
+TEST_F(IBQueryTest, ClosingTakesTheRowsOfTheFieldsAskedWithTheCloseEvents) {
+    auto* name = new TStringField(&query);
+    name->SetFieldName(QStringLiteral("NAME"));
+    name->SetDataSet(&query);
+    auto* id = new TStringField(&query);
+    id->SetFieldName(QStringLiteral("ID"));
+    id->SetDataSet(&query);
+    QStringList events;
+    query.BeforeClose = TDataSetNotifyEvent::fromFunction(
+        [&](TDataSet*) { events << QStringLiteral("before ") + name->AsString(); });
+    query.AfterClose = TDataSetNotifyEvent::fromFunction(
+        [&](TDataSet* set) { events << QStringLiteral("after %1").arg(set->Active()); });
+    query.SetSQLText(QStringLiteral("select ID, NAME from ITEM order by ID"));
+    // Fields in another order than the columns', and only some: the rows follow the fields.
+    for (const auto& fields : {std::vector<TField*>{name, id}, std::vector<TField*>{id}}) {
+        query.Open();
+        const std::vector<std::vector<QVariant>> rows = query.CloseTakingRows(fields);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[2].size(), fields.size());
+        EXPECT_EQ(rows[2].front().toString(),
+                  fields.size() == 2 ? QStringLiteral("tres") : QStringLiteral("3"));
+    }
+    query.Open();
+    query.Last();
+    std::vector<std::vector<QVariant>> rows = query.CloseTakingRows({id, name});
+    EXPECT_EQ(rows[1], (std::vector<QVariant>{2, QStringLiteral("dois")}));
+    EXPECT_FALSE(query.Active());
+    EXPECT_EQ(events,
+              (QStringList{"before um", "after 0", "before um", "after 0", "before tres", "after 0"}));
+    EXPECT_TRUE(query.CloseTakingRows({id}).empty()); // closed: nothing to take
+}
