@@ -143,7 +143,8 @@ TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
     for (TField* field : fields)
         packet.columns.push_back(PacketColumn(*field));
     const std::vector<TIBQuery*> details = DetailQueries();
-    // The detail queries read inside their transactions, started once for the whole walk.
+    // The detail queries read inside their transactions, started (read-only)
+    // once for the whole walk.
     std::vector<std::unique_ptr<TransactionScope>> scopes;
     try {
         for (TIBQuery* detail : details) {
@@ -152,7 +153,8 @@ TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
                     QStringLiteral("%1: a detail query of %2 has no name").arg(Name(), query.Name()));
             if (TIBTransaction* transaction = detail->Transaction();
                 transaction && !transaction->InTransaction())
-                scopes.push_back(std::make_unique<TransactionScope>(*transaction));
+                scopes.push_back(
+                    std::make_unique<TransactionScope>(*transaction, TransactionScope::Access::ReadOnly));
             detail->Close();
             detail->Open(); // for its columns, even when the master holds no rows
             TDataPacket::Column column;

@@ -66,8 +66,8 @@ QVariant ValueOf(const TIBXSQLVAR& column, TFieldType type) {
 } // namespace
 
 TIBQuery::TIBQuery(TComponent* owner)
-    : TDataSet(owner), m_statement(std::make_unique<TIBSQL>()),
-      m_masterLink(std::make_unique<TMasterDataLink>(this)) {
+    : TDataSet(owner), m_masterLink(std::make_unique<TMasterDataLink>(this)) {
+    UseStatement({});
     m_masterLink->OnActiveChange = [this] {
         if (!m_masterLink->Active())
             Close();
@@ -141,7 +141,8 @@ void TIBQuery::SetDatabase(TIBDatabase* database) {
     if (database == Database())
         return;
     Close();
-    m_statement->SetDatabase(database);
+    for (const auto& [text, statement] : m_statements)
+        statement->SetDatabase(database);
 }
 
 TIBTransaction* TIBQuery::Transaction() const {
@@ -152,14 +153,33 @@ void TIBQuery::SetTransaction(TIBTransaction* transaction) {
     if (transaction == Transaction())
         return;
     Close();
-    m_statement->SetTransaction(transaction);
+    for (const auto& [text, statement] : m_statements)
+        statement->SetTransaction(transaction);
 }
 
 void TIBQuery::SetSQL(const QStringList& lines) {
     Close();
     m_sql = lines;
-    m_statement->SetSQL(lines);
+    UseStatement(lines);
     RebuildParams();
+}
+
+void TIBQuery::UseStatement(const QStringList& lines) {
+    constexpr std::size_t MaxKeptStatements = 32;
+    const QString text = lines.join(QLatin1Char('\n'));
+    auto found = m_statements.find(text);
+    if (found == m_statements.end()) {
+        auto statement = std::make_unique<TIBSQL>();
+        if (m_statement) {
+            statement->SetDatabase(m_statement->Database());
+            statement->SetTransaction(m_statement->AssignedTransaction());
+        }
+        statement->SetSQL(lines);
+        if (m_statements.size() >= MaxKeptStatements)
+            m_statements.clear();
+        found = m_statements.emplace(text, std::move(statement)).first;
+    }
+    m_statement = found->second.get();
 }
 
 void TIBQuery::SetSQLText(const QString& text) {
@@ -188,22 +208,13 @@ void TIBQuery::RebuildParams() {
     }
 }
 
-void TIBQuery::RunStatement(const std::function<void()>& work) {
+void TIBQuery::RunStatement(const std::function<void()>& work, TransactionScope::Access access) {
     TIBTransaction* transaction = Transaction();
     if (!transaction)
         throw EDatabaseError(QStringLiteral("%1: no transaction is assigned").arg(Name()));
-    const bool started = !transaction->InTransaction();
-    if (started)
-        transaction->StartTransaction();
-    try {
-        work();
-    } catch (...) {
-        if (started && transaction->InTransaction())
-            transaction->Rollback();
-        throw;
-    }
-    if (started)
-        transaction->Commit();
+    TransactionScope scope(*transaction, access);
+    work();
+    scope.Commit();
 }
 
 void TIBQuery::Prepare() {
@@ -249,24 +260,28 @@ void TIBQuery::InternalOpen() {
     if (m_sql.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
     TakeMasterValues();
-    RunStatement([this] {
-        BindParams();
-        m_statement->ExecQuery();
-        DefineFieldDefs();
-        LoadRows();
-        m_statement->Close();
-    });
+    RunStatement(
+        [this] {
+            BindParams();
+            m_statement->ExecQuery();
+            DefineFieldDefs();
+            LoadRows();
+            m_statement->Close();
+        },
+        TransactionScope::Access::ReadOnly);
 }
 
 void TIBQuery::InternalRefresh() {
     ClearRecords();
     TakeMasterValues();
-    RunStatement([this] {
-        BindParams();
-        m_statement->ExecQuery();
-        LoadRows();
-        m_statement->Close();
-    });
+    RunStatement(
+        [this] {
+            BindParams();
+            m_statement->ExecQuery();
+            LoadRows();
+            m_statement->Close();
+        },
+        TransactionScope::Access::ReadOnly);
 }
 
 std::vector<std::vector<QVariant>> TIBQuery::CloseTakingRows(const std::vector<TField*>& fields) {

@@ -146,3 +146,37 @@ TEST_F(IBQueryTest, ClosingTakesTheRowsOfTheFieldsAskedWithTheCloseEvents) {
               (QStringList{"before um", "after 0", "before um", "after 0", "before tres", "after 0"}));
     EXPECT_TRUE(query.CloseTakingRows({id}).empty()); // closed: nothing to take
 }
+
+TEST_F(IBQueryTest, OpenReadsInAReadOnlyTransactionOfItsOwn) {
+    // A selectable block that writes: refused when the query starts its own transaction.
+    query.SetSQLText(QStringLiteral("execute block returns (N integer) as begin "
+                                    "insert into ITEM (ID, NAME) values (9, 'nove'); N = 1; suspend; end"));
+    EXPECT_THROW(query.Open(), EDatabaseError);
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 3);
+    // Inside a transaction the caller started, the query takes it as it is.
+    db.Transaction().StartTransaction();
+    query.Open();
+    db.Transaction().Commit();
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 4);
+}
+
+TEST_F(IBQueryTest, ATextRunBeforeStaysPreparedWhenTheQueryComesBackToIt) {
+    const QString texts[] = {QStringLiteral("select NAME from ITEM where ID = :ID"),
+                             QStringLiteral("select ID from ITEM where NAME = :NAME")};
+    for (const QString& text : texts) {
+        query.SetSQLText(text);
+        EXPECT_FALSE(query.Prepared());
+        query.Prepare();
+    }
+    query.SetSQLText(texts[0]);
+    EXPECT_TRUE(query.Prepared());
+    query.ParamByName(QStringLiteral("ID"))->SetAsInteger(2);
+    query.Open();
+    EXPECT_EQ(query.FieldByName("NAME")->AsString(), QStringLiteral("dois"));
+    query.Close();
+    query.SetSQLText(texts[1]);
+    EXPECT_TRUE(query.Prepared());
+    EXPECT_EQ(query.Params().Count(), 1);
+    EXPECT_EQ(query.Params()[0].Name(), QStringLiteral("NAME"));
+}
