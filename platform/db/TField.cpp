@@ -78,7 +78,7 @@ void TField::Notification(TComponent* component, TOperation operation) {
 
 // ---- value ------------------------------------------------------------------
 
-const QVariant& TField::StoredValue() const {
+QVariant TField::StoredValue() const {
     if (m_validating)
         return *m_validating;
     if (!m_dataSet) {
@@ -162,7 +162,7 @@ bool isCurrency(const QVariant& value) {
 } // namespace
 
 QString TField::AsString() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return QString();
     if (isCurrency(value))
@@ -195,7 +195,7 @@ void TField::SetAsInteger(int value) {
 }
 
 qint64 TField::AsLargeInt() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return 0;
     if (isCurrency(value))
@@ -219,7 +219,7 @@ void TField::SetAsLargeInt(qint64 value) {
 }
 
 double TField::AsFloat() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return 0.0;
     if (isCurrency(value))
@@ -242,7 +242,7 @@ void TField::SetAsFloat(double value) {
 }
 
 Currency TField::AsCurrency() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return Currency();
     if (isCurrency(value))
@@ -266,7 +266,7 @@ void TField::SetAsCurrency(Currency value) {
 }
 
 QDateTime TField::AsDateTime() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return QDateTime();
     switch (value.typeId()) {

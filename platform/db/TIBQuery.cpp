@@ -284,8 +284,8 @@ void TIBQuery::InternalRefresh() {
         TransactionScope::Access::ReadOnly);
 }
 
-std::vector<std::vector<QVariant>> TIBQuery::CloseTakingRows(const std::vector<TField*>& fields) {
-    std::vector<std::vector<QVariant>> rows;
+std::vector<TRecordValues> TIBQuery::CloseTakingRows(const std::vector<TField*>& fields) {
+    std::vector<TRecordValues> rows;
     if (!Active())
         return rows;
     m_takenSlots.clear();
@@ -316,9 +316,8 @@ void TIBQuery::InternalClose() {
         inOrder = inOrder && m_takenSlots[i] == static_cast<int>(i);
     m_takenRows->reserve(Records().size());
     for (const auto& record : Records()) {
-        std::vector<QVariant>& values = record->values;
-        if (inOrder && values.size() >= count) {
-            values.resize(count);
+        TRecordValues& values = record->values;
+        if (inOrder && values.size() == count) {
             m_takenRows->push_back(std::move(values));
             continue;
         }
@@ -328,7 +327,7 @@ void TIBQuery::InternalClose() {
             row.push_back(static_cast<std::size_t>(slot) < values.size()
                               ? values[static_cast<std::size_t>(slot)]
                               : QVariant());
-        m_takenRows->push_back(std::move(row));
+        m_takenRows->push_back(TRecordValues(row));
     }
 }
 
@@ -358,12 +357,12 @@ void TIBQuery::LoadRows() {
     for (int i = 0; i < count; ++i)
         types.push_back(FieldDefs()[i].DataType());
     int rows = 0;
+    std::vector<QVariant> values(static_cast<std::size_t>(count)); // one row at a time, stored compactly
     while (!m_statement->Eof()) {
-        std::vector<QVariant> values;
-        values.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count; ++i)
-            values.push_back(ValueOf(m_statement->Fields(i), types[static_cast<std::size_t>(i)]));
-        AppendLoadedRecord(std::move(values));
+            values[static_cast<std::size_t>(i)] =
+                ValueOf(m_statement->Fields(i), types[static_cast<std::size_t>(i)]);
+        AppendLoadedRecord(values);
         ++rows;
         m_statement->Next();
     }

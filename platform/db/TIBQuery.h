@@ -92,7 +92,7 @@ public:
     // them, the values of `fields` (data fields of this query) of every
     // record it held, in the order of its records: the rows move, they are
     // not copied.
-    std::vector<std::vector<QVariant>> CloseTakingRows(const std::vector<TField*>& fields);
+    std::vector<TRecordValues> CloseTakingRows(const std::vector<TField*>& fields);
 
 protected:
     void InternalOpen() override;
@@ -124,5 +124,5 @@ private:
     int m_rowsAffected = 0;
     // While CloseTakingRows runs: the slots taken and where the rows go.
     std::vector<int> m_takenSlots;
-    std::vector<std::vector<QVariant>>* m_takenRows = nullptr;
+    std::vector<TRecordValues>* m_takenRows = nullptr;
 };

@@ -131,16 +131,15 @@ TEST_F(IBQueryTest, ClosingTakesTheRowsOfTheFieldsAskedWithTheCloseEvents) {
     // Fields in another order than the columns', and only some: the rows follow the fields.
     for (const auto& fields : {std::vector<TField*>{name, id}, std::vector<TField*>{id}}) {
         query.Open();
-        const std::vector<std::vector<QVariant>> rows = query.CloseTakingRows(fields);
+        const std::vector<TRecordValues> rows = query.CloseTakingRows(fields);
         ASSERT_EQ(rows.size(), 3u);
         EXPECT_EQ(rows[2].size(), fields.size());
-        EXPECT_EQ(rows[2].front().toString(),
-                  fields.size() == 2 ? QStringLiteral("tres") : QStringLiteral("3"));
+        EXPECT_EQ(rows[2][0].toString(), fields.size() == 2 ? QStringLiteral("tres") : QStringLiteral("3"));
     }
     query.Open();
     query.Last();
-    std::vector<std::vector<QVariant>> rows = query.CloseTakingRows({id, name});
-    EXPECT_EQ(rows[1], (std::vector<QVariant>{2, QStringLiteral("dois")}));
+    std::vector<TRecordValues> rows = query.CloseTakingRows({id, name});
+    EXPECT_EQ(rows[1].ToVector(), (std::vector<QVariant>{2, QStringLiteral("dois")}));
     EXPECT_FALSE(query.Active());
     EXPECT_EQ(events,
               (QStringList{"before um", "after 0", "before um", "after 0", "before tres", "after 0"}));
