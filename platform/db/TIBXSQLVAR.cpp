@@ -164,13 +164,17 @@ void TIBXSQLVAR::Store(short type, short scale, short subType, const void* bytes
     m_indicator = 0;
 }
 
-QByteArray TIBXSQLVAR::TextBytes() const {
+QByteArrayView TIBXSQLVAR::TextView() const {
     if (m_storage.type == SQL_VARYING) {
         const int length = std::min<int>(Read<unsigned short>(m_data), static_cast<int>(m_data.size()) - 2);
-        return QByteArray(m_data.constData() + 2, std::max(length, 0));
+        return QByteArrayView(m_data.constData() + 2, std::max(length, 0));
     }
-    // A deep copy: the engine rewrites m_data on the next fetch.
-    return QByteArray(m_data.constData(), std::min<int>(m_storage.length, static_cast<int>(m_data.size())));
+    return QByteArrayView(m_data.constData(),
+                          std::min<int>(m_storage.length, static_cast<int>(m_data.size())));
+}
+
+QByteArray TIBXSQLVAR::TextBytes() const {
+    return TextView().toByteArray(); // a deep copy: the engine rewrites m_data on the next fetch
 }
 
 std::int64_t TIBXSQLVAR::ScaledValue() const {
@@ -196,7 +200,7 @@ QString TIBXSQLVAR::AsString() const {
     switch (m_storage.type) {
     case SQL_TEXT:
     case SQL_VARYING: {
-        const QByteArray bytes = TextBytes();
+        const QByteArrayView bytes = TextView();
         QString text = (m_storage.subType & 0xFF) == CharsetOctets ? QString::fromLatin1(bytes)
                                                                    : QString::fromUtf8(bytes);
         if (m_storage.type == SQL_TEXT && m_describedType == TIBSqlType::Char) {

@@ -115,6 +115,8 @@ private:
     void Describe(const void* sqlvar, int index, bool keepValue);
     void Store(short type, short scale, short subType, const void* bytes, int length);
     void Reserve(const Storage& storage);
+    // The text's bytes where the engine put them (valid until the next fetch).
+    QByteArrayView TextView() const;
     QByteArray TextBytes() const;
     std::int64_t ScaledValue() const;
     [[noreturn]] void ConversionError(const char* target) const;
