@@ -357,12 +357,25 @@ void TIBQuery::LoadRows() {
     for (int i = 0; i < count; ++i)
         types.push_back(FieldDefs()[i].DataType());
     int rows = 0;
-    std::vector<QVariant> values(static_cast<std::size_t>(count)); // one row at a time, stored compactly
+    // Texts and exact money go from the engine's buffers straight into the
+    // record; other values through their QVariant.
+    TRecordValues::Builder row(static_cast<std::size_t>(count));
     while (!m_statement->Eof()) {
-        for (int i = 0; i < count; ++i)
-            values[static_cast<std::size_t>(i)] =
-                ValueOf(m_statement->Fields(i), types[static_cast<std::size_t>(i)]);
-        AppendLoadedRecord(values);
+        for (int i = 0; i < count; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            const TIBXSQLVAR& column = m_statement->Fields(i);
+            if (column.IsNull())
+                continue; // the builder's slots start null
+            const std::optional<QByteArrayView> text =
+                types[slot] == ftString ? column.Utf8Text() : std::nullopt;
+            if (types[slot] == ftFloat && column.ExactMoney())
+                row.SetMoney(slot, column.AsCurrency().raw());
+            else if (text)
+                row.SetUtf8(slot, *text, column.PaddedText());
+            else
+                row.SetValue(slot, ValueOf(column, types[slot]));
+        }
+        AppendLoadedRecord(row.Take());
         ++rows;
         m_statement->Next();
     }

@@ -194,6 +194,23 @@ void TIBXSQLVAR::ConversionError(const char* target) const {
                                  QLatin1String(target)));
 }
 
+std::optional<QByteArrayView> TIBXSQLVAR::Utf8Text() const {
+    if (IsNull() || (m_storage.type != SQL_TEXT && m_storage.type != SQL_VARYING) ||
+        (m_storage.subType & 0xFF) == CharsetOctets)
+        return std::nullopt;
+    return TextView();
+}
+
+bool TIBXSQLVAR::ExactMoney() const {
+    const bool integer =
+        m_storage.type == SQL_SHORT || m_storage.type == SQL_LONG || m_storage.type == SQL_INT64;
+    return integer && m_storage.scale < 0 && m_storage.scale >= -4;
+}
+
+bool TIBXSQLVAR::PaddedText() const {
+    return m_storage.type == SQL_TEXT && m_describedType == TIBSqlType::Char;
+}
+
 QString TIBXSQLVAR::AsString() const {
     if (IsNull())
         return QString();
@@ -203,7 +220,7 @@ QString TIBXSQLVAR::AsString() const {
         const QByteArrayView bytes = TextView();
         QString text = (m_storage.subType & 0xFF) == CharsetOctets ? QString::fromLatin1(bytes)
                                                                    : QString::fromUtf8(bytes);
-        if (m_storage.type == SQL_TEXT && m_describedType == TIBSqlType::Char) {
+        if (PaddedText()) {
             qsizetype end = text.size();
             while (end > 0 && text[end - 1] == QLatin1Char(' '))
                 --end;
@@ -434,7 +451,7 @@ QVariant TIBXSQLVAR::AsVariant() const {
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64:
-        if (m_storage.scale < 0 && m_storage.scale >= -4)
+        if (ExactMoney())
             return QVariant::fromValue(AsCurrency());
         if (m_storage.scale < 0)
             return AsDouble();

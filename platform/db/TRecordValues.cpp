@@ -261,3 +261,63 @@ std::vector<QVariant> TRecordValues::ToVector() const {
         values.push_back((*this)[slot]);
     return values;
 }
+
+TRecordValues::Builder::Builder(std::size_t count) : m_tags(count, Null), m_payloads(count, 0) {}
+
+void TRecordValues::Builder::SetText(std::size_t slot, std::size_t offset, std::size_t length) {
+    m_tags[slot] = Text;
+    m_payloads[slot] = offset | (static_cast<std::uint64_t>(length) << 32);
+}
+
+void TRecordValues::Builder::SetValue(std::size_t slot, const QVariant& value) {
+    const Tag tag = TagOf(value);
+    if (tag == Text) {
+        const QString& text = *static_cast<const QString*>(value.constData());
+        const std::size_t offset = m_text.size();
+        m_text.insert(m_text.end(), text.utf16(), text.utf16() + text.size());
+        SetText(slot, offset, static_cast<std::size_t>(text.size()));
+        return;
+    }
+    m_tags[slot] = tag;
+    if (tag == Aside) {
+        m_payloads[slot] = m_aside.size();
+        m_aside.push_back(value);
+    } else {
+        m_payloads[slot] = Payload(tag, value);
+    }
+}
+
+void TRecordValues::Builder::SetMoney(std::size_t slot, std::int64_t raw) {
+    m_tags[slot] = Money;
+    m_payloads[slot] = static_cast<std::uint64_t>(raw);
+}
+
+void TRecordValues::Builder::SetUtf8(std::size_t slot, QByteArrayView utf8, bool trimEnd) {
+    const std::size_t offset = m_text.size();
+    m_text.resize(offset + static_cast<std::size_t>(utf8.size())); // never fewer characters than bytes
+    auto* start = reinterpret_cast<QChar*>(m_text.data() + offset);
+    QChar* end = m_utf8.appendToBuffer(start, utf8);
+    while (trimEnd && end > start && end[-1] == QLatin1Char(' '))
+        --end;
+    const auto length = static_cast<std::size_t>(end - start);
+    m_text.resize(offset + length);
+    SetText(slot, offset, length);
+}
+
+TRecordValues TRecordValues::Builder::Take() {
+    const std::size_t count = m_tags.size();
+    TRecordValues values;
+    values.m_block.reset(Block::Layout::Allocate(count, m_text.size()));
+    Block* block = values.m_block.get();
+    for (std::size_t slot = 0; slot < count; ++slot) {
+        Block::Layout::SetTag(block, slot, static_cast<Tag>(m_tags[slot]));
+        Block::Layout::SetPayload(block, slot, m_payloads[slot]);
+    }
+    std::memcpy(Block::Layout::Characters(block), m_text.data(), sizeof(char16_t) * m_text.size());
+    if (!m_aside.empty())
+        values.m_aside = std::make_unique<std::vector<QVariant>>(std::move(m_aside));
+    m_aside.clear();
+    m_text.clear();
+    std::fill(m_tags.begin(), m_tags.end(), Null);
+    return values;
+}

@@ -8,6 +8,8 @@
 // it is the value stored, of the same type: reading gives back exactly what
 // was written (a null QVariant, a null or an empty text alike).
 
+#include <QByteArrayView>
+#include <QStringDecoder>
 #include <QVariant>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +40,28 @@ public:
     // The first slots take the values of `values` (as many as it holds).
     void AssignFirst(const TRecordValues& values);
     std::vector<QVariant> ToVector() const;
+
+    // Makes records slot by slot without a QVariant for each value (rows
+    // loaded in bulk): every slot of a row set once, then Take, then the next row.
+    class Builder {
+    public:
+        explicit Builder(std::size_t count);
+        void SetValue(std::size_t slot, const QVariant& value);
+        // Exact money as its integer.
+        void SetMoney(std::size_t slot, std::int64_t raw);
+        // A text given in UTF-8, without its trailing blanks when `trimEnd`.
+        void SetUtf8(std::size_t slot, QByteArrayView utf8, bool trimEnd);
+        TRecordValues Take();
+
+    private:
+        void SetText(std::size_t slot, std::size_t offset, std::size_t length);
+
+        std::vector<std::uint8_t> m_tags;
+        std::vector<std::uint64_t> m_payloads;
+        std::vector<char16_t> m_text;
+        std::vector<QVariant> m_aside;
+        QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
+    };
 
 private:
     // The head of the block; the payloads, tags and characters follow it.

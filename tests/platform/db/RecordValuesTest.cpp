@@ -84,3 +84,26 @@ TEST(RecordValues, ResizeHeadAndAssignFirstKeepTheValuesTheyCover) {
     for (std::size_t i = 0; i < 10; ++i)
         ExpectSame(target[i], i < 8 ? Samples()[i] : QVariant(QStringLiteral("z")));
 }
+
+TEST(RecordValues, ABuilderMakesRowAfterRowAsTheValuesWouldBeStored) {
+    TRecordValues::Builder builder(Samples().size() + 4);
+    for (int row = 0; row < 3; ++row) {
+        SCOPED_TRACE(row);
+        for (std::size_t i = 0; i < Samples().size(); ++i)
+            if (i != 2 || row == 0) // a slot left unset in a later row is null
+                builder.SetValue(i, Samples()[i]);
+        const std::size_t n = Samples().size();
+        builder.SetMoney(n, -12345);
+        builder.SetUtf8(n + 1, "ação  ", true);
+        builder.SetUtf8(n + 2, "a\xff ", false); // invalid UTF-8 reads as QString::fromUtf8 reads it
+        builder.SetUtf8(n + 3, "", false);
+        const TRecordValues values = builder.Take();
+        ASSERT_EQ(values.size(), n + 4);
+        for (std::size_t i = 0; i < n; ++i)
+            ExpectSame(values[i], i == 2 && row > 0 ? QVariant() : Samples()[i]);
+        ExpectSame(values[n], QVariant::fromValue(Currency::fromRaw(-12345)));
+        ExpectSame(values[n + 1], QVariant(QStringLiteral("ação")));
+        ExpectSame(values[n + 2], QVariant(QString::fromUtf8("a\xff ")));
+        ExpectSame(values[n + 3], QVariant(QStringLiteral("")));
+    }
+}
