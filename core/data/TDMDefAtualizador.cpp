@@ -128,7 +128,7 @@ TIBSQL* TDMDefAtualizador::CriaScript(const QString& nome) {
 }
 
 QString TDMDefAtualizador::LeVersaoDados() {
-    TransactionScope transacao(*ibtQryDef);
+    TransactionScope transacao(*ibtQryDef, TransactionScope::Access::ReadOnly);
     ibQryDef->ExecQuery();
     const QString versao =
         ibQryDef->Eof() ? QString() : ibQryDef->FieldByName(QStringLiteral("TX_PARAM1")).AsString();

@@ -75,12 +75,10 @@ struct DeclarationValidator::Row {
 
 DeclarationValidator::DeclarationValidator(TDataSet& declaracao, PutErroEvent putErro)
     : m_declaracao(declaracao), m_putErro(std::move(putErro)), m_row(std::make_unique<Row>()),
-      m_transaction(std::make_unique<TIBTransaction>()), m_query(std::make_unique<TIBSQL>()) {
+      m_transaction(std::make_unique<TIBTransaction>()) {
     m_transaction->SetDefaultDatabase(DMDefGeral->ibDBDef);
     m_transaction->SetParams({QStringLiteral("read_committed"), QStringLiteral("rec_version"),
                               QStringLiteral("nowait"), QStringLiteral("read")});
-    m_query->SetDatabase(DMDefGeral->ibDBDef);
-    m_query->SetTransaction(m_transaction.get());
 }
 
 DeclarationValidator::~DeclarationValidator() = default;
@@ -119,15 +117,22 @@ void DeclarationValidator::Consulta(const QString& sql, const QVariantList& para
                                     const std::function<void(TIBSQL&)>& row) {
     try {
         TransactionScope scope(*m_transaction);
-        m_query->SetSQLText(sql);
-        for (int i = 0; i < params.size(); ++i)
-            m_query->Params(i).SetVariant(params[i]);
-        m_query->ExecQuery();
-        while (!m_query->Eof()) {
-            row(*m_query);
-            m_query->Next();
+        std::unique_ptr<TIBSQL>& kept = m_queries[sql];
+        if (!kept) {
+            kept = std::make_unique<TIBSQL>();
+            kept->SetDatabase(DMDefGeral->ibDBDef);
+            kept->SetTransaction(m_transaction.get());
+            kept->SetSQLText(sql);
         }
-        m_query->Close();
+        TIBSQL& query = *kept;
+        for (int i = 0; i < params.size(); ++i)
+            query.Params(i).SetVariant(params[i]);
+        query.ExecQuery();
+        while (!query.Eof()) {
+            row(query);
+            query.Next();
+        }
+        query.Close();
         scope.Commit();
     } catch (const EAbort&) {
         throw;

@@ -19,6 +19,7 @@
 #include <QString>
 #include <QVariantList>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -66,7 +67,8 @@ private:
     void RegraCFOPSemValor(const QString& tabela, const QString& rotulo);
 
     // Runs a query with its parameters ("?") and hands every row to `row`;
-    // a failure shows message 300 and aborts.
+    // a failure shows message 300 and aborts. Each text is prepared once, on
+    // its first run, and kept prepared for every later run of the validator.
     void Consulta(const QString& sql, const QVariantList& params, const std::function<void(TIBSQL&)>& row);
     Currency Soma(const QString& sql);
     [[noreturn]] void FalhaConsulta();
@@ -75,5 +77,5 @@ private:
     PutErroEvent m_putErro;
     std::unique_ptr<Row> m_row;
     std::unique_ptr<TIBTransaction> m_transaction;
-    std::unique_ptr<TIBSQL> m_query;
+    std::map<QString, std::unique_ptr<TIBSQL>> m_queries; // by SQL text
 };

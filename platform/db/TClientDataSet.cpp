@@ -211,11 +211,7 @@ void TClientDataSet::ReturnNestedRows() {
     const std::size_t dataSlots = static_cast<std::size_t>(FieldDefs().Count());
     found->rows.clear();
     for (const auto& record : Records())
-        found->rows.push_back(NestedRow{
-            record->masterId,
-            std::vector<QVariant>(record->values.begin(),
-                                  record->values.begin() + static_cast<std::ptrdiff_t>(
-                                                               std::min(dataSlots, record->values.size())))});
+        found->rows.push_back(NestedRow{record->masterId, record->values.Head(dataSlots)});
 }
 
 void TClientDataSet::ReloadNestedRows() {
@@ -278,7 +274,7 @@ void TClientDataSet::InternalInitRecord(TRecordBuffer& record) {
         const int index = FieldDefs().IndexOf(name);
         const TField* source = master->FindField(name);
         if (index >= 0 && source)
-            record.values[static_cast<std::size_t>(index)] = source->Value();
+            record.values.Set(static_cast<std::size_t>(index), source->Value());
     }
 }
 
@@ -422,7 +418,7 @@ void TClientDataSet::LoadPacket(TDataPacket packet, bool defineFields) {
             if (i >= perRow.size())
                 continue;
             NestedData& nested = m_nested[packet.columns[index].name.toUpper()];
-            for (std::vector<QVariant>& values : perRow[i])
+            for (TRecordValues& values : perRow[i])
                 nested.rows.push_back(NestedRow{id, std::move(values)});
         }
     }
@@ -557,7 +553,7 @@ void TClientDataSet::LogDeletion(TRecordBuffer& record, TBookmark cascadeOf) {
     }
     auto kept = std::make_unique<TRecordBuffer>(record);
     if (record.updateStatus == usModified)
-        std::copy(record.originalValues.begin(), record.originalValues.end(), kept->values.begin());
+        kept->values.AssignFirst(record.originalValues);
     kept->originalValues.clear();
     kept->updateStatus = usUnmodified;
     const auto& records = Records();
@@ -596,7 +592,7 @@ void TClientDataSet::UndoChange(Change& change) {
             set->DiscardRowsOf(id);
         return;
     }
-    std::copy(record->originalValues.begin(), record->originalValues.end(), record->values.begin());
+    record->values.AssignFirst(record->originalValues);
     record->originalValues.clear();
     record->updateStatus = usUnmodified;
 }
@@ -895,7 +891,7 @@ void TClientDataSet::ShowDatabaseRow(TDataSetProvider& provider, Change& change)
             for (int i = 0; i < FieldDefs().Count(); ++i) {
                 const auto value = row->constFind(FieldDefs()[i].Name());
                 if (value != row->constEnd())
-                    restored->values[static_cast<std::size_t>(i)] = *value;
+                    restored->values.Set(static_cast<std::size_t>(i), *value);
             }
         } else {
             RemoveRecord(restored); // changed record that the database no longer holds
@@ -914,7 +910,7 @@ void TClientDataSet::MergeDatabaseRow(TDataSetProvider& provider, Change& change
         for (int i = 0; i < FieldDefs().Count(); ++i) {
             const auto value = row->constFind(FieldDefs()[i].Name());
             if (value != row->constEnd())
-                change.deleted->values[static_cast<std::size_t>(i)] = *value;
+                change.deleted->values.Set(static_cast<std::size_t>(i), *value);
         }
         return;
     }
@@ -922,12 +918,12 @@ void TClientDataSet::MergeDatabaseRow(TDataSetProvider& provider, Change& change
     const std::size_t dataSlots = static_cast<std::size_t>(FieldDefs().Count());
     if (record.updateStatus == usInserted) {
         // The row exists already: the insert becomes a change of that row.
-        record.originalValues.assign(record.values.begin(), record.values.begin() + dataSlots);
+        record.originalValues = record.values.Head(dataSlots);
         record.updateStatus = usModified;
         for (std::size_t i = 0; i < dataSlots; ++i) {
             const auto value = row->constFind(FieldDefs()[static_cast<int>(i)].Name());
             if (value != row->constEnd())
-                record.originalValues[i] = *value;
+                record.originalValues.Set(i, *value);
         }
     } else {
         for (std::size_t i = 0; i < dataSlots; ++i) {
@@ -935,8 +931,8 @@ void TClientDataSet::MergeDatabaseRow(TDataSetProvider& provider, Change& change
             if (value == row->constEnd())
                 continue;
             if (SameValue(record.values[i], record.originalValues[i]))
-                record.values[i] = *value; // untouched here: take the database's value
-            record.originalValues[i] = *value;
+                record.values.Set(i, *value); // untouched here: take the database's value
+            record.originalValues.Set(i, *value);
         }
     }
     Resync();

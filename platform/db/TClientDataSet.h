@@ -163,7 +163,7 @@ private:
     // Rows of a nested set kept by the master while no open nested set holds them.
     struct NestedRow {
         TBookmark master;
-        std::vector<QVariant> values;
+        TRecordValues values;
     };
     struct NestedData {
         std::vector<TDataPacket::Column> columns;

@@ -9,6 +9,7 @@
 
 #include "platform/db/DBTypes.h"
 #include "platform/db/ProviderTypes.h"
+#include "platform/db/TRecordValues.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,7 +18,7 @@
 #include <vector>
 
 struct TDataPacket {
-    using Row = std::vector<QVariant>; // values in column order
+    using Row = TRecordValues; // values in column order
 
     struct Column {
         QString name;

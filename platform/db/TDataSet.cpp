@@ -19,11 +19,6 @@
 
 namespace {
 
-const QVariant& nullValue() {
-    static const QVariant null;
-    return null;
-}
-
 // A text that is equal for equal values of any representation: 5, 5LL,
 // 5.0 and Currency 5 all give "5"; a date and a date-time at midnight agree.
 QString canonicalText(const QVariant& value) {
@@ -288,7 +283,16 @@ std::vector<TField*> TDataSet::GetFieldList(const QString& names) const {
 
 // ---- records --------------------------------------------------------------------
 
-TRecordBuffer& TDataSet::AppendLoadedRecord(std::vector<QVariant> values) {
+TRecordBuffer& TDataSet::AppendLoadedRecord(const std::vector<QVariant>& values) {
+    const std::size_t slotCount = static_cast<std::size_t>(m_fieldDefs.Count()) + m_calcFields.size();
+    if (values.size() == slotCount)
+        return AppendLoadedRecord(TRecordValues(values));
+    std::vector<QVariant> resized = values;
+    resized.resize(slotCount);
+    return AppendLoadedRecord(TRecordValues(resized));
+}
+
+TRecordBuffer& TDataSet::AppendLoadedRecord(TRecordValues values) {
     auto record = std::make_unique<TRecordBuffer>();
     record->values = std::move(values);
     const std::size_t slotCount = static_cast<std::size_t>(m_fieldDefs.Count()) + m_calcFields.size();
@@ -353,11 +357,11 @@ void TDataSet::SetDisplayRow(int row) {
     m_displayRow = row < 0 ? -1 : row;
 }
 
-const QVariant& TDataSet::FieldValue(const TField* field) const {
+QVariant TDataSet::FieldValue(const TField* field) const {
     const TRecordBuffer* buffer = ActiveBuffer();
     const int slot = field->m_slot;
     if (!buffer || slot < 0 || slot >= static_cast<int>(buffer->values.size()))
-        return nullValue();
+        return QVariant();
     return buffer->values[static_cast<std::size_t>(slot)];
 }
 
@@ -370,7 +374,7 @@ void TDataSet::SetFieldValue(TField* field, const QVariant& value) {
     if (!buffer || slot < 0 || slot >= static_cast<int>(buffer->values.size()))
         throw EDatabaseError(
             QStringLiteral("Field '%1' is not bound to an open dataset").arg(field->DisplayName()));
-    buffer->values[static_cast<std::size_t>(slot)] = value;
+    buffer->values.Set(static_cast<std::size_t>(slot), value);
     if (m_state == dsCalcFields)
         return;
     m_modified = true;
@@ -477,7 +481,7 @@ void TDataSet::CalculateFields(TRecordBuffer& record) {
                                               field->LookupResultField());
             }
         }
-        record.values[static_cast<std::size_t>(field->m_slot)] = value;
+        record.values.Set(static_cast<std::size_t>(field->m_slot), value);
     }
     OnCalcFields(this);
 }
@@ -513,17 +517,17 @@ void TDataSet::CalculateAll() {
     for (auto& record : m_records) {
         TempStateScope scope(m_state, m_tempRecord, dsCalcFields, record.get());
         for (TField* field : m_calcFields)
-            record->values[static_cast<std::size_t>(field->m_slot)] = QVariant();
+            record->values.Set(static_cast<std::size_t>(field->m_slot), QVariant());
         for (const LookupTable& table : tables) {
             QString key;
             bool anyNull = false;
             for (const TField* keyField : table.keyFields) {
-                const QVariant& value = record->values[static_cast<std::size_t>(keyField->m_slot)];
+                const QVariant value = record->values[static_cast<std::size_t>(keyField->m_slot)];
                 anyNull = anyNull || value.isNull();
                 key += canonicalText(value) + QChar(0x1F);
             }
             if (!anyNull)
-                record->values[static_cast<std::size_t>(table.field->m_slot)] = table.results.value(key);
+                record->values.Set(static_cast<std::size_t>(table.field->m_slot), table.results.value(key));
         }
         OnCalcFields(this);
     }
@@ -837,8 +841,7 @@ void TDataSet::WriteEditBuffer() {
         const bool visible = PassesFilter(*m_editBuffer);
         const TRecordBuffer before = *stored;
         if (stored->updateStatus == usUnmodified) {
-            stored->originalValues.assign(stored->values.begin(),
-                                          stored->values.begin() + static_cast<std::ptrdiff_t>(dataSlots));
+            stored->originalValues = stored->values.Head(dataSlots);
             stored->updateStatus = usModified;
         }
         stored->values = m_editBuffer->values;
@@ -993,7 +996,7 @@ int TDataSet::FindRecord(const std::vector<TField*>& fields, const QVariantList&
         bool match = true;
         for (std::size_t k = 0; k < fields.size() && match; ++k) {
             const int slot = fields[k]->m_slot;
-            const QVariant& value = slot < 0 ? nullValue() : record->values[static_cast<std::size_t>(slot)];
+            const QVariant value = slot < 0 ? QVariant() : record->values[static_cast<std::size_t>(slot)];
             match = valuesMatch(value, values[static_cast<qsizetype>(k)], options);
         }
         if (match)

@@ -13,7 +13,7 @@
 //  - Errors are EDatabaseError with the texts below; EAbort from a Before...
 //    event or OnNewRecord cancels the operation silently.
 //
-// Records are held in memory (TRecordBuffer, one QVariant per slot). The
+// Records are held in memory (TRecordBuffer, values stored by type). The
 // cursor walks the records that pass the filter (Filter text through
 // TFilterExpression, then OnFilterRecord, when Filtered is set).
 //
@@ -240,7 +240,8 @@ protected:
 
     // Record storage for subclasses.
     // Adds a record with its data values (FieldDefs order; missing values are null).
-    TRecordBuffer& AppendLoadedRecord(std::vector<QVariant> values);
+    TRecordBuffer& AppendLoadedRecord(const std::vector<QVariant>& values);
+    TRecordBuffer& AppendLoadedRecord(TRecordValues values);
     void ClearRecords();
     const std::vector<std::unique_ptr<TRecordBuffer>>& Records() const { return m_records; }
     // Stable-sorts the stored records; the cursor stays on its record.
@@ -260,7 +261,7 @@ private:
     friend class TField;
 
     // Field access for TField.
-    const QVariant& FieldValue(const TField* field) const;
+    QVariant FieldValue(const TField* field) const;
     void SetFieldValue(TField* field, const QVariant& value);
     QVariant OldFieldValue(const TField* field) const;
     void AddField(TField* field);

@@ -133,22 +133,18 @@ TDataPacket TDataSetProvider::GetRecords(const TParams& params, const QString& c
         query->Close();
         throw;
     }
-    query->Close();
     AfterGetRecords(this, ownerData);
     return packet;
 }
 
 TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
     TDataPacket packet;
-    std::vector<TField*> fields;
-    for (TField* field : query.Fields()) {
-        if (field->FieldKind() != fkData)
-            continue;
-        fields.push_back(field);
+    const std::vector<TField*> fields = DataFields(query);
+    for (TField* field : fields)
         packet.columns.push_back(PacketColumn(*field));
-    }
     const std::vector<TIBQuery*> details = DetailQueries();
-    // The detail queries read inside their transactions, started once for the whole walk.
+    // The detail queries read inside their transactions, started (read-only)
+    // once for the whole walk.
     std::vector<std::unique_ptr<TransactionScope>> scopes;
     try {
         for (TIBQuery* detail : details) {
@@ -157,45 +153,64 @@ TDataPacket TDataSetProvider::ReadRows(TIBQuery& query) {
                     QStringLiteral("%1: a detail query of %2 has no name").arg(Name(), query.Name()));
             if (TIBTransaction* transaction = detail->Transaction();
                 transaction && !transaction->InTransaction())
-                scopes.push_back(std::make_unique<TransactionScope>(*transaction));
+                scopes.push_back(
+                    std::make_unique<TransactionScope>(*transaction, TransactionScope::Access::ReadOnly));
             detail->Close();
             detail->Open(); // for its columns, even when the master holds no rows
             TDataPacket::Column column;
             column.name = detail->Name();
             column.dataType = ftDataSet;
             column.masterFields = detail->MasterFieldNames();
-            for (TField* field : detail->Fields())
-                if (field->FieldKind() == fkData)
-                    column.nested.push_back(PacketColumn(*field));
+            for (TField* field : DataFields(*detail))
+                column.nested.push_back(PacketColumn(*field));
             packet.nestedRows[packet.columns.size()];
             packet.columns.push_back(std::move(column));
         }
 
-        packet.rows.reserve(static_cast<std::size_t>(query.RecordCount()));
+        // The rows stay in the query (and each master row's detail rows in
+        // the detail query) until it closes, and then move into the packet.
+        // The walk keeps the queries' events as a reader of every row sees them.
         query.DisableControls();
+        std::size_t rowCount = 0;
         for (query.First(); !query.Eof(); query.Next()) {
-            TDataPacket::Row row;
-            row.reserve(packet.columns.size());
-            for (TField* field : fields)
-                row.push_back(field->Value());
-            for (TIBQuery* detail : details) {
-                row.emplace_back();
-                detail->Close();
-                detail->Open();
-                packet.nestedRows[row.size() - 1].push_back(DetailRows(*detail));
+            for (std::size_t d = 0; d < details.size(); ++d) {
+                std::vector<std::vector<TDataPacket::Row>>& perRow = packet.nestedRows[fields.size() + d];
+                if (rowCount == 0)
+                    details[d]->Close();
+                else
+                    perRow.back() = TakeRows(*details[d]);
+                details[d]->Open();
+                WalkRows(*details[d]);
+                perRow.emplace_back();
             }
-            packet.rows.push_back(std::move(row));
+            ++rowCount;
         }
         query.EnableControls();
-        for (TIBQuery* detail : details)
-            detail->Close();
+        for (std::size_t d = 0; d < details.size(); ++d) {
+            if (rowCount == 0)
+                details[d]->Close();
+            else
+                packet.nestedRows[fields.size() + d].back() = TakeRows(*details[d]);
+        }
     } catch (...) {
         query.EnableControls();
         throw;
     }
     for (const auto& scope : scopes)
         scope->Commit();
+    packet.rows = query.CloseTakingRows(fields);
+    if (!details.empty())
+        for (TDataPacket::Row& row : packet.rows)
+            row.resize(packet.columns.size()); // the nested columns hold no value
     return packet;
+}
+
+std::vector<TField*> TDataSetProvider::DataFields(const TIBQuery& query) {
+    std::vector<TField*> fields;
+    for (TField* field : query.Fields())
+        if (field->FieldKind() == fkData)
+            fields.push_back(field);
+    return fields;
 }
 
 TDataPacket::Column TDataSetProvider::PacketColumn(const TField& field) {
@@ -209,23 +224,15 @@ TDataPacket::Column TDataSetProvider::PacketColumn(const TField& field) {
     return column;
 }
 
-std::vector<TDataPacket::Row> TDataSetProvider::DetailRows(TIBQuery& detail) {
-    std::vector<TField*> fields;
-    for (TField* field : detail.Fields())
-        if (field->FieldKind() == fkData)
-            fields.push_back(field);
-    std::vector<TDataPacket::Row> rows;
-    rows.reserve(static_cast<std::size_t>(detail.RecordCount()));
+void TDataSetProvider::WalkRows(TIBQuery& detail) {
     detail.DisableControls();
     for (detail.First(); !detail.Eof(); detail.Next()) {
-        TDataPacket::Row row;
-        row.reserve(fields.size());
-        for (TField* field : fields)
-            row.push_back(field->Value());
-        rows.push_back(std::move(row));
     }
     detail.EnableControls();
-    return rows;
+}
+
+std::vector<TDataPacket::Row> TDataSetProvider::TakeRows(TIBQuery& detail) {
+    return detail.CloseTakingRows(DataFields(detail));
 }
 
 void TDataSetProvider::GetParams(TParams& params, QVariant& ownerData) {

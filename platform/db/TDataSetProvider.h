@@ -4,7 +4,8 @@
 //
 // Reading: GetRecords sets the client's parameters on the query (and its
 // CommandText as the query's SQL when poAllowCommandText is set), opens the
-// query, copies columns and rows into a packet and closes the query again.
+// query, walks its rows and closes it again; the columns go into a packet and
+// the rows move into it as the query closes (never copied).
 //
 // Nested detail sets: every TIBQuery whose DataSource points at the source
 // query is a detail of it. GetRecords packs, for each source row, the rows the
@@ -101,7 +102,11 @@ private:
     TIBQuery* FindDetailQuery(const QString& name) const;
     TDataPacket ReadRows(TIBQuery& query);
     static TDataPacket::Column PacketColumn(const TField& field);
-    static std::vector<TDataPacket::Row> DetailRows(TIBQuery& detail);
+    static std::vector<TField*> DataFields(const TIBQuery& query);
+    // Moves through every row of an open detail query (its events as a reader sees them).
+    static void WalkRows(TIBQuery& detail);
+    // Closes a detail query, its rows moving out.
+    static std::vector<TDataPacket::Row> TakeRows(TIBQuery& detail);
     QString ResolveTableName(const std::vector<TDeltaRecord::Field>& fields, TDataSet* dataSet);
     // The table a change is written to.
     QString TableOf(const TDeltaRecord& delta);

@@ -79,7 +79,7 @@ void TField::Notification(TComponent* component, TOperation operation) {
 
 // ---- value ------------------------------------------------------------------
 
-const QVariant& TField::StoredValue() const {
+QVariant TField::StoredValue() const {
     if (m_validating)
         return *m_validating;
     if (!m_dataSet) {
@@ -163,7 +163,7 @@ bool isCurrency(const QVariant& value) {
 } // namespace
 
 QString TField::AsString() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return QString();
     if (isCurrency(value))
@@ -196,7 +196,7 @@ void TField::SetAsInteger(int value) {
 }
 
 qint64 TField::AsLargeInt() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return 0;
     if (isCurrency(value))
@@ -220,7 +220,7 @@ void TField::SetAsLargeInt(qint64 value) {
 }
 
 double TField::AsFloat() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return 0.0;
     if (isCurrency(value))
@@ -243,7 +243,7 @@ void TField::SetAsFloat(double value) {
 }
 
 Currency TField::AsCurrency() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return Currency();
     if (isCurrency(value))
@@ -267,7 +267,7 @@ void TField::SetAsCurrency(Currency value) {
 }
 
 QDateTime TField::AsDateTime() const {
-    const QVariant& value = StoredValue();
+    const QVariant value = StoredValue();
     if (value.isNull())
         return QDateTime();
     switch (value.typeId()) {

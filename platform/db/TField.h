@@ -172,7 +172,7 @@ private:
     friend class TDataSet;
 
     void CheckCanAssign() const;
-    const QVariant& StoredValue() const;
+    QVariant StoredValue() const;
 
     TDataSet* m_dataSet = nullptr;
     TDataSet* m_lookupDataSet = nullptr;

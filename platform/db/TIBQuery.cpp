@@ -66,8 +66,8 @@ QVariant ValueOf(const TIBXSQLVAR& column, TFieldType type) {
 } // namespace
 
 TIBQuery::TIBQuery(TComponent* owner)
-    : TDataSet(owner), m_statement(std::make_unique<TIBSQL>()),
-      m_masterLink(std::make_unique<TMasterDataLink>(this)) {
+    : TDataSet(owner), m_masterLink(std::make_unique<TMasterDataLink>(this)) {
+    UseStatement({});
     m_masterLink->OnActiveChange = [this] {
         if (!m_masterLink->Active())
             Close();
@@ -141,7 +141,8 @@ void TIBQuery::SetDatabase(TIBDatabase* database) {
     if (database == Database())
         return;
     Close();
-    m_statement->SetDatabase(database);
+    for (const auto& [text, statement] : m_statements)
+        statement->SetDatabase(database);
 }
 
 TIBTransaction* TIBQuery::Transaction() const {
@@ -152,14 +153,33 @@ void TIBQuery::SetTransaction(TIBTransaction* transaction) {
     if (transaction == Transaction())
         return;
     Close();
-    m_statement->SetTransaction(transaction);
+    for (const auto& [text, statement] : m_statements)
+        statement->SetTransaction(transaction);
 }
 
 void TIBQuery::SetSQL(const QStringList& lines) {
     Close();
     m_sql = lines;
-    m_statement->SetSQL(lines);
+    UseStatement(lines);
     RebuildParams();
+}
+
+void TIBQuery::UseStatement(const QStringList& lines) {
+    constexpr std::size_t MaxKeptStatements = 32;
+    const QString text = lines.join(QLatin1Char('\n'));
+    auto found = m_statements.find(text);
+    if (found == m_statements.end()) {
+        auto statement = std::make_unique<TIBSQL>();
+        if (m_statement) {
+            statement->SetDatabase(m_statement->Database());
+            statement->SetTransaction(m_statement->AssignedTransaction());
+        }
+        statement->SetSQL(lines);
+        if (m_statements.size() >= MaxKeptStatements)
+            m_statements.clear();
+        found = m_statements.emplace(text, std::move(statement)).first;
+    }
+    m_statement = found->second.get();
 }
 
 void TIBQuery::SetSQLText(const QString& text) {
@@ -188,22 +208,13 @@ void TIBQuery::RebuildParams() {
     }
 }
 
-void TIBQuery::RunStatement(const std::function<void()>& work) {
+void TIBQuery::RunStatement(const std::function<void()>& work, TransactionScope::Access access) {
     TIBTransaction* transaction = Transaction();
     if (!transaction)
         throw EDatabaseError(QStringLiteral("%1: no transaction is assigned").arg(Name()));
-    const bool started = !transaction->InTransaction();
-    if (started)
-        transaction->StartTransaction();
-    try {
-        work();
-    } catch (...) {
-        if (started && transaction->InTransaction())
-            transaction->Rollback();
-        throw;
-    }
-    if (started)
-        transaction->Commit();
+    TransactionScope scope(*transaction, access);
+    work();
+    scope.Commit();
 }
 
 void TIBQuery::Prepare() {
@@ -249,24 +260,75 @@ void TIBQuery::InternalOpen() {
     if (m_sql.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: SQL is empty").arg(Name()));
     TakeMasterValues();
-    RunStatement([this] {
-        BindParams();
-        m_statement->ExecQuery();
-        DefineFieldDefs();
-        LoadRows();
-        m_statement->Close();
-    });
+    RunStatement(
+        [this] {
+            BindParams();
+            m_statement->ExecQuery();
+            DefineFieldDefs();
+            LoadRows();
+            m_statement->Close();
+        },
+        TransactionScope::Access::ReadOnly);
 }
 
 void TIBQuery::InternalRefresh() {
     ClearRecords();
     TakeMasterValues();
-    RunStatement([this] {
-        BindParams();
-        m_statement->ExecQuery();
-        LoadRows();
-        m_statement->Close();
-    });
+    RunStatement(
+        [this] {
+            BindParams();
+            m_statement->ExecQuery();
+            LoadRows();
+            m_statement->Close();
+        },
+        TransactionScope::Access::ReadOnly);
+}
+
+std::vector<TRecordValues> TIBQuery::CloseTakingRows(const std::vector<TField*>& fields) {
+    std::vector<TRecordValues> rows;
+    if (!Active())
+        return rows;
+    m_takenSlots.clear();
+    for (const TField* field : fields) {
+        const int slot = FieldDefs().IndexOf(field->FieldName());
+        if (field->FieldKind() != fkData || field->DataSet() != this || slot < 0)
+            throw EDatabaseError(
+                QStringLiteral("%1: %2 is not a data field of the query").arg(Name(), field->FieldName()));
+        m_takenSlots.push_back(slot);
+    }
+    m_takenRows = &rows;
+    try {
+        Close();
+    } catch (...) {
+        m_takenRows = nullptr;
+        throw;
+    }
+    m_takenRows = nullptr;
+    return rows;
+}
+
+void TIBQuery::InternalClose() {
+    if (!m_takenRows)
+        return;
+    const std::size_t count = m_takenSlots.size();
+    bool inOrder = true; // the slots are 0, 1, ...: each record's values move as a whole
+    for (std::size_t i = 0; i < count; ++i)
+        inOrder = inOrder && m_takenSlots[i] == static_cast<int>(i);
+    m_takenRows->reserve(Records().size());
+    for (const auto& record : Records()) {
+        TRecordValues& values = record->values;
+        if (inOrder && values.size() == count) {
+            m_takenRows->push_back(std::move(values));
+            continue;
+        }
+        std::vector<QVariant> row;
+        row.reserve(count);
+        for (int slot : m_takenSlots)
+            row.push_back(static_cast<std::size_t>(slot) < values.size()
+                              ? values[static_cast<std::size_t>(slot)]
+                              : QVariant());
+        m_takenRows->push_back(TRecordValues(row));
+    }
 }
 
 void TIBQuery::DefineFieldDefs() {
@@ -295,12 +357,25 @@ void TIBQuery::LoadRows() {
     for (int i = 0; i < count; ++i)
         types.push_back(FieldDefs()[i].DataType());
     int rows = 0;
+    // Texts and exact money go from the engine's buffers straight into the
+    // record; other values through their QVariant.
+    TRecordValues::Builder row(static_cast<std::size_t>(count));
     while (!m_statement->Eof()) {
-        std::vector<QVariant> values;
-        values.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count; ++i)
-            values.push_back(ValueOf(m_statement->Fields(i), types[static_cast<std::size_t>(i)]));
-        AppendLoadedRecord(std::move(values));
+        for (int i = 0; i < count; ++i) {
+            const auto slot = static_cast<std::size_t>(i);
+            const TIBXSQLVAR& column = m_statement->Fields(i);
+            if (column.IsNull())
+                continue; // the builder's slots start null
+            const std::optional<QByteArrayView> text =
+                types[slot] == ftString ? column.Utf8Text() : std::nullopt;
+            if (types[slot] == ftFloat && column.ExactMoney())
+                row.SetMoney(slot, column.AsCurrency().raw());
+            else if (text)
+                row.SetUtf8(slot, *text, column.PaddedText());
+            else
+                row.SetValue(slot, ValueOf(column, types[slot]));
+        }
+        AppendLoadedRecord(row.Take());
         ++rows;
         m_statement->Next();
     }

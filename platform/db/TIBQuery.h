@@ -26,14 +26,22 @@
 // Transactions: Open and ExecSQL start the transaction when it is not active
 // and, in that case, commit it once the statement has run, so a query never
 // leaves behind a transaction it started (an open read transaction would
-// keep showing an old snapshot). A transaction already active is left as it is.
+// keep showing an old snapshot). Open starts it read-only: reading writes
+// nothing to the database file. A transaction already active is left as it is.
+//
+// Statements: each SQL text the query is given is prepared once and kept
+// prepared (up to 32 texts; past that the kept ones are let go), so a query
+// that goes back to a text it ran before runs it without preparing it again.
 
 #include "platform/db/TDataSet.h"
 #include "platform/db/TParams.h"
+#include "platform/db/TransactionScope.h"
 
 #include <QHash>
 #include <QStringList>
+#include <map>
 #include <memory>
+#include <vector>
 
 class TDataSource;
 class TIBDatabase;
@@ -80,15 +88,25 @@ public:
     // "TABLE.COLUMN" of a result column of the last Open (empty when unknown).
     QString ColumnOrigin(const QString& columnName) const { return m_origins.value(columnName.toUpper()); }
 
+    // Closes the query as Close does and hands over, instead of dropping
+    // them, the values of `fields` (data fields of this query) of every
+    // record it held, in the order of its records: the rows move, they are
+    // not copied.
+    std::vector<TRecordValues> CloseTakingRows(const std::vector<TField*>& fields);
+
 protected:
     void InternalOpen() override;
+    void InternalClose() override;
     void InternalRefresh() override;
     TField* CreateField(const TFieldDef& def) override;
 
 private:
     // Runs the statement with the current parameters inside `work`, starting
     // and then committing the transaction when it was not active.
-    void RunStatement(const std::function<void()>& work);
+    void RunStatement(const std::function<void()>& work,
+                      TransactionScope::Access access = TransactionScope::Access::ReadWrite);
+    // Makes the statement of `lines` the current one, kept or new.
+    void UseStatement(const QStringList& lines);
     void BindParams();
     void DefineFieldDefs();
     void LoadRows();
@@ -97,10 +115,14 @@ private:
     bool TakeMasterValues();
     void MasterChanged(TField* field);
 
-    std::unique_ptr<TIBSQL> m_statement;
+    std::map<QString, std::unique_ptr<TIBSQL>> m_statements; // by SQL text
+    TIBSQL* m_statement = nullptr;                           // the current text's
     std::unique_ptr<TMasterDataLink> m_masterLink;
     QStringList m_sql;
     TParams m_params;
     QHash<QString, QString> m_origins; // upper-case column name -> TABLE.COLUMN
     int m_rowsAffected = 0;
+    // While CloseTakingRows runs: the slots taken and where the rows go.
+    std::vector<int> m_takenSlots;
+    std::vector<TRecordValues>* m_takenRows = nullptr;
 };

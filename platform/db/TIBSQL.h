@@ -59,6 +59,8 @@ public:
     TIBDatabase* Database() const;
     void SetDatabase(TIBDatabase* database);
     TIBTransaction* Transaction() const;
+    // The transaction given with SetTransaction (nullptr: none, the database's default serves).
+    TIBTransaction* AssignedTransaction() const { return m_transaction; }
     void SetTransaction(TIBTransaction* transaction);
 
     QStringList& SQL() { return m_sql; }

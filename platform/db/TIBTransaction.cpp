@@ -56,16 +56,21 @@ void TIBTransaction::SetDefaultDatabase(TIBDatabase* database) {
         m_database->AttachTransaction(this);
 }
 
-QByteArray TIBTransaction::BuildTransactionParams() const {
-    if (m_params.isEmpty())
+QByteArray TIBTransaction::BuildTransactionParams(bool readOnly) const {
+    QStringList words = m_params;
+    if (readOnly && words.isEmpty())
+        words << QStringLiteral("concurrency") << QStringLiteral("wait"); // the engine's default
+    if (words.isEmpty())
         return QByteArray();
     IBParamBlock tpb(isc_tpb_version3);
-    for (QString word : m_params) {
+    for (QString word : words) {
         word = word.trimmed().toLower();
         if (word.isEmpty())
             continue;
         if (word.startsWith(QLatin1String("isc_tpb_")))
             word = word.mid(8);
+        if (readOnly && (word == QLatin1String("write") || word == QLatin1String("read")))
+            continue; // the access is added once, at the end
         bool known = false;
         for (const auto& [name, tag] : TpbWords) {
             if (word == QLatin1String(name)) {
@@ -77,16 +82,26 @@ QByteArray TIBTransaction::BuildTransactionParams() const {
         if (!known)
             throw EDatabaseError(QStringLiteral("Unknown transaction parameter %1.").arg(word));
     }
+    if (readOnly)
+        tpb.AddTag(isc_tpb_read);
     return tpb.Bytes();
 }
 
 void TIBTransaction::StartTransaction() {
+    Start(false);
+}
+
+void TIBTransaction::StartReadOnly() {
+    Start(true);
+}
+
+void TIBTransaction::Start(bool readOnly) {
     if (InTransaction())
         throw EDatabaseError(QStringLiteral("The transaction %1 is already active.").arg(Name()));
     if (!m_database)
         throw EDatabaseError(QStringLiteral("The transaction %1 has no database.").arg(Name()));
     m_database->CheckConnected();
-    const QByteArray tpb = BuildTransactionParams();
+    const QByteArray tpb = BuildTransactionParams(readOnly);
     TransactionEntry entry{m_database->HandlePtr(), static_cast<long>(tpb.size()),
                            tpb.isEmpty() ? nullptr : tpb.constData()};
     ISC_STATUS_ARRAY status{};

@@ -38,6 +38,11 @@ public:
 
     // Raises EDatabaseError when already active or the database is not connected.
     void StartTransaction();
+    // Starts the transaction for reading only: Params with "read" in place of
+    // "write" (the engine's default isolation when Params are empty). A
+    // read-only start writes nothing to the database file; a statement that
+    // tries to change data in it fails.
+    void StartReadOnly();
     void Commit();
     void CommitRetaining();
     void Rollback();
@@ -56,7 +61,8 @@ private:
     void DatabaseClosing();
     void DatabaseDestroyed();
     void EndCursors();
-    QByteArray BuildTransactionParams() const;
+    QByteArray BuildTransactionParams(bool readOnly) const;
+    void Start(bool readOnly);
 
     TIBDatabase* m_database = nullptr;
     QStringList m_params;

@@ -164,13 +164,17 @@ void TIBXSQLVAR::Store(short type, short scale, short subType, const void* bytes
     m_indicator = 0;
 }
 
-QByteArray TIBXSQLVAR::TextBytes() const {
+QByteArrayView TIBXSQLVAR::TextView() const {
     if (m_storage.type == SQL_VARYING) {
         const int length = std::min<int>(Read<unsigned short>(m_data), static_cast<int>(m_data.size()) - 2);
-        return QByteArray(m_data.constData() + 2, std::max(length, 0));
+        return QByteArrayView(m_data.constData() + 2, std::max(length, 0));
     }
-    // A deep copy: the engine rewrites m_data on the next fetch.
-    return QByteArray(m_data.constData(), std::min<int>(m_storage.length, static_cast<int>(m_data.size())));
+    return QByteArrayView(m_data.constData(),
+                          std::min<int>(m_storage.length, static_cast<int>(m_data.size())));
+}
+
+QByteArray TIBXSQLVAR::TextBytes() const {
+    return TextView().toByteArray(); // a deep copy: the engine rewrites m_data on the next fetch
 }
 
 std::int64_t TIBXSQLVAR::ScaledValue() const {
@@ -190,16 +194,33 @@ void TIBXSQLVAR::ConversionError(const char* target) const {
                                  QLatin1String(target)));
 }
 
+std::optional<QByteArrayView> TIBXSQLVAR::Utf8Text() const {
+    if (IsNull() || (m_storage.type != SQL_TEXT && m_storage.type != SQL_VARYING) ||
+        (m_storage.subType & 0xFF) == CharsetOctets)
+        return std::nullopt;
+    return TextView();
+}
+
+bool TIBXSQLVAR::ExactMoney() const {
+    const bool integer =
+        m_storage.type == SQL_SHORT || m_storage.type == SQL_LONG || m_storage.type == SQL_INT64;
+    return integer && m_storage.scale < 0 && m_storage.scale >= -4;
+}
+
+bool TIBXSQLVAR::PaddedText() const {
+    return m_storage.type == SQL_TEXT && m_describedType == TIBSqlType::Char;
+}
+
 QString TIBXSQLVAR::AsString() const {
     if (IsNull())
         return QString();
     switch (m_storage.type) {
     case SQL_TEXT:
     case SQL_VARYING: {
-        const QByteArray bytes = TextBytes();
+        const QByteArrayView bytes = TextView();
         QString text = (m_storage.subType & 0xFF) == CharsetOctets ? QString::fromLatin1(bytes)
                                                                    : QString::fromUtf8(bytes);
-        if (m_storage.type == SQL_TEXT && m_describedType == TIBSqlType::Char) {
+        if (PaddedText()) {
             qsizetype end = text.size();
             while (end > 0 && text[end - 1] == QLatin1Char(' '))
                 --end;
@@ -430,7 +451,7 @@ QVariant TIBXSQLVAR::AsVariant() const {
     case SQL_SHORT:
     case SQL_LONG:
     case SQL_INT64:
-        if (m_storage.scale < 0 && m_storage.scale >= -4)
+        if (ExactMoney())
             return QVariant::fromValue(AsCurrency());
         if (m_storage.scale < 0)
             return AsDouble();

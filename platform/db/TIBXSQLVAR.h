@@ -26,6 +26,7 @@
 #include <QTime>
 #include <QVariant>
 #include <cstdint>
+#include <optional>
 
 class TIBSQL;
 
@@ -71,6 +72,14 @@ public:
     // ---- value
     bool IsNull() const { return m_indicator < 0; }
     QString AsString() const;
+    // The bytes of a text column in UTF-8 where the engine put them (valid
+    // until the next fetch); nothing for a null value, another type or
+    // another character set (read AsString then).
+    std::optional<QByteArrayView> Utf8Text() const;
+    // A text whose trailing blanks are padding (CHAR): AsString leaves them out.
+    bool PaddedText() const;
+    // An integer of up to four decimals: AsVariant gives it as exact Currency.
+    bool ExactMoney() const;
     int AsInteger() const;
     std::int64_t AsInt64() const;
     double AsDouble() const;
@@ -115,6 +124,8 @@ private:
     void Describe(const void* sqlvar, int index, bool keepValue);
     void Store(short type, short scale, short subType, const void* bytes, int length);
     void Reserve(const Storage& storage);
+    // The text's bytes where the engine put them (valid until the next fetch).
+    QByteArrayView TextView() const;
     QByteArray TextBytes() const;
     std::int64_t ScaledValue() const;
     [[noreturn]] void ConversionError(const char* target) const;

@@ -2,9 +2,9 @@
 // One record held in memory by a data set.
 //
 // values: one slot per field definition (in FieldDefs order), then one slot
-// per calculated or lookup field. Money travels as Currency, dates as QDate,
-// date-times as QDateTime, integers as int or qint64, text as QString; an
-// invalid QVariant is null.
+// per calculated or lookup field, stored compactly (TRecordValues). Money
+// travels as Currency, dates as QDate, date-times as QDateTime, integers as
+// int or qint64, text as QString; an invalid QVariant is null.
 //
 // The data set keeps the update status and the values as they were before the
 // first change since the record was loaded: a record posted as new becomes
@@ -14,13 +14,11 @@
 
 #include "platform/db/DBTypes.h"
 #include "platform/db/ProviderTypes.h"
-
-#include <QVariant>
-#include <vector>
+#include "platform/db/TRecordValues.h"
 
 struct TRecordBuffer {
-    std::vector<QVariant> values;
-    std::vector<QVariant> originalValues; // empty while the record is unchanged or new
+    TRecordValues values;
+    TRecordValues originalValues; // empty while the record is unchanged or new
     TUpdateStatus updateStatus = usUnmodified;
     TBookmark id = 0;       // unique in its data set, never reused
     TBookmark masterId = 0; // rows of a nested detail set: the master record they belong to

@@ -2,9 +2,13 @@
 
 #include "platform/db/TIBTransaction.h"
 
-TransactionScope::TransactionScope(TIBTransaction& transaction)
+TransactionScope::TransactionScope(TIBTransaction& transaction, Access access)
     : m_transaction(transaction), m_owns(!transaction.InTransaction()) {
-    if (m_owns)
+    if (!m_owns)
+        return;
+    if (access == Access::ReadOnly)
+        m_transaction.StartReadOnly();
+    else
         m_transaction.StartTransaction();
 }
 

@@ -9,13 +9,15 @@
 // unless Commit() was called, the destructor rolls it back, whatever ended
 // the work (an exception, an early return). A transaction that was already
 // active belongs to an outer piece of work: the scope then neither commits
-// nor rolls back.
+// nor rolls back. A scope for reading only starts the transaction read-only
+// (TIBTransaction::StartReadOnly).
 
 class TIBTransaction;
 
 class TransactionScope {
 public:
-    explicit TransactionScope(TIBTransaction& transaction);
+    enum class Access { ReadWrite, ReadOnly };
+    explicit TransactionScope(TIBTransaction& transaction, Access access = Access::ReadWrite);
     ~TransactionScope();
     TransactionScope(const TransactionScope&) = delete;
     TransactionScope& operator=(const TransactionScope&) = delete;

@@ -114,3 +114,68 @@ TEST_F(IBQueryTest, AFailingStatementRaisesTheEngineErrorAndRollsBack) {
 }
 
 } // namespace
+
+TEST_F(IBQueryTest, ClosingTakesTheRowsOfTheFieldsAskedWithTheCloseEvents) {
+    auto* name = new TStringField(&query);
+    name->SetFieldName(QStringLiteral("NAME"));
+    name->SetDataSet(&query);
+    auto* id = new TStringField(&query);
+    id->SetFieldName(QStringLiteral("ID"));
+    id->SetDataSet(&query);
+    QStringList events;
+    query.BeforeClose = TDataSetNotifyEvent::fromFunction(
+        [&](TDataSet*) { events << QStringLiteral("before ") + name->AsString(); });
+    query.AfterClose = TDataSetNotifyEvent::fromFunction(
+        [&](TDataSet* set) { events << QStringLiteral("after %1").arg(set->Active()); });
+    query.SetSQLText(QStringLiteral("select ID, NAME from ITEM order by ID"));
+    // Fields in another order than the columns', and only some: the rows follow the fields.
+    for (const auto& fields : {std::vector<TField*>{name, id}, std::vector<TField*>{id}}) {
+        query.Open();
+        const std::vector<TRecordValues> rows = query.CloseTakingRows(fields);
+        ASSERT_EQ(rows.size(), 3u);
+        EXPECT_EQ(rows[2].size(), fields.size());
+        EXPECT_EQ(rows[2][0].toString(), fields.size() == 2 ? QStringLiteral("tres") : QStringLiteral("3"));
+    }
+    query.Open();
+    query.Last();
+    std::vector<TRecordValues> rows = query.CloseTakingRows({id, name});
+    EXPECT_EQ(rows[1].ToVector(), (std::vector<QVariant>{2, QStringLiteral("dois")}));
+    EXPECT_FALSE(query.Active());
+    EXPECT_EQ(events,
+              (QStringList{"before um", "after 0", "before um", "after 0", "before tres", "after 0"}));
+    EXPECT_TRUE(query.CloseTakingRows({id}).empty()); // closed: nothing to take
+}
+
+TEST_F(IBQueryTest, OpenReadsInAReadOnlyTransactionOfItsOwn) {
+    // A selectable block that writes: refused when the query starts its own transaction.
+    query.SetSQLText(QStringLiteral("execute block returns (N integer) as begin "
+                                    "insert into ITEM (ID, NAME) values (9, 'nove'); N = 1; suspend; end"));
+    EXPECT_THROW(query.Open(), EDatabaseError);
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 3);
+    // Inside a transaction the caller started, the query takes it as it is.
+    db.Transaction().StartTransaction();
+    query.Open();
+    db.Transaction().Commit();
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 4);
+}
+
+TEST_F(IBQueryTest, ATextRunBeforeStaysPreparedWhenTheQueryComesBackToIt) {
+    const QString texts[] = {QStringLiteral("select NAME from ITEM where ID = :ID"),
+                             QStringLiteral("select ID from ITEM where NAME = :NAME")};
+    for (const QString& text : texts) {
+        query.SetSQLText(text);
+        EXPECT_FALSE(query.Prepared());
+        query.Prepare();
+    }
+    query.SetSQLText(texts[0]);
+    EXPECT_TRUE(query.Prepared());
+    query.ParamByName(QStringLiteral("ID"))->SetAsInteger(2);
+    query.Open();
+    EXPECT_EQ(query.FieldByName("NAME")->AsString(), QStringLiteral("dois"));
+    query.Close();
+    query.SetSQLText(texts[1]);
+    EXPECT_TRUE(query.Prepared());
+    EXPECT_EQ(query.Params().Count(), 1);
+    EXPECT_EQ(query.Params()[0].Name(), QStringLiteral("NAME"));
+}

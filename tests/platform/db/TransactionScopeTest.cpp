@@ -58,3 +58,31 @@ TEST(TransactionScope, LeavesAnOuterTransactionToItsOwner) {
     db.Transaction().Commit();
     EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 1);
 }
+
+TEST(TransactionScope, AReadOnlyScopeReadsAndRefusesWritesWhateverTheParamsSay) {
+    ScratchDatabase db;
+    {
+        TransactionScope scope(db.Transaction());
+        Insert(db, 1);
+        scope.Commit();
+    }
+    const QStringList kinds[] = {{}, {"read_committed", "rec_version", "nowait", "write"}, {"concurrency"}};
+    for (const QStringList& params : kinds) {
+        SCOPED_TRACE(params.join(' ').toStdString());
+        db.Transaction().SetParams(params);
+        {
+            TransactionScope scope(db.Transaction(), TransactionScope::Access::ReadOnly);
+            TIBSQL read;
+            read.SetDatabase(&db.Database());
+            read.SetTransaction(&db.Transaction());
+            read.SetSQLText(QStringLiteral("SELECT NAME FROM ITEM"));
+            read.ExecQuery();
+            EXPECT_EQ(read.Fields(0).AsString(), QStringLiteral("n1"));
+            read.Close();
+            EXPECT_THROW(Insert(db, 2), EDatabaseError);
+        }
+        EXPECT_EQ(db.Transaction().Params(), params);
+        TransactionScope scope(db.Transaction());
+        Insert(db, 3); // the next ordinary start writes again
+    }
+}
