@@ -2,7 +2,12 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
+
+#include <functional>
+#include <memory>
 
 TMaskEdit::TMaskEdit(TComponent* owner, TWinControl* parent) : TEdit(owner, parent) {
     // The caret never stands past the entered text: what is typed there would have no room.
@@ -13,6 +18,56 @@ TMaskEdit::TMaskEdit(TComponent* owner, TWinControl* parent) : TEdit(owner, pare
         if (position > end)
             Edit()->setCursorPosition(end);
     });
+    Edit()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Edit(), &QWidget::customContextMenuRequested, this, &TMaskEdit::ShowMenu);
+}
+
+void TMaskEdit::ShowMenu(const QPoint& at) {
+    std::unique_ptr<QMenu> menu(Edit()->createStandardContextMenu());
+    if (m_mask.IsMasked() && !ReadOnly()) {
+        // The toolkit's menu names its items only by their texts: Cut and
+        // Paste carry their shortcuts, Delete follows Paste.
+        const auto shortcut = [](QKeySequence::StandardKey key) {
+            return QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+        };
+        const QList<QAction*> actions = menu->actions();
+        for (qsizetype i = 0; i < actions.size(); ++i) {
+            std::function<void()> masked;
+            if (actions[i]->text().endsWith(shortcut(QKeySequence::Cut))) {
+                masked = [this] {
+                    Edit()->copy();
+                    if (CanType())
+                        ClearSelection();
+                };
+            } else if (actions[i]->text().endsWith(shortcut(QKeySequence::Paste))) {
+                masked = [this] {
+                    if (CanType())
+                        TypeText(QApplication::clipboard()->text());
+                };
+                if (i + 1 < actions.size() && !actions[i + 1]->isSeparator()) {
+                    QObject::disconnect(actions[i + 1], &QAction::triggered, nullptr, nullptr);
+                    connect(actions[i + 1], &QAction::triggered, this, [this] {
+                        if (CanType())
+                            ClearSelection();
+                    });
+                }
+            }
+            if (!masked)
+                continue;
+            QObject::disconnect(actions[i], &QAction::triggered, nullptr, nullptr);
+            connect(actions[i], &QAction::triggered, this, masked);
+        }
+    }
+    menu->exec(Edit()->mapToGlobal(at));
+}
+
+void TMaskEdit::ClearSelection() {
+    if (!Edit()->hasSelectedText())
+        return;
+    QString text = EditText();
+    const int start = SelStart();
+    m_mask.Clear(text, start, SelLength());
+    Show(text, start);
 }
 
 void TMaskEdit::SetEditMask(const QString& mask) {

@@ -2,7 +2,8 @@
 // A text box that takes input through an edit mask: typed characters go to
 // the mask's positions, literals are stepped over, and leaving the box with
 // an incomplete text raises the mask's error and keeps the focus there.
-// Typing, pasting and deleting over a selection replace it from its start;
+// Typing, pasting and deleting over a selection replace it from its start,
+// from the keys and from the box's own menu alike;
 // the caret never stands past the entered text; a character that finds no
 // place beeps.
 // Text is the value (literals only when the mask saves them); EditText is
@@ -35,6 +36,10 @@ private:
     // Types the characters at the caret, over the selection.
     void TypeText(const QString& typed);
     void Show(const QString& editText, int cursor);
+    // Blanks the selected positions of the mask.
+    void ClearSelection();
+    // The box's menu, its Cut, Paste and Delete going through the mask.
+    void ShowMenu(const QPoint& at);
 
     TEditMask m_mask{QString()};
 };

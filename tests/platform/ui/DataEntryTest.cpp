@@ -23,12 +23,17 @@
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/input/UserInput.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace UI = UserInput;
@@ -191,6 +196,50 @@ TEST_F(DataEntry, MaskedEditReplacesTheSelectionAndNeverLosesATypedDigit) {
     UI::Click(edit->Widget(), QPoint(edit->Width() - 4, 10));
     UI::Type("432");
     EXPECT_EQ(edit->EditText(), "9876-5432");
+}
+
+TEST_F(DataEntry, TheMaskedEditsMenuPastesCutsAndDeletesThroughTheMask) {
+    // Chooses an item of the box's own menu, opened with the right button.
+    const auto escolhe = [](TMaskEdit* edit, int item) {
+        QTimer::singleShot(0, [item] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            ASSERT_NE(menu, nullptr);
+            QList<QAction*> itens;
+            for (QAction* action : menu->actions())
+                if (!action->isSeparator())
+                    itens << action;
+            itens[item]->trigger();
+            menu->close();
+        });
+        auto* caixa = qobject_cast<QLineEdit*>(edit->Widget());
+        const QPoint at(4, 4);
+        QContextMenuEvent evento(QContextMenuEvent::Mouse, at, caixa->mapToGlobal(at));
+        QApplication::sendEvent(caixa, &evento);
+    };
+    enum { Cut = 2, Paste = 4, Delete = 5 }; // Undo, Redo, Cut, Copy, Paste, Delete, Select All
+    auto* edit = Poe(new TMaskEdit(&form, &form));
+    edit->SetEditMask("0000-0000;0; ");
+    edit->SetText("32221010");
+    // Selects `count` positions from `from` with the keys.
+    const auto seleciona = [edit](int from, int count) {
+        UI::Click(edit);
+        UI::Key(Qt::Key_Home);
+        for (int i = 0; i < from; ++i)
+            UI::Key(Qt::Key_Right);
+        for (int i = 0; i < count; ++i)
+            UI::Key(Qt::Key_Right, Qt::ShiftModifier);
+    };
+    seleciona(0, 4);
+    QApplication::clipboard()->setText("9876");
+    escolhe(edit, Paste);
+    EXPECT_EQ(edit->EditText(), "9876-1010");
+    seleciona(5, 4);
+    escolhe(edit, Cut);
+    EXPECT_EQ(edit->EditText(), "9876-    ");
+    EXPECT_EQ(QApplication::clipboard()->text(), "1010");
+    seleciona(0, 2);
+    escolhe(edit, Delete);
+    EXPECT_EQ(edit->EditText(), "  76-    ");
 }
 
 TEST_F(DataEntry, MaskedEditStartsAtItsFirstFreePlace) {
