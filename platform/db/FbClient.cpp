@@ -32,8 +32,7 @@ void PreparePerUserEngineFolders() {
     if (lockGiven && tmpGiven)
         return;
     PrivateFolder::Ensure(PrivateFolder::UserRuntimeFolder());
-    const QByteArray native = QFile::encodeName(
-        PrivateFolder::Ensure(PrivateFolder::UserRuntimeFolder() + QStringLiteral("/firebird")));
+    const QByteArray native = QFile::encodeName(PrivateFolder::Ensure(PrivateFolder::DefaultEngineFolder()));
     if (!lockGiven)
         qputenv("FIREBIRD_LOCK", native);
     if (!tmpGiven)

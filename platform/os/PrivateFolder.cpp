@@ -31,9 +31,13 @@ QString PrivateFolder::UserRuntimeFolder() {
     return QDir(QDir::homePath()).filePath(QStringLiteral(".zeb-icms"));
 }
 
+QString PrivateFolder::DefaultEngineFolder() {
+    return UserRuntimeFolder() + QStringLiteral("/firebird");
+}
+
 QString PrivateFolder::EngineFolder() {
     const QString given = qEnvironmentVariable("FIREBIRD_LOCK");
-    return given.isEmpty() ? UserRuntimeFolder() + QStringLiteral("/firebird") : given;
+    return given.isEmpty() ? DefaultEngineFolder() : given;
 }
 
 QString PrivateFolder::Ensure(const QString& folder) {

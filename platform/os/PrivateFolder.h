@@ -13,8 +13,11 @@ public:
     // ".zeb-icms" in the user's home folder. Only the path: Ensure makes
     // and checks it.
     static QString UserRuntimeFolder();
-    // The database engine's lock folder: $FIREBIRD_LOCK when given, else
+    // The database engine's own folder unless the environment names one:
     // "firebird" in the runtime folder.
+    static QString DefaultEngineFolder();
+    // The database engine's lock folder: $FIREBIRD_LOCK when given, else
+    // the default one.
     static QString EngineFolder();
 
     // Creates folder (for this user alone, mode 0700) when it is missing and
