@@ -28,7 +28,7 @@ namespace {
 
 constexpr int Rows = 100000;
 constexpr int Inserts = 10000;
-constexpr int Pairs = 9;
+constexpr int Pairs = 15;
 const char* const Select = "SELECT * FROM BIG";
 
 void Report(const char* what, qint64 ms) {

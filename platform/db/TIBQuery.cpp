@@ -352,28 +352,48 @@ void TIBQuery::DefineFieldDefs() {
 
 void TIBQuery::LoadRows() {
     const int count = m_statement->FieldCount();
-    std::vector<TFieldType> types;
-    types.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        types.push_back(FieldDefs()[i].DataType());
+    // How each column goes into the record, decided once for the statement:
+    // texts and exact money from the engine's buffers straight into the
+    // record, other values through their QVariant.
+    enum class Route { Money, Text, Value };
+    struct Column {
+        const TIBXSQLVAR* column;
+        TFieldType type;
+        Route route;
+        bool padded;
+    };
+    std::vector<Column> columns;
+    columns.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const TIBXSQLVAR& column = m_statement->Fields(i);
+        const TFieldType type = FieldDefs()[i].DataType();
+        const Route route = type == ftFloat && column.ExactMoney() ? Route::Money
+                            : type == ftString                     ? Route::Text
+                                                                   : Route::Value;
+        columns.push_back({&column, type, route, column.PaddedText()});
+    }
     int rows = 0;
-    // Texts and exact money go from the engine's buffers straight into the
-    // record; other values through their QVariant.
     TRecordValues::Builder row(static_cast<std::size_t>(count));
     while (!m_statement->Eof()) {
-        for (int i = 0; i < count; ++i) {
-            const auto slot = static_cast<std::size_t>(i);
-            const TIBXSQLVAR& column = m_statement->Fields(i);
+        for (std::size_t slot = 0; slot < columns.size(); ++slot) {
+            const Column& plan = columns[slot];
+            const TIBXSQLVAR& column = *plan.column;
             if (column.IsNull())
                 continue; // the builder's slots start null
-            const std::optional<QByteArrayView> text =
-                types[slot] == ftString ? column.Utf8Text() : std::nullopt;
-            if (types[slot] == ftFloat && column.ExactMoney())
+            switch (plan.route) {
+            case Route::Money:
                 row.SetMoney(slot, column.AsCurrency().raw());
-            else if (text)
-                row.SetUtf8(slot, *text, column.PaddedText());
-            else
-                row.SetValue(slot, ValueOf(column, types[slot]));
+                break;
+            case Route::Text:
+                if (const std::optional<QByteArrayView> text = column.Utf8Text()) {
+                    row.SetUtf8(slot, *text, plan.padded);
+                    break;
+                }
+                [[fallthrough]];
+            case Route::Value:
+                row.SetValue(slot, ValueOf(column, plan.type));
+                break;
+            }
         }
         AppendLoadedRecord(row.Take());
         ++rows;

@@ -332,6 +332,8 @@ Currency TIBXSQLVAR::AsCurrency() const {
     case SQL_INT64: {
         const qint64 value = ScaledValue();
         const int shift = 4 + m_storage.scale;
+        if (shift == 0) // four decimals, as money is kept
+            return Currency::fromRaw(value);
         if (shift < 0)
             return Currency::fromRaw(DivideRounded(value, -shift));
         const qint64 factor = PowerOfTen(shift);

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -269,13 +270,25 @@ void TRecordValues::Builder::SetText(std::size_t slot, std::size_t offset, std::
     m_payloads[slot] = offset | (static_cast<std::uint64_t>(length) << 32);
 }
 
+char16_t* TRecordValues::Builder::TextRoom(std::size_t units) {
+    if (m_textUnits + units > m_textRoom) {
+        const std::size_t room = std::max(2 * m_textRoom, m_textUnits + units);
+        auto text = std::make_unique_for_overwrite<char16_t[]>(room);
+        std::copy_n(m_text.get(), m_textUnits, text.get());
+        m_text = std::move(text);
+        m_textRoom = room;
+    }
+    return m_text.get() + m_textUnits;
+}
+
 void TRecordValues::Builder::SetValue(std::size_t slot, const QVariant& value) {
     const Tag tag = TagOf(value);
     if (tag == Text) {
         const QString& text = *static_cast<const QString*>(value.constData());
-        const std::size_t offset = m_text.size();
-        m_text.insert(m_text.end(), text.utf16(), text.utf16() + text.size());
-        SetText(slot, offset, static_cast<std::size_t>(text.size()));
+        const auto length = static_cast<std::size_t>(text.size());
+        std::copy_n(text.utf16(), length, TextRoom(length));
+        SetText(slot, m_textUnits, length);
+        m_textUnits += length;
         return;
     }
     m_tags[slot] = tag;
@@ -293,31 +306,40 @@ void TRecordValues::Builder::SetMoney(std::size_t slot, std::int64_t raw) {
 }
 
 void TRecordValues::Builder::SetUtf8(std::size_t slot, QByteArrayView utf8, bool trimEnd) {
-    const std::size_t offset = m_text.size();
-    m_text.resize(offset + static_cast<std::size_t>(utf8.size())); // never fewer characters than bytes
-    auto* start = reinterpret_cast<QChar*>(m_text.data() + offset);
-    QChar* end = m_utf8.appendToBuffer(start, utf8);
-    while (trimEnd && end > start && end[-1] == QLatin1Char(' '))
+    const auto bytes = static_cast<std::size_t>(utf8.size());
+    char16_t* const start = TextRoom(bytes); // never fewer characters than bytes
+    char16_t* end = start;
+    // Plain ASCII, the common case, widens byte for byte; anything else goes
+    // through the decoder.
+    const auto* data = reinterpret_cast<const unsigned char*>(utf8.data());
+    std::size_t ascii = 0;
+    while (ascii < bytes && data[ascii] < 0x80)
+        ++ascii;
+    if (ascii == bytes)
+        end = std::copy_n(data, bytes, start);
+    else
+        end = reinterpret_cast<char16_t*>(m_utf8.appendToBuffer(reinterpret_cast<QChar*>(start), utf8));
+    while (trimEnd && end > start && end[-1] == u' ')
         --end;
     const auto length = static_cast<std::size_t>(end - start);
-    m_text.resize(offset + length);
-    SetText(slot, offset, length);
+    SetText(slot, m_textUnits, length);
+    m_textUnits += length;
 }
 
 TRecordValues TRecordValues::Builder::Take() {
     const std::size_t count = m_tags.size();
     TRecordValues values;
-    values.m_block.reset(Block::Layout::Allocate(count, m_text.size()));
+    values.m_block.reset(Block::Layout::Allocate(count, m_textUnits));
     Block* block = values.m_block.get();
     for (std::size_t slot = 0; slot < count; ++slot) {
         Block::Layout::SetTag(block, slot, static_cast<Tag>(m_tags[slot]));
         Block::Layout::SetPayload(block, slot, m_payloads[slot]);
     }
-    std::memcpy(Block::Layout::Characters(block), m_text.data(), sizeof(char16_t) * m_text.size());
+    std::copy_n(m_text.get(), m_textUnits, Block::Layout::Characters(block));
     if (!m_aside.empty())
         values.m_aside = std::make_unique<std::vector<QVariant>>(std::move(m_aside));
     m_aside.clear();
-    m_text.clear();
+    m_textUnits = 0;
     std::fill(m_tags.begin(), m_tags.end(), Null);
     return values;
 }

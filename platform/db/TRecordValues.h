@@ -55,10 +55,14 @@ public:
 
     private:
         void SetText(std::size_t slot, std::size_t offset, std::size_t length);
+        // Room for `units` more characters after the row's texts so far.
+        char16_t* TextRoom(std::size_t units);
 
         std::vector<std::uint8_t> m_tags;
         std::vector<std::uint64_t> m_payloads;
-        std::vector<char16_t> m_text;
+        std::unique_ptr<char16_t[]> m_text; // the row's texts, one after another
+        std::size_t m_textUnits = 0;
+        std::size_t m_textRoom = 0;
         std::vector<QVariant> m_aside;
         QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
     };

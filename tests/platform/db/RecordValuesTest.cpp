@@ -86,7 +86,8 @@ TEST(RecordValues, ResizeHeadAndAssignFirstKeepTheValuesTheyCover) {
 }
 
 TEST(RecordValues, ABuilderMakesRowAfterRowAsTheValuesWouldBeStored) {
-    TRecordValues::Builder builder(Samples().size() + 4);
+    TRecordValues::Builder builder(Samples().size() + 6);
+    const QByteArray longText(300, 'x'); // more than the room of the rows before
     for (int row = 0; row < 3; ++row) {
         SCOPED_TRACE(row);
         for (std::size_t i = 0; i < Samples().size(); ++i)
@@ -97,13 +98,17 @@ TEST(RecordValues, ABuilderMakesRowAfterRowAsTheValuesWouldBeStored) {
         builder.SetUtf8(n + 1, "ação  ", true);
         builder.SetUtf8(n + 2, "a\xff ", false); // invalid UTF-8 reads as QString::fromUtf8 reads it
         builder.SetUtf8(n + 3, "", false);
+        builder.SetUtf8(n + 4, "texto   ", true);
+        builder.SetUtf8(n + 5, longText + "  ", false);
         const TRecordValues values = builder.Take();
-        ASSERT_EQ(values.size(), n + 4);
+        ASSERT_EQ(values.size(), n + 6);
         for (std::size_t i = 0; i < n; ++i)
             ExpectSame(values[i], i == 2 && row > 0 ? QVariant() : Samples()[i]);
         ExpectSame(values[n], QVariant::fromValue(Currency::fromRaw(-12345)));
         ExpectSame(values[n + 1], QVariant(QStringLiteral("ação")));
         ExpectSame(values[n + 2], QVariant(QString::fromUtf8("a\xff ")));
         ExpectSame(values[n + 3], QVariant(QStringLiteral("")));
+        ExpectSame(values[n + 4], QVariant(QStringLiteral("texto")));
+        ExpectSame(values[n + 5], QVariant(QString::fromLatin1(longText + "  ")));
     }
 }
