@@ -343,33 +343,27 @@ int TDataSetProvider::Execute(const QString& text, const std::vector<QVariant>& 
     return rows;
 }
 
-void TDataSetProvider::ExecuteDirect(const QString& text) {
-    TIBSQL& statement = Statement(text);
-    statement.ExecQuery();
-}
-
 void TDataSetProvider::BeginApply(const std::vector<TDeltaRecord::Field>& fields) {
     TIBQuery* query = Query();
     m_nestedTables.clear();
     m_table = ResolveTableName(fields, m_dataSet);
     if (m_table.isEmpty())
         throw EDatabaseError(QStringLiteral("%1: unable to find the table to update").arg(Name()));
-    TIBTransaction* transaction = query->Transaction();
-    m_startedTransaction = !transaction->InTransaction();
-    if (m_startedTransaction)
-        transaction->StartTransaction();
-    else
-        ExecuteDirect(QStringLiteral("SAVEPOINT ZEB_APPLY"));
+    m_applyScope = std::make_unique<TransactionScope>(*query->Transaction(), QStringLiteral("ZEB_APPLY"));
 }
 
 void TDataSetProvider::EndApply(bool commit, QVariant& ownerData) {
-    TIBTransaction* transaction = Query()->Transaction();
+    const std::unique_ptr<TransactionScope> scope = std::move(m_applyScope);
+    if (!scope)
+        throw EDatabaseError(QStringLiteral("%1: no apply was begun").arg(Name()));
     if (commit) {
-        transaction->Commit();
-    } else if (m_startedTransaction) {
-        transaction->Rollback();
+        scope->Commit();
+        // Applied inside an outer transaction, the changes are made durable at once all the same.
+        TIBTransaction* transaction = Query()->Transaction();
+        if (transaction->InTransaction())
+            transaction->Commit();
     } else {
-        ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_APPLY"));
+        scope->Rollback();
     }
     m_table.clear();
     m_nestedTables.clear();
@@ -443,21 +437,17 @@ void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
     }
 
     try {
+        // A statement that may touch several rows is undone unless it touched exactly one.
+        std::optional<TransactionScope> record;
         if (guarded)
-            ExecuteDirect(QStringLiteral("SAVEPOINT ZEB_RECORD"));
-        const int rows = Execute(text, values);
-        if (rows != 1) {
-            if (guarded)
-                ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_RECORD"));
+            record.emplace(*Query()->Transaction(), QStringLiteral("ZEB_RECORD"));
+        if (Execute(text, values) != 1)
             throw EReconcileError(RecordNotFound, 0, text);
-        }
-        if (guarded)
-            ExecuteDirect(QStringLiteral("RELEASE SAVEPOINT ZEB_RECORD ONLY"));
+        if (record)
+            record->Commit();
     } catch (const EReconcileError&) {
         throw;
     } catch (const EIBError& error) {
-        if (guarded)
-            ExecuteDirect(QStringLiteral("ROLLBACK TO SAVEPOINT ZEB_RECORD"));
         throw EReconcileError(error.Message(), static_cast<int>(error.IBErrorCode()), text);
     } catch (const Exception& error) {
         throw EReconcileError(error.Message(), 0, text);

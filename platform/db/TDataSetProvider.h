@@ -39,6 +39,7 @@
 #include "platform/db/ProviderTypes.h"
 #include "platform/db/TDataPacket.h"
 #include "platform/db/TDeltaRecord.h"
+#include "platform/db/TransactionScope.h"
 
 #include <QHash>
 #include <QStringList>
@@ -117,13 +118,12 @@ private:
     std::vector<Column> KeyColumns(const std::vector<Column>& columns, const QString& table);
     TIBSQL& Statement(const QString& text);
     int Execute(const QString& text, const std::vector<QVariant>& values);
-    void ExecuteDirect(const QString& text);
 
     TDataSet* m_dataSet = nullptr;
     TProviderOptions m_options;
-    QString m_table;                        // while applying
-    QHash<QString, QString> m_nestedTables; // while applying: upper-case nested field -> table
-    bool m_startedTransaction = false;      // while applying
+    QString m_table;                                // while applying
+    QHash<QString, QString> m_nestedTables;         // while applying: upper-case nested field -> table
+    std::unique_ptr<TransactionScope> m_applyScope; // while applying
     QHash<QString, QStringList> m_primaryKeys;
     std::map<QString, std::unique_ptr<TIBSQL>> m_statements;
 };

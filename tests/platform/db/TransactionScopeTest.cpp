@@ -86,3 +86,38 @@ TEST(TransactionScope, AReadOnlyScopeReadsAndRefusesWritesWhateverTheParamsSay) 
         Insert(db, 3); // the next ordinary start writes again
     }
 }
+
+TEST(TransactionScope, ASavepointScopeUndoesOnlyItsOwnWorkInsideAnOuterTransaction) {
+    ScratchDatabase db;
+    db.Transaction().StartTransaction();
+    Insert(db, 1);
+    {
+        TransactionScope kept(db.Transaction(), QStringLiteral("KEPT"));
+        EXPECT_FALSE(kept.Owns());
+        Insert(db, 2);
+        kept.Commit();
+    }
+    EXPECT_THROW(
+        {
+            TransactionScope undone(db.Transaction(), QStringLiteral("UNDONE"));
+            Insert(db, 3);
+            throw Exception(QStringLiteral("the work failed"));
+        },
+        Exception);
+    {
+        TransactionScope undone(db.Transaction(), QStringLiteral("UNDONE"));
+        Insert(db, 4);
+        undone.Rollback();
+    }
+    ASSERT_TRUE(db.Transaction().InTransaction());
+    db.Transaction().Commit();
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 2);
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM WHERE ID IN (1, 2)")), 2);
+    {
+        TransactionScope alone(db.Transaction(), QStringLiteral("ALONE")); // no outer work: owns it
+        EXPECT_TRUE(alone.Owns());
+        Insert(db, 5);
+    }
+    EXPECT_FALSE(db.Transaction().InTransaction());
+    EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 2);
+}
