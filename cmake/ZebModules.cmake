@@ -6,28 +6,20 @@
 # A folder without sources yet becomes an interface library, so that its
 # dependants can already name it.
 # Libraries are declared bottom up, and each may use only what lies below
-# it: every zeb_ target it links must already be declared, and every
-# '#include "a/b/X.h"' of its files must name its own folder or the folder of
-# a library it links, directly or through another. A violation stops the
-# configuration with the file and the line.
+# it: every zeb_ target it links must already be declared, also when linked
+# later by target_link_libraries, and every include of a tree header by its
+# files must name its own folder or the folder of a library it links,
+# directly or through another. A violation stops the configuration with the
+# file and the line (see _zeb_check_layers).
 function(zeb_library target folder)
     cmake_parse_arguments(ARG "" "" "QT;DEPS;LIBS" ${ARGN})
-    set(reachable)
     foreach(dep IN LISTS ARG_DEPS)
-        if(NOT dep MATCHES "^zeb_")
-            continue()
-        endif()
-        if(NOT TARGET ${dep})
+        if(dep MATCHES "^zeb_" AND NOT TARGET ${dep})
             message(FATAL_ERROR "${target} links ${dep}, which is declared after it (above it in the layers)")
         endif()
-        get_property(below GLOBAL PROPERTY ZEB_REACHABLE_${dep})
-        list(APPEND reachable ${dep} ${below})
     endforeach()
-    list(REMOVE_DUPLICATES reachable)
-    set_property(GLOBAL PROPERTY ZEB_REACHABLE_${target} ${reachable})
-    string(REPLACE "/" "_" folder_key "${folder}")
-    set_property(GLOBAL PROPERTY ZEB_FOLDER_${folder_key} ${target})
-    _zeb_check_includes(${target} "${folder}" "${reachable}")
+    set_property(GLOBAL APPEND PROPERTY ZEB_LIBRARIES ${target})
+    zeb_layered(${target} "${folder}")
     file(GLOB sources CONFIGURE_DEPENDS
          "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
          "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h"
@@ -50,22 +42,119 @@ function(zeb_library target folder)
     endif()
 endfunction()
 
-# Stops the configuration when a file of <folder> includes a header of a
-# library that <target> does not link (one above it or beside it).
-function(_zeb_check_includes target folder reachable)
-    file(GLOB files CONFIGURE_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.cpp"
-                                      "${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*.h")
+# zeb_layered(<target> <folder>)
+# Makes <folder> (from the root of the tree) the sources of <target>, a
+# library or a program of the tree: includes of its headers from elsewhere
+# are allowed only where <target> is linked, and its own files may include
+# only what <target> links.
+function(zeb_layered target folder)
+    string(REPLACE "/" "_" key "${folder}")
+    set_property(GLOBAL PROPERTY ZEB_FOLDER_${key} ${target})
+    set_property(GLOBAL APPEND PROPERTY ZEB_OWNED_FOLDERS "${folder}")
+    _zeb_checked_folder(${target} "${folder}")
+endfunction()
+
+# Has the files of <folder> checked against what <target> links once the
+# whole tree is declared, so that no later target_link_libraries escapes.
+function(_zeb_checked_folder target folder)
+    set_property(GLOBAL APPEND PROPERTY ZEB_CHECKED "${target}=${folder}")
+    get_property(deferred GLOBAL PROPERTY ZEB_CHECK_DEFERRED)
+    if(NOT deferred)
+        set_property(GLOBAL PROPERTY ZEB_CHECK_DEFERRED TRUE)
+        cmake_language(DEFER DIRECTORY "${CMAKE_SOURCE_DIR}" CALL _zeb_check_layers)
+    endif()
+endfunction()
+
+# Runs at the end of the configuration: stops it when a library links one
+# declared after it, or when a checked folder includes a header of a folder
+# its target does not reach through its links.
+function(_zeb_check_layers)
+    get_property(libraries GLOBAL PROPERTY ZEB_LIBRARIES)
+    foreach(target IN LISTS libraries)
+        list(FIND libraries ${target} position)
+        _zeb_direct_links(${target} links)
+        foreach(dep IN LISTS links)
+            list(FIND libraries ${dep} dep_position)
+            if(dep_position GREATER position)
+                message(FATAL_ERROR "${target} links ${dep}, which is declared after it (above it in the layers)")
+            endif()
+        endforeach()
+    endforeach()
+    get_property(owned GLOBAL PROPERTY ZEB_OWNED_FOLDERS)
+    set(roots)
+    foreach(folder IN LISTS owned)
+        string(REGEX REPLACE "/.*$" "" root "${folder}")
+        list(APPEND roots ${root})
+    endforeach()
+    list(REMOVE_DUPLICATES roots)
+    get_property(checked GLOBAL PROPERTY ZEB_CHECKED)
+    foreach(entry IN LISTS checked)
+        string(REGEX REPLACE "=.*$" "" target "${entry}")
+        string(REGEX REPLACE "^[^=]*=" "" folder "${entry}")
+        _zeb_reachable(${target} reachable)
+        _zeb_check_includes(${target} "${folder}" "${reachable}" "${roots}")
+    endforeach()
+endfunction()
+
+# The targets <target> links itself, however they were linked.
+function(_zeb_direct_links target out)
+    set(links)
+    get_target_property(imported ${target} IMPORTED)
+    if(NOT imported)
+        foreach(property IN ITEMS LINK_LIBRARIES INTERFACE_LINK_LIBRARIES)
+            get_target_property(items ${target} ${property})
+            foreach(item IN LISTS items)
+                string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" item "${item}")
+                if(TARGET "${item}")
+                    list(APPEND links ${item})
+                endif()
+            endforeach()
+        endforeach()
+    endif()
+    set(${out} ${links} PARENT_SCOPE)
+endfunction()
+
+# Every target <target> links, directly or through another.
+function(_zeb_reachable target out)
+    set(reached)
+    set(pending ${target})
+    while(pending)
+        list(POP_FRONT pending current)
+        _zeb_direct_links(${current} links)
+        foreach(dep IN LISTS links)
+            if(NOT dep IN_LIST reached)
+                list(APPEND reached ${dep})
+                list(APPEND pending ${dep})
+            endif()
+        endforeach()
+    endwhile()
+    set(${out} ${reached} PARENT_SCOPE)
+endfunction()
+
+# Stops the configuration when a file of <folder> climbs out of the tree's
+# root with '../' or includes a header of a folder of the tree (one whose
+# first name is <roots>) that <target> does not link. Angle brackets, spaces
+# after '#' and indented lines are includes like the others.
+function(_zeb_check_includes target folder reachable roots)
+    file(GLOB files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${folder}/*.cpp" "${CMAKE_SOURCE_DIR}/${folder}/*.h")
+    set(include_line "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"]")
     foreach(file IN LISTS files)
-        file(STRINGS "${file}" lines REGEX "^#include \"[a-z]+/[a-z]+/|^#include \"(zip|imaging)/")
+        file(RELATIVE_PATH shown "${CMAKE_SOURCE_DIR}" "${file}")
+        file(STRINGS "${file}" lines REGEX "${include_line}")
         foreach(line IN LISTS lines)
-            string(REGEX REPLACE "^#include \"(.*)/[^/]*\".*$" "\\1" included "${line}")
-            if(included STREQUAL folder)
+            string(REGEX MATCH "${include_line}" matched "${line}")
+            set(path "${CMAKE_MATCH_1}")
+            if(path MATCHES "(^|/)\\.\\.?/")
+                message(FATAL_ERROR "${shown}: '${line}' names a folder relative to its own; includes are written from the root of the tree")
+            endif()
+            get_filename_component(included "${path}" DIRECTORY)
+            string(REGEX REPLACE "/.*$" "" root "${included}")
+            if(included STREQUAL "" OR included STREQUAL folder OR NOT root IN_LIST roots)
                 continue()
             endif()
             string(REPLACE "/" "_" key "${included}")
             get_property(owner GLOBAL PROPERTY ZEB_FOLDER_${key})
             if(NOT owner OR NOT owner IN_LIST reachable)
-                file(RELATIVE_PATH shown "${CMAKE_CURRENT_SOURCE_DIR}" "${file}")
                 message(FATAL_ERROR "${shown}: '${line}' reaches ${included}, which ${target} does not link")
             endif()
         endforeach()
@@ -89,6 +178,7 @@ function(zeb_tests folder)
     endif()
     string(REPLACE "/" "_" name "test_${folder}")
     add_executable(${name} ${sources})
+    _zeb_checked_folder(${name} "tests/${folder}")
     target_link_libraries(${name} PRIVATE ${ARG_DEPS} zeb_test_support GTest::gmock GTest::gtest_main)
     if(ARG_APPLICATION)
         target_link_libraries(${name} PRIVATE zeb_test_application)

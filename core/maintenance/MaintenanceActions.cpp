@@ -4,6 +4,7 @@
 #include "core/maintenance/TIBBackupRestore.h"
 #include "core/maintenance/TIBRepair.h"
 #include "core/util/MessageBoxes.h"
+#include "platform/base/SystemClock.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/LocalPath.h"
 #include "platform/ui/ShowMessage.h"
@@ -35,7 +36,7 @@ void MaintenanceActions::GerarBackup() {
         return;
     if (!SemJanelasAbertas())
         return;
-    m_backup.SetDefaultFileName(NomePadraoBackup(QDateTime::currentDateTime()));
+    m_backup.SetDefaultFileName(NomePadraoBackup(SystemClock::Now()));
     if (m_geral.ibDBDef->Connected())
         m_geral.ibDBDef->Close();
     try {

@@ -10,8 +10,6 @@
 #include <QString>
 #include <QStringList>
 
-// Quote character of SQL literals.
-inline constexpr QChar Aspas = QLatin1Char('\'');
 // Display formats of integers and money.
 inline const QString FormatoInteiro = QStringLiteral("#,##0");
 inline const QString FormatoMoeda = QStringLiteral("#,##0.00");

@@ -60,14 +60,14 @@ FloatPattern::FloatPattern(QStringView format) {
         } else if (c == QLatin1Char('"') || c == QLatin1Char('\'')) {
             quote = c;
         } else if (c == QLatin1Char(';')) {
-            m_sections.push_back(parseSection(format.mid(start, i - start)));
+            m_sections.push_back(ParseSection(format.mid(start, i - start)));
             start = i + 1;
         }
     }
-    m_sections.push_back(parseSection(format.mid(start)));
+    m_sections.push_back(ParseSection(format.mid(start)));
 }
 
-FloatPattern::Section FloatPattern::parseSection(QStringView text) {
+FloatPattern::Section FloatPattern::ParseSection(QStringView text) {
     Section section;
     section.empty = text.isEmpty();
     int points = 0;
@@ -118,19 +118,19 @@ QString FloatPattern::Format(const DecimalNumber& number) const {
     const bool zero = allZero(integerDigits, fractionDigits);
 
     if (zero && m_sections.size() >= 3 && !m_sections[2].empty)
-        return formatSection(m_sections[2], QString(), QString(m_sections[2].maxDecimals, QLatin1Char('0')),
+        return FormatSection(m_sections[2], QString(), QString(m_sections[2].maxDecimals, QLatin1Char('0')),
                              false);
     if (number.negative && !zero && m_sections.size() >= 2 && !m_sections[1].empty) {
         const Section& negative = m_sections[1];
         integerDigits = number.integerDigits;
         fractionDigits = number.fractionDigits;
         roundDigits(integerDigits, fractionDigits, negative.maxDecimals);
-        return formatSection(negative, integerDigits, fractionDigits, false);
+        return FormatSection(negative, integerDigits, fractionDigits, false);
     }
-    return formatSection(positive, integerDigits, fractionDigits, number.negative && !zero);
+    return FormatSection(positive, integerDigits, fractionDigits, number.negative && !zero);
 }
 
-QString FloatPattern::formatSection(const Section& section, const QString& integerDigits,
+QString FloatPattern::FormatSection(const Section& section, const QString& integerDigits,
                                     const QString& fractionDigits, bool negative) {
     int integerPlaces = 0;
     for (const Element& element : section.elements) {

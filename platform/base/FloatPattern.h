@@ -34,8 +34,8 @@ private:
         bool empty = true;
     };
 
-    static Section parseSection(QStringView text);
-    static QString formatSection(const Section& section, const QString& integerDigits,
+    static Section ParseSection(QStringView text);
+    static QString FormatSection(const Section& section, const QString& integerDigits,
                                  const QString& fractionDigits, bool negative);
 
     std::vector<Section> m_sections;

@@ -11,7 +11,6 @@ struct FormatSettings {
     static constexpr QChar ThousandSeparator{u'.'};
     static constexpr QChar DateSeparator{u'/'};
     static constexpr QChar TimeSeparator{u':'};
-    static constexpr int CurrencyDecimals = 2;
     static constexpr QStringView ShortDateFormat{u"dd/mm/yyyy"};
     static constexpr QStringView LongTimeFormat{u"hh:nn:ss"};
     // Two-digit years fall into the hundred years that start this many years

@@ -3,6 +3,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/base/FloatPattern.h"
 #include "platform/base/FormatSettings.h"
+#include "platform/base/SystemClock.h"
 
 #include <QLocale>
 #include <QTime>
@@ -170,7 +171,7 @@ std::optional<std::int64_t> parseInteger(const QString& text) {
 }
 
 int twoDigitYear(int year) {
-    const int pivot = QDate::currentDate().year() - FormatSettings::TwoDigitYearCenturyWindow;
+    const int pivot = SystemClock::Today().year() - FormatSettings::TwoDigitYearCenturyWindow;
     int result = pivot / 100 * 100 + year;
     if (result < pivot)
         result += 100;
@@ -341,7 +342,7 @@ bool TryStrToDate(const QString& text, QDate& value) {
             return false;
     if (parts[0].size() > 2 || parts[1].size() > 2)
         return false;
-    int year = QDate::currentDate().year();
+    int year = SystemClock::Today().year();
     if (parts.size() == 3) {
         year = parts[2].toInt();
         if (parts[2].size() <= 2)

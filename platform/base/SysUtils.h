@@ -55,7 +55,8 @@ bool TryStrToCurr(const QString& text, Currency& value);
 // ---- dates ----------------------------------------------------------------------
 
 // "dd/mm/yyyy"; also "d/m/yyyy", two-digit years ("d/m/yy", placed by
-// FormatSettings::TwoDigitYearCenturyWindow) and "d/m" (the current year).
+// FormatSettings::TwoDigitYearCenturyWindow from the year of SystemClock) and
+// "d/m" (the year of SystemClock).
 QDate StrToDate(const QString& text);
 bool TryStrToDate(const QString& text, QDate& value);
 // A date as StrToDate reads it, optionally followed by "hh:nn" or "hh:nn:ss".

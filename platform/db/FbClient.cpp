@@ -153,9 +153,7 @@ void FbClient::Bind() {
     bind(database_info, "isc_database_info");
     bind(start_multiple, "isc_start_multiple");
     bind(commit_transaction, "isc_commit_transaction");
-    bind(commit_retaining, "isc_commit_retaining");
     bind(rollback_transaction, "isc_rollback_transaction");
-    bind(rollback_retaining, "isc_rollback_retaining");
     bind(dsql_execute_immediate, "isc_dsql_execute_immediate");
     bind(dsql_allocate_statement, "isc_dsql_allocate_statement");
     bind(dsql_prepare, "isc_dsql_prepare");

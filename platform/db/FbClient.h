@@ -44,8 +44,6 @@ public:
     // use it afterwards. Called once the program's work is over.
     static void ShutDown();
 
-    // The candidate that was loaded, as given.
-    const QString& LibraryPath() const { return m_path; }
     // The absolute path of the file the loader mapped for it.
     QString LoadedFile() const;
 
@@ -54,9 +52,7 @@ public:
     decltype(&isc_database_info) database_info = nullptr;
     decltype(&isc_start_multiple) start_multiple = nullptr;
     decltype(&isc_commit_transaction) commit_transaction = nullptr;
-    decltype(&isc_commit_retaining) commit_retaining = nullptr;
     decltype(&isc_rollback_transaction) rollback_transaction = nullptr;
-    decltype(&isc_rollback_retaining) rollback_retaining = nullptr;
     decltype(&isc_dsql_execute_immediate) dsql_execute_immediate = nullptr;
     decltype(&isc_dsql_allocate_statement) dsql_allocate_statement = nullptr;
     decltype(&isc_dsql_prepare) dsql_prepare = nullptr;

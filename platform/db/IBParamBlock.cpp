@@ -31,11 +31,6 @@ void IBParamBlock::AddInt(std::uint8_t tag, std::int32_t value) {
     AppendInt32(value);
 }
 
-void IBParamBlock::AddByte(std::uint8_t tag, std::uint8_t value) {
-    AddTag(tag);
-    m_bytes.append(static_cast<char>(value));
-}
-
 void IBParamBlock::AppendInt32(std::int32_t value) {
     const auto bits = static_cast<std::uint32_t>(value);
     for (int shift = 0; shift < 32; shift += 8)

@@ -21,8 +21,6 @@ public:
     void AddSizedInt(std::uint8_t tag, std::int32_t value);
     // tag, 32-bit value without a length (service-start numbers and options).
     void AddInt(std::uint8_t tag, std::int32_t value);
-    // tag, one byte value (service-start single-byte items).
-    void AddByte(std::uint8_t tag, std::uint8_t value);
 
     const QByteArray& Bytes() const { return m_bytes; }
     const char* Data() const { return m_bytes.constData(); }

@@ -378,7 +378,7 @@ void TDataSet::SetFieldValue(TField* field, const QVariant& value) {
     if (m_state == dsCalcFields)
         return;
     m_modified = true;
-    if (m_autoCalcFields && field->FieldKind() == fkData)
+    if (field->FieldKind() == fkData)
         CalculateFields(*buffer);
     DataEvent(deFieldChange, field);
 }

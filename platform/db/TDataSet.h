@@ -108,8 +108,6 @@ public:
     bool Modified() const { return m_modified; }
     virtual bool CanModify() const { return true; }
     // Recalculate calculated fields after each field change while editing.
-    bool AutoCalcFields() const { return m_autoCalcFields; }
-    void SetAutoCalcFields(bool value) { m_autoCalcFields = value; }
 
     // Fields --------------------------------------------------------------------
     TFields& Fields() { return m_fields; }
@@ -284,7 +282,6 @@ private:
     bool PassesFilter(TRecordBuffer& record);
     void CalculateFields(TRecordBuffer& record);
     void CalculateAll();
-    bool HasCalculatedFields() const { return !m_calcFields.empty(); }
     void MoveTo(int viewIndex);
     int ViewIndexOf(const TRecordBuffer* record) const;
     int FindRecord(const std::vector<TField*>& fields, const QVariantList& values,
@@ -301,7 +298,6 @@ private:
     bool m_bof = true;
     bool m_eof = true;
     bool m_modified = false;
-    bool m_autoCalcFields = true;
     TBookmark m_nextId = 1;
 
     std::unique_ptr<TRecordBuffer> m_editBuffer; // the pending edit or insert

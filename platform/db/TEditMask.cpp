@@ -92,7 +92,7 @@ TEditMask::TEditMask(const QString& editMask) : m_editMask(editMask) {
     }
 }
 
-bool TEditMask::isInput(int position) const {
+bool TEditMask::IsInput(int position) const {
     return position >= 0 && position < Length() && m_positions[position].kind != 0;
 }
 
@@ -100,7 +100,7 @@ bool TEditMask::IsLiteral(int position) const {
     return position >= 0 && position < Length() && m_positions[position].kind == 0;
 }
 
-bool TEditMask::allows(const Position& position, QChar ch) const {
+bool TEditMask::Allows(const Position& position, QChar ch) const {
     switch (position.kind) {
     case '0':
     case '9':
@@ -121,7 +121,7 @@ bool TEditMask::allows(const Position& position, QChar ch) const {
     }
 }
 
-QChar TEditMask::shifted(const Position& position, QChar ch) const {
+QChar TEditMask::Shifted(const Position& position, QChar ch) const {
     switch (position.shift) {
     case Case::Upper:
         return ch.toUpper();
@@ -133,7 +133,7 @@ QChar TEditMask::shifted(const Position& position, QChar ch) const {
     return ch;
 }
 
-bool TEditMask::isEmptyAt(const QString& editText, int position) const {
+bool TEditMask::IsEmptyAt(const QString& editText, int position) const {
     return position >= editText.size() || editText[position] == m_blank;
 }
 
@@ -152,21 +152,21 @@ QString TEditMask::EditTextFor(const QString& value) const {
         const int offset = m_leadingBlanks ? qMax(0, Length() - static_cast<int>(value.size())) : 0;
         for (int i = 0; i < value.size() && offset + i < Length(); ++i) {
             const Position& position = m_positions[offset + i];
-            if (position.kind != 0 && allows(position, value[i]))
-                text[offset + i] = shifted(position, value[i]);
+            if (position.kind != 0 && Allows(position, value[i]))
+                text[offset + i] = Shifted(position, value[i]);
         }
         return text;
     }
     std::vector<int> inputs;
     for (int i = 0; i < Length(); ++i)
-        if (isInput(i))
+        if (IsInput(i))
             inputs.push_back(i);
     const int count = static_cast<int>(inputs.size());
     const int offset = m_leadingBlanks ? qMax(0, count - static_cast<int>(value.size())) : 0;
     for (int i = 0; i < value.size() && offset + i < count; ++i) {
         const int at = inputs[offset + i];
-        if (allows(m_positions[at], value[i]))
-            text[at] = shifted(m_positions[at], value[i]);
+        if (Allows(m_positions[at], value[i]))
+            text[at] = Shifted(m_positions[at], value[i]);
     }
     return text;
 }
@@ -181,7 +181,7 @@ QString TEditMask::ValueOf(const QString& editText) const {
         if (position.kind == 0) {
             if (m_saveLiterals)
                 value += position.literal;
-        } else if (isEmptyAt(editText, i)) {
+        } else if (IsEmptyAt(editText, i)) {
             value += QLatin1Char(' ');
         } else {
             value += editText[i];
@@ -199,21 +199,21 @@ QString TEditMask::FormatText(const QString& value) const {
         return value;
     QString text = EditTextFor(value);
     for (int i = 0; i < Length(); ++i)
-        if (isInput(i) && text[i] == m_blank)
+        if (IsInput(i) && text[i] == m_blank)
             text[i] = QLatin1Char(' ');
     return text;
 }
 
 int TEditMask::NextInputPosition(int position) const {
     int i = qMax(0, position);
-    while (i < Length() && !isInput(i))
+    while (i < Length() && !IsInput(i))
         ++i;
     return i;
 }
 
 int TEditMask::PriorInputPosition(int position) const {
     int i = qMin(position, Length()) - 1;
-    while (i >= 0 && !isInput(i))
+    while (i >= 0 && !IsInput(i))
         --i;
     return i;
 }
@@ -221,7 +221,7 @@ int TEditMask::PriorInputPosition(int position) const {
 int TEditMask::EndOfText(const QString& editText) const {
     int last = -1;
     for (int i = 0; i < Length(); ++i)
-        if (isInput(i) && !isEmptyAt(editText, i))
+        if (IsInput(i) && !IsEmptyAt(editText, i))
             last = i;
     return NextInputPosition(last + 1);
 }
@@ -235,9 +235,9 @@ bool TEditMask::TypeChar(QString& editText, int& cursor, QChar ch) const {
         return true;
     }
     at = NextInputPosition(at);
-    if (at >= Length() || !allows(m_positions[at], ch))
+    if (at >= Length() || !Allows(m_positions[at], ch))
         return false;
-    editText[at] = shifted(m_positions[at], ch);
+    editText[at] = Shifted(m_positions[at], ch);
     cursor = NextInputPosition(at + 1);
     return true;
 }
@@ -245,7 +245,7 @@ bool TEditMask::TypeChar(QString& editText, int& cursor, QChar ch) const {
 void TEditMask::Clear(QString& editText, int start, int count) const {
     const int end = qMin(start + count, static_cast<int>(editText.size()));
     for (int i = qMax(0, start); i < end; ++i)
-        if (isInput(i))
+        if (IsInput(i))
             editText[i] = m_blank;
 }
 
@@ -257,12 +257,12 @@ int TEditMask::FirstInvalidPosition(const QString& editText) const {
                 return i;
             continue;
         }
-        if (isEmptyAt(editText, i)) {
+        if (IsEmptyAt(editText, i)) {
             if (QChar(QLatin1Char(position.kind)).isUpper() || position.kind == '0')
                 return i;
             continue;
         }
-        if (!allows(position, editText[i]))
+        if (!Allows(position, editText[i]))
             return i;
     }
     return -1;

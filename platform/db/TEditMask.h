@@ -80,10 +80,10 @@ private:
         Case shift = Case::Keep;
     };
 
-    bool isInput(int position) const;
-    bool allows(const Position& position, QChar ch) const;
-    QChar shifted(const Position& position, QChar ch) const;
-    bool isEmptyAt(const QString& editText, int position) const;
+    bool IsInput(int position) const;
+    bool Allows(const Position& position, QChar ch) const;
+    QChar Shifted(const Position& position, QChar ch) const;
+    bool IsEmptyAt(const QString& editText, int position) const;
 
     QString m_editMask;
     std::vector<Position> m_positions;

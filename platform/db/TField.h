@@ -61,7 +61,6 @@ public:
     TFieldType DataType() const { return m_dataType; }
     TFieldKind FieldKind() const { return m_fieldKind; }
     void SetFieldKind(TFieldKind kind);
-    bool Calculated() const { return m_fieldKind == fkCalculated; }
     bool Lookup() const { return m_fieldKind == fkLookup; }
     // 1-based position of the column among the FieldDefs while open; 0 for
     // calculated and lookup fields and while closed.
@@ -120,7 +119,6 @@ public:
     // record, the stored value while editing, null while inserting.
     QVariant OldValue() const;
     // The value being edited (the same as Value).
-    QVariant NewValue() const { return Value(); }
 
     virtual QString AsString() const;
     virtual void SetAsString(const QString& text);

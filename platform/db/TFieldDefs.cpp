@@ -23,10 +23,3 @@ TFieldDef* TFieldDefs::Find(const QString& name) const {
     const int index = IndexOf(name);
     return index < 0 ? nullptr : m_items[static_cast<std::size_t>(index)].get();
 }
-
-TFieldDef& TFieldDefs::FieldDefByName(const QString& name) const {
-    TFieldDef* def = Find(name);
-    if (!def)
-        throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
-    return *def;
-}

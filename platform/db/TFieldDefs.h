@@ -25,8 +25,6 @@ public:
     // -1 when absent.
     int IndexOf(const QString& name) const;
     TFieldDef* Find(const QString& name) const;
-    // Raises EDatabaseError "Field '%s' not found".
-    TFieldDef& FieldDefByName(const QString& name) const;
 
 private:
     std::vector<std::unique_ptr<TFieldDef>> m_items;

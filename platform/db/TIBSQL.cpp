@@ -166,11 +166,6 @@ void TIBSQL::RefreshParams() {
     }
 }
 
-int TIBSQL::ParamCount() {
-    RefreshParams();
-    return static_cast<int>(m_params.size());
-}
-
 TIBXSQLVAR& TIBSQL::Params(int index) {
     RefreshParams();
     if (index < 0 || index >= static_cast<int>(m_params.size()))

@@ -68,7 +68,6 @@ public:
     void SetSQL(const QStringList& lines) { m_sql = lines; }
     // When false the text goes to the engine as written, with no parameter
     // scan: for PSQL bodies whose ":name" are variables, not parameters.
-    bool ParamCheck() const { return m_paramCheck; }
     void SetParamCheck(bool check) { m_paramCheck = check; }
 
     // SQL as one text, lines joined with line breaks.
@@ -99,7 +98,6 @@ public:
     // Raises EDatabaseError when there is no such column.
     TIBXSQLVAR& FieldByName(const QString& name);
 
-    int ParamCount();
     TIBXSQLVAR& Params(int index);
     // Named parameters in order of first appearance (positional ones are "").
     QStringList ParamNames();

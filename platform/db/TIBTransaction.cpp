@@ -123,13 +123,6 @@ void TIBTransaction::Commit() {
     EndCursors();
 }
 
-void TIBTransaction::CommitRetaining() {
-    CheckInTransaction();
-    ISC_STATUS_ARRAY status{};
-    FbClient::Instance().commit_retaining(status, &m_handle);
-    EIBError::Check(status);
-}
-
 void TIBTransaction::Rollback() {
     CheckInTransaction();
     ISC_STATUS_ARRAY status{};
@@ -137,13 +130,6 @@ void TIBTransaction::Rollback() {
     EIBError::Check(status);
     m_handle = 0;
     EndCursors();
-}
-
-void TIBTransaction::RollbackRetaining() {
-    CheckInTransaction();
-    ISC_STATUS_ARRAY status{};
-    FbClient::Instance().rollback_retaining(status, &m_handle);
-    EIBError::Check(status);
 }
 
 void TIBTransaction::EndCursors() {

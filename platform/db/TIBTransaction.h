@@ -44,9 +44,7 @@ public:
     // tries to change data in it fails.
     void StartReadOnly();
     void Commit();
-    void CommitRetaining();
     void Rollback();
-    void RollbackRetaining();
 
     // Raises EDatabaseError unless active.
     void CheckInTransaction() const;

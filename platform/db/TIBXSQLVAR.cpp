@@ -94,7 +94,6 @@ void TIBXSQLVAR::Describe(const void* sqlvar, int index, bool keepValue) {
     m_index = index;
     m_nullable = (v.sqltype & 1) != 0;
     m_describedScale = v.sqlscale;
-    m_describedSubType = v.sqlsubtype;
     m_sqlName = QString::fromUtf8(v.sqlname, v.sqlname_length);
     m_relationName = QString::fromUtf8(v.relname, v.relname_length);
     m_name = QString::fromUtf8(v.aliasname, v.aliasname_length);

@@ -61,11 +61,8 @@ public:
     TIBSqlType SqlType() const { return m_describedType; }
     // Decimal scale: 0, or negative for NUMERIC/DECIMAL (-4 for NUMERIC(18,4)).
     int Scale() const { return m_describedScale; }
-    // Blob subtype, or the character set id of a text column.
-    int SubType() const { return m_describedSubType; }
     // Characters for CHAR and VARCHAR, bytes for the other kinds.
     int Size() const { return m_size; }
-    bool Nullable() const { return m_nullable; }
     // Position in the result, or in the statement's parameter list.
     int Index() const { return m_index; }
 
@@ -135,7 +132,6 @@ private:
     QString m_sqlName;
     TIBSqlType m_describedType = TIBSqlType::Unknown;
     int m_describedScale = 0;
-    int m_describedSubType = 0;
     int m_size = 0;
     bool m_nullable = true;
     int m_index = 0;

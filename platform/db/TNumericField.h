@@ -9,7 +9,6 @@ class TNumericField : public TField {
 public:
     const QString& DisplayFormat() const { return m_displayFormat; }
     void SetDisplayFormat(const QString& format) { m_displayFormat = format; }
-    const QString& EditFormat() const { return m_editFormat; }
     void SetEditFormat(const QString& format) { m_editFormat = format; }
 
 protected:

@@ -162,17 +162,6 @@ bool ConfinedFolder::Remove(const QStringList& folder, const QString& name) cons
     return dir.get() >= 0 && ::unlinkat(dir.get(), QFile::encodeName(name).constData(), 0) == 0;
 }
 
-bool ConfinedFolder::MakeWritable(const QStringList& folder, const QString& name) const {
-    const FdGuard dir(Plain(name) ? OpenFolder(folder) : -1);
-    if (dir.get() < 0)
-        return false;
-    const FdGuard file(
-        ::openat(dir.get(), QFile::encodeName(name).constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC));
-    struct stat info {};
-    return file.get() >= 0 && ::fstat(file.get(), &info) == 0 && S_ISREG(info.st_mode) &&
-           ::fchmod(file.get(), (info.st_mode & 07777) | S_IWUSR) == 0;
-}
-
 QDateTime ConfinedFolder::ModificationTime(const QStringList& folder, const QString& name) const {
     const FdGuard dir(Plain(name) ? OpenFolder(folder) : -1);
     struct stat info {};

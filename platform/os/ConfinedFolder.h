@@ -33,8 +33,6 @@ public:
     // Renames within folder, replacing an existing file; false on failure.
     bool Rename(const QStringList& folder, const QString& from, const QString& to) const;
     bool Remove(const QStringList& folder, const QString& name) const;
-    // Gives the owner write permission on an existing file (not a link).
-    bool MakeWritable(const QStringList& folder, const QString& name) const;
     // Modification time of folder/name (not following a link); invalid when unreadable.
     QDateTime ModificationTime(const QStringList& folder, const QString& name) const;
 

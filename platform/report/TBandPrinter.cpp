@@ -1,5 +1,6 @@
 #include "platform/report/TBandPrinter.h"
 
+#include "platform/base/SystemClock.h"
 #include "platform/report/ReportUnits.h"
 #include "platform/report/TBandReport.h"
 #include "platform/report/TReportBand.h"
@@ -8,7 +9,7 @@
 
 TBandPrinter::TBandPrinter(TReportPrinter& printer, bool firstPageHeader, bool lastPageFooter)
     : m_printer(printer), m_firstPageHeader(firstPageHeader), m_lastPageFooter(lastPageFooter),
-      m_started(QDateTime::currentDateTime()) {}
+      m_started(SystemClock::Now()) {}
 
 TPrintContext TBandPrinter::Context() const {
     return {m_report, m_pageNumber, m_started};

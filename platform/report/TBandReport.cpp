@@ -67,7 +67,7 @@ TDataSet* TBandReport::FindDataSet(const QString& name) const {
     };
     if (named(m_dataSet))
         return m_dataSet;
-    for (const TReportSubDetail* subDetail : SubDetailsOf(nullptr))
+    for (const TReportSubDetail* subDetail : BandsOf<TReportSubDetail>())
         if (named(subDetail->DataSet()))
             return subDetail->DataSet();
     if (Owner())
@@ -103,27 +103,12 @@ void TBandReport::Notification(TComponent* component, TOperation operation) {
                   m_bands.end());
 }
 
-std::vector<TReportGroup*> TBandReport::GroupsOf(const TComponent* master) const {
-    std::vector<TReportGroup*> groups;
+template <class TBandKind> std::vector<TBandKind*> TBandReport::BandsOf() const {
+    std::vector<TBandKind*> bands;
     for (TReportBand* band : m_bands)
-        if (auto* group = dynamic_cast<TReportGroup*>(band)) {
-            const TComponent* groupMaster = group->Master() ? group->Master() : this;
-            if (groupMaster == master)
-                groups.push_back(group);
-        }
-    return groups;
-}
-
-// `master` nullptr lists every sub-detail.
-std::vector<TReportSubDetail*> TBandReport::SubDetailsOf(const TComponent* master) const {
-    std::vector<TReportSubDetail*> subDetails;
-    for (TReportBand* band : m_bands)
-        if (auto* subDetail = dynamic_cast<TReportSubDetail*>(band)) {
-            const TComponent* subMaster = subDetail->Master() ? subDetail->Master() : this;
-            if (!master || subMaster == master)
-                subDetails.push_back(subDetail);
-        }
-    return subDetails;
+        if (auto* kind = dynamic_cast<TBandKind*>(band))
+            bands.push_back(kind);
+    return bands;
 }
 
 void TBandReport::Accumulate(const TDataSet* dataSet) {
@@ -140,9 +125,9 @@ void TBandReport::ResetTotals() {
                 expr->Reset();
 }
 
-void TBandReport::PrintRecords(TBandPrinter& out, TComponent* master, TDataSet* dataSet, TReportBand* band) {
-    const std::vector<TReportGroup*> groups = GroupsOf(master);
-    const std::vector<TReportSubDetail*> subDetails = SubDetailsOf(master);
+void TBandReport::PrintRecords(TBandPrinter& out, TDataSet* dataSet, TReportBand* band,
+                               const std::vector<TReportGroup*>& groups,
+                               const std::vector<TReportSubDetail*>& subDetails) {
     auto printRecord = [&] {
         if (dataSet)
             Accumulate(dataSet);
@@ -189,7 +174,7 @@ void TBandReport::PrintSubDetail(TBandPrinter& out, TReportSubDetail* subDetail)
         return;
     out.PrintBand(subDetail->HeaderBand());
     if (!dataSet->IsEmpty())
-        PrintRecords(out, subDetail, dataSet, subDetail);
+        PrintRecords(out, dataSet, subDetail, {}, {});
     out.PrintBand(subDetail->FooterBand());
 }
 
@@ -206,7 +191,8 @@ void TBandReport::PrintTo(TBandPrinter& out) {
     ResetTotals();
     out.BeginReport(*this);
     if (!empty)
-        PrintRecords(out, this, m_dataSet, BandOfType(TBandType::rbDetail));
+        PrintRecords(out, m_dataSet, BandOfType(TBandType::rbDetail), BandsOf<TReportGroup>(),
+                     BandsOf<TReportSubDetail>());
     out.PrintBand(BandOfType(TBandType::rbSummary));
 }
 

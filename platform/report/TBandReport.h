@@ -5,9 +5,9 @@
 //
 // Flow of one preparation: BeforePrint of the report (may cancel it); then,
 // unless the data set is empty and PrintIfEmpty is off, the title, for each
-// record the group headers that start, the detail band and the sub-details
-// whose master is the report, the group footers that end, and at last the
-// summary. A report without a data set prints its detail band once.
+// record the group headers that start, the detail band and every sub-detail
+// (each printing its own records), the group footers that end, and at last
+// the summary. A report without a data set prints its detail band once.
 // Options: FirstPageHeader prints the page header on the first page too,
 // LastPageFooter the page footer on the last page too.
 //
@@ -43,9 +43,7 @@ public:
     void SetReportTitle(const QString& title) { m_reportTitle = title; }
     bool PrintIfEmpty() const { return m_printIfEmpty; }
     void SetPrintIfEmpty(bool value) { m_printIfEmpty = value; }
-    bool FirstPageHeader() const { return m_firstPageHeader; }
     void SetFirstPageHeader(bool value) { m_firstPageHeader = value; }
-    bool LastPageFooter() const { return m_lastPageFooter; }
     void SetLastPageFooter(bool value) { m_lastPageFooter = value; }
     // The font of every control that keeps ParentFont.
     TReportFont& Font() { return m_font; }
@@ -61,7 +59,6 @@ public:
     TReportBeforePrintEvent BeforePrint;
     TNotifyEvent OnPreview;
 
-    const std::vector<TReportBand*>& Bands() const { return m_bands; }
     // The first band of a page-frame or flow type (title, page header, column
     // header, detail, summary, page footer); nullptr when there is none.
     TReportBand* BandOfType(TBandType type) const;
@@ -88,11 +85,13 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    std::vector<TReportGroup*> GroupsOf(const TComponent* master) const;
-    std::vector<TReportSubDetail*> SubDetailsOf(const TComponent* master) const;
+    // The bands of one kind (groups, sub-details), in the order they were added.
+    template <class TBandKind> std::vector<TBandKind*> BandsOf() const;
     // Walks `dataSet` (or one empty pass without it) printing `band` per
-    // record with the groups and sub-details of `master`.
-    void PrintRecords(TBandPrinter& out, TComponent* master, TDataSet* dataSet, TReportBand* band);
+    // record within `groups`, each record followed by `subDetails`.
+    void PrintRecords(TBandPrinter& out, TDataSet* dataSet, TReportBand* band,
+                      const std::vector<TReportGroup*>& groups,
+                      const std::vector<TReportSubDetail*>& subDetails);
     void PrintSubDetail(TBandPrinter& out, TReportSubDetail* subDetail);
     void Accumulate(const TDataSet* dataSet);
     void ResetTotals();

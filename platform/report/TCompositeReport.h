@@ -27,9 +27,7 @@ public:
 
     const QString& ReportTitle() const { return m_reportTitle; }
     void SetReportTitle(const QString& title) { m_reportTitle = title; }
-    bool FirstPageHeader() const { return m_firstPageHeader; }
     void SetFirstPageHeader(bool value) { m_firstPageHeader = value; }
-    bool LastPageFooter() const { return m_lastPageFooter; }
     void SetLastPageFooter(bool value) { m_lastPageFooter = value; }
 
     TReportPrinter& ReportPrinter() { return m_printer; }

@@ -13,8 +13,6 @@ public:
     void SetOrientation(TPrinterOrientation orientation) { m_orientation = orientation; }
 
     // The paper in portrait; a custom paper takes these sizes.
-    double PaperWidth() const { return m_paperWidth; }
-    double PaperLength() const { return m_paperLength; }
     void SetPaperWidth(double mm);
     void SetPaperLength(double mm);
 

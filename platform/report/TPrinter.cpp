@@ -27,10 +27,6 @@ void TPrinter::SetPrinterIndex(int index) {
     m_printer->setPrinterName(index < 0 ? QPrinterInfo::defaultPrinterName() : printers.at(index));
 }
 
-QString TPrinter::PrinterName() const {
-    return m_printer->printerName();
-}
-
 TPrinter& Printer() {
     static TPrinter printer;
     return printer;

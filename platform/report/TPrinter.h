@@ -25,7 +25,6 @@ public:
     // -1 chooses the system's default printer; raises Exception for an index
     // outside Printers.
     void SetPrinterIndex(int index);
-    QString PrinterName() const;
 
     // Where the pages go; printing and the setup dialog work on it.
     QPrinter& QtPrinter() { return *m_printer; }

@@ -15,10 +15,8 @@ class TReportExpr : public TTextPrintable {
 public:
     using TTextPrintable::TTextPrintable;
 
-    const QString& Expression() const { return m_text; }
     // Raises Exception for an expression that does not parse.
     void SetExpression(const QString& expression);
-    const QString& Mask() const { return m_mask; }
     void SetMask(const QString& mask) { m_mask = mask; }
     bool ResetAfterPrint() const { return m_resetAfterPrint; }
     void SetResetAfterPrint(bool value) { m_resetAfterPrint = value; }

@@ -22,12 +22,6 @@ void TReportGroup::SetFooterBand(TReportBand* band) {
     }
 }
 
-void TReportGroup::SetMaster(TComponent* master) {
-    m_master = master;
-    if (m_master)
-        FreeNotification(m_master);
-}
-
 QString TReportGroup::CurrentValue(TDataSet* defaultDataSet) const {
     if (m_text.isEmpty())
         return QString();
@@ -45,6 +39,4 @@ void TReportGroup::Notification(TComponent* component, TOperation operation) {
         return;
     if (component == m_footerBand)
         m_footerBand = nullptr;
-    if (component == m_master)
-        m_master = nullptr;
 }

@@ -1,8 +1,7 @@
 #pragma once
 // A group header: prints before the first record of each run of records whose
 // Expression has the same value, and its FooterBand after the last one.
-// Groups of the report's detail loop have the report as Master; groups of a
-// sub-detail's loop name the sub-detail.
+// Groups follow the records of the report's detail loop.
 
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportExpression.h"
@@ -15,15 +14,10 @@ class TReportGroup : public TReportBand {
 public:
     explicit TReportGroup(TComponent* owner = nullptr);
 
-    const QString& Expression() const { return m_text; }
     // Raises Exception for an expression that is not a field reference.
     void SetExpression(const QString& expression);
     TReportBand* FooterBand() const { return m_footerBand; }
     void SetFooterBand(TReportBand* band);
-    // The report or the sub-detail whose records the group follows; nullptr
-    // means the report.
-    TComponent* Master() const { return m_master; }
-    void SetMaster(TComponent* master);
 
     // The grouping value of the current record of `dataSet` (when the
     // expression names no data set).
@@ -36,5 +30,4 @@ private:
     QString m_text;
     TReportExpression m_expression;
     TReportBand* m_footerBand = nullptr;
-    TComponent* m_master = nullptr;
 };

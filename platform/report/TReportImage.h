@@ -19,7 +19,6 @@ public:
 
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool value);
-    bool Center() const { return m_center; }
     void SetCenter(bool value);
 
     double Print(const TPrintContext& context, std::vector<TDrawItem>& items) override;

@@ -4,7 +4,7 @@ double TReportShape::Print(const TPrintContext&, std::vector<TDrawItem>& items) 
     const QRectF box(Left(), Top(), Width(), Height());
     TDrawItem item;
     item.Pen = m_penColor;
-    item.PenWidth = m_penWidth;
+    item.PenWidth = PenWidth;
     switch (m_shape) {
     case TShapeType::stRectangle:
         item.Kind = TDrawKind::dkRect;

@@ -10,12 +10,6 @@ void TReportSubDetail::SetDataSet(TDataSet* dataSet) {
         FreeNotification(dataSet);
 }
 
-void TReportSubDetail::SetMaster(TComponent* master) {
-    m_master = master;
-    if (master)
-        FreeNotification(master);
-}
-
 void TReportSubDetail::SetHeaderBand(TReportBand* band) {
     m_headerBand = band;
     if (band) {
@@ -38,8 +32,6 @@ void TReportSubDetail::Notification(TComponent* component, TOperation operation)
         return;
     if (component == m_dataSet)
         m_dataSet = nullptr;
-    if (component == m_master)
-        m_master = nullptr;
     if (component == m_headerBand)
         m_headerBand = nullptr;
     if (component == m_footerBand)

@@ -1,6 +1,6 @@
 #pragma once
 // A sub-detail: a band printed once per record of its own data set, each time
-// its Master (the report, or another sub-detail) prints a record. HeaderBand
+// the report prints a record of its detail loop. HeaderBand
 // prints before the records and FooterBand after them; with PrintIfEmpty
 // they print even when the data set has no records.
 // (Components referred to here are watched: one that goes away is dropped.)
@@ -15,9 +15,6 @@ public:
 
     TDataSet* DataSet() const { return m_dataSet; }
     void SetDataSet(TDataSet* dataSet);
-    // nullptr means the report.
-    TComponent* Master() const { return m_master; }
-    void SetMaster(TComponent* master);
     bool PrintIfEmpty() const { return m_printIfEmpty; }
     void SetPrintIfEmpty(bool value) { m_printIfEmpty = value; }
     TReportBand* HeaderBand() const { return m_headerBand; }
@@ -30,7 +27,6 @@ protected:
 
 private:
     TDataSet* m_dataSet = nullptr;
-    TComponent* m_master = nullptr;
     bool m_printIfEmpty = true;
     TReportBand* m_headerBand = nullptr;
     TReportBand* m_footerBand = nullptr;

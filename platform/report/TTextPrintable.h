@@ -16,7 +16,6 @@ public:
     void SetAutoSize(bool value) { m_autoSize = value; }
     bool WordWrap() const { return m_wordWrap; }
     void SetWordWrap(bool value) { m_wordWrap = value; }
-    bool AutoStretch() const { return m_autoStretch; }
     void SetAutoStretch(bool value) { m_autoStretch = value; }
 
     // The text the control prints now.

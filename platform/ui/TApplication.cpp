@@ -113,10 +113,6 @@ void TApplication::Idle() {
     m_inIdle = false;
 }
 
-QString TApplication::ExeName() const {
-    return QCoreApplication::applicationFilePath();
-}
-
 void TApplication::HandleException(TObject* sender) {
     // An interrupted handler must not leave the program looking busy.
     if (Screen)

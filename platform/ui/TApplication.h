@@ -53,8 +53,6 @@ public:
     // whenever the message loop is about to wait.
     void Idle();
 
-    QString ExeName() const;
-
     // Shows the exception being handled (call from a catch block): nothing
     // for EAbort, else OnException when assigned, else a box with its message.
     void HandleException(TObject* sender);

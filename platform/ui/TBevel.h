@@ -11,7 +11,6 @@ class TBevel : public TControl {
 public:
     TBevel(TComponent* owner, TWinControl* parent = nullptr);
 
-    TBevelShape Shape() const { return m_shape; }
     void SetShape(TBevelShape shape);
     TBevelStyle Style() const { return m_style; }
     void SetStyle(TBevelStyle style);

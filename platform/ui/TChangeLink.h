@@ -13,7 +13,6 @@ public:
     TChangeLink(const TChangeLink&) = delete;
     TChangeLink& operator=(const TChangeLink&) = delete;
 
-    TImageList* Sender() const { return m_sender; }
     TNotifyEvent OnChange;
 
 private:

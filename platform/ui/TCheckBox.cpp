@@ -4,24 +4,11 @@
 
 namespace {
 // A click or Space ticks an unticked or grey box and unticks a ticked one;
-// only a box that allows grey passes through grey on its way.
+// it never turns a box grey.
 class CheckBoxWidget : public QCheckBox {
-public:
-    bool allowGrayed = false;
-
 protected:
     void nextCheckState() override {
-        switch (checkState()) {
-        case Qt::Unchecked:
-            setCheckState(allowGrayed ? Qt::PartiallyChecked : Qt::Checked);
-            break;
-        case Qt::Checked:
-            setCheckState(Qt::Unchecked);
-            break;
-        case Qt::PartiallyChecked:
-            setCheckState(Qt::Checked);
-            break;
-        }
+        setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
     }
 };
 } // namespace
@@ -67,14 +54,6 @@ void TCheckBox::SetState(TCheckBoxState state) {
     const Qt::CheckState qt = state == TCheckBoxState::cbChecked  ? Qt::Checked
                               : state == TCheckBoxState::cbGrayed ? Qt::PartiallyChecked
                                                                   : Qt::Unchecked;
-    // (Showing grey makes the widget three-state; a click still follows AllowGrayed.)
+    // (Showing grey makes the widget three-state; a click still never turns it grey.)
     Box()->setCheckState(qt);
-}
-
-bool TCheckBox::AllowGrayed() const {
-    return static_cast<CheckBoxWidget*>(Box())->allowGrayed;
-}
-void TCheckBox::SetAllowGrayed(bool allow) {
-    static_cast<CheckBoxWidget*>(Box())->allowGrayed = allow;
-    Box()->setTristate(allow);
 }

@@ -1,7 +1,6 @@
 #pragma once
 // A check box. OnClick runs whenever Checked changes, by the user or by code.
-// Code may show any state; a click or Space passes through grey only when
-// AllowGrayed is on.
+// Code may show any state; a click or Space never turns the box grey.
 
 #include "platform/ui/TWinControl.h"
 
@@ -20,8 +19,6 @@ public:
     void SetChecked(bool checked);
     TCheckBoxState State() const;
     void SetState(TCheckBoxState state);
-    bool AllowGrayed() const;
-    void SetAllowGrayed(bool allow);
 
 protected:
     QCheckBox* Box() const;

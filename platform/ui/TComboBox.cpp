@@ -97,13 +97,6 @@ bool TComboBox::DroppedDown() const {
     return Combo()->view() && Combo()->view()->isVisible();
 }
 
-void TComboBox::SetDroppedDown(bool dropped) {
-    if (dropped)
-        Combo()->showPopup();
-    else
-        Combo()->hidePopup();
-}
-
 void TComboBox::Clear() {
     SetItems({});
     SetText(QString());

@@ -30,7 +30,6 @@ public:
     TEditCharCase CharCase() const { return m_charCase; }
     void SetCharCase(TEditCharCase charCase) { m_charCase = charCase; }
     bool DroppedDown() const;
-    void SetDroppedDown(bool dropped);
     void Clear();
 
     TNotifyEvent OnChange;

@@ -318,11 +318,6 @@ void TControl::BringToFront() {
         m_widget->raise();
 }
 
-void TControl::SendToBack() {
-    if (m_widget)
-        m_widget->lower();
-}
-
 void TControl::Invalidate() {
     if (m_widget)
         m_widget->update();

@@ -84,7 +84,6 @@ public:
     bool Focused() const;
     bool CanFocus() const;
     void BringToFront();
-    void SendToBack();
     void Invalidate();
     void Repaint();
 

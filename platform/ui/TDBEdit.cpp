@@ -13,7 +13,7 @@ namespace {
 // Set while a refused edit takes the focus back. The control that loses the
 // focus then is not checked: two edits that both refuse their text would
 // otherwise take the focus from each other without end.
-bool g_devolvendoFoco = false;
+bool g_returningFocus = false;
 
 } // namespace
 
@@ -142,17 +142,17 @@ void TDBEdit::DoEnter() {
 }
 
 void TDBEdit::DoExit() {
-    if (g_devolvendoFoco)
+    if (g_returningFocus)
         return;
     try {
         m_link->UpdateRecord();
     } catch (...) {
-        struct Devolvendo {
-            Devolvendo() { g_devolvendoFoco = true; }
-            ~Devolvendo() { g_devolvendoFoco = false; }
-            Devolvendo(const Devolvendo&) = delete;
-            Devolvendo& operator=(const Devolvendo&) = delete;
-        } devolvendo;
+        struct ReturningFocus {
+            ReturningFocus() { g_returningFocus = true; }
+            ~ReturningFocus() { g_returningFocus = false; }
+            ReturningFocus(const ReturningFocus&) = delete;
+            ReturningFocus& operator=(const ReturningFocus&) = delete;
+        } returning;
         ReturnFocus();
         throw;
     }

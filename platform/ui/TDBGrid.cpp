@@ -141,10 +141,6 @@ void TDBGrid::SetSelectedIndex(int index) {
     SyncView();
 }
 
-TField* TDBGrid::SelectedField() const {
-    return m_selectedIndex < m_columns->Count() ? m_columns->Items(m_selectedIndex)->Field() : nullptr;
-}
-
 int TDBGrid::VisibleColumnCount() const {
     int count = 0;
     for (int i = 0; i < m_columns->Count(); ++i)

@@ -70,14 +70,11 @@ public:
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     QFont TitleFont() const { return m_titleFont; }
     void SetTitleFont(const QFont& font);
-    bool DefaultDrawing() const { return m_defaultDrawing; }
-    void SetDefaultDrawing(bool on) { m_defaultDrawing = on; }
 
     TBookmarkList& SelectedRows() { return m_selectedRows; }
     // Index into Columns of the current column.
     int SelectedIndex() const { return m_selectedIndex; }
     void SetSelectedIndex(int index);
-    TField* SelectedField() const;
 
     // The cell as the grid draws it, background and text, in the painter's
     // pen colour (for OnDrawColumnCell; a handler may change the pen first).
@@ -124,7 +121,6 @@ private:
                                dgConfirmDelete | dgCancelOnExit;
     bool m_readOnly = false;
     QFont m_titleFont;
-    bool m_defaultDrawing = true;
     int m_selectedIndex = 0;
     bool m_syncing = false;
     bool m_drawFailed = false;

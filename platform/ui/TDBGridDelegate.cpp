@@ -13,7 +13,6 @@ void TDBGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         cell.state |= QStyle::State_Selected;
     else if (m_grid->Options() & dgMultiSelect)
         cell.state &= ~QStyle::State_Selected;
-    if (m_grid->DefaultDrawing())
-        QStyledItemDelegate::paint(painter, cell, index);
+    QStyledItemDelegate::paint(painter, cell, index);
     m_grid->DrawCell(*painter, cell, index.row(), index.column());
 }

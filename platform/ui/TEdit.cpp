@@ -58,11 +58,6 @@ QString TEdit::CaseOf(const QString& text) const {
     return text;
 }
 
-void TEdit::SetPasswordChar(QChar ch) {
-    if (Edit())
-        Edit()->setEchoMode(ch.isNull() ? QLineEdit::Normal : QLineEdit::Password);
-}
-
 int TEdit::SelStart() const {
     return Edit()->hasSelectedText() ? Edit()->selectionStart() : Edit()->cursorPosition();
 }
@@ -74,10 +69,6 @@ void TEdit::SetSelStart(int start) {
 
 int TEdit::SelLength() const {
     return static_cast<int>(Edit()->selectedText().size());
-}
-
-void TEdit::SetSelLength(int length) {
-    Edit()->setSelection(SelStart(), length);
 }
 
 void TEdit::SelectAll() {

@@ -19,13 +19,11 @@ public:
     void SetReadOnly(bool readOnly);
     TEditCharCase CharCase() const { return m_charCase; }
     void SetCharCase(TEditCharCase charCase);
-    void SetPasswordChar(QChar ch);
     bool Modified() const { return m_modified; }
     void SetModified(bool modified) { m_modified = modified; }
     int SelStart() const;
     void SetSelStart(int start);
     int SelLength() const;
-    void SetSelLength(int length);
     void SelectAll();
     void Clear() { SetText(QString()); }
 

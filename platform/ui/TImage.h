@@ -14,7 +14,6 @@ public:
     void SetPicture(const QPixmap& picture);
     bool Stretch() const { return m_stretch; }
     void SetStretch(bool stretch);
-    bool Center() const { return m_center; }
     void SetCenter(bool center);
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool autoSize);

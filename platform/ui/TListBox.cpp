@@ -56,9 +56,6 @@ void TListBox::SetSelected(int index, bool selected) {
     item->setSelected(selected);
 }
 
-int TListBox::SelCount() const {
-    return static_cast<int>(List()->selectedItems().size());
-}
 bool TListBox::Sorted() const {
     return List()->isSortingEnabled();
 }

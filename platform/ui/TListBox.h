@@ -21,7 +21,6 @@ public:
     void SetMultiSelect(bool multi);
     bool Selected(int index) const;
     void SetSelected(int index, bool selected);
-    int SelCount() const;
     bool Sorted() const;
     void SetSorted(bool sorted);
     void Clear() { SetItems({}); }

@@ -16,11 +16,7 @@ public:
     void SetMax(int max);
     int Position() const;
     void SetPosition(int position);
-    int Step() const { return m_step; }
-    void SetStep(int step) { m_step = step; }
-    void StepIt() { SetPosition(Position() + m_step); }
 
 private:
     QProgressBar* Bar() const;
-    int m_step = 10;
 };

@@ -10,7 +10,6 @@ public:
     TSplitter(TComponent* owner, TWinControl* parent = nullptr);
 
     int MinSize() const { return m_minSize; }
-    void SetMinSize(int size) { m_minSize = size; }
     // Moves the split by delta pixels (positive: right or down).
     void MoveBy(int delta);
 

@@ -36,7 +36,6 @@ TStatusPanel* TStatusBar::AddPanel(int width) {
 }
 
 void TStatusBar::SetSimplePanel(bool simple) {
-    m_simplePanel = simple;
     m_stack->setCurrentWidget(simple ? static_cast<QWidget*>(m_simple) : m_panelRow);
 }
 

@@ -20,7 +20,6 @@ public:
     TStatusPanel* Panels(int index) const { return m_panels.at(static_cast<std::size_t>(index)).get(); }
     TStatusPanel* AddPanel(int width);
 
-    bool SimplePanel() const { return m_simplePanel; }
     void SetSimplePanel(bool simple);
     QString SimpleText() const;
     void SetSimpleText(const QString& text);
@@ -30,5 +29,4 @@ private:
     QWidget* m_panelRow;
     class QLabel* m_simple;
     std::vector<std::unique_ptr<TStatusPanel>> m_panels;
-    bool m_simplePanel = false;
 };

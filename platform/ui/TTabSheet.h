@@ -12,7 +12,6 @@ public:
     explicit TTabSheet(TComponent* owner);
     ~TTabSheet() override;
 
-    TPageControl* PageControl() const { return m_pageControl; }
     void SetPageControl(TPageControl* pageControl);
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption);

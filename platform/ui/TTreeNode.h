@@ -13,7 +13,6 @@ public:
     TTreeNode(const TTreeNode&) = delete;
     TTreeNode& operator=(const TTreeNode&) = delete;
 
-    TTreeView* TreeView() const { return m_treeView; }
     QTreeWidgetItem* Item() const { return m_item; }
 
     QString Text() const;

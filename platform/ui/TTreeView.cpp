@@ -121,21 +121,16 @@ void TTreeView::Notification(TComponent* component, TOperation operation) {
         SetImages(nullptr);
 }
 
-int TTreeView::Indent() const {
-    return Tree()->indentation();
-}
 void TTreeView::SetIndent(int indent) {
     Tree()->setIndentation(indent);
 }
 
 void TTreeView::SetRowSelect(bool rowSelect) {
-    m_rowSelect = rowSelect;
     Tree()->setAllColumnsShowFocus(rowSelect);
     Tree()->setSelectionBehavior(rowSelect ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
 }
 
 void TTreeView::SetHideSelection(bool hide) {
-    m_hideSelection = hide;
     QPalette palette = Tree()->palette();
     const QPalette standard = Tree()->style()->standardPalette();
     for (QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText})

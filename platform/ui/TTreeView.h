@@ -36,15 +36,11 @@ public:
     void SetImages(TImageList* images);
     bool ReadOnly() const { return m_readOnly; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
-    int Indent() const;
     void SetIndent(int indent);
     // The whole row is highlighted, not only the text.
-    bool RowSelect() const { return m_rowSelect; }
     void SetRowSelect(bool rowSelect);
     // False: the selection stays visible when the tree has not the focus.
-    bool HideSelection() const { return m_hideSelection; }
     void SetHideSelection(bool hide);
-    int ChangeDelay() const { return m_changeDelay; }
     void SetChangeDelay(int milliseconds) { m_changeDelay = milliseconds; }
     // Runs a delayed OnChange now, if one is waiting.
     void FlushChange();
@@ -80,7 +76,5 @@ private:
     class QTimer* m_changeTimer = nullptr;
     TTreeNode* m_pendingChange = nullptr;
     bool m_readOnly = false;
-    bool m_rowSelect = false;
-    bool m_hideSelection = true;
     int m_changeDelay = 0;
 };

@@ -5,11 +5,13 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/maintenance/TIBBackupRestore.h"
 #include "core/maintenance/TIBRepair.h"
+#include "platform/base/SystemClock.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TForm.h"
 #include "tests/core/maintenance/MaintenanceFixture.h"
+#include "tests/support/QStringPrinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -125,6 +127,19 @@ TEST_F(MaintenanceActionsTest, BackupProposesAnArchiveInTheHomeFolderAndReconnec
     EXPECT_EQ(backup.UsedFileName(), archive);
     EXPECT_TRUE(QFile::exists(archive));
     EXPECT_TRUE(geral.ibDBDef->Connected());
+}
+
+TEST_F(MaintenanceActionsTest, TheProposedArchiveIsNamedByTheProgramsClock) {
+    const QDateTime moment(QDate(2011, 2, 3), QTime(4, 5, 6));
+    SystemClock::Fix([moment] { return moment; });
+    QString proposed;
+    backup.RunDialog = [&](TfrmBackupRestore* dialog, int) {
+        proposed = dialog->cboBak->Text();
+        return mrCancel;
+    };
+    actions.GerarBackup();
+    SystemClock::Fix(nullptr);
+    EXPECT_EQ(proposed, MaintenanceActions::NomePadraoBackup(moment));
 }
 
 TEST_F(MaintenanceActionsTest, NothingRunsWhileADocumentWindowIsOpen) {

@@ -1,6 +1,7 @@
 #include "platform/base/SysUtils.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/base/SystemClock.h"
 
 #include <gtest/gtest.h>
 
@@ -228,6 +229,15 @@ TEST(DateConversionTest, ReadsDayMonthYear) {
     EXPECT_EQ(StrToDate(QStringLiteral("1/2/05")), QDate(2005, 2, 1));
     EXPECT_EQ(StrToDate(QStringLiteral("1/2/1890")), QDate(1890, 2, 1));
     EXPECT_EQ(StrToDate(QStringLiteral("05/01")), QDate(QDate::currentDate().year(), 1, 5));
+}
+
+TEST(DateConversionTest, AMissingOrTwoDigitYearFollowsTheProgramsClock) {
+    SystemClock::Fix([] { return QDateTime(QDate(2011, 2, 3), QTime(4, 5)); });
+    const std::pair<const char*, QDate> cases[] = {
+        {"05/01", QDate(2011, 1, 5)}, {"1/2/61", QDate(1961, 2, 1)}, {"1/2/60", QDate(2060, 2, 1)}};
+    for (const auto& [text, date] : cases)
+        EXPECT_EQ(StrToDate(QString::fromLatin1(text)), date) << text;
+    SystemClock::Fix(nullptr);
 }
 
 TEST(DateConversionTest, RejectsWhatIsNoDate) {

@@ -4,6 +4,7 @@
 
 #include "tests/platform/report/ReportTestSupport.h"
 
+#include "platform/base/SystemClock.h"
 #include "platform/db/TField.h"
 #include "platform/report/TReportChildBand.h"
 #include "platform/report/TReportDBText.h"
@@ -364,6 +365,17 @@ TEST_F(BandReportTest, SystemDataShowsDateTimeAndTitle) {
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(R"(Emissão: \d\d/\d\d/\d{4}\n)"))));
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(R"(Emissão: \d\d:\d\d\n)"))));
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(R"(Rodapé Relatório Sys +Relatório Sys)"))));
+}
+
+TEST_F(BandReportTest, SystemDataShowsTheProgramsClock) {
+    SystemClock::Fix([] { return QDateTime(QDate(2011, 2, 3), QTime(4, 5)); });
+    TBandReport* report = MakeListing(&form, QStringLiteral("rptHora"), QStringLiteral("Hora"), nullptr);
+    auto* data = new TReportSysData(&form);
+    data->SetParent(AddBand(report, QStringLiteral("qrbDetalhe"), TBandType::rbDetail, 20));
+    data->SetData(TSysDataType::sdDateTime);
+    report->Prepare();
+    SystemClock::Fix(nullptr);
+    EXPECT_TRUE(TextPages(report->ReportPrinter()).first().contains(QStringLiteral("03/02/2011 04:05")));
 }
 
 TEST_F(BandReportTest, StretchingTextPushesTheFollowingBandsDown) {

@@ -1,0 +1,5 @@
+#include "low/Low.h"
+
+int main() {
+    return Low();
+}

@@ -1,0 +1,5 @@
+#include "low/Low.h"
+
+int Low() {
+    return 1;
+}
