@@ -4,6 +4,7 @@
 #include "imaging/GifFileReader.h"
 #include "imaging/GifFileWriter.h"
 #include "imaging/TAnimatedCursorImage.h"
+#include "platform/base/ByteReader.h"
 #include "platform/graphics/GraphicsErrors.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TClipboard.h"
@@ -31,7 +32,7 @@ QByteArray ReadWithLength(QIODevice& stream) {
     const QByteArray length = stream.read(kLengthSize);
     if (length.size() != kLengthSize)
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-    const quint32 size = qFromLittleEndian<quint32>(length.constData());
+    const quint32 size = ByteReader(length).U32();
     if (size > static_cast<quint64>(stream.bytesAvailable()) && !stream.isSequential())
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
     return stream.read(size);

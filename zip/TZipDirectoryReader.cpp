@@ -20,14 +20,6 @@ constexpr int kCommentLengthOffset = 32;
 constexpr int kMaxVersionHigh = 10;
 constexpr qint64 kScanBlock = 65536;
 
-std::uint32_t Le32(const char* p) {
-    return ByteReader(p, 4).U32();
-}
-
-std::uint16_t Le16(const char* p) {
-    return ByteReader(p, 2).U16();
-}
-
 } // namespace
 
 TZipDirectoryReader::TZipDirectoryReader(TZipReader& reader) : m_reader(reader) {}
@@ -137,11 +129,15 @@ std::unique_ptr<TZipHeaderInfo> TZipDirectoryReader::ReadCentralHeader(TStream* 
             stream.SetPosition(start);
         return nullptr;
     };
-    if (got != static_cast<qint64>(sizeof fixed) || Le32(fixed) != ZipFormat::CentralHeaderSignature)
+    if (got != static_cast<qint64>(sizeof fixed))
         return fail();
-    const std::uint16_t nameLength = Le16(fixed + kNameLengthOffset);
-    const std::uint16_t extraLength = Le16(fixed + kExtraLengthOffset);
-    const std::uint16_t commentLength = Le16(fixed + kCommentLengthOffset);
+    ByteReader fields(fixed, sizeof fixed);
+    if (fields.U32() != ZipFormat::CentralHeaderSignature)
+        return fail();
+    fields.Seek(kNameLengthOffset);
+    const std::uint16_t nameLength = fields.U16();
+    const std::uint16_t extraLength = fields.U16();
+    const std::uint16_t commentLength = fields.U16();
     QByteArray rest(nameLength + extraLength + commentLength, Qt::Uninitialized);
     if (ReadSpanning(zfc, rest.data(), rest.size()) != rest.size())
         return fail();
@@ -185,7 +181,8 @@ bool TZipDirectoryReader::MoreHeadersFollow() {
     const TEndCentral& end = m_reader.m_endCentral;
     char signature[4];
     return stream.Position() < static_cast<qint64>(end.CentralOffset) + end.CentralSize &&
-           stream.ReadFully(signature, 4) == 4 && Le32(signature) == ZipFormat::CentralHeaderSignature;
+           stream.ReadFully(signature, 4) == 4 &&
+           ByteReader(signature, 4).U32() == ZipFormat::CentralHeaderSignature;
 }
 
 qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
@@ -195,9 +192,12 @@ qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
     for (qint64 at = start; at < size; at += kScanBlock) {
         stream.SetPosition(at);
         const qint64 got = stream.ReadFully(block.data(), block.size());
+        ByteReader scan(block.constData(), static_cast<std::size_t>(std::max<qint64>(got, 0)));
         for (qint64 i = 0; i + 6 <= got && i < kScanBlock; ++i) {
-            if (Le32(block.constData() + i) == ZipFormat::LocalHeaderSignature &&
-                static_cast<std::uint8_t>(block[i + 5]) < kMaxVersionHigh)
+            scan.Seek(static_cast<std::size_t>(i));
+            const std::uint32_t signature = scan.U32();
+            scan.Skip(1);
+            if (signature == ZipFormat::LocalHeaderSignature && scan.U8() < kMaxVersionHigh)
                 return at + i;
         }
         sincePump += kScanBlock;

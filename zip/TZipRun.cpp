@@ -2,6 +2,7 @@
 
 #include "platform/base/ByteReader.h"
 #include "platform/base/Crc32.h"
+#include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/TempPaths.h"
 #include "zip/DosDateTime.h"
@@ -347,7 +348,7 @@ bool TZipRun::AddFolder(const QString& line) {
     header->SetDirectory(stored.folder);
     const bool exists = ZipFiles::FolderExists(line);
     header->LastModFileDate =
-        DosDateTime::FromDateTime(exists ? ZipFiles::ModificationTime(line) : QDateTime::currentDateTime());
+        DosDateTime::FromDateTime(exists ? ZipFiles::ModificationTime(line) : SystemClock::Now());
     header->CRC32 = 0;
     header->CompressionMethod = ZipFormat::MethodStored;
     header->InternalFileAttributes = ZipFormat::InternalBinary;
