@@ -12,6 +12,7 @@
 #include "zip/TZipCrypt.h"
 #include "zip/TZipReader.h"
 #include "zip/Wildcard.h"
+#include "zip/ZipEntryPath.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
 
@@ -145,11 +146,6 @@ int TZipExtractor::Run() {
         if (!r.m_destDir.isEmpty() && !ZipFiles::FolderExists(r.m_destDir))
             QDir().mkpath(r.m_destDir);
         m_destination = std::make_unique<ConfinedFolder>(r.m_destDir);
-        QString prefix = r.m_rootDir;
-        prefix.replace(u'/', u'\\');
-        while (prefix.startsWith(u'\\'))
-            prefix.remove(0, 1);
-        m_rootPrefix = prefix;
         if (r.m_endCentral.ThisDisk != 0 && r.m_sortMode != TZipSortMode::ByNone)
             r.Sort(TZipSortMode::ByNone);
         extracted = ExtractAll();
@@ -234,34 +230,12 @@ qint64 TZipExtractor::DataLimit(const TZipHeaderInfo& entry) const {
 
 bool TZipExtractor::MakeTarget(int index, const TZipHeaderInfo& entry, Target& target) {
     TZipReader& r = m_reader;
-    const QString nul(QChar(u'\0'));
-    const QString& name = entry.FileName();
-    bool safe =
-        !entry.FullName().contains(nul) && name != QStringLiteral(".") && name != QStringLiteral("..");
-    if (r.m_recreateDirs && !entry.Directory().isEmpty()) {
-        QString path = entry.Directory();
-        if (!m_rootPrefix.isEmpty() && path.startsWith(m_rootPrefix, Qt::CaseInsensitive))
-            path.remove(0, m_rootPrefix.size());
-        QStringList parts = path.split(u'\\', Qt::SkipEmptyParts);
-        // A drive is dropped, like leading separators.
-        if (!parts.isEmpty() && parts.first().size() == 2 && parts.first().at(1) == u':')
-            parts.removeFirst();
-        for (const QString& part : parts) {
-            if (part == QStringLiteral(".."))
-                safe = false;
-            else if (part != QStringLiteral("."))
-                target.folder.append(part);
-        }
-    }
-    QStringList shown;
-    if (!r.m_destDir.isEmpty())
-        shown.append(r.m_destDir == QStringLiteral("/") ? QString() : r.m_destDir);
-    shown.append(target.folder);
-    shown.append(name);
-    target.displayName = shown.join(u'/');
-    target.name = name;
+    const ZipEntryPath path = ZipEntryPath::Of(entry, r.m_rootDir, r.m_recreateDirs);
+    target.displayName = path.Shown(r.m_destDir);
+    target.folder = path.Folders();
+    target.name = path.Name();
     target.root = m_destination.get();
-    if (!safe) {
+    if (!path.IsSafe()) {
         Skip(TSkipReason::srUnsafeName, target.displayName, index, entry);
         return false;
     }

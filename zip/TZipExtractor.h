@@ -58,5 +58,4 @@ private:
     TZipReader& m_reader;
     TInflater m_inflater;
     std::unique_ptr<ConfinedFolder> m_destination;
-    QString m_rootPrefix;
 };
