@@ -85,14 +85,15 @@ void WriteExtension(ByteWriter& writer, const TExtension& extension) {
 } // namespace
 
 QByteArray GifFileWriter::Write(TGIFImage& image) {
-    if (image.m_frames.empty())
+    if (image.Count() == 0)
         throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
-    for (const auto& frame : image.m_frames) {
-        if (!frame->HasImageData())
-            frame->Encode();
-        UpdateExtensions(image, *frame);
+    for (int i = 0; i < image.Count(); ++i) {
+        TGIFFrame& frame = image.Frames(i);
+        if (!frame.HasImageData())
+            frame.Encode();
+        UpdateExtensions(image, frame);
     }
-    TGIFData& data = *image.m_data;
+    const TGIFData& data = *image.Data();
     if (!data.Comment.isEmpty())
         image.SetVersion(2);
 
@@ -100,8 +101,8 @@ QByteArray GifFileWriter::Write(TGIFImage& image) {
     writer.Bytes(QByteArray(image.Version() == 2 ? "GIF89a" : "GIF87a"));
     // The logical screen as read or grown to hold the frames added: frames
     // of a file that reach past its screen stay clipped as they were.
-    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenWidth, kMaxScreenSide)));
-    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenHeight, kMaxScreenSide)));
+    writer.U16(static_cast<std::uint16_t>(std::min(image.ScreenWidth(), kMaxScreenSide)));
+    writer.U16(static_cast<std::uint16_t>(std::min(image.ScreenHeight(), kMaxScreenSide)));
     const std::uint32_t globalCount = data.ColorTable.Count();
     const int globalBits = data.ColorTable.BitsNeeded();
     if (globalCount > 0) {
@@ -117,7 +118,7 @@ QByteArray GifFileWriter::Write(TGIFImage& image) {
     if (globalCount > 0)
         WriteTable(writer, data.ColorTable, 1u << std::clamp<int>(data.BitsPerPixel, 1, 8));
 
-    if (image.Looping() && image.m_frames.size() > 1) {
+    if (image.Looping() && image.Count() > 1) {
         writer.U8(TExtension::kIntroducer);
         writer.U8(TExtension::kApplicationLabel);
         writer.U8(kLoopBlockSize);
@@ -128,7 +129,8 @@ QByteArray GifFileWriter::Write(TGIFImage& image) {
         writer.U8(0);
     }
 
-    for (const auto& frame : image.m_frames) {
+    for (int i = 0; i < image.Count(); ++i) {
+        TGIFFrame* frame = &image.Frames(i);
         for (const auto& extension : frame->Extensions())
             WriteExtension(writer, *extension);
         const TGIFItem& item = *frame->Item();

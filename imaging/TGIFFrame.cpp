@@ -183,13 +183,8 @@ void TGIFFrame::Decode() {
     const auto data =
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(item.ImageData.constData()),
                                       static_cast<std::size_t>(item.ImageData.size()));
-    GifLzwProgress progress;
-    if (m_owner)
-        progress = [this](TProgressStage stage, int percent, const QString& message) {
-            m_owner->ReportProgress(stage, percent, message);
-        };
     m_corrupted = GifLzwDecoder::Decode(data, rows, item.BitsPerPixel, m_interlaced,
-                                        TGIFImage::IgnoreCorruptData, progress) ||
+                                        TGIFImage::IgnoreCorruptData, OwnerProgress()) ||
                   m_corrupted;
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->LoadFromData(file);
@@ -203,8 +198,17 @@ QSize TGIFFrame::VisibleSize() const {
     const QSize size(m_item->Size.x(), m_item->Size.y());
     if (!m_owner)
         return size;
-    return size.boundedTo(QSize(std::max(m_owner->m_screenWidth - m_topLeft.x(), 0),
-                                std::max(m_owner->m_screenHeight - m_topLeft.y(), 0)));
+    return size.boundedTo(QSize(std::max(m_owner->ScreenWidth() - m_topLeft.x(), 0),
+                                std::max(m_owner->ScreenHeight() - m_topLeft.y(), 0)));
+}
+
+GifLzwProgress TGIFFrame::OwnerProgress() const {
+    if (!m_owner)
+        return {};
+    TGIFImage* owner = m_owner;
+    return [owner](TProgressStage stage, int percent, const QString& message) {
+        owner->ReportProgress(stage, percent, message);
+    };
 }
 
 void TGIFFrame::Encode() {
@@ -255,12 +259,7 @@ void TGIFFrame::Encode() {
         const std::uint8_t* pixels = reader.View(static_cast<std::size_t>(rowBytes * height)).data();
         const GifLzwRows rows{const_cast<std::uint8_t*>(pixels) + (height - 1) * rowBytes, -rowBytes, width,
                               height, bitCount};
-        GifLzwProgress progress;
-        if (m_owner)
-            progress = [this](TProgressStage stage, int percent, const QString& message) {
-                m_owner->ReportProgress(stage, percent, message);
-            };
-        GifLzwEncoder::Encode(item->ImageData, rows, m_interlaced, progress);
+        GifLzwEncoder::Encode(item->ImageData, rows, m_interlaced, OwnerProgress());
     } catch (const EByteReadError&) {
         throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
     } catch (const EAbort&) {
@@ -269,7 +268,7 @@ void TGIFFrame::Encode() {
     }
     item->BitsPerPixel = static_cast<std::uint8_t>(item->ColorTable.BitsNeeded());
     item->Size = QPoint(width, height);
-    TGIFData& data = *m_owner->m_data;
+    TGIFData& data = *m_owner->Data();
     if (data.ColorTable.Count() == 0) {
         data.ColorTable = item->ColorTable;
         data.BitsPerPixel = item->BitsPerPixel;
@@ -284,7 +283,7 @@ void TGIFFrame::Encode() {
 
 void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions) {
     auto item = std::make_shared<TGIFItem>();
-    const TGIFColorTable& global = m_owner->m_data->ColorTable;
+    const TGIFColorTable& global = m_owner->Data()->ColorTable;
     if (global.Count() > 0)
         item->BitsPerPixel = static_cast<std::uint8_t>(BitsForCount(global.Count()));
     const int left = reader.U16();
@@ -334,9 +333,9 @@ void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>
     m_corrupted = corrupted;
 
     if (width == 0)
-        width = m_owner->m_screenWidth;
+        width = m_owner->ScreenWidth();
     if (height == 0)
-        height = m_owner->m_screenHeight;
+        height = m_owner->ScreenHeight();
     if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
         throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
     // A frame may reach past the logical screen; what lies beyond it is

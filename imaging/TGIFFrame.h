@@ -6,6 +6,7 @@
 // changing the bitmap drops the compressed data, so that the change is
 // what gets written.
 
+#include "imaging/GifLzwDecoder.h"
 #include "imaging/TExtension.h"
 #include "imaging/TGIFItem.h"
 #include "platform/graphics/TBitmap.h"
@@ -79,6 +80,8 @@ private:
     void Decode();
     // The part of the frame on the owner's logical screen.
     QSize VisibleSize() const;
+    // Reports the coders' progress through the owner, when there is one.
+    GifLzwProgress OwnerProgress() const;
     void BitmapChanged(TObject* sender);
     void AssignGraphic(const TGraphic& graphic);
 

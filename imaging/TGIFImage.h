@@ -71,6 +71,9 @@ public:
     void UpdateScreenSize(const TGIFFrame& frame);
     // Appends a frame read for this picture.
     void AddFrame(std::unique_ptr<TGIFFrame> frame);
+    // Where the frames report the progress of their decoding and encoding
+    // (through OnProgress).
+    void ReportProgress(TProgressStage stage, int percent, const QString& message);
 
 protected:
     bool GetEmpty() const override;
@@ -84,14 +87,10 @@ protected:
     void WriteData(QIODevice& stream) const override;
 
 private:
-    friend class TGIFFrame;
-    friend class GifFileWriter;
-
     void Clear();
     // Reads a whole GIF file into this (empty) picture.
     void ReadFile(const QByteArray& file, bool decodeFirst);
     QByteArray WriteFile() const;
-    void ReportProgress(TProgressStage stage, int percent, const QString& message);
     TGIFFrame* CurrentFrame() const;
 
     std::shared_ptr<TGIFData> m_data;
