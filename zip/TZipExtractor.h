@@ -7,19 +7,25 @@
 
 #include "zip/TInflater.h"
 #include "zip/TZipHeaderInfo.h"
+#include "zip/ZipReaderEvents.h"
+#include "zip/ZipReaderOptions.h"
 #include "zip/ZipTypes.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class ConfinedFolder;
 class TZipCrypt;
-class TZipReader;
+class ZipArchive;
+class ZipEventSink;
 
 class TZipExtractor {
 public:
-    explicit TZipExtractor(TZipReader& reader);
+    // Extracts from `archive` as `options` say (a run empties FilesList and
+    // may take a new Password), firing `events`.
+    TZipExtractor(ZipArchive& archive, ZipReaderOptions& options, ZipReaderEvents events, ZipEventSink& sink);
     ~TZipExtractor();
     // Returns the number of entries extracted.
     int Run();
@@ -55,7 +61,18 @@ private:
     // header, else the central directory.
     qint64 DataLimit(const TZipHeaderInfo& entry) const;
 
-    TZipReader& m_reader;
+    // OnBadPassword asked for a new password and got one.
+    bool AskNewPassword(int index);
+    // Reads the archive, going on to the next disk of a set when one ends.
+    std::function<qint64(std::uint8_t*, qint64)> SpanningRead();
+
+    ZipArchive& m_archive;
+    ZipReaderOptions& m_options;
+    ZipReaderEvents m_events;
+    ZipEventSink& m_sink;
+    TObject* m_sender;
+    qint64 m_totalBytes = 0;
+    qint64 m_bytesDone = 0;
     TInflater m_inflater;
     std::unique_ptr<ConfinedFolder> m_destination;
 };
