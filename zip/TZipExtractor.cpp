@@ -1,9 +1,10 @@
 #include "zip/TZipExtractor.h"
 
 #include "platform/base/ByteReader.h"
-#include "platform/base/Crc32.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/ConfinedFolder.h"
+#include "zip/CipherSource.h"
+#include "zip/CrcSink.h"
 #include "zip/DosDateTime.h"
 #include "zip/TBufferedFileStream.h"
 #include "zip/TExploder.h"
@@ -22,6 +23,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -35,22 +37,19 @@ bool Supported(std::uint16_t method) {
            method == ZipFormat::MethodImploded || method == ZipFormat::MethodDeflated;
 }
 
-// The built-in decryption with keys, or none without them.
-std::function<void(std::uint8_t*, std::size_t)> BuiltIn(TZipCrypt* keys) {
-    if (!keys)
-        return {};
-    return [keys](std::uint8_t* block, std::size_t size) { keys->Decrypt(block, size); };
+// The built-in decryption with keys.
+ByteCipher BuiltIn(TZipCrypt& keys) {
+    return [&keys](std::uint8_t* block, std::size_t size) { keys.Decrypt(block, size); };
 }
 
-// The input stage: the entry's compressed bytes in blocks of at most 32 KiB,
-// decrypted, continued on the next disk of a set.
+// The entry's compressed bytes in blocks of at most 32 KiB, continued on the
+// next disk of a set.
 class EntryInput : public TByteSource {
 public:
-    using Decrypt = std::function<void(std::uint8_t*, std::size_t)>;
     using Read = std::function<qint64(std::uint8_t*, qint64)>;
     // `read` goes on to the next disk of a set when one ends.
-    EntryInput(qint64 bytes, Decrypt decrypt, std::function<void()> pump, Read read)
-        : m_left(bytes), m_decrypt(std::move(decrypt)), m_pump(std::move(pump)), m_read(std::move(read)) {}
+    EntryInput(qint64 bytes, std::function<void()> pump, Read read)
+        : m_left(bytes), m_pump(std::move(pump)), m_read(std::move(read)) {}
 
     std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
         const qint64 n = std::min<qint64>({static_cast<qint64>(capacity), ZipFormat::BlockSize, m_left});
@@ -59,20 +58,17 @@ public:
         m_pump();
         if (m_read(buffer, n) < n)
             throw EFatalUnzipError(QStringLiteral("Premature end of file reached"));
-        if (m_decrypt)
-            m_decrypt(buffer, static_cast<std::size_t>(n));
         m_left -= n;
         return static_cast<std::size_t>(n);
     }
 
 private:
     qint64 m_left;
-    Decrypt m_decrypt;
     std::function<void()> m_pump;
     Read m_read;
 };
 
-// The output stage: size check, write, CRC, progress.
+// The extracted file: size check, write, progress.
 class EntryOutput : public TByteSink {
 public:
     EntryOutput(TStream& file, qint64 size, std::function<void(qint64 written, qint64 block)> progress)
@@ -84,20 +80,17 @@ public:
             throw EBiggerThanUncompressed(QStringLiteral("File is larger than uncompressed size!"));
         if (m_file.Write(data, n) != n)
             throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
-        m_crc = Crc32Update(m_crc, data, size);
         m_written += n;
         m_progress(m_written, n);
     }
 
     qint64 Written() const { return m_written; }
-    std::uint32_t Crc() const { return m_crc; }
 
 private:
     TStream& m_file;
     qint64 m_size;
     std::function<void(qint64, qint64)> m_progress;
     qint64 m_written = 0;
-    std::uint32_t m_crc = 0;
 };
 
 } // namespace
@@ -280,8 +273,8 @@ bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const 
         std::uint8_t header[ZipFormat::EncryptionHeaderSize];
         auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(m_options.Password));
         EntryInput input(
-            ZipFormat::EncryptionHeaderSize, BuiltIn(crypt.get()), [] {}, SpanningRead());
-        input.Fill(header, sizeof header);
+            ZipFormat::EncryptionHeaderSize, [] {}, SpanningRead());
+        CipherSource(input, BuiltIn(*crypt)).Fill(header, sizeof header);
         const std::uint8_t check = entry.HasDataDescriptor()
                                        ? static_cast<std::uint8_t>(entry.LastModFileDate >> 8)
                                        : static_cast<std::uint8_t>(entry.CRC32 >> 24);
@@ -346,44 +339,32 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
     const qint64 compressed = entry.CompressedSize - (crypt ? ZipFormat::EncryptionHeaderSize : 0);
     // A handler on OnDecrypt takes the compressed data in place of the
     // built-in decryption; stored data are always decrypted here.
-    EntryInput::Decrypt decrypt = BuiltIn(crypt);
+    ByteCipher decipher;
     if (crypt && m_events.OnDecrypt && entry.CompressionMethod != ZipFormat::MethodStored)
-        decrypt = [this](std::uint8_t* block, std::size_t size) {
+        decipher = [this](std::uint8_t* block, std::size_t size) {
             m_events.OnDecrypt(m_sender, block, static_cast<int>(size), m_options.Password);
         };
-    EntryInput input(
-        compressed, decrypt, [this] { m_sink.ProcessMessages(); }, SpanningRead());
+    else if (crypt)
+        decipher = BuiltIn(*crypt);
+    // The stages: the archive, the decryption when encrypted, the decoder,
+    // the CRC, the file.
+    EntryInput archived(
+        compressed, [this] { m_sink.ProcessMessages(); }, SpanningRead());
+    std::optional<CipherSource> deciphered;
+    if (decipher)
+        deciphered.emplace(archived, std::move(decipher));
+    TByteSource& input = deciphered ? static_cast<TByteSource&>(*deciphered) : archived;
     const qint64 size = entry.UncompressedSize;
-    EntryOutput output(file, size, [this, size](qint64 written, qint64 block) {
+    EntryOutput written(file, size, [this, size](qint64 done, qint64 block) {
         m_bytesDone += block;
-        m_events.OnFilePercentDone(m_sender, TZipReader::Percent(written, size));
+        m_events.OnFilePercentDone(m_sender, TZipReader::Percent(done, size));
         m_events.OnTotalPercentDone(m_sender, TZipReader::Percent(m_bytesDone, m_totalBytes));
     });
+    CrcSink output(written);
     bool decoded = true;
     try {
-        switch (entry.CompressionMethod) {
-        case ZipFormat::MethodStored: {
-            std::vector<std::uint8_t> block(ZipFormat::BlockSize);
-            while (const std::size_t n = input.Fill(block.data(), block.size()))
-                output.Write(block.data(), n);
-            break;
-        }
-        case ZipFormat::MethodShrunk:
-            TUnshrinker::Decode(input, output, static_cast<std::uint64_t>(size));
-            break;
-        case ZipFormat::MethodImploded:
-            TExploder::Decode(input, output, static_cast<std::uint64_t>(size), entry.Flag,
-                              static_cast<std::uint64_t>(compressed));
-            break;
-        case ZipFormat::MethodDeflated:
-            m_inflater.Decode(input, output);
-            break;
-        default:
-            TUnreducer::Decode(input, output, static_cast<std::uint64_t>(size),
-                               entry.CompressionMethod - ZipFormat::MethodReducedFirst + 1);
-            break;
-        }
-        decoded = output.Written() == size;
+        DecodeMethod(entry, compressed, input, output);
+        decoded = written.Written() == size;
     } catch (const EZipDataError&) {
         decoded = false;
     } catch (const EBiggerThanUncompressed&) {
@@ -405,6 +386,31 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
     if (!decoded && !crypt)
         Skip(TSkipReason::srDataError, fileName, index, entry);
     return decoded;
+}
+
+void TZipExtractor::DecodeMethod(const TZipHeaderInfo& entry, qint64 compressed, TByteSource& input,
+                                 TByteSink& output) {
+    const auto size = static_cast<std::uint64_t>(entry.UncompressedSize);
+    switch (entry.CompressionMethod) {
+    case ZipFormat::MethodStored: {
+        std::vector<std::uint8_t> block(ZipFormat::BlockSize);
+        while (const std::size_t n = input.Fill(block.data(), block.size()))
+            output.Write(block.data(), n);
+        break;
+    }
+    case ZipFormat::MethodShrunk:
+        TUnshrinker::Decode(input, output, size);
+        break;
+    case ZipFormat::MethodImploded:
+        TExploder::Decode(input, output, size, entry.Flag, static_cast<std::uint64_t>(compressed));
+        break;
+    case ZipFormat::MethodDeflated:
+        m_inflater.Decode(input, output);
+        break;
+    default:
+        TUnreducer::Decode(input, output, size, entry.CompressionMethod - ZipFormat::MethodReducedFirst + 1);
+        break;
+    }
 }
 
 TZipExtractor::Outcome TZipExtractor::Extract(int index) {

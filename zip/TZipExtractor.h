@@ -54,6 +54,9 @@ private:
     // Decodes into the open file; false (after the event) when the data do not decode.
     bool Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle, const QString& fileName,
                 std::uint32_t* crc);
+    // Decodes the entry's method from input into output; raises EZipDataError
+    // for data that do not decode.
+    void DecodeMethod(const TZipHeaderInfo& entry, qint64 compressed, TByteSource& input, TByteSink& output);
     // True when a folder on the way to the target is a link.
     bool LinkOnTheWay(const Target& target) const;
     void Skip(TSkipReason reason, const QString& fileName, int index, const TZipHeaderInfo& entry);

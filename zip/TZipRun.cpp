@@ -5,6 +5,8 @@
 #include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/TempPaths.h"
+#include "zip/CipherSink.h"
+#include "zip/CrcSource.h"
 #include "zip/DosDateTime.h"
 #include "zip/TBufferedFileStream.h"
 #include "zip/TZipCrypt.h"
@@ -18,6 +20,7 @@
 #include <QFile>
 #include <QScopeGuard>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -53,7 +56,7 @@ bool HasZip64Field(const QByteArray& extra) {
 
 } // namespace
 
-// The reading routine: source blocks, their CRC and the progress events.
+// The reading routine: source blocks and the progress events.
 class TZipRun::Reading : public TByteSource {
 public:
     Reading(TZipRun& run, TStream& source, qint64 size, bool multiDisk)
@@ -64,7 +67,6 @@ public:
         const qint64 got = m_source.ReadFully(buffer, n);
         if (got <= 0)
             return 0;
-        m_crc = Crc32Update(m_crc, buffer, static_cast<std::size_t>(got));
         m_read += got;
         m_run.m_bytesDone += got;
         const int percent = TZipReader::Percent(m_read, m_size);
@@ -73,34 +75,22 @@ public:
         return static_cast<std::size_t>(got);
     }
 
-    qint64 Read() const { return m_read; }
-    std::uint32_t Crc() const { return m_crc; }
-
 private:
     TZipRun& m_run;
     TStream& m_source;
     qint64 m_size;
     bool m_multiDisk;
     qint64 m_read = 0;
-    std::uint32_t m_crc = 0;
 };
 
-// The output routine: blocks encrypted when a password is set, written to
-// the archive (or a multi-disk run's temporary file), counted, and a message
-// pump after each.
+// The output routine: blocks written to the archive (or a multi-disk run's
+// temporary file), counted, and a message pump after each.
 class TZipRun::Writing : public TByteSink {
 public:
-    using Encrypt = std::function<void(std::uint8_t*, std::size_t)>;
-    Writing(ZipEventSink& sink, TZipOutput* output, TStream* temporary, Encrypt encrypt)
-        : m_sink(sink), m_output(output), m_temporary(temporary), m_encrypt(std::move(encrypt)) {}
+    Writing(ZipEventSink& sink, TZipOutput* output, TStream* temporary)
+        : m_sink(sink), m_output(output), m_temporary(temporary) {}
 
-    void Write(const std::uint8_t* data, std::size_t size) override {
-        const std::uint8_t* block = data;
-        if (m_encrypt) {
-            m_scratch.assign(data, data + size);
-            m_encrypt(m_scratch.data(), size);
-            block = m_scratch.data();
-        }
+    void Write(const std::uint8_t* block, std::size_t size) override {
         const auto n = static_cast<qint64>(size);
         if (m_temporary) {
             if (m_temporary->Write(block, n) != n)
@@ -120,8 +110,6 @@ private:
     ZipEventSink& m_sink;
     TZipOutput* m_output;
     TStream* m_temporary;
-    Encrypt m_encrypt;
-    std::vector<std::uint8_t> m_scratch;
     qint64 m_written = 0;
 };
 
@@ -442,7 +430,7 @@ bool TZipRun::AddFile(const QString& line) {
 
 void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& header, TStream* temporary) {
     std::unique_ptr<TZipCrypt> crypt;
-    Writing::Encrypt encrypt;
+    ByteCipher encrypt;
     std::uint32_t firstCrc = 0;
     qint64 firstSize = 0;
     if (!m_reading.Password.isEmpty()) {
@@ -463,35 +451,42 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
                 keys->Encrypt(block, size);
             };
     }
+    // The stages: the file, the CRC, the encoder, the encryption with a
+    // password, the archive.
     Reading reading(*this, source, header.UncompressedSize, m_multiDisk);
-    Writing writing(m_sink, m_output.get(), temporary, encrypt);
+    CrcSource input(reading);
+    Writing writing(m_sink, m_output.get(), temporary);
+    std::optional<CipherSink> enciphered;
+    if (encrypt)
+        enciphered.emplace(writing, std::move(encrypt));
+    TByteSink& output = enciphered ? static_cast<TByteSink&>(*enciphered) : writing;
     if (crypt) {
         const QByteArray plain = TZipCrypt::PlainHeader(firstCrc);
-        writing.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
-                      static_cast<std::size_t>(plain.size()));
+        output.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
+                     static_cast<std::size_t>(plain.size()));
     }
     QString storedPath = header.FullName();
     storedPath.replace(u'\\', u'/');
     const int level = std::clamp(m_writing.PackLevel, 0, 9);
     if (level == 0 || TZipFileCollector::MatchesList(m_writing.NoCompressList, storedPath)) {
         std::vector<std::uint8_t> block(ZipFormat::BlockSize);
-        while (const std::size_t n = reading.Fill(block.data(), block.size()))
-            writing.Write(block.data(), n);
+        while (const std::size_t n = input.Fill(block.data(), block.size()))
+            output.Write(block.data(), n);
         header.CompressionMethod = ZipFormat::MethodStored;
         header.InternalFileAttributes = ZipFormat::InternalBinary;
     } else {
-        const TDeflater::Result result = m_deflater->Deflate(reading, writing, level);
+        const TDeflater::Result result = m_deflater->Deflate(input, output, level);
         header.Flag |= result.flags;
         header.InternalFileAttributes = result.internalAttributes;
         if (result.stored)
             header.CompressionMethod = ZipFormat::MethodStored;
     }
-    if (reading.Read() > static_cast<qint64>(ZipFormat::MaxSize32))
+    if (input.Count() > ZipFormat::MaxSize32)
         throw EZipTooLarge(QStringLiteral("File \"%1\" is too large for a zip archive").arg(line));
-    if (crypt && (reading.Crc() != firstCrc || reading.Read() != firstSize))
+    if (crypt && (input.Crc() != firstCrc || input.Count() != static_cast<std::uint64_t>(firstSize)))
         throw EZipError(QStringLiteral("File \"%1\" changed while it was being added").arg(line));
-    header.CRC32 = reading.Crc();
-    header.UncompressedSize = static_cast<std::uint32_t>(reading.Read());
+    header.CRC32 = input.Crc();
+    header.UncompressedSize = static_cast<std::uint32_t>(input.Count());
     header.CompressedSize = static_cast<std::uint32_t>(writing.Written()); // with the encryption header
     if (crypt)
         header.Flag |= ZipFormat::FlagEncrypted;
