@@ -6,6 +6,7 @@
 // changing the bitmap drops the compressed data, so that the change is
 // what gets written.
 
+#include "imaging/GifFileFrame.h"
 #include "imaging/GifLzwDecoder.h"
 #include "imaging/TExtension.h"
 #include "imaging/TGIFItem.h"
@@ -15,7 +16,6 @@
 #include <vector>
 
 class TGIFImage;
-class ByteReader;
 
 class TGIFFrame : public TPersistent {
 public:
@@ -67,9 +67,15 @@ public:
     bool LocalColorTable() const { return m_localColorTable; }
     void SetLocalColorTable(bool value) { m_localColorTable = value; }
 
-    // Reads the image descriptor, colour table and data after the ",";
-    // `extensions` are the ones gathered before it.
-    void Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions);
+    // Takes a frame read from a file; its graphic-control extension gives
+    // the transparency, timing and disposal.
+    void Take(GifFileFrame frame);
+    // Brings the graphic-control extension up to date (delay, transparent
+    // index, disposal method; made when one of them is set) and drops empty
+    // comments, before writing; true when extensions remain (GIF89a).
+    bool UpdateExtensions();
+    // The frame as a file holds it (the extensions copied, the data shared).
+    GifFileFrame FileFrame() const;
     // Fills the compressed data from the bitmap (before writing).
     void Encode();
     // Shows `bitmap` without touching the compressed data.
