@@ -10,6 +10,8 @@ namespace {
 
 constexpr int kSignatureSize = 3;
 constexpr std::uint8_t kGlobalTableFlag = 0x80;
+constexpr std::uint8_t kLocalTableFlag = 0x80;
+constexpr std::uint8_t kInterlaceFlag = 0x40;
 constexpr std::uint8_t kTableSizeMask = 0x07;
 constexpr int kResolutionShift = 4;
 constexpr std::uint8_t kImageIntroducer = ',';
@@ -28,21 +30,35 @@ bool IsLoopExtension(const TExtension& extension) {
     return !data.isEmpty() && data.first().size() >= kLoopSubBlockSize && data.first().at(0) == 1;
 }
 
+// Each colour of a table: red, green and blue.
+void ReadTable(ByteReader& reader, TGIFColorTable& table, std::uint32_t count) {
+    reader.CheckCount(count, TGIFColorTable::kMaxEntries, TGIFColorTable::kEntrySize, "colour table entries");
+    table.SetCount(count);
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const std::uint8_t red = reader.U8();
+        const std::uint8_t green = reader.U8();
+        const std::uint8_t blue = reader.U8();
+        table.Set(static_cast<int>(i), red, green, blue);
+    }
+}
+
 class Reader {
 public:
-    Reader(TGIFImage& image, const QByteArray& file) : m_image(image), m_reader(file) {}
+    explicit Reader(const QByteArray& file) : m_reader(file) {}
 
-    void Run();
+    GifFile Run();
 
 private:
     void ReadHeader();
     void ReadBlocks();
     void ScreenFromFrames();
     std::unique_ptr<TExtension> ReadExtension();
+    // The image descriptor, colour table and data after the ",".
+    GifFileFrame ReadFrame();
     std::uint8_t NextIntroducer() { return m_reader.AtEnd() ? kTrailer : m_reader.U8(); }
     void GatheredToComment();
 
-    TGIFImage& m_image;
+    GifFile m_file;
     ByteReader m_reader;
     std::vector<std::unique_ptr<TExtension>> m_gathered;
 };
@@ -53,16 +69,15 @@ void Reader::ReadHeader() {
     if (signature != "GIF")
         throw EInvalidGraphicOperation(QStringLiteral("Unknown GIF version"));
     if (version == "87a")
-        m_image.SetVersion(1);
+        m_file.Version = 1;
     else if (version == "89a")
-        m_image.SetVersion(2);
+        m_file.Version = 2;
     else
         throw EInvalidGraphicOperation(QStringLiteral("Unknown GIF version"));
 
-    TGIFData& data = *m_image.Data();
-    const int screenWidth = m_reader.U16();
-    const int screenHeight = m_reader.U16();
-    m_image.SetScreenSize(screenWidth, screenHeight);
+    TGIFData& data = m_file.Screen;
+    m_file.ScreenWidth = m_reader.U16();
+    m_file.ScreenHeight = m_reader.U16();
     const std::uint8_t packed = m_reader.U8();
     const std::uint8_t background = m_reader.U8();
     data.AspectRatio = m_reader.U8();
@@ -70,17 +85,9 @@ void Reader::ReadHeader() {
     data.ColorResolution = static_cast<std::uint8_t>(((packed >> kResolutionShift) & kTableSizeMask) + 1);
     if (packed & kGlobalTableFlag) {
         const std::uint32_t count = 1u << data.BitsPerPixel;
-        m_reader.CheckCount(count, TGIFColorTable::kMaxEntries, TGIFColorTable::kEntrySize,
-                            "colour table entries");
-        data.ColorTable.SetCount(count);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t red = m_reader.U8();
-            const std::uint8_t green = m_reader.U8();
-            const std::uint8_t blue = m_reader.U8();
-            data.ColorTable.Set(static_cast<int>(i), red, green, blue);
-        }
+        ReadTable(m_reader, data.ColorTable, count);
         if (background < count)
-            m_image.SetBackgroundColor(data.ColorTable.Color(background));
+            m_file.BackgroundColor = data.ColorTable.Color(background);
     }
 }
 
@@ -119,7 +126,7 @@ std::unique_ptr<TExtension> Reader::ReadExtension() {
 }
 
 void Reader::GatheredToComment() {
-    QList<QByteArray>& comment = m_image.Comment();
+    QList<QByteArray>& comment = m_file.Screen.Comment;
     bool first = true;
     for (const auto& extension : m_gathered) {
         if (extension->Kind() != TGIFExtensionKind::Comment)
@@ -132,27 +139,29 @@ void Reader::GatheredToComment() {
     m_gathered.clear();
 }
 
-void Reader::Run() {
+GifFile Reader::Run() {
     ReadHeader();
     try {
         ReadBlocks();
     } catch (const EByteReadError&) {
-        if (!TGIFImage::IgnoreCorruptData || m_image.Count() == 0)
+        if (!TGIFImage::IgnoreCorruptData || m_file.Frames.empty())
             throw;
     }
     ScreenFromFrames();
+    return std::move(m_file);
 }
 
 void Reader::ScreenFromFrames() {
     int width = 0;
     int height = 0;
-    for (int i = 0; i < m_image.Count(); ++i) {
-        const TGIFFrame& frame = m_image.Frames(i);
-        width = std::max(width, frame.TopLeft().x() + frame.Item()->Size.x());
-        height = std::max(height, frame.TopLeft().y() + frame.Item()->Size.y());
+    for (const GifFileFrame& frame : m_file.Frames) {
+        width = std::max(width, frame.TopLeft.x() + frame.Item->Size.x());
+        height = std::max(height, frame.TopLeft.y() + frame.Item->Size.y());
     }
-    m_image.SetScreenSize(m_image.ScreenWidth() == 0 ? width : m_image.ScreenWidth(),
-                          m_image.ScreenHeight() == 0 ? height : m_image.ScreenHeight());
+    if (m_file.ScreenWidth == 0)
+        m_file.ScreenWidth = width;
+    if (m_file.ScreenHeight == 0)
+        m_file.ScreenHeight = height;
 }
 
 void Reader::ReadBlocks() {
@@ -170,8 +179,8 @@ void Reader::ReadBlocks() {
                     const QByteArray& block = extension->Data().first();
                     const int count =
                         static_cast<std::uint8_t>(block.at(1)) | static_cast<std::uint8_t>(block.at(2)) << 8;
-                    m_image.SetLooping(true);
-                    m_image.SetRepeatCount(static_cast<std::uint16_t>(std::min(count, kMaxRepeatCount)));
+                    m_file.Looping = true;
+                    m_file.RepeatCount = static_cast<std::uint16_t>(std::min(count, kMaxRepeatCount));
                 }
             } else {
                 m_gathered.push_back(std::move(extension));
@@ -179,15 +188,15 @@ void Reader::ReadBlocks() {
             introducer = NextIntroducer();
         }
         if (introducer == kImageIntroducer) {
-            auto frame = std::make_unique<TGIFFrame>(&m_image);
-            frame->Read(m_reader, std::move(m_gathered));
+            GifFileFrame frame = ReadFrame();
+            frame.Extensions = std::move(m_gathered);
             m_gathered.clear();
-            m_image.AddFrame(std::move(frame));
+            m_file.Frames.push_back(std::move(frame));
             introducer = NextIntroducer();
             if (introducer != TExtension::kIntroducer && introducer != kImageIntroducer &&
                 introducer != kTrailer)
                 break;
-        } else if (!m_gathered.empty() && m_image.Comment().isEmpty()) {
+        } else if (!m_gathered.empty() && m_file.Screen.Comment.isEmpty()) {
             GatheredToComment();
         } else {
             if (introducer != 0 && introducer != kTrailer)
@@ -197,11 +206,70 @@ void Reader::ReadBlocks() {
     }
 }
 
+GifFileFrame Reader::ReadFrame() {
+    GifFileFrame frame;
+    TGIFItem& item = *frame.Item;
+    const TGIFColorTable& global = m_file.Screen.ColorTable;
+    if (global.Count() > 0)
+        item.BitsPerPixel = m_file.Screen.BitsPerPixel;
+    const int left = m_reader.U16();
+    const int top = m_reader.U16();
+    int width = m_reader.U16();
+    int height = m_reader.U16();
+    const std::uint8_t packed = m_reader.U8();
+    item.Packed = packed;
+    frame.Interlaced = (packed & kInterlaceFlag) != 0;
+    if (packed & kLocalTableFlag) {
+        const int bits = (packed & kTableSizeMask) + 1;
+        ReadTable(m_reader, item.ColorTable, 1u << bits);
+        item.BitsPerPixel = static_cast<std::uint8_t>(bits);
+        frame.LocalColorTable = true;
+    }
+
+    // The minimum code size byte and the sub-blocks up to the terminator;
+    // each pass takes at least one byte.
+    if (!m_reader.AtEnd())
+        item.ImageData.append(static_cast<char>(m_reader.U8()));
+    while (!m_reader.AtEnd()) {
+        const std::uint8_t length = m_reader.U8();
+        if (length == 0) {
+            item.ImageData.append('\0');
+            break;
+        }
+        if (length > m_reader.Remaining()) {
+            frame.Corrupted = true;
+            m_reader.Seek(m_reader.Size());
+            break;
+        }
+        item.ImageData.append(static_cast<char>(length));
+        item.ImageData.append(m_reader.Bytes(length));
+    }
+    if (frame.Corrupted && !TGIFImage::IgnoreCorruptData)
+        throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
+
+    if (width == 0)
+        width = m_file.ScreenWidth;
+    if (height == 0)
+        height = m_file.ScreenHeight;
+    if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
+        throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
+    // A frame may reach past the logical screen; what lies beyond it is
+    // not shown.
+    frame.TopLeft = QPoint(left, top);
+    item.Size = QPoint(width, height);
+    if (!frame.LocalColorTable) {
+        item.ColorTable = global.Count() > 0 ? global : TGIFColorTable::Default();
+        if (global.Count() == 0)
+            item.BitsPerPixel = static_cast<std::uint8_t>(item.ColorTable.BitsNeeded());
+    }
+    return frame;
+}
+
 } // namespace
 
-void GifFileReader::Read(TGIFImage& image, const QByteArray& file) {
+GifFile GifFileReader::Read(const QByteArray& file) {
     try {
-        Reader(image, file).Run();
+        return Reader(file).Run();
     } catch (const EByteReadError&) {
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
     }

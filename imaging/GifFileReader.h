@@ -1,5 +1,5 @@
 #pragma once
-// Reads a GIF file into an empty picture.
+// Reads a GIF file into a value.
 //
 // Header "GIF87a" or "GIF89a" (any case), logical screen descriptor, global
 // colour table, then a loop over block introducers (zero bytes between
@@ -17,11 +17,12 @@
 // show clipped); a screen side of 0 takes the frames' extent. When damage
 // is tolerated, a file cut short keeps the frames read before the cut.
 
-#include <QByteArray>
+#include "imaging/GifFile.h"
 
-class TGIFImage;
+#include <QByteArray>
 
 class GifFileReader {
 public:
-    static void Read(TGIFImage& image, const QByteArray& file);
+    // Raises EInvalidGraphicOperation for bytes that are no GIF file.
+    static GifFile Read(const QByteArray& file);
 };

@@ -1,8 +1,6 @@
 #include "imaging/GifFileWriter.h"
 
-#include "imaging/TGIFImage.h"
 #include "platform/base/ByteWriter.h"
-#include "platform/graphics/GraphicsErrors.h"
 
 #include <algorithm>
 
@@ -12,8 +10,6 @@ constexpr std::uint8_t kGlobalTableFlag = 0x80;
 constexpr std::uint8_t kLocalTableFlag = 0x80;
 constexpr std::uint8_t kInterlaceFlag = 0x40;
 constexpr int kResolutionShift = 4;
-constexpr int kDelayUnitMs = 10;
-constexpr std::uint32_t kMaxDelay = 0xFFFF;
 constexpr int kMaxScreenSide = 0xFFFF;
 constexpr int kMaxSubBlock = 255;
 constexpr std::uint8_t kImageIntroducer = ',';
@@ -40,37 +36,6 @@ void WriteTable(ByteWriter& writer, const TGIFColorTable& table, std::uint32_t e
     }
 }
 
-void UpdateExtensions(TGIFImage& image, TGIFFrame& frame) {
-    auto& extensions = frame.Extensions();
-    TExtension* control = frame.GraphicControl();
-    if (!control &&
-        (frame.AnimateInterval() != 0 || frame.TransparentColor() != clNone || frame.DisposalMethod() != 0)) {
-        extensions.insert(extensions.begin(),
-                          std::make_unique<TExtension>(TGIFExtensionKind::GraphicControl));
-        control = extensions.front().get();
-    }
-    if (control) {
-        control->SetDelay(
-            static_cast<std::uint16_t>(std::min(frame.AnimateInterval() / kDelayUnitMs, kMaxDelay)));
-        std::uint8_t packed = control->Packed();
-        const int index = frame.TransparentIndex();
-        if (index >= 0) {
-            packed |= TExtension::kTransparentFlag;
-            control->SetTransparentIndex(static_cast<std::uint8_t>(index));
-        } else {
-            packed &= static_cast<std::uint8_t>(~TExtension::kTransparentFlag);
-        }
-        packed &= static_cast<std::uint8_t>(~(TExtension::kDisposalMask << TExtension::kDisposalShift));
-        packed |= static_cast<std::uint8_t>(frame.DisposalMethod() << TExtension::kDisposalShift);
-        control->SetPacked(packed);
-    }
-    std::erase_if(extensions, [](const std::unique_ptr<TExtension>& e) {
-        return e->Kind() == TGIFExtensionKind::Comment && e->Data().isEmpty();
-    });
-    if (!extensions.empty())
-        image.SetVersion(2);
-}
-
 void WriteExtension(ByteWriter& writer, const TExtension& extension) {
     writer.U8(TExtension::kIntroducer);
     writer.U8(extension.Label());
@@ -84,24 +49,14 @@ void WriteExtension(ByteWriter& writer, const TExtension& extension) {
 
 } // namespace
 
-QByteArray GifFileWriter::Write(TGIFImage& image) {
-    if (image.m_frames.empty())
-        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
-    for (const auto& frame : image.m_frames) {
-        if (!frame->HasImageData())
-            frame->Encode();
-        UpdateExtensions(image, *frame);
-    }
-    TGIFData& data = *image.m_data;
-    if (!data.Comment.isEmpty())
-        image.SetVersion(2);
-
+QByteArray GifFileWriter::Write(const GifFile& file) {
+    const TGIFData& data = file.Screen;
     ByteWriter writer;
-    writer.Bytes(QByteArray(image.Version() == 2 ? "GIF89a" : "GIF87a"));
+    writer.Bytes(QByteArray(file.Version == 2 ? "GIF89a" : "GIF87a"));
     // The logical screen as read or grown to hold the frames added: frames
     // of a file that reach past its screen stay clipped as they were.
-    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenWidth, kMaxScreenSide)));
-    writer.U16(static_cast<std::uint16_t>(std::min(image.m_screenHeight, kMaxScreenSide)));
+    writer.U16(static_cast<std::uint16_t>(std::min(file.ScreenWidth, kMaxScreenSide)));
+    writer.U16(static_cast<std::uint16_t>(std::min(file.ScreenHeight, kMaxScreenSide)));
     const std::uint32_t globalCount = data.ColorTable.Count();
     const int globalBits = data.ColorTable.BitsNeeded();
     if (globalCount > 0) {
@@ -111,38 +66,38 @@ QByteArray GifFileWriter::Write(TGIFImage& image) {
     } else {
         writer.U8(0);
     }
-    const int background = data.ColorTable.IndexOf(image.BackgroundColor());
+    const int background = data.ColorTable.IndexOf(file.BackgroundColor);
     writer.U8(static_cast<std::uint8_t>(std::max(background, 0)));
     writer.U8(data.AspectRatio);
     if (globalCount > 0)
         WriteTable(writer, data.ColorTable, 1u << std::clamp<int>(data.BitsPerPixel, 1, 8));
 
-    if (image.Looping() && image.m_frames.size() > 1) {
+    if (file.Looping && file.Frames.size() > 1) {
         writer.U8(TExtension::kIntroducer);
         writer.U8(TExtension::kApplicationLabel);
         writer.U8(kLoopBlockSize);
         writer.Bytes(QByteArray("NETSCAPE2.0"));
         writer.U8(kLoopSubBlockSize);
         writer.U8(kLoopSubBlockId);
-        writer.U16(image.RepeatCount());
+        writer.U16(file.RepeatCount);
         writer.U8(0);
     }
 
-    for (const auto& frame : image.m_frames) {
-        for (const auto& extension : frame->Extensions())
+    for (const GifFileFrame& frame : file.Frames) {
+        for (const auto& extension : frame.Extensions)
             WriteExtension(writer, *extension);
-        const TGIFItem& item = *frame->Item();
+        const TGIFItem& item = *frame.Item;
         writer.U8(kImageIntroducer);
-        writer.U16(static_cast<std::uint16_t>(frame->TopLeft().x()));
-        writer.U16(static_cast<std::uint16_t>(frame->TopLeft().y()));
+        writer.U16(static_cast<std::uint16_t>(frame.TopLeft.x()));
+        writer.U16(static_cast<std::uint16_t>(frame.TopLeft.y()));
         writer.U16(static_cast<std::uint16_t>(item.Size.x()));
         writer.U16(static_cast<std::uint16_t>(item.Size.y()));
-        std::uint8_t packed = frame->Interlaced() ? kInterlaceFlag : 0;
+        std::uint8_t packed = frame.Interlaced ? kInterlaceFlag : 0;
         const int localBits = item.ColorTable.BitsNeeded();
-        if (frame->LocalColorTable())
+        if (frame.LocalColorTable)
             packed |= static_cast<std::uint8_t>(kLocalTableFlag + localBits - 1);
         writer.U8(packed);
-        if (frame->LocalColorTable())
+        if (frame.LocalColorTable)
             WriteTable(writer, item.ColorTable, 1u << localBits);
         writer.Bytes(item.ImageData);
     }

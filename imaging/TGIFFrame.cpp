@@ -11,24 +11,14 @@
 
 namespace {
 
-constexpr std::uint8_t kLocalTableFlag = 0x80;
-constexpr std::uint8_t kInterlaceFlag = 0x40;
-constexpr std::uint8_t kTableSizeMask = 0x07;
 constexpr int kDelayUnitMs = 10;
+constexpr std::uint32_t kMaxDelay = 0xFFFF;
 constexpr std::uint8_t kUnsetPaletteByte = 128;
 constexpr int kPixelOffsetPosition = 10;
 constexpr int kColorsUsedPosition = BitmapFile::kFileHeaderSize + 32;
 
 [[noreturn]] void WrongColorCount() {
     throw EInvalidGraphicOperation(QStringLiteral("Wrong number of colors; must be a power of 2"));
-}
-
-// 2, 4, ... 256 colours give 1 ... 8 bits.
-int BitsForCount(std::uint32_t count) {
-    for (int bits = 1; bits <= 8; ++bits)
-        if (count == (1u << bits))
-            return bits;
-    WrongColorCount();
 }
 
 // The bit count of the decoded bitmap for a frame's bits per pixel.
@@ -183,13 +173,8 @@ void TGIFFrame::Decode() {
     const auto data =
         std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(item.ImageData.constData()),
                                       static_cast<std::size_t>(item.ImageData.size()));
-    GifLzwProgress progress;
-    if (m_owner)
-        progress = [this](TProgressStage stage, int percent, const QString& message) {
-            m_owner->ReportProgress(stage, percent, message);
-        };
     m_corrupted = GifLzwDecoder::Decode(data, rows, item.BitsPerPixel, m_interlaced,
-                                        TGIFImage::IgnoreCorruptData, progress) ||
+                                        TGIFImage::IgnoreCorruptData, OwnerProgress()) ||
                   m_corrupted;
     auto bitmap = std::make_unique<TBitmap>();
     bitmap->LoadFromData(file);
@@ -203,8 +188,17 @@ QSize TGIFFrame::VisibleSize() const {
     const QSize size(m_item->Size.x(), m_item->Size.y());
     if (!m_owner)
         return size;
-    return size.boundedTo(QSize(std::max(m_owner->m_screenWidth - m_topLeft.x(), 0),
-                                std::max(m_owner->m_screenHeight - m_topLeft.y(), 0)));
+    return size.boundedTo(QSize(std::max(m_owner->ScreenWidth() - m_topLeft.x(), 0),
+                                std::max(m_owner->ScreenHeight() - m_topLeft.y(), 0)));
+}
+
+GifLzwProgress TGIFFrame::OwnerProgress() const {
+    if (!m_owner)
+        return {};
+    TGIFImage* owner = m_owner;
+    return [owner](TProgressStage stage, int percent, const QString& message) {
+        owner->ReportProgress(stage, percent, message);
+    };
 }
 
 void TGIFFrame::Encode() {
@@ -255,12 +249,7 @@ void TGIFFrame::Encode() {
         const std::uint8_t* pixels = reader.View(static_cast<std::size_t>(rowBytes * height)).data();
         const GifLzwRows rows{const_cast<std::uint8_t*>(pixels) + (height - 1) * rowBytes, -rowBytes, width,
                               height, bitCount};
-        GifLzwProgress progress;
-        if (m_owner)
-            progress = [this](TProgressStage stage, int percent, const QString& message) {
-                m_owner->ReportProgress(stage, percent, message);
-            };
-        GifLzwEncoder::Encode(item->ImageData, rows, m_interlaced, progress);
+        GifLzwEncoder::Encode(item->ImageData, rows, m_interlaced, OwnerProgress());
     } catch (const EByteReadError&) {
         throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
     } catch (const EAbort&) {
@@ -269,7 +258,7 @@ void TGIFFrame::Encode() {
     }
     item->BitsPerPixel = static_cast<std::uint8_t>(item->ColorTable.BitsNeeded());
     item->Size = QPoint(width, height);
-    TGIFData& data = *m_owner->m_data;
+    TGIFData& data = *m_owner->Data();
     if (data.ColorTable.Count() == 0) {
         data.ColorTable = item->ColorTable;
         data.BitsPerPixel = item->BitsPerPixel;
@@ -282,90 +271,71 @@ void TGIFFrame::Encode() {
     m_owner->UpdateScreenSize(*this);
 }
 
-void TGIFFrame::Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions) {
-    auto item = std::make_shared<TGIFItem>();
-    const TGIFColorTable& global = m_owner->m_data->ColorTable;
-    if (global.Count() > 0)
-        item->BitsPerPixel = static_cast<std::uint8_t>(BitsForCount(global.Count()));
-    const int left = reader.U16();
-    const int top = reader.U16();
-    int width = reader.U16();
-    int height = reader.U16();
-    const std::uint8_t packed = reader.U8();
-    item->Packed = packed;
-    m_interlaced = (packed & kInterlaceFlag) != 0;
-    if (packed & kLocalTableFlag) {
-        const int bits = (packed & kTableSizeMask) + 1;
-        const std::uint32_t count = 1u << bits;
-        reader.CheckCount(count, TGIFColorTable::kMaxEntries, TGIFColorTable::kEntrySize,
-                          "colour table entries");
-        item->ColorTable.SetCount(count);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            const std::uint8_t red = reader.U8();
-            const std::uint8_t green = reader.U8();
-            const std::uint8_t blue = reader.U8();
-            item->ColorTable.Set(static_cast<int>(i), red, green, blue);
-        }
-        item->BitsPerPixel = static_cast<std::uint8_t>(bits);
-        m_localColorTable = true;
-    }
-
-    // The minimum code size byte and the sub-blocks up to the terminator;
-    // each pass takes at least one byte.
-    bool corrupted = false;
-    if (!reader.AtEnd())
-        item->ImageData.append(static_cast<char>(reader.U8()));
-    while (!reader.AtEnd()) {
-        const std::uint8_t length = reader.U8();
-        if (length == 0) {
-            item->ImageData.append('\0');
-            break;
-        }
-        if (length > reader.Remaining()) {
-            corrupted = true;
-            reader.Seek(reader.Size());
-            break;
-        }
-        item->ImageData.append(static_cast<char>(length));
-        item->ImageData.append(reader.Bytes(length));
-    }
-    if (corrupted && !TGIFImage::IgnoreCorruptData)
-        throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-    m_corrupted = corrupted;
-
-    if (width == 0)
-        width = m_owner->m_screenWidth;
-    if (height == 0)
-        height = m_owner->m_screenHeight;
-    if (static_cast<std::int64_t>(width) * height > TGIFImage::kMaxPixels)
-        throw EInvalidGraphicOperation(QStringLiteral("GIF frame too large: %1 x %2").arg(width).arg(height));
-    // A frame may reach past the logical screen; what lies beyond it is
-    // not shown (Decode).
-    m_topLeft = QPoint(left, top);
-    item->Size = QPoint(width, height);
-    if (!(packed & kLocalTableFlag)) {
-        item->ColorTable = global.Count() > 0 ? global : TGIFColorTable::Default();
-        if (global.Count() == 0)
-            item->BitsPerPixel = static_cast<std::uint8_t>(item->ColorTable.BitsNeeded());
-    }
-
+void TGIFFrame::Take(GifFileFrame frame) {
+    m_topLeft = frame.TopLeft;
+    m_interlaced = frame.Interlaced;
+    m_localColorTable = frame.LocalColorTable;
+    m_corrupted = frame.Corrupted;
+    const TGIFItem& item = *frame.Item;
     m_animateInterval = 0;
-    for (const auto& extension : extensions) {
+    for (const auto& extension : frame.Extensions) {
         if (extension->Kind() != TGIFExtensionKind::GraphicControl)
             continue;
         const std::uint8_t control = extension->Packed();
         if (!(control & TExtension::kTransparentFlag)) {
             m_transparentColor = clNone;
             m_transparentIndex = -1;
-        } else if (extension->TransparentIndex() < item->ColorTable.Count()) {
-            m_transparentColor = item->ColorTable.Color(extension->TransparentIndex());
+        } else if (extension->TransparentIndex() < item.ColorTable.Count()) {
+            m_transparentColor = item.ColorTable.Color(extension->TransparentIndex());
             m_transparentIndex = extension->TransparentIndex();
         }
         m_animateInterval = std::max<std::uint32_t>(extension->Delay() * kDelayUnitMs, m_animateInterval);
         m_disposalMethod = (control >> TExtension::kDisposalShift) & TExtension::kDisposalMask;
     }
-    m_extensions = std::move(extensions);
-    m_item = std::move(item);
+    m_extensions = std::move(frame.Extensions);
+    m_item = std::move(frame.Item);
+}
+
+bool TGIFFrame::UpdateExtensions() {
+    TExtension* control = GraphicControl();
+    if (!control && (m_animateInterval != 0 || m_transparentColor != clNone || m_disposalMethod != 0)) {
+        m_extensions.insert(m_extensions.begin(),
+                            std::make_unique<TExtension>(TGIFExtensionKind::GraphicControl));
+        control = m_extensions.front().get();
+    }
+    if (control) {
+        control->SetDelay(static_cast<std::uint16_t>(std::min(m_animateInterval / kDelayUnitMs, kMaxDelay)));
+        std::uint8_t packed = control->Packed();
+        const int index = TransparentIndex();
+        if (index >= 0) {
+            packed |= TExtension::kTransparentFlag;
+            control->SetTransparentIndex(static_cast<std::uint8_t>(index));
+        } else {
+            packed &= static_cast<std::uint8_t>(~TExtension::kTransparentFlag);
+        }
+        packed &= static_cast<std::uint8_t>(~(TExtension::kDisposalMask << TExtension::kDisposalShift));
+        packed |= static_cast<std::uint8_t>(m_disposalMethod << TExtension::kDisposalShift);
+        control->SetPacked(packed);
+    }
+    std::erase_if(m_extensions, [](const std::unique_ptr<TExtension>& e) {
+        return e->Kind() == TGIFExtensionKind::Comment && e->Data().isEmpty();
+    });
+    return !m_extensions.empty();
+}
+
+GifFileFrame TGIFFrame::FileFrame() const {
+    GifFileFrame frame;
+    for (const auto& extension : m_extensions) {
+        auto copy = std::make_unique<TExtension>(extension->Kind());
+        copy->Assign(extension.get());
+        frame.Extensions.push_back(std::move(copy));
+    }
+    frame.TopLeft = m_topLeft;
+    frame.Interlaced = m_interlaced;
+    frame.LocalColorTable = m_localColorTable;
+    frame.Corrupted = m_corrupted;
+    frame.Item = m_item;
+    return frame;
 }
 
 void TGIFFrame::Assign(const TPersistent* source) {

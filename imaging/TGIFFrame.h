@@ -6,6 +6,8 @@
 // changing the bitmap drops the compressed data, so that the change is
 // what gets written.
 
+#include "imaging/GifFileFrame.h"
+#include "imaging/GifLzwDecoder.h"
 #include "imaging/TExtension.h"
 #include "imaging/TGIFItem.h"
 #include "platform/graphics/TBitmap.h"
@@ -14,7 +16,6 @@
 #include <vector>
 
 class TGIFImage;
-class ByteReader;
 
 class TGIFFrame : public TPersistent {
 public:
@@ -66,9 +67,15 @@ public:
     bool LocalColorTable() const { return m_localColorTable; }
     void SetLocalColorTable(bool value) { m_localColorTable = value; }
 
-    // Reads the image descriptor, colour table and data after the ",";
-    // `extensions` are the ones gathered before it.
-    void Read(ByteReader& reader, std::vector<std::unique_ptr<TExtension>> extensions);
+    // Takes a frame read from a file; its graphic-control extension gives
+    // the transparency, timing and disposal.
+    void Take(GifFileFrame frame);
+    // Brings the graphic-control extension up to date (delay, transparent
+    // index, disposal method; made when one of them is set) and drops empty
+    // comments, before writing; true when extensions remain (GIF89a).
+    bool UpdateExtensions();
+    // The frame as a file holds it (the extensions copied, the data shared).
+    GifFileFrame FileFrame() const;
     // Fills the compressed data from the bitmap (before writing).
     void Encode();
     // Shows `bitmap` without touching the compressed data.
@@ -79,6 +86,8 @@ private:
     void Decode();
     // The part of the frame on the owner's logical screen.
     QSize VisibleSize() const;
+    // Reports the coders' progress through the owner, when there is one.
+    GifLzwProgress OwnerProgress() const;
     void BitmapChanged(TObject* sender);
     void AssignGraphic(const TGraphic& graphic);
 

@@ -4,6 +4,7 @@
 #include "imaging/GifFileReader.h"
 #include "imaging/GifFileWriter.h"
 #include "imaging/TAnimatedCursorImage.h"
+#include "platform/base/ByteReader.h"
 #include "platform/graphics/GraphicsErrors.h"
 #include "platform/graphics/TCanvas.h"
 #include "platform/graphics/TClipboard.h"
@@ -31,7 +32,7 @@ QByteArray ReadWithLength(QIODevice& stream) {
     const QByteArray length = stream.read(kLengthSize);
     if (length.size() != kLengthSize)
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
-    const quint32 size = qFromLittleEndian<quint32>(length.constData());
+    const quint32 size = ByteReader(length).U32();
     if (size > static_cast<quint64>(stream.bytesAvailable()) && !stream.isSequential())
         throw EInvalidGraphicOperation(QStringLiteral("Stream read error"));
     return stream.read(size);
@@ -67,15 +68,6 @@ TGIFFrame* TGIFImage::CurrentFrame() const {
         return nullptr;
     const int index = m_frameIndex >= 0 && m_frameIndex < Count() ? m_frameIndex : 0;
     return m_frames[static_cast<std::size_t>(index)].get();
-}
-
-void TGIFImage::SetScreenSize(int width, int height) {
-    m_screenWidth = width;
-    m_screenHeight = height;
-}
-
-void TGIFImage::AddFrame(std::unique_ptr<TGIFFrame> frame) {
-    m_frames.push_back(std::move(frame));
 }
 
 void TGIFImage::UpdateScreenSize(const TGIFFrame& frame) {
@@ -245,14 +237,8 @@ bool TGIFImage::Equals(const TGraphic* graphic) const {
 
 void TGIFImage::ReadFile(const QByteArray& file, bool decodeFirst) {
     Clear();
-    if (!file.isEmpty()) {
-        try {
-            GifFileReader::Read(*this, file);
-        } catch (...) {
-            Clear();
-            throw;
-        }
-    }
+    if (!file.isEmpty())
+        Take(GifFileReader::Read(file));
     if (!m_frames.empty()) {
         m_frameIndex = 0;
         if (decodeFirst) {
@@ -269,10 +255,46 @@ void TGIFImage::ReadFile(const QByteArray& file, bool decodeFirst) {
     Changed();
 }
 
+void TGIFImage::Take(GifFile file) {
+    m_version = file.Version;
+    m_screenWidth = file.ScreenWidth;
+    m_screenHeight = file.ScreenHeight;
+    *m_data = std::move(file.Screen);
+    m_backgroundColor = file.BackgroundColor;
+    m_looping = file.Looping;
+    m_repeatCount = file.RepeatCount;
+    for (GifFileFrame& read : file.Frames) {
+        auto frame = std::make_unique<TGIFFrame>(this);
+        frame->Take(std::move(read));
+        m_frames.push_back(std::move(frame));
+    }
+}
+
 QByteArray TGIFImage::WriteFile() const {
+    if (m_frames.empty())
+        throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
     // Writing encodes frames that have no compressed data yet and brings
     // their extensions up to date: both are caches of what the picture holds.
-    return GifFileWriter::Write(const_cast<TGIFImage&>(*this));
+    auto& self = const_cast<TGIFImage&>(*this);
+    for (const auto& frame : m_frames) {
+        if (!frame->HasImageData())
+            frame->Encode();
+        if (frame->UpdateExtensions())
+            self.m_version = 2;
+    }
+    if (!m_data->Comment.isEmpty())
+        self.m_version = 2;
+    GifFile file;
+    file.Version = m_version;
+    file.ScreenWidth = m_screenWidth;
+    file.ScreenHeight = m_screenHeight;
+    file.Screen = *m_data;
+    file.BackgroundColor = m_backgroundColor;
+    file.Looping = m_looping;
+    file.RepeatCount = m_repeatCount;
+    for (const auto& frame : m_frames)
+        file.Frames.push_back(frame->FileFrame());
+    return GifFileWriter::Write(file);
 }
 
 void TGIFImage::LoadFromStream(QIODevice& stream) {

@@ -7,6 +7,7 @@
 // decoded on loading, the others on first use; frames keep their
 // compressed data, so an unchanged picture is written back as it was read.
 
+#include "imaging/GifFile.h"
 #include "imaging/TGIFData.h"
 #include "imaging/TGIFFrame.h"
 #include "platform/graphics/TGraphic.h"
@@ -65,12 +66,12 @@ public:
     std::uint16_t RepeatCount() const { return m_repeatCount; }
     void SetRepeatCount(std::uint16_t value) { m_repeatCount = value; }
 
-    void SetScreenSize(int width, int height);
     // The logical screen grows to hold the frame (a frame read from a file
     // may reach past it and is shown clipped).
     void UpdateScreenSize(const TGIFFrame& frame);
-    // Appends a frame read for this picture.
-    void AddFrame(std::unique_ptr<TGIFFrame> frame);
+    // Where the frames report the progress of their decoding and encoding
+    // (through OnProgress).
+    void ReportProgress(TProgressStage stage, int percent, const QString& message);
 
 protected:
     bool GetEmpty() const override;
@@ -84,14 +85,12 @@ protected:
     void WriteData(QIODevice& stream) const override;
 
 private:
-    friend class TGIFFrame;
-    friend class GifFileWriter;
-
     void Clear();
     // Reads a whole GIF file into this (empty) picture.
     void ReadFile(const QByteArray& file, bool decodeFirst);
+    // Takes the header, screen and frames of a file read into this (empty) picture.
+    void Take(GifFile file);
     QByteArray WriteFile() const;
-    void ReportProgress(TProgressStage stage, int percent, const QString& message);
     TGIFFrame* CurrentFrame() const;
 
     std::shared_ptr<TGIFData> m_data;

@@ -1,5 +1,6 @@
 #include "imaging/TIconList.h"
 
+#include "platform/base/ByteReader.h"
 #include "platform/graphics/GraphicsErrors.h"
 
 #include <QtEndian>
@@ -175,7 +176,7 @@ void TIconList::LoadFromStream(QIODevice& stream) {
         const QByteArray countBytes = stream.read(kCountSize);
         if (countBytes.size() != kCountSize)
             throw EReadError();
-        const qint32 count = qFromLittleEndian<qint32>(countBytes.constData());
+        const qint32 count = ByteReader(countBytes).I32();
         // Every entry takes at least its size field.
         if (count < 0 ||
             (!stream.isSequential() && static_cast<qint64>(count) * kSizeSize > stream.bytesAvailable()))
@@ -184,7 +185,7 @@ void TIconList::LoadFromStream(QIODevice& stream) {
             const QByteArray sizeBytes = stream.read(kSizeSize);
             if (sizeBytes.size() != kSizeSize)
                 throw EReadError();
-            const qint32 size = qFromLittleEndian<qint32>(sizeBytes.constData());
+            const qint32 size = ByteReader(sizeBytes).I32();
             if (size <= 0) {
                 m_list.push_back(nullptr);
                 Changed();

@@ -1,8 +1,10 @@
 #pragma once
-// Where the coders take bytes from and put them: for the decoders the
-// reader's input stage (an entry's compressed data, decrypted, across disks)
-// and output stage (size check, CRC, progress, the extracted file); for the
-// encoder the writer's reading routine and output routine.
+// Where the coders take bytes from and put them. Stages stack: a source
+// may read another (CipherSource deciphers, CrcSource checks), a sink may
+// write to another (CipherSink enciphers, CrcSink checks). Extraction reads
+// an entry's data across disks, deciphered, decodes them and writes them
+// through the CRC into the file; a Zip reads a file through the CRC, encodes
+// it and writes it enciphered into the archive.
 
 #include <cstddef>
 #include <cstdint>

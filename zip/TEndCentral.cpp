@@ -18,14 +18,6 @@ constexpr int kZip64LocatorSize = 20;
 // More entries than a directory list can index are not read.
 constexpr std::uint64_t kMostEntries = 0x7FFFFFFF;
 
-std::uint32_t Le32(const char* p) {
-    return ByteReader(p, 4).U32();
-}
-
-std::uint16_t Le16(const char* p) {
-    return ByteReader(p, 2).U16();
-}
-
 } // namespace
 
 void TEndCentral::Parse(const char* fixed) {
@@ -55,11 +47,14 @@ qint64 TEndCentral::Locate(TStream& stream) {
     if (stream.ReadFully(tail.data(), tailSize) != tailSize)
         return -1;
     const char* data = tail.constData();
+    ByteReader scan(tail);
     for (qint64 at = tailSize - ZipFormat::EndCentralSize; at >= 0; --at) {
-        if (Le32(data + at) != ZipFormat::EndCentralSignature)
+        scan.Seek(static_cast<std::size_t>(at));
+        if (scan.U32() != ZipFormat::EndCentralSignature)
             continue;
         const qint64 position = tailStart + at;
-        const qint64 commentLength = Le16(data + at + kCommentLengthOffset);
+        scan.Seek(static_cast<std::size_t>(at + kCommentLengthOffset));
+        const qint64 commentLength = scan.U16();
         const qint64 room = tailSize - at - ZipFormat::EndCentralSize;
         Reset();
         Parse(data + at);
@@ -133,7 +128,8 @@ bool TEndCentral::DescribesDirectory(TStream& stream, qint64 directoryEnd) const
         return CentralSize == 0;
     char signature[4];
     stream.SetPosition(CentralOffset);
-    return stream.ReadFully(signature, 4) == 4 && Le32(signature) == ZipFormat::CentralHeaderSignature;
+    return stream.ReadFully(signature, 4) == 4 &&
+           ByteReader(signature, 4).U32() == ZipFormat::CentralHeaderSignature;
 }
 
 QByteArray TEndCentral::Record() const {

@@ -2,9 +2,11 @@
 
 #include "platform/base/ByteReader.h"
 #include "zip/TBufferedFileStream.h"
-#include "zip/TZipReader.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipEventSink.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
+#include "zip/ZipReaderOptions.h"
 
 #include <QFileInfo>
 
@@ -20,25 +22,24 @@ constexpr int kCommentLengthOffset = 32;
 constexpr int kMaxVersionHigh = 10;
 constexpr qint64 kScanBlock = 65536;
 
-std::uint32_t Le32(const char* p) {
-    return ByteReader(p, 4).U32();
-}
-
-std::uint16_t Le16(const char* p) {
-    return ByteReader(p, 2).U16();
-}
-
 } // namespace
 
-TZipDirectoryReader::TZipDirectoryReader(TZipReader& reader) : m_reader(reader) {}
+TZipDirectoryReader::TZipDirectoryReader(ZipArchive& archive, ZipReaderOptions& options,
+                                         ZipReaderEvents events, ZipEventSink& sink)
+    : m_archive(archive), m_options(options), m_events(std::move(events)), m_sink(sink),
+      m_sender(sink.Sender()) {}
+
+TStream& TZipDirectoryReader::File() const {
+    return m_archive.File();
+}
 
 void TZipDirectoryReader::Bad(const QString& message) {
-    m_reader.ClearZip();
+    m_archive.Clear();
     throw EBadZipFile(message);
 }
 
 qint64 TZipDirectoryReader::LocateEnd(TStream& stream) {
-    TEndCentral& end = m_reader.m_endCentral;
+    TEndCentral& end = m_archive.EndCentral();
     const qint64 position = end.Locate(stream);
     if (position < 0)
         return -1;
@@ -48,20 +49,13 @@ qint64 TZipDirectoryReader::LocateEnd(TStream& stream) {
 }
 
 void TZipDirectoryReader::Read() {
-    TZipReader& r = m_reader;
-    const QFileInfo info(r.m_zipName);
-    r.m_archiveDate = info.lastModified();
-    r.m_archiveSize = info.size();
-    r.m_directory.Clear();
-    r.m_view.reset();
-    r.m_haveDirectory = false;
-    if (r.m_archiveSize > static_cast<qint64>(ZipFormat::MaxSize32))
-        throw EZipTooLarge(QStringLiteral("Archive \"%1\" is too large for a zip archive").arg(r.m_zipName));
-
-    qint64 endPosition = LocateEnd(*r.m_archive);
+    ZipArchive& archive = m_archive;
+    archive.BeginReading();
+    const QString& name = archive.Name();
+    qint64 endPosition = LocateEnd(File());
     std::unique_ptr<TBufferedFileStream> zfc;
     if (endPosition < 0) {
-        const QString copy = ZipFiles::ReplaceExtension(r.m_zipName, QStringLiteral(".zfc"));
+        const QString copy = ZipFiles::ReplaceExtension(name, QStringLiteral(".zfc"));
         if (ZipFiles::FileExists(copy)) {
             zfc = std::make_unique<TBufferedFileStream>(copy, TFileMode::fmOpenRead,
                                                         ZipFormat::StreamBufferSize);
@@ -71,9 +65,9 @@ void TZipDirectoryReader::Read() {
         }
     }
     if (endPosition < 0) {
-        TIncompleteZipMode mode = r.m_incompleteZipMode;
-        r.OnInCompleteZip(&r, mode);
-        r.m_incompleteZipMode = mode;
+        TIncompleteZipMode mode = m_options.IncompleteZipMode;
+        m_events.OnInCompleteZip(m_sender, mode);
+        m_options.IncompleteZipMode = mode;
         if (mode == TIncompleteZipMode::izAssumeNotAZip)
             throw ENotAZipFile(QStringLiteral("Not a valid zip file!"));
         if (mode == TIncompleteZipMode::izAssumeMulti)
@@ -81,25 +75,26 @@ void TZipDirectoryReader::Read() {
         if (!Recover())
             Bad();
     } else {
-        const TEndCentral& end = r.m_endCentral;
-        r.m_currentDisk = zfc ? 0 : end.ThisDisk;
+        const TEndCentral& end = archive.EndCentral();
+        archive.SetCurrentDisk(zfc ? 0 : end.ThisDisk);
         m_multiDisk = end.ThisDisk != 0 && !zfc;
         if (end.ThisDisk == 0)
-            r.m_multiMode = TMultiMode::mmNone;
+            archive.SetMultiMode(TMultiMode::mmNone);
         else
-            r.m_multiMode = r.m_media->IsRemovable(r.m_zipName) ? TMultiMode::mmSpan : TMultiMode::mmBlocks;
+            archive.SetMultiMode(archive.Media().IsRemovable(name) ? TMultiMode::mmSpan
+                                                                   : TMultiMode::mmBlocks);
         bool read = true;
         if (end.EntryCount() > 0) {
             if (zfc) {
                 zfc->SetPosition(0);
             } else {
-                if (m_multiDisk && end.CentralDisk != r.m_currentDisk)
-                    r.AskForNewDisk(end.CentralDisk + 1);
+                if (m_multiDisk && end.CentralDisk != archive.CurrentDisk())
+                    m_sink.AskForNewDisk(end.CentralDisk + 1);
                 // A single file's directory must lie before its end record.
                 if (!m_multiDisk && static_cast<qint64>(end.CentralOffset) + end.CentralSize > endPosition)
                     read = false;
                 else
-                    r.m_archive->SetPosition(end.CentralOffset);
+                    File().SetPosition(end.CentralOffset);
             }
             read = read && ReadCentral(zfc.get());
         }
@@ -109,44 +104,47 @@ void TZipDirectoryReader::Read() {
             if (!Recover())
                 Bad();
         }
-        r.m_diskCount = r.m_endCentral.ThisDisk + 1;
+        archive.SetDiskCount(archive.EndCentral().ThisDisk + 1);
     }
-    r.m_haveDirectory = true;
-    r.RebuildView();
+    archive.FinishReading();
 }
 
 qint64 TZipDirectoryReader::ReadSpanning(TStream* zfc, char* buffer, qint64 count) {
     if (zfc)
         return zfc->ReadFully(buffer, count);
-    qint64 got = m_reader.m_archive->ReadFully(buffer, count);
+    qint64 got = File().ReadFully(buffer, count);
     if (got < count && m_multiDisk) {
-        m_reader.AskForNewDisk(m_reader.m_currentDisk + 2);
-        got += m_reader.m_archive->ReadFully(buffer + got, count - got);
+        m_sink.AskForNewDisk(m_archive.CurrentDisk() + 2);
+        got += File().ReadFully(buffer + got, count - got);
     }
     return got;
 }
 
 std::unique_ptr<TZipHeaderInfo> TZipDirectoryReader::ReadCentralHeader(TStream* zfc) {
-    TStream& stream = zfc ? *zfc : static_cast<TStream&>(*m_reader.m_archive);
+    TStream& stream = zfc ? *zfc : File();
     const qint64 start = stream.Position();
     char fixed[ZipFormat::CentralHeaderSize];
     const qint64 got = ReadSpanning(zfc, fixed, sizeof fixed);
-    TStream& now = zfc ? *zfc : static_cast<TStream&>(*m_reader.m_archive);
+    TStream& now = zfc ? *zfc : File();
     const auto fail = [&]() -> std::unique_ptr<TZipHeaderInfo> {
         if (&now == &stream)
             stream.SetPosition(start);
         return nullptr;
     };
-    if (got != static_cast<qint64>(sizeof fixed) || Le32(fixed) != ZipFormat::CentralHeaderSignature)
+    if (got != static_cast<qint64>(sizeof fixed))
         return fail();
-    const std::uint16_t nameLength = Le16(fixed + kNameLengthOffset);
-    const std::uint16_t extraLength = Le16(fixed + kExtraLengthOffset);
-    const std::uint16_t commentLength = Le16(fixed + kCommentLengthOffset);
+    ByteReader fields(fixed, sizeof fixed);
+    if (fields.U32() != ZipFormat::CentralHeaderSignature)
+        return fail();
+    fields.Seek(kNameLengthOffset);
+    const std::uint16_t nameLength = fields.U16();
+    const std::uint16_t extraLength = fields.U16();
+    const std::uint16_t commentLength = fields.U16();
     QByteArray rest(nameLength + extraLength + commentLength, Qt::Uninitialized);
     if (ReadSpanning(zfc, rest.data(), rest.size()) != rest.size())
         return fail();
     auto header = std::make_unique<TZipHeaderInfo>();
-    header->SetOEMConvert(m_reader.m_oemConvert);
+    header->SetOEMConvert(m_options.OEMConvert);
     header->ParseCentral(fixed, rest.left(nameLength), rest.mid(nameLength, extraLength),
                          rest.right(commentLength));
     header->CentralOffset = start;
@@ -154,14 +152,13 @@ std::unique_ptr<TZipHeaderInfo> TZipDirectoryReader::ReadCentralHeader(TStream* 
 }
 
 bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
-    TZipReader& r = m_reader;
-    const qint64 count = r.m_endCentral.EntryCount();
+    const qint64 count = m_archive.EndCentral().EntryCount();
     TZipHeaderInfo* previous = nullptr;
     for (qint64 i = 0; i < count; ++i) {
         std::unique_ptr<TZipHeaderInfo> header = ReadCentralHeader(zfc);
         if (!header && previous && previous->ExtraFieldLength() > 0) {
             // A wrong extra length on the previous entry: try where its extra field began.
-            TStream& stream = zfc ? *zfc : static_cast<TStream&>(*r.m_archive);
+            TStream& stream = zfc ? *zfc : File();
             stream.Seek(-static_cast<qint64>(previous->ExtraFieldLength()), TSeekOrigin::soCurrent);
             previous->SetExtraField(QByteArray());
             header = ReadCentralHeader(zfc);
@@ -170,7 +167,7 @@ bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
             return false;
         try {
             previous = header.get();
-            r.m_directory.Add(std::move(header));
+            m_archive.Entries().Add(std::move(header));
         } catch (const EListError&) {
             return false;
         }
@@ -181,11 +178,12 @@ bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
 }
 
 bool TZipDirectoryReader::MoreHeadersFollow() {
-    TStream& stream = *m_reader.m_archive;
-    const TEndCentral& end = m_reader.m_endCentral;
+    TStream& stream = File();
+    const TEndCentral& end = m_archive.EndCentral();
     char signature[4];
     return stream.Position() < static_cast<qint64>(end.CentralOffset) + end.CentralSize &&
-           stream.ReadFully(signature, 4) == 4 && Le32(signature) == ZipFormat::CentralHeaderSignature;
+           stream.ReadFully(signature, 4) == 4 &&
+           ByteReader(signature, 4).U32() == ZipFormat::CentralHeaderSignature;
 }
 
 qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
@@ -195,14 +193,17 @@ qint64 TZipDirectoryReader::FindLocalHeader(TStream& stream, qint64 start) {
     for (qint64 at = start; at < size; at += kScanBlock) {
         stream.SetPosition(at);
         const qint64 got = stream.ReadFully(block.data(), block.size());
+        ByteReader scan(block.constData(), static_cast<std::size_t>(std::max<qint64>(got, 0)));
         for (qint64 i = 0; i + 6 <= got && i < kScanBlock; ++i) {
-            if (Le32(block.constData() + i) == ZipFormat::LocalHeaderSignature &&
-                static_cast<std::uint8_t>(block[i + 5]) < kMaxVersionHigh)
+            scan.Seek(static_cast<std::size_t>(i));
+            const std::uint32_t signature = scan.U32();
+            scan.Skip(1);
+            if (signature == ZipFormat::LocalHeaderSignature && scan.U8() < kMaxVersionHigh)
                 return at + i;
         }
         sincePump += kScanBlock;
         while (sincePump >= ScanPumpInterval) {
-            m_reader.ProcessMessages();
+            m_sink.ProcessMessages();
             sincePump -= ScanPumpInterval;
         }
     }
@@ -213,32 +214,33 @@ bool TZipDirectoryReader::Recover() {
     if (m_recovered)
         return false;
     m_recovered = true;
-    TZipReader& r = m_reader;
-    r.m_directory.Clear();
-    r.m_currentDisk = 0;
-    r.m_multiMode = TMultiMode::mmNone;
+    ZipArchive& archive = m_archive;
+    archive.Entries().Clear();
+    archive.SetCurrentDisk(0);
+    archive.SetMultiMode(TMultiMode::mmNone);
     m_multiDisk = false;
-    TStream& stream = *r.m_archive;
+    TStream& stream = File();
     const qint64 size = stream.Size();
-    const qint64 start = r.m_zipName.endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? ExeStubSize : 0;
+    const qint64 start =
+        archive.Name().endsWith(QStringLiteral(".exe"), Qt::CaseInsensitive) ? ExeStubSize : 0;
     qint64 position = FindLocalHeader(stream, start);
     if (position < 0)
         return false;
     int found = 0;
     while (position < size) {
         stream.SetPosition(position);
-        std::optional<TZipHeaderInfo> local = TZipHeaderInfo::ReadLocal(stream, r.m_oemConvert);
+        std::optional<TZipHeaderInfo> local = TZipHeaderInfo::ReadLocal(stream, m_options.OEMConvert);
         if (!local)
             break;
         const qint64 next = position + local->LocalHeaderLength() + local->CompressedSize +
                             (local->HasDataDescriptor() ? 16 : 0);
-        r.m_directory.Add(std::make_unique<TZipHeaderInfo>(*local));
+        archive.Entries().Add(std::make_unique<TZipHeaderInfo>(*local));
         ++found;
         position = next;
     }
     if (found == 0)
         return false;
-    TEndCentral& end = r.m_endCentral;
+    TEndCentral& end = archive.EndCentral();
     end.Reset();
     end.CentralOffset = static_cast<std::uint32_t>(std::min<qint64>(position, ZipFormat::MaxSize32));
     end.TotalEntries = end.EntriesThisDisk = static_cast<std::uint16_t>(std::min(found, 0xFFFF));
@@ -253,11 +255,11 @@ bool TZipDirectoryReader::Recover() {
             if (!central)
                 break;
             TZipHeaderInfo* entry =
-                r.m_directory.FindByPosition(central->DiskNumberStart, central->RelativeOffset);
+                archive.Entries().FindByPosition(central->DiskNumberStart, central->RelativeOffset);
             if (entry && entry->StoredName() == central->StoredName())
                 *entry = *central;
         }
     }
-    r.m_diskCount = 1;
+    archive.SetDiskCount(1);
     return true;
 }

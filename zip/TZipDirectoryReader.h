@@ -1,7 +1,9 @@
 #pragma once
-// Reads the directory of the reader's archive: the end record (or a ".zfc"
+// Reads the directory of an archive: the end record (or a ".zfc"
 // directory copy), the central headers, across the disks of a set, and
 // when the directory is damaged rebuilds it from the local headers.
+
+#include "zip/ZipReaderEvents.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,13 +11,19 @@
 
 class TStream;
 class TZipHeaderInfo;
-class TZipReader;
+class ZipArchive;
+class ZipEventSink;
+struct ZipReaderOptions;
 
 class TZipDirectoryReader {
 public:
-    explicit TZipDirectoryReader(TZipReader& reader);
-    // Fills the reader's directory; raises ENotAZipFile, EIncompleteZip or
-    // EBadZipFile as the archive and IncompleteZipMode decide.
+    // The archive must be open. OnInCompleteZip may change the options'
+    // IncompleteZipMode for good.
+    TZipDirectoryReader(ZipArchive& archive, ZipReaderOptions& options, ZipReaderEvents events,
+                        ZipEventSink& sink);
+    // Fills the archive's directory; raises ENotAZipFile, EIncompleteZip or
+    // EBadZipFile as the archive and IncompleteZipMode decide (after a
+    // Clear of the archive for EBadZipFile).
     void Read();
 
     // Bytes scanned between message pumps while rebuilding.
@@ -41,7 +49,13 @@ private:
     bool MoreHeadersFollow();
     [[noreturn]] void Bad(const QString& message = QStringLiteral("Not a valid zip file!"));
 
-    TZipReader& m_reader;
+    TStream& File() const;
+
+    ZipArchive& m_archive;
+    ZipReaderOptions& m_options;
+    ZipReaderEvents m_events;
+    ZipEventSink& m_sink;
+    TObject* m_sender;
     bool m_multiDisk = false;
     bool m_recovered = false;
 };

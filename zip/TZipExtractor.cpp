@@ -1,9 +1,10 @@
 #include "zip/TZipExtractor.h"
 
 #include "platform/base/ByteReader.h"
-#include "platform/base/Crc32.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/ConfinedFolder.h"
+#include "zip/CipherSource.h"
+#include "zip/CrcSink.h"
 #include "zip/DosDateTime.h"
 #include "zip/TBufferedFileStream.h"
 #include "zip/TExploder.h"
@@ -12,6 +13,9 @@
 #include "zip/TZipCrypt.h"
 #include "zip/TZipReader.h"
 #include "zip/Wildcard.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipEntryPath.h"
+#include "zip/ZipEventSink.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
 
@@ -19,6 +23,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace {
@@ -32,51 +37,38 @@ bool Supported(std::uint16_t method) {
            method == ZipFormat::MethodImploded || method == ZipFormat::MethodDeflated;
 }
 
-// The built-in decryption with keys, or none without them.
-std::function<void(std::uint8_t*, std::size_t)> BuiltIn(TZipCrypt* keys) {
-    if (!keys)
-        return {};
-    return [keys](std::uint8_t* block, std::size_t size) { keys->Decrypt(block, size); };
+// The built-in decryption with keys.
+ByteCipher BuiltIn(TZipCrypt& keys) {
+    return [&keys](std::uint8_t* block, std::size_t size) { keys.Decrypt(block, size); };
 }
 
-// The input stage: the entry's compressed bytes in blocks of at most 32 KiB,
-// decrypted, continued on the next disk of a set.
+// The entry's compressed bytes in blocks of at most 32 KiB, continued on the
+// next disk of a set.
 class EntryInput : public TByteSource {
 public:
-    using Decrypt = std::function<void(std::uint8_t*, std::size_t)>;
-    EntryInput(qint64 bytes, bool multiDisk, Decrypt decrypt, std::function<void()> pump,
-               std::function<void()> nextDisk, std::function<TStream&()> archive)
-        : m_left(bytes), m_multiDisk(multiDisk), m_decrypt(std::move(decrypt)), m_pump(std::move(pump)),
-          m_nextDisk(std::move(nextDisk)), m_archive(std::move(archive)) {}
+    using Read = std::function<qint64(std::uint8_t*, qint64)>;
+    // `read` goes on to the next disk of a set when one ends.
+    EntryInput(qint64 bytes, std::function<void()> pump, Read read)
+        : m_left(bytes), m_pump(std::move(pump)), m_read(std::move(read)) {}
 
     std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
         const qint64 n = std::min<qint64>({static_cast<qint64>(capacity), ZipFormat::BlockSize, m_left});
         if (n <= 0)
             return 0;
         m_pump();
-        qint64 got = m_archive().ReadFully(buffer, n);
-        if (got < n && m_multiDisk) {
-            m_nextDisk();
-            got += m_archive().ReadFully(buffer + got, n - got);
-        }
-        if (got < n)
+        if (m_read(buffer, n) < n)
             throw EFatalUnzipError(QStringLiteral("Premature end of file reached"));
-        if (m_decrypt)
-            m_decrypt(buffer, static_cast<std::size_t>(n));
         m_left -= n;
         return static_cast<std::size_t>(n);
     }
 
 private:
     qint64 m_left;
-    bool m_multiDisk;
-    Decrypt m_decrypt;
     std::function<void()> m_pump;
-    std::function<void()> m_nextDisk;
-    std::function<TStream&()> m_archive;
+    Read m_read;
 };
 
-// The output stage: size check, write, CRC, progress.
+// The extracted file: size check, write, progress.
 class EntryOutput : public TByteSink {
 public:
     EntryOutput(TStream& file, qint64 size, std::function<void(qint64 written, qint64 block)> progress)
@@ -88,20 +80,17 @@ public:
             throw EBiggerThanUncompressed(QStringLiteral("File is larger than uncompressed size!"));
         if (m_file.Write(data, n) != n)
             throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
-        m_crc = Crc32Update(m_crc, data, size);
         m_written += n;
         m_progress(m_written, n);
     }
 
     qint64 Written() const { return m_written; }
-    std::uint32_t Crc() const { return m_crc; }
 
 private:
     TStream& m_file;
     qint64 m_size;
     std::function<void(qint64, qint64)> m_progress;
     qint64 m_written = 0;
-    std::uint32_t m_crc = 0;
 };
 
 } // namespace
@@ -117,41 +106,35 @@ struct TZipExtractor::Target {
     qsizetype firstMade = -1;
 };
 
-TZipExtractor::TZipExtractor(TZipReader& reader) : m_reader(reader) {}
+TZipExtractor::TZipExtractor(ZipArchive& archive, ZipReaderOptions& options, ZipReaderEvents events,
+                             ZipEventSink& sink)
+    : m_archive(archive), m_options(options), m_events(std::move(events)), m_sink(sink),
+      m_sender(sink.Sender()) {}
 
 TZipExtractor::~TZipExtractor() = default;
 
 int TZipExtractor::Run() {
-    TZipReader& r = m_reader;
-    r.m_busy = true;
-    r.m_cancel = false;
-    const bool keepOpen = r.m_keepZipOpen;
-    const TZipSortMode sortMode = r.m_sortMode;
+    const bool keepOpen = m_options.KeepZipOpen;
+    const TZipSortMode sortMode = m_archive.SortMode();
     int extracted = 0;
     const auto ending = [&]() {
-        r.m_filesList.clear();
-        if (r.m_sortMode != sortMode)
-            r.Sort(sortMode);
-        r.OnUnZipComplete(&r, extracted);
-        r.m_keepZipOpen = keepOpen;
-        r.CloseZip();
-        r.m_busy = false;
-        r.m_cancel = false;
+        m_options.FilesList.clear();
+        if (m_archive.SortMode() != sortMode)
+            m_archive.Sort(sortMode);
+        m_events.OnUnZipComplete(m_sender, extracted);
+        m_options.KeepZipOpen = keepOpen;
+        m_sink.CloseZip();
     };
     try {
-        r.ReadZip();
-        r.OpenZip();
-        r.m_keepZipOpen = true;
-        if (!r.m_destDir.isEmpty() && !ZipFiles::FolderExists(r.m_destDir))
-            QDir().mkpath(r.m_destDir);
-        m_destination = std::make_unique<ConfinedFolder>(r.m_destDir);
-        QString prefix = r.m_rootDir;
-        prefix.replace(u'/', u'\\');
-        while (prefix.startsWith(u'\\'))
-            prefix.remove(0, 1);
-        m_rootPrefix = prefix;
-        if (r.m_endCentral.ThisDisk != 0 && r.m_sortMode != TZipSortMode::ByNone)
-            r.Sort(TZipSortMode::ByNone);
+        m_sink.ReadDirectory();
+        m_sink.OpenZip();
+        m_options.KeepZipOpen = true;
+        const QString& destination = m_options.DestDir;
+        if (!destination.isEmpty() && !ZipFiles::FolderExists(destination))
+            QDir().mkpath(destination);
+        m_destination = std::make_unique<ConfinedFolder>(destination);
+        if (m_archive.Spans() && m_archive.SortMode() != TZipSortMode::ByNone)
+            m_archive.Sort(TZipSortMode::ByNone);
         extracted = ExtractAll();
     } catch (...) {
         ending();
@@ -162,35 +145,34 @@ int TZipExtractor::Run() {
 }
 
 int TZipExtractor::ExtractAll() {
-    TZipReader& r = m_reader;
     int files = 0;
-    r.m_totalBytes = 0;
-    r.m_bytesDone = 0;
-    for (int i = 0; i < r.Count(); ++i) {
-        TZipHeaderInfo& entry = r.m_view ? *r.m_view->Items(i) : *r.m_directory.Items(i);
-        entry.Selected = r.m_doAll;
+    m_totalBytes = 0;
+    m_bytesDone = 0;
+    for (int i = 0; i < m_archive.Count(); ++i) {
+        TZipHeaderInfo& entry = m_archive.Entry(i);
+        entry.Selected = m_options.DoAll;
         const bool folder = entry.FileName().isEmpty();
-        if (folder && !r.m_recreateDirs) {
+        if (folder && !m_options.RecreateDirs) {
             entry.Selected = false;
             continue;
         }
-        for (const QString& pattern : r.m_filesList) {
+        for (const QString& pattern : m_options.FilesList) {
             if (entry.Selected)
                 break;
             entry.Selected = Wildcard::Matches(pattern, entry.FullName());
         }
         if (entry.Selected) {
             ++files;
-            r.m_totalBytes += entry.UncompressedSize;
+            m_totalBytes += entry.UncompressedSize;
         }
     }
     bool stop = false;
-    r.OnStartUnZipInfo(&r, files, r.m_totalBytes, stop);
+    m_events.OnStartUnZipInfo(m_sender, files, m_totalBytes, stop);
     if (files == 0 || stop)
         return 0;
     int extracted = 0;
-    for (int i = 0; i < r.Count(); ++i) {
-        if (!r.m_doAll && !r.Entry(i).Selected)
+    for (int i = 0; i < m_archive.Count(); ++i) {
+        if (!m_options.DoAll && !m_archive.Entry(i).Selected)
             continue;
         Outcome outcome;
         do
@@ -204,11 +186,10 @@ int TZipExtractor::ExtractAll() {
 
 void TZipExtractor::Skip(TSkipReason reason, const QString& fileName, int index,
                          const TZipHeaderInfo& entry) {
-    TZipReader& r = m_reader;
     bool retry = false;
-    r.OnSkippingFile(&r, reason, fileName, index, retry);
+    m_events.OnSkippingFile(m_sender, reason, fileName, index, retry);
     if (entry.Selected)
-        r.m_totalBytes -= entry.UncompressedSize;
+        m_totalBytes -= entry.UncompressedSize;
 }
 
 bool TZipExtractor::LinkOnTheWay(const Target& target) const {
@@ -222,46 +203,23 @@ bool TZipExtractor::LinkOnTheWay(const Target& target) const {
 }
 
 qint64 TZipExtractor::DataLimit(const TZipHeaderInfo& entry) const {
-    const std::vector<TZipHeaderInfo*>& entries = m_reader.m_directory.Entries();
+    const std::vector<TZipHeaderInfo*>& entries = m_archive.Entries().Entries();
     const auto after = std::upper_bound(entries.begin(), entries.end(), entry.RelativeOffset,
                                         [](std::uint32_t offset, const TZipHeaderInfo* item) {
                                             return item->DiskNumberStart > 0 || offset < item->RelativeOffset;
                                         });
     if (after != entries.end() && (*after)->DiskNumberStart == 0)
         return (*after)->RelativeOffset;
-    return m_reader.m_endCentral.CentralOffset;
+    return m_archive.EndCentral().CentralOffset;
 }
 
 bool TZipExtractor::MakeTarget(int index, const TZipHeaderInfo& entry, Target& target) {
-    TZipReader& r = m_reader;
-    const QString nul(QChar(u'\0'));
-    const QString& name = entry.FileName();
-    bool safe =
-        !entry.FullName().contains(nul) && name != QStringLiteral(".") && name != QStringLiteral("..");
-    if (r.m_recreateDirs && !entry.Directory().isEmpty()) {
-        QString path = entry.Directory();
-        if (!m_rootPrefix.isEmpty() && path.startsWith(m_rootPrefix, Qt::CaseInsensitive))
-            path.remove(0, m_rootPrefix.size());
-        QStringList parts = path.split(u'\\', Qt::SkipEmptyParts);
-        // A drive is dropped, like leading separators.
-        if (!parts.isEmpty() && parts.first().size() == 2 && parts.first().at(1) == u':')
-            parts.removeFirst();
-        for (const QString& part : parts) {
-            if (part == QStringLiteral(".."))
-                safe = false;
-            else if (part != QStringLiteral("."))
-                target.folder.append(part);
-        }
-    }
-    QStringList shown;
-    if (!r.m_destDir.isEmpty())
-        shown.append(r.m_destDir == QStringLiteral("/") ? QString() : r.m_destDir);
-    shown.append(target.folder);
-    shown.append(name);
-    target.displayName = shown.join(u'/');
-    target.name = name;
+    const ZipEntryPath path = ZipEntryPath::Of(entry, m_options.RootDir, m_options.RecreateDirs);
+    target.displayName = path.Shown(m_options.DestDir);
+    target.folder = path.Folders();
+    target.name = path.Name();
     target.root = m_destination.get();
-    if (!safe) {
+    if (!path.IsSafe()) {
         Skip(TSkipReason::srUnsafeName, target.displayName, index, entry);
         return false;
     }
@@ -269,11 +227,10 @@ bool TZipExtractor::MakeTarget(int index, const TZipHeaderInfo& entry, Target& t
 }
 
 bool TZipExtractor::SeekData(int index, const TZipHeaderInfo& entry, QString* displayName) {
-    TZipReader& r = m_reader;
-    const bool multiDisk = r.m_endCentral.ThisDisk != 0;
-    if (multiDisk && entry.DiskNumberStart != r.m_currentDisk)
-        r.AskForNewDisk(entry.DiskNumberStart + 1);
-    TStream& archive = *r.m_archive;
+    const bool multiDisk = m_archive.Spans();
+    if (multiDisk && entry.DiskNumberStart != m_archive.CurrentDisk())
+        m_sink.AskForNewDisk(entry.DiskNumberStart + 1);
+    TStream& archive = m_archive.File();
     archive.SetPosition(entry.RelativeOffset);
     char fixed[ZipFormat::LocalHeaderSize];
     bool agrees = archive.ReadFully(fixed, sizeof fixed) == static_cast<qint64>(sizeof fixed);
@@ -305,7 +262,6 @@ bool TZipExtractor::SeekData(int index, const TZipHeaderInfo& entry, QString* di
 
 bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const QString& fileName,
                                   std::unique_ptr<TZipCrypt>* keys) {
-    TZipReader& r = m_reader;
     if (entry.CompressedSize < ZipFormat::EncryptionHeaderSize) {
         Skip(TSkipReason::srDataError, fileName, index, entry);
         return false;
@@ -315,11 +271,10 @@ bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const 
         if (attempt > 0 && !SeekData(index, entry, &displayName))
             return false;
         std::uint8_t header[ZipFormat::EncryptionHeaderSize];
-        auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(r.m_password));
+        auto crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(m_options.Password));
         EntryInput input(
-            ZipFormat::EncryptionHeaderSize, r.m_endCentral.ThisDisk != 0, BuiltIn(crypt.get()), [] {},
-            [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
-        input.Fill(header, sizeof header);
+            ZipFormat::EncryptionHeaderSize, [] {}, SpanningRead());
+        CipherSource(input, BuiltIn(*crypt)).Fill(header, sizeof header);
         const std::uint8_t check = entry.HasDataDescriptor()
                                        ? static_cast<std::uint8_t>(entry.LastModFileDate >> 8)
                                        : static_cast<std::uint8_t>(entry.CRC32 >> 24);
@@ -327,25 +282,19 @@ bool TZipExtractor::CheckPassword(int index, const TZipHeaderInfo& entry, const 
             *keys = std::move(crypt);
             return true;
         }
-        if (!r.OnBadPassword)
+        if (!AskNewPassword(index))
             break;
-        QString newPassword = r.m_password;
-        r.OnBadPassword(&r, index, newPassword);
-        if (newPassword == r.m_password)
-            break;
-        r.m_password = newPassword;
     }
     Skip(TSkipReason::srBadPassword, fileName, index, entry);
     return false;
 }
 
 bool TZipExtractor::MayOverwrite(int index, const TZipHeaderInfo& entry, Target& target) {
-    TZipReader& r = m_reader;
     const std::uint32_t entryDate = DosDateTime::Normalise(entry.LastModFileDate);
     const std::uint32_t fileDate = DosDateTime::Normalise(
         DosDateTime::FromDateTime(target.root->ModificationTime(target.folder, target.name)));
     bool overwrite = true;
-    switch (r.m_overwriteMode) {
+    switch (m_options.OverwriteMode) {
     case TUZOverwriteMode::Always:
         break;
     case TUZOverwriteMode::Never:
@@ -358,10 +307,10 @@ bool TZipExtractor::MayOverwrite(int index, const TZipHeaderInfo& entry, Target&
         overwrite = entryDate < fileDate;
         break;
     case TUZOverwriteMode::Prompt:
-        if (r.OnPromptForOverwrite) {
+        if (m_events.OnPromptForOverwrite) {
             bool overWriteIt = false;
             QString name = target.displayName;
-            r.OnPromptForOverwrite(&r, overWriteIt, index, name);
+            m_events.OnPromptForOverwrite(m_sender, overWriteIt, index, name);
             overwrite = overWriteIt;
             if (overWriteIt && name != target.displayName) {
                 target.ownRoot = std::make_unique<ConfinedFolder>(ZipFiles::FolderOf(name));
@@ -385,51 +334,37 @@ bool TZipExtractor::MayOverwrite(int index, const TZipHeaderInfo& entry, Target&
 
 bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle,
                            const QString& fileName, std::uint32_t* crc) {
-    TZipReader& r = m_reader;
-    TBufferedFileStream file(handle, fileName, ZipFormat::StreamBufferSize, r.m_flushFilesOnClose);
+    TBufferedFileStream file(handle, fileName, ZipFormat::StreamBufferSize, m_options.FlushFilesOnClose);
     // The encryption header was read and checked already.
     const qint64 compressed = entry.CompressedSize - (crypt ? ZipFormat::EncryptionHeaderSize : 0);
     // A handler on OnDecrypt takes the compressed data in place of the
     // built-in decryption; stored data are always decrypted here.
-    EntryInput::Decrypt decrypt = BuiltIn(crypt);
-    if (crypt && r.OnDecrypt && entry.CompressionMethod != ZipFormat::MethodStored)
-        decrypt = [&r](std::uint8_t* block, std::size_t size) {
-            r.OnDecrypt(&r, block, static_cast<int>(size), r.m_password);
+    ByteCipher decipher;
+    if (crypt && m_events.OnDecrypt && entry.CompressionMethod != ZipFormat::MethodStored)
+        decipher = [this](std::uint8_t* block, std::size_t size) {
+            m_events.OnDecrypt(m_sender, block, static_cast<int>(size), m_options.Password);
         };
-    EntryInput input(
-        compressed, r.m_endCentral.ThisDisk != 0, decrypt, [&r] { r.ProcessMessages(); },
-        [&r] { r.AskForNewDisk(r.m_currentDisk + 2); }, [&r]() -> TStream& { return *r.m_archive; });
+    else if (crypt)
+        decipher = BuiltIn(*crypt);
+    // The stages: the archive, the decryption when encrypted, the decoder,
+    // the CRC, the file.
+    EntryInput archived(
+        compressed, [this] { m_sink.ProcessMessages(); }, SpanningRead());
+    std::optional<CipherSource> deciphered;
+    if (decipher)
+        deciphered.emplace(archived, std::move(decipher));
+    TByteSource& input = deciphered ? static_cast<TByteSource&>(*deciphered) : archived;
     const qint64 size = entry.UncompressedSize;
-    EntryOutput output(file, size, [&r, size](qint64 written, qint64 block) {
-        r.m_bytesDone += block;
-        r.OnFilePercentDone(&r, TZipReader::Percent(written, size));
-        r.FireTotalPercent();
+    EntryOutput written(file, size, [this, size](qint64 done, qint64 block) {
+        m_bytesDone += block;
+        m_events.OnFilePercentDone(m_sender, TZipReader::Percent(done, size));
+        m_events.OnTotalPercentDone(m_sender, TZipReader::Percent(m_bytesDone, m_totalBytes));
     });
+    CrcSink output(written);
     bool decoded = true;
     try {
-        switch (entry.CompressionMethod) {
-        case ZipFormat::MethodStored: {
-            std::vector<std::uint8_t> block(ZipFormat::BlockSize);
-            while (const std::size_t n = input.Fill(block.data(), block.size()))
-                output.Write(block.data(), n);
-            break;
-        }
-        case ZipFormat::MethodShrunk:
-            TUnshrinker::Decode(input, output, static_cast<std::uint64_t>(size));
-            break;
-        case ZipFormat::MethodImploded:
-            TExploder::Decode(input, output, static_cast<std::uint64_t>(size), entry.Flag,
-                              static_cast<std::uint64_t>(compressed));
-            break;
-        case ZipFormat::MethodDeflated:
-            m_inflater.Decode(input, output);
-            break;
-        default:
-            TUnreducer::Decode(input, output, static_cast<std::uint64_t>(size),
-                               entry.CompressionMethod - ZipFormat::MethodReducedFirst + 1);
-            break;
-        }
-        decoded = output.Written() == size;
+        DecodeMethod(entry, compressed, input, output);
+        decoded = written.Written() == size;
     } catch (const EZipDataError&) {
         decoded = false;
     } catch (const EBiggerThanUncompressed&) {
@@ -439,7 +374,7 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
         throw ECantWriteUCF(QStringLiteral("Cant write uncompressed file"));
     if (decoded && output.Crc() == entry.CRC32) {
         ZipFiles::SetModificationTime(handle, DosDateTime::ToDateTime(entry.LastModFileDate));
-        if (r.m_retainAttributes)
+        if (m_options.RetainAttributes)
             ZipFiles::ApplyAttributes(handle, entry.HostSystem(), entry.ExternalFileAttributes);
     }
     try {
@@ -451,6 +386,31 @@ bool TZipExtractor::Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* cr
     if (!decoded && !crypt)
         Skip(TSkipReason::srDataError, fileName, index, entry);
     return decoded;
+}
+
+void TZipExtractor::DecodeMethod(const TZipHeaderInfo& entry, qint64 compressed, TByteSource& input,
+                                 TByteSink& output) {
+    const auto size = static_cast<std::uint64_t>(entry.UncompressedSize);
+    switch (entry.CompressionMethod) {
+    case ZipFormat::MethodStored: {
+        std::vector<std::uint8_t> block(ZipFormat::BlockSize);
+        while (const std::size_t n = input.Fill(block.data(), block.size()))
+            output.Write(block.data(), n);
+        break;
+    }
+    case ZipFormat::MethodShrunk:
+        TUnshrinker::Decode(input, output, size);
+        break;
+    case ZipFormat::MethodImploded:
+        TExploder::Decode(input, output, size, entry.Flag, static_cast<std::uint64_t>(compressed));
+        break;
+    case ZipFormat::MethodDeflated:
+        m_inflater.Decode(input, output);
+        break;
+    default:
+        TUnreducer::Decode(input, output, size, entry.CompressionMethod - ZipFormat::MethodReducedFirst + 1);
+        break;
+    }
 }
 
 TZipExtractor::Outcome TZipExtractor::Extract(int index) {
@@ -492,16 +452,15 @@ bool TZipExtractor::MakeFolders(Target& target) {
 
 void TZipExtractor::RemoveFoldersMade(const Target& target) {
     if (target.firstMade >= 0)
-        ZipFiles::RemoveEmptyFolders(m_reader.m_destDir, target.folder, target.firstMade);
+        ZipFiles::RemoveEmptyFolders(m_options.DestDir, target.folder, target.firstMade);
 }
 
 TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
-    TZipReader& r = m_reader;
-    const TZipHeaderInfo entry = r.Entry(index);
+    const TZipHeaderInfo entry = m_archive.Entry(index);
     if (!MakeTarget(index, entry, target))
         return Outcome::Skipped;
     if (entry.FileName().isEmpty()) {
-        if (r.m_recreateDirs && !target.folder.isEmpty() && !MakeFolders(target)) {
+        if (m_options.RecreateDirs && !target.folder.isEmpty() && !MakeFolders(target)) {
             Skip(TSkipReason::srCreateError, target.displayName, index, entry);
             return Outcome::Skipped;
         }
@@ -512,7 +471,7 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
 
     QString fileName = target.displayName;
     bool skip = false;
-    r.OnStartUnZip(&r, index, fileName, skip);
+    m_events.OnStartUnZip(m_sender, index, fileName, skip);
     if (skip)
         return Outcome::Skipped;
     if (fileName != target.displayName) {
@@ -539,7 +498,7 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
         return Outcome::Skipped;
 
     ConfinedFolder::Kind existing = target.root->Lookup(target.folder, target.name);
-    if (existing == ConfinedFolder::Kind::File && r.m_overwriteMode != TUZOverwriteMode::Always) {
+    if (existing == ConfinedFolder::Kind::File && m_options.OverwriteMode != TUZOverwriteMode::Always) {
         if (!MayOverwrite(index, entry, target))
             return Outcome::Skipped;
         existing = target.root->Lookup(target.folder, target.name);
@@ -549,7 +508,7 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
         return Outcome::Skipped;
     }
     if (existing == ConfinedFolder::Kind::Folder || existing == ConfinedFolder::Kind::Other ||
-        (existing == ConfinedFolder::Kind::File && !r.m_replaceReadOnly &&
+        (existing == ConfinedFolder::Kind::File && !m_options.ReplaceReadOnly &&
          !QFileInfo(target.displayName).isWritable())) {
         Skip(TSkipReason::srCreateError, target.displayName, index, entry);
         return Outcome::Skipped;
@@ -578,19 +537,14 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
     // passed the one-byte check: it is a bad password as a wrong CRC is.
     if (!decoded || crc != entry.CRC32) {
         target.root->Remove(target.folder, temporary);
-        if (entry.Encrypted() && r.OnBadPassword) {
-            QString newPassword = r.m_password;
-            r.OnBadPassword(&r, index, newPassword);
-            if (newPassword != r.m_password) {
-                r.m_password = newPassword;
-                r.m_bytesDone -= entry.UncompressedSize;
-                return Outcome::Retry;
-            }
+        if (entry.Encrypted() && AskNewPassword(index)) {
+            m_bytesDone -= entry.UncompressedSize;
+            return Outcome::Retry;
         }
         if (entry.Encrypted())
             Skip(TSkipReason::srBadPassword, target.displayName, index, entry);
         else
-            r.OnBadCRC(&r, crc, entry.CRC32, index);
+            m_events.OnBadCRC(m_sender, crc, entry.CRC32, index);
         return Outcome::Skipped;
     }
     if (!target.root->Rename(target.folder, temporary, target.name)) {
@@ -598,6 +552,28 @@ TZipExtractor::Outcome TZipExtractor::ExtractTo(int index, Target& target) {
         Skip(TSkipReason::srCreateError, target.displayName, index, entry);
         return Outcome::Skipped;
     }
-    r.OnEndUnZip(&r, index, target.displayName);
+    m_events.OnEndUnZip(m_sender, index, target.displayName);
     return Outcome::Extracted;
+}
+
+bool TZipExtractor::AskNewPassword(int index) {
+    if (!m_events.OnBadPassword)
+        return false;
+    QString newPassword = m_options.Password;
+    m_events.OnBadPassword(m_sender, index, newPassword);
+    if (newPassword == m_options.Password)
+        return false;
+    m_options.Password = newPassword;
+    return true;
+}
+
+std::function<qint64(std::uint8_t*, qint64)> TZipExtractor::SpanningRead() {
+    return [this](std::uint8_t* buffer, qint64 count) {
+        qint64 got = m_archive.File().ReadFully(buffer, count);
+        if (got < count && m_archive.Spans()) {
+            m_sink.AskForNewDisk(m_archive.CurrentDisk() + 2);
+            got += m_archive.File().ReadFully(buffer + got, count - got);
+        }
+        return got;
+    };
 }

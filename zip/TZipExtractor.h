@@ -7,19 +7,25 @@
 
 #include "zip/TInflater.h"
 #include "zip/TZipHeaderInfo.h"
+#include "zip/ZipReaderEvents.h"
+#include "zip/ZipReaderOptions.h"
 #include "zip/ZipTypes.h"
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class ConfinedFolder;
 class TZipCrypt;
-class TZipReader;
+class ZipArchive;
+class ZipEventSink;
 
 class TZipExtractor {
 public:
-    explicit TZipExtractor(TZipReader& reader);
+    // Extracts from `archive` as `options` say (a run empties FilesList and
+    // may take a new Password), firing `events`.
+    TZipExtractor(ZipArchive& archive, ZipReaderOptions& options, ZipReaderEvents events, ZipEventSink& sink);
     ~TZipExtractor();
     // Returns the number of entries extracted.
     int Run();
@@ -48,6 +54,9 @@ private:
     // Decodes into the open file; false (after the event) when the data do not decode.
     bool Decode(int index, const TZipHeaderInfo& entry, TZipCrypt* crypt, int handle, const QString& fileName,
                 std::uint32_t* crc);
+    // Decodes the entry's method from input into output; raises EZipDataError
+    // for data that do not decode.
+    void DecodeMethod(const TZipHeaderInfo& entry, qint64 compressed, TByteSource& input, TByteSink& output);
     // True when a folder on the way to the target is a link.
     bool LinkOnTheWay(const Target& target) const;
     void Skip(TSkipReason reason, const QString& fileName, int index, const TZipHeaderInfo& entry);
@@ -55,8 +64,18 @@ private:
     // header, else the central directory.
     qint64 DataLimit(const TZipHeaderInfo& entry) const;
 
-    TZipReader& m_reader;
+    // OnBadPassword asked for a new password and got one.
+    bool AskNewPassword(int index);
+    // Reads the archive, going on to the next disk of a set when one ends.
+    std::function<qint64(std::uint8_t*, qint64)> SpanningRead();
+
+    ZipArchive& m_archive;
+    ZipReaderOptions& m_options;
+    ZipReaderEvents m_events;
+    ZipEventSink& m_sink;
+    TObject* m_sender;
+    qint64 m_totalBytes = 0;
+    qint64 m_bytesDone = 0;
     TInflater m_inflater;
     std::unique_ptr<ConfinedFolder> m_destination;
-    QString m_rootPrefix;
 };

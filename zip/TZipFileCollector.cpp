@@ -1,10 +1,13 @@
 #include "zip/TZipFileCollector.h"
 
 #include "zip/TDirSearch.h"
-#include "zip/TZipWriter.h"
 #include "zip/Wildcard.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipEventSink.h"
 #include "zip/ZipFiles.h"
 #include "zip/ZipFormat.h"
+#include "zip/ZipReaderOptions.h"
+#include "zip/ZipWriterOptions.h"
 
 namespace {
 
@@ -12,7 +15,11 @@ const QString kAnyFile = QStringLiteral("*.*");
 
 } // namespace
 
-TZipFileCollector::TZipFileCollector(TZipWriter& writer) : m_writer(writer) {}
+TZipFileCollector::TZipFileCollector(ZipReaderOptions& reading, const ZipWriterOptions& writing,
+                                     const ZipArchive& archive, const ZipWriterEvents& events,
+                                     ZipEventSink& sink)
+    : m_reading(reading), m_writing(writing), m_archive(archive), m_events(events), m_sink(sink),
+      m_sender(sink.Sender()) {}
 
 bool TZipFileCollector::MatchesList(const QStringList& patterns, const QString& path) {
     for (const QString& pattern : patterns) {
@@ -24,17 +31,17 @@ bool TZipFileCollector::MatchesList(const QStringList& patterns, const QString& 
 }
 
 TZipFileCollector::StoredName TZipFileCollector::StoredFormOf(const QString& file) const {
-    const TZipWriter& w = m_writer;
     StoredName stored;
     stored.name = ZipFiles::NameOf(file);
-    if (!w.m_storePaths)
+    if (!m_writing.StorePaths)
         return stored;
     QString path = ZipFiles::FolderOf(file);
     if (path.isEmpty())
         path = QStringLiteral("/");
-    if (w.m_relativePaths && !w.m_rootDir.isEmpty() && path.startsWith(w.m_rootDir, Qt::CaseInsensitive))
-        path.remove(0, w.m_rootDir.size());
-    if (!w.m_storeVolumes && path.startsWith(u'/'))
+    if (m_writing.RelativePaths && !m_reading.RootDir.isEmpty() &&
+        path.startsWith(m_reading.RootDir, Qt::CaseInsensitive))
+        path.remove(0, m_reading.RootDir.size());
+    if (!m_writing.StoreVolumes && path.startsWith(u'/'))
         path.remove(0, 1);
     path.replace(u'/', u'\\');
     stored.folder = path;
@@ -42,24 +49,23 @@ TZipFileCollector::StoredName TZipFileCollector::StoredFormOf(const QString& fil
 }
 
 bool TZipFileCollector::Fresh(const QString& file) const {
-    if (m_writer.m_skipIfArchiveBitNotSet && (ZipFiles::DosAttributes(file) & ZipFormat::AttrArchive) == 0)
+    if (m_writing.SkipIfArchiveBitNotSet && (ZipFiles::DosAttributes(file) & ZipFormat::AttrArchive) == 0)
         return false;
-    if (m_writer.m_zipAction != TZipAction::zaFreshen)
+    if (m_writing.ZipAction != TZipAction::zaFreshen)
         return true;
     const StoredName stored = StoredFormOf(file);
     const QString full = stored.folder + stored.name;
-    for (const TZipHeaderInfo* entry : m_writer.m_directory.Entries())
+    for (const TZipHeaderInfo* entry : m_archive.Entries().Entries())
         if (entry->FullName().compare(full, Qt::CaseInsensitive) == 0)
             return true;
     return false;
 }
 
 qint64 TZipFileCollector::Expand() {
-    TZipWriter& w = m_writer;
     qint64 total = 0;
     QStringList files;
     QStringList patterns;
-    for (QString line : w.m_filesList) {
+    for (QString line : m_reading.FilesList) {
         if (line.endsWith(u'/')) {
             files.append(line);
             continue;
@@ -69,11 +75,11 @@ qint64 TZipFileCollector::Expand() {
             continue;
         }
         if (!line.contains(u'/'))
-            line = w.m_rootDir + line;
-        if (MatchesList(w.m_excludeList, line))
+            line = m_reading.RootDir + line;
+        if (MatchesList(m_writing.ExcludeList, line))
             continue;
         if (!ZipFiles::FileExists(line)) {
-            w.OnNoSuchFile(&w, line);
+            m_events.OnNoSuchFile(m_sender, line);
             continue;
         }
         if (!Fresh(line))
@@ -82,7 +88,7 @@ qint64 TZipFileCollector::Expand() {
         total += ZipFiles::FileSize(line).value_or(0);
     }
     for (QString pattern : patterns) {
-        bool recurse = w.m_recurse;
+        bool recurse = m_writing.Recurse;
         if (pattern.startsWith(u'|')) {
             recurse = false;
             pattern.remove(0, 1);
@@ -92,7 +98,7 @@ qint64 TZipFileCollector::Expand() {
         }
         QString folder = ZipFiles::FolderOf(pattern);
         if (folder.isEmpty())
-            folder = w.m_rootDir;
+            folder = m_reading.RootDir;
         QString mask = ZipFiles::NameOf(pattern);
         if (mask == kAnyFile)
             mask = QStringLiteral("*");
@@ -102,21 +108,21 @@ qint64 TZipFileCollector::Expand() {
         for (QString name = search.Next(); !name.isEmpty(); name = search.Next()) {
             if (name.startsWith(QStringLiteral("./")) && !folder.startsWith(QStringLiteral("./")))
                 name.remove(0, 2);
-            w.OnRecursingFile(&w, name);
+            m_events.OnRecursingFile(m_sender, name);
             if (name.endsWith(u'/')) {
-                if (recurse && w.m_addDirEntriesOnRecurse)
+                if (recurse && m_writing.AddDirEntriesOnRecurse)
                     files.append(name);
                 continue;
             }
-            if (MatchesList(w.m_excludeList, name))
+            if (MatchesList(m_writing.ExcludeList, name))
                 continue;
-            w.ProcessMessages();
-            if (ZipFiles::SameFile(name, w.m_zipName) || !Fresh(name))
+            m_sink.ProcessMessages();
+            if (ZipFiles::SameFile(name, m_archive.Name()) || !Fresh(name))
                 continue;
             files.append(name);
             total += ZipFiles::FileSize(name).value_or(0);
         }
     }
-    w.m_filesList = files;
+    m_reading.FilesList = files;
     return total;
 }

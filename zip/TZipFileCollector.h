@@ -6,17 +6,25 @@
 // files that already have an entry stay. Also gives the folder and name a
 // file is stored under.
 
+#include "zip/ZipWriterEvents.h"
+
 #include <QString>
 #include <QStringList>
 
-class TZipWriter;
+class ZipArchive;
+class ZipEventSink;
+struct ZipReaderOptions;
+struct ZipWriterOptions;
 
 class TZipFileCollector {
 public:
-    explicit TZipFileCollector(TZipWriter& writer);
+    // `archive` is the one being updated (its entries, for zaFreshen, and
+    // its name, never added to itself).
+    TZipFileCollector(ZipReaderOptions& reading, const ZipWriterOptions& writing, const ZipArchive& archive,
+                      const ZipWriterEvents& events, ZipEventSink& sink);
 
-    // Replaces FilesList by the files (and folder entries) to add and returns
-    // their total size.
+    // Replaces the reader options' FilesList by the files (and folder
+    // entries) to add and returns their total size.
     qint64 Expand();
 
     struct StoredName {
@@ -34,5 +42,10 @@ public:
 private:
     bool Fresh(const QString& file) const;
 
-    TZipWriter& m_writer;
+    ZipReaderOptions& m_reading;
+    const ZipWriterOptions& m_writing;
+    const ZipArchive& m_archive;
+    const ZipWriterEvents& m_events;
+    ZipEventSink& m_sink;
+    TObject* m_sender;
 };

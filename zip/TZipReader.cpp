@@ -12,6 +12,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#include <utility>
 
 namespace {
 
@@ -25,33 +28,29 @@ QString DiskNumberText(int disk) {
 
 } // namespace
 
-TZipReader::TZipReader(TComponent* owner)
-    : TComponent(owner), m_systemMedia(std::make_unique<TZipMedia>()), m_media(m_systemMedia.get()) {
+TZipReader::TZipReader(TComponent* owner) : TComponent(owner) {
     OnGetNextDisk = TGetNextDisk(this, &TZipReader::DefaultGetNextDisk);
 }
 
 TZipReader::~TZipReader() = default;
 
-void TZipReader::SetMedia(TZipMedia* media) {
-    m_media = media ? media : m_systemMedia.get();
-}
-
 void TZipReader::Assign(const TZipReader& source) {
     if (&source == this)
         return;
-    SetZipName(source.m_zipName);
-    m_destDir = source.m_destDir;
-    m_rootDir = source.m_rootDir;
-    Sort(source.m_sortMode);
-    m_recreateDirs = source.m_recreateDirs;
-    m_overwriteMode = source.m_overwriteMode;
-    m_filesList = source.m_filesList;
-    m_doAll = source.m_doAll;
-    m_incompleteZipMode = source.m_incompleteZipMode;
-    m_keepZipOpen = source.m_keepZipOpen;
-    m_doProcessMessages = source.m_doProcessMessages;
-    m_retainAttributes = source.m_retainAttributes;
-    m_replaceReadOnly = source.m_replaceReadOnly;
+    SetZipName(source.ZipName());
+    const ZipReaderOptions& from = source.m_options;
+    m_options.DestDir = from.DestDir;
+    m_options.RootDir = from.RootDir;
+    Sort(source.SortMode());
+    m_options.RecreateDirs = from.RecreateDirs;
+    m_options.OverwriteMode = from.OverwriteMode;
+    m_options.FilesList = from.FilesList;
+    m_options.DoAll = from.DoAll;
+    m_options.IncompleteZipMode = from.IncompleteZipMode;
+    m_options.KeepZipOpen = from.KeepZipOpen;
+    m_options.DoProcessMessages = from.DoProcessMessages;
+    m_options.RetainAttributes = from.RetainAttributes;
+    m_options.ReplaceReadOnly = from.ReplaceReadOnly;
     OnStartUnZipInfo = source.OnStartUnZipInfo;
     OnFilePercentDone = source.OnFilePercentDone;
     OnTotalPercentDone = source.OnTotalPercentDone;
@@ -75,7 +74,7 @@ void TZipReader::Assign(const TZipReader& source) {
 // ---- properties -------------------------------------------------------------------
 
 void TZipReader::SetZipName(const QString& value) {
-    if (value.compare(m_zipName, Qt::CaseInsensitive) == 0)
+    if (value.compare(m_archive.Name(), Qt::CaseInsensitive) == 0)
         return;
     QString name = value;
     if (name.endsWith(u'?')) {
@@ -93,12 +92,7 @@ void TZipReader::SetZipName(const QString& value) {
             throw EUserCanceled(QStringLiteral("User canceled setting zip file name."));
         name = answer.Path;
     }
-    m_zipName = name;
-    m_directory.Clear();
-    m_view.reset();
-    m_endCentral.Reset();
-    m_haveDirectory = false;
-    CloseArchive();
+    m_archive.Rename(name);
 }
 
 void TZipReader::SetDestDir(const QString& value) {
@@ -106,7 +100,8 @@ void TZipReader::SetDestDir(const QString& value) {
     if (folder == QStringLiteral("?")) {
         TPromptRequest request;
         request.Kind = TPromptKind::pkFolder;
-        request.InitialDir = ZipFiles::FolderExists(m_destDir) ? m_destDir : QDir::currentPath();
+        request.InitialDir =
+            ZipFiles::FolderExists(m_options.DestDir) ? m_options.DestDir : QDir::currentPath();
         const TPromptResult answer = TPrompter::Current().Prompt(request);
         if (answer.Path.isEmpty())
             throw EUserCanceled(QStringLiteral("User canceled Set Desination Directory"));
@@ -114,44 +109,28 @@ void TZipReader::SetDestDir(const QString& value) {
     }
     while (folder.size() > 1 && folder.endsWith(u'/'))
         folder.chop(1);
-    m_destDir = folder;
+    m_options.DestDir = folder;
 }
 
 void TZipReader::SetRootDir(const QString& value) {
-    m_rootDir = value.isEmpty() || value.endsWith(u'/') ? value : value + u'/';
+    m_options.RootDir = value.isEmpty() || value.endsWith(u'/') ? value : value + u'/';
 }
 
 // ---- archive ---------------------------------------------------------------------------
 
-void TZipReader::CloseArchive() {
-    m_archive.reset();
-}
-
 void TZipReader::CloseZip() {
-    if (!m_keepZipOpen)
-        CloseArchive();
+    if (!m_options.KeepZipOpen)
+        m_archive.Close();
 }
 
 void TZipReader::ClearZip() {
-    CloseArchive();
-    m_directory.Clear();
-    m_view.reset();
-    m_endCentral.Reset();
-    m_haveDirectory = false;
-    m_currentDisk = 0;
-    m_diskCount = 0;
-    m_multiMode = TMultiMode::mmNone;
-    m_zipName.clear();
+    m_archive.Clear();
 }
 
 void TZipReader::OpenZip() {
-    if (!m_archive)
-        m_archive = std::make_unique<TBufferedFileStream>(m_zipName, TFileMode::fmOpenRead,
-                                                          ZipFormat::StreamBufferSize, m_flushFilesOnClose);
-    const QFileInfo info(m_zipName);
-    if (m_haveDirectory && info.lastModified() == m_archiveDate && info.size() == m_archiveSize)
-        return;
-    TZipDirectoryReader(*this).Read();
+    m_archive.Open(m_options.FlushFilesOnClose);
+    if (!m_archive.DirectoryIsCurrent())
+        TZipDirectoryReader(m_archive, m_options, Events(), *this).Read();
 }
 
 void TZipReader::ReadZip() {
@@ -162,7 +141,7 @@ void TZipReader::ReadZip() {
         } catch (const EIncompleteZip&) {
             if (!OnInCompleteZip)
                 return; // raised again by the next OpenZip
-            CloseArchive();
+            m_archive.Close();
             if (attempt >= MaxDiskRequests)
                 throw;
         } catch (...) {
@@ -173,52 +152,34 @@ void TZipReader::ReadZip() {
 }
 
 void TZipReader::Sort(TZipSortMode mode) {
-    m_sortMode = mode;
-    RebuildView();
-}
-
-void TZipReader::RebuildView() {
-    m_view.reset();
-    if (m_sortMode == TZipSortMode::ByNone)
-        return;
-    m_view = std::make_unique<TSortedZip>(m_sortMode, false);
-    for (TZipHeaderInfo* entry : m_directory.Entries())
-        m_view->AddShared(entry);
+    m_archive.Sort(mode);
 }
 
 // ---- disks --------------------------------------------------------------------------------
 
 void TZipReader::AskForNewDisk(int diskNumber) {
-    CloseArchive();
+    m_archive.Close();
     for (int request = 0;; ++request) {
         if (request >= MaxDiskRequests)
             throw EZipError(QStringLiteral("Disk %1 of the archive was not found").arg(diskNumber));
-        QString name = m_zipName;
+        QString name = m_archive.Name();
         OnGetNextDisk(this, diskNumber, name);
-        if (name.isEmpty() || m_cancel) {
-            m_cancel = false;
+        if (TakeCancel() || name.isEmpty())
             throw EUserCanceled(QStringLiteral("User canceled loading new disk."));
-        }
-        if (CheckDiskLabels() && m_multiMode == TMultiMode::mmSpan) {
-            const QString label = m_media->Labels().ReadLabel(name).left(kLabelLength);
+        if (CheckDiskLabels() && m_archive.MultiMode() == TMultiMode::mmSpan) {
+            const QString label = m_archive.Media().Labels().ReadLabel(name).left(kLabelLength);
             if (label.right(3) != DiskNumberText(diskNumber))
                 continue;
         }
         if (!ZipFiles::FileExists(name))
             continue;
-        m_archive = std::make_unique<TBufferedFileStream>(name, TFileMode::fmOpenRead,
-                                                          ZipFormat::StreamBufferSize, m_flushFilesOnClose);
-        m_currentDisk = diskNumber - 1;
-        const QFileInfo info(name);
-        m_archiveDate = info.lastModified();
-        m_archiveSize = info.size();
-        m_zipName = name;
+        m_archive.OpenDisk(name, diskNumber, m_options.FlushFilesOnClose);
         return;
     }
 }
 
 void TZipReader::DefaultGetNextDisk(TObject*, int nextDisk, QString& fileName) {
-    if (m_multiMode != TMultiMode::mmSpan) {
+    if (m_archive.MultiMode() != TMultiMode::mmSpan) {
         fileName = ZipFiles::ReplaceExtension(fileName, u'.' + DiskNumberText(nextDisk));
         return;
     }
@@ -232,14 +193,27 @@ void TZipReader::DefaultGetNextDisk(TObject*, int nextDisk, QString& fileName) {
 // ---- run-time helpers -------------------------------------------------------------------------
 
 void TZipReader::ProcessMessages() {
-    if (!m_doProcessMessages)
+    if (!m_options.DoProcessMessages)
         return;
     if (m_messagePump)
         m_messagePump();
-    if (m_cancel) {
-        m_cancel = false;
+    if (TakeCancel())
         throw EUserCanceled(QStringLiteral("User Aborted Operation"));
-    }
+}
+
+bool TZipReader::TakeCancel() {
+    return std::exchange(m_cancel, false);
+}
+
+void TZipReader::BeginOperation() {
+    m_busy = true;
+    m_cancel = false;
+}
+
+void TZipReader::EndOperation(bool forgetCancel) {
+    m_busy = false;
+    if (forgetCancel)
+        m_cancel = false;
 }
 
 int TZipReader::Percent(qint64 part, qint64 whole) {
@@ -249,24 +223,20 @@ int TZipReader::Percent(qint64 part, qint64 whole) {
     return static_cast<int>(std::clamp<qint64>(percent, 0, 100));
 }
 
-void TZipReader::FireTotalPercent() {
-    OnTotalPercentDone(this, Percent(m_bytesDone, m_totalBytes));
-}
-
 int TZipReader::UnZip() {
-    return TZipExtractor(*this).Run();
+    BeginOperation();
+    const auto end = qScopeGuard([this] { EndOperation(true); });
+    return TZipExtractor(m_archive, m_options, Events(), *this).Run();
 }
 
 // ---- directory ------------------------------------------------------------------------------------
 
 int TZipReader::Count() const {
-    return m_directory.Count();
+    return m_archive.Count();
 }
 
 const TZipHeaderInfo& TZipReader::Entry(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError(QStringLiteral("Index %1 is out of range").arg(index));
-    return m_view ? *m_view->Items(index) : *m_directory.Items(index);
+    return m_archive.Entry(index);
 }
 
 QDateTime TZipReader::DateTime(int index) const {
@@ -275,21 +245,22 @@ QDateTime TZipReader::DateTime(int index) const {
 
 QString TZipReader::FileComment(int index) const {
     const TZipHeaderInfo& entry = Entry(index);
-    return ZipNameCodec::Decode(entry.FileComment(), entry.Flag, entry.HostSystem(), m_oemConvert);
+    return ZipNameCodec::Decode(entry.FileComment(), entry.Flag, entry.HostSystem(), m_options.OEMConvert);
 }
 
 void TZipReader::SetFileComment(int index, const QString& comment) {
-    Entry(index);
-    TZipHeaderInfo& entry = m_view ? *m_view->Items(index) : *m_directory.Items(index);
-    entry.SetFileComment(ZipNameCodec::EncodeAs(comment, entry.Flag & ZipFormat::FlagUtf8, m_oemConvert));
-    m_endCentral.Modified = true;
+    TZipHeaderInfo& entry = m_archive.Entry(index);
+    entry.SetFileComment(
+        ZipNameCodec::EncodeAs(comment, entry.Flag & ZipFormat::FlagUtf8, m_options.OEMConvert));
+    m_archive.EndCentral().Modified = true;
 }
 
 QString TZipReader::ZipComment() const {
-    return ZipNameCodec::Decode(m_endCentral.Comment, 0, ZipFormat::HostMsDos, m_oemConvert);
+    return ZipNameCodec::Decode(m_archive.EndCentral().Comment, 0, ZipFormat::HostMsDos,
+                                m_options.OEMConvert);
 }
 
 void TZipReader::SetZipComment(const QString& comment) {
-    m_endCentral.Comment = ZipNameCodec::EncodeAs(comment, false, m_oemConvert);
-    m_endCentral.Modified = true;
+    m_archive.EndCentral().Comment = ZipNameCodec::EncodeAs(comment, false, m_options.OEMConvert);
+    m_archive.EndCentral().Modified = true;
 }

@@ -11,38 +11,19 @@
 // backslashes. Extraction never writes outside the destination folder.
 
 #include "platform/base/TComponent.h"
-#include "platform/base/TEvent.h"
-#include "zip/TEndCentral.h"
-#include "zip/TSortedZip.h"
 #include "zip/TZipHeaderInfo.h"
 #include "zip/TZipMedia.h"
-#include "zip/ZipTypes.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipEventSink.h"
+#include "zip/ZipReaderEvents.h"
+#include "zip/ZipReaderOptions.h"
 
 #include <QDateTime>
 #include <QStringList>
 #include <functional>
-#include <memory>
 
-class TBufferedFileStream;
-
-using TStartUnzipInfo = TEvent<TObject*, int /*NumFiles*/, qint64 /*TotalBytes*/, bool& /*StopNow*/>;
-using TFilePercentDone = TEvent<TObject*, int /*Percent*/>;
-using TTotalPercentDone = TEvent<TObject*, int /*Percent*/>;
-using TStartUnZipEvent = TEvent<TObject*, int /*FileIndex*/, QString& /*FName*/, bool& /*Skip*/>;
-using TEndUnZipEvent = TEvent<TObject*, int /*FileIndex*/, const QString& /*FName*/>;
-using TPromptForOverwrite = TEvent<TObject*, bool& /*OverWriteIt*/, int /*FileIndex*/, QString& /*FName*/>;
-using TSkippingFile =
-    TEvent<TObject*, TSkipReason /*Reason*/, const QString& /*FName*/, int /*FileIndex*/, bool& /*Retry*/>;
-using TBadPassword = TEvent<TObject*, int /*FileIndex*/, QString& /*NewPassword*/>;
-using TBadCRC = TEvent<TObject*, quint32 /*CalcCRC*/, quint32 /*StoredCRC*/, int /*FileIndex*/>;
-using TIncompleteZip = TEvent<TObject*, TIncompleteZipMode& /*IncompleteMode*/>;
-using TGetNextDisk = TEvent<TObject*, int /*NextDisk*/, QString& /*FName*/>;
-using TUnZipComplete = TEvent<TObject*, int /*FileCount*/>;
-using TGetNextBuffer = TEvent<TObject*, char*& /*Buffer*/, const QString& /*FName*/, int /*AmountUsed*/,
-                              int /*BufferNum*/, bool& /*Quit*/>;
-using TDecryptEvent = TEvent<TObject*, std::uint8_t* /*buffer*/, int /*length*/, const QString& /*Password*/>;
-
-class TZipReader : public TComponent {
+// The events are those of ZipReaderEvents, members of the component.
+class TZipReader : public TComponent, public ZipReaderEvents, private ZipEventSink {
 public:
     explicit TZipReader(TComponent* owner = nullptr);
     ~TZipReader() override;
@@ -51,60 +32,60 @@ public:
     // The component's version, always 100: the setter stores 100 whatever it is given.
     int ComponentVersion() const { return m_componentVersion; }
     void SetComponentVersion(int) { m_componentVersion = Version; }
-    const QString& ZipName() const { return m_zipName; }
+    const QString& ZipName() const { return m_archive.Name(); }
     // A new name (compared case-insensitively) drops the directory read and
     // closes the archive. A name ending in "?" asks for the archive with a
     // file dialog (EUserCanceled when cancelled).
     virtual void SetZipName(const QString& value);
     // Kept without a trailing "/"; "?" asks for a folder (EUserCanceled when
     // cancelled). Empty: the current folder.
-    const QString& DestDir() const { return m_destDir; }
+    const QString& DestDir() const { return m_options.DestDir; }
     void SetDestDir(const QString& value);
     // A leading folder removed from stored paths on extraction (and the base
     // of relative paths in the writer); kept with a trailing "/".
-    const QString& RootDir() const { return m_rootDir; }
+    const QString& RootDir() const { return m_options.RootDir; }
     void SetRootDir(const QString& value);
-    TZipSortMode SortMode() const { return m_sortMode; }
+    TZipSortMode SortMode() const { return m_archive.SortMode(); }
     void SetSortMode(TZipSortMode mode) { Sort(mode); }
-    bool RecreateDirs() const { return m_recreateDirs; }
-    void SetRecreateDirs(bool value) { m_recreateDirs = value; }
-    TUZOverwriteMode OverwriteMode() const { return m_overwriteMode; }
-    void SetOverwriteMode(TUZOverwriteMode value) { m_overwriteMode = value; }
+    bool RecreateDirs() const { return m_options.RecreateDirs; }
+    void SetRecreateDirs(bool value) { m_options.RecreateDirs = value; }
+    TUZOverwriteMode OverwriteMode() const { return m_options.OverwriteMode; }
+    void SetOverwriteMode(TUZOverwriteMode value) { m_options.OverwriteMode = value; }
     // Wildcard patterns of the entries to extract (or, for the writer, files to add).
-    QStringList& FilesList() { return m_filesList; }
-    void SetFilesList(const QStringList& value) { m_filesList = value; }
-    bool DoAll() const { return m_doAll; }
-    void SetDoAll(bool value) { m_doAll = value; }
-    TIncompleteZipMode IncompleteZipMode() const { return m_incompleteZipMode; }
-    void SetIncompleteZipMode(TIncompleteZipMode value) { m_incompleteZipMode = value; }
-    bool KeepZipOpen() const { return m_keepZipOpen; }
-    void SetKeepZipOpen(bool value) { m_keepZipOpen = value; }
-    bool DoProcessMessages() const { return m_doProcessMessages; }
-    void SetDoProcessMessages(bool value) { m_doProcessMessages = value; }
-    bool RetainAttributes() const { return m_retainAttributes; }
-    void SetRetainAttributes(bool value) { m_retainAttributes = value; }
-    bool ReplaceReadOnly() const { return m_replaceReadOnly; }
-    void SetReplaceReadOnly(bool value) { m_replaceReadOnly = value; }
-    bool FlushFilesOnClose() const { return m_flushFilesOnClose; }
-    void SetFlushFilesOnClose(bool value) { m_flushFilesOnClose = value; }
+    QStringList& FilesList() { return m_options.FilesList; }
+    void SetFilesList(const QStringList& value) { m_options.FilesList = value; }
+    bool DoAll() const { return m_options.DoAll; }
+    void SetDoAll(bool value) { m_options.DoAll = value; }
+    TIncompleteZipMode IncompleteZipMode() const { return m_options.IncompleteZipMode; }
+    void SetIncompleteZipMode(TIncompleteZipMode value) { m_options.IncompleteZipMode = value; }
+    bool KeepZipOpen() const { return m_options.KeepZipOpen; }
+    void SetKeepZipOpen(bool value) { m_options.KeepZipOpen = value; }
+    bool DoProcessMessages() const { return m_options.DoProcessMessages; }
+    void SetDoProcessMessages(bool value) { m_options.DoProcessMessages = value; }
+    bool RetainAttributes() const { return m_options.RetainAttributes; }
+    void SetRetainAttributes(bool value) { m_options.RetainAttributes = value; }
+    bool ReplaceReadOnly() const { return m_options.ReplaceReadOnly; }
+    void SetReplaceReadOnly(bool value) { m_options.ReplaceReadOnly = value; }
+    bool FlushFilesOnClose() const { return m_options.FlushFilesOnClose; }
+    void SetFlushFilesOnClose(bool value) { m_options.FlushFilesOnClose = value; }
     // Names in archives are in the OEM code page (850), else the ANSI page (1252).
-    bool OEMConvert() const { return m_oemConvert; }
-    void SetOEMConvert(bool value) { m_oemConvert = value; }
-    const QString& Password() const { return m_password; }
-    void SetPassword(const QString& value) { m_password = value; }
+    bool OEMConvert() const { return m_options.OEMConvert; }
+    void SetOEMConvert(bool value) { m_options.OEMConvert = value; }
+    const QString& Password() const { return m_options.Password; }
+    void SetPassword(const QString& value) { m_options.Password = value; }
 
-    virtual TMultiMode MultiMode() const { return m_multiMode; }
-    virtual void SetMultiMode(TMultiMode value) { m_multiMode = value; }
-    virtual bool CheckDiskLabels() const { return m_checkDiskLabels; }
-    virtual void SetCheckDiskLabels(bool value) { m_checkDiskLabels = value; }
+    virtual TMultiMode MultiMode() const { return m_archive.MultiMode(); }
+    virtual void SetMultiMode(TMultiMode value) { m_archive.SetMultiMode(value); }
+    virtual bool CheckDiskLabels() const { return m_options.CheckDiskLabels; }
+    virtual void SetCheckDiskLabels(bool value) { m_options.CheckDiskLabels = value; }
 
     // The platform's message pump, called between blocks of long operations
     // while DoProcessMessages is set (a handler may call CancelOperation).
     void SetMessagePump(std::function<void()> pump) { m_messagePump = std::move(pump); }
     // The drives and labels to use instead of the running system's; it must
     // outlive the component (nullptr: the system's again).
-    void SetMedia(TZipMedia* media);
-    TZipMedia& Media() { return *m_media; }
+    void SetMedia(TZipMedia* media) { m_archive.SetMedia(media); }
+    TZipMedia& Media() { return m_archive.Media(); }
 
     // Operations --------------------------------------------------------------------
     // Copies the settings and the event handlers (but OnDecrypt) of another
@@ -122,7 +103,7 @@ public:
     // Rebuilds the sorted view (ByNone: the archive's own order).
     void Sort(TZipSortMode mode);
     // Opens disk or piece diskNumber (1-based) through OnGetNextDisk.
-    void AskForNewDisk(int diskNumber);
+    void AskForNewDisk(int diskNumber) override;
 
     // Directory -----------------------------------------------------------------------
     int Count() const;
@@ -135,30 +116,7 @@ public:
     QString ZipComment() const;
     void SetZipComment(const QString& comment);
     // Disks of the archive read (1 for a single file).
-    int DiskCount() const { return m_diskCount; }
-
-    // Events ------------------------------------------------------------------------------
-    TStartUnzipInfo OnStartUnZipInfo;
-    TFilePercentDone OnFilePercentDone;
-    TTotalPercentDone OnTotalPercentDone;
-    TStartUnZipEvent OnStartUnZip;
-    TEndUnZipEvent OnEndUnZip;
-    TPromptForOverwrite OnPromptForOverwrite;
-    TSkippingFile OnSkippingFile;
-    TBadPassword OnBadPassword;
-    TBadCRC OnBadCRC;
-    TIncompleteZip OnInCompleteZip;
-    // Installed by the constructor: names the next piece (the extension
-    // replaced by the disk number, "%3.3d"), or for disks asks the user.
-    TGetNextDisk OnGetNextDisk;
-    TUnZipComplete OnUnZipComplete;
-    // Extraction into a caller's memory buffer: no operation of the program
-    // extracts so, and the event is never raised.
-    TGetNextBuffer OnGetNextBuffer;
-    // When assigned, decrypts the compressed data of encrypted entries (the
-    // blocks after the 12-byte header, which the built-in keys check) in
-    // place of the built-in decryption; stored data always use the built-in one.
-    TDecryptEvent OnDecrypt;
+    int DiskCount() const { return m_archive.DiskCount(); }
 
     static constexpr int Version = 100;
 
@@ -169,58 +127,30 @@ public:
     static constexpr int MaxDiskRequests = 10;
 
 protected:
-    friend class TZipDirectoryReader;
-    friend class TZipExtractor;
+    // The handlers as one value.
+    const ZipReaderEvents& Events() const { return *this; }
+    ZipArchive& Archive() { return m_archive; }
+    ZipReaderOptions& Options() { return m_options; }
+    ZipEventSink& Sink() { return *this; }
 
-    // Opens the archive when closed and reads its directory unless the one
-    // held is still current.
-    void OpenZip();
-    // Closes the archive unless KeepZipOpen is set.
-    void CloseZip();
-    void CloseArchive();
-    // Pumps messages when asked to; a pending cancel raises EUserCanceled.
-    void ProcessMessages();
-    void RebuildView();
+    // ZipEventSink
+    TObject* Sender() override { return this; }
+    void ProcessMessages() override;
+    bool TakeCancel() override;
+    void ReadDirectory() override { ReadZip(); }
+    void OpenZip() override;
+    void CloseZip() override;
+    // Starts an operation: busy, with no cancel pending.
+    void BeginOperation();
+    void EndOperation(bool forgetCancel);
+
+private:
     void DefaultGetNextDisk(TObject* sender, int nextDisk, QString& fileName);
-    void FireTotalPercent();
 
     int m_componentVersion = Version;
-    QString m_zipName;
-    QString m_destDir;
-    QString m_rootDir;
-    TZipSortMode m_sortMode = TZipSortMode::ByNone;
-    bool m_recreateDirs = false;
-    TUZOverwriteMode m_overwriteMode = TUZOverwriteMode::Prompt;
-    QStringList m_filesList;
-    bool m_doAll = false;
-    TIncompleteZipMode m_incompleteZipMode = TIncompleteZipMode::izAssumeMulti;
-    bool m_keepZipOpen = false;
-    bool m_doProcessMessages = true;
-    bool m_retainAttributes = true;
-    bool m_replaceReadOnly = false;
-    bool m_flushFilesOnClose = false;
-    bool m_oemConvert = true;
-    QString m_password;
-    TMultiMode m_multiMode = TMultiMode::mmNone;
-    bool m_checkDiskLabels = true;
-
+    ZipReaderOptions m_options;
+    ZipArchive m_archive;
     std::function<void()> m_messagePump;
-    std::unique_ptr<TZipMedia> m_systemMedia;
-    TZipMedia* m_media;
-
-    // The open archive (or disk, or piece) and the state of the file when its directory was read.
-    std::unique_ptr<TBufferedFileStream> m_archive;
-    QDateTime m_archiveDate;
-    qint64 m_archiveSize = -1;
-    bool m_haveDirectory = false;
-    // Entries in the archive's order (owning) and in the sort mode's (sharing).
-    TSortedZip m_directory{TZipSortMode::ByNone, true};
-    std::unique_ptr<TSortedZip> m_view;
-    TEndCentral m_endCentral;
-    int m_currentDisk = 0;
-    int m_diskCount = 0;
     bool m_cancel = false;
     bool m_busy = false;
-    qint64 m_totalBytes = 0;
-    qint64 m_bytesDone = 0;
 };

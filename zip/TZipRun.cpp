@@ -2,20 +2,25 @@
 
 #include "platform/base/ByteReader.h"
 #include "platform/base/Crc32.h"
+#include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
 #include "platform/os/TempPaths.h"
+#include "zip/CipherSink.h"
+#include "zip/CrcSource.h"
 #include "zip/DosDateTime.h"
 #include "zip/TBufferedFileStream.h"
 #include "zip/TZipCrypt.h"
 #include "zip/TZipOutput.h"
 #include "zip/TZipWriter.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipEventSink.h"
 #include "zip/ZipExceptions.h"
 #include "zip/ZipFiles.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QScopeGuard>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -51,54 +56,41 @@ bool HasZip64Field(const QByteArray& extra) {
 
 } // namespace
 
-// The reading routine: source blocks, their CRC and the progress events.
+// The reading routine: source blocks and the progress events.
 class TZipRun::Reading : public TByteSource {
 public:
-    Reading(TZipWriter& writer, TStream& source, qint64 size, bool multiDisk)
-        : m_writer(writer), m_source(source), m_size(size), m_multiDisk(multiDisk) {}
+    Reading(TZipRun& run, TStream& source, qint64 size, bool multiDisk)
+        : m_run(run), m_source(source), m_size(size), m_multiDisk(multiDisk) {}
 
     std::size_t Fill(std::uint8_t* buffer, std::size_t capacity) override {
         const qint64 n = std::min<qint64>(static_cast<qint64>(capacity), ZipFormat::BlockSize);
         const qint64 got = m_source.ReadFully(buffer, n);
         if (got <= 0)
             return 0;
-        m_crc = Crc32Update(m_crc, buffer, static_cast<std::size_t>(got));
         m_read += got;
-        m_writer.m_bytesDone += got;
+        m_run.m_bytesDone += got;
         const int percent = TZipReader::Percent(m_read, m_size);
-        m_writer.OnFilePercentDone(&m_writer, m_multiDisk ? percent / 2 : percent);
-        m_writer.FireTotalPercent();
+        m_run.m_readerEvents.OnFilePercentDone(m_run.m_sender, m_multiDisk ? percent / 2 : percent);
+        m_run.FireTotalPercent();
         return static_cast<std::size_t>(got);
     }
 
-    qint64 Read() const { return m_read; }
-    std::uint32_t Crc() const { return m_crc; }
-
 private:
-    TZipWriter& m_writer;
+    TZipRun& m_run;
     TStream& m_source;
     qint64 m_size;
     bool m_multiDisk;
     qint64 m_read = 0;
-    std::uint32_t m_crc = 0;
 };
 
-// The output routine: blocks encrypted when a password is set, written to
-// the archive (or a multi-disk run's temporary file), counted, and a message
-// pump after each.
+// The output routine: blocks written to the archive (or a multi-disk run's
+// temporary file), counted, and a message pump after each.
 class TZipRun::Writing : public TByteSink {
 public:
-    using Encrypt = std::function<void(std::uint8_t*, std::size_t)>;
-    Writing(TZipWriter& writer, TZipOutput* output, TStream* temporary, Encrypt encrypt)
-        : m_writer(writer), m_output(output), m_temporary(temporary), m_encrypt(std::move(encrypt)) {}
+    Writing(ZipEventSink& sink, TZipOutput* output, TStream* temporary)
+        : m_sink(sink), m_output(output), m_temporary(temporary) {}
 
-    void Write(const std::uint8_t* data, std::size_t size) override {
-        const std::uint8_t* block = data;
-        if (m_encrypt) {
-            m_scratch.assign(data, data + size);
-            m_encrypt(m_scratch.data(), size);
-            block = m_scratch.data();
-        }
+    void Write(const std::uint8_t* block, std::size_t size) override {
         const auto n = static_cast<qint64>(size);
         if (m_temporary) {
             if (m_temporary->Write(block, n) != n)
@@ -109,117 +101,112 @@ public:
         m_written += n;
         if (m_written > static_cast<qint64>(ZipFormat::MaxSize32))
             throw EZipTooLarge(QStringLiteral("An entry is too large for a zip archive"));
-        m_writer.ProcessMessages();
+        m_sink.ProcessMessages();
     }
 
     qint64 Written() const { return m_written; }
 
 private:
-    TZipWriter& m_writer;
+    ZipEventSink& m_sink;
     TZipOutput* m_output;
     TStream* m_temporary;
-    Encrypt m_encrypt;
-    std::vector<std::uint8_t> m_scratch;
     qint64 m_written = 0;
 };
 
-TZipRun::TZipRun(TZipWriter& writer) : m_writer(writer), m_collector(writer) {}
+TZipRun::TZipRun(ZipArchive& archive, ZipReaderOptions& reading, ZipWriterOptions writing,
+                 ZipReaderEvents readerEvents, ZipWriterEvents events, ZipEventSink& sink)
+    : m_archive(archive), m_reading(reading), m_writing(std::move(writing)),
+      m_readerEvents(std::move(readerEvents)), m_events(std::move(events)), m_sink(sink),
+      m_sender(sink.Sender()), m_collector(m_reading, m_writing, m_archive, m_events, m_sink) {}
+
+void TZipRun::FireTotalPercent() {
+    m_readerEvents.OnTotalPercentDone(m_sender, TZipReader::Percent(m_bytesDone, m_totalBytes));
+}
 
 TZipRun::~TZipRun() = default;
 
 QString TZipRun::TemporaryFolder() const {
-    return ZipFiles::FolderExists(m_writer.m_tempPath) ? m_writer.m_tempPath : TempPaths::TempFolder();
+    return ZipFiles::FolderExists(m_writing.TempPath) ? m_writing.TempPath : TempPaths::TempFolder();
 }
 
 int TZipRun::Run() {
-    TZipWriter& w = m_writer;
-    if (w.m_zipName.trimmed().isEmpty())
-        return 0;
-    w.m_busy = true;
-    w.m_cancel = false;
-    const TZipSortMode sortMode = w.m_sortMode;
-    const bool keepOpen = w.m_keepZipOpen;
-    const TMultiMode readMode = w.m_multiMode;
-    const auto failed = [&]() { w.m_multiMode = readMode; };
+    const TZipSortMode sortMode = m_archive.SortMode();
+    const bool keepOpen = m_reading.KeepZipOpen;
+    const TMultiMode readMode = m_archive.MultiMode();
     const auto ending = [&]() {
-        w.m_keepZipOpen = keepOpen;
-        w.m_sortMode = sortMode;
-        w.RebuildView();
-        w.CloseZip();
-        w.m_busy = false;
-        w.m_filesList.clear();
+        m_reading.KeepZipOpen = keepOpen;
+        m_archive.Sort(sortMode);
+        m_sink.CloseZip();
+        m_reading.FilesList.clear();
     };
     int added = 0;
     try {
         added = Build();
     } catch (...) {
         m_output.reset();
-        failed();
+        m_archive.SetMultiMode(readMode);
         ending();
         throw;
     }
     ending();
-    w.OnZipComplete(&w, added);
     return added;
 }
 
 int TZipRun::Build() {
-    TZipWriter& w = m_writer;
-    const TMultiZipInfo& multi = w.m_multiZipInfo;
+    const TMultiZipInfo& multi = m_writing.MultiZipInfo;
     m_multiDisk = multi.MultiMode != TMultiMode::mmNone;
     if (multi.MultiMode == TMultiMode::mmBlocks &&
         (multi.BlockSize < TMultiZipInfo::MinBlockSize || multi.FirstBlockSize < TMultiZipInfo::MinBlockSize))
         throw EZipError(
             QStringLiteral("Pieces must hold at least %1 bytes").arg(TMultiZipInfo::MinBlockSize));
-    w.m_currentDisk = 0;
-    w.m_keepZipOpen = true;
+    m_archive.SetCurrentDisk(0);
+    m_reading.KeepZipOpen = true;
     // The disks this run writes decide how the next one is asked for.
-    w.m_multiMode = multi.MultiMode;
-    w.m_sortMode = TZipSortMode::ByNone;
-    w.RebuildView();
+    m_archive.SetMultiMode(multi.MultiMode);
+    m_archive.Sort(TZipSortMode::ByNone);
 
-    const bool updating = !m_multiDisk && ZipFiles::FileExists(w.m_zipName);
+    const bool updating = !m_multiDisk && ZipFiles::FileExists(m_archive.Name());
     if (updating) {
-        w.ReadZip();
-        w.OpenZip();
+        m_sink.ReadDirectory();
+        m_sink.OpenZip();
     }
-    w.m_totalBytes = w.m_filesList.isEmpty() ? 0 : m_collector.Expand();
-    w.m_bytesDone = 0;
+    m_totalBytes = m_reading.FilesList.isEmpty() ? 0 : m_collector.Expand();
+    m_bytesDone = 0;
 
-    if (updating || w.m_endCentral.Modified) {
-        m_end = w.m_endCentral;
+    if (updating || m_archive.EndCentral().Modified) {
+        m_end = m_archive.EndCentral();
         m_end.TotalEntries = m_end.EntriesThisDisk = 0;
         m_end.Zip64Entries.reset();
     }
     m_end.Modified = false;
-    if (!w.m_filesList.isEmpty() && w.OnStartZipInfo) {
+    if (!m_reading.FilesList.isEmpty() && m_events.OnStartZipInfo) {
         bool stop = false;
-        w.OnStartZipInfo(&w, static_cast<int>(w.m_filesList.size()), w.m_totalBytes, m_end, stop);
+        m_events.OnStartZipInfo(m_sender, static_cast<int>(m_reading.FilesList.size()), m_totalBytes, m_end,
+                                stop);
         if (stop)
             throw EUserCanceled(QStringLiteral("User canceled Zip operation"));
     }
     if (m_multiDisk)
-        w.m_totalBytes *= 2;
+        m_totalBytes *= 2;
 
     TZipOutput::Settings settings;
-    settings.zipName = w.m_zipName;
+    settings.zipName = m_archive.Name();
     settings.multi = multi;
-    settings.flushOnClose = w.m_flushFilesOnClose;
-    settings.media = w.m_media;
-    settings.nextDisk = [&w](int disk, QString& name) {
-        w.OnGetNextDisk(&w, disk, name);
-        if (w.m_cancel) {
-            w.m_cancel = false;
+    settings.flushOnClose = m_reading.FlushFilesOnClose;
+    settings.media = &m_archive.Media();
+    settings.nextDisk = [this](int disk, QString& name) {
+        m_readerEvents.OnGetNextDisk(m_sender, disk, name);
+        if (m_sink.TakeCancel())
             name.clear();
-        }
     };
-    settings.prepareDisk = [&w](int disk) { w.OnPrepareNextDisk(&w, disk); };
+    settings.prepareDisk = [this](int disk) { m_events.OnPrepareNextDisk(m_sender, disk); };
     if (multi.MultiMode == TMultiMode::mmSpan) {
         // Room for the directory copy, worked out afresh for every run.
         if (multi.SaveZipInfoOnFirstDisk)
             m_directoryCopyReserve =
-                w.m_filesList.size() * (w.m_storePaths ? TZipWriter::DirectoryCopyPerFile
-                                                       : TZipWriter::DirectoryCopyPerFileWithoutPaths) +
+                m_reading.FilesList.size() * (m_writing.StorePaths
+                                                  ? TZipWriter::DirectoryCopyPerFile
+                                                  : TZipWriter::DirectoryCopyPerFileWithoutPaths) +
                 ZipFormat::EndCentralSize + m_end.Comment.size() + TZipWriter::DirectoryCopyReserve;
         settings.firstDiskReserve = multi.SaveOnFirstDisk + m_directoryCopyReserve;
     }
@@ -229,17 +216,17 @@ int TZipRun::Build() {
 
     if (updating)
         ProcessExistingEntries();
-    while (!w.m_filesList.isEmpty()) {
-        const QString line = w.m_filesList.takeFirst();
-        if (AddFile(line) && w.m_dispose)
+    while (!m_reading.FilesList.isEmpty()) {
+        const QString line = m_reading.FilesList.takeFirst();
+        if (AddFile(line) && m_writing.Dispose)
             m_disposeList.append(line);
     }
     WriteDirectory();
-    w.CloseArchive();
+    m_archive.Close();
     const QString finalName = m_output->Finish();
     Adopt(finalName);
     DisposeFiles();
-    w.OnTotalPercentDone(&w, 100);
+    m_readerEvents.OnTotalPercentDone(m_sender, 100);
     if (m_multiDisk && multi.SaveZipInfoOnFirstDisk && m_end.ThisDisk > 0)
         WriteDirectoryCopy();
     return m_added;
@@ -248,40 +235,38 @@ int TZipRun::Build() {
 // ---- existing entries ---------------------------------------------------------------
 
 void TZipRun::ProcessExistingEntries() {
-    TZipWriter& w = m_writer;
-    const std::vector<TZipHeaderInfo*> entries = w.m_directory.Entries();
+    const std::vector<TZipHeaderInfo*> entries = m_archive.Entries().Entries();
     for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
         const TZipHeaderInfo& old = *entries[static_cast<std::size_t>(index)];
         qsizetype match = -1;
-        for (qsizetype i = 0; i < w.m_filesList.size() && match < 0; ++i) {
-            const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(w.m_filesList.at(i));
+        for (qsizetype i = 0; i < m_reading.FilesList.size() && match < 0; ++i) {
+            const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(m_reading.FilesList.at(i));
             if ((stored.folder + stored.name).compare(old.FullName(), Qt::CaseInsensitive) == 0)
                 match = i;
         }
         if (match >= 0) {
-            const QString line = w.m_filesList.takeAt(match);
+            const QString line = m_reading.FilesList.takeAt(match);
             const std::uint32_t fileDate =
                 DosDateTime::Normalise(DosDateTime::FromDateTime(ZipFiles::ModificationTime(line)));
-            const bool keep = w.m_zipAction != TZipAction::zaReplace &&
+            const bool keep = m_writing.ZipAction != TZipAction::zaReplace &&
                               DosDateTime::Normalise(old.LastModFileDate) >= fileDate;
             if (!keep) {
-                w.OnUpdate(&w, TUpdateAction::uaReplacing, index);
-                if (AddFile(line) && w.m_dispose)
+                m_events.OnUpdate(m_sender, TUpdateAction::uaReplacing, index);
+                if (AddFile(line) && m_writing.Dispose)
                     m_disposeList.append(line);
                 continue;
             }
-            if (w.m_dispose)
+            if (m_writing.Dispose)
                 m_disposeList.append(line);
-            w.m_totalBytes -= ZipFiles::FileSize(line).value_or(0);
-            w.OnUpdate(&w, TUpdateAction::uaKeeping, index);
+            m_totalBytes -= ZipFiles::FileSize(line).value_or(0);
+            m_events.OnUpdate(m_sender, TUpdateAction::uaKeeping, index);
         }
         KeepEntry(old);
     }
 }
 
 void TZipRun::KeepEntry(const TZipHeaderInfo& old) {
-    TZipWriter& w = m_writer;
-    TStream& archive = *w.m_archive;
+    TStream& archive = m_archive.File();
     archive.SetPosition(old.RelativeOffset);
     char fixed[ZipFormat::LocalHeaderSize];
     if (archive.ReadFully(fixed, sizeof fixed) != static_cast<qint64>(sizeof fixed))
@@ -320,7 +305,7 @@ void TZipRun::KeepEntry(const TZipHeaderInfo& old) {
             throw EBadZipFile(QStringLiteral("Not a valid zip file!"));
         m_output->Write(block.data(), n);
         left -= n;
-        w.ProcessMessages();
+        m_sink.ProcessMessages();
     }
     Enter(std::move(kept));
 }
@@ -338,27 +323,26 @@ void TZipRun::Enter(std::unique_ptr<TZipHeaderInfo> header) {
 // ---- new files ----------------------------------------------------------------------------
 
 bool TZipRun::AddFolder(const QString& line) {
-    TZipWriter& w = m_writer;
     const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(line);
     if (stored.folder.isEmpty())
         return false; // without stored folders there is nothing to store
     auto header = std::make_unique<TZipHeaderInfo>();
-    header->SetOEMConvert(w.m_oemConvert);
+    header->SetOEMConvert(m_reading.OEMConvert);
     header->SetDirectory(stored.folder);
     const bool exists = ZipFiles::FolderExists(line);
     header->LastModFileDate =
-        DosDateTime::FromDateTime(exists ? ZipFiles::ModificationTime(line) : QDateTime::currentDateTime());
+        DosDateTime::FromDateTime(exists ? ZipFiles::ModificationTime(line) : SystemClock::Now());
     header->CRC32 = 0;
     header->CompressionMethod = ZipFormat::MethodStored;
     header->InternalFileAttributes = ZipFormat::InternalBinary;
     header->ExternalFileAttributes = exists ? ZipFiles::DosAttributes(line) : ZipFormat::AttrDirectory;
     if (m_byName.FindByName(header->FullName())) {
         bool retry = false;
-        w.OnSkippingFile(&w, TSkipReason::srNoOverwrite, line, -1, retry);
+        m_readerEvents.OnSkippingFile(m_sender, TSkipReason::srNoOverwrite, line, -1, retry);
         return false;
     }
     bool skip = false;
-    w.OnStartZip(&w, line, *header, skip);
+    m_events.OnStartZip(m_sender, line, *header, skip);
     if (skip)
         return false;
     const QByteArray local = header->LocalHeader();
@@ -367,14 +351,13 @@ bool TZipRun::AddFolder(const QString& line) {
     header->RelativeOffset = static_cast<std::uint32_t>(m_output->Position());
     header->DiskNumberStart = static_cast<std::uint16_t>(m_output->Disk());
     m_output->Write(local.constData(), local.size());
-    w.OnEndZip(&w, line, 0, 0, 0);
+    m_events.OnEndZip(m_sender, line, 0, 0, 0);
     Enter(std::move(header));
     ++m_added;
     return true;
 }
 
 bool TZipRun::AddFile(const QString& line) {
-    TZipWriter& w = m_writer;
     if (line.endsWith(u'/'))
         return AddFolder(line);
     if (!ZipFiles::FileExists(line))
@@ -389,15 +372,15 @@ bool TZipRun::AddFile(const QString& line) {
                                                            ZipFormat::StreamBufferSize);
         } catch (const EFOpenError&) {
             bool retry = false;
-            w.OnSkippingFile(&w, TSkipReason::srFileOpenError, line, -1, retry);
+            m_readerEvents.OnSkippingFile(m_sender, TSkipReason::srFileOpenError, line, -1, retry);
             if (!retry || attempt + 1 >= kMaxOpenAttempts) {
-                w.m_totalBytes -= size;
+                m_totalBytes -= size;
                 return false;
             }
         }
     }
     auto header = std::make_unique<TZipHeaderInfo>();
-    header->SetOEMConvert(w.m_oemConvert);
+    header->SetOEMConvert(m_reading.OEMConvert);
     const TZipFileCollector::StoredName stored = m_collector.StoredFormOf(line);
     header->SetDirectory(stored.folder);
     header->SetFileName(stored.name);
@@ -408,14 +391,14 @@ bool TZipRun::AddFile(const QString& line) {
     header->CompressionMethod = ZipFormat::MethodDeflated;
     if (m_byName.FindByName(header->FullName())) {
         bool retry = false;
-        w.OnSkippingFile(&w, TSkipReason::srNoOverwrite, line, -1, retry);
-        w.m_totalBytes -= size;
+        m_readerEvents.OnSkippingFile(m_sender, TSkipReason::srNoOverwrite, line, -1, retry);
+        m_totalBytes -= size;
         return false;
     }
     bool skip = false;
-    w.OnStartZip(&w, line, *header, skip);
+    m_events.OnStartZip(m_sender, line, *header, skip);
     if (skip) {
-        w.m_totalBytes -= size;
+        m_totalBytes -= size;
         return false;
     }
     if (m_multiDisk && m_output->RoomLeft() <= header->LocalHeaderLength())
@@ -439,19 +422,18 @@ bool TZipRun::AddFile(const QString& line) {
         Compress(line, *source, *header, nullptr);
         m_output->Rewrite(header->RelativeOffset, header->LocalHeader());
     }
-    w.OnEndZip(&w, line, header->UncompressedSize, header->CompressedSize, m_output->Position());
+    m_events.OnEndZip(m_sender, line, header->UncompressedSize, header->CompressedSize, m_output->Position());
     Enter(std::move(header));
     ++m_added;
     return true;
 }
 
 void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& header, TStream* temporary) {
-    TZipWriter& w = m_writer;
     std::unique_ptr<TZipCrypt> crypt;
-    Writing::Encrypt encrypt;
+    ByteCipher encrypt;
     std::uint32_t firstCrc = 0;
     qint64 firstSize = 0;
-    if (!w.m_password.isEmpty()) {
+    if (!m_reading.Password.isEmpty()) {
         // The check byte of the encryption header needs the CRC before the data.
         std::vector<char> block(kCrcPassBlock);
         for (qint64 got; (got = source.ReadFully(block.data(), kCrcPassBlock)) > 0;) {
@@ -459,55 +441,61 @@ void TZipRun::Compress(const QString& line, TStream& source, TZipHeaderInfo& hea
             firstSize += got;
         }
         source.SetPosition(0);
-        crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(w.m_password));
-        if (w.OnEncrypt)
-            encrypt = [&w](std::uint8_t* block, std::size_t size) {
-                w.OnEncrypt(&w, block, static_cast<int>(size), w.m_password);
+        crypt = std::make_unique<TZipCrypt>(TZipCrypt::PasswordBytes(m_reading.Password));
+        if (m_events.OnEncrypt)
+            encrypt = [this](std::uint8_t* block, std::size_t size) {
+                m_events.OnEncrypt(m_sender, block, static_cast<int>(size), m_reading.Password);
             };
         else
             encrypt = [keys = crypt.get()](std::uint8_t* block, std::size_t size) {
                 keys->Encrypt(block, size);
             };
     }
-    Reading reading(w, source, header.UncompressedSize, m_multiDisk);
-    Writing writing(w, m_output.get(), temporary, encrypt);
+    // The stages: the file, the CRC, the encoder, the encryption with a
+    // password, the archive.
+    Reading reading(*this, source, header.UncompressedSize, m_multiDisk);
+    CrcSource input(reading);
+    Writing writing(m_sink, m_output.get(), temporary);
+    std::optional<CipherSink> enciphered;
+    if (encrypt)
+        enciphered.emplace(writing, std::move(encrypt));
+    TByteSink& output = enciphered ? static_cast<TByteSink&>(*enciphered) : writing;
     if (crypt) {
         const QByteArray plain = TZipCrypt::PlainHeader(firstCrc);
-        writing.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
-                      static_cast<std::size_t>(plain.size()));
+        output.Write(reinterpret_cast<const std::uint8_t*>(plain.constData()),
+                     static_cast<std::size_t>(plain.size()));
     }
     QString storedPath = header.FullName();
     storedPath.replace(u'\\', u'/');
-    const int level = std::clamp(w.m_packLevel, 0, 9);
-    if (level == 0 || TZipFileCollector::MatchesList(w.m_noCompressList, storedPath)) {
+    const int level = std::clamp(m_writing.PackLevel, 0, 9);
+    if (level == 0 || TZipFileCollector::MatchesList(m_writing.NoCompressList, storedPath)) {
         std::vector<std::uint8_t> block(ZipFormat::BlockSize);
-        while (const std::size_t n = reading.Fill(block.data(), block.size()))
-            writing.Write(block.data(), n);
+        while (const std::size_t n = input.Fill(block.data(), block.size()))
+            output.Write(block.data(), n);
         header.CompressionMethod = ZipFormat::MethodStored;
         header.InternalFileAttributes = ZipFormat::InternalBinary;
     } else {
-        const TDeflater::Result result = m_deflater->Deflate(reading, writing, level);
+        const TDeflater::Result result = m_deflater->Deflate(input, output, level);
         header.Flag |= result.flags;
         header.InternalFileAttributes = result.internalAttributes;
         if (result.stored)
             header.CompressionMethod = ZipFormat::MethodStored;
     }
-    if (reading.Read() > static_cast<qint64>(ZipFormat::MaxSize32))
+    if (input.Count() > ZipFormat::MaxSize32)
         throw EZipTooLarge(QStringLiteral("File \"%1\" is too large for a zip archive").arg(line));
-    if (crypt && (reading.Crc() != firstCrc || reading.Read() != firstSize))
+    if (crypt && (input.Crc() != firstCrc || input.Count() != static_cast<std::uint64_t>(firstSize)))
         throw EZipError(QStringLiteral("File \"%1\" changed while it was being added").arg(line));
-    header.CRC32 = reading.Crc();
-    header.UncompressedSize = static_cast<std::uint32_t>(reading.Read());
+    header.CRC32 = input.Crc();
+    header.UncompressedSize = static_cast<std::uint32_t>(input.Count());
     header.CompressedSize = static_cast<std::uint32_t>(writing.Written()); // with the encryption header
     if (crypt)
         header.Flag |= ZipFormat::FlagEncrypted;
 }
 
 void TZipRun::CopyIntoDisks(TStream& temporary, TZipHeaderInfo& header) {
-    TZipWriter& w = m_writer;
     const qint64 size = temporary.Size();
     const qint64 plain = header.UncompressedSize;
-    w.m_totalBytes -= plain - size;
+    m_totalBytes -= plain - size;
     temporary.SetPosition(0);
     std::vector<char> block(kCopyStep);
     for (qint64 copied = 0; copied < size;) {
@@ -518,10 +506,10 @@ void TZipRun::CopyIntoDisks(TStream& temporary, TZipHeaderInfo& header) {
             throw EZipError(QStringLiteral("Cannot read back a temporary file"));
         m_output->Write(block.data(), n);
         copied += n;
-        w.m_bytesDone += n;
-        w.OnFilePercentDone(&w, TZipReader::Percent(plain + copied, plain + size));
-        w.FireTotalPercent();
-        w.ProcessMessages();
+        m_bytesDone += n;
+        m_readerEvents.OnFilePercentDone(m_sender, TZipReader::Percent(plain + copied, plain + size));
+        FireTotalPercent();
+        m_sink.ProcessMessages();
     }
 }
 
@@ -563,37 +551,23 @@ void TZipRun::WriteDirectory() {
 }
 
 void TZipRun::Adopt(const QString& finalName) {
-    TZipWriter& w = m_writer;
-    w.m_zipName = finalName;
-    w.m_directory.Clear();
-    w.m_view.reset();
-    for (std::unique_ptr<TZipHeaderInfo>& entry : m_byOrder.TakeAll())
-        w.m_directory.Add(std::move(entry));
-    w.m_endCentral = m_end;
-    w.m_haveDirectory = true;
-    const QFileInfo info(finalName);
-    w.m_archiveDate = info.lastModified();
-    w.m_archiveSize = info.size();
-    w.m_diskCount = m_end.ThisDisk + 1;
-    w.m_currentDisk = m_end.ThisDisk;
-    w.m_multiMode = m_end.ThisDisk > 0 ? w.m_multiZipInfo.MultiMode : TMultiMode::mmNone;
+    m_archive.Adopt(finalName, m_byOrder.TakeAll(), m_end,
+                    m_end.ThisDisk > 0 ? m_writing.MultiZipInfo.MultiMode : TMultiMode::mmNone);
 }
 
 void TZipRun::DisposeFiles() {
-    TZipWriter& w = m_writer;
     for (const QString& file : m_disposeList) {
         bool skip = false;
-        w.OnDisposeFile(&w, file, skip);
+        m_events.OnDisposeFile(m_sender, file, skip);
         if (!skip)
             QFile::remove(file);
     }
 }
 
 void TZipRun::WriteDirectoryCopy() {
-    TZipWriter& w = m_writer;
-    QString name = w.m_zipName;
-    if (w.m_multiZipInfo.MultiMode == TMultiMode::mmSpan) {
-        w.OnGetNextDisk(&w, 1, name);
+    QString name = m_archive.Name();
+    if (m_writing.MultiZipInfo.MultiMode == TMultiMode::mmSpan) {
+        m_readerEvents.OnGetNextDisk(m_sender, 1, name);
         if (name.isEmpty())
             return;
     }
@@ -608,7 +582,7 @@ void TZipRun::WriteDirectoryCopy() {
         return;
     }
     try {
-        for (const TZipHeaderInfo* entry : w.m_directory.Entries())
+        for (const TZipHeaderInfo* entry : m_archive.Entries().Entries())
             copy->WriteBuffer(entry->CentralHeader().constData(), entry->CentralHeaderLength());
         const QByteArray record = m_end.Record();
         copy->WriteBuffer(record.constData(), record.size());

@@ -11,21 +11,7 @@ void TZipWriter::Assign(const TZipReader& source) {
     const auto* writer = dynamic_cast<const TZipWriter*>(&source);
     if (!writer || writer == this)
         return;
-    m_packLevel = writer->m_packLevel;
-    m_recurse = writer->m_recurse;
-    m_dispose = writer->m_dispose;
-    m_storePaths = writer->m_storePaths;
-    m_relativePaths = writer->m_relativePaths;
-    m_storeVolumes = writer->m_storeVolumes;
-    m_zipAction = writer->m_zipAction;
-    m_multiZipInfo = writer->m_multiZipInfo;
-    m_store83Names = writer->m_store83Names;
-    m_tempPath = writer->m_tempPath;
-    m_skipIfArchiveBitNotSet = writer->m_skipIfArchiveBitNotSet;
-    m_resetArchiveBitOnZip = writer->m_resetArchiveBitOnZip;
-    m_excludeList = writer->m_excludeList;
-    m_noCompressList = writer->m_noCompressList;
-    m_addDirEntriesOnRecurse = writer->m_addDirEntriesOnRecurse;
+    m_writing = writer->m_writing;
     OnStartZip = writer->OnStartZip;
     OnStartZipInfo = writer->OnStartZipInfo;
     OnEndZip = writer->OnEndZip;
@@ -37,43 +23,55 @@ void TZipWriter::Assign(const TZipReader& source) {
 }
 
 void TZipWriter::SetStorePaths(bool value) {
-    if (value == m_storePaths)
+    if (value == m_writing.StorePaths)
         return;
-    m_storePaths = value;
+    m_writing.StorePaths = value;
     if (!value) {
-        m_storeVolumes = false;
-        m_relativePaths = false;
+        m_writing.StoreVolumes = false;
+        m_writing.RelativePaths = false;
     }
 }
 
 void TZipWriter::SetRelativePaths(bool value) {
-    if (value == m_relativePaths)
+    if (value == m_writing.RelativePaths)
         return;
-    m_relativePaths = value;
+    m_writing.RelativePaths = value;
     if (value) {
-        m_storePaths = true;
-        m_recurse = true;
+        m_writing.StorePaths = true;
+        m_writing.Recurse = true;
     }
 }
 
 void TZipWriter::SetStoreVolumes(bool value) {
-    if (value == m_storeVolumes)
+    if (value == m_writing.StoreVolumes)
         return;
-    m_storeVolumes = value;
+    m_writing.StoreVolumes = value;
     if (value)
-        m_storePaths = true;
+        m_writing.StorePaths = true;
 }
 
 void TZipWriter::SetMultiMode(TMultiMode value) {
-    m_multiZipInfo.MultiMode = value;
+    m_writing.MultiZipInfo.MultiMode = value;
     TZipReader::SetMultiMode(value);
 }
 
 void TZipWriter::SetCheckDiskLabels(bool value) {
-    m_multiZipInfo.CheckDiskLabels = value;
+    m_writing.MultiZipInfo.CheckDiskLabels = value;
     TZipReader::SetCheckDiskLabels(value);
 }
 
 int TZipWriter::Zip() {
-    return TZipRun(*this).Run();
+    if (ZipName().trimmed().isEmpty())
+        return 0;
+    BeginOperation();
+    int added = 0;
+    try {
+        added = TZipRun(Archive(), Options(), m_writing, Events(), *this, Sink()).Run();
+    } catch (...) {
+        EndOperation(false);
+        throw;
+    }
+    EndOperation(false);
+    OnZipComplete(this, added);
+    return added;
 }

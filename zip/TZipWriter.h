@@ -6,79 +6,66 @@
 // and end record, optionally over several disks or numbered pieces. A failed
 // run leaves an existing archive as it was.
 
-#include "zip/TMultiZipInfo.h"
 #include "zip/TZipReader.h"
+#include "zip/ZipWriterEvents.h"
+#include "zip/ZipWriterOptions.h"
 
-using TStartZipEvent =
-    TEvent<TObject*, const QString& /*FName*/, TZipHeaderInfo& /*ZipHeader*/, bool& /*Skip*/>;
-using TStartZipInfo = TEvent<TObject*, int /*NumFiles*/, qint64 /*TotalBytes*/,
-                             TEndCentral& /*EndCentralRecord*/, bool& /*StopNow*/>;
-using TEndZipFileEvent = TEvent<TObject*, const QString& /*FName*/, qint64 /*UncompressedSize*/,
-                                qint64 /*CompressedSize*/, qint64 /*CurrentZipSize*/>;
-using TDisposeEvent = TEvent<TObject*, const QString& /*FName*/, bool& /*Skip*/>;
-using TNoSuchFileEvent = TEvent<TObject*, const QString& /*FName*/>;
-using TZipComplete = TEvent<TObject*, int /*FileCount*/>;
-using TUpdateEvent = TEvent<TObject*, TUpdateAction /*UDAction*/, int /*FileIndex*/>;
-using TPrepareNextDisk = TEvent<TObject*, int /*DiskNum*/>;
-using TOnRecursingFile = TEvent<TObject*, const QString& /*FName*/>;
-using TDeleteEvent = TEvent<TObject*, const QString& /*FName*/, bool& /*Skip*/>;
-using TEncryptEvent = TEvent<TObject*, std::uint8_t* /*buffer*/, int /*length*/, const QString& /*Password*/>;
-
-class TZipWriter : public TZipReader {
+// The events a writer adds are those of ZipWriterEvents, members of the component.
+class TZipWriter : public TZipReader, public ZipWriterEvents {
 public:
     explicit TZipWriter(TComponent* owner = nullptr);
     ~TZipWriter() override;
 
     // Properties ------------------------------------------------------------------
     // Deflate level 1 to 9; 0 stores every file.
-    int PackLevel() const { return m_packLevel; }
-    void SetPackLevel(int value) { m_packLevel = value; }
+    int PackLevel() const { return m_writing.PackLevel; }
+    void SetPackLevel(int value) { m_writing.PackLevel = value; }
     // Wildcard patterns also search sub-folders.
-    bool Recurse() const { return m_recurse; }
-    void SetRecurse(bool value) { m_recurse = value; }
+    bool Recurse() const { return m_writing.Recurse; }
+    void SetRecurse(bool value) { m_writing.Recurse = value; }
     // Delete the source files after a successful Zip.
-    bool Dispose() const { return m_dispose; }
-    void SetDispose(bool value) { m_dispose = value; }
+    bool Dispose() const { return m_writing.Dispose; }
+    void SetDispose(bool value) { m_writing.Dispose = value; }
     // Store each file's folder with its name; RelativePaths stores it below
     // RootDir; StoreVolumes keeps it from the root. Setting StoreVolumes sets
     // StorePaths; clearing StorePaths clears both others; setting
     // RelativePaths sets StorePaths and Recurse.
-    bool StorePaths() const { return m_storePaths; }
+    bool StorePaths() const { return m_writing.StorePaths; }
     void SetStorePaths(bool value);
-    bool RelativePaths() const { return m_relativePaths; }
+    bool RelativePaths() const { return m_writing.RelativePaths; }
     void SetRelativePaths(bool value);
-    bool StoreVolumes() const { return m_storeVolumes; }
+    bool StoreVolumes() const { return m_writing.StoreVolumes; }
     void SetStoreVolumes(bool value);
-    TZipAction ZipAction() const { return m_zipAction; }
-    void SetZipAction(TZipAction value) { m_zipAction = value; }
-    TMultiZipInfo& MultiZipInfo() { return m_multiZipInfo; }
-    void SetMultiZipInfo(const TMultiZipInfo& value) { m_multiZipInfo = value; }
+    TZipAction ZipAction() const { return m_writing.ZipAction; }
+    void SetZipAction(TZipAction value) { m_writing.ZipAction = value; }
+    TMultiZipInfo& MultiZipInfo() { return m_writing.MultiZipInfo; }
+    void SetMultiZipInfo(const TMultiZipInfo& value) { m_writing.MultiZipInfo = value; }
     // Folder of the temporary files of multi-disk runs; empty or missing:
     // the system's temporary folder.
-    const QString& TempPath() const { return m_tempPath; }
-    void SetTempPath(const QString& value) { m_tempPath = value; }
+    const QString& TempPath() const { return m_writing.TempPath; }
+    void SetTempPath(const QString& value) { m_writing.TempPath = value; }
     // Patterns of files never added, and of files stored without compression.
-    QStringList& ExcludeList() { return m_excludeList; }
-    void SetExcludeList(const QStringList& value) { m_excludeList = value; }
-    QStringList& NoCompressList() { return m_noCompressList; }
-    void SetNoCompressList(const QStringList& value) { m_noCompressList = value; }
-    bool AddDirEntriesOnRecurse() const { return m_addDirEntriesOnRecurse; }
-    void SetAddDirEntriesOnRecurse(bool value) { m_addDirEntriesOnRecurse = value; }
+    QStringList& ExcludeList() { return m_writing.ExcludeList; }
+    void SetExcludeList(const QStringList& value) { m_writing.ExcludeList = value; }
+    QStringList& NoCompressList() { return m_writing.NoCompressList; }
+    void SetNoCompressList(const QStringList& value) { m_writing.NoCompressList = value; }
+    bool AddDirEntriesOnRecurse() const { return m_writing.AddDirEntriesOnRecurse; }
+    void SetAddDirEntriesOnRecurse(bool value) { m_writing.AddDirEntriesOnRecurse = value; }
     // Store short (8.3) names. Files on Linux have no short names: names are
     // stored as they are either way.
-    bool Store83Names() const { return m_store83Names; }
-    void SetStore83Names(bool value) { m_store83Names = value; }
+    bool Store83Names() const { return m_writing.Store83Names; }
+    void SetStore83Names(bool value) { m_writing.Store83Names = value; }
     // Take only files with the archive attribute, which every file carries here.
-    bool SkipIfArchiveBitNotSet() const { return m_skipIfArchiveBitNotSet; }
-    void SetSkipIfArchiveBitNotSet(bool value) { m_skipIfArchiveBitNotSet = value; }
+    bool SkipIfArchiveBitNotSet() const { return m_writing.SkipIfArchiveBitNotSet; }
+    void SetSkipIfArchiveBitNotSet(bool value) { m_writing.SkipIfArchiveBitNotSet = value; }
     // Clear the archive attribute of each file added. Linux files have no
     // attribute to clear: the files stay as they are.
-    bool ResetArchiveBitOnZip() const { return m_resetArchiveBitOnZip; }
-    void SetResetArchiveBitOnZip(bool value) { m_resetArchiveBitOnZip = value; }
+    bool ResetArchiveBitOnZip() const { return m_writing.ResetArchiveBitOnZip; }
+    void SetResetArchiveBitOnZip(bool value) { m_writing.ResetArchiveBitOnZip = value; }
 
-    TMultiMode MultiMode() const override { return m_multiZipInfo.MultiMode; }
+    TMultiMode MultiMode() const override { return m_writing.MultiZipInfo.MultiMode; }
     void SetMultiMode(TMultiMode value) override;
-    bool CheckDiskLabels() const override { return m_multiZipInfo.CheckDiskLabels; }
+    bool CheckDiskLabels() const override { return m_writing.MultiZipInfo.CheckDiskLabels; }
     void SetCheckDiskLabels(bool value) override;
 
     // Operations --------------------------------------------------------------------
@@ -91,23 +78,6 @@ public:
     // the new archive's directory.
     int Zip();
 
-    // Events ------------------------------------------------------------------------------
-    TStartZipEvent OnStartZip;
-    TStartZipInfo OnStartZipInfo;
-    TEndZipFileEvent OnEndZip;
-    TDisposeEvent OnDisposeFile;
-    TNoSuchFileEvent OnNoSuchFile;
-    TZipComplete OnZipComplete;
-    TUpdateEvent OnUpdate;
-    TPrepareNextDisk OnPrepareNextDisk;
-    TOnRecursingFile OnRecursingFile;
-    // Deleting entries from an archive: no operation of the program does it,
-    // and the event is never raised.
-    TDeleteEvent OnDeleteEntry;
-    // When assigned, encrypts every block written of an entry with a
-    // password (its 12-byte header first) in place of the built-in encryption.
-    TEncryptEvent OnEncrypt;
-
     // Bytes reserved on the first disk per file for a directory copy (with
     // and without stored folders), and in all.
     static constexpr qint64 DirectoryCopyPerFile = 83;
@@ -115,22 +85,5 @@ public:
     static constexpr qint64 DirectoryCopyReserve = 2048;
 
 private:
-    friend class TZipRun;
-    friend class TZipFileCollector;
-
-    int m_packLevel = 6;
-    bool m_recurse = false;
-    bool m_dispose = false;
-    bool m_storePaths = false;
-    bool m_relativePaths = false;
-    bool m_storeVolumes = false;
-    TZipAction m_zipAction = TZipAction::zaUpdate;
-    TMultiZipInfo m_multiZipInfo;
-    QString m_tempPath;
-    QStringList m_excludeList;
-    QStringList m_noCompressList;
-    bool m_addDirEntriesOnRecurse = false;
-    bool m_store83Names = false;
-    bool m_skipIfArchiveBitNotSet = false;
-    bool m_resetArchiveBitOnZip = false;
+    ZipWriterOptions m_writing;
 };

@@ -1,5 +1,6 @@
 #include "zip/ZipFiles.h"
 
+#include "platform/base/SystemClock.h"
 #include "zip/ZipFormat.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ std::optional<qint64> ZipFiles::FileSize(const QString& path) {
 QDateTime ZipFiles::ModificationTime(const QString& path) {
     struct stat info {};
     if (!StatOf(path, &info))
-        return QDateTime::currentDateTime();
+        return SystemClock::Now();
     return QDateTime::fromSecsSinceEpoch(info.st_mtim.tv_sec);
 }
 

@@ -1,5 +1,6 @@
 #include "platform/graphics/TBitmap.h"
 
+#include "platform/base/ByteReader.h"
 #include "platform/graphics/BitmapFile.h"
 #include "platform/graphics/GraphicsErrors.h"
 
@@ -261,7 +262,7 @@ void TBitmap::ReadData(QIODevice& stream) {
     const QByteArray length = stream.read(kDataLengthSize);
     if (length.size() != kDataLengthSize)
         throw EReadError();
-    const quint32 size = qFromLittleEndian<quint32>(length.constData());
+    const quint32 size = ByteReader(length).U32();
     const QByteArray file = stream.read(size);
     if (static_cast<quint32>(file.size()) != size)
         throw EReadError();

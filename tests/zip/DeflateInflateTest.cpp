@@ -3,6 +3,11 @@
 // both decoders.
 #include "tests/zip/ZipTestSupport.h"
 
+#include "platform/base/Crc32.h"
+#include "zip/CipherSink.h"
+#include "zip/CipherSource.h"
+#include "zip/CrcSink.h"
+#include "zip/CrcSource.h"
 #include "zip/TDeflater.h"
 #include "zip/TInflater.h"
 #include "zip/ZipExceptions.h"
@@ -210,6 +215,38 @@ TEST(DeflateInflateTest, OutputSizeStaysCloseToZlibs) {
     for (std::size_t i = 0; i < levels.size(); ++i) {
         const double ours = static_cast<double>(Deflate(data, levels[i]).stream.size());
         EXPECT_LT(ours, static_cast<double>(zlib[i].size()) * 1.01) << levels[i];
+    }
+}
+
+// The stages stacked around the coders as the writer and the reader stack
+// them: file, CRC, encoder, cipher, archive; archive, cipher, decoder, CRC, file.
+TEST(DeflateInflateTest, StackedStagesCipherAndCheckWhatPasses) {
+    const auto flip = [](std::uint8_t* block, std::size_t size) {
+        for (std::size_t i = 0; i < size; ++i)
+            block[i] ^= 0x5A;
+    };
+    const QByteArray flipped = QByteArray(8, '\x5A');
+    for (const qsizetype length : {5000, 70000, 200000}) {
+        const QByteArray plain = TextData(length);
+        const std::uint32_t crc = Crc32(plain.constData(), static_cast<std::size_t>(plain.size()));
+        PieceSource file(plain, 777);
+        CrcSource counted(file);
+        BytesSink archive;
+        CipherSink enciphered(archive, flip);
+        enciphered.Write(reinterpret_cast<const std::uint8_t*>(flipped.constData()), 8);
+        ASSERT_FALSE(TDeflater().Deflate(counted, enciphered, 6).stored);
+        EXPECT_EQ(counted.Crc(), crc) << length;
+        EXPECT_EQ(counted.Count(), static_cast<std::uint64_t>(length));
+        EXPECT_EQ(flipped, QByteArray(8, '\x5A')) << "the writer's block is left as it was";
+        ASSERT_EQ(archive.bytes.left(8), QByteArray(8, '\0'));
+
+        PieceSource stored(archive.bytes.mid(8), 1000);
+        CipherSource deciphered(stored, flip);
+        BytesSink extracted;
+        CrcSink checked(extracted);
+        TInflater().Decode(deciphered, checked);
+        EXPECT_EQ(extracted.bytes, plain) << length;
+        EXPECT_EQ(checked.Crc(), crc) << length;
     }
 }
 

@@ -369,4 +369,19 @@ TEST(EndRecordTest, FoundWithBytesAfterItOrAWrongCommentLength) {
     }
 }
 
+template <typename E> class ZipExceptionTest : public ::testing::Test {};
+using ZipExceptionTypes =
+    ::testing::Types<EBadZipFile, EIncompleteZip, ENotAZipFile, EFatalUnzipError, EUserCanceled,
+                     EBiggerThanUncompressed, ENotEnoughRoom, ECantWriteUCF, EListError, EStreamError,
+                     EZipDataError, EZipTooLarge, EZipError>;
+TYPED_TEST_SUITE(ZipExceptionTest, ZipExceptionTypes);
+
+TYPED_TEST(ZipExceptionTest, IsCaughtAsAZipExceptionWithItsMessage) {
+    try {
+        throw TypeParam(QStringLiteral("disk 2 missing"));
+    } catch (const EZipException& error) {
+        EXPECT_EQ(error.Message(), "disk 2 missing");
+    }
+}
+
 } // namespace

@@ -3,6 +3,7 @@
 // a file too large for the format).
 #include "tests/zip/ZipTestSupport.h"
 
+#include "platform/base/SystemClock.h"
 #include "zip/TZipCrypt.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -249,6 +251,18 @@ TEST_F(ZipWriterTest, StoredFoldersCommentsAndDisposal) {
     reader.ReadZip();
     EXPECT_EQ(reader.ZipComment(), "backup comment");
     EXPECT_EQ(ZipTest::Run("unzip", {"-tq", Path("misc.zip")}).exitCode, 0);
+}
+
+TEST_F(ZipWriterTest, AFolderEntryWithoutAFolderIsStampedByTheProgramClock) {
+    const QDateTime moment(QDate(2011, 5, 17), QTime(13, 42, 10));
+    SystemClock::Fix([&] { return moment; });
+    const auto restore = qScopeGuard([] { SystemClock::Fix({}); });
+    m_writer.SetZipName(Path("clock.zip"));
+    m_writer.SetRootDir(m_dir.path());
+    m_writer.SetRelativePaths(true);
+    m_writer.FilesList() = QStringList{Path("absent") + "/"};
+    ASSERT_EQ(m_writer.Zip(), 1);
+    EXPECT_EQ(m_writer.DateTime(0), moment);
 }
 
 TEST_F(ZipWriterTest, AFailedRunLeavesTheOldArchive) {
