@@ -1,8 +1,8 @@
 #include "declarations/list/TfrmDlgGeracao.h"
 
 #include "core/data/DataVersion.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmModPrincipal.h"
 #include "core/util/GeneralRoutines.h"
@@ -171,8 +171,7 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
         TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
         gerador.Generate(destino, chaves, Versao(), SystemClock::Now(), existe);
     } catch (const std::exception&) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(CodigoFalhaGeracao));
-        Abort();
+        RuleMessages::Refuse(CodigoFalhaGeracao);
     }
     MsgInforma(QStringLiteral("Arquivo para transmissão gerado com sucesso!"));
     for (int i = selecionadas.Count() - 1; i >= 0; --i) {
