@@ -163,10 +163,10 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
     TBookmarkList& selecionadas = geracao->dbgGeracao->SelectedRows();
     try {
         Ampulheta ampulheta;
-        std::vector<int> chaves;
+        std::vector<DeclarationKey> chaves;
         for (int i = 0; i < selecionadas.Count(); ++i) {
             lista->GotoBookmark(selecionadas.Items(i));
-            chaves.push_back(lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsInteger());
+            chaves.push_back(DeclarationKey::Of(*lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))));
         }
         TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
         gerador.Generate(destino, chaves, Versao(), SystemClock::Now(), existe);
