@@ -18,7 +18,7 @@
 namespace {
 
 void TodosOsTotais(TDMDefAux& aux) {
-    const QString chave = QStringLiteral("1");
+    const DeclarationKey chave(1);
     const Currency anterior = Currency::fromUnits(100);
     aux.CalculaOperacoesProprias(chave);
     aux.CalculaResumoOperacoes(chave, anterior, Currency::fromUnits(10),
@@ -62,8 +62,9 @@ int main() {
             "max %.1f ms (%d passes)\n",
             tempos.front(), tempos[tempos.size() / 2], tempos.back(), passes);
         std::printf("VlEntContabil %s, VlSaiContabil %s, VlSaldoProximoPeriodo %s\n",
-                    qPrintable(aux.VlEntContabil.toString()), qPrintable(aux.VlSaiContabil.toString()),
-                    qPrintable(aux.VlSaldoProximoPeriodo.toString()));
+                    qPrintable(aux.Figures.OwnOperations.VlEntContabil.toString()),
+                    qPrintable(aux.Figures.OwnOperations.VlSaiContabil.toString()),
+                    qPrintable(aux.Figures.ExportCredit.VlSaldoProximoPeriodo.toString()));
         geral.ibDBDef->Close();
         return 0;
     } catch (const std::exception& e) {

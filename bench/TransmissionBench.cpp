@@ -85,6 +85,7 @@ void SideBySide(const char* what, TIBDatabase& database, TransmissionGenerator& 
     std::vector<double> plain;
     const QString path = QDir(folder).filePath(QStringLiteral("bench.zeb"));
     const QDateTime moment(QDate(2011, 3, 5), QTime(14, 30, 15));
+    const std::vector<DeclarationKey> declarations(keys.begin(), keys.end());
     long long values = 0;
     for (int i = 0; i <= Passes; ++i) { // the first pass warms up
         QElapsedTimer clock;
@@ -93,7 +94,7 @@ void SideBySide(const char* what, TIBDatabase& database, TransmissionGenerator& 
         const double fetched = Milliseconds(clock);
         QFile::remove(path);
         clock.restart();
-        generator.Generate(path, keys, QStringLiteral("0.3.3.4"), moment, false);
+        generator.Generate(path, declarations, QStringLiteral("0.3.3.4"), moment, false);
         const double generated = Milliseconds(clock);
         if (i > 0) {
             plain.push_back(fetched);

@@ -66,7 +66,7 @@ void Time(const char* what, TClientDataSet& list, int sq) {
     if (!list.Locate(QStringLiteral("SQ_DECLARACAO"), sq))
         throw Exception(QStringLiteral("No declaration %1").arg(sq));
     int findings = 0;
-    DeclarationValidator validator(list, [&](int, const QString&) { ++findings; });
+    DeclarationValidator validator(DeclarationHeader::Of(list), [&](int, const QString&) { ++findings; });
     validator.Validacao(); // warm-up: statements prepared, pages cached
     std::vector<double> times;
     for (int i = 0; i < Passes; ++i) {

@@ -1,8 +1,10 @@
 #pragma once
-// The figures of a declaration that the auxiliary data module computes on
-// request, one block per routine. Each routine clears and refills only its
-// own block; amounts are exact money cut to hundredths.
+// The figures of a declaration, computed from its rows in five blocks, each
+// by its own routine. Amounts are exact money cut to hundredths. The sums run
+// on DMDefGeral.cdsAuxiliar; a query that fails shows the message of a failing
+// query and aborts silently.
 
+#include "core/data/DeclarationKey.h"
 #include "platform/base/Currency.h"
 
 // Own operations.
@@ -56,3 +58,37 @@ struct TResumoOperacoes {
     bool ComMovOperProp = false, ComMovSubstTribut = false, ComMovOutrosICMS = false, ComOpInter = false,
          ComMovALCZFM = false, ComSaldoAcumulado = false, ComSaldoRecebido = false;
 };
+
+// The five blocks of one declaration.
+struct DeclarationFigures {
+    TTotaisOperacoesProprias OwnOperations;
+    TTotaisSaldoCredorExportacao ExportCredit;
+    TTotaisSubstTributaria TaxSubstitution;
+    TTotaisOutrosICMS OtherICMS;
+    TResumoOperacoes Movement;
+};
+
+// All five blocks.
+DeclarationFigures DeclarationFiguresOf(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia,
+                                        Currency vlProvisao);
+
+// One block at a time, into `into`: cleared first, then filled query by
+// query, so that a query that fails leaves the sums made before it.
+void ComputeOwnOperations(DeclarationKey key, TTotaisOperacoesProprias& into);
+// Given the declaration's previous export balance, energy credit and provision
+// (VL_SCE_ANTERIOR, VL_SCE_CREDITO_ICMS_ENERGIA, VL_SCE_PROVISAO).
+void ComputeExportCredit(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia,
+                         Currency vlProvisao, TTotaisSaldoCredorExportacao& into);
+void ComputeTaxSubstitution(DeclarationKey key, TTotaisSubstTributaria& into);
+void ComputeOtherICMS(DeclarationKey key, TTotaisOutrosICMS& into);
+// Which blocks hold data; refills the export credit block too, on which the
+// accumulated balance depends.
+void ComputeMovement(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia, Currency vlProvisao,
+                     TResumoOperacoes& into, TTotaisSaldoCredorExportacao& saldoCredor);
+
+// 1 when the declaration has movement of the kind, else 0.
+int CreditBalanceMovement(DeclarationKey key);
+int OwnOperationsMovement(DeclarationKey key);
+int OtherICMSMovement(DeclarationKey key);
+int TaxSubstitutionMovement(DeclarationKey key);
+int ALCZFMMovement(DeclarationKey key);

@@ -2,6 +2,7 @@
 
 #include "core/data/FieldRules.h"
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
@@ -46,16 +47,6 @@ const QString FormatoCNPJ = QStringLiteral("00.000.000/0000-00");
 const QString MascaraDDD = QStringLiteral("999;0; ");
 const QString MascaraTelefone = QStringLiteral("0000-0000;0; ");
 const QString CampoChave = QStringLiteral("SQ_DECLARACAO");
-
-[[noreturn]] void Recusa(int codigo) {
-    MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
-    Abort();
-}
-
-[[noreturn]] void RecusaTexto(const QString& texto) {
-    MsgErro(texto);
-    Abort();
-}
 
 QString L(const char* texto) {
     return QString::fromUtf8(texto);
@@ -599,39 +590,39 @@ void TDMDef::cdsContribuintesBeforePost(TDataSet* dataSet) {
     const QString sql = L("SELECT NU_INSCRICAO FROM CONTRIBUINTE\nWHERE NU_INSCRICAO = ") +
                         QString::number(dataSet->FieldByName(L("NU_INSCRICAO"))->AsLargeInt());
     if (!DMDefGeral->AbreConsulta(sql))
-        Recusa(300);
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     if (!DMDefGeral->cdsAuxiliar->IsEmpty())
-        RecusaTexto(QStringLiteral("Já existe um contribuinte com esse número de inscrição!"));
+        RuleMessages::Refuse(QStringLiteral("Já existe um contribuinte com esse número de inscrição!"));
 }
 
 void TDMDef::cdsContribuintesNU_INSCRICAOValidate(TField* sender) {
     if (!ValidaInscricao(sender->AsString()))
-        Recusa(12);
+        RuleMessages::Refuse(12);
 }
 
 void TDMDef::cdsContribuintesNU_CGC_CPFValidate(TField* sender) {
     if (!ValidaCNPJ(QString::number(sender->AsLargeInt())))
-        Recusa(231);
+        RuleMessages::Refuse(231);
 }
 
 void TDMDef::cdsContribuintesNU_DDDValidate(TField* sender) {
     if (DDDInvalido(sender->AsString()))
-        RecusaTexto(QStringLiteral("DDD inválido!"));
+        RuleMessages::Refuse(QStringLiteral("DDD inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_DDD_FAXValidate(TField* sender) {
     if (DDDInvalido(sender->AsString()))
-        RecusaTexto(QStringLiteral("DDD do fax inválido!"));
+        RuleMessages::Refuse(QStringLiteral("DDD do fax inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_TELValidate(TField* sender) {
     if (TelefoneInvalido(sender->AsString()))
-        RecusaTexto(QStringLiteral("Telefone inválido!"));
+        RuleMessages::Refuse(QStringLiteral("Telefone inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_FAXValidate(TField* sender) {
     if (TelefoneInvalido(sender->AsString()))
-        RecusaTexto(QStringLiteral("Fax inválido!"));
+        RuleMessages::Refuse(QStringLiteral("Fax inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_CGC_CPFSetText(TField* sender, const QString& text) {
@@ -656,13 +647,12 @@ void TDMDef::cdsEntradasVL_CONTABILSetText(TField* sender, const QString& text) 
     sender->SetAsCurrency(ValorDigitado(text));
 }
 
-void TDMDef::SemMovimento(TField* sender, int (TDMDefAux::*conta)(const QString&), int mensagem) {
+void TDMDef::SemMovimento(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem) {
     if (sender->AsString() != QLatin1String("S"))
         return;
-    const QString chave = QString::number(sender->DataSet()->FieldByName(CampoChave)->AsLargeInt());
-    if ((DMDefAux->*conta)(chave) != 1)
+    if ((DMDefAux->*conta)(DeclarationKey::Of(*sender->DataSet()->FieldByName(CampoChave))) != 1)
         return;
-    MsgErro(TDMDefAux::BuscaMensagemErro(mensagem));
+    MsgErro(RuleMessages::Text(mensagem));
     sender->SetAsString(L("N"));
     Abort();
 }
@@ -791,7 +781,7 @@ void TDMDef::ExigeValor(TDataSet* dataSet, std::initializer_list<const char*> ca
     for (const char* campo : campos)
         soma += dataSet->FieldByName(L(campo))->AsCurrency();
     if (soma < Currency::fromRaw(100))
-        Recusa(mensagem);
+        RuleMessages::Refuse(mensagem);
 }
 
 void TDMDef::cdsEntradasIntBeforePost(TDataSet* dataSet) {
@@ -811,7 +801,7 @@ void TDMDef::cdsSaidasIntBeforePost(TDataSet* dataSet) {
 void TDMDef::cdsEntradasIBeforePost(TDataSet* dataSet) {
     if (dataSet->FieldByName(L("VL_IMPOSTO_RETIDO_ST"))->AsCurrency() >
         dataSet->FieldByName(L("VL_BASE_CALCULO_ST"))->AsCurrency())
-        Recusa(293);
+        RuleMessages::Refuse(293);
 }
 
 void TDMDef::cdsSaidasIBeforePost(TDataSet* dataSet) {
@@ -831,6 +821,6 @@ void TDMDef::cdsOutICMSVL_COMPLEMENTO_1SetText(TField* sender, const QString& te
     }
     Currency valor;
     if (!TryStrToCurr(text, valor))
-        Recusa(312);
+        RuleMessages::Refuse(312);
     sender->SetAsString(FormatFloat(L("#,###,##0.00"), valor));
 }

@@ -7,6 +7,7 @@
 // A rule that fails shows its message (MsgErro) and aborts silently, which
 // cancels the post or the field change under way.
 
+#include "core/data/DeclarationKey.h"
 #include "platform/base/Currency.h"
 #include "platform/base/TComponent.h"
 
@@ -120,7 +121,7 @@ private:
     void NovoDetalhe(TDataSet* dataSet, int contador, const QString& chave,
                      std::initializer_list<const char*> valores);
     void NovaOcorrencia(TDataSet* dataSet, int contador, const char* chave);
-    void SemMovimento(TField* sender, int (TDMDefAux::*conta)(const QString&), int mensagem);
+    void SemMovimento(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem);
     void ExigeValor(TDataSet* dataSet, std::initializer_list<const char*> campos, int mensagem);
 };
 

@@ -2,12 +2,12 @@
 // The auxiliary data module: the registers of the legal representative and
 // of the accountant, and the services many windows share: opening a detail
 // set for the current declaration, rule messages by code, the checks of an
-// occurrence's complementary data, and the declaration totals and existence
-// counts (the public blocks inherited below).
+// occurrence's complementary data, and the declaration totals (kept in
+// Figures, one block refilled by each Calcula routine) and existence counts.
 //
 // The checks show their own message (MsgErro) and return false; the caller
-// then aborts its post. The totals and counts show the message of code 300
-// and abort silently when a query fails; what was filled before stays.
+// then aborts its post. The totals and counts show the message of a failing
+// query and abort silently when a query fails; the block keeps its figures.
 
 #include "core/data/DeclarationTotals.h"
 #include "platform/base/TComponent.h"
@@ -22,12 +22,7 @@ class TIBQuery;
 class TIBTransaction;
 class TStringField;
 
-class TDMDefAux : public TComponent,
-                  public TTotaisOperacoesProprias,
-                  public TTotaisSaldoCredorExportacao,
-                  public TTotaisSubstTributaria,
-                  public TTotaisOutrosICMS,
-                  public TResumoOperacoes {
+class TDMDefAux : public TComponent {
 public:
     explicit TDMDefAux(TComponent* owner = nullptr);
     ~TDMDefAux() override;
@@ -54,7 +49,7 @@ public:
     // False while a client set of DMDef other than cdsDeclaracao is being edited.
     bool SemEdicaoPendente() const;
     // True when the date "dd/mm/yyyy" falls in the reference month of the declaration.
-    bool DataNoPeriodoReferencia(const QString& sqDeclaracao, const QString& data);
+    bool DataNoPeriodoReferencia(DeclarationKey sqDeclaracao, const QString& data);
     // The month with two digits (5 -> 05).
     static QString FormataMes(const QString& mes);
     // The printed description of an occurrence row: DS_OCORRENCIA, each typed
@@ -62,20 +57,20 @@ public:
     // no description.
     QString DescricaoOcorrencia(TDataSet* dataSet, const QString& extra);
 
-    // Totals of a declaration (key as text).
-    void CalculaOperacoesProprias(const QString& sqDeclaracao);
-    void CalculaSaldoCredorExportacao(const QString& sqDeclaracao, Currency vlAnterior,
+    // Totals of a declaration into Figures (CalculaResumoOperacoes also refills its export credit block).
+    void CalculaOperacoesProprias(DeclarationKey sqDeclaracao);
+    void CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao, Currency vlAnterior,
                                       Currency vlCreditoEnergia, Currency vlProvisao);
-    void CalculaResumoOperacoes(const QString& sqDeclaracao, Currency vlAnterior, Currency vlCreditoEnergia,
+    void CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior, Currency vlCreditoEnergia,
                                 Currency vlProvisao);
-    void CalculaSubstTributaria(const QString& sqDeclaracao);
-    void CalculaOutrosICMS(const QString& sqDeclaracao);
+    void CalculaSubstTributaria(DeclarationKey sqDeclaracao);
+    void CalculaOutrosICMS(DeclarationKey sqDeclaracao);
     // 1 when the declaration has such movement, else 0.
-    int ContaMovSaldoCredor(const QString& sqDeclaracao);
-    int ContaMovOperProp(const QString& sqDeclaracao);
-    int ContaMovOutrosICMS(const QString& sqDeclaracao);
-    int ContaMovSubstTribut(const QString& sqDeclaracao);
-    int ContaMovALCZFM(const QString& sqDeclaracao);
+    int ContaMovSaldoCredor(DeclarationKey sqDeclaracao);
+    int ContaMovOperProp(DeclarationKey sqDeclaracao);
+    int ContaMovOutrosICMS(DeclarationKey sqDeclaracao);
+    int ContaMovSubstTribut(DeclarationKey sqDeclaracao);
+    int ContaMovALCZFM(DeclarationKey sqDeclaracao);
 
     // Field handlers of the two registers.
     void cdsRepresentanteNU_DDD_REPRESENTANTE_LEGALValidate(TField* sender);
@@ -95,18 +90,11 @@ public:
     TIBTransaction* ibtAuxiliar;
     TIBQuery* ibqAuxiliar;
 
+    // The figures of the last declaration computed, block by block.
+    DeclarationFigures Figures;
+
 private:
     void CriaRegistros();
-    // Runs the query on DMDefGeral.cdsAuxiliar; message 300 and abort when it fails.
-    void Consulta(const QStringList& sql);
-    // The sum columns of the single result row, cut to hundredths.
-    static Currency Soma(const QString& coluna);
-    void SomaColunas(const QStringList& sql, std::initializer_list<std::pair<const char*, Currency*>> alvos);
-    int ContaExistencia(const QString& sqDeclaracao, const QStringList& condicoes);
-    int Contagem(const QStringList& sql);
-    // The key as SQL digits; a key that is no integer counts as a failing query.
-    QString Chave(const QString& sqDeclaracao);
-    [[noreturn]] void FalhaConsulta();
 };
 
 extern TDMDefAux* DMDefAux;

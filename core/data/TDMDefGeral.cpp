@@ -2,8 +2,8 @@
 
 #include "core/data/DataVersion.h"
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/util/FileRoutines.h"
 #include "core/util/MessageBoxes.h"
 #include "platform/base/SysUtils.h"
@@ -37,8 +37,6 @@ namespace {
 
 // The design-time text of the scratch queries; always replaced before use.
 const QStringList ConsultaInicial{QStringLiteral("select * from ENTRADA_DECLARADA")};
-
-constexpr int CodigoErroConsulta = 300;
 
 constexpr std::int64_t CodigoBancoCorrompido = 335544335;
 constexpr int TentativasServidor = 10;
@@ -193,14 +191,9 @@ bool TDMDefGeral::AbreConsultaPutErro(const QString& sql) {
     return AbreEm(cdsPutErro, sql);
 }
 
-void TDMDefGeral::MostraErroConsulta() {
-    MsgErro(TDMDefAux::BuscaMensagemErro(CodigoErroConsulta));
-    Abort();
-}
-
 QString TDMDefGeral::ProximoSequencial(int idParametro) {
     if (!AbreConsulta(ConsultaParametro(idParametro)) || cdsAuxiliar->IsEmpty())
-        MostraErroConsulta();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     QString novo;
     try {
         TField* valor = cdsAuxiliar->FieldByName(QStringLiteral("VL_PARAM1"));
@@ -213,7 +206,7 @@ QString TDMDefGeral::ProximoSequencial(int idParametro) {
     } catch (const std::exception&) {
         if (cdsAuxiliar->Active())
             cdsAuxiliar->Close();
-        MostraErroConsulta();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     return novo;
 }
@@ -278,9 +271,8 @@ void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
     ServerProbe& servidor = ServerProbe::Current();
     for (int tentativa = 1; !servidor.ServerRunning(); ++tentativa) {
         if (!servidor.StartGuardian(servidor.GuardianPath())) {
-            MsgErro(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
-                                   "Motivo: O servidor do Interbase não encontra-se ativo."));
-            Abort();
+            RuleMessages::Refuse(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
+                                                "Motivo: O servidor do Interbase não encontra-se ativo."));
         }
         servidor.Wait(EsperaServidorMs);
         if (tentativa >= TentativasServidor)

@@ -135,7 +135,6 @@ public:
 
 private:
     bool AbreEm(TClientDataSet* dataSet, const QString& sql);
-    void MostraErroConsulta();
     // Sets Falhou() and ends the run.
     void Falha();
     // Closes the connection, shows the message and fails.

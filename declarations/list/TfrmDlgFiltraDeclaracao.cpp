@@ -1,7 +1,7 @@
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
 
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/CentralizaJanela.h"
 #include "core/util/MessageBoxes.h"
@@ -69,8 +69,7 @@ TfrmDlgFiltraDeclaracao::TfrmDlgFiltraDeclaracao(TComponent* owner) : TfrmModDia
 
 void TfrmDlgFiltraDeclaracao::FormCreate(TObject*) {
     if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT NU_INSCRICAO\nFROM CONTRIBUINTE"))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     QStringList itens{QString()};
     TClientDataSet* contribuintes = DMDefGeral->cdsAuxiliar;

@@ -1,8 +1,8 @@
 #include "declarations/list/TfrmDlgGeracao.h"
 
 #include "core/data/DataVersion.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmModPrincipal.h"
 #include "core/util/GeneralRoutines.h"
@@ -163,16 +163,15 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
     TBookmarkList& selecionadas = geracao->dbgGeracao->SelectedRows();
     try {
         Ampulheta ampulheta;
-        std::vector<int> chaves;
+        std::vector<DeclarationKey> chaves;
         for (int i = 0; i < selecionadas.Count(); ++i) {
             lista->GotoBookmark(selecionadas.Items(i));
-            chaves.push_back(lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsInteger());
+            chaves.push_back(DeclarationKey::Of(*lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))));
         }
         TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
         gerador.Generate(destino, chaves, Versao(), SystemClock::Now(), existe);
     } catch (const std::exception&) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(CodigoFalhaGeracao));
-        Abort();
+        RuleMessages::Refuse(CodigoFalhaGeracao);
     }
     MsgInforma(QStringLiteral("Arquivo para transmissão gerado com sucesso!"));
     for (int i = selecionadas.Count() - 1; i >= 0; --i) {

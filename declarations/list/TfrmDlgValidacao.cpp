@@ -4,8 +4,8 @@
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
@@ -31,7 +31,6 @@
 
 namespace {
 
-constexpr int CodigoErroConsulta = 300;
 const QString MensagemNaoDescrita = QStringLiteral("Erro não descrito na tabela de Erros!");
 // The kinds of TIPO_ERRO_DECLARACAO.TP_ERRO.
 const QString TipoErro = QStringLiteral("E");
@@ -306,7 +305,7 @@ void TfrmDlgValidacao::FormCreate(TObject*) {
 }
 
 void TfrmDlgValidacao::Validacao() {
-    DeclarationValidator regras(*DMDef->cdsSelDeclaracao,
+    DeclarationValidator regras(DeclarationHeader::Of(*DMDef->cdsSelDeclaracao),
                                 [this](int codigo, const QString& detalhe) { PutErro(codigo, detalhe); });
     regras.Validacao();
 }
@@ -316,8 +315,7 @@ void TfrmDlgValidacao::PutErro(int codigo, const QString& detalhe) {
             QStringLiteral("SELECT TX_MENSAGEM,TP_ERRO FROM TIPO_ERRO_DECLARACAO\n"
                            "WHERE CO_ERRO = ") +
             QString::number(codigo))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(CodigoErroConsulta));
-        Abort();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     TClientDataSet* mensagem = DMDefGeral->cdsPutErro;
     // A code without its stored message is still a finding, and one that blocks the declaration.

@@ -3,6 +3,7 @@
 #include "components/data/TReconcileDialog.h"
 #include "components/search/TDataSetSearch.h"
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/SqlText.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
@@ -11,7 +12,9 @@
 #include "core/util/GeneralRoutines.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
+#include "declarations/records/DeclarationRecords.h"
 #include "platform/base/Exceptions.h"
+#include "platform/base/SysUtils.h"
 #include "platform/base/SystemClock.h"
 #include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
@@ -207,19 +210,6 @@ void TfrmIncDeclaracao::Recusa(const QString& texto, TWinControl* controle) {
     Abort();
 }
 
-bool TfrmIncDeclaracao::ExisteDeclaracao(const QString& inscricao, int ano, int mes) const {
-    if (!DMDefGeral->AbreConsulta(QStringLiteral("select NU_INSCRICAO from DECLARACAO_ECONOMICO_FISCAL\n"
-                                                 "WHERE\nNU_INSCRICAO = %1 and \nAN_REFERENCIA = %2 and \n"
-                                                 "ME_REFERENCIA = %3")
-                                      .arg(inscricao)
-                                      .arg(ano)
-                                      .arg(mes))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
-    }
-    return !DMDefGeral->cdsAuxiliar->IsEmpty();
-}
-
 void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {
     const QString inscricao = SomenteNumeros(medtInscricao->Text());
     if (inscricao.isEmpty())
@@ -240,84 +230,24 @@ void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {
         Recusa(TDMDefAux::BuscaMensagemErro(237), nullptr);
     if (ano < 1997 || (ano == 1997 && mes < 10))
         Recusa(TDMDefAux::BuscaMensagemErro(241), nullptr);
-    const QString chave = ChaveSQL(inscricao);
+    const qint64 chave = StrToInt64(inscricao);
     if (ExisteDeclaracao(chave, ano, mes))
         Recusa(TDMDefAux::BuscaMensagemErro(240), nullptr);
     BuscaSaldosAnteriores();
-    if (InsereDeclaracao(chave, ano, mes))
+    if (const std::optional<DeclarationKey> incluida =
+            InsereDeclaracao(chave, ano, mes, {m_saldoAnterior, m_saldoAnteriorST})) {
+        m_chaveIncluida = static_cast<int>(incluida->Value());
         SetModalResult(mrOk);
-}
-
-bool TfrmIncDeclaracao::InsereDeclaracao(const QString& inscricao, int ano, int mes) {
-    const QString chave = DMDefGeral->ProximoSequencial(3);
-    TClientDataSet* declaracao = DMDef->cdsDeclaracao;
-    try {
-        declaracao->Open();
-        declaracao->Insert();
-        auto campo = [declaracao](const char* nome) { return declaracao->FieldByName(QLatin1String(nome)); };
-        campo("SQ_DECLARACAO")->SetAsString(chave);
-        campo("NU_INSCRICAO")->SetAsString(inscricao);
-        campo("AN_REFERENCIA")->SetAsInteger(ano);
-        campo("ME_REFERENCIA")->SetAsInteger(mes);
-        campo("IN_RETIFICADORA")->SetAsString(QStringLiteral("N"));
-        campo("IN_PERIODICIDADE")->SetAsString(QStringLiteral("M"));
-        campo("IN_BAIXA_CONTRIBUINTE")->SetAsString(QStringLiteral("N"));
-        campo("COMERRO")->Clear();
-        campo("VL_SALDO_ANTERIOR")->SetAsCurrency(m_saldoAnterior);
-        campo("VL_SALDO_ANTERIOR_ST")->SetAsCurrency(m_saldoAnteriorST);
-        for (const char* zero : {"VL_IPI_SAIDAS", "VL_ESTOQUE_FINAL", "VL_SCE_ANTERIOR",
-                                 "VL_SCE_ESTORNO_PROVISAO", "VL_SCE_CREDITO_ICMS_ENERGIA", "VL_SCE_PROVISAO"})
-            campo(zero)->SetAsCurrency(Currency());
-        campo("IN_OPER_PROP_SEM_MOV")->SetAsString(QStringLiteral("N"));
-        campo("IN_SUBST_TRIBUT_SEM_MOV")->SetAsString(QStringLiteral("N"));
-        const QString semMovimento = ano <= 2001 ? QStringLiteral("S") : QStringLiteral("N");
-        campo("IN_OUTROS_ICMS_SEM_MOV")->SetAsString(semMovimento);
-        campo("IN_ALC_ZFM_SEM_MOV")->SetAsString(semMovimento);
-        declaracao->Post();
-        ApplyAllUpdates(*declaracao);
-        declaracao->Close();
-        m_chaveIncluida = chave.toInt();
-        DMDef->cdsSelDeclaracao->Refresh();
-        DMDef->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), m_chaveIncluida);
-        return true;
-    } catch (const std::exception&) {
-        if (declaracao->Active()) {
-            if (declaracao->State() == TDataSetState::dsInsert)
-                declaracao->Cancel();
-            declaracao->CancelUpdates();
-        }
-        MsgErro(QStringLiteral("Erro na Inserção da Declaração!"));
-        return false;
     }
 }
 
 void TfrmIncDeclaracao::BuscaSaldosAnteriores() {
     m_saldoAnterior = Currency();
     m_saldoAnteriorST = Currency();
-    int mes = Numero(medtMes->Text()) - 1;
-    int ano = Numero(medtAno->Text());
-    if (mes < 1) {
-        mes = 12;
-        --ano;
-    }
-    const QString chave = ChaveSQL(SomenteNumeros(medtInscricao->Text()));
-    if (!DMDefGeral->AbreConsulta(QStringLiteral("select * from DECLARACAO_ECONOMICO_FISCAL\nWHERE\n"
-                                                 "NU_INSCRICAO = %1 and \nAN_REFERENCIA = %2 and \n"
-                                                 "ME_REFERENCIA = %3\nORDER BY SQ_DECLARACAO DESC")
-                                      .arg(chave)
-                                      .arg(ano)
-                                      .arg(mes))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
-    }
-    TClientDataSet* anterior = DMDefGeral->cdsAuxiliar;
-    if (anterior->IsEmpty())
-        return;
-    anterior->First();
-    m_saldoAnterior =
-        TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR"))->AsCurrency());
-    m_saldoAnteriorST =
-        TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR_ST"))->AsCurrency());
+    const OpeningBalances saldos = SaldosAnteriores(StrToInt64(SomenteNumeros(medtInscricao->Text())),
+                                                    Numero(medtAno->Text()), Numero(medtMes->Text()));
+    m_saldoAnterior = saldos.saldoAnterior;
+    m_saldoAnteriorST = saldos.saldoAnteriorST;
 }
 
 void TfrmIncDeclaracao::btnCancelarClick(TObject*) {

@@ -63,9 +63,6 @@ public:
 private:
     // Shows message `texto`, focuses the control and aborts.
     [[noreturn]] void Recusa(const QString& texto, class TWinControl* controle);
-    bool ExisteDeclaracao(const QString& inscricao, int ano, int mes) const;
-    // Inserts the declaration row; false (after the message) when it is not stored.
-    bool InsereDeclaracao(const QString& inscricao, int ano, int mes);
 
     Currency m_saldoAnterior;
     Currency m_saldoAnteriorST;

@@ -3,8 +3,8 @@
 #include "components/navigation/TVCLTbBtns.h"
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/DocumentWindows.h"
 #include "core/util/GeneralRoutines.h"
@@ -14,6 +14,7 @@
 #include "declarations/list/TfrmDlgFiltraDeclaracao.h"
 #include "declarations/list/TfrmDlgValidacao.h"
 #include "declarations/list/TfrmIncDeclaracao.h"
+#include "declarations/records/DeclarationRecords.h"
 #include "declarations/reports/TfrmDlgEspelhoZeb.h"
 #include "platform/base/SystemClock.h"
 #include "platform/base/TPrompter.h"
@@ -50,16 +51,6 @@ namespace {
 
 // The detail tables a rectification copies, in their order. The balances
 // compensated by the establishment itself are not copied.
-const QStringList TabelasCopiadas{
-    QStringLiteral("ENTRADA_DECLARADA"),         QStringLiteral("SAIDA_DECLARADA"),
-    QStringLiteral("OUTRO_CREDITO_DECLARADO"),   QStringLiteral("OUTRO_DEBITO_DECLARADO"),
-    QStringLiteral("ESTORNO_CREDITO_DECLARADO"), QStringLiteral("ESTORNO_DEBITO_DECLARADO"),
-    QStringLiteral("DEDUCAO_DECLARADA"),         QStringLiteral("PRAZO_ESPECIAL_DECLARADO"),
-    QStringLiteral("SAIDA_IE_DECLARADA"),        QStringLiteral("ENTRADA_IE_DECLARADA"),
-    QStringLiteral("SAIDA_ALC_DECLARADA"),       QStringLiteral("SALDO_CREDOR_COMPENSADO"),
-    QStringLiteral("SALDO_CREDOR_TRANSFERIDO"),  QStringLiteral("SALDO_CREDOR_RECEBIDO"),
-    QStringLiteral("OUTRO_ICMS_DEVIDO")};
-
 // The pictures of the toolbar (0 to 9; 5 and 6 also mark the status columns).
 QPixmap Figura(int indice) {
     QPixmap picture(24, 24);
@@ -351,12 +342,10 @@ void TfrmSelDeclaracao::AbreEditor() {
 
 void TfrmSelDeclaracao::acIncluirExecute(TObject*) {
     if (!DMDefGeral->AbreConsulta(QStringLiteral("select NU_INSCRICAO from CONTRIBUINTE"))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     if (DMDefGeral->cdsAuxiliar->IsEmpty()) {
-        MsgErro(QStringLiteral("Nenhum Contribuinte Declarado !"));
-        Abort();
+        RuleMessages::Refuse(QStringLiteral("Nenhum Contribuinte Declarado !"));
     }
     std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(this));
     if (dialogo->ShowModal() != mrOk)
@@ -417,9 +406,8 @@ void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
             const bool temRetificadora = consulta.Fields(0).AsInteger() > 0;
             consulta.Close();
             if (temRetificadora) {
-                MsgErro(QStringLiteral(
+                RuleMessages::Refuse(QStringLiteral(
                     "Essa Declaração não pode ser apagada porque possui Declaração Retificadora!"));
-                Abort();
             }
         }
         consulta.SetSQLText(
@@ -431,8 +419,7 @@ void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
     } catch (const EAbort&) {
         throw;
     } catch (const std::exception&) {
-        MsgErro(QStringLiteral("Erro na deleção da Declaracao !"));
-        Abort();
+        RuleMessages::Refuse(QStringLiteral("Erro na deleção da Declaracao !"));
     }
     lista->Refresh();
 }
@@ -498,16 +485,14 @@ void TfrmSelDeclaracao::GravaValidos(const QString& flag) {
             declaracao->CancelUpdates();
             declaracao->Close();
         }
-        MsgErro(QStringLiteral("Erro na validação"));
-        Abort();
+        RuleMessages::Refuse(QStringLiteral("Erro na validação"));
     }
 }
 
 void TfrmSelDeclaracao::acRetificarExecute(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     if (lista->FieldByName(QStringLiteral("DT_TRANSMISSAO"))->IsNull()) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(285));
-        Abort();
+        RuleMessages::Refuse(285);
     }
     TPromptRequest pergunta;
     pergunta.Caption = QStringLiteral("Confirmação");
@@ -529,105 +514,13 @@ void TfrmSelDeclaracao::acRetificarExecute(TObject*) {
 }
 
 int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
-    TClientDataSet* lista = DMDef->cdsSelDeclaracao;
-    const qint64 selecionada = lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsLargeInt();
-    TIBSQL sql;
-    sql.SetDatabase(DMDefGeral->ibDBDef);
-    sql.SetTransaction(DMDefGeral->ibtSQLAuxiliar);
-    int nova = 0;
-    // Until the declaration row is in, a failure is the inclusion's; after
-    // it, the copy's.
-    bool copiando = false;
-    try {
-        TransactionScope transacao(*DMDefGeral->ibtSQLAuxiliar);
-        // The rectification number follows the highest of the month; every
-        // rectification points to the normal declaration.
-        sql.SetSQLText(QStringLiteral(
-            "SELECT D.NU_INSCRICAO, D.AN_REFERENCIA, D.ME_REFERENCIA, D.IN_RETIFICADORA, "
-            "D.SQ_DECLARACAO_RETIFICA, D.VL_SALDO_ANTERIOR, D.VL_SALDO_ANTERIOR_ST, "
-            "(SELECT MAX(R.NU_RETIFICADORA) FROM DECLARACAO_ECONOMICO_FISCAL R WHERE R.NU_INSCRICAO = "
-            "D.NU_INSCRICAO AND R.AN_REFERENCIA = D.AN_REFERENCIA AND R.ME_REFERENCIA = D.ME_REFERENCIA AND "
-            "R.IN_RETIFICADORA = 'S') FROM DECLARACAO_ECONOMICO_FISCAL D WHERE D.SQ_DECLARACAO = :chave"));
-        sql.ParamByName(QStringLiteral("chave")).SetInt64(selecionada);
-        sql.ExecQuery();
-        if (sql.Eof())
-            throw EDatabaseError(QStringLiteral("Declaração não encontrada"));
-        const Currency saldo =
-            TruncaCentavos(sql.Fields(5).IsNull() ? Currency() : sql.Fields(5).AsCurrency());
-        const Currency saldoST =
-            TruncaCentavos(sql.Fields(6).IsNull() ? Currency() : sql.Fields(6).AsCurrency());
-        const bool primeira = sql.Fields(7).IsNull();
-        const int numero = primeira ? 1 : sql.Fields(7).AsInteger() + 1;
-        const qint64 normal = sql.Fields(3).AsString() == QStringLiteral("S") && !sql.Fields(4).IsNull()
-                                  ? sql.Fields(4).AsInt64()
-                                  : selecionada;
-        sql.Close();
-        nova = DMDefGeral->ProximoSequencial(3).toInt();
-
-        sql.SetSQLText(QStringLiteral(
-            "INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
-            "ME_REFERENCIA, "
-            "SQ_DECLARACAO_RETIFICA, NU_RETIFICADORA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_ALC_ZFM_SEM_MOV, "
-            "IN_OUTROS_ICMS_SEM_MOV, IN_SUBST_TRIBUT_SEM_MOV, IN_OPER_PROP_SEM_MOV, IN_BAIXA_CONTRIBUINTE, "
-            "VL_SALDO_ANTERIOR, VL_SALDO_ANTERIOR_ST, COMERRO, DT_VALIDACAO, NO_REPRESENTANTE_LEGAL, "
-            "NU_DDD_REPRESENTANTE_LEGAL, NU_TEL_REPRESENTANTE_LEGAL, NO_CONTABILISTA, NU_DDD_CONTABILISTA, "
-            "NU_TEL_CONTABILISTA, VL_IPI_SAIDAS, VL_ESTOQUE_FINAL, VL_SCE_ANTERIOR, "
-            "VL_SCE_CREDITO_ICMS_ENERGIA, "
-            "VL_SCE_ESTORNO_PROVISAO, VL_SCE_PROVISAO) "
-            "SELECT CAST(:nova AS INTEGER), NU_INSCRICAO, AN_REFERENCIA, ME_REFERENCIA, CAST(:normal AS "
-            "INTEGER), "
-            "CAST(:numero AS INTEGER), 'S', 'M', "
-            "IN_ALC_ZFM_SEM_MOV, IN_OUTROS_ICMS_SEM_MOV, IN_SUBST_TRIBUT_SEM_MOV, IN_OPER_PROP_SEM_MOV, 'N', "
-            "CAST(:saldo AS NUMERIC(18,4)), CAST(:saldost AS NUMERIC(18,4)), COMERRO, NULL, "
-            "NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
-            "NU_TEL_REPRESENTANTE_LEGAL, NO_CONTABILISTA, NU_DDD_CONTABILISTA, NU_TEL_CONTABILISTA, "
-            "VL_IPI_SAIDAS, VL_ESTOQUE_FINAL, VL_SCE_ANTERIOR, VL_SCE_CREDITO_ICMS_ENERGIA, "
-            "VL_SCE_ESTORNO_PROVISAO, VL_SCE_PROVISAO FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = "
-            ":selecionada"));
-        sql.ParamByName(QStringLiteral("nova")).SetInteger(nova);
-        sql.ParamByName(QStringLiteral("normal")).SetInt64(normal);
-        sql.ParamByName(QStringLiteral("numero")).SetInteger(numero);
-        sql.ParamByName(QStringLiteral("saldo")).SetCurrency(saldo);
-        sql.ParamByName(QStringLiteral("saldost")).SetCurrency(saldoST);
-        sql.ParamByName(QStringLiteral("selecionada")).SetInt64(selecionada);
-        sql.ExecQuery();
-
-        if (copiaValores) {
-            copiando = true;
-            // Each detail row is copied by the database itself, every column
-            // with its exact value (nulls stay null), under the new key.
-            for (const QString& tabela : TabelasCopiadas) {
-                if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT * FROM ") + tabela +
-                                              QStringLiteral(" WHERE SQ_DECLARACAO = -1"))) {
-                    MsgErro(TDMDefAux::BuscaMensagemErro(300));
-                    throw EDatabaseError(tabela);
-                }
-                QStringList colunas;
-                QStringList valores;
-                for (TField* field : DMDefGeral->cdsAuxiliar->Fields()) {
-                    colunas << field->FieldName();
-                    valores << (field->FieldName() == QStringLiteral("SQ_DECLARACAO")
-                                    ? QStringLiteral("CAST(:nova AS INTEGER)")
-                                    : field->FieldName());
-                }
-                sql.SetSQLText(QStringLiteral("INSERT INTO %1 (%2) SELECT %3 FROM %1 WHERE SQ_DECLARACAO = "
-                                              ":selecionada")
-                                   .arg(tabela, colunas.join(QStringLiteral(" , ")),
-                                        valores.join(QStringLiteral(" , "))));
-                sql.ParamByName(QStringLiteral("nova")).SetInteger(nova);
-                sql.ParamByName(QStringLiteral("selecionada")).SetInt64(selecionada);
-                sql.ExecQuery();
-            }
-        }
-        transacao.Commit();
-    } catch (const std::exception&) {
-        MsgErro(copiando
-                    ? QStringLiteral("Não foi possível gerar a declaração retificadora automaticamente !")
-                    : QStringLiteral("Erro na Inclusão da Declaracao !"));
+    const std::optional<DeclarationKey> nova = ::CriaDeclaracaoRetificadora(
+        DeclarationKey::Of(*DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))),
+        copiaValores);
+    if (!nova)
         return 0;
-    }
-    UltimaRetificadora = QString::number(nova);
-    return nova;
+    UltimaRetificadora = nova->Sql();
+    return static_cast<int>(nova->Value());
 }
 
 int TfrmSelDeclaracao::SelecionaInscricao(const QStringList& itens, const QString& texto) const {
@@ -639,12 +532,10 @@ int TfrmSelDeclaracao::SelecionaInscricao(const QStringList& itens, const QStrin
 
 void TfrmSelDeclaracao::acFiltrarExecute(TObject*) {
     if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT NU_INSCRICAO FROM DECLARACAO_ECONOMICO_FISCAL"))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     if (DMDefGeral->cdsAuxiliar->IsEmpty()) {
-        MsgErro(QStringLiteral("Não existe declaração !"));
-        Abort();
+        RuleMessages::Refuse(QStringLiteral("Não existe declaração !"));
     }
     try {
         std::unique_ptr<TfrmDlgFiltraDeclaracao> dialogo(TForm::Create<TfrmDlgFiltraDeclaracao>(this));

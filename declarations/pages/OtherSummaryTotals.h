@@ -4,6 +4,7 @@
 // areas counted and added up. Sums are cut to cents and a sum over no rows
 // counts 0; a query that fails shows message 300 and aborts silently.
 
+#include "core/data/DeclarationKey.h"
 #include "platform/base/Currency.h"
 
 #include <QtGlobal>
@@ -15,5 +16,5 @@ struct OtherSummaryTotals {
     int NumeroNotasALC = 0;
 
     // For the declaration of key `sqDeclaracao`.
-    static OtherSummaryTotals Of(qint64 sqDeclaracao);
+    static OtherSummaryTotals Of(DeclarationKey sqDeclaracao);
 };

@@ -2,6 +2,7 @@
 
 #include "components/navigation/TfraMidasNavigator.h"
 #include "core/data/ReferenceLookups.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/util/MessageBoxes.h"
@@ -144,8 +145,7 @@ void OwnOperationsPage::dsDataChange(TObject* sender, TField* field) {
     if (!field || field != CampoCodigo() || field->IsNull())
         return;
     if (!dbcCFOPs->Items().contains(dbcCFOPs->Text())) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(290));
-        Abort();
+        RuleMessages::Refuse(290);
     }
 }
 

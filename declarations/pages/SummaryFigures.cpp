@@ -10,8 +10,8 @@
 
 namespace SummaryFigures {
 
-QString Key() {
-    return QString::number(DMDef->cdsDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsLargeInt());
+DeclarationKey Key() {
+    return DeclarationKey::Of(*DMDef->cdsDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO")));
 }
 
 Currency Amount(const char* field) {
@@ -20,7 +20,7 @@ Currency Amount(const char* field) {
 
 Currency OwnCreditToCarry() {
     DMDefAux->CalculaOperacoesProprias(Key());
-    return OwnOperationsBalance(*DMDefAux, Amount("VL_SALDO_ANTERIOR")).CarriedForward;
+    return OwnOperationsBalance(DMDefAux->Figures.OwnOperations, Amount("VL_SALDO_ANTERIOR")).CarriedForward;
 }
 
 std::optional<Currency> NextPeriodBalance(Currency nextPeriod, Currency ownCreditToCarry) {

@@ -4,6 +4,7 @@
 // data module. Each computation runs the totals of its block first; a query
 // that fails shows message 300 and aborts silently.
 
+#include "core/data/DeclarationKey.h"
 #include "platform/base/Currency.h"
 
 #include <QString>
@@ -12,7 +13,7 @@
 namespace SummaryFigures {
 
 // SQ_DECLARACAO as the totals take it.
-QString Key();
+DeclarationKey Key();
 // A money field of the declaration row, as it stands (also while edited).
 Currency Amount(const char* field);
 // The own operations' credit balance to carry forward (the balance of the

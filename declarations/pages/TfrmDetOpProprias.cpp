@@ -41,9 +41,10 @@ TfrmDetOpProprias::TfrmDetOpProprias(TComponent* owner) : NoMovementPage(owner, 
 
 void TfrmDetOpProprias::BranchMarked() {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
-    const QString chave = declaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsString();
+    const DeclarationKey chave =
+        DeclarationKey::Of(*declaracao->FieldByName(QStringLiteral("SQ_DECLARACAO")));
     struct Ramo {
-        int (TDMDefAux::*conta)(const QString&);
+        int (TDMDefAux::*conta)(DeclarationKey);
         const char* campo;
         int no;
     };

@@ -2,6 +2,7 @@
 
 #include "components/data/TDBComboValues.h"
 #include "components/navigation/TfraMidasNavigator.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/util/CheckDigits.h"
@@ -34,7 +35,6 @@ constexpr int MensagemDataForaDoMes = 307;
 constexpr int MensagemDiaDoPeriodo = 314;
 constexpr int MensagemDescricaoOcorrencia = 316;
 constexpr int MensagemDeclaracaoImportacao = 294;
-constexpr int MensagemErroConsulta = 300;
 
 const QString Dado1 = QStringLiteral("Dado Complementar 1 - ");
 const QString Dado2 = QStringLiteral("Dado Complementar 2 - ");
@@ -163,7 +163,8 @@ void TfrmDetOutICMS::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
 
     ExigeDadoValido(dataSet, 1);
     if (TipoData(tipo1) &&
-        !DMDefAux->DataNoPeriodoReferencia(TextoDe(dataSet, QStringLiteral("SQ_DECLARACAO")), dado1))
+        !DMDefAux->DataNoPeriodoReferencia(
+            DeclarationKey::FromText(TextoDe(dataSet, QStringLiteral("SQ_DECLARACAO"))), dado1))
         Recusa(Dado1 + TDMDefAux::BuscaMensagemErro(MensagemDataForaDoMes), dbeDadoComp1);
     ExigeDadoValido(dataSet, 2);
     ExigeDadoValido(dataSet, 3);
@@ -236,7 +237,7 @@ void TfrmDetOutICMS::IncluiCompanheira(int ocorrencia, Currency valor, bool comD
         linhas->Cancel();
         // A refusal has shown its message already.
         if (!dynamic_cast<const EAbort*>(&erro))
-            MsgErro(TDMDefAux::BuscaMensagemErro(MensagemErroConsulta));
+            MsgErro(RuleMessages::Text(RuleMessages::QueryFailed));
         return;
     }
     m_incluindoCompanheira = false;

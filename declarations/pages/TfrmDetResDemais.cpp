@@ -80,7 +80,7 @@ void TfrmDetResDemais::PreparaQuadro() {
 
 void TfrmDetResDemais::Calcula() {
     using namespace SummaryFigures;
-    const OtherSummaryTotals outros = OtherSummaryTotals::Of(Key().toLongLong());
+    const OtherSummaryTotals outros = OtherSummaryTotals::Of(Key());
     pnlICMS->SetCaption(Figure(outros.OutrosICMS));
     pnlVlNotaFiscal->SetCaption(Figure(outros.NotasALC));
     pnlNum->SetCaption(QString::number(outros.NumeroNotasALC));
@@ -89,7 +89,7 @@ void TfrmDetResDemais::Calcula() {
     const Currency creditoATransportar = OwnCreditToCarry();
     DMDefAux->CalculaSaldoCredorExportacao(Key(), Amount("VL_SCE_ANTERIOR"),
                                            Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
-    const TTotaisSaldoCredorExportacao& sce = *DMDefAux;
+    const TTotaisSaldoCredorExportacao& sce = DMDefAux->Figures.ExportCredit;
     pnlCompProprio->SetCaption(Figure(sce.VlCompProprio));
     pnlCompEstab->SetCaption(Figure(sce.VlCompEstab));
     pnlTransf->SetCaption(Figure(sce.VlTransferencias));

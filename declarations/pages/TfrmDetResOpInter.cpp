@@ -59,7 +59,7 @@ void TfrmDetResOpInter::PreparaQuadro() {
     } catch (const EAbort&) {
         return; // the failing total has said so; the sheet keeps what it showed
     }
-    const TTotaisOperacoesProprias& t = *DMDefAux;
+    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
     pnlVlContabilEntradas->SetCaption(Figure(t.VlEntIEContabil));
     pnlBaseCalculoEntradas->SetCaption(Figure(t.VlEntIEBaseCalculo));
     pnlPetroleoEntradas->SetCaption(Figure(t.VlEntIEPetroleoEnergia));

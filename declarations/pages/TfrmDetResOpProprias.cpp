@@ -8,7 +8,7 @@ TfrmDetResOpProprias::TfrmDetResOpProprias(TComponent* owner)
 
 BalanceSheetPage::Figures TfrmDetResOpProprias::Figuras() {
     DMDefAux->CalculaOperacoesProprias(SummaryFigures::Key());
-    const TTotaisOperacoesProprias& t = *DMDefAux;
+    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
     Figures f;
     f.entries = {t.VlEntContabil, t.VlEntBaseCalculo, t.VlEntImposto, t.VlEntIsentas, t.VlEntOutras};
     f.exits = {t.VlSaiContabil, t.VlSaiBaseCalculo, t.VlSaiImposto, t.VlSaiIsentas, t.VlSaiOutras};

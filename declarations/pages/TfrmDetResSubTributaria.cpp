@@ -9,7 +9,7 @@ TfrmDetResSubTributaria::TfrmDetResSubTributaria(TComponent* owner)
 
 BalanceSheetPage::Figures TfrmDetResSubTributaria::Figuras() {
     DMDefAux->CalculaSubstTributaria(SummaryFigures::Key());
-    const TTotaisSubstTributaria& t = *DMDefAux;
+    const TTotaisSubstTributaria& t = DMDefAux->Figures.TaxSubstitution;
     Figures f;
     f.entries = {Currency(), t.VlSTEntBaseCalculo, t.VlSTEntImpostoRetido, Currency(), Currency()};
     f.exits = {Currency(), t.VlSTSaiBaseCalculo, t.VlSTSaiImpostoRetido, Currency(), Currency()};

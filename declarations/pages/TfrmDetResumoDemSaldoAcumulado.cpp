@@ -144,7 +144,7 @@ void TfrmDetResumoDemSaldoAcumulado::Calcula() {
     const Currency creditoATransportar = OwnCreditToCarry();
     DMDefAux->CalculaSaldoCredorExportacao(Key(), Amount("VL_SCE_ANTERIOR"),
                                            Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
-    const TTotaisSaldoCredorExportacao& sce = *DMDefAux;
+    const TTotaisSaldoCredorExportacao& sce = DMDefAux->Figures.ExportCredit;
     pnlSaidasExterior->SetCaption(Figure(sce.VlSaldoPExterior));
     pnlTotSaidas->SetCaption(Figure(sce.VlTotalSaidas));
     pnlProporcao->SetCaption(Proportion(sce.VlProporcao));

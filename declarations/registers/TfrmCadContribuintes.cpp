@@ -6,6 +6,7 @@
 #include "components/report/TLinkedDbGridColumns.h"
 #include "components/search/TDataSetSearch.h"
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
@@ -153,12 +154,11 @@ void TfrmCadContribuintes::fsnCadastroBeforeDelete(TDataSet* dataSet) {
         QStringLiteral("SELECT * FROM DECLARACAO_ECONOMICO_FISCAL\nWHERE NU_INSCRICAO = ") +
         SqlLiteral(QVariant::fromValue(dataSet->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsLargeInt()));
     if (!DMDefGeral->AbreConsulta(sql)) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(300));
-        Abort();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
     if (!DMDefGeral->cdsAuxiliar->IsEmpty()) {
-        MsgErro(QStringLiteral("Este Contribuinte não pode ser apagado porque possui alguma Declaração!"));
-        Abort();
+        RuleMessages::Refuse(
+            QStringLiteral("Este Contribuinte não pode ser apagado porque possui alguma Declaração!"));
     }
 }
 

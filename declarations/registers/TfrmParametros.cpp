@@ -1,6 +1,7 @@
 #include "declarations/registers/TfrmParametros.h"
 
 #include "core/data/ModuleComponents.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/GeneralRoutines.h"
@@ -97,8 +98,7 @@ void TfrmParametros::FormCreate(TObject*) {
 void TfrmParametros::btnConfirmarClick(TObject*) {
     const std::optional<Currency> valor = ValorDigitado(medtVlMaximo->Text());
     if (!valor) {
-        MsgErro(kFalha);
-        Abort();
+        RuleMessages::Refuse(kFalha);
     }
     try {
         TransactionScope escopo(*ibtParametros);
@@ -108,8 +108,7 @@ void TfrmParametros::btnConfirmarClick(TObject*) {
             throw EDatabaseError(QStringLiteral("Parameter 2 not found"));
         escopo.Commit();
     } catch (const Exception&) {
-        MsgErro(kFalha);
-        Abort();
+        RuleMessages::Refuse(kFalha);
     }
     ValorMaximo = *valor;
     MsgInforma(QStringLiteral("Valor Máximo alterado com sucesso para: ") +

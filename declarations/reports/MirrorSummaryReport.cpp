@@ -1,6 +1,6 @@
 #include "declarations/reports/MirrorSummaryReport.h"
 
-#include "core/data/TDMDefAux.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/reports/MirrorLayout.h"
@@ -14,7 +14,6 @@
 #include "platform/report/TReportLabel.h"
 
 namespace {
-constexpr int kCodigoErroConsulta = 300;
 constexpr double kTitleHeight = 34;
 constexpr double kTitlePoints = 12;
 const QString kFormatoMoeda = QStringLiteral("#,##0.00");
@@ -43,19 +42,12 @@ QString MirrorSummaryReport::Valor(Currency value) {
     return FormatFloat(kFormatoMoeda, value);
 }
 
-QString MirrorSummaryReport::Chave() const {
-    return ibqDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->AsString();
+DeclarationKey MirrorSummaryReport::Chave() const {
+    return DeclarationKey::Of(*ibqDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO")));
 }
 
 Currency MirrorSummaryReport::CampoDeclaracao(const char* campo) const {
     return ibqDeclaracao->FieldByName(QString::fromLatin1(campo))->AsCurrency();
-}
-
-void MirrorSummaryReport::Consulta300(const QStringList& sql) {
-    if (!DMDefGeral->AbreConsulta(sql.join(QLatin1Char('\n')))) {
-        MsgErro(TDMDefAux::BuscaMensagemErro(kCodigoErroConsulta));
-        Abort();
-    }
 }
 
 Currency MirrorSummaryReport::Soma(const char* coluna) {

@@ -11,6 +11,7 @@
 // data sections print it. A query that fails shows the message of code 300
 // and aborts silently.
 
+#include "core/data/DeclarationKey.h"
 #include "declarations/reports/MirrorSectionReport.h"
 #include "platform/base/Currency.h"
 
@@ -32,12 +33,10 @@ protected:
     // Computes the figures of the declaration row and writes them.
     virtual void CalculaValores() = 0;
 
-    // The key of the declaration row, as text.
-    QString Chave() const;
+    // The key of the declaration row.
+    DeclarationKey Chave() const;
     // A money column of the declaration row, as stored.
     Currency CampoDeclaracao(const char* campo) const;
-    // Runs an ad-hoc query into DMDefGeral.cdsAuxiliar; message 300 and abort when it fails.
-    static void Consulta300(const QStringList& sql);
     // A sum column of the ad-hoc result (none counts 0).
     static Currency Soma(const char* coluna);
     // The value into the label, when the sheet has it.

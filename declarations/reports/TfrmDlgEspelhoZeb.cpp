@@ -1,6 +1,7 @@
 #include "declarations/reports/TfrmDlgEspelhoZeb.h"
 
 #include "components/report/TfrmPreview.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
@@ -203,9 +204,11 @@ void TfrmDlgEspelhoZeb::FormCreate(TObject*) {
     auto valor = [lista](const char* campo) {
         return lista->FieldByName(QString::fromLatin1(campo))->AsCurrency();
     };
-    DMDefAux->CalculaSaldoCredorExportacao(lista->FieldByName(kChave)->AsString(), valor("VL_SCE_ANTERIOR"),
-                                           valor("VL_SCE_CREDITO_ICMS_ENERGIA"), valor("VL_SCE_PROVISAO"));
-    if (DMDefAux->QtdSaldoCredor != 1 && DMDefAux->VlSCEDeclarado == Currency()) {
+    DMDefAux->CalculaSaldoCredorExportacao(DeclarationKey::Of(*lista->FieldByName(kChave)),
+                                           valor("VL_SCE_ANTERIOR"), valor("VL_SCE_CREDITO_ICMS_ENERGIA"),
+                                           valor("VL_SCE_PROVISAO"));
+    if (DMDefAux->Figures.ExportCredit.QtdSaldoCredor != 1 &&
+        DMDefAux->Figures.ExportCredit.VlSCEDeclarado == Currency()) {
         // No export credit balance: the summary is withdrawn for good.
         cbSCEResumo->SetTag(0);
         cbSCEResumo->SetChecked(false);
@@ -304,8 +307,7 @@ void TfrmDlgEspelhoZeb::CriaRelatorios() {
         }
     } catch (const std::exception&) {
         LiberaRelatorios();
-        MsgErro(kErroCriacao);
-        Abort();
+        RuleMessages::Refuse(kErroCriacao);
     }
 }
 
@@ -322,8 +324,7 @@ void TfrmDlgEspelhoZeb::LiberaRelatorios() {
 
 void TfrmDlgEspelhoZeb::btnImprimirClick(TObject*) {
     if (std::none_of(m_todasCaixas.begin(), m_todasCaixas.end(), Escolhida)) {
-        MsgErro(kNenhumaOpcao);
-        Abort();
+        RuleMessages::Refuse(kNenhumaOpcao);
     }
     {
         Ampulheta ampulheta;

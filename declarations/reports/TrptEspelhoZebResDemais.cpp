@@ -1,5 +1,6 @@
 #include "declarations/reports/TrptEspelhoZebResDemais.h"
 
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDefGeral.h"
 #include "declarations/reports/SummaryColumn.h"
 #include "platform/db/TClientDataSet.h"
@@ -29,15 +30,15 @@ TrptEspelhoZebResDemais::TrptEspelhoZebResDemais(TComponent* owner)
 }
 
 void TrptEspelhoZebResDemais::CalculaValores() {
-    const QString chave = Chave();
-    Consulta300({QStringLiteral("SELECT SUM(VL_LANCAMENTO) VL_LANCAMENTO"),
-                 QStringLiteral("FROM OUTRO_ICMS_DEVIDO "),
-                 QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
+    const QString chave = Chave().Sql();
+    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_LANCAMENTO) VL_LANCAMENTO"),
+                         QStringLiteral("FROM OUTRO_ICMS_DEVIDO "),
+                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
     Mostra(qrlOutrosICMS, Soma("VL_LANCAMENTO"));
-    Consulta300({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL,"),
-                 QStringLiteral("SUM(VL_ISENTAS) VL_ISENTAS,"), QStringLiteral("COUNT(*) NUMERO"),
-                 QStringLiteral("FROM SAIDA_ALC_DECLARADA "),
-                 QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
+    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL,"),
+                         QStringLiteral("SUM(VL_ISENTAS) VL_ISENTAS,"), QStringLiteral("COUNT(*) NUMERO"),
+                         QStringLiteral("FROM SAIDA_ALC_DECLARADA "),
+                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
     Mostra(qrlVlNotaFiscal, Soma("VL_NOTA_FISCAL"));
     Mostra(qrlVlIsentas, Soma("VL_ISENTAS"));
     qrlNumeroNotas->SetCaption(DMDefGeral->cdsAuxiliar->FieldByName(QStringLiteral("NUMERO"))->AsString());

@@ -84,7 +84,7 @@ void TrptEspelhoZebResOpProprias::CriaFolha(bool completa) {
 
 void TrptEspelhoZebResOpProprias::CalculaValores() {
     DMDefAux->CalculaOperacoesProprias(Chave());
-    const TTotaisOperacoesProprias& t = *DMDefAux;
+    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
     Apuracao a;
     a.EntContabil = t.VlEntContabil;
     a.EntBaseCalculo = t.VlEntBaseCalculo;

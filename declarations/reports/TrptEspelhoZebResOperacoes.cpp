@@ -85,21 +85,25 @@ TrptEspelhoZebResOperacoes::TrptEspelhoZebResOperacoes(TComponent* owner)
 }
 
 void TrptEspelhoZebResOperacoes::CalculaValores() {
-    const QString chave = Chave();
+    const DeclarationKey chave = Chave();
     DMDefAux->CalculaSubstTributaria(chave);
     const Currency anteriorST = CampoDeclaracao("VL_SALDO_ANTERIOR_ST");
-    MostraColuna(qrlSubstituicao,
-                 TaxSubstitutionSummary(*DMDefAux, anteriorST, TOpeningBalance::obCutToCents), anteriorST,
-                 DMDefAux->VlSTDeducao, DMDefAux->VlSTPrazoEspecial);
+    MostraColuna(
+        qrlSubstituicao,
+        TaxSubstitutionSummary(DMDefAux->Figures.TaxSubstitution, anteriorST, TOpeningBalance::obCutToCents),
+        anteriorST, DMDefAux->Figures.TaxSubstitution.VlSTDeducao,
+        DMDefAux->Figures.TaxSubstitution.VlSTPrazoEspecial);
     DMDefAux->CalculaOperacoesProprias(chave);
     const Currency anterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
-    MostraColuna(qrlProprias, OwnOperationsSummary(*DMDefAux, anterior, TOpeningBalance::obCutToCents),
-                 anterior, DMDefAux->VlDeducao, DMDefAux->VlPrazoEspecial);
+    MostraColuna(
+        qrlProprias,
+        OwnOperationsSummary(DMDefAux->Figures.OwnOperations, anterior, TOpeningBalance::obCutToCents),
+        anterior, DMDefAux->Figures.OwnOperations.VlDeducao, DMDefAux->Figures.OwnOperations.VlPrazoEspecial);
 
     DMDefAux->CalculaResumoOperacoes(chave, CampoDeclaracao("VL_SCE_ANTERIOR"),
                                      CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),
                                      CampoDeclaracao("VL_SCE_PROVISAO"));
-    const TResumoOperacoes& r = *DMDefAux;
+    const TResumoOperacoes& r = DMDefAux->Figures.Movement;
     for (const auto& [label, movimento] :
          {std::pair{qrlMovOperProp, r.ComMovOperProp}, std::pair{qrlMovSubstTribut, r.ComMovSubstTribut},
           std::pair{qrlMovOutrosICMS, r.ComMovOutrosICMS}, std::pair{qrlMovOpInter, r.ComOpInter},

@@ -44,10 +44,11 @@ TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
 }
 
 void TrptEspelhoZebResSCExportacao::CalculaValores() {
-    const QString chave = Chave();
+    const DeclarationKey chave = Chave();
     DMDefAux->CalculaOperacoesProprias(chave);
     const Currency saldoCredor =
-        OwnOperationsSummary(*DMDefAux, CampoDeclaracao("VL_SALDO_ANTERIOR"), TOpeningBalance::obCutToCents)
+        OwnOperationsSummary(DMDefAux->Figures.OwnOperations, CampoDeclaracao("VL_SALDO_ANTERIOR"),
+                             TOpeningBalance::obCutToCents)
             .Balance.CarriedForward;
 
     const Currency anterior = CampoDeclaracao("VL_SCE_ANTERIOR");
@@ -58,7 +59,7 @@ void TrptEspelhoZebResSCExportacao::CalculaValores() {
     Mostra(qrlProvisao, provisao);
 
     DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
-    const TTotaisSaldoCredorExportacao& e = *DMDefAux;
+    const TTotaisSaldoCredorExportacao& e = DMDefAux->Figures.ExportCredit;
     Mostra(qrlSaidasExterior, e.VlSaldoPExterior);
     Mostra(qrlCompEstab, e.VlCompEstab);
     Mostra(qrlCompProprio, e.VlCompProprio);

@@ -8,7 +8,7 @@ TrptEspelhoZebResSubTributaria::TrptEspelhoZebResSubTributaria(TComponent* owner
 
 void TrptEspelhoZebResSubTributaria::CalculaValores() {
     DMDefAux->CalculaSubstTributaria(Chave());
-    const TTotaisSubstTributaria& t = *DMDefAux;
+    const TTotaisSubstTributaria& t = DMDefAux->Figures.TaxSubstitution;
     Apuracao a;
     a.EntBaseCalculo = t.VlSTEntBaseCalculo;
     a.EntImposto = t.VlSTEntImpostoRetido;

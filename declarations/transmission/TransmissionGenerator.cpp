@@ -24,7 +24,7 @@ using namespace TransmissionFormat;
 namespace {
 
 const QString DeclarationTable = QStringLiteral("DECLARACAO_ECONOMICO_FISCAL");
-const QString DeclarationKey = QStringLiteral("SQ_DECLARACAO");
+const QString KeyColumn = QStringLiteral("SQ_DECLARACAO");
 // The counter of transmissions in PARAMETROS_DEF.
 constexpr int TransmissionCounter = 17;
 
@@ -49,7 +49,7 @@ const QString TemporaryPattern = QStringLiteral("\\..+\\.[0-9a-f]{16}\\.tmp");
 
 // The declaration row the run needs besides the layout's columns.
 struct TransmissionGenerator::Declaration {
-    int key = 0;
+    DeclarationKey key{0};
     int month = 0;
     int year = 0;
     QString rectifying;
@@ -142,9 +142,9 @@ std::vector<RecordLayout> TransmissionGenerator::LoadLayout() {
                     return column;
             return QString();
         };
-        if (actual(DeclarationKey).isEmpty())
+        if (actual(KeyColumn).isEmpty())
             throw ETransmissionError(
-                QStringLiteral("Record %1: the table %2 has no %3").arg(type).arg(it->Table, DeclarationKey));
+                QStringLiteral("Record %1: the table %2 has no %3").arg(type).arg(it->Table, KeyColumn));
         it->Table = it->Table.toUpper();
         for (LayoutField& field : it->Fields) {
             const QString column = actual(field.Column);
@@ -169,26 +169,26 @@ void TransmissionGenerator::PrepareReaders(const std::vector<RecordLayout>& layo
         reader->SetDatabase(&m_database);
         reader->SetTransaction(m_transaction.get());
         // The rows come in the order the database returns them.
-        reader->SetSQLText(
-            QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                .arg(columns.join(QStringLiteral(", ")), Quoted(layout.Table), DeclarationKey));
+        reader->SetSQLText(QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                               .arg(columns.join(QStringLiteral(", ")), Quoted(layout.Table), KeyColumn));
         reader->Prepare();
         m_readers.push_back(std::move(reader));
     }
 }
 
-TransmissionGenerator::Declaration TransmissionGenerator::ReadDeclaration(int key) {
+TransmissionGenerator::Declaration TransmissionGenerator::ReadDeclaration(DeclarationKey key) {
     TIBSQL& q = Statement(QStringLiteral(
         "SELECT D.ME_REFERENCIA, D.AN_REFERENCIA, D.IN_RETIFICADORA, D.IN_PERIODICIDADE, D.DT_VALIDACAO, "
         "D.COMERRO, D.NO_CORREIO_ELETRONICO, C.NO_CORREIO_ELETRONICO "
         "FROM DECLARACAO_ECONOMICO_FISCAL D JOIN CONTRIBUINTE C ON C.NU_INSCRICAO = D.NU_INSCRICAO "
         "WHERE D.SQ_DECLARACAO = ?"));
-    q.Params(0).SetInteger(key);
+    q.Params(0).SetInt64(key.Value());
     q.ExecQuery();
     if (q.Eof())
-        throw ETransmissionError(QStringLiteral("Declaration %1 does not exist").arg(key));
+        throw ETransmissionError(QStringLiteral("Declaration %1 does not exist").arg(key.Value()));
     if (q.Fields(4).IsNull() || q.Fields(5).AsString() != QLatin1String("N"))
-        throw ETransmissionError(QStringLiteral("Declaration %1 is not validated without errors").arg(key));
+        throw ETransmissionError(
+            QStringLiteral("Declaration %1 is not validated without errors").arg(key.Value()));
     Declaration d;
     d.key = key;
     d.month = q.Fields(0).AsInteger();
@@ -209,7 +209,7 @@ void TransmissionGenerator::WriteDeclaration(const Declaration& declaration, con
         TIBSQL& reader = *m_readers[t];
         const int fields = static_cast<int>(layout.Fields.size());
         row.resize(fields);
-        reader.Params(0).SetInteger(declaration.key);
+        reader.Params(0).SetInt64(declaration.key.Value());
         if (layout.Table != DeclarationTable) {
             for (reader.ExecQuery(); !reader.Eof(); reader.Next()) {
                 for (int i = 0; i < fields; ++i)
@@ -239,7 +239,7 @@ void TransmissionGenerator::WriteDeclaration(const Declaration& declaration, con
     TIBSQL& stamp = Statement(
         QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = ? WHERE SQ_DECLARACAO = ?"));
     stamp.Params(0).SetDate(today);
-    stamp.Params(1).SetInteger(declaration.key);
+    stamp.Params(1).SetInt64(declaration.key.Value());
     stamp.ExecQuery();
 }
 
@@ -250,7 +250,7 @@ void TransmissionGenerator::RefreshEmail(const Declaration& declaration) {
     TIBSQL& update = Statement(QStringLiteral(
         "UPDATE DECLARACAO_ECONOMICO_FISCAL SET NO_CORREIO_ELETRONICO = ? WHERE SQ_DECLARACAO = ?"));
     update.Params(0).SetString(declaration.taxpayerEmail.toString());
-    update.Params(1).SetInteger(declaration.key);
+    update.Params(1).SetInt64(declaration.key.Value());
     update.ExecQuery();
 }
 
@@ -282,7 +282,7 @@ void TransmissionGenerator::RecordTransmission(const std::vector<Declaration>& d
         "AN_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE) VALUES (?, ?, ?, ?, ?, ?)"));
     for (const Declaration& d : declarations) {
         each.Params(0).SetInt64(transmission);
-        each.Params(1).SetInteger(d.key);
+        each.Params(1).SetInt64(d.key.Value());
         each.Params(2).SetInteger(d.month);
         each.Params(3).SetInteger(d.year);
         each.Params(4).SetString(d.rectifying);
@@ -291,7 +291,7 @@ void TransmissionGenerator::RecordTransmission(const std::vector<Declaration>& d
     }
 }
 
-void TransmissionGenerator::Run(const QString& temporary, const std::vector<int>& keys,
+void TransmissionGenerator::Run(const QString& temporary, const std::vector<DeclarationKey>& keys,
                                 const QString& version, const QDateTime& moment) {
     m_layouts = LoadLayout();
     PrepareReaders(m_layouts);
@@ -299,7 +299,7 @@ void TransmissionGenerator::Run(const QString& temporary, const std::vector<int>
     m_file = std::make_unique<Windows1252LineWriter>(temporary);
     m_file->WriteLine(m_encoder->Header(moment, version));
     std::vector<Declaration> declarations;
-    for (const int key : keys) {
+    for (const DeclarationKey key : keys) {
         declarations.push_back(ReadDeclaration(key));
         WriteDeclaration(declarations.back(), moment.date());
     }
@@ -308,7 +308,7 @@ void TransmissionGenerator::Run(const QString& temporary, const std::vector<int>
     RecordTransmission(declarations, moment.date());
 }
 
-void TransmissionGenerator::Generate(const QString& path, const std::vector<int>& keys,
+void TransmissionGenerator::Generate(const QString& path, const std::vector<DeclarationKey>& keys,
                                      const QString& version, const QDateTime& moment, bool replace) {
     if (keys.empty())
         throw ETransmissionError(QStringLiteral("No declaration to generate"));

@@ -19,6 +19,7 @@
 // COMERRO "N"). The layout must name existing tables with a SQ_DECLARACAO
 // column and existing columns, and pass RecordLayout::Check.
 
+#include "core/data/DeclarationKey.h"
 #include "declarations/transmission/TransmissionLayout.h"
 
 #include <QDateTime>
@@ -44,7 +45,7 @@ public:
     // stamped with `moment` and `version`, and records the transmission on
     // the day of `moment`. An existing file at `path` is an error unless
     // `replace`; it is replaced only when the whole run succeeds.
-    void Generate(const QString& path, const std::vector<int>& keys, const QString& version,
+    void Generate(const QString& path, const std::vector<DeclarationKey>& keys, const QString& version,
                   const QDateTime& moment, bool replace);
 
     // The checked layout of the record types, in their order.
@@ -54,9 +55,9 @@ private:
     struct Declaration;
 
     std::vector<RecordLayout> LoadLayout();
-    void Run(const QString& temporary, const std::vector<int>& keys, const QString& version,
+    void Run(const QString& temporary, const std::vector<DeclarationKey>& keys, const QString& version,
              const QDateTime& moment);
-    Declaration ReadDeclaration(int key);
+    Declaration ReadDeclaration(DeclarationKey key);
     void WriteDeclaration(const Declaration& declaration, const QDate& today);
     // The taxpayer's e-mail onto the declaration, when it has another.
     void RefreshEmail(const Declaration& declaration);

@@ -1,6 +1,7 @@
 #include "declarations/validation/DeclarationValidator.h"
 
 #include "core/data/ReferenceLookups.h"
+#include "core/data/RuleMessages.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/util/GeneralRoutines.h"
@@ -16,8 +17,6 @@
 #include <QHash>
 
 namespace {
-
-constexpr int CodigoErroConsulta = 300;
 
 // The periods from which groups of rules apply: 2002 on, April 2002 on,
 // August 2004 on.
@@ -55,26 +54,8 @@ QString Comparacao(const QString& primeiro, const QString& a, const QString& seg
 
 } // namespace
 
-// The inputs of a run, read from the declaration's row once.
-struct DeclarationValidator::Row {
-    int mes = 0;
-    int ano = 0;
-    QString sq;
-    int inscricao = 0;
-    bool semRepresentante = false;
-    Currency saldoAnterior;
-    Currency saldoAnteriorST;
-    Currency sceAnterior;
-    Currency sceCreditoEnergia;
-    Currency sceProvisao;
-    QString semMovAlcZfm;
-    QString semMovOperProp;
-    QString semMovSubstTribut;
-    QString semMovOutrosICMS;
-};
-
-DeclarationValidator::DeclarationValidator(TDataSet& declaracao, PutErroEvent putErro)
-    : m_declaracao(declaracao), m_putErro(std::move(putErro)), m_row(std::make_unique<Row>()),
+DeclarationValidator::DeclarationValidator(const DeclarationHeader& declaracao, PutErroEvent putErro)
+    : m_declaracao(declaracao), m_putErro(std::move(putErro)),
       m_transaction(std::make_unique<TIBTransaction>()) {
     m_transaction->SetDefaultDatabase(DMDefGeral->ibDBDef);
     m_transaction->SetParams({QStringLiteral("read_committed"), QStringLiteral("rec_version"),
@@ -83,35 +64,11 @@ DeclarationValidator::DeclarationValidator(TDataSet& declaracao, PutErroEvent pu
 
 DeclarationValidator::~DeclarationValidator() = default;
 
-void DeclarationValidator::LeDeclaracao() {
-    auto campo = [this](const char* nome) { return m_declaracao.FieldByName(QString::fromLatin1(nome)); };
-    Row& r = *m_row;
-    r.mes = campo("ME_REFERENCIA")->AsInteger();
-    r.ano = campo("AN_REFERENCIA")->AsInteger();
-    r.sq = campo("SQ_DECLARACAO")->AsString();
-    r.inscricao = campo("NU_INSCRICAO")->AsInteger();
-    r.semRepresentante = campo("NO_REPRESENTANTE_LEGAL")->IsNull();
-    r.saldoAnterior = campo("VL_SALDO_ANTERIOR")->AsCurrency();
-    r.saldoAnteriorST = campo("VL_SALDO_ANTERIOR_ST")->AsCurrency();
-    r.sceAnterior = campo("VL_SCE_ANTERIOR")->AsCurrency();
-    r.sceCreditoEnergia = campo("VL_SCE_CREDITO_ICMS_ENERGIA")->AsCurrency();
-    r.sceProvisao = campo("VL_SCE_PROVISAO")->AsCurrency();
-    r.semMovAlcZfm = campo("IN_ALC_ZFM_SEM_MOV")->AsString();
-    r.semMovOperProp = campo("IN_OPER_PROP_SEM_MOV")->AsString();
-    r.semMovSubstTribut = campo("IN_SUBST_TRIBUT_SEM_MOV")->AsString();
-    r.semMovOutrosICMS = campo("IN_OUTROS_ICMS_SEM_MOV")->AsString();
-}
-
 void DeclarationValidator::Erro(int codigo, const QString& detalhe) {
     m_putErro(codigo, detalhe);
 }
 
 // ---- queries ------------------------------------------------------------------------
-
-void DeclarationValidator::FalhaConsulta() {
-    MsgErro(TDMDefAux::BuscaMensagemErro(CodigoErroConsulta));
-    Abort();
-}
 
 void DeclarationValidator::Consulta(const QString& sql, const QVariantList& params,
                                     const std::function<void(TIBSQL&)>& row) {
@@ -137,29 +94,28 @@ void DeclarationValidator::Consulta(const QString& sql, const QVariantList& para
     } catch (const EAbort&) {
         throw;
     } catch (const std::exception&) {
-        FalhaConsulta();
+        RuleMessages::Refuse(RuleMessages::QueryFailed);
     }
 }
 
 Currency DeclarationValidator::Soma(const QString& sql) {
     Currency soma;
-    Consulta(sql, {m_row->sq.toLongLong()}, [&](TIBSQL& q) { soma = q.Fields(0).AsCurrency(); });
+    Consulta(sql, {m_declaracao.sq.Value()}, [&](TIBSQL& q) { soma = q.Fields(0).AsCurrency(); });
     return soma;
 }
 
 // ---- the run ------------------------------------------------------------------------
 
 void DeclarationValidator::BuscaSaldosAnteriores() {
-    LeDeclaracao();
     SaldosAnteriores();
 }
 
 void DeclarationValidator::SaldosAnteriores() {
-    const int mes = m_row->mes == 1 ? 12 : m_row->mes - 1;
-    const int ano = m_row->mes == 1 ? m_row->ano - 1 : m_row->ano;
+    const int mes = m_declaracao.mes == 1 ? 12 : m_declaracao.mes - 1;
+    const int ano = m_declaracao.mes == 1 ? m_declaracao.ano - 1 : m_declaracao.ano;
     VlSaldoPeriodoPassado.reset();
     VlSaldoPeriodoPassadoST.reset();
-    std::optional<QString> anterior;
+    std::optional<DeclarationKey> anterior;
     Currency saldo;
     Currency saldoST;
     // The highest key of the month: a rectifying declaration wins over the one it rectifies.
@@ -167,22 +123,22 @@ void DeclarationValidator::SaldosAnteriores() {
                             "FROM DECLARACAO_ECONOMICO_FISCAL "
                             "WHERE NU_INSCRICAO = ? AND AN_REFERENCIA = ? AND ME_REFERENCIA = ? "
                             "ORDER BY SQ_DECLARACAO DESC"),
-             {m_row->inscricao, ano, mes}, [&](TIBSQL& q) {
-                 anterior = q.Fields(0).AsString();
+             {m_declaracao.inscricao, ano, mes}, [&](TIBSQL& q) {
+                 anterior = DeclarationKey(q.Fields(0).AsInt64());
                  saldo = q.Fields(1).AsCurrency();
                  saldoST = q.Fields(2).AsCurrency();
              });
     if (!anterior)
         return;
     DMDefAux->CalculaOperacoesProprias(*anterior);
-    VlSaldoPeriodoPassado = OwnOperationsBalance(*DMDefAux, saldo).CarriedForward;
+    VlSaldoPeriodoPassado = OwnOperationsBalance(DMDefAux->Figures.OwnOperations, saldo).CarriedForward;
     DMDefAux->CalculaSubstTributaria(*anterior);
-    VlSaldoPeriodoPassadoST = TaxSubstitutionBalance(*DMDefAux, saldoST).CarriedForward;
+    VlSaldoPeriodoPassadoST =
+        TaxSubstitutionBalance(DMDefAux->Figures.TaxSubstitution, saldoST).CarriedForward;
 }
 
 void DeclarationValidator::Validacao() {
-    LeDeclaracao();
-    const Row& r = *m_row;
+    const DeclarationHeader& r = m_declaracao;
     SaldosAnteriores();
     if (r.semRepresentante)
         Erro(200, QStringLiteral("O Nome do Representante Legal não informado."));
@@ -193,9 +149,10 @@ void DeclarationValidator::Validacao() {
     RegrasPrazoEspecial();
 
     DMDefAux->CalculaSaldoCredorExportacao(r.sq, r.sceAnterior, r.sceCreditoEnergia, r.sceProvisao);
+    const TTotaisSaldoCredorExportacao& saldoCredor = DMDefAux->Figures.ExportCredit;
     VlCompensacoes =
-        TruncaCentavos(DMDefAux->VlCompEstab + DMDefAux->VlCompProprio + DMDefAux->VlTransferencias);
-    const bool comSaldoCredor = DMDefAux->QtdSaldoCredor == 1 || !Zero(DMDefAux->VlSCEDeclarado);
+        TruncaCentavos(saldoCredor.VlCompEstab + saldoCredor.VlCompProprio + saldoCredor.VlTransferencias);
+    const bool comSaldoCredor = saldoCredor.QtdSaldoCredor == 1 || !Zero(saldoCredor.VlSCEDeclarado);
     if (APartirDe(r.mes, r.ano, MesSaldoCredorExportacao, AnoSaldoCredorExportacao) && comSaldoCredor)
         RegrasSaldoCredorExportacao();
     RegrasSemMovimento();
@@ -214,7 +171,7 @@ void DeclarationValidator::Validacao() {
 
 // Own operations against the interstate pages and the free-trade-area page.
 void DeclarationValidator::RegrasInterestaduais() {
-    const TDMDefAux& t = *DMDefAux;
+    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
     const QString interestaduais = QStringLiteral(" de Operações Interestaduais= ");
     const QString proprias = QStringLiteral(" de Operações Próprias = ");
     const QString contabeisIE = QStringLiteral("Soma dos Valores Contábeis") + interestaduais;
@@ -274,7 +231,7 @@ void DeclarationValidator::RegrasInterestaduais() {
 
 // The opening balances against what the previous month carries forward.
 void DeclarationValidator::RegrasSaldoAnterior() {
-    const Row& r = *m_row;
+    const DeclarationHeader& r = m_declaracao;
     const QString deste = QStringLiteral("Valor do Saldo Anterior deste período = ");
     const QString passado = QStringLiteral(" Valor do Saldo Anterior do período passado = ");
     if (VlSaldoPeriodoPassado && *VlSaldoPeriodoPassado != TruncaCentavos(r.saldoAnterior))
@@ -285,8 +242,9 @@ void DeclarationValidator::RegrasSaldoAnterior() {
 
 // Special terms against the tax payable.
 void DeclarationValidator::RegrasPrazoEspecial() {
-    const Currency prazoEspecial = DMDefAux->VlPrazoEspecial;
-    VlImpostoRecolher = OwnOperationsBalance(*DMDefAux, m_row->saldoAnterior).TaxPayable;
+    const Currency prazoEspecial = DMDefAux->Figures.OwnOperations.VlPrazoEspecial;
+    VlImpostoRecolher =
+        OwnOperationsBalance(DMDefAux->Figures.OwnOperations, m_declaracao.saldoAnterior).TaxPayable;
     if (VlImpostoRecolher < prazoEspecial)
         Erro(250,
              Comparacao(QStringLiteral("Valor do Imposto a Recolher = "), Valor(VlImpostoRecolher),
@@ -297,8 +255,8 @@ void DeclarationValidator::RegrasPrazoEspecial() {
 
 // Compensations, transfers, receipts and the provision of the export credit balance.
 void DeclarationValidator::RegrasSaldoCredorExportacao() {
-    const TDMDefAux& t = *DMDefAux;
-    const Row& r = *m_row;
+    const TTotaisSaldoCredorExportacao& t = DMDefAux->Figures.ExportCredit;
+    const DeclarationHeader& r = m_declaracao;
     if (VlCompensacoes > t.VlN020014)
         Erro(270, Comparacao(QStringLiteral("Soma dos valores Compensados e Transferidos = "),
                              Valor(VlCompensacoes),
@@ -339,15 +297,15 @@ void DeclarationValidator::RegraTransferenciaPropria() {
     bool propria = false;
     Consulta(QStringLiteral("SELECT FIRST 1 NU_INSCRICAO FROM SALDO_CREDOR_TRANSFERIDO "
                             "WHERE SQ_DECLARACAO = ? AND NU_INSCRICAO = ?"),
-             {m_row->sq.toLongLong(), m_row->inscricao}, [&](TIBSQL&) { propria = true; });
+             {m_declaracao.sq.Value(), m_declaracao.inscricao}, [&](TIBSQL&) { propria = true; });
     if (propria)
-        Erro(297, QStringLiteral("Número de Inscrição de ambos = ") + QString::number(m_row->inscricao) +
-                      QStringLiteral("."));
+        Erro(297, QStringLiteral("Número de Inscrição de ambos = ") +
+                      QString::number(m_declaracao.inscricao) + QStringLiteral("."));
 }
 
 // The no-movement flags against the rows present.
 void DeclarationValidator::RegrasSemMovimento() {
-    const Row& r = *m_row;
+    const DeclarationHeader& r = m_declaracao;
     const QString comMovimento = QStringLiteral("N");
     if (DMDefAux->ContaMovALCZFM(r.sq) == 0 && r.semMovAlcZfm == comMovimento)
         Erro(272);
@@ -361,17 +319,18 @@ void DeclarationValidator::RegrasSemMovimento() {
 
 // O350008 with N140010, S140001 with O350011.
 void DeclarationValidator::RegrasPares() {
-    const TDMDefAux& t = *DMDefAux;
-    if (Zero(t.VlO350008) != Zero(t.VlN140010))
+    const DeclarationFigures& f = DMDefAux->Figures;
+    if (Zero(f.OtherICMS.VlO350008) != Zero(f.OwnOperations.VlN140010))
         Erro(308);
-    else if (!Zero(t.VlO350008) && t.VlO350008 != t.VlN140010)
-        Erro(309, QStringLiteral("O350008 = ") + Valor(t.VlO350008) + QStringLiteral(", N140010 = ") +
-                      Valor(t.VlN140010));
-    if (!Zero(t.VlS140001) && Zero(t.VlO350011))
+    else if (!Zero(f.OtherICMS.VlO350008) && f.OtherICMS.VlO350008 != f.OwnOperations.VlN140010)
+        Erro(309, QStringLiteral("O350008 = ") + Valor(f.OtherICMS.VlO350008) +
+                      QStringLiteral(", N140010 = ") + Valor(f.OwnOperations.VlN140010));
+    if (!Zero(f.TaxSubstitution.VlS140001) && Zero(f.OtherICMS.VlO350011))
         Erro(310);
-    if (!Zero(t.VlS140001) && !Zero(t.VlO350011) && t.VlS140001 != t.VlO350011)
-        Erro(311, QStringLiteral("S140001 = ") + Valor(t.VlS140001) + QStringLiteral(", O350011 = ") +
-                      Valor(t.VlO350011));
+    if (!Zero(f.TaxSubstitution.VlS140001) && !Zero(f.OtherICMS.VlO350011) &&
+        f.TaxSubstitution.VlS140001 != f.OtherICMS.VlO350011)
+        Erro(311, QStringLiteral("S140001 = ") + Valor(f.TaxSubstitution.VlS140001) +
+                      QStringLiteral(", O350011 = ") + Valor(f.OtherICMS.VlO350011));
 }
 
 // N070069 with N030018.
@@ -397,7 +356,7 @@ void DeclarationValidator::RegraImportacao() {
     Consulta(QStringLiteral("SELECT VL_COMPLEMENTO_3 FROM OUTRO_ICMS_DEVIDO "
                             "WHERE SQ_OCORRENCIA_DEF IN (?, ?) AND SQ_DECLARACAO = ? "
                             "AND RTRIM(VL_COMPLEMENTO_2) IS NULL ORDER BY SQ_OUTRO_ICMS_DEVIDO"),
-             {OcorrenciaImportacao, OcorrenciaImportacaoFundo, m_row->sq.toLongLong()},
+             {OcorrenciaImportacao, OcorrenciaImportacaoFundo, m_declaracao.sq.Value()},
              [&](TIBSQL& q) { valores << q.Fields(0).AsString(); });
     for (const QString& valor : valores)
         Erro(317, QStringLiteral("Para o valor ") + valor);
@@ -409,7 +368,7 @@ void DeclarationValidator::RegraCFOPSemValor(const QString& tabela, const QStrin
     Consulta(QStringLiteral("SELECT CO_FISCAL_OPERACAO FROM %1 WHERE SQ_DECLARACAO = ? AND VL_CONTABIL = 0 "
                             "ORDER BY CO_FISCAL_OPERACAO")
                  .arg(tabela),
-             {m_row->sq.toLongLong()}, [&](TIBSQL& q) { codigos.push_back(q.Fields(0).AsInteger()); });
+             {m_declaracao.sq.Value()}, [&](TIBSQL& q) { codigos.push_back(q.Fields(0).AsInteger()); });
     QHash<int, bool> grupo2;
     for (const int codigo : codigos) {
         auto it = grupo2.find(codigo);
@@ -418,7 +377,7 @@ void DeclarationValidator::RegraCFOPSemValor(const QString& tabela, const QStrin
             try {
                 pertence = PertenceGrupoCFOP2(codigo);
             } catch (const std::exception&) {
-                FalhaConsulta();
+                RuleMessages::Refuse(RuleMessages::QueryFailed);
             }
             it = grupo2.insert(codigo, pertence);
         }

@@ -4,8 +4,8 @@
 // handed to the callback (the validation window's PutErro) in the order the
 // rules run. No rule stops the run.
 //
-// The declaration is the current row of a data set with the columns of the
-// declaration list (DMDef.cdsSelDeclaracao). The figures come from the
+// The declaration is its header row, taken as a value (DeclarationHeader, read
+// from the declaration list, DMDef.cdsSelDeclaracao). The figures come from the
 // totals of the auxiliary data module, which the run leaves filled for the
 // declaration (own operations, export credit balance, tax substitution,
 // other ICMS due).
@@ -14,6 +14,7 @@
 // abort: the run ends unfinished and its outcome must not be recorded (the
 // findings handed over so far are incomplete).
 
+#include "declarations/validation/DeclarationHeader.h"
 #include "platform/base/Currency.h"
 
 #include <QString>
@@ -23,7 +24,6 @@
 #include <memory>
 #include <optional>
 
-class TDataSet;
 class TIBSQL;
 class TIBTransaction;
 
@@ -32,12 +32,12 @@ public:
     // (code, detail); the detail may be empty.
     using PutErroEvent = std::function<void(int codigo, const QString& detalhe)>;
 
-    DeclarationValidator(TDataSet& declaracao, PutErroEvent putErro);
+    DeclarationValidator(const DeclarationHeader& declaracao, PutErroEvent putErro);
     ~DeclarationValidator();
     DeclarationValidator(const DeclarationValidator&) = delete;
     DeclarationValidator& operator=(const DeclarationValidator&) = delete;
 
-    // Runs every rule on the current row, in the authority's order.
+    // Runs every rule on the declaration, in the authority's order.
     void Validacao();
     // The balances that the declaration of the previous month carries
     // forward; none when the taxpayer has no declaration for that month.
@@ -50,9 +50,6 @@ public:
     Currency VlCompensacoes;
 
 private:
-    struct Row;
-
-    void LeDeclaracao();
     void SaldosAnteriores();
     void Erro(int codigo, const QString& detalhe = {});
     void RegrasInterestaduais();
@@ -71,11 +68,9 @@ private:
     // its first run, and kept prepared for every later run of the validator.
     void Consulta(const QString& sql, const QVariantList& params, const std::function<void(TIBSQL&)>& row);
     Currency Soma(const QString& sql);
-    [[noreturn]] void FalhaConsulta();
 
-    TDataSet& m_declaracao;
+    const DeclarationHeader m_declaracao;
     PutErroEvent m_putErro;
-    std::unique_ptr<Row> m_row;
     std::unique_ptr<TIBTransaction> m_transaction;
     std::map<QString, std::unique_ptr<TIBSQL>> m_queries; // by SQL text
 };

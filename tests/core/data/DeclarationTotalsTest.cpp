@@ -44,26 +44,26 @@ protected:
 };
 
 TEST_F(TotaisDeclaracao, DeclaracaoSemLinhasDaZeroEmTudo) {
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    aux->CalculaSubstTributaria(QStringLiteral("1"));
-    aux->CalculaOutrosICMS(QStringLiteral("1"));
-    aux->CalculaResumoOperacoes(QStringLiteral("1"), M("100"), Currency(), Currency());
-    EXPECT_EQ(aux->VlEntContabil, Currency());
-    EXPECT_EQ(aux->VlSaiImposto, Currency());
-    EXPECT_EQ(aux->VlN140010, Currency());
-    EXPECT_EQ(aux->VlSTDeducao, Currency());
-    EXPECT_EQ(aux->VlO350011, Currency());
-    EXPECT_EQ(aux->VlSaldoPeriodo, Currency());
-    EXPECT_EQ(aux->VlSaldoProximoPeriodo, M("100"));
-    EXPECT_EQ(aux->QtdSaldoCredor, 0);
-    EXPECT_FALSE(aux->ComOpInter);
-    EXPECT_FALSE(aux->ComSaldoRecebido);
-    EXPECT_TRUE(aux->ComSaldoAcumulado); // the previous balance alone
-    EXPECT_TRUE(aux->ComMovOperProp);    // flag "N": the block has movement
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    aux->CalculaSubstTributaria(DeclarationKey(1));
+    aux->CalculaOutrosICMS(DeclarationKey(1));
+    aux->CalculaResumoOperacoes(DeclarationKey(1), M("100"), Currency(), Currency());
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, Currency());
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiImposto, Currency());
+    EXPECT_EQ(aux->Figures.OwnOperations.VlN140010, Currency());
+    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTDeducao, Currency());
+    EXPECT_EQ(aux->Figures.OtherICMS.VlO350011, Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, M("100"));
+    EXPECT_EQ(aux->Figures.ExportCredit.QtdSaldoCredor, 0);
+    EXPECT_FALSE(aux->Figures.Movement.ComOpInter);
+    EXPECT_FALSE(aux->Figures.Movement.ComSaldoRecebido);
+    EXPECT_TRUE(aux->Figures.Movement.ComSaldoAcumulado); // the previous balance alone
+    EXPECT_TRUE(aux->Figures.Movement.ComMovOperProp);    // flag "N": the block has movement
     for (auto conta :
          {&TDMDefAux::ContaMovOperProp, &TDMDefAux::ContaMovSubstTribut, &TDMDefAux::ContaMovOutrosICMS,
           &TDMDefAux::ContaMovALCZFM, &TDMDefAux::ContaMovSaldoCredor})
-        EXPECT_EQ((aux.get()->*conta)(QStringLiteral("1")), 0);
+        EXPECT_EQ((aux.get()->*conta)(DeclarationKey(1)), 0);
 }
 
 TEST_F(TotaisDeclaracao, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
@@ -77,11 +77,11 @@ TEST_F(TotaisDeclaracao, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     Saida(600, "2");
     Saida(6999, "4");
     Saida(7000, "8");
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlEntInterContabil, M("22"));
-    EXPECT_EQ(aux->VlEntContabil, M("63"));
-    EXPECT_EQ(aux->VlSaiInterContabil, M("6"));
-    EXPECT_EQ(aux->VlSaiContabil, M("15"));
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterContabil, M("22"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("63"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterContabil, M("6"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiContabil, M("15"));
 }
 
 TEST_F(TotaisDeclaracao, ColunasDasOperacoesInterestaduais) {
@@ -101,28 +101,29 @@ TEST_F(TotaisDeclaracao, ColunasDasOperacoesInterestaduais) {
         "INSERT INTO SAIDA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
         "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
         "VALUES (1, 5102, 1000, 1000, 1000, 1000, 1000, 1000, 1000)"));
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
     // Each column of the interstate entries (2102 only), cut to cents.
-    EXPECT_EQ(aux->VlEntInterContabil, M("1.01"));
-    EXPECT_EQ(aux->VlEntInterBaseCalculo, M("2.02"));
-    EXPECT_EQ(aux->VlEntInterImposto, M("3.03"));
-    EXPECT_EQ(aux->VlEntInterIsentas, M("4.04"));
-    EXPECT_EQ(aux->VlEntInterOutras, M("5.05"));
-    EXPECT_EQ(aux->VlEntInterIsentasOutras, M("9.09")); // each cut before they are added
-    EXPECT_EQ(aux->VlEntInterBaseCalculoST, M("6.06"));
-    EXPECT_EQ(aux->VlEntInterImpostoRetidoST, M("7.07"));
-    EXPECT_EQ(aux->VlEntIsentas, M("104.04"));
-    EXPECT_EQ(aux->VlEntImpostoRetidoST, M("107.07"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterContabil, M("1.01"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterBaseCalculo, M("2.02"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterImposto, M("3.03"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterIsentas, M("4.04"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterOutras, M("5.05"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterIsentasOutras,
+              M("9.09")); // each cut before they are added
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterBaseCalculoST, M("6.06"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterImpostoRetidoST, M("7.07"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIsentas, M("104.04"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntImpostoRetidoST, M("107.07"));
     // And of the interstate exits (6102 only).
-    EXPECT_EQ(aux->VlSaiInterContabil, M("10"));
-    EXPECT_EQ(aux->VlSaiInterBaseCalculo, M("20"));
-    EXPECT_EQ(aux->VlSaiInterImposto, M("30"));
-    EXPECT_EQ(aux->VlSaiInterIsentas, M("40"));
-    EXPECT_EQ(aux->VlSaiInterOutras, M("50"));
-    EXPECT_EQ(aux->VlSaiInterIsentasOutras, M("90"));
-    EXPECT_EQ(aux->VlSaiInterBaseCalculoST, M("60"));
-    EXPECT_EQ(aux->VlSaiInterImpostoRetidoST, M("70"));
-    EXPECT_EQ(aux->VlSaiBaseCalculoST, M("1060"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterContabil, M("10"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterBaseCalculo, M("20"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterImposto, M("30"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterIsentas, M("40"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterOutras, M("50"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterIsentasOutras, M("90"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterBaseCalculoST, M("60"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterImpostoRetidoST, M("70"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiBaseCalculoST, M("1060"));
 }
 
 TEST_F(TotaisDeclaracao, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
@@ -156,24 +157,24 @@ TEST_F(TotaisDeclaracao, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
                        "NU_SUBSERIE_NOTA_FISCAL, NU_NOTA_FISCAL, VL_NOTA_FISCAL, VL_ISENTAS) SELECT FIRST 1 "
                        "1, CO_LOCALIDADE, "
                        "'A', ' ', 2, 500, 85.25 FROM MUNICIPIO"));
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlEntIEContabil, M("2.01"));
-    EXPECT_EQ(aux->VlEntIEBaseCalculo, M("4"));
-    EXPECT_EQ(aux->VlEntIEOutras, M("6"));
-    EXPECT_EQ(aux->VlEntIEPetroleoEnergia, M("8"));
-    EXPECT_EQ(aux->VlEntIEOutrosProdutos, M("10"));
-    EXPECT_EQ(aux->VlSaiIEContabilNaoCntb, M("20"));
-    EXPECT_EQ(aux->VlSaiIEContabilCntb, M("40"));
-    EXPECT_EQ(aux->VlSaiIEBaseCalculoNaoCntb, M("60"));
-    EXPECT_EQ(aux->VlSaiIEBaseCalculoCntb, M("80"));
-    EXPECT_EQ(aux->VlSaiIEOutras, M("100"));
-    EXPECT_EQ(aux->VlSaiIEImpostoCobradoST, M("120"));
-    EXPECT_EQ(aux->VlALCNotaFiscal, M("1500"));
-    EXPECT_EQ(aux->VlALCIsentas, M("255.75"));
-    aux->CalculaOperacoesProprias(QStringLiteral("2"));
-    EXPECT_EQ(aux->VlEntIEContabil, M("7"));
-    EXPECT_EQ(aux->VlSaiIEOutras, Currency());
-    EXPECT_EQ(aux->VlALCNotaFiscal, Currency());
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEContabil, M("2.01"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEBaseCalculo, M("4"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEOutras, M("6"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEPetroleoEnergia, M("8"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEOutrosProdutos, M("10"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEContabilNaoCntb, M("20"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEContabilCntb, M("40"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEBaseCalculoNaoCntb, M("60"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEBaseCalculoCntb, M("80"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEOutras, M("100"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEImpostoCobradoST, M("120"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlALCNotaFiscal, M("1500"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlALCIsentas, M("255.75"));
+    aux->CalculaOperacoesProprias(DeclarationKey(2));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEContabil, M("7"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEOutras, Currency());
+    EXPECT_EQ(aux->Figures.OwnOperations.VlALCNotaFiscal, Currency());
 }
 
 TEST_F(TotaisDeclaracao, FaixasDasSaidasParaOExteriorEDaProporcao) {
@@ -187,22 +188,22 @@ TEST_F(TotaisDeclaracao, FaixasDasSaidasParaOExteriorEDaProporcao) {
     Entrada(1001, "0", "4");
     Entrada(1000, "0", "8");
     Entrada(5000, "0", "16");
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->VlSaldoPExterior, M("9"));
-    EXPECT_EQ(aux->VlTotalSaidas, M("11"));
-    EXPECT_EQ(aux->VlSCEImpostoEnt, M("5")); // 499 and 1001 only
+    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPExterior, M("9"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlTotalSaidas, M("11"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSCEImpostoEnt, M("5")); // 499 and 1001 only
 }
 
 TEST_F(TotaisDeclaracao, SomasSaoCortadasNosCentavos) {
     Entrada(1102, "10.005", "0.29");
     Entrada(1101, "0.0099", "0.0099");
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlEntContabil, M("10.01")); // 10,0149 cut, not rounded to 10,02
-    EXPECT_EQ(aux->VlEntImposto, M("0.29"));
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("10.01")); // 10,0149 cut, not rounded to 10,02
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntImposto, M("0.29"));
     Executa(QStringLiteral("DELETE FROM ENTRADA_DECLARADA"));
     Entrada(1102, "10.005");
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlEntContabil, M("10.00"));
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("10.00"));
 }
 
 TEST_F(TotaisDeclaracao, SomasDeOcorrenciasPorApuracaoTipoENumero) {
@@ -214,22 +215,22 @@ TEST_F(TotaisDeclaracao, SomasDeOcorrenciasPorApuracaoTipoENumero) {
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 1, Ocorrencia('O', 35, 8), "11");
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 2, Ocorrencia('O', 35, 11),
                "13");
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    aux->CalculaSubstTributaria(QStringLiteral("1"));
-    aux->CalculaOutrosICMS(QStringLiteral("1"));
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->VlOutroDebito, M("230"));
-    EXPECT_EQ(aux->VlN020014, M("30"));
-    EXPECT_EQ(aux->VlSTOutroDebito, M("7"));
-    EXPECT_EQ(aux->VlDeducao, M("5"));
-    EXPECT_EQ(aux->VlN140010, M("5"));
-    EXPECT_EQ(aux->VlDeducoesN14, M("5"));
-    EXPECT_EQ(aux->VlS140001, M("3"));
-    EXPECT_EQ(aux->VlSTDeducao, M("3"));
-    EXPECT_EQ(aux->VlO350008, M("11"));
-    EXPECT_EQ(aux->VlO350011, M("13"));
-    EXPECT_EQ(aux->ContaMovSubstTribut(QStringLiteral("1")), 1);
-    EXPECT_EQ(aux->ContaMovOutrosICMS(QStringLiteral("1")), 1);
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    aux->CalculaSubstTributaria(DeclarationKey(1));
+    aux->CalculaOutrosICMS(DeclarationKey(1));
+    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+    EXPECT_EQ(aux->Figures.OwnOperations.VlOutroDebito, M("230"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlN020014, M("30"));
+    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTOutroDebito, M("7"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlDeducao, M("5"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlN140010, M("5"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlDeducoesN14, M("5"));
+    EXPECT_EQ(aux->Figures.TaxSubstitution.VlS140001, M("3"));
+    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTDeducao, M("3"));
+    EXPECT_EQ(aux->Figures.OtherICMS.VlO350008, M("11"));
+    EXPECT_EQ(aux->Figures.OtherICMS.VlO350011, M("13"));
+    EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 1);
+    EXPECT_EQ(aux->ContaMovOutrosICMS(DeclarationKey(1)), 1);
 }
 
 TEST_F(TotaisDeclaracao, ExemploDoSaldoCredorDeExportacao) {
@@ -244,15 +245,15 @@ TEST_F(TotaisDeclaracao, ExemploDoSaldoCredorDeExportacao) {
         QStringLiteral("INSERT INTO SALDO_CREDOR_TRANSFERIDO (SQ_SALDO_CREDOR_TRANSFERIDO, SQ_DECLARACAO, "
                        "SQ_OCORRENCIA_DEF, VL_SALDO_TRANSFERIDO) VALUES (1, 1, %1, 20)")
             .arg(Ocorrencia('E', 52, 1)));
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), M("100"), M("10"), Currency());
-    EXPECT_EQ(aux->VlDebAjustado, M("2000"));
-    EXPECT_EQ(aux->VlCredAjustado, M("2490"));
-    EXPECT_EQ(aux->VlSaldoAjustPeriodo, M("490"));
-    EXPECT_EQ(aux->VlProporcao, M("0.3333"));
-    EXPECT_EQ(aux->VlSaldoPeriodo, M("173.317"));
-    EXPECT_EQ(aux->VlSaldoProximoPeriodo, M("203.317"));
-    EXPECT_EQ(aux->VlSCEDeclarado, M("110"));
-    EXPECT_EQ(aux->QtdSaldoCredor, 1);
+    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), M("100"), M("10"), Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("2000"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlCredAjustado, M("2490"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoAjustPeriodo, M("490"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlProporcao, M("0.3333"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, M("173.317"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, M("203.317"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSCEDeclarado, M("110"));
+    EXPECT_EQ(aux->Figures.ExportCredit.QtdSaldoCredor, 1);
 }
 
 TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
@@ -260,8 +261,8 @@ TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
         Executa(QStringLiteral("DELETE FROM SAIDA_DECLARADA"));
         Saida(5501, exterior);
         Saida(5102, interno);
-        aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
-        return aux->VlProporcao;
+        aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+        return aux->Figures.ExportCredit.VlProporcao;
     };
     EXPECT_EQ(proporcao("1", "7"), M("0.125"));            // 0,12500
     EXPECT_EQ(proporcao("123456", "876544"), M("0.1234")); // 0,123456 -> 0,12346 -> 0,1234
@@ -276,53 +277,54 @@ TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
 TEST_F(TotaisDeclaracao, DebitosAjustadosDescontamOCodigo020014) {
     Saida(5102, "100", "10");
     OutroDebito(1, Ocorrencia('N', 2, 14), "50");
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), Currency(), Currency());
+    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
     // Debits: tax 10 + other debits 50 (the 2/14 row among them), less 50.
-    EXPECT_EQ(aux->VlDebAjustado, M("10"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("10"));
     Executa(QStringLiteral("DELETE FROM OUTRO_DEBITO_DECLARADO"));
-    aux->CalculaSaldoCredorExportacao(QStringLiteral("1"), Currency(), M("5"), Currency());
-    EXPECT_EQ(aux->VlDebAjustado, M("10"));
+    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), M("5"), Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("10"));
     // Adjusted balance -15 against an energy credit of 5: nothing is left.
-    EXPECT_EQ(aux->VlSaldoAjustPeriodo, M("-15"));
-    EXPECT_EQ(aux->VlSaldoPeriodo, Currency());
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoAjustPeriodo, M("-15"));
+    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, Currency());
 }
 
 TEST_F(TotaisDeclaracao, ChaveQueNaoEInteiroEhConsultaQueFalha) {
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 1, Ocorrencia('O', 35, 8), "11");
-    aux->CalculaOutrosICMS(QStringLiteral("1"));
-    const QString texto = ErroComAbort([&] { aux->CalculaOperacoesProprias(QStringLiteral("1 OR 1=1")); });
+    aux->CalculaOutrosICMS(DeclarationKey(1));
+    const QString texto = ErroComAbort(
+        [&] { aux->CalculaOperacoesProprias(DeclarationKey::FromText(QStringLiteral("1 OR 1=1"))); });
     EXPECT_EQ(texto, Mensagem(300));
-    EXPECT_EQ(aux->VlO350008, M("11")); // the other blocks keep their figures
+    EXPECT_EQ(aux->Figures.OtherICMS.VlO350008, M("11")); // the other blocks keep their figures
 }
 
 TEST_F(TotaisDeclaracao, ConsultaQueFalhaMostra300EMantemOQueJaFoiSomado) {
     Entrada(1102, "5");
     Executa(QStringLiteral("DROP TABLE SAIDA_ALC_DECLARADA"));
-    const QString texto = ErroComAbort([&] { aux->CalculaOperacoesProprias(QStringLiteral("1")); });
+    const QString texto = ErroComAbort([&] { aux->CalculaOperacoesProprias(DeclarationKey(1)); });
     EXPECT_EQ(texto, Mensagem(300));
-    EXPECT_EQ(aux->VlEntContabil, M("5"));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("5"));
 }
 
 TEST_F(TotaisDeclaracao, ContagensDeMovimento) {
     Entrada(1102, "1");
-    EXPECT_EQ(aux->ContaMovOperProp(QStringLiteral("1")), 1);
-    EXPECT_EQ(aux->ContaMovSubstTribut(QStringLiteral("1")), 0);
+    EXPECT_EQ(aux->ContaMovOperProp(DeclarationKey(1)), 1);
+    EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 0);
     Executa(QStringLiteral("UPDATE ENTRADA_DECLARADA SET VL_IMPOSTO_RETIDO_ST = 1"));
-    EXPECT_EQ(aux->ContaMovSubstTribut(QStringLiteral("1")), 1);
+    EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 1);
     Executa(QStringLiteral(
         "INSERT INTO SAIDA_ALC_DECLARADA (SQ_DECLARACAO, CO_LOCALIDADE, NU_SERIE_NOTA_FISCAL, "
         "NU_SUBSERIE_NOTA_FISCAL, NU_NOTA_FISCAL) SELECT FIRST 1 1, CO_LOCALIDADE, ' ', ' ', 1 "
         "FROM MUNICIPIO"));
-    EXPECT_EQ(aux->ContaMovALCZFM(QStringLiteral("1")), 1);
+    EXPECT_EQ(aux->ContaMovALCZFM(DeclarationKey(1)), 1);
     Executa(QStringLiteral("INSERT INTO ENTRADA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL) "
                            "SELECT FIRST 1 1, CO_UF, 1 FROM UFS"));
     Executa(QStringLiteral("INSERT INTO SALDO_CREDOR_RECEBIDO (SQ_SALDO_CREDOR_RECEBIDO, SQ_DECLARACAO, "
                            "SQ_OCORRENCIA_DEF, VL_SALDO_RECEBIDO) VALUES (1, 1, %1, 1)")
                 .arg(Ocorrencia('E', 56, 1)));
-    aux->CalculaResumoOperacoes(QStringLiteral("1"), Currency(), Currency(), Currency());
-    EXPECT_TRUE(aux->ComOpInter);
-    EXPECT_TRUE(aux->ComSaldoRecebido);
-    EXPECT_FALSE(aux->ComSaldoAcumulado);
+    aux->CalculaResumoOperacoes(DeclarationKey(1), Currency(), Currency(), Currency());
+    EXPECT_TRUE(aux->Figures.Movement.ComOpInter);
+    EXPECT_TRUE(aux->Figures.Movement.ComSaldoRecebido);
+    EXPECT_FALSE(aux->Figures.Movement.ComSaldoAcumulado);
 }
 
 } // namespace

@@ -180,11 +180,13 @@ TEST_F(DataModules, DescricaoDaOcorrencia) {
 TEST_F(DataModules, DataNoPeriodoDeReferencia) {
     CriaContribuinte();
     CriaDeclaracao(7, 2011, 1);
-    EXPECT_TRUE(aux->DataNoPeriodoReferencia(QStringLiteral("7"), QStringLiteral("15/01/2011")));
-    EXPECT_FALSE(aux->DataNoPeriodoReferencia(QStringLiteral("7"), QStringLiteral("15/02/2011")));
-    EXPECT_FALSE(aux->DataNoPeriodoReferencia(QStringLiteral("7"), QStringLiteral("15/xx/2011")));
-    EXPECT_EQ(ErroComAbort(
-                  [&] { aux->DataNoPeriodoReferencia(QStringLiteral("7;"), QStringLiteral("15/01/2011")); }),
+    EXPECT_TRUE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/01/2011")));
+    EXPECT_FALSE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/02/2011")));
+    EXPECT_FALSE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/xx/2011")));
+    EXPECT_EQ(ErroComAbort([&] {
+                  aux->DataNoPeriodoReferencia(DeclarationKey::FromText(QStringLiteral("7;")),
+                                               QStringLiteral("15/01/2011"));
+              }),
               Mensagem(300));
 }
 

@@ -158,9 +158,9 @@ TEST_F(Declaracao, DetalheAplicadoFicaGravadoNaHora) {
     def->cdsEntradas->Post();
     EXPECT_EQ(def->cdsEntradas->ApplyUpdates(0), 0);
     EXPECT_TRUE(DeclaracaoAlterada);
-    aux->CalculaOperacoesProprias(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlEntContabil, M("5"));
-    EXPECT_EQ(aux->ContaMovOperProp(QStringLiteral("1")), 1);
+    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("5"));
+    EXPECT_EQ(aux->ContaMovOperProp(DeclarationKey(1)), 1);
 }
 
 TEST_F(Declaracao, InterestaduaisExigemAlgumValor) {
@@ -192,8 +192,8 @@ TEST_F(Declaracao, ImpostoRetidoNaoPassaDaBaseNasEntradasDoGrupo1) {
     def->cdsEntradasI->FieldByName(QStringLiteral("VL_IMPOSTO_RETIDO_ST"))->SetText(QStringLiteral("5"));
     def->cdsEntradasI->Post();
     EXPECT_EQ(def->cdsEntradasI->ApplyUpdates(0), 0); // the join writes ENTRADA_DECLARADA
-    aux->CalculaSubstTributaria(QStringLiteral("1"));
-    EXPECT_EQ(aux->VlSTEntImpostoRetido, M("5"));
+    aux->CalculaSubstTributaria(DeclarationKey(1));
+    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTEntImpostoRetido, M("5"));
 }
 
 TEST_F(Declaracao, SemMovimentoRecusadoQuandoHaLancamentos) {

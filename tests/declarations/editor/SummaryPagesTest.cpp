@@ -29,7 +29,7 @@ constexpr int NoSubTributaria = 36;
 constexpr int NoOpInter = 37;
 constexpr int NoDemais = 38;
 
-const QString Chave = QStringLiteral("1");
+const DeclarationKey Chave(1);
 
 Currency Reais(std::int64_t unidades, std::int64_t decimos_milesimos = 0) {
     return Currency::fromRaw(unidades * Currency::Scale + decimos_milesimos);
@@ -63,7 +63,7 @@ TEST_F(SummaryPages, OwnOperationsSheetAgainstTheDeclarationTotals) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 10.0099"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     aux->CalculaOperacoesProprias(Chave);
-    const TTotaisOperacoesProprias& t = *aux;
+    const TTotaisOperacoesProprias& t = aux->Figures.OwnOperations;
     const Currency entradas[5] = {t.VlEntContabil, t.VlEntBaseCalculo, t.VlEntImposto, t.VlEntIsentas,
                                   t.VlEntOutras};
     const Currency saidas[5] = {t.VlSaiContabil, t.VlSaiBaseCalculo, t.VlSaiImposto, t.VlSaiIsentas,
@@ -150,7 +150,7 @@ TEST_F(SummaryPages, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     auto* pagina = Pagina<TfrmDetResSubTributaria>(NoSubTributaria);
     EXPECT_EQ(pagina->Caption(), "Substituição Tributária Interna");
     aux->CalculaSubstTributaria(Chave);
-    const TTotaisSubstTributaria& t = *aux;
+    const TTotaisSubstTributaria& t = aux->Figures.TaxSubstitution;
     EXPECT_FALSE(pagina->pnlEntradas[0]->Visible());
     EXPECT_TRUE(pagina->pnlEntradas[1]->Visible());
     EXPECT_EQ(Mostra(pagina->pnlEntradas[1]), Figure(t.VlSTEntBaseCalculo));
@@ -206,10 +206,11 @@ TEST_F(SummaryPages, OtherSummariesAgainstTheDeclarationTotals) {
     EXPECT_EQ(pagina->dbeSCAnterior->Text(), "300,00");
 
     aux->CalculaOperacoesProprias(Chave);
-    const Currency transportar = OwnOperationsBalance(*aux, Reais(1000)).CarriedForward;
+    const Currency transportar = OwnOperationsBalance(aux->Figures.OwnOperations, Reais(1000)).CarriedForward;
     aux->CalculaSaldoCredorExportacao(Chave, Reais(300), Currency(), Currency());
-    ASSERT_GE(aux->VlSaldoProximoPeriodo, Currency());
-    EXPECT_EQ(Mostra(pagina->pnlSCProxPeriodo), Figure(std::min(aux->VlSaldoProximoPeriodo, transportar)));
+    ASSERT_GE(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, Currency());
+    EXPECT_EQ(Mostra(pagina->pnlSCProxPeriodo),
+              Figure(std::min(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, transportar)));
     Foto(NoDemais, "other-summaries");
 }
 
@@ -225,21 +226,24 @@ TEST_F(SummaryPages, BalanceEvolutionFollowsTheValuesAsTheyAreTyped) {
     auto* pagina = Pagina<TfrmDetResumoDemSaldoAcumulado>(NoApuracao);
     auto confere = [&](Currency anterior, Currency provisao) {
         aux->CalculaOperacoesProprias(Chave);
-        const Currency transportar = OwnOperationsBalance(*aux, Reais(1000)).CarriedForward;
+        const Currency transportar =
+            OwnOperationsBalance(aux->Figures.OwnOperations, Reais(1000)).CarriedForward;
         aux->CalculaSaldoCredorExportacao(Chave, anterior, Currency(), provisao);
-        EXPECT_EQ(Mostra(pagina->pnlSaidasExterior), Figure(aux->VlSaldoPExterior));
-        EXPECT_EQ(Mostra(pagina->pnlTotSaidas), Figure(aux->VlTotalSaidas));
-        EXPECT_EQ(Mostra(pagina->pnlProporcao), Proportion(aux->VlProporcao));
-        EXPECT_EQ(Mostra(pagina->pnlCreditosPeriodo), Figure(aux->VlCredAjustado));
-        EXPECT_EQ(Mostra(pagina->pnlDebitosPeriodos), Figure(aux->VlDebAjustado));
-        EXPECT_EQ(Mostra(pagina->pnlSaldoAjustadoPeriodo), Figure(aux->VlSaldoAjustPeriodo));
-        EXPECT_EQ(Mostra(pagina->pnldoCredorAcumulado), Figure(aux->VlSaldoPeriodo));
+        EXPECT_EQ(Mostra(pagina->pnlSaidasExterior), Figure(aux->Figures.ExportCredit.VlSaldoPExterior));
+        EXPECT_EQ(Mostra(pagina->pnlTotSaidas), Figure(aux->Figures.ExportCredit.VlTotalSaidas));
+        EXPECT_EQ(Mostra(pagina->pnlProporcao), Proportion(aux->Figures.ExportCredit.VlProporcao));
+        EXPECT_EQ(Mostra(pagina->pnlCreditosPeriodo), Figure(aux->Figures.ExportCredit.VlCredAjustado));
+        EXPECT_EQ(Mostra(pagina->pnlDebitosPeriodos), Figure(aux->Figures.ExportCredit.VlDebAjustado));
+        EXPECT_EQ(Mostra(pagina->pnlSaldoAjustadoPeriodo),
+                  Figure(aux->Figures.ExportCredit.VlSaldoAjustPeriodo));
+        EXPECT_EQ(Mostra(pagina->pnldoCredorAcumulado), Figure(aux->Figures.ExportCredit.VlSaldoPeriodo));
         EXPECT_EQ(Mostra(pagina->pnlCompTransferencia), "4,00");
         EXPECT_EQ(Mostra(pagina->pnlCompProprio), "9,00");
         EXPECT_EQ(Mostra(pagina->pnlTransferencias), "6,00");
-        const QString proximo = aux->VlSaldoProximoPeriodo >= Currency()
-                                    ? Figure(std::min(aux->VlSaldoProximoPeriodo, transportar))
-                                    : QStringLiteral("0,00");
+        const QString proximo =
+            aux->Figures.ExportCredit.VlSaldoProximoPeriodo >= Currency()
+                ? Figure(std::min(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, transportar))
+                : QStringLiteral("0,00");
         EXPECT_EQ(Mostra(pagina->pnlSaldoProxPeriodo), proximo);
         return Mostra(pagina->pnlSaldoProxPeriodo);
     };

@@ -106,11 +106,11 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
         {.saldoAnterior = Currency::fromRaw(1005678), .saldoAnteriorST = Units(10), .sceAnterior = Units(5)});
     const Resumos resumos = Imprime();
     ASSERT_EQ(resumos.paginas.size(), 6);
-    const QString chave = QStringLiteral("1");
+    const DeclarationKey chave(1);
 
     // Own operations.
     aux->CalculaOperacoesProprias(chave);
-    const TTotaisOperacoesProprias op = *aux;
+    const TTotaisOperacoesProprias op = aux->Figures.OwnOperations;
     const Currency anterior = Currency::fromRaw(1005678);
     auto folhaProprias = [&](bool corta) {
         return Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
@@ -158,7 +158,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
 
     // Tax substitution.
     aux->CalculaSubstTributaria(chave);
-    const TTotaisSubstTributaria st = *aux;
+    const TTotaisSubstTributaria st = aux->Figures.TaxSubstitution;
     const Folha substituicao =
         Pagina(Units(10), st.VlSTEntImpostoRetido + st.VlSTOutroCredito + st.VlSTEstornoDebito,
                st.VlSTSaiImpostoRetido + st.VlSTOutroDebito + st.VlSTEstornoCredito, st.VlSTDeducao,
@@ -213,7 +213,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
 
     // Export balance: its block, and the next period's balance, here negative.
     aux->CalculaSaldoCredorExportacao(chave, Units(5), Currency(), Currency());
-    const TTotaisSaldoCredorExportacao e = *aux;
+    const TTotaisSaldoCredorExportacao e = aux->Figures.ExportCredit;
     const auto& x = resumos.valores.at(ResSCExportacao);
     Confere(x, QStringLiteral("qrlSCEAnterior"), Units(5));
     Confere(x, QStringLiteral("qrlSaidasExterior"), e.VlSaldoPExterior);

@@ -102,7 +102,8 @@ protected:
                   0);
     }
 
-    void Falha(const QString& path, const std::vector<int>& keys = {1, 2}) {
+    void Falha(const QString& path,
+               const std::vector<DeclarationKey>& keys = {DeclarationKey(1), DeclarationKey(2)}) {
         EXPECT_THROW(gerador.Generate(path, keys, Versao, Momento, false), ETransmissionError);
         NadaGravado(path);
     }
@@ -116,7 +117,7 @@ TEST_F(TransmissionGeneratorTest, TwoDeclarationsMatchTheGoldenFileAndAreRecorde
     DuasDeclaracoes();
     const int contador = Contador();
     const QString path = Destino();
-    gerador.Generate(path, {1, 2}, Versao, Momento, false);
+    gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false);
 
     const QByteArray bytes = Contents(path);
     const QString golden = QStringLiteral(ZEB_TEST_DATA_DIR "/transmission/two-declarations.zeb");
@@ -163,18 +164,20 @@ TEST_F(TransmissionGeneratorTest, AnExistingFileIsKeptUnlessReplacedAndThenOnlyB
         ASSERT_TRUE(old.open(QIODevice::WriteOnly));
         old.write("anterior");
     }
-    EXPECT_THROW(gerador.Generate(path, {1, 2}, Versao, Momento, false), ETransmissionError);
+    EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
+                 ETransmissionError);
     EXPECT_EQ(Contents(path), QByteArray("anterior"));
     EXPECT_EQ(banco.Count(QStringLiteral("SELECT COUNT(*) FROM TRANSMISSAO_DEF")), 0);
 
     fixture.Execute(
         QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET COMERRO = 'S' WHERE SQ_DECLARACAO = 2"));
-    EXPECT_THROW(gerador.Generate(path, {1, 2}, Versao, Momento, true), ETransmissionError);
+    EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, true),
+                 ETransmissionError);
     EXPECT_EQ(Contents(path), QByteArray("anterior"));
 
     fixture.Execute(
         QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET COMERRO = 'N' WHERE SQ_DECLARACAO = 2"));
-    gerador.Generate(path, {1, 2}, Versao, Momento, true);
+    gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, true);
     EXPECT_TRUE(Contents(path).startsWith("000020110305143015S0.3.3.4"));
 }
 
@@ -188,7 +191,7 @@ TEST_F(TransmissionGeneratorTest, TheNextRunIntoAFolderClearsThePartialFilesOfAK
         QFile(file).open(QIODevice::WriteOnly);
     QFile held(running);
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));
-    gerador.Generate(path, {1, 2}, Versao, Momento, false);
+    gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false);
     EXPECT_FALSE(QFile::exists(killed));
     EXPECT_TRUE(QFile::exists(running));
     EXPECT_TRUE(QFile::exists(others));
@@ -197,8 +200,8 @@ TEST_F(TransmissionGeneratorTest, TheNextRunIntoAFolderClearsThePartialFilesOfAK
 TEST_F(TransmissionGeneratorTest, DeclarationsNotValidatedWithoutErrorsAreRefused) {
     DuasDeclaracoes();
     fixture.AddDeclaration({.sq = 3, .ano = 2011, .mes = 3});
-    Falha(Destino(), {1, 3});
-    Falha(Destino(), {1, 9});
+    Falha(Destino(), {DeclarationKey(1), DeclarationKey(3)});
+    Falha(Destino(), {DeclarationKey(1), DeclarationKey(9)});
 }
 
 TEST_F(TransmissionGeneratorTest, ALayoutRowNamingAColumnThatDoesNotExist) {
@@ -240,9 +243,11 @@ TEST_F(TransmissionGeneratorTest, AnUnwritableFolder) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
     const QString path = notAFolder + QStringLiteral("/ZEB.zeb");
-    EXPECT_THROW(gerador.Generate(path, {1, 2}, Versao, Momento, false), ETransmissionError);
+    EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
+                 ETransmissionError);
     NadaGravado(Destino(QStringLiteral("ZEB.zeb")));
-    EXPECT_THROW(gerador.Generate(Destino(QStringLiteral("falta/ZEB.zeb")), {1, 2}, Versao, Momento, false),
+    EXPECT_THROW(gerador.Generate(Destino(QStringLiteral("falta/ZEB.zeb")),
+                                  {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
                  ETransmissionError);
     NadaGravado(Destino(QStringLiteral("ZEB.zeb")));
 }
@@ -261,7 +266,8 @@ TEST_F(TransmissionGeneratorTest, AFullDisk) {
     const QString path = Destino();
     {
         FileSizeLimit full(static_cast<rlim_t>(limit));
-        EXPECT_THROW(gerador.Generate(path, {1, 2}, Versao, Momento, false), ETransmissionError);
+        EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
+                     ETransmissionError);
     }
     NadaGravado(path);
 }

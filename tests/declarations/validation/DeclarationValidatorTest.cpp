@@ -70,9 +70,10 @@ protected:
         lista->Close();
         lista->Open();
         EXPECT_TRUE(lista->Locate(QStringLiteral("SQ_DECLARACAO"), sq));
-        validador = std::make_unique<DeclarationValidator>(*lista, [&](int code, const QString& detail) {
-            findings.push_back({code, detail});
-        });
+        validador = std::make_unique<DeclarationValidator>(DeclarationHeader::Of(*lista),
+                                                           [&](int code, const QString& detail) {
+                                                               findings.push_back({code, detail});
+                                                           });
         validador->Validacao();
         return findings;
     }
@@ -411,7 +412,8 @@ TEST_F(DeclarationValidatorTest, AFailingQueryShowsMessage300AndEndsTheRunUnfini
     TClientDataSet* lista = def->cdsSelDeclaracao;
     lista->Open();
     ASSERT_TRUE(lista->Locate(QStringLiteral("SQ_DECLARACAO"), 1));
-    DeclarationValidator run(*lista, [&](int code, const QString&) { codes.push_back(code); });
+    DeclarationValidator run(DeclarationHeader::Of(*lista),
+                             [&](int code, const QString&) { codes.push_back(code); });
     EXPECT_THROW(run.Validacao(), EAbort);
     EXPECT_EQ(codes, Codes{200}); // what came before the failure
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
