@@ -6,6 +6,7 @@
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportDBText.h"
 #include "platform/report/TReportLabel.h"
+#include "platform/ui/GridColumn.h"
 #include "platform/ui/Make.h"
 
 namespace {
@@ -18,17 +19,11 @@ constexpr double LinhaDeclaracao2 = 128;
 constexpr double LinhaTitulos = 154;
 constexpr double AlturaTitulos = 20;
 
-struct Coluna {
-    const char* campo;
-    const char* titulo;
-    double esquerda;
-    double largura;
-};
-// The finding's columns, under their framed titles.
-constexpr Coluna Colunas[] = {{"Tipo", "Tipo", 0, 80},
-                              {"Codigo", "Código", 80, 50},
-                              {"Mensagem", "Mensagem", 130, 300},
-                              {"Descricao", "Descrição", 430, 288}};
+// The finding's columns side by side, under their framed titles.
+constexpr GridColumn Colunas[] = {{"Tipo", "Tipo", 80},
+                                  {"Codigo", "Código", 50},
+                                  {"Mensagem", "Mensagem", 300},
+                                  {"Descricao", "Descrição", 288}};
 
 } // namespace
 
@@ -42,11 +37,13 @@ TrptErrosValidacao::TrptErrosValidacao(TComponent* owner, TDataSet* resultado) :
     qrbDetalhe = Make<TReportBand>(this, QStringLiteral("qrbDetalhe"), TBandType::rbDetail);
     qrbDetalhe->SetParent(this);
     qrbDetalhe->SetHeight(AlturaLinha + 2);
-    for (const Coluna& coluna : Colunas) {
-        TReportDBText* texto = PlaceText(this, qrbDetalhe, resultado, QString::fromLatin1(coluna.campo),
-                                         coluna.esquerda + 2, 1, coluna.largura - 4, AlturaLinha);
+    double esquerda = 0;
+    for (const GridColumn& coluna : Colunas) {
+        TReportDBText* texto = PlaceText(this, qrbDetalhe, resultado, QString::fromLatin1(coluna.field),
+                                         esquerda + 2, 1, coluna.width - 4, AlturaLinha);
         texto->SetWordWrap(true);
         texto->SetAutoStretch(true);
+        esquerda += coluna.width;
     }
 }
 
@@ -75,10 +72,12 @@ void TrptErrosValidacao::BuildHeader() {
         PlaceText(this, qrb_CabPag, declaracao, QString::fromLatin1(dado.campo),
                   dado.esquerda + dado.larguraRotulo, dado.top, dado.largura, AlturaLinha);
     }
-    for (const Coluna& coluna : Colunas) {
-        TReportLabel* titulo = PlaceLabel(this, qrb_CabPag, QString::fromUtf8(coluna.titulo), coluna.esquerda,
-                                          LinhaTitulos, coluna.largura, AlturaTitulos);
+    double esquerda = 0;
+    for (const GridColumn& coluna : Colunas) {
+        TReportLabel* titulo = PlaceLabel(this, qrb_CabPag, QString::fromUtf8(coluna.caption), esquerda,
+                                          LinhaTitulos, coluna.width, AlturaTitulos);
         titulo->Font().Style = TFontStyle::fsBold;
         titulo->Frame().SetAll(true);
+        esquerda += coluna.width;
     }
 }
