@@ -25,5 +25,7 @@ public:
     TBitBtn* btnCorrigir = nullptr;
 
 private:
+    void BuildButtons();
+    void BuildTexts();
     void FormClose(TObject* sender, TCloseAction& action);
 };

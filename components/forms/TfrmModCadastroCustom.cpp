@@ -1,6 +1,7 @@
 #include "components/forms/TfrmModCadastroCustom.h"
 
 #include "components/navigation/TfraDataSetNavigator.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
 
@@ -11,8 +12,7 @@ TfrmModCadastroCustom::TfrmModCadastroCustom(TComponent* owner, int documentId)
     SetName(QStringLiteral("frmModCadastroCustom"));
     SetCaption(QStringLiteral("frmModCadastroCustom"));
     SetBounds(0, 0, 519, 343);
-    sbCadastro = new TStatusBar(this, this);
-    sbCadastro->SetName(QStringLiteral("sbCadastro"));
+    sbCadastro = Make<TStatusBar>(this, QStringLiteral("sbCadastro"), this);
     sbCadastro->AddPanel(75);
     sbCadastro->AddPanel(50);
     sbCadastro->SetAlign(TAlign::alBottom);

@@ -3,6 +3,7 @@
 #include "components/data/TReconcileDialog.h"
 #include "components/navigation/TfraMidasNavigator.h"
 #include "components/report/TDataSetReport.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TBevel.h"
 
@@ -14,8 +15,7 @@ TfrmModCadastroMidas::TfrmModCadastroMidas(TComponent* owner, int documentId)
     SetCaption(QStringLiteral("frmModCadastroMidas"));
     SetBounds(0, 0, 544, 375);
 
-    fsnCadastro = new TfraMidasNavigator(this, this);
-    fsnCadastro->SetName(QStringLiteral("fsnCadastro"));
+    fsnCadastro = Make<TfraMidasNavigator>(this, QStringLiteral("fsnCadastro"), this);
     fsnCadastro->SetColor(clBtnFace);
     fsnCadastro->SetShowHints(false);
     // The captions under the glyphs were laid out for a narrow face: the
@@ -26,21 +26,27 @@ TfrmModCadastroMidas::TfrmModCadastroMidas(TComponent* owner, int documentId)
     fsnCadastro->SetAlign(TAlign::alTop);
     fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmModCadastroMidas::fsnCadastroPrint));
 
-    bvCadastro = new TBevel(this, this);
-    bvCadastro->SetName(QStringLiteral("bvCadastro"));
+    bvCadastro = Make<TBevel>(this, QStringLiteral("bvCadastro"), this);
     bvCadastro->SetShape(TBevelShape::bsTopLine);
     bvCadastro->SetHeight(2);
     bvCadastro->SetAlign(TAlign::alTop);
 
-    rdCadastro = new TReconcileDialog(this);
-    rdCadastro->SetName(QStringLiteral("rdCadastro"));
-    rptCadastro = new TDataSetReport(this);
-    rptCadastro->SetName(QStringLiteral("rptCadastro"));
+    rdCadastro = Make<TReconcileDialog>(this, QStringLiteral("rdCadastro"));
+    rptCadastro = Make<TDataSetReport>(this, QStringLiteral("rptCadastro"));
     rptCadastro->SetInternalName(QStringLiteral("rptCadastro"));
     rptCadastro->SetOrientation(TPrinterOrientation::poPortrait);
 
     OnCreate = TNotifyEvent(this, &TfrmModCadastroMidas::FormCreate);
     OnClose = TCloseEvent(this, &TfrmModCadastroMidas::FormClose);
+}
+
+void TfrmModCadastroMidas::ShowDataSet(TClientDataSet* dataSet, TNotifyEvent onSearch, TNotifyEvent onPrint) {
+    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
+    fsnCadastro->SetDataSet(dataSet);
+    fsnCadastro->SetOnSearch(onSearch);
+    fsnCadastro->SetOnPrint(onPrint);
+    rdCadastro->SetDataSet(dataSet);
+    rptCadastro->SetDataSet(dataSet);
 }
 
 void TfrmModCadastroMidas::FormCreate(TObject*) {

@@ -11,6 +11,7 @@
 #include "components/forms/TfrmModCadastroCustom.h"
 
 class TBevel;
+class TClientDataSet;
 class TDataSetReport;
 class TfraMidasNavigator;
 class TReconcileDialog;
@@ -28,4 +29,9 @@ public:
     TBevel* bvCadastro;
     TReconcileDialog* rdCadastro;
     TDataSetReport* rptCadastro;
+
+protected:
+    // The navigator (every button, Sair included), the reconcile dialog and
+    // the listing on the window's data set, with its search and print.
+    void ShowDataSet(TClientDataSet* dataSet, TNotifyEvent onSearch, TNotifyEvent onPrint);
 };

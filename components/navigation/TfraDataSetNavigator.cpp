@@ -4,6 +4,7 @@
 #include "components/navigation/TVCLToolbar.h"
 #include "platform/base/TPrompter.h"
 #include "platform/graphics/PrinterPicture.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TForm.h"
@@ -85,18 +86,15 @@ TfraDataSetNavigator::~TfraDataSetNavigator() {
 }
 
 void TfraDataSetNavigator::CreateComponents() {
-    m_imlNav = new TImageList(this);
-    m_imlNav->SetName(QStringLiteral("imlNav"));
+    m_imlNav = Make<TImageList>(this, QStringLiteral("imlNav"));
     for (const QPixmap& glyph : NavigatorGlyphs())
         m_imlNav->Add(glyph);
 
-    m_alNav = new TActionList(this);
-    m_alNav->SetName(QStringLiteral("alNav"));
+    m_alNav = Make<TActionList>(this, QStringLiteral("alNav"));
     m_alNav->SetImages(m_imlNav);
     m_alNav->OnUpdate = TActionEvent(this, &TfraDataSetNavigator::alNavUpdate);
     for (int i = 0; i < 13; ++i) {
-        auto* action = new TAction(this);
-        action->SetName(QString::fromLatin1(kActions[i].name));
+        auto* action = Make<TAction>(this, QString::fromLatin1(kActions[i].name));
         action->SetCaption(QString::fromUtf8(kActions[i].caption));
         action->SetImageIndex(kActions[i].imageIndex);
         action->SetActionList(m_alNav);
@@ -121,8 +119,7 @@ void TfraDataSetNavigator::CreateComponents() {
     acHelp()->SetEnabled(false);
 
     auto makeToolbar = [this](const char* name, bool captions, int buttonHeight, int buttonWidth) {
-        auto* toolbar = new TVCLToolbar(this, this);
-        toolbar->SetName(QString::fromLatin1(name));
+        auto* toolbar = Make<TVCLToolbar>(this, QString::fromLatin1(name), this);
         toolbar->SetEdgeBorders(0);
         toolbar->SetImages(m_imlNav);
         toolbar->SetButtonWidth(buttonWidth);
@@ -149,8 +146,7 @@ void TfraDataSetNavigator::CreateComponents() {
     AddButton(m_tbSair, acHelp());
     AddButton(m_tbSair, acClose());
 
-    m_dsNav = new TDataSource(this);
-    m_dsNav->SetName(QStringLiteral("dsNav"));
+    m_dsNav = Make<TDataSource>(this, QStringLiteral("dsNav"));
     m_dsNav->SetAutoEdit(false);
     m_dsNav->OnStateChange = TNotifyEvent(this, &TfraDataSetNavigator::dsNavStateChange);
     m_dsNav->OnDataChange = TDataChangeEvent(this, &TfraDataSetNavigator::dsNavDataChange);

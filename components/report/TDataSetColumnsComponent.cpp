@@ -3,20 +3,19 @@
 #include "components/report/TLinkedDbGridColumns.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TDataSource.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TDBGrid.h"
 
 #include <QFont>
 
 TDataSetColumnsComponent::TDataSetColumnsComponent(TComponent* owner) : TComponent(owner) {
-    m_grid = new TDBGrid(this);
-    m_grid->SetName(QStringLiteral("dbgColumns"));
+    m_grid = Make<TDBGrid>(this, QStringLiteral("dbgColumns"));
     // The listing's face: MS Sans Serif, 11 pixels.
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     m_grid->SetFont(font);
     m_grid->SetTitleFont(font);
-    m_source = new TDataSource(this);
-    m_source->SetName(QStringLiteral("dsColumns"));
+    m_source = Make<TDataSource>(this, QStringLiteral("dsColumns"));
     m_grid->SetDataSource(m_source);
     m_columns = std::make_unique<TLinkedDbGridColumns>(m_grid);
 }

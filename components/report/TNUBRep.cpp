@@ -3,10 +3,12 @@
 #include "components/report/LogoOrgao.h"
 #include "components/report/TfrmPreview.h"
 #include "core/util/SystemIdentity.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportImage.h"
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportSysData.h"
+#include "platform/ui/Make.h"
 
 const QString NomeLocalidade = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
 const QString NomeAssessoria = QStringLiteral("Assessoria de Tecnologia da Informação");
@@ -23,10 +25,10 @@ constexpr double kLabelHeight = 17;
 // The report font: Arial 13 pixels.
 constexpr double kReportFontPoints = 9.75;
 
-template <class T> T* Place(TNUBRep* report, TReportBand* band, const char* name, double left, double top) {
-    auto* control = new T(report);
-    control->SetName(QString::fromLatin1(name));
-    control->SetParent(band);
+// A text of the header or footer at (left, top), one line high, in the header's face.
+template <class T>
+T* HeaderText(TNUBRep* report, TReportBand* band, const char* name, double left, double top) {
+    auto* control = MakeOnBand<T>(report, band, QString::fromLatin1(name));
     control->SetLeft(left);
     control->SetTop(top);
     control->SetHeight(kLabelHeight);
@@ -52,61 +54,64 @@ TNUBRep::TNUBRep(TComponent* owner) : TBandReport(owner) {
     SetPrintIfEmpty(true);
     Font() = TReportFont(QStringLiteral("Arial"), kReportFontPoints);
 
-    qrb_CabPag = new TReportBand(this, TBandType::rbPageHeader);
-    qrb_CabPag->SetName(QStringLiteral("qrb_CabPag"));
+    BuildHeader();
+    BuildFooter();
+    OnPreview = TNotifyEvent(this, &TNUBRep::rptModeloGeralPreview);
+}
+
+void TNUBRep::BuildHeader() {
+    qrb_CabPag = Make<TReportBand>(this, QStringLiteral("qrb_CabPag"), TBandType::rbPageHeader);
     qrb_CabPag->SetParent(this);
     qrb_CabPag->SetHeight(kHeaderHeight);
     qrb_CabPag->Frame().DrawBottom = true;
     qrb_CabPag->BeforePrint = TBandBeforePrintEvent(this, &TNUBRep::qrb_CabPagBeforePrint);
 
-    img = new TReportImage(this);
-    img->SetName(QStringLiteral("img"));
+    img = Make<TReportImage>(this, QStringLiteral("img"));
     img->SetParent(qrb_CabPag);
     img->SetBounds(1, 3, 86, 95);
     img->SetCenter(true);
     img->SetPicture(LogoOrgao());
 
-    qlb_Localidade = Place<TReportLabel>(this, qrb_CabPag, "qlb_Localidade", kLeftColumn, 12);
+    qlb_Localidade = HeaderText<TReportLabel>(this, qrb_CabPag, "qlb_Localidade", kLeftColumn, 12);
     FixWidth(qlb_Localidade, 440, taLeftJustify);
     qlb_Localidade->SetCaption(NomeLocalidade);
-    qlb_gerencia = Place<TReportLabel>(this, qrb_CabPag, "qlb_gerencia", kLeftColumn, 34);
+    qlb_gerencia = HeaderText<TReportLabel>(this, qrb_CabPag, "qlb_gerencia", kLeftColumn, 34);
     FixWidth(qlb_gerencia, 366, taLeftJustify);
     qlb_gerencia->SetCaption(QStringLiteral("Gerencia do Sistema"));
-    qlb_Sistema = Place<TReportLabel>(this, qrb_CabPag, "qlb_Sistema", kLeftColumn, 56);
+    qlb_Sistema = HeaderText<TReportLabel>(this, qrb_CabPag, "qlb_Sistema", kLeftColumn, 56);
     FixWidth(qlb_Sistema, 365, taLeftJustify);
     qlb_Sistema->SetCaption(QStringLiteral("Nome do Sistema"));
-    sys_titulo = Place<TReportSysData>(this, qrb_CabPag, "sys_titulo", kLeftColumn, 77);
+    sys_titulo = HeaderText<TReportSysData>(this, qrb_CabPag, "sys_titulo", kLeftColumn, 77);
     sys_titulo->SetData(TSysDataType::sdReportTitle);
     FixWidth(sys_titulo, kTitleWidth, taLeftJustify);
 
-    qrlAssessoria = Place<TReportLabel>(this, qrb_CabPag, "qrlAssessoria", 0, 6);
+    qrlAssessoria = HeaderText<TReportLabel>(this, qrb_CabPag, "qrlAssessoria", 0, 6);
     qrlAssessoria->SetCaption(NomeAssessoria);
-    sys_DataHora = Place<TReportSysData>(this, qrb_CabPag, "sys_DataHora", 0, 22);
+    sys_DataHora = HeaderText<TReportSysData>(this, qrb_CabPag, "sys_DataHora", 0, 22);
     sys_DataHora->SetData(TSysDataType::sdDateTime);
     sys_DataHora->SetText(QStringLiteral("Emissão: "));
-    sys_Pagina = Place<TReportSysData>(this, qrb_CabPag, "sys_Pagina", 0, 38);
+    sys_Pagina = HeaderText<TReportSysData>(this, qrb_CabPag, "sys_Pagina", 0, 38);
     sys_Pagina->SetData(TSysDataType::sdPageNumber);
     sys_Pagina->SetText(QStringLiteral("Página: "));
-    lblDataHora = Place<TReportLabel>(this, qrb_CabPag, "lblDataHora", 452, 54);
+    lblDataHora = HeaderText<TReportLabel>(this, qrb_CabPag, "lblDataHora", 452, 54);
     lblDataHora->SetCaption(QStringLiteral("99/99/9999  -  99:99"));
     lblDataHora->SetEnabled(false);
-    qrlusuario = Place<TReportLabel>(this, qrb_CabPag, "qrlusuario", 0, 54);
+    qrlusuario = HeaderText<TReportLabel>(this, qrb_CabPag, "qrlusuario", 0, 54);
     qrlusuario->SetCaption(QStringLiteral("Usuario"));
+}
 
-    Rodape = new TReportBand(this, TBandType::rbPageFooter);
-    Rodape->SetName(QStringLiteral("Rodape"));
+void TNUBRep::BuildFooter() {
+    Rodape = Make<TReportBand>(this, QStringLiteral("Rodape"), TBandType::rbPageFooter);
     Rodape->SetParent(this);
     Rodape->SetHeight(kFooterHeight);
     Rodape->Frame().DrawTop = true;
     Rodape->BeforePrint = TBandBeforePrintEvent(this, &TNUBRep::RodapeBeforePrint);
-    lblReport = Place<TReportLabel>(this, Rodape, "lblReport", 0, 4);
+    lblReport = HeaderText<TReportLabel>(this, Rodape, "lblReport", 0, 4);
     lblReport->SetFont(TReportFont(QStringLiteral("Arial"), 8, TFontStyle::fsItalic));
 
     for (TTextPrintable* right : std::initializer_list<TTextPrintable*>{qrlAssessoria, sys_DataHora,
                                                                         sys_Pagina, qrlusuario, lblReport})
         FixWidth(right, kRightColumnWidth, taRightJustify);
-
-    OnPreview = TNotifyEvent(this, &TNUBRep::rptModeloGeralPreview);
 }
 
 void TNUBRep::SetName(const QString& name) {

@@ -62,6 +62,8 @@ protected:
     void PlaceRightAligned();
 
 private:
+    void BuildHeader();
+    void BuildFooter();
     QString m_initialDir;
     QString m_internalName;
     int m_printedCount = 0;

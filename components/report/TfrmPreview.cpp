@@ -10,6 +10,8 @@
 #include "platform/report/TReportPreviewControl.h"
 #include "platform/report/TReportPrinter.h"
 #include "platform/report/TTextExportFilter.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/ShowMessage.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -79,20 +81,16 @@ TfrmPreview::TfrmPreview(TComponent* owner) : TForm(owner) {
     CreateActions();
     CreateToolbar();
 
-    StatusBar1 = new TStatusBar(this, this);
-    StatusBar1->SetName(QStringLiteral("StatusBar1"));
+    StatusBar1 = Make<TStatusBar>(this, QStringLiteral("StatusBar1"), this);
     StatusBar1->AddPanel(300);
     StatusBar1->SetAlign(TAlign::alBottom);
 
-    QRPreview = new TReportPreviewControl(this, this);
-    QRPreview->SetName(QStringLiteral("QRPreview"));
+    QRPreview = Make<TReportPreviewControl>(this, QStringLiteral("QRPreview"), this);
     QRPreview->SetAlign(TAlign::alClient);
     QRPreview->SetZoom(kStartZoom);
 
-    qrTxtx = new TTextExportFilter(this);
-    qrTxtx->SetName(QStringLiteral("qrTxtx"));
-    qrPdf = new TPdfExportFilter(this);
-    qrPdf->SetName(QStringLiteral("qrPdf"));
+    qrTxtx = Make<TTextExportFilter>(this, QStringLiteral("qrTxtx"));
+    qrPdf = Make<TPdfExportFilter>(this, QStringLiteral("qrPdf"));
 
     OnShow = TNotifyEvent(this, &TfrmPreview::FormShow);
     OnClose = TCloseEvent(this, &TfrmPreview::FormClose);
@@ -107,15 +105,12 @@ TfrmPreview::~TfrmPreview() {
 }
 
 void TfrmPreview::CreateActions() {
-    ilPreview = new TImageList(this);
-    ilPreview->SetName(QStringLiteral("ilPreview"));
-    alPreview = new TActionList(this);
-    alPreview->SetName(QStringLiteral("alPreview"));
+    ilPreview = Make<TImageList>(this, QStringLiteral("ilPreview"));
+    alPreview = Make<TActionList>(this, QStringLiteral("alPreview"));
     alPreview->SetImages(ilPreview);
     std::vector<TAction*> actions;
     for (const ActionSpec& spec : kActions) {
-        auto* action = new TAction(this);
-        action->SetName(QString::fromLatin1(spec.name));
+        auto* action = Make<TAction>(this, QString::fromLatin1(spec.name));
         action->SetHint(QString::fromUtf8(spec.hint));
         action->SetImageIndex(
             ilPreview->Add(spec.picture == QStyle::SP_CustomBase
@@ -151,8 +146,7 @@ void TfrmPreview::CreateActions() {
 }
 
 TSpeedButton* TfrmPreview::Button(TAction* action, int& left, int groupIndex) {
-    auto* button = new TSpeedButton(this, pnBotoes);
-    button->SetName(QStringLiteral("sb") + action->Name().mid(2));
+    auto* button = Make<TSpeedButton>(this, QStringLiteral("sb") + action->Name().mid(2), pnBotoes);
     button->SetFlat(true);
     button->SetGroupIndex(groupIndex);
     button->SetAction(action);
@@ -164,18 +158,13 @@ TSpeedButton* TfrmPreview::Button(TAction* action, int& left, int groupIndex) {
 }
 
 void TfrmPreview::CreateToolbar() {
-    pnBotoes = new TPanel(this, this);
-    pnBotoes->SetName(QStringLiteral("pnBotoes"));
-    pnBotoes->SetCaption(QString());
-    pnBotoes->SetBevelOuter(TBevelCut::bvNone);
+    pnBotoes = MakePanel(this, this, QStringLiteral("pnBotoes"), TAlign::alTop);
     pnBotoes->SetHeight(kToolbarHeight);
-    pnBotoes->SetAlign(TAlign::alTop);
 
     int left = kGap;
     for (TAction* action : {acFirst, acPrevious})
         Button(action, left);
-    sePage = new TSpinEdit(this, pnBotoes);
-    sePage->SetName(QStringLiteral("sePage"));
+    sePage = Make<TSpinEdit>(this, QStringLiteral("sePage"), pnBotoes);
     sePage->SetBounds(left + 2, (kToolbarHeight - 22) / 2, kSpinWidth, 22);
     sePage->SetMinValue(1);
     sePage->SetMaxValue(1);
@@ -190,8 +179,7 @@ void TfrmPreview::CreateToolbar() {
     left += kGap;
     for (TAction* action : {acZoomToFit, acZoomTo100, acZoomToWidth})
         Button(action, left, kZoomGroup);
-    seZoom = new TSpinEdit(this, pnBotoes);
-    seZoom->SetName(QStringLiteral("seZoom"));
+    seZoom = Make<TSpinEdit>(this, QStringLiteral("seZoom"), pnBotoes);
     seZoom->SetBounds(left + 2, (kToolbarHeight - 22) / 2, kSpinWidth, 22);
     seZoom->SetMinValue(TReportPreview::kMinZoom);
     seZoom->SetMaxValue(TReportPreview::kMaxZoom);

@@ -2,10 +2,12 @@
 
 #include "platform/db/TDataSet.h"
 #include "platform/db/TField.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportDBText.h"
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportSysData.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBGrid.h"
@@ -69,13 +71,11 @@ TrptGrid::TrptGrid(TComponent* owner) : TNUBRep(owner) {
              sys_Pagina, sys_DataHora, qrlAssessoria, lblDataHora, qrlusuario, lblReport})
         small->Font().Size = 8;
 
-    QRBand1 = new TReportBand(this, TBandType::rbColumnHeader);
-    QRBand1->SetName(QStringLiteral("QRBand1"));
+    QRBand1 = Make<TReportBand>(this, QStringLiteral("QRBand1"), TBandType::rbColumnHeader);
     QRBand1->SetParent(this);
     QRBand1->SetHeight(kHeaderBandHeight);
     QRBand1->SetColor(ColorOf(kHeaderColour));
-    qrbDetalhe = new TReportBand(this, TBandType::rbDetail);
-    qrbDetalhe->SetName(QStringLiteral("qrbDetalhe"));
+    qrbDetalhe = Make<TReportBand>(this, QStringLiteral("qrbDetalhe"), TBandType::rbDetail);
     qrbDetalhe->SetParent(this);
 }
 
@@ -101,14 +101,11 @@ void TrptGrid::Build() {
             QRBand1->SetHeight(QRBand1->Height() + lineHeight + kBandGrowth);
             qrbDetalhe->SetHeight(qrbDetalhe->Height() + lineHeight + kBandGrowth);
         }
-        auto* title = new TReportLabel(this);
-        title->SetParent(QRBand1);
-        title->SetBounds(x, y, column->Width(), lineHeight);
+        TReportLabel* title =
+            PlaceLabel(this, QRBand1, column->TitleCaption(), x, y, column->Width(), lineHeight);
         title->SetColor(QRBand1->Color());
         title->SetFont(titleFont);
-        title->SetCaption(column->TitleCaption());
         title->SetAlignment(column->Alignment());
-        title->SetAutoSize(false);
 
         TTextPrintable* value = nullptr;
         if (dataSet->FindField(column->FieldName())) {

@@ -7,8 +7,10 @@
 #include "platform/base/FormatSettings.h"
 #include "platform/db/TDataSet.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
+#include "platform/ui/TBusyCursor.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TImageList.h"
@@ -17,17 +19,11 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TPopupMenu.h"
-#include "platform/ui/TScreen.h"
 
 #include <QApplication>
 #include <QStyle>
 
 namespace {
-template <class T> T* Named(T* component, const char* name) {
-    component->SetName(QString::fromLatin1(name));
-    return component;
-}
-
 enum class KeyKind { Any, Integer, Real, Date };
 
 KeyKind KeyKindOf(const TField* field) {
@@ -61,7 +57,7 @@ TfraDataSetSearch::TfraDataSetSearch(TComponent* owner, TWinControl* parent) : T
 TfraDataSetSearch::~TfraDataSetSearch() = default;
 
 void TfraDataSetSearch::CreateComponents() {
-    ilSearch = Named(new TImageList(this), "ilSearch");
+    ilSearch = Make<TImageList>(this, QStringLiteral("ilSearch"));
     const QStyle::StandardPixmap pictures[] = {
         QStyle::SP_FileDialogContentsView, QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
         QStyle::SP_MediaSeekForward,       QStyle::SP_MediaSkipForward,  QStyle::SP_DialogResetButton,
@@ -70,10 +66,10 @@ void TfraDataSetSearch::CreateComponents() {
     for (const auto picture : pictures)
         ilSearch->Add(QApplication::style()->standardIcon(picture).pixmap(16, 16));
 
-    alSearch = Named(new TActionList(this), "alSearch");
+    alSearch = Make<TActionList>(this, QStringLiteral("alSearch"));
     alSearch->SetImages(ilSearch);
     auto action = [this](const char* name, const QString& hint, int image) {
-        auto* created = Named(new TAction(this), name);
+        auto* created = Make<TAction>(this, name);
         created->SetHint(hint);
         created->SetImageIndex(image);
         created->SetActionList(alSearch);
@@ -113,13 +109,13 @@ void TfraDataSetSearch::CreateComponents() {
             OnShowFilter(this);
     });
 
-    dsSearch = Named(new TDataSource(this), "dsSearch");
+    dsSearch = Make<TDataSource>(this, QStringLiteral("dsSearch"));
     dsSearch->SetAutoEdit(false);
     dsSearch->OnDataChange = TDataChangeEvent(this, &TfraDataSetSearch::dsSearchDataChange);
     dsSearch->OnStateChange = TNotifyEvent(this, &TfraDataSetSearch::dsSearchStateChange);
-    spSearch = Named(new TSQLParse(this), "spSearch");
+    spSearch = Make<TSQLParse>(this, QStringLiteral("spSearch"));
 
-    pmGrid = Named(new TPopupMenu(this), "pmGrid");
+    pmGrid = Make<TPopupMenu>(this, QStringLiteral("pmGrid"));
     for (TAction* selection : {acSelectAll, acUnselectAll}) {
         auto* item = new TMenuItem(this);
         item->SetAction(selection);
@@ -127,24 +123,24 @@ void TfraDataSetSearch::CreateComponents() {
     }
     pmGrid->Items()->Items(1)->SetCaption(QStringLiteral("Desmarcar Todos"));
 
-    pnFrame = Named(new TPanel(this, this), "pnFrame");
+    pnFrame = Make<TPanel>(this, QStringLiteral("pnFrame"), this);
     pnFrame->SetBevelOuter(TBevelCut::bvNone);
     pnFrame->SetAlign(TAlign::alClient);
 
-    pnSearch = Named(new TPanel(this, pnFrame), "pnSearch");
+    pnSearch = Make<TPanel>(this, QStringLiteral("pnSearch"), pnFrame);
     pnSearch->SetBevelOuter(TBevelCut::bvNone);
     pnSearch->SetHeight(41);
     pnSearch->SetAlign(TAlign::alTop);
-    lbSearch = Named(new TLabel(this, pnSearch), "lbSearch");
+    lbSearch = Make<TLabel>(this, QStringLiteral("lbSearch"), pnSearch);
     lbSearch->SetCaption(m_filterCaption);
     lbSearch->SetBounds(2, 2, lbSearch->Width(), 13);
-    lbField = Named(new TLabel(this, pnSearch), "lbField");
+    lbField = Make<TLabel>(this, QStringLiteral("lbField"), pnSearch);
     QFont bold = lbField->Font();
     bold.setBold(true);
     lbField->SetFont(bold);
     lbField->SetCaption(QStringLiteral("Campo"));
     lbField->SetBounds(lbSearch->BoundsRight() + 4, 2, lbField->Width(), 13);
-    edSearch = Named(new TMaskEdit(this, pnSearch), "edSearch");
+    edSearch = Make<TMaskEdit>(this, QStringLiteral("edSearch"), pnSearch);
     edSearch->SetBounds(2, 17, 200, 21);
     edSearch->SetAnchors(akLeft | akTop | akRight);
     edSearch->OnChange = TNotifyEvent(this, &TfraDataSetSearch::edSearchChange);
@@ -154,10 +150,10 @@ void TfraDataSetSearch::CreateComponents() {
     // The box takes the width the toolbar leaves.
     pnSearch->OnResize = TNotifyEvent::fromFunction([this](TObject*) { Resized(); });
 
-    pnTbSearch = Named(new TPanel(this, pnSearch), "pnTbSearch");
+    pnTbSearch = Make<TPanel>(this, QStringLiteral("pnTbSearch"), pnSearch);
     pnTbSearch->SetBevelOuter(TBevelCut::bvNone);
     pnTbSearch->SetAlign(TAlign::alRight);
-    tbSearch = Named(new TVCLToolbar(this, pnTbSearch), "tbSearch");
+    tbSearch = Make<TVCLToolbar>(this, QStringLiteral("tbSearch"), pnTbSearch);
     tbSearch->SetEdgeBorders(0);
     tbSearch->SetBorderWidth(0);
     tbSearch->SetShowCaptions(false);
@@ -172,13 +168,13 @@ void TfraDataSetSearch::CreateComponents() {
     }
     tbSearch->SetTop(17);
 
-    pnCount = Named(new TPanel(this, pnFrame), "pnCount");
+    pnCount = Make<TPanel>(this, QStringLiteral("pnCount"), pnFrame);
     pnCount->SetHeight(21);
     pnCount->SetAlign(TAlign::alBottom);
     pnCount->SetAlignment(TAlignment::taLeftJustify);
     pnCount->SetCaption(QString());
 
-    gdSearch = Named(new TDBGrid(this, pnFrame), "gdSearch");
+    gdSearch = Make<TDBGrid>(this, QStringLiteral("gdSearch"), pnFrame);
     gdSearch->SetAlign(TAlign::alClient);
     gdSearch->SetReadOnly(true);
     gdSearch->SetOptions(dgTitles | dgColumnResize | dgColLines | dgRowLines | dgTabs | dgRowSelect |
@@ -383,18 +379,16 @@ int TfraDataSetSearch::Search(const QString& fieldName, const QString& value, bo
 void TfraDataSetSearch::SelectAll(bool selected) {
     if (!m_dataSet)
         return;
-    Screen->SetCursor(crSQLWait);
+    TBusyCursor busy(crSQLWait);
     m_dataSet->DisableControls();
     try {
         for (m_dataSet->First(); !m_dataSet->Eof(); m_dataSet->Next())
             gdSearch->SelectedRows().SetCurrentRowSelected(selected);
     } catch (...) {
         m_dataSet->EnableControls();
-        Screen->SetCursor(crDefault);
         throw;
     }
     m_dataSet->EnableControls();
-    Screen->SetCursor(crDefault);
 }
 
 // ---- events ---------------------------------------------------------------------------------

@@ -3,6 +3,8 @@
 #include "components/search/TfraDataSetSearch.h"
 #include "core/forms/CentralizaJanela.h"
 #include "platform/db/TDataSet.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TBevel.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TColumn.h"
@@ -29,19 +31,26 @@ TfrmDataSetSearch::TfrmDataSetSearch(TComponent* owner) : TForm(owner) {
     SetBorderIcons(biSystemMenu | biMaximize);
     SetBounds(0, 0, kWidth, kHeight);
 
-    pnBotoes = new TPanel(this, this);
-    pnBotoes->SetName(QStringLiteral("pnBotoes"));
-    pnBotoes->SetCaption(QString());
-    pnBotoes->SetBevelOuter(TBevelCut::bvNone);
+    BuildButtons();
+    fdsPesquisa = Make<TfraDataSetSearch>(this, QStringLiteral("fdsPesquisa"), this);
+    fdsPesquisa->SetFrameBorderWidth(kFrameBorder);
+    fdsPesquisa->SetAlign(TAlign::alClient);
+    fdsPesquisa->OnStateChange = TNotifyEvent(this, &TfrmDataSetSearch::fdsPesquisaStateChange);
+    fdsPesquisa->OnDataChange = TDataChangeEvent(this, &TfrmDataSetSearch::fdsPesquisaDataChange);
+    fdsPesquisa->OnGridDblClick = TNotifyEvent(this, &TfrmDataSetSearch::fdsPesquisaGridDblClick);
+
+    OnShow = TNotifyEvent(this, &TfrmDataSetSearch::FormShow);
+    UpdateOk();
+}
+
+void TfrmDataSetSearch::BuildButtons() {
+    pnBotoes = MakePanel(this, this, QStringLiteral("pnBotoes"), TAlign::alBottom);
     pnBotoes->SetHeight(kButtonHeight + 2 * kFrameBorder + 2);
-    pnBotoes->SetAlign(TAlign::alBottom);
-    btnCancel = new TButton(this, pnBotoes);
-    btnCancel->SetName(QStringLiteral("btnCancel"));
+    btnCancel = Make<TButton>(this, QStringLiteral("btnCancel"), pnBotoes);
     btnCancel->SetCaption(QStringLiteral("Cancelar"));
     btnCancel->SetCancel(true);
     btnCancel->SetModalResult(mrCancel);
-    btnOk = new TButton(this, pnBotoes);
-    btnOk->SetName(QStringLiteral("btnOk"));
+    btnOk = Make<TButton>(this, QStringLiteral("btnOk"), pnBotoes);
     btnOk->SetCaption(QStringLiteral("OK"));
     btnOk->SetDefault(true);
     btnOk->SetModalResult(mrOk);
@@ -53,22 +62,10 @@ TfrmDataSetSearch::TfrmDataSetSearch(TComponent* owner) : TForm(owner) {
                          kButtonHeight);
     });
 
-    bvBotoes = new TBevel(this, this);
-    bvBotoes->SetName(QStringLiteral("bvBotoes"));
+    bvBotoes = Make<TBevel>(this, QStringLiteral("bvBotoes"), this);
     bvBotoes->SetShape(TBevelShape::bsTopLine);
     bvBotoes->SetHeight(2);
     bvBotoes->SetAlign(TAlign::alBottom);
-
-    fdsPesquisa = new TfraDataSetSearch(this, this);
-    fdsPesquisa->SetName(QStringLiteral("fdsPesquisa"));
-    fdsPesquisa->SetFrameBorderWidth(kFrameBorder);
-    fdsPesquisa->SetAlign(TAlign::alClient);
-    fdsPesquisa->OnStateChange = TNotifyEvent(this, &TfrmDataSetSearch::fdsPesquisaStateChange);
-    fdsPesquisa->OnDataChange = TDataChangeEvent(this, &TfrmDataSetSearch::fdsPesquisaDataChange);
-    fdsPesquisa->OnGridDblClick = TNotifyEvent(this, &TfrmDataSetSearch::fdsPesquisaGridDblClick);
-
-    OnShow = TNotifyEvent(this, &TfrmDataSetSearch::FormShow);
-    UpdateOk();
 }
 
 int TfrmDataSetSearch::FittingWidth() const {

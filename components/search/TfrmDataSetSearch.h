@@ -28,6 +28,7 @@ public:
     TButton* btnCancel;
 
 private:
+    void BuildButtons();
     bool CanConfirm() const;
     void UpdateOk();
     void fdsPesquisaStateChange(TObject* sender);

@@ -3,6 +3,7 @@
 #include "core/util/SystemIdentity.h"
 #include "platform/base/SysUtils.h"
 #include "platform/os/MemoryStatus.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TImage.h"
 #include "platform/ui/TLabel.h"
@@ -56,28 +57,41 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
     SetClientWidth(354);
     SetClientHeight(308);
 
-    pnBotoes = new TPanel(this, this);
-    pnBotoes->SetName(QStringLiteral("pnBotoes"));
+    BuildButtons();
+    BuildImagePanel();
+    lblBancoDados = Label(QStringLiteral("lblBancoDados"), QStringLiteral("Banco de Dados:"), 8, 198, this);
+    lstDatabases = Make<TListBox>(this, QStringLiteral("lstDatabases"), this);
+    lstDatabases->SetBounds(8, 214, 338, 50);
+
+    tmrUpdate = Make<TTimer>(this, QStringLiteral("tmrUpdate"));
+    tmrUpdate->SetInterval(2000);
+    tmrUpdate->OnTimer = TNotifyEvent(this, &TfrmAbout::tmrUpdateTimer);
+
+    OnCreate = TNotifyEvent(this, &TfrmAbout::FormCreate);
+    OnShow = TNotifyEvent(this, &TfrmAbout::FormShow);
+}
+
+void TfrmAbout::BuildButtons() {
+    pnBotoes = Make<TPanel>(this, QStringLiteral("pnBotoes"), this);
     pnBotoes->SetCaption(QString());
     pnBotoes->SetAlign(TAlign::alBottom);
     pnBotoes->SetHeight(40);
     pnBotoes->OnDblClick = TNotifyEvent(this, &TfrmAbout::pnBotoesDblClick);
-    btnOK = new TButton(this, pnBotoes);
-    btnOK->SetName(QStringLiteral("btnOK"));
+    btnOK = Make<TButton>(this, QStringLiteral("btnOK"), pnBotoes);
     btnOK->SetCaption(QStringLiteral("OK"));
     btnOK->SetModalResult(mrOk);
     btnOK->SetDefault(true);
     btnOK->SetCancel(true);
     btnOK->SetBounds(140, 8, 75, 25);
+}
 
-    pnlImage = new TPanel(this, this);
-    pnlImage->SetName(QStringLiteral("pnlImage"));
+void TfrmAbout::BuildImagePanel() {
+    pnlImage = Make<TPanel>(this, QStringLiteral("pnlImage"), this);
     pnlImage->SetCaption(QString());
     pnlImage->SetBounds(8, 8, 338, 184);
     pnlImage->SetBevelOuter(TBevelCut::bvLowered);
     pnlImage->SetColor(Qt::white);
-    imgLogo = new TImage(this, pnlImage);
-    imgLogo->SetName(QStringLiteral("imgLogo"));
+    imgLogo = Make<TImage>(this, QStringLiteral("imgLogo"), pnlImage);
     imgLogo->SetPicture(Emblema());
     imgLogo->SetBounds(8, 8, 48, 56);
 
@@ -91,8 +105,7 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
     lblSecretaria->SetWordWrap(true);
     lblSecretaria->SetBounds(64, 30, 266, 32);
 
-    mmSysInfo = new TMemo(this, pnlImage);
-    mmSysInfo->SetName(QStringLiteral("mmSysInfo"));
+    mmSysInfo = Make<TMemo>(this, QStringLiteral("mmSysInfo"), pnlImage);
     mmSysInfo->SetReadOnly(true);
     mmSysInfo->SetBounds(8, 66, 322, 48);
 
@@ -113,25 +126,11 @@ TfrmAbout::TfrmAbout(TComponent* owner) : TForm(owner) {
         font.setUnderline(true);
         link->SetFont(font);
     }
-
-    lblBancoDados = Label(QStringLiteral("lblBancoDados"), QStringLiteral("Banco de Dados:"), 8, 198, this);
-    lstDatabases = new TListBox(this, this);
-    lstDatabases->SetName(QStringLiteral("lstDatabases"));
-    lstDatabases->SetBounds(8, 214, 338, 50);
-
-    tmrUpdate = new TTimer(this);
-    tmrUpdate->SetName(QStringLiteral("tmrUpdate"));
-    tmrUpdate->SetInterval(2000);
-    tmrUpdate->OnTimer = TNotifyEvent(this, &TfrmAbout::tmrUpdateTimer);
-
-    OnCreate = TNotifyEvent(this, &TfrmAbout::FormCreate);
-    OnShow = TNotifyEvent(this, &TfrmAbout::FormShow);
 }
 
 TLabel* TfrmAbout::Label(const QString& name, const QString& caption, int left, int top,
                          TWinControl* parent) {
-    auto* label = new TLabel(this, parent);
-    label->SetName(name);
+    auto* label = Make<TLabel>(this, name, parent);
     label->SetTransparent(true);
     label->SetCaption(caption);
     label->SetLeft(left);

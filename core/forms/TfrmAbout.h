@@ -52,6 +52,8 @@ protected:
     virtual void FillDatabases();
 
 private:
+    void BuildButtons();
+    void BuildImagePanel();
     TLabel* Label(const QString& name, const QString& caption, int left, int top, TWinControl* parent);
 
     QString m_description;

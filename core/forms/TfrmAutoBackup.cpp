@@ -1,13 +1,13 @@
 #include "core/forms/TfrmAutoBackup.h"
 
+#include "platform/ui/Make.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
 
 namespace {
 TLabel* Centrado(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
                  int top) {
-    auto* label = new TLabel(owner, parent);
-    label->SetName(name);
+    auto* label = Make<TLabel>(owner, name, parent);
     label->SetAutoSize(false);
     label->SetAlignment(taCenter);
     label->SetCaption(caption);
@@ -24,8 +24,7 @@ TfrmAutoBackup::TfrmAutoBackup(TComponent* owner) : TForm(owner) {
     SetClientHeight(106);
     SetPosition(TPosition::poScreenCenter);
 
-    pnFundo = new TPanel(this, this);
-    pnFundo->SetName(QStringLiteral("pnFundo"));
+    pnFundo = Make<TPanel>(this, QStringLiteral("pnFundo"), this);
     pnFundo->SetCaption(QString());
     pnFundo->SetAlign(TAlign::alClient);
     pnFundo->SetBevelInner(TBevelCut::bvRaised);

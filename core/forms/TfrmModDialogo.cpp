@@ -1,5 +1,6 @@
 #include "core/forms/TfrmModDialogo.h"
 
+#include "platform/ui/Make.h"
 #include "platform/ui/TBevel.h"
 #include "platform/ui/TPanel.h"
 
@@ -8,16 +9,14 @@ TfrmModDialogo::TfrmModDialogo(TComponent* owner) : TfrmModBase(owner) {
     SetClientWidth(377);
     SetClientHeight(286);
 
-    pnBotoes = new TPanel(this, this);
-    pnBotoes->SetName(QStringLiteral("pnBotoes"));
+    pnBotoes = Make<TPanel>(this, QStringLiteral("pnBotoes"), this);
     pnBotoes->SetCaption(QString());
     pnBotoes->SetAlign(TAlign::alBottom);
     pnBotoes->SetHeight(33);
     pnBotoes->SetBevelOuter(TBevelCut::bvNone);
     pnBotoes->SetBorderWidth(4);
 
-    bvBotoes = new TBevel(this, this);
-    bvBotoes->SetName(QStringLiteral("bvBotoes"));
+    bvBotoes = Make<TBevel>(this, QStringLiteral("bvBotoes"), this);
     bvBotoes->SetShape(TBevelShape::bsTopLine);
     bvBotoes->SetAlign(TAlign::alBottom);
     bvBotoes->SetHeight(2);

@@ -5,6 +5,8 @@
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
 #include "platform/os/VersionResource.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/MenuLayout.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TApplication.h"
@@ -24,35 +26,13 @@
 #include <QPixmap>
 #include <cmath>
 
-namespace {
-
-TMenuItem* Item(TComponent* owner, const QString& name, const QString& caption, TMenuItem* parent) {
-    auto* item = new TMenuItem(owner);
-    item->SetName(name);
-    if (!caption.isEmpty())
-        item->SetCaption(caption);
-    parent->Add(item);
-    return item;
-}
-
-TAction* Acao(TActionList* list, const QString& name, const QString& caption) {
-    auto* action = new TAction(list->Owner());
-    action->SetName(name);
-    action->SetCaption(caption);
-    action->SetActionList(list);
-    return action;
-}
-
-} // namespace
-
 TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
     SetFormStyle(TFormStyle::fsMDIForm);
     // Maximised once the message loop shows it.
     SetWindowState(TWindowState::wsMaximized);
     SetPosition(TPosition::poDefaultPosOnly);
 
-    imgFundo = new TImage(this, this);
-    imgFundo->SetName(QStringLiteral("imgFundo"));
+    imgFundo = Make<TImage>(this, QStringLiteral("imgFundo"), this);
     imgFundo->SetVisible(false);
 
     lblSigla = CreateLabel(QStringLiteral("lblSigla"), QStringLiteral("SIGLA"));
@@ -60,37 +40,16 @@ TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
     lblSistema = CreateLabel(QStringLiteral("lblSistema"), QStringLiteral("NOME DO SISTEMA"));
     lblSistema->SetBounds(16, 60, lblSistema->Width(), lblSistema->Height());
 
-    sbApp = new TStatusBar(this, this);
-    sbApp->SetName(QStringLiteral("sbApp"));
+    sbApp = Make<TStatusBar>(this, QStringLiteral("sbApp"), this);
     sbApp->SetAlign(TAlign::alBottom);
     for (int width : {90, 400, 150})
         sbApp->AddPanel(width);
 
-    imlApp = new TImageList(this);
-    imlApp->SetName(QStringLiteral("imlApp"));
-    alApp = new TActionList(this);
-    alApp->SetName(QStringLiteral("alApp"));
-    alApp->SetImages(imlApp);
-    acSair = Acao(alApp, QStringLiteral("acSair"), QStringLiteral("&Sair"));
-    acSair->OnExecute = TNotifyEvent(this, &TfrmModPrincipal::acSairExecute);
-    acSobre = Acao(alApp, QStringLiteral("acSobre"), QStringLiteral("&Sobre..."));
-    acSobre->OnExecute = TNotifyEvent(this, &TfrmModPrincipal::acSobreExecute);
+    BuildMainMenu();
 
-    mmApp = new TMainMenu(this);
-    mmApp->SetName(QStringLiteral("mmApp"));
-    mniPrincipal = Item(this, QStringLiteral("mniPrincipal"), QStringLiteral("&Principal"), mmApp->Items());
-    mniSair = Item(this, QStringLiteral("mniSair"), QString(), mniPrincipal);
-    mniSair->SetAction(acSair);
-    mniAjuda = Item(this, QStringLiteral("mniAjuda"), QStringLiteral("&Ajuda"), mmApp->Items());
-    mniSobre = Item(this, QStringLiteral("mniSobre"), QString(), mniAjuda);
-    mniSobre->SetAction(acSobre);
-    SetMenu(mmApp);
-
-    evApp = new TExeVer(this);
-    evApp->SetName(QStringLiteral("evApp"));
+    evApp = Make<TExeVer>(this, QStringLiteral("evApp"));
     // The idle time-out names no database: it stays inert.
-    dtApp = new TDatabaseTimeout(this);
-    dtApp->SetName(QStringLiteral("dtApp"));
+    dtApp = Make<TDatabaseTimeout>(this, QStringLiteral("dtApp"));
     dtApp->SetDisconnectMsg(TDatabaseTimeout::DefaultDisconnectMsg);
     dtApp->SetReopenDataSets(false);
 
@@ -99,14 +58,32 @@ TfrmModPrincipal::TfrmModPrincipal(TComponent* owner) : TfrmModBase(owner) {
     OnClose = TCloseEvent(this, &TfrmModPrincipal::FormClose);
 }
 
+void TfrmModPrincipal::BuildMainMenu() {
+    imlApp = Make<TImageList>(this, QStringLiteral("imlApp"));
+    alApp = Make<TActionList>(this, QStringLiteral("alApp"));
+    alApp->SetImages(imlApp);
+    acSair = MakeAction(this, alApp, QStringLiteral("acSair"), QStringLiteral("&Sair"));
+    acSair->OnExecute = TNotifyEvent(this, &TfrmModPrincipal::acSairExecute);
+    acSobre = MakeAction(this, alApp, QStringLiteral("acSobre"), QStringLiteral("&Sobre..."));
+    acSobre->OnExecute = TNotifyEvent(this, &TfrmModPrincipal::acSobreExecute);
+
+    mmApp = Make<TMainMenu>(this, QStringLiteral("mmApp"));
+    TMenuItem* barra = mmApp->Items();
+    mniPrincipal =
+        MakeMenuItem(this, barra, 0, QStringLiteral("mniPrincipal"), nullptr, QStringLiteral("&Principal"));
+    mniSair = MakeMenuItem(this, mniPrincipal, 0, QStringLiteral("mniSair"), acSair);
+    mniAjuda = MakeMenuItem(this, barra, 1, QStringLiteral("mniAjuda"), nullptr, QStringLiteral("&Ajuda"));
+    mniSobre = MakeMenuItem(this, mniAjuda, 0, QStringLiteral("mniSobre"), acSobre);
+    SetMenu(mmApp);
+}
+
 TfrmModPrincipal::~TfrmModPrincipal() {
     if (MdiArea())
         MdiArea()->viewport()->removeEventFilter(this);
 }
 
 TLabel* TfrmModPrincipal::CreateLabel(const QString& name, const QString& caption) {
-    auto* label = new TLabel(this, this);
-    label->SetName(name);
+    auto* label = Make<TLabel>(this, name, this);
     label->SetTransparent(true);
     label->SetCaption(caption);
     PlaceOnClientArea(label);
@@ -196,14 +173,11 @@ void TfrmModPrincipal::FormShow(TObject*) {
     font.setBold(true);
     const QString nome = NomeOrgaoExibicao();
     auto makeLabel = [&](const QString& name, const QColor& color, int left, int top) {
-        auto* label = new TLabel(this, this);
-        label->SetName(name);
+        auto* label = Make<TLabel>(this, name, this);
         label->SetTransparent(true);
         label->SetFont(font);
         label->SetCaption(nome);
-        QPalette palette = label->Widget()->palette();
-        palette.setColor(QPalette::WindowText, color);
-        label->Widget()->setPalette(palette);
+        label->SetFontColor(color);
         label->SetBounds(left, top, label->Width(), label->Height());
         PlaceOnClientArea(label);
         label->Widget()->raise();

@@ -75,6 +75,7 @@ protected:
     void PlaceOnClientArea(TLabel* label);
 
 private:
+    void BuildMainMenu();
     TLabel* CreateLabel(const QString& name, const QString& caption);
     void PlaceRightAligned();
 

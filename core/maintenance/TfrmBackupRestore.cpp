@@ -8,6 +8,9 @@
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/LocalPath.h"
 #include "platform/os/TempPaths.h"
+#include "platform/ui/ControlFont.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/ShowMessage.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
@@ -38,31 +41,6 @@ constexpr qint64 Megabyte = 1024 * 1024;
 constexpr int PecaPadraoMB = 1;
 constexpr int PecaMaximaMB = 4095;
 
-TLabel* Texto(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
-              QRect bounds, bool bold = false) {
-    auto* label = new TLabel(owner, parent);
-    label->SetName(name);
-    label->SetAutoSize(false);
-    label->SetWordWrap(true);
-    label->SetCaption(caption);
-    if (bold) {
-        QFont font = label->Widget()->font();
-        font.setBold(true);
-        label->SetFont(font);
-    }
-    label->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-    return label;
-}
-
-TButton* Botao(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
-               QRect bounds) {
-    auto* button = new TButton(owner, parent);
-    button->SetName(name);
-    button->SetCaption(caption);
-    button->SetBounds(bounds.x(), bounds.y(), bounds.width(), bounds.height());
-    return button;
-}
-
 QString Caminho(const QString& text) {
     const QString trimmed = text.trimmed();
     return trimmed.isEmpty() ? trimmed : LocalPath::FromWindows(trimmed);
@@ -80,116 +58,121 @@ TfrmBackupRestore::TfrmBackupRestore(TComponent* owner) : TForm(owner) {
     SetPosition(TPosition::poMainFormCenter);
     OnCloseQuery = TCloseQueryEvent(this, &TfrmBackupRestore::FormCloseQuery);
 
-    pcKind = new TPageControl(this, this);
-    pcKind->SetName(QStringLiteral("pcKind"));
+    pcKind = Make<TPageControl>(this, QStringLiteral("pcKind"), this);
     pcKind->SetBounds(0, 0, LarguraCliente, 196);
-    tabBackup = new TTabSheet(this);
-    tabBackup->SetName(QStringLiteral("tabBackup"));
+    tabBackup = Make<TTabSheet>(this, QStringLiteral("tabBackup"));
     tabBackup->SetPageControl(pcKind);
     tabBackup->SetTabVisible(false);
-    atbRestore = new TTabSheet(this);
-    atbRestore->SetName(QStringLiteral("atbRestore"));
+    atbRestore = Make<TTabSheet>(this, QStringLiteral("atbRestore"));
     atbRestore->SetPageControl(pcKind);
     atbRestore->SetTabVisible(false);
 
-    Texto(
+    BuildBackupPage();
+    BuildRestorePage();
+    BuildStatusAndButtons();
+    BuildZip();
+}
+
+TfrmBackupRestore::~TfrmBackupRestore() = default;
+
+void TfrmBackupRestore::BuildBackupPage() {
+    MakeWrappedLabel(
         this, tabBackup, QStringLiteral("lblBkpTexto"),
         QStringLiteral("Esta rotina irá realizar uma cópia de segurança dos seus dados. Selecione a unidade "
                        "de disco onde será colocado o arquivo de backup."),
         QRect(8, 4, 333, 42));
-    Texto(this, tabBackup, QStringLiteral("lblBkpAtencao"), QStringLiteral("ATENÇÃO"), QRect(8, 48, 333, 16),
-          true);
-    Texto(
+    SetBold(MakeWrappedLabel(this, tabBackup, QStringLiteral("lblBkpAtencao"), QStringLiteral("ATENÇÃO"),
+                             QRect(8, 48, 333, 16)));
+    MakeWrappedLabel(
         this, tabBackup, QStringLiteral("lblBkpAviso"),
         QStringLiteral("Caso esteja ocorrendo algum problema com a sua base de dados, não realize o backup, "
                        "pois isto irá destruir a base íntegra."),
         QRect(8, 64, 333, 42));
-    Texto(this, tabBackup, QStringLiteral("lblBkpArquivo"), QStringLiteral("Arquivo de Backup:"),
-          QRect(8, 110, 200, 16));
-    cboBak = new TComboBox(this, tabBackup);
-    cboBak->SetName(QStringLiteral("cboBak"));
+    MakeWrappedLabel(this, tabBackup, QStringLiteral("lblBkpArquivo"), QStringLiteral("Arquivo de Backup:"),
+                     QRect(8, 110, 200, 16));
+    cboBak = Make<TComboBox>(this, QStringLiteral("cboBak"), tabBackup);
     cboBak->SetBounds(8, 128, 300, 21);
     cboBak->SetText(QStringLiteral("A:\\"));
     cboBak->OnChange = TNotifyEvent(this, &TfrmBackupRestore::cboBakChange);
-    btnLocalizarBkp = Botao(this, tabBackup, QStringLiteral("btnLocalizarBkp"), QStringLiteral("..."),
-                            QRect(312, 128, 25, 21));
+    btnLocalizarBkp = MakeButton(this, tabBackup, QStringLiteral("btnLocalizarBkp"), QStringLiteral("..."),
+                                 QRect(312, 128, 25, 21));
     btnLocalizarBkp->SetTag(1);
     btnLocalizarBkp->OnClick = TNotifyEvent(this, &TfrmBackupRestore::btnLocalizarClick);
-    chkPartes = new TCheckBox(this, tabBackup);
-    chkPartes->SetName(QStringLiteral("chkPartes"));
+    chkPartes = Make<TCheckBox>(this, QStringLiteral("chkPartes"), tabBackup);
     chkPartes->SetCaption(QStringLiteral("Dividir em partes de (MB):"));
     chkPartes->SetBounds(8, 158, 200, 21);
     chkPartes->OnClick = TNotifyEvent(this, &TfrmBackupRestore::chkPartesClick);
-    sePartes = new TSpinEdit(this, tabBackup);
-    sePartes->SetName(QStringLiteral("sePartes"));
+    sePartes = Make<TSpinEdit>(this, QStringLiteral("sePartes"), tabBackup);
     sePartes->SetMinValue(1);
     sePartes->SetMaxValue(PecaMaximaMB);
     sePartes->SetValue(PecaPadraoMB);
     sePartes->SetBounds(212, 158, 96, 21);
     sePartes->SetEnabled(false);
+}
 
-    Texto(
+void TfrmBackupRestore::BuildRestorePage() {
+    MakeWrappedLabel(
         this, atbRestore, QStringLiteral("lblResTexto"),
         QStringLiteral("Esta rotina irá realizar a recuperação dos seus dados. Selecione a unidade de disco "
                        "onde está o backup."),
         QRect(8, 4, 333, 42));
-    Texto(this, atbRestore, QStringLiteral("lblResAtencao"), QStringLiteral("ATENÇÃO"), QRect(8, 48, 333, 16),
-          true);
-    Texto(this, atbRestore, QStringLiteral("lblResAviso"),
-          QStringLiteral("Você irá substituir a atual base de dados pela contida no backup. Todos os dados "
-                         "entrados a partir do último backup serão perdidos e substituidos pelos dados "
-                         "armazenados no backup."),
-          QRect(8, 64, 333, 56));
-    Texto(this, atbRestore, QStringLiteral("lblResArquivo"), QStringLiteral("Arquivo de Backup:"),
-          QRect(8, 124, 200, 16));
-    cboRes = new TComboBox(this, atbRestore);
-    cboRes->SetName(QStringLiteral("cboRes"));
+    SetBold(MakeWrappedLabel(this, atbRestore, QStringLiteral("lblResAtencao"), QStringLiteral("ATENÇÃO"),
+                             QRect(8, 48, 333, 16)));
+    MakeWrappedLabel(
+        this, atbRestore, QStringLiteral("lblResAviso"),
+        QStringLiteral("Você irá substituir a atual base de dados pela contida no backup. Todos os dados "
+                       "entrados a partir do último backup serão perdidos e substituidos pelos dados "
+                       "armazenados no backup."),
+        QRect(8, 64, 333, 56));
+    MakeWrappedLabel(this, atbRestore, QStringLiteral("lblResArquivo"), QStringLiteral("Arquivo de Backup:"),
+                     QRect(8, 124, 200, 16));
+    cboRes = Make<TComboBox>(this, QStringLiteral("cboRes"), atbRestore);
     cboRes->SetBounds(8, 142, 300, 21);
     cboRes->OnChange = TNotifyEvent(this, &TfrmBackupRestore::cboResChange);
-    btnLocalizarRes = Botao(this, atbRestore, QStringLiteral("btnLocalizarRes"), QStringLiteral("..."),
-                            QRect(312, 142, 25, 21));
+    btnLocalizarRes = MakeButton(this, atbRestore, QStringLiteral("btnLocalizarRes"), QStringLiteral("..."),
+                                 QRect(312, 142, 25, 21));
     btnLocalizarRes->SetTag(2);
     btnLocalizarRes->OnClick = TNotifyEvent(this, &TfrmBackupRestore::btnLocalizarClick);
+}
 
-    pnlCopia = new TPanel(this, this);
-    pnlCopia->SetName(QStringLiteral("pnlCopia"));
+void TfrmBackupRestore::BuildStatusAndButtons() {
+    pnlCopia = Make<TPanel>(this, QStringLiteral("pnlCopia"), this);
     pnlCopia->SetCaption(QString());
     pnlCopia->SetBounds(0, 196, LarguraCliente, 56);
-    lblStatus =
-        Texto(this, pnlCopia, QStringLiteral("lblStatus"), QStringLiteral("Status"), QRect(8, 4, 333, 28));
-    ggPercent = new TProgressBar(this, pnlCopia);
-    ggPercent->SetName(QStringLiteral("ggPercent"));
+    lblStatus = MakeWrappedLabel(this, pnlCopia, QStringLiteral("lblStatus"), QStringLiteral("Status"),
+                                 QRect(8, 4, 333, 28));
+    ggPercent = Make<TProgressBar>(this, QStringLiteral("ggPercent"), pnlCopia);
     ggPercent->SetBounds(8, 34, 333, 16);
     ggPercent->SetMin(0);
     ggPercent->SetMax(100);
 
-    pnBotoes = new TPanel(this, this);
-    pnBotoes->SetName(QStringLiteral("pnBotoes"));
+    pnBotoes = Make<TPanel>(this, QStringLiteral("pnBotoes"), this);
     pnBotoes->SetCaption(QString());
     pnBotoes->SetBounds(0, 252, LarguraCliente, 38);
-    btnFechar =
-        Botao(this, pnBotoes, QStringLiteral("btnFechar"), QStringLiteral("&Fechar"), QRect(266, 6, 75, 25));
+    btnFechar = MakeButton(this, pnBotoes, QStringLiteral("btnFechar"), QStringLiteral("&Fechar"),
+                           QRect(266, 6, 75, 25));
     btnFechar->SetCancel(true);
     btnFechar->OnClick = TNotifyEvent::fromFunction([this](TObject*) { Close(); });
-    btnAbort =
-        Botao(this, pnBotoes, QStringLiteral("btnAbort"), QStringLiteral("&Abortar"), QRect(186, 6, 75, 25));
+    btnAbort = MakeButton(this, pnBotoes, QStringLiteral("btnAbort"), QStringLiteral("&Abortar"),
+                          QRect(186, 6, 75, 25));
     btnAbort->SetVisible(false);
     btnAbort->SetEnabled(false);
     btnAbort->OnClick = TNotifyEvent(this, &TfrmBackupRestore::btnAbortClick);
-    btnBkp =
-        Botao(this, pnBotoes, QStringLiteral("btnBkp"), QStringLiteral("&Backup"), QRect(106, 6, 75, 25));
+    btnBkp = MakeButton(this, pnBotoes, QStringLiteral("btnBkp"), QStringLiteral("&Backup"),
+                        QRect(106, 6, 75, 25));
     btnBkp->SetDefault(true);
     btnBkp->SetEnabled(false);
     btnBkp->OnClick = TNotifyEvent(this, &TfrmBackupRestore::btnBkpClick);
-    btnRestore = Botao(this, pnBotoes, QStringLiteral("btnRestore"), QStringLiteral("&Restaurar"),
-                       QRect(106, 6, 75, 25));
+    btnRestore = MakeButton(this, pnBotoes, QStringLiteral("btnRestore"), QStringLiteral("&Restaurar"),
+                            QRect(106, 6, 75, 25));
     btnRestore->SetDefault(true);
     btnRestore->SetVisible(false);
     btnRestore->SetEnabled(false);
     btnRestore->OnClick = TNotifyEvent(this, &TfrmBackupRestore::btnRestoreClick);
+}
 
-    bkpZip = new TZipWriter(this);
-    bkpZip->SetName(QStringLiteral("bkpZip"));
+void TfrmBackupRestore::BuildZip() {
+    bkpZip = Make<TZipWriter>(this, QStringLiteral("bkpZip"));
     bkpZip->SetOverwriteMode(TUZOverwriteMode::Always);
     bkpZip->SetZipAction(TZipAction::zaReplace);
     bkpZip->MultiZipInfo().CheckDiskLabels = false;
@@ -204,8 +187,6 @@ TfrmBackupRestore::TfrmBackupRestore(TComponent* owner) : TForm(owner) {
     bkpZip->OnNoSuchFile = TNoSuchFileEvent(this, &TfrmBackupRestore::bkpZipNoSuchFile);
     bkpZip->OnGetNextDisk = TGetNextDisk(this, &TfrmBackupRestore::bkpZipGetNextDisk);
 }
-
-TfrmBackupRestore::~TfrmBackupRestore() = default;
 
 void TfrmBackupRestore::Prepara(TIBDatabase* database, const QString& defaultFileName, int mode) {
     m_database = database;

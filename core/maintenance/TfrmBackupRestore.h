@@ -77,6 +77,10 @@ public:
     TZipWriter* bkpZip;
 
 private:
+    void BuildBackupPage();
+    void BuildRestorePage();
+    void BuildStatusAndButtons();
+    void BuildZip();
     void Backup(const QString& target);
     void Restore(const QString& archive);
     void SetStatus(const QString& text);

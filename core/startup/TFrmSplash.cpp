@@ -2,6 +2,7 @@
 
 #include "core/startup/ProgramImages.h"
 #include "core/util/SystemIdentity.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TImage.h"
 #include "platform/ui/TLabel.h"
 
@@ -19,8 +20,7 @@ TFrmSplash::TFrmSplash(TComponent* owner) : TForm(owner) {
     SetClientWidth(Largura);
     SetClientHeight(Altura);
 
-    imgSplash = new TImage(this, this);
-    imgSplash->SetName(QStringLiteral("imgSplash"));
+    imgSplash = Make<TImage>(this, QStringLiteral("imgSplash"), this);
     imgSplash->SetAlign(TAlign::alClient);
     imgSplash->SetStretch(true);
     imgSplash->SetPicture(FundoSplash());
@@ -38,15 +38,12 @@ void TFrmSplash::Rotulo(TLabel*& texto, TLabel*& sombra, const QString& name, co
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     auto make = [&](const QString& labelName, const QColor& color, int offset) {
-        auto* label = new TLabel(this, this);
-        label->SetName(labelName);
+        auto* label = Make<TLabel>(this, labelName, this);
         label->SetTransparent(true);
         label->SetAutoSize(false);
         label->SetAlignment(taCenter);
         label->SetFont(font);
-        QPalette palette = label->Widget()->palette();
-        palette.setColor(QPalette::WindowText, color);
-        label->Widget()->setPalette(palette);
+        label->SetFontColor(color);
         label->SetCaption(caption);
         label->SetBounds(offset, top + offset, Largura, pixelSize * 2);
         label->BringToFront();

@@ -23,6 +23,8 @@
 #include "declarations/registers/TfrmConMunicipios.h"
 #include "declarations/registers/TfrmConUFs.h"
 #include "declarations/registers/TfrmParametros.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/MenuLayout.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TApplication.h"
@@ -61,46 +63,68 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     SetCaption(QStringLiteral("Declarações Econômico-Fiscais"));
     SetClientWidth(849);
     SetClientHeight(567);
-    lblSigla->SetCaption(QStringLiteral("ZEB"));
-    lblSistema->SetCaption(NomeProduto);
-    {
-        QFont sigla(QStringLiteral("Liberation Sans"));
-        sigla.setPixelSize(40);
-        sigla.setBold(true);
-        lblSigla->SetFont(sigla);
-        lblSigla->SetCaption(lblSigla->Caption());
-        QFont sistema(QStringLiteral("Liberation Sans"));
-        sistema.setPixelSize(18);
-        sistema.setBold(true);
-        lblSistema->SetFont(sistema);
-        lblSistema->SetCaption(lblSistema->Caption());
-        for (TLabel* label : {lblSigla, lblSistema}) {
-            QPalette palette = label->Widget()->palette();
-            palette.setColor(QPalette::WindowText, Qt::white);
-            label->Widget()->setPalette(palette);
-        }
-    }
+    BuildTitle();
     imgFundo->SetPicture(FundoPrincipal(QSize(1024, 768)));
     mniPrincipal->SetVisible(false);
+    BuildActions();
+    AddProgramMenus();
+    evApp->SeteMail(QStringLiteral("suporte.zeb@sefaz.kv.gov.br"));
+    BuildMaintenance();
 
-    acContribuintes = Acao(QStringLiteral("acContribuintes"), QStringLiteral("&Contribuintes"));
-    acRepresentante = Acao(QStringLiteral("acRepresentante"), QStringLiteral("&Representante Legal"));
-    acContabilista = Acao(QStringLiteral("acContabilista"), QStringLiteral("Con&tabilista"));
-    acCFOPs = Acao(QStringLiteral("acCFOPs"), QStringLiteral("CF&OPs"));
-    acFundamentos = Acao(QStringLiteral("acFundamentos"), QStringLiteral("&Ocorrências"));
-    acFinalidades = Acao(QStringLiteral("acFinalidades"), QStringLiteral("&Finalidades de SCE"));
-    acMunicipios = Acao(QStringLiteral("acMunicipios"), QStringLiteral("&Municípios"));
-    acUFs = Acao(QStringLiteral("acUFs"), QStringLiteral("&UFs"));
-    acDeclaracao = Acao(QStringLiteral("acDeclaracao"), QStringLiteral("&Declaração"));
-    acGeracao = Acao(QStringLiteral("acGeracao"), QStringLiteral("&Geração"));
-    acParametros = Acao(QStringLiteral("acParametros"), QStringLiteral("&Parâmetros"));
-    acGerarBkp = Acao(QStringLiteral("acGerarBkp"), QStringLiteral("&Gerar"));
-    acRestaurarBkp = Acao(QStringLiteral("acRestaurarBkp"), QStringLiteral("&Restaurar"));
-    acRepararDatabase =
-        Acao(QStringLiteral("acRepararDatabase"), QStringLiteral("&Reparar Base de Dados Corrompida"));
+    OnCreate = TNotifyEvent(this, &TfrmDef::FormCreate);
+    OnShow = TNotifyEvent(this, &TfrmDef::FormShow);
+    OnClose = TCloseEvent(this, &TfrmDef::FormClose);
+    if (!frmDef)
+        frmDef = this;
+}
+
+TfrmDef::~TfrmDef() {
+    if (frmDef == this)
+        frmDef = nullptr;
+}
+
+void TfrmDef::BuildTitle() {
+    lblSigla->SetCaption(QStringLiteral("ZEB"));
+    lblSistema->SetCaption(NomeProduto);
+    QFont sigla(QStringLiteral("Liberation Sans"));
+    sigla.setPixelSize(40);
+    sigla.setBold(true);
+    lblSigla->SetFont(sigla);
+    lblSigla->SetCaption(lblSigla->Caption());
+    QFont sistema(QStringLiteral("Liberation Sans"));
+    sistema.setPixelSize(18);
+    sistema.setBold(true);
+    lblSistema->SetFont(sistema);
+    lblSistema->SetCaption(lblSistema->Caption());
+    for (TLabel* label : {lblSigla, lblSistema})
+        label->SetFontColor(Qt::white);
+}
+
+void TfrmDef::BuildActions() {
+    const auto acao = [this](const char* name, const QString& caption) {
+        return MakeAction(this, alApp, QString::fromLatin1(name), caption);
+    };
+    acContribuintes = acao("acContribuintes", QStringLiteral("&Contribuintes"));
+    acRepresentante = acao("acRepresentante", QStringLiteral("&Representante Legal"));
+    acContabilista = acao("acContabilista", QStringLiteral("Con&tabilista"));
+    acCFOPs = acao("acCFOPs", QStringLiteral("CF&OPs"));
+    acFundamentos = acao("acFundamentos", QStringLiteral("&Ocorrências"));
+    acFinalidades = acao("acFinalidades", QStringLiteral("&Finalidades de SCE"));
+    acMunicipios = acao("acMunicipios", QStringLiteral("&Municípios"));
+    acUFs = acao("acUFs", QStringLiteral("&UFs"));
+    acDeclaracao = acao("acDeclaracao", QStringLiteral("&Declaração"));
+    acGeracao = acao("acGeracao", QStringLiteral("&Geração"));
+    acParametros = acao("acParametros", QStringLiteral("&Parâmetros"));
+    acGerarBkp = acao("acGerarBkp", QStringLiteral("&Gerar"));
+    acRestaurarBkp = acao("acRestaurarBkp", QStringLiteral("&Restaurar"));
+    acRepararDatabase = acao("acRepararDatabase", QStringLiteral("&Reparar Base de Dados Corrompida"));
     acGerarBkp->OnExecute = TNotifyEvent(this, &TfrmDef::acGerarBkpExecute);
     acRestaurarBkp->OnExecute = TNotifyEvent(this, &TfrmDef::acRestaurarBkpExecute);
     acRepararDatabase->OnExecute = TNotifyEvent(this, &TfrmDef::acRepararDatabaseExecute);
+    ConnectWindows();
+}
+
+void TfrmDef::ConnectWindows() {
     // The registers and lookups open as document windows; the parameters
     // window is shown modally.
     const auto abre = [this](TAction* action, auto show) {
@@ -120,12 +144,18 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
         std::unique_ptr<TfrmParametros> parametros(TfrmModDocumento::CreateDocument<TfrmParametros>(def, -1));
         parametros->ShowModal();
     });
+}
 
+void TfrmDef::AddProgramMenus() {
     // Menu bar: Arquivos, Declaração, Geração, Ferramentas, Sair, then the
     // template's Ajuda.
     TMenuItem* barra = mmApp->Items();
     int posicao = barra->Count() - 1; // before Ajuda
-    Tabelas1 = Item(QStringLiteral("Tabelas1"), barra, posicao++, nullptr, QStringLiteral("Ar&quivos"));
+    const auto item = [this](TMenuItem* parent, int index, const char* name, TAction* action,
+                             const QString& caption = QString()) {
+        return MakeMenuItem(this, parent, index, QString::fromLatin1(name), action, caption);
+    };
+    Tabelas1 = item(barra, posicao++, "Tabelas1", nullptr, QStringLiteral("Ar&quivos"));
     int arquivo = 0;
     for (auto [name, action] :
          std::initializer_list<std::pair<const char*, TAction*>>{{"Contribuintes1", acContribuintes},
@@ -136,65 +166,29 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
                                                                  {"FinalidadesdeSCE1", acFinalidades},
                                                                  {"Municipios1", acMunicipios},
                                                                  {"UFs1", acUFs}})
-        Item(QString::fromLatin1(name), Tabelas1, arquivo++, action);
+        item(Tabelas1, arquivo++, name, action);
     Tabelas1->Items(6)->SetCaption(QStringLiteral("&Municípios da ALC e ZFM"));
-    Declarao1 = Item(QStringLiteral("Declarao1"), barra, posicao++, acDeclaracao);
-    Geracao1 = Item(QStringLiteral("Geracao1"), barra, posicao++, acGeracao);
-    mniFerramentas =
-        Item(QStringLiteral("mniFerramentas"), barra, posicao++, nullptr, QStringLiteral("&Ferramentas"));
-    mniCopSeg =
-        Item(QStringLiteral("mniCopSeg"), mniFerramentas, 0, nullptr, QStringLiteral("&Cópia de Segurança"));
-    mniGerarBackup = Item(QStringLiteral("mniGerarBackup"), mniCopSeg, 0, acGerarBkp);
-    mniRestaurarBackup = Item(QStringLiteral("mniRestaurarBackup"), mniCopSeg, 1, acRestaurarBkp);
-    Parmetros1 = Item(QStringLiteral("Parmetros1"), mniFerramentas, 1, acParametros);
-    RepararDatabase1 = Item(QStringLiteral("RepararDatabase1"), mniFerramentas, 2, acRepararDatabase);
-    Sair1 = Item(QStringLiteral("Sair1"), barra, posicao++, acSair);
+    Declarao1 = item(barra, posicao++, "Declarao1", acDeclaracao);
+    Geracao1 = item(barra, posicao++, "Geracao1", acGeracao);
+    mniFerramentas = item(barra, posicao++, "mniFerramentas", nullptr, QStringLiteral("&Ferramentas"));
+    mniCopSeg = item(mniFerramentas, 0, "mniCopSeg", nullptr, QStringLiteral("&Cópia de Segurança"));
+    mniGerarBackup = item(mniCopSeg, 0, "mniGerarBackup", acGerarBkp);
+    mniRestaurarBackup = item(mniCopSeg, 1, "mniRestaurarBackup", acRestaurarBkp);
+    Parmetros1 = item(mniFerramentas, 1, "Parmetros1", acParametros);
+    RepararDatabase1 = item(mniFerramentas, 2, "RepararDatabase1", acRepararDatabase);
+    Sair1 = item(barra, posicao++, "Sair1", acSair);
+}
 
-    evApp->SeteMail(QStringLiteral("suporte.zeb@sefaz.kv.gov.br"));
-
+void TfrmDef::BuildMaintenance() {
     // The client library is checked while the window is made, before any
     // database work; refusing to write it ends the run.
-    IBChecking = new TIBChecking(this);
-    IBChecking->SetName(QStringLiteral("IBChecking"));
+    IBChecking = Make<TIBChecking>(this, QStringLiteral("IBChecking"));
     IBChecking->SetVersion(QStringLiteral("2.0.0"));
-    ibBackupDef = new TIBBackupRestore(this);
-    ibBackupDef->SetName(QStringLiteral("ibBackupDef"));
+    ibBackupDef = Make<TIBBackupRestore>(this, QStringLiteral("ibBackupDef"));
     ibBackupDef->OnRestore = TBackupRestoreEvent::fromFunction(&MaintenanceActions::ArquivoRestaurado);
-    IBRepair = new TIBRepair(this);
-    IBRepair->SetName(QStringLiteral("IBRepair"));
+    IBRepair = Make<TIBRepair>(this, QStringLiteral("IBRepair"));
     IBRepair->SetFinalizarAplicacao(true);
     IBRepair->SetVersion(QStringLiteral("2.0.0"));
-
-    OnCreate = TNotifyEvent(this, &TfrmDef::FormCreate);
-    OnShow = TNotifyEvent(this, &TfrmDef::FormShow);
-    OnClose = TCloseEvent(this, &TfrmDef::FormClose);
-    if (!frmDef)
-        frmDef = this;
-}
-
-TfrmDef::~TfrmDef() {
-    if (frmDef == this)
-        frmDef = nullptr;
-}
-
-TAction* TfrmDef::Acao(const QString& name, const QString& caption) {
-    auto* action = new TAction(this);
-    action->SetName(name);
-    action->SetCaption(caption);
-    action->SetActionList(alApp);
-    return action;
-}
-
-TMenuItem* TfrmDef::Item(const QString& name, TMenuItem* parent, int index, TAction* action,
-                         const QString& caption) {
-    auto* item = new TMenuItem(this);
-    item->SetName(name);
-    if (action)
-        item->SetAction(action);
-    else
-        item->SetCaption(caption);
-    parent->Insert(index, item);
-    return item;
 }
 
 void TfrmDef::FormCreate(TObject* sender) {

@@ -82,9 +82,11 @@ public:
 private:
     // How far from the right edge a text that names the state stands.
     int DistanciaDaDireita(const TLabel* label) const;
-    TAction* Acao(const QString& name, const QString& caption);
-    TMenuItem* Item(const QString& name, TMenuItem* parent, int index, TAction* action,
-                    const QString& caption = QString());
+    void BuildTitle();
+    void BuildActions();
+    void ConnectWindows();
+    void AddProgramMenus();
+    void BuildMaintenance();
 
     std::unique_ptr<QStringList> m_sql;
     bool m_mostrado = false;

@@ -50,6 +50,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -209,15 +211,6 @@ QFont FonteSerifada(int pixels) {
     return font;
 }
 
-TPanel* Painel(TComponent* owner, TWinControl* parent, const QString& name, TAlign align) {
-    auto* panel = new TPanel(owner, parent);
-    panel->SetName(name);
-    panel->SetCaption(QString());
-    panel->SetAlign(align);
-    panel->SetBevelOuter(TBevelCut::bvNone);
-    return panel;
-}
-
 } // namespace
 
 TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocumento(owner, documentId) {
@@ -234,17 +227,21 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
     OnClose = TCloseEvent(this, &TfrmDeclaracao::FormClose);
     OnKeyPress = TKeyPressEvent(this, &TfrmDeclaracao::FormKeyPress);
 
-    imlDeclarador = new TImageList(this);
-    imlDeclarador->SetName(QStringLiteral("imlDeclarador"));
+    BuildActions();
+    BuildLeftSide();
+    BuildTree();
+    BuildRightSide();
+}
+
+void TfrmDeclaracao::BuildActions() {
+    imlDeclarador = Make<TImageList>(this, QStringLiteral("imlDeclarador"));
     imlDeclarador->Add(Marca(true));
     imlDeclarador->Add(Marca(false));
 
-    alDeclaracao = new TActionList(this);
-    alDeclaracao->SetName(QStringLiteral("alDeclaracao"));
+    alDeclaracao = Make<TActionList>(this, QStringLiteral("alDeclaracao"));
     auto acao = [this](const QString& name, const QString& caption,
                        void (TfrmDeclaracao::*execute)(TObject*)) {
-        auto* action = new TAction(this);
-        action->SetName(name);
+        auto* action = Make<TAction>(this, name);
         action->SetCaption(caption);
         action->SetActionList(alDeclaracao);
         action->OnExecute = TNotifyEvent(this, execute);
@@ -255,21 +252,20 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
         acao(QStringLiteral("acAvancar"), QStringLiteral("&Avancar"), &TfrmDeclaracao::acAvancarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), &TfrmDeclaracao::acSairExecute);
 
-    dsDeclaracao = new TDataSource(this);
-    dsDeclaracao->SetName(QStringLiteral("dsDeclaracao"));
+    dsDeclaracao = Make<TDataSource>(this, QStringLiteral("dsDeclaracao"));
     dsDeclaracao->SetAutoEdit(false);
     dsDeclaracao->SetDataSet(DMDef->cdsDeclaracao);
+}
 
+void TfrmDeclaracao::BuildLeftSide() {
     // Left: period and kind, the tree, the navigation buttons.
-    pnlEsquerda = Painel(this, this, QStringLiteral("pnlEsquerda"), TAlign::alLeft);
+    pnlEsquerda = MakePanel(this, this, QStringLiteral("pnlEsquerda"), TAlign::alLeft);
     pnlEsquerda->SetWidth(191);
-    pnlCabecalho = Painel(this, pnlEsquerda, QStringLiteral("pnlCabecalho"), TAlign::alTop);
+    pnlCabecalho = MakePanel(this, pnlEsquerda, QStringLiteral("pnlCabecalho"), TAlign::alTop);
     pnlCabecalho->SetHeight(44);
     pnlCabecalho->SetColor(clAppWorkSpace);
-    lblPeriodo = new TLabel(this, pnlCabecalho);
-    lblPeriodo->SetName(QStringLiteral("lblPeriodo"));
-    lblTipo = new TLabel(this, pnlCabecalho);
-    lblTipo->SetName(QStringLiteral("lblTipo"));
+    lblPeriodo = Make<TLabel>(this, QStringLiteral("lblPeriodo"), pnlCabecalho);
+    lblTipo = Make<TLabel>(this, QStringLiteral("lblTipo"), pnlCabecalho);
     for (TLabel* label : {lblPeriodo, lblTipo}) {
         label->SetFont(FonteSerifada(11));
         label->SetTransparent(true);
@@ -278,19 +274,18 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
     lblPeriodo->SetTop(6);
     lblTipo->SetTop(24);
 
-    pnlNavegacao = Painel(this, pnlEsquerda, QStringLiteral("pnlNavegacao"), TAlign::alBottom);
+    pnlNavegacao = MakePanel(this, pnlEsquerda, QStringLiteral("pnlNavegacao"), TAlign::alBottom);
     pnlNavegacao->SetHeight(36);
-    btnVoltar = new TButton(this, pnlNavegacao);
-    btnVoltar->SetName(QStringLiteral("btnVoltar"));
+    btnVoltar = Make<TButton>(this, QStringLiteral("btnVoltar"), pnlNavegacao);
     btnVoltar->SetAction(acVoltar);
     btnVoltar->SetBounds(8, 6, 84, 25);
-    btnAvancar = new TButton(this, pnlNavegacao);
-    btnAvancar->SetName(QStringLiteral("btnAvancar"));
+    btnAvancar = Make<TButton>(this, QStringLiteral("btnAvancar"), pnlNavegacao);
     btnAvancar->SetAction(acAvancar);
     btnAvancar->SetBounds(99, 6, 84, 25);
+}
 
-    tvNavegador = new TTreeView(this, pnlEsquerda);
-    tvNavegador->SetName(QStringLiteral("tvNavegador"));
+void TfrmDeclaracao::BuildTree() {
+    tvNavegador = Make<TTreeView>(this, QStringLiteral("tvNavegador"), pnlEsquerda);
     tvNavegador->SetAlign(TAlign::alClient);
     tvNavegador->SetColor(clInfoBk);
     tvNavegador->SetReadOnly(true);
@@ -305,30 +300,30 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
     tvNavegador->OnChanging = TTVChangingEvent(this, &TfrmDeclaracao::tvNavegadorChanging);
     tvNavegador->OnExpanding = TTVExpandingEvent(this, &TfrmDeclaracao::tvNavegadorExpanding);
 
-    splNavegador = new TSplitter(this, this);
-    splNavegador->SetName(QStringLiteral("splNavegador"));
+    splNavegador = Make<TSplitter>(this, QStringLiteral("splNavegador"), this);
     splNavegador->SetAlign(TAlign::alLeft);
     splNavegador->SetWidth(3);
     splNavegador->SetLeft(pnlEsquerda->Width());
+}
 
+void TfrmDeclaracao::BuildRightSide() {
     // Right: the page's title strip and the page itself.
-    pnlFundo = Painel(this, this, QStringLiteral("pnlFundo"), TAlign::alClient);
-    pnlTopo = Painel(this, pnlFundo, QStringLiteral("pnlTopo"), TAlign::alTop);
+    pnlFundo = MakePanel(this, this, QStringLiteral("pnlFundo"), TAlign::alClient);
+    pnlTopo = MakePanel(this, pnlFundo, QStringLiteral("pnlTopo"), TAlign::alTop);
     pnlTopo->SetHeight(30);
     pnlTopo->SetColor(clAppWorkSpace);
-    sbtnSair = new TSpeedButton(this, pnlTopo);
-    sbtnSair->SetName(QStringLiteral("sbtnSair"));
+    sbtnSair = Make<TSpeedButton>(this, QStringLiteral("sbtnSair"), pnlTopo);
     sbtnSair->SetAction(acSair);
     sbtnSair->SetFlat(true);
     sbtnSair->SetAlign(TAlign::alRight);
     sbtnSair->SetWidth(60);
     sbtnSair->SetFontColor(clWhite);
-    pnlDescricao = Painel(this, pnlTopo, QStringLiteral("pnlDescricao"), TAlign::alClient);
+    pnlDescricao = MakePanel(this, pnlTopo, QStringLiteral("pnlDescricao"), TAlign::alClient);
     pnlDescricao->SetAlignment(TAlignment::taLeftJustify);
     pnlDescricao->SetFont(FonteSerifada(16));
     pnlDescricao->SetColor(clAppWorkSpace);
     pnlDescricao->SetFontColor(clWhite);
-    pnlDetalhes = Painel(this, pnlFundo, QStringLiteral("pnlDetalhes"), TAlign::alClient);
+    pnlDetalhes = MakePanel(this, pnlFundo, QStringLiteral("pnlDetalhes"), TAlign::alClient);
 }
 
 void TfrmDeclaracao::CriaArvore() {

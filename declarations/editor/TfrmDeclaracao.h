@@ -74,6 +74,10 @@ public:
     TImageList* imlDeclarador;
 
 private:
+    void BuildActions();
+    void BuildLeftSide();
+    void BuildTree();
+    void BuildRightSide();
     void CriaArvore();
     // The message code refusing to open the section of node `no`; 0 when it opens.
     int RecusaDaSecao(int no) const;

@@ -11,6 +11,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCheckBox.h"
@@ -27,19 +29,14 @@ TfrmDlgFiltraDeclaracao::TfrmDlgFiltraDeclaracao(TComponent* owner) : TfrmModDia
     OnCreate = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::FormCreate);
     OnClose = TCloseEvent(this, &TfrmDlgFiltraDeclaracao::FormClose);
 
-    lblInscricao = new TLabel(this, this);
-    lblInscricao->SetName(QStringLiteral("lblInscricao"));
-    lblInscricao->SetCaption(QStringLiteral("Nº Inscrição"));
-    lblInscricao->SetLeft(16);
-    lblInscricao->SetTop(14);
-    cbInscricao = new TComboBox(this, this);
-    cbInscricao->SetName(QStringLiteral("cbInscricao"));
+    lblInscricao =
+        MakeLabel(this, this, QStringLiteral("lblInscricao"), QStringLiteral("Nº Inscrição"), 16, 14);
+    cbInscricao = Make<TComboBox>(this, QStringLiteral("cbInscricao"), this);
     cbInscricao->SetStyle(TComboBoxStyle::csDropDownList);
     cbInscricao->SetColor(clInfoBk);
     cbInscricao->SetBounds(16, 30, 140, 21);
     auto caixa = [this](const QString& name, const QString& caption, int top) {
-        auto* box = new TCheckBox(this, this);
-        box->SetName(name);
+        auto* box = Make<TCheckBox>(this, name, this);
         box->SetCaption(caption);
         box->SetBounds(16, top, 200, 17);
         return box;
@@ -48,23 +45,23 @@ TfrmDlgFiltraDeclaracao::TfrmDlgFiltraDeclaracao(TComponent* owner) : TfrmModDia
     cbComErro = caixa(QStringLiteral("cbComErro"), QStringLiteral("Com Erro"), 88);
     cbGerada = caixa(QStringLiteral("cbGerada"), QStringLiteral("Gerada"), 110);
 
-    btnConfirmar = new TButton(this, pnBotoes);
-    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+    BuildButtons();
+    dsFiltraDeclaracao = Make<TDataSource>(this, QStringLiteral("dsFiltraDeclaracao"));
+    dsFiltraDeclaracao->SetAutoEdit(false);
+    dsFiltraDeclaracao->SetDataSet(DMDef->cdsSelDeclaracao);
+}
+
+void TfrmDlgFiltraDeclaracao::BuildButtons() {
+    btnConfirmar = Make<TButton>(this, QStringLiteral("btnConfirmar"), pnBotoes);
     btnConfirmar->SetCaption(QStringLiteral("Confirmar"));
     btnConfirmar->SetDefault(true);
     btnConfirmar->SetBounds(104, 4, 80, 25);
     btnConfirmar->OnClick = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::btnConfirmarClick);
-    btnCancelar = new TButton(this, pnBotoes);
-    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar = Make<TButton>(this, QStringLiteral("btnCancelar"), pnBotoes);
     btnCancelar->SetCaption(QStringLiteral("Cancelar"));
     btnCancelar->SetCancel(true);
     btnCancelar->SetBounds(190, 4, 80, 25);
     btnCancelar->OnClick = TNotifyEvent(this, &TfrmDlgFiltraDeclaracao::btnCancelarClick);
-
-    dsFiltraDeclaracao = new TDataSource(this);
-    dsFiltraDeclaracao->SetName(QStringLiteral("dsFiltraDeclaracao"));
-    dsFiltraDeclaracao->SetAutoEdit(false);
-    dsFiltraDeclaracao->SetDataSet(DMDef->cdsSelDeclaracao);
 }
 
 void TfrmDlgFiltraDeclaracao::FormCreate(TObject*) {

@@ -34,4 +34,7 @@ public:
     TButton* btnConfirmar;
     TButton* btnCancelar;
     TDataSource* dsFiltraDeclaracao;
+
+private:
+    void BuildButtons();
 };

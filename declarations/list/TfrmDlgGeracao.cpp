@@ -16,17 +16,18 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/os/LocalPath.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TBusyCursor.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
-#include "platform/ui/TScreen.h"
 #include "platform/ui/TSpeedButton.h"
 
 #include <QDir>
@@ -51,21 +52,6 @@ QString Versao() {
     return VersaoSistema();
 }
 
-// The hourglass for the time of a block.
-class Ampulheta {
-public:
-    Ampulheta() {
-        if (Screen)
-            Screen->SetCursor(crHourGlass);
-    }
-    ~Ampulheta() {
-        if (Screen)
-            Screen->SetCursor(crDefault);
-    }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
-
 } // namespace
 
 TfrmDlgGeracao::TfrmDlgGeracao(TComponent* owner) : TfrmModDialogo(owner) {
@@ -76,12 +62,18 @@ TfrmDlgGeracao::TfrmDlgGeracao(TComponent* owner) : TfrmModDialogo(owner) {
     SetClientHeight(120);
     OnCreate = TNotifyEvent(this, &TfrmDlgGeracao::FormCreate);
 
-    alGeracao = new TActionList(this);
-    alGeracao->SetName(QStringLiteral("alGeracao"));
+    BuildActions();
+    BuildDestination();
+    BuildButtons();
+}
+
+TfrmDlgGeracao::~TfrmDlgGeracao() = default;
+
+void TfrmDlgGeracao::BuildActions() {
+    alGeracao = Make<TActionList>(this, QStringLiteral("alGeracao"));
     auto acao = [this](const QString& name, const QString& caption,
                        void (TfrmDlgGeracao::*execute)(TObject*)) {
-        auto* action = new TAction(this);
-        action->SetName(name);
+        auto* action = Make<TAction>(this, name);
         action->SetCaption(caption);
         action->SetActionList(alGeracao);
         action->OnExecute = TNotifyEvent(this, execute);
@@ -91,29 +83,28 @@ TfrmDlgGeracao::TfrmDlgGeracao(TComponent* owner) : TfrmModDialogo(owner) {
         acao(QStringLiteral("acProcurar"), QStringLiteral(" Procurar"), &TfrmDlgGeracao::acProcurarExecute);
     acGerar = acao(QStringLiteral("acGerar"), QStringLiteral("&Gerar"), &TfrmDlgGeracao::acGerarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), &TfrmDlgGeracao::acSairExecute);
+}
 
-    gbDestino = new TGroupBox(this, this);
-    gbDestino->SetName(QStringLiteral("gbDestino"));
+void TfrmDlgGeracao::BuildDestination() {
+    gbDestino = Make<TGroupBox>(this, QStringLiteral("gbDestino"), this);
     gbDestino->SetCaption(QStringLiteral("Destino de Gravação"));
     gbDestino->SetBounds(8, 8, 504, 64);
-    lblDestino = new TLabel(this, gbDestino);
-    lblDestino->SetName(QStringLiteral("lblDestino"));
+    lblDestino = Make<TLabel>(this, QStringLiteral("lblDestino"), gbDestino);
     lblDestino->SetCaption(QStringLiteral("Destino :"));
     lblDestino->SetBounds(10, 30, 56, 16);
-    edtDiretorio = new TEdit(this, gbDestino);
-    edtDiretorio->SetName(QStringLiteral("edtDiretorio"));
+    edtDiretorio = Make<TEdit>(this, QStringLiteral("edtDiretorio"), gbDestino);
     edtDiretorio->SetReadOnly(true);
     edtDiretorio->SetColor(clInfoBk);
     edtDiretorio->SetBounds(68, 26, 336, 22);
-    btnSelecionar = new TSpeedButton(this, gbDestino);
-    btnSelecionar->SetName(QStringLiteral("btnSelecionar"));
+    btnSelecionar = Make<TSpeedButton>(this, QStringLiteral("btnSelecionar"), gbDestino);
     btnSelecionar->SetFlat(true);
     btnSelecionar->SetAction(acProcurar);
     btnSelecionar->SetBounds(410, 25, 84, 24);
+}
 
+void TfrmDlgGeracao::BuildButtons() {
     auto botao = [this](const QString& name, TAction* action, TModalResult result, int left) {
-        auto* button = new TButton(this, pnBotoes);
-        button->SetName(name);
+        auto* button = Make<TButton>(this, name, pnBotoes);
         button->SetBounds(left, 4, 75, 25);
         // A click sets the result before it runs the action, so the dialog
         // closes after the action whatever came of it.
@@ -126,8 +117,6 @@ TfrmDlgGeracao::TfrmDlgGeracao(TComponent* owner) : TfrmModDialogo(owner) {
     btnCancelar = botao(QStringLiteral("btnCancelar"), acSair, mrCancel, 437);
     btnCancelar->SetCancel(true);
 }
-
-TfrmDlgGeracao::~TfrmDlgGeracao() = default;
 
 TfrmGeracao* TfrmDlgGeracao::Geracao() const {
     return dynamic_cast<TfrmGeracao*>(Owner());
@@ -162,7 +151,7 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     TBookmarkList& selecionadas = geracao->dbgGeracao->SelectedRows();
     try {
-        Ampulheta ampulheta;
+        TBusyCursor ampulheta;
         std::vector<DeclarationKey> chaves;
         for (int i = 0; i < selecionadas.Count(); ++i) {
             lista->GotoBookmark(selecionadas.Items(i));

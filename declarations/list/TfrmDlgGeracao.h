@@ -49,6 +49,9 @@ public:
     TAction* acSair;
 
 private:
+    void BuildActions();
+    void BuildDestination();
+    void BuildButtons();
     // The generation window whose selected rows are generated.
     TfrmGeracao* Geracao() const;
 

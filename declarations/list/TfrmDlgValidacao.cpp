@@ -3,6 +3,7 @@
 #include "components/navigation/TVCLTbBtns.h"
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
+#include "components/navigation/ToolbarPictures.h"
 #include "core/data/ModuleComponents.h"
 #include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
@@ -14,6 +15,9 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -27,7 +31,6 @@
 #include "platform/ui/TLabel.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 namespace {
 
@@ -43,96 +46,19 @@ constexpr int TamanhoDescricao = 300;
 constexpr int TamanhoMensagem = 255;
 constexpr int TamanhoTipo = 12;
 
-// The pictures are drawn on a 24-pixel grid and kept at 16, the height of a grid row.
-constexpr int TamanhoDesenho = 24;
+// The pictures are kept at 16 pixels, the height of a grid row.
 constexpr int TamanhoFigura = 16;
 
 // The pictures of imlValidacao: 0 error, 1 warning, then the actions: 2
 // close, 3 first, 4 prior, 5 next, 6 last, 7 print.
-QPixmap Desenho(int indice) {
-    QPixmap picture(TamanhoDesenho, TamanhoDesenho);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen contorno(QColor(0x30, 0x40, 0x70), 1.5);
-    const QColor seta(0x20, 0x50, 0xB0);
-    auto triangulo = [&](bool paraDireita, qreal x) {
-        QPainterPath path;
-        if (paraDireita) {
-            path.moveTo(x, 6);
-            path.lineTo(x + 8, 12);
-            path.lineTo(x, 18);
-        } else {
-            path.moveTo(x + 8, 6);
-            path.lineTo(x, 12);
-            path.lineTo(x + 8, 18);
-        }
-        path.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(seta);
-        p.drawPath(path);
-    };
-    switch (indice) {
-    case TfrmDlgValidacao::ImagemErro:
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xD0, 0x20, 0x20));
-        p.drawEllipse(QRectF(3, 3, 18, 18));
-        p.setPen(QPen(Qt::white, 3));
-        p.drawLine(QPointF(8, 8), QPointF(16, 16));
-        p.drawLine(QPointF(16, 8), QPointF(8, 16));
-        break;
-    case TfrmDlgValidacao::ImagemAdvertencia: {
-        QPainterPath path;
-        path.moveTo(12, 2);
-        path.lineTo(22, 21);
-        path.lineTo(2, 21);
-        path.closeSubpath();
-        p.setPen(QPen(QColor(0x80, 0x60, 0x00), 1));
-        p.setBrush(QColor(0xF5, 0xC0, 0x10));
-        p.drawPath(path);
-        p.setPen(QPen(Qt::black, 2.5));
-        p.drawLine(QPointF(12, 8), QPointF(12, 14));
-        p.drawPoint(QPointF(12, 18));
-        break;
-    }
-    case 2: // Sair
-        p.setPen(contorno);
-        p.setBrush(QColor(0x90, 0x60, 0x30));
-        p.drawRect(QRectF(5, 2, 12, 20));
-        p.setBrush(QColor(0xF0, 0xD0, 0x40));
-        p.drawEllipse(QRectF(13, 11, 2.5, 2.5));
-        break;
-    case 3: // first
-        p.fillRect(QRectF(6, 6, 2, 12), seta);
-        triangulo(false, 9);
-        break;
-    case 4: // prior
-        triangulo(false, 8);
-        break;
-    case 5: // next
-        triangulo(true, 8);
-        break;
-    case 6: // last
-        triangulo(true, 7);
-        p.fillRect(QRectF(16, 6, 2, 12), seta);
-        break;
-    case 7: // Imprimir
-        p.setPen(contorno);
-        p.setBrush(QColor(0xD0, 0xD0, 0xD8));
-        p.drawRect(QRectF(3, 9, 18, 9));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(7, 3, 10, 6));
-        p.drawRect(QRectF(7, 15, 10, 7));
-        break;
-    default:
-        break;
-    }
-    return picture;
-}
-
 QPixmap Figura(int indice) {
-    return Desenho(indice).scaled(TamanhoFigura, TamanhoFigura, Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
+    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Erro,     ToolbarPicture::Advertencia,
+                                                 ToolbarPicture::Sair,     ToolbarPicture::Primeiro,
+                                                 ToolbarPicture::Anterior, ToolbarPicture::Proximo,
+                                                 ToolbarPicture::Ultimo,   ToolbarPicture::Imprimir};
+    static_assert(Figuras[TfrmDlgValidacao::ImagemErro] == ToolbarPicture::Erro);
+    static_assert(Figuras[TfrmDlgValidacao::ImagemAdvertencia] == ToolbarPicture::Advertencia);
+    return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
 }
 
 constexpr int FigurasValidacao = 8;
@@ -148,8 +74,7 @@ TfrmDlgValidacao::TfrmDlgValidacao(TComponent* owner, int documentId) : TfrmModD
     OnCreate = TNotifyEvent(this, &TfrmDlgValidacao::FormCreate);
     OnClose = TCloseEvent(this, &TfrmDlgValidacao::FormClose);
 
-    imlValidacao = new TImageList(this);
-    imlValidacao->SetName(QStringLiteral("imlValidacao"));
+    imlValidacao = Make<TImageList>(this, QStringLiteral("imlValidacao"));
     imlValidacao->SetSize(TamanhoFigura, TamanhoFigura);
     for (int i = 0; i < FigurasValidacao; ++i)
         imlValidacao->Add(Figura(i));
@@ -161,13 +86,11 @@ TfrmDlgValidacao::TfrmDlgValidacao(TComponent* owner, int documentId) : TfrmModD
 TfrmDlgValidacao::~TfrmDlgValidacao() = default;
 
 void TfrmDlgValidacao::CriaAcoes() {
-    alValidacao = new TActionList(this);
-    alValidacao->SetName(QStringLiteral("alValidacao"));
+    alValidacao = Make<TActionList>(this, QStringLiteral("alValidacao"));
     alValidacao->SetImages(imlValidacao);
     auto acao = [this](const QString& name, const QString& caption, int image,
                        void (TfrmDlgValidacao::*execute)(TObject*)) {
-        auto* action = new TAction(this);
-        action->SetName(name);
+        auto* action = Make<TAction>(this, name);
         action->SetCaption(caption);
         action->SetImageIndex(image);
         action->SetActionList(alValidacao);
@@ -184,8 +107,7 @@ void TfrmDlgValidacao::CriaAcoes() {
 }
 
 void TfrmDlgValidacao::CriaResultado() {
-    cdsValidacao = new TClientDataSet(this);
-    cdsValidacao->SetName(QStringLiteral("cdsValidacao"));
+    cdsValidacao = Make<TClientDataSet>(this, QStringLiteral("cdsValidacao"));
     CriaCampoTexto(cdsValidacao, QStringLiteral("Icone"), TamanhoIcone, false, QStringLiteral(" "));
     CriaCampoTexto(cdsValidacao, QStringLiteral("Codigo"), TamanhoCodigo, false, QStringLiteral("Código"));
     CriaCampoTexto(cdsValidacao, QStringLiteral("Descricao"), TamanhoDescricao, false,
@@ -194,16 +116,14 @@ void TfrmDlgValidacao::CriaResultado() {
     CriaCampoCalculado(cdsValidacao, QStringLiteral("Tipo"), TamanhoTipo);
     cdsValidacao->OnCalcFields = TDataSetNotifyEvent(this, &TfrmDlgValidacao::cdsValidacaoCalcFields);
 
-    dsValidacao = new TDataSource(this);
-    dsValidacao->SetName(QStringLiteral("dsValidacao"));
+    dsValidacao = Make<TDataSource>(this, QStringLiteral("dsValidacao"));
     dsValidacao->SetAutoEdit(false);
     dsValidacao->SetDataSet(cdsValidacao);
     dsValidacao->OnDataChange = TDataChangeEvent(this, &TfrmDlgValidacao::dsValidacaoDataChange);
 }
 
 void TfrmDlgValidacao::CriaControles() {
-    VCLToolbar1 = new TVCLToolbar(this, this);
-    VCLToolbar1->SetName(QStringLiteral("VCLToolbar1"));
+    VCLToolbar1 = Make<TVCLToolbar>(this, QStringLiteral("VCLToolbar1"), this);
     VCLToolbar1->SetAlign(TAlign::alTop);
     VCLToolbar1->SetImages(imlValidacao);
     VCLToolbar1->SetShowCaptions(true);
@@ -215,8 +135,7 @@ void TfrmDlgValidacao::CriaControles() {
     VCLToolbar1->SetButtonHeight(39);
     VCLToolbar1->SetBorderWidth(2);
 
-    tbNavegacao = new TVCLToolbar(this, VCLToolbar1);
-    tbNavegacao->SetName(QStringLiteral("tbNavegacao"));
+    tbNavegacao = Make<TVCLToolbar>(this, QStringLiteral("tbNavegacao"), VCLToolbar1);
     tbNavegacao->SetEdgeBorders(0);
     tbNavegacao->SetImages(imlValidacao);
     for (TAction* action : {acFirst, acPrior, acNext, acLast})
@@ -225,38 +144,21 @@ void TfrmDlgValidacao::CriaControles() {
     tbNavegacao->SetButtonHeight(30);
     tbNavegacao->SetBounds(70, 6, tbNavegacao->ButtonsWidth(), 30);
 
-    dbgValidacao = new TDBGrid(this, this);
-    dbgValidacao->SetName(QStringLiteral("dbgValidacao"));
+    dbgValidacao = Make<TDBGrid>(this, QStringLiteral("dbgValidacao"), this);
     dbgValidacao->SetAlign(TAlign::alTop);
     dbgValidacao->SetHeight(200);
     dbgValidacao->SetReadOnly(true);
     dbgValidacao->SetOptions(dgTitles | dgIndicator | dgColLines | dgRowLines | dgRowSelect | dgColumnResize);
     dbgValidacao->SetDataSource(dsValidacao);
-    struct Coluna {
-        const char* campo;
-        int largura;
-    };
-    for (const Coluna& coluna :
-         {Coluna{"Icone", 28}, Coluna{"Codigo", 45}, Coluna{"Mensagem", 298}, Coluna{"Descricao", 269}}) {
-        TColumn* column = dbgValidacao->Columns().Add();
-        column->SetFieldName(QLatin1String(coluna.campo));
-        column->SetWidth(coluna.largura);
-    }
+    AddColumns(dbgValidacao, {{"Icone", nullptr, 28},
+                              {"Codigo", nullptr, 45},
+                              {"Mensagem", nullptr, 298},
+                              {"Descricao", nullptr, 269}});
     dbgValidacao->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &TfrmDlgValidacao::dbgValidacaoDrawColumnCell);
 
-    auto rotulo = [this](TWinControl* parent, const QString& name, const QString& caption, int left,
-                         int top) {
-        auto* label = new TLabel(this, parent);
-        label->SetName(name);
-        label->SetCaption(caption);
-        label->SetLeft(left);
-        label->SetTop(top);
-        return label;
-    };
     auto memo = [this](const QString& name, const QString& field, int top, int height) {
-        auto* control = new TDBMemo(this, this);
-        control->SetName(name);
+        auto* control = Make<TDBMemo>(this, name, this);
         control->SetDataSource(dsValidacao);
         control->SetDataField(field);
         control->SetReadOnly(true);
@@ -264,27 +166,26 @@ void TfrmDlgValidacao::CriaControles() {
         control->SetBounds(8, top, 642, height);
         return control;
     };
-    lblMensagem = rotulo(this, QStringLiteral("lblMensagem"), QStringLiteral("Mensagem:"), 8, 250);
+    lblMensagem = MakeLabel(this, this, QStringLiteral("lblMensagem"), QStringLiteral("Mensagem:"), 8, 250);
     DBMemo1 = memo(QStringLiteral("DBMemo1"), QStringLiteral("Mensagem"), 266, 48);
-    lblDescricao = rotulo(this, QStringLiteral("lblDescricao"), QStringLiteral("Descrição:"), 8, 320);
+    lblDescricao =
+        MakeLabel(this, this, QStringLiteral("lblDescricao"), QStringLiteral("Descrição:"), 8, 320);
     DBMemo2 = memo(QStringLiteral("DBMemo2"), QStringLiteral("Descricao"), 336, 64);
 
-    gbLegenda = new TGroupBox(this, this);
-    gbLegenda->SetName(QStringLiteral("gbLegenda"));
+    gbLegenda = Make<TGroupBox>(this, QStringLiteral("gbLegenda"), this);
     gbLegenda->SetCaption(QStringLiteral(" Legenda "));
     gbLegenda->SetBounds(8, 406, 642, 46);
     auto figura = [this](const QString& name, int image, int left) {
-        auto* picture = new TImage(this, gbLegenda);
-        picture->SetName(name);
+        auto* picture = Make<TImage>(this, name, gbLegenda);
         picture->SetPicture(imlValidacao->GetBitmap(image));
         picture->SetBounds(left, 16, TamanhoFigura, TamanhoFigura);
         return picture;
     };
     imgErro = figura(QStringLiteral("imgErro"), ImagemErro, 16);
-    lblErro = rotulo(gbLegenda, QStringLiteral("lblErro"), QStringLiteral("Erro"), 46, 21);
+    lblErro = MakeLabel(this, gbLegenda, QStringLiteral("lblErro"), QStringLiteral("Erro"), 46, 21);
     imgAdvertencia = figura(QStringLiteral("imgAdvertencia"), ImagemAdvertencia, 120);
     lblAdvertencia =
-        rotulo(gbLegenda, QStringLiteral("lblAdvertencia"), QStringLiteral("Advertência"), 150, 21);
+        MakeLabel(this, gbLegenda, QStringLiteral("lblAdvertencia"), QStringLiteral("Advertência"), 150, 21);
 }
 
 void TfrmDlgValidacao::FormCreate(TObject*) {

@@ -3,12 +3,15 @@
 #include "components/navigation/TVCLTbBtns.h"
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
+#include "components/navigation/ToolbarPictures.h"
 #include "core/data/TDMDef.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/list/TfrmDlgGeracao.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
 #include "platform/ui/TCheckBox.h"
@@ -26,51 +29,16 @@ const QString TfrmGeracao::FiltroTodas = QStringLiteral("DT_VALIDACAO <> NULL AN
 
 namespace {
 
-// The pictures are drawn on a 24-pixel grid and kept at 16, the height of a grid row.
-constexpr int TamanhoDesenho = 24;
+// The pictures are kept at 16 pixels, the height of a grid row.
 constexpr int TamanhoFigura = 16;
 
 // The pictures of ilGeracao: 0 generate, 1 the mark of a generated
 // declaration, 2 close.
-QPixmap Desenho(int indice) {
-    QPixmap picture(TamanhoDesenho, TamanhoDesenho);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen contorno(QColor(0x30, 0x40, 0x70), 1.5);
-    switch (indice) {
-    case 0: // Gerar: a sheet going out
-        p.setPen(contorno);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(3, 2, 13, 18));
-        for (int y = 7; y <= 15; y += 4)
-            p.drawLine(QPointF(6, y), QPointF(13, y));
-        p.setPen(QPen(QColor(0x10, 0x80, 0x20), 3));
-        p.drawLine(QPointF(12, 17), QPointF(21, 17));
-        p.drawLine(QPointF(17, 13), QPointF(21, 17));
-        p.drawLine(QPointF(17, 21), QPointF(21, 17));
-        break;
-    case TfrmGeracao::ImagemGerada:
-        p.setPen(QPen(QColor(0x10, 0x90, 0x30), 3));
-        p.drawLine(QPointF(4, 12), QPointF(10, 19));
-        p.drawLine(QPointF(10, 19), QPointF(20, 5));
-        break;
-    case 2: // Sair
-        p.setPen(contorno);
-        p.setBrush(QColor(0x90, 0x60, 0x30));
-        p.drawRect(QRectF(5, 2, 12, 20));
-        p.setBrush(QColor(0xF0, 0xD0, 0x40));
-        p.drawEllipse(QRectF(13, 11, 2.5, 2.5));
-        break;
-    default:
-        break;
-    }
-    return picture;
-}
-
 QPixmap Figura(int indice) {
-    return Desenho(indice).scaled(TamanhoFigura, TamanhoFigura, Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
+    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Gerar, ToolbarPicture::Marcada,
+                                                 ToolbarPicture::Sair};
+    static_assert(Figuras[TfrmGeracao::ImagemGerada] == ToolbarPicture::Marcada);
+    return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
 }
 
 constexpr int FigurasGeracao = 3;
@@ -86,19 +54,24 @@ TfrmGeracao::TfrmGeracao(TComponent* owner, int documentId) : TfrmModDocumento(o
     OnCreate = TNotifyEvent(this, &TfrmGeracao::FormCreate);
     OnClose = TCloseEvent(this, &TfrmGeracao::FormClose);
 
-    ilGeracao = new TImageList(this);
-    ilGeracao->SetName(QStringLiteral("ilGeracao"));
+    BuildActions();
+    BuildToolbar();
+    BuildGrid();
+}
+
+TfrmGeracao::~TfrmGeracao() = default;
+
+void TfrmGeracao::BuildActions() {
+    ilGeracao = Make<TImageList>(this, QStringLiteral("ilGeracao"));
     ilGeracao->SetSize(TamanhoFigura, TamanhoFigura);
     for (int i = 0; i < FigurasGeracao; ++i)
         ilGeracao->Add(Figura(i));
 
-    alGeracao = new TActionList(this);
-    alGeracao->SetName(QStringLiteral("alGeracao"));
+    alGeracao = Make<TActionList>(this, QStringLiteral("alGeracao"));
     alGeracao->SetImages(ilGeracao);
     auto acao = [this](const QString& name, const QString& caption, int image,
                        void (TfrmGeracao::*execute)(TObject*)) {
-        auto* action = new TAction(this);
-        action->SetName(name);
+        auto* action = Make<TAction>(this, name);
         action->SetCaption(caption);
         action->SetImageIndex(image);
         action->SetActionList(alGeracao);
@@ -107,9 +80,10 @@ TfrmGeracao::TfrmGeracao(TComponent* owner, int documentId) : TfrmModDocumento(o
     };
     acGerar = acao(QStringLiteral("acGerar"), QStringLiteral("&Gerar"), 0, &TfrmGeracao::acGerarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 2, &TfrmGeracao::acSairExecute);
+}
 
-    VCLToolbar1 = new TVCLToolbar(this, this);
-    VCLToolbar1->SetName(QStringLiteral("VCLToolbar1"));
+void TfrmGeracao::BuildToolbar() {
+    VCLToolbar1 = Make<TVCLToolbar>(this, QStringLiteral("VCLToolbar1"), this);
     VCLToolbar1->SetAlign(TAlign::alTop);
     VCLToolbar1->SetImages(ilGeracao);
     VCLToolbar1->SetShowCaptions(true);
@@ -119,48 +93,36 @@ TfrmGeracao::TfrmGeracao(TComponent* owner, int documentId) : TfrmModDocumento(o
     VCLToolbar1->SetButtonHeight(39);
     VCLToolbar1->SetBorderWidth(2);
 
-    cbNao_Geradas = new TCheckBox(this, VCLToolbar1);
-    cbNao_Geradas->SetName(QStringLiteral("cbNao_Geradas"));
+    cbNao_Geradas = Make<TCheckBox>(this, QStringLiteral("cbNao_Geradas"), VCLToolbar1);
     cbNao_Geradas->SetCaption(QStringLiteral("Mostrar somente as não Geradas"));
     cbNao_Geradas->SetBounds(VCLToolbar1->ButtonsWidth() + 24, 13, 220, 17);
     cbNao_Geradas->SetChecked(true);
     cbNao_Geradas->OnClick = TNotifyEvent(this, &TfrmGeracao::cbNao_GeradasClick);
 
-    sbGeracao = new TStatusBar(this, this);
-    sbGeracao->SetName(QStringLiteral("sbGeracao"));
+    sbGeracao = Make<TStatusBar>(this, QStringLiteral("sbGeracao"), this);
     sbGeracao->SetSimplePanel(true);
     sbGeracao->SetSimpleText(
         QStringLiteral("Utilize a tecla \"CTRL\" para selecionar mais de uma declaração.     "));
+}
 
-    dsGeracao = new TDataSource(this);
-    dsGeracao->SetName(QStringLiteral("dsGeracao"));
+void TfrmGeracao::BuildGrid() {
+    dsGeracao = Make<TDataSource>(this, QStringLiteral("dsGeracao"));
     dsGeracao->SetAutoEdit(false);
     dsGeracao->SetDataSet(DMDef->cdsSelDeclaracao);
 
-    dbgGeracao = new TDBGrid(this, this);
-    dbgGeracao->SetName(QStringLiteral("dbgGeracao"));
+    dbgGeracao = Make<TDBGrid>(this, QStringLiteral("dbgGeracao"), this);
     dbgGeracao->SetAlign(TAlign::alClient);
     dbgGeracao->SetReadOnly(true);
     dbgGeracao->SetOptions(dbgGeracao->Options() | dgRowSelect | dgMultiSelect);
     dbgGeracao->SetDataSource(dsGeracao);
-    struct Coluna {
-        const char* campo;
-        const char* titulo;
-        int largura;
-    };
-    const Coluna colunas[] = {{"NU_INSCRICAO", "Inscrição", 72}, {"NO_RAZAO", "Razão Social", 315},
-                              {"ME_REFERENCIA", "Mês", 31},      {"AN_REFERENCIA", "Ano", 52},
-                              {"DescTipo", "Tipo", 93},          {"DT_TRANSMISSAO", "Gerada", 64}};
-    for (const Coluna& coluna : colunas) {
-        TColumn* column = dbgGeracao->Columns().Add();
-        column->SetFieldName(QLatin1String(coluna.campo));
-        column->SetTitleCaption(QString::fromUtf8(coluna.titulo));
-        column->SetWidth(coluna.largura);
-    }
+    AddColumns(dbgGeracao, {{"NU_INSCRICAO", "Inscrição", 72},
+                            {"NO_RAZAO", "Razão Social", 315},
+                            {"ME_REFERENCIA", "Mês", 31},
+                            {"AN_REFERENCIA", "Ano", 52},
+                            {"DescTipo", "Tipo", 93},
+                            {"DT_TRANSMISSAO", "Gerada", 64}});
     dbgGeracao->OnDrawColumnCell = TDrawColumnCellEvent(this, &TfrmGeracao::dbgGeracaoDrawColumnCell);
 }
-
-TfrmGeracao::~TfrmGeracao() = default;
 
 void TfrmGeracao::FormCreate(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;

@@ -48,4 +48,9 @@ public:
     TActionList* alGeracao;
     TAction* acGerar;
     TAction* acSair;
+
+private:
+    void BuildActions();
+    void BuildToolbar();
+    void BuildGrid();
 };

@@ -1,6 +1,7 @@
 #include "declarations/list/TfrmIncDeclaracao.h"
 
 #include "components/data/TReconcileDialog.h"
+#include "components/navigation/ToolbarPictures.h"
 #include "components/search/TDataSetSearch.h"
 #include "core/data/ModuleComponents.h"
 #include "core/data/RuleMessages.h"
@@ -23,6 +24,8 @@
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TIntegerField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -34,20 +37,8 @@
 #include "platform/ui/TSpeedButton.h"
 
 #include <QDate>
-#include <QPainter>
 
 namespace {
-
-QPixmap Lupa() {
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x20, 0x30, 0x60), 2));
-    painter.drawEllipse(QRectF(2, 2, 8, 8));
-    painter.drawLine(QPointF(9, 9), QPointF(14, 14));
-    return picture;
-}
 
 // The integer a field's digits hold; -1 for an empty field.
 int Numero(const QString& texto) {
@@ -66,17 +57,21 @@ TfrmIncDeclaracao::TfrmIncDeclaracao(TComponent* owner) : TfrmModDialogo(owner) 
     OnCreate = TNotifyEvent(this, &TfrmIncDeclaracao::FormCreate);
     OnClose = TCloseEvent(this, &TfrmIncDeclaracao::FormClose);
 
-    auto rotulo = [this](const QString& caption, int left, int top) {
-        auto* label = new TLabel(this, this);
-        label->SetCaption(caption);
-        label->SetLeft(left);
-        label->SetTop(top);
-        return label;
-    };
+    BuildFields();
+    BuildButtons();
+    dsIncDeclaracao = Make<TDataSource>(this, QStringLiteral("dsIncDeclaracao"));
+    dsIncDeclaracao->SetAutoEdit(false);
+    dsIncDeclaracao->SetDataSet(DMDef->cdsContribuintes);
+
+    BuildSearch();
+    ReconcileDialog1 = Make<TReconcileDialog>(this, QStringLiteral("ReconcileDialog1"));
+    ReconcileDialog1->SetDataSet(DMDef->cdsDeclaracao);
+}
+
+void TfrmIncDeclaracao::BuildFields() {
     auto mascara = [this](const QString& name, const QString& mask, int maxLength, int left, int top,
                           int width) {
-        auto* edit = new TMaskEdit(this, this);
-        edit->SetName(name);
+        auto* edit = Make<TMaskEdit>(this, name, this);
         edit->SetEditMask(mask);
         edit->SetMaxLength(maxLength);
         edit->SetBounds(left, top, width, 21);
@@ -84,76 +79,62 @@ TfrmIncDeclaracao::TfrmIncDeclaracao(TComponent* owner) : TfrmModDialogo(owner) 
         return edit;
     };
 
-    alIncDeclaracao = new TActionList(this);
-    alIncDeclaracao->SetName(QStringLiteral("alIncDeclaracao"));
-    acProcurar = new TAction(this);
-    acProcurar->SetName(QStringLiteral("acProcurar"));
+    alIncDeclaracao = Make<TActionList>(this, QStringLiteral("alIncDeclaracao"));
+    acProcurar = Make<TAction>(this, QStringLiteral("acProcurar"));
     acProcurar->SetHint(QStringLiteral("Procurar o contribuinte"));
     acProcurar->SetActionList(alIncDeclaracao);
     acProcurar->OnExecute = TNotifyEvent(this, &TfrmIncDeclaracao::acProcurarExecute);
 
-    rotulo(QStringLiteral("Inscrição"), 16, 16);
+    MakeLabel(this, this, QString(), QStringLiteral("Inscrição"), 16, 16);
     medtInscricao =
         mascara(QStringLiteral("medtInscricao"), QStringLiteral("00.000.000;0; "), 10, 16, 32, 90);
     medtInscricao->OnExit = TNotifyEvent(this, &TfrmIncDeclaracao::medtInscricaoExit);
-    sbtnLocContribuinte = new TSpeedButton(this, this);
-    sbtnLocContribuinte->SetName(QStringLiteral("sbtnLocContribuinte"));
+    sbtnLocContribuinte = Make<TSpeedButton>(this, QStringLiteral("sbtnLocContribuinte"), this);
     sbtnLocContribuinte->SetAction(acProcurar);
-    sbtnLocContribuinte->SetGlyph(Lupa());
+    sbtnLocContribuinte->SetGlyph(DrawSearchGlyph());
     sbtnLocContribuinte->SetShowHint(true);
     sbtnLocContribuinte->SetBounds(110, 31, 23, 23);
-    rotulo(QStringLiteral("Mês"), 150, 16);
+    MakeLabel(this, this, QString(), QStringLiteral("Mês"), 150, 16);
     medtMes = mascara(QStringLiteral("medtMes"), QStringLiteral("!99;0; "), 2, 150, 32, 30);
-    rotulo(QStringLiteral("Ano"), 194, 16);
+    MakeLabel(this, this, QString(), QStringLiteral("Ano"), 194, 16);
     medtAno = mascara(QStringLiteral("medtAno"), QStringLiteral("!9999;0; "), 4, 194, 32, 46);
-    rotulo(QStringLiteral("Razão Social"), 16, 66);
-    edtRazao = new TEdit(this, this);
-    edtRazao->SetName(QStringLiteral("edtRazao"));
+    MakeLabel(this, this, QString(), QStringLiteral("Razão Social"), 16, 66);
+    edtRazao = Make<TEdit>(this, QStringLiteral("edtRazao"), this);
     edtRazao->SetReadOnly(true);
     edtRazao->SetColor(clInfoBk);
     edtRazao->SetTabStop(false);
     edtRazao->SetBounds(16, 82, 388, 21);
+}
 
-    btnConfirmar = new TButton(this, pnBotoes);
-    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+void TfrmIncDeclaracao::BuildButtons() {
+    btnConfirmar = Make<TButton>(this, QStringLiteral("btnConfirmar"), pnBotoes);
     btnConfirmar->SetCaption(QStringLiteral("&Confirmar"));
     btnConfirmar->SetDefault(true);
     btnConfirmar->SetBounds(240, 4, 80, 25);
     btnConfirmar->OnClick = TNotifyEvent(this, &TfrmIncDeclaracao::btnConfirmarClick);
-    btnCancelar = new TButton(this, pnBotoes);
-    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar = Make<TButton>(this, QStringLiteral("btnCancelar"), pnBotoes);
     btnCancelar->SetCaption(QStringLiteral("C&ancelar"));
     btnCancelar->SetCancel(true);
     btnCancelar->SetBounds(326, 4, 80, 25);
     btnCancelar->OnClick = TNotifyEvent(this, &TfrmIncDeclaracao::btnCancelarClick);
+}
 
-    dsIncDeclaracao = new TDataSource(this);
-    dsIncDeclaracao->SetName(QStringLiteral("dsIncDeclaracao"));
-    dsIncDeclaracao->SetAutoEdit(false);
-    dsIncDeclaracao->SetDataSet(DMDef->cdsContribuintes);
-
-    ibtPesquisa = new TIBTransaction(this);
-    ibtPesquisa->SetName(QStringLiteral("ibtPesquisa"));
+void TfrmIncDeclaracao::BuildSearch() {
+    ibtPesquisa = Make<TIBTransaction>(this, QStringLiteral("ibtPesquisa"));
     ibtPesquisa->SetDefaultDatabase(DMDefGeral->ibDBDef);
-    ibqPesquisa = new TIBQuery(this);
-    ibqPesquisa->SetName(QStringLiteral("ibqPesquisa"));
+    ibqPesquisa = Make<TIBQuery>(this, QStringLiteral("ibqPesquisa"));
     ibqPesquisa->SetDatabase(DMDefGeral->ibDBDef);
     ibqPesquisa->SetTransaction(ibtPesquisa);
     ibqPesquisa->SetSQLText(QStringLiteral("select NU_INSCRICAO, NO_RAZAO from CONTRIBUINTE"));
     CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
     CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
-    dssIncDeclaracao = new TDataSetSearch(this);
-    dssIncDeclaracao->SetName(QStringLiteral("dssIncDeclaracao"));
+    dssIncDeclaracao = Make<TDataSetSearch>(this, QStringLiteral("dssIncDeclaracao"));
     dssIncDeclaracao->SetCaption(QStringLiteral("Pesquisa"));
     dssIncDeclaracao->SetFilterCaption(QStringLiteral("Pesquisar por"));
     dssIncDeclaracao->SetMultiSelect(false);
     dssIncDeclaracao->SetExactSearch(false);
     dssIncDeclaracao->SetDataSet(ibqPesquisa);
     dssIncDeclaracao->SetSearchField(QStringLiteral("NU_INSCRICAO"));
-
-    ReconcileDialog1 = new TReconcileDialog(this);
-    ReconcileDialog1->SetName(QStringLiteral("ReconcileDialog1"));
-    ReconcileDialog1->SetDataSet(DMDef->cdsDeclaracao);
 }
 
 void TfrmIncDeclaracao::FormCreate(TObject*) {

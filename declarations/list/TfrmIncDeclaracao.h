@@ -61,6 +61,9 @@ public:
     TReconcileDialog* ReconcileDialog1;
 
 private:
+    void BuildFields();
+    void BuildButtons();
+    void BuildSearch();
     // Shows message `texto`, focuses the control and aborts.
     [[noreturn]] void Recusa(const QString& texto, class TWinControl* controle);
 

@@ -3,6 +3,7 @@
 #include "components/navigation/TVCLTbBtns.h"
 #include "components/navigation/TVCLTbButton.h"
 #include "components/navigation/TVCLToolbar.h"
+#include "components/navigation/ToolbarPictures.h"
 #include "core/data/RuleMessages.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefGeral.h"
@@ -26,6 +27,8 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TIBXSQLVAR.h"
 #include "platform/db/TransactionScope.h"
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TActionList.h"
@@ -39,7 +42,6 @@
 
 #include <QHeaderView>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPointer>
 #include <QScrollBar>
 #include <QTableView>
@@ -53,87 +55,13 @@ namespace {
 // compensated by the establishment itself are not copied.
 // The pictures of the toolbar (0 to 9; 5 and 6 also mark the status columns).
 QPixmap Figura(int indice) {
-    QPixmap picture(24, 24);
-    picture.fill(Qt::transparent);
-    QPainter p(&picture);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPen contorno(QColor(0x30, 0x40, 0x70), 1.5);
-    auto folha = [&] {
-        p.setPen(contorno);
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(5, 2, 14, 19));
-        for (int y = 7; y <= 15; y += 4)
-            p.drawLine(QPointF(8, y), QPointF(16, y));
-    };
-    switch (indice) {
-    case 0: // Incluir
-        folha();
-        p.setPen(QPen(QColor(0x10, 0x80, 0x20), 3));
-        p.drawLine(QPointF(17, 12), QPointF(17, 22));
-        p.drawLine(QPointF(12, 17), QPointF(22, 17));
-        break;
-    case 1: // Alterar
-        folha();
-        p.setPen(QPen(QColor(0xC0, 0x80, 0x10), 3));
-        p.drawLine(QPointF(9, 20), QPointF(21, 8));
-        break;
-    case 2: // Excluir
-        folha();
-        p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 3));
-        p.drawLine(QPointF(11, 11), QPointF(21, 21));
-        p.drawLine(QPointF(21, 11), QPointF(11, 21));
-        break;
-    case 4: // Retificar
-        folha();
-        p.setPen(QPen(QColor(0x20, 0x50, 0xB0), 2));
-        p.drawArc(QRectF(10, 10, 11, 11), 30 * 16, 280 * 16);
-        break;
-    case TfrmSelDeclaracao::ImagemValidada: // Validar, and the mark of a validated or generated declaration
-        p.setPen(QPen(QColor(0x10, 0x90, 0x30), 3));
-        p.drawLine(QPointF(4, 12), QPointF(10, 19));
-        p.drawLine(QPointF(10, 19), QPointF(20, 5));
-        break;
-    case TfrmSelDeclaracao::ImagemComErro: // the mark of a declaration with errors
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0xD0, 0x20, 0x20));
-        p.drawEllipse(QRectF(3, 3, 18, 18));
-        p.setPen(QPen(Qt::white, 3));
-        p.drawLine(QPointF(8, 8), QPointF(16, 16));
-        p.drawLine(QPointF(16, 8), QPointF(8, 16));
-        break;
-    case 7: // Imprimir
-        p.setPen(contorno);
-        p.setBrush(QColor(0xD0, 0xD0, 0xD8));
-        p.drawRect(QRectF(3, 9, 18, 9));
-        p.setBrush(Qt::white);
-        p.drawRect(QRectF(7, 3, 10, 6));
-        p.drawRect(QRectF(7, 15, 10, 7));
-        break;
-    case 8: { // Filtrar
-        p.setPen(contorno);
-        p.setBrush(QColor(0x40, 0x80, 0xD0));
-        QPainterPath funil;
-        funil.moveTo(3, 4);
-        funil.lineTo(21, 4);
-        funil.lineTo(14, 13);
-        funil.lineTo(14, 21);
-        funil.lineTo(10, 19);
-        funil.lineTo(10, 13);
-        funil.closeSubpath();
-        p.drawPath(funil);
-        break;
-    }
-    case 9: // Sair
-        p.setPen(contorno);
-        p.setBrush(QColor(0x90, 0x60, 0x30));
-        p.drawRect(QRectF(5, 2, 12, 20));
-        p.setBrush(QColor(0xF0, 0xD0, 0x40));
-        p.drawEllipse(QRectF(13, 11, 2.5, 2.5));
-        break;
-    default:
-        break;
-    }
-    return picture;
+    static constexpr ToolbarPicture Figuras[] = {
+        ToolbarPicture::Incluir,   ToolbarPicture::Alterar, ToolbarPicture::Excluir, ToolbarPicture::Nenhuma,
+        ToolbarPicture::Retificar, ToolbarPicture::Marcada, ToolbarPicture::Erro,    ToolbarPicture::Imprimir,
+        ToolbarPicture::Filtrar,   ToolbarPicture::Sair};
+    static_assert(Figuras[TfrmSelDeclaracao::ImagemValidada] == ToolbarPicture::Marcada);
+    static_assert(Figuras[TfrmSelDeclaracao::ImagemComErro] == ToolbarPicture::Erro);
+    return DrawToolbarPicture(Figuras[indice]);
 }
 
 } // namespace
@@ -148,20 +76,28 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
     OnCreate = TNotifyEvent(this, &TfrmSelDeclaracao::FormCreate);
     OnClose = TCloseEvent(this, &TfrmSelDeclaracao::FormClose);
 
-    imlDeclaracao = new TImageList(this);
-    imlDeclaracao->SetName(QStringLiteral("imlDeclaracao"));
+    BuildActions();
+    BuildToolbar();
+    BuildGrid();
+}
+
+TfrmSelDeclaracao::~TfrmSelDeclaracao() {
+    if (frmSelDeclaracao == this)
+        frmSelDeclaracao = nullptr;
+}
+
+void TfrmSelDeclaracao::BuildActions() {
+    imlDeclaracao = Make<TImageList>(this, QStringLiteral("imlDeclaracao"));
     imlDeclaracao->SetSize(24, 24);
     for (int i = 0; i < 10; ++i)
         imlDeclaracao->Add(Figura(i));
 
-    alDeclaracao = new TActionList(this);
-    alDeclaracao->SetName(QStringLiteral("alDeclaracao"));
+    alDeclaracao = Make<TActionList>(this, QStringLiteral("alDeclaracao"));
     alDeclaracao->SetImages(imlDeclaracao);
     alDeclaracao->OnUpdate = TActionEvent(this, &TfrmSelDeclaracao::alDeclaracaoUpdate);
     auto acao = [this](const QString& name, const QString& caption, int image, const QString& hint,
                        void (TfrmSelDeclaracao::*execute)(TObject*)) {
-        auto* action = new TAction(this);
-        action->SetName(name);
+        auto* action = Make<TAction>(this, name);
         action->SetCaption(caption);
         action->SetImageIndex(image);
         action->SetHint(hint);
@@ -185,9 +121,10 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
                      &TfrmSelDeclaracao::acFiltrarExecute);
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 9, QString(),
                   &TfrmSelDeclaracao::acSairExecute);
+}
 
-    vclTSelDeclaracao = new TVCLToolbar(this, this);
-    vclTSelDeclaracao->SetName(QStringLiteral("vclTSelDeclaracao"));
+void TfrmSelDeclaracao::BuildToolbar() {
+    vclTSelDeclaracao = Make<TVCLToolbar>(this, QStringLiteral("vclTSelDeclaracao"), this);
     vclTSelDeclaracao->SetAlign(TAlign::alTop);
     vclTSelDeclaracao->SetImages(imlDeclaracao);
     // A narrower face than the windows' own, so every caption fits the button.
@@ -206,52 +143,40 @@ TfrmSelDeclaracao::TfrmSelDeclaracao(TComponent* owner, int documentId)
     vclTSelDeclaracao->SetButtonWidth(45);
     vclTSelDeclaracao->SetBorderWidth(2);
 
-    lblFiltro = new TLabel(this, vclTSelDeclaracao);
-    lblFiltro->SetName(QStringLiteral("lblFiltro"));
+    lblFiltro = Make<TLabel>(this, QStringLiteral("lblFiltro"), vclTSelDeclaracao);
     lblFiltro->SetCaption(QStringLiteral("Filtro :"));
     lblFiltro->SetFontColor(clNavy);
     lblFiltro->SetLeft(vclTSelDeclaracao->ButtonsWidth() + 16);
     lblFiltro->SetTop(16);
     lblFiltro->Hide();
+}
 
-    dsSelDeclaracao = new TDataSource(this);
-    dsSelDeclaracao->SetName(QStringLiteral("dsSelDeclaracao"));
+void TfrmSelDeclaracao::BuildGrid() {
+    dsSelDeclaracao = Make<TDataSource>(this, QStringLiteral("dsSelDeclaracao"));
     dsSelDeclaracao->SetAutoEdit(false);
     dsSelDeclaracao->SetDataSet(DMDef->cdsSelDeclaracao);
 
-    dbgSelDeclaracao = new TDBGrid(this, this);
-    dbgSelDeclaracao->SetName(QStringLiteral("dbgSelDeclaracao"));
+    dbgSelDeclaracao = Make<TDBGrid>(this, QStringLiteral("dbgSelDeclaracao"), this);
     dbgSelDeclaracao->SetAlign(TAlign::alClient);
     dbgSelDeclaracao->SetReadOnly(true);
     dbgSelDeclaracao->SetOptions(dbgSelDeclaracao->Options() | dgRowSelect);
     dbgSelDeclaracao->SetDataSource(dsSelDeclaracao);
-    struct Coluna {
-        const char* campo;
-        const char* titulo;
-        int largura;
-    };
-    const Coluna colunas[] = {{"NU_INSCRICAO", "Inscrição", 72}, {"NO_RAZAO", "Razão Social", 320},
-                              {"ME_REFERENCIA", "Mês", 26},      {"AN_REFERENCIA", "Ano", 38},
-                              {"DescTipo", "Tipo", 90},          {"DT_VALIDACAO", "Validada", 62},
-                              {"COMERRO", "Com Erro", 57},       {"DT_TRANSMISSAO", "Gerada", 64}};
+    AddColumns(dbgSelDeclaracao, {{"NU_INSCRICAO", "Inscrição", 72},
+                                  {"NO_RAZAO", "Razão Social", 320},
+                                  {"ME_REFERENCIA", "Mês", 26},
+                                  {"AN_REFERENCIA", "Ano", 38},
+                                  {"DescTipo", "Tipo", 90},
+                                  {"DT_VALIDACAO", "Validada", 62},
+                                  {"COMERRO", "Com Erro", 57},
+                                  {"DT_TRANSMISSAO", "Gerada", 64}});
     // The type column holds a rectification's number whole ("Retificadora [12]").
+    TColumn* tipo = dbgSelDeclaracao->Columns().Items(4);
     const int larguraTipo =
         dbgSelDeclaracao->Widget()->fontMetrics().horizontalAdvance(QStringLiteral("Retificadora [99]")) + 12;
-    for (const Coluna& coluna : colunas) {
-        TColumn* column = dbgSelDeclaracao->Columns().Add();
-        column->SetFieldName(QLatin1String(coluna.campo));
-        column->SetTitleCaption(QString::fromUtf8(coluna.titulo));
-        const bool tipo = qstrcmp(coluna.campo, "DescTipo") == 0;
-        column->SetWidth(tipo ? std::max(coluna.largura, larguraTipo) : coluna.largura);
-    }
+    tipo->SetWidth(std::max(tipo->Width(), larguraTipo));
     dbgSelDeclaracao->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell);
     dbgSelDeclaracao->OnDblClick = TNotifyEvent(this, &TfrmSelDeclaracao::acAlterarExecute);
-}
-
-TfrmSelDeclaracao::~TfrmSelDeclaracao() {
-    if (frmSelDeclaracao == this)
-        frmSelDeclaracao = nullptr;
 }
 
 QString TfrmSelDeclaracao::Atual(const QString& campo) const {

@@ -86,6 +86,9 @@ public:
     static constexpr int ImagemComErro = 6;
 
 private:
+    void BuildActions();
+    void BuildToolbar();
+    void BuildGrid();
     // Opens DMDef.cdsDeclaracao on the current row, or on the declaration of
     // key `chave`; false (after the message) when it is not there.
     bool AbreDeclaracaoAtual(const QString& mensagem);

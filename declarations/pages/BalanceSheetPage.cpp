@@ -2,6 +2,7 @@
 
 #include "declarations/pages/FigurePanels.h"
 #include "platform/base/Exceptions.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
 
@@ -23,16 +24,21 @@ constexpr bool SoBaseImposto[5] = {false, true, true, false, false};
 
 } // namespace
 
-BalanceSheetPage::BalanceSheetPage(TComponent* owner, const Layout& layout) : TfrmDetalheDEF(owner) {
-    SetName(layout.formName);
-    SetCaption(layout.caption);
+BalanceSheetPage::BalanceSheetPage(TComponent* owner, const Shape& shape) : TfrmDetalheDEF(owner) {
+    SetName(shape.formName);
+    SetCaption(shape.caption);
 
+    BuildTotals(shape.baseAndTaxOnly);
+    BuildBalance();
+}
+
+void BalanceSheetPage::BuildTotals(bool baseAndTaxOnly) {
     // Totals of the entries and exits, one column per amount.
     FigureCaption(this, this, QStringLiteral("Totais de Entrada"), Esquerda, 30, true);
     FigureCaption(this, this, QStringLiteral("Totais de Saída"), Esquerda, 30 + Passo, true);
     int coluna = 0;
     for (int i = 0; i < 5; ++i) {
-        const bool mostra = !layout.baseAndTaxOnly || SoBaseImposto[i];
+        const bool mostra = !baseAndTaxOnly || SoBaseImposto[i];
         const int x = 130 + coluna * (LarguraValor + 8);
         const QString nome = QString::fromLatin1(NomesColunas[i]);
         pnlEntradas[i] =
@@ -46,7 +52,9 @@ BalanceSheetPage::BalanceSheetPage(TComponent* owner, const Layout& layout) : Tf
         FigureCaption(this, this, QString::fromUtf8(Colunas[i]), x, 10);
         ++coluna;
     }
+}
 
+void BalanceSheetPage::BuildBalance() {
     auto linha = [this](const char* caption, const QString& name, bool direita, int top,
                         bool negrito = false) {
         FigureCaption(this, this, QString::fromUtf8(caption), direita ? Direita : Esquerda, top, negrito);
@@ -89,8 +97,7 @@ BalanceSheetPage::BalanceSheetPage(TComponent* owner, const Layout& layout) : Tf
         linha("016  - Saldo credor a transportar  ", QStringLiteral("pnlSCTransportar"), false, y, true);
 
     // Special payment terms: shown only when the period has them.
-    pnlAuxiliar = new TPanel(this, this);
-    pnlAuxiliar->SetName(QStringLiteral("pnlAuxiliar"));
+    pnlAuxiliar = Make<TPanel>(this, QStringLiteral("pnlAuxiliar"), this);
     pnlAuxiliar->SetCaption(QString());
     pnlAuxiliar->SetBevelOuter(TBevelCut::bvNone);
     pnlAuxiliar->SetBounds(Direita, apuracao, ValorDireita + LarguraValor - Direita, 2 * Passo);

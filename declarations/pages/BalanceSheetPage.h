@@ -27,13 +27,13 @@ public:
         PeriodBalance balance;
     };
 
-    struct Layout {
+    struct Shape {
         QString formName, caption;
         // The sheet shows only the base and tax columns.
         bool baseAndTaxOnly = false;
     };
 
-    BalanceSheetPage(TComponent* owner, const Layout& layout);
+    BalanceSheetPage(TComponent* owner, const Shape& shape);
 
     void PreparaQuadro() override;
 
@@ -62,5 +62,7 @@ protected:
     virtual Figures Figuras() = 0;
 
 private:
+    void BuildTotals(bool baseAndTaxOnly);
+    void BuildBalance();
     void Mostra(const Figures& figures);
 };

@@ -11,6 +11,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBMemo.h"
@@ -41,15 +42,8 @@ constexpr int Linha1 = 6;
 constexpr int Linha2 = 52;
 constexpr int Linha3 = 98;
 
-GridPage::Layout Forma(const CreditBalancePage::Kind& kind) {
-    GridPage::Layout layout;
-    layout.formName = kind.formName;
-    layout.caption = kind.caption;
-    layout.dataSourceName = kind.dataSourceName;
-    layout.helpText = kind.help;
-    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
-                      NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
+GridPage::Shape Forma(const CreditBalancePage::Shape& shape) {
+    return GridPage::ShapeOf(shape);
 }
 
 void Foca(TWinControl* control) {
@@ -60,8 +54,7 @@ void Foca(TWinControl* control) {
 TDBComboValues* ComboFinalidade(TComponent* owner, TWinControl* parent, const QString& name,
                                 const QString& caption, TDataSource* source, const QString& field, int left) {
     CaptionOver(owner, parent, name, caption, left, Linha1);
-    auto* combo = new TDBComboValues(owner, parent);
-    combo->SetName(name);
+    auto* combo = Make<TDBComboValues>(owner, name, parent);
     combo->SetCharCase(TEditCharCase::ecUpperCase);
     combo->SetDataSource(source);
     combo->SetDataField(field);
@@ -77,21 +70,34 @@ bool ProcessoVazio(const QString& texto) {
 
 } // namespace
 
-CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, const Kind& kind)
-    : GridPage(owner, rows, Forma(kind)), m_purposes(DMDefBasica->cdsConFundamento), m_kind(kind) {
+CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, const Shape& shape)
+    : GridPage(owner, rows, Forma(shape)), m_purposes(DMDefBasica->cdsConFundamento), m_shape(shape) {
     OnClose = TCloseEvent(this, &CreditBalancePage::FormClose);
-    dsFundamentos = new TDataSource(this);
-    dsFundamentos->SetName(QStringLiteral("dsFundamentos"));
+    dsFundamentos = Make<TDataSource>(this, QStringLiteral("dsFundamentos"));
     dsFundamentos->SetAutoEdit(false);
     dsFundamentos->SetDataSet(m_purposes);
 
+    BuildPurpose();
+    BuildDocumentFields();
+    BuildAmount();
+    fraMidasNavigator1->BeforeInsert =
+        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1BeforeInsert);
+    fraMidasNavigator1->OnNewRecord =
+        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1NewRecord);
+    fraMidasNavigator1->BeforePost =
+        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1BeforePost);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &CreditBalancePage::dsStateChange);
+    ProtegeTextos();
+    dsStateChange(dsDetalhe);
+}
+
+void CreditBalancePage::BuildPurpose() {
     int esquerda = 8;
-    dbcvCFOPs = ComboFinalidade(this, pnlCampos, kind.purposeComboName, QStringLiteral("Finalidade"),
+    dbcvCFOPs = ComboFinalidade(this, pnlCampos, m_shape.purposeComboName, QStringLiteral("Finalidade"),
                                 dsDetalhe, QStringLiteral("SQ_OCORRENCIA_DEF"), esquerda);
     esquerda += 100;
-    if (kind.destination) {
-        dsFundamentosDest = new TDataSource(this);
-        dsFundamentosDest->SetName(QStringLiteral("dsFundamentosDest"));
+    if (m_shape.destination) {
+        dsFundamentosDest = Make<TDataSource>(this, QStringLiteral("dsFundamentosDest"));
         dsFundamentosDest->SetAutoEdit(false);
         dsFundamentosDest->SetDataSet(DMDefBasica->cdsConFundamentoDest);
         dbcvDestinatario = ComboFinalidade(this, pnlCampos, QStringLiteral("dbcvDestinatario"),
@@ -104,8 +110,10 @@ CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, co
     dbmDescComplemento->SetReadOnly(true);
     dbmDescComplemento->SetTabStop(false);
     dbmDescComplemento->SetColor(clInfoBk);
+}
 
-    if (kind.invoice) {
+void CreditBalancePage::BuildDocumentFields() {
+    if (m_shape.invoice) {
         dbeSerieNotaFiscal =
             Campo(QStringLiteral("dbeSerieNotaFiscal"), QStringLiteral("Série da Nota Fiscal"),
                   QStringLiteral("NU_SERIE_NOTA_FISCAL"), 8, Linha2, 110);
@@ -118,12 +126,12 @@ CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, co
                                  QStringLiteral("NU_NOTA_FISCAL"), 288, Linha2, 130);
         dbeNumNotaFiscal->SetMaxLength(6);
     }
-    if (!kind.registrationEditName.isEmpty()) {
-        dbeInscricao = Campo(kind.registrationEditName, kind.registrationCaption,
+    if (!m_shape.registrationEditName.isEmpty()) {
+        dbeInscricao = Campo(m_shape.registrationEditName, m_shape.registrationCaption,
                              QStringLiteral("NU_INSCRICAO"), 428, Linha2, 110);
         dbeInscricao->SetMaxLength(8);
     }
-    if (kind.process) {
+    if (m_shape.process) {
         dbeProcesso = Campo(QStringLiteral("dbeProcesso"), QStringLiteral("Processo"),
                             QStringLiteral("DESC_PROCESSO"), 548, Linha2, 130);
     }
@@ -131,41 +139,32 @@ CreditBalancePage::CreditBalancePage(TComponent* owner, TClientDataSet* rows, co
          {dbeSerieNotaFiscal, dbeSubserieNotafiscal, dbeNumNotaFiscal, dbeInscricao, dbeProcesso})
         if (edit)
             edit->SetTag(DicaPorCampo);
+}
 
-    const int linhaValor = kind.invoice || dbeInscricao || dbeProcesso ? Linha3 : Linha2;
-    dbeValor = Campo(kind.amountEditName, kind.amountCaption, kind.amountField, 8, linhaValor, 125);
-    if (kind.amountMaxLength > 0)
-        dbeValor->SetMaxLength(kind.amountMaxLength);
+void CreditBalancePage::BuildAmount() {
+    const int linhaValor = m_shape.invoice || dbeInscricao || dbeProcesso ? Linha3 : Linha2;
+    dbeValor = Campo(m_shape.amountEditName, m_shape.amountCaption, m_shape.amountField, 8, linhaValor, 125);
+    if (m_shape.amountMaxLength > 0)
+        dbeValor->SetMaxLength(m_shape.amountMaxLength);
     dbmObservacao = Texto(QStringLiteral("dbmObservacao"), QStringLiteral("Dado Complementar"),
-                          kind.observationField, 143, linhaValor, 547, 40);
+                          m_shape.observationField, 143, linhaValor, 547, 40);
     dbmObservacao->SetTag(1);
-    dbtComplemento1 = new TDBText(this, pnlCampos);
-    dbtComplemento1->SetName(QStringLiteral("dbtComplemento1"));
+    dbtComplemento1 = Make<TDBText>(this, QStringLiteral("dbtComplemento1"), pnlCampos);
     dbtComplemento1->SetDataSource(dsDetalhe);
     dbtComplemento1->SetDataField(QStringLiteral("DescTpDadoComp1"));
     dbtComplemento1->SetFontColor(clNavy);
     dbtComplemento1->SetLeft(260);
     dbtComplemento1->SetTop(linhaValor);
-
-    fraMidasNavigator1->BeforeInsert =
-        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1BeforeInsert);
-    fraMidasNavigator1->OnNewRecord =
-        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1NewRecord);
-    fraMidasNavigator1->BeforePost =
-        TDataSetNotifyEvent(this, &CreditBalancePage::fraMidasNavigator1BeforePost);
-    dsDetalhe->OnStateChange = TNotifyEvent(this, &CreditBalancePage::dsStateChange);
-    ProtegeTextos();
-    dsStateChange(dsDetalhe);
 }
 
 void CreditBalancePage::PreparaQuadro() {
     GridPage::PreparaQuadro();
     TClientDataSet* linhas = DataSet();
-    dbmObservacao->SetMaxLength(linhas->FieldByName(m_kind.observationField)->Size());
+    dbmObservacao->SetMaxLength(linhas->FieldByName(m_shape.observationField)->Size());
     DMDefAux->AbreTabelaDeclaracao(linhas);
     DMDefBasica->AbrePorPeriodo(m_purposes);
-    DMDefBasica->AplicaFiltro(m_purposes, QStringLiteral("TP_OCORRENCIA = %1").arg(m_kind.purposeKind));
-    if (m_kind.destination) {
+    DMDefBasica->AplicaFiltro(m_purposes, QStringLiteral("TP_OCORRENCIA = %1").arg(m_shape.purposeKind));
+    if (m_shape.destination) {
         TClientDataSet* destino = DMDefBasica->cdsConFundamentoDest;
         DMDefBasica->AbrePorPeriodo(destino);
         DMDefBasica->AplicaFiltro(destino, QStringLiteral("TP_OCORRENCIA = %1").arg(FinalidadeDestino));
@@ -182,7 +181,7 @@ void CreditBalancePage::FormClose(TObject* sender, TCloseAction& action) {
     GridPage::FormClose(sender, action);
     DataSet()->Close();
     m_purposes->Close();
-    if (m_kind.destination)
+    if (m_shape.destination)
         DMDefBasica->cdsConFundamentoDest->Close();
 }
 
@@ -231,7 +230,7 @@ void CreditBalancePage::ConfereInscricao(TDataSet* dataSet, int codigo) {
 }
 
 void CreditBalancePage::ConfereValor(TDataSet* dataSet, int codigo) {
-    if (dataSet->FieldByName(m_kind.amountField)->AsCurrency() < Currency::fromRaw(100))
+    if (dataSet->FieldByName(m_shape.amountField)->AsCurrency() < Currency::fromRaw(100))
         Recusa(codigo, dbeValor);
 }
 
@@ -265,14 +264,14 @@ void CreditBalancePage::ConfereProcesso(TDataSet* dataSet) {
 void CreditBalancePage::ConfereDado(TDataSet* dataSet) {
     m_purposes->FindKey({dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsInteger()});
     bool valido = false;
-    if (m_kind.destination) {
+    if (m_shape.destination) {
         TClientDataSet* destino = DMDefBasica->cdsConFundamentoDest;
         destino->FindKey({dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF_DESTINO"))->AsInteger()});
         valido = DMDefAux->ValidaComplementoPorFundamento(
-            dataSet, destino, QStringLiteral("TP_DADO_COMPLEMENTAR_1"), m_kind.observationField, DadoUnico);
+            dataSet, destino, QStringLiteral("TP_DADO_COMPLEMENTAR_1"), m_shape.observationField, DadoUnico);
     } else {
         valido = DMDefAux->ValidaDadoComplementar(dataSet, QStringLiteral("TP_DADO_COMPLEMENTAR_1"),
-                                                  m_kind.observationField, DadoUnico);
+                                                  m_shape.observationField, DadoUnico);
     }
     if (!valido) {
         Foca(dbmObservacao);

@@ -19,7 +19,7 @@ class TDataSet;
 class CreditBalancePage : public GridPage {
     Q_OBJECT
 public:
-    struct Kind {
+    struct Shape {
         QString formName, caption, dataSourceName;
         QStringList help;
         int purposeKind;          // TP_OCORRENCIA of the purposes offered
@@ -33,7 +33,7 @@ public:
         bool destination = false; // the transfer page's second purpose
     };
 
-    CreditBalancePage(TComponent* owner, TClientDataSet* rows, const Kind& kind);
+    CreditBalancePage(TComponent* owner, TClientDataSet* rows, const Shape& shape);
 
     void PreparaQuadro() override;
     void FormClose(TObject* sender, TCloseAction& action);
@@ -78,6 +78,9 @@ protected:
     void ConfereDado(TDataSet* dataSet);
 
 private:
+    void BuildPurpose();
+    void BuildDocumentFields();
+    void BuildAmount();
     TClientDataSet* m_purposes;
-    const Kind m_kind;
+    const Shape m_shape;
 };

@@ -1,6 +1,7 @@
 #include "declarations/pages/FigurePanels.h"
 
 #include "platform/base/SysUtils.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
@@ -15,8 +16,7 @@ QString Proportion(Currency value) {
 
 TPanel* FigurePanel(TComponent* owner, TWinControl* parent, const QString& name, int left, int top,
                     int width) {
-    auto* panel = new TPanel(owner, parent);
-    panel->SetName(name);
+    auto* panel = Make<TPanel>(owner, name, parent);
     panel->SetCaption(Figure(Currency()));
     panel->SetAlignment(TAlignment::taRightJustify);
     panel->SetBevelOuter(TBevelCut::bvLowered);

@@ -6,6 +6,9 @@
 #include "declarations/registers/RegisterLayout.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBEdit.h"
@@ -19,18 +22,35 @@ constexpr int AlturaAjuda = 44;
 constexpr int AlturaGrade = 170;
 } // namespace
 
-GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Layout& layout)
+GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Shape& shape)
     : TfrmDetalheDEF(owner), m_dataSet(dataSet) {
-    SetName(layout.formName);
-    SetCaption(layout.caption);
+    SetName(shape.formName);
+    SetCaption(shape.caption);
 
-    dsDetalhe = new TDataSource(this);
-    dsDetalhe->SetName(layout.dataSourceName);
+    dsDetalhe = Make<TDataSource>(this, shape.dataSourceName);
     dsDetalhe->SetAutoEdit(false);
     dsDetalhe->SetDataSet(dataSet);
 
-    Memo1 = new TMemo(this, this);
-    Memo1->SetName(QStringLiteral("Memo1"));
+    BuildHelpAndNavigator(shape);
+    dbgDetalhes = Make<TDBGrid>(this, QStringLiteral("dbgDetalhes"), this);
+    dbgDetalhes->SetAlign(TAlign::alBottom);
+    dbgDetalhes->SetHeight(AlturaGrade);
+    dbgDetalhes->SetReadOnly(true);
+    dbgDetalhes->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
+                            dgRowSelect | dgAlwaysShowSelection);
+    dbgDetalhes->SetDataSource(dsDetalhe);
+
+    pnlCampos = MakePanel(this, this, QStringLiteral("pnlCampos"), TAlign::alClient);
+
+    ReconcileDialog1 = Make<TReconcileDialog>(this, QStringLiteral("ReconcileDialog1"));
+    ReconcileDialog1->SetDataSet(dataSet);
+
+    dsDetalhe->OnDataChange =
+        TDataChangeEvent::fromFunction([this](TObject* sender, TField*) { FocusedFieldChanged(sender); });
+}
+
+void GridPage::BuildHelpAndNavigator(const Shape& shape) {
+    Memo1 = Make<TMemo>(this, QStringLiteral("Memo1"), this);
     Memo1->SetAlign(TAlign::alTop);
     Memo1->SetHeight(AlturaAjuda);
     Memo1->SetReadOnly(true);
@@ -39,40 +59,17 @@ GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Layout& lay
     Memo1->SetBorderStyle(TBorderStyle::bsNone);
     Memo1->SetScrollBars(TScrollStyle::ssNone);
     Memo1->SetColor(clBtnFace);
-    Memo1->SetLines(layout.helpText);
+    Memo1->SetLines(shape.helpText);
 
-    fraMidasNavigator1 = new TfraMidasNavigator(this, this);
-    fraMidasNavigator1->SetName(QStringLiteral("fraMidasNavigator1"));
+    fraMidasNavigator1 = Make<TfraMidasNavigator>(this, QStringLiteral("fraMidasNavigator1"), this);
     fraMidasNavigator1->SetAlign(TAlign::alTop);
     fraMidasNavigator1->SetShowHints(false);
     // A narrower face than the page's, so every caption fits its button.
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     fraMidasNavigator1->SetFont(fonte);
-    fraMidasNavigator1->SetVisibleFeatures(layout.features);
-    fraMidasNavigator1->SetDataSet(dataSet);
-
-    dbgDetalhes = new TDBGrid(this, this);
-    dbgDetalhes->SetName(QStringLiteral("dbgDetalhes"));
-    dbgDetalhes->SetAlign(TAlign::alBottom);
-    dbgDetalhes->SetHeight(AlturaGrade);
-    dbgDetalhes->SetReadOnly(true);
-    dbgDetalhes->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
-                            dgRowSelect | dgAlwaysShowSelection);
-    dbgDetalhes->SetDataSource(dsDetalhe);
-
-    pnlCampos = new TPanel(this, this);
-    pnlCampos->SetName(QStringLiteral("pnlCampos"));
-    pnlCampos->SetCaption(QString());
-    pnlCampos->SetBevelOuter(TBevelCut::bvNone);
-    pnlCampos->SetAlign(TAlign::alClient);
-
-    ReconcileDialog1 = new TReconcileDialog(this);
-    ReconcileDialog1->SetName(QStringLiteral("ReconcileDialog1"));
-    ReconcileDialog1->SetDataSet(dataSet);
-
-    dsDetalhe->OnDataChange =
-        TDataChangeEvent::fromFunction([this](TObject* sender, TField*) { FocusedFieldChanged(sender); });
+    fraMidasNavigator1->SetVisibleFeatures(shape.features);
+    fraMidasNavigator1->SetDataSet(m_dataSet);
 }
 
 TDBEdit* GridPage::Campo(const QString& name, const QString& caption, const QString& field, int left, int top,
@@ -89,13 +86,13 @@ TDBMemo* GridPage::Texto(const QString& name, const QString& caption, const QStr
     return memo;
 }
 
+unsigned GridPage::RowFeatures() {
+    return NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
+           NavFeature(nfCancel) | NavFeature(nfNavigator);
+}
+
 void GridPage::Colunas(std::initializer_list<GridColumn> columns) {
-    for (const GridColumn& spec : columns) {
-        TColumn* column = dbgDetalhes->Columns().Add();
-        column->SetFieldName(QString::fromLatin1(spec.field));
-        column->SetTitleCaption(QString::fromUtf8(spec.caption));
-        column->SetWidth(spec.width);
-    }
+    AddColumns(dbgDetalhes, columns);
 }
 
 void GridPage::Editavel(TWinControl* control, bool editable) {

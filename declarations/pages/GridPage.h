@@ -29,7 +29,7 @@ struct GridColumn;
 class GridPage : public TfrmDetalheDEF {
     Q_OBJECT
 public:
-    struct Layout {
+    struct Shape {
         QString formName;       // "frmDetOpPropEntradas"
         QString caption;        // "Entradas"
         QString dataSourceName; // "dsEntradas"
@@ -38,7 +38,14 @@ public:
         int fieldsHeight = 150; // room of the row's fields
     };
 
-    GridPage(TComponent* owner, TClientDataSet* dataSet, const Layout& layout);
+    GridPage(TComponent* owner, TClientDataSet* dataSet, const Shape& shape);
+
+    // The buttons of a page whose rows are inserted, edited and deleted.
+    static unsigned RowFeatures();
+    // The page's shape out of the names, help and buttons its family gives.
+    template <class Family> static Shape ShapeOf(const Family& family, unsigned features = RowFeatures()) {
+        return {family.formName, family.caption, family.dataSourceName, QStringList(family.help), features};
+    }
 
     TClientDataSet* DataSet() const { return m_dataSet; }
 
@@ -64,5 +71,6 @@ protected:
     void FocusedFieldChanged(TObject* sender);
 
 private:
+    void BuildHelpAndNavigator(const Shape& shape);
     TClientDataSet* m_dataSet;
 };

@@ -1,11 +1,11 @@
 #include "declarations/pages/HelpMemo.h"
 
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TMemo.h"
 
 TMemo* HelpMemo(TComponent* owner, TWinControl* parent, const QStringList& lines, int height) {
-    auto* memo = new TMemo(owner, parent);
-    memo->SetName(QStringLiteral("Memo1"));
+    auto* memo = Make<TMemo>(owner, QStringLiteral("Memo1"), parent);
     memo->SetReadOnly(true);
     memo->SetWordWrap(true);
     memo->SetTabStop(false);

@@ -6,8 +6,8 @@ namespace {
 constexpr int AlturaAjuda = 140;
 } // namespace
 
-InformationPage::InformationPage(TComponent* owner, const Layout& layout) : TfrmDetalheDEF(owner) {
-    SetName(layout.formName);
-    SetCaption(layout.caption);
-    Memo1 = HelpMemo(this, this, layout.helpText, AlturaAjuda);
+InformationPage::InformationPage(TComponent* owner, const Shape& shape) : TfrmDetalheDEF(owner) {
+    SetName(shape.formName);
+    SetCaption(shape.caption);
+    Memo1 = HelpMemo(this, this, shape.helpText, AlturaAjuda);
 }

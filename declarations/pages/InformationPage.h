@@ -11,13 +11,13 @@ class TMemo;
 class InformationPage : public TfrmDetalheDEF {
     Q_OBJECT
 public:
-    struct Layout {
+    struct Shape {
         QString formName;     // "frmDetOpInterestaduais"
         QString caption;      // "Operações Interestaduais"
         QStringList helpText; // the lines of Memo1
     };
 
-    InformationPage(TComponent* owner, const Layout& layout);
+    InformationPage(TComponent* owner, const Shape& shape);
 
     TMemo* Memo1;
 };

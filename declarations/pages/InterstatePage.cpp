@@ -9,6 +9,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBLookupComboBox.h"
@@ -23,32 +24,33 @@ constexpr int TotaisEsquerda = 435;
 constexpr int TotaisPainel = 590;
 constexpr int LarguraTotal = 100;
 
-GridPage::Layout Forma(const InterstatePage::Kind& kind) {
-    GridPage::Layout layout;
-    layout.formName = kind.formName;
-    layout.caption = kind.caption;
-    layout.dataSourceName = kind.dataSourceName;
-    layout.helpText = {kind.help};
-    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
-                      NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
+GridPage::Shape Forma(const InterstatePage::Shape& shape) {
+    return GridPage::ShapeOf(shape);
 }
 
 } // namespace
 
 InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientDataSet* ownOperations,
-                               const Kind& kind)
-    : GridPage(owner, rows, Forma(kind)), m_ownOperations(ownOperations), m_codePrefix(kind.codePrefix) {
-    dsUFs = new TDataSource(this);
-    dsUFs->SetName(QStringLiteral("dsUFs"));
+                               const Shape& shape)
+    : GridPage(owner, rows, Forma(shape)), m_ownOperations(ownOperations), m_codePrefix(shape.codePrefix) {
+    dsUFs = Make<TDataSource>(this, QStringLiteral("dsUFs"));
     dsUFs->SetDataSet(DMDefBasica->cdsUFs);
-    dsOperacoes = new TDataSource(this);
-    dsOperacoes->SetName(kind.ownDataSourceName);
+    dsOperacoes = Make<TDataSource>(this, shape.ownDataSourceName);
     dsOperacoes->SetDataSet(ownOperations);
 
+    BuildAmounts(shape);
+    BuildTotals(shape);
+    fraMidasNavigator1->BeforeInsert =
+        TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1BeforeInsert);
+    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1NewRecord);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &InterstatePage::dsInterStateChange);
+    ProtegeTextos();
+    dsInterStateChange(dsDetalhe);
+}
+
+void InterstatePage::BuildAmounts(const Shape& shape) {
     CaptionOver(this, pnlCampos, QStringLiteral("dblcUFs"), QStringLiteral("Estado"), 8, 6);
-    dblcUFs = new TDBLookupComboBox(this, pnlCampos);
-    dblcUFs->SetName(QStringLiteral("dblcUFs"));
+    dblcUFs = Make<TDBLookupComboBox>(this, QStringLiteral("dblcUFs"), pnlCampos);
     dblcUFs->SetDataSource(dsDetalhe);
     dblcUFs->SetDataField(QStringLiteral("CO_UF"));
     dblcUFs->SetListSource(dsUFs);
@@ -56,14 +58,15 @@ InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientD
     dblcUFs->SetListField(QStringLiteral("NO_UF"));
     dblcUFs->SetBounds(8, 6 + kCaptionHeight, 357, kEditHeight);
 
-    for (const Heading& heading : kind.headings)
+    for (const Heading& heading : shape.headings)
         FigureCaption(this, pnlCampos, heading.caption, heading.left, heading.top, true);
-    for (const Amount& amount : kind.amounts)
+    for (const Amount& amount : shape.amounts)
         dbeValores.push_back(
             Campo(amount.name, amount.caption, amount.field, amount.left, amount.top, LarguraValor));
+}
 
-    mmTotais = new TMemo(this, pnlCampos);
-    mmTotais->SetName(QStringLiteral("mmTotais"));
+void InterstatePage::BuildTotals(const Shape& shape) {
+    mmTotais = Make<TMemo>(this, QStringLiteral("mmTotais"), pnlCampos);
     mmTotais->SetReadOnly(true);
     mmTotais->SetTabStop(false);
     mmTotais->SetBorderStyle(TBorderStyle::bsNone);
@@ -72,7 +75,7 @@ InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientD
     QFont negrito = mmTotais->Font();
     negrito.setBold(true);
     mmTotais->SetFont(negrito);
-    mmTotais->SetText(kind.totalsHeading);
+    mmTotais->SetText(shape.totalsHeading);
     mmTotais->SetBounds(TotaisEsquerda, 6, TotaisPainel + LarguraTotal - TotaisEsquerda, 22);
     struct Linha {
         TPanel** panel;
@@ -81,7 +84,7 @@ InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientD
     };
     const Linha linhas[] = {{&pnlVlContabil, QStringLiteral("pnlVlContabil"), "Valor Contábil"},
                             {&pnlBaseCalculo, QStringLiteral("pnlBaseCalculo"), "Base de Cálculo"},
-                            {&pnlIsentas, kind.exemptPanelName, "Isentas e não Tributadas"},
+                            {&pnlIsentas, shape.exemptPanelName, "Isentas e não Tributadas"},
                             {&pnlOutras, QStringLiteral("pnlOutras"), "Outras"}};
     int top = 32;
     for (const Linha& linha : linhas) {
@@ -89,13 +92,6 @@ InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientD
         *linha.panel = FigurePanel(this, pnlCampos, linha.name, TotaisPainel, top, LarguraTotal);
         top += kFigureHeight + 6;
     }
-
-    fraMidasNavigator1->BeforeInsert =
-        TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1BeforeInsert);
-    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1NewRecord);
-    dsDetalhe->OnStateChange = TNotifyEvent(this, &InterstatePage::dsInterStateChange);
-    ProtegeTextos();
-    dsInterStateChange(dsDetalhe);
 }
 
 void InterstatePage::PreparaQuadro() {

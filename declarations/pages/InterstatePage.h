@@ -26,7 +26,7 @@ public:
         int left, top;
     };
     // Entries or exits: the names, words and amounts that differ.
-    struct Kind {
+    struct Shape {
         QString formName, caption, dataSourceName, help;
         QString ownDataSourceName; // dsEntradas / dsSaidas
         QString totalsHeading;     // "Total de Entradas Interestaduais"
@@ -36,7 +36,8 @@ public:
         std::vector<Heading> headings;
     };
 
-    InterstatePage(TComponent* owner, TClientDataSet* rows, TClientDataSet* ownOperations, const Kind& kind);
+    InterstatePage(TComponent* owner, TClientDataSet* rows, TClientDataSet* ownOperations,
+                   const Shape& shape);
 
     void PreparaQuadro() override;
     void dsInterStateChange(TObject* sender);
@@ -44,7 +45,7 @@ public:
     void fraNUBNavigator1NewRecord(TDataSet* dataSet);
 
     TDBLookupComboBox* dblcUFs;
-    std::vector<TDBEdit*> dbeValores; // in the order of Kind::amounts
+    std::vector<TDBEdit*> dbeValores; // in the order of Shape::amounts
     TMemo* mmTotais;
     TPanel* pnlVlContabil;
     TPanel* pnlBaseCalculo;
@@ -54,6 +55,8 @@ public:
     TDataSource* dsOperacoes;
 
 private:
+    void BuildAmounts(const Shape& shape);
+    void BuildTotals(const Shape& shape);
     // The four totals of the own operations of the interstate codes.
     void SomaOperacoes();
 

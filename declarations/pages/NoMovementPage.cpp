@@ -5,6 +5,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBCheckBox.h"
 #include "platform/ui/TDBEdit.h"
@@ -19,86 +21,77 @@ namespace {
 constexpr int Margem = 16;
 constexpr int LarguraConteudo = 520;
 
-TLabel* Rotulo(TfrmDetalheDEF* page, const QString& name, const QString& caption, int top) {
-    auto* label = new TLabel(page, page);
-    label->SetName(name);
-    label->SetCaption(caption);
-    label->SetLeft(Margem);
-    label->SetTop(top);
-    return label;
-}
-
 } // namespace
 
-NoMovementPage::NoMovementPage(TComponent* owner, const Layout& layout)
-    : TfrmDetalheDEFNo(owner), m_layout(layout) {
-    SetName(layout.formName);
-    SetCaption(layout.caption);
+NoMovementPage::NoMovementPage(TComponent* owner, const Shape& shape)
+    : TfrmDetalheDEFNo(owner), m_shape(shape) {
+    SetName(shape.formName);
+    SetCaption(shape.caption);
 
-    dsNo = new TDataSource(this);
-    dsNo->SetName(layout.dataSourceName);
+    dsNo = Make<TDataSource>(this, shape.dataSourceName);
     dsNo->SetDataSet(DMDef->cdsDeclaracao);
     dsNo->OnDataChange = TDataChangeEvent(this, &NoMovementPage::DataChange);
 
-    Memo1 = new TMemo(this, this);
-    Memo1->SetName(QStringLiteral("Memo1"));
+    Memo1 = Make<TMemo>(this, QStringLiteral("Memo1"), this);
     Memo1->SetReadOnly(true);
     Memo1->SetWordWrap(true);
     Memo1->SetTabStop(false);
     Memo1->SetBorderStyle(TBorderStyle::bsNone);
     Memo1->SetScrollBars(TScrollStyle::ssNone);
     Memo1->SetColor(clBtnFace);
-    Memo1->SetLines(layout.helpText);
+    Memo1->SetLines(shape.helpText);
     Memo1->SetBounds(Margem, Margem, LarguraConteudo, 120);
 
-    dbcbAtivo = new TDBCheckBox(this, this);
-    dbcbAtivo->SetName(QStringLiteral("dbcbAtivo"));
-    dbcbAtivo->SetCaption(layout.checkCaption);
+    dbcbAtivo = Make<TDBCheckBox>(this, QStringLiteral("dbcbAtivo"), this);
+    dbcbAtivo->SetCaption(shape.checkCaption);
     dbcbAtivo->SetValueChecked(QStringLiteral("S"));
     dbcbAtivo->SetValueUnchecked(QStringLiteral("N"));
     dbcbAtivo->SetDataSource(dsNo);
-    dbcbAtivo->SetDataField(layout.flagField);
+    dbcbAtivo->SetDataField(shape.flagField);
     dbcbAtivo->SetBounds(Margem, 150, LarguraConteudo, 20);
     dbcbAtivo->OnClick = TNotifyEvent(this, &NoMovementPage::dbcbAtivoClick);
 
-    if (!layout.balanceField.isEmpty()) {
-        lblSaldoAnterior =
-            Rotulo(this, QStringLiteral("lblSaldoAnterior"), QStringLiteral("Saldo Credor Anterior"), 186);
-        dbeSaldoAnterior = new TDBEdit(this, this);
-        dbeSaldoAnterior->SetName(QStringLiteral("dbeSaldoAnterior"));
+    BuildBalanceFields();
+    rdDetalheNo->SetDataSet(DMDef->cdsDeclaracao);
+}
+
+void NoMovementPage::BuildBalanceFields() {
+    if (!m_shape.balanceField.isEmpty()) {
+        lblSaldoAnterior = MakeLabel(this, this, QStringLiteral("lblSaldoAnterior"),
+                                     QStringLiteral("Saldo Credor Anterior"), Margem, 186);
+        dbeSaldoAnterior = Make<TDBEdit>(this, QStringLiteral("dbeSaldoAnterior"), this);
         dbeSaldoAnterior->SetDataSource(dsNo);
-        dbeSaldoAnterior->SetDataField(layout.balanceField);
+        dbeSaldoAnterior->SetDataField(m_shape.balanceField);
         dbeSaldoAnterior->SetBounds(Margem, 204, 160, 21);
 
-        lblObservacoes = Rotulo(this, QStringLiteral("lblObservacoes"), QStringLiteral("Observações"), 236);
-        dbmObservacoes = new TDBMemo(this, this);
-        dbmObservacoes->SetName(QStringLiteral("dbmObservacoes"));
+        lblObservacoes = MakeLabel(this, this, QStringLiteral("lblObservacoes"),
+                                   QStringLiteral("Observações"), Margem, 236);
+        dbmObservacoes = Make<TDBMemo>(this, QStringLiteral("dbmObservacoes"), this);
         dbmObservacoes->SetDataSource(dsNo);
-        dbmObservacoes->SetDataField(layout.notesField);
+        dbmObservacoes->SetDataField(m_shape.notesField);
         // As long as the field, which is as long as the transmission file holds it.
-        dbmObservacoes->SetMaxLength(DMDef->cdsDeclaracao->FieldByName(layout.notesField)->Size());
+        dbmObservacoes->SetMaxLength(DMDef->cdsDeclaracao->FieldByName(m_shape.notesField)->Size());
         dbmObservacoes->SetBounds(Margem, 254, LarguraConteudo, 96);
         dbmObservacoes->OnKeyPress = TKeyPressEvent(this, &NoMovementPage::dbmObservacoesKeyPress);
     }
-    rdDetalheNo->SetDataSet(DMDef->cdsDeclaracao);
 }
 
 void NoMovementPage::PreparaQuadro() {
     TfrmDetalheDEFNo::PreparaQuadro();
-    if (m_layout.firstEditableYear > 0)
+    if (m_shape.firstEditableYear > 0)
         dbcbAtivo->SetReadOnly(
             DMDef->cdsDeclaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsInteger() <
-            m_layout.firstEditableYear);
+            m_shape.firstEditableYear);
 }
 
 void NoMovementPage::dbcbAtivoClick(TObject*) {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     const TDataSetState state = declaracao->State();
     const bool acts =
-        state == TDataSetState::dsEdit || (m_layout.actsWhileInserting && state == TDataSetState::dsInsert);
+        state == TDataSetState::dsEdit || (m_shape.actsWhileInserting && state == TDataSetState::dsInsert);
     if (!acts)
         return;
-    TField* flag = declaracao->FieldByName(m_layout.flagField);
+    TField* flag = declaracao->FieldByName(m_shape.flagField);
     if (dbcbAtivo->Checked()) {
         flag->SetAsString(QStringLiteral("S"));
         if (flag->AsString() == QStringLiteral("S"))
@@ -109,7 +102,7 @@ void NoMovementPage::dbcbAtivoClick(TObject*) {
 }
 
 void NoMovementPage::DataChange(TObject*, TField* field) {
-    if (!field || field->FieldName() != m_layout.flagField || field->AsString() != QStringLiteral("S"))
+    if (!field || field->FieldName() != m_shape.flagField || field->AsString() != QStringLiteral("S"))
         return;
     if (TTreeView* tree = EditorTree(); tree && tree->Selected())
         tree->Selected()->Collapse(true);

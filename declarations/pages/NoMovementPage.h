@@ -21,7 +21,7 @@ class TMemo;
 class NoMovementPage : public TfrmDetalheDEFNo {
     Q_OBJECT
 public:
-    struct Layout {
+    struct Shape {
         QString formName;       // "frmDetOpProprias"
         QString caption;        // "Operações Próprias"
         QString flagField;      // "IN_OPER_PROP_SEM_MOV"
@@ -36,7 +36,7 @@ public:
         int firstEditableYear = 0;
     };
 
-    NoMovementPage(TComponent* owner, const Layout& layout);
+    NoMovementPage(TComponent* owner, const Shape& shape);
 
     void PreparaQuadro() override;
 
@@ -56,5 +56,8 @@ protected:
     // Runs after the box set the page's own flag to "S".
     virtual void BranchMarked() {}
 
-    const Layout m_layout;
+    const Shape m_shape;
+
+private:
+    void BuildBalanceFields();
 };

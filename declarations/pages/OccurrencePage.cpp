@@ -13,6 +13,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBEdit.h"
@@ -42,38 +44,14 @@ constexpr int TopoDados = 108;
 constexpr int TopoDescricao = 166;
 constexpr int AlturaDescricao = 40;
 
-GridPage::Layout Forma(const OccurrencePage::Kind& kind) {
-    GridPage::Layout layout;
-    layout.formName = kind.formName;
-    layout.caption = kind.caption;
-    layout.dataSourceName = kind.dataSourceName;
-    layout.helpText = {kind.help};
-    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
-                      NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
-}
-
-TLabel* Rotulo(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption, int left,
-               int top, bool negrito = false) {
-    auto* label = new TLabel(owner, parent);
-    label->SetName(name);
-    // The face first: the label takes the size of its caption in it.
-    if (negrito) {
-        QFont font = label->Font();
-        font.setBold(true);
-        label->SetFont(font);
-    }
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
-    return label;
+GridPage::Shape Forma(const OccurrencePage::Shape& shape) {
+    return GridPage::ShapeOf(shape);
 }
 
 // A read-only information memo on a description of the ground.
 TDBMemo* Informacao(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
                     const QString& field, int top, int height) {
-    auto* memo = new TDBMemo(owner, parent);
-    memo->SetName(name);
+    auto* memo = Make<TDBMemo>(owner, name, parent);
     memo->SetDataSource(source);
     memo->SetDataField(field);
     memo->SetReadOnly(true);
@@ -91,38 +69,52 @@ QString CampoDado(int numero) {
 
 } // namespace
 
-OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Kind& kind)
-    : GridPage(owner, rows, Forma(kind)), m_kind(kind) {
+OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Shape& shape)
+    : GridPage(owner, rows, Forma(shape)), m_shape(shape) {
     OnClose = TCloseEvent(this, &OccurrencePage::FormClose);
     Memo1->SetFontColor(clNavy);
-    dbgDetalhes->SetName(kind.gridName);
+    dbgDetalhes->SetName(shape.gridName);
 
-    dsFundamentos = new TDataSource(this);
-    dsFundamentos->SetName(QStringLiteral("dsFundamentos"));
+    dsFundamentos = Make<TDataSource>(this, QStringLiteral("dsFundamentos"));
     dsFundamentos->SetAutoEdit(false);
     dsFundamentos->SetDataSet(Fundamentos());
 
+    BuildFields();
+    BuildColumns();
+    fraMidasNavigator1->BeforeInsert =
+        TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1BeforeInsert);
+    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1NewRecord);
+    fraMidasNavigator1->BeforePost = TDataSetNotifyEvent(this, &OccurrencePage::fraMidasNavigator1BeforePost);
+    dsDetalhe->OnStateChange = TNotifyEvent(this, &OccurrencePage::dsStateChange);
+    dsDetalhe->OnDataChange = TDataChangeEvent(this, &OccurrencePage::dsDataChange);
+
+    ProtegeTextos();
+    // Codes are upper case however they arrive.
+    TypedTextRule::Install(dbcvCFOPs, [](QChar c) { return c.toUpper(); });
+    dsStateChange(dsDetalhe);
+}
+
+void OccurrencePage::BuildFields() {
     CaptionOver(this, pnlCampos, QStringLiteral("dbcvCFOPs"), QStringLiteral("Ocorrência"), Margem, 4);
-    dbcvCFOPs = new TDBComboValues(this, pnlCampos);
-    dbcvCFOPs->SetName(QStringLiteral("dbcvCFOPs"));
+    dbcvCFOPs = Make<TDBComboValues>(this, QStringLiteral("dbcvCFOPs"), pnlCampos);
     dbcvCFOPs->SetCharCase(TEditCharCase::ecUpperCase);
     dbcvCFOPs->SetDataSource(dsDetalhe);
     dbcvCFOPs->SetDataField(QStringLiteral("SQ_OCORRENCIA_DEF"));
     dbcvCFOPs->SetBounds(Margem, 4 + kCaptionHeight, 90, kEditHeight);
-    dbmDescFundamento =
-        Informacao(this, pnlCampos, QStringLiteral("dbmDescFundamento"), dsDetalhe, kind.description, 4, 40);
+    dbmDescFundamento = Informacao(this, pnlCampos, QStringLiteral("dbmDescFundamento"), dsDetalhe,
+                                   m_shape.description, 4, 40);
     dbmDescComplemento = Informacao(this, pnlCampos, QStringLiteral("dbmDescComplemento"), dsDetalhe,
-                                    kind.description + QStringLiteral("Comp"), 48, 36);
+                                    m_shape.description + QStringLiteral("Comp"), 48, 36);
 
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor"), kind.valueField, Margem,
-                          TopoValor, 90);
+    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor"), m_shape.valueField,
+                          Margem, TopoValor, 90);
 
-    Rotulo(this, pnlCampos, QStringLiteral("lblComplementos"), QStringLiteral("Complementos"), Margem,
-           TopoComplementos, true);
-    const int coluna = (LarguraCampos + Margem) / kind.data;
+    MakeLabel(this, pnlCampos, QStringLiteral("lblComplementos"), QStringLiteral("Complementos"), Margem,
+              TopoComplementos, true);
+    const int coluna = (LarguraCampos + Margem) / m_shape.data;
     TDBEdit* dados[3] = {};
     TDBText* significados[3] = {};
-    for (int n = 1; n <= kind.data && n <= 3; ++n) {
+    for (int n = 1; n <= m_shape.data && n <= 3; ++n) {
         const int esquerda = Margem + (n - 1) * coluna;
         TDBEdit* dado = Campo(QStringLiteral("dbeDadoComp%1").arg(n), QStringLiteral("Dado %1").arg(n),
                               CampoDado(n), esquerda, TopoDados, std::min(coluna - 20, 200));
@@ -130,8 +122,7 @@ OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Ki
         dado->OnEnter = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
         dado->OnExit = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
         dado->OnKeyPress = TKeyPressEvent(this, &OccurrencePage::dbmDescComplementarKeyPress);
-        auto* significado = new TDBText(this, pnlCampos);
-        significado->SetName(QStringLiteral("dbtComplemento%1").arg(n));
+        auto* significado = Make<TDBText>(this, QStringLiteral("dbtComplemento%1").arg(n), pnlCampos);
         significado->SetDataSource(dsDetalhe);
         significado->SetDataField(QStringLiteral("DescTpDadoComp%1").arg(n));
         significado->SetFontColor(clNavy);
@@ -150,7 +141,9 @@ OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Ki
         Texto(QStringLiteral("dbmDescComplementar"), QStringLiteral("Descrição Complementar"),
               QStringLiteral("DS_COMPLEMENTAR"), Margem, TopoDescricao, LarguraCampos, AlturaDescricao);
     dbmDescComplementar->OnKeyPress = TKeyPressEvent(this, &OccurrencePage::dbmDescComplementarKeyPress);
+}
 
+void OccurrencePage::BuildColumns() {
     const auto adiciona = [this](const QString& field, const QString& caption, int width) {
         TColumn* column = dbgDetalhes->Columns().Add();
         column->SetFieldName(field);
@@ -158,23 +151,11 @@ OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Ki
         column->SetWidth(width);
     };
     adiciona(QStringLiteral("Codigo"), QStringLiteral("Ocorrência"), 70);
-    adiciona(kind.valueField, QStringLiteral("Valor"), 100);
-    for (int n = 1; n <= kind.data; ++n)
-        adiciona(CampoDado(n), QStringLiteral("Dado %1").arg(n), kind.data > 2 ? 90 : 110);
+    adiciona(m_shape.valueField, QStringLiteral("Valor"), 100);
+    for (int n = 1; n <= m_shape.data; ++n)
+        adiciona(CampoDado(n), QStringLiteral("Dado %1").arg(n), m_shape.data > 2 ? 90 : 110);
     adiciona(QStringLiteral("DS_COMPLEMENTAR"), QStringLiteral("Descrição Complementar"), 260);
     dbgDetalhes->SetOptions(dbgDetalhes->Options() | dgConfirmDelete);
-
-    fraMidasNavigator1->BeforeInsert =
-        TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1BeforeInsert);
-    fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &OccurrencePage::fraNUBNavigator1NewRecord);
-    fraMidasNavigator1->BeforePost = TDataSetNotifyEvent(this, &OccurrencePage::fraMidasNavigator1BeforePost);
-    dsDetalhe->OnStateChange = TNotifyEvent(this, &OccurrencePage::dsStateChange);
-    dsDetalhe->OnDataChange = TDataChangeEvent(this, &OccurrencePage::dsDataChange);
-
-    ProtegeTextos();
-    // Codes are upper case however they arrive.
-    TypedTextRule::Install(dbcvCFOPs, [](QChar c) { return c.toUpper(); });
-    dsStateChange(dsDetalhe);
 }
 
 TClientDataSet* OccurrencePage::Fundamentos() const {
@@ -200,9 +181,9 @@ void OccurrencePage::PreparaQuadro() {
     dbmDescComplementar->SetMaxLength(linhas->FieldByName(QStringLiteral("DS_COMPLEMENTAR"))->Size());
     DMDefAux->AbreTabelaDeclaracao(linhas);
     DMDefBasica->AbrePorPeriodo(Fundamentos());
-    QString filtro = QStringLiteral("TP_OCORRENCIA = %1").arg(m_kind.occurrence);
-    if (!m_kind.computation.isEmpty())
-        filtro += QStringLiteral(" AND TP_APURACAO = '%1'").arg(m_kind.computation);
+    QString filtro = QStringLiteral("TP_OCORRENCIA = %1").arg(m_shape.occurrence);
+    if (!m_shape.computation.isEmpty())
+        filtro += QStringLiteral(" AND TP_APURACAO = '%1'").arg(m_shape.computation);
     DMDefBasica->AplicaFiltro(Fundamentos(), filtro);
     fraNUBNavigator1BeforeInsert(linhas);
     // The rows were read before the grounds: read again, they show theirs.
@@ -223,8 +204,8 @@ void OccurrencePage::fraNUBNavigator1BeforeInsert(TDataSet*) {
 }
 
 void OccurrencePage::fraNUBNavigator1NewRecord(TDataSet* dataSet) {
-    if (!m_kind.computation.isEmpty())
-        dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->SetAsString(m_kind.computation);
+    if (!m_shape.computation.isEmpty())
+        dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->SetAsString(m_shape.computation);
     if (dbcvCFOPs->CanFocus())
         dbcvCFOPs->SetFocus();
 }
@@ -264,7 +245,7 @@ void OccurrencePage::ExigeOcorrenciaOferecida() {
 }
 
 void OccurrencePage::ExigeValorMinimo(TDataSet* dataSet) {
-    if (dataSet->FieldByName(m_kind.valueField)->AsCurrency() < ValorMinimo)
+    if (dataSet->FieldByName(m_shape.valueField)->AsCurrency() < ValorMinimo)
         Recusa(TDMDefAux::BuscaMensagemErro(MensagemValorMinimo), dbeVlContabil);
 }
 
@@ -298,6 +279,6 @@ void OccurrencePage::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
     ExigeOcorrenciaOferecida();
     ExigeValorMinimo(dataSet);
     PosicionaFundamento(dataSet);
-    for (int numero = 1; numero <= m_kind.data; ++numero)
+    for (int numero = 1; numero <= m_shape.data; ++numero)
         ExigeDadoValido(dataSet, numero);
 }

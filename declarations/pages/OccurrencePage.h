@@ -24,7 +24,7 @@ class OccurrencePage : public GridPage {
     Q_OBJECT
 public:
     // What differs between the pages.
-    struct Kind {
+    struct Shape {
         QString formName;       // "frmDetOpPropOutCreditos"
         QString caption;        // "Outros Créditos"
         QString dataSourceName; // "dsOutrosCreditos"
@@ -37,7 +37,7 @@ public:
         QString gridName = QStringLiteral("dbgDetalhes");
     };
 
-    OccurrencePage(TComponent* owner, TClientDataSet* rows, const Kind& kind);
+    OccurrencePage(TComponent* owner, TClientDataSet* rows, const Shape& shape);
 
     void PreparaQuadro() override;
     void FormClose(TObject* sender, TCloseAction& action);
@@ -49,7 +49,7 @@ public:
     void dbmDescComplementarKeyPress(TObject* sender, QChar& key);
     void dbeDadoComp1Enter(TObject* sender);
 
-    // The complementary-datum edit of number 1 to Kind::data.
+    // The complementary-datum edit of number 1 to Shape::data.
     TDBEdit* DadoComp(int numero) const;
 
     TDBComboValues* dbcvCFOPs;
@@ -77,5 +77,7 @@ protected:
     TClientDataSet* Fundamentos() const;
 
 private:
-    Kind m_kind;
+    void BuildFields();
+    void BuildColumns();
+    Shape m_shape;
 };

@@ -10,6 +10,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TDBComboBox.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBMemo.h"
@@ -20,15 +21,8 @@ namespace {
 
 const QString CampoCFOP = QStringLiteral("CO_FISCAL_OPERACAO");
 
-GridPage::Layout Forma(const OwnOperationsPage::Kind& kind) {
-    GridPage::Layout layout;
-    layout.formName = kind.formName;
-    layout.caption = kind.caption;
-    layout.dataSourceName = kind.dataSourceName;
-    layout.helpText = {kind.help};
-    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
-                      NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
+GridPage::Shape Forma(const OwnOperationsPage::Shape& shape) {
+    return GridPage::ShapeOf(shape);
 }
 
 TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
@@ -45,36 +39,13 @@ TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, i
 } // namespace
 
 OwnOperationsPage::OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TClientDataSet* codes,
-                                     const Kind& kind)
-    : GridPage(owner, rows, Forma(kind)), m_codes(codes) {
+                                     const Shape& shape)
+    : GridPage(owner, rows, Forma(shape)), m_codes(codes) {
     OnClose = TCloseEvent(this, &OwnOperationsPage::FormClose);
-    dsCFOPs = new TDataSource(this);
-    dsCFOPs->SetName(QStringLiteral("dsCFOPs"));
+    dsCFOPs = Make<TDataSource>(this, QStringLiteral("dsCFOPs"));
     dsCFOPs->SetDataSet(codes);
 
-    CaptionOver(this, pnlCampos, QStringLiteral("dbcCFOPs"), QStringLiteral("CFOP"), 8, 6);
-    dbcCFOPs = new TDBComboBox(this, pnlCampos);
-    dbcCFOPs->SetName(QStringLiteral("dbcCFOPs"));
-    dbcCFOPs->SetDataSource(dsDetalhe);
-    dbcCFOPs->SetDataField(CampoCFOP);
-    dbcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
-    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
-    dbmDescCFOP->SetReadOnly(true);
-    dbmDescCFOP->SetTabStop(false);
-
-    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(kind.creditWord), 8, 66);
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
-                          QStringLiteral("VL_CONTABIL"), 8, 84, 120);
-    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
-                             QStringLiteral("VL_BASE_CALCULO"), 138, 84, 120);
-    dbeVlImposto = Campo(kind.taxEditName, QStringLiteral("Imposto %1").arg(kind.creditedWord),
-                         QStringLiteral("VL_IMPOSTO"), 268, 84, 120);
-    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(kind.creditWord), 8, 130);
-    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
-                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 120);
-    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
-                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 120);
-
+    BuildFields(shape);
     Colunas({{"CO_FISCAL_OPERACAO", "CFOP", 50},
              {"VL_CONTABIL", "Valor Contábil", 100},
              {"VL_BASE_CALCULO", "Base de Cálculo", 100},
@@ -92,6 +63,30 @@ OwnOperationsPage::OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TC
     dsDetalhe->OnDataChange = TDataChangeEvent(this, &OwnOperationsPage::dsDataChange);
     ProtegeTextos();
     dsStateChange(dsDetalhe);
+}
+
+void OwnOperationsPage::BuildFields(const Shape& shape) {
+    CaptionOver(this, pnlCampos, QStringLiteral("dbcCFOPs"), QStringLiteral("CFOP"), 8, 6);
+    dbcCFOPs = Make<TDBComboBox>(this, QStringLiteral("dbcCFOPs"), pnlCampos);
+    dbcCFOPs->SetDataSource(dsDetalhe);
+    dbcCFOPs->SetDataField(CampoCFOP);
+    dbcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
+    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
+    dbmDescCFOP->SetReadOnly(true);
+    dbmDescCFOP->SetTabStop(false);
+
+    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(shape.creditWord), 8, 66);
+    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
+                          QStringLiteral("VL_CONTABIL"), 8, 84, 120);
+    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
+                             QStringLiteral("VL_BASE_CALCULO"), 138, 84, 120);
+    dbeVlImposto = Campo(shape.taxEditName, QStringLiteral("Imposto %1").arg(shape.creditedWord),
+                         QStringLiteral("VL_IMPOSTO"), 268, 84, 120);
+    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(shape.creditWord), 8, 130);
+    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
+                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 120);
+    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
+                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 120);
 }
 
 TField* OwnOperationsPage::CampoCodigo() const {

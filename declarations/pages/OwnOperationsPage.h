@@ -13,14 +13,14 @@ class OwnOperationsPage : public GridPage {
     Q_OBJECT
 public:
     // Entries or exits: the names and words that differ.
-    struct Kind {
+    struct Shape {
         QString formName, caption, dataSourceName, help;
         QString taxEditName;  // dbeVlImpCreditado / dbeVlImpDebitado
         QString creditWord;   // "Crédito" / "Débito"
         QString creditedWord; // "Creditado" / "Debitado"
     };
 
-    OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TClientDataSet* codes, const Kind& kind);
+    OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TClientDataSet* codes, const Shape& shape);
 
     void PreparaQuadro() override;
     void FormClose(TObject* sender, TCloseAction& action);
@@ -40,6 +40,7 @@ public:
     TDataSource* dsCFOPs;
 
 private:
+    void BuildFields(const Shape& shape);
     // The code field of the page's set.
     TField* CampoCodigo() const;
     TClientDataSet* m_codes;

@@ -10,6 +10,7 @@
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBQuery.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBEdit.h"
@@ -23,15 +24,9 @@
 
 namespace {
 
-GridPage::Layout Forma(const SubstitutionOperationsPage::Kind& kind) {
-    GridPage::Layout layout;
-    layout.formName = kind.formName;
-    layout.caption = kind.caption;
-    layout.dataSourceName = kind.dataSourceName;
-    layout.helpText = {kind.help};
-    layout.features =
-        NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
+GridPage::Shape Forma(const SubstitutionOperationsPage::Shape& shape) {
+    return GridPage::ShapeOf(shape, NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel) |
+                                        NavFeature(nfNavigator));
 }
 
 TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
@@ -65,53 +60,16 @@ QStringList SubstitutionOperationsPage::ConsultaCompleta(const QString& table, c
 }
 
 SubstitutionOperationsPage::SubstitutionOperationsPage(TComponent* owner, TClientDataSet* rows,
-                                                       TClientDataSet* codes, const Kind& kind)
-    : GridPage(owner, rows, Forma(kind)), m_codes(codes), m_kind(kind) {
+                                                       TClientDataSet* codes, const Shape& shape)
+    : GridPage(owner, rows, Forma(shape)), m_codes(codes), m_shape(shape) {
     OnCreate = TNotifyEvent(this, &SubstitutionOperationsPage::FormCreate);
     OnClose = TCloseEvent(this, &SubstitutionOperationsPage::FormClose);
-    dsCFOPs = new TDataSource(this);
-    dsCFOPs->SetName(QStringLiteral("dsCFOPs"));
+    dsCFOPs = Make<TDataSource>(this, QStringLiteral("dsCFOPs"));
     dsCFOPs->SetDataSet(codes);
 
-    CaptionOver(this, pnlCampos, QStringLiteral("dblcCFOPs"), QStringLiteral("CFOP"), 8, 6);
-    dblcCFOPs = new TDBLookupComboBox(this, pnlCampos);
-    dblcCFOPs->SetName(QStringLiteral("dblcCFOPs"));
-    dblcCFOPs->SetDataSource(dsDetalhe);
-    dblcCFOPs->SetDataField(QStringLiteral("CO_FISCAL_OPERACAO"));
-    dblcCFOPs->SetListSource(dsCFOPs);
-    dblcCFOPs->SetKeyField(QStringLiteral("CO_FISCAL_OPERACAO"));
-    dblcCFOPs->SetListField(QStringLiteral("CO_FISCAL_OPERACAO"));
-    dblcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
-    Editavel(dblcCFOPs, false);
-    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
-    dbmDescCFOP->SetReadOnly(true);
-    dbmDescCFOP->SetTabStop(false);
-
-    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(kind.creditWord), 8, 66);
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
-                          QStringLiteral("VL_CONTABIL"), 8, 84, 110);
-    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
-                             QStringLiteral("VL_BASE_CALCULO"), 126, 84, 110);
-    dbeVlImposto = Campo(kind.taxEditName, QStringLiteral("Imposto %1").arg(kind.creditedWord),
-                         QStringLiteral("VL_IMPOSTO"), 244, 84, 110);
-    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(kind.creditWord), 8, 130);
-    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
-                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 110);
-    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
-                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 110);
-    for (TDBEdit* edit : {dbeVlContabil, dbeVlBaseCalculo, dbeVlImposto, dbeVlIsentas, dbeVlOutras}) {
-        edit->SetReadOnly(true);
-        Editavel(edit, false);
-        edit->SetEnabled(true);
-    }
-    Titulo(this, pnlCampos, QStringLiteral("Substituição Tributária Interna"), 372, 66);
-    dbeBaseCalcSt = Campo(QStringLiteral("dbeBaseCalcSt"), QStringLiteral("Base de Cálculo"),
-                          QStringLiteral("VL_BASE_CALCULO_ST"), 372, 84, 110);
-    dbeVlImpRetidos = Campo(QStringLiteral("dbeVlImpRetidos"), QStringLiteral("Imposto Retido"),
-                            QStringLiteral("VL_IMPOSTO_RETIDO_ST"), 490, 84, 110);
-
-    cbFiltro = new TCheckBox(this, pnlCampos);
-    cbFiltro->SetName(QStringLiteral("cbFiltro"));
+    BuildCodeFields();
+    BuildAmountFields();
+    cbFiltro = Make<TCheckBox>(this, QStringLiteral("cbFiltro"), pnlCampos);
     cbFiltro->SetCaption(QStringLiteral("Mostrar apenas os CFOPs de Substituição Tributária Interna"));
     cbFiltro->SetBounds(8, 196, 480, 20);
     cbFiltro->SetChecked(true);
@@ -129,6 +87,46 @@ SubstitutionOperationsPage::SubstitutionOperationsPage(TComponent* owner, TClien
         TDrawColumnCellEvent(this, &SubstitutionOperationsPage::dbgDetalhesDrawColumnCell);
     dsDetalhe->OnStateChange = TNotifyEvent(this, &SubstitutionOperationsPage::dsStateChange);
     ProtegeTextos();
+}
+
+void SubstitutionOperationsPage::BuildCodeFields() {
+    CaptionOver(this, pnlCampos, QStringLiteral("dblcCFOPs"), QStringLiteral("CFOP"), 8, 6);
+    dblcCFOPs = Make<TDBLookupComboBox>(this, QStringLiteral("dblcCFOPs"), pnlCampos);
+    dblcCFOPs->SetDataSource(dsDetalhe);
+    dblcCFOPs->SetDataField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetListSource(dsCFOPs);
+    dblcCFOPs->SetKeyField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetListField(QStringLiteral("CO_FISCAL_OPERACAO"));
+    dblcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
+    Editavel(dblcCFOPs, false);
+    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
+    dbmDescCFOP->SetReadOnly(true);
+    dbmDescCFOP->SetTabStop(false);
+}
+
+void SubstitutionOperationsPage::BuildAmountFields() {
+    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(m_shape.creditWord), 8, 66);
+    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
+                          QStringLiteral("VL_CONTABIL"), 8, 84, 110);
+    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
+                             QStringLiteral("VL_BASE_CALCULO"), 126, 84, 110);
+    dbeVlImposto = Campo(m_shape.taxEditName, QStringLiteral("Imposto %1").arg(m_shape.creditedWord),
+                         QStringLiteral("VL_IMPOSTO"), 244, 84, 110);
+    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(m_shape.creditWord), 8, 130);
+    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
+                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 110);
+    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
+                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 110);
+    for (TDBEdit* edit : {dbeVlContabil, dbeVlBaseCalculo, dbeVlImposto, dbeVlIsentas, dbeVlOutras}) {
+        edit->SetReadOnly(true);
+        Editavel(edit, false);
+        edit->SetEnabled(true);
+    }
+    Titulo(this, pnlCampos, QStringLiteral("Substituição Tributária Interna"), 372, 66);
+    dbeBaseCalcSt = Campo(QStringLiteral("dbeBaseCalcSt"), QStringLiteral("Base de Cálculo"),
+                          QStringLiteral("VL_BASE_CALCULO_ST"), 372, 84, 110);
+    dbeVlImpRetidos = Campo(QStringLiteral("dbeVlImpRetidos"), QStringLiteral("Imposto Retido"),
+                            QStringLiteral("VL_IMPOSTO_RETIDO_ST"), 490, 84, 110);
 }
 
 void SubstitutionOperationsPage::FormCreate(TObject* sender) {
@@ -152,10 +150,10 @@ void SubstitutionOperationsPage::cbFiltroClick(TObject*) {
         return;
     }
     linhas->Close();
-    auto* consulta = dynamic_cast<TIBQuery*>(DMDef->FindComponent(m_kind.queryName));
+    auto* consulta = dynamic_cast<TIBQuery*>(DMDef->FindComponent(m_shape.queryName));
     if (consulta)
-        consulta->SetSQL(filtrar ? ConsultaFiltrada(m_kind.table, m_kind.alias)
-                                 : ConsultaCompleta(m_kind.table, m_kind.alias));
+        consulta->SetSQL(filtrar ? ConsultaFiltrada(m_shape.table, m_shape.alias)
+                                 : ConsultaCompleta(m_shape.table, m_shape.alias));
     m_filtrado = filtrar;
     if (DMDef->cdsDeclaracao->Active())
         DMDefAux->AbreTabelaDeclaracao(linhas);

@@ -15,7 +15,7 @@ class TIBQuery;
 class SubstitutionOperationsPage : public GridPage {
     Q_OBJECT
 public:
-    struct Kind {
+    struct Shape {
         QString formName, caption, dataSourceName, help;
         QString taxEditName;  // dbeVlImpCreditado / dbeVlImpDebitado
         QString creditWord;   // "Crédito" / "Débito"
@@ -25,7 +25,7 @@ public:
     };
 
     SubstitutionOperationsPage(TComponent* owner, TClientDataSet* rows, TClientDataSet* codes,
-                               const Kind& kind);
+                               const Shape& shape);
 
     void PreparaQuadro() override;
     void FormCreate(TObject* sender);
@@ -52,8 +52,10 @@ public:
     TDataSource* dsCFOPs;
 
 private:
+    void BuildCodeFields();
+    void BuildAmountFields();
     TClientDataSet* m_codes;
-    Kind m_kind;
+    Shape m_shape;
     bool m_filtrado = false;
     bool m_revertendo = false;
 };

@@ -11,6 +11,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBLookupComboBox.h"
 #include "platform/ui/TPanel.h"
@@ -30,17 +31,16 @@ constexpr int MaximoNumeroNF = 6;
 constexpr int MaximoSuframa = 9;
 constexpr int MaximoCNPJ = 14;
 
-GridPage::Layout Forma() {
-    GridPage::Layout layout;
-    layout.formName = QStringLiteral("frmDetALC");
-    layout.caption = QStringLiteral("Área de Livre Comércio (ALC) e Zona Franca de Manaus (ZFM)");
-    layout.dataSourceName = QStringLiteral("dsALC");
-    layout.helpText = {QStringLiteral("Subficha utilizada para informar as saídas isentas realizadas para "
-                                      "municípios abrangidos pela Zona Franca de Manaus e Áreas de Livre "
-                                      "Comércio. ")};
-    layout.features = NavFeature(nfInsert) | NavFeature(nfEdit) | NavFeature(nfDelete) | NavFeature(nfPost) |
-                      NavFeature(nfCancel) | NavFeature(nfNavigator);
-    return layout;
+GridPage::Shape Forma() {
+    GridPage::Shape shape;
+    shape.formName = QStringLiteral("frmDetALC");
+    shape.caption = QStringLiteral("Área de Livre Comércio (ALC) e Zona Franca de Manaus (ZFM)");
+    shape.dataSourceName = QStringLiteral("dsALC");
+    shape.helpText = {QStringLiteral("Subficha utilizada para informar as saídas isentas realizadas para "
+                                     "municípios abrangidos pela Zona Franca de Manaus e Áreas de Livre "
+                                     "Comércio. ")};
+    shape.features = GridPage::RowFeatures();
+    return shape;
 }
 
 void Foca(TWinControl* control) {
@@ -63,13 +63,35 @@ bool AbaixoDeUmCentavo(TField* field) {
 TfrmDetALC::TfrmDetALC(TComponent* owner) : GridPage(owner, DMDef->cdsALC, Forma()) {
     OnCreate = TNotifyEvent(this, &TfrmDetALC::FormCreate);
     OnClose = TCloseEvent(this, &TfrmDetALC::FormClose);
-    dsMunicipios = new TDataSource(this);
-    dsMunicipios->SetName(QStringLiteral("dsMunicipios"));
+    dsMunicipios = Make<TDataSource>(this, QStringLiteral("dsMunicipios"));
     dsMunicipios->SetDataSet(DMDefBasica->cdsMun);
 
+    BuildFields();
+    Colunas({{"NomeLocalidade", "Município", 100},
+             {"NU_SERIE_NOTA_FISCAL", "Série", 42},
+             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
+             {"NU_NOTA_FISCAL", "NF", 52},
+             {"DT_EMISSAO_NF", "Emissão", 75},
+             {"VL_NOTA_FISCAL", "Valor NF", 78},
+             {"VL_ISENTAS", "ICMS abatido", 90},
+             {"NU_INSCR_SUFRAMA", "Suframa", 80},
+             {"NU_CNPJ_DESTINO", "CNPJ", 108}});
+
+    ConnectNavigator();
+    m_dataEmissao = DataSet()->FieldByName(QStringLiteral("DT_EMISSAO_NF"));
+    m_dataEmissao->OnSetText = TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText);
+    ProtegeTextos();
+    dsALCStateChange(dsDetalhe);
+}
+
+TfrmDetALC::~TfrmDetALC() {
+    if (m_dataEmissao->OnSetText == TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText))
+        m_dataEmissao->OnSetText = nullptr;
+}
+
+void TfrmDetALC::BuildFields() {
     CaptionOver(this, pnlCampos, QStringLiteral("dblcMunicipios"), QStringLiteral("Município"), 8, 6);
-    dblcMunicipios = new TDBLookupComboBox(this, pnlCampos);
-    dblcMunicipios->SetName(QStringLiteral("dblcMunicipios"));
+    dblcMunicipios = Make<TDBLookupComboBox>(this, QStringLiteral("dblcMunicipios"), pnlCampos);
     dblcMunicipios->SetDataSource(dsDetalhe);
     dblcMunicipios->SetDataField(QStringLiteral("CO_LOCALIDADE"));
     dblcMunicipios->SetListSource(dsMunicipios);
@@ -104,17 +126,9 @@ TfrmDetALC::TfrmDetALC(TComponent* owner) : GridPage(owner, DMDef->cdsALC, Forma
     dbeVlBCalcNCNTB = Campo(QStringLiteral("dbeVlBCalcNCNTB"), QStringLiteral("CNPJ do Destinatário"),
                             QStringLiteral("NU_CNPJ_DESTINO"), 524, 94, 160);
     dbeVlBCalcNCNTB->SetMaxLength(MaximoCNPJ);
+}
 
-    Colunas({{"NomeLocalidade", "Município", 100},
-             {"NU_SERIE_NOTA_FISCAL", "Série", 42},
-             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
-             {"NU_NOTA_FISCAL", "NF", 52},
-             {"DT_EMISSAO_NF", "Emissão", 75},
-             {"VL_NOTA_FISCAL", "Valor NF", 78},
-             {"VL_ISENTAS", "ICMS abatido", 90},
-             {"NU_INSCR_SUFRAMA", "Suframa", 80},
-             {"NU_CNPJ_DESTINO", "CNPJ", 108}});
-
+void TfrmDetALC::ConnectNavigator() {
     // The navigator answers the refused rows itself, through rdCadastro.
     rdCadastro = ReconcileDialog1;
     rdCadastro->SetName(QStringLiteral("rdCadastro"));
@@ -125,16 +139,6 @@ TfrmDetALC::TfrmDetALC(TComponent* owner) : GridPage(owner, DMDef->cdsALC, Forma
     fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &TfrmDetALC::fraMidasNavigator1NewRecord);
     fraMidasNavigator1->BeforePost = TDataSetNotifyEvent(this, &TfrmDetALC::fraMidasNavigator1BeforePost);
     dsDetalhe->OnStateChange = TNotifyEvent(this, &TfrmDetALC::dsALCStateChange);
-
-    m_dataEmissao = DataSet()->FieldByName(QStringLiteral("DT_EMISSAO_NF"));
-    m_dataEmissao->OnSetText = TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText);
-    ProtegeTextos();
-    dsALCStateChange(dsDetalhe);
-}
-
-TfrmDetALC::~TfrmDetALC() {
-    if (m_dataEmissao->OnSetText == TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText))
-        m_dataEmissao->OnSetText = nullptr;
 }
 
 void TfrmDetALC::FormCreate(TObject*) {
@@ -190,9 +194,9 @@ void TfrmDetALC::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
 }
 
 void TfrmDetALC::fraMidasNavigator1ReconcileError(TClientDataSet* dataSet, EReconcileError& error,
-                                                  TUpdateKind kind, TReconcileAction& action) {
+                                                  TUpdateKind shape, TReconcileAction& action) {
     const bool duplicada = error.ErrorCode() == ChaveDuplicada || error.ErrorCode() == IndiceDuplicado;
-    rdCadastro->ReconcileError(dataSet, error, kind, action, duplicada ? NotaDuplicada : QString());
+    rdCadastro->ReconcileError(dataSet, error, shape, action, duplicada ? NotaDuplicada : QString());
 }
 
 void TfrmDetALC::DT_EMISSAO_NFSetText(TField* sender, const QString& text) {

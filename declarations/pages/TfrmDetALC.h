@@ -23,7 +23,7 @@ public:
     void dsALCStateChange(TObject* sender);
     void fraMidasNavigator1NewRecord(TDataSet* dataSet);
     void fraMidasNavigator1BeforePost(TDataSet* dataSet);
-    void fraMidasNavigator1ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind kind,
+    void fraMidasNavigator1ReconcileError(TClientDataSet* dataSet, EReconcileError& error, TUpdateKind shape,
                                           TReconcileAction& action);
     // A typed date that is no date is refused with the date check's message.
     void DT_EMISSAO_NFSetText(TField* sender, const QString& text);
@@ -42,5 +42,7 @@ public:
     TDataSource* dsMunicipios;
 
 private:
+    void BuildFields();
+    void ConnectNavigator();
     TField* m_dataEmissao;
 };

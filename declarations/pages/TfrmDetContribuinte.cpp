@@ -1,5 +1,6 @@
 #include "declarations/pages/TfrmDetContribuinte.h"
 
+#include "components/navigation/ToolbarPictures.h"
 #include "components/search/TDataSetSearch.h"
 #include "core/data/ModuleComponents.h"
 #include "core/data/TDMDef.h"
@@ -13,36 +14,23 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TIntegerField.h"
 #include "platform/db/TStringField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TGroupBox.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TSpeedButton.h"
 
-#include <QPainter>
-
 namespace {
 
 constexpr int AlturaCampo = 21;
-
-// The glyph of the choose buttons: a magnifying glass.
-QPixmap Lupa() {
-    QPixmap picture(16, 16);
-    picture.fill(Qt::transparent);
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(0x20, 0x30, 0x60), 2));
-    painter.drawEllipse(QRectF(2, 2, 8, 8));
-    painter.drawLine(QPointF(9, 9), QPointF(14, 14));
-    return picture;
-}
 
 // A search query over a register: its name column shown, the rest hidden.
 TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QString& tabela,
                              TIBTransaction* transaction, const QString& chave, const QStringList& campos,
                              const QString& rotulo) {
-    auto* query = new TIBQuery(owner);
-    query->SetName(name);
+    auto* query = Make<TIBQuery>(owner, name);
     query->SetDatabase(DMDefGeral->ibDBDef);
     query->SetTransaction(transaction);
     query->SetSQLText(QStringLiteral("select * from ") + tabela);
@@ -58,8 +46,7 @@ TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QStri
 }
 
 TDataSetSearch* Pesquisa(TComponent* owner, const QString& name, TIBQuery* query, const QString& campo) {
-    auto* search = new TDataSetSearch(owner);
-    search->SetName(name);
+    auto* search = Make<TDataSetSearch>(owner, name);
     search->SetCaption(QStringLiteral("Pesquisa"));
     search->SetFilterCaption(QStringLiteral("Pesquisar por"));
     search->SetMultiSelect(false);
@@ -82,37 +69,41 @@ TfrmDetContribuinte::TfrmDetContribuinte(TComponent* owner) : TfrmDetalheDEF(own
     SetCaption(QStringLiteral("Contribuinte"));
     OnClose = TCloseEvent(this, &TfrmDetContribuinte::FormClose);
 
-    dsDetContribuinte = new TDataSource(this);
-    dsDetContribuinte->SetName(QStringLiteral("dsDetContribuinte"));
+    dsDetContribuinte = Make<TDataSource>(this, QStringLiteral("dsDetContribuinte"));
     dsDetContribuinte->SetAutoEdit(false);
     dsDetContribuinte->SetDataSet(DMDef->cdsContribuintes);
-    dsDeclaracao = new TDataSource(this);
-    dsDeclaracao->SetName(QStringLiteral("dsDeclaracao"));
+    dsDeclaracao = Make<TDataSource>(this, QStringLiteral("dsDeclaracao"));
     dsDeclaracao->SetAutoEdit(false);
     dsDeclaracao->SetDataSet(DMDef->cdsDeclaracao);
 
+    BuildTaxpayer();
+    BuildPeople();
+    BuildSearches();
+}
+
+void TfrmDetContribuinte::BuildTaxpayer() {
     // The taxpayer, shown only.
-    Rotulo(QStringLiteral("Inscrição"), 16, 16);
+    MakeLabel(this, this, QString(), QStringLiteral("Inscrição"), 16, 16);
     dbeInscricao =
         Campo(QStringLiteral("dbeInscricao"), dsDetContribuinte, QStringLiteral("NU_INSCRICAO"), 16, 32, 90);
-    Rotulo(QStringLiteral("Razão Social"), 120, 16);
+    MakeLabel(this, this, QString(), QStringLiteral("Razão Social"), 120, 16);
     dbeRazaoSocial =
         Campo(QStringLiteral("dbeRazaoSocial"), dsDetContribuinte, QStringLiteral("NO_RAZAO"), 120, 32, 416);
-    Rotulo(QStringLiteral("CNPJ"), 16, 62);
+    MakeLabel(this, this, QString(), QStringLiteral("CNPJ"), 16, 62);
     dbeCNPJ = Campo(QStringLiteral("dbeCNPJ"), dsDetContribuinte, QStringLiteral("NU_CGC_CPF"), 16, 78, 130);
-    Rotulo(QStringLiteral("Correio Eletrônico"), 160, 62);
+    MakeLabel(this, this, QString(), QStringLiteral("Correio Eletrônico"), 160, 62);
     dbeEMail = Campo(QStringLiteral("dbeEMail"), dsDetContribuinte, QStringLiteral("NO_CORREIO_ELETRONICO"),
                      160, 78, 376);
-    Rotulo(QStringLiteral("DDD"), 16, 108);
+    MakeLabel(this, this, QString(), QStringLiteral("DDD"), 16, 108);
     dbeDDDTelefone =
         Campo(QStringLiteral("dbeDDDTelefone"), dsDetContribuinte, QStringLiteral("NU_DDD"), 16, 124, 40);
-    Rotulo(QStringLiteral("Telefone"), 64, 108);
+    MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 64, 108);
     dbeTelefone =
         Campo(QStringLiteral("dbeTelefone"), dsDetContribuinte, QStringLiteral("NU_TEL"), 64, 124, 90);
-    Rotulo(QStringLiteral("DDD"), 170, 108);
+    MakeLabel(this, this, QString(), QStringLiteral("DDD"), 170, 108);
     dbeDDDFax =
         Campo(QStringLiteral("dbeDDDFax"), dsDetContribuinte, QStringLiteral("NU_DDD_FAX"), 170, 124, 40);
-    Rotulo(QStringLiteral("Fax"), 218, 108);
+    MakeLabel(this, this, QString(), QStringLiteral("Fax"), 218, 108);
     dbeFax = Campo(QStringLiteral("dbeFax"), dsDetContribuinte, QStringLiteral("NU_FAX"), 218, 124, 90);
     for (TDBEdit* edit :
          {dbeInscricao, dbeRazaoSocial, dbeCNPJ, dbeEMail, dbeDDDTelefone, dbeTelefone, dbeDDDFax, dbeFax}) {
@@ -120,40 +111,41 @@ TfrmDetContribuinte::TfrmDetContribuinte(TComponent* owner) : TfrmDetalheDEF(own
         edit->SetReadOnly(true);
         edit->SetTabStop(false);
     }
+}
 
+void TfrmDetContribuinte::BuildPeople() {
     // The representative and the accountant of the declaration.
-    Rotulo(QStringLiteral("Nome do Representante Legal"), 16, 170);
+    MakeLabel(this, this, QString(), QStringLiteral("Nome do Representante Legal"), 16, 170);
     dbeNomeRep = Campo(QStringLiteral("dbeNomeRep"), dsDeclaracao, CamposRepresentante[0], 16, 186, 360);
-    btnSelRepresentante = new TSpeedButton(this, this);
-    btnSelRepresentante->SetName(QStringLiteral("btnSelRepresentante"));
-    btnSelRepresentante->SetGlyph(Lupa());
+    btnSelRepresentante = Make<TSpeedButton>(this, QStringLiteral("btnSelRepresentante"), this);
+    btnSelRepresentante->SetGlyph(DrawSearchGlyph());
     btnSelRepresentante->SetHint(QStringLiteral("Escolher o representante legal"));
     btnSelRepresentante->SetShowHint(true);
     btnSelRepresentante->SetBounds(380, 185, 23, 23);
     btnSelRepresentante->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnSelRepresentanteClick);
-    Rotulo(QStringLiteral("DDD"), 416, 170);
+    MakeLabel(this, this, QString(), QStringLiteral("DDD"), 416, 170);
     dbeDDDRep = Campo(QStringLiteral("dbeDDDRep"), dsDeclaracao, CamposRepresentante[1], 416, 186, 40);
-    Rotulo(QStringLiteral("Telefone"), 464, 170);
+    MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 464, 170);
     dbeTelRep = Campo(QStringLiteral("dbeTelRep"), dsDeclaracao, CamposRepresentante[2], 464, 186, 72);
 
-    Rotulo(QStringLiteral("Nome do Contabilista"), 16, 220);
+    MakeLabel(this, this, QString(), QStringLiteral("Nome do Contabilista"), 16, 220);
     dbeNomeCont = Campo(QStringLiteral("dbeNomeCont"), dsDeclaracao, CamposContabilista[0], 16, 236, 360);
-    btnContabilista = new TSpeedButton(this, this);
-    btnContabilista->SetName(QStringLiteral("btnContabilista"));
-    btnContabilista->SetGlyph(Lupa());
+    btnContabilista = Make<TSpeedButton>(this, QStringLiteral("btnContabilista"), this);
+    btnContabilista->SetGlyph(DrawSearchGlyph());
     btnContabilista->SetHint(QStringLiteral("Escolher o contabilista"));
     btnContabilista->SetShowHint(true);
     btnContabilista->SetBounds(380, 235, 23, 23);
     btnContabilista->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnContabilistaClick);
-    Rotulo(QStringLiteral("DDD"), 416, 220);
+    MakeLabel(this, this, QString(), QStringLiteral("DDD"), 416, 220);
     dbeDDDCont = Campo(QStringLiteral("dbeDDDCont"), dsDeclaracao, CamposContabilista[1], 416, 236, 40);
-    Rotulo(QStringLiteral("Telefone"), 464, 220);
+    MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 464, 220);
     dbeTelCont = Campo(QStringLiteral("dbeTelCont"), dsDeclaracao, CamposContabilista[2], 464, 236, 72);
     for (TDBEdit* edit : {dbeNomeRep, dbeDDDRep, dbeTelRep, dbeNomeCont, dbeDDDCont, dbeTelCont})
         edit->SetReadOnly(true);
+}
 
-    ibtPesquisa = new TIBTransaction(this);
-    ibtPesquisa->SetName(QStringLiteral("ibtPesquisa"));
+void TfrmDetContribuinte::BuildSearches() {
+    ibtPesquisa = Make<TIBTransaction>(this, QStringLiteral("ibtPesquisa"));
     ibtPesquisa->SetDefaultDatabase(DMDefGeral->ibDBDef);
     ibqPesqRepresentante =
         ConsultaDeRegistro(this, QStringLiteral("ibqPesqRepresentante"), QStringLiteral("REPRESENTANTE"),
@@ -170,20 +162,11 @@ TfrmDetContribuinte::TfrmDetContribuinte(TComponent* owner) : TfrmDetalheDEF(own
 
 TDBEdit* TfrmDetContribuinte::Campo(const QString& name, TDataSource* source, const QString& field, int left,
                                     int top, int width) {
-    auto* edit = new TDBEdit(this, this);
-    edit->SetName(name);
+    auto* edit = Make<TDBEdit>(this, name, this);
     edit->SetDataSource(source);
     edit->SetDataField(field);
     edit->SetBounds(left, top, width, AlturaCampo);
     return edit;
-}
-
-TLabel* TfrmDetContribuinte::Rotulo(const QString& caption, int left, int top) {
-    auto* label = new TLabel(this, this);
-    label->SetCaption(caption);
-    label->SetLeft(left);
-    label->SetTop(top);
-    return label;
 }
 
 void TfrmDetContribuinte::PreparaQuadro() {

@@ -49,10 +49,12 @@ public:
     TDataSetSearch* dssContabilista;
 
 private:
+    void BuildTaxpayer();
+    void BuildPeople();
+    void BuildSearches();
     // Copies the three fields of the chosen row into the declaration and
     // stores it at once.
     void Escolhe(TDataSetSearch* search, const QStringList& campos);
     TDBEdit* Campo(const QString& name, TDataSource* source, const QString& field, int left, int top,
                    int width);
-    TLabel* Rotulo(const QString& caption, int left, int top);
 };

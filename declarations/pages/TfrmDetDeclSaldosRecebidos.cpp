@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetDeclSaldosRecebidos.h"
 
 namespace {
-InformationPage::Layout Ficha() {
+InformationPage::Shape Ficha() {
     return {QStringLiteral("frmDetDeclSaldosRecebidos"),
             QStringLiteral("Declaração de Saldos Recebidos"),
             {QStringLiteral("Subficha utilizada para informar os saldos credores acumulados decorrentes de "

@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetDemSaldoAcumulado.h"
 
 namespace {
-InformationPage::Layout Ficha() {
+InformationPage::Shape Ficha() {
     return {
         QStringLiteral("frmDetDemSaldoAcumulado"),
         QStringLiteral("Demonstrativo Saldo Acumulado"),

@@ -2,14 +2,14 @@
 
 namespace {
 
-NoMovementPage::Layout Ficha() {
-    NoMovementPage::Layout layout;
-    layout.formName = QStringLiteral("frmDetNoOutICMS");
-    layout.caption = QStringLiteral("Outros ICMS Devidos");
-    layout.flagField = QStringLiteral("IN_OUTROS_ICMS_SEM_MOV");
-    layout.checkCaption = QStringLiteral("Sem movimento de Outros ICMS Devidos");
-    layout.dataSourceName = QStringLiteral("dsOutICMS");
-    layout.helpText = {
+NoMovementPage::Shape Ficha() {
+    NoMovementPage::Shape shape;
+    shape.formName = QStringLiteral("frmDetNoOutICMS");
+    shape.caption = QStringLiteral("Outros ICMS Devidos");
+    shape.flagField = QStringLiteral("IN_OUTROS_ICMS_SEM_MOV");
+    shape.checkCaption = QStringLiteral("Sem movimento de Outros ICMS Devidos");
+    shape.dataSourceName = QStringLiteral("dsOutICMS");
+    shape.helpText = {
         QStringLiteral("Ficha utilizada para informar, por meio de subfichas, na respectiva ocorrência, o "
                        "débito de imposto referente a:"),
         QStringLiteral(
@@ -21,9 +21,9 @@ NoMovementPage::Layout Ficha() {
         QStringLiteral("=>\timportações desembaraçadas no período;"),
         QStringLiteral("=>\tFECP sobre as operações internas, as importações, a substituição tributária "
                        "interna e o diferencial de alíquota.")};
-    layout.actsWhileInserting = true;
-    layout.firstEditableYear = 2002;
-    return layout;
+    shape.actsWhileInserting = true;
+    shape.firstEditableYear = 2002;
+    return shape;
 }
 
 } // namespace

@@ -2,19 +2,18 @@
 
 namespace {
 
-NoMovementPage::Layout Ficha() {
-    NoMovementPage::Layout layout;
-    layout.formName = QStringLiteral("frmDetNoZFM");
-    layout.caption = QStringLiteral("Zona Franca de Manaus e Área de Livre Comércio");
-    layout.flagField = QStringLiteral("IN_ALC_ZFM_SEM_MOV");
-    layout.checkCaption = QStringLiteral("Sem movimento de Zona Franca de Manaus e Área de Livre Comércio");
-    layout.dataSourceName = QStringLiteral("dsZFM");
-    layout.helpText = {
-        QStringLiteral("Ficha utilizada para informar, por meio de subficha, as saídas isentas "
-                       "para municípios abrangidos pela Zona Franca de Manaus e Áreas de Livre "
-                       "Comércio.")};
-    layout.firstEditableYear = 2002;
-    return layout;
+NoMovementPage::Shape Ficha() {
+    NoMovementPage::Shape shape;
+    shape.formName = QStringLiteral("frmDetNoZFM");
+    shape.caption = QStringLiteral("Zona Franca de Manaus e Área de Livre Comércio");
+    shape.flagField = QStringLiteral("IN_ALC_ZFM_SEM_MOV");
+    shape.checkCaption = QStringLiteral("Sem movimento de Zona Franca de Manaus e Área de Livre Comércio");
+    shape.dataSourceName = QStringLiteral("dsZFM");
+    shape.helpText = {QStringLiteral("Ficha utilizada para informar, por meio de subficha, as saídas isentas "
+                                     "para municípios abrangidos pela Zona Franca de Manaus e Áreas de Livre "
+                                     "Comércio.")};
+    shape.firstEditableYear = 2002;
+    return shape;
 }
 
 } // namespace

@@ -4,31 +4,32 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-InterstatePage::Kind Tipo() {
-    InterstatePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpInterSaidas");
-    kind.caption = QStringLiteral("Saidas Interestaduais");
-    kind.dataSourceName = QStringLiteral("dsSaidasInter");
-    kind.help = QStringLiteral("Subficha utilizada para informar as operações interestaduais de saídas de "
-                               "mercadorias e prestações de serviços interestaduais detalhadas por Estado. ");
-    kind.ownDataSourceName = QStringLiteral("dsSaidas");
-    kind.totalsHeading = QStringLiteral("Total de Saídas Interestaduais");
-    kind.exemptPanelName = QStringLiteral("pnlImpostoRetido");
-    kind.codePrefix = QLatin1Char('6');
-    kind.amounts = {{QStringLiteral("dbeVlContabilNCNTB"), QStringLiteral("Valor Contábil não Contrib."),
-                     QStringLiteral("VL_CONTABIL_NAO_CNTB"), 8, 50},
-                    {QStringLiteral("dbeVlContabilCNTB"), QStringLiteral("Valor Contábil Contrib."),
-                     QStringLiteral("VL_CONTABIL_CNTB"), 215, 50},
-                    {QStringLiteral("dbeVlBCalcNCNTB"), QStringLiteral("Base Cálculo não Contrib."),
-                     QStringLiteral("VL_BASE_CALCULO_NAO_CNTB"), 8, 94},
-                    {QStringLiteral("dbeVlBCalcCNTB"), QStringLiteral("Base Cálculo Contrib."),
-                     QStringLiteral("VL_BASE_CALCULO_CNTB"), 215, 94},
-                    {QStringLiteral("dbeVlOutOperacoes"), QStringLiteral("Outras"),
-                     QStringLiteral("VL_OUTRAS_OPERACOES"), 8, 158},
-                    {QStringLiteral("dbeVlImpostoST"), QStringLiteral("Imposto"),
-                     QStringLiteral("VL_IMPOSTO_COBRADO_ST"), 215, 158}};
-    kind.headings = {{QStringLiteral("Imposto Cobrado por  Substituição Tributária"), 215, 138}};
-    return kind;
+InterstatePage::Shape Tipo() {
+    InterstatePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpInterSaidas");
+    shape.caption = QStringLiteral("Saidas Interestaduais");
+    shape.dataSourceName = QStringLiteral("dsSaidasInter");
+    shape.help =
+        QStringLiteral("Subficha utilizada para informar as operações interestaduais de saídas de "
+                       "mercadorias e prestações de serviços interestaduais detalhadas por Estado. ");
+    shape.ownDataSourceName = QStringLiteral("dsSaidas");
+    shape.totalsHeading = QStringLiteral("Total de Saídas Interestaduais");
+    shape.exemptPanelName = QStringLiteral("pnlImpostoRetido");
+    shape.codePrefix = QLatin1Char('6');
+    shape.amounts = {{QStringLiteral("dbeVlContabilNCNTB"), QStringLiteral("Valor Contábil não Contrib."),
+                      QStringLiteral("VL_CONTABIL_NAO_CNTB"), 8, 50},
+                     {QStringLiteral("dbeVlContabilCNTB"), QStringLiteral("Valor Contábil Contrib."),
+                      QStringLiteral("VL_CONTABIL_CNTB"), 215, 50},
+                     {QStringLiteral("dbeVlBCalcNCNTB"), QStringLiteral("Base Cálculo não Contrib."),
+                      QStringLiteral("VL_BASE_CALCULO_NAO_CNTB"), 8, 94},
+                     {QStringLiteral("dbeVlBCalcCNTB"), QStringLiteral("Base Cálculo Contrib."),
+                      QStringLiteral("VL_BASE_CALCULO_CNTB"), 215, 94},
+                     {QStringLiteral("dbeVlOutOperacoes"), QStringLiteral("Outras"),
+                      QStringLiteral("VL_OUTRAS_OPERACOES"), 8, 158},
+                     {QStringLiteral("dbeVlImpostoST"), QStringLiteral("Imposto"),
+                      QStringLiteral("VL_IMPOSTO_COBRADO_ST"), 215, 158}};
+    shape.headings = {{QStringLiteral("Imposto Cobrado por  Substituição Tributária"), 215, 138}};
+    return shape;
 }
 } // namespace
 

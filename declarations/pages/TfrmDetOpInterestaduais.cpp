@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetOpInterestaduais.h"
 
 namespace {
-InformationPage::Layout Ficha() {
+InformationPage::Shape Ficha() {
     return {QStringLiteral("frmDetOpInterestaduais"),
             QStringLiteral("Operações Interestaduais"),
             {QStringLiteral(

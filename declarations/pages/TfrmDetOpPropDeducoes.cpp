@@ -4,20 +4,20 @@
 #include "platform/ui/TDBMemo.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpPropDeducoes");
-    kind.caption = QStringLiteral("Deduções");
-    kind.dataSourceName = QStringLiteral("dsDeducoes");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpPropDeducoes");
+    shape.caption = QStringLiteral("Deduções");
+    shape.dataSourceName = QStringLiteral("dsDeducoes");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar as deduções lançadas no RAICMS decorrentes de "
                        "operações próprias do declarante.");
-    kind.valueField = QStringLiteral("VL_DEDUCAO");
-    kind.occurrence = 14;
-    kind.computation = QStringLiteral("N");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("dbgDetalhes");
-    return kind;
+    shape.valueField = QStringLiteral("VL_DEDUCAO");
+    shape.occurrence = 14;
+    shape.computation = QStringLiteral("N");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("dbgDetalhes");
+    return shape;
 }
 } // namespace
 

@@ -3,20 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpPropEstCreditos");
-    kind.caption = QStringLiteral("Estornos Creditos");
-    kind.dataSourceName = QStringLiteral("dsEstornosCreditos");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpPropEstCreditos");
+    shape.caption = QStringLiteral("Estornos Creditos");
+    shape.dataSourceName = QStringLiteral("dsEstornosCreditos");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar os Estornos de Créditos, lançados no RAICMS, "
                        "decorrentes de operações próprias do declarante.");
-    kind.valueField = QStringLiteral("VL_ESTORNO_CREDITO");
-    kind.occurrence = 3;
-    kind.computation = QStringLiteral("N");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("dbgDetalhes");
-    return kind;
+    shape.valueField = QStringLiteral("VL_ESTORNO_CREDITO");
+    shape.occurrence = 3;
+    shape.computation = QStringLiteral("N");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("dbgDetalhes");
+    return shape;
 }
 } // namespace
 

@@ -3,19 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpPropEstDebitos");
-    kind.caption = QStringLiteral("Estornos Débitos");
-    kind.dataSourceName = QStringLiteral("dsEstornosDebitos");
-    kind.help = QStringLiteral("Subficha utilizada para informar os Estornos de Débitos, lançados no RAICMS, "
-                               "decorrentes de operações próprias do declarante.");
-    kind.valueField = QStringLiteral("VL_ESTORNO_DEBITO");
-    kind.occurrence = 8;
-    kind.computation = QStringLiteral("N");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("DBGrid1");
-    return kind;
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpPropEstDebitos");
+    shape.caption = QStringLiteral("Estornos Débitos");
+    shape.dataSourceName = QStringLiteral("dsEstornosDebitos");
+    shape.help =
+        QStringLiteral("Subficha utilizada para informar os Estornos de Débitos, lançados no RAICMS, "
+                       "decorrentes de operações próprias do declarante.");
+    shape.valueField = QStringLiteral("VL_ESTORNO_DEBITO");
+    shape.occurrence = 8;
+    shape.computation = QStringLiteral("N");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("DBGrid1");
+    return shape;
 }
 } // namespace
 

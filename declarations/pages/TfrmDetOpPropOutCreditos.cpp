@@ -3,20 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpPropOutCreditos");
-    kind.caption = QStringLiteral("Outros Créditos");
-    kind.dataSourceName = QStringLiteral("dsOutrosCreditos");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpPropOutCreditos");
+    shape.caption = QStringLiteral("Outros Créditos");
+    shape.dataSourceName = QStringLiteral("dsOutrosCreditos");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar Outros Créditos, lançados no RAICMS, decorrentes de "
                        "operações próprias do declarante.");
-    kind.valueField = QStringLiteral("VL_OUTRO_CREDITO");
-    kind.occurrence = 7;
-    kind.computation = QStringLiteral("N");
-    kind.description = QStringLiteral("DescOcorrencia");
-    kind.gridName = QStringLiteral("dbgDetalhes");
-    return kind;
+    shape.valueField = QStringLiteral("VL_OUTRO_CREDITO");
+    shape.occurrence = 7;
+    shape.computation = QStringLiteral("N");
+    shape.description = QStringLiteral("DescOcorrencia");
+    shape.gridName = QStringLiteral("dbgDetalhes");
+    return shape;
 }
 } // namespace
 

@@ -3,20 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOpPropOutDebitos");
-    kind.caption = QStringLiteral("Outros Débitos");
-    kind.dataSourceName = QStringLiteral("dsOutrosDebitos");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpPropOutDebitos");
+    shape.caption = QStringLiteral("Outros Débitos");
+    shape.dataSourceName = QStringLiteral("dsOutrosDebitos");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar Outros Débitos, lançados no RAICMS, decorrentes de "
                        "operações próprias do declarante.");
-    kind.valueField = QStringLiteral("VL_OUTRO_DEBITO");
-    kind.occurrence = 2;
-    kind.computation = QStringLiteral("N");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("DBGrid1");
-    return kind;
+    shape.valueField = QStringLiteral("VL_OUTRO_DEBITO");
+    shape.occurrence = 2;
+    shape.computation = QStringLiteral("N");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("DBGrid1");
+    return shape;
 }
 } // namespace
 

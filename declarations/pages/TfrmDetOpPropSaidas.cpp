@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-OwnOperationsPage::Kind Tipo() {
+OwnOperationsPage::Shape Tipo() {
     return {
         QStringLiteral("frmDetOpPropSaidas"),
         QStringLiteral("Saídas"),

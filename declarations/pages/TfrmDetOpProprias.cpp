@@ -15,14 +15,14 @@ constexpr int NoSubstituicaoTributaria = 10;
 constexpr int NoOutrosICMS = 19;
 constexpr int NoZonaFranca = 24;
 
-NoMovementPage::Layout Ficha() {
-    NoMovementPage::Layout layout;
-    layout.formName = QStringLiteral("frmDetOpProprias");
-    layout.caption = QStringLiteral("Operações Próprias");
-    layout.flagField = QStringLiteral("IN_OPER_PROP_SEM_MOV");
-    layout.checkCaption = QStringLiteral("Sem movimento de Operações Próprias");
-    layout.dataSourceName = QStringLiteral("dsOpProprias");
-    layout.helpText = {
+NoMovementPage::Shape Ficha() {
+    NoMovementPage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOpProprias");
+    shape.caption = QStringLiteral("Operações Próprias");
+    shape.flagField = QStringLiteral("IN_OPER_PROP_SEM_MOV");
+    shape.checkCaption = QStringLiteral("Sem movimento de Operações Próprias");
+    shape.dataSourceName = QStringLiteral("dsOpProprias");
+    shape.helpText = {
         QStringLiteral(
             "Ficha utilizada para informar, por meio de subfichas, os valores, lançados no RAICMS, "
             "referentes às operações próprias do declarante (Entradas, Saídas, Outros Créditos, "
@@ -30,9 +30,9 @@ NoMovementPage::Layout Ficha() {
             "Especiais)."),
         QStringLiteral(
             "Destina-se à apuração do ICMS das operações próprias do estabelecimento declarante.")};
-    layout.balanceField = QStringLiteral("VL_SALDO_ANTERIOR");
-    layout.notesField = QStringLiteral("TX_OBSERVACAO");
-    return layout;
+    shape.balanceField = QStringLiteral("VL_SALDO_ANTERIOR");
+    shape.notesField = QStringLiteral("TX_OBSERVACAO");
+    return shape;
 }
 
 } // namespace

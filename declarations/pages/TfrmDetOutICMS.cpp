@@ -39,19 +39,19 @@ constexpr int MensagemDeclaracaoImportacao = 294;
 const QString Dado1 = QStringLiteral("Dado Complementar 1 - ");
 const QString Dado2 = QStringLiteral("Dado Complementar 2 - ");
 
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetOutICMS");
-    kind.caption = QStringLiteral("Outros ICMS Devidos");
-    kind.dataSourceName = QStringLiteral("dsOutICMS");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetOutICMS");
+    shape.caption = QStringLiteral("Outros ICMS Devidos");
+    shape.dataSourceName = QStringLiteral("dsOutICMS");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar Outros Débitos de ICMS, por meio da seleção do "
                        "código de ocorrência correspondente.");
-    kind.valueField = QStringLiteral("VL_LANCAMENTO");
-    kind.occurrence = 35;
-    kind.description = QStringLiteral("DescFundamento");
-    kind.data = 3;
-    return kind;
+    shape.valueField = QStringLiteral("VL_LANCAMENTO");
+    shape.occurrence = 35;
+    shape.description = QStringLiteral("DescFundamento");
+    shape.data = 3;
+    return shape;
 }
 
 // A type of datum 1 that is a date.

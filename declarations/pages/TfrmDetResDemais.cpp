@@ -8,6 +8,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TPanel.h"
@@ -23,11 +24,14 @@ constexpr int Passo = 24;
 TfrmDetResDemais::TfrmDetResDemais(TComponent* owner) : TfrmDetalheDEF(owner) {
     SetName(QStringLiteral("frmDetResDemais"));
     SetCaption(QStringLiteral("Demais Resumos"));
-    dsOutrosResumos = new TDataSource(this);
-    dsOutrosResumos->SetName(QStringLiteral("dsOutrosResumos"));
+    dsOutrosResumos = Make<TDataSource>(this, QStringLiteral("dsOutrosResumos"));
     dsOutrosResumos->SetAutoEdit(false);
     dsOutrosResumos->SetDataSet(DMDef->cdsDeclaracao);
 
+    BuildFigures();
+}
+
+void TfrmDetResDemais::BuildFigures() {
     auto linha = [this](const char* caption, const char* name, int top, int left = Esquerda + Recuo) {
         FigureCaption(this, this, QString::fromUtf8(caption), left, top);
         return FigurePanel(this, this, QString::fromLatin1(name), ValorEsquerda, top, LarguraValor);
@@ -49,8 +53,7 @@ TfrmDetResDemais::TfrmDetResDemais(TComponent* owner) : TfrmDetalheDEF(owner) {
     FigureCaption(this, this, QStringLiteral("Totais do Saldo Credor de Exportação "), Esquerda, y, true);
     y += Passo;
     FigureCaption(this, this, QStringLiteral("Saldo credor anterior de exportação:  "), Esquerda + Recuo, y);
-    dbeSCAnterior = new TDBEdit(this, this);
-    dbeSCAnterior->SetName(QStringLiteral("dbeSCAnterior"));
+    dbeSCAnterior = Make<TDBEdit>(this, QStringLiteral("dbeSCAnterior"), this);
     dbeSCAnterior->SetDataSource(dsOutrosResumos);
     dbeSCAnterior->SetDataField(QStringLiteral("VL_SCE_ANTERIOR"));
     dbeSCAnterior->SetReadOnly(true);

@@ -28,5 +28,6 @@ public:
     TPanel* pnlSCProxPeriodo;
 
 private:
+    void BuildFigures();
     void Calcula();
 };

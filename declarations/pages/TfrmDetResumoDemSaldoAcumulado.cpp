@@ -10,6 +10,8 @@
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSource.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TLabel.h"
@@ -31,13 +33,23 @@ TfrmDetResumoDemSaldoAcumulado::TfrmDetResumoDemSaldoAcumulado(TComponent* owner
     SetName(QStringLiteral("frmDetResumoDemSaldoAcumulado"));
     SetCaption(QStringLiteral("Resumo"));
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
-    dsSaldoCredor = new TDataSource(this);
-    dsSaldoCredor->SetName(QStringLiteral("dsSaldoCredor"));
+    dsSaldoCredor = Make<TDataSource>(this, QStringLiteral("dsSaldoCredor"));
     dsSaldoCredor->SetAutoEdit(false);
     dsSaldoCredor->SetDataSet(declaracao);
 
-    Memo1 = new TMemo(this, this);
-    Memo1->SetName(QStringLiteral("Memo1"));
+    BuildHeader();
+    BuildFigures();
+    ReconcileDialog1 = Make<TReconcileDialog>(this, QStringLiteral("ReconcileDialog1"));
+    ReconcileDialog1->SetDataSet(declaracao);
+
+    fraMidasNavigator1->AfterCancel =
+        TDataSetNotifyEvent(this, &TfrmDetResumoDemSaldoAcumulado::fraMidasNavigator1AfterCancel);
+    dsSaldoCredor->OnDataChange =
+        TDataChangeEvent(this, &TfrmDetResumoDemSaldoAcumulado::dsSaldoCredorDataChange);
+}
+
+void TfrmDetResumoDemSaldoAcumulado::BuildHeader() {
+    Memo1 = Make<TMemo>(this, QStringLiteral("Memo1"), this);
     Memo1->SetAlign(TAlign::alTop);
     Memo1->SetHeight(26);
     Memo1->SetReadOnly(true);
@@ -49,26 +61,22 @@ TfrmDetResumoDemSaldoAcumulado::TfrmDetResumoDemSaldoAcumulado(TComponent* owner
     Memo1->SetText(
         QStringLiteral("Subficha utilizada para demonstrar a evolução do saldo credor de exportação"));
 
-    fraMidasNavigator1 = new TfraMidasNavigator(this, this);
-    fraMidasNavigator1->SetName(QStringLiteral("fraMidasNavigator1"));
+    fraMidasNavigator1 = Make<TfraMidasNavigator>(this, QStringLiteral("fraMidasNavigator1"), this);
     fraMidasNavigator1->SetAlign(TAlign::alTop);
     fraMidasNavigator1->SetShowHints(false);
     QFont fonte(QStringLiteral("Liberation Sans"));
     fonte.setPixelSize(11);
     fraMidasNavigator1->SetFont(fonte);
     fraMidasNavigator1->SetVisibleFeatures(NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel));
-    fraMidasNavigator1->SetDataSet(declaracao);
+    fraMidasNavigator1->SetDataSet(DMDef->cdsDeclaracao);
+}
 
-    pnlSaldos = new TPanel(this, this);
-    pnlSaldos->SetName(QStringLiteral("pnlSaldos"));
-    pnlSaldos->SetCaption(QString());
-    pnlSaldos->SetBevelOuter(TBevelCut::bvNone);
-    pnlSaldos->SetAlign(TAlign::alClient);
+void TfrmDetResumoDemSaldoAcumulado::BuildFigures() {
+    pnlSaldos = MakePanel(this, this, QStringLiteral("pnlSaldos"), TAlign::alClient);
 
     auto valor = [this](const char* name, const char* caption, const char* field, int top) {
         FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), Esquerda, top);
-        auto* edit = new TDBEdit(this, pnlSaldos);
-        edit->SetName(QString::fromLatin1(name));
+        auto* edit = Make<TDBEdit>(this, QString::fromLatin1(name), pnlSaldos);
         edit->SetDataSource(dsSaldoCredor);
         edit->SetDataField(QString::fromLatin1(field));
         edit->SetBounds(ValorEsquerda, top, LarguraValor, kEditHeight);
@@ -110,15 +118,6 @@ TfrmDetResumoDemSaldoAcumulado::TfrmDetResumoDemSaldoAcumulado(TComponent* owner
     pnlSaldoAjustadoPeriodo = painel("pnlSaldoAjustadoPeriodo", "Saldo ajustado do período:", false, y);
     y += Passo;
     pnldoCredorAcumulado = painel("pnldoCredorAcumulado", "Saldo do período:", false, y);
-
-    ReconcileDialog1 = new TReconcileDialog(this);
-    ReconcileDialog1->SetName(QStringLiteral("ReconcileDialog1"));
-    ReconcileDialog1->SetDataSet(declaracao);
-
-    fraMidasNavigator1->AfterCancel =
-        TDataSetNotifyEvent(this, &TfrmDetResumoDemSaldoAcumulado::fraMidasNavigator1AfterCancel);
-    dsSaldoCredor->OnDataChange =
-        TDataChangeEvent(this, &TfrmDetResumoDemSaldoAcumulado::dsSaldoCredorDataChange);
 }
 
 void TfrmDetResumoDemSaldoAcumulado::ZeraPaineis() {

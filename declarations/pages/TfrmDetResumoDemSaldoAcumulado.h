@@ -47,5 +47,7 @@ public:
     TPanel* pnlSaldoProxPeriodo;
 
 private:
+    void BuildHeader();
+    void BuildFigures();
     void Calcula();
 };

@@ -4,21 +4,21 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Kind Tipo() {
-    CreditBalancePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSCCompProprio");
-    kind.caption = QStringLiteral("Saldo Credor Compensado do Próprio");
-    kind.dataSourceName = QStringLiteral("dsSCCompProprio");
-    kind.help = {
+CreditBalancePage::Shape Tipo() {
+    CreditBalancePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSCCompProprio");
+    shape.caption = QStringLiteral("Saldo Credor Compensado do Próprio");
+    shape.dataSourceName = QStringLiteral("dsSCCompProprio");
+    shape.help = {
         QStringLiteral("Subficha utilizada para informar os valores compensados pelo detentor do saldo "
                        "credor de acordo com as hipóteses previstas na legislação")};
-    kind.purposeKind = 50;
-    kind.purposeComboName = QStringLiteral("dbcvCFOPs");
-    kind.amountField = QStringLiteral("VL_COMPENSACAO");
-    kind.amountEditName = QStringLiteral("dbeVlCompensado");
-    kind.amountCaption = QStringLiteral("Valor Compensado");
-    kind.amountMaxLength = 11;
-    return kind;
+    shape.purposeKind = 50;
+    shape.purposeComboName = QStringLiteral("dbcvCFOPs");
+    shape.amountField = QStringLiteral("VL_COMPENSACAO");
+    shape.amountEditName = QStringLiteral("dbeVlCompensado");
+    shape.amountCaption = QStringLiteral("Valor Compensado");
+    shape.amountMaxLength = 11;
+    return shape;
 }
 } // namespace
 

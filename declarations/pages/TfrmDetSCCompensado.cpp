@@ -4,24 +4,24 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Kind Tipo() {
-    CreditBalancePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSCCompensado");
-    kind.caption = QStringLiteral("Compensados");
-    kind.dataSourceName = QStringLiteral("dsSCCompensado");
-    kind.help = {
+CreditBalancePage::Shape Tipo() {
+    CreditBalancePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSCCompensado");
+    shape.caption = QStringLiteral("Compensados");
+    shape.dataSourceName = QStringLiteral("dsSCCompensado");
+    shape.help = {
         QStringLiteral("Subficha utilizada pelos contribuintes detentores de saldos credores acumulados "
                        "decorrentes de exportação para informar a sua compensação com saldos devedores "
                        "de seus estabelecimentos situados no Estado.")};
-    kind.purposeKind = 58;
-    kind.purposeComboName = QStringLiteral("dbcvCFOPs");
-    kind.amountField = QStringLiteral("VL_COMPENSADO");
-    kind.amountEditName = QStringLiteral("dbeVlCompensado");
-    kind.amountCaption = QStringLiteral("Valor Compensado");
-    kind.invoice = true;
-    kind.registrationEditName = QStringLiteral("dbeNumInscricao");
-    kind.registrationCaption = QStringLiteral("Nº Insc. Destinatário");
-    return kind;
+    shape.purposeKind = 58;
+    shape.purposeComboName = QStringLiteral("dbcvCFOPs");
+    shape.amountField = QStringLiteral("VL_COMPENSADO");
+    shape.amountEditName = QStringLiteral("dbeVlCompensado");
+    shape.amountCaption = QStringLiteral("Valor Compensado");
+    shape.invoice = true;
+    shape.registrationEditName = QStringLiteral("dbeNumInscricao");
+    shape.registrationCaption = QStringLiteral("Nº Insc. Destinatário");
+    return shape;
 }
 } // namespace
 

@@ -4,24 +4,24 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Kind Tipo() {
-    CreditBalancePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSCRecebido");
-    kind.caption = QStringLiteral("Recebidos");
-    kind.dataSourceName = QStringLiteral("dsSCRecebido");
-    kind.help = {
+CreditBalancePage::Shape Tipo() {
+    CreditBalancePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSCRecebido");
+    shape.caption = QStringLiteral("Recebidos");
+    shape.dataSourceName = QStringLiteral("dsSCRecebido");
+    shape.help = {
         QStringLiteral("Subficha utilizada para informar  os valores dos saldos credores recebidos de "
                        "acordo com as diversas hipóteses de utilização")};
-    kind.purposeKind = 56;
-    kind.purposeComboName = QStringLiteral("dbcvCFOPs");
-    kind.amountField = QStringLiteral("VL_SALDO_RECEBIDO");
-    kind.amountEditName = QStringLiteral("dbeVlSaldoRecebido");
-    kind.amountCaption = QStringLiteral("Valor Recebido");
-    kind.invoice = true;
-    kind.registrationEditName = QStringLiteral("dbeNumInscRemetente");
-    kind.registrationCaption = QStringLiteral("Nº Insc. Remetente");
-    kind.process = true;
-    return kind;
+    shape.purposeKind = 56;
+    shape.purposeComboName = QStringLiteral("dbcvCFOPs");
+    shape.amountField = QStringLiteral("VL_SALDO_RECEBIDO");
+    shape.amountEditName = QStringLiteral("dbeVlSaldoRecebido");
+    shape.amountCaption = QStringLiteral("Valor Recebido");
+    shape.invoice = true;
+    shape.registrationEditName = QStringLiteral("dbeNumInscRemetente");
+    shape.registrationCaption = QStringLiteral("Nº Insc. Remetente");
+    shape.process = true;
+    return shape;
 }
 } // namespace
 

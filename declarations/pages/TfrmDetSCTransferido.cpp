@@ -8,26 +8,26 @@
 #include "platform/ui/TDBEdit.h"
 
 namespace {
-CreditBalancePage::Kind Tipo() {
-    CreditBalancePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSCTransferido");
-    kind.caption = QStringLiteral("Transferidos");
-    kind.dataSourceName = QStringLiteral("dsSCTransferido");
-    kind.help = {
+CreditBalancePage::Shape Tipo() {
+    CreditBalancePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSCTransferido");
+    shape.caption = QStringLiteral("Transferidos");
+    shape.dataSourceName = QStringLiteral("dsSCTransferido");
+    shape.help = {
         QStringLiteral("Subficha utilizada pelos contribuintes detentores de saldos credores acumulados "
                        "decorrentes de exportação que realizarem transferências dos referidos créditos")};
-    kind.purposeKind = 52;
-    kind.purposeComboName = QStringLiteral("dbcvFinalidades");
-    kind.amountField = QStringLiteral("VL_SALDO_TRANSFERIDO");
-    kind.amountEditName = QStringLiteral("dbeVlSaldoTransferido");
-    kind.amountCaption = QStringLiteral("Valor Transferido");
-    kind.observationField = QStringLiteral("TX_OBSERVACAO_DESTINO");
-    kind.invoice = true;
-    kind.registrationEditName = QStringLiteral("dbeNumInscDestinatario");
-    kind.registrationCaption = QStringLiteral("Número de Inscrição");
-    kind.process = true;
-    kind.destination = true;
-    return kind;
+    shape.purposeKind = 52;
+    shape.purposeComboName = QStringLiteral("dbcvFinalidades");
+    shape.amountField = QStringLiteral("VL_SALDO_TRANSFERIDO");
+    shape.amountEditName = QStringLiteral("dbeVlSaldoTransferido");
+    shape.amountCaption = QStringLiteral("Valor Transferido");
+    shape.observationField = QStringLiteral("TX_OBSERVACAO_DESTINO");
+    shape.invoice = true;
+    shape.registrationEditName = QStringLiteral("dbeNumInscDestinatario");
+    shape.registrationCaption = QStringLiteral("Número de Inscrição");
+    shape.process = true;
+    shape.destination = true;
+    return shape;
 }
 } // namespace
 

@@ -3,20 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSubTribDeducoes");
-    kind.caption = QStringLiteral("Deduções");
-    kind.dataSourceName = QStringLiteral("dsDeducoes");
-    kind.help = QStringLiteral(
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribDeducoes");
+    shape.caption = QStringLiteral("Deduções");
+    shape.dataSourceName = QStringLiteral("dsDeducoes");
+    shape.help = QStringLiteral(
         "Subficha utilizada para informar as Deduções, lançados no RAICMS, que fizeram parte da "
         "apuração do ICMS por substituição tributária.");
-    kind.valueField = QStringLiteral("VL_DEDUCAO");
-    kind.occurrence = 14;
-    kind.computation = QStringLiteral("S");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("dbgDetalhes");
-    return kind;
+    shape.valueField = QStringLiteral("VL_DEDUCAO");
+    shape.occurrence = 14;
+    shape.computation = QStringLiteral("S");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("dbgDetalhes");
+    return shape;
 }
 } // namespace
 

@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-SubstitutionOperationsPage::Kind Tipo() {
+SubstitutionOperationsPage::Shape Tipo() {
     return {
         QStringLiteral("frmDetSubTribEntradas"),
         QStringLiteral("Entradas"),

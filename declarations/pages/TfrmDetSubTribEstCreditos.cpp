@@ -3,20 +3,20 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSubTribEstCreditos");
-    kind.caption = QStringLiteral("Estornos Creditos");
-    kind.dataSourceName = QStringLiteral("dsEstornosCreditos");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribEstCreditos");
+    shape.caption = QStringLiteral("Estornos Creditos");
+    shape.dataSourceName = QStringLiteral("dsEstornosCreditos");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar os Estornos de Créditos, lançados no RAICMS, que "
                        "fizeram parte da apuração do ICMS por substituição tributária. ");
-    kind.valueField = QStringLiteral("VL_ESTORNO_CREDITO");
-    kind.occurrence = 3;
-    kind.computation = QStringLiteral("S");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("dbgDetalhes");
-    return kind;
+    shape.valueField = QStringLiteral("VL_ESTORNO_CREDITO");
+    shape.occurrence = 3;
+    shape.computation = QStringLiteral("S");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("dbgDetalhes");
+    return shape;
 }
 } // namespace
 

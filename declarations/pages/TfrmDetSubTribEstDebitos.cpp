@@ -3,23 +3,23 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSubTribEstDebitos");
-    kind.caption = QStringLiteral("Estornos Débitos");
-    kind.dataSourceName = QStringLiteral("dsEstornosDebitos");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribEstDebitos");
+    shape.caption = QStringLiteral("Estornos Débitos");
+    shape.dataSourceName = QStringLiteral("dsEstornosDebitos");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar os Estornos de Débitos, lançados no RAICMS, que "
                        "fizeram parte da apuração do ICMS por substituição tributária como, por exemplo, "
                        "anulações correspondentes a remessas para outros estados de mercadorias sujeitas  à "
                        "substituição tributária, cujo ICMS foi retido pelo contribuinte, na qualidade de "
                        "responsável.");
-    kind.valueField = QStringLiteral("VL_ESTORNO_DEBITO");
-    kind.occurrence = 8;
-    kind.computation = QStringLiteral("S");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("DBGrid1");
-    return kind;
+    shape.valueField = QStringLiteral("VL_ESTORNO_DEBITO");
+    shape.occurrence = 8;
+    shape.computation = QStringLiteral("S");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("DBGrid1");
+    return shape;
 }
 } // namespace
 

@@ -2,21 +2,21 @@
 
 namespace {
 
-NoMovementPage::Layout Ficha() {
-    NoMovementPage::Layout layout;
-    layout.formName = QStringLiteral("frmDetSubTribInterna");
-    layout.caption = QStringLiteral("Substituição Tributária Interna");
-    layout.flagField = QStringLiteral("IN_SUBST_TRIBUT_SEM_MOV");
-    layout.checkCaption = QStringLiteral("Sem movimento de Substituição Tributária Interna");
-    layout.dataSourceName = QStringLiteral("dsSubTrib");
-    layout.helpText = {
+NoMovementPage::Shape Ficha() {
+    NoMovementPage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribInterna");
+    shape.caption = QStringLiteral("Substituição Tributária Interna");
+    shape.flagField = QStringLiteral("IN_SUBST_TRIBUT_SEM_MOV");
+    shape.checkCaption = QStringLiteral("Sem movimento de Substituição Tributária Interna");
+    shape.dataSourceName = QStringLiteral("dsSubTrib");
+    shape.helpText = {
         QStringLiteral("Ficha utilizada pelos contribuintes substitutos e pelos responsáveis pela retenção "
                        "do imposto, estabelecidos no Estado, para informar, por meio de subfichas, o ICMS "
                        "retido em favor do Estado nas operações sujeitas ao regime de substituição "
                        "tributária.")};
-    layout.balanceField = QStringLiteral("VL_SALDO_ANTERIOR_ST");
-    layout.notesField = QStringLiteral("TX_OBSERVACAO_ST");
-    return layout;
+    shape.balanceField = QStringLiteral("VL_SALDO_ANTERIOR_ST");
+    shape.notesField = QStringLiteral("TX_OBSERVACAO_ST");
+    return shape;
 }
 
 } // namespace

@@ -3,21 +3,21 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSubTribOutDebitos");
-    kind.caption = QStringLiteral("Outros Débitos");
-    kind.dataSourceName = QStringLiteral("dsOutrosDebitos");
-    kind.help = QStringLiteral(
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribOutDebitos");
+    shape.caption = QStringLiteral("Outros Débitos");
+    shape.dataSourceName = QStringLiteral("dsOutrosDebitos");
+    shape.help = QStringLiteral(
         "Subficha utilizada para informar Outros Débitos, lançados no RAICMS, que fizeram parte "
         "da apuração do ICMS por substituição tributária, como, por exemplo, o valor do imposto "
         "retido pelo contribuinte, na qualidade de responsável.");
-    kind.valueField = QStringLiteral("VL_OUTRO_DEBITO");
-    kind.occurrence = 2;
-    kind.computation = QStringLiteral("S");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("DBGrid1");
-    return kind;
+    shape.valueField = QStringLiteral("VL_OUTRO_DEBITO");
+    shape.occurrence = 2;
+    shape.computation = QStringLiteral("S");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("DBGrid1");
+    return shape;
 }
 } // namespace
 

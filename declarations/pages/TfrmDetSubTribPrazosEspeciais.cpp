@@ -4,22 +4,22 @@
 #include "platform/ui/TDBGrid.h"
 
 namespace {
-OccurrencePage::Kind Tipo() {
-    OccurrencePage::Kind kind;
-    kind.formName = QStringLiteral("frmDetSubTribPrazosEspeciais");
-    kind.caption = QStringLiteral("Prazos Especiais");
-    kind.dataSourceName = QStringLiteral("dsPrazosEspeciais");
-    kind.help =
+OccurrencePage::Shape Tipo() {
+    OccurrencePage::Shape shape;
+    shape.formName = QStringLiteral("frmDetSubTribPrazosEspeciais");
+    shape.caption = QStringLiteral("Prazos Especiais");
+    shape.dataSourceName = QStringLiteral("dsPrazosEspeciais");
+    shape.help =
         QStringLiteral("Subficha utilizada para informar, para cada ocorrência prevista na legislação, os "
                        "valores a deduzir do imposto a recolher, isto é, os valores do imposto com prazo "
                        "especial de pagamento, que fizeram parte da apuração do ICMS por substituição "
                        "tributária.");
-    kind.valueField = QStringLiteral("VL_PRAZO_ESPECIAL");
-    kind.occurrence = 30;
-    kind.computation = QStringLiteral("S");
-    kind.description = QStringLiteral("DescFundamento");
-    kind.gridName = QStringLiteral("DBGrid1");
-    return kind;
+    shape.valueField = QStringLiteral("VL_PRAZO_ESPECIAL");
+    shape.occurrence = 30;
+    shape.computation = QStringLiteral("S");
+    shape.description = QStringLiteral("DescFundamento");
+    shape.gridName = QStringLiteral("DBGrid1");
+    return shape;
 }
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "platform/db/TDataSet.h"
 #include "platform/db/TDataSource.h"
 #include "platform/db/TField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDBEdit.h"
@@ -31,8 +32,7 @@ TfrmDetalheDEF::TfrmDetalheDEF(TComponent* owner) : TfrmModBase(owner) {
     SetAlign(TAlign::alClient);
     OnClose = TCloseEvent(this, &TfrmDetalheDEF::FormClose);
 
-    pnlMensagemRodape = new TPanel(this, this);
-    pnlMensagemRodape->SetName(QStringLiteral("pnlMensagemRodape"));
+    pnlMensagemRodape = Make<TPanel>(this, QStringLiteral("pnlMensagemRodape"), this);
     pnlMensagemRodape->SetCaption(QString());
     pnlMensagemRodape->SetAlign(TAlign::alBottom);
     pnlMensagemRodape->SetHeight(22);

@@ -4,13 +4,13 @@
 #include "core/util/MessageBoxes.h"
 #include "platform/db/ApplyAllUpdates.h"
 #include "platform/db/TClientDataSet.h"
+#include "platform/ui/Make.h"
 
 TfrmDetalheDEFNo::TfrmDetalheDEFNo(TComponent* owner) : TfrmDetalheDEF(owner) {
     SetName(QStringLiteral("frmDetalheDEFNo"));
     SetCaption(QStringLiteral("Detalhe Nó"));
     OnClose = TCloseEvent(this, &TfrmDetalheDEFNo::FormClose);
-    rdDetalheNo = new TReconcileDialog(this);
-    rdDetalheNo->SetName(QStringLiteral("rdDetalheNo"));
+    rdDetalheNo = Make<TReconcileDialog>(this, QStringLiteral("rdDetalheNo"));
 }
 
 void TfrmDetalheDEFNo::FormClose(TObject* sender, TCloseAction& action) {

@@ -6,6 +6,7 @@
 #include "core/util/MessageBoxes.h"
 #include "declarations/pages/TypedTextRule.h"
 #include "platform/base/Exceptions.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TLabel.h"
@@ -31,27 +32,23 @@ TfrmDlgValorOcorrencia::TfrmDlgValorOcorrencia(TComponent* owner) : TfrmModDialo
     SetClientWidth(250);
     SetClientHeight(100);
 
-    lblValor = new TLabel(this, this);
-    lblValor->SetName(QStringLiteral("lblValor"));
+    lblValor = Make<TLabel>(this, QStringLiteral("lblValor"), this);
     lblValor->SetCaption(Rotulo);
     lblValor->SetLeft(16);
     lblValor->SetTop(16);
-    edtValor = new TEdit(this, this);
-    edtValor->SetName(QStringLiteral("edtValor"));
+    edtValor = Make<TEdit>(this, QStringLiteral("edtValor"), this);
     edtValor->SetMaxLength(TamanhoValor);
     edtValor->SetBounds(16, 34, 140, 21);
     edtValor->SetText(QStringLiteral("0,00"));
     TypedTextRule::Install(edtValor, &CaractereDoValor);
 
-    btnConfirmar = new TButton(this, pnBotoes);
-    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+    btnConfirmar = Make<TButton>(this, QStringLiteral("btnConfirmar"), pnBotoes);
     btnConfirmar->SetCaption(QStringLiteral("&Confirmar"));
     btnConfirmar->SetDefault(true);
     btnConfirmar->SetModalResult(mrOk);
     btnConfirmar->SetBounds(82, 4, 80, 25);
     btnConfirmar->OnClick = TNotifyEvent(this, &TfrmDlgValorOcorrencia::btnConfirmarClick);
-    btnCancelar = new TButton(this, pnBotoes);
-    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar = Make<TButton>(this, QStringLiteral("btnCancelar"), pnBotoes);
     btnCancelar->SetCaption(QStringLiteral("C&ancelar"));
     btnCancelar->SetCancel(true);
     btnCancelar->SetModalResult(mrCancel);

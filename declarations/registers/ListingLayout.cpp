@@ -1,9 +1,11 @@
 #include "declarations/registers/ListingLayout.h"
 
+#include "platform/report/ReportLayout.h"
 #include "platform/report/TBandReport.h"
 #include "platform/report/TReportDBText.h"
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportSubDetail.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 
 namespace {
@@ -13,8 +15,7 @@ constexpr unsigned kCaptionColour = 13421772; // light grey
 } // namespace
 
 TReportBand* ListingBand(TBandReport* report, const QString& name, TBandType type, double height) {
-    auto* band = new TReportBand(report, type);
-    band->SetName(name);
+    auto* band = Make<TReportBand>(report, name, type);
     band->SetParent(report);
     band->SetHeight(height);
     return band;
@@ -29,8 +30,7 @@ TReportBand* CaptionBand(TBandReport* report, const QString& name, int lines) {
 }
 
 TReportSubDetail* HistoryBand(TBandReport* report, const QString& name, TDataSet* dataSet) {
-    auto* band = new TReportSubDetail(report);
-    band->SetName(name);
+    auto* band = Make<TReportSubDetail>(report, name);
     band->SetParent(report);
     band->SetDataSet(dataSet);
     band->SetPrintIfEmpty(false);
@@ -42,23 +42,16 @@ double ListingColumns(TBandReport* report, TReportBand* captions, int line, TRep
                       TDataSet* dataSet, std::initializer_list<ListingColumn> columns, double left) {
     const double captionTop = kCaptionPadding / 2 + line * kListingLine;
     for (const ListingColumn& column : columns) {
-        auto* caption = new TReportLabel(report);
-        caption->SetParent(captions);
-        caption->SetBounds(left, captionTop, column.width, kListingLine);
-        caption->SetAutoSize(false);
+        TReportLabel* caption = PlaceLabel(report, captions, QString::fromUtf8(column.caption), left,
+                                           captionTop, column.width, kListingLine);
         caption->SetAlignment(column.alignment);
-        caption->SetCaption(QString::fromUtf8(column.caption));
         caption->Font().Style = TFontStyle::fsBold;
 
-        auto* text = new TReportDBText(report);
-        text->SetParent(detail);
-        text->SetBounds(left, kTextTop, column.width, kListingLine);
-        text->SetAutoSize(false);
+        TReportDBText* text = PlaceText(report, detail, dataSet, QString::fromLatin1(column.field), left,
+                                        kTextTop, column.width, kListingLine);
         text->SetWordWrap(true);
         text->SetAutoStretch(true);
         text->SetAlignment(column.alignment);
-        text->SetDataSet(dataSet);
-        text->SetDataField(QString::fromLatin1(column.field));
         left += column.width + kListingGap;
     }
     return left - kListingGap;

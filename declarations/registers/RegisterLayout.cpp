@@ -1,5 +1,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBGrid.h"
@@ -9,8 +11,7 @@
 
 TLabel* CaptionOver(TComponent* owner, TWinControl* parent, const QString& editName, const QString& caption,
                     int left, int top) {
-    auto* label = new TLabel(owner, parent);
-    label->SetName(QStringLiteral("lbl") + editName.mid(3));
+    auto* label = Make<TLabel>(owner, QStringLiteral("lbl") + editName.mid(3), parent);
     label->SetCaption(caption);
     label->SetLeft(left);
     label->SetTop(top);
@@ -20,8 +21,7 @@ TLabel* CaptionOver(TComponent* owner, TWinControl* parent, const QString& editN
 TDBEdit* LabeledEdit(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
                      TDataSource* source, const QString& field, int left, int top, int width) {
     CaptionOver(owner, parent, name, caption, left, top);
-    auto* edit = new TDBEdit(owner, parent);
-    edit->SetName(name);
+    auto* edit = Make<TDBEdit>(owner, name, parent);
     edit->SetBounds(left, top + kCaptionHeight, width, kEditHeight);
     edit->SetDataSource(source);
     edit->SetDataField(field);
@@ -31,8 +31,7 @@ TDBEdit* LabeledEdit(TComponent* owner, TWinControl* parent, const QString& name
 TDBMemo* LabeledMemo(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
                      TDataSource* source, const QString& field, int left, int top, int width, int height) {
     CaptionOver(owner, parent, name, caption, left, top);
-    auto* memo = new TDBMemo(owner, parent);
-    memo->SetName(name);
+    auto* memo = Make<TDBMemo>(owner, name, parent);
     memo->SetBounds(left, top + kCaptionHeight, width, height);
     memo->SetDataSource(source);
     memo->SetDataField(field);
@@ -41,18 +40,12 @@ TDBMemo* LabeledMemo(TComponent* owner, TWinControl* parent, const QString& name
 
 TDBGrid* ReadOnlyGrid(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
                       std::initializer_list<GridColumn> columns) {
-    auto* grid = new TDBGrid(owner, parent);
-    grid->SetName(name);
+    auto* grid = Make<TDBGrid>(owner, name, parent);
     grid->SetReadOnly(true);
     grid->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
                      dgRowSelect | dgAlwaysShowSelection);
     grid->SetDataSource(source);
-    for (const GridColumn& spec : columns) {
-        TColumn* column = grid->Columns().Add();
-        column->SetFieldName(QString::fromLatin1(spec.field));
-        column->SetTitleCaption(QString::fromUtf8(spec.caption));
-        column->SetWidth(spec.width);
-    }
+    AddColumns(grid, columns);
     return grid;
 }
 

@@ -2,6 +2,8 @@
 // Placing the fields of register and lookup windows: a caption with a
 // data-aware edit (or memo) under it, bound to one field.
 
+#include "platform/ui/GridColumn.h"
+
 #include <QString>
 #include <initializer_list>
 
@@ -32,11 +34,6 @@ TDBMemo* LabeledMemo(TComponent* owner, TWinControl* parent, const QString& name
 // panel is sized (the panel's own OnResize still runs).
 void KeepAtRight(TWinControl* panel, TControl* control, int margin);
 
-struct GridColumn {
-    const char* field;
-    const char* caption;
-    int width;
-};
 // A read-only grid of whole rows showing the columns given.
 TDBGrid* ReadOnlyGrid(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
                       std::initializer_list<GridColumn> columns);

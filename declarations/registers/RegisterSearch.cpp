@@ -7,6 +7,7 @@
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBTransaction.h"
+#include "platform/ui/Make.h"
 
 TIBTransaction* SearchTransaction(TComponent* owner) {
     return CriaTransacao(owner, QStringLiteral("ibtPesquisa"), DMDefGeral->ibDBDef);
@@ -14,8 +15,7 @@ TIBTransaction* SearchTransaction(TComponent* owner) {
 
 TIBQuery* SearchQuery(TComponent* owner, const QString& name, TIBTransaction* transaction,
                       const QStringList& sql) {
-    auto* query = new TIBQuery(owner);
-    query->SetName(name);
+    auto* query = Make<TIBQuery>(owner, name);
     query->SetDatabase(DMDefGeral->ibDBDef);
     query->SetTransaction(transaction);
     query->SetSQL(sql);
@@ -24,8 +24,7 @@ TIBQuery* SearchQuery(TComponent* owner, const QString& name, TIBTransaction* tr
 
 TDataSetSearch* SearchComponent(TComponent* owner, const QString& name, TIBQuery* query,
                                 const QString& field) {
-    auto* search = new TDataSetSearch(owner);
-    search->SetName(name);
+    auto* search = Make<TDataSetSearch>(owner, name);
     search->SetCaption(QStringLiteral("Pesquisa"));
     search->SetFilterCaption(QStringLiteral("Pesquisar por"));
     search->SetMultiSelect(false);

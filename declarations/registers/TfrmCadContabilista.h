@@ -1,38 +1,20 @@
 #pragma once
-// The register of the accountants (DMDefAux.cdsContabilista): name, area code and
-// telephone, all three required. A new record takes its key SQ_CONTABILISTA
-// from counter 16 when it is created, so a cancelled insert still uses
-// a number. Search finds by name and places the register on the row.
+// The register of the accountants (DMDefAux.cdsContabilista), keyed by SQ_CONTABILISTA from
+// counter 16: a person register (PersonRegister) under its own names.
 
-#include "components/forms/TfrmModCadastroMidas.h"
+#include "declarations/registers/PersonRegister.h"
 
-class TDataSet;
-class TDataSource;
-class TDataSetSearch;
-class TDBEdit;
-class TIBQuery;
-class TIBTransaction;
-class TPanel;
-
-class TfrmCadContabilista : public TfrmModCadastroMidas {
+class TfrmCadContabilista : public PersonRegister {
     Q_OBJECT
 public:
     TfrmCadContabilista(TComponent* owner, int documentId);
 
-    void FormCreate(TObject* sender);
-    void FormClose(TObject* sender, TCloseAction& action);
-    void FormKeyPress(TObject* sender, QChar& key);
-    void fsnCadastroSearch(TObject* sender);
-    void fsnCadastroNewRecord(TDataSet* dataSet);
-    void fsnCadastroBeforePost(TDataSet* dataSet);
-    void fsnCadastroPrint(TObject* sender);
-
-    TPanel* pnCadastro;
     TDataSource* dsContabilista;
     TDBEdit* dbeNomeCont;
     TDBEdit* dbeDDDCont;
     TDBEdit* dbeTelCont;
-    TIBTransaction* ibtPesquisa;
-    TIBQuery* ibqPesquisa;
     TDataSetSearch* dssContabilista;
+
+protected:
+    void PreviewListing() override;
 };

@@ -20,6 +20,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIntegerField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
 #include "platform/ui/TColumn.h"
 #include "platform/ui/TDBEdit.h"
@@ -53,17 +55,28 @@ TfrmCadContribuintes::TfrmCadContribuintes(TComponent* owner, int documentId)
     SetClientHeight(kClientHeight);
 
     TClientDataSet* contribuintes = DMDef->cdsContribuintes;
-    dsCadContribuintes = new TDataSource(this);
-    dsCadContribuintes->SetName(QStringLiteral("dsCadContribuintes"));
+    dsCadContribuintes = Make<TDataSource>(this, QStringLiteral("dsCadContribuintes"));
     dsCadContribuintes->SetDataSet(contribuintes);
     dsCadContribuintes->OnStateChange =
         TNotifyEvent(this, &TfrmCadContribuintes::dsCadContribuintesStateChange);
 
-    pnCadastro = new TPanel(this, this);
-    pnCadastro->SetName(QStringLiteral("pnCadastro"));
-    pnCadastro->SetCaption(QString());
-    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
-    pnCadastro->SetAlign(TAlign::alClient);
+    BuildFields();
+    ShowDataSet(contribuintes, TNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroSearch),
+                TNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroPrint));
+    fsnCadastro->OnNewRecord = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroNewRecord);
+    fsnCadastro->BeforePost = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroBeforePost);
+    fsnCadastro->BeforeDelete = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroBeforeDelete);
+
+    BuildListing();
+    BuildSearch();
+    OnCreate = TNotifyEvent(this, &TfrmCadContribuintes::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmCadContribuintes::FormClose);
+    OnKeyPress = TKeyPressEvent(this, &TfrmCadContribuintes::FormKeyPress);
+    ApostropheGuard::Install(pnCadastro);
+}
+
+void TfrmCadContribuintes::BuildFields() {
+    pnCadastro = MakePanel(this, this, QStringLiteral("pnCadastro"), TAlign::alClient);
     TDataSource* ds = dsCadContribuintes;
     const int x = kMargin;
     dbeNumInscricao =
@@ -83,23 +96,17 @@ TfrmCadContribuintes::TfrmCadContribuintes(TComponent* owner, int documentId)
                             QStringLiteral("NU_DDD_FAX"), x + 170, 156, 40);
     dbeFax = LabeledEdit(this, pnCadastro, QStringLiteral("dbeFax"), QStringLiteral("Nº FAX"), ds,
                          QStringLiteral("NU_FAX"), x + 220, 156, 90);
+}
 
-    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
-    fsnCadastro->SetDataSet(contribuintes);
-    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroSearch));
-    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroPrint));
-    fsnCadastro->OnNewRecord = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroNewRecord);
-    fsnCadastro->BeforePost = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroBeforePost);
-    fsnCadastro->BeforeDelete = TDataSetNotifyEvent(this, &TfrmCadContribuintes::fsnCadastroBeforeDelete);
-    rdCadastro->SetDataSet(contribuintes);
-
-    rptCadastro->SetDataSet(contribuintes);
+void TfrmCadContribuintes::BuildListing() {
     rptCadastro->SetTitle(QStringLiteral("Relatório de Contribuintes"));
     rptCadastro->SetOrientation(TPrinterOrientation::poLandscape);
     for (const char* campo : {"NU_INSCRICAO", "NU_CGC_CPF", "NO_RAZAO", "NO_CORREIO_ELETRONICO", "NU_DDD",
                               "NU_TEL", "NU_DDD_FAX", "NU_FAX"})
         rptCadastro->Columns().Add()->SetFieldName(QString::fromLatin1(campo));
+}
 
+void TfrmCadContribuintes::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from CONTRIBUINTE")});
@@ -110,11 +117,6 @@ TfrmCadContribuintes::TfrmCadContribuintes(TComponent* owner, int documentId)
     CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
     dssContribuinte =
         SearchComponent(this, QStringLiteral("dssContribuinte"), ibqPesquisa, QStringLiteral("NU_INSCRICAO"));
-
-    OnCreate = TNotifyEvent(this, &TfrmCadContribuintes::FormCreate);
-    OnClose = TCloseEvent(this, &TfrmCadContribuintes::FormClose);
-    OnKeyPress = TKeyPressEvent(this, &TfrmCadContribuintes::FormKeyPress);
-    ApostropheGuard::Install(pnCadastro);
 }
 
 void TfrmCadContribuintes::FormCreate(TObject* sender) {

@@ -45,4 +45,9 @@ public:
     TIBTransaction* ibtPesquisa;
     TIBQuery* ibqPesquisa;
     TDataSetSearch* dssContribuinte;
+
+private:
+    void BuildFields();
+    void BuildListing();
+    void BuildSearch();
 };

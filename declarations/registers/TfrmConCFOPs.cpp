@@ -12,6 +12,8 @@
 #include "platform/db/TDateField.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TSmallintField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TDBMemo.h"
@@ -35,19 +37,24 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
     SetClientHeight(kClientHeight);
 
     TClientDataSet* cfops = DMDefBasica->cdsCFOPs;
-    dsCFOPs = new TDataSource(this);
-    dsCFOPs->SetName(QStringLiteral("dsCFOPs"));
+    dsCFOPs = Make<TDataSource>(this, QStringLiteral("dsCFOPs"));
     dsCFOPs->SetDataSet(cfops);
-    dsCFOPsHist = new TDataSource(this);
-    dsCFOPsHist->SetName(QStringLiteral("dsCFOPsHist"));
+    dsCFOPsHist = Make<TDataSource>(this, QStringLiteral("dsCFOPsHist"));
     dsCFOPsHist->SetDataSet(DMDefBasica->cdsCFOPsHist);
 
-    pnCadastro = new TPanel(this, this);
-    pnCadastro->SetName(QStringLiteral("pnCadastro"));
-    pnCadastro->SetCaption(QString());
-    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
+    BuildHeader();
+    BuildDetail();
+    ShowDataSet(cfops, TNotifyEvent(this, &TfrmConCFOPs::fsnCadastroSearch),
+                TNotifyEvent(this, &TfrmConCFOPs::fsnCadastroPrint));
+
+    BuildSearch();
+    OnCreate = TNotifyEvent(this, &TfrmConCFOPs::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmConCFOPs::FormClose);
+}
+
+void TfrmConCFOPs::BuildHeader() {
+    pnCadastro = MakePanel(this, this, QStringLiteral("pnCadastro"), TAlign::alTop);
     pnCadastro->SetHeight(94);
-    pnCadastro->SetAlign(TAlign::alTop);
     dbeCodigo = LabeledEdit(this, pnCadastro, QStringLiteral("dbeCodigo"), QStringLiteral("Código"), dsCFOPs,
                             QStringLiteral("CO_FISCAL_OPERACAO"), kMargin, 12, 70);
     dbeNatureza =
@@ -58,19 +65,18 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
                     QStringLiteral("DT_INICIO"), kMargin + 240, 12, 90);
     dbeDataFim = LabeledEdit(this, pnCadastro, QStringLiteral("dbeDataFim"), QStringLiteral("Data Fim"),
                              dsCFOPs, QStringLiteral("DT_FIM"), kMargin + 350, 12, 90);
-    lblHistorico = new TLabel(this, pnCadastro);
-    lblHistorico->SetName(QStringLiteral("lblHistorico"));
+    lblHistorico = Make<TLabel>(this, QStringLiteral("lblHistorico"), pnCadastro);
     lblHistorico->SetCaption(QStringLiteral("Histórico"));
     lblHistorico->SetBounds(kMargin, 70, lblHistorico->Width(), kCaptionHeight);
-    sbDescricoes = new TSpeedButton(this, pnCadastro);
-    sbDescricoes->SetName(QStringLiteral("sbDescricoes"));
+    sbDescricoes = Make<TSpeedButton>(this, QStringLiteral("sbDescricoes"), pnCadastro);
     sbDescricoes->SetCaption(QStringLiteral("Descrições"));
     sbDescricoes->SetBounds(kClientWidth - kMargin - 100, 64, 100, 26);
     KeepAtRight(pnCadastro, sbDescricoes, kMargin);
     sbDescricoes->OnClick = TNotifyEvent(this, &TfrmConCFOPs::dbgCFOPsDblClick);
+}
 
-    pnlDetalhe = new TPanel(this, this);
-    pnlDetalhe->SetName(QStringLiteral("pnlDetalhe"));
+void TfrmConCFOPs::BuildDetail() {
+    pnlDetalhe = Make<TPanel>(this, QStringLiteral("pnlDetalhe"), this);
     pnlDetalhe->SetCaption(QString());
     pnlDetalhe->SetHeight(150);
     pnlDetalhe->SetAlign(TAlign::alBottom);
@@ -79,8 +85,7 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
                     dsCFOPsHist, QStringLiteral("DS_COMPLEMENTO_CFOP"), kMargin, 8, 290, 110);
     dbmDescricao = LabeledMemo(this, pnlDetalhe, QStringLiteral("dbmDescricao"), QStringLiteral("Descrição"),
                                dsCFOPsHist, QStringLiteral("DS_CFOP"), kMargin + 300, 8, 230, 110);
-    btnFecharDetalhe = new TButton(this, pnlDetalhe);
-    btnFecharDetalhe->SetName(QStringLiteral("btnFecharDetalhe"));
+    btnFecharDetalhe = Make<TButton>(this, QStringLiteral("btnFecharDetalhe"), pnlDetalhe);
     btnFecharDetalhe->SetCaption(QStringLiteral("Fechar"));
     btnFecharDetalhe->SetBounds(kClientWidth - kMargin - 75, 24, 75, 25);
     KeepAtRight(pnlDetalhe, btnFecharDetalhe, kMargin);
@@ -95,14 +100,9 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
                              {"DS_CFOP", "Descrição", 240}});
     dbgCFOPs->SetAlign(TAlign::alClient);
     dbgCFOPs->OnDblClick = TNotifyEvent(this, &TfrmConCFOPs::dbgCFOPsDblClick);
+}
 
-    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
-    fsnCadastro->SetDataSet(cfops);
-    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmConCFOPs::fsnCadastroSearch));
-    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmConCFOPs::fsnCadastroPrint));
-    rdCadastro->SetDataSet(cfops);
-    rptCadastro->SetDataSet(cfops);
-
+void TfrmConCFOPs::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from CFOP"), QStringLiteral("where ST_CFOP = 'A'"),
@@ -114,9 +114,6 @@ TfrmConCFOPs::TfrmConCFOPs(TComponent* owner, int documentId) : TfrmModCadastroM
     CriaCampo<TDateField>(ibqPesquisa, QStringLiteral("DT_FIM"), false, QStringLiteral("Data Fim"));
     dssCFOPs =
         SearchComponent(this, QStringLiteral("dssCFOPs"), ibqPesquisa, QStringLiteral("CO_FISCAL_OPERACAO"));
-
-    OnCreate = TNotifyEvent(this, &TfrmConCFOPs::FormCreate);
-    OnClose = TCloseEvent(this, &TfrmConCFOPs::FormClose);
 }
 
 void TfrmConCFOPs::FormCreate(TObject* sender) {

@@ -48,4 +48,9 @@ public:
     TIBTransaction* ibtPesquisa;
     TIBQuery* ibqPesquisa;
     TDataSetSearch* dssCFOPs;
+
+private:
+    void BuildHeader();
+    void BuildDetail();
+    void BuildSearch();
 };

@@ -1,78 +1,52 @@
 #include "declarations/registers/TfrmConFundamentos.h"
 
-#include "components/data/TReconcileDialog.h"
-#include "components/navigation/TfraMidasNavigator.h"
-#include "components/report/TDataSetReport.h"
-#include "core/data/ModuleComponents.h"
 #include "core/data/TDMDefBasica.h"
 #include "declarations/registers/RegisterLayout.h"
-#include "declarations/registers/RegisterSearch.h"
 #include "declarations/registers/TrptFundamentos.h"
 #include "platform/db/TClientDataSet.h"
-#include "platform/db/TIBQuery.h"
-#include "platform/db/TIntegerField.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TDBMemo.h"
-#include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TSpeedButton.h"
 
 #include <memory>
 
 namespace {
-constexpr int kClientWidth = 680;
-constexpr int kClientHeight = 470;
-constexpr int kMargin = 12;
+OccurrenceLookup::Shape Forma() {
+    return {QStringLiteral("frmConFundamentos"),
+            QStringLiteral("Consulta de Ocorrências"),
+            470,
+            DMDefBasica->cdsFundamentos,
+            DMDefBasica->cdsFundHist,
+            QStringLiteral("dsConFundamentos"),
+            QStringLiteral("dsConHistFundamento"),
+            QStringLiteral("dssFundamentos"),
+            {QStringLiteral("SELECT * FROM VWFundamentos"),
+             QStringLiteral("where (st_ocorrencia_def = 'A') and "),
+             QStringLiteral("           (tp_apuracao = 'N' or tp_apuracao = 'S' or "
+                            "tp_apuracao = 'O')")},
+            QStringLiteral("Ocorrência")};
+}
 } // namespace
 
 TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
-    : TfrmModCadastroMidas(owner, documentId) {
-    SetName(QStringLiteral("frmConFundamentos"));
-    SetCaption(QStringLiteral("Consulta de Ocorrências"));
-    SetFormStyle(TFormStyle::fsMDIChild);
-    SetClientWidth(kClientWidth);
-    SetClientHeight(kClientHeight);
-
-    TClientDataSet* fundamentos = DMDefBasica->cdsFundamentos;
-    dsConFundamentos = new TDataSource(this);
-    dsConFundamentos->SetName(QStringLiteral("dsConFundamentos"));
-    dsConFundamentos->SetDataSet(fundamentos);
-    dsConHistFundamento = new TDataSource(this);
-    dsConHistFundamento->SetName(QStringLiteral("dsConHistFundamento"));
-    dsConHistFundamento->SetDataSet(DMDefBasica->cdsFundHist);
-
-    pnCadastro = new TPanel(this, this);
-    pnCadastro->SetName(QStringLiteral("pnCadastro"));
-    pnCadastro->SetCaption(QString());
-    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
-    pnCadastro->SetHeight(142);
-    pnCadastro->SetAlign(TAlign::alTop);
-    TDataSource* ds = dsConFundamentos;
-    dbeCodigo = LabeledEdit(this, pnCadastro, QStringLiteral("dbeCodigo"), QStringLiteral("Código"), ds,
-                            QStringLiteral("Codigo"), kMargin, 12, 80);
-    dbeSubTipo =
-        LabeledEdit(this, pnCadastro, QStringLiteral("dbeSubTipo"), QStringLiteral("Sub-tipo de Informação"),
-                    ds, QStringLiteral("DescTpOcorrencia"), kMargin + 100, 12, 220);
-    dbeTipo = LabeledEdit(this, pnCadastro, QStringLiteral("dbeTipo"), QStringLiteral("Tipo de Informação"),
-                          ds, QStringLiteral("DescTpApuracao"), kMargin + 340, 12, 250);
-    dbeDescricao = LabeledEdit(this, pnCadastro, QStringLiteral("dbeDescricao"), QStringLiteral("Descrição "),
-                               ds, QStringLiteral("DS_OCORRENCIA"), kMargin, 60, 640);
-    lblHistorico = new TLabel(this, pnCadastro);
-    lblHistorico->SetName(QStringLiteral("lblHistorico"));
-    lblHistorico->SetCaption(QStringLiteral("Histórico"));
-    lblHistorico->SetBounds(kMargin, 118, lblHistorico->Width(), kCaptionHeight);
-    sbDadosComplementares = new TSpeedButton(this, pnCadastro);
-    sbDadosComplementares->SetName(QStringLiteral("sbDadosComplementares"));
+    : OccurrenceLookup(owner, documentId, Forma()), dsConFundamentos(m_source),
+      dsConHistFundamento(m_history), dssFundamentos(m_search) {
+    sbDadosComplementares = Make<TSpeedButton>(this, QStringLiteral("sbDadosComplementares"), pnCadastro);
     sbDadosComplementares->SetCaption(QStringLiteral("Dados Complementares"));
     sbDadosComplementares->SetBounds(kClientWidth - kMargin - 150, 112, 150, 26);
     KeepAtRight(pnCadastro, sbDadosComplementares, kMargin);
     sbDadosComplementares->OnClick = TNotifyEvent(this, &TfrmConFundamentos::DBGrid1DblClick);
+    BuildDetail();
+    OnCreate = TNotifyEvent(this, &TfrmConFundamentos::FormCreate);
+}
 
+void TfrmConFundamentos::BuildDetail() {
     TDataSource* hist = dsConHistFundamento;
-    pnlDetalhe = new TPanel(this, this);
-    pnlDetalhe->SetName(QStringLiteral("pnlDetalhe"));
+    pnlDetalhe = Make<TPanel>(this, QStringLiteral("pnlDetalhe"), this);
     pnlDetalhe->SetCaption(QString());
     pnlDetalhe->SetHeight(172);
     pnlDetalhe->SetAlign(TAlign::alBottom);
@@ -88,8 +62,7 @@ TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
     dbeTpDadoComp3 = LabeledEdit(this, pnlDetalhe, QStringLiteral("dbeTpDadoComp3"),
                                  QStringLiteral("Tipo de Dado Complementar 3"), hist,
                                  QStringLiteral("DescTpDadoComp3"), kMargin + 320, 104, 250);
-    btnFecharDetalhe = new TButton(this, pnlDetalhe);
-    btnFecharDetalhe->SetName(QStringLiteral("btnFecharDetalhe"));
+    btnFecharDetalhe = Make<TButton>(this, QStringLiteral("btnFecharDetalhe"), pnlDetalhe);
     btnFecharDetalhe->SetCaption(QStringLiteral("Fechar"));
     btnFecharDetalhe->SetBounds(kClientWidth - kMargin - 75, 24, 75, 25);
     KeepAtRight(pnlDetalhe, btnFecharDetalhe, kMargin);
@@ -104,46 +77,14 @@ TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
                             {"DS_LEGISLACAO_OCORRENCIA", "Descrição da Legislação", 460}});
     DBGrid1->SetAlign(TAlign::alClient);
     DBGrid1->OnDblClick = TNotifyEvent(this, &TfrmConFundamentos::DBGrid1DblClick);
-
-    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
-    fsnCadastro->SetDataSet(fundamentos);
-    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmConFundamentos::fsnCadastroSearch));
-    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmConFundamentos::fsnCadastroPrint));
-    rdCadastro->SetDataSet(fundamentos);
-    rptCadastro->SetDataSet(fundamentos);
-
-    ibtPesquisa = SearchTransaction(this);
-    ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
-                              {QStringLiteral("SELECT * FROM VWFundamentos"),
-                               QStringLiteral("where (st_ocorrencia_def = 'A') and "),
-                               QStringLiteral("           (tp_apuracao = 'N' or tp_apuracao = 'S' or "
-                                              "tp_apuracao = 'O')")});
-    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("SQ_OCORRENCIA_DEF"))->SetVisible(false);
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("FUNDAMENTOS"), 220, false, QStringLiteral("Ocorrência"));
-    dssFundamentos =
-        SearchComponent(this, QStringLiteral("dssFundamentos"), ibqPesquisa, QStringLiteral("FUNDAMENTOS"));
-
-    OnCreate = TNotifyEvent(this, &TfrmConFundamentos::FormCreate);
-    OnClose = TCloseEvent(this, &TfrmConFundamentos::FormClose);
 }
 
 void TfrmConFundamentos::FormCreate(TObject* sender) {
-    TfrmModCadastroMidas::FormCreate(sender);
-    DMDefBasica->cdsFundamentos->Open();
+    OccurrenceLookup::FormCreate(sender);
     pnlDetalhe->SetVisible(false);
 }
 
-void TfrmConFundamentos::FormClose(TObject* sender, TCloseAction& action) {
-    TfrmModCadastroMidas::FormClose(sender, action);
-    DMDefBasica->cdsFundamentos->Close();
-}
-
-void TfrmConFundamentos::fsnCadastroSearch(TObject*) {
-    SearchAndLocate(dssFundamentos, DMDefBasica->cdsFundamentos, QStringLiteral("SQ_OCORRENCIA_DEF"));
-}
-
-void TfrmConFundamentos::fsnCadastroPrint(TObject* sender) {
-    TfrmModCadastroMidas::fsnCadastroPrint(sender);
+void TfrmConFundamentos::PreviewListing() {
     std::unique_ptr<TrptFundamentos> relatorio(new TrptFundamentos(this));
     relatorio->Preview();
 }

@@ -7,41 +7,24 @@
 // Complementares" button. Search lists the active grounds of own
 // operations, tax substitution and other ICMS.
 
-#include "components/forms/TfrmModCadastroMidas.h"
+#include "declarations/registers/OccurrenceLookup.h"
 
-class TDataSet;
-class TDataSource;
 class TButton;
-class TDataSetSearch;
-class TDBEdit;
 class TDBGrid;
 class TDBMemo;
-class TIBQuery;
-class TIBTransaction;
-class TLabel;
-class TPanel;
 class TSpeedButton;
 
-class TfrmConFundamentos : public TfrmModCadastroMidas {
+class TfrmConFundamentos : public OccurrenceLookup {
     Q_OBJECT
 public:
     TfrmConFundamentos(TComponent* owner, int documentId);
 
     void FormCreate(TObject* sender);
-    void FormClose(TObject* sender, TCloseAction& action);
-    void fsnCadastroSearch(TObject* sender);
-    void fsnCadastroPrint(TObject* sender);
     void DBGrid1DblClick(TObject* sender);
     void btnFecharDetalheClick(TObject* sender);
 
-    TPanel* pnCadastro;
     TDataSource* dsConFundamentos;
     TDataSource* dsConHistFundamento;
-    TDBEdit* dbeCodigo;
-    TDBEdit* dbeSubTipo;
-    TDBEdit* dbeTipo;
-    TDBEdit* dbeDescricao;
-    TLabel* lblHistorico;
     TSpeedButton* sbDadosComplementares;
     TDBGrid* DBGrid1;
     TPanel* pnlDetalhe;
@@ -50,7 +33,11 @@ public:
     TDBEdit* dbeTpDadoComp2;
     TDBEdit* dbeTpDadoComp3;
     TButton* btnFecharDetalhe;
-    TIBTransaction* ibtPesquisa;
-    TIBQuery* ibqPesquisa;
     TDataSetSearch* dssFundamentos;
+
+protected:
+    void PreviewListing() override;
+
+private:
+    void BuildDetail();
 };

@@ -11,6 +11,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIntegerField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
@@ -32,39 +34,37 @@ TfrmConMunicipios::TfrmConMunicipios(TComponent* owner, int documentId)
     SetClientHeight(kClientHeight);
 
     TClientDataSet* municipios = DMDefBasica->cdsMunicipios;
-    dsConMunicipios = new TDataSource(this);
-    dsConMunicipios->SetName(QStringLiteral("dsConMunicipios"));
+    dsConMunicipios = Make<TDataSource>(this, QStringLiteral("dsConMunicipios"));
     dsConMunicipios->SetDataSet(municipios);
-    dsConMunicipiosALC = new TDataSource(this);
-    dsConMunicipiosALC->SetName(QStringLiteral("dsConMunicipiosALC"));
+    dsConMunicipiosALC = Make<TDataSource>(this, QStringLiteral("dsConMunicipiosALC"));
     dsConMunicipiosALC->SetDataSet(DMDefBasica->cdsMunicipiosALC);
 
-    pnCadastro = new TPanel(this, this);
-    pnCadastro->SetName(QStringLiteral("pnCadastro"));
-    pnCadastro->SetCaption(QString());
-    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
+    BuildHeader();
+    ShowDataSet(municipios, TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroSearch),
+                TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroPrint));
+
+    BuildSearch();
+    OnCreate = TNotifyEvent(this, &TfrmConMunicipios::FormCreate);
+    OnClose = TCloseEvent(this, &TfrmConMunicipios::FormClose);
+}
+
+void TfrmConMunicipios::BuildHeader() {
+    pnCadastro = MakePanel(this, this, QStringLiteral("pnCadastro"), TAlign::alTop);
     pnCadastro->SetHeight(90);
-    pnCadastro->SetAlign(TAlign::alTop);
     dbeMunicipio = LabeledEdit(this, pnCadastro, QStringLiteral("dbeMunicipio"), QStringLiteral("Município"),
                                dsConMunicipios, QStringLiteral("NO_LOCALIDADE"), kMargin, 12, 400);
     dbeUF = LabeledEdit(this, pnCadastro, QStringLiteral("dbeUF"), QStringLiteral("UF"), dsConMunicipios,
                         QStringLiteral("SG_UF"), kMargin + 420, 12, 40);
-    lblPeriodos = new TLabel(this, pnCadastro);
-    lblPeriodos->SetName(QStringLiteral("lblPeriodos"));
+    lblPeriodos = Make<TLabel>(this, QStringLiteral("lblPeriodos"), pnCadastro);
     lblPeriodos->SetCaption(QStringLiteral("Períodos na ZFM e ALC"));
     lblPeriodos->SetBounds(kMargin, 68, lblPeriodos->Width(), kCaptionHeight);
 
     dbgMunicipiosALC = ReadOnlyGrid(this, this, QStringLiteral("dbgMunicipiosALC"), dsConMunicipiosALC,
                                     {{"DT_INICIO", "Data Início", 110}, {"DT_FIM", "Data Fim", 110}});
     dbgMunicipiosALC->SetAlign(TAlign::alClient);
+}
 
-    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
-    fsnCadastro->SetDataSet(municipios);
-    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroSearch));
-    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmConMunicipios::fsnCadastroPrint));
-    rdCadastro->SetDataSet(municipios);
-    rptCadastro->SetDataSet(municipios);
-
+void TfrmConMunicipios::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa =
         SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
@@ -75,9 +75,6 @@ TfrmConMunicipios::TfrmConMunicipios(TComponent* owner, int documentId)
     CriaCampoTexto(ibqPesquisa, QStringLiteral("SG_UF"), 2, false, QStringLiteral("UF"));
     dssMunicipios =
         SearchComponent(this, QStringLiteral("dssMunicipios"), ibqPesquisa, QStringLiteral("NO_LOCALIDADE"));
-
-    OnCreate = TNotifyEvent(this, &TfrmConMunicipios::FormCreate);
-    OnClose = TCloseEvent(this, &TfrmConMunicipios::FormClose);
 }
 
 void TfrmConMunicipios::FormCreate(TObject* sender) {

@@ -35,4 +35,8 @@ public:
     TIBTransaction* ibtPesquisa;
     TIBQuery* ibqPesquisa;
     TDataSetSearch* dssMunicipios;
+
+private:
+    void BuildHeader();
+    void BuildSearch();
 };

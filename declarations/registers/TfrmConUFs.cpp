@@ -11,6 +11,8 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TSmallintField.h"
+#include "platform/ui/ControlLayout.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TPanel.h"
 
 #include <memory>
@@ -31,25 +33,16 @@ TfrmConUFs::TfrmConUFs(TComponent* owner, int documentId) : TfrmModCadastroMidas
     SetClientHeight(kClientHeight);
 
     TClientDataSet* ufs = DMDefBasica->cdsUFs;
-    dsUFs = new TDataSource(this);
-    dsUFs->SetName(QStringLiteral("dsUFs"));
+    dsUFs = Make<TDataSource>(this, QStringLiteral("dsUFs"));
     dsUFs->SetDataSet(ufs);
-    pnCadastro = new TPanel(this, this);
-    pnCadastro->SetName(QStringLiteral("pnCadastro"));
-    pnCadastro->SetCaption(QString());
-    pnCadastro->SetBevelOuter(TBevelCut::bvNone);
-    pnCadastro->SetAlign(TAlign::alClient);
+    pnCadastro = MakePanel(this, this, QStringLiteral("pnCadastro"), TAlign::alClient);
     dbeNomeUF = LabeledEdit(this, pnCadastro, QStringLiteral("dbeNomeUF"), QStringLiteral("Nome"), dsUFs,
                             QStringLiteral("NO_UF"), kMargin, 12, 330);
     dbeSiglaUF = LabeledEdit(this, pnCadastro, QStringLiteral("dbeSiglaUF"), QStringLiteral("Sigla"), dsUFs,
                              QStringLiteral("SG_UF"), kMargin + 350, 12, 40);
 
-    fsnCadastro->SetVisibleFeatures(0xFF | NavFeature(nfSair));
-    fsnCadastro->SetDataSet(ufs);
-    fsnCadastro->SetOnSearch(TNotifyEvent(this, &TfrmConUFs::fsnCadastroSearch));
-    fsnCadastro->SetOnPrint(TNotifyEvent(this, &TfrmConUFs::fsnCadastroPrint));
-    rdCadastro->SetDataSet(ufs);
-    rptCadastro->SetDataSet(ufs);
+    ShowDataSet(ufs, TNotifyEvent(this, &TfrmConUFs::fsnCadastroSearch),
+                TNotifyEvent(this, &TfrmConUFs::fsnCadastroPrint));
 
     ibtPesquisa = SearchTransaction(this);
     ibqUFs =

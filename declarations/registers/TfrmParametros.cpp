@@ -11,6 +11,7 @@
 #include "platform/db/TIBQuery.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TransactionScope.h"
+#include "platform/ui/Make.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TMaskEdit.h"
@@ -44,16 +45,26 @@ TfrmParametros::TfrmParametros(TComponent* owner, int documentId) : TfrmModDocum
     SetClientWidth(kClientWidth);
     SetClientHeight(kClientHeight);
 
-    lblVlMaximo = new TLabel(this, this);
-    lblVlMaximo->SetName(QStringLiteral("lblVlMaximo"));
+    BuildControls();
+    ibtParametros = CriaTransacao(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
+    ibqAlteraMaximo = Make<TIBQuery>(this, QStringLiteral("ibqAlteraMaximo"));
+    ibqAlteraMaximo->SetDatabase(DMDefGeral->ibDBDef);
+    ibqAlteraMaximo->SetTransaction(ibtParametros);
+    ibqAlteraMaximo->SetSQL({QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = :VL_PARAM1"),
+                             QStringLiteral("WHERE ID_PARAMETRO = 2")});
+    SetActiveControl(medtVlMaximo);
+
+    OnCreate = TNotifyEvent(this, &TfrmParametros::FormCreate);
+}
+
+void TfrmParametros::BuildControls() {
+    lblVlMaximo = Make<TLabel>(this, QStringLiteral("lblVlMaximo"), this);
     lblVlMaximo->SetCaption(QStringLiteral("Maior valor para digitação (sem os centavos):"));
     lblVlMaximo->SetBounds(kMargin, 14, lblVlMaximo->Width(), 16);
-    medtVlMaximo = new TMaskEdit(this, this);
-    medtVlMaximo->SetName(QStringLiteral("medtVlMaximo"));
+    medtVlMaximo = Make<TMaskEdit>(this, QStringLiteral("medtVlMaximo"), this);
     medtVlMaximo->SetEditMask(QStringLiteral("9999999999999;0; "));
     medtVlMaximo->SetBounds(kMargin, 32, 130, 21);
-    mmoObservacao = new TMemo(this, this);
-    mmoObservacao->SetName(QStringLiteral("mmoObservacao"));
+    mmoObservacao = Make<TMemo>(this, QStringLiteral("mmoObservacao"), this);
     mmoObservacao->SetLines(
         {QStringLiteral(
              "Esta função possibilita ao usuário informar o valor máximo a ser digitado no sistema, "
@@ -66,29 +77,16 @@ TfrmParametros::TfrmParametros(TComponent* owner, int documentId) : TfrmModDocum
     mmoObservacao->SetWordWrap(true);
     mmoObservacao->SetBounds(kMargin, 64, kClientWidth - 2 * kMargin, 118);
     mmoObservacao->SetTabStop(false);
-    btnConfirmar = new TButton(this, this);
-    btnConfirmar->SetName(QStringLiteral("btnConfirmar"));
+    btnConfirmar = Make<TButton>(this, QStringLiteral("btnConfirmar"), this);
     btnConfirmar->SetCaption(QStringLiteral("&Confirmar"));
     btnConfirmar->SetDefault(true);
     btnConfirmar->SetBounds(kClientWidth - 2 * (75 + kMargin / 2) - kMargin / 2, 194, 75, 25);
     btnConfirmar->OnClick = TNotifyEvent(this, &TfrmParametros::btnConfirmarClick);
-    btnCancelar = new TButton(this, this);
-    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar = Make<TButton>(this, QStringLiteral("btnCancelar"), this);
     btnCancelar->SetCaption(QStringLiteral("&Sair"));
     btnCancelar->SetCancel(true);
     btnCancelar->SetBounds(kClientWidth - 75 - kMargin, 194, 75, 25);
     btnCancelar->OnClick = TNotifyEvent(this, &TfrmParametros::btnCancelarClick);
-
-    ibtParametros = CriaTransacao(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
-    ibqAlteraMaximo = new TIBQuery(this);
-    ibqAlteraMaximo->SetName(QStringLiteral("ibqAlteraMaximo"));
-    ibqAlteraMaximo->SetDatabase(DMDefGeral->ibDBDef);
-    ibqAlteraMaximo->SetTransaction(ibtParametros);
-    ibqAlteraMaximo->SetSQL({QStringLiteral("UPDATE PARAMETROS_DEF SET VL_PARAM1 = :VL_PARAM1"),
-                             QStringLiteral("WHERE ID_PARAMETRO = 2")});
-    SetActiveControl(medtVlMaximo);
-
-    OnCreate = TNotifyEvent(this, &TfrmParametros::FormCreate);
 }
 
 void TfrmParametros::FormCreate(TObject*) {

@@ -30,4 +30,7 @@ public:
     TButton* btnCancelar;
     TIBTransaction* ibtParametros;
     TIBQuery* ibqAlteraMaximo;
+
+private:
+    void BuildControls();
 };

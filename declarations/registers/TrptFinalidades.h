@@ -2,16 +2,9 @@
 // The listing of the purposes of the export credit balance, each with its
 // history of validity periods and complementary data.
 
-#include "components/report/TrptModBase.h"
+#include "declarations/registers/OccurrenceListing.h"
 
-class TReportBand;
-class TReportSubDetail;
-
-class TrptFinalidades : public TrptModBase {
+class TrptFinalidades : public OccurrenceListing {
 public:
     explicit TrptFinalidades(TComponent* owner = nullptr);
-
-    TReportBand* qrbTitulo;
-    TReportBand* qrbDetalhe;
-    TReportSubDetail* qrsHistorico;
 };

@@ -2,16 +2,9 @@
 // The listing of the legal grounds (occurrences), each with its history of
 // validity periods, legislation and complementary data.
 
-#include "components/report/TrptModBase.h"
+#include "declarations/registers/OccurrenceListing.h"
 
-class TReportBand;
-class TReportSubDetail;
-
-class TrptFundamentos : public TrptModBase {
+class TrptFundamentos : public OccurrenceListing {
 public:
     explicit TrptFundamentos(TComponent* owner = nullptr);
-
-    TReportBand* qrbTitulo;
-    TReportBand* qrbDetalhe;
-    TReportSubDetail* qrsHistorico;
 };

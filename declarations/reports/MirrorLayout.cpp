@@ -2,6 +2,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/db/TDataSet.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/TBandReport.h"
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportDBText.h"
@@ -9,6 +10,7 @@
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportShape.h"
 #include "platform/report/TReportSubDetail.h"
+#include "platform/ui/Make.h"
 
 #include <algorithm>
 
@@ -44,16 +46,14 @@ std::vector<ColumnPlace> PlaceColumns(const std::vector<GroupColumn>& columns) {
 }
 
 TReportBand* NewBand(TBandReport* report, const QString& name, TBandType type, double height) {
-    auto* band = new TReportBand(report, type);
-    band->SetName(name);
+    auto* band = Make<TReportBand>(report, name, type);
     band->SetParent(report);
     band->SetHeight(height);
     return band;
 }
 
 void Shade(TBandReport* report, TReportBand* band, double top, double height) {
-    auto* shade = new TReportShape(report);
-    shade->SetParent(band);
+    auto* shade = MakeOnBand<TReportShape>(report, band);
     shade->SetShape(TShapeType::stRectangle);
     shade->SetBounds(0, top, band->Width(), height);
     shade->SetBrushColor(kCaptionShade);
@@ -68,28 +68,20 @@ TReportFont MirrorFont(double points, unsigned style) {
 
 TReportLabel* MirrorLabel(TComponent* owner, TReportBand* band, const QString& caption, double left,
                           double top, double width, TAlignment alignment, const TReportFont& font) {
-    auto* label = new TReportLabel(owner);
-    label->SetParent(band);
-    label->SetAutoSize(false);
+    TReportLabel* label = PlaceLabel(owner, band, caption, left, top, width, font.TextHeight());
     label->SetFont(font);
-    label->SetBounds(left, top, width, font.TextHeight());
     label->SetAlignment(alignment);
-    label->SetCaption(caption);
     return label;
 }
 
 TReportDBText* MirrorText(TComponent* owner, TReportBand* band, TDataSet* dataSet, const QString& field,
                           double left, double top, double width, TAlignment alignment, bool wrap) {
-    auto* text = new TReportDBText(owner);
-    text->SetParent(band);
-    text->SetAutoSize(false);
-    text->SetFont(MirrorFont());
-    text->SetBounds(left, top, width, text->Font().TextHeight());
+    const TReportFont font = MirrorFont();
+    TReportDBText* text = PlaceText(owner, band, dataSet, field, left, top, width, font.TextHeight());
+    text->SetFont(font);
     text->SetAlignment(alignment);
     text->SetWordWrap(wrap);
     text->SetAutoStretch(wrap);
-    text->SetDataSet(dataSet);
-    text->SetDataField(field);
     return text;
 }
 
@@ -125,8 +117,7 @@ TReportSubDetail* MirrorGroup(TBandReport* report, const QString& stem, const QS
         label->Frame().Color = Qt::gray;
     }
 
-    auto* lines = new TReportSubDetail(report);
-    lines->SetName(QStringLiteral("qrs") + stem);
+    auto* lines = Make<TReportSubDetail>(report, QStringLiteral("qrs") + stem);
     lines->SetParent(report);
     lines->SetDataSet(dataSet);
     lines->SetPrintIfEmpty(true);
@@ -158,8 +149,7 @@ TReportSubDetail* MirrorGroup(TBandReport* report, const QString& stem, const QS
                         MirrorFont(8, TFontStyle::fsBold));
             totalShown = true;
         }
-        auto* sum = new TReportExpr(report);
-        sum->SetName(QStringLiteral("qre") + stem + field);
+        auto* sum = Make<TReportExpr>(report, QStringLiteral("qre") + stem + field);
         sum->SetParent(footer);
         sum->SetAutoSize(false);
         sum->SetFont(MirrorFont(8, TFontStyle::fsBold));

@@ -18,6 +18,7 @@
 #include "platform/report/TReportDBText.h"
 #include "platform/report/TReportLabel.h"
 #include "platform/report/TReportSysData.h"
+#include "platform/ui/Make.h"
 
 namespace {
 
@@ -60,6 +61,13 @@ MirrorSectionReport::MirrorSectionReport(TComponent* owner, const QString& name,
     sys_Pagina->SetData(TSysDataType::sdPageOfPages);
     m_transacao = CriaTransacao(this, transaction, DMDefGeral->ibDBDef);
 
+    BuildDeclarationQuery();
+    CriaCabecalho();
+
+    BuildBands();
+}
+
+void MirrorSectionReport::BuildDeclarationQuery() {
     ibqDeclaracao =
         Consulta(QStringLiteral("ibqDeclaracao"),
                  {QStringLiteral("select d.*, c.* from declaracao_economico_fiscal d, contribuinte c"),
@@ -120,16 +128,14 @@ MirrorSectionReport::MirrorSectionReport(TComponent* owner, const QString& name,
     CriaCampoCalculado(ibqDeclaracao, QStringLiteral("DescTipo"), 30);
     ibqDeclaracao->OnCalcFields = TDataSetNotifyEvent(this, &MirrorSectionReport::ibqDeclaracaoCalcFields);
     SetDataSet(ibqDeclaracao);
+}
 
-    CriaCabecalho();
-
-    qrbDeclaracao = new TReportBand(this, TBandType::rbDetail);
-    qrbDeclaracao->SetName(QStringLiteral("qrbDeclaracao"));
+void MirrorSectionReport::BuildBands() {
+    qrbDeclaracao = Make<TReportBand>(this, QStringLiteral("qrbDeclaracao"), TBandType::rbDetail);
     qrbDeclaracao->SetParent(this);
     qrbDeclaracao->SetForceNewPage(true);
     qrbDeclaracao->SetHeight(kDetailGap);
-    qrbResumo = new TReportBand(this, TBandType::rbSummary);
-    qrbResumo->SetName(QStringLiteral("qrbResumo"));
+    qrbResumo = Make<TReportBand>(this, QStringLiteral("qrbResumo"), TBandType::rbSummary);
     qrbResumo->SetParent(this);
     qrbResumo->SetHeight(0);
 }
@@ -160,8 +166,7 @@ void MirrorSectionReport::CriaCabecalho() {
 
 TIBQuery* MirrorSectionReport::Consulta(const QString& name, const QStringList& sql,
                                         const std::vector<const char*>& campos) {
-    auto* query = new TIBQuery(this);
-    query->SetName(name);
+    auto* query = Make<TIBQuery>(this, name);
     query->SetDatabase(DMDefGeral->ibDBDef);
     query->SetTransaction(m_transacao);
     query->SetSQL(sql);
@@ -254,8 +259,7 @@ std::array<TIBQuery*, 6> MirrorSectionReport::GruposApuracao(char apuracao, cons
 }
 
 TReportChildBand* MirrorSectionReport::TituloPagina(const QString& titulo) {
-    auto* band = new TReportChildBand(this);
-    band->SetName(QStringLiteral("qrbTitulo"));
+    auto* band = Make<TReportChildBand>(this, QStringLiteral("qrbTitulo"));
     band->SetParentBand(qrb_CabPag);
     band->SetHeight(kTitleHeight);
     band->Frame().DrawBottom = true;

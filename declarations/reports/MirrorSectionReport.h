@@ -96,6 +96,8 @@ protected:
                          double width, bool money);
 
 private:
+    void BuildDeclarationQuery();
+    void BuildBands();
     void CriaCabecalho();
 
     TIBTransaction* m_transacao;

@@ -12,6 +12,7 @@
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportChildBand.h"
 #include "platform/report/TReportLabel.h"
+#include "platform/ui/Make.h"
 
 namespace {
 constexpr double kTitleHeight = 34;
@@ -26,8 +27,7 @@ MirrorSummaryReport::MirrorSummaryReport(TComponent* owner, const QString& name,
                                       MirrorFont(kTitlePoints, TFontStyle::fsBold));
     label->SetName(QStringLiteral("qrlTitulo"));
     qrbDeclaracao->Frame().DrawBottom = true;
-    qrbValores = new TReportChildBand(this);
-    qrbValores->SetName(QStringLiteral("qrbValores"));
+    qrbValores = Make<TReportChildBand>(this, QStringLiteral("qrbValores"));
     qrbValores->SetParentBand(qrbDeclaracao);
     qrbValores->SetHeight(0);
     ibqDeclaracao->AfterOpen = TDataSetNotifyEvent(this, &MirrorSummaryReport::ibqDeclaracaoAfterOpen);

@@ -27,11 +27,12 @@
 #include "platform/db/TParam.h"
 #include "platform/db/TransactionScope.h"
 #include "platform/report/TCompositeReport.h"
+#include "platform/ui/Make.h"
+#include "platform/ui/TBusyCursor.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TCheckBox.h"
 #include "platform/ui/TPanel.h"
 #include "platform/ui/TRadioGroup.h"
-#include "platform/ui/TScreen.h"
 
 #include <algorithm>
 
@@ -57,21 +58,6 @@ constexpr int kAllRow = 240;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 25;
 
-// The hourglass while the sections are made.
-class Ampulheta {
-public:
-    Ampulheta() {
-        if (Screen)
-            Screen->SetCursor(crHourGlass);
-    }
-    ~Ampulheta() {
-        if (Screen)
-            Screen->SetCursor(crDefault);
-    }
-    Ampulheta(const Ampulheta&) = delete;
-    Ampulheta& operator=(const Ampulheta&) = delete;
-};
-
 template <class T> MirrorSectionReport* Cria(TComponent* owner) {
     return new T(owner);
 }
@@ -87,17 +73,27 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     OnCreate = TNotifyEvent(this, &TfrmDlgEspelhoZeb::FormCreate);
     OnClose = TCloseEvent(this, &TfrmDlgEspelhoZeb::FormClose);
 
-    rgTipo = new TRadioGroup(this, this);
-    rgTipo->SetName(QStringLiteral("rgTipo"));
+    rgTipo = Make<TRadioGroup>(this, QStringLiteral("rgTipo"), this);
     rgTipo->SetCaption(QStringLiteral(" Tipo "));
     rgTipo->SetBounds(kMargin, kMargin, kClientWidth - 2 * kMargin, kTypeHeight);
     rgTipo->SetColumns(2);
     rgTipo->SetItems({QStringLiteral("Dados"), QStringLiteral("Resumos")});
     rgTipo->SetItemIndex(0);
 
+    BuildBoxes();
+    FitColumns();
+    ConnectBoxes();
+    BuildButtons();
+    BuildReports();
+}
+
+TfrmDlgEspelhoZeb::~TfrmDlgEspelhoZeb() {
+    LiberaRelatorios();
+}
+
+void TfrmDlgEspelhoZeb::BuildBoxes() {
     auto caixa = [this](const char* nome, const char* rotulo, int tag, int linha) {
-        auto* box = new TCheckBox(this, this);
-        box->SetName(QString::fromLatin1(nome));
+        auto* box = Make<TCheckBox>(this, QString::fromLatin1(nome), this);
         box->SetCaption(QString::fromUtf8(rotulo));
         box->SetTag(tag);
         const bool dados = tag == kTagDados || tag == kTagTodosDados;
@@ -123,7 +119,9 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     cbSCEResumo = caixa("cbSCEResumo", "Saldo Credor de Exportação", kTagResumo, 4);
     cbDemais = caixa("cbDemais", "Demais", kTagResumo, 5);
     cbTodosR = caixa("cbTodosR", "Todos", kTagTodosResumo, -1);
+}
 
+void TfrmDlgEspelhoZeb::FitColumns() {
     // The columns take the widths their captions need in the font in use: a
     // data caption never runs under the summary column, nor a summary caption
     // past the dialog's edge.
@@ -142,7 +140,9 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     }
     SetClientWidth(std::max(kClientWidth, colunaResumos + larguraResumos + kMargin));
     rgTipo->SetWidth(ClientWidth() - 2 * kMargin);
+}
 
+void TfrmDlgEspelhoZeb::ConnectBoxes() {
     m_caixas = {cbOpProprias,   cbSubTrib,     cbOutICMS,  cbOpInter,     cbZFM,
                 cbSCEAcumulado, cbSCERecebido, cbOpICMS_R, cbOpPropriasR, cbSubTribR,
                 cbOpInterR,     cbSCEResumo,   cbDemais};
@@ -168,35 +168,31 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
     cbTodos->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbTodosClick);
     cbTodosR->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbTodosRClick);
     rgTipo->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::rgTipoClick);
+}
 
-    btnImprimir = new TButton(this, pnBotoes);
-    btnImprimir->SetName(QStringLiteral("btnImprimir"));
+void TfrmDlgEspelhoZeb::BuildButtons() {
+    btnImprimir = Make<TButton>(this, QStringLiteral("btnImprimir"), pnBotoes);
     btnImprimir->SetCaption(QStringLiteral("Imprimir"));
     btnImprimir->SetBounds(ClientWidth() - 2 * kButtonWidth - 14, 4, kButtonWidth, kButtonHeight);
     btnImprimir->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnImprimirClick);
-    btnCancelar = new TButton(this, pnBotoes);
-    btnCancelar->SetName(QStringLiteral("btnCancelar"));
+    btnCancelar = Make<TButton>(this, QStringLiteral("btnCancelar"), pnBotoes);
     btnCancelar->SetCaption(QStringLiteral("&Sair"));
     btnCancelar->SetCancel(true);
     btnCancelar->SetBounds(ClientWidth() - kButtonWidth - 8, 4, kButtonWidth, kButtonHeight);
     btnCancelar->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::btnCancelarClick);
+}
 
-    dsEspelhoZeb = new TDataSource(this);
-    dsEspelhoZeb->SetName(QStringLiteral("dsEspelhoZeb"));
+void TfrmDlgEspelhoZeb::BuildReports() {
+    dsEspelhoZeb = Make<TDataSource>(this, QStringLiteral("dsEspelhoZeb"));
     dsEspelhoZeb->SetAutoEdit(false);
     dsEspelhoZeb->SetDataSet(DMDef->cdsSelDeclaracao);
 
-    qrCompositeReports = new TCompositeReport(this);
-    qrCompositeReports->SetName(QStringLiteral("qrCompositeReports"));
+    qrCompositeReports = Make<TCompositeReport>(this, QStringLiteral("qrCompositeReports"));
     qrCompositeReports->SetReportTitle(kTitulo);
     qrCompositeReports->SetFirstPageHeader(true);
     qrCompositeReports->SetLastPageFooter(true);
     qrCompositeReports->OnAddReports = TNotifyEvent(this, &TfrmDlgEspelhoZeb::qrCompositeReportsAddReports);
     qrCompositeReports->OnPreview = TNotifyEvent(this, &TfrmDlgEspelhoZeb::qrCompositeReportsPreview);
-}
-
-TfrmDlgEspelhoZeb::~TfrmDlgEspelhoZeb() {
-    LiberaRelatorios();
 }
 
 void TfrmDlgEspelhoZeb::FormCreate(TObject*) {
@@ -327,7 +323,7 @@ void TfrmDlgEspelhoZeb::btnImprimirClick(TObject*) {
         RuleMessages::Refuse(kNenhumaOpcao);
     }
     {
-        Ampulheta ampulheta;
+        TBusyCursor ampulheta;
         CriaRelatorios();
     }
     struct Libera {

@@ -91,6 +91,11 @@ public:
     TCompositeReport* qrCompositeReports;
 
 private:
+    void BuildBoxes();
+    void FitColumns();
+    void ConnectBoxes();
+    void BuildButtons();
+    void BuildReports();
     using Fabrica = std::function<MirrorSectionReport*(TComponent*)>;
 
     std::vector<TCheckBox*> CaixasComTag(int tag) const;

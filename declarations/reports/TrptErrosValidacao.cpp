@@ -2,9 +2,12 @@
 
 #include "core/data/TDMDef.h"
 #include "platform/db/TClientDataSet.h"
+#include "platform/report/ReportLayout.h"
 #include "platform/report/TReportBand.h"
 #include "platform/report/TReportDBText.h"
 #include "platform/report/TReportLabel.h"
+#include "platform/ui/GridColumn.h"
+#include "platform/ui/Make.h"
 
 namespace {
 
@@ -16,38 +19,11 @@ constexpr double LinhaDeclaracao2 = 128;
 constexpr double LinhaTitulos = 154;
 constexpr double AlturaTitulos = 20;
 
-struct Coluna {
-    const char* campo;
-    const char* titulo;
-    double esquerda;
-    double largura;
-};
-// The finding's columns, under their framed titles.
-constexpr Coluna Colunas[] = {{"Tipo", "Tipo", 0, 80},
-                              {"Codigo", "Código", 80, 50},
-                              {"Mensagem", "Mensagem", 130, 300},
-                              {"Descricao", "Descrição", 430, 288}};
-
-TReportLabel* Rotulo(TrptErrosValidacao* report, TReportBand* band, const QString& texto, double left,
-                     double top, double width) {
-    auto* label = new TReportLabel(report);
-    label->SetParent(band);
-    label->SetBounds(left, top, width, AlturaLinha);
-    label->SetAutoSize(false);
-    label->SetCaption(texto);
-    return label;
-}
-
-TReportDBText* Texto(TrptErrosValidacao* report, TReportBand* band, TDataSet* dados, const char* campo,
-                     double left, double top, double width) {
-    auto* text = new TReportDBText(report);
-    text->SetParent(band);
-    text->SetBounds(left, top, width, AlturaLinha);
-    text->SetAutoSize(false);
-    text->SetDataSet(dados);
-    text->SetDataField(QString::fromLatin1(campo));
-    return text;
-}
+// The finding's columns side by side, under their framed titles.
+constexpr GridColumn Colunas[] = {{"Tipo", "Tipo", 80},
+                                  {"Codigo", "Código", 50},
+                                  {"Mensagem", "Mensagem", 300},
+                                  {"Descricao", "Descrição", 288}};
 
 } // namespace
 
@@ -57,6 +33,21 @@ TrptErrosValidacao::TrptErrosValidacao(TComponent* owner, TDataSet* resultado) :
     Page().SetOrientation(TPrinterOrientation::poPortrait);
     SetDataSet(resultado);
 
+    BuildHeader();
+    qrbDetalhe = Make<TReportBand>(this, QStringLiteral("qrbDetalhe"), TBandType::rbDetail);
+    qrbDetalhe->SetParent(this);
+    qrbDetalhe->SetHeight(AlturaLinha + 2);
+    double esquerda = 0;
+    for (const GridColumn& coluna : Colunas) {
+        TReportDBText* texto = PlaceText(this, qrbDetalhe, resultado, QString::fromLatin1(coluna.field),
+                                         esquerda + 2, 1, coluna.width - 4, AlturaLinha);
+        texto->SetWordWrap(true);
+        texto->SetAutoStretch(true);
+        esquerda += coluna.width;
+    }
+}
+
+void TrptErrosValidacao::BuildHeader() {
     qrb_CabPag->SetHeight(AlturaCabecalho);
     TDataSet* declaracao = DMDef->cdsSelDeclaracao;
     struct Dado {
@@ -74,28 +65,19 @@ TrptErrosValidacao::TrptErrosValidacao(TComponent* owner, TDataSet* resultado) :
                           {"Mês:", "ME_REFERENCIA", 450, LinhaDeclaracao2, 40, 40},
                           {"Ano:", "AN_REFERENCIA", 560, LinhaDeclaracao2, 40, 60}};
     for (const Dado& dado : dados) {
-        Rotulo(this, qrb_CabPag, QString::fromUtf8(dado.rotulo), dado.esquerda, dado.top, dado.larguraRotulo)
+        PlaceLabel(this, qrb_CabPag, QString::fromUtf8(dado.rotulo), dado.esquerda, dado.top,
+                   dado.larguraRotulo, AlturaLinha)
             ->Font()
             .Style = TFontStyle::fsBold;
-        Texto(this, qrb_CabPag, declaracao, dado.campo, dado.esquerda + dado.larguraRotulo, dado.top,
-              dado.largura);
+        PlaceText(this, qrb_CabPag, declaracao, QString::fromLatin1(dado.campo),
+                  dado.esquerda + dado.larguraRotulo, dado.top, dado.largura, AlturaLinha);
     }
-    for (const Coluna& coluna : Colunas) {
-        TReportLabel* titulo = Rotulo(this, qrb_CabPag, QString::fromUtf8(coluna.titulo), coluna.esquerda,
-                                      LinhaTitulos, coluna.largura);
-        titulo->SetHeight(AlturaTitulos);
+    double esquerda = 0;
+    for (const GridColumn& coluna : Colunas) {
+        TReportLabel* titulo = PlaceLabel(this, qrb_CabPag, QString::fromUtf8(coluna.caption), esquerda,
+                                          LinhaTitulos, coluna.width, AlturaTitulos);
         titulo->Font().Style = TFontStyle::fsBold;
         titulo->Frame().SetAll(true);
-    }
-
-    qrbDetalhe = new TReportBand(this, TBandType::rbDetail);
-    qrbDetalhe->SetName(QStringLiteral("qrbDetalhe"));
-    qrbDetalhe->SetParent(this);
-    qrbDetalhe->SetHeight(AlturaLinha + 2);
-    for (const Coluna& coluna : Colunas) {
-        TReportDBText* texto =
-            Texto(this, qrbDetalhe, resultado, coluna.campo, coluna.esquerda + 2, 1, coluna.largura - 4);
-        texto->SetWordWrap(true);
-        texto->SetAutoStretch(true);
+        esquerda += coluna.width;
     }
 }

@@ -15,4 +15,7 @@ public:
     TrptErrosValidacao(TComponent* owner, TDataSet* resultado);
 
     TReportBand* qrbDetalhe;
+
+private:
+    void BuildHeader();
 };

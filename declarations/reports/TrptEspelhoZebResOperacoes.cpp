@@ -35,6 +35,11 @@ TrptEspelhoZebResOperacoes::TrptEspelhoZebResOperacoes(TComponent* owner)
     : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResOperacoes"),
                           QStringLiteral("Resumo das Operações de ICMS")) {
     SummaryColumn saldos = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    BuildBalances(saldos);
+    BuildMovements(saldos);
+}
+
+void TrptEspelhoZebResOperacoes::BuildBalances(SummaryColumn& saldos) {
     SummaryColumn proprias = Coluna(kSecondValue, kTop, kCaptionWidth, kValueWidth);
     const TReportFont titulo = MirrorFont(9, TFontStyle::fsBold);
     for (const auto& [texto, esquerda] : {std::pair{"Substituição Tributária", kCaptionWidth},
@@ -64,7 +69,9 @@ TrptEspelhoZebResOperacoes::TrptEspelhoZebResOperacoes(TComponent* owner)
         qrlProprias[static_cast<std::size_t>(i)] =
             proprias.Value(QStringLiteral("qrl") + nome + QStringLiteral("OP"), top);
     }
+}
 
+void TrptEspelhoZebResOperacoes::BuildMovements(SummaryColumn& saldos) {
     saldos.Skip(kBlockGap);
     saldos.Heading(QStringLiteral("Apresentou movimento de:"));
     qrlMovOperProp =

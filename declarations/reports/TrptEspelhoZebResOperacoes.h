@@ -36,4 +36,8 @@ public:
 
 protected:
     void CalculaValores() override;
+
+private:
+    void BuildBalances(SummaryColumn& saldos);
+    void BuildMovements(SummaryColumn& saldos);
 };

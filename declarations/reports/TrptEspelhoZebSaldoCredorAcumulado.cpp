@@ -27,6 +27,11 @@ TrptEspelhoZebSaldoCredorAcumulado::TrptEspelhoZebSaldoCredorAcumulado(TComponen
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebSaldoCredorAcumulado"),
                           QStringLiteral("ibtSaldoCredor")) {
     TituloPagina(QStringLiteral("Saldo Credor de Exportação - Saldo Acumulado"));
+    BuildQueries();
+    BuildGroups();
+}
+
+void TrptEspelhoZebSaldoCredorAcumulado::BuildQueries() {
     const QString ocorrencia = QStringLiteral("SQ_OCORRENCIA_DEF");
     ibqSCCompProprio =
         Consulta(QStringLiteral("ibqSCCompProprio"),
@@ -60,7 +65,9 @@ TrptEspelhoZebSaldoCredorAcumulado::TrptEspelhoZebSaldoCredorAcumulado(TComponen
     processo->SetEditMask(QStringLiteral("E\\04-000000/0000;1; "));
     processo->OnGetText =
         TFieldGetTextEvent(this, &TrptEspelhoZebSaldoCredorAcumulado::ibqSCTransferenciaPROCESSOGetText);
+}
 
+void TrptEspelhoZebSaldoCredorAcumulado::BuildGroups() {
     MirrorGroup(this, QStringLiteral("CompProprio"), QStringLiteral("Compensações do Próprio"),
                 ibqSCCompProprio,
                 {{"Finalidade", "Finalidade", 70},

@@ -15,4 +15,8 @@ public:
     TIBQuery* ibqSCCompProprio;
     TIBQuery* ibqSCCompEstab;
     TIBQuery* ibqSCTransferencia;
+
+private:
+    void BuildQueries();
+    void BuildGroups();
 };
