@@ -1,5 +1,5 @@
-// ZEB-ICMS: the program block lives in core/startup.
-#include "core/startup/ProgramStart.h"
+// ZEB-ICMS: the program block lives in startup/.
+#include "startup/ProgramStart.h"
 
 int main(int argc, char** argv) {
     return ExecutaPrograma(argc, argv);

@@ -1,4 +1,4 @@
-#include "core/startup/ProgramStart.h"
+#include "startup/ProgramStart.h"
 
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
@@ -6,11 +6,6 @@
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/TfrmAutoBackup.h"
 #include "core/maintenance/TIBChecking.h"
-#include "core/startup/ProgramImages.h"
-#include "core/startup/RunEndingPrompter.h"
-#include "core/startup/SingleInstance.h"
-#include "core/startup/TFrmSplash.h"
-#include "core/startup/TfrmDef.h"
 #include "core/util/MessageBoxes.h"
 #include "imaging/ImagingRegistrations.h"
 #include "platform/db/FbClient.h"
@@ -20,6 +15,11 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
+#include "startup/ProgramImages.h"
+#include "startup/RunEndingPrompter.h"
+#include "startup/SingleInstance.h"
+#include "startup/TFrmSplash.h"
+#include "startup/TfrmDef.h"
 
 #include <QApplication>
 #include <QDialog>

@@ -1,4 +1,4 @@
-#include "core/startup/TfrmDef.h"
+#include "startup/TfrmDef.h"
 #include "core/data/DataVersion.h"
 #include "core/forms/DocumentWindows.h"
 #include "core/util/SystemIdentity.h"

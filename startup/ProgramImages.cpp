@@ -1,4 +1,4 @@
-#include "core/startup/ProgramImages.h"
+#include "startup/ProgramImages.h"
 
 #include <QLinearGradient>
 #include <QPainter>

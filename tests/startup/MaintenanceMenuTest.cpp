@@ -6,8 +6,6 @@
 #include "core/forms/TDatabaseTimeout.h"
 #include "core/maintenance/TIBRepair.h"
 #include "core/maintenance/TfrmBackupRestore.h"
-#include "core/startup/ProgramStart.h"
-#include "core/startup/TfrmDef.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/ui/TAction.h"
@@ -15,6 +13,8 @@
 #include "platform/ui/TButton.h"
 #include "platform/ui/TComboBox.h"
 #include "platform/ui/TTimer.h"
+#include "startup/ProgramStart.h"
+#include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
 

@@ -1,4 +1,4 @@
-#include "core/startup/SingleInstance.h"
+#include "startup/SingleInstance.h"
 
 #include "core/util/MessageBoxes.h"
 #include "platform/base/TPrompter.h"

@@ -1,4 +1,4 @@
-#include "core/startup/TFrmSplash.h"
+#include "startup/TFrmSplash.h"
 #include "core/util/SystemIdentity.h"
 #include "platform/ui/TLabel.h"
 

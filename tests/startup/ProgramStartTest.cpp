@@ -1,18 +1,18 @@
 // The program block run in this process: a scripted prompter answers, the
 // program folder and the single-instance lock live in a temporary folder.
 
-#include "core/startup/ProgramStart.h"
+#include "startup/ProgramStart.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
-#include "core/startup/TFrmSplash.h"
-#include "core/startup/TfrmDef.h"
 #include "platform/os/SingleInstanceGuard.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TQtPrompter.h"
+#include "startup/TFrmSplash.h"
+#include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
 #include "tests/support/application/TitledPicture.h"

@@ -1,4 +1,4 @@
-#include "core/startup/TfrmDef.h"
+#include "startup/TfrmDef.h"
 
 #include "core/data/DataVersion.h"
 #include "core/data/TDMDefGeral.h"
@@ -8,7 +8,6 @@
 #include "core/maintenance/TIBBackupRestore.h"
 #include "core/maintenance/TIBChecking.h"
 #include "core/maintenance/TIBRepair.h"
-#include "core/startup/ProgramImages.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/SystemIdentity.h"
 #include "core/util/TExeVer.h"
@@ -34,6 +33,7 @@
 #include "platform/ui/TMenuItem.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TStatusBar.h"
+#include "startup/ProgramImages.h"
 
 #include <QApplication>
 #include <QMenuBar>

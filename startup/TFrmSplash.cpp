@@ -1,10 +1,10 @@
-#include "core/startup/TFrmSplash.h"
+#include "startup/TFrmSplash.h"
 
-#include "core/startup/ProgramImages.h"
 #include "core/util/SystemIdentity.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/TImage.h"
 #include "platform/ui/TLabel.h"
+#include "startup/ProgramImages.h"
 
 namespace {
 constexpr int Largura = 424;

@@ -3,9 +3,9 @@
 // child copy of this test executable, on its own copy of the database.
 
 #include "core/data/TDMDefGeral.h"
-#include "core/startup/ProgramStart.h"
-#include "core/startup/TfrmDef.h"
 #include "platform/ui/TApplication.h"
+#include "startup/ProgramStart.h"
+#include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
 #include "tests/support/TempDatabase.h"
 

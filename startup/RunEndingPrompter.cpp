@@ -1,4 +1,4 @@
-#include "core/startup/RunEndingPrompter.h"
+#include "startup/RunEndingPrompter.h"
 
 RunEndingPrompter::RunEndingPrompter(std::function<bool()> ending)
     : m_ending(std::move(ending)), m_previous(TPrompter::Current()), m_install(*this) {}

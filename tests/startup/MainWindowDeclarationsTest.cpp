@@ -1,4 +1,3 @@
-#include "core/startup/TfrmDef.h"
 #include "declarations/editor/TfrmDeclaracao.h"
 #include "declarations/list/TfrmGeracao.h"
 #include "declarations/list/TfrmSelDeclaracao.h"
@@ -6,6 +5,7 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TMenuItem.h"
+#include "startup/TfrmDef.h"
 #include "tests/support/data/DataModules.h"
 
 #include <gtest/gtest.h>
