@@ -10,6 +10,7 @@
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
 #include "core/forms/CentralizaJanela.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/GeneralRoutines.h"
 #include "core/util/MessageBoxes.h"
 #include "core/util/StringRoutines.h"
@@ -185,10 +186,7 @@ void TfrmIncDeclaracao::acProcurarExecute(TObject*) {
 }
 
 void TfrmIncDeclaracao::Recusa(const QString& texto, TWinControl* controle) {
-    MsgErro(texto);
-    if (controle && controle->CanFocus())
-        controle->SetFocus();
-    Abort();
+    RefuseAt(texto, controle);
 }
 
 void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {

@@ -4,6 +4,7 @@
 #include "components/navigation/TfraMidasNavigator.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/CheckDigits.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/pages/LegalGroundChoices.h"
@@ -203,9 +204,7 @@ void CreditBalancePage::dsStateChange(TObject*) {
 }
 
 void CreditBalancePage::Recusa(int codigo, TWinControl* control) {
-    MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
-    Foca(control);
-    Abort();
+    RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), control);
 }
 
 void CreditBalancePage::ConfereFinalidade(TDBComboValues* combo) {

@@ -4,6 +4,7 @@
 #include "components/navigation/TfraMidasNavigator.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/pages/LegalGroundChoices.h"
 #include "declarations/pages/TypedTextRule.h"
@@ -233,10 +234,7 @@ void OccurrencePage::dbmDescComplementarKeyPress(TObject*, QChar& key) {
 }
 
 void OccurrencePage::Recusa(const QString& texto, TWinControl* foco) {
-    MsgErro(texto);
-    if (foco && foco->CanFocus())
-        foco->SetFocus();
-    Abort();
+    RefuseAt(texto, foco);
 }
 
 void OccurrencePage::ExigeOcorrenciaOferecida() {

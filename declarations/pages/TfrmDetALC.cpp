@@ -5,6 +5,7 @@
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefBasica.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/CheckDigits.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/registers/RegisterLayout.h"
@@ -49,9 +50,7 @@ void Foca(TWinControl* control) {
 }
 
 [[noreturn]] void Recusa(int codigo, TWinControl* control) {
-    MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
-    Foca(control);
-    Abort();
+    RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), control);
 }
 
 bool AbaixoDeUmCentavo(TField* field) {

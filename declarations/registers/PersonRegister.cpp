@@ -7,6 +7,7 @@
 #include "core/data/ModuleComponents.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/registers/ApostropheGuard.h"
 #include "declarations/registers/RegisterLayout.h"
@@ -26,10 +27,7 @@ constexpr int kMargin = 12;
 
 // A rule of the register failed: its message, the focus on the edit, a silent abort.
 [[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
-    MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
-    if (edit->CanFocus())
-        edit->ReturnFocus();
-    Abort();
+    RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), edit, RefusalFocus::Return);
 }
 
 bool Vazio(TDataSet* dataSet, const QString& campo) {

@@ -10,6 +10,7 @@
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "core/data/TDMDefGeral.h"
+#include "core/forms/RefuseAt.h"
 #include "core/util/CheckDigits.h"
 #include "core/util/MessageBoxes.h"
 #include "declarations/registers/ApostropheGuard.h"
@@ -36,10 +37,7 @@ constexpr int kMargin = 12;
 
 // A rule of the register failed: its message, the focus on the edit, a silent abort.
 [[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
-    MsgErro(TDMDefAux::BuscaMensagemErro(codigo));
-    if (edit->CanFocus())
-        edit->ReturnFocus();
-    Abort();
+    RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), edit, RefusalFocus::Return);
 }
 } // namespace
 
