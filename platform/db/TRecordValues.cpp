@@ -313,7 +313,9 @@ TRecordValues TRecordValues::Builder::Take() {
         Block::Layout::SetTag(block, slot, static_cast<Tag>(m_tags[slot]));
         Block::Layout::SetPayload(block, slot, m_payloads[slot]);
     }
-    std::memcpy(Block::Layout::Characters(block), m_text.data(), sizeof(char16_t) * m_text.size());
+    // A row without text has no characters to copy (and data() may then be null).
+    if (!m_text.empty())
+        std::memcpy(Block::Layout::Characters(block), m_text.data(), sizeof(char16_t) * m_text.size());
     if (!m_aside.empty())
         values.m_aside = std::make_unique<std::vector<QVariant>>(std::move(m_aside));
     m_aside.clear();
