@@ -100,4 +100,3 @@ namespace {
 
 // The figure of a memory label ("1.234.567 KB"), in KiB; -1 when it shows none.
 } // namespace
-

@@ -1,27 +1,6 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
-#include "platform/ui/TMenuItem.h"
-#include "platform/ui/TPopupMenu.h"
-#include "platform/ui/TQtPrompter.h"
-#include "platform/ui/TStatusBar.h"
-#include "platform/ui/TStatusPanel.h"
-#include "platform/ui/TTimer.h"
-#include "tests/support/ScriptedPrompter.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QEventLoop>
-#include <QFileDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QMessageBox>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
-#include <cstdlib>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,4 +51,3 @@ TEST_F(ApplicationTest, AFailingOnCreateLeavesNoForm) {
 namespace {
 // Runs `look` on the modal window the prompter opens, once it shows.
 } // namespace
-

@@ -1,9 +1,9 @@
 // Pop-up menus: their items' clicks, and the question before they show.
 
+#include "platform/ui/TPopupMenu.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TMenuItem.h"
-#include "platform/ui/TPopupMenu.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,7 +1,7 @@
 // The prompter that shows Qt dialogs: file filters, questions, the save dialog.
 
-#include "platform/ui/TApplication.h"
 #include "platform/ui/TQtPrompter.h"
+#include "platform/ui/TApplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>

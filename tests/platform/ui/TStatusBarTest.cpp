@@ -1,7 +1,7 @@
 // The status bar: panels, or one simple text.
 
-#include "platform/ui/TForm.h"
 #include "platform/ui/TStatusBar.h"
+#include "platform/ui/TForm.h"
 #include "platform/ui/TStatusPanel.h"
 #include "tests/support/QStringPrinter.h"
 

@@ -1,7 +1,7 @@
 // Timers: an exception in a handler is shown and the timer goes on.
 
-#include "platform/ui/TApplication.h"
 #include "platform/ui/TTimer.h"
+#include "platform/ui/TApplication.h"
 #include "tests/support/ScriptedPrompter.h"
 
 #include <QEventLoop>
