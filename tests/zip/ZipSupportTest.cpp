@@ -197,7 +197,8 @@ TEST(ZipSupportTest, ObjectListSortedListsPlaceEqualItemsByTheirMode) {
             list.Insert(99, new Keyed(item));
         EXPECT_EQ(list.Ids(), c.ids);
         EXPECT_EQ(list.IndexOf(list.Last()), list.Count() - 1);
-        EXPECT_THROW(list.Put(0, new Keyed{1, 1}), EListError);
+        Keyed refused{1, 1}; // a sorted list takes nothing put in place
+        EXPECT_THROW(list.Put(0, &refused), EListError);
     }
     KeyedList refusing(TDuplicates::dupError);
     refusing.Add(new Keyed{5, 1});
