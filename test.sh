@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian machine with the program's packages and the test
-# peers, checks the formatting of the C++ files, builds everything into build/, runs a short smoke pass of every fuzz
-# target (build-fuzz/, clang with libFuzzer and sanitizers), then the whole
-# test suite.
+# peers, checks the formatting of the C++ files, builds everything into build/
+# (warnings are errors there), runs a short smoke pass of every fuzz target
+# (build-fuzz/, clang with libFuzzer and sanitizers), then the whole test
+# suite, then the headless tests again built with AddressSanitizer and
+# UndefinedBehaviorSanitizer (build-asan/, the preset "asan").
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/setup.sh $(cat scripts/packages-run.txt scripts/packages-test.txt)
@@ -15,3 +17,7 @@ cmake --build build-fuzz --target fuzz_all
 ctest --test-dir build-fuzz --output-on-failure -j "$(nproc)"
 
 ctest --test-dir build --output-on-failure -j "$(nproc)" "$@"
+
+cmake --preset asan >/dev/null
+cmake --build --preset asan
+ctest --preset asan -j "$(nproc)"

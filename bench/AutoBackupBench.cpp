@@ -10,7 +10,7 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -16,8 +16,8 @@
 #include "platform/db/TIBDatabase.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TTreeView.h"
-#include "tests/support/DeclarationFixture.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -19,8 +19,8 @@
 #include "platform/report/TReportPrinter.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TRadioGroup.h"
-#include "tests/support/DeclarationFixture.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

@@ -22,7 +22,7 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TMaskEdit.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>

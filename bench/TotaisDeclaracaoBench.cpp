@@ -7,8 +7,8 @@
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
 #include "platform/db/TIBDatabase.h"
-#include "tests/support/DeclarationFixture.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

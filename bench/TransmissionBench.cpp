@@ -15,8 +15,8 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TransactionScope.h"
-#include "tests/support/DeclarationFixture.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDir>
 #include <QElapsedTimer>

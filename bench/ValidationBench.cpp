@@ -13,8 +13,8 @@
 #include "declarations/validation/DeclarationValidator.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBDatabase.h"
-#include "tests/support/DeclarationFixture.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

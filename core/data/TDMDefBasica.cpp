@@ -14,6 +14,8 @@
 #include "platform/db/TSmallintField.h"
 #include "platform/db/TStringField.h"
 
+#include <QPointer>
+
 TDMDefBasica* DMDefBasica = nullptr;
 
 namespace {
@@ -227,14 +229,22 @@ TClientDataSet* TDMDefBasica::Cadeia(const QString& stem, const QStringList& sql
 
 void TDMDefBasica::Vincula(TClientDataSet* masterSet, TClientDataSet* detailSet, const QString& key) {
     detailSet->Params().CreateParam(ftInteger, key);
-    masterSet->AfterScroll = TDataSetNotifyEvent::fromFunction([detailSet, key](TDataSet* master) {
-        detailSet->Close();
+    // The module frees its data sets in any order: a master closed as it goes
+    // away leaves a detail that went first alone.
+    const QPointer<TClientDataSet> detail(detailSet);
+    masterSet->AfterScroll = TDataSetNotifyEvent::fromFunction([detail, key](TDataSet* master) {
+        if (!detail)
+            return;
+        detail->Close();
         if (master->IsEmpty())
             return;
-        detailSet->Params().ParamByName(key)->SetValue(master->FieldByName(key)->Value());
-        detailSet->Open();
+        detail->Params().ParamByName(key)->SetValue(master->FieldByName(key)->Value());
+        detail->Open();
     });
-    masterSet->AfterClose = TDataSetNotifyEvent::fromFunction([detailSet](TDataSet*) { detailSet->Close(); });
+    masterSet->AfterClose = TDataSetNotifyEvent::fromFunction([detail](TDataSet*) {
+        if (detail)
+            detail->Close();
+    });
 }
 
 void TDMDefBasica::CriaCFOPs() {

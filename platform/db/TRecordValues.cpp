@@ -335,7 +335,8 @@ TRecordValues TRecordValues::Builder::Take() {
         Block::Layout::SetTag(block, slot, static_cast<Tag>(m_tags[slot]));
         Block::Layout::SetPayload(block, slot, m_payloads[slot]);
     }
-    std::copy_n(m_text.get(), m_textUnits, Block::Layout::Characters(block));
+    if (m_textUnits > 0) // a row without text has no buffer yet
+        std::copy_n(m_text.get(), m_textUnits, Block::Layout::Characters(block));
     if (!m_aside.empty())
         values.m_aside = std::make_unique<std::vector<QVariant>>(std::move(m_aside));
     m_aside.clear();

@@ -64,7 +64,7 @@ QString CopyOfBase(const QTemporaryDir& folder) {
 
 } // namespace
 
-TEST(DatabaseUpdate, TheBaseDataCarryTheOldestSupportedVersion) {
+TEST(DatabaseUpdateTest, TheBaseDataCarryTheOldestSupportedVersion) {
     QTemporaryDir folder;
     const QString base = CopyOfBase(folder);
     EXPECT_EQ(RunSql(base, VersionQuery), "0.3.2.4");
@@ -75,7 +75,7 @@ TEST(DatabaseUpdate, TheBaseDataCarryTheOldestSupportedVersion) {
     EXPECT_EQ(RunSql(base, "SELECT COUNT(*) FROM TIPO_ERRO_DECLARACAO WHERE CO_ERRO IN (321, 322)"), "0");
 }
 
-TEST(DatabaseUpdate, UpdatesACopyThroughEveryGroupAndAddsGround276) {
+TEST(DatabaseUpdateTest, UpdatesACopyThroughEveryGroupAndAddsGround276) {
     QTemporaryDir folder;
     const QString target = folder.filePath("dbdef.gdb");
     const UpdateRun run = RunUpdate(BaseData, target);
@@ -89,7 +89,7 @@ TEST(DatabaseUpdate, UpdatesACopyThroughEveryGroupAndAddsGround276) {
         "1");
 }
 
-TEST(DatabaseUpdate, AFailingScriptFailsTheBuildAndKeepsThePreviousFile) {
+TEST(DatabaseUpdateTest, AFailingScriptFailsTheBuildAndKeepsThePreviousFile) {
     QTemporaryDir folder;
     const QString source = CopyOfBase(folder);
     // A continuing group's script fails: the update goes on, the build must not.

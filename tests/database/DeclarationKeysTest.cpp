@@ -1,7 +1,7 @@
 // Keys and cascades of the declaration tables: a rectifying copy keeps the
 // row keys of the rows it copies, and deleting a declaration takes its rows.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include "platform/base/Exceptions.h"
 
@@ -64,7 +64,7 @@ int DetailRowsOf(TempDatabase& db, int key) {
     return total;
 }
 
-class DeclarationKeys : public ::testing::Test {
+class DeclarationKeysTest : public ::testing::Test {
 protected:
     void SetUp() override {
         db.Execute("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO) VALUES (77000011, 1, 'A')");
@@ -74,14 +74,14 @@ protected:
     TempDatabase db{false};
 };
 
-TEST_F(DeclarationKeys, SameRowKeysUnderTwoDeclarations) {
+TEST_F(DeclarationKeysTest, SameRowKeysUnderTwoDeclarations) {
     InsertDetailRows(db, 1);
     ASSERT_NO_THROW(InsertDetailRows(db, 2));
     EXPECT_EQ(DetailRowsOf(db, 1), 16);
     EXPECT_EQ(DetailRowsOf(db, 2), 16);
 }
 
-TEST_F(DeclarationKeys, RowKeyRepeatedWithinOneDeclarationIsRefused) {
+TEST_F(DeclarationKeysTest, RowKeyRepeatedWithinOneDeclarationIsRefused) {
     InsertDetailRows(db, 1);
     EXPECT_THROW(db.Execute("INSERT INTO OUTRO_CREDITO_DECLARADO (SQ_OUTRO_CREDITO_DECLARADO, SQ_DECLARACAO, "
                             "SQ_OCORRENCIA_DEF) VALUES (7, 1, 122)"),
@@ -96,7 +96,7 @@ TEST_F(DeclarationKeys, RowKeyRepeatedWithinOneDeclarationIsRefused) {
         Exception);
 }
 
-TEST_F(DeclarationKeys, DeletingADeclarationDeletesItsRowsOnly) {
+TEST_F(DeclarationKeysTest, DeletingADeclarationDeletesItsRowsOnly) {
     InsertDetailRows(db, 1);
     InsertDetailRows(db, 2);
     db.Execute("DELETE FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = 1");
@@ -104,7 +104,7 @@ TEST_F(DeclarationKeys, DeletingADeclarationDeletesItsRowsOnly) {
     EXPECT_EQ(DetailRowsOf(db, 2), 16);
 }
 
-TEST_F(DeclarationKeys, MoneyKeepsFourDecimalsAndDefaultsToZero) {
+TEST_F(DeclarationKeysTest, MoneyKeepsFourDecimalsAndDefaultsToZero) {
     db.Execute("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL) "
                "VALUES (1, 2102, 9999999999999.9999)");
     EXPECT_EQ(
@@ -119,7 +119,7 @@ TEST_F(DeclarationKeys, MoneyKeepsFourDecimalsAndDefaultsToZero) {
                  Exception);
 }
 
-TEST_F(DeclarationKeys, NoMovementFlagsAcceptOnlySOrN) {
+TEST_F(DeclarationKeysTest, NoMovementFlagsAcceptOnlySOrN) {
     EXPECT_THROW(db.Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET IN_OPER_PROP_SEM_MOV = 'X' "
                             "WHERE SQ_DECLARACAO = 1"),
                  Exception);

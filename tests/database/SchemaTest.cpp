@@ -1,6 +1,6 @@
 // The objects of the schema exist and behave as the program's SQL expects.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ const QStringList kTables = {"PARAMETROS_DEF",
                              "SALDO_CREDOR_COMP_PROPRIO",
                              "SAIDA_ALC_DECLARADA"};
 
-TEST(Schema, EveryTableAndTheViewExist) {
+TEST(SchemaTest, EveryTableAndTheViewExist) {
     TempDatabase db{false};
     QStringList relations;
     for (const QVariantList& row : db.Rows("SELECT TRIM(RDB$RELATION_NAME) FROM RDB$RELATIONS "
@@ -57,7 +57,7 @@ TEST(Schema, EveryTableAndTheViewExist) {
                            "NU_OCORRENCIA", "DS_OCORRENCIA", "ST_OCORRENCIA_DEF"}));
 }
 
-TEST(Schema, RtrimTreatsBlankAndEmptyTextAsNull) {
+TEST(SchemaTest, RtrimTreatsBlankAndEmptyTextAsNull) {
     TempDatabase db{false};
     const auto row = db.Rows("SELECT RTRIM('   '), RTRIM(''), RTRIM(CAST(NULL AS VARCHAR(5))), "
                              "RTRIM('  ab  ') || '|' FROM RDB$DATABASE")
@@ -68,7 +68,7 @@ TEST(Schema, RtrimTreatsBlankAndEmptyTextAsNull) {
     EXPECT_EQ(row[3].toString(), "  ab|");
 }
 
-TEST(Schema, RtrimFindsOtherIcmsRowsWithoutSecondDatum) {
+TEST(SchemaTest, RtrimFindsOtherIcmsRowsWithoutSecondDatum) {
     TempDatabase db{false};
     db.Execute("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO) VALUES (77000011, 1, 'A')");
     db.Execute("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
@@ -86,7 +86,7 @@ TEST(Schema, RtrimFindsOtherIcmsRowsWithoutSecondDatum) {
               2);
 }
 
-TEST(Schema, DateCastGivesThePeriodKeyText) {
+TEST(SchemaTest, DateCastGivesThePeriodKeyText) {
     TempDatabase db{false};
     EXPECT_EQ(db.Value("SELECT CAST(DT_INICIO AS VARCHAR(10)) FROM MUNICIPIO_ALC WHERE CO_LOCALIDADE = 7375")
                   .toString(),

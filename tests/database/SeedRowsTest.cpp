@@ -1,6 +1,6 @@
 // The rows the program relies on are shipped in the database.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ const std::vector<int> kMessageCodes = {
     279, 280, 281, 282, 283, 284, 285, 286, 287, 288, 289, 290, 291, 292, 293, 294, 296, 297, 298, 300, 302,
     303, 304, 305, 306, 307, 308, 309, 310, 311, 312, 314, 315, 316, 317, 318, 321, 322};
 
-TEST(SeedRows, ParametersHoldVersionMaximumAndCounters) {
+TEST(SeedRowsTest, ParametersHoldVersionMaximumAndCounters) {
     TempDatabase db{false};
     const auto rows = db.Rows("SELECT ID_PARAMETRO, TX_PARAM1, CAST(VL_PARAM1 AS VARCHAR(30)) "
                               "FROM PARAMETROS_DEF ORDER BY 1");
@@ -29,14 +29,14 @@ TEST(SeedRows, ParametersHoldVersionMaximumAndCounters) {
         EXPECT_EQ(rows[id - 1][2].toString(), "0.0000") << "counter " << id;
 }
 
-TEST(SeedRows, TwentySevenStatesWithDistinctAbbreviations) {
+TEST(SeedRowsTest, TwentySevenStatesWithDistinctAbbreviations) {
     TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT COUNT(*) FROM UFS"), 27);
     EXPECT_EQ(db.Count("SELECT COUNT(DISTINCT SG_UF) FROM UFS WHERE CHAR_LENGTH(TRIM(SG_UF)) = 2"), 27);
     EXPECT_EQ(db.Value("SELECT NO_UF FROM UFS WHERE SG_UF = 'SP'").toString(), "São Paulo");
 }
 
-TEST(SeedRows, EveryQuotedMessageCodeHasTextAndKind) {
+TEST(SeedRowsTest, EveryQuotedMessageCodeHasTextAndKind) {
     TempDatabase db{false};
     std::map<int, std::pair<QString, QString>> messages;
     for (const QVariantList& row : db.Rows("SELECT CO_ERRO, TX_MENSAGEM, TP_ERRO FROM TIPO_ERRO_DECLARACAO"))
@@ -53,7 +53,7 @@ TEST(SeedRows, EveryQuotedMessageCodeHasTextAndKind) {
     EXPECT_EQ(messages[316].first, "Descrição da ocorrência não preenchida.");
 }
 
-TEST(SeedRows, ComplementTypesCoverEveryLetter) {
+TEST(SeedRowsTest, ComplementTypesCoverEveryLetter) {
     TempDatabase db{false};
     QString letters;
     for (const QVariantList& row : db.Rows("SELECT RV_LOW_VALUE FROM CG_REF_CODES "
@@ -70,7 +70,7 @@ TEST(SeedRows, ComplementTypesCoverEveryLetter) {
               "Formato: E99-999999/9999");
 }
 
-TEST(SeedRows, FreeTradeMunicipalitiesKeepTheirPeriods) {
+TEST(SeedRowsTest, FreeTradeMunicipalitiesKeepTheirPeriods) {
     TempDatabase db{false};
     const auto boaVista = db.Rows("SELECT CAST(DT_INICIO AS VARCHAR(10)), DT_FIM FROM MUNICIPIO_ALC "
                                   "WHERE CO_LOCALIDADE = 7375");
@@ -94,7 +94,7 @@ TEST(SeedRows, FreeTradeMunicipalitiesKeepTheirPeriods) {
     EXPECT_EQ(db.Count(valid.arg(7383)), 0);
 }
 
-TEST(SeedRows, CfopCodesNamedByTheProgramExist) {
+TEST(SeedRowsTest, CfopCodesNamedByTheProgramExist) {
     TempDatabase db{false};
     for (int code : {586,  587,  686,  687,  5501, 5502, 6501, 6502, 5667, 6667, 7667, 6360, 1934, 2934, 5934,
                      6934, 5923, 6923, 1128, 2128, 3128, 1126, 2126, 3126, 1102, 2102, 2949, 3102, 5102})
@@ -131,7 +131,7 @@ QString DescriptionInPeriod(TempDatabase& db, int code, int period) {
     return rows.empty() ? QString() : rows.front().front().toString();
 }
 
-TEST(SeedRows, CfopHistorySplitsAtTheDatesOfTheChanges) {
+TEST(SeedRowsTest, CfopHistorySplitsAtTheDatesOfTheChanges) {
     TempDatabase db{false};
     for (int code : {1126, 2126, 3126}) {
         EXPECT_EQ(DescriptionInPeriod(db, code, 201012), "Compra para utilização na prestação de serviço");
@@ -152,7 +152,7 @@ TEST(SeedRows, CfopHistorySplitsAtTheDatesOfTheChanges) {
     EXPECT_TRUE(DescriptionInPeriod(db, 5102, 200212).isEmpty());
 }
 
-TEST(SeedRows, CfopGroupsMatchTheirUse) {
+TEST(SeedRowsTest, CfopGroupsMatchTheirUse) {
     TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT COUNT(*) FROM GRUPOS_CFOP WHERE CO_GRUPO_CFOP IN (1, 2)"), 2);
     // Group 1 is joined without dates: a second row for a code would list its entry twice.
@@ -175,7 +175,7 @@ TEST(SeedRows, CfopGroupsMatchTheirUse) {
               0);
 }
 
-TEST(SeedRows, BoundLegalGroundsHaveTheirCodes) {
+TEST(SeedRowsTest, BoundLegalGroundsHaveTheirCodes) {
     TempDatabase db{false};
     const std::map<int, QString> bound = {{206, "O350006"}, {207, "O350007"}, {209, "O350009"},
                                           {211, "O350011"}, {255, "O350012"}, {256, "O350013"},
@@ -209,7 +209,7 @@ TEST(SeedRows, BoundLegalGroundsHaveTheirCodes) {
     EXPECT_EQ(occ276[0], QVariantList({"2016-12-01", "2018-07-31", "A", "2016-12-01"}));
 }
 
-TEST(SeedRows, LegalGroundsCarryTheComplementTypesTheirPagesCheck) {
+TEST(SeedRowsTest, LegalGroundsCarryTheComplementTypesTheirPagesCheck) {
     TempDatabase db{false};
     const QString types =
         "SELECT H.TP_DADO_COMPLEMENTAR_1, H.TP_DADO_COMPLEMENTAR_2, H.TP_DADO_COMPLEMENTAR_3 "
@@ -244,7 +244,7 @@ TEST(SeedRows, LegalGroundsCarryTheComplementTypesTheirPagesCheck) {
     EXPECT_GT(db.Count("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF WHERE ST_OCORRENCIA_DEF = 'D'"), 0);
 }
 
-TEST(SeedRows, EveryOccurrenceKindOfThePagesHasActiveGrounds) {
+TEST(SeedRowsTest, EveryOccurrenceKindOfThePagesHasActiveGrounds) {
     TempDatabase db{false};
     const std::vector<std::pair<QString, int>> kinds = {
         {"N", 2}, {"N", 3},  {"N", 7},  {"N", 8},  {"N", 14}, {"N", 30}, {"S", 2},  {"S", 3},  {"S", 7},
@@ -261,7 +261,7 @@ TEST(SeedRows, EveryOccurrenceKindOfThePagesHasActiveGrounds) {
             << computation.toStdString() << kind;
 }
 
-TEST(SeedRows, GroundViewShowsCodesAsTheUsersSeeThem) {
+TEST(SeedRowsTest, GroundViewShowsCodesAsTheUsersSeeThem) {
     TempDatabase db{false};
     EXPECT_EQ(db.Value("SELECT FUNDAMENTOS FROM VWFUNDAMENTOS WHERE SQ_OCORRENCIA_DEF = 211").toString(),
               "O350011 - FECP - Diferencial de alíquota");

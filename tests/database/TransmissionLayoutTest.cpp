@@ -1,7 +1,7 @@
 // The layout rows of the transmission file fit the record and name real
 // columns, so the generation's row queries can run.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -29,7 +29,7 @@ std::vector<LayoutField> LayoutOf(TempDatabase& db, int recordType) {
     return fields;
 }
 
-TEST(TransmissionLayout, SeventeenRecordTypesEachWithFieldsWithinTheRecord) {
+TEST(TransmissionLayoutTest, SeventeenRecordTypesEachWithFieldsWithinTheRecord) {
     TempDatabase db{false};
     const auto types = db.Rows("SELECT NU_ORDEM FROM TABELAS_DEF ORDER BY NU_ORDEM");
     ASSERT_EQ(types.size(), 17u);
@@ -47,7 +47,7 @@ TEST(TransmissionLayout, SeventeenRecordTypesEachWithFieldsWithinTheRecord) {
     }
 }
 
-TEST(TransmissionLayout, FieldTypesFollowTheColumnTypes) {
+TEST(TransmissionLayoutTest, FieldTypesFollowTheColumnTypes) {
     TempDatabase db{false};
     // Column data types from the catalogue: 12 DATE; scale -4 the money NUMERIC(18,4).
     const auto rows = db.Rows("SELECT T.NO_TABELA, C.NO_CAMPO, C.TP_CAMPO, C.NU_CASAS_DECIMAIS, "
@@ -75,13 +75,13 @@ TEST(TransmissionLayout, FieldTypesFollowTheColumnTypes) {
     }
 }
 
-TEST(TransmissionLayout, Field204IsSixDigitsWide) {
+TEST(TransmissionLayoutTest, Field204IsSixDigitsWide) {
     TempDatabase db{false};
     EXPECT_EQ(db.Count("SELECT NU_TAMANHO_CAMPO FROM CAMPOS_DEF WHERE SQ_CAMPO = 204"), 6);
     EXPECT_EQ(db.Value("SELECT TP_CAMPO FROM CAMPOS_DEF WHERE SQ_CAMPO = 204").toString(), "I");
 }
 
-TEST(TransmissionLayout, RowQueriesOfEveryRecordTypeRun) {
+TEST(TransmissionLayoutTest, RowQueriesOfEveryRecordTypeRun) {
     TempDatabase db{false};
     db.Execute("INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO) VALUES (77000011, 1, 'A')");
     db.Execute("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "

@@ -13,13 +13,13 @@
 namespace {
 
 // The main window over real data modules.
-class MainWindowDeclarations : public DataModules {
+class MainWindowDeclarationsTest : public DataModules {
 protected:
-    MainWindowDeclarations() {
+    MainWindowDeclarationsTest() {
         janela = Application->CreateForm<TfrmDef>();
         janela->Show();
     }
-    ~MainWindowDeclarations() override {
+    ~MainWindowDeclarationsTest() override {
         delete janela;
         Application->ProcessMessages();
     }
@@ -28,7 +28,7 @@ protected:
 
 } // namespace
 
-TEST_F(MainWindowDeclarations, DeclaracaoOpensTheOneListOfDeclarations) {
+TEST_F(MainWindowDeclarationsTest, DeclaracaoOpensTheOneListOfDeclarations) {
     janela->acDeclaracao->Execute();
     janela->acDeclaracao->Execute();
     ASSERT_NE(frmSelDeclaracao, nullptr);
@@ -37,7 +37,7 @@ TEST_F(MainWindowDeclarations, DeclaracaoOpensTheOneListOfDeclarations) {
     EXPECT_TRUE(def->cdsSelDeclaracao->Active());
 }
 
-TEST_F(MainWindowDeclarations, GeracaoOpensTheOneGenerationWindowAndGreysTheDeclarations) {
+TEST_F(MainWindowDeclarationsTest, GeracaoOpensTheOneGenerationWindowAndGreysTheDeclarations) {
     janela->acGeracao->Execute();
     janela->acGeracao->Execute();
     Application->ProcessMessages();
@@ -52,7 +52,7 @@ TEST_F(MainWindowDeclarations, GeracaoOpensTheOneGenerationWindowAndGreysTheDecl
     EXPECT_TRUE(janela->Declarao1->Enabled());
 }
 
-TEST_F(MainWindowDeclarations, ClosingTheProgramClosesTheListAndTheEditorItOpened) {
+TEST_F(MainWindowDeclarationsTest, ClosingTheProgramClosesTheListAndTheEditorItOpened) {
     CriaContribuinte();
     CriaDeclaracao(1, 2005, 6);
     janela->acDeclaracao->Execute();

@@ -16,28 +16,24 @@
 #include "startup/ProgramStart.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/ProgramFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <gtest/gtest.h>
 
 namespace {
 
-class MenuManutencao : public ::testing::Test {
+class MaintenanceMenuTest : public ::testing::Test {
 protected:
-    MenuManutencao() {
-        inicio.PastaPrograma = pasta.filePath(QStringLiteral("programa"));
+    MaintenanceMenuTest() {
+        inicio.PastaPrograma = programa.Path();
         inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
-        QDir().mkpath(inicio.PastaPrograma + QStringLiteral("/Dados"));
-        const QString banco = inicio.PastaPrograma + QStringLiteral("/Dados/dbdef.gdb");
-        EXPECT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), banco));
-        QFile::setPermissions(banco, QFile::ReadOwner | QFile::WriteOwner);
+        EXPECT_TRUE(programa.CopyDatabase());
         QDir().mkpath(imagens);
     }
-    ~MenuManutencao() override {
+    ~MaintenanceMenuTest() override {
         Application->OnModalBegin = nullptr;
         while (Application->ComponentCount() > 1)
             delete Application->Components(Application->ComponentCount() - 1);
@@ -70,12 +66,13 @@ protected:
     }
 
     QTemporaryDir pasta;
+    ProgramFolder programa;
     ScriptedPrompter prompter;
     ProgramStart inicio;
     const QString imagens = QStringLiteral(ZEB_BUILD_DIR) + QStringLiteral("/screenshots/");
 };
 
-TEST_F(MenuManutencao, BackupRestoreAndRepairRunFromTheMenu) {
+TEST_F(MaintenanceMenuTest, BackupRestoreAndRepairRunFromTheMenu) {
     ASSERT_TRUE(inicio.Inicia());
     ASSERT_NE(frmDef, nullptr);
     const QString arquivo = pasta.filePath(QStringLiteral("BkpZeb.zip"));

@@ -14,8 +14,8 @@
 #include "startup/TFrmSplash.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
 #include "tests/support/application/TitledPicture.h"
+#include "tests/support/database/ProgramFolder.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -33,23 +33,19 @@
 
 namespace {
 
-class ProgramaPrincipal : public ::testing::Test {
+class ProgramStartTest : public ::testing::Test {
 protected:
-    ProgramaPrincipal() {
-        inicio.PastaPrograma = pasta.filePath(QStringLiteral("programa"));
+    ProgramStartTest() {
+        inicio.PastaPrograma = programa.Path();
         inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
-        QDir().mkpath(inicio.PastaPrograma + QStringLiteral("/Dados"));
     }
-    ~ProgramaPrincipal() override {
+    ~ProgramStartTest() override {
         // Everything the start made goes, last made first; the screen stays.
         while (Application->ComponentCount() > 1)
             delete Application->Components(Application->ComponentCount() - 1);
     }
-    QString Banco() const { return inicio.PastaPrograma + QStringLiteral("/Dados/dbdef.gdb"); }
-    void CopiaBanco() {
-        ASSERT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), Banco()));
-        QFile::setPermissions(Banco(), QFile::ReadOwner | QFile::WriteOwner);
-    }
+    QString Banco() const { return programa.Database(); }
+    void CopiaBanco() { ASSERT_TRUE(programa.CopyDatabase()); }
     void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::SaidaFalhaInicio) {
         EXPECT_EQ(DMDefBasica, nullptr);
         EXPECT_EQ(DMDef, nullptr);
@@ -61,13 +57,14 @@ protected:
     }
 
     QTemporaryDir pasta;
+    ProgramFolder programa;
     ScriptedPrompter prompter;
     ProgramStart inicio;
 };
 
 } // namespace
 
-TEST_F(ProgramaPrincipal, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule) {
+TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule) {
     QStringList ordem;
     inicio.CriaModuloGeral = [&](TComponent* owner) {
         ordem << QStringLiteral("geral");
@@ -87,7 +84,7 @@ TEST_F(ProgramaPrincipal, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule
     EXPECT_TRUE(Application->Terminated());
 }
 
-TEST_F(ProgramaPrincipal, AMissingDatabaseIsReportedAndTheRunEnds) {
+TEST_F(ProgramStartTest, AMissingDatabaseIsReportedAndTheRunEnds) {
     prompter.Answer(mrOk);
     EXPECT_FALSE(inicio.Inicia());
     ASSERT_EQ(prompter.Count(), 1);
@@ -96,7 +93,7 @@ TEST_F(ProgramaPrincipal, AMissingDatabaseIsReportedAndTheRunEnds) {
     NadaDepoisDoModuloGeral();
 }
 
-TEST_F(ProgramaPrincipal, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
+TEST_F(ProgramStartTest, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
     {
         QFile arquivo(Banco());
         ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
@@ -109,7 +106,7 @@ TEST_F(ProgramaPrincipal, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
     NadaDepoisDoModuloGeral();
 }
 
-TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
+TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
     ASSERT_TRUE(primeira.TryAcquire());
     bool chamada = false;
@@ -132,7 +129,7 @@ TEST_F(ProgramaPrincipal, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     Application->SetShowMainForm(true);
 }
 
-TEST_F(ProgramaPrincipal, TheSecondStartWarningCarriesTheProgramsTitle) {
+TEST_F(ProgramStartTest, TheSecondStartWarningCarriesTheProgramsTitle) {
     SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
     ASSERT_TRUE(primeira.TryAcquire());
     Application->SetTitle(QString()); // as a fresh run has it
@@ -152,7 +149,7 @@ TEST_F(ProgramaPrincipal, TheSecondStartWarningCarriesTheProgramsTitle) {
     EXPECT_EQ(titulo, QStringLiteral("ZEB-ICMS"));
 }
 
-TEST_F(ProgramaPrincipal, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
+TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
     CopiaBanco();
     EXPECT_TRUE(inicio.Inicia());
     EXPECT_EQ(prompter.Count(), 0);
@@ -220,7 +217,7 @@ TDMDefGeral* ModuloComVigia(ProgramStart& inicio, const std::function<void()>& d
 
 } // namespace
 
-TEST_F(ProgramaPrincipal, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClosed) {
+TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClosed) {
     CopiaBanco();
     int linhas = 0;
     int modal = 0;
@@ -244,7 +241,7 @@ TEST_F(ProgramaPrincipal, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClos
     EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
 }
 
-TEST_F(ProgramaPrincipal, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
+TEST_F(ProgramStartTest, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
     CopiaBanco();
     int linhas = 0;
     inicio.CriaModuloGeral = [&](TComponent*) {
@@ -263,7 +260,7 @@ TEST_F(ProgramaPrincipal, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
     EXPECT_TRUE(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
 }
 
-TEST_F(ProgramaPrincipal, AConnectionThatIsGoneNeverGetsAMainWindow) {
+TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
     CopiaBanco();
     inicio.CriaModuloGeral = [&](TComponent* owner) {
         auto* geral = new TDMDefGeral(owner);
@@ -280,7 +277,7 @@ TEST_F(ProgramaPrincipal, AConnectionThatIsGoneNeverGetsAMainWindow) {
     NadaDepoisDoModuloGeral();
 }
 
-TEST_F(ProgramaPrincipal, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
+TEST_F(ProgramStartTest, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
     QDir().mkpath(inicio.PastaInstancia);
     QFile::setPermissions(inicio.PastaInstancia, QFileDevice::Permissions(0x7777)); // open to all
     prompter.Answer(mrOk);
@@ -295,7 +292,7 @@ TEST_F(ProgramaPrincipal, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
     Application->SetShowMainForm(true);
 }
 
-TEST_F(ProgramaPrincipal, ARefusedReconnectionEndsTheRunningProgram) {
+TEST_F(ProgramStartTest, ARefusedReconnectionEndsTheRunningProgram) {
     if (Application->Terminated())
         GTEST_SKIP() << "an earlier test in this process ended the application's run";
     CopiaBanco();

@@ -13,17 +13,17 @@
 #include "startup/TfrmDef.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
 #include "tests/support/application/AccessibilityCheck.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-class RegisterActions : public ::testing::Test {
+class RegisterActionsTest : public ::testing::Test {
 protected:
-    RegisterActions() {
+    RegisterActionsTest() {
         geral = std::make_unique<TDMDefGeral>();
         geral->ibDBDef->SetDatabaseName(banco.Path());
         geral->ibDBDef->Open();
@@ -33,7 +33,7 @@ protected:
         janela = Application->CreateForm<TfrmDef>();
         janela->Show();
     }
-    ~RegisterActions() override {
+    ~RegisterActionsTest() override {
         Application->OnModalBegin = nullptr;
         delete janela;
         Application->ProcessMessages();
@@ -53,7 +53,7 @@ protected:
     TfrmDef* janela;
 };
 
-TEST_F(RegisterActions, EachRegisterAndLookupActionOpensItsWindowOnce) {
+TEST_F(RegisterActionsTest, EachRegisterAndLookupActionOpensItsWindowOnce) {
     const std::pair<TAction*, const char*> acoes[] = {{janela->acContribuintes, "TfrmCadContribuintes"},
                                                       {janela->acRepresentante, "TfrmCadRepresentante"},
                                                       {janela->acContabilista, "TfrmCadContabilista"},
@@ -82,7 +82,7 @@ TEST_F(RegisterActions, EachRegisterAndLookupActionOpensItsWindowOnce) {
     EXPECT_EQ(janela->JanelasCadastro(), 0);
 }
 
-TEST_F(RegisterActions, TheParametersActionShowsItsWindowModally) {
+TEST_F(RegisterActionsTest, TheParametersActionShowsItsWindowModally) {
     QString mostrada;
     Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
         auto* parametros = dynamic_cast<TfrmParametros*>(sender);
@@ -95,7 +95,7 @@ TEST_F(RegisterActions, TheParametersActionShowsItsWindowModally) {
     EXPECT_EQ(janela->MDIChildCount(), 0);
 }
 
-TEST_F(RegisterActions, EveryWindowOfTheMainMenuNamesItsControlsForAScreenReader) {
+TEST_F(RegisterActionsTest, EveryWindowOfTheMainMenuNamesItsControlsForAScreenReader) {
     QStringList faltam;
     const auto examina = [&faltam](TForm* janela) {
         for (const QString& controle : UnnamedControls(janela->Widget()))

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-TEST(TFrmSplash, PictureAndTextsEachWithTheirShadow) {
+TEST(TFrmSplashTest, PictureAndTextsEachWithTheirShadow) {
     std::unique_ptr<TFrmSplash> splash(TForm::Create<TFrmSplash>(nullptr));
     EXPECT_EQ(splash->Caption(), QStringLiteral("ZEB"));
     EXPECT_EQ(splash->BorderIcons(), 0u);

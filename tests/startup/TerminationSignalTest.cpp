@@ -7,7 +7,7 @@
 #include "startup/ProgramStart.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include "platform/db/TIBDatabase.h"
 #include "platform/db/TIBSQL.h"
@@ -45,7 +45,7 @@ std::unique_ptr<QProcess> IniciaFilho(const QString& pasta,
     filho->setProcessChannelMode(QProcess::MergedChannels);
     filho->start(QStringLiteral("/proc/self/exe"),
                  {QStringLiteral("--gtest_also_run_disabled_tests"),
-                  QStringLiteral("--gtest_filter=TerminoPorSinal.") + teste});
+                  QStringLiteral("--gtest_filter=TerminationSignalTest.") + teste});
     return filho;
 }
 
@@ -114,7 +114,7 @@ void PreparaDadosAntigos(const QString& pasta) {
 
 } // namespace
 
-TEST(TerminoPorSinal, ASignalWhileAStartUpBoxWaitsEndsTheStartWithoutFurtherBoxes) {
+TEST(TerminationSignalTest, ASignalWhileAStartUpBoxWaitsEndsTheStartWithoutFurtherBoxes) {
     QTemporaryDir pasta;
     PreparaDadosAntigos(pasta.path());
     auto filho = IniciaFilho(pasta.path(), QStringLiteral("DISABLED_InicioComCaixas"));
@@ -143,7 +143,7 @@ TEST(TerminoPorSinal, ASignalWhileAStartUpBoxWaitsEndsTheStartWithoutFurtherBoxe
 
 // The child's side: the real boxes of the program, each told on the output
 // when it opens, until a signal ends the start.
-TEST(TerminoPorSinal, DISABLED_InicioComCaixas) {
+TEST(TerminationSignalTest, DISABLED_InicioComCaixas) {
     const QString pasta = qEnvironmentVariable(PastaFilhaVariavel);
     ASSERT_FALSE(pasta.isEmpty());
     ::alarm(120);
@@ -170,7 +170,7 @@ TEST(TerminoPorSinal, DISABLED_InicioComCaixas) {
     EXPECT_FALSE(iniciou);
 }
 
-TEST(TerminoPorSinal, SigtermAndSigintEndTheRunningProgramNormally) {
+TEST(TerminationSignalTest, SigtermAndSigintEndTheRunningProgramNormally) {
     for (const int sinal : {SIGTERM, SIGINT}) {
         SCOPED_TRACE(sinal);
         SinalEncerraOPrograma(sinal);
@@ -179,7 +179,7 @@ TEST(TerminoPorSinal, SigtermAndSigintEndTheRunningProgramNormally) {
 
 // The child's side: the program block with its message loop, until a signal
 // ends it. Runs only in the child started above.
-TEST(TerminoPorSinal, DISABLED_ProgramaFilho) {
+TEST(TerminationSignalTest, DISABLED_ProgramaFilho) {
     const QString pasta = qEnvironmentVariable(PastaFilhaVariavel);
     ASSERT_FALSE(pasta.isEmpty());
     // Never outlive a parent that stopped waiting.

@@ -42,9 +42,9 @@ class TfrmConUFs : public Documento {
 
 namespace {
 
-class JanelaPrincipal : public ::testing::Test {
+class TfrmDefTest : public ::testing::Test {
 protected:
-    JanelaPrincipal() {
+    TfrmDefTest() {
         janela = Application->CreateForm<TfrmDef>();
         janela->Show();
         // As when the windows behind these menus are part of the program.
@@ -52,7 +52,7 @@ protected:
              {janela->Tabelas1, janela->mniFerramentas, janela->Geracao1, janela->Declarao1})
             item->SetEnabled(true);
     }
-    ~JanelaPrincipal() override { delete janela; }
+    ~TfrmDefTest() override { delete janela; }
 
     // Enabled state of Arquivos, Ferramentas, Geração and Declaração, as "AFGD" with '-' for disabled.
     QString Menus() const {
@@ -75,7 +75,7 @@ protected:
 
 } // namespace
 
-TEST_F(JanelaPrincipal, CaptionStatusAndLabelsNameTheProgramAndItsVersion) {
+TEST_F(TfrmDefTest, CaptionStatusAndLabelsNameTheProgramAndItsVersion) {
     EXPECT_EQ(frmDef, janela);
     EXPECT_EQ(janela->Caption(),
               QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão 0.3.3.4)"));
@@ -88,7 +88,7 @@ TEST_F(JanelaPrincipal, CaptionStatusAndLabelsNameTheProgramAndItsVersion) {
     EXPECT_EQ(janela->NomeOrgaoLabel()->Caption(), NomeOrgaoExibicao());
 }
 
-TEST_F(JanelaPrincipal, MenuBarOrderAndTheArquivosItems) {
+TEST_F(TfrmDefTest, MenuBarOrderAndTheArquivosItems) {
     TMenuItem* barra = janela->mmApp->Items();
     QStringList visiveis;
     for (int i = 0; i < barra->Count(); ++i)
@@ -117,7 +117,7 @@ TEST_F(JanelaPrincipal, MenuBarOrderAndTheArquivosItems) {
     EXPECT_TRUE(janela->acSobre->Enabled());
 }
 
-TEST_F(JanelaPrincipal, TheDeclarationListGreysArquivosFerramentasAndGeracao) {
+TEST_F(TfrmDefTest, TheDeclarationListGreysArquivosFerramentasAndGeracao) {
     auto* lista = Abre<fake::TfrmSelDeclaracao>();
     EXPECT_EQ(Menus(), QStringLiteral("---D"));
     EXPECT_EQ(janela->JanelasDeclaracao(), 1);
@@ -131,7 +131,7 @@ TEST_F(JanelaPrincipal, TheDeclarationListGreysArquivosFerramentasAndGeracao) {
     EXPECT_EQ(janela->JanelasListaOuDeclaracao(), 0);
 }
 
-TEST_F(JanelaPrincipal, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
+TEST_F(TfrmDefTest, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
     auto* contribuintes = Abre<fake::TfrmCadContribuintes>();
     EXPECT_EQ(Menus(), QStringLiteral("AF--"));
     auto* ufs = Abre<fake::TfrmConUFs>();
@@ -142,14 +142,14 @@ TEST_F(JanelaPrincipal, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastClose
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
 }
 
-TEST_F(JanelaPrincipal, TheGenerationWindowGreysDeclaracaoAndArquivos) {
+TEST_F(TfrmDefTest, TheGenerationWindowGreysDeclaracaoAndArquivos) {
     auto* geracao = Abre<fake::TfrmGeracao>();
     EXPECT_EQ(Menus(), QStringLiteral("--G-"));
     Fecha(geracao);
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
 }
 
-TEST_F(JanelaPrincipal, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
+TEST_F(TfrmDefTest, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
     DadosAtualizados = true;
     prompter.Answer(mrOk);
     janela->MostraDadosAtualizados();

@@ -1,7 +1,8 @@
 #pragma once
 // Volume labels for tests: labels kept in memory per path, and a record of
 // every label written, so code that labels disks can be checked on a system
-// without labels.
+// without labels. Header only, so that the base test support needs nothing
+// of platform/os.
 
 #include "platform/os/VolumeLabels.h"
 
@@ -10,8 +11,14 @@
 
 class FakeVolumeLabels : public VolumeLabels {
 public:
-    QString ReadLabel(const QString& path) const override;
-    bool WriteLabel(const QString& path, const QString& label) override;
+    QString ReadLabel(const QString& path) const override { return m_labels.value(path); }
+    bool WriteLabel(const QString& path, const QString& label) override {
+        if (m_refuseWrites)
+            return false;
+        m_labels.insert(path, label);
+        m_written.append(label);
+        return true;
+    }
 
     // Gives a path a label, as if the disk came labelled.
     void SetLabel(const QString& path, const QString& label) { m_labels.insert(path, label); }

@@ -35,8 +35,8 @@ struct EndRecord {
 };
 
 EndRecord ReadEnd(const QString& file) {
-    const QByteArray bytes = ReadFile(file);
-    ByteReader reader(bytes.right(22));
+    const QByteArray tail = ReadFile(file).right(22);
+    ByteReader reader(tail);
     reader.Skip(4);
     EndRecord end{};
     end.thisDisk = reader.U16();

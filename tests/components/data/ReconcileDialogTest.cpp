@@ -13,7 +13,7 @@
 
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -295,9 +295,4 @@ TEST_F(ReconcileDialogTest, AnyFailureInsideTheDialogLeavesTheActionAsItWas) {
     nav->acCancel()->OnExecute(nav->acCancel());
 }
 
-TEST(ReconcileOperationTest, TextsPerUpdateKind) {
-    EXPECT_EQ(TCustomReconcileDialog::OperationText(ukModify), QStringLiteral("Alteração"));
-    EXPECT_EQ(TCustomReconcileDialog::OperationText(ukInsert), QStringLiteral("Inserção"));
-    EXPECT_EQ(TCustomReconcileDialog::OperationText(ukDelete), QStringLiteral("Exclusão"));
-}
 } // namespace

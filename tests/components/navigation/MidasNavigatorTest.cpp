@@ -14,16 +14,16 @@
 #include "platform/ui/TForm.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QPointer>
 #include <gtest/gtest.h>
 
 namespace {
 
-class MidasNavigatorNestedTest : public testing::Test {
+class MidasNavigatorTest : public testing::Test {
 protected:
-    MidasNavigatorNestedTest() {
+    MidasNavigatorTest() {
         db.Execute(QStringLiteral("CREATE TABLE PEDIDO (PEDIDO_ID INTEGER NOT NULL PRIMARY KEY, "
                                   "NOME VARCHAR(20) NOT NULL)"));
         db.Execute(QStringLiteral(
@@ -54,7 +54,7 @@ protected:
         nav = new TfraMidasNavigator(form, form);
         nav->SetName(QStringLiteral("fraMidasNavigator1"));
     }
-    ~MidasNavigatorNestedTest() override { delete form; }
+    ~MidasNavigatorTest() override { delete form; }
 
     TIBQuery* Query(const QString& name, const QString& sql) {
         auto* query = new TIBQuery(form);
@@ -91,7 +91,7 @@ protected:
     QStringList calls;
 };
 
-TEST_F(MidasNavigatorNestedTest, ConfirmAppliesTheWholeTreeFromTheTopMaster) {
+TEST_F(MidasNavigatorTest, ConfirmAppliesTheWholeTreeFromTheTopMaster) {
     nav->SetDataSet(items);
     AddItem(2, 4);
     EXPECT_EQ(cds->ChangeCount(), 0);
@@ -115,7 +115,7 @@ TEST_F(MidasNavigatorNestedTest, ConfirmAppliesTheWholeTreeFromTheTopMaster) {
     EXPECT_EQ(db.Count(QStringLiteral("select count(*) from PEDIDO_ITEM where SEQ = 3")), 0);
 }
 
-TEST_F(MidasNavigatorNestedTest, TheFramesApplyEventsSitOnTheMasterAndItsHandlersRunAfter) {
+TEST_F(MidasNavigatorTest, TheFramesApplyEventsSitOnTheMasterAndItsHandlersRunAfter) {
     cds->OnReconcileError = Recorder(QStringLiteral("master"), raSkip);
     nav->OnReconcileError = Recorder(QStringLiteral("frame"), raCancel);
     nav->SetDataSet(items);
@@ -129,7 +129,7 @@ TEST_F(MidasNavigatorNestedTest, TheFramesApplyEventsSitOnTheMasterAndItsHandler
     EXPECT_EQ(calls, QStringList{QStringLiteral("master")});
 }
 
-TEST_F(MidasNavigatorNestedTest, ADetailFreedFirstGivesTheLivingMasterItsHandlersBack) {
+TEST_F(MidasNavigatorTest, ADetailFreedFirstGivesTheLivingMasterItsHandlersBack) {
     cds->OnReconcileError = Recorder(QStringLiteral("master"), raCancel);
     const TReconcileErrorEvent own = cds->OnReconcileError;
     nav->OnReconcileError = Recorder(QStringLiteral("frame"), raCancel);
@@ -151,7 +151,7 @@ TEST_F(MidasNavigatorNestedTest, ADetailFreedFirstGivesTheLivingMasterItsHandler
     EXPECT_EQ(calls, QStringList{QStringLiteral("master")});
 }
 
-TEST_F(MidasNavigatorNestedTest, AMasterFreedFirstIsNeverWrittenInto) {
+TEST_F(MidasNavigatorTest, AMasterFreedFirstIsNeverWrittenInto) {
     nav->SetDataSet(items);
     const TClientDataSet* master = cds;
     ASSERT_FALSE(THookList::Instance().Hooks(master, QStringLiteral("OnReconcileError")).empty());

@@ -158,14 +158,4 @@ TEST_F(GridReportTest, NoDataSetPrintsNothingAndRenamingMovesTheInternalName) {
     EXPECT_EQ(listing->InternalName(), QStringLiteral("rptTerceiro"));
 }
 
-TEST(LinkedColumns, InstallThemselvesAsTheGridsColumns) {
-    TComponent owner;
-    TDBGrid grid(&owner);
-    {
-        TLinkedDbGridColumns columns(&grid);
-        EXPECT_EQ(&grid.Columns(), &columns);
-    }
-    EXPECT_EQ(grid.Columns().Count(), 0);
-}
-
 } // namespace

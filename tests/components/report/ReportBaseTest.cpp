@@ -25,7 +25,7 @@ double RightEdgeOf(const TPreparedPage& page, const QString& text) {
     return -1;
 }
 
-TEST(ReportBase, EveryPageCarriesTheHeaderAndTheFooterWithTheInternalName) {
+TEST(ReportBaseTest, EveryPageCarriesTheHeaderAndTheFooterWithTheInternalName) {
     TComponent owner;
     auto* report = new TNUBRep(&owner);
     report->SetName(QStringLiteral("rptTeste"));
@@ -48,7 +48,7 @@ TEST(ReportBase, EveryPageCarriesTheHeaderAndTheFooterWithTheInternalName) {
     EXPECT_FALSE(page.contains(QStringLiteral("Usuario")));
 }
 
-TEST(ReportBase, TheRightColumnEndsEightUnitsFromTheEdgeInBothOrientations) {
+TEST(ReportBaseTest, TheRightColumnEndsEightUnitsFromTheEdgeInBothOrientations) {
     for (const auto orientation : {TPrinterOrientation::poPortrait, TPrinterOrientation::poLandscape}) {
         TComponent owner;
         auto* report = new TNUBRep(&owner);
@@ -63,7 +63,7 @@ TEST(ReportBase, TheRightColumnEndsEightUnitsFromTheEdgeInBothOrientations) {
     }
 }
 
-TEST(ReportBase, TheInternalNameFollowsTheNameOnlyWhileItWasTheName) {
+TEST(ReportBaseTest, TheInternalNameFollowsTheNameOnlyWhileItWasTheName) {
     TComponent owner;
     auto* report = new TNUBRep(&owner);
     report->SetName(QStringLiteral("rptA"));
@@ -74,7 +74,7 @@ TEST(ReportBase, TheInternalNameFollowsTheNameOnlyWhileItWasTheName) {
     EXPECT_EQ(report->InternalName(), QStringLiteral("Listagem"));
 }
 
-TEST(SectionReportTemplate, LaysTheHeaderOutInTwelveTenAndEightPoints) {
+TEST(ReportBaseTest, SectionReportTemplateLaysTheHeaderOutInTwelveTenAndEightPoints) {
     TComponent owner;
     auto* report = new TrptModBase(&owner);
     EXPECT_DOUBLE_EQ(report->sys_titulo->Font().Size, 12);

@@ -14,7 +14,7 @@
 #include "platform/ui/TPanel.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDir>
 #include <QImage>

@@ -21,7 +21,7 @@
 #include "platform/ui/TScreen.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

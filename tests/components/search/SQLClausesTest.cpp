@@ -50,7 +50,7 @@ TEST(SQLClausesTest, AnotherClauseKeywordEndsTheClauseEvenInASubquery) {
     EXPECT_EQ(ExtractWhere(sql), QStringLiteral("WHERE A IN (SELECT B"));
 }
 
-TEST(SQLParseTest, SettingTheSQLSplitsItAndLaysItOutByClause) {
+TEST(SQLClausesTest, SQLParseSettingTheSQLSplitsItAndLaysItOutByClause) {
     TSQLParse parse;
     parse.SetSQLText(QStringLiteral("SELECT A, B FROM T WHERE A = 1 ORDER BY B"));
     EXPECT_EQ(parse.Clause(scSelect), QStringList{QStringLiteral("SELECT A, B")});
@@ -60,7 +60,7 @@ TEST(SQLParseTest, SettingTheSQLSplitsItAndLaysItOutByClause) {
     EXPECT_EQ(parse.SQLText(), QStringLiteral("SELECT A, B\r\nFROM T\r\nWHERE A = 1\r\nORDER BY B\r\n"));
 }
 
-TEST(SQLParseTest, AssigningAWhereClauseRebuildsTheSQLAfterFrom) {
+TEST(SQLClausesTest, SQLParseAssigningAWhereClauseRebuildsTheSQLAfterFrom) {
     TSQLParse parse;
     int changes = 0;
     parse.OnChange = TNotifyEvent::fromFunction([&](TObject*) { ++changes; });
@@ -73,7 +73,7 @@ TEST(SQLParseTest, AssigningAWhereClauseRebuildsTheSQLAfterFrom) {
     EXPECT_EQ(changes, 2);
 }
 
-TEST(SQLParseTest, RestoreGivesBackTheSavedSQL) {
+TEST(SQLClausesTest, SQLParseRestoreGivesBackTheSavedSQL) {
     TSQLParse parse;
     parse.SetSQLText(QStringLiteral("SELECT A FROM T"));
     parse.SaveSQL();

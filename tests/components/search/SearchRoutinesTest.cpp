@@ -5,7 +5,7 @@
 #include "platform/db/TIBQuery.h"
 
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -156,17 +156,4 @@ TEST_F(SearchRoutinesTest, NoDataSetOrFieldGivesMinusOne) {
     EXPECT_EQ(ApplySearch(&query, QStringLiteral("XX"), QString(), QString(), false), -1);
 }
 
-TEST(SQLPropertyTest, QueriesAndClientSetsHaveSQLOthersDoNot) {
-    TIBQuery query;
-    TClientDataSet client;
-    client.SetName(QStringLiteral("cdsX"));
-    EXPECT_EQ(GetSQLProperty(&query), QStringLiteral("SQL"));
-    EXPECT_EQ(GetSQLProperty(&client), QStringLiteral("CommandText"));
-    SetDataSetSQL(&client, QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
-    EXPECT_EQ(GetDataSetSQL(&client), QStringLiteral("SELECT 1 FROM RDB$DATABASE"));
-    query.SetSQLText(QStringLiteral("SELECT A\nFROM T"));
-    EXPECT_EQ(GetDataSetSQL(&query), QStringLiteral("SELECT A\r\nFROM T"));
-    EXPECT_NO_THROW(CheckSQLProperty(nullptr));
-    EXPECT_EQ(GetDataSetSQL(nullptr), QString());
-}
 } // namespace

@@ -4,7 +4,7 @@
 // version asked for by the update scripts that data of that version already
 // had, and stamped with it. The file goes away with the object.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 class DataAtVersion : public TempDatabase {
 public:

@@ -1,6 +1,6 @@
 #include "core/data/DeclarationTotals.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 namespace {
 

@@ -6,9 +6,9 @@ Currency M(const char* texto) {
     return Currency::parse(QString::fromLatin1(texto)).value();
 }
 
-class TotaisDeclaracao : public DataModules {
+class DeclarationTotalsTest : public DataModules {
 protected:
-    TotaisDeclaracao() {
+    DeclarationTotalsTest() {
         CriaContribuinte();
         CriaDeclaracao(1);
     }
@@ -43,7 +43,7 @@ protected:
     }
 };
 
-TEST_F(TotaisDeclaracao, DeclaracaoSemLinhasDaZeroEmTudo) {
+TEST_F(DeclarationTotalsTest, DeclaracaoSemLinhasDaZeroEmTudo) {
     aux->CalculaOperacoesProprias(DeclarationKey(1));
     aux->CalculaSubstTributaria(DeclarationKey(1));
     aux->CalculaOutrosICMS(DeclarationKey(1));
@@ -66,7 +66,7 @@ TEST_F(TotaisDeclaracao, DeclaracaoSemLinhasDaZeroEmTudo) {
         EXPECT_EQ((aux.get()->*conta)(DeclarationKey(1)), 0);
 }
 
-TEST_F(TotaisDeclaracao, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
+TEST_F(DeclarationTotalsTest, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     Entrada(199, "1");
     Entrada(200, "2");
     Entrada(299, "4");
@@ -84,7 +84,7 @@ TEST_F(TotaisDeclaracao, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     EXPECT_EQ(aux->Figures.OwnOperations.VlSaiContabil, M("15"));
 }
 
-TEST_F(TotaisDeclaracao, ColunasDasOperacoesInterestaduais) {
+TEST_F(DeclarationTotalsTest, ColunasDasOperacoesInterestaduais) {
     Executa(QStringLiteral(
         "INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
         "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
@@ -126,7 +126,7 @@ TEST_F(TotaisDeclaracao, ColunasDasOperacoesInterestaduais) {
     EXPECT_EQ(aux->Figures.OwnOperations.VlSaiBaseCalculoST, M("1060"));
 }
 
-TEST_F(TotaisDeclaracao, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
+TEST_F(DeclarationTotalsTest, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
     CriaDeclaracao(2, 2011, 2);
     const std::vector<QVariantList> ufs =
         banco.Rows(QStringLiteral("SELECT FIRST 2 CO_UF FROM UFS ORDER BY CO_UF"));
@@ -177,7 +177,7 @@ TEST_F(TotaisDeclaracao, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
     EXPECT_EQ(aux->Figures.OwnOperations.VlALCNotaFiscal, Currency());
 }
 
-TEST_F(TotaisDeclaracao, FaixasDasSaidasParaOExteriorEDaProporcao) {
+TEST_F(DeclarationTotalsTest, FaixasDasSaidasParaOExteriorEDaProporcao) {
     Saida(5501, "1");
     Saida(5102, "2");
     Saida(8000, "4");
@@ -194,7 +194,7 @@ TEST_F(TotaisDeclaracao, FaixasDasSaidasParaOExteriorEDaProporcao) {
     EXPECT_EQ(aux->Figures.ExportCredit.VlSCEImpostoEnt, M("5")); // 499 and 1001 only
 }
 
-TEST_F(TotaisDeclaracao, SomasSaoCortadasNosCentavos) {
+TEST_F(DeclarationTotalsTest, SomasSaoCortadasNosCentavos) {
     Entrada(1102, "10.005", "0.29");
     Entrada(1101, "0.0099", "0.0099");
     aux->CalculaOperacoesProprias(DeclarationKey(1));
@@ -206,7 +206,7 @@ TEST_F(TotaisDeclaracao, SomasSaoCortadasNosCentavos) {
     EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("10.00"));
 }
 
-TEST_F(TotaisDeclaracao, SomasDeOcorrenciasPorApuracaoTipoENumero) {
+TEST_F(DeclarationTotalsTest, SomasDeOcorrenciasPorApuracaoTipoENumero) {
     OutroDebito(1, Ocorrencia('N', 2, 1), "200");
     OutroDebito(2, Ocorrencia('N', 2, 14), "30");
     OutroDebito(3, Ocorrencia('S', 2, 1), "7");
@@ -233,7 +233,7 @@ TEST_F(TotaisDeclaracao, SomasDeOcorrenciasPorApuracaoTipoENumero) {
     EXPECT_EQ(aux->ContaMovOutrosICMS(DeclarationKey(1)), 1);
 }
 
-TEST_F(TotaisDeclaracao, ExemploDoSaldoCredorDeExportacao) {
+TEST_F(DeclarationTotalsTest, ExemploDoSaldoCredorDeExportacao) {
     Saida(5102, "6000", "1800");
     Saida(5501, "3000");
     OutroDebito(1, Ocorrencia('N', 2, 1), "200");
@@ -256,7 +256,7 @@ TEST_F(TotaisDeclaracao, ExemploDoSaldoCredorDeExportacao) {
     EXPECT_EQ(aux->Figures.ExportCredit.QtdSaldoCredor, 1);
 }
 
-TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
+TEST_F(DeclarationTotalsTest, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
     auto proporcao = [&](const char* exterior, const char* interno) {
         Executa(QStringLiteral("DELETE FROM SAIDA_DECLARADA"));
         Saida(5501, exterior);
@@ -274,7 +274,7 @@ TEST_F(TotaisDeclaracao, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
     EXPECT_EQ(proporcao("0", "1"), Currency());
 }
 
-TEST_F(TotaisDeclaracao, DebitosAjustadosDescontamOCodigo020014) {
+TEST_F(DeclarationTotalsTest, DebitosAjustadosDescontamOCodigo020014) {
     Saida(5102, "100", "10");
     OutroDebito(1, Ocorrencia('N', 2, 14), "50");
     aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
@@ -288,7 +288,7 @@ TEST_F(TotaisDeclaracao, DebitosAjustadosDescontamOCodigo020014) {
     EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, Currency());
 }
 
-TEST_F(TotaisDeclaracao, ChaveQueNaoEInteiroEhConsultaQueFalha) {
+TEST_F(DeclarationTotalsTest, ChaveQueNaoEInteiroEhConsultaQueFalha) {
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 1, Ocorrencia('O', 35, 8), "11");
     aux->CalculaOutrosICMS(DeclarationKey(1));
     const QString texto = ErroComAbort(
@@ -297,7 +297,7 @@ TEST_F(TotaisDeclaracao, ChaveQueNaoEInteiroEhConsultaQueFalha) {
     EXPECT_EQ(aux->Figures.OtherICMS.VlO350008, M("11")); // the other blocks keep their figures
 }
 
-TEST_F(TotaisDeclaracao, ConsultaQueFalhaMostra300EMantemOQueJaFoiSomado) {
+TEST_F(DeclarationTotalsTest, ConsultaQueFalhaMostra300EMantemOQueJaFoiSomado) {
     Entrada(1102, "5");
     Executa(QStringLiteral("DROP TABLE SAIDA_ALC_DECLARADA"));
     const QString texto = ErroComAbort([&] { aux->CalculaOperacoesProprias(DeclarationKey(1)); });
@@ -305,7 +305,7 @@ TEST_F(TotaisDeclaracao, ConsultaQueFalhaMostra300EMantemOQueJaFoiSomado) {
     EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("5"));
 }
 
-TEST_F(TotaisDeclaracao, ContagensDeMovimento) {
+TEST_F(DeclarationTotalsTest, ContagensDeMovimento) {
     Entrada(1102, "1");
     EXPECT_EQ(aux->ContaMovOperProp(DeclarationKey(1)), 1);
     EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 0);

@@ -8,21 +8,21 @@
 
 namespace {
 
-TEST(RegrasCampos, DDDDeUmDigitoOuZeroEhRecusado) {
+TEST(FieldRulesTest, RegrasCamposDDDDeUmDigitoOuZeroEhRecusado) {
     for (const char* ddd : {"0", "00", "1", "000", "ab"})
         EXPECT_TRUE(DDDInvalido(QString::fromLatin1(ddd))) << ddd;
     for (const char* ddd : {"021", "21", "", "  "})
         EXPECT_FALSE(DDDInvalido(QString::fromLatin1(ddd))) << ddd;
 }
 
-TEST(RegrasCampos, TelefoneZeroEhRecusado) {
+TEST(FieldRulesTest, RegrasCamposTelefoneZeroEhRecusado) {
     EXPECT_TRUE(TelefoneInvalido(QStringLiteral("00000000")));
     EXPECT_TRUE(TelefoneInvalido(QStringLiteral("0")));
     EXPECT_FALSE(TelefoneInvalido(QStringLiteral("22334455")));
     EXPECT_FALSE(TelefoneInvalido(QString()));
 }
 
-TEST(RegrasCampos, ValorDigitadoEhCortadoNosCentavos) {
+TEST(FieldRulesTest, RegrasCamposValorDigitadoEhCortadoNosCentavos) {
     EXPECT_EQ(ValorDigitado(QStringLiteral("10,999")), Currency::fromRaw(109900));
     EXPECT_EQ(ValorDigitado(QStringLiteral("12,349")), Currency::fromRaw(123400));
     EXPECT_EQ(ValorDigitado(QStringLiteral("0,29")), Currency::fromRaw(2900));
@@ -33,7 +33,7 @@ TEST(RegrasCampos, ValorDigitadoEhCortadoNosCentavos) {
     EXPECT_THROW(ValorDigitado(QStringLiteral("1,2x")), EConvertError);
 }
 
-TEST(RegrasCampos, TextoEmBrancoLimpaOCampo) {
+TEST(FieldRulesTest, RegrasCamposTextoEmBrancoLimpaOCampo) {
     TClientDataSet set;
     set.SetName(QStringLiteral("cdsTeste"));
     set.FieldDefs().Add(QStringLiteral("NOME"), ftString, 20, false);
@@ -46,7 +46,7 @@ TEST(RegrasCampos, TextoEmBrancoLimpaOCampo) {
     EXPECT_TRUE(nome->IsNull());
 }
 
-TEST(SqlTexto, ChavesSoPassamComoInteiros) {
+TEST(FieldRulesTest, SqlTextoChavesSoPassamComoInteiros) {
     EXPECT_EQ(ChaveSQL(QStringLiteral(" 42 ")), QStringLiteral("42"));
     EXPECT_THROW(ChaveSQL(QStringLiteral("1 OR 1=1")), EConvertError);
     EXPECT_THROW(ChaveSQL(QString()), EConvertError);

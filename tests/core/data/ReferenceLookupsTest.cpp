@@ -5,7 +5,7 @@
 
 namespace {
 
-class ConsultasReferencia : public DataModules {
+class ReferenceLookupsTest : public DataModules {
 protected:
     // A code of the open-ended grouping 2, or one that is in none (-1 when the data have none).
     int CodigoDoGrupo2(bool pertence) {
@@ -22,7 +22,7 @@ protected:
 
 } // namespace
 
-TEST_F(ConsultasReferencia, GroupTwoMembershipAndTheQueryLeftAsItWas) {
+TEST_F(ReferenceLookupsTest, GroupTwoMembershipAndTheQueryLeftAsItWas) {
     const QStringList antes = aux->ibqAuxiliar->SQL();
     const int membro = CodigoDoGrupo2(true);
     const int outro = CodigoDoGrupo2(false);
@@ -34,7 +34,7 @@ TEST_F(ConsultasReferencia, GroupTwoMembershipAndTheQueryLeftAsItWas) {
     EXPECT_EQ(aux->ibqAuxiliar->SQL(), antes);
 }
 
-TEST_F(ConsultasReferencia, HintsOfKnownMeaningsAndFromTheReferenceCodes) {
+TEST_F(ReferenceLookupsTest, HintsOfKnownMeaningsAndFromTheReferenceCodes) {
     EXPECT_EQ(FormatoDadoComplementar(QStringLiteral("NU_NOTA_FISCAL")), QStringLiteral("Formato: 999999"));
     EXPECT_EQ(FormatoDadoComplementar(QStringLiteral("Não preencher")),
               QStringLiteral("Este campo não deverá ser preenchido !"));

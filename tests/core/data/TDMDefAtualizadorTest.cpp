@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(TDMDefAtualizador, LoadsEveryScriptInDeclarationOrder) {
+TEST(TDMDefAtualizadorTest, LoadsEveryScriptInDeclarationOrder) {
     TDMDefAtualizador atualizador;
     QStringList nomes;
     for (TIBSQL* script : atualizador.Scripts()) {
@@ -28,7 +28,7 @@ TEST(TDMDefAtualizador, LoadsEveryScriptInDeclarationOrder) {
     EXPECT_EQ(atualizador.ibSQLCodes->SQL().filter("D TP COMPLEMENTO").size(), 15);
 }
 
-TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
+TEST(TDMDefAtualizadorTest, ResultCodesOfDataTooOldAndDataCurrent) {
     DataAtVersion dados(QStringLiteral("0.3.2.4"));
     ScriptedPrompter prompter;
     TDMDefAtualizador atualizador;
@@ -48,7 +48,7 @@ TEST(TDMDefAtualizador, ResultCodesOfDataTooOldAndDataCurrent) {
     EXPECT_EQ(dados.Version(), "0.3.2.4");
 }
 
-TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
+TEST(TDMDefAtualizadorTest, ReadsTheDataVersionOfItsConnection) {
     DataAtVersion dados(QStringLiteral("0.3.2.6"));
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Path());
@@ -56,7 +56,7 @@ TEST(TDMDefAtualizador, ReadsTheDataVersionOfItsConnection) {
     EXPECT_EQ(atualizador.LeVersaoDados(), "0.3.2.6");
 }
 
-TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
+TEST(TDMDefAtualizadorTest, AppliedScriptIsCommittedOrRolledBackWhole) {
     DataAtVersion dados(QStringLiteral("0.3.3.4"));
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Path());
@@ -80,7 +80,7 @@ TEST(TDMDefAtualizador, AppliedScriptIsCommittedOrRolledBackWhole) {
     EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM TIPO_ERRO_DECLARACAO WHERE CO_ERRO = 999"), 0);
 }
 
-TEST(TDMDefAtualizador, ScriptsKeepTheirLinesBeforeAFailureInsideTheUpdate) {
+TEST(TDMDefAtualizadorTest, ScriptsKeepTheirLinesBeforeAFailureInsideTheUpdate) {
     // Data of 0.3.3.2 whose code 2128 is already there: the script of group
     // 4 stops at that line, the lines before it stay with the update.
     DataAtVersion dados(QStringLiteral("0.3.3.2"));

@@ -4,9 +4,9 @@
 
 namespace {
 
-class Referencias : public DataModules {
+class TDMDefBasicaTest : public DataModules {
 protected:
-    Referencias() { CriaContribuinte(); }
+    TDMDefBasicaTest() { CriaContribuinte(); }
     void Periodo(int sq, int ano, int mes) {
         CriaDeclaracao(sq, ano, mes);
         PosicionaDeclaracao(sq);
@@ -19,7 +19,7 @@ protected:
     }
 };
 
-TEST_F(Referencias, CFOPPorPeriodoComMesFinalIncluido) {
+TEST_F(TDMDefBasicaTest, CFOPPorPeriodoComMesFinalIncluido) {
     Executa(QStringLiteral("DELETE FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO IN (1998, 1997)"));
     Executa(QStringLiteral("DELETE FROM CFOP WHERE CO_FISCAL_OPERACAO IN (1998, 1997)"));
     Executa(QStringLiteral("INSERT INTO CFOP (CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP) VALUES (1998, 'E')"));
@@ -39,7 +39,7 @@ TEST_F(Referencias, CFOPPorPeriodoComMesFinalIncluido) {
     EXPECT_EQ(DescricaoCFOP(basica->cdsCFOPsSaidas, 1998), QStringLiteral("<ausente>"));
 }
 
-TEST_F(Referencias, CodigosEDescricoesDosFundamentos) {
+TEST_F(TDMDefBasicaTest, CodigosEDescricoesDosFundamentos) {
     const int n070069 = Ocorrencia('N', 7, 69);
     const int e0003 = Ocorrencia('E', 59, 3);
     basica->cdsFundamentos->Open();
@@ -61,7 +61,7 @@ TEST_F(Referencias, CodigosEDescricoesDosFundamentos) {
               QStringLiteral("Desconhecido"));
 }
 
-TEST_F(Referencias, TiposDeDadoDoFundamentoVigente) {
+TEST_F(TDMDefBasicaTest, TiposDeDadoDoFundamentoVigente) {
     const int ocorrencia = Ocorrencia('N', 7, 97);
     Executa(QStringLiteral("INSERT INTO FUNDAMENTACAO_LEGAL_DEF_HIST (SQ_OCORRENCIA_DEF, DT_INICIO, DT_FIM, "
                            "TP_DADO_COMPLEMENTAR_1) VALUES (%1, '2000-01-01', '2010-12-31', 'A')")
@@ -87,7 +87,7 @@ TEST_F(Referencias, TiposDeDadoDoFundamentoVigente) {
     EXPECT_EQ(basica->cdsFundHist->FieldByName(QStringLiteral("DescTpDadoComp2"))->AsString(), QString());
 }
 
-TEST_F(Referencias, FiltroDosCFOPsUsadosDesligaSemLinhas) {
+TEST_F(TDMDefBasicaTest, FiltroDosCFOPsUsadosDesligaSemLinhas) {
     CriaDeclaracao(1);
     CriaDeclaracao(2, 2011, 2);
     Executa(
@@ -109,7 +109,7 @@ TEST_F(Referencias, FiltroDosCFOPsUsadosDesligaSemLinhas) {
     EXPECT_EQ(basica->cdsCFOPsEntradas->RecordCount(), todos);
 }
 
-TEST_F(Referencias, FiltroDasUFsUsadas) {
+TEST_F(TDMDefBasicaTest, FiltroDasUFsUsadas) {
     CriaDeclaracao(1);
     Executa(QStringLiteral("INSERT INTO ENTRADA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL) "
                            "SELECT FIRST 1 1, CO_UF, 1 FROM UFS ORDER BY CO_UF"));
@@ -122,7 +122,7 @@ TEST_F(Referencias, FiltroDasUFsUsadas) {
     EXPECT_TRUE(basica->cdsUFs->Filter().startsWith(QStringLiteral(" CO_UF <> ")));
 }
 
-TEST_F(Referencias, AsUFsVemNaOrdemAlfabeticaPortuguesa) {
+TEST_F(TDMDefBasicaTest, AsUFsVemNaOrdemAlfabeticaPortuguesa) {
     basica->cdsUFs->Open();
     QStringList nomes;
     for (basica->cdsUFs->First(); !basica->cdsUFs->Eof(); basica->cdsUFs->Next())

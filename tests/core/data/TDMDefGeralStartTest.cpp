@@ -12,14 +12,13 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/os/ServerProbe.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/ProgramFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -53,20 +52,18 @@ private:
 class InicioModuloGeral : public ::testing::Test {
 protected:
     InicioModuloGeral() {
-        QDir(pasta.path()).mkpath(QStringLiteral("Dados"));
-        EXPECT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), Banco()));
-        QFile::setPermissions(Banco(), QFile::ReadOwner | QFile::WriteOwner);
-        geral.SetPastaPrograma(pasta.path());
+        EXPECT_TRUE(pasta.CopyDatabase());
+        geral.SetPastaPrograma(pasta.Path());
     }
     ~InicioModuloGeral() override {
         if (geral.ibDBDef->Connected())
             geral.ibDBDef->Close();
     }
 
-    QString Banco() const { return pasta.filePath(QStringLiteral("Dados/dbdef.gdb")); }
-    QString Backup() const { return pasta.filePath(QStringLiteral("Backup/dbdef.gbk")); }
+    QString Banco() const { return pasta.Database(); }
+    QString Backup() const { return pasta.FilePath(QStringLiteral("Backup/dbdef.gbk")); }
     QStringList ArquivosBackup() const {
-        return QDir(pasta.filePath(QStringLiteral("Backup"))).entryList(QDir::Files | QDir::Hidden);
+        return QDir(pasta.FilePath(QStringLiteral("Backup"))).entryList(QDir::Files | QDir::Hidden);
     }
     // Runs a statement on the copy through a connection of its own.
     void Executa(const QString& sql) {
@@ -90,7 +87,7 @@ protected:
         return geral.cdsAuxiliar->IsEmpty() ? QString() : geral.cdsAuxiliar->Fields()[0]->AsString();
     }
 
-    QTemporaryDir pasta;
+    ProgramFolder pasta;
     ScriptedPrompter prompter;
     TDMDefGeral geral;
 };
@@ -120,7 +117,7 @@ TEST_F(InicioModuloGeral, StartConnectsReadsTheMaximumAndWritesTheBackup) {
     EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
 
     // The backup is one the engine restores.
-    const QString restaurado = pasta.filePath(QStringLiteral("restaurado.fdb"));
+    const QString restaurado = pasta.FilePath(QStringLiteral("restaurado.fdb"));
     TIBRestoreService restauracao;
     restauracao.Attach();
     restauracao.SetBackupFile({Backup()});
@@ -136,7 +133,7 @@ TEST_F(InicioModuloGeral, StartConnectsReadsTheMaximumAndWritesTheBackup) {
 }
 
 TEST_F(InicioModuloGeral, ASecondStartReplacesTheBackup) {
-    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    QDir(pasta.Path()).mkpath(QStringLiteral("Backup"));
     {
         QFile antigo(Backup());
         ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
@@ -148,14 +145,14 @@ TEST_F(InicioModuloGeral, ASecondStartReplacesTheBackup) {
 }
 
 TEST_F(InicioModuloGeral, AFailedBackupKeepsTheLastGoodOneAndStartUpGoesOn) {
-    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    QDir(pasta.Path()).mkpath(QStringLiteral("Backup"));
     {
         QFile antigo(Backup());
         ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
         antigo.write("ultimo bom");
     }
     // A database file that is no database: the backup service refuses it.
-    const QString lixo = pasta.filePath(QStringLiteral("lixo.gdb"));
+    const QString lixo = pasta.FilePath(QStringLiteral("lixo.gdb"));
     {
         QFile arquivo(lixo);
         ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
@@ -180,7 +177,7 @@ TEST_F(InicioModuloGeral, AFailedBackupKeepsTheLastGoodOneAndStartUpGoesOn) {
 
 TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesOn) {
     {
-        QFile obstaculo(pasta.filePath(QStringLiteral("Backup")));
+        QFile obstaculo(pasta.FilePath(QStringLiteral("Backup")));
         ASSERT_TRUE(obstaculo.open(QIODevice::WriteOnly));
     }
     prompter.Answer(mrOk);
@@ -190,7 +187,7 @@ TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesO
     EXPECT_TRUE(prompter.Last().SystemModal);
     EXPECT_EQ(prompter.Last().Text,
               QStringLiteral("Erro ao criar a pasta para cópia de segurança dos dados: \r") +
-                  pasta.filePath(QStringLiteral("Backup/")));
+                  pasta.FilePath(QStringLiteral("Backup/")));
     EXPECT_FALSE(geral.Falhou());
     EXPECT_TRUE(geral.ibDBDef->Connected());
 }
@@ -198,11 +195,11 @@ TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesO
 TEST_F(InicioModuloGeral, AReadOnlyBackupFolderIsReportedAndStartUpGoesOn) {
     if (geteuid() == 0)
         GTEST_SKIP() << "the superuser writes into read-only folders";
-    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
-    QFile::setPermissions(pasta.filePath(QStringLiteral("Backup")), QFile::ReadOwner | QFile::ExeOwner);
+    QDir(pasta.Path()).mkpath(QStringLiteral("Backup"));
+    QFile::setPermissions(pasta.FilePath(QStringLiteral("Backup")), QFile::ReadOwner | QFile::ExeOwner);
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
-    QFile::setPermissions(pasta.filePath(QStringLiteral("Backup")),
+    QFile::setPermissions(pasta.FilePath(QStringLiteral("Backup")),
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Erro ao criar a pasta")));
@@ -220,7 +217,7 @@ TEST_F(InicioModuloGeral, AMissingDatabaseFileEndsTheStart) {
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
                                         Banco() + QStringLiteral("\r\r") + Encerramento);
     EXPECT_FALSE(QFile::exists(Banco())); // nothing was created
-    EXPECT_FALSE(QFile::exists(pasta.filePath(QStringLiteral("Backup"))));
+    EXPECT_FALSE(QFile::exists(pasta.FilePath(QStringLiteral("Backup"))));
 }
 
 TEST_F(InicioModuloGeral, AFileThatIsNoDatabaseEndsTheStartUntouched) {
@@ -474,10 +471,10 @@ TEST_F(BancoDanificado, CutInHalfIsNeverTakenForOldData) {
 // ---- the automatic backup -----------------------------------------------------------
 
 TEST_F(InicioModuloGeral, TemporaryBackupsLeftByAnInterruptedRunGoAtTheNextStart) {
-    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    QDir(pasta.Path()).mkpath(QStringLiteral("Backup"));
     for (const char* nome :
          {"dbdef-a1B2c3.gbk", "dbdef-XXXXXX.gbk", "dbdef-zz.gbk", "outro.gbk", "dbdef.gbk"}) {
-        QFile arquivo(pasta.filePath(QStringLiteral("Backup/") + QLatin1String(nome)));
+        QFile arquivo(pasta.FilePath(QStringLiteral("Backup/") + QLatin1String(nome)));
         ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
         arquivo.write(QByteArray(147, 'p'));
     }
@@ -500,7 +497,7 @@ TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNext
         new QCoreApplication(argc, argv);
     QProcess copia;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("ZEB_PASTA_PROGRAMA"), pasta.path());
+    env.insert(QStringLiteral("ZEB_PASTA_PROGRAMA"), pasta.Path());
     copia.setProcessEnvironment(env);
     copia.start(QStringLiteral("/proc/self/exe"),
                 {QStringLiteral("--gtest_also_run_disabled_tests"),
@@ -554,7 +551,7 @@ TEST_F(InicioModuloGeral, TheBackupWindowLivesOnTheServicesLines) {
 }
 
 TEST_F(InicioModuloGeral, AnEndingRunStopsTheBackupAndKeepsTheLastGoodOne) {
-    QDir(pasta.path()).mkpath(QStringLiteral("Backup"));
+    QDir(pasta.Path()).mkpath(QStringLiteral("Backup"));
     {
         QFile antigo(Backup());
         ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
@@ -578,7 +575,7 @@ TEST_F(InicioModuloGeral, AnEndingRunStopsTheBackupAndKeepsTheLastGoodOne) {
 
 TEST_F(InicioModuloGeral, ABackupThatCannotTakeTheOldOnesPlaceSaysWhy) {
     // A folder with contents stands where the backup goes.
-    ASSERT_TRUE(QDir(pasta.path()).mkpath(QStringLiteral("Backup/dbdef.gbk/dentro")));
+    ASSERT_TRUE(QDir(pasta.Path()).mkpath(QStringLiteral("Backup/dbdef.gbk/dentro")));
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
     EXPECT_FALSE(geral.Falhou());

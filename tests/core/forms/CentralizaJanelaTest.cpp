@@ -6,7 +6,7 @@
 
 #include <memory>
 
-TEST(CentralizaJanela, PutsTheWindowsCentreOnTheDesktopsKeepingItsSize) {
+TEST(CentralizaJanelaTest, PutsTheWindowsCentreOnTheDesktopsKeepingItsSize) {
     std::unique_ptr<TForm> janela(TForm::Create<TForm>(nullptr));
     janela->SetBounds(5, 7, 201, 101);
     CentralizaJanela(janela.get());

@@ -23,10 +23,10 @@
 
 namespace {
 
-class ModPrincipal : public ::testing::Test {
+class TfrmModPrincipalTest : public ::testing::Test {
 protected:
-    ModPrincipal() { principal = Application->CreateForm<TfrmModPrincipal>(); }
-    ~ModPrincipal() override {
+    TfrmModPrincipalTest() { principal = Application->CreateForm<TfrmModPrincipal>(); }
+    ~TfrmModPrincipalTest() override {
         Application->OnModalBegin = nullptr;
         delete principal;
     }
@@ -36,16 +36,7 @@ protected:
 
 } // namespace
 
-TEST(IdentidadeSistema, DisplayNameStopsBeforeTheStateKeepingTheBlank) {
-    EXPECT_TRUE(NomeOrgao.startsWith(NomeOrgaoExibicao()));
-    EXPECT_TRUE(NomeOrgaoExibicao().endsWith(QLatin1Char(' ')));
-    EXPECT_FALSE(NomeOrgaoExibicao().contains(QStringLiteral("Korvit")));
-    EXPECT_EQ(TituloSistema, QStringLiteral("ZEB-ICMS - ") + NomeProduto);
-    EXPECT_EQ(CodigoSistema, QStringLiteral("KORVIT"));
-    EXPECT_TRUE(NomeUsuario.isEmpty());
-}
-
-TEST_F(ModPrincipal, CreationReadsTheVersionIntoCaptionAndStatusBar) {
+TEST_F(TfrmModPrincipalTest, CreationReadsTheVersionIntoCaptionAndStatusBar) {
     EXPECT_FALSE(principal->Widget()->isVisible());
     EXPECT_EQ(principal->WindowState(), TWindowState::wsMaximized);
     EXPECT_EQ(principal->Caption(), QStringLiteral("ZEB-ICMS"));
@@ -55,7 +46,7 @@ TEST_F(ModPrincipal, CreationReadsTheVersionIntoCaptionAndStatusBar) {
     EXPECT_EQ(principal->FormStyle(), TFormStyle::fsMDIForm);
 }
 
-TEST_F(ModPrincipal, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientArea) {
+TEST_F(TfrmModPrincipalTest, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientArea) {
     principal->Show();
     TLabel* nome = principal->NomeOrgaoLabel();
     TLabel* sombra = principal->NomeOrgaoSombra();
@@ -80,7 +71,7 @@ TEST_F(ModPrincipal, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientArea) {
     EXPECT_EQ(principal->NomeOrgaoLabel(), nome); // once only
 }
 
-TEST_F(ModPrincipal, AboutBoxShowsProductVersionAuthorityAndMemory) {
+TEST_F(TfrmModPrincipalTest, AboutBoxShowsProductVersionAuthorityAndMemory) {
     principal->evApp->SeteMail(QStringLiteral("suporte@exemplo.kv"));
     principal->evApp->SetCustomInfo(QStringLiteral("Linha extra"));
     QString sysInfo, sigla, secretaria, email, memoria;
@@ -105,92 +96,7 @@ TEST_F(ModPrincipal, AboutBoxShowsProductVersionAuthorityAndMemory) {
     EXPECT_FALSE(listaVisivel);
 }
 
-TEST(TfrmAbout, WithoutDatabasesTheBoxIsShorter) {
-    std::unique_ptr<TfrmAbout> about(TForm::Create<TfrmAbout>(nullptr));
-    EXPECT_EQ(about->ClientHeight(), 308 - 68);
-    EXPECT_EQ(about->tmrUpdate->Interval(), 2000);
-    about->pnBotoesDblClick(nullptr);
-    EXPECT_FALSE(about->tmrUpdate->Enabled());
-    about->pnBotoesDblClick(nullptr);
-    EXPECT_TRUE(about->tmrUpdate->Enabled());
-}
-
 namespace {
 
 // The figure of a memory label ("1.234.567 KB"), in KiB; -1 when it shows none.
-long long Kilobytes(const QString& caption) {
-    if (!caption.endsWith(QStringLiteral(" KB")))
-        return -1;
-    QString digits = caption.chopped(3).trimmed();
-    digits.remove(QLatin1Char('.'));
-    bool ok = false;
-    const long long value = digits.toLongLong(&ok);
-    return ok ? value : -1;
-}
-
 } // namespace
-
-TEST(TfrmAbout, MemoryFiguresAreTheSystems) {
-    std::unique_ptr<TfrmAbout> about(TForm::Create<TfrmAbout>(nullptr));
-    struct sysinfo system {};
-    ASSERT_EQ(::sysinfo(&system), 0);
-    const long long total = static_cast<long long>(system.totalram) * system.mem_unit / 1024;
-    EXPECT_EQ(Kilobytes(about->lblMemTotal->Caption()), total) << about->lblMemTotal->Caption().toStdString();
-    const long long inUse = Kilobytes(about->lblMemInUse->Caption());
-    EXPECT_GT(inUse, 0) << about->lblMemInUse->Caption().toStdString();
-    EXPECT_LT(inUse, total);
-}
-
-TEST(TfrmAbout, EveryLabelFitsItsWindow) {
-    std::unique_ptr<TfrmAbout> about(TForm::Create<TfrmAbout>(nullptr));
-    // The longest texts the program hands over: the main window's support address.
-    about->SetTexts(QStringLiteral("ZEB-ICMS"), QStringLiteral("0.3.3.4"), QString(),
-                    QStringLiteral("suporte.zeb@sefaz.kv.gov.br"));
-    about->Show();
-    QApplication::processEvents();
-    const QRect client = about->ClientWidget()->rect();
-    int labels = 0;
-    for (int i = 0; i < about->ComponentCount(); ++i) {
-        auto* label = dynamic_cast<TLabel*>(about->Components(i));
-        if (!label || !label->Visible() || label->Caption().isEmpty())
-            continue;
-        ++labels;
-        SCOPED_TRACE(label->Name().toStdString());
-        QWidget* widget = label->Widget();
-        // The whole text inside the label, the label inside its parent and the window.
-        const QFontMetrics metrics(widget->font());
-        if (label->WordWrap())
-            EXPECT_LE(
-                metrics.boundingRect(QRect(0, 0, widget->width(), 10000), Qt::TextWordWrap, label->Caption())
-                    .height(),
-                widget->height());
-        else
-            EXPECT_LE(metrics.horizontalAdvance(label->Caption()), widget->width());
-        EXPECT_TRUE(widget->parentWidget()->rect().contains(widget->geometry()))
-            << widget->geometry().x() << "," << widget->geometry().y() << " " << widget->width() << "x"
-            << widget->height() << " in " << widget->parentWidget()->width() << "x"
-            << widget->parentWidget()->height();
-        const QRect onWindow(widget->mapTo(about->ClientWidget(), QPoint(0, 0)), widget->size());
-        EXPECT_TRUE(client.contains(onWindow));
-    }
-    EXPECT_GE(labels, 8);
-    // A figure never runs into the text before it.
-    for (auto [text, figure] :
-         {std::pair{"lblMemoriaUso", about->lblMemInUse}, std::pair{"lblMemoriaTotal", about->lblMemTotal}}) {
-        auto* caption = dynamic_cast<TLabel*>(about->FindComponent(QLatin1String(text)));
-        ASSERT_NE(caption, nullptr) << text;
-        EXPECT_LT(caption->BoundsRight(), figure->Left()) << text;
-    }
-    const QString pastaImagens = QStringLiteral(ZEB_BUILD_DIR) + QStringLiteral("/screenshots");
-    QDir().mkpath(pastaImagens);
-    EXPECT_TRUE(about->Widget()->grab().save(pastaImagens + QStringLiteral("/about-box.png")));
-}
-
-TEST(TfrmModDialogo, ButtonPanelSitsAtTheBottomUnderItsLine) {
-    std::unique_ptr<TfrmModDialogo> dialogo(TForm::Create<TfrmModDialogo>(nullptr));
-    dialogo->Show();
-    EXPECT_EQ(dialogo->ClientWidth(), 377);
-    EXPECT_EQ(dialogo->ClientHeight(), 286);
-    EXPECT_EQ(dialogo->pnBotoes->Top() + dialogo->pnBotoes->Height(), dialogo->ClientHeight());
-    EXPECT_EQ(dialogo->bvBotoes->Top() + dialogo->bvBotoes->Height(), dialogo->pnBotoes->Top());
-}

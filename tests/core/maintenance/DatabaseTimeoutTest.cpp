@@ -4,7 +4,7 @@
 #include "platform/db/TIBTransaction.h"
 #include "platform/ui/TTimer.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

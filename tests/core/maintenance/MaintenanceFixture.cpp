@@ -2,7 +2,6 @@
 
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
-#include "tests/support/TempDatabase.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -10,10 +9,8 @@
 #include <QProcess>
 
 MaintenanceFixture::MaintenanceFixture() {
-    QDir(m_program.path()).mkpath(QStringLiteral("Dados"));
-    m_live = m_program.filePath(QStringLiteral("Dados/dbdef.gdb"));
-    EXPECT_TRUE(QFile::copy(TempDatabase::BuiltDatabase(), m_live));
-    QFile::setPermissions(m_live, QFile::ReadOwner | QFile::WriteOwner);
+    m_live = m_program.Database();
+    EXPECT_TRUE(m_program.CopyDatabase());
     live.SetName(QStringLiteral("ibLive"));
     live.SetDatabaseName(m_live);
     live.SetParams({QStringLiteral("user_name=SYSDBA"), QStringLiteral("lc_ctype=UTF8")});

@@ -6,6 +6,7 @@
 
 #include "platform/db/TIBDatabase.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "tests/support/database/ProgramFolder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,7 +24,7 @@ protected:
     MaintenanceFixture();
     ~MaintenanceFixture() override;
 
-    QString ProgramFolder() const { return m_program.path(); }
+    QString ProgramFolder() const { return m_program.Path(); }
     const QString& Live() const { return m_live; }
     // A path in a scratch folder of the test.
     QString Scratch(const QString& name) const { return m_scratch.filePath(name); }
@@ -47,7 +48,7 @@ protected:
     TIBDatabase live;
 
 private:
-    QTemporaryDir m_program;
+    ::ProgramFolder m_program;
     QTemporaryDir m_scratch;
     QString m_live;
 };

@@ -8,32 +8,32 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(JuntaCaminho, ExactlyOneSeparatorBetween) {
+TEST(FileRoutinesTest, JuntaCaminhoExactlyOneSeparatorBetween) {
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/a/b/"), QStringLiteral("/c.txt")), QStringLiteral("/a/b/c.txt"));
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/a/b"), QStringLiteral("c.txt")), QStringLiteral("/a/b/c.txt"));
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/a/b\\"), QStringLiteral("\\Dados\\dbdef.gdb")),
               QStringLiteral("/a/b/Dados/dbdef.gdb"));
 }
 
-TEST(JuntaCaminho, EmptyPartsLeaveTheOther) {
+TEST(FileRoutinesTest, JuntaCaminhoEmptyPartsLeaveTheOther) {
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/a/b/"), QString()), QStringLiteral("/a/b"));
     EXPECT_EQ(JuntaCaminho(QString(), QStringLiteral("dbdef.gbk")), QStringLiteral("dbdef.gbk"));
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/"), QStringLiteral("x")), QStringLiteral("/x"));
     EXPECT_EQ(JuntaCaminho(QStringLiteral("/"), QString()), QStringLiteral("/"));
 }
 
-TEST(JuntaCaminho, WindowsDefaultFolderBecomesHome) {
+TEST(FileRoutinesTest, JuntaCaminhoWindowsDefaultFolderBecomesHome) {
     EXPECT_EQ(JuntaCaminho(QStringLiteral("C:\\"), QStringLiteral("BkpZeb.zip")),
               QDir::homePath() + QStringLiteral("/BkpZeb.zip"));
 }
 
-TEST(PastaTemporaria, EndsWithASeparator) {
+TEST(FileRoutinesTest, PastaTemporariaEndsWithASeparator) {
     const QString folder = PastaTemporaria();
     EXPECT_TRUE(folder.endsWith(QLatin1Char('/')));
     EXPECT_TRUE(QDir(folder).exists());
 }
 
-TEST(RemovePasta, RemovesATreeWithWindowsSeparators) {
+TEST(FileRoutinesTest, RemovePastaRemovesATreeWithWindowsSeparators) {
     QTemporaryDir base;
     ASSERT_TRUE(base.isValid());
     const QString tree = base.filePath(QStringLiteral("nubvo"));
@@ -45,14 +45,14 @@ TEST(RemovePasta, RemovesATreeWithWindowsSeparators) {
     EXPECT_FALSE(QFileInfo::exists(tree));
 }
 
-TEST(RemovePasta, MissingFolderIsReportedOnlyWhenAsked) {
+TEST(FileRoutinesTest, RemovePastaMissingFolderIsReportedOnlyWhenAsked) {
     QTemporaryDir base;
     const QString missing = base.filePath(QStringLiteral("missing"));
     EXPECT_FALSE(RemovePasta(missing, false, false));
     EXPECT_ANY_THROW(RemovePasta(missing, false, true));
 }
 
-TEST(DiskRoutines, TemporaryFolderIsAPresentWritableFixedDisk) {
+TEST(FileRoutinesTest, DiskRoutinesTemporaryFolderIsAPresentWritableFixedDisk) {
     QTemporaryDir dir;
     EXPECT_TRUE(DiscoPresente(dir.path()));
     EXPECT_FALSE(ProtegidoContraGravacao(dir.path()));
@@ -77,7 +77,7 @@ RemovableDrives drivesWith(const QTemporaryDir& sys, const QString& mounted, boo
 
 } // namespace
 
-TEST(PedeDisco, FixedWritableDriveAsksNothing) {
+TEST(FileRoutinesTest, PedeDiscoFixedWritableDriveAsksNothing) {
     QTemporaryDir sys;
     QTemporaryDir disk;
     ScriptedPrompter prompts;
@@ -85,7 +85,7 @@ TEST(PedeDisco, FixedWritableDriveAsksNothing) {
     EXPECT_EQ(prompts.Count(), 0);
 }
 
-TEST(PedeDisco, RemovableDriveAsksForTheDiskFirst) {
+TEST(FileRoutinesTest, PedeDiscoRemovableDriveAsksForTheDiskFirst) {
     QTemporaryDir sys;
     QTemporaryDir disk;
     ScriptedPrompter prompts;
@@ -98,7 +98,7 @@ TEST(PedeDisco, RemovableDriveAsksForTheDiskFirst) {
     EXPECT_EQ(prompts.Last().Buttons, (std::vector<TMsgDlgBtn>{TMsgDlgBtn::mbOK, TMsgDlgBtn::mbCancel}));
 }
 
-TEST(PedeDisco, CancelOnTheDiskPromptGivesFalse) {
+TEST(FileRoutinesTest, PedeDiscoCancelOnTheDiskPromptGivesFalse) {
     QTemporaryDir sys;
     QTemporaryDir disk;
     ScriptedPrompter prompts;
@@ -108,7 +108,7 @@ TEST(PedeDisco, CancelOnTheDiskPromptGivesFalse) {
               QStringLiteral("Por favor insira um disquete no drive %1:").arg(disk.path()));
 }
 
-TEST(PedeDisco, AbsentDiskIsAskedForAgain) {
+TEST(FileRoutinesTest, PedeDiscoAbsentDiskIsAskedForAgain) {
     QTemporaryDir sys;
     QTemporaryDir base;
     const QString absent = base.filePath(QStringLiteral("not-mounted"));
@@ -118,7 +118,7 @@ TEST(PedeDisco, AbsentDiskIsAskedForAgain) {
     EXPECT_EQ(prompts.Count(), 3);
 }
 
-TEST(PedeDisco, WriteProtectedDiskOffersRetry) {
+TEST(FileRoutinesTest, PedeDiscoWriteProtectedDiskOffersRetry) {
     QTemporaryDir sys;
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("later"));

@@ -6,7 +6,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
-TEST(ArredondaDuasCasas, RoundsHalfAwayFromZeroAsTheDecimalTextReads) {
+TEST(GeneralRoutinesTest, ArredondaDuasCasasRoundsHalfAwayFromZeroAsTheDecimalTextReads) {
     EXPECT_DOUBLE_EQ(ArredondaDuasCasas(1.005), 1.01);
     EXPECT_DOUBLE_EQ(ArredondaDuasCasas(2.675), 2.68);
     EXPECT_DOUBLE_EQ(ArredondaDuasCasas(-2.675), -2.68);
@@ -19,14 +19,14 @@ TEST(ArredondaDuasCasas, RoundsHalfAwayFromZeroAsTheDecimalTextReads) {
     EXPECT_DOUBLE_EQ(ArredondaDuasCasas(1e20), 1e20);
 }
 
-TEST(TruncaCentavos, CutsTowardZero) {
+TEST(GeneralRoutinesTest, TruncaCentavosCutsTowardZero) {
     EXPECT_EQ(TruncaCentavos(Currency::fromRaw(1234567)), Currency::fromRaw(1234500));
     EXPECT_EQ(TruncaCentavos(Currency::fromRaw(-12390)), Currency::fromRaw(-12300));
     EXPECT_EQ(TruncaCentavos(Currency::fromRaw(109990)), Currency::fromRaw(109900));
     EXPECT_EQ(TruncaCentavos(Currency::fromRaw(2900)), Currency::fromRaw(2900));
 }
 
-TEST(DateTimeTexts, ZeroPaddedFields) {
+TEST(GeneralRoutinesTest, DateTimeTextsZeroPaddedFields) {
     const QDateTime moment(QDate(2024, 1, 5), QTime(7, 8, 9));
     EXPECT_EQ(AcrescentaDataHora(QStringLiteral("ZEB"), moment), QStringLiteral("ZEB20240105070809"));
     EXPECT_EQ(AcrescentaDataHora(QString(), QDateTime(QDate(987, 12, 31), QTime(23, 59, 58))),
@@ -39,7 +39,7 @@ TEST(DateTimeTexts, ZeroPaddedFields) {
               QStringLiteral("/tmp/BkpZeb20240105070809"));
 }
 
-TEST(VerificaLimiteValor, ZeroAndTheLimitPass) {
+TEST(GeneralRoutinesTest, VerificaLimiteValorZeroAndTheLimitPass) {
     const Currency limit = Currency::fromUnits(1000);
     EXPECT_TRUE(MensagemLimiteValor(Currency(), QStringLiteral("Valor"), limit).isEmpty());
     EXPECT_TRUE(MensagemLimiteValor(limit, QStringLiteral("Valor"), limit).isEmpty());
@@ -48,7 +48,7 @@ TEST(VerificaLimiteValor, ZeroAndTheLimitPass) {
     EXPECT_EQ(prompts.Count(), 0);
 }
 
-TEST(VerificaLimiteValor, OneCentAboveTheLimitStopsWithItsMessage) {
+TEST(GeneralRoutinesTest, VerificaLimiteValorOneCentAboveTheLimitStopsWithItsMessage) {
     const Currency limit = Currency::fromUnits(1000);
     ScriptedPrompter prompts;
     prompts.Answer(mrOk);
@@ -63,7 +63,7 @@ TEST(VerificaLimiteValor, OneCentAboveTheLimitStopsWithItsMessage) {
                              "Ferramentas."));
 }
 
-TEST(VerificaLimiteValor, NegativeValuesStop) {
+TEST(GeneralRoutinesTest, VerificaLimiteValorNegativeValuesStop) {
     ScriptedPrompter prompts;
     prompts.Answer(mrOk);
     EXPECT_THROW(VerificaLimiteValor(Currency::fromRaw(-1), QStringLiteral("Base"), Currency::fromUnits(5)),
@@ -71,7 +71,7 @@ TEST(VerificaLimiteValor, NegativeValuesStop) {
     EXPECT_EQ(prompts.Last().Text, QStringLiteral("O campo Base não pode ser negativo !"));
 }
 
-TEST(NumericTexts, IntegerRanges) {
+TEST(GeneralRoutinesTest, NumericTextsIntegerRanges) {
     EXPECT_TRUE(InteiroAte999(QStringLiteral("999")));
     EXPECT_FALSE(InteiroAte999(QStringLiteral("1000")));
     EXPECT_FALSE(InteiroAte999(QStringLiteral("0")));
@@ -85,13 +85,13 @@ TEST(NumericTexts, IntegerRanges) {
     EXPECT_FALSE(InteiroAte999(QStringLiteral("abc")));
 }
 
-TEST(NumericTexts, PositiveIntegersBeyondThirtyTwoBits) {
+TEST(GeneralRoutinesTest, NumericTextsPositiveIntegersBeyondThirtyTwoBits) {
     EXPECT_TRUE(InteiroPositivo(QStringLiteral("3000000000")));
     EXPECT_TRUE(InteiroPositivo(QStringLiteral("9223372036854775807")));
     EXPECT_FALSE(InteiroPositivo(QStringLiteral("9223372036854775808")));
 }
 
-TEST(NumericTexts, ValorPositivoReadsThousandsAndDecimalComma) {
+TEST(GeneralRoutinesTest, NumericTextsValorPositivoReadsThousandsAndDecimalComma) {
     EXPECT_TRUE(ValorPositivo(QStringLiteral("1.234,50")));
     EXPECT_TRUE(ValorPositivo(QStringLiteral("0,01")));
     EXPECT_FALSE(ValorPositivo(QStringLiteral("0,00")));
@@ -100,7 +100,7 @@ TEST(NumericTexts, ValorPositivoReadsThousandsAndDecimalComma) {
     EXPECT_FALSE(ValorPositivo(QString()));
 }
 
-TEST(SharedConstants, DetailTablesInCopyOrder) {
+TEST(GeneralRoutinesTest, SharedConstantsDetailTablesInCopyOrder) {
     const QStringList& tables = TabelasDetalheDeclaracao();
     ASSERT_EQ(tables.size(), 15);
     EXPECT_EQ(tables.first(), QStringLiteral("ENTRADA_DECLARADA"));

@@ -27,7 +27,7 @@ void expectBox(const TPromptRequest& request, const Expected& e) {
 
 } // namespace
 
-TEST(MessageBoxes, YesNoBoxesAnswerTrueOnlyOnYes) {
+TEST(MessageBoxesTest, YesNoBoxesAnswerTrueOnlyOnYes) {
     ScriptedPrompter prompts;
     prompts.Answer(mrYes).Answer(mrNo).Answer(mrYes).Answer(mrNo).Answer(mrYes).Answer(mrCancel);
     EXPECT_TRUE(MsgConfirmacao(QStringLiteral("Continuar?")));
@@ -38,7 +38,7 @@ TEST(MessageBoxes, YesNoBoxesAnswerTrueOnlyOnYes) {
     EXPECT_FALSE(MsgAdvertencia(QStringLiteral("y")));
 }
 
-TEST(MessageBoxes, CaptionsIconsAndButtons) {
+TEST(MessageBoxesTest, CaptionsIconsAndButtons) {
     ScriptedPrompter prompts;
     for (int i = 0; i < 7; ++i)
         prompts.Answer(i < 3 ? mrYes : mrOk);
@@ -67,7 +67,7 @@ TEST(MessageBoxes, CaptionsIconsAndButtons) {
     EXPECT_EQ(r[6].Text, QStringLiteral("g"));
 }
 
-TEST(MessageBoxes, AttentionBoxPrefixesTheText) {
+TEST(MessageBoxesTest, AttentionBoxPrefixesTheText) {
     ScriptedPrompter prompts;
     prompts.Answer(mrNo);
     MsgAtencao(QStringLiteral("Confirma a conversão?"));

@@ -17,7 +17,7 @@ QStringList Valores(const TExeVer& ver) {
 
 } // namespace
 
-TEST(ReadVersionString, TheRunningExecutableCarriesTheProgramVersion) {
+TEST(TExeVerTest, ReadVersionStringTheRunningExecutableCarriesTheProgramVersion) {
     const QString exe = RunningExecutable();
     EXPECT_EQ(ReadVersionString(exe, "FileVersion"), "0.3.3.4");
     EXPECT_EQ(ReadVersionString(exe, "ProductVersion"), "0.3.3.4");
@@ -29,7 +29,7 @@ TEST(ReadVersionString, TheRunningExecutableCarriesTheProgramVersion) {
     EXPECT_EQ(ReadVersionString("", "FileVersion"), "");
 }
 
-TEST(ReadVersionString, OtherFilesHaveNoVersionInformation) {
+TEST(TExeVerTest, ReadVersionStringOtherFilesHaveNoVersionInformation) {
     QTemporaryDir pasta;
     const QString copia = pasta.filePath("copia");
     ASSERT_TRUE(QFile::copy(RunningExecutable(), copia));
@@ -40,7 +40,7 @@ TEST(ReadVersionString, OtherFilesHaveNoVersionInformation) {
     EXPECT_EQ(ReadVersionString(link, "FileVersion"), "0.3.3.4");
 }
 
-TEST(TExeVer, FilenameReadsTheEightStrings) {
+TEST(TExeVerTest, FilenameReadsTheEightStrings) {
     TExeVer ver;
     ver.SetFilename(RunningExecutable());
     EXPECT_EQ(ver.Filename(), RunningExecutable());
@@ -53,7 +53,7 @@ TEST(TExeVer, FilenameReadsTheEightStrings) {
         EXPECT_FALSE(valor.isEmpty());
 }
 
-TEST(TExeVer, AFileWithoutVersionGivesEightEmptyStrings) {
+TEST(TExeVerTest, AFileWithoutVersionGivesEightEmptyStrings) {
     QTemporaryDir pasta;
     const QString outro = pasta.filePath("outro.exe");
     QFile arquivo(outro);
@@ -65,14 +65,14 @@ TEST(TExeVer, AFileWithoutVersionGivesEightEmptyStrings) {
     EXPECT_EQ(Valores(ver), QStringList(8));
 }
 
-TEST(TExeVer, AMissingFileClearsWhatWasRead) {
+TEST(TExeVerTest, AMissingFileClearsWhatWasRead) {
     TExeVer ver;
     ver.SetFilename(RunningExecutable());
     ver.SetFilename("/no/such/file.exe");
     EXPECT_EQ(Valores(ver), QStringList(8));
 }
 
-TEST(TExeVer, OnGetFileInfoSeesEveryKeyInOrderAndMayReplaceTheValue) {
+TEST(TExeVerTest, OnGetFileInfoSeesEveryKeyInOrderAndMayReplaceTheValue) {
     TExeVer ver;
     QStringList vistas;
     ver.OnGetFileInfo =

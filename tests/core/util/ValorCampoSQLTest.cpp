@@ -3,7 +3,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBSQL.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDate>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/EditorFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include "core/forms/TfrmModPrincipal.h"
 #include "declarations/pages/NoMovementPage.h"
@@ -23,7 +23,7 @@
 
 namespace {
 
-class EditorTest : public EditorFixture {
+class TfrmDeclaracaoTest : public EditorFixture {
 protected:
     // The nodes Avançar visits from node 0 until it stops.
     std::vector<int> Percurso() {
@@ -55,7 +55,7 @@ protected:
 
 } // namespace
 
-TEST_F(EditorTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
+TEST_F(TfrmDeclaracaoTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
     AbreEditor(2005, 6);
     TTreeNodes& nos = editor->tvNavegador->Items();
     ASSERT_EQ(nos.Count(), 39);
@@ -78,7 +78,7 @@ TEST_F(EditorTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
     EXPECT_FALSE(lista->Enabled()) << "the list waits while the editor is open";
 }
 
-TEST_F(EditorTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
+TEST_F(TfrmDeclaracaoTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
     AbreEditor(2005, 6);
     Seleciona(1);
     ASSERT_NE(editor->Quadro(), nullptr);
@@ -98,7 +98,7 @@ TEST_F(EditorTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
     EXPECT_EQ(editor->pnlDescricao->Caption(), "   Resumos - Substituição Tributária Interna");
 }
 
-TEST_F(EditorTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReaderCanName) {
+TEST_F(TfrmDeclaracaoTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReaderCanName) {
     AbreEditor(2005, 6);
     QStringList nomes;
     QStringList semNome;
@@ -115,19 +115,19 @@ TEST_F(EditorTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReaderCanName)
                                    << semNome.join('\n').toStdString();
 }
 
-TEST_F(EditorTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
+TEST_F(TfrmDeclaracaoTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
     AbreEditor(2005, 6);
     EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
     EXPECT_FALSE(editor->acAvancar->Enabled());
     EXPECT_TRUE(editor->acVoltar->Enabled());
 }
 
-TEST_F(EditorTest, AvancarStepsOverTheSectionsA2001DeclarationDoesNotHave) {
+TEST_F(TfrmDeclaracaoTest, AvancarStepsOverTheSectionsA2001DeclarationDoesNotHave) {
     AbreEditor(2001, 6);
     EXPECT_EQ(Percurso(), Intervalo({{0, 19}, {21, 21}, {24, 24}, {26, 26}, {34, 38}}));
 }
 
-TEST_F(EditorTest, TheExportBalancesBeginInApril2002ForAvancarAndForAClickAlike) {
+TEST_F(TfrmDeclaracaoTest, TheExportBalancesBeginInApril2002ForAvancarAndForAClickAlike) {
     for (int mes : {1, 2, 3}) {
         AbreEditor(2002, mes);
         EXPECT_EQ(Percurso(), Intervalo({{0, 26}, {34, 38}})) << "month " << mes;
@@ -142,7 +142,7 @@ TEST_F(EditorTest, TheExportBalancesBeginInApril2002ForAvancarAndForAClickAlike)
     EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
 }
 
-TEST_F(EditorTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
+TEST_F(TfrmDeclaracaoTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
     AbreEditor(2005, 6,
                "IN_OPER_PROP_SEM_MOV = 'S', IN_SUBST_TRIBUT_SEM_MOV = 'S', "
                "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
@@ -157,7 +157,7 @@ TEST_F(EditorTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
     }
 }
 
-TEST_F(EditorTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMessages) {
+TEST_F(TfrmDeclaracaoTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMessages) {
     AbreEditor(2001, 6);
     for (auto [no, mensagem] :
          {std::pair{19, 286}, std::pair{21, 288}, std::pair{24, 287}, std::pair{26, 289}}) {
@@ -167,7 +167,7 @@ TEST_F(EditorTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMessages) {
     }
 }
 
-TEST_F(EditorTest, VoltarRetracesTheStepsOfAvancar) {
+TEST_F(TfrmDeclaracaoTest, VoltarRetracesTheStepsOfAvancar) {
     AbreEditor(2001, 6);
     const std::vector<int> ida = Percurso();
     std::vector<int> volta{NoAtual()};
@@ -178,7 +178,7 @@ TEST_F(EditorTest, VoltarRetracesTheStepsOfAvancar) {
     EXPECT_EQ(std::vector<int>(volta.rbegin(), volta.rend()), ida);
 }
 
-TEST_F(EditorTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
+TEST_F(TfrmDeclaracaoTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
     Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
     AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
     Aciona(editor->acAvancar);
@@ -192,7 +192,7 @@ TEST_F(EditorTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
     EXPECT_FALSE(def->cdsDeclaracao->Active());
 }
 
-TEST_F(EditorTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
+TEST_F(TfrmDeclaracaoTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
     AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
     Seleciona(1);
     def->cdsDeclaracao->Edit();
@@ -207,7 +207,7 @@ TEST_F(EditorTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
     EXPECT_FALSE(banco.Value("SELECT COMERRO FROM DECLARACAO_ECONOMICO_FISCAL").isValid());
 }
 
-TEST_F(EditorTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationStaysAsStored) {
+TEST_F(TfrmDeclaracaoTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationStaysAsStored) {
     // The database refuses to drop the validation marks, and any row
     // observed as "Recusada".
     Executa(QStringLiteral("CREATE EXCEPTION E_RECUSA 'recusada'"));
@@ -256,7 +256,7 @@ TEST_F(EditorTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationStaysAsSto
     EXPECT_EQ(reconciliacoes, 2);
 }
 
-TEST_F(EditorTest, AnExponentCannotBeTypedIntoAMoneyField) {
+TEST_F(TfrmDeclaracaoTest, AnExponentCannotBeTypedIntoAMoneyField) {
     AbreEditor(2005, 6);
     Seleciona(1);
     auto* pagina = static_cast<NoMovementPage*>(editor->Quadro());
@@ -265,7 +265,7 @@ TEST_F(EditorTest, AnExponentCannotBeTypedIntoAMoneyField) {
     def->cdsDeclaracao->Cancel();
 }
 
-TEST_F(EditorTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
+TEST_F(TfrmDeclaracaoTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
     AbreEditor(2005, 6);
     Seleciona(1);
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");

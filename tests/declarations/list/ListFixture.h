@@ -3,8 +3,8 @@
 // around it and the fixture builder for rows.
 
 #include "declarations/list/TfrmSelDeclaracao.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 #include <memory>
 

@@ -10,8 +10,8 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TDBGrid.h"
 #include "platform/ui/TImageList.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 #include <QAbstractItemModel>
 #include <QDir>

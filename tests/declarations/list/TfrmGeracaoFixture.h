@@ -5,8 +5,8 @@
 // errors, 4 not validated. Declaration 1 has rows in every detail table.
 
 #include "declarations/list/TfrmGeracao.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 #include <QTemporaryDir>
 #include <functional>

@@ -30,9 +30,9 @@ namespace {
 
 using Fixture = DeclarationFixture;
 
-class DeclarationList : public ListFixture {
+class TfrmSelDeclaracaoTest : public ListFixture {
 protected:
-    DeclarationList() {
+    TfrmSelDeclaracaoTest() {
         fixture->Taxpayer();
         // Keys drawn by the program follow the fixture's own.
         fixture->Execute("UPDATE PARAMETROS_DEF SET VL_PARAM1 = 100 WHERE ID_PARAMETRO = 3");
@@ -61,7 +61,7 @@ protected:
 
 } // namespace
 
-TEST_F(DeclarationList, NewDeclarationsAreRefusedInTheOrderOfTheChecks) {
+TEST_F(TfrmSelDeclaracaoTest, NewDeclarationsAreRefusedInTheOrderOfTheChecks) {
     AbreLista();
     const QDate hoje = QDate::currentDate();
     const QDate proximo = hoje.addMonths(1);
@@ -82,7 +82,7 @@ TEST_F(DeclarationList, NewDeclarationsAreRefusedInTheOrderOfTheChecks) {
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1) << "nothing was inserted";
 }
 
-TEST_F(DeclarationList, ANewDeclarationCarriesTheBalancesOfTheLatestDeclarationOfThePreviousMonth) {
+TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclarationOfThePreviousMonth) {
     fixture->AddDeclaration({.sq = 10, .ano = 2004, .mes = 12, .saldoAnterior = Currency::fromRaw(1234567)});
     fixture->AddDeclaration({.sq = 11,
                              .ano = 2004,
@@ -114,7 +114,7 @@ TEST_F(DeclarationList, ANewDeclarationCarriesTheBalancesOfTheLatestDeclarationO
     EXPECT_EQ(Valor(de2001.arg("IN_ALC_ZFM_SEM_MOV")), "S");
 }
 
-TEST_F(DeclarationList, AnInsertTheDatabaseRefusesLeavesNothingAndKeepsTheDialogOpen) {
+TEST_F(TfrmSelDeclaracaoTest, AnInsertTheDatabaseRefusesLeavesNothingAndKeepsTheDialogOpen) {
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
     Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE INSERT AS BEGIN "
             "EXCEPTION E_RECUSA; END");
@@ -135,7 +135,7 @@ TEST_F(DeclarationList, AnInsertTheDatabaseRefusesLeavesNothingAndKeepsTheDialog
     EXPECT_EQ(def->cdsDeclaracao->Active() ? def->cdsDeclaracao->ChangeCount() : 0, 0);
 }
 
-TEST_F(DeclarationList, IncluirWithoutATaxpayerOpensNothing) {
+TEST_F(TfrmSelDeclaracaoTest, IncluirWithoutATaxpayerOpensNothing) {
     Executa("DELETE FROM CONTRIBUINTE");
     AbreLista();
     prompter.Answer(mrOk);
@@ -144,7 +144,7 @@ TEST_F(DeclarationList, IncluirWithoutATaxpayerOpensNothing) {
     EXPECT_EQ(principal->MDIChildCount(), 1);
 }
 
-TEST_F(DeclarationList, IncluirCreatesTheDeclarationAndOpensItInTheEditor) {
+TEST_F(TfrmSelDeclaracaoTest, IncluirCreatesTheDeclarationAndOpensItInTheEditor) {
     AbreLista();
     Application->OnModalBegin = TNotifyEvent::fromFunction([this](TObject* sender) {
         auto* dialogo = dynamic_cast<TfrmIncDeclaracao*>(sender);
@@ -161,7 +161,7 @@ TEST_F(DeclarationList, IncluirCreatesTheDeclarationAndOpensItInTheEditor) {
     EXPECT_TRUE(lista->Enabled());
 }
 
-TEST_F(DeclarationList, IncluirUnderAFilterOpensTheNewDeclarationWhateverTheListShows) {
+TEST_F(TfrmSelDeclaracaoTest, IncluirUnderAFilterOpensTheNewDeclarationWhateverTheListShows) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
                      "DT_TRANSMISSAO = '2005-04-02'");
@@ -196,7 +196,7 @@ TEST_F(DeclarationList, IncluirUnderAFilterOpensTheNewDeclarationWhateverTheList
         << "the validated declaration was never opened";
 }
 
-TEST_F(DeclarationList, AFailedInclusionOfARectificationSaysSoWithOrWithoutItsValues) {
+TEST_F(TfrmSelDeclaracaoTest, AFailedInclusionOfARectificationSaysSoWithOrWithoutItsValues) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
@@ -212,7 +212,7 @@ TEST_F(DeclarationList, AFailedInclusionOfARectificationSaysSoWithOrWithoutItsVa
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 1);
 }
 
-TEST_F(DeclarationList, AMonthNotBegunIsJudgedByTheProgramsClock) {
+TEST_F(TfrmSelDeclaracaoTest, AMonthNotBegunIsJudgedByTheProgramsClock) {
     SystemClock::Fix([] { return QDateTime(QDate(2005, 3, 15), QTime(12, 0)); });
     AbreLista();
     EXPECT_EQ(Recusa("12345674", "4", "2005").first, Mensagem(237));
@@ -222,7 +222,7 @@ TEST_F(DeclarationList, AMonthNotBegunIsJudgedByTheProgramsClock) {
     SystemClock::Fix({});
 }
 
-TEST_F(DeclarationList, AlterarAsksFirstOnlyWhenTheDeclarationWasValidatedWithoutErrors) {
+TEST_F(TfrmSelDeclaracaoTest, AlterarAsksFirstOnlyWhenTheDeclarationWasValidatedWithoutErrors) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
                      "DT_TRANSMISSAO = '2005-04-02'");
@@ -246,7 +246,7 @@ TEST_F(DeclarationList, AlterarAsksFirstOnlyWhenTheDeclarationWasValidatedWithou
     EXPECT_NE(dynamic_cast<TfrmDeclaracao*>(principal->ActiveMDIChild()), nullptr);
 }
 
-TEST_F(DeclarationList, ANormalDeclarationWithARectifyingOneCannotBeDeleted) {
+TEST_F(TfrmSelDeclaracaoTest, ANormalDeclarationWithARectifyingOneCannotBeDeleted) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->FillSmall(1);
     fixture->AddDeclaration(
@@ -271,7 +271,7 @@ TEST_F(DeclarationList, ANormalDeclarationWithARectifyingOneCannotBeDeleted) {
     EXPECT_TRUE(def->cdsSelDeclaracao->IsEmpty());
 }
 
-TEST_F(DeclarationList, AFailedDeleteLeavesTheListAndTheDatabaseAsTheyWere) {
+TEST_F(TfrmSelDeclaracaoTest, AFailedDeleteLeavesTheListAndTheDatabaseAsTheyWere) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
     Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE DELETE AS BEGIN "
@@ -285,7 +285,7 @@ TEST_F(DeclarationList, AFailedDeleteLeavesTheListAndTheDatabaseAsTheyWere) {
     EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 1);
 }
 
-TEST_F(DeclarationList, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAndType) {
+TEST_F(TfrmSelDeclaracaoTest, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAndType) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->AddDeclaration(
         {.sq = 2, .ano = 2005, .mes = 3, .retificadora = "S", .nuRetificadora = 1, .sqRetifica = 1});
@@ -313,7 +313,7 @@ TEST_F(DeclarationList, RegistrationsReadFormattedAndEveryColumnShowsItsTitleAnd
     ASSERT_TRUE(lista->Widget()->window()->grab().save(pasta + "/list-formatted-registrations.png"));
 }
 
-TEST_F(DeclarationList, TheListsDialogsNameTheirControlsForAScreenReader) {
+TEST_F(TfrmSelDeclaracaoTest, TheListsDialogsNameTheirControlsForAScreenReader) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     AbreLista();
     Posiciona(1);
@@ -333,7 +333,7 @@ TEST_F(DeclarationList, TheListsDialogsNameTheirControlsForAScreenReader) {
     EXPECT_TRUE(semNome.isEmpty()) << semNome.join('\n').toStdString();
 }
 
-TEST_F(DeclarationList, OnlyAGeneratedDeclarationCanBeRectified) {
+TEST_F(TfrmSelDeclaracaoTest, OnlyAGeneratedDeclarationCanBeRectified) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     AbreLista();
     Posiciona(1);
@@ -342,7 +342,7 @@ TEST_F(DeclarationList, OnlyAGeneratedDeclarationCanBeRectified) {
     EXPECT_EQ(prompter.Last().Text, Mensagem(285));
 }
 
-TEST_F(DeclarationList, RectificationsAreNumberedAndCopyEveryValueExactly) {
+TEST_F(TfrmSelDeclaracaoTest, RectificationsAreNumberedAndCopyEveryValueExactly) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3, .saldoAnterior = Currency::fromRaw(123456789)});
     fixture->FillSmall(1);
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-04-01', COMERRO = 'N', "
@@ -387,7 +387,7 @@ TEST_F(DeclarationList, RectificationsAreNumberedAndCopyEveryValueExactly) {
               0);
 }
 
-TEST_F(DeclarationList, ARectificationWithoutValuesStartsEmptyAndCancelDoesNothing) {
+TEST_F(TfrmSelDeclaracaoTest, ARectificationWithoutValuesStartsEmptyAndCancelDoesNothing) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->FillSmall(1);
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
@@ -404,7 +404,7 @@ TEST_F(DeclarationList, ARectificationWithoutValuesStartsEmptyAndCancelDoesNothi
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = " + nova), 0);
 }
 
-TEST_F(DeclarationList, AFailedCopyLeavesNoHalfCopiedRectification) {
+TEST_F(TfrmSelDeclaracaoTest, AFailedCopyLeavesNoHalfCopiedRectification) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->FillSmall(1);
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_TRANSMISSAO = '2005-04-02'");
@@ -420,7 +420,7 @@ TEST_F(DeclarationList, AFailedCopyLeavesNoHalfCopiedRectification) {
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO <> 1"), 0);
 }
 
-TEST_F(DeclarationList, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) {
+TEST_F(TfrmSelDeclaracaoTest, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) {
     fixture->Taxpayer(23456789, "Outra Empresa");
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->AddDeclaration({.sq = 2, .inscricao = 23456789, .ano = 2005, .mes = 3});
@@ -455,7 +455,7 @@ TEST_F(DeclarationList, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) {
     EXPECT_EQ(def->cdsSelDeclaracao->RecordCount(), 2);
 }
 
-TEST_F(DeclarationList, ClosingTheListDropsItsFilter) {
+TEST_F(TfrmSelDeclaracaoTest, ClosingTheListDropsItsFilter) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     AbreLista();
     def->cdsSelDeclaracao->SetFilter("COMERRO = 'S'");
@@ -467,7 +467,7 @@ TEST_F(DeclarationList, ClosingTheListDropsItsFilter) {
     EXPECT_EQ(frmSelDeclaracao, nullptr);
 }
 
-TEST_F(DeclarationList, TheListRendersWithItsStatusMarks) {
+TEST_F(TfrmSelDeclaracaoTest, TheListRendersWithItsStatusMarks) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 3});
     fixture->AddDeclaration({.sq = 2, .ano = 2005, .mes = 4});
     fixture->Execute("UPDATE DECLARACAO_ECONOMICO_FISCAL SET DT_VALIDACAO = '2005-05-01', COMERRO = 'N', "
@@ -493,7 +493,7 @@ Fixture::Declaration SemMovimento(int sq) {
 
 } // namespace
 
-TEST_F(DeclarationList, ValidarRecordsTheOutcomeAndShowsTheFindings) {
+TEST_F(TfrmSelDeclaracaoTest, ValidarRecordsTheOutcomeAndShowsTheFindings) {
     fixture->AddDeclaration(SemMovimento(1));
     Fixture::Declaration comErro = SemMovimento(2);
     comErro.mes = 2;
@@ -548,7 +548,7 @@ TEST_F(DeclarationList, ValidarRecordsTheOutcomeAndShowsTheFindings) {
     EXPECT_EQ(modais.size(), 2);
 }
 
-TEST_F(DeclarationList, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItWas) {
+TEST_F(TfrmSelDeclaracaoTest, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItWas) {
     Fixture::Declaration d = SemMovimento(1);
     d.representante.clear();
     fixture->AddDeclaration(d);
@@ -576,7 +576,7 @@ TEST_F(DeclarationList, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItW
             << "the window of the failed run is freed";
 }
 
-TEST_F(DeclarationList, ImprimirOpensTheMirrorDialogOfTheCurrentDeclaration) {
+TEST_F(TfrmSelDeclaracaoTest, ImprimirOpensTheMirrorDialogOfTheCurrentDeclaration) {
     fixture->AddDeclaration(SemMovimento(1));
     AbreLista();
     Posiciona(1);

@@ -76,14 +76,14 @@ struct Valores {
     const char* outras;
 };
 
-class MainRoad : public DataModules {
+class MainRoadTest : public DataModules {
 protected:
-    MainRoad() {
+    MainRoadTest() {
         SystemClock::Fix([] { return Momento; });
         janela = Application->CreateForm<TfrmDef>();
         janela->Show();
     }
-    ~MainRoad() override {
+    ~MainRoadTest() override {
         Application->OnModalBegin = nullptr;
         delete janela;
         Application->ProcessMessages();
@@ -190,7 +190,7 @@ QByteArray Conteudo(const QString& caminho) {
 
 } // namespace
 
-TEST_F(MainRoad, FromTheRegistersToTheTransmissionFile) {
+TEST_F(MainRoadTest, FromTheRegistersToTheTransmissionFile) {
     const QString saida = QStringLiteral(ZEB_BUILD_DIR "/e2e");
     QDir(saida).removeRecursively();
     ASSERT_TRUE(QDir().mkpath(saida));

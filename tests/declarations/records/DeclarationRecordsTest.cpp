@@ -1,14 +1,14 @@
 #include "declarations/records/DeclarationRecords.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 namespace {
 
 constexpr int Inscricao = DeclarationFixture::DefaultInscricao;
 
-class DeclarationRecords : public DataModules {
+class DeclarationRecordsTest : public DataModules {
 protected:
-    DeclarationRecords() : fixture(*geral->ibDBDef) {
+    DeclarationRecordsTest() : fixture(*geral->ibDBDef) {
         fixture.Taxpayer();
         def->cdsSelDeclaracao->Open();
     }
@@ -18,7 +18,7 @@ protected:
     DeclarationFixture fixture;
 };
 
-TEST_F(DeclarationRecords, OpeningBalancesComeFromTheLatestDeclarationOfTheMonthBefore) {
+TEST_F(DeclarationRecordsTest, OpeningBalancesComeFromTheLatestDeclarationOfTheMonthBefore) {
     const auto dezembro = [](int sq, Currency saldo, Currency saldoST) {
         return DeclarationFixture::Declaration{
             .sq = sq, .ano = 2008, .mes = 12, .saldoAnterior = saldo, .saldoAnteriorST = saldoST};
@@ -45,7 +45,7 @@ TEST_F(DeclarationRecords, OpeningBalancesComeFromTheLatestDeclarationOfTheMonth
     EXPECT_FALSE(ExisteDeclaracao(Inscricao, 2009, 2));
 }
 
-TEST_F(DeclarationRecords, ANewDeclarationIsStoredUnderTheNextKeyAndTheListStandsOnIt) {
+TEST_F(DeclarationRecordsTest, ANewDeclarationIsStoredUnderTheNextKeyAndTheListStandsOnIt) {
     const std::optional<DeclarationKey> chave =
         InsereDeclaracao(Inscricao, 2001, 6, {Currency::fromUnits(5), Currency::fromUnits(2)});
     ASSERT_TRUE(chave.has_value());
@@ -65,7 +65,7 @@ TEST_F(DeclarationRecords, ANewDeclarationIsStoredUnderTheNextKeyAndTheListStand
               "N");
 }
 
-TEST_F(DeclarationRecords, RectificationsAreNumberedPointToTheNormalOneAndCopyTheRowsWhenAsked) {
+TEST_F(DeclarationRecordsTest, RectificationsAreNumberedPointToTheNormalOneAndCopyTheRowsWhenAsked) {
     fixture.AddDeclaration({.sq = 500, .ano = 2005, .mes = 3}); // above the keys the sequence gives
     fixture.FillSmall(500);
     const QString linhas = QStringLiteral("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = ");

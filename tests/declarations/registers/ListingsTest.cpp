@@ -32,7 +32,7 @@ QStringList PdfTexts(const QString& pdfFile) {
     return pages;
 }
 
-class Listings : public RegisterWindows {
+class ListingsTest : public RegisterWindows {
 protected:
     // Prints from the window; each preview shown adds its pages' text.
     std::vector<QStringList> Imprime(TfrmModCadastroMidas* janela, int previews) {
@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(Listings, TaxpayersGiveTheOneClickListingThenTheirOwnWithTheEmail) {
+TEST_F(ListingsTest, TaxpayersGiveTheOneClickListingThenTheirOwnWithTheEmail) {
     CriaContribuinte(12345674, QStringLiteral("Padaria Estrela"), QStringLiteral("padaria@estrela.kv"));
     CriaContribuinte(87654320, QStringLiteral("Mercado Central"));
     auto* janela = Abre<TfrmCadContribuintes>();
@@ -68,7 +68,7 @@ TEST_F(Listings, TaxpayersGiveTheOneClickListingThenTheirOwnWithTheEmail) {
     EXPECT_TRUE(Tem(propria, QStringLiteral("rptContribuinte")));
 }
 
-TEST_F(Listings, EachRegistersListingIsSavedAsPdfFromItsPreview) {
+TEST_F(ListingsTest, EachRegistersListingIsSavedAsPdfFromItsPreview) {
     CriaContribuinte(12345674, QStringLiteral("Padaria Estrela"), QStringLiteral("padaria@estrela.kv"));
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO REPRESENTANTE (SQ_REPRESENTANTE, NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
@@ -117,7 +117,7 @@ TEST_F(Listings, EachRegistersListingIsSavedAsPdfFromItsPreview) {
     EXPECT_TRUE(contabilistas[0].contains(QStringLiteral("Carlos Mendes")));
 }
 
-TEST_F(Listings, RepresentativesAndAccountants) {
+TEST_F(ListingsTest, RepresentativesAndAccountants) {
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO REPRESENTANTE (SQ_REPRESENTANTE, NO_REPRESENTANTE_LEGAL, NU_DDD_REPRESENTANTE_LEGAL, "
         "NU_TEL_REPRESENTANTE_LEGAL) VALUES (1, 'Maria da Silva', '21', '32221234')")));
@@ -135,7 +135,7 @@ TEST_F(Listings, RepresentativesAndAccountants) {
     EXPECT_TRUE(Tem(contabilistas[0], QStringLiteral("Telefone")));
 }
 
-TEST_F(Listings, StatesAndMunicipalities) {
+TEST_F(ListingsTest, StatesAndMunicipalities) {
     const auto ufs = Imprime(Abre<TfrmConUFs>(), 2);
     EXPECT_TRUE(Tem(ufs[0], QStringLiteral("Rondônia")));
     EXPECT_TRUE(Tem(ufs[1], QStringLiteral("Relatório de UFs")));
@@ -146,7 +146,7 @@ TEST_F(Listings, StatesAndMunicipalities) {
     EXPECT_TRUE(Tem(municipios[1], nome));
 }
 
-TEST_F(Listings, CfopsWithTheirHistory) {
+TEST_F(ListingsTest, CfopsWithTheirHistory) {
     const auto cfops = Imprime(Abre<TfrmConCFOPs>(), 2);
     EXPECT_TRUE(Tem(cfops[1], QStringLiteral("Relatório de CFOPs")));
     EXPECT_TRUE(Tem(cfops[1], QStringLiteral("Natureza do CFOP")));
@@ -160,7 +160,7 @@ TEST_F(Listings, CfopsWithTheirHistory) {
     EXPECT_TRUE(basica->cdsCFOPs->Active());
 }
 
-TEST_F(Listings, LegalGroundsAndPurposesWithTheirHistory) {
+TEST_F(ListingsTest, LegalGroundsAndPurposesWithTheirHistory) {
     const auto fundamentos = Imprime(Abre<TfrmConFundamentos>(), 2);
     EXPECT_TRUE(Tem(fundamentos[1], QStringLiteral("Relatório de Ocorrências")));
     EXPECT_TRUE(Tem(fundamentos[1], QStringLiteral("N020001")));

@@ -23,7 +23,7 @@
 
 namespace {
 
-class LookupWindows : public RegisterWindows {
+class LookupWindowsTest : public RegisterWindows {
 protected:
     // Runs the window's search with `valor` on `campo` (its own field when
     // empty), answers OK on the row for which `escolhe` holds (the first row
@@ -47,7 +47,7 @@ protected:
     }
 };
 
-TEST_F(LookupWindows, StatesAreFoundByCode) {
+TEST_F(LookupWindowsTest, StatesAreFoundByCode) {
     auto* janela = Abre<TfrmConUFs>();
     EXPECT_EQ(janela->Caption(), QStringLiteral("Consulta de UFs"));
     EXPECT_EQ(Pesquisa(janela, QStringLiteral("33")),
@@ -56,7 +56,7 @@ TEST_F(LookupWindows, StatesAreFoundByCode) {
               banco.Count(QStringLiteral("SELECT MIN(CO_UF) FROM UFS WHERE CO_UF >= 33")));
 }
 
-TEST_F(LookupWindows, MunicipalitiesAreFoundByNameAndLocatedByTheirCode) {
+TEST_F(LookupWindowsTest, MunicipalitiesAreFoundByNameAndLocatedByTheirCode) {
     auto* janela = Abre<TfrmConMunicipios>();
     const QString nome = banco.Value(QStringLiteral("SELECT MAX(NO_LOCALIDADE) FROM MUNICIPIO")).toString();
     const int codigo = banco.Count(
@@ -71,7 +71,7 @@ TEST_F(LookupWindows, MunicipalitiesAreFoundByNameAndLocatedByTheirCode) {
                   QStringLiteral("SELECT COUNT(*) FROM MUNICIPIO_ALC WHERE CO_LOCALIDADE = %1").arg(codigo)));
 }
 
-TEST_F(LookupWindows, CfopHistoryFollowsTheCodeAndItsDescriptionsToggle) {
+TEST_F(LookupWindowsTest, CfopHistoryFollowsTheCodeAndItsDescriptionsToggle) {
     auto* janela = Abre<TfrmConCFOPs>();
     TClientDataSet* cfops = basica->cdsCFOPs;
     TDataSet* historico = janela->dbgCFOPs->DataSet();
@@ -96,7 +96,7 @@ TEST_F(LookupWindows, CfopHistoryFollowsTheCodeAndItsDescriptionsToggle) {
     EXPECT_EQ(janela->sbDescricoes->Caption(), QStringLiteral("Descrições"));
 }
 
-TEST_F(LookupWindows, LegalGroundsSearchListsTheActiveOnesOfOwnSubstitutionAndOtherIcms) {
+TEST_F(LookupWindowsTest, LegalGroundsSearchListsTheActiveOnesOfOwnSubstitutionAndOtherIcms) {
     // An inactive ground is never listed.
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO FUNDAMENTACAO_LEGAL_DEF (SQ_OCORRENCIA_DEF, TP_APURACAO, TP_OCORRENCIA, NU_OCORRENCIA, "
@@ -138,7 +138,7 @@ TEST_F(LookupWindows, LegalGroundsSearchListsTheActiveOnesOfOwnSubstitutionAndOt
     EXPECT_FALSE(janela->pnlDetalhe->Visible());
 }
 
-TEST_F(LookupWindows, PurposesSearchListsTheActiveOnesOfTheExportBalance) {
+TEST_F(LookupWindowsTest, PurposesSearchListsTheActiveOnesOfTheExportBalance) {
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO FUNDAMENTACAO_LEGAL_DEF (SQ_OCORRENCIA_DEF, TP_APURACAO, TP_OCORRENCIA, NU_OCORRENCIA, "
         "DS_OCORRENCIA, ST_OCORRENCIA_DEF) VALUES (9002, 'E', 52, 9002, 'Desativada', 'D')")));

@@ -21,9 +21,9 @@
 
 namespace {
 
-class ParametersWindow : public RegisterWindows {
+class ParametersWindowTest : public RegisterWindows {
 protected:
-    ParametersWindow() : janela(TfrmModDocumento::CreateDocument<TfrmParametros>(frame, -1)) {
+    ParametersWindowTest() : janela(TfrmModDocumento::CreateDocument<TfrmParametros>(frame, -1)) {
         janela->Show();
     }
 
@@ -61,7 +61,7 @@ protected:
     std::unique_ptr<TfrmParametros> janela;
 };
 
-TEST_F(ParametersWindow, ShowsTheCurrentMaximumAndItsNote) {
+TEST_F(ParametersWindowTest, ShowsTheCurrentMaximumAndItsNote) {
     EXPECT_EQ(janela->Caption(), QStringLiteral("Parâmetros"));
     EXPECT_EQ(janela->medtVlMaximo->Text().trimmed(), QStringLiteral("9999999999"));
     EXPECT_EQ(janela->medtVlMaximo->EditMask(), QStringLiteral("9999999999999;0; "));
@@ -71,7 +71,7 @@ TEST_F(ParametersWindow, ShowsTheCurrentMaximumAndItsNote) {
     EXPECT_EQ(janela->btnCancelar->Caption(), QStringLiteral("&Sair"));
 }
 
-TEST_F(ParametersWindow, ANewMaximumIsStoredAloneAnnouncedAndAppliedAtOnce) {
+TEST_F(ParametersWindowTest, ANewMaximumIsStoredAloneAnnouncedAndAppliedAtOnce) {
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO, IN_CGC_CPF) VALUES (12345674, "
         "11222333000181, 'Padaria', '1')")));
@@ -97,7 +97,7 @@ TEST_F(ParametersWindow, ANewMaximumIsStoredAloneAnnouncedAndAppliedAtOnce) {
     EXPECT_TRUE(prompter.Last().Text.contains(QStringLiteral("excede o limite parametrizado")));
 }
 
-TEST_F(ParametersWindow, ANewMaximumTypedOverTheShownOneReplacesItWhole) {
+TEST_F(ParametersWindowTest, ANewMaximumTypedOverTheShownOneReplacesItWhole) {
     // Selected whole and typed over, or typed where a click into the blank part leaves the caret.
     const std::vector<std::tuple<const char*, std::function<void()>, qlonglong>> entradas = {
         {"typed-over-the-selection",
@@ -123,7 +123,7 @@ TEST_F(ParametersWindow, ANewMaximumTypedOverTheShownOneReplacesItWhole) {
     }
 }
 
-TEST_F(ParametersWindow, AnEmptyEntryChangesNothingAndTheWindowStays) {
+TEST_F(ParametersWindowTest, AnEmptyEntryChangesNothingAndTheWindowStays) {
     const Currency antes = ValorMaximo;
     janela->medtVlMaximo->SetText(QString());
     prompter.Answer(mrOk);
@@ -135,7 +135,7 @@ TEST_F(ParametersWindow, AnEmptyEntryChangesNothingAndTheWindowStays) {
     EXPECT_TRUE(janela->Visible());
 }
 
-TEST_F(ParametersWindow, AWriteThatFailsIsReportedAndNothingIsApplied) {
+TEST_F(ParametersWindowTest, AWriteThatFailsIsReportedAndNothingIsApplied) {
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral("DELETE FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 2")));
     const Currency antes = ValorMaximo;
     janela->medtVlMaximo->SetText(QStringLiteral("1500000"));

@@ -33,7 +33,7 @@ struct People {
     int semNome, semDDD, semTelefone;
 };
 
-class PeopleRegisters : public RegisterWindows {
+class PeopleRegistersTest : public RegisterWindows {
 protected:
     People Representantes() {
         auto* janela = Abre<TfrmCadRepresentante>();
@@ -114,7 +114,7 @@ protected:
     }
 };
 
-TEST_F(PeopleRegisters, AfterARuleMessageTheAreaCodeTakesWhatIsTypedNext) {
+TEST_F(PeopleRegistersTest, AfterARuleMessageTheAreaCodeTakesWhatIsTypedNext) {
     const People p = Representantes();
     Clica(p.janela, p.janela->fsnCadastro->acInsert());
     UserInput::TypeInto(p.nome, QStringLiteral("Maria da Silva"));
@@ -129,7 +129,7 @@ TEST_F(PeopleRegisters, AfterARuleMessageTheAreaCodeTakesWhatIsTypedNext) {
     EXPECT_EQ(Linhas(p), 1);
 }
 
-TEST_F(PeopleRegisters, APastedControlCharacterIsRefusedNamingTheField) {
+TEST_F(PeopleRegistersTest, APastedControlCharacterIsRefusedNamingTheField) {
     const People p = Representantes();
     Clica(p.janela, p.janela->fsnCadastro->acInsert());
     UserInput::Click(p.nome);
@@ -147,27 +147,27 @@ TEST_F(PeopleRegisters, APastedControlCharacterIsRefusedNamingTheField) {
     EXPECT_EQ(Linhas(p), 1);
 }
 
-TEST_F(PeopleRegisters, RepresentativesRulesRunInTheirOrder) {
+TEST_F(PeopleRegistersTest, RepresentativesRulesRunInTheirOrder) {
     const People p = Representantes();
     EXPECT_EQ(p.janela->Caption(), QStringLiteral("Cadastro de Representantes Legais"));
     RulesInOrder(p);
 }
 
-TEST_F(PeopleRegisters, AccountantsRulesRunInTheirOrder) {
+TEST_F(PeopleRegistersTest, AccountantsRulesRunInTheirOrder) {
     const People p = Contabilistas();
     EXPECT_EQ(p.janela->Caption(), QStringLiteral("Cadastro de Contabilistas"));
     RulesInOrder(p);
 }
 
-TEST_F(PeopleRegisters, RepresentativesTakeTheirKeysFromCounter15) {
+TEST_F(PeopleRegistersTest, RepresentativesTakeTheirKeysFromCounter15) {
     KeysFromTheCounter(Representantes());
 }
 
-TEST_F(PeopleRegisters, AccountantsTakeTheirKeysFromCounter16) {
+TEST_F(PeopleRegistersTest, AccountantsTakeTheirKeysFromCounter16) {
     KeysFromTheCounter(Contabilistas());
 }
 
-TEST_F(PeopleRegisters, SearchByNameLocatesTheKey) {
+TEST_F(PeopleRegistersTest, SearchByNameLocatesTheKey) {
     for (const auto& [sq, nome] : {std::pair{7, "Carlos Mendes"}, std::pair{8, "Ana Prado"}})
         ASSERT_TRUE(
             geral->ExecutaSQL(QStringLiteral("INSERT INTO CONTABILISTA (SQ_CONTABILISTA, NO_CONTABILISTA, "

@@ -11,7 +11,7 @@
 #include "core/data/TDMDefBasica.h"
 #include "core/data/TDMDefGeral.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QStringList>
 #include <functional>

@@ -26,7 +26,7 @@
 
 namespace {
 
-class Screenshots : public RegisterWindows {
+class ScreenshotsTest : public RegisterWindows {
 protected:
     static QString Pasta() {
         const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
@@ -45,7 +45,7 @@ protected:
     }
 };
 
-TEST_F(Screenshots, RegistersLookupsAndTheTaxpayerListing) {
+TEST_F(ScreenshotsTest, RegistersLookupsAndTheTaxpayerListing) {
     CriaContribuinte(12345674, QStringLiteral("Padaria Estrela Ltda"), QStringLiteral("contato@estrela.kv"));
     CriaContribuinte(87654320, QStringLiteral("Mercado Central S.A."), QStringLiteral("vendas@central.kv"));
     CriaContribuinte(22222228, QStringLiteral("Oficina Rápida ME"));

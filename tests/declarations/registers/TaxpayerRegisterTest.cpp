@@ -24,9 +24,9 @@
 
 namespace {
 
-class TaxpayerRegister : public RegisterWindows {
+class TaxpayerRegisterTest : public RegisterWindows {
 protected:
-    TaxpayerRegister() : janela(Abre<TfrmCadContribuintes>()) {}
+    TaxpayerRegisterTest() : janela(Abre<TfrmCadContribuintes>()) {}
 
     void Inclui(const QString& inscricao, const QString& cnpj, const QString& razao) {
         Clica(janela, janela->fsnCadastro->acInsert());
@@ -47,7 +47,7 @@ protected:
     QPointer<TfrmCadContribuintes> janela;
 };
 
-TEST_F(TaxpayerRegister, OpensWithItsDataSetAndNamesItsState) {
+TEST_F(TaxpayerRegisterTest, OpensWithItsDataSetAndNamesItsState) {
     EXPECT_EQ(janela->Caption(), QStringLiteral("Cadastro de Contribuintes Declarantes"));
     EXPECT_EQ(janela->FormStyle(), TFormStyle::fsMDIChild);
     EXPECT_TRUE(Contribuintes()->Active());
@@ -55,7 +55,7 @@ TEST_F(TaxpayerRegister, OpensWithItsDataSetAndNamesItsState) {
     EXPECT_EQ(janela->fsnCadastro->VisibleFeatures(), 0xFFu | NavFeature(nfSair));
 }
 
-TEST_F(TaxpayerRegister, AValidTaxpayerIsStoredAtOnce) {
+TEST_F(TaxpayerRegisterTest, AValidTaxpayerIsStoredAtOnce) {
     Inclui(QStringLiteral("12345674"), QStringLiteral("11222333000181"), QStringLiteral("Padaria Estrela"));
     EXPECT_EQ(prompter.Count(), 0);
     EXPECT_EQ(Contribuintes()->State(), dsBrowse);
@@ -65,7 +65,7 @@ TEST_F(TaxpayerRegister, AValidTaxpayerIsStoredAtOnce) {
               QStringLiteral("contato@padaria.kv"));
 }
 
-TEST_F(TaxpayerRegister, AWrongRegistrationOrCnpjIsRefusedWithItsMessageAndNeverStored) {
+TEST_F(TaxpayerRegisterTest, AWrongRegistrationOrCnpjIsRefusedWithItsMessageAndNeverStored) {
     prompter.Answer(mrOk);
     Inclui(QStringLiteral("12345675"), QStringLiteral("11222333000181"), QStringLiteral("Padaria"));
     EXPECT_EQ(prompter.Last().Text, Mensagem(12));
@@ -81,7 +81,7 @@ TEST_F(TaxpayerRegister, AWrongRegistrationOrCnpjIsRefusedWithItsMessageAndNever
     Clica(janela, janela->fsnCadastro->acCancel());
 }
 
-TEST_F(TaxpayerRegister, TheRegistrationIsTypedOnInsertButNotChangedLater) {
+TEST_F(TaxpayerRegisterTest, TheRegistrationIsTypedOnInsertButNotChangedLater) {
     CriaContribuinte(12345674, QStringLiteral("Padaria"));
     Contribuintes()->Close();
     Contribuintes()->Open();
@@ -98,7 +98,7 @@ TEST_F(TaxpayerRegister, TheRegistrationIsTypedOnInsertButNotChangedLater) {
     Clica(janela, janela->fsnCadastro->acCancel());
 }
 
-TEST_F(TaxpayerRegister, ATaxpayerWithDeclarationsCannotBeDeleted) {
+TEST_F(TaxpayerRegisterTest, ATaxpayerWithDeclarationsCannotBeDeleted) {
     CriaContribuinte(12345674, QStringLiteral("Padaria"));
     CriaContribuinte(87654320, QStringLiteral("Mercado"));
     CriaDeclaracao(1, 12345674);
@@ -119,7 +119,7 @@ TEST_F(TaxpayerRegister, ATaxpayerWithDeclarationsCannotBeDeleted) {
     EXPECT_EQ(Contribuintes()->RecordCount(), 1);
 }
 
-TEST_F(TaxpayerRegister, SearchFindsByRegistrationOrNameAndPlacesTheRegister) {
+TEST_F(TaxpayerRegisterTest, SearchFindsByRegistrationOrNameAndPlacesTheRegister) {
     CriaContribuinte(12345674, QStringLiteral("Padaria Estrela"));
     CriaContribuinte(87654320, QStringLiteral("Mercado Central"));
     CriaContribuinte(22222228, QStringLiteral("Oficina D'Ávila"));
@@ -146,7 +146,7 @@ TEST_F(TaxpayerRegister, SearchFindsByRegistrationOrNameAndPlacesTheRegister) {
     EXPECT_EQ(Contribuintes()->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger(), 22222228);
 }
 
-TEST_F(TaxpayerRegister, TheApostropheNeverEntersTypedOrPasted) {
+TEST_F(TaxpayerRegisterTest, TheApostropheNeverEntersTypedOrPasted) {
     QChar tecla = QLatin1Char('\'');
     janela->OnKeyPress(janela, tecla);
     EXPECT_TRUE(tecla.isNull());
@@ -164,7 +164,7 @@ TEST_F(TaxpayerRegister, TheApostropheNeverEntersTypedOrPasted) {
               QStringLiteral("Bar DÁvila"));
 }
 
-TEST_F(TaxpayerRegister, APendingEditKeepsTheWindowOpen) {
+TEST_F(TaxpayerRegisterTest, APendingEditKeepsTheWindowOpen) {
     Clica(janela, janela->fsnCadastro->acInsert());
     prompter.Answer(mrOk);
     QCloseEvent fechar;

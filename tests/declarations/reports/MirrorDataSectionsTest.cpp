@@ -52,7 +52,7 @@ QRegularExpression EmLinha(const QStringList& textos) {
     return QRegularExpression(partes.join(QStringLiteral(" +")));
 }
 
-class DataSections : public MirrorFixture {
+class MirrorDataSectionsTest : public MirrorFixture {
 protected:
     QStringList Dados(std::initializer_list<const char*> caixas) {
         const Impressao impressao = ImprimeSecoes(false, caixas);
@@ -61,7 +61,7 @@ protected:
     }
 };
 
-TEST_F(DataSections, OwnOperationsPrintEntriesAndExitsInCodeOrderAndOccurrencesByKindAndNumber) {
+TEST_F(MirrorDataSectionsTest, OwnOperationsPrintEntriesAndExitsInCodeOrderAndOccurrencesByKindAndNumber) {
     fixture->AddDeclaration({.sq = 1, .observacao = QStringLiteral("Observação do período")});
     fixture->AddEntry(1, 1403, {.contabil = Units(30), .imposto = Units(3)});
     fixture->AddEntry(1, 1102, {.contabil = Units(10), .imposto = Units(1)});
@@ -106,7 +106,7 @@ TEST_F(DataSections, OwnOperationsPrintEntriesAndExitsInCodeOrderAndOccurrencesB
     EXPECT_TRUE(debitos.last().contains(EmLinha({QStringLiteral("Total"), QStringLiteral("12,00")})));
 }
 
-TEST_F(DataSections, EveryGroupOfAnEmptyDeclarationPrintsItsHeaderAndAZeroTotal) {
+TEST_F(MirrorDataSectionsTest, EveryGroupOfAnEmptyDeclarationPrintsItsHeaderAndAZeroTotal) {
     fixture->AddDeclaration({.sq = 1});
     Seleciona(1);
     const QStringList paginas = Dados(
@@ -150,7 +150,7 @@ TEST_F(DataSections, EveryGroupOfAnEmptyDeclarationPrintsItsHeaderAndAZeroTotal)
     }
 }
 
-TEST_F(DataSections, TaxSubstitutionLeavesOutRowsWithoutSubstitutionAmounts) {
+TEST_F(MirrorDataSectionsTest, TaxSubstitutionLeavesOutRowsWithoutSubstitutionAmounts) {
     fixture->AddDeclaration(
         {.sq = 1, .observacaoST = QStringLiteral("Obs ST"), .saldoAnteriorST = Units(12)});
     fixture->AddEntry(1, 1102, {.contabil = Units(100), .imposto = Units(18)});
@@ -186,7 +186,8 @@ TEST_F(DataSections, TaxSubstitutionLeavesOutRowsWithoutSubstitutionAmounts) {
     EXPECT_TRUE(deducoes.last().contains(EmLinha({QStringLiteral("Total"), QStringLiteral("3,00")})));
 }
 
-TEST_F(DataSections, AnOccurrenceWhoseGroundHasNoHistoryInTheMonthIsLeftOutAndNoDescriptionIsCarriedOver) {
+TEST_F(MirrorDataSectionsTest,
+       AnOccurrenceWhoseGroundHasNoHistoryInTheMonthIsLeftOutAndNoDescriptionIsCarriedOver) {
     fixture->AddDeclaration({.sq = 1, .ano = 2011, .mes = 3});
     // Grounds of other credits: valid from April 2011 only; valid up to
     // February 2011 only; valid in March with an older period before it; and
@@ -237,7 +238,7 @@ TEST_F(DataSections, AnOccurrenceWhoseGroundHasNoHistoryInTheMonthIsLeftOutAndNo
     EXPECT_TRUE(creditos.last().contains(EmLinha({QStringLiteral("Total"), QStringLiteral("77,00")})));
 }
 
-TEST_F(DataSections, OtherIcmsInterstateAndFreeTradeRows) {
+TEST_F(MirrorDataSectionsTest, OtherIcmsInterstateAndFreeTradeRows) {
     DeclaracaoCompleta(1);
     const QStringList paginas = Dados({"cbOutICMS", "cbOpInter", "cbZFM"});
     const QStringList outros =
@@ -274,7 +275,7 @@ TEST_F(DataSections, OtherIcmsInterstateAndFreeTradeRows) {
         EmLinha({QStringLiteral("Total"), QStringLiteral("150,00"), QStringLiteral("10,50")})));
 }
 
-TEST_F(DataSections, CreditBalancesShowPurposesProcessesAndBothEndsOfATransfer) {
+TEST_F(MirrorDataSectionsTest, CreditBalancesShowPurposesProcessesAndBothEndsOfATransfer) {
     fixture->AddDeclaration({.sq = 1});
     fixture->AddOccurrence(O::SCCompProprio, 1, 1, fixture->LegalGround('E', 50, 1), Units(9));
     fixture->AddCreditBalance(O::SCCompensado, 1, 1, fixture->LegalGround('E', 58, 1), Units(4), 87654321);
@@ -316,7 +317,7 @@ TEST_F(DataSections, CreditBalancesShowPurposesProcessesAndBothEndsOfATransfer) 
     EXPECT_TRUE(recebidos.last().contains(EmLinha({QStringLiteral("Total"), QStringLiteral("10,00")})));
 }
 
-TEST_F(DataSections, ThePageHeaderCarriesTheDeclarationAndItsType) {
+TEST_F(MirrorDataSectionsTest, ThePageHeaderCarriesTheDeclarationAndItsType) {
     fixture->AddDeclaration({.sq = 1, .ano = 2011, .mes = 3});
     fixture->AddDeclaration({.sq = 2,
                              .ano = 2011,
@@ -339,7 +340,7 @@ TEST_F(DataSections, ThePageHeaderCarriesTheDeclarationAndItsType) {
                     .contains(EmLinha({QStringLiteral("Sequencial:"), QStringLiteral("Retificadora [2]")})));
 }
 
-TEST_F(DataSections, ThePeriodKeyIsTheYearFollowedByTheMonthInTwoDigits) {
+TEST_F(MirrorDataSectionsTest, ThePeriodKeyIsTheYearFollowedByTheMonthInTwoDigits) {
     fixture->AddDeclaration({.sq = 1, .ano = 2005, .mes = 1});
     fixture->AddDeclaration({.sq = 2, .ano = 2004, .mes = 12});
     for (const auto& [sq, chave] : {std::pair{1, 200501}, std::pair{2, 200412}}) {

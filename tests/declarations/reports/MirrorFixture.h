@@ -6,8 +6,8 @@
 // reads the PDF export.
 
 #include "declarations/reports/TfrmDlgEspelhoZeb.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 #include <QStringList>
 #include <QTemporaryDir>

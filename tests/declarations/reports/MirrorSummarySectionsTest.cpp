@@ -61,7 +61,7 @@ Folha Pagina(Currency anterior, Currency creditos, Currency debitos, Currency de
     return f;
 }
 
-class SummarySections : public MirrorFixture {
+class MirrorSummarySectionsTest : public MirrorFixture {
 protected:
     // Prints every summary section; the value labels of each, by name, as printed.
     struct Resumos {
@@ -100,7 +100,7 @@ protected:
     }
 };
 
-TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages) {
+TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages) {
     DeclaracaoCompleta(
         1,
         {.saldoAnterior = Currency::fromRaw(1005678), .saldoAnteriorST = Units(10), .sceAnterior = Units(5)});
@@ -243,7 +243,7 @@ TEST_F(SummarySections, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSummaryPages
                     .contains(QRegularExpression(QStringLiteral("Imposto a Recolher: +0,00 +108,32"))));
 }
 
-TEST_F(SummarySections, StoredValuesPrintAsTheDataSectionsPrintThem) {
+TEST_F(MirrorSummarySectionsTest, StoredValuesPrintAsTheDataSectionsPrintThem) {
     // Fractions of a cent: the summaries show what the data sections show.
     fixture->AddDeclaration({.sq = 1,
                              .saldoAnterior = Currency::fromRaw(1313000099),
@@ -269,7 +269,7 @@ TEST_F(SummarySections, StoredValuesPrintAsTheDataSectionsPrintThem) {
             .contains(QRegularExpression(QStringLiteral("Saldo Credor do período anterior +131.300,01"))));
 }
 
-TEST_F(SummarySections, TheDeductionsCountInTheCreditCarriedForward) {
+TEST_F(MirrorSummarySectionsTest, TheDeductionsCountInTheCreditCarriedForward) {
     struct Caso {
         std::int64_t anterior, creditos, debitos, deducoes;
         const char* transportar;
@@ -295,7 +295,7 @@ TEST_F(SummarySections, TheDeductionsCountInTheCreditCarriedForward) {
     }
 }
 
-TEST_F(SummarySections, TheSpecialTermsLinesPrintOnlyWithSpecialTerms) {
+TEST_F(MirrorSummarySectionsTest, TheSpecialTermsLinesPrintOnlyWithSpecialTerms) {
     fixture->AddDeclaration({.sq = 1});
     fixture->AddExit(1, 5102, {.contabil = Units(1000), .imposto = Units(150)});
     Seleciona(1);
@@ -317,7 +317,7 @@ TEST_F(SummarySections, TheSpecialTermsLinesPrintOnlyWithSpecialTerms) {
     EXPECT_TRUE(comPrazo.contains(QRegularExpression(QStringLiteral("Imposto final a Recolher +150,00"))));
 }
 
-TEST_F(SummarySections, TheExportBalanceOfTheWorkedExample) {
+TEST_F(MirrorSummarySectionsTest, TheExportBalanceOfTheWorkedExample) {
     fixture->AddDeclaration({.sq = 1, .sceAnterior = Units(100), .sceCreditoEnergia = Units(10)});
     fixture->AddExit(1, 5501, {.contabil = Units(3000)});
     fixture->AddExit(1, 5102, {.contabil = Units(6000), .imposto = Units(1800)});
@@ -352,7 +352,7 @@ TEST_F(SummarySections, TheExportBalanceOfTheWorkedExample) {
             QStringLiteral("500,00"));
 }
 
-TEST_F(SummarySections, ADeclarationWithoutRowsOrMovement) {
+TEST_F(MirrorSummarySectionsTest, ADeclarationWithoutRowsOrMovement) {
     fixture->AddDeclaration({.sq = 1,
                              .semMovOperProp = QStringLiteral("S"),
                              .semMovSubstTribut = QStringLiteral("S"),

@@ -15,7 +15,7 @@ PeriodSummary Summary(Currency opening, Currency credits, Currency debits, Curre
     return SummaryOfBalance(BalanceOfPeriod(opening, credits, debits, deductions), special);
 }
 
-TEST(PeriodSummary, DebtsBeyondTheDeductionsArePayableAndTheSpecialTermsComeOffOnlyWhenTheyFit) {
+TEST(PeriodSummaryTest, DebtsBeyondTheDeductionsArePayableAndTheSpecialTermsComeOffOnlyWhenTheyFit) {
     // Credits 1.000,00 with an opening balance of 100,00, debits 1.500,00, deductions 200,00.
     const PeriodSummary plain = Summary(C(100), C(900), C(1500), C(200));
     EXPECT_EQ(plain.DebtorBalance, C(500));
@@ -27,7 +27,7 @@ TEST(PeriodSummary, DebtsBeyondTheDeductionsArePayableAndTheSpecialTermsComeOffO
     EXPECT_EQ(Summary(C(100), C(900), C(1500), C(200), C(400)).FinalTax, C(300));
 }
 
-TEST(PeriodSummary, CreditsThatCoverTheDebitsCarryTheRestWithTheDeductions) {
+TEST(PeriodSummaryTest, CreditsThatCoverTheDebitsCarryTheRestWithTheDeductions) {
     const PeriodSummary summary = Summary(Currency(), C(1200), C(1000), C(50), C(10));
     EXPECT_EQ(summary.DebtorBalance, Currency());
     EXPECT_EQ(summary.Balance.TaxPayable, Currency());
@@ -36,7 +36,7 @@ TEST(PeriodSummary, CreditsThatCoverTheDebitsCarryTheRestWithTheDeductions) {
     EXPECT_EQ(summary.FinalTax, Currency());
 }
 
-TEST(PeriodSummary, DebtsExceedingTheCreditsByExactlyTheDeductionsLeaveNothing) {
+TEST(PeriodSummaryTest, DebtsExceedingTheCreditsByExactlyTheDeductionsLeaveNothing) {
     const PeriodSummary summary = Summary(Currency(), C(400), C(1000), C(600));
     EXPECT_EQ(summary.DebtorBalance, Currency());
     EXPECT_EQ(summary.Balance.TaxPayable, Currency());
@@ -45,7 +45,7 @@ TEST(PeriodSummary, DebtsExceedingTheCreditsByExactlyTheDeductionsLeaveNothing) 
     EXPECT_EQ(Summary(Currency(), C(400), C(1000), C(700)).Balance.CarriedForward, C(100));
 }
 
-TEST(PeriodSummary, TheOpeningBalanceCountsCutToCentsOrAsStored) {
+TEST(PeriodSummaryTest, TheOpeningBalanceCountsCutToCentsOrAsStored) {
     const PeriodSummary summary = Summary(Currency::fromRaw(1000099), C(0), C(100, 1), Currency());
     // 100,0099 counts as 100,00: 0,01 to pay.
     EXPECT_EQ(summary.Balance.Credits, C(100));
@@ -61,7 +61,7 @@ TEST(PeriodSummary, TheOpeningBalanceCountsCutToCentsOrAsStored) {
               Currency::fromRaw(99));
 }
 
-TEST(PeriodSummary, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
+TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     TTotaisOperacoesProprias own;
     own.VlEntImposto = C(600);
     own.VlOutroCredito = C(50);

@@ -43,9 +43,9 @@ int SecoesVivas(const TfrmDlgEspelhoZeb& dialogo) {
     return vivas;
 }
 
-class PrintDialog : public MirrorFixture {
+class TfrmDlgEspelhoZebTest : public MirrorFixture {
 protected:
-    ~PrintDialog() override { Application->OnModalBegin = nullptr; }
+    ~TfrmDlgEspelhoZebTest() override { Application->OnModalBegin = nullptr; }
 
     static std::vector<TCheckBox*> Caixas(const TfrmDlgEspelhoZeb& dialogo, std::initializer_list<int> tags) {
         std::vector<TCheckBox*> caixas;
@@ -69,7 +69,7 @@ protected:
     }
 };
 
-TEST_F(PrintDialog, OpensWithEveryBoxCheckedAndTheDataSectionsToChooseFrom) {
+TEST_F(TfrmDlgEspelhoZebTest, OpensWithEveryBoxCheckedAndTheDataSectionsToChooseFrom) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     EXPECT_EQ(dialogo->Caption(), QStringLiteral("Impressão do Espelho da Zeb"));
@@ -105,7 +105,7 @@ TEST_F(PrintDialog, OpensWithEveryBoxCheckedAndTheDataSectionsToChooseFrom) {
     EXPECT_EQ(dialogo->cbDemais->Caption(), QStringLiteral("Demais"));
 }
 
-TEST_F(PrintDialog, SwitchingTheKindKeepsTheChecksAndEnablesOnlyThatKind) {
+TEST_F(TfrmDlgEspelhoZebTest, SwitchingTheKindKeepsTheChecksAndEnablesOnlyThatKind) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     dialogo->cbZFM->SetChecked(false);
@@ -128,7 +128,7 @@ TEST_F(PrintDialog, SwitchingTheKindKeepsTheChecksAndEnablesOnlyThatKind) {
     EXPECT_FALSE(dialogo->cbOpICMS_R->Enabled());
 }
 
-TEST_F(PrintDialog, TodosFollowsTheSectionsOfItsGroupAndChecksThemAll) {
+TEST_F(TfrmDlgEspelhoZebTest, TodosFollowsTheSectionsOfItsGroupAndChecksThemAll) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     dialogo->cbOpProprias->SetChecked(false);
@@ -157,7 +157,7 @@ TEST_F(PrintDialog, TodosFollowsTheSectionsOfItsGroupAndChecksThemAll) {
     EXPECT_TRUE(dialogo->cbDemais->Checked());
 }
 
-TEST_F(PrintDialog, TheExportSummaryIsWithdrawnForADeclarationWithoutExportData) {
+TEST_F(TfrmDlgEspelhoZebTest, TheExportSummaryIsWithdrawnForADeclarationWithoutExportData) {
     fixture->AddDeclaration({.sq = 1});
     fixture->FillSmall(1);
     for (const char* tabela :
@@ -192,7 +192,7 @@ TEST_F(PrintDialog, TheExportSummaryIsWithdrawnForADeclarationWithoutExportData)
     EXPECT_EQ(Dialogo()->cbSCEResumo->Tag(), TfrmDlgEspelhoZeb::kTagResumo);
 }
 
-TEST_F(PrintDialog, NothingChosenOfTheKindShownRefusesToPrint) {
+TEST_F(TfrmDlgEspelhoZebTest, NothingChosenOfTheKindShownRefusesToPrint) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     dialogo->cbTodos->SetChecked(false);
@@ -206,7 +206,7 @@ TEST_F(PrintDialog, NothingChosenOfTheKindShownRefusesToPrint) {
     EXPECT_EQ(dialogo->qrCompositeReports->ReportPrinter().PageCount(), 0);
 }
 
-TEST_F(PrintDialog, TheCompositeChainsTheSectionsInOrderAndNumbersItsPagesOverTheWhole) {
+TEST_F(TfrmDlgEspelhoZebTest, TheCompositeChainsTheSectionsInOrderAndNumbersItsPagesOverTheWhole) {
     DeclaracaoCompleta(1);
     for (int key = 10; key <= 89; ++key)
         fixture->AddOccurrence(O::OutroCredito, 1, key, fixture->LegalGround('N', 7, 1),
@@ -248,7 +248,7 @@ TEST_F(PrintDialog, TheCompositeChainsTheSectionsInOrderAndNumbersItsPagesOverTh
     EXPECT_EQ(Screen->Cursor(), crDefault);
 }
 
-TEST_F(PrintDialog, AFailedQueryShowsItsMessageAndLeavesNothingBehind) {
+TEST_F(TfrmDlgEspelhoZebTest, AFailedQueryShowsItsMessageAndLeavesNothingBehind) {
     DeclaracaoCompleta(1);
     // The other ICMS due cannot be read any more.
     Executa(QStringLiteral("DROP TABLE OUTRO_ICMS_DEVIDO"));
@@ -272,7 +272,7 @@ TEST_F(PrintDialog, AFailedQueryShowsItsMessageAndLeavesNothingBehind) {
     EXPECT_TRUE(Imprime(*dialogo).previsualizada);
 }
 
-TEST_F(PrintDialog, ASectionWhoseDeclarationHasNoTaxpayerRowPrintsNothing) {
+TEST_F(TfrmDlgEspelhoZebTest, ASectionWhoseDeclarationHasNoTaxpayerRowPrintsNothing) {
     Executa(QStringLiteral("ALTER TABLE DECLARACAO_ECONOMICO_FISCAL DROP CONSTRAINT FK_DECLARACAO_CONTRIB"));
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
@@ -287,7 +287,7 @@ TEST_F(PrintDialog, ASectionWhoseDeclarationHasNoTaxpayerRowPrintsNothing) {
     EXPECT_EQ(SecoesVivas(*dialogo), 0);
 }
 
-TEST_F(PrintDialog, TheListShowsItModallyAndSairClosesAndFreesIt) {
+TEST_F(TfrmDlgEspelhoZebTest, TheListShowsItModallyAndSairClosesAndFreesIt) {
     DeclaracaoCompleta(1);
     TComponent lista;
     QPointer<TfrmDlgEspelhoZeb> dialogo = TForm::Create<TfrmDlgEspelhoZeb>(&lista);
@@ -302,7 +302,7 @@ TEST_F(PrintDialog, TheListShowsItModallyAndSairClosesAndFreesIt) {
     EXPECT_TRUE(dialogo.isNull());
 }
 
-TEST_F(PrintDialog, EscapeLeavesWithoutPrinting) {
+TEST_F(TfrmDlgEspelhoZebTest, EscapeLeavesWithoutPrinting) {
     DeclaracaoCompleta(1);
     QPointer<TfrmDlgEspelhoZeb> dialogo = TForm::Create<TfrmDlgEspelhoZeb>(nullptr);
     Application->OnModalBegin = TNotifyEvent::fromFunction([](TObject* sender) {
@@ -318,7 +318,7 @@ TEST_F(PrintDialog, EscapeLeavesWithoutPrinting) {
     EXPECT_TRUE(dialogo.isNull());
 }
 
-TEST_F(PrintDialog, PicturesOfTheDialogAndOfTheFirstPageOfTheFullMirror) {
+TEST_F(TfrmDlgEspelhoZebTest, PicturesOfTheDialogAndOfTheFirstPageOfTheFullMirror) {
     DeclaracaoCompleta(1,
                        {.observacao = QStringLiteral("Declaração do mês com movimento em todas as fichas.")});
     auto dialogo = Dialogo();

@@ -12,14 +12,14 @@
 #include "platform/db/TField.h"
 #include "platform/db/TIBDatabase.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
 
-TEST(LayoutEntryLimits, EveryTextColumnHoldsWhatItsFieldAccepts) {
+TEST(LayoutEntryLimitTest, EveryTextColumnHoldsWhatItsFieldAccepts) {
     TempDatabase banco(false);
     ScriptedPrompter prompter;
     TDMDefGeral geral;

@@ -36,7 +36,7 @@ RecordLayout Layout() {
 
 } // namespace
 
-TEST(TransmissionEncoder, TextsAreOneLineExactlyTheirWidth) {
+TEST(TransmissionEncoderTest, TextsAreOneLineExactlyTheirWidth) {
     const LayoutField text = Field(TextField, 12);
     const LayoutField longo = Field(TextField, 15);
     EXPECT_EQ(TransmissionEncoder::EncodeField(text, QStringLiteral("a\r\nb\rc\nd")),
@@ -54,7 +54,7 @@ TEST(TransmissionEncoder, TextsAreOneLineExactlyTheirWidth) {
               QStringLiteral("a?b"));
 }
 
-TEST(TransmissionEncoder, DatesAndAbsentDates) {
+TEST(TransmissionEncoderTest, DatesAndAbsentDates) {
     const LayoutField date = Field(DateField, DateWidth);
     EXPECT_EQ(TransmissionEncoder::EncodeField(date, QDate(2011, 3, 5)), QStringLiteral("20110305000000"));
     EXPECT_EQ(TransmissionEncoder::EncodeField(date, QDateTime(QDate(2011, 3, 5), QTime(10, 0))),
@@ -63,7 +63,7 @@ TEST(TransmissionEncoder, DatesAndAbsentDates) {
     EXPECT_THROW(TransmissionEncoder::EncodeField(date, QStringLiteral("ontem")), ETransmissionError);
 }
 
-TEST(TransmissionEncoder, AmountsInCentsCutTowardZeroWithTheSignFirst) {
+TEST(TransmissionEncoderTest, AmountsInCentsCutTowardZeroWithTheSignFirst) {
     const LayoutField money = Field(NumberField, 10, CentsDecimals);
     EXPECT_EQ(TransmissionEncoder::EncodeField(money, Money(12345678)), QStringLiteral("0000123456"));
     EXPECT_EQ(TransmissionEncoder::EncodeField(money, Money(-12345678)), QStringLiteral("-000123456"));
@@ -75,7 +75,7 @@ TEST(TransmissionEncoder, AmountsInCentsCutTowardZeroWithTheSignFirst) {
     EXPECT_THROW(TransmissionEncoder::Cents(QStringLiteral("doze"), {}), ETransmissionError);
 }
 
-TEST(TransmissionEncoder, ANumberThatDoesNotFitFailsInsteadOfLosingDigits) {
+TEST(TransmissionEncoderTest, ANumberThatDoesNotFitFailsInsteadOfLosingDigits) {
     EXPECT_EQ(TransmissionEncoder::EncodeField(Field(NumberField, 6), 123456), QStringLiteral("123456"));
     EXPECT_THROW(TransmissionEncoder::EncodeField(Field(NumberField, 6), 1234567), ETransmissionError);
     EXPECT_THROW(TransmissionEncoder::EncodeField(Field(NumberField, 6), -999999), ETransmissionError);
@@ -90,7 +90,7 @@ TEST(TransmissionEncoder, ANumberThatDoesNotFitFailsInsteadOfLosingDigits) {
     EXPECT_THROW(TransmissionEncoder::EncodeField(Field(NumberField, 6), Money(12345)), ETransmissionError);
 }
 
-TEST(TransmissionEncoder, HeaderDetailsAndTrailerAtTheirPositions) {
+TEST(TransmissionEncoderTest, HeaderDetailsAndTrailerAtTheirPositions) {
     TransmissionEncoder encoder;
     const QString header =
         encoder.Header(QDateTime(QDate(2011, 3, 5), QTime(14, 30, 15)), QStringLiteral("0.3.3.4"));
@@ -130,7 +130,7 @@ TEST(TransmissionEncoder, HeaderDetailsAndTrailerAtTheirPositions) {
     EXPECT_EQ(At(trailer, 846, 850), QStringLiteral("00004"));
 }
 
-TEST(TransmissionEncoder, EveryFieldWithDecimalsCountsInTheControlTotal) {
+TEST(TransmissionEncoderTest, EveryFieldWithDecimalsCountsInTheControlTotal) {
     RecordLayout layout;
     layout.RecordType = 110;
     layout.Fields = {{QStringLiteral("A"), NumberField, 9, 4}, {QStringLiteral("B"), TextField, 9, 2}};
@@ -139,7 +139,7 @@ TEST(TransmissionEncoder, EveryFieldWithDecimalsCountsInTheControlTotal) {
     EXPECT_EQ(encoder.ControlTotal(), 300 + 150);
 }
 
-TEST(TransmissionEncoder, ARowThatDoesNotMatchItsLayoutOrOverflowsItsRecordFails) {
+TEST(TransmissionEncoderTest, ARowThatDoesNotMatchItsLayoutOrOverflowsItsRecordFails) {
     RecordLayout layout = Layout();
     TransmissionEncoder encoder;
     EXPECT_THROW(encoder.Detail(layout, {1, 2}), ETransmissionError);
@@ -150,7 +150,7 @@ TEST(TransmissionEncoder, ARowThatDoesNotMatchItsLayoutOrOverflowsItsRecordFails
     EXPECT_EQ(encoder.ControlTotal(), 0);
 }
 
-TEST(TransmissionEncoder, TheLineNumberNeverWrapsAround) {
+TEST(TransmissionEncoderTest, TheLineNumberNeverWrapsAround) {
     RecordLayout layout;
     layout.RecordType = 120;
     layout.Fields = {{QStringLiteral("A"), NumberField, 1, 0}};
@@ -161,7 +161,7 @@ TEST(TransmissionEncoder, TheLineNumberNeverWrapsAround) {
     EXPECT_THROW(encoder.Detail(layout, {1}), ETransmissionError);
 }
 
-TEST(TransmissionLayout, RecordsTheWriterCannotFollowAreRefused) {
+TEST(TransmissionEncoderTest, TransmissionLayoutRecordsTheWriterCannotFollowAreRefused) {
     RecordLayout layout = Layout();
     EXPECT_NO_THROW(layout.Check());
     EXPECT_EQ(layout.FieldsWidth(), 63);

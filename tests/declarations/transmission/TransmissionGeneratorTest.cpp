@@ -1,9 +1,9 @@
 #include "declarations/transmission/TransmissionGenerator.h"
 
 #include "declarations/transmission/ETransmissionError.h"
-#include "tests/support/DeclarationFixture.h"
 #include "tests/support/FileSizeLimit.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDir>
 #include <QFile>

@@ -10,27 +10,27 @@ Currency R(double value) {
 
 } // namespace
 
-TEST(PeriodBalance, CreditsReachingTheDebitsCarryTheRestAndTheDeductionsForward) {
+TEST(PeriodBalanceTest, CreditsReachingTheDebitsCarryTheRestAndTheDeductionsForward) {
     const PeriodBalance balance = BalanceOfPeriod(R(10.009), R(90), R(100), R(5));
     EXPECT_EQ(balance.Credits, R(100)); // the opening balance is cut to cents
     EXPECT_EQ(balance.TaxPayable, Currency());
     EXPECT_EQ(balance.CarriedForward, R(5));
 }
 
-TEST(PeriodBalance, WhatTheDeductionsDoNotCoverIsPayable) {
+TEST(PeriodBalanceTest, WhatTheDeductionsDoNotCoverIsPayable) {
     const PeriodBalance balance = BalanceOfPeriod(R(0), R(40), R(100), R(25));
     EXPECT_EQ(balance.TaxPayable, R(35));
     EXPECT_EQ(balance.CarriedForward, Currency());
 }
 
-TEST(PeriodBalance, DeductionsBeyondTheAmountOwingAreCarriedForward) {
+TEST(PeriodBalanceTest, DeductionsBeyondTheAmountOwingAreCarriedForward) {
     EXPECT_EQ(BalanceOfPeriod(R(0), R(40), R(100), R(60)), (PeriodBalance{R(40), R(100), R(0), R(0), R(0)}));
     const PeriodBalance balance = BalanceOfPeriod(R(0), R(40), R(100), R(75.5));
     EXPECT_EQ(balance.TaxPayable, Currency());
     EXPECT_EQ(balance.CarriedForward, R(15.5));
 }
 
-TEST(PeriodBalance, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
+TEST(PeriodBalanceTest, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
     TTotaisOperacoesProprias own;
     own.VlOutroCredito = R(1);
     own.VlEstornoDebito = R(2);
@@ -57,7 +57,7 @@ TEST(PeriodBalance, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
     EXPECT_EQ(stBalance.CarriedForward, R(19));
 }
 
-TEST(PeriodBalance, TheSheetsCasesInExactMoney) {
+TEST(PeriodBalanceTest, TheSheetsCasesInExactMoney) {
     // Debits 1.000,00 against credits 400,00: deductions of 700,00 cover the 600,00 owing...
     EXPECT_EQ(BalanceOfPeriod(R(0), R(400), R(1000), R(700)),
               (PeriodBalance{R(400), R(1000), R(0), R(100), R(0)}));

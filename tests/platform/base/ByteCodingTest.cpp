@@ -23,7 +23,7 @@ std::uint32_t BitwiseCrc32(const std::uint8_t* data, std::size_t size) {
 
 } // namespace
 
-TEST(Crc32, MatchesTheCheckValueAndTheBitwiseDefinitionAtEveryLengthAndAlignment) {
+TEST(ByteCodingTest, Crc32MatchesTheCheckValueAndTheBitwiseDefinitionAtEveryLengthAndAlignment) {
     EXPECT_EQ(Crc32("123456789", 9), 0xCBF43926u);
     EXPECT_EQ(Crc32(nullptr, 0), 0u);
     std::mt19937 random(7);
@@ -36,7 +36,7 @@ TEST(Crc32, MatchesTheCheckValueAndTheBitwiseDefinitionAtEveryLengthAndAlignment
                 << "offset " << offset << " size " << size;
 }
 
-TEST(Crc32, ContinuesAFinishedValueBlockByBlock) {
+TEST(ByteCodingTest, Crc32ContinuesAFinishedValueBlockByBlock) {
     const QByteArray text =
         QByteArrayLiteral("The quick brown fox jumps over the lazy dog, twice over and again.");
     const std::uint32_t whole = Crc32(text.constData(), static_cast<std::size_t>(text.size()));
@@ -47,14 +47,14 @@ TEST(Crc32, ContinuesAFinishedValueBlockByBlock) {
     }
 }
 
-TEST(Crc32, TheRawByteStepIsTheUnconditionedRegisterUpdate) {
+TEST(ByteCodingTest, Crc32TheRawByteStepIsTheUnconditionedRegisterUpdate) {
     std::uint32_t reg = 0xFFFFFFFFu;
     for (char c : QByteArrayLiteral("123456789"))
         reg = Crc32Byte(reg, static_cast<std::uint8_t>(c));
     EXPECT_EQ(~reg, 0xCBF43926u);
 }
 
-TEST(ByteReader, ReadsLittleAndBigEndianValuesInOrder) {
+TEST(ByteCodingTest, ByteReaderReadsLittleAndBigEndianValuesInOrder) {
     const QByteArray bytes = QByteArray::fromHex("0102030405060708090a0b0c0d0e0f101112131415");
     ByteReader reader(bytes);
     EXPECT_EQ(reader.U8(), 0x01);
@@ -66,7 +66,7 @@ TEST(ByteReader, ReadsLittleAndBigEndianValuesInOrder) {
     EXPECT_TRUE(reader.AtEnd());
 }
 
-TEST(ByteReader, RefusesEveryReadPastTheEndAndSaysWhere) {
+TEST(ByteCodingTest, ByteReaderRefusesEveryReadPastTheEndAndSaysWhere) {
     const QByteArray bytes = QByteArray::fromHex("010203");
     ByteReader reader(bytes);
     reader.U16();
@@ -85,7 +85,7 @@ TEST(ByteReader, RefusesEveryReadPastTheEndAndSaysWhere) {
     EXPECT_THROW(reader.U8(), EByteReadError);
 }
 
-TEST(ByteReader, ASubReaderStaysInsideItsChunk) {
+TEST(ByteCodingTest, ByteReaderASubReaderStaysInsideItsChunk) {
     const QByteArray bytes = QByteArray::fromHex("aabbccdd");
     ByteReader reader(bytes);
     ByteReader chunk = reader.Sub(2);
@@ -95,7 +95,7 @@ TEST(ByteReader, ASubReaderStaysInsideItsChunk) {
     EXPECT_THROW(reader.Sub(1), EByteReadError);
 }
 
-TEST(ByteReader, ChecksCountsAgainstWhatTheRestCouldHold) {
+TEST(ByteCodingTest, ByteReaderChecksCountsAgainstWhatTheRestCouldHold) {
     const QByteArray bytes(100, '\0');
     ByteReader reader(bytes);
     EXPECT_NO_THROW(reader.CheckCount(25, 1000, 4, "record"));
@@ -104,7 +104,7 @@ TEST(ByteReader, ChecksCountsAgainstWhatTheRestCouldHold) {
     EXPECT_THROW(reader.CheckCount(UINT64_MAX, UINT64_MAX, 2, "record"), EByteReadError);
 }
 
-TEST(ByteWriter, WritesWhatTheReaderReadsAndPatchesSizesLater) {
+TEST(ByteCodingTest, ByteWriterWritesWhatTheReaderReadsAndPatchesSizesLater) {
     ByteWriter writer;
     writer.U32(0);
     writer.U16(0xBEEF);

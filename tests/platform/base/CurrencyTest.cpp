@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 #include <limits>
 
-TEST(Currency, ParsesExactlyWithoutBinaryFloatingPoint) {
+TEST(CurrencyTest, ParsesExactlyWithoutBinaryFloatingPoint) {
     EXPECT_EQ(Currency::parse(u"0.0001")->raw(), 1);
     EXPECT_EQ(Currency::parse(u"0,29", QLatin1Char(','))->raw(), 2900);
     EXPECT_EQ(Currency::parse(u"-12.5")->raw(), -125000);
@@ -13,7 +13,7 @@ TEST(Currency, ParsesExactlyWithoutBinaryFloatingPoint) {
     EXPECT_EQ(Currency::parse(u".5")->raw(), 5000);
 }
 
-TEST(Currency, RefusesWhatIsNotAPlainDecimal) {
+TEST(CurrencyTest, RefusesWhatIsNotAPlainDecimal) {
     EXPECT_FALSE(Currency::parse(u""));
     EXPECT_FALSE(Currency::parse(u"-"));
     EXPECT_FALSE(Currency::parse(u"1.23456"));                    // more than four decimals
@@ -23,20 +23,20 @@ TEST(Currency, RefusesWhatIsNotAPlainDecimal) {
     EXPECT_FALSE(Currency::parse(u"99999999999999999999")); // overflow
 }
 
-TEST(Currency, PrintsWithADotAndFourDecimals) {
+TEST(CurrencyTest, PrintsWithADotAndFourDecimals) {
     EXPECT_EQ(Currency::fromRaw(2900).toString(), QStringLiteral("0.2900"));
     EXPECT_EQ(Currency::fromRaw(-1).toString(), QStringLiteral("-0.0001"));
     EXPECT_EQ(Currency::fromRaw(std::numeric_limits<std::int64_t>::min()).toString(),
               QStringLiteral("-922337203685477.5808"));
 }
 
-TEST(Currency, TruncatesTowardZeroToCents) {
+TEST(CurrencyTest, TruncatesTowardZeroToCents) {
     EXPECT_EQ(Currency::parse(u"10.999")->truncatedToCents(), *Currency::parse(u"10.99"));
     EXPECT_EQ(Currency::parse(u"-0.015")->truncatedToCents(), *Currency::parse(u"-0.01"));
     EXPECT_EQ(Currency::parse(u"0.29")->truncatedToCents(), *Currency::parse(u"0.29"));
 }
 
-TEST(Currency, RoundsHalfAwayFromZero) {
+TEST(CurrencyTest, RoundsHalfAwayFromZero) {
     EXPECT_EQ(Currency::parse(u"2.345")->rounded(2), *Currency::parse(u"2.35"));
     EXPECT_EQ(Currency::parse(u"-2.345")->rounded(2), *Currency::parse(u"-2.35"));
     EXPECT_EQ(Currency::parse(u"2.3449")->rounded(2), *Currency::parse(u"2.34"));
@@ -44,7 +44,7 @@ TEST(Currency, RoundsHalfAwayFromZero) {
     EXPECT_EQ(Currency::fromDouble(0.29), *Currency::parse(u"0.29"));
 }
 
-TEST(Currency, HeldInAVariantConvertsLikeANumber) {
+TEST(CurrencyTest, HeldInAVariantConvertsLikeANumber) {
     const QVariant value = QVariant::fromValue(*Currency::parse(u"-12.3456"));
     EXPECT_DOUBLE_EQ(value.toDouble(), -12.3456);
     EXPECT_EQ(value.toString(), QStringLiteral("-12.3456"));

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SelectDirectory, AsksForAFolderAndKeepsTheOldOneWhenCancelled) {
+TEST(SelectDirectoryTest, AsksForAFolderAndKeepsTheOldOneWhenCancelled) {
     ScriptedPrompter prompter;
     QString folder = QStringLiteral("/antes");
     prompter.AnswerPath(QStringLiteral("/escolhida"));

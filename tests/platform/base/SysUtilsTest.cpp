@@ -32,7 +32,7 @@ template <typename F> std::string convertErrorOf(F&& call) {
 
 } // namespace
 
-TEST(FormatFloatTest, MoneyPictureKeepsCentsExactAndRoundsHalfAwayFromZero) {
+TEST(SysUtilsTest, FormatFloatMoneyPictureKeepsCentsExactAndRoundsHalfAwayFromZero) {
     EXPECT_EQ(formatMoney("#,##0.00", "0.29"), "0,29");
     EXPECT_EQ(formatMoney("#,##0.00", "10.999"), "11,00");
     EXPECT_EQ(formatMoney("#,##0.00", "10.995"), "11,00");
@@ -52,12 +52,12 @@ TEST(FormatFloatTest, MoneyPictureKeepsCentsExactAndRoundsHalfAwayFromZero) {
         "-922.337.203.685.477,58");
 }
 
-TEST(FormatFloatTest, ValueRoundingToZeroShowsNoMinusSign) {
+TEST(SysUtilsTest, FormatFloatValueRoundingToZeroShowsNoMinusSign) {
     EXPECT_EQ(formatMoney("#,##0.00", "-0.004"), "0,00");
     EXPECT_EQ(formatDouble("#,##0", -0.4), "0");
 }
 
-TEST(FormatFloatTest, FourDecimalsAndWholeNumbers) {
+TEST(SysUtilsTest, FormatFloatFourDecimalsAndWholeNumbers) {
     EXPECT_EQ(formatMoney("#,##0.0000", "1234.5678"), "1.234,5678");
     EXPECT_EQ(formatMoney("#,##0.0000", "-0.0001"), "-0,0001");
     EXPECT_EQ(formatDouble("#,##0", 1234567), "1.234.567");
@@ -69,7 +69,7 @@ TEST(FormatFloatTest, FourDecimalsAndWholeNumbers) {
     EXPECT_EQ(formatDouble("#,##0.00000", 0.123456), "0,12346");
 }
 
-TEST(FormatFloatTest, DoublesRoundOnTheirDecimalDigits) {
+TEST(SysUtilsTest, FormatFloatDoublesRoundOnTheirDecimalDigits) {
     // 2.675 and 10.995 are stored a hair below the half; their decimal text is what counts.
     EXPECT_EQ(formatDouble("#.00", 2.675), "2,68");
     EXPECT_EQ(formatDouble("#.00", 10.995), "11,00");
@@ -79,7 +79,7 @@ TEST(FormatFloatTest, DoublesRoundOnTheirDecimalDigits) {
     EXPECT_EQ(formatDouble("#,##0.00", 1e15), "1.000.000.000.000.000,00");
 }
 
-TEST(FormatFloatTest, OptionalDigitsShowOnlyWhatTheNumberHas) {
+TEST(SysUtilsTest, FormatFloatOptionalDigitsShowOnlyWhatTheNumberHas) {
     EXPECT_EQ(formatDouble("#.00", 0.5), ",50");
     EXPECT_EQ(formatDouble("#.00", 0), ",00");
     EXPECT_EQ(formatDouble("#.00", 1234.5), "1234,50");
@@ -95,7 +95,7 @@ TEST(FormatFloatTest, OptionalDigitsShowOnlyWhatTheNumberHas) {
     EXPECT_EQ(formatDouble("00", 12), "12");
 }
 
-TEST(FormatFloatTest, DigitPicturesWithLiteralSeparators) {
+TEST(SysUtilsTest, FormatFloatDigitPicturesWithLiteralSeparators) {
     EXPECT_EQ(formatDouble("00.000.000", 1234567), "01.234.567");
     EXPECT_EQ(formatDouble("00.000.000", 12345678), "12.345.678");
     EXPECT_EQ(formatDouble("00.000.000/0000-00", 12345678000195.0), "12.345.678/0001-95");
@@ -110,7 +110,7 @@ TEST(FormatFloatTest, DigitPicturesWithLiteralSeparators) {
     EXPECT_EQ(formatDouble("00-00", 123456), "1234-56");
 }
 
-TEST(FormatFloatTest, SectionsForNegativeAndZero) {
+TEST(SysUtilsTest, FormatFloatSectionsForNegativeAndZero) {
     EXPECT_EQ(formatDouble("#,##0.00;(#,##0.00);zero", -5), "(5,00)");
     EXPECT_EQ(formatDouble("#,##0.00;(#,##0.00);zero", 0), "zero");
     EXPECT_EQ(formatDouble("#,##0.00;(#,##0.00);zero", 0.001), "zero");
@@ -121,12 +121,12 @@ TEST(FormatFloatTest, SectionsForNegativeAndZero) {
     EXPECT_EQ(formatDouble("#,##0.00;;0.0 'zerado'", 0), "0,0 zerado");
 }
 
-TEST(FormatFloatTest, NotANumberAndInfinity) {
+TEST(SysUtilsTest, FormatFloatNotANumberAndInfinity) {
     EXPECT_EQ(formatDouble("#,##0.00", std::numeric_limits<double>::quiet_NaN()), "NAN");
     EXPECT_EQ(formatDouble("#,##0.00", -std::numeric_limits<double>::infinity()), "-INF");
 }
 
-TEST(NumberToTextTest, FloatToStrUsesFifteenSignificantDigits) {
+TEST(SysUtilsTest, NumberToTextFloatToStrUsesFifteenSignificantDigits) {
     EXPECT_EQ(FloatToStr(1234.5).toStdString(), "1234,5");
     EXPECT_EQ(FloatToStr(0.29).toStdString(), "0,29");
     EXPECT_EQ(FloatToStr(0.1 + 0.2).toStdString(), "0,3");
@@ -139,7 +139,7 @@ TEST(NumberToTextTest, FloatToStrUsesFifteenSignificantDigits) {
     EXPECT_EQ(FloatToStr(1.5e-6).toStdString(), "1,5E-6");
 }
 
-TEST(NumberToTextTest, CurrToStrAndIntToStr) {
+TEST(SysUtilsTest, NumberToTextCurrToStrAndIntToStr) {
     EXPECT_EQ(CurrToStr(money("0.29")).toStdString(), "0,29");
     EXPECT_EQ(CurrToStr(money("10")).toStdString(), "10");
     EXPECT_EQ(CurrToStr(money("-1234.5678")).toStdString(), "-1234,5678");
@@ -147,7 +147,7 @@ TEST(NumberToTextTest, CurrToStrAndIntToStr) {
     EXPECT_EQ(IntToStr(std::numeric_limits<std::int64_t>::min()).toStdString(), "-9223372036854775808");
 }
 
-TEST(TextToNumberTest, IntegersWithSignAndBlanks) {
+TEST(SysUtilsTest, TextToNumberIntegersWithSignAndBlanks) {
     EXPECT_EQ(StrToInt(QStringLiteral(" 42 ")), 42);
     EXPECT_EQ(StrToInt(QStringLiteral("-7")), -7);
     EXPECT_EQ(StrToInt(QStringLiteral("+5")), 5);
@@ -161,7 +161,7 @@ TEST(TextToNumberTest, IntegersWithSignAndBlanks) {
     EXPECT_EQ(StrToInt64Def(QStringLiteral("9223372036854775808"), 3), 3);
 }
 
-TEST(TextToNumberTest, IntegerConversionErrorsNameTheText) {
+TEST(SysUtilsTest, TextToNumberIntegerConversionErrorsNameTheText) {
     EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("abc")); }), "'abc' is not a valid integer value");
     EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("2147483648")); }),
               "'2147483648' is not a valid integer value");
@@ -174,7 +174,7 @@ TEST(TextToNumberTest, IntegerConversionErrorsNameTheText) {
     EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("1,5")); }), "'1,5' is not a valid integer value");
 }
 
-TEST(TextToNumberTest, FloatsWithDecimalCommaAndThousands) {
+TEST(SysUtilsTest, TextToNumberFloatsWithDecimalCommaAndThousands) {
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1.234,56")), 1234.56);
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1234,56")), 1234.56);
     EXPECT_DOUBLE_EQ(StrToFloat(QStringLiteral("1.234.567")), 1234567);
@@ -191,7 +191,7 @@ TEST(TextToNumberTest, FloatsWithDecimalCommaAndThousands) {
     EXPECT_DOUBLE_EQ(StrToFloat(FloatToStr(0.1 + 0.2)), 0.3);
 }
 
-TEST(TextToNumberTest, FloatsRejectMisplacedSeparators) {
+TEST(SysUtilsTest, TextToNumberFloatsRejectMisplacedSeparators) {
     // A dot is never a decimal point: "1.5" is neither 1,5 nor 15.
     EXPECT_EQ(convertErrorOf([] { StrToFloat(QStringLiteral("1.5")); }),
               "'1.5' is not a valid floating point value");
@@ -200,7 +200,7 @@ TEST(TextToNumberTest, FloatsRejectMisplacedSeparators) {
         EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
 }
 
-TEST(TextToNumberTest, MoneyConvertsExactly) {
+TEST(SysUtilsTest, TextToNumberMoneyConvertsExactly) {
     EXPECT_EQ(StrToCurr(QStringLiteral("1.234,56")).raw(), 12345600);
     EXPECT_EQ(StrToCurr(QStringLiteral("1234,56")).raw(), 12345600);
     EXPECT_EQ(StrToCurr(QStringLiteral("0,29")).raw(), 2900);
@@ -222,7 +222,7 @@ TEST(TextToNumberTest, MoneyConvertsExactly) {
     EXPECT_EQ(value, money("5"));
 }
 
-TEST(DateConversionTest, ReadsDayMonthYear) {
+TEST(SysUtilsTest, DateConversionReadsDayMonthYear) {
     EXPECT_EQ(StrToDate(QStringLiteral("05/01/2024")), QDate(2024, 1, 5));
     EXPECT_EQ(StrToDate(QStringLiteral("5/1/2024")), QDate(2024, 1, 5));
     EXPECT_EQ(StrToDate(QStringLiteral(" 29/02/2024 ")), QDate(2024, 2, 29));
@@ -231,7 +231,7 @@ TEST(DateConversionTest, ReadsDayMonthYear) {
     EXPECT_EQ(StrToDate(QStringLiteral("05/01")), QDate(QDate::currentDate().year(), 1, 5));
 }
 
-TEST(DateConversionTest, AMissingOrTwoDigitYearFollowsTheProgramsClock) {
+TEST(SysUtilsTest, DateConversionAMissingOrTwoDigitYearFollowsTheProgramsClock) {
     SystemClock::Fix([] { return QDateTime(QDate(2011, 2, 3), QTime(4, 5)); });
     const std::pair<const char*, QDate> cases[] = {
         {"05/01", QDate(2011, 1, 5)}, {"1/2/61", QDate(1961, 2, 1)}, {"1/2/60", QDate(2060, 2, 1)}};
@@ -240,7 +240,7 @@ TEST(DateConversionTest, AMissingOrTwoDigitYearFollowsTheProgramsClock) {
     SystemClock::Fix(nullptr);
 }
 
-TEST(DateConversionTest, RejectsWhatIsNoDate) {
+TEST(SysUtilsTest, DateConversionRejectsWhatIsNoDate) {
     EXPECT_EQ(convertErrorOf([] { StrToDate(QStringLiteral("31/02/2024")); }),
               "'31/02/2024' is not a valid date");
     for (const char* bad : {"29/02/2023", "2024-01-05", "01/13/2024", "0/1/2024", "", "05/01/2024/1", "a/b/c",
@@ -248,7 +248,7 @@ TEST(DateConversionTest, RejectsWhatIsNoDate) {
         EXPECT_THROW(StrToDate(QString::fromLatin1(bad)), EConvertError) << bad;
 }
 
-TEST(DateConversionTest, DateAndTimeTexts) {
+TEST(SysUtilsTest, DateConversionDateAndTimeTexts) {
     EXPECT_EQ(StrToDateTime(QStringLiteral("05/01/2024 13:05")), QDateTime(QDate(2024, 1, 5), QTime(13, 5)));
     EXPECT_EQ(StrToDateTime(QStringLiteral("05/01/2024 13:05:09")),
               QDateTime(QDate(2024, 1, 5), QTime(13, 5, 9)));
@@ -262,7 +262,7 @@ TEST(DateConversionTest, DateAndTimeTexts) {
               "05/01/2024 13:05:09");
 }
 
-TEST(DateConversionTest, FormatDateTimePictures) {
+TEST(SysUtilsTest, DateConversionFormatDateTimePictures) {
     const QDateTime when(QDate(2004, 3, 7), QTime(9, 5, 3, 42));
     const auto format = [&](const char* picture) {
         return FormatDateTime(QString::fromLatin1(picture), when).toStdString();
@@ -278,7 +278,7 @@ TEST(DateConversionTest, FormatDateTimePictures) {
     EXPECT_EQ(FormatDateTime(QStringLiteral("dd/mm/yyyy"), QDate(2024, 12, 31)).toStdString(), "31/12/2024");
 }
 
-TEST(FormatTest, TextIntegersAndHex) {
+TEST(SysUtilsTest, FormatTextIntegersAndHex) {
     EXPECT_EQ(Format(QStringLiteral("%s\r\nVersão %s"), {QStringLiteral("ZEB"), QStringLiteral("0.3.3.4")}),
               QStringLiteral("ZEB\r\nVersão 0.3.3.4"));
     EXPECT_EQ(Format(QStringLiteral("Por favor insira o disco %d:"), {3}).toStdString(),
@@ -303,7 +303,7 @@ TEST(FormatTest, TextIntegersAndHex) {
     EXPECT_EQ(Format(QStringLiteral("100%%"), {}).toStdString(), "100%");
 }
 
-TEST(FormatTest, FixedDecimalsUseTheProgramSeparators) {
+TEST(SysUtilsTest, FormatFixedDecimalsUseTheProgramSeparators) {
     EXPECT_EQ(Format(QStringLiteral("%.2f"), {1234.5}).toStdString(), "1234,50");
     EXPECT_EQ(Format(QStringLiteral("%f"), {2.675}).toStdString(), "2,68");
     EXPECT_EQ(Format(QStringLiteral("%.0f"), {2.5}).toStdString(), "3");
@@ -314,7 +314,7 @@ TEST(FormatTest, FixedDecimalsUseTheProgramSeparators) {
     EXPECT_EQ(Format(QStringLiteral("%.1n"), {7}).toStdString(), "7,0");
 }
 
-TEST(FormatTest, MissingOrMismatchedArgumentsRaise) {
+TEST(SysUtilsTest, FormatMissingOrMismatchedArgumentsRaise) {
     const std::string message = "Format '%d %d' invalid or incompatible with argument";
     EXPECT_EQ(convertErrorOf([] { Format(QStringLiteral("%d %d"), {1}); }), message);
     EXPECT_THROW(Format(QStringLiteral("%d"), {QStringLiteral("1")}), EConvertError);

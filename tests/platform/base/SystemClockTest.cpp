@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(SystemClock, AFixedMomentHoldsUntilTheSystemsClockIsGivenBack) {
+TEST(SystemClockTest, AFixedMomentHoldsUntilTheSystemsClockIsGivenBack) {
     const QDateTime fixo(QDate(2011, 2, 3), QTime(4, 5, 6));
     SystemClock::Fix([fixo] { return fixo; });
     EXPECT_EQ(SystemClock::Now(), fixo);

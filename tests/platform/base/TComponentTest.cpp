@@ -27,7 +27,7 @@ protected:
 
 } // namespace
 
-TEST(TComponent, NameIsTheObjectNameAndFindsTheComponent) {
+TEST(TComponentTest, NameIsTheObjectNameAndFindsTheComponent) {
     TComponent owner;
     auto* child = new TComponent(&owner);
     child->SetName(QStringLiteral("cdsDeclaracao"));
@@ -37,7 +37,7 @@ TEST(TComponent, NameIsTheObjectNameAndFindsTheComponent) {
     EXPECT_EQ(owner.FindComponent(QString()), nullptr);
 }
 
-TEST(TComponent, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat) {
+TEST(TComponentTest, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat) {
     TComponent owner;
     auto* first = new TComponent(&owner);
     auto* second = new TComponent(&owner);
@@ -49,7 +49,7 @@ TEST(TComponent, DuplicateNameInOneOwnerIsRefusedButEmptyNamesMayRepeat) {
     EXPECT_EQ(owner.ComponentCount(), 3);
 }
 
-TEST(TComponent, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier) {
+TEST(TComponentTest, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier) {
     auto* owner = new TComponent;
     auto* a = new TComponent(owner);
     auto* b = new TComponent(owner);
@@ -59,7 +59,7 @@ TEST(TComponent, OwnerFreesWhatItOwnsAndForgetsComponentsFreedEarlier) {
     delete owner; // frees b; a sanitizer run would catch a double free
 }
 
-TEST(TComponent, SiblingsAndOwnerSeeInsertionAndRemoval) {
+TEST(TComponentTest, SiblingsAndOwnerSeeInsertionAndRemoval) {
     Watcher owner;
     auto* sibling = new Watcher(&owner);
     auto* added = new TComponent(&owner);
@@ -70,7 +70,7 @@ TEST(TComponent, SiblingsAndOwnerSeeInsertionAndRemoval) {
     EXPECT_EQ(owner.seen.back(), std::make_pair(added, TOperation::opRemove));
 }
 
-TEST(TComponent, FreeNotificationReachesComponentsOfOtherOwners) {
+TEST(TComponentTest, FreeNotificationReachesComponentsOfOtherOwners) {
     TComponent formA, formB;
     auto* watcher = new Watcher(&formA);
     auto* watched = new TComponent(&formB);
@@ -81,7 +81,7 @@ TEST(TComponent, FreeNotificationReachesComponentsOfOtherOwners) {
     EXPECT_EQ(watcher->seen[0], std::make_pair(watched, TOperation::opRemove));
 }
 
-TEST(TComponent, WatcherFreedFirstIsNotNotifiedLater) {
+TEST(TComponentTest, WatcherFreedFirstIsNotNotifiedLater) {
     TComponent formA, formB;
     auto* watcher = new Watcher(&formA);
     auto* watched = new TComponent(&formB);
@@ -91,7 +91,7 @@ TEST(TComponent, WatcherFreedFirstIsNotNotifiedLater) {
     SUCCEED();
 }
 
-TEST(TComponent, LoadedRunsOnceWhenLoadingEnds) {
+TEST(TComponentTest, LoadedRunsOnceWhenLoadingEnds) {
     LoadedProbe probe;
     probe.EndLoading();
     EXPECT_EQ(probe.loadedCalls, 0);

@@ -15,7 +15,7 @@ public:
 
 } // namespace
 
-TEST(TEvent, EmptyHandlersAreEqualAndCallingThemDoesNothing) {
+TEST(TEventTest, EmptyHandlersAreEqualAndCallingThemDoesNothing) {
     TNotifyEvent a;
     TNotifyEvent b = nullptr;
     EXPECT_FALSE(a);
@@ -23,7 +23,7 @@ TEST(TEvent, EmptyHandlersAreEqualAndCallingThemDoesNothing) {
     a(nullptr); // must not throw
 }
 
-TEST(TEvent, BoundMembersCompareByObjectAndMethod) {
+TEST(TEventTest, BoundMembersCompareByObjectAndMethod) {
     Counter first, second;
     const TNotifyEvent a(&first, &Counter::Hit);
     const TNotifyEvent again(&first, &Counter::Hit);
@@ -39,7 +39,7 @@ TEST(TEvent, BoundMembersCompareByObjectAndMethod) {
     EXPECT_EQ(second.hits, 0);
 }
 
-TEST(TEvent, FunctionHandlersCompareByValueIdentity) {
+TEST(TEventTest, FunctionHandlersCompareByValueIdentity) {
     int calls = 0;
     const auto handler = TNotifyEvent::fromFunction([&calls](TObject*) { ++calls; });
     const TNotifyEvent copy = handler;
@@ -50,7 +50,7 @@ TEST(TEvent, FunctionHandlersCompareByValueIdentity) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST(TEvent, ChainingSavesAndRestoresTheHandlerThatWasThere) {
+TEST(TEventTest, ChainingSavesAndRestoresTheHandlerThatWasThere) {
     // A component takes over an event, chains to the saved handler and gives it back.
     Counter original;
     TNotifyEvent slot(&original, &Counter::Hit);
@@ -71,7 +71,7 @@ TEST(TEvent, ChainingSavesAndRestoresTheHandlerThatWasThere) {
     EXPECT_EQ(original.hits, 2);
 }
 
-TEST(TEvent, ReferenceParametersLetHandlersAnswer) {
+TEST(TEventTest, ReferenceParametersLetHandlersAnswer) {
     TEvent<TObject*, bool&> canClose =
         TEvent<TObject*, bool&>::fromFunction([](TObject*, bool& answer) { answer = false; });
     bool answer = true;

@@ -7,7 +7,7 @@
 #include "platform/base/Exceptions.h"
 #include "platform/db/TIBDatabase.h"
 #include "platform/os/PrivateFolder.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -44,7 +44,7 @@ QByteArray RunChild(const char* test, const QProcessEnvironment& env) {
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(QStringLiteral("/proc/self/exe"),
                 {QStringLiteral("--gtest_also_run_disabled_tests"),
-                 QStringLiteral("--gtest_filter=EngineAccessChild.") + QLatin1String(test)});
+                 QStringLiteral("--gtest_filter=EngineAccessTest.") + QLatin1String(test)});
     EXPECT_TRUE(child.waitForFinished(PatienceMs)) << test;
     return child.readAll();
 }
@@ -67,7 +67,7 @@ QByteArray Answer(const QByteArray& output) {
 
 } // namespace
 
-TEST(EngineAccess, TheLockFolderIsTheUsersOwn) {
+TEST(EngineAccessTest, TheLockFolderIsTheUsersOwn) {
     TempDatabase db; // loads the engine and opens a database
     const QString expected = PrivateFolder::UserRuntimeFolder() + QStringLiteral("/firebird");
     const QString lock = qEnvironmentVariable("FIREBIRD_LOCK");
@@ -83,7 +83,7 @@ TEST(EngineAccess, TheLockFolderIsTheUsersOwn) {
     EXPECT_FALSE(QDir(expected).entryList(QDir::Files).isEmpty()) << "the engine keeps its lock files there";
 }
 
-TEST(EngineAccess, APlantedLockFolderIsRefusedWithTheReason) {
+TEST(EngineAccessTest, APlantedLockFolderIsRefusedWithTheReason) {
     TempDatabase db(false);
     QTemporaryDir runtime;
     // Another user made the program's folder a link to one of theirs.
@@ -105,7 +105,7 @@ TEST(EngineAccess, APlantedLockFolderIsRefusedWithTheReason) {
     EXPECT_TRUE(QDir(open).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
 }
 
-TEST(EngineAccess, ASecondProcessOnTheSameDatabaseIsRefused) {
+TEST(EngineAccessTest, ASecondProcessOnTheSameDatabaseIsRefused) {
     TempDatabase db; // this process holds the file
     QTemporaryDir runtime;
     const QByteArray other =
@@ -131,7 +131,7 @@ TEST(EngineAccess, ASecondProcessOnTheSameDatabaseIsRefused) {
               QByteArray("aberto"));
 }
 
-TEST(EngineAccess, AProcessIsRefusedWhileIsqlHoldsTheDatabase) {
+TEST(EngineAccessTest, AProcessIsRefusedWhileIsqlHoldsTheDatabase) {
     TempDatabase db(false);
     application();
     QProcess isql;
@@ -160,7 +160,7 @@ TEST(EngineAccess, AProcessIsRefusedWhileIsqlHoldsTheDatabase) {
     EXPECT_NO_THROW(db.Database().Open());
 }
 
-TEST(EngineAccess, AnEngineThatSharesItsFilesIsRefused) {
+TEST(EngineAccessTest, AnEngineThatSharesItsFilesIsRefused) {
     // The engine's configuration with ServerMode = Classic: it would let any
     // process in, coordinated only through lock folders they may not share.
     const QString installed = QStringLiteral("/usr/lib/x86_64-linux-gnu/firebird/3.0");
@@ -182,7 +182,7 @@ TEST(EngineAccess, AnEngineThatSharesItsFilesIsRefused) {
     EXPECT_TRUE(answer.contains("modo compartilhado")) << answer.constData();
 }
 
-TEST(EngineAccess, LoadingTheLibraryLeavesTheSignalsAlone) {
+TEST(EngineAccessTest, LoadingTheLibraryLeavesTheSignalsAlone) {
     TempDatabase db(false);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QString::fromLatin1(DatabaseVariable), db.Path());
@@ -192,7 +192,7 @@ TEST(EngineAccess, LoadingTheLibraryLeavesTheSignalsAlone) {
 
 // ---- the other copies ------------------------------------------------------------------
 
-TEST(EngineAccessChild, DISABLED_OpensTheDatabase) {
+TEST(EngineAccessTest, DISABLED_OpensTheDatabase) {
     TIBDatabase database;
     database.SetDatabaseName(qEnvironmentVariable(DatabaseVariable));
     QByteArray answer = "aberto";
@@ -209,7 +209,7 @@ namespace {
 void OurHandler(int) {}
 } // namespace
 
-TEST(EngineAccessChild, DISABLED_KeepsItsSignalHandlers) {
+TEST(EngineAccessTest, DISABLED_KeepsItsSignalHandlers) {
     struct sigaction ours {};
     ours.sa_handler = &OurHandler;
     sigemptyset(&ours.sa_mask);

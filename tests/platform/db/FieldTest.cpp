@@ -313,31 +313,4 @@ TEST_F(FieldTest, PresentationDefaults) {
     EXPECT_EQ(flag->Index(), 10);
 }
 
-TEST(FieldLifetimeTest, FieldsAndDataSetsMayGoInEitherOrder) {
-    auto ds = std::make_unique<MemoryDataSet>();
-    ds->SetColumns({{"A", ftInteger}});
-    auto* lookupSet = new MemoryDataSet();
-    auto field = std::make_unique<TStringField>();
-    field->SetFieldName(QStringLiteral("A"));
-    field->SetDataSet(ds.get());
-    field->SetLookupDataSet(lookupSet);
-    delete lookupSet;
-    EXPECT_EQ(field->LookupDataSet(), nullptr);
-    ds->Open();
-    ds.reset();
-    EXPECT_EQ(field->DataSet(), nullptr);
-
-    MemoryDataSet other;
-    other.SetColumns({{"A", ftInteger}});
-    {
-        TIntegerField gone;
-        gone.SetFieldName(QStringLiteral("A"));
-        gone.SetDataSet(&other);
-        EXPECT_EQ(other.FieldCount(), 1);
-    }
-    EXPECT_EQ(other.FieldCount(), 0);
-    other.Open();
-    EXPECT_EQ(other.FieldCount(), 1); // dynamic
-}
-
 } // namespace

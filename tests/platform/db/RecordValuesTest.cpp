@@ -39,7 +39,7 @@ const std::vector<QVariant>& Samples() {
 
 } // namespace
 
-TEST(RecordValues, GiveBackEveryValueAsWrittenWithItsType) {
+TEST(RecordValuesTest, GiveBackEveryValueAsWrittenWithItsType) {
     const TRecordValues values(Samples());
     ASSERT_EQ(values.size(), Samples().size());
     for (std::size_t i = 0; i < Samples().size(); ++i) {
@@ -49,7 +49,7 @@ TEST(RecordValues, GiveBackEveryValueAsWrittenWithItsType) {
     ExpectSame(values[Samples().size()], QVariant()); // past the end: null
 }
 
-TEST(RecordValues, EverySlotTakesEveryKindOfValueAndTheOthersStay) {
+TEST(RecordValuesTest, EverySlotTakesEveryKindOfValueAndTheOthersStay) {
     // Each sample written over each other one, in place or with the block made again.
     for (std::size_t slot = 0; slot < Samples().size(); ++slot) {
         for (const QVariant& value : Samples()) {
@@ -68,7 +68,7 @@ TEST(RecordValues, EverySlotTakesEveryKindOfValueAndTheOthersStay) {
     }
 }
 
-TEST(RecordValues, ResizeHeadAndAssignFirstKeepTheValuesTheyCover) {
+TEST(RecordValuesTest, ResizeHeadAndAssignFirstKeepTheValuesTheyCover) {
     TRecordValues values(Samples());
     values.Set(15, QVariant(3)); // past the end: grows
     ASSERT_EQ(values.size(), 16u);
@@ -85,7 +85,7 @@ TEST(RecordValues, ResizeHeadAndAssignFirstKeepTheValuesTheyCover) {
         ExpectSame(target[i], i < 8 ? Samples()[i] : QVariant(QStringLiteral("z")));
 }
 
-TEST(RecordValues, ABuilderMakesRowAfterRowAsTheValuesWouldBeStored) {
+TEST(RecordValuesTest, ABuilderMakesRowAfterRowAsTheValuesWouldBeStored) {
     TRecordValues::Builder builder(Samples().size() + 6);
     const QByteArray longText(300, 'x'); // more than the room of the rows before
     for (int row = 0; row < 3; ++row) {

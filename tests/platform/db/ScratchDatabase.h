@@ -6,7 +6,7 @@
 //   NOKEY  (CODE, LABEL) without a primary key
 // The connection's default transaction reads committed rows and never waits.
 
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 class ScratchDatabase : public TempDatabase {
 public:

@@ -1,19 +1,19 @@
 #include "platform/db/SqlLiteral.h"
 #include "platform/base/Currency.h"
 #include "platform/base/FormatSettings.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <gtest/gtest.h>
 
-TEST(SqlLiteral, QuotesTextSoThatNoApostropheEndsItEarly) {
+TEST(SqlLiteralTest, QuotesTextSoThatNoApostropheEndsItEarly) {
     EXPECT_EQ(SqlQuoted(QStringLiteral("d'Ávila")), QStringLiteral("'d''Ávila'"));
     EXPECT_EQ(SqlQuoted(QStringLiteral("'); DROP TABLE X; --")), QStringLiteral("'''); DROP TABLE X; --'"));
     EXPECT_EQ(SqlQuoted(QString()), QStringLiteral("''"));
 }
 
-TEST(SqlLiteral, WritesEachKindOfValueWithoutTheLocale) {
+TEST(SqlLiteralTest, WritesEachKindOfValueWithoutTheLocale) {
     EXPECT_EQ(SqlLiteral(QVariant()), QStringLiteral("null"));
     EXPECT_EQ(SqlLiteral(QVariant(QMetaType::fromType<int>())), QStringLiteral("null"));
     EXPECT_EQ(SqlLiteral(-42), QStringLiteral("-42"));
@@ -29,7 +29,7 @@ TEST(SqlLiteral, WritesEachKindOfValueWithoutTheLocale) {
     EXPECT_EQ(SqlLiteral(QStringLiteral("O'Neil")), QStringLiteral("'O''Neil'"));
 }
 
-TEST(SqlLiteral, TheDatabaseReadsBackEveryLiteralAsTheValueWritten) {
+TEST(SqlLiteralTest, TheDatabaseReadsBackEveryLiteralAsTheValueWritten) {
     TempDatabase db;
     const QString text = QStringLiteral("ação 'entre' aspas");
     const QVariantList row =

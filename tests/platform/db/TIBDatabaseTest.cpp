@@ -3,7 +3,7 @@
 #include "platform/db/FbClient.h"
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -38,7 +38,7 @@ int CountRows(TIBDatabase& database, const QString& table) {
 
 } // namespace
 
-TEST(TIBDatabase, OpensAndClosesWithEventsInOrder) {
+TEST(TIBDatabaseTest, OpensAndClosesWithEventsInOrder) {
     TempDatabase db(false);
     TIBDatabase& database = db.Database();
     QStringList events;
@@ -56,14 +56,14 @@ TEST(TIBDatabase, OpensAndClosesWithEventsInOrder) {
     EXPECT_EQ(events, QStringList({"BeforeConnect", "AfterConnect", "BeforeDisconnect", "AfterDisconnect"}));
 }
 
-TEST(TIBDatabase, AbortInBeforeConnectLeavesItClosed) {
+TEST(TIBDatabaseTest, AbortInBeforeConnectLeavesItClosed) {
     TempDatabase db(false);
     db.Database().BeforeConnect = TNotifyEvent::fromFunction([](TObject*) { Abort(); });
     EXPECT_THROW(db.Database().Open(), EAbort);
     EXPECT_FALSE(db.Database().Connected());
 }
 
-TEST(TIBDatabase, MissingFileRaisesNamingItAndCreatesNothing) {
+TEST(TIBDatabaseTest, MissingFileRaisesNamingItAndCreatesNothing) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("nada.gdb"));
     TIBDatabase database;
@@ -78,7 +78,7 @@ TEST(TIBDatabase, MissingFileRaisesNamingItAndCreatesNothing) {
     EXPECT_FALSE(database.Connected());
 }
 
-TEST(TIBDatabase, TextFileIsNotADatabaseAndStaysUntouched) {
+TEST(TIBDatabaseTest, TextFileIsNotADatabaseAndStaysUntouched) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("texto.gdb"));
     const QByteArray content = QByteArray("isto não é um banco de dados\n").repeated(400);
@@ -96,7 +96,7 @@ TEST(TIBDatabase, TextFileIsNotADatabaseAndStaysUntouched) {
     EXPECT_EQ(ReadAll(path), content);
 }
 
-TEST(TIBDatabase, CreateDatabaseNeverReplacesAFile) {
+TEST(TIBDatabaseTest, CreateDatabaseNeverReplacesAFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("novo.gdb"));
     TIBDatabase::CreateDatabase(path);
@@ -111,7 +111,7 @@ TEST(TIBDatabase, CreateDatabaseNeverReplacesAFile) {
     EXPECT_EQ(ReadAll(path), before);
 }
 
-TEST(TIBDatabase, CloseRollsBackActiveWorkAndStatementsStayUsable) {
+TEST(TIBDatabaseTest, CloseRollsBackActiveWorkAndStatementsStayUsable) {
     TempDatabase db;
     TIBSQL sql;
     sql.SetDatabase(&db.Database());
@@ -138,13 +138,13 @@ TEST(TIBDatabase, CloseRollsBackActiveWorkAndStatementsStayUsable) {
     EXPECT_TRUE(sql.Eof()) << "the uncommitted insert survived the close";
 }
 
-TEST(TIBDatabase, RefusesANewNameWhileConnected) {
+TEST(TIBDatabaseTest, RefusesANewNameWhileConnected) {
     TempDatabase db;
     EXPECT_THROW(db.Database().SetDatabaseName(db.FilePath(QStringLiteral("outro.gdb"))), EDatabaseError);
     EXPECT_EQ(db.Database().DatabaseName(), db.Path());
 }
 
-TEST(TIBDatabase, RefusesAConnectionCharacterSetOtherThanUtf8) {
+TEST(TIBDatabaseTest, RefusesAConnectionCharacterSetOtherThanUtf8) {
     TempDatabase db(false);
     db.Database().Params() << QStringLiteral("lc_ctype=WIN1252");
     EXPECT_THROW(db.Database().Open(), EDatabaseError);
@@ -153,7 +153,7 @@ TEST(TIBDatabase, RefusesAConnectionCharacterSetOtherThanUtf8) {
     EXPECT_TRUE(db.Database().Connected());
 }
 
-TEST(TIBDatabase, ComponentsMayGoAwayInAnyOrder) {
+TEST(TIBDatabaseTest, ComponentsMayGoAwayInAnyOrder) {
     auto db = std::make_unique<TempDatabase>();
     auto sql = std::make_unique<TIBSQL>();
     sql->SetDatabase(&db->Database());
@@ -166,7 +166,7 @@ TEST(TIBDatabase, ComponentsMayGoAwayInAnyOrder) {
     EXPECT_THROW(sql->ExecQuery(), EDatabaseError);
 }
 
-TEST(TIBDatabase, OwnerFreesConnectionTransactionAndStatement) {
+TEST(TIBDatabaseTest, OwnerFreesConnectionTransactionAndStatement) {
     TempDatabase db(false);
     auto owner = std::make_unique<TComponent>();
     auto* database = new TIBDatabase(owner.get());
@@ -188,7 +188,7 @@ TEST(TIBDatabase, OwnerFreesConnectionTransactionAndStatement) {
     EXPECT_TRUE(again.Connected());
 }
 
-TEST(FbClient, MissingLibraryGivesAClearError) {
+TEST(TIBDatabaseTest, FbClientMissingLibraryGivesAClearError) {
     try {
         FbClient client(QStringList{QStringLiteral("/nonexistent/libfbclient.so.2")});
         FAIL() << "loaded a missing library";

@@ -1,7 +1,7 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/EIBError.h"
 #include "platform/db/TIBTransaction.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

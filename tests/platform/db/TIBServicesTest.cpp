@@ -5,7 +5,7 @@
 #include "platform/db/TIBSQL.h"
 #include "platform/db/TIBTransaction.h"
 #include "platform/db/TIBValidationService.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <QFile>
 #include <QProcess>
@@ -59,7 +59,7 @@ int RunGbak(const QStringList& arguments, QString* output = nullptr) {
 
 } // namespace
 
-TEST(TIBBackupService, BackupRestoresWithGbak) {
+TEST(TIBServicesTest, TIBBackupServiceBackupRestoresWithGbak) {
     TempDatabase db;
     PutMarker(db);
     const QString backup = db.FilePath(QStringLiteral("dbdef.gbk"));
@@ -82,7 +82,7 @@ TEST(TIBBackupService, BackupRestoresWithGbak) {
     EXPECT_EQ(ReadMarker(restored), Marker);
 }
 
-TEST(TIBBackupService, VerboseBackupReportsLinesAndBadSourceRaises) {
+TEST(TIBServicesTest, TIBBackupServiceVerboseBackupReportsLinesAndBadSourceRaises) {
     TempDatabase db(false);
     TIBBackupService service;
     service.Attach();
@@ -110,7 +110,7 @@ TEST(TIBBackupService, VerboseBackupReportsLinesAndBadSourceRaises) {
         EIBError);
 }
 
-TEST(TIBRestoreService, RestoresAGbakBackupOverAnExistingFileWhenAskedTo) {
+TEST(TIBServicesTest, TIBRestoreServiceRestoresAGbakBackupOverAnExistingFileWhenAskedTo) {
     TempDatabase db;
     PutMarker(db);
     const QString backup = db.FilePath(QStringLiteral("dbdef.gbk"));
@@ -134,7 +134,7 @@ TEST(TIBRestoreService, RestoresAGbakBackupOverAnExistingFileWhenAskedTo) {
     EXPECT_EQ(ReadMarker(target), Marker);
 }
 
-TEST(TIBRestoreService, NeverWritesOverAFileItWasNotAskedToReplace) {
+TEST(TIBServicesTest, TIBRestoreServiceNeverWritesOverAFileItWasNotAskedToReplace) {
     TempDatabase db(false);
     const QString backup = db.FilePath(QStringLiteral("dbdef.gbk"));
     ASSERT_EQ(RunGbak({"-b", db.Path(), backup}), 0);
@@ -163,7 +163,7 @@ TEST(TIBRestoreService, NeverWritesOverAFileItWasNotAskedToReplace) {
     EXPECT_TRUE(restored.Connected());
 }
 
-TEST(TIBValidationService, GoodFilePassesAndStaysUsable) {
+TEST(TIBServicesTest, TIBValidationServiceGoodFilePassesAndStaysUsable) {
     TempDatabase db(false);
     TIBValidationService service;
     service.SetParams({QStringLiteral("user_name=SYSDBA"), QStringLiteral("password=x")});
@@ -181,7 +181,7 @@ TEST(TIBValidationService, GoodFilePassesAndStaysUsable) {
     EXPECT_TRUE(db.Database().Connected());
 }
 
-TEST(TIBValidationService, NotADatabaseRaises) {
+TEST(TIBServicesTest, TIBValidationServiceNotADatabaseRaises) {
     TempDatabase db(false);
     const QString path = db.FilePath(QStringLiteral("lixo.gdb"));
     QFile file(path);
@@ -200,7 +200,7 @@ TEST(TIBValidationService, NotADatabaseRaises) {
         EIBError);
 }
 
-TEST(TIBCustomService, RefusesARemoteServerAndUseBeforeAttach) {
+TEST(TIBServicesTest, TIBCustomServiceRefusesARemoteServerAndUseBeforeAttach) {
     TIBBackupService service;
     EXPECT_THROW(service.ServiceStart(), EDatabaseError);
     service.SetServerName(QStringLiteral("outro-host"));

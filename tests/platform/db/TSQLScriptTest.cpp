@@ -15,7 +15,7 @@ QStringList Texts(const QList<TSQLScript::Item>& items) {
 
 } // namespace
 
-TEST(TSQLScript, SplitsAtTheTerminatorOutsideQuotesAndComments) {
+TEST(TSQLScriptTest, SplitsAtTheTerminatorOutsideQuotesAndComments) {
     const QString script = QStringLiteral("/* header; with ; */\n"
                                           "insert into T values ('a;b', 'it''s; fine');\n"
                                           "-- a comment; here\n"
@@ -30,7 +30,7 @@ TEST(TSQLScript, SplitsAtTheTerminatorOutsideQuotesAndComments) {
     EXPECT_EQ(items[2].line, 4);
 }
 
-TEST(TSQLScript, SetTermChangesTheTerminatorForProcedureBodies) {
+TEST(TSQLScriptTest, SetTermChangesTheTerminatorForProcedureBodies) {
     const QString script = QStringLiteral("SET TERM ^ ;\n"
                                           "CREATE FUNCTION F (S VARCHAR(10)) RETURNS VARCHAR(10) AS\n"
                                           "BEGIN\n  IF (TRIM(S) = '') THEN RETURN NULL;\n  RETURN S;\nEND^\n"
@@ -44,7 +44,7 @@ TEST(TSQLScript, SetTermChangesTheTerminatorForProcedureBodies) {
     EXPECT_EQ(items[0].line, 2);
 }
 
-TEST(TSQLScript, TellsCommitsApartAndDropsClientSettings) {
+TEST(TSQLScriptTest, TellsCommitsApartAndDropsClientSettings) {
     const auto items =
         TSQLScript::Split(QStringLiteral("SET SQL DIALECT 3;\nSET NAMES UTF8;\nSET AUTODDL ON;\n"
                                          "insert into T values (1);\ncommit work;\nCOMMIT;\n"
@@ -57,14 +57,14 @@ TEST(TSQLScript, TellsCommitsApartAndDropsClientSettings) {
     EXPECT_EQ(items[3].text, QStringLiteral("SET GENERATOR G TO 5"));
 }
 
-TEST(TSQLScript, UnclosedQuoteOrCommentIsAnError) {
+TEST(TSQLScriptTest, UnclosedQuoteOrCommentIsAnError) {
     EXPECT_THROW(TSQLScript::Split(QStringLiteral("insert into T values ('abc);\n")), EDatabaseError);
     EXPECT_THROW(TSQLScript::Split(QStringLiteral("select 1 from rdb$database; /* open")), EDatabaseError);
     EXPECT_EQ(TSQLScript::Split(QStringLiteral("select 1 from rdb$database")).size(), 1)
         << "a last statement without terminator still runs";
 }
 
-TEST(SqlParamParser, MarksOnlyParametersOutsideQuotesAndComments) {
+TEST(TSQLScriptTest, SqlParamParserMarksOnlyParametersOutsideQuotesAndComments) {
     const auto result = SqlParamParser::Parse(
         QStringLiteral("select ':X', \":Y\" from T -- :Z\nwhere A = :A and B = ? /* :W */ and C = :a_1$"));
     EXPECT_EQ(result.markers, QStringList({"A", "", "a_1$"}));

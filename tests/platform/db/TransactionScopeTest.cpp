@@ -17,7 +17,7 @@ void Insert(ScratchDatabase& db, int id) {
 
 } // namespace
 
-TEST(TransactionScope, CommitsWhatItWasToldToAndRollsBackEverythingElse) {
+TEST(TransactionScopeTest, CommitsWhatItWasToldToAndRollsBackEverythingElse) {
     ScratchDatabase db;
     {
         TransactionScope scope(db.Transaction());
@@ -41,7 +41,7 @@ TEST(TransactionScope, CommitsWhatItWasToldToAndRollsBackEverythingElse) {
     EXPECT_EQ(db.Value(QStringLiteral("SELECT ID FROM ITEM")).toInt(), 1);
 }
 
-TEST(TransactionScope, LeavesAnOuterTransactionToItsOwner) {
+TEST(TransactionScopeTest, LeavesAnOuterTransactionToItsOwner) {
     ScratchDatabase db;
     db.Transaction().StartTransaction();
     {
@@ -59,7 +59,7 @@ TEST(TransactionScope, LeavesAnOuterTransactionToItsOwner) {
     EXPECT_EQ(db.Count(QStringLiteral("SELECT COUNT(*) FROM ITEM")), 1);
 }
 
-TEST(TransactionScope, AReadOnlyScopeReadsAndRefusesWritesWhateverTheParamsSay) {
+TEST(TransactionScopeTest, AReadOnlyScopeReadsAndRefusesWritesWhateverTheParamsSay) {
     ScratchDatabase db;
     {
         TransactionScope scope(db.Transaction());
@@ -87,7 +87,7 @@ TEST(TransactionScope, AReadOnlyScopeReadsAndRefusesWritesWhateverTheParamsSay) 
     }
 }
 
-TEST(TransactionScope, ASavepointScopeUndoesOnlyItsOwnWorkInsideAnOuterTransaction) {
+TEST(TransactionScopeTest, ASavepointScopeUndoesOnlyItsOwnWorkInsideAnOuterTransaction) {
     ScratchDatabase db;
     db.Transaction().StartTransaction();
     Insert(db, 1);

@@ -11,7 +11,7 @@
 
 namespace {
 
-class JPEGImageTest : public ::testing::Test {
+class TJPEGImageTest : public ::testing::Test {
 protected:
     // A JPEG of a red left half and a green right half made by ImageMagick.
     QString Make(const QString& name, const QStringList& extra = {}) {
@@ -34,7 +34,7 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(JPEGImageTest, DecodesColourGreyAndCmykPictures) {
+TEST_F(TJPEGImageTest, DecodesColourGreyAndCmykPictures) {
     TJPEGImage rgb;
     rgb.LoadFromFile(Make(QStringLiteral("rgb.jpg")));
     ASSERT_EQ(rgb.Width(), 32);
@@ -61,7 +61,7 @@ TEST_F(JPEGImageTest, DecodesColourGreyAndCmykPictures) {
     EXPECT_LT(c.green(), 80);
 }
 
-TEST_F(JPEGImageTest, RefusesDamagedAndForeignDataKeepingThePicture) {
+TEST_F(TJPEGImageTest, RefusesDamagedAndForeignDataKeepingThePicture) {
     const QByteArray good = Read(Make(QStringLiteral("ok.jpg")));
     TJPEGImage image;
     image.LoadFromData(good);

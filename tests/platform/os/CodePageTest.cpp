@@ -35,14 +35,14 @@ QByteArray allBytes() {
 
 } // namespace
 
-TEST(CodePage1252, EveryByteSurvivesARoundTrip) {
+TEST(CodePageTest, CodePage1252EveryByteSurvivesARoundTrip) {
     const QByteArray bytes = allBytes();
     const QString text = CodePage1252::Decode(bytes);
     ASSERT_EQ(text.size(), 256);
     EXPECT_EQ(CodePage1252::Encode(text), bytes);
 }
 
-TEST(CodePage1252, AgreesWithTheSystemConverter) {
+TEST(CodePageTest, CodePage1252AgreesWithTheSystemConverter) {
     for (int b = 0; b < 256; ++b) {
         const auto expected = systemDecode("CP1252", static_cast<unsigned char>(b));
         if (!expected)
@@ -52,12 +52,12 @@ TEST(CodePage1252, AgreesWithTheSystemConverter) {
     }
 }
 
-TEST(CodePage1252, UndefinedBytesMapToTheirControlCharacters) {
+TEST(CodePageTest, CodePage1252UndefinedBytesMapToTheirControlCharacters) {
     for (const unsigned char b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
         EXPECT_EQ(CodePage1252::ToUnicode(b).unicode(), b);
 }
 
-TEST(CodePage1252, PortugueseTextAndCharactersOutsideThePage) {
+TEST(CodePageTest, CodePage1252PortugueseTextAndCharactersOutsideThePage) {
     EXPECT_EQ(CodePage1252::Encode(u"Declarações €"), QByteArray("Declara\xe7\xf5\x65s \x80"));
     EXPECT_EQ(CodePage1252::Decode("Inscri\xe7\xe3o"), QStringLiteral("Inscrição"));
     EXPECT_EQ(CodePage1252::Encode(u"a\u0101b"), QByteArray("a?b"));
@@ -65,14 +65,14 @@ TEST(CodePage1252, PortugueseTextAndCharactersOutsideThePage) {
     EXPECT_FALSE(CodePage1252::FromUnicode(QChar(0x2591)));
 }
 
-TEST(CodePage850, EveryByteSurvivesARoundTrip) {
+TEST(CodePageTest, CodePage850EveryByteSurvivesARoundTrip) {
     const QByteArray bytes = allBytes();
     const QString text = CodePage850::Decode(bytes);
     ASSERT_EQ(text.size(), 256);
     EXPECT_EQ(CodePage850::Encode(text), bytes);
 }
 
-TEST(CodePage850, AgreesWithTheSystemConverter) {
+TEST(CodePageTest, CodePage850AgreesWithTheSystemConverter) {
     int compared = 0;
     for (int b = 0; b < 256; ++b) {
         const auto expected = systemDecode("CP850", static_cast<unsigned char>(b));
@@ -83,7 +83,7 @@ TEST(CodePage850, AgreesWithTheSystemConverter) {
     EXPECT_EQ(compared, 256);
 }
 
-TEST(CodePage850, ZipNamesWithAccents) {
+TEST(CodePageTest, CodePage850ZipNamesWithAccents) {
     EXPECT_EQ(CodePage850::Encode(u"CÓPIA_AÇÃO.gbk"), QByteArray("C\xe0PIA_A\x80\xc7O.gbk"));
     EXPECT_EQ(CodePage850::Decode("\x87\xc6o"), QStringLiteral("ção"));
     EXPECT_EQ(CodePage850::Encode(u"\u20AC"), QByteArray("?"));

@@ -21,7 +21,7 @@ QByteArray Read(const QString& path) {
 
 } // namespace
 
-TEST(DurableFile, TheNewFileTakesTheOldOnesPlace) {
+TEST(DurableFileTest, TheNewFileTakesTheOldOnesPlace) {
     QTemporaryDir folder;
     const QString novo = folder.filePath(QStringLiteral("dbdef-abc123.gbk"));
     const QString final = folder.filePath(QStringLiteral("dbdef.gbk"));
@@ -33,7 +33,7 @@ TEST(DurableFile, TheNewFileTakesTheOldOnesPlace) {
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("dbdef.gbk")});
 }
 
-TEST(DurableFile, AReplaceThatFailsSaysWhyInPortugueseAndKeepsBoth) {
+TEST(DurableFileTest, AReplaceThatFailsSaysWhyInPortugueseAndKeepsBoth) {
     QTemporaryDir folder;
     const QString novo = folder.filePath(QStringLiteral("novo.gbk"));
     const QString final = folder.filePath(QStringLiteral("dbdef.gbk"));

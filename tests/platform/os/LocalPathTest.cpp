@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
-TEST(LocalPath, WindowsPathsBecomeLocal) {
+TEST(LocalPathTest, WindowsPathsBecomeLocal) {
     const QString home = QDir::homePath();
     EXPECT_EQ(LocalPath::FromWindows(QStringLiteral("C:\\")), home + QLatin1Char('/'));
     EXPECT_EQ(LocalPath::FromWindows(QStringLiteral("c:\\BkpZeb2024.zip")),
@@ -16,7 +16,7 @@ TEST(LocalPath, WindowsPathsBecomeLocal) {
     EXPECT_EQ(LocalPath::FromWindows(QStringLiteral("Cx:\\y")), QStringLiteral("Cx:/y"));
 }
 
-TEST(AppFolders, FoldersBesideTheExecutable) {
+TEST(LocalPathTest, AppFoldersFoldersBesideTheExecutable) {
     // The test programs are built into the build's test folder.
     const QString folder = QFileInfo(QStringLiteral(ZEB_BUILD_DIR "/tests")).canonicalFilePath();
     EXPECT_EQ(AppFolders::ExecutableFolder(), folder);

@@ -4,7 +4,7 @@
 
 #include <sys/sysinfo.h>
 
-TEST(MemoryStatus, FiguresAreTheSystems) {
+TEST(MemoryStatusTest, FiguresAreTheSystems) {
     struct sysinfo system {};
     ASSERT_EQ(::sysinfo(&system), 0);
     const std::uint64_t total = static_cast<std::uint64_t>(system.totalram) * system.mem_unit;

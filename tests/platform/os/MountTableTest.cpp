@@ -24,7 +24,7 @@ void write(const QString& path, const QByteArray& contents) {
 
 } // namespace
 
-TEST(MountTable, ParsesLinesAndEscapes) {
+TEST(MountTableTest, ParsesLinesAndEscapes) {
     const MountTable table = MountTable::Parse(Mounts);
     ASSERT_EQ(table.Entries().size(), 5);
     EXPECT_EQ(table.Entries()[3].mountPoint, QStringLiteral("/media/u/PEN DRIVE"));
@@ -35,7 +35,7 @@ TEST(MountTable, ParsesLinesAndEscapes) {
     EXPECT_FALSE(table.IsMountPoint(QStringLiteral("/home/u")));
 }
 
-TEST(MountTable, FindsTheLongestMountAbove) {
+TEST(MountTableTest, FindsTheLongestMountAbove) {
     const MountTable table = MountTable::Parse(Mounts);
     EXPECT_EQ(table.MountOf(QStringLiteral("/home/u/x"))->device, QStringLiteral("/dev/sda3"));
     EXPECT_EQ(table.MountOf(QStringLiteral("/homework"))->device, QStringLiteral("/dev/sda2"));
@@ -43,7 +43,7 @@ TEST(MountTable, FindsTheLongestMountAbove) {
     EXPECT_FALSE(MountTable::Parse("").MountOf(QStringLiteral("/x")));
 }
 
-TEST(RemovableDrives, ReadsTheRemovableFlagOfDisksAndTheirPartitions) {
+TEST(MountTableTest, RemovableDrivesReadsTheRemovableFlagOfDisksAndTheirPartitions) {
     QTemporaryDir sys;
     write(sys.filePath(QStringLiteral("sda/removable")), "0\n");
     write(sys.filePath(QStringLiteral("sda/sda2/partition")), "2\n");

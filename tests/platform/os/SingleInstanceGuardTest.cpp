@@ -78,7 +78,7 @@ std::unique_ptr<QProcess> startChild(const QString& folder) {
 
 } // namespace
 
-TEST(SingleInstanceGuard, SecondGuardFailsAndBringsTheFirstForward) {
+TEST(SingleInstanceGuardTest, SecondGuardFailsAndBringsTheFirstForward) {
     application();
     QTemporaryDir folder;
     SingleInstanceGuard first(ClassName, folder.path());
@@ -93,7 +93,7 @@ TEST(SingleInstanceGuard, SecondGuardFailsAndBringsTheFirstForward) {
     EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
 }
 
-TEST(SingleInstanceGuard, NamesCarryTheClassAndTheUser) {
+TEST(SingleInstanceGuardTest, NamesCarryTheClassAndTheUser) {
     QTemporaryDir folder;
     SingleInstanceGuard guard(ClassName, folder.path());
     EXPECT_TRUE(guard.ServerName().startsWith(folder.path() + QStringLiteral("/TfrmDef-")));
@@ -104,7 +104,7 @@ TEST(SingleInstanceGuard, NamesCarryTheClassAndTheUser) {
     EXPECT_TRUE(other.TryAcquire());
 }
 
-TEST(SingleInstanceGuard, ReleasedWhenTheFirstCopyEnds) {
+TEST(SingleInstanceGuardTest, ReleasedWhenTheFirstCopyEnds) {
     application();
     QTemporaryDir folder;
     {
@@ -115,7 +115,7 @@ TEST(SingleInstanceGuard, ReleasedWhenTheFirstCopyEnds) {
     EXPECT_TRUE(next.TryAcquire());
 }
 
-TEST(SingleInstanceGuard, TheFirstCopyClearsTheEngineTraceFilesNoProcessHolds) {
+TEST(SingleInstanceGuardTest, TheFirstCopyClearsTheEngineTraceFilesNoProcessHolds) {
     application();
     QTemporaryDir folder;
     QTemporaryDir engine;
@@ -136,7 +136,7 @@ TEST(SingleInstanceGuard, TheFirstCopyClearsTheEngineTraceFilesNoProcessHolds) {
         qputenv("FIREBIRD_LOCK", saved);
 }
 
-TEST(SingleInstanceGuard, TwoProcessesStartedTogetherOnlyOnePasses) {
+TEST(SingleInstanceGuardTest, TwoProcessesStartedTogetherOnlyOnePasses) {
     QTemporaryDir folder;
     auto a = startChild(folder.path());
     auto b = startChild(folder.path());
@@ -154,7 +154,7 @@ TEST(SingleInstanceGuard, TwoProcessesStartedTogetherOnlyOnePasses) {
     EXPECT_EQ(b->exitCode(), 0);
 }
 
-TEST(SingleInstanceGuard, ACopyThatDiedLeavesNoLockBehind) {
+TEST(SingleInstanceGuardTest, ACopyThatDiedLeavesNoLockBehind) {
     application();
     QTemporaryDir folder;
     auto child = startChild(folder.path());
@@ -173,7 +173,7 @@ TEST(SingleInstanceGuard, ACopyThatDiedLeavesNoLockBehind) {
     EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
 }
 
-TEST(SingleInstanceGuard, ALockFileLeftBehindIsTakenOverWhateverItHolds) {
+TEST(SingleInstanceGuardTest, ALockFileLeftBehindIsTakenOverWhateverItHolds) {
     application();
     for (const QByteArray& contents :
          {QByteArray(), QByteArray("lixo\x01\xff sem sentido"), QByteArray("999999\nzeb-icms\noutra\n")}) {
@@ -191,7 +191,7 @@ TEST(SingleInstanceGuard, ALockFileLeftBehindIsTakenOverWhateverItHolds) {
     }
 }
 
-TEST(SingleInstanceGuard, ALockThatCannotBeMadeIsReportedAsSuchNotAsAnotherCopy) {
+TEST(SingleInstanceGuardTest, ALockThatCannotBeMadeIsReportedAsSuchNotAsAnotherCopy) {
     application();
     QTemporaryDir folder;
     SingleInstanceGuard guard(ClassName, folder.path());
@@ -228,7 +228,7 @@ TEST(SingleInstanceGuard, ALockThatCannotBeMadeIsReportedAsSuchNotAsAnotherCopy)
     EXPECT_EQ(file.readAll(), QByteArray("dados"));
 }
 
-TEST(SingleInstanceGuard, AFolderOthersCanReachIsRefused) {
+TEST(SingleInstanceGuardTest, AFolderOthersCanReachIsRefused) {
     application();
     QTemporaryDir base;
     const QString folder = base.filePath(QStringLiteral("aberta"));
@@ -239,7 +239,7 @@ TEST(SingleInstanceGuard, AFolderOthersCanReachIsRefused) {
     EXPECT_FALSE(QFile::exists(guard.LockFileName()));
 }
 
-TEST(SingleInstanceGuard, WithoutAFolderTheUsersPrivateRuntimeFolderIsUsed) {
+TEST(SingleInstanceGuardTest, WithoutAFolderTheUsersPrivateRuntimeFolderIsUsed) {
     application();
     QTemporaryDir runtime;
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-TEST(TempPaths, FilesAndFoldersGetUniqueNames) {
+TEST(TempPathsTest, FilesAndFoldersGetUniqueNames) {
     QTemporaryDir base;
     const QString a = TempPaths::CreateFile(QStringLiteral("dbdef"), QStringLiteral(".bkp"), base.path());
     const QString b = TempPaths::CreateFile(QStringLiteral("dbdef"), QStringLiteral(".bkp"), base.path());
@@ -26,14 +26,14 @@ TEST(TempPaths, FilesAndFoldersGetUniqueNames) {
     EXPECT_NE(folder, TempPaths::CreateFolder(QStringLiteral("nubvo"), base.path()));
 }
 
-TEST(TempPaths, DefaultsToTheSystemTemporaryFolder) {
+TEST(TempPathsTest, DefaultsToTheSystemTemporaryFolder) {
     const QString file = TempPaths::CreateFile(QStringLiteral("zeb"));
     EXPECT_EQ(QFileInfo(file).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     QFile::remove(file);
     EXPECT_FALSE(TempPaths::TempFolder().endsWith(QLatin1Char('/')));
 }
 
-TEST(TempPaths, FailureRaises) {
+TEST(TempPathsTest, FailureRaises) {
     QTemporaryDir base;
     EXPECT_THROW(
         TempPaths::CreateFile(QStringLiteral("x"), QString(), base.filePath(QStringLiteral("missing"))),
@@ -42,7 +42,7 @@ TEST(TempPaths, FailureRaises) {
                  Exception);
 }
 
-TEST(DiskInfo, FreeSpaceAndPresence) {
+TEST(TempPathsTest, DiskInfoFreeSpaceAndPresence) {
     QTemporaryDir base;
     const auto free = DiskInfo::FreeBytes(base.path());
     ASSERT_TRUE(free);
@@ -52,7 +52,7 @@ TEST(DiskInfo, FreeSpaceAndPresence) {
     EXPECT_FALSE(DiskInfo::IsPresent(base.filePath(QStringLiteral("missing"))));
 }
 
-TEST(DiskInfo, WriteProtectionProbeLeavesNothingBehind) {
+TEST(TempPathsTest, DiskInfoWriteProtectionProbeLeavesNothingBehind) {
     QTemporaryDir base;
     // A file of the old probe's fixed name is not touched.
     QFile existing(base.filePath(QStringLiteral("_$.$$$")));

@@ -32,9 +32,9 @@ void ForeignHandler(int) {
 }
 
 // A handler of some loaded library, there before the watcher and after it.
-class ForeignHandlers : public ::testing::Test {
+class TerminationSignalWatcherTest : public ::testing::Test {
 protected:
-    ForeignHandlers() {
+    TerminationSignalWatcherTest() {
         foreignCalls = 0;
         struct sigaction action {};
         action.sa_handler = &ForeignHandler;
@@ -42,7 +42,7 @@ protected:
         sigaction(SIGTERM, &action, &m_oldTerm);
         sigaction(SIGINT, &action, &m_oldInt);
     }
-    ~ForeignHandlers() override {
+    ~TerminationSignalWatcherTest() override {
         sigaction(SIGTERM, &m_oldTerm, nullptr);
         sigaction(SIGINT, &m_oldInt, nullptr);
     }
@@ -54,7 +54,7 @@ private:
 
 } // namespace
 
-TEST_F(ForeignHandlers, SignalsReachTheEventLoopInsteadOfTheEarlierHandler) {
+TEST_F(TerminationSignalWatcherTest, SignalsReachTheEventLoopInsteadOfTheEarlierHandler) {
     application();
     std::vector<int> received;
     {
@@ -73,7 +73,7 @@ TEST_F(ForeignHandlers, SignalsReachTheEventLoopInsteadOfTheEarlierHandler) {
     EXPECT_EQ(received.size(), 2u);
 }
 
-TEST_F(ForeignHandlers, SignalsBeforeTheLoopRunsAreKeptAndReportedOnce) {
+TEST_F(TerminationSignalWatcherTest, SignalsBeforeTheLoopRunsAreKeptAndReportedOnce) {
     application();
     int calls = 0;
     TerminationSignalWatcher watcher([&](int) { ++calls; });
@@ -84,7 +84,7 @@ TEST_F(ForeignHandlers, SignalsBeforeTheLoopRunsAreKeptAndReportedOnce) {
     EXPECT_EQ(calls, 1);
 }
 
-TEST_F(ForeignHandlers, OnlyOneWatcherAtATime) {
+TEST_F(TerminationSignalWatcherTest, OnlyOneWatcherAtATime) {
     application();
     TerminationSignalWatcher first([](int) {});
     EXPECT_THROW(TerminationSignalWatcher([](int) {}), Exception);

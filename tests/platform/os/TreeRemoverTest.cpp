@@ -41,7 +41,7 @@ const MountTable NoMounts;
 
 } // namespace
 
-TEST(TreeRemover, RemovesTheWholeTree) {
+TEST(TreeRemoverTest, RemovesTheWholeTree) {
     QTemporaryDir base;
     const QString root = makeTree(base, QStringLiteral("t"));
     EXPECT_TRUE(TreeRemover::Remove(root, false, true, NoMounts));
@@ -49,7 +49,7 @@ TEST(TreeRemover, RemovesTheWholeTree) {
     EXPECT_TRUE(QDir(base.path()).exists());
 }
 
-TEST(TreeRemover, OnlyFilesKeepsTheFolders) {
+TEST(TreeRemoverTest, OnlyFilesKeepsTheFolders) {
     QTemporaryDir base;
     const QString root = makeTree(base, QStringLiteral("t"));
     EXPECT_TRUE(TreeRemover::Remove(root, true, true, NoMounts));
@@ -58,7 +58,7 @@ TEST(TreeRemover, OnlyFilesKeepsTheFolders) {
     EXPECT_FALSE(QFileInfo::exists(root + QStringLiteral("/sub/deeper/c.txt")));
 }
 
-TEST(TreeRemover, LinksAreRemovedNotFollowed) {
+TEST(TreeRemoverTest, LinksAreRemovedNotFollowed) {
     QTemporaryDir base;
     const QString root = makeTree(base, QStringLiteral("t"));
     const QString outside = makeTree(base, QStringLiteral("outside"));
@@ -72,7 +72,7 @@ TEST(TreeRemover, LinksAreRemovedNotFollowed) {
     EXPECT_TRUE(QFileInfo::exists(outside + QStringLiteral("/sub/deeper/c.txt")));
 }
 
-TEST(TreeRemover, RefusesAFolderThatIsALink) {
+TEST(TreeRemoverTest, RefusesAFolderThatIsALink) {
     QTemporaryDir base;
     const QString target = makeTree(base, QStringLiteral("target"));
     const QString link = base.filePath(QStringLiteral("link"));
@@ -83,7 +83,7 @@ TEST(TreeRemover, RefusesAFolderThatIsALink) {
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
 
-TEST(TreeRemover, RefusesRootAndTheHomeFolder) {
+TEST(TreeRemoverTest, RefusesRootAndTheHomeFolder) {
     EXPECT_FALSE(TreeRemover::Refusal(QStringLiteral("/"), NoMounts).isEmpty());
     EXPECT_FALSE(TreeRemover::Refusal(QStringLiteral("/tmp/.."), NoMounts).isEmpty());
     EXPECT_FALSE(TreeRemover::Refusal(QString(), NoMounts).isEmpty());
@@ -100,7 +100,7 @@ TEST(TreeRemover, RefusesRootAndTheHomeFolder) {
     EXPECT_TRUE(TreeRemover::Remove(home + QStringLiteral("/sub"), false, true, NoMounts));
 }
 
-TEST(TreeRemover, RefusesAMountPoint) {
+TEST(TreeRemoverTest, RefusesAMountPoint) {
     QTemporaryDir base;
     const QString root = makeTree(base, QStringLiteral("mnt"));
     const MountTable mounts =
@@ -109,7 +109,7 @@ TEST(TreeRemover, RefusesAMountPoint) {
     EXPECT_TRUE(QFileInfo::exists(root + QStringLiteral("/a.txt")));
 }
 
-TEST(TreeRemover, DoesNotDescendIntoAMountInsideTheTree) {
+TEST(TreeRemoverTest, DoesNotDescendIntoAMountInsideTheTree) {
     QTemporaryDir base;
     const QString root = makeTree(base, QStringLiteral("t"));
     const QString mounted = root + QStringLiteral("/sub");
@@ -121,7 +121,7 @@ TEST(TreeRemover, DoesNotDescendIntoAMountInsideTheTree) {
     EXPECT_THROW(TreeRemover::Remove(root, false, true, mounts), Exception);
 }
 
-TEST(TreeRemover, RealMountPointsOfTheSystemAreRefused) {
+TEST(TreeRemoverTest, RealMountPointsOfTheSystemAreRefused) {
     const MountTable mounts = MountTable::Read();
     for (const MountEntry& e : mounts.Entries()) {
         if (e.mountPoint != QLatin1String("/") && QFileInfo(e.mountPoint).isDir()) {

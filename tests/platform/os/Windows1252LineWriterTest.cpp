@@ -17,7 +17,7 @@ QByteArray Contents(const QString& path) {
 
 } // namespace
 
-TEST(Windows1252LineWriter, WritesWindows1252WithCrLfAfterEveryLine) {
+TEST(Windows1252LineWriterTest, WritesWindows1252WithCrLfAfterEveryLine) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.zeb"));
     Windows1252LineWriter file(path);
@@ -30,7 +30,7 @@ TEST(Windows1252LineWriter, WritesWindows1252WithCrLfAfterEveryLine) {
     EXPECT_EQ(file.LineCount(), 3);
 }
 
-TEST(Windows1252LineWriter, RefusesALineWithABreakAndAnExistingFile) {
+TEST(Windows1252LineWriterTest, RefusesALineWithABreakAndAnExistingFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.zeb"));
     {
@@ -45,7 +45,7 @@ TEST(Windows1252LineWriter, RefusesALineWithABreakAndAnExistingFile) {
     EXPECT_THROW(Windows1252LineWriter nowhere(folder.filePath(QStringLiteral("missing/b.zeb"))), Exception);
 }
 
-TEST(Windows1252LineWriter, AFileNotClosedIsRemoved) {
+TEST(Windows1252LineWriterTest, AFileNotClosedIsRemoved) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.zeb"));
     {
@@ -56,7 +56,7 @@ TEST(Windows1252LineWriter, AFileNotClosedIsRemoved) {
     EXPECT_FALSE(QFile::exists(path));
 }
 
-TEST(Windows1252LineWriter, AFullDiskFailsTheWriteAndLeavesNoFile) {
+TEST(Windows1252LineWriterTest, AFullDiskFailsTheWriteAndLeavesNoFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("a.zeb"));
     const QString line(848, QLatin1Char('x'));

@@ -21,14 +21,14 @@ using namespace ReportTest;
 
 namespace {
 
-class PrintingTest : public ::testing::Test {
+class PrintingAndPreviewControlTest : public ::testing::Test {
 protected:
-    PrintingTest() {
+    PrintingAndPreviewControlTest() {
         report = MakeListing(&owner, QStringLiteral("rptImpressao"), QStringLiteral("Relação de Vendas"),
                              MakeNumberedSales(&owner, QStringLiteral("cdsVendas"), 100));
         report->Prepare();
     }
-    ~PrintingTest() override { Printer().QtPrinter().setOutputFileName(QString()); }
+    ~PrintingAndPreviewControlTest() override { Printer().QtPrinter().setOutputFileName(QString()); }
 
     QTemporaryDir dir;
     TComponent owner;
@@ -36,7 +36,7 @@ protected:
     ScriptedPrompter prompter;
 };
 
-TEST_F(PrintingTest, TheCurrentPrinterPrintsWhereItIsSetUp) {
+TEST_F(PrintingAndPreviewControlTest, TheCurrentPrinterPrintsWhereItIsSetUp) {
     const QString file = dir.filePath(QStringLiteral("impressora.pdf"));
     // The setup dialog works on the current printer: the answer chooses the output.
     prompter.AnswerWith([&](const TPromptRequest& request) {
@@ -58,13 +58,13 @@ TEST_F(PrintingTest, TheCurrentPrinterPrintsWhereItIsSetUp) {
     EXPECT_THROW(Printer().SetPrinterIndex(Printer().Printers().size()), Exception);
 }
 
-TEST_F(PrintingTest, AnUnwritableOutputIsAnErrorAndThePagesStay) {
+TEST_F(PrintingAndPreviewControlTest, AnUnwritableOutputIsAnErrorAndThePagesStay) {
     Printer().QtPrinter().setOutputFileName(dir.filePath(QStringLiteral("falta/impressora.pdf")));
     EXPECT_THROW(report->ReportPrinter().Print(Printer().QtPrinter()), Exception);
     EXPECT_EQ(report->ReportPrinter().PageCount(), 3);
 }
 
-TEST_F(PrintingTest, ThePrintDialogAndTheStandAlonePreviewGoThroughThePrompter) {
+TEST_F(PrintingAndPreviewControlTest, ThePrintDialogAndTheStandAlonePreviewGoThroughThePrompter) {
     const QString file = dir.filePath(QStringLiteral("dialogo.pdf"));
     prompter.AnswerWith([&](const TPromptRequest& request) {
         auto* dialog = qobject_cast<QPrintDialog*>(request.Window);
@@ -90,7 +90,7 @@ TEST_F(PrintingTest, ThePrintDialogAndTheStandAlonePreviewGoThroughThePrompter) 
     EXPECT_EQ(shownPages, 3);
 }
 
-TEST_F(PrintingTest, ThePreviewAreaIsAControlDrivenFromOutside) {
+TEST_F(PrintingAndPreviewControlTest, ThePreviewAreaIsAControlDrivenFromOutside) {
     TReportPreviewControl control(&owner);
     control.SetName(QStringLiteral("QRPreview"));
     EXPECT_EQ(control.Widget()->objectName(), QStringLiteral("QRPreview"));
@@ -109,7 +109,7 @@ TEST_F(PrintingTest, ThePreviewAreaIsAControlDrivenFromOutside) {
     EXPECT_EQ(control.PageCount(), 0);
 }
 
-TEST_F(PrintingTest, ThePdfFilterIsOfferedBesideTheTextFilter) {
+TEST_F(PrintingAndPreviewControlTest, ThePdfFilterIsOfferedBesideTheTextFilter) {
     const std::size_t before = TReportExportFilter::RegisteredFilters().size();
     {
         TTextExportFilter text;

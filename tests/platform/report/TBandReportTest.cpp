@@ -24,7 +24,7 @@ using namespace ReportTest;
 
 namespace {
 
-class BandReportTest : public ::testing::Test {
+class TBandReportTest : public ::testing::Test {
 protected:
     TComponent form;
 
@@ -50,7 +50,7 @@ protected:
     }
 };
 
-TEST_F(BandReportTest, ListingBreaksPagesWithHeaderAndFooterOnEveryPage) {
+TEST_F(TBandReportTest, ListingBreaksPagesWithHeaderAndFooterOnEveryPage) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptLista"), QStringLiteral("Listagem"), sales);
     report->Prepare();
@@ -76,7 +76,7 @@ TEST_F(BandReportTest, ListingBreaksPagesWithHeaderAndFooterOnEveryPage) {
     EXPECT_TRUE(pages[2].contains(QStringLiteral("100,50")));
 }
 
-TEST_F(BandReportTest, PreparingAgainGivesTheSamePagesAndKeepsTheDataSetPosition) {
+TEST_F(TBandReportTest, PreparingAgainGivesTheSamePagesAndKeepsTheDataSetPosition) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 60);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptLista"), QStringLiteral("Listagem"), sales);
     sales->SetRecNo(7);
@@ -95,7 +95,7 @@ TEST_F(BandReportTest, PreparingAgainGivesTheSamePagesAndKeepsTheDataSetPosition
     EXPECT_EQ(available, (std::vector<int>{1, 2, 2, 1, 2, 2}));
 }
 
-TEST_F(BandReportTest, GroupFootersSumTheirOwnGroupAndTheSummaryEverything) {
+TEST_F(TBandReportTest, GroupFootersSumTheirOwnGroupAndTheSummaryEverything) {
     TClientDataSet* sales = MakeSales(&form, QStringLiteral("cdsVendas"),
                                       {{"Norte", "Produto 1", "1000,25"},
                                        {"Norte", "Produto 2", "234,25"},
@@ -150,7 +150,7 @@ TEST_F(BandReportTest, GroupFootersSumTheirOwnGroupAndTheSummaryEverything) {
     EXPECT_EQ(lines, expected);
 }
 
-TEST_F(BandReportTest, AGroupHeaderMovesToTheNextPageWithItsFirstRow) {
+TEST_F(TBandReportTest, AGroupHeaderMovesToTheNextPageWithItsFirstRow) {
     // Groups of every size from 1 to 12 rows put a header at every place of a page's foot.
     for (int size = 1; size <= 12; ++size) {
         SCOPED_TRACE(size);
@@ -183,7 +183,7 @@ TEST_F(BandReportTest, AGroupHeaderMovesToTheNextPageWithItsFirstRow) {
     }
 }
 
-TEST_F(BandReportTest, SubDetailsPrintHeaderAndFooterWhenEmptyOnlyWithPrintIfEmpty) {
+TEST_F(TBandReportTest, SubDetailsPrintHeaderAndFooterWhenEmptyOnlyWithPrintIfEmpty) {
     TClientDataSet* declaracao =
         MakeSales(&form, QStringLiteral("ibqDeclaracao"), {{"X", "Declaração", "1,00"}});
     TBandReport* report =
@@ -240,7 +240,7 @@ TEST_F(BandReportTest, SubDetailsPrintHeaderAndFooterWhenEmptyOnlyWithPrintIfEmp
     EXPECT_EQ(lines, expected);
 }
 
-TEST_F(BandReportTest, BeforePrintSkipsBandsAndTheirChildBands) {
+TEST_F(TBandReportTest, BeforePrintSkipsBandsAndTheirChildBands) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 12);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptFiltro"), QStringLiteral("Filtro"), sales);
     TReportBand* detail = report->BandOfType(TBandType::rbDetail);
@@ -261,7 +261,7 @@ TEST_F(BandReportTest, BeforePrintSkipsBandsAndTheirChildBands) {
     EXPECT_EQ(pages.first().count(QStringLiteral("observação")), 4);
 }
 
-TEST_F(BandReportTest, EmptyDataSetPrintsPerPrintIfEmpty) {
+TEST_F(TBandReportTest, EmptyDataSetPrintsPerPrintIfEmpty) {
     TClientDataSet* sales = MakeSales(&form, QStringLiteral("cdsVendas"), {});
     TBandReport* report = MakeListing(&form, QStringLiteral("rptVazio"), QStringLiteral("Vazio"), sales);
     TReportBand* summary = AddBand(report, QStringLiteral("qrbResumo"), TBandType::rbSummary, 20);
@@ -280,7 +280,7 @@ TEST_F(BandReportTest, EmptyDataSetPrintsPerPrintIfEmpty) {
     EXPECT_EQ(report->ReportPrinter().PageCount(), 0);
 }
 
-TEST_F(BandReportTest, FirstPageHeaderAndLastPageFooterOptions) {
+TEST_F(TBandReportTest, FirstPageHeaderAndLastPageFooterOptions) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 80);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptOpcoes"), QStringLiteral("Opções"), sales);
     report->SetFirstPageHeader(false);
@@ -295,7 +295,7 @@ TEST_F(BandReportTest, FirstPageHeaderAndLastPageFooterOptions) {
     EXPECT_FALSE(pages[1].contains(QStringLiteral("Rodapé Opções")));
 }
 
-TEST_F(BandReportTest, TitleColumnHeaderAndForcedNewPage) {
+TEST_F(TBandReportTest, TitleColumnHeaderAndForcedNewPage) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 3);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptTitulo"), QStringLiteral("Título"), sales);
     AddLabel(AddBand(report, QStringLiteral("qrbTitulo"), TBandType::rbTitle, 20),
@@ -315,7 +315,7 @@ TEST_F(BandReportTest, TitleColumnHeaderAndForcedNewPage) {
     }
 }
 
-TEST_F(BandReportTest, AFailureWhilePreparingLeavesNoPagesAndRestoresTheDataSet) {
+TEST_F(TBandReportTest, AFailureWhilePreparingLeavesNoPagesAndRestoresTheDataSet) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptFalha"), QStringLiteral("Falha"), sales);
     report->Prepare();
@@ -333,14 +333,14 @@ TEST_F(BandReportTest, AFailureWhilePreparingLeavesNoPagesAndRestoresTheDataSet)
     EXPECT_FALSE(sales->ControlsDisabled());
 }
 
-TEST_F(BandReportTest, ReportBeforePrintCancelsTheReport) {
+TEST_F(TBandReportTest, ReportBeforePrintCancelsTheReport) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptNao"), QStringLiteral("Não"), nullptr);
     report->BeforePrint = TReportBeforePrintEvent::fromFunction([](TObject*, bool& print) { print = false; });
     report->Prepare();
     EXPECT_EQ(report->ReportPrinter().PageCount(), 0);
 }
 
-TEST_F(BandReportTest, SystemDataShowsDateTimeAndTitle) {
+TEST_F(TBandReportTest, SystemDataShowsDateTimeAndTitle) {
     TBandReport* report =
         MakeListing(&form, QStringLiteral("rptSys"), QStringLiteral("Relatório Sys"), nullptr);
     TReportBand* detail = AddBand(report, QStringLiteral("qrbDetalhe"), TBandType::rbDetail, 60);
@@ -367,7 +367,7 @@ TEST_F(BandReportTest, SystemDataShowsDateTimeAndTitle) {
     EXPECT_TRUE(page.contains(QRegularExpression(QStringLiteral(R"(Rodapé Relatório Sys +Relatório Sys)"))));
 }
 
-TEST_F(BandReportTest, SystemDataShowsTheProgramsClock) {
+TEST_F(TBandReportTest, SystemDataShowsTheProgramsClock) {
     SystemClock::Fix([] { return QDateTime(QDate(2011, 2, 3), QTime(4, 5)); });
     TBandReport* report = MakeListing(&form, QStringLiteral("rptHora"), QStringLiteral("Hora"), nullptr);
     auto* data = new TReportSysData(&form);
@@ -378,7 +378,7 @@ TEST_F(BandReportTest, SystemDataShowsTheProgramsClock) {
     EXPECT_TRUE(TextPages(report->ReportPrinter()).first().contains(QStringLiteral("03/02/2011 04:05")));
 }
 
-TEST_F(BandReportTest, StretchingTextPushesTheFollowingBandsDown) {
+TEST_F(TBandReportTest, StretchingTextPushesTheFollowingBandsDown) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptMemo"), QStringLiteral("Memo"), nullptr);
     TReportBand* detail = AddBand(report, QStringLiteral("qrbDetalhe"), TBandType::rbDetail, 20);
     auto* memo = new TReportRichText(&form);
@@ -407,7 +407,7 @@ TEST_F(BandReportTest, StretchingTextPushesTheFollowingBandsDown) {
     EXPECT_LT(text.indexOf(QStringLiteral("primeira linha")), text.indexOf(QStringLiteral("depois")));
 }
 
-TEST_F(BandReportTest, DetailBandsFlowIntoColumns) {
+TEST_F(TBandReportTest, DetailBandsFlowIntoColumns) {
     TClientDataSet* sales = MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 80);
     TBandReport* report = MakeListing(&form, QStringLiteral("rptColunas"), QStringLiteral("Colunas"), sales);
     report->Page().Columns = 2;
@@ -428,7 +428,7 @@ TEST_F(BandReportTest, DetailBandsFlowIntoColumns) {
     EXPECT_NEAR(secondColumnLeft, 110 + 20 * 25.4 / 96, 0.01);
 }
 
-TEST_F(BandReportTest, DataTextsUseOnGetTextAndExpressionsCountAndFormat) {
+TEST_F(TBandReportTest, DataTextsUseOnGetTextAndExpressionsCountAndFormat) {
     TClientDataSet* sales = MakeSales(&form, QStringLiteral("cdsVendas"),
                                       {{"N", "Produto 1", "1234,5"}, {"S", "Produto 2", "2"}});
     sales->FieldByName(QStringLiteral("REGIAO"))->OnGetText =
@@ -468,33 +468,6 @@ TEST_F(BandReportTest, DataTextsUseOnGetTextAndExpressionsCountAndFormat) {
             qAbs(item.Rect.width() - 200 * 25.4 / 96) < 1e-9)
             ++lines;
     EXPECT_EQ(lines, 1); // the shape; the frames span the whole band
-}
-
-TEST(ReportFontTest, MapsLayoutFacesToInstalledFacesAndFallsBackSilently) {
-    EXPECT_EQ(TReportFont::InstalledFamily(QStringLiteral("Arial")), QStringLiteral("Liberation Sans"));
-    EXPECT_EQ(TReportFont::InstalledFamily(QStringLiteral("Verdana")), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(TReportFont::InstalledFamily(QStringLiteral("MS Sans Serif")), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(TReportFont::InstalledFamily(QStringLiteral("Fonte Que Não Existe")),
-              QStringLiteral("DejaVu Sans"));
-    const TReportFont arial(QStringLiteral("Arial"), 10);
-    const TReportFont bold(QStringLiteral("Arial"), 10, TFontStyle::fsBold);
-    EXPECT_GT(arial.TextWidth(QStringLiteral("Relatório")), 30);
-    EXPECT_GT(bold.TextWidth(QStringLiteral("Relatório")), arial.TextWidth(QStringLiteral("Relatório")));
-    EXPECT_NEAR(arial.TextHeight(), 10 * 96.0 / 72 * 1.15, 1.5);
-}
-
-TEST(ReportExpressionTest, ParsesFieldsSumsAndCountOnly) {
-    const TReportExpression sum =
-        TReportExpression::Parse(QStringLiteral(" sum( ibqEntradas.VL_CONTABIL ) "));
-    EXPECT_EQ(sum.Kind(), TReportExpression::TKind::ekSum);
-    EXPECT_EQ(sum.DataSetName(), QStringLiteral("ibqEntradas"));
-    EXPECT_EQ(sum.FieldName(), QStringLiteral("VL_CONTABIL"));
-    const TReportExpression field = TReportExpression::Parse(QStringLiteral("REGIAO"));
-    EXPECT_EQ(field.Kind(), TReportExpression::TKind::ekField);
-    EXPECT_TRUE(field.DataSetName().isEmpty());
-    EXPECT_EQ(TReportExpression::Parse(QStringLiteral("COUNT")).Kind(), TReportExpression::TKind::ekCount);
-    for (const char* bad : {"", "SUM()", "SUM(a.b.c)", "VALOR + 1", "1VALOR", "SUM(VALOR"})
-        EXPECT_THROW(TReportExpression::Parse(QString::fromLatin1(bad)), Exception) << bad;
 }
 
 } // namespace

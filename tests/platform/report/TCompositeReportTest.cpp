@@ -10,9 +10,9 @@ using namespace ReportTest;
 
 namespace {
 
-class CompositeReportTest : public ::testing::Test {
+class TCompositeReportTest : public ::testing::Test {
 protected:
-    CompositeReportTest() {
+    TCompositeReportTest() {
         first = MakeListing(&form, QStringLiteral("rptPrimeiro"), QStringLiteral("Primeiro"),
                             MakeNumberedSales(&form, QStringLiteral("cdsUm"), 5));
         second = MakeListing(&form, QStringLiteral("rptSegundo"), QStringLiteral("Segundo"),
@@ -37,7 +37,7 @@ protected:
     int addCalls = 0;
 };
 
-TEST_F(CompositeReportTest, ChainsThreeReportsWithPageNumbersRunningThrough) {
+TEST_F(TCompositeReportTest, ChainsThreeReportsWithPageNumbersRunningThrough) {
     chain = {first, second, third};
     composite.Prepare();
     composite.Prepare(); // the list is rebuilt, not appended to
@@ -57,7 +57,7 @@ TEST_F(CompositeReportTest, ChainsThreeReportsWithPageNumbersRunningThrough) {
     EXPECT_TRUE(pages[2].contains(QStringLiteral("Produto 60")));
 }
 
-TEST_F(CompositeReportTest, OptionsApplyToTheFirstAndLastPageOfTheChain) {
+TEST_F(TCompositeReportTest, OptionsApplyToTheFirstAndLastPageOfTheChain) {
     chain = {first, third};
     composite.SetFirstPageHeader(false);
     composite.SetLastPageFooter(false);
@@ -71,7 +71,7 @@ TEST_F(CompositeReportTest, OptionsApplyToTheFirstAndLastPageOfTheChain) {
     EXPECT_FALSE(pages[1].contains(QStringLiteral("Rodapé Terceiro")));
 }
 
-TEST_F(CompositeReportTest, AReportThatPrintsNothingLeavesNoPage) {
+TEST_F(TCompositeReportTest, AReportThatPrintsNothingLeavesNoPage) {
     TBandReport* empty = MakeListing(&form, QStringLiteral("rptVazio"), QStringLiteral("Vazio"),
                                      MakeSales(&form, QStringLiteral("cdsVazio"), {}));
     empty->SetPrintIfEmpty(false);
@@ -83,7 +83,7 @@ TEST_F(CompositeReportTest, AReportThatPrintsNothingLeavesNoPage) {
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Terceiro")));
 }
 
-TEST_F(CompositeReportTest, AReportFreedAfterBeingAddedLeavesTheList) {
+TEST_F(TCompositeReportTest, AReportFreedAfterBeingAddedLeavesTheList) {
     chain = {first, second};
     composite.Prepare();
     delete second;

@@ -18,7 +18,7 @@ TDrawItem Text(const QString& text, double left, double top, double width, int f
     return item;
 }
 
-TEST(PageTextTest, TextsFollowReadingOrderWhateverTheDrawingOrder) {
+TEST(TPageTextTest, TextsFollowReadingOrderWhateverTheDrawingOrder) {
     TPreparedPage page{210, 297, {}};
     page.Items.push_back(Text(QStringLiteral("abaixo"), 10, 50, 30));
     page.Items.push_back(Text(QStringLiteral("direita"), 100, 20.8, 30)); // a little lower, same line
@@ -33,7 +33,7 @@ TEST(PageTextTest, TextsFollowReadingOrderWhateverTheDrawingOrder) {
                                              QStringLiteral("direita\n     abaixo\n"));
 }
 
-TEST(PageTextTest, AlignedTextsKeepTheirEdgeAndNeverOverlap) {
+TEST(TPageTextTest, AlignedTextsKeepTheirEdgeAndNeverOverlap) {
     TPreparedPage page{210, 297, {}};
     page.Items.push_back(Text(QStringLiteral("1.234,50"), 60, 10, 40, Qt::AlignRight));
     // 40 characters from column 5 run past where the amount would start.
@@ -46,7 +46,7 @@ TEST(PageTextTest, AlignedTextsKeepTheirEdgeAndNeverOverlap) {
     EXPECT_EQ(lines[1], QString(45, QLatin1Char(' ')) + QStringLiteral("99,00"));
 }
 
-TEST(PageTextTest, WrappedAndMultiLineTextsGiveOneLinePerLine) {
+TEST(TPageTextTest, WrappedAndMultiLineTextsGiveOneLinePerLine) {
     TPreparedPage page{210, 297, {}};
     page.Items.push_back(Text(QStringLiteral("linha um\nlinha dois"), 0, 0, 100));
     page.Items.push_back(Text(QStringLiteral("palavras que não cabem numa linha"), 0, 20, 25,
@@ -58,7 +58,7 @@ TEST(PageTextTest, WrappedAndMultiLineTextsGiveOneLinePerLine) {
     EXPECT_EQ(lines.mid(2).join(QLatin1Char(' ')), QStringLiteral("palavras que não cabem numa linha"));
 }
 
-TEST(PageTextTest, PagesAreSeparatedByFormFeeds) {
+TEST(TPageTextTest, PagesAreSeparatedByFormFeeds) {
     std::vector<TPreparedPage> pages(3, TPreparedPage{210, 297, {}});
     pages[0].Items.push_back(Text(QStringLiteral("um"), 0, 0, 20));
     pages[2].Items.push_back(Text(QStringLiteral("três"), 0, 0, 20));

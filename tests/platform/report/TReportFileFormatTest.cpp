@@ -14,9 +14,9 @@ using namespace ReportTest;
 
 namespace {
 
-class ReportFileFormatTest : public ::testing::Test {
+class TReportFileFormatTest : public ::testing::Test {
 protected:
-    ReportFileFormatTest() {
+    TReportFileFormatTest() {
         report = MakeListing(&form, QStringLiteral("rptSalvo"), QStringLiteral("Relatório Salvo"),
                              MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 70));
         QImage logo(20, 10, QImage::Format_RGB32);
@@ -61,7 +61,7 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(ReportFileFormatTest, PagesLoadBackAsTheyWereSaved) {
+TEST_F(TReportFileFormatTest, PagesLoadBackAsTheyWereSaved) {
     const QString file = dir.filePath(QStringLiteral("salvo.qrp"));
     report->ReportPrinter().SaveToFile(file);
     TReportPrinter loaded;
@@ -80,7 +80,7 @@ TEST_F(ReportFileFormatTest, PagesLoadBackAsTheyWereSaved) {
     EXPECT_EQ(TextPages(loaded), TextPages(report->ReportPrinter()));
 }
 
-TEST_F(ReportFileFormatTest, DamagedAndForeignFilesAreRefused) {
+TEST_F(TReportFileFormatTest, DamagedAndForeignFilesAreRefused) {
     ExpectRefused(QByteArray(), "empty");
     ExpectRefused(QByteArray("%PDF-1.4\n%\xe2\xe3\xcf\xd3\n1 0 obj"), "foreign");
     ExpectRefused(saved.left(saved.size() - 1), "truncated");
@@ -94,7 +94,7 @@ TEST_F(ReportFileFormatTest, DamagedAndForeignFilesAreRefused) {
     ExpectRefused(version, "later version");
 }
 
-TEST_F(ReportFileFormatTest, ImpossibleCountsAreRefusedBeforeAllocating) {
+TEST_F(TReportFileFormatTest, ImpossibleCountsAreRefusedBeforeAllocating) {
     // A page count far beyond what the body can hold, with a sound checksum.
     QByteArray pages = saved;
     for (int i = 0; i < 4; ++i)
@@ -122,7 +122,7 @@ TEST_F(ReportFileFormatTest, ImpossibleCountsAreRefusedBeforeAllocating) {
     EXPECT_NO_THROW(TReportFileFormat::Read(Resealed(saved)));
 }
 
-TEST_F(ReportFileFormatTest, AFailedLoadKeepsThePagesHeldBefore) {
+TEST_F(TReportFileFormatTest, AFailedLoadKeepsThePagesHeldBefore) {
     const QString file = dir.filePath(QStringLiteral("estragado.qrp"));
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));

@@ -20,7 +20,7 @@ using namespace ReportTest;
 
 namespace {
 
-class ReportOutputTest : public ::testing::Test {
+class TReportOutputTest : public ::testing::Test {
 protected:
     QString Path(const QString& name) const { return dir.filePath(name); }
 
@@ -49,7 +49,7 @@ double Ink(const QImage& image, const QRect& box) {
     return ink;
 }
 
-TEST_F(ReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResolution) {
+TEST_F(TReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResolution) {
     // Texts of every length around three column widths: one, two and three lines.
     const QString frase = QStringLiteral("Crédito presumido conforme regime especial de tributação");
     std::vector<SaleRow> rows;
@@ -105,7 +105,7 @@ TEST_F(ReportOutputTest, EveryWordOfAWrappedTextIsDrawnInsideItsBandAtEveryResol
     }
 }
 
-TEST_F(ReportOutputTest, PdfHasEveryPageWithItsHeaderAndFooter) {
+TEST_F(TReportOutputTest, PdfHasEveryPageWithItsHeaderAndFooter) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptPdf"), QStringLiteral("Relação de Vendas"),
                                       MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100));
     report->Prepare();
@@ -124,7 +124,7 @@ TEST_F(ReportOutputTest, PdfHasEveryPageWithItsHeaderAndFooter) {
     EXPECT_EQ(PdfPageSize(Path(QStringLiteral("vendas.pdf"))), QStringLiteral("595 x 842"));
 }
 
-TEST_F(ReportOutputTest, LandscapeReportsGiveLandscapePages) {
+TEST_F(TReportOutputTest, LandscapeReportsGiveLandscapePages) {
     TBandReport* report =
         MakeListing(&form, QStringLiteral("rptPaisagem"), QStringLiteral("Paisagem"), nullptr);
     report->Page().SetOrientation(TPrinterOrientation::poLandscape);
@@ -134,7 +134,7 @@ TEST_F(ReportOutputTest, LandscapeReportsGiveLandscapePages) {
     EXPECT_EQ(PdfPageSize(Path(QStringLiteral("paisagem.pdf"))), QStringLiteral("842 x 595"));
 }
 
-TEST_F(ReportOutputTest, PrintsThroughQPrinterWithAPageRange) {
+TEST_F(TReportOutputTest, PrintsThroughQPrinterWithAPageRange) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptImpressao"), QStringLiteral("Impressão"),
                                       MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100));
     report->Prepare();
@@ -149,14 +149,14 @@ TEST_F(ReportOutputTest, PrintsThroughQPrinterWithAPageRange) {
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Página: 3 de 3")));
 }
 
-TEST_F(ReportOutputTest, PdfToAFolderThatDoesNotExistRaises) {
+TEST_F(TReportOutputTest, PdfToAFolderThatDoesNotExistRaises) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptErro"), QStringLiteral("Erro"), nullptr);
     report->Prepare();
     EXPECT_THROW(report->ReportPrinter().ExportToPdf(Path(QStringLiteral("nao/existe.pdf"))), Exception);
     EXPECT_THROW(report->ReportPrinter().ExportToText(Path(QStringLiteral("nao/existe.txt"))), Exception);
 }
 
-TEST_F(ReportOutputTest, TextExportKeepsPageBreaksAndIsOfferedByItsFilter) {
+TEST_F(TReportOutputTest, TextExportKeepsPageBreaksAndIsOfferedByItsFilter) {
     const QString before = TReportExportFilter::DialogFilter();
     EXPECT_EQ(before, QStringLiteral("Relatório (*.qrp)|*.qrp"));
     {
@@ -179,7 +179,7 @@ TEST_F(ReportOutputTest, TextExportKeepsPageBreaksAndIsOfferedByItsFilter) {
     EXPECT_EQ(TReportExportFilter::DialogFilter(), before);
 }
 
-TEST_F(ReportOutputTest, RendersAPageToPngWithTheJpegLogo) {
+TEST_F(TReportOutputTest, RendersAPageToPngWithTheJpegLogo) {
     // A JPEG logo made by ImageMagick: blue left half, yellow right half.
     const QString logo = Path(QStringLiteral("logo.jpg"));
     ASSERT_EQ(QProcess::execute(

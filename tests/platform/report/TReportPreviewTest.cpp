@@ -12,9 +12,9 @@ using namespace ReportTest;
 
 namespace {
 
-class ReportPreviewTest : public ::testing::Test {
+class TReportPreviewTest : public ::testing::Test {
 protected:
-    ReportPreviewTest() {
+    TReportPreviewTest() {
         report = MakeListing(&form, QStringLiteral("rptPreview"), QStringLiteral("Visualização"),
                              MakeNumberedSales(&form, QStringLiteral("cdsVendas"), 100));
         report->Prepare();
@@ -28,7 +28,7 @@ protected:
     TReportPreview preview;
 };
 
-TEST_F(ReportPreviewTest, PageAndZoomStayWithinBounds) {
+TEST_F(TReportPreviewTest, PageAndZoomStayWithinBounds) {
     EXPECT_EQ(preview.objectName(), QStringLiteral("QRPreview"));
     EXPECT_EQ(preview.PageNumber(), 1);
     preview.SetPageNumber(3);
@@ -49,7 +49,7 @@ TEST_F(ReportPreviewTest, PageAndZoomStayWithinBounds) {
     EXPECT_EQ(preview.PageNumber(), 1);
 }
 
-TEST_F(ReportPreviewTest, ZoomToWidthAndToFitShowThePageInTheViewport) {
+TEST_F(TReportPreviewTest, ZoomToWidthAndToFitShowThePageInTheViewport) {
     const double viewportWidth = preview.viewport()->width();
     const double viewportHeight = preview.viewport()->height();
     preview.ZoomToWidth();
@@ -61,7 +61,7 @@ TEST_F(ReportPreviewTest, ZoomToWidthAndToFitShowThePageInTheViewport) {
     EXPECT_LT(preview.Zoom(), 100);
 }
 
-TEST_F(ReportPreviewTest, PaintsTheCurrentPage) {
+TEST_F(TReportPreviewTest, PaintsTheCurrentPage) {
     preview.SetZoom(50);
     QImage blank(900, 900, QImage::Format_RGB32);
     blank.fill(Qt::gray);

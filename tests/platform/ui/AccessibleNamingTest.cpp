@@ -30,7 +30,7 @@ TEdit* Campo(TForm& form, TWinControl* parent, int left, int top) {
 
 } // namespace
 
-TEST(AccessibleNaming, ControlsTakeTheCaptionsAPersonReadsBesideThem) {
+TEST(AccessibleNamingTest, ControlsTakeTheCaptionsAPersonReadsBesideThem) {
     TForm form(nullptr);
     form.SetCaption("Parâmetros");
     form.SetBounds(0, 0, 520, 420);

@@ -32,7 +32,7 @@ QPixmap Square(Qt::GlobalColor color, int size = 16) {
 }
 } // namespace
 
-TEST(ActionList, UpdatesItsActionsWhenTheApplicationIsIdle) {
+TEST(ActionTest, ActionListUpdatesItsActionsWhenTheApplicationIsIdle) {
     TForm form(nullptr);
     auto* list = new TActionList(&form);
     auto* acPost = new TAction(&form);
@@ -61,7 +61,7 @@ TEST(ActionList, UpdatesItsActionsWhenTheApplicationIsIdle) {
     EXPECT_TRUE(acCancel->Enabled());
 }
 
-TEST(ActionList, AnExceptionInAnUpdateDoesNotStopTheProgram) {
+TEST(ActionTest, ActionListAnExceptionInAnUpdateDoesNotStopTheProgram) {
     TForm form(nullptr);
     auto* list = new TActionList(&form);
     auto* action = new TAction(&form);
@@ -76,7 +76,7 @@ TEST(ActionList, AnExceptionInAnUpdateDoesNotStopTheProgram) {
     EXPECT_GE(updates, 2);
 }
 
-TEST(ActionLink, ButtonsAndMenuItemsFollowTheirAction) {
+TEST(ActionTest, ActionLinkButtonsAndMenuItemsFollowTheirAction) {
     TForm form(nullptr);
     auto* images = new TImageList(&form);
     images->Add(Square(Qt::red));
@@ -129,7 +129,7 @@ TEST(ActionLink, ButtonsAndMenuItemsFollowTheirAction) {
     EXPECT_EQ(executed, 3);
 }
 
-TEST(ActionLink, LetsGoOfAnActionThatIsFreed) {
+TEST(ActionTest, ActionLinkLetsGoOfAnActionThatIsFreed) {
     TForm form(nullptr);
     auto* action = new TAction(&form);
     action->SetCaption("&Incluir");
@@ -140,7 +140,7 @@ TEST(ActionLink, LetsGoOfAnActionThatIsFreed) {
     button->Click(); // nothing to run, nothing fails
 }
 
-TEST(ImageList, TellsRegisteredLinksOfEveryChange) {
+TEST(ActionTest, ImageListTellsRegisteredLinksOfEveryChange) {
     TImageList images(nullptr);
     images.SetSize(32, 32);
     int changes = 0;
@@ -165,7 +165,7 @@ TEST(ImageList, TellsRegisteredLinksOfEveryChange) {
     EXPECT_THROW(images.Delete(5), EComponentError);
 }
 
-TEST(SpeedButton, ButtonsOfAGroupStayDownOneAtATime) {
+TEST(ActionTest, SpeedButtonButtonsOfAGroupStayDownOneAtATime) {
     TForm form(nullptr);
     auto* a = new TSpeedButton(&form, &form);
     auto* b = new TSpeedButton(&form, &form);

@@ -34,7 +34,7 @@ void SendKey(QWidget* widget, int key) {
 }
 } // namespace
 
-TEST(Align, ControlsTakeTheirEdgesInOrderAndTheClientTakesTheRest) {
+TEST(ControlsTest, AlignControlsTakeTheirEdgesInOrderAndTheClientTakesTheRest) {
     TForm form(nullptr);
     form.SetClientWidth(400);
     form.SetClientHeight(300);
@@ -73,7 +73,7 @@ TEST(Align, ControlsTakeTheirEdgesInOrderAndTheClientTakesTheRest) {
     EXPECT_EQ(left->Width(), splitter->MinSize());
 }
 
-TEST(Anchors, RightAndBottomAnchorsFollowTheParent) {
+TEST(ControlsTest, AnchorsRightAndBottomAnchorsFollowTheParent) {
     TForm form(nullptr);
     form.SetClientWidth(300);
     form.SetClientHeight(200);
@@ -92,7 +92,7 @@ TEST(Anchors, RightAndBottomAnchorsFollowTheParent) {
     EXPECT_EQ(button->Top(), 210);
 }
 
-TEST(Names, ComponentsAndWidgetsAreFoundByTheirName) {
+TEST(ControlsTest, NamesComponentsAndWidgetsAreFoundByTheirName) {
     TForm form(nullptr);
     auto* edit = new TEdit(&form, &form);
     edit->SetName("edtNome");
@@ -102,7 +102,7 @@ TEST(Names, ComponentsAndWidgetsAreFoundByTheirName) {
     EXPECT_THROW(other->SetName("EDTNOME"), EComponentError);
 }
 
-TEST(Captions, AnAmpersandMarksTheShortcutLetter) {
+TEST(ControlsTest, CaptionsAnAmpersandMarksTheShortcutLetter) {
     EXPECT_EQ(StripAccelChar("&Sair"), "Sair");
     EXPECT_EQ(StripAccelChar("Ca&ncelar"), "Cancelar");
     EXPECT_EQ(StripAccelChar("P&&D"), "P&D");
@@ -114,7 +114,7 @@ TEST(Captions, AnAmpersandMarksTheShortcutLetter) {
     EXPECT_GT(label->Width(), 0); // sized to the caption
 }
 
-TEST(Edit, LengthLimitAndCaseChange) {
+TEST(ControlsTest, EditLengthLimitAndCaseChange) {
     TForm form(nullptr);
     auto* edit = new TEdit(&form, &form);
     form.Show();
@@ -129,7 +129,7 @@ TEST(Edit, LengthLimitAndCaseChange) {
     EXPECT_EQ(edit->Text(), "XY");
 }
 
-TEST(Edit, PastedTextTakesTheCaseAndTheLimitToo) {
+TEST(ControlsTest, EditPastedTextTakesTheCaseAndTheLimitToo) {
     TForm form(nullptr);
     auto* edit = new TEdit(&form, &form);
     form.Show();
@@ -143,7 +143,7 @@ TEST(Edit, PastedTextTakesTheCaseAndTheLimitToo) {
     EXPECT_EQ(static_cast<QLineEdit*>(edit->Widget())->cursorPosition(), 3);
 }
 
-TEST(Memo, PastedTextKeepsTheLengthLimit) {
+TEST(ControlsTest, MemoPastedTextKeepsTheLengthLimit) {
     TForm form(nullptr);
     auto* memo = new TMemo(&form, &form);
     form.Show();
@@ -158,7 +158,7 @@ TEST(Memo, PastedTextKeepsTheLengthLimit) {
     EXPECT_EQ(memo->Text(), "abcdefgh") << "no limit, no cut";
 }
 
-TEST(MaskEdit, TypingFillsThePositionsAndLiteralsAreSteppedOver) {
+TEST(ControlsTest, MaskEditTypingFillsThePositionsAndLiteralsAreSteppedOver) {
     TForm form(nullptr);
     auto* edit = new TMaskEdit(&form, &form);
     form.Show();
@@ -178,7 +178,7 @@ TEST(MaskEdit, TypingFillsThePositionsAndLiteralsAreSteppedOver) {
     EXPECT_EQ(edit->EditText(), "87.654.321");
 }
 
-TEST(PageControl, OnChangingCanRefuseAndHiddenTabsStillChangeByCode) {
+TEST(ControlsTest, PageControlOnChangingCanRefuseAndHiddenTabsStillChangeByCode) {
     TForm form(nullptr);
     auto* pages = new TPageControl(&form, &form);
     auto* first = new TTabSheet(&form);
@@ -214,7 +214,7 @@ TEST(PageControl, OnChangingCanRefuseAndHiddenTabsStillChangeByCode) {
     EXPECT_FALSE(second->Widget()->isVisible());
 }
 
-TEST(RadioGroup, ItemIndexAndClicks) {
+TEST(ControlsTest, RadioGroupItemIndexAndClicks) {
     TForm form(nullptr);
     auto* group = new TRadioGroup(&form, &form);
     group->SetItems({"Mensal", "Anual"});
@@ -226,7 +226,7 @@ TEST(RadioGroup, ItemIndexAndClicks) {
     EXPECT_THROW(group->SetItemIndex(2), EComponentError);
 }
 
-TEST(ProgressWindow, CancelStopsTheWorkOnlyWhereAllowed) {
+TEST(ControlsTest, ProgressWindowCancelStopsTheWorkOnlyWhereAllowed) {
     TProgressWindow withCancel(nullptr, "Cópia de Segurança", true);
     withCancel.SetMax(10);
     withCancel.SetText("Compactando...");
@@ -245,7 +245,7 @@ TEST(ProgressWindow, CancelStopsTheWorkOnlyWhereAllowed) {
     EXPECT_EQ(without.Position(), 100);
 }
 
-TEST(ScaleBy, FormContentsGrowWithTheScreenRatio) {
+TEST(ControlsTest, ScaleByFormContentsGrowWithTheScreenRatio) {
     TForm form(nullptr);
     form.SetClientWidth(512);
     form.SetClientHeight(384);

@@ -85,9 +85,9 @@ std::vector<Passo> PassosDeTexto(const char* vazio, const char* antigo, const ch
 
 // One record of every kind of field, a control under test and, after it in
 // the tab order, an edit the focus goes to.
-class DataEntry : public testing::Test {
+class DataEntryTest : public testing::Test {
 protected:
-    DataEntry() {
+    DataEntryTest() {
         cds = new TClientDataSet(&form);
         cds->FieldDefs().Add("NOME", ftString, 20);
         cds->FieldDefs().Add("FONE", ftString, 8);
@@ -102,7 +102,7 @@ protected:
         ds->SetDataSet(cds);
         form.SetBounds(0, 0, 400, 300);
     }
-    ~DataEntry() override {
+    ~DataEntryTest() override {
         if (cds->State() != dsBrowse)
             cds->Cancel();
     }
@@ -176,14 +176,14 @@ protected:
     ScriptedPrompter prompter;
 };
 
-TEST_F(DataEntry, EditTakesTypingPasteAndDeletion) {
+TEST_F(DataEntryTest, EditTakesTypingPasteAndDeletion) {
     auto* edit = Vinculado<TDBEdit>("NOME");
     Percorre(edit, "NOME", PassosDeTexto("", "Padaria", "Mercado", "Padari", "adaria"));
     Regra("NOME", "Xyz");
     Recusa(edit, "NOME", "Xyz", "Padaria", "Padaria");
 }
 
-TEST_F(DataEntry, MaskedEditReplacesTheSelectionAndNeverLosesATypedDigit) {
+TEST_F(DataEntryTest, MaskedEditReplacesTheSelectionAndNeverLosesATypedDigit) {
     auto* edit = Vinculado<TDBEdit>("FONE");
     Percorre(edit, "FONE", PassosDeTexto("", "32221010", "98765432", "3222101", "2221010"));
     Regra("FONE", "00000000");
@@ -198,7 +198,7 @@ TEST_F(DataEntry, MaskedEditReplacesTheSelectionAndNeverLosesATypedDigit) {
     EXPECT_EQ(edit->EditText(), "9876-5432");
 }
 
-TEST_F(DataEntry, TheMaskedEditsMenuPastesCutsAndDeletesThroughTheMask) {
+TEST_F(DataEntryTest, TheMaskedEditsMenuPastesCutsAndDeletesThroughTheMask) {
     // Chooses an item of the box's own menu, opened with the right button.
     const auto escolhe = [](TMaskEdit* edit, int item) {
         QTimer::singleShot(0, [item] {
@@ -242,7 +242,7 @@ TEST_F(DataEntry, TheMaskedEditsMenuPastesCutsAndDeletesThroughTheMask) {
     EXPECT_EQ(edit->EditText(), "  76-    ");
 }
 
-TEST_F(DataEntry, MaskedEditStartsAtItsFirstFreePlace) {
+TEST_F(DataEntryTest, MaskedEditStartsAtItsFirstFreePlace) {
     // Entered in every way, an empty masked edit takes what is typed from its start.
     const std::vector<std::pair<const char*, std::function<void(TMaskEdit*)>>> entradas = {
         {"click", [](TMaskEdit* e) { UI::Click(e->Widget(), QPoint(e->Width() - 4, 10)); }},
@@ -270,7 +270,7 @@ TEST_F(DataEntry, MaskedEditStartsAtItsFirstFreePlace) {
     EXPECT_EQ(edit->Text(), "12345674");
 }
 
-TEST_F(DataEntry, MoneyEditRefusesTheExponentAndKeepsTheFocusOnARefusal) {
+TEST_F(DataEntryTest, MoneyEditRefusesTheExponentAndKeepsTheFocusOnARefusal) {
     auto* edit = Vinculado<TDBEdit>("VALOR");
     cds->FieldByName("VALOR")->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
         if (!field->IsNull() && field->AsCurrency() <= Currency())
@@ -287,7 +287,7 @@ TEST_F(DataEntry, MoneyEditRefusesTheExponentAndKeepsTheFocusOnARefusal) {
     EXPECT_EQ(prompter.Last().Text, "O valor deve ser maior que zero");
 }
 
-TEST_F(DataEntry, DateEditTakesTypingAndRefusesANonDate) {
+TEST_F(DataEntryTest, DateEditTakesTypingAndRefusesANonDate) {
     auto* edit = Vinculado<TDBEdit>("DATA");
     // (A date cut short by Backspace or Delete is still a date, of another year or day.)
     std::vector<Passo> passos = PassosDeTexto("", "15/01/2011", "28/02/2011", "", "");
@@ -297,14 +297,14 @@ TEST_F(DataEntry, DateEditTakesTypingAndRefusesANonDate) {
     Recusa(edit, "DATA", "31/02/2011", "28/02/2011", "28/02/2011");
 }
 
-TEST_F(DataEntry, MemoTakesTypingPasteAndDeletionAndTabLeavesIt) {
+TEST_F(DataEntryTest, MemoTakesTypingPasteAndDeletionAndTabLeavesIt) {
     auto* memo = Vinculado<TDBMemo>("NOME");
     Percorre(memo, "NOME", PassosDeTexto("", "Padaria", "Mercado", "Padari", "adaria"));
     Regra("NOME", "Xyz");
     Recusa(memo, "NOME", "Xyz", "Padaria", "Padaria");
 }
 
-TEST_F(DataEntry, ComboTakesATypedOrAChosenItem) {
+TEST_F(DataEntryTest, ComboTakesATypedOrAChosenItem) {
     auto* combo = Vinculado<TDBComboBox>("NOME");
     combo->SetItems({"Mensal", "Anual"});
     Percorre(combo, "NOME", PassosDeTexto("", "Mensal", "Anual", "Mensa", "ensal"));
@@ -315,7 +315,7 @@ TEST_F(DataEntry, ComboTakesATypedOrAChosenItem) {
     EXPECT_EQ(Gravado("NOME"), "Mensal");
 }
 
-TEST_F(DataEntry, LookupComboChoosesByTypingAndFromTheList) {
+TEST_F(DataEntryTest, LookupComboChoosesByTypingAndFromTheList) {
     auto* lista = new TClientDataSet(&form);
     lista->FieldDefs().Add("SG_UF", ftString, 2);
     lista->FieldDefs().Add("NO_UF", ftString, 20);
@@ -344,7 +344,7 @@ TEST_F(DataEntry, LookupComboChoosesByTypingAndFromTheList) {
     EXPECT_EQ(Gravado("NOME"), "RJ");
 }
 
-TEST_F(DataEntry, CheckBoxTicksAndUnticksWithAClickAndWithSpace) {
+TEST_F(DataEntryTest, CheckBoxTicksAndUnticksWithAClickAndWithSpace) {
     auto* box = Vinculado<TDBCheckBox>("ATIVO");
     box->SetValueChecked("S");
     box->SetValueUnchecked("N");
@@ -364,7 +364,7 @@ TEST_F(DataEntry, CheckBoxTicksAndUnticksWithAClickAndWithSpace) {
     }
 }
 
-TEST_F(DataEntry, RadioGroupChoosesByClickAndArrow) {
+TEST_F(DataEntryTest, RadioGroupChoosesByClickAndArrow) {
     auto* grupo = Poe(new TRadioGroup(&form, &form));
     grupo->SetItems({"Mensal", "Anual", "Eventual"});
     auto botoes = grupo->Widget()->findChildren<QRadioButton*>();
@@ -375,7 +375,7 @@ TEST_F(DataEntry, RadioGroupChoosesByClickAndArrow) {
     EXPECT_EQ(grupo->ItemIndex(), 2);
 }
 
-TEST_F(DataEntry, SpinEditTakesTypingArrowsAndPaste) {
+TEST_F(DataEntryTest, SpinEditTakesTypingArrowsAndPaste) {
     auto* spin = Poe(new TSpinEdit(&form, &form));
     spin->SetMinValue(1);
     spin->SetMaxValue(12);

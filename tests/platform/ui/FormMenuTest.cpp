@@ -30,7 +30,7 @@ struct MenuForm {
 };
 } // namespace
 
-TEST(FormMenu, FreeingTheWindowFreesItsMenuAndItems) {
+TEST(FormMenuTest, FreeingTheWindowFreesItsMenuAndItems) {
     MenuForm window;
     QPointer<QMenuBar> bar = window.menu->MenuBar();
     QPointer<TMenuItem> top = window.top;
@@ -39,7 +39,7 @@ TEST(FormMenu, FreeingTheWindowFreesItsMenuAndItems) {
     EXPECT_TRUE(top.isNull());
 }
 
-TEST(FormMenu, WindowAndMenuMayBeFreedInEitherOrder) {
+TEST(FormMenuTest, WindowAndMenuMayBeFreedInEitherOrder) {
     {
         // The window goes first; the menu and items live on elsewhere.
         TComponent outer(nullptr);
@@ -62,7 +62,7 @@ TEST(FormMenu, WindowAndMenuMayBeFreedInEitherOrder) {
     }
 }
 
-TEST(FormMenu, AReplacedBarLeavesTheWindow) {
+TEST(FormMenuTest, AReplacedBarLeavesTheWindow) {
     MenuForm window;
     auto* other = new TMainMenu(window.form);
     window.form->SetMenu(other);
@@ -71,7 +71,7 @@ TEST(FormMenu, AReplacedBarLeavesTheWindow) {
     delete window.form;
 }
 
-TEST(FormMenu, TheBarKeepsItsNaturalHeight) {
+TEST(FormMenuTest, TheBarKeepsItsNaturalHeight) {
     MenuForm window;
     window.form->SetBounds(0, 0, 400, 300);
     window.form->Show();

@@ -6,7 +6,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
-TEST(MessageBoxFlags, MapTheProgramsBoxesToButtonsIconsAndDefaults) {
+TEST(PromptTest, MessageBoxFlagsMapTheProgramsBoxesToButtonsIconsAndDefaults) {
     // Confirmation: Yes/No with the question icon, Yes first and default.
     const TPromptRequest confirm = TPromptRequest::FromMessageBoxFlags("t", "Confirmação", 36);
     EXPECT_EQ(confirm.Buttons, (std::vector{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}));
@@ -30,7 +30,7 @@ TEST(MessageBoxFlags, MapTheProgramsBoxesToButtonsIconsAndDefaults) {
     EXPECT_FALSE(TPromptRequest::FromMessageBoxFlags("t", "Erro", 16).SystemModal);
 }
 
-TEST(ScriptedPrompter, AnswersInOrderAndRecordsWhatWasShown) {
+TEST(PromptTest, ScriptedPrompterAnswersInOrderAndRecordsWhatWasShown) {
     ScriptedPrompter prompter;
     prompter.Answer(mrNo).Answer(mrYes).AnswerPath("/tmp/saida.zeb");
 
@@ -50,7 +50,7 @@ TEST(ScriptedPrompter, AnswersInOrderAndRecordsWhatWasShown) {
     EXPECT_EQ(prompter.Last().DefaultExt, "zeb");
 }
 
-TEST(ScriptedPrompter, PutsThePreviousPrompterBack) {
+TEST(PromptTest, ScriptedPrompterPutsThePreviousPrompterBack) {
     TPrompter* outer = &TPrompter::Current();
     {
         ScriptedPrompter inner;
@@ -66,13 +66,13 @@ int UnexpectedPromptAnswer() {
 }
 } // namespace
 
-TEST(ScriptedPrompter, AnUnexpectedPromptFailsTheTestAndCancels) {
+TEST(PromptTest, ScriptedPrompterAnUnexpectedPromptFailsTheTestAndCancels) {
     static int answer = -1;
     EXPECT_NONFATAL_FAILURE(answer = UnexpectedPromptAnswer(), "Unexpected prompt \"Erro\": Sem resposta");
     EXPECT_EQ(answer, mrCancel);
 }
 
-TEST(DefaultExceptionDisplay, ShowsEveryExceptionButTheSilentAbort) {
+TEST(PromptTest, DefaultExceptionDisplayShowsEveryExceptionButTheSilentAbort) {
     ScriptedPrompter prompter;
     prompter.Answer(mrOk).Answer(mrOk);
 
@@ -88,7 +88,7 @@ TEST(DefaultExceptionDisplay, ShowsEveryExceptionButTheSilentAbort) {
     EXPECT_EQ(prompter.Requests()[1].Text, "out of memory");
 }
 
-TEST(DefaultExceptionDisplay, AnInterruptedHandlerDoesNotLeaveTheHourglass) {
+TEST(PromptTest, DefaultExceptionDisplayAnInterruptedHandlerDoesNotLeaveTheHourglass) {
     ScriptedPrompter prompter;
     prompter.Answer(mrOk);
     Application->SafeCall(nullptr, [] {
@@ -98,7 +98,7 @@ TEST(DefaultExceptionDisplay, AnInterruptedHandlerDoesNotLeaveTheHourglass) {
     EXPECT_EQ(Screen->Cursor(), crDefault);
 }
 
-TEST(DefaultExceptionDisplay, OnExceptionReplacesTheBox) {
+TEST(PromptTest, DefaultExceptionDisplayOnExceptionReplacesTheBox) {
     ScriptedPrompter prompter; // no prompt expected
     QString seen;
     Application->OnException = TEvent<TObject*, const Exception&>::fromFunction(

@@ -32,7 +32,7 @@ QPixmap Glyph(const QColor& color, const QString& mark) {
 }
 } // namespace
 
-TEST(Screenshot, RegisterWindowWithToolbarGridAndStatusBar) {
+TEST(ScreenshotTest, RegisterWindowWithToolbarGridAndStatusBar) {
     TForm form(nullptr);
     form.SetName("frmCadContribuintes");
     form.SetCaption("Contribuintes");

@@ -21,7 +21,7 @@
 
 namespace {
 
-TEST(SystemColors, FollowTheStandardPaletteAndStoredNumbers) {
+TEST(WindowFeaturesTest, SystemColorsFollowTheStandardPaletteAndStoredNumbers) {
     EXPECT_EQ(clInfoBk, QColor(255, 255, 225));
     EXPECT_EQ(clNavy, QColor(0, 0, 128));
     EXPECT_EQ(clWindow, QColor(Qt::white));
@@ -33,7 +33,7 @@ TEST(SystemColors, FollowTheStandardPaletteAndStoredNumbers) {
     EXPECT_EQ(ColorOf(0xFF0000), QColor(0, 0, 255));
 }
 
-TEST(FontColor, ColoursTheTextOfLabelsAndEdits) {
+TEST(WindowFeaturesTest, FontColorColoursTheTextOfLabelsAndEdits) {
     TForm form(nullptr);
     auto* label = new TLabel(&form, &form);
     auto* edit = new TEdit(&form, &form);
@@ -48,67 +48,7 @@ TEST(FontColor, ColoursTheTextOfLabelsAndEdits) {
     EXPECT_EQ(edit->FontColor(), clMaroon);
 }
 
-class MdiChildTest : public testing::Test {
-protected:
-    void SetUp() override {
-        frame = Application->CreateForm<TForm>();
-        frame->SetFormStyle(TFormStyle::fsMDIForm);
-        frame->SetBounds(0, 0, 900, 700);
-        frame->Show();
-    }
-    void TearDown() override {
-        delete frame;
-        Application->ProcessMessages();
-    }
-    TForm* Child(TFormBorderStyle border, TBorderIcons icons) {
-        auto* child = new TForm(frame);
-        child->SetFormStyle(TFormStyle::fsMDIChild);
-        child->SetPosition(TPosition::poDesigned);
-        child->SetBorderStyle(border);
-        child->SetBorderIcons(icons);
-        child->SetBounds(30, 40, 300, 200);
-        child->Show();
-        return child;
-    }
-    TForm* frame = nullptr;
-};
-
-TEST_F(MdiChildTest, BoundsMoveAndSizeTheSubWindow) {
-    TForm* child = Child(TFormBorderStyle::bsSizeable, biSystemMenu | biMinimize | biMaximize);
-    ASSERT_NE(child->MdiSubWindow(), nullptr);
-    // Placed where it was designed.
-    EXPECT_EQ(child->MdiSubWindow()->pos(), QPoint(30, 40));
-    child->SetBounds(50, 60, 420, 310);
-    EXPECT_EQ(child->MdiSubWindow()->geometry(), QRect(50, 60, 420, 310));
-    EXPECT_EQ(child->Left(), 50);
-    EXPECT_EQ(child->Top(), 60);
-    EXPECT_EQ(child->Width(), 420);
-    EXPECT_EQ(child->Height(), 310);
-    child->SetLeft(10);
-    EXPECT_EQ(child->MdiSubWindow()->x(), 10);
-    // The client is the frame less its caption and borders.
-    EXPECT_LT(child->ClientWidth(), 420);
-    child->SetClientWidth(500);
-    EXPECT_EQ(child->ClientWidth(), 500);
-    EXPECT_GT(child->Width(), 500);
-}
-
-TEST_F(MdiChildTest, BorderIconsAndASingleBorderShapeTheSubWindow) {
-    TForm* child = Child(TFormBorderStyle::bsSingle, biSystemMenu | biMinimize);
-    const Qt::WindowFlags flags = child->MdiSubWindow()->windowFlags();
-    EXPECT_TRUE(flags & Qt::WindowMinimizeButtonHint);
-    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
-    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
-    // A single border does not resize, but code still sizes it.
-    EXPECT_EQ(child->MdiSubWindow()->minimumSize(), child->MdiSubWindow()->maximumSize());
-    child->SetBounds(0, 0, 350, 250);
-    EXPECT_EQ(child->MdiSubWindow()->size(), QSize(350, 250));
-    child->SetBorderIcons(biSystemMenu | biMaximize);
-    EXPECT_FALSE(child->MdiSubWindow()->windowFlags() & Qt::WindowMinimizeButtonHint);
-    EXPECT_TRUE(child->MdiSubWindow()->windowFlags() & Qt::WindowMaximizeButtonHint);
-}
-
-TEST(ActiveControl, TakesTheFocusWhenTheWindowShows) {
+TEST(WindowFeaturesTest, ActiveControlTakesTheFocusWhenTheWindowShows) {
     TForm form(nullptr);
     form.SetBounds(0, 0, 300, 200);
     auto* first = new TEdit(&form, &form);
@@ -126,7 +66,7 @@ TEST(ActiveControl, TakesTheFocusWhenTheWindowShows) {
     EXPECT_EQ(form.ActiveControl(), nullptr);
 }
 
-TEST(ShowMessage, IsAPlainBoxWithTheApplicationsTitle) {
+TEST(WindowFeaturesTest, ShowMessageIsAPlainBoxWithTheApplicationsTitle) {
     ScriptedPrompter prompter;
     prompter.Answer(mrOk);
     ShowMessage(QStringLiteral("Falha ao abrir o arquivo : \"x.qrp\""));
@@ -137,7 +77,7 @@ TEST(ShowMessage, IsAPlainBoxWithTheApplicationsTitle) {
     EXPECT_EQ(prompter.Last().Buttons, std::vector{TMsgDlgBtn::mbOK});
 }
 
-TEST(WindowPrompt, HandsTheWindowToTheAnswer) {
+TEST(WindowFeaturesTest, WindowPromptHandsTheWindowToTheAnswer) {
     ScriptedPrompter prompter;
     TForm window(nullptr);
     QObject* seen = nullptr;
@@ -152,7 +92,7 @@ TEST(WindowPrompt, HandsTheWindowToTheAnswer) {
     EXPECT_EQ(seen, window.Widget());
 }
 
-TEST(SpinEdit, ArrowsKeepToTheLimitsWhileTypedTextIsTakenAsItStands) {
+TEST(WindowFeaturesTest, SpinEditArrowsKeepToTheLimitsWhileTypedTextIsTakenAsItStands) {
     TForm form(nullptr);
     auto* spin = new TSpinEdit(&form, &form);
     spin->SetMinValue(10);
@@ -181,71 +121,7 @@ TEST(SpinEdit, ArrowsKeepToTheLimitsWhileTypedTextIsTakenAsItStands) {
     EXPECT_EQ(spin->Text(), QStringLiteral("120"));
 }
 
-class GridColumnsTest : public testing::Test {
-protected:
-    void SetUp() override {
-        data = new TClientDataSet(&form);
-        data->FieldDefs().Add(QStringLiteral("NU_INSCRICAO"), ftInteger);
-        data->FieldDefs().Add(QStringLiteral("NO_RAZAO"), ftString, 40);
-        data->CreateDataSet();
-        data->Append();
-        data->FieldByName(QStringLiteral("NU_INSCRICAO"))->SetAsInteger(12345674);
-        data->FieldByName(QStringLiteral("NO_RAZAO"))->SetAsString(QStringLiteral("Padaria"));
-        data->Post();
-        auto* source = new TDataSource(&form);
-        source->SetDataSet(data);
-        grid = new TDBGrid(&form, &form);
-        grid->SetDataSource(source);
-    }
-    TForm form{nullptr};
-    TClientDataSet* data = nullptr;
-    TDBGrid* grid = nullptr;
-};
-
-TEST_F(GridColumnsTest, AnInstalledCollectionTakesThePlaceOfTheGridsOwnUntilItGoes) {
-    ASSERT_EQ(grid->Columns().Count(), 2);
-    {
-        TDBGridColumns columns(grid);
-        TColumn* razao = columns.Add();
-        razao->SetFieldName(QStringLiteral("NO_RAZAO"));
-        razao->SetTitleCaption(QStringLiteral("Razão"));
-        grid->InstallColumns(&columns);
-        EXPECT_EQ(&grid->Columns(), &columns);
-        ASSERT_EQ(grid->VisibleColumnCount(), 1);
-        EXPECT_EQ(grid->VisibleColumn(0)->Field(), data->FieldByName(QStringLiteral("NO_RAZAO")));
-        EXPECT_EQ(grid->View()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Razão"));
-    }
-    // Default columns from the fields again.
-    EXPECT_EQ(grid->Columns().Count(), 2);
-    EXPECT_EQ(grid->VisibleColumnCount(), 2);
-}
-
-TEST_F(GridColumnsTest, AssignCopiesEveryColumnAndAGoneGridLeavesTheColumnsBlank) {
-    auto* other = new TDBGrid(&form, &form);
-    TDBGridColumns columns(other);
-    other->InstallColumns(&columns);
-    TColumn* inscricao = columns.Add();
-    inscricao->SetFieldName(QStringLiteral("NU_INSCRICAO"));
-    inscricao->SetWidth(77);
-    inscricao->SetAlignment(taCenter);
-    inscricao->SetVisible(false);
-    columns.Add()->SetFieldName(QStringLiteral("NO_RAZAO"));
-    grid->Columns().Assign(columns);
-    ASSERT_EQ(grid->Columns().Count(), 2);
-    EXPECT_EQ(grid->Columns().State(), TDBGridColumnsState::csCustomized);
-    EXPECT_EQ(grid->Columns().Items(0)->Width(), 77);
-    EXPECT_EQ(grid->Columns().Items(0)->Alignment(), taCenter);
-    EXPECT_FALSE(grid->Columns().Items(0)->Visible());
-    EXPECT_EQ(grid->VisibleColumnCount(), 1);
-    // The copy follows its own grid's data set; the original had none.
-    EXPECT_EQ(grid->Columns().Items(1)->Field(), data->FieldByName(QStringLiteral("NO_RAZAO")));
-    EXPECT_EQ(columns.Items(1)->Field(), nullptr);
-    delete other;
-    EXPECT_EQ(columns.Items(0)->Field(), nullptr);
-    EXPECT_EQ(columns.Items(0)->Width(), 77);
-}
-
-TEST(MaskedDataEdit, TheMaskNotTheFieldSizeLimitsTheText) {
+TEST(WindowFeaturesTest, MaskedDataEditTheMaskNotTheFieldSizeLimitsTheText) {
     TForm form(nullptr);
     auto* data = new TClientDataSet(&form);
     data->FieldDefs().Add(QStringLiteral("NU_TEL"), ftString, 8);

@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 
-TEST(WindowFurniture, GridColumnsComeInOrderAndWithoutACaptionTheFieldNamesThem) {
+TEST(WindowFurnitureTest, GridColumnsComeInOrderAndWithoutACaptionTheFieldNamesThem) {
     TForm form{nullptr};
     auto* grid = new TDBGrid(&form, &form);
     AddColumns(grid, {{"NU_INSCRICAO", "Inscrição", 72}, {"Codigo", nullptr, 45}});
@@ -31,7 +31,7 @@ TEST(WindowFurniture, GridColumnsComeInOrderAndWithoutACaptionTheFieldNamesThem)
     }
 }
 
-TEST(WindowFurniture, TheBusyCursorLastsUntilTheBlockIsLeftEvenByAnException) {
+TEST(WindowFurnitureTest, TheBusyCursorLastsUntilTheBlockIsLeftEvenByAnException) {
     ASSERT_NE(Screen, nullptr);
     for (const TCursor cursor : {crHourGlass, crSQLWait}) {
         try {

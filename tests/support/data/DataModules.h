@@ -10,7 +10,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "tests/support/ScriptedPrompter.h"
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 

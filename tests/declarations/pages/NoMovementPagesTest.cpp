@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/EditorFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include "declarations/pages/NoMovementPage.h"
 #include "platform/db/TClientDataSet.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-class NoMovementPages : public EditorFixture {
+class NoMovementPagesTest : public EditorFixture {
 protected:
     NoMovementPage* Pagina(int no) {
         Seleciona(no);
@@ -40,7 +40,7 @@ protected:
 
 } // namespace
 
-TEST_F(NoMovementPages, EachBoxTicksWithAClickAndUnticksWithSpace) {
+TEST_F(NoMovementPagesTest, EachBoxTicksWithAClickAndUnticksWithSpace) {
     AbreEditor(2005, 6);
     // Own operations last: ticking it ticks the idle others too.
     for (const auto& [no, campo] : {std::pair{10, "IN_SUBST_TRIBUT_SEM_MOV"},
@@ -57,7 +57,7 @@ TEST_F(NoMovementPages, EachBoxTicksWithAClickAndUnticksWithSpace) {
     }
 }
 
-TEST_F(NoMovementPages, OwnOperationsWithoutMovementMarksTheOtherIdleBranchesAndFoldsThem) {
+TEST_F(NoMovementPagesTest, OwnOperationsWithoutMovementMarksTheOtherIdleBranchesAndFoldsThem) {
     AbreEditor(2005, 6);
     CriaCreditoDeSubstituicao();
     for (int no : {10, 19, 24})
@@ -86,7 +86,7 @@ TEST_F(NoMovementPages, OwnOperationsWithoutMovementMarksTheOtherIdleBranchesAnd
     EXPECT_EQ(Campo("IN_OUTROS_ICMS_SEM_MOV"), "S") << "clearing the box leaves the other flags";
 }
 
-TEST_F(NoMovementPages, ABranchWithMovementRefusesItsBoxWithItsMessage) {
+TEST_F(NoMovementPagesTest, ABranchWithMovementRefusesItsBoxWithItsMessage) {
     AbreEditor(2005, 6);
     CriaCreditoDeSubstituicao();
     Executa(
@@ -119,7 +119,7 @@ TEST_F(NoMovementPages, ABranchWithMovementRefusesItsBoxWithItsMessage) {
     EXPECT_EQ(Campo("IN_OUTROS_ICMS_SEM_MOV"), "N");
 }
 
-TEST_F(NoMovementPages, Before2002TheOtherIcmsAndFreeTradeBoxesCannotBeChanged) {
+TEST_F(NoMovementPagesTest, Before2002TheOtherIcmsAndFreeTradeBoxesCannotBeChanged) {
     AbreEditor(2001, 6, "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
     for (int no : {19, 24}) {
         NoMovementPage* pagina = Pagina(no);
@@ -129,7 +129,7 @@ TEST_F(NoMovementPages, Before2002TheOtherIcmsAndFreeTradeBoxesCannotBeChanged) 
     Executa("DELETE FROM DECLARACAO_ECONOMICO_FISCAL");
 }
 
-TEST_F(NoMovementPages, TheOtherIcmsPageSavesItsFlagOnLeavingLikeTheOthers) {
+TEST_F(NoMovementPagesTest, TheOtherIcmsPageSavesItsFlagOnLeavingLikeTheOthers) {
     AbreEditor(2005, 6);
     NoMovementPage* pagina = Pagina(19);
     def->cdsDeclaracao->Edit();
@@ -138,7 +138,7 @@ TEST_F(NoMovementPages, TheOtherIcmsPageSavesItsFlagOnLeavingLikeTheOthers) {
     EXPECT_EQ(Gravado("IN_OUTROS_ICMS_SEM_MOV"), "S");
 }
 
-TEST_F(NoMovementPages, AnApostropheCannotBeTypedIntoTheObservation) {
+TEST_F(NoMovementPagesTest, AnApostropheCannotBeTypedIntoTheObservation) {
     AbreEditor(2005, 6);
     NoMovementPage* pagina = Pagina(10);
     QChar apostrofo = QLatin1Char('\'');

@@ -4,8 +4,8 @@
 // the summaries: reaching a page by its node, running navigator actions as
 // their buttons do, fixture rows, and a picture of the editor.
 
-#include "tests/declarations/editor/EditorFixture.h"
-#include "tests/support/DeclarationFixture.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"

@@ -2,7 +2,7 @@
 // the editor, on one declaration with rows in every table: each figure the
 // page shows is the figure the mirror prints.
 
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "components/report/TfrmPreview.h"
 #include "declarations/pages/TfrmDetResOpProprias.h"
@@ -28,7 +28,7 @@ constexpr int NoOpProprias = 35;
 // The own-operations summary among the dialog's sections.
 constexpr int SecaoResOpProprias = 8;
 
-class MirrorAgainstPages : public BalancePages {
+class MirrorAgainstPagesTest : public BalancePages {
 protected:
     // The value labels of the own-operations summary as the mirror prints them.
     std::map<QString, QString> Espelho() {
@@ -63,7 +63,7 @@ protected:
 
 } // namespace
 
-TEST_F(MirrorAgainstPages, TheOwnOperationsSummaryPrintsWhatItsPageShows) {
+TEST_F(MirrorAgainstPagesTest, TheOwnOperationsSummaryPrintsWhatItsPageShows) {
     // An opening balance in whole cents: with fractions of a cent the page adds
     // it cut to cents and the mirror's summary as stored.
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 100.56"));

@@ -3,7 +3,7 @@
 // pasted, the kind of period of O350014, and the companion rows of O350006
 // and O350007 applied with the rows they accompany.
 
-#include "tests/declarations/editor/OccurrencePageTesting.h"
+#include "tests/declarations/pages/OccurrencePageTesting.h"
 
 #include "components/data/TDBComboValues.h"
 #include "components/data/TReconcileDialog.h"
@@ -31,7 +31,7 @@ namespace {
 
 constexpr int NoOutrosICMS = 20;
 
-class OtherICMSPage : public OccurrencePageTesting {
+class TfrmDetOutICMSTest : public OccurrencePageTesting {
 protected:
     TfrmDetOutICMS* AbrePagina(int ano = 2011, int mes = 1) {
         AbreEditor(ano, mes);
@@ -85,7 +85,7 @@ protected:
 
 } // namespace
 
-TEST_F(OtherICMSPage, OffersTheGroundsOfKind35AndChecksDatesAgainstTheReferenceMonth) {
+TEST_F(TfrmDetOutICMSTest, OffersTheGroundsOfKind35AndChecksDatesAgainstTheReferenceMonth) {
     auto* pagina = AbrePagina();
     EXPECT_EQ(pagina->Caption(), "Outros ICMS Devidos");
     EXPECT_EQ(pagina->dbgDetalhes->Name(), "dbgDetalhes");
@@ -127,7 +127,7 @@ TEST_F(OtherICMSPage, OffersTheGroundsOfKind35AndChecksDatesAgainstTheReferenceM
     EXPECT_EQ(linhas->ChangeCount(), 0);
 }
 
-TEST_F(OtherICMSPage, AnImportNamesItsDeclarationOrDescribesTheOccurrence) {
+TEST_F(TfrmDetOutICMSTest, AnImportNamesItsDeclarationOrDescribesTheOccurrence) {
     auto* pagina = AbrePagina();
     TClientDataSet* linhas = pagina->DataSet();
     Inicia(pagina, "O350007");
@@ -179,7 +179,7 @@ TEST_F(OtherICMSPage, AnImportNamesItsDeclarationOrDescribesTheOccurrence) {
                                          {209, Dinheiro(1250), "20/01/2011", "D", numero, "Importação"}}));
 }
 
-TEST_F(OtherICMSPage, TheCompanionIsOfferedOnlyAfterANewRowAndTakesTheAmountCut) {
+TEST_F(TfrmDetOutICMSTest, TheCompanionIsOfferedOnlyAfterANewRowAndTakesTheAmountCut) {
     auto* pagina = AbrePagina();
     TClientDataSet* linhas = pagina->DataSet();
     auto novaLinha = [&](TModalResult resposta, const QString& valor) {
@@ -205,7 +205,7 @@ TEST_F(OtherICMSPage, TheCompanionIsOfferedOnlyAfterANewRowAndTakesTheAmountCut)
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM OUTRO_ICMS_DEVIDO"), 4);
 }
 
-TEST_F(OtherICMSPage, ACompanionTheDatabaseRefusesStaysOnThePageToCorrect) {
+TEST_F(TfrmDetOutICMSTest, ACompanionTheDatabaseRefusesStaysOnThePageToCorrect) {
     auto* pagina = AbrePagina();
     TClientDataSet* linhas = pagina->DataSet();
     // The key the companion will draw is taken meanwhile, by another hand.
@@ -241,7 +241,7 @@ TEST_F(OtherICMSPage, ACompanionTheDatabaseRefusesStaysOnThePageToCorrect) {
     EXPECT_EQ(linhas->ChangeCount(), 0);
 }
 
-TEST_F(OtherICMSPage, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItIsFree) {
+TEST_F(TfrmDetOutICMSTest, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItIsFree) {
     if (banco.Count("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF WHERE SQ_OCORRENCIA_DEF = 214") == 0) {
         Executa(
             "INSERT INTO FUNDAMENTACAO_LEGAL_DEF (SQ_OCORRENCIA_DEF, TP_APURACAO, TP_OCORRENCIA, "
@@ -270,46 +270,7 @@ TEST_F(OtherICMSPage, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItIsFree
     EXPECT_EQ(banco.Value("SELECT VL_COMPLEMENTO_2 FROM OUTRO_ICMS_DEVIDO").toString(), "3");
 }
 
-TEST(ValueDialog, TakesAnAmountOfAtLeastOneCentUpToTheMaximumCutToCents) {
-    ScriptedPrompter prompter;
-    const Currency maximo = ValorMaximo;
-    ValorMaximo = Currency::fromUnits(1000);
-    std::unique_ptr<TfrmDlgValorOcorrencia> dialogo(TForm::Create<TfrmDlgValorOcorrencia>(nullptr));
-    EXPECT_EQ(dialogo->Caption(), "Valor da Ocorrência");
-    EXPECT_EQ(dialogo->edtValor->Text(), "0,00");
-    EXPECT_EQ(dialogo->edtValor->MaxLength(), 20);
-    for (auto [tecla, passa] : {std::pair{'5', true}, std::pair{',', true}, std::pair{'-', false},
-                                std::pair{'.', false}, std::pair{'a', false}}) {
-        QChar k = QLatin1Char(tecla);
-        dialogo->edtValor->OnKeyPress(dialogo->edtValor, k);
-        EXPECT_EQ(!k.isNull(), passa) << tecla;
-    }
-    dialogo->edtValor->SetText("R$ -1.234,5");
-    EXPECT_EQ(dialogo->edtValor->Text(), "1234,5") << "pasted text keeps what typing would";
-
-    auto confirma = [&](const QString& texto) {
-        dialogo->edtValor->SetText(texto);
-        dialogo->SetModalResult(mrNone);
-        dialogo->btnConfirmar->Click();
-        return dialogo->ModalResult();
-    };
-    for (const char* recusado : {"0", "0,009", "", ",", "1,2,3"}) {
-        prompter.Answer(mrOk);
-        EXPECT_EQ(confirma(recusado), mrNone) << recusado;
-        EXPECT_EQ(prompter.Last().Text, "Valor inválido!") << recusado;
-    }
-    prompter.Answer(mrOk);
-    EXPECT_EQ(confirma("1000,01"), mrNone);
-    EXPECT_TRUE(prompter.Last().Text.startsWith("O campo Valor excede o limite parametrizado !"));
-    EXPECT_EQ(confirma("1000,009"), mrOk) << "cut to the maximum itself";
-    EXPECT_EQ(dialogo->Valor(), Currency::fromUnits(1000));
-    EXPECT_EQ(confirma("12,349"), mrOk);
-    EXPECT_EQ(dialogo->Valor(), Currency::fromRaw(123400));
-    EXPECT_EQ(dialogo->ValorDigitado(), "12,349");
-    ValorMaximo = maximo;
-}
-
-TEST_F(OtherICMSPage, IsDrawnWithItsRows) {
+TEST_F(TfrmDetOutICMSTest, IsDrawnWithItsRows) {
     AbreEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.FillSmall(1);

@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/OccurrencePageTesting.h"
+#include "tests/declarations/pages/OccurrencePageTesting.h"
 
 #include "components/data/TDBComboValues.h"
 #include "components/navigation/TfraMidasNavigator.h"

@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "components/data/TDBComboValues.h"
 #include "components/data/TReconcileDialog.h"
@@ -35,9 +35,9 @@ constexpr int OutraInscricao = 87654320;
 // The other party of the fixture rows.
 constexpr int InscricaoDasLinhas = 87654321;
 
-class CreditBalancePages : public BalancePages {
+class CreditBalancePageTest : public BalancePages {
 protected:
-    ~CreditBalancePages() override { Application->OnModalBegin = nullptr; }
+    ~CreditBalancePageTest() override { Application->OnModalBegin = nullptr; }
 
     template <class P> P* Abre(int no) {
         BalancePages::Abre();
@@ -56,7 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(CreditBalancePages, CompensatedRowRulesInTheirOrder) {
+TEST_F(CreditBalancePageTest, CompensatedRowRulesInTheirOrder) {
     auto* pagina = Abre<TfrmDetSCCompensado>(NoCompensados);
     EXPECT_EQ(pagina->Caption(), "Compensados");
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -89,7 +89,7 @@ TEST_F(CreditBalancePages, CompensatedRowRulesInTheirOrder) {
     EXPECT_EQ(pagina->dbcvCFOPs->Color(), clInfoBk);
 }
 
-TEST_F(CreditBalancePages, AnObservationOutsideItsPurposesFormatIsRefusedThere) {
+TEST_F(CreditBalancePageTest, AnObservationOutsideItsPurposesFormatIsRefusedThere) {
     // A purpose whose datum is a whole number up to 999.
     Executa(QStringLiteral("UPDATE FUNDAMENTACAO_LEGAL_DEF_HIST SET TP_DADO_COMPLEMENTAR_1 = 'B' WHERE "
                            "SQ_OCORRENCIA_DEF = %1")
@@ -109,7 +109,7 @@ TEST_F(CreditBalancePages, AnObservationOutsideItsPurposesFormatIsRefusedThere) 
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM SALDO_CREDOR_COMP_PROPRIO"), 1);
 }
 
-TEST_F(CreditBalancePages, ReceivedProcessIsCheckedSplitAndClearedWhenEmptied) {
+TEST_F(CreditBalancePageTest, ReceivedProcessIsCheckedSplitAndClearedWhenEmptied) {
     auto* pagina = Abre<TfrmDetSCRecebido>(NoRecebidos);
     Clica(pagina->fraMidasNavigator1->acInsert());
     Finalidade("SQ_OCORRENCIA_DEF", 56);
@@ -147,7 +147,7 @@ TEST_F(CreditBalancePages, ReceivedProcessIsCheckedSplitAndClearedWhenEmptied) {
               1);
 }
 
-TEST_F(CreditBalancePages, TransferRulesAndItsTwoPurposes) {
+TEST_F(CreditBalancePageTest, TransferRulesAndItsTwoPurposes) {
     const int destino = Linhas().LegalGround('E', 54, 1);
     auto* pagina = Abre<TfrmDetSCTransferido>(NoTransferidos);
     EXPECT_EQ(pagina->dbcvCFOPs->Name(), "dbcvFinalidades");
@@ -183,7 +183,7 @@ TEST_F(CreditBalancePages, TransferRulesAndItsTwoPurposes) {
     EXPECT_FALSE(pagina->dbcvDestinatario->Enabled());
 }
 
-TEST_F(CreditBalancePages, TheTransferObservationFollowsTheDestinationPurpose) {
+TEST_F(CreditBalancePageTest, TheTransferObservationFollowsTheDestinationPurpose) {
     const int origem = Linhas().LegalGround('E', 52, 1);
     const int destino = Linhas().LegalGround('E', 54, 1);
     Executa(QStringLiteral("UPDATE FUNDAMENTACAO_LEGAL_DEF_HIST SET TP_DADO_COMPLEMENTAR_1 = 'R' WHERE "
@@ -205,7 +205,7 @@ TEST_F(CreditBalancePages, TheTransferObservationFollowsTheDestinationPurpose) {
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM SALDO_CREDOR_TRANSFERIDO"), 1);
 }
 
-TEST_F(CreditBalancePages, ARefusedTransferIsShownOnTheTransferRowsAndStaysCorrectable) {
+TEST_F(CreditBalancePageTest, ARefusedTransferIsShownOnTheTransferRowsAndStaysCorrectable) {
     const int destino = Linhas().LegalGround('E', 54, 2);
     auto* pagina = Abre<TfrmDetSCTransferido>(NoTransferidos);
     EXPECT_EQ(pagina->ReconcileDialog1->DataSet(), linhas);
@@ -233,7 +233,7 @@ TEST_F(CreditBalancePages, ARefusedTransferIsShownOnTheTransferRowsAndStaysCorre
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM SALDO_CREDOR_TRANSFERIDO"), 0);
 }
 
-TEST_F(CreditBalancePages, ThePagesWithRowsAsTheyShow) {
+TEST_F(CreditBalancePageTest, ThePagesWithRowsAsTheyShow) {
     AbreComLinhas();
     auto* ramo = Pagina<TfrmDetSaldoCredor>(NoSaldoCredor);
     EXPECT_EQ(ramo->Caption(), "Saldo Credor");

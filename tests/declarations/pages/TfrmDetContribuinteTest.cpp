@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/EditorFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include "components/search/TfraDataSetSearch.h"
 #include "components/search/TfrmDataSetSearch.h"
@@ -17,16 +17,16 @@
 
 namespace {
 
-class TaxpayerPage : public EditorFixture {
+class TfrmDetContribuinteTest : public EditorFixture {
 protected:
-    TaxpayerPage() {
+    TfrmDetContribuinteTest() {
         Executa("INSERT INTO REPRESENTANTE (SQ_REPRESENTANTE, NO_REPRESENTANTE_LEGAL, "
                 "NU_DDD_REPRESENTANTE_LEGAL, "
                 "NU_TEL_REPRESENTANTE_LEGAL) VALUES (1, 'Maria d''Ávila', '021', '22223333')");
         Executa("INSERT INTO CONTABILISTA (SQ_CONTABILISTA, NO_CONTABILISTA, NU_DDD_CONTABILISTA, "
                 "NU_TEL_CONTABILISTA) VALUES (1, 'João Contador', '011', '33334444')");
     }
-    ~TaxpayerPage() override { Application->OnModalBegin = nullptr; }
+    ~TfrmDetContribuinteTest() override { Application->OnModalBegin = nullptr; }
 
     TfrmDetContribuinte* Pagina() {
         auto* pagina = dynamic_cast<TfrmDetContribuinte*>(editor->Quadro());
@@ -51,7 +51,7 @@ protected:
 
 } // namespace
 
-TEST_F(TaxpayerPage, ShowsTheDeclaringTaxpayerWithoutLettingItBeChanged) {
+TEST_F(TfrmDetContribuinteTest, ShowsTheDeclaringTaxpayerWithoutLettingItBeChanged) {
     AbreEditor(2005, 6);
     TfrmDetContribuinte* pagina = Pagina();
     ASSERT_NE(pagina, nullptr);
@@ -65,7 +65,7 @@ TEST_F(TaxpayerPage, ShowsTheDeclaringTaxpayerWithoutLettingItBeChanged) {
     ASSERT_TRUE(editor->Widget()->grab().toImage().save(pasta + "/editor-taxpayer-page.png"));
 }
 
-TEST_F(TaxpayerPage, ChoosingARepresentativeAndAnAccountantStoresThemAtOnce) {
+TEST_F(TfrmDetContribuinteTest, ChoosingARepresentativeAndAnAccountantStoresThemAtOnce) {
     AbreEditor(2005, 6);
     TfrmDetContribuinte* pagina = Pagina();
     Responde(mrOk);
@@ -82,7 +82,7 @@ TEST_F(TaxpayerPage, ChoosingARepresentativeAndAnAccountantStoresThemAtOnce) {
     EXPECT_EQ(def->cdsDeclaracao->ChangeCount(), 0);
 }
 
-TEST_F(TaxpayerPage, ACancelledSearchChangesNothing) {
+TEST_F(TfrmDetContribuinteTest, ACancelledSearchChangesNothing) {
     AbreEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
     Responde(mrCancel);
     Pagina()->btnSelRepresentante->Click();
@@ -90,7 +90,7 @@ TEST_F(TaxpayerPage, ACancelledSearchChangesNothing) {
     EXPECT_EQ(def->cdsDeclaracao->State(), TDataSetState::dsBrowse);
 }
 
-TEST_F(TaxpayerPage, ATaxpayerMissingFromTheRegisterIsReportedAndLeavesTheFieldsEmpty) {
+TEST_F(TfrmDetContribuinteTest, ATaxpayerMissingFromTheRegisterIsReportedAndLeavesTheFieldsEmpty) {
     AbreEditor(2005, 6);
     // A registration the register does not hold (data carried over from
     // elsewhere): the page prepares itself again on it.
@@ -104,7 +104,7 @@ TEST_F(TaxpayerPage, ATaxpayerMissingFromTheRegisterIsReportedAndLeavesTheFields
     def->cdsDeclaracao->Cancel();
 }
 
-TEST_F(TaxpayerPage, AChoiceTheDatabaseRefusesIsReportedAndUndone) {
+TEST_F(TfrmDetContribuinteTest, AChoiceTheDatabaseRefusesIsReportedAndUndone) {
     AbreEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
     Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS BEGIN "

@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/EditorFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include "core/forms/DocumentWindows.h"
 #include "core/forms/TfrmModPrincipal.h"

@@ -1,4 +1,4 @@
-#include "tests/support/TempDatabase.h"
+#include "tests/support/database/TempDatabase.h"
 
 #include "platform/base/Exceptions.h"
 #include "platform/db/SqlLiteral.h"

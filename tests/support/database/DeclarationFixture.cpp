@@ -1,4 +1,4 @@
-#include "tests/support/DeclarationFixture.h"
+#include "tests/support/database/DeclarationFixture.h"
 
 #include "platform/base/Exceptions.h"
 #include "platform/db/TIBDatabase.h"

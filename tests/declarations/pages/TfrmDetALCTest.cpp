@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "components/data/TfrmReconcileDialog.h"
 #include "components/navigation/TfraMidasNavigator.h"
@@ -23,9 +23,9 @@ constexpr int NoALC = 25;
 constexpr int Manaus = 7153;
 const QString NotaDuplicada = QStringLiteral("Não podem existir dois ítens com a mesma Nota Fiscal");
 
-class FreeTradePage : public BalancePages {
+class TfrmDetALCTest : public BalancePages {
 protected:
-    ~FreeTradePage() override { Application->OnModalBegin = nullptr; }
+    ~TfrmDetALCTest() override { Application->OnModalBegin = nullptr; }
 
     TfrmDetALC* Abre() {
         BalancePages::Abre();
@@ -62,7 +62,7 @@ protected:
 
 } // namespace
 
-TEST_F(FreeTradePage, TheRowRulesInTheirOrderEachWithItsMessageAndField) {
+TEST_F(TfrmDetALCTest, TheRowRulesInTheirOrderEachWithItsMessageAndField) {
     Abre();
     Clica(pagina->fraMidasNavigator1->acInsert());
     EXPECT_EQ(Focado(), "dblcMunicipios");
@@ -98,7 +98,7 @@ TEST_F(FreeTradePage, TheRowRulesInTheirOrderEachWithItsMessageAndField) {
         << "absent series and subseries are stored as one blank each";
 }
 
-TEST_F(FreeTradePage, ADateThatIsNoDateIsRefusedByTheDateCheck) {
+TEST_F(TfrmDetALCTest, ADateThatIsNoDateIsRefusedByTheDateCheck) {
     Abre();
     NovaNota(1);
     prompter.Answer(mrOk);
@@ -109,7 +109,7 @@ TEST_F(FreeTradePage, ADateThatIsNoDateIsRefusedByTheDateCheck) {
     EXPECT_EQ(banco.Value("SELECT DT_EMISSAO_NF FROM SAIDA_ALC_DECLARADA").toDate(), QDate(2011, 1, 15));
 }
 
-TEST_F(FreeTradePage, ADuplicateInvoiceIsNamedAsSuchAndOtherRefusalsShowTheirOwnText) {
+TEST_F(TfrmDetALCTest, ADuplicateInvoiceIsNamedAsSuchAndOtherRefusalsShowTheirOwnText) {
     Abre();
     NovaNota(77);
     Clica(pagina->fraMidasNavigator1->acPost());
@@ -140,7 +140,7 @@ TEST_F(FreeTradePage, ADuplicateInvoiceIsNamedAsSuchAndOtherRefusalsShowTheirOwn
     EXPECT_EQ(linhas->ChangeCount(), 0) << "undone";
 }
 
-TEST_F(FreeTradePage, TheMunicipalityOfAStoredRowCannotChange) {
+TEST_F(TfrmDetALCTest, TheMunicipalityOfAStoredRowCannotChange) {
     Linhas().Taxpayer(87654321);
     BalancePages::AbreComLinhas();
     pagina = Pagina<TfrmDetALC>(NoALC);

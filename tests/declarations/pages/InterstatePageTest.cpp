@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "components/navigation/TfraMidasNavigator.h"
 #include "core/data/TDMDefBasica.h"
@@ -24,7 +24,7 @@ constexpr int NoInterestaduais = 21;
 constexpr int NoEntradas = 22;
 constexpr int NoSaidas = 23;
 
-class InterstatePages : public BalancePages {
+class InterstatePageTest : public BalancePages {
 protected:
     QStringList Estados(TClientDataSet* linhas, const char* campo) {
         QStringList nomes;
@@ -36,7 +36,7 @@ protected:
 
 } // namespace
 
-TEST_F(InterstatePages, TheTotalsBesideTheRowsAreThoseOfTheInterstateCodesOnly) {
+TEST_F(InterstatePageTest, TheTotalsBesideTheRowsAreThoseOfTheInterstateCodesOnly) {
     Abre();
     using Op = DeclarationFixture::Operation;
     Linhas().AddEntry(
@@ -67,7 +67,7 @@ TEST_F(InterstatePages, TheTotalsBesideTheRowsAreThoseOfTheInterstateCodesOnly) 
     EXPECT_EQ(saidas->pnlOutras->Caption(), "0,00");
 }
 
-TEST_F(InterstatePages, EachStateOnceAndChosenOnlyWhileARowIsInserted) {
+TEST_F(InterstatePageTest, EachStateOnceAndChosenOnlyWhileARowIsInserted) {
     AbreComLinhas(); // an entry of São Paulo
     auto* pagina = Pagina<InterstatePage>(NoEntradas);
     TClientDataSet* linhas = pagina->DataSet();
@@ -116,7 +116,7 @@ TEST_F(InterstatePages, EachStateOnceAndChosenOnlyWhileARowIsInserted) {
     Foto(NoEntradas, "interstate-entries");
 }
 
-TEST_F(InterstatePages, ARowWithoutAnyAmountIsRefused) {
+TEST_F(InterstatePageTest, ARowWithoutAnyAmountIsRefused) {
     Abre();
     auto* pagina = Pagina<InterstatePage>(NoSaidas);
     TClientDataSet* linhas = pagina->DataSet();
@@ -137,7 +137,7 @@ TEST_F(InterstatePages, ARowWithoutAnyAmountIsRefused) {
     Clica(pagina->fraMidasNavigator1->acCancel());
 }
 
-TEST_F(InterstatePages, TheBranchAndItsPagesAsTheyShow) {
+TEST_F(InterstatePageTest, TheBranchAndItsPagesAsTheyShow) {
     AbreComLinhas();
     auto* ramo = Pagina<TfrmDetOpInterestaduais>(NoInterestaduais);
     EXPECT_TRUE(ramo->Memo1->Text().startsWith("Ficha utilizada para detalhar por estado"));

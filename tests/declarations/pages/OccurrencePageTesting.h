@@ -5,8 +5,8 @@
 // focus on the control to correct and the row still in edit.
 
 #include "declarations/pages/OccurrencePage.h"
-#include "tests/declarations/editor/EditorFixture.h"
-#include "tests/support/DeclarationFixture.h"
+#include "tests/support/database/DeclarationFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include <gtest/gtest.h>
 

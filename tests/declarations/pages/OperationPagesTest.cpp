@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/EditorFixture.h"
+#include "tests/support/editor/EditorFixture.h"
 
 #include "components/navigation/TfraMidasNavigator.h"
 #include "core/data/TDMDefBasica.h"
@@ -19,7 +19,7 @@
 
 namespace {
 
-class OperationPages : public EditorFixture {
+class OperationPagesTest : public EditorFixture {
 protected:
     template <class P> P* Pagina(int no) {
         Seleciona(no);
@@ -46,7 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(OperationPages, ANewRowOffersOnlyTheCodesNotYetOnThePage) {
+TEST_F(OperationPagesTest, ANewRowOffersOnlyTheCodesNotYetOnThePage) {
     AbreEditor(2005, 6);
     Entrada(1102);
     auto* pagina = Pagina<OwnOperationsPage>(2);
@@ -62,7 +62,7 @@ TEST_F(OperationPages, ANewRowOffersOnlyTheCodesNotYetOnThePage) {
     EXPECT_FALSE(pagina->dbcCFOPs->Enabled());
 }
 
-TEST_F(OperationPages, TheAccountingValueRulesDependOnTheCodesGroup) {
+TEST_F(OperationPagesTest, TheAccountingValueRulesDependOnTheCodesGroup) {
     AbreEditor(2005, 6);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     TClientDataSet* linhas = pagina->DataSet();
@@ -96,7 +96,7 @@ TEST_F(OperationPages, TheAccountingValueRulesDependOnTheCodesGroup) {
     ASSERT_TRUE(editor->Widget()->grab().toImage().save(pasta + "/2-own-entries.png"));
 }
 
-TEST_F(OperationPages, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {
+TEST_F(OperationPagesTest, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {
     AbreEditor(2005, 6);
     Entrada(1102);
     auto* pagina = Pagina<OwnOperationsPage>(2);
@@ -116,7 +116,7 @@ TEST_F(OperationPages, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {
     Clica(pagina->fraMidasNavigator1->acCancel());
 }
 
-TEST_F(OperationPages, TheSubstitutionBoxListsTheGroupOneCodesOnceEach) {
+TEST_F(OperationPagesTest, TheSubstitutionBoxListsTheGroupOneCodesOnceEach) {
     AbreEditor(2005, 6);
     Entrada(1102);
     Entrada(1401, "10, 5, 1");
@@ -136,7 +136,7 @@ TEST_F(OperationPages, TheSubstitutionBoxListsTheGroupOneCodesOnceEach) {
     EXPECT_TRUE(pagina->cbFiltro->Enabled());
 }
 
-TEST_F(OperationPages, OnlyTheSubstitutionAmountsAreEditedAndTheWithheldTaxCannotExceedItsBase) {
+TEST_F(OperationPagesTest, OnlyTheSubstitutionAmountsAreEditedAndTheWithheldTaxCannotExceedItsBase) {
     AbreEditor(2005, 6);
     Entrada(1401);
     auto* pagina = Pagina<SubstitutionOperationsPage>(11);
@@ -159,7 +159,7 @@ TEST_F(OperationPages, OnlyTheSubstitutionAmountsAreEditedAndTheWithheldTaxCanno
     ASSERT_TRUE(editor->Widget()->grab().toImage().save(pasta + "/11-substitution-entries.png"));
 }
 
-TEST_F(OperationPages, LeavingAPageWithARowBeingTypedIsRefused) {
+TEST_F(OperationPagesTest, LeavingAPageWithARowBeingTypedIsRefused) {
     AbreEditor(2005, 6);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     Clica(pagina->fraMidasNavigator1->acInsert());

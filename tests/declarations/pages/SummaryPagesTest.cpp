@@ -1,4 +1,4 @@
-#include "tests/declarations/editor/BalancePagesFixture.h"
+#include "tests/declarations/pages/BalancePagesFixture.h"
 
 #include "components/navigation/TfraMidasNavigator.h"
 #include "declarations/pages/FigurePanels.h"
@@ -39,7 +39,7 @@ QString Mostra(const TPanel* painel) {
     return painel->Caption();
 }
 
-class SummaryPages : public BalancePages {
+class SummaryPagesTest : public BalancePages {
 protected:
     // A declaration whose only rows are an exit with `debito` of tax, an
     // entry with `credito` and a deduction of `deducao`.
@@ -59,7 +59,7 @@ protected:
 
 } // namespace
 
-TEST_F(SummaryPages, OwnOperationsSheetAgainstTheDeclarationTotals) {
+TEST_F(SummaryPagesTest, OwnOperationsSheetAgainstTheDeclarationTotals) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 10.0099"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     aux->CalculaOperacoesProprias(Chave);
@@ -96,7 +96,7 @@ TEST_F(SummaryPages, OwnOperationsSheetAgainstTheDeclarationTotals) {
     Foto(NoOpProprias, "own-operations-summary");
 }
 
-TEST_F(SummaryPages, DeductionsCoveringTheDebtorBalanceLeaveACreditToCarry) {
+TEST_F(SummaryPagesTest, DeductionsCoveringTheDebtorBalanceLeaveACreditToCarry) {
     AbreComSaldo(Reais(400), Reais(1000), Reais(700));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     EXPECT_EQ(Mostra(pagina->pnlTotalDb_Imp), "1.000,00");
@@ -107,7 +107,7 @@ TEST_F(SummaryPages, DeductionsCoveringTheDebtorBalanceLeaveACreditToCarry) {
     EXPECT_FALSE(pagina->pnlAuxiliar->Visible()) << "no special terms";
 }
 
-TEST_F(SummaryPages, DeductionsShortOfTheDebtorBalanceLeaveTaxToPay) {
+TEST_F(SummaryPagesTest, DeductionsShortOfTheDebtorBalanceLeaveTaxToPay) {
     AbreComSaldo(Reais(400), Reais(1000), Reais(500));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     EXPECT_EQ(Mostra(pagina->pnlSaldoDevedor), "600,00");
@@ -115,7 +115,7 @@ TEST_F(SummaryPages, DeductionsShortOfTheDebtorBalanceLeaveTaxToPay) {
     EXPECT_EQ(Mostra(pagina->pnlSCTransportar), "0,00");
 }
 
-TEST_F(SummaryPages, DebitsExceedingCreditsByExactlyTheDeductionsLeaveNothingToPay) {
+TEST_F(SummaryPagesTest, DebitsExceedingCreditsByExactlyTheDeductionsLeaveNothingToPay) {
     // Amounts no binary fraction holds: 0,30 of credits, 0,70 of debits, 0,40 of deductions.
     AbreComSaldo(Reais(0, 3000), Reais(0, 7000), Reais(0, 4000));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
@@ -124,7 +124,7 @@ TEST_F(SummaryPages, DebitsExceedingCreditsByExactlyTheDeductionsLeaveNothingToP
     EXPECT_EQ(Mostra(pagina->pnlSCTransportar), "0,00");
 }
 
-TEST_F(SummaryPages, ADeclarationWithoutRowsCarriesItsOpeningBalanceCut) {
+TEST_F(SummaryPagesTest, ADeclarationWithoutRowsCarriesItsOpeningBalanceCut) {
     Abre(QStringLiteral("VL_SALDO_ANTERIOR = 55.5599"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     for (int i = 0; i < 5; ++i)
@@ -134,7 +134,7 @@ TEST_F(SummaryPages, ADeclarationWithoutRowsCarriesItsOpeningBalanceCut) {
     EXPECT_EQ(Mostra(pagina->pnlImpRecolher), "0,00");
 }
 
-TEST_F(SummaryPages, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtZero) {
+TEST_F(SummaryPagesTest, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtZero) {
     AbreComSaldo(Reais(0), Reais(10), Reais(0));
     Linhas().AddOccurrence(DeclarationFixture::Occurrences::PrazoEspecial, 1, 1,
                            Linhas().LegalGround('N', 30, 1), Reais(25), {QStringLiteral("E04-123456/2010")});
@@ -145,7 +145,7 @@ TEST_F(SummaryPages, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtZero) {
     EXPECT_EQ(Mostra(pagina->pnlImpFinalRec), "0,00");
 }
 
-TEST_F(SummaryPages, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
+TEST_F(SummaryPagesTest, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR_ST = 1.2399"));
     auto* pagina = Pagina<TfrmDetResSubTributaria>(NoSubTributaria);
     EXPECT_EQ(pagina->Caption(), "Substituição Tributária Interna");
@@ -166,7 +166,7 @@ TEST_F(SummaryPages, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     Foto(NoSubTributaria, "tax-substitution-summary");
 }
 
-TEST_F(SummaryPages, InterstateSummaryAddsUpTheStates) {
+TEST_F(SummaryPagesTest, InterstateSummaryAddsUpTheStates) {
     AbreComLinhas();
     Linhas().AddInterstateEntry(1, 33, Reais(100), Reais(50), Reais(0, 4400), Reais(7), Reais(1));
     auto* pagina = Pagina<TfrmDetResOpInter>(NoOpInter);
@@ -184,14 +184,14 @@ TEST_F(SummaryPages, InterstateSummaryAddsUpTheStates) {
     Foto(NoOpInter, "interstate-summary");
 }
 
-TEST_F(SummaryPages, InterstateSummaryOfNoRowsIsZero) {
+TEST_F(SummaryPagesTest, InterstateSummaryOfNoRowsIsZero) {
     Abre();
     auto* pagina = Pagina<TfrmDetResOpInter>(NoOpInter);
     EXPECT_EQ(Mostra(pagina->pnlVlContabilEntradas), "0,00");
     EXPECT_EQ(Mostra(pagina->pnlImpCobrado), "0,00");
 }
 
-TEST_F(SummaryPages, OtherSummariesAgainstTheDeclarationTotals) {
+TEST_F(SummaryPagesTest, OtherSummariesAgainstTheDeclarationTotals) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 1000, VL_SCE_ANTERIOR = 300"));
     auto* pagina = Pagina<TfrmDetResDemais>(NoDemais);
     EXPECT_EQ(pagina->Caption(), "Demais Resumos");
@@ -214,14 +214,14 @@ TEST_F(SummaryPages, OtherSummariesAgainstTheDeclarationTotals) {
     Foto(NoDemais, "other-summaries");
 }
 
-TEST_F(SummaryPages, TheNextPeriodBalanceNeverExceedsTheCreditToCarry) {
+TEST_F(SummaryPagesTest, TheNextPeriodBalanceNeverExceedsTheCreditToCarry) {
     // Tax to pay on the own operations: nothing to carry, so nothing for the next period.
     AbreComLinhas(QStringLiteral("VL_SCE_ANTERIOR = 300"));
     auto* pagina = Pagina<TfrmDetResDemais>(NoDemais);
     EXPECT_EQ(Mostra(pagina->pnlSCProxPeriodo), "0,00");
 }
 
-TEST_F(SummaryPages, BalanceEvolutionFollowsTheValuesAsTheyAreTyped) {
+TEST_F(SummaryPagesTest, BalanceEvolutionFollowsTheValuesAsTheyAreTyped) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 1000, VL_SCE_ANTERIOR = 300, VL_SCE_PROVISAO = 5"));
     auto* pagina = Pagina<TfrmDetResumoDemSaldoAcumulado>(NoApuracao);
     auto confere = [&](Currency anterior, Currency provisao) {
@@ -266,7 +266,7 @@ TEST_F(SummaryPages, BalanceEvolutionFollowsTheValuesAsTheyAreTyped) {
     confere(Reais(250), Reais(50));
 }
 
-TEST_F(SummaryPages, TheBranchPagesAsTheyShow) {
+TEST_F(SummaryPagesTest, TheBranchPagesAsTheyShow) {
     AbreComLinhas();
     auto* recebidos = Pagina<TfrmDetDeclSaldosRecebidos>(NoSaldosRecebidos);
     EXPECT_EQ(recebidos->Caption(), "Declaração de Saldos Recebidos");

@@ -3,7 +3,7 @@
 // with their messages and focus, the chooser locked outside insert, typed and
 // pasted text, the shared legal-ground set, a refused apply.
 
-#include "tests/declarations/editor/OccurrencePageTesting.h"
+#include "tests/declarations/pages/OccurrencePageTesting.h"
 
 #include "components/data/TDBComboValues.h"
 #include "components/data/TReconcileDialog.h"
@@ -70,11 +70,11 @@ const Pagina Paginas[] = {
      'S', "DescFundamento", "DBGrid1"},
 };
 
-class OccurrencePages : public OccurrencePageTesting {};
+class OccurrencePageTest : public OccurrencePageTesting {};
 
 } // namespace
 
-TEST_F(OccurrencePages, EveryPageOpensOnItsNodeWithTheGroundsOfItsKindInTheirOwnOrder) {
+TEST_F(OccurrencePageTest, EveryPageOpensOnItsNodeWithTheGroundsOfItsKindInTheirOwnOrder) {
     AbreEditor(2011, 1);
     for (const Pagina& p : Paginas) {
         SCOPED_TRACE(p.no);
@@ -113,7 +113,7 @@ TEST_F(OccurrencePages, EveryPageOpensOnItsNodeWithTheGroundsOfItsKindInTheirOwn
     }
 }
 
-TEST_F(OccurrencePages, TheOtherCreditsOfThePeriodAreOfferedAndOnlyThose) {
+TEST_F(OccurrencePageTest, TheOtherCreditsOfThePeriodAreOfferedAndOnlyThose) {
     AbreEditor(2001, 6);
     auto* pagina = Abre<OccurrencePage>(4);
     // N070032 begins in April 2002.
@@ -121,7 +121,7 @@ TEST_F(OccurrencePages, TheOtherCreditsOfThePeriodAreOfferedAndOnlyThose) {
     EXPECT_EQ(pagina->dbcvCFOPs->Values(), (QStringList{"121", "122", "123"}));
 }
 
-TEST_F(OccurrencePages, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
+TEST_F(OccurrencePageTest, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(4);
     TClientDataSet* linhas = pagina->DataSet();
@@ -159,7 +159,7 @@ TEST_F(OccurrencePages, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
     EXPECT_EQ(pagina->dbmDescComplemento->Text(), "Outros créditos não especificados");
 }
 
-TEST_F(OccurrencePages, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
+TEST_F(OccurrencePageTest, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(5);
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -174,7 +174,7 @@ TEST_F(OccurrencePages, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
     Clica(pagina->fraMidasNavigator1->acCancel());
 }
 
-TEST_F(OccurrencePages, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan) {
+TEST_F(OccurrencePageTest, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan) {
     AbreEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroCredito, 1, 1, 121, Currency::fromUnits(10),
@@ -209,7 +209,7 @@ TEST_F(OccurrencePages, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan) {
     EXPECT_FALSE(pagina->dbcvCFOPs->Enabled());
 }
 
-TEST_F(OccurrencePages, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
+TEST_F(OccurrencePageTest, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(8);
     ASSERT_EQ(TfrmModDocumento::ClassNameOf(typeid(*pagina)), "TfrmDetOpPropDeducoes");
@@ -253,7 +253,7 @@ TEST_F(OccurrencePages, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
     EXPECT_EQ(banco.Count("SELECT COUNT(*) FROM DEDUCAO_DECLARADA"), 2);
 }
 
-TEST_F(OccurrencePages, AMonthAndYearDatumIsCheckedOnTheCreditReversals) {
+TEST_F(OccurrencePageTest, AMonthAndYearDatumIsCheckedOnTheCreditReversals) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(6);
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -268,7 +268,7 @@ TEST_F(OccurrencePages, AMonthAndYearDatumIsCheckedOnTheCreditReversals) {
     EXPECT_EQ(banco.Value("SELECT VL_COMPLEMENTO_1 FROM ESTORNO_CREDITO_DECLARADO").toString(), "12/2010");
 }
 
-TEST_F(OccurrencePages, TypedAndPastedTextKeepNoApostropheAndCodesComeInUpperCase) {
+TEST_F(OccurrencePageTest, TypedAndPastedTextKeepNoApostropheAndCodesComeInUpperCase) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(13);
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -294,7 +294,7 @@ TEST_F(OccurrencePages, TypedAndPastedTextKeepNoApostropheAndCodesComeInUpperCas
               (std::vector<QVariantList>{{163, "dÁvila", "oque", "its; DROP TABLE X; --"}}));
 }
 
-TEST_F(OccurrencePages, WithNoGroundOfItsKindInThePeriodEveryRowIsRefused) {
+TEST_F(OccurrencePageTest, WithNoGroundOfItsKindInThePeriodEveryRowIsRefused) {
     AbreEditor(1997, 5);
     auto* pagina = Abre<OccurrencePage>(9);
     EXPECT_TRUE(pagina->dbcvCFOPs->Items().isEmpty());
@@ -306,7 +306,7 @@ TEST_F(OccurrencePages, WithNoGroundOfItsKindInThePeriodEveryRowIsRefused) {
     Clica(pagina->fraMidasNavigator1->acCancel());
 }
 
-TEST_F(OccurrencePages, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredByTheNext) {
+TEST_F(OccurrencePageTest, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredByTheNext) {
     AbreEditor(2011, 1);
     TClientDataSet* fundamentos = DMDefBasica->cdsConFundamento;
     Abre<OccurrencePage>(5);
@@ -321,7 +321,7 @@ TEST_F(OccurrencePages, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredByTh
     EXPECT_EQ(pagina->dbcvCFOPs->Items(), QStringList{"S080001"});
 }
 
-TEST_F(OccurrencePages, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect) {
+TEST_F(OccurrencePageTest, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect) {
     AbreEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(5);
     // The next key of the other debits is taken meanwhile, by another hand.
@@ -352,7 +352,7 @@ TEST_F(OccurrencePages, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect)
     EXPECT_EQ(linhas->ChangeCount(), 0);
 }
 
-TEST_F(OccurrencePages, EachPageIsDrawnWithItsRows) {
+TEST_F(OccurrencePageTest, EachPageIsDrawnWithItsRows) {
     AbreEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.FillSmall(1);
