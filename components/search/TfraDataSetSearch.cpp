@@ -57,6 +57,17 @@ TfraDataSetSearch::TfraDataSetSearch(TComponent* owner, TWinControl* parent) : T
 TfraDataSetSearch::~TfraDataSetSearch() = default;
 
 void TfraDataSetSearch::CreateComponents() {
+    CreateActions();
+    dsSearch = Make<TDataSource>(this, QStringLiteral("dsSearch"));
+    dsSearch->SetAutoEdit(false);
+    dsSearch->OnDataChange = TDataChangeEvent(this, &TfraDataSetSearch::dsSearchDataChange);
+    dsSearch->OnStateChange = TNotifyEvent(this, &TfraDataSetSearch::dsSearchStateChange);
+    spSearch = Make<TSQLParse>(this, QStringLiteral("spSearch"));
+    CreateSearchBox();
+    CreateGrid();
+}
+
+void TfraDataSetSearch::CreateActions() {
     ilSearch = Make<TImageList>(this, QStringLiteral("ilSearch"));
     const QStyle::StandardPixmap pictures[] = {
         QStyle::SP_FileDialogContentsView, QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
@@ -108,13 +119,9 @@ void TfraDataSetSearch::CreateComponents() {
         if (OnShowFilter)
             OnShowFilter(this);
     });
+}
 
-    dsSearch = Make<TDataSource>(this, QStringLiteral("dsSearch"));
-    dsSearch->SetAutoEdit(false);
-    dsSearch->OnDataChange = TDataChangeEvent(this, &TfraDataSetSearch::dsSearchDataChange);
-    dsSearch->OnStateChange = TNotifyEvent(this, &TfraDataSetSearch::dsSearchStateChange);
-    spSearch = Make<TSQLParse>(this, QStringLiteral("spSearch"));
-
+void TfraDataSetSearch::CreateSearchBox() {
     pmGrid = Make<TPopupMenu>(this, QStringLiteral("pmGrid"));
     for (TAction* selection : {acSelectAll, acUnselectAll}) {
         auto* item = new TMenuItem(this);
@@ -167,7 +174,9 @@ void TfraDataSetSearch::CreateComponents() {
         item->SetOffSet(offSet);
     }
     tbSearch->SetTop(17);
+}
 
+void TfraDataSetSearch::CreateGrid() {
     pnCount = Make<TPanel>(this, QStringLiteral("pnCount"), pnFrame);
     pnCount->SetHeight(21);
     pnCount->SetAlign(TAlign::alBottom);

@@ -98,6 +98,12 @@ protected:
 
 private:
     void CreateComponents();
+    // The parts CreateComponents makes, in this order: the pictures and
+    // actions; the grid's menu, the frame and the search box with its
+    // toolbar; the count and the grid.
+    void CreateActions();
+    void CreateSearchBox();
+    void CreateGrid();
     void RefreshForDataSet();
     void RefreshForField();
     void ApplyVisibleFeatures();
