@@ -1,10 +1,6 @@
 // The main window's actions of the registers, lookups and parameters, over a
 // fresh copy of the built database: each opens its window.
 
-#include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
-#include "core/data/TDMDefBasica.h"
-#include "core/data/TDMDefGeral.h"
 #include "core/forms/DocumentWindows.h"
 #include "declarations/registers/TfrmParametros.h"
 #include "platform/db/TIBDatabase.h"
@@ -12,24 +8,17 @@
 #include "platform/ui/TApplication.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/ScriptedPrompter.h"
 #include "tests/support/application/AccessibilityCheck.h"
-#include "tests/support/database/TempDatabase.h"
+#include "tests/support/data/DataModules.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace {
 
-class RegisterActionsTest : public ::testing::Test {
+class RegisterActionsTest : public DataModules {
 protected:
     RegisterActionsTest() {
-        geral = std::make_unique<TDMDefGeral>();
-        geral->ibDBDef->SetDatabaseName(banco.Path());
-        geral->ibDBDef->Open();
-        basica = std::make_unique<TDMDefBasica>();
-        def = std::make_unique<TDMDef>();
-        aux = std::make_unique<TDMDefAux>();
         janela = Application->CreateForm<TfrmDef>();
         janela->Show();
     }
@@ -37,19 +26,8 @@ protected:
         Application->OnModalBegin = nullptr;
         delete janela;
         Application->ProcessMessages();
-        aux.reset();
-        def.reset();
-        basica.reset();
-        geral->ibDBDef->Close();
-        geral.reset();
     }
 
-    TempDatabase banco{false};
-    ScriptedPrompter prompter;
-    std::unique_ptr<TDMDefGeral> geral;
-    std::unique_ptr<TDMDefBasica> basica;
-    std::unique_ptr<TDMDef> def;
-    std::unique_ptr<TDMDefAux> aux;
     TfrmDef* janela;
 };
 

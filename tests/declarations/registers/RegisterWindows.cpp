@@ -12,13 +12,6 @@
 #include "platform/ui/TMaskEdit.h"
 
 RegisterWindows::RegisterWindows() {
-    geral = std::make_unique<TDMDefGeral>();
-    geral->ibDBDef->SetDatabaseName(banco.Path());
-    geral->ibDBDef->Open();
-    ValorMaximo = geral->LeValorMaximo();
-    basica = std::make_unique<TDMDefBasica>();
-    def = std::make_unique<TDMDef>();
-    aux = std::make_unique<TDMDefAux>();
     frame = Application->CreateForm<TForm>();
     frame->SetName(QStringLiteral("frmDef"));
     frame->SetFormStyle(TFormStyle::fsMDIForm);
@@ -30,12 +23,6 @@ RegisterWindows::~RegisterWindows() {
     Application->OnModalBegin = nullptr;
     delete frame;
     Application->ProcessMessages();
-    aux.reset();
-    def.reset();
-    basica.reset();
-    if (geral->ibDBDef->Connected())
-        geral->ibDBDef->Close();
-    geral.reset();
 }
 
 void RegisterWindows::Clica(TfrmModCadastroMidas* janela, TAction* acao) {

@@ -6,12 +6,8 @@
 
 #include "components/forms/TfrmModCadastroMidas.h"
 #include "components/report/TfrmPreview.h"
-#include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
-#include "core/data/TDMDefBasica.h"
-#include "core/data/TDMDefGeral.h"
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/support/database/TempDatabase.h"
+#include "tests/support/data/DataModules.h"
 
 #include <QStringList>
 #include <functional>
@@ -21,7 +17,7 @@
 class TDBEdit;
 class TfrmDataSetSearch;
 
-class RegisterWindows : public ::testing::Test {
+class RegisterWindows : public DataModules {
 protected:
     RegisterWindows();
     ~RegisterWindows() override;
@@ -46,11 +42,5 @@ protected:
     void CriaContribuinte(int inscricao, const QString& razao, const QString& correio = QString());
     void CriaDeclaracao(int sq, int inscricao);
 
-    TempDatabase banco{false};
-    ScriptedPrompter prompter;
-    std::unique_ptr<TDMDefGeral> geral;
-    std::unique_ptr<TDMDefBasica> basica;
-    std::unique_ptr<TDMDef> def;
-    std::unique_ptr<TDMDefAux> aux;
     TForm* frame = nullptr;
 };

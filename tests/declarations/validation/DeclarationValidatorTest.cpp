@@ -1,15 +1,10 @@
 #include "declarations/validation/DeclarationValidator.h"
 
-#include "core/data/TDMDef.h"
-#include "core/data/TDMDefAux.h"
-#include "core/data/TDMDefBasica.h"
-#include "core/data/TDMDefGeral.h"
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TIBDatabase.h"
-#include "tests/support/ScriptedPrompter.h"
+#include "tests/support/data/DataModules.h"
 #include "tests/support/database/DeclarationFixture.h"
-#include "tests/support/database/TempDatabase.h"
 
 #include <gtest/gtest.h>
 
@@ -33,26 +28,13 @@ struct Finding {
 
 } // namespace
 
-class DeclarationValidatorTest : public ::testing::Test {
+class DeclarationValidatorTest : public DataModules {
 protected:
     DeclarationValidatorTest() {
-        geral = std::make_unique<TDMDefGeral>();
-        geral->ibDBDef->SetDatabaseName(banco.Path());
-        geral->ibDBDef->Open();
-        basica = std::make_unique<TDMDefBasica>();
-        def = std::make_unique<TDMDef>();
-        aux = std::make_unique<TDMDefAux>();
         fixture = std::make_unique<DeclarationFixture>(*geral->ibDBDef);
         fixture->Taxpayer();
     }
-    ~DeclarationValidatorTest() override {
-        fixture.reset();
-        aux.reset();
-        def.reset();
-        basica.reset();
-        geral->ibDBDef->Close();
-        geral.reset();
-    }
+    ~DeclarationValidatorTest() override { fixture.reset(); }
 
     // A declaration of the month without movement on any page, which passes every rule.
     DeclarationFixture::Declaration Limpa(int sq, int ano = 2011, int mes = 1) {
@@ -93,12 +75,6 @@ protected:
         return {};
     }
 
-    TempDatabase banco{false};
-    ScriptedPrompter prompter;
-    std::unique_ptr<TDMDefGeral> geral;
-    std::unique_ptr<TDMDefBasica> basica;
-    std::unique_ptr<TDMDef> def;
-    std::unique_ptr<TDMDefAux> aux;
     std::unique_ptr<DeclarationFixture> fixture;
     std::unique_ptr<DeclarationValidator> validador;
 };
