@@ -1,6 +1,7 @@
 #include "platform/os/SingleInstanceGuard.h"
 
 #include "platform/base/Exceptions.h"
+#include "platform/os/FolderSocket.h"
 #include "platform/os/Leftovers.h"
 #include "platform/os/PrivateFolder.h"
 #include "platform/os/SystemError.h"
@@ -45,15 +46,16 @@ QString userName() {
 
 SingleInstanceGuard::SingleInstanceGuard(const QString& className, const QString& folder, QObject* parent)
     : QObject(parent), m_folder(folder.isEmpty() ? PrivateFolder::UserRuntimeFolder() : folder) {
-    const QString base = QDir(m_folder).filePath(className + QLatin1Char('-') + userName());
-    m_lockName = base + QStringLiteral(".lock");
-    m_serverName = base + QStringLiteral(".socket");
-    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    const QString base = className + QLatin1Char('-') + userName();
+    m_lockName = QDir(m_folder).filePath(base + QStringLiteral(".lock"));
+    m_socketName = base + QStringLiteral(".socket");
+    m_serverName = QDir(m_folder).filePath(m_socketName);
     connect(&m_server, &QLocalServer::newConnection, this, &SingleInstanceGuard::AcceptConnection);
 }
 
 SingleInstanceGuard::~SingleInstanceGuard() {
     m_server.close();
+    m_folderSocket.reset();
     if (m_lockFd != -1)
         ::close(m_lockFd);
 }
@@ -91,10 +93,13 @@ bool SingleInstanceGuard::TryAcquire() {
 
 void SingleInstanceGuard::Listen() {
     // Holding the lock, a socket file still there belongs to a copy that died.
-    QLocalServer::removeServer(m_serverName);
-    if (!m_server.listen(m_serverName))
+    // The folder's descriptor stays open while the server listens: the
+    // server removes its socket through the same address when it closes.
+    m_folderSocket = std::make_unique<FolderSocket>(m_folder);
+    const int fd = m_folderSocket->Listen(m_socketName);
+    if (fd == -1 || !m_server.listen(fd))
         throw Exception(QStringLiteral("Não foi possível aguardar outras cópias do programa em \"%1\": %2")
-                            .arg(m_serverName, m_server.errorString()));
+                            .arg(m_serverName, fd == -1 ? SystemErrorText(errno) : m_server.errorString()));
 }
 
 void SingleInstanceGuard::AcceptConnection() {
@@ -110,13 +115,16 @@ void SingleInstanceGuard::AcceptConnection() {
 }
 
 void SingleInstanceGuard::NotifyRunningCopy() const {
+    const FolderSocket folder(m_folder);
     QLocalSocket socket;
     QElapsedTimer waited;
     waited.start();
     for (;;) {
-        socket.connectToServer(m_serverName);
-        if (socket.waitForConnected(ConnectAttemptMs))
+        const int fd = folder.Connect(m_socketName);
+        if (fd != -1 && socket.setSocketDescriptor(fd))
             break;
+        if (fd != -1)
+            ::close(fd);
         if (waited.elapsed() >= ConnectPatienceMs)
             return;
         QThread::msleep(RetryPauseMs);

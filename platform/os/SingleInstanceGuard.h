@@ -14,6 +14,10 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
+class FolderSocket;
+
 class SingleInstanceGuard : public QObject {
     Q_OBJECT
 public:
@@ -46,8 +50,10 @@ private:
 
     QString m_folder;
     QString m_lockName;
+    QString m_socketName;
     QString m_serverName;
     int m_lockFd = -1;
+    std::unique_ptr<FolderSocket> m_folderSocket;
     QLocalServer m_server;
     bool m_first = false;
 };

@@ -80,17 +80,24 @@ std::unique_ptr<QProcess> startChild(const QString& folder) {
 
 TEST(SingleInstanceGuardTest, SecondGuardFailsAndBringsTheFirstForward) {
     application();
-    QTemporaryDir folder;
-    SingleInstanceGuard first(ClassName, folder.path());
-    int activations = 0;
-    QObject::connect(&first, &SingleInstanceGuard::ActivationRequested, [&] { ++activations; });
-    ASSERT_TRUE(first.TryAcquire());
-    EXPECT_TRUE(first.IsFirst());
+    QTemporaryDir base;
+    // A folder as deep as a network home's makes a socket path past the
+    // hundred-odd bytes a local socket's address holds.
+    const QString deep = base.filePath(QString(120, QLatin1Char('p')));
+    ASSERT_EQ(::mkdir(QFile::encodeName(deep).constData(), 0700), 0);
+    for (const QString& folder : {base.path(), deep}) {
+        SCOPED_TRACE(folder.toStdString());
+        SingleInstanceGuard first(ClassName, folder);
+        int activations = 0;
+        QObject::connect(&first, &SingleInstanceGuard::ActivationRequested, [&] { ++activations; });
+        ASSERT_TRUE(first.TryAcquire());
+        EXPECT_TRUE(first.IsFirst());
 
-    SingleInstanceGuard second(ClassName, folder.path());
-    EXPECT_FALSE(second.TryAcquire());
-    EXPECT_FALSE(second.IsFirst());
-    EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
+        SingleInstanceGuard second(ClassName, folder);
+        EXPECT_FALSE(second.TryAcquire());
+        EXPECT_FALSE(second.IsFirst());
+        EXPECT_TRUE(pumpUntil([&] { return activations == 1; }));
+    }
 }
 
 TEST(SingleInstanceGuardTest, NamesCarryTheClassAndTheUser) {
