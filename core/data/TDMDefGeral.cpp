@@ -9,6 +9,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/base/TPrompter.h"
 #include "platform/db/ApplyAllUpdates.h"
+#include "platform/db/BackupProcess.h"
 #include "platform/db/EIBError.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TDataSetProvider.h"
@@ -26,8 +27,6 @@
 #include <QFileInfo>
 #include <memory>
 
-#include <cstdio>
-
 TDMDefGeral* DMDefGeral = nullptr;
 
 const QString TDMDefGeral::PrefixoBackupTemporario = QStringLiteral("dbdef-");
@@ -41,6 +40,8 @@ const QStringList ConsultaInicial{QStringLiteral("select * from ENTRADA_DECLARAD
 constexpr std::int64_t CodigoBancoCorrompido = 335544335;
 constexpr int TentativasServidor = 10;
 constexpr int EsperaServidorMs = 1000;
+// The longest the window and a stop request wait between two lines of the backup.
+constexpr int EsperaPorLinhaMs = 100;
 
 const QString TextoEncerramento = QStringLiteral("O sistema será encerrado...");
 const QString VersaoComCorrecoes = QStringLiteral("0.3.3.4");
@@ -362,31 +363,14 @@ bool TDMDefGeral::GravaBackup(const QString& pasta) {
 }
 
 void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
-    std::unique_ptr<TComponent> janela;
-    // The service goes and the window with it, whatever happens.
-    struct Fim {
-        TIBBackupService* servico;
-        std::unique_ptr<TComponent>& janela;
-        ~Fim() {
-            try {
-                if (servico->Active())
-                    servico->Detach();
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "%s\n", e.what());
-            }
-            janela.reset();
-        }
-    } fim{ibBkp, janela};
-
     ibBkp->SetParams(ibDBDef->Params().filter(QStringLiteral("user_name"), Qt::CaseInsensitive) +
                      ibDBDef->Params().filter(QStringLiteral("password"), Qt::CaseInsensitive));
     ibBkp->SetServerName(QString());
     ibBkp->SetLoginPrompt(false);
-    ibBkp->Attach();
     if (ibDBDef->Connected())
         ibDBDef->Close();
-    if (CriaJanelaBackup)
-        janela.reset(CriaJanelaBackup(this));
+    // The window goes whatever happens, after the backup's process.
+    const std::unique_ptr<TComponent> janela(CriaJanelaBackup ? CriaJanelaBackup(this) : nullptr);
 
     // The service's lines (one per table and per batch of rows) are what
     // lets the window live while the backup runs.
@@ -394,9 +378,12 @@ void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
     ibBkp->SetOptions(TIBBackupService::IgnoreLimbo | TIBBackupService::NonTransportable);
     ibBkp->SetDatabaseName(ibDBDef->DatabaseName());
     ibBkp->SetBackupFile({arquivo});
-    ibBkp->ServiceStart();
-    while (!ibBkp->Eof()) {
-        ibBkp->GetNextLine();
+    // The task runs in a process of its own: a run that ends part-way kills
+    // it, before its file is removed, instead of leaving the engine a task to
+    // finish while the program goes away.
+    BackupProcess tarefa(*ibBkp);
+    while (!tarefa.Eof()) {
+        tarefa.WaitForLine(EsperaPorLinhaMs);
         if (ProcessaEventos && !ProcessaEventos())
             Abort();
     }

@@ -15,13 +15,18 @@
 #include "tests/support/database/ProgramFolder.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QPointer>
 #include <QProcess>
+#include <QThread>
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <cstdio>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -48,6 +53,18 @@ public:
 private:
     bool m_guardiaoInicia;
 };
+
+// Whether process `pid`, an orphan this process took in as its subreaper,
+// ends within 5 s; it is reaped here, so that the engine sees it gone.
+bool Termina(const QByteArray& pid) {
+    const QDeadlineTimer prazo(5000);
+    while (::waitpid(pid.toInt(), nullptr, WNOHANG) == 0) {
+        if (prazo.hasExpired())
+            return false;
+        QThread::msleep(10);
+    }
+    return true;
+}
 
 class InicioModuloGeral : public ::testing::Test {
 protected:
@@ -495,6 +512,8 @@ TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNext
     static char* argv[] = {nome, nullptr};
     if (!QCoreApplication::instance())
         new QCoreApplication(argc, argv);
+    // The copy's orphans (its backup's process) come to this process.
+    ::prctl(PR_SET_CHILD_SUBREAPER, 1);
     QProcess copia;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("ZEB_PASTA_PROGRAMA"), pasta.Path());
@@ -504,6 +523,16 @@ TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNext
                  QStringLiteral("--gtest_filter=InicioInterrompido.DISABLED_MorreDuranteOBackup")});
     ASSERT_TRUE(copia.waitForFinished(60000));
     EXPECT_EQ(copia.exitStatus(), QProcess::CrashExit);
+    // Its backup's process dies with it, a moment later.
+    const QByteArray saida = copia.readAllStandardOutput();
+    const qsizetype marca = saida.indexOf("processos:");
+    ASSERT_GE(marca, 0) << saida.constData();
+    const QList<QByteArray> filhos = saida.mid(marca + 10).split('\n').value(0).simplified().split(' ');
+    ASSERT_FALSE(filhos.value(0).isEmpty()) << "no backup process ran";
+    for (const QByteArray& filho : filhos)
+        EXPECT_TRUE(Termina(filho)) << "the backup's process " << filho.constData()
+                                    << " outlived the program";
+    ::prctl(PR_SET_CHILD_SUBREAPER, 0);
     const QStringList deixados = ArquivosBackup();
     ASSERT_EQ(deixados.size(), 1) << deixados.join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(deixados[0].startsWith(TDMDefGeral::PrefixoBackupTemporario)) << deixados[0].toStdString();
@@ -520,8 +549,13 @@ TEST(InicioInterrompido, DISABLED_MorreDuranteOBackup) {
     geral.SetPastaPrograma(qEnvironmentVariable("ZEB_PASTA_PROGRAMA"));
     int linhas = 0;
     geral.ProcessaEventos = [&] {
-        if (++linhas == 100)
+        if (++linhas == 100) {
+            QFile filhos(QStringLiteral("/proc/self/task/%1/children").arg(::getpid()));
+            filhos.open(QIODevice::ReadOnly);
+            std::printf("processos: %s\n", filhos.readAll().constData());
+            std::fflush(stdout);
             ::kill(::getpid(), SIGKILL);
+        }
         return true;
     };
     geral.DataModuleCreate();
