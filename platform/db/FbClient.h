@@ -18,8 +18,8 @@
 //
 // The process never leaves with the engine running: once its work is over,
 // before it exits, the program shuts the engine down in order (ShutDown). A
-// service task still in flight (a backup a stop request detached from) is
-// told to stop and waited for, and every attachment is closed. Left to the
+// service task still in flight (a maintenance task the program ends part-way)
+// is told to stop and waited for, and every attachment is closed. Left to the
 // exit handlers, the engine would tear down while such a task still runs.
 
 #include <ibase.h>
