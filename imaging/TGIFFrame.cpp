@@ -58,11 +58,10 @@ void TGIFFrame::SetFrameBitmap(std::unique_ptr<TBitmap> bitmap) {
 }
 
 void TGIFFrame::BitmapChanged(TObject*) {
-    // The compressed data no longer show the bitmap: encode it again on writing.
-    if (HasImageData()) {
+    // The compressed data no longer show the bitmap: encode it again on
+    // writing. The transparent index the frame names stays.
+    if (HasImageData())
         m_item = std::make_shared<TGIFItem>();
-        m_transparentIndex = -1;
-    }
 }
 
 TBitmap& TGIFFrame::FrameBitmap() {
@@ -102,11 +101,20 @@ void TGIFFrame::SetTopLeft(QPoint value) {
 int TGIFFrame::TransparentIndex() const {
     if (m_transparentColor == clNone)
         return -1;
-    const TGIFColorTable& table = m_item->ColorTable;
-    if (m_transparentIndex >= 0 && static_cast<std::uint32_t>(m_transparentIndex) < table.Count() &&
-        table.Color(m_transparentIndex) == (ColorToRGB(m_transparentColor) & 0xFFFFFF))
+    QList<TColor> entries;
+    if (HasImageData() || !HasBitmap()) {
+        const TGIFColorTable& table = m_item->ColorTable;
+        for (std::uint32_t i = 0; i < table.Count(); ++i)
+            entries.append(table.Color(static_cast<int>(i)));
+    } else {
+        for (const QRgb entry : m_bitmap->GetPalette())
+            entries.append(QRgbToColor(entry) & 0xFFFFFF);
+    }
+    const TColor color = ColorToRGB(m_transparentColor) & 0xFFFFFF;
+    if (m_transparentIndex >= 0 && m_transparentIndex < entries.size() &&
+        entries[m_transparentIndex] == color)
         return m_transparentIndex;
-    return table.IndexOf(m_transparentColor);
+    return static_cast<int>(entries.indexOf(color));
 }
 
 TExtension* TGIFFrame::GraphicControl() const {
@@ -206,7 +214,9 @@ void TGIFFrame::Encode() {
         throw EInvalidGraphicOperation(QStringLiteral("No GIF Data to write"));
     QByteArray file;
     const TPixelFormat format = m_bitmap->PixelFormat();
-    if (format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit) {
+    const bool paletted =
+        format == TPixelFormat::pf1bit || format == TPixelFormat::pf4bit || format == TPixelFormat::pf8bit;
+    if (paletted) {
         file = m_bitmap->SaveToBitmapFile();
     } else {
         const TColorMappingMethod method = m_grayScale ? TColorMappingMethod::Grey : DefaultColorMapping;
@@ -235,6 +245,10 @@ void TGIFFrame::Encode() {
             throw EInvalidGraphicOperation(QStringLiteral("GIF image encoding error"));
         const std::uint32_t colors = 1u << bitCount;
         const std::uint32_t stored = colorsUsed == 0 ? colors : std::min(colorsUsed, colors);
+        // The index the frame names means nothing in the new palette of a
+        // reduced bitmap, nor past the entries a palette holds.
+        if (!paletted || m_transparentIndex >= static_cast<int>(stored))
+            m_transparentIndex = -1;
         reader.Seek(BitmapFile::kFileHeaderSize + headerSize);
         item->ColorTable.SetCount(std::min<std::uint32_t>(colors, TGIFColorTable::kMaxEntries));
         for (std::uint32_t i = 0; i < stored; ++i) {

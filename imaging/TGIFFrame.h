@@ -54,10 +54,12 @@ public:
     void SetGrayScale(bool value) { m_grayScale = value; }
     TColor TransparentColor() const { return m_transparentColor; }
     void SetTransparentColor(TColor value) { m_transparentColor = value; }
-    // The colour-table index whose pixels are transparent: the one the file
-    // named, as long as that entry holds the transparent colour (a table may
-    // hold the colour twice, once opaque), else the first entry of that
-    // colour; -1 without a transparent colour.
+    // The colour-table index whose pixels are transparent: the one the frame
+    // names (read from its file or copied with it, kept when its bitmap is
+    // replaced), as long as that entry holds the transparent colour (a table
+    // may hold the colour twice, once opaque), else the first entry of that
+    // colour; -1 without a transparent colour. The table is the compressed
+    // data's, or the palette of a bitmap not encoded yet.
     int TransparentIndex() const;
     // Milliseconds.
     std::uint32_t AnimateInterval() const { return m_animateInterval; }

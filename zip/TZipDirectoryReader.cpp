@@ -165,6 +165,12 @@ bool TZipDirectoryReader::ReadCentral(TStream* zfc) {
         }
         if (!header)
             return false;
+        // Sizes past 32 bits are refused before anything is unpacked.
+        if (header->Zip64Size() > ZipFormat::MaxSize32)
+            throw EZipTooLarge(QStringLiteral("The size of entry \"%1\" (%2 bytes) is beyond the 4 GiB this "
+                                              "reader supports")
+                                   .arg(header->FullName())
+                                   .arg(header->Zip64Size()));
         try {
             previous = header.get();
             m_archive.Entries().Add(std::move(header));

@@ -23,7 +23,8 @@ public:
                         ZipEventSink& sink);
     // Fills the archive's directory; raises ENotAZipFile, EIncompleteZip or
     // EBadZipFile as the archive and IncompleteZipMode decide (after a
-    // Clear of the archive for EBadZipFile).
+    // Clear of the archive for EBadZipFile), and EZipTooLarge for an entry
+    // whose ZIP64 size is past 32 bits.
     void Read();
 
     // Bytes scanned between message pumps while rebuilding.

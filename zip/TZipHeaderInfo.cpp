@@ -6,6 +6,8 @@
 #include "zip/ZipExceptions.h"
 #include "zip/ZipNameCodec.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype kMaxField = 0xFFFF;
@@ -81,6 +83,27 @@ void TZipHeaderInfo::ParseCentral(const char* fixed, const QByteArray& name, con
     m_comment = comment;
     Selected = false;
     TakeStoredName(name);
+}
+
+std::uint64_t TZipHeaderInfo::Zip64Size() const {
+    ByteReader fields(m_extraField.constData(), static_cast<std::size_t>(m_extraField.size()));
+    while (fields.Remaining() >= 4) {
+        const std::uint16_t id = fields.U16();
+        const std::uint16_t length = fields.U16();
+        if (fields.Remaining() < length)
+            break;
+        if (id != ZipFormat::Zip64ExtraId) {
+            fields.Skip(length);
+            continue;
+        }
+        const int sizes =
+            int{UncompressedSize == ZipFormat::MaxSize32} + int{CompressedSize == ZipFormat::MaxSize32};
+        std::uint64_t largest = 0;
+        for (int i = 0; i < sizes && length >= 8 * (i + 1); ++i)
+            largest = std::max(largest, fields.U64());
+        return largest;
+    }
+    return 0;
 }
 
 std::optional<TZipHeaderInfo> TZipHeaderInfo::ReadLocal(TStream& stream, bool oemConvert) {

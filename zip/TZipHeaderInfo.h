@@ -56,6 +56,11 @@ public:
     void SetFileComment(const QByteArray& comment) { m_comment = comment; }
     std::uint16_t FileCommentLength() const { return static_cast<std::uint16_t>(m_comment.size()); }
 
+    // The largest size the ZIP64 extended information of the extra field
+    // gives for the size fields that hold 0xFFFFFFFF (uncompressed first,
+    // then compressed, 8 bytes each); 0 when there is none.
+    std::uint64_t Zip64Size() const;
+
     bool Encrypted() const { return Flag & ZipFormat::FlagEncrypted; }
     bool HasDataDescriptor() const { return Flag & ZipFormat::FlagDataDescriptor; }
     int HostSystem() const { return VersionMadeBy >> 8; }

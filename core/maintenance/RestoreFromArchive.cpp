@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <climits>
 
 const QString RestoreFromArchive::RestoredPrefix = QStringLiteral(".dbdef-restauracao-");
 const QString RestoreFromArchive::RestoredSuffix = QStringLiteral(".tmp");
@@ -37,6 +38,8 @@ constexpr int RestorePageBuffers = 100;
 constexpr qint64 LargestContent = ZipFormat::MaxSize32;
 constexpr qint64 Kilobyte = 1024;
 constexpr qint64 Megabyte = 1024 * Kilobyte;
+// The engine's code of an input or output error on a file.
+constexpr std::int64_t EngineIoError = 335544344;
 
 QString NaoRestaurado(const QString& archive, const QString& reason) {
     return QStringLiteral("Não foi possível restaurar o arquivo de backup %1:\r\r%2").arg(archive, reason);
@@ -46,6 +49,16 @@ QString NaoRestaurado(const QString& archive, const QString& reason) {
 QString Size(qint64 bytes) {
     const qint64 unit = bytes < Megabyte ? Kilobyte : Megabyte;
     return QStringLiteral("%1 %2").arg((bytes + unit - 1) / unit).arg(unit == Kilobyte ? "KB" : "MB");
+}
+
+// The file an engine I/O error names when it is another file than `file`:
+// one that the database defines, a shadow or a continuation; else empty.
+QString OtherFileNamed(const EIBError& error, const QString& file) {
+    static const QRegularExpression named(QStringLiteral("for file \"([^\"]+)\""));
+    if (!error.HasErrorCode(EngineIoError))
+        return {};
+    const QString name = named.match(error.Message()).captured(1);
+    return name.isEmpty() || QFileInfo(name) == QFileInfo(file) ? QString() : name;
 }
 
 // True when file ends with an end-of-central-directory record: the one file
@@ -101,7 +114,7 @@ void RestoreFromArchive::Run(const QString& archive) {
     const QString restored = TempPaths::CreateFile(RestoredPrefix, RestoredSuffix, liveFolder);
     const HeldPath held(restored);
     try {
-        if (OpensAsDatabase(extracted)) {
+        if (OpensAsDatabase(extracted, archive)) {
             CopyFile(extracted, restored);
         } else {
             try {
@@ -148,11 +161,19 @@ QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder
                 damage = QStringLiteral("o nome de um arquivo contido nele não pode ser usado como nome de "
                                         "arquivo (%1).")
                              .arg(QFileInfo(name).fileName());
+            else if (reason == TSkipReason::srCreateError)
+                damage = QStringLiteral("não foi possível criar o arquivo %1 contido nele na pasta %2.")
+                             .arg(QFileInfo(name).fileName(), folder);
             else
                 damage = QStringLiteral("o conteúdo do arquivo zip está danificado.");
         });
     m_zip.OnEndUnZip = TEndUnZipEvent::fromFunction([&](TObject*, int, const QString& name) { last = name; });
     const auto unreadable = [&](const Exception& e) {
+        if (dynamic_cast<const EZipTooLarge*>(&e))
+            return Exception(NaoRestaurado(
+                archive, QStringLiteral("o arquivo zip, ou um arquivo contido nele, passa de %1, o maior "
+                                        "tamanho que uma cópia de segurança pode ter (%2).")
+                             .arg(Size(LargestContent), e.Message())));
         return Exception(NaoRestaurado(
             archive, QStringLiteral("o arquivo não é um arquivo zip legível (%1).").arg(e.Message())));
     };
@@ -179,8 +200,12 @@ QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder
     }
     if (!damage.isEmpty())
         throw Exception(NaoRestaurado(archive, damage));
+    // A readable archive that gave nothing, and no entry was skipped: it holds no file.
     if (count <= 0 || last.isEmpty())
-        throw Exception(QStringLiteral("Não foi possível restaurar o arquivo de backup."));
+        throw Exception(
+            NaoRestaurado(archive, QFileInfo(archive).size() == 0
+                                       ? QStringLiteral("o arquivo está vazio (0 bytes).")
+                                       : QStringLiteral("o arquivo zip não contém nenhum arquivo.")));
     return last;
 }
 
@@ -212,6 +237,12 @@ void RestoreFromArchive::CheckContent(const QString& archive, const QString& fol
                 NaoRestaurado(archive, QStringLiteral("o arquivo zip está protegido por senha, e as "
                                                       "cópias de segurança deste sistema nunca têm "
                                                       "senha.")));
+        // Entries are unpacked without their folders: the file name is the whole name on disk.
+        if (QFile::encodeName(entry.FileName()).size() > NAME_MAX)
+            throw Exception(NaoRestaurado(archive, QStringLiteral("o nome de um arquivo contido nele tem %1 "
+                                                                  "caracteres, mais do que cabe num nome de "
+                                                                  "arquivo.")
+                                                       .arg(entry.FileName().size())));
         total += entry.UncompressedSize;
     }
     if (total > LargestContent)
@@ -227,13 +258,23 @@ void RestoreFromArchive::CheckContent(const QString& archive, const QString& fol
                                        .arg(Size(total), Size(*free), QFileInfo(folder).absolutePath())));
 }
 
-bool RestoreFromArchive::OpensAsDatabase(const QString& file) const {
+bool RestoreFromArchive::OpensAsDatabase(const QString& file, const QString& archive) const {
     TIBDatabase probe;
     probe.SetDatabaseName(file);
     probe.SetParams(m_database.Params());
     probe.SetLoginPrompt(false);
     try {
         probe.Open();
+    } catch (const EIBError& e) {
+        const QString other = OtherFileNamed(e, file);
+        if (other.isEmpty())
+            return false;
+        throw Exception(NaoRestaurado(
+            archive, QStringLiteral("o banco de dados contido nele define uma sombra (shadow) ou uma "
+                                    "continuação em outro arquivo, %1, que não veio com ele; um banco "
+                                    "restaurado não pode depender de arquivos de fora da cópia de "
+                                    "segurança.")
+                         .arg(other)));
     } catch (const Exception&) {
         return false;
     }

@@ -4,17 +4,19 @@
 // pieces, the later ones found through the zip component's OnGetNextDisk).
 //
 // Before anything is unpacked the archive's directory is checked: an
-// encrypted archive, or one whose declared content is larger than a backup
-// can be or than the room left in the work folder, is refused. The archive is
-// then unpacked into a private work folder. The unpacked file is either a
-// database file, copied, or a backup file, rebuilt by the engine's restore
-// service (never with a shadow file); either way the result is written to a
-// new file beside the live database, never over it. That file must then open
-// as a database of this program (a bare connection: its PARAMETROS_DEF holds
-// a data version), carry data this program can use or update, and pass the
-// caller's own check; only then is it renamed over the live file in one
-// step. On any failure, abort or kill the live database stays byte for byte
-// as it was, and the next restore removes what a killed one left.
+// encrypted archive, one holding a name too long for a file, or one whose
+// declared content is larger than a backup can be or than the room left in
+// the work folder, is refused. The archive is then unpacked into a private
+// work folder. The unpacked file is either a database file, copied (never
+// one that depends on a shadow or continuation file it lacks), or a backup
+// file, rebuilt by the engine's restore service (never with a shadow file);
+// either way the result is written to a new file beside the live database,
+// never over it. That file must then open as a database of this program (a
+// bare connection: its PARAMETROS_DEF holds a data version), carry data this
+// program can use or update, and pass the caller's own check; only then is
+// it renamed over the live file in one step. On any failure, abort or kill
+// the live database stays byte for byte as it was, and the next restore
+// removes what a killed one left.
 
 #include <QString>
 #include <functional>
@@ -51,10 +53,13 @@ private:
     // one chosen, or a later one found through the zip component's
     // OnGetNextDisk (EUserCanceled when the user refuses a disk).
     QString LastPiece(const QString& archive);
-    // Refuses, before anything is unpacked, an encrypted archive and one whose
-    // declared content exceeds a backup's size or the work folder's room.
+    // Refuses, before anything is unpacked, an encrypted archive, one holding
+    // a name too long for a file, and one whose declared content exceeds a
+    // backup's size or the work folder's room.
     void CheckContent(const QString& archive, const QString& folder) const;
-    bool OpensAsDatabase(const QString& file) const;
+    // True when file opens as a database; raises Exception when it is one
+    // that defines a shadow or continuation in a file it cannot open.
+    bool OpensAsDatabase(const QString& file, const QString& archive) const;
     void CopyFile(const QString& from, const QString& to) const;
     void RunRestoreService(const QString& backupFile, const QString& target);
     void Say(const QString& text) const;

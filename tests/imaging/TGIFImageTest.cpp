@@ -522,6 +522,14 @@ TEST(TGIFImageTest, OnlyPixelsHoldingTheTransparentIndexAreTransparent) {
     ASSERT_TRUE(again->Frames(0).GraphicControl());
     EXPECT_EQ(again->Frames(0).GraphicControl()->TransparentIndex(), 1);
     EXPECT_EQ(drawn(*again), expected);
+    // So does a frame built from it through the API, also once its bitmap is replaced.
+    TGIFImage built;
+    built.AppendFrame(&image->Frames(0));
+    TBitmap copy;
+    copy.Assign(&built.Frames(0).FrameBitmap());
+    built.Frames(0).FrameBitmap().Assign(&copy);
+    EXPECT_EQ(drawn(built), expected);
+    EXPECT_EQ(drawn(*Load(built.SaveToData())), expected);
     // A transparent colour set anew goes to its first entry.
     again->Frames(0).SetTransparentColor(RGBColor(255, 255, 255));
     EXPECT_EQ(again->Frames(0).TransparentIndex(), 2);

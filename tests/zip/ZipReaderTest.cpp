@@ -387,6 +387,14 @@ TEST_F(ZipReaderTest, ArchivesPast4GiBAreTooLarge) {
     file.close();
     m_reader.SetZipName(Path("huge.zip"));
     EXPECT_THROW(m_reader.ReadZip(), EZipTooLarge);
+    // An entry whose ZIP64 size is past 4 GiB: nothing of it is unpacked.
+    RawEntry entry = Stored("huge.txt", "zeros");
+    entry.size = 0xFFFFFFFF;
+    entry.centralExtra = QByteArray("\x01\x00\x08\x00\x00\x00\x00\x00\x01\x00\x00\x00", 12);
+    Archive(BuildArchive({entry}));
+    m_reader.SetDoAll(true);
+    EXPECT_THROW(m_reader.UnZip(), EZipTooLarge);
+    EXPECT_EQ(Extracted(), QStringList{});
 }
 
 TEST_F(ZipReaderTest, DirectoryPointingOutsideTheFileIsRebuilt) {

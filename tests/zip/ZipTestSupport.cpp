@@ -173,13 +173,14 @@ QByteArray BuildArchive(const std::vector<RawEntry>& entries, const QByteArray& 
         archive.U32(static_cast<std::uint32_t>(e.data.size()));
         archive.U32(e.size);
         archive.U16(static_cast<std::uint16_t>(e.name.size()));
-        archive.U16(0);
+        archive.U16(static_cast<std::uint16_t>(e.centralExtra.size()));
         archive.U16(0);
         archive.U16(0);
         archive.U16(0);
         archive.U32(0x20);
         archive.U32(offsets[i]);
         archive.Bytes(e.name);
+        archive.Bytes(e.centralExtra);
     }
     const std::uint32_t size = static_cast<std::uint32_t>(archive.Size()) - directory;
     archive.U32(0x06054B50);

@@ -60,6 +60,7 @@ struct RawEntry {
     // The local header's name and method when they should disagree with the central one.
     QByteArray localName;
     int localMethod = -1;
+    QByteArray centralExtra;
 };
 // A stored entry of text with its CRC and size.
 RawEntry Stored(const QByteArray& name, const QByteArray& text);

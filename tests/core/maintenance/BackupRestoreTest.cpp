@@ -371,6 +371,12 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
     const QString old = Scratch(QStringLiteral("antigo.gdb"));
     ASSERT_TRUE(QFile::copy(Live(), old));
     Execute(old, {QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1")});
+    // A database whose shadow file stayed on the machine it came from.
+    const QString shadowed = Scratch(QStringLiteral("sombra.gdb"));
+    const QString shadow = Scratch(QStringLiteral("sombra.shd"));
+    ASSERT_TRUE(QFile::copy(Live(), shadowed));
+    Execute(shadowed, {QStringLiteral("CREATE SHADOW 1 '%1'").arg(shadow)});
+    ASSERT_TRUE(QFile::remove(shadow));
     const QByteArray before = Digest(Live());
 
     struct Case {
@@ -385,7 +391,13 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
          [&](const QString& a) { WriteAll(a, goodBytes.left(goodBytes.size() / 2)); },
          QStringLiteral("Não foi possível restaurar o arquivo de backup")},
         {QStringLiteral("no file"), [&](const QString& a) { PythonZip(a, {}); },
-         QStringLiteral("Não foi possível restaurar o arquivo de backup")},
+         QStringLiteral("o arquivo zip não contém nenhum arquivo.")},
+        {QStringLiteral("an empty file"), [&](const QString& a) { WriteAll(a, QByteArray()); },
+         QStringLiteral("o arquivo está vazio (0 bytes).")},
+        {QStringLiteral("a database with a shadow"), [&](const QString& a) { PythonZip(a, {shadowed}); },
+         QStringLiteral("o banco de dados contido nele define uma sombra (shadow) ou uma continuação em "
+                        "outro arquivo, %1, que não veio com ele")
+             .arg(shadow)},
         {QStringLiteral("a text file"), [&](const QString& a) { PythonZip(a, {text}); },
          QStringLiteral("não é um banco de dados nem uma cópia de segurança")},
         {QStringLiteral("another program's database"), [&](const QString& a) { PythonZip(a, {foreign}); },
@@ -430,6 +442,14 @@ TEST_F(BackupRestoreTest, BadArchivesLeaveTheLiveDatabaseUntouched) {
                     {a});
          },
          QStringLiteral("o nome de um arquivo contido nele não pode ser usado como nome de arquivo (..).")},
+        {QStringLiteral("an entry name too long for a file"),
+         [&](const QString& a) {
+             Python(QStringLiteral(
+                        "import sys, zipfile\n"
+                        "with zipfile.ZipFile(sys.argv[1], 'w') as z: z.writestr('n' * 5000, b'x')\n"),
+                    {a});
+         },
+         QStringLiteral("o nome de um arquivo contido nele tem 5000 caracteres, mais do que cabe")},
     };
     int i = 0;
     for (const Case& c : cases) {
