@@ -187,9 +187,14 @@ QString TIBRepair::RunService() {
     try {
         m_service->ServiceStart();
         SetProgresso(ProgressoServico);
-        findings = m_service->ReadAllOutput();
+        while (!m_service->Eof()) {
+            const QString line = m_service->GetNextLine();
+            if (!m_service->Eof())
+                findings << line;
+        }
     } catch (const EIBError& e) {
-        // The engine reports what it found (and could not mend) as an error.
+        // The engine reports what it found (and could not mend) as an error,
+        // once the task is over: after the lines it gave before.
         findings << e.Message();
     }
     for (int percent = ProgressoServico + ProgressoPasso; percent <= ProgressoTotal;

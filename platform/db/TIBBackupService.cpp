@@ -11,9 +11,10 @@ TIBBackupService::TIBBackupService(TComponent* owner) : TIBCustomService(owner) 
 void TIBBackupService::ServiceStart() {
     CheckActive();
     if (m_databaseName.isEmpty())
-        throw EDatabaseError(QStringLiteral("The backup has no database name."));
+        throw EDatabaseError(QStringLiteral("A cópia de segurança não tem o nome da base de dados."));
     if (m_backupFile.isEmpty())
-        throw EDatabaseError(QStringLiteral("The backup of %1 has no backup file.").arg(m_databaseName));
+        throw EDatabaseError(QStringLiteral("A cópia de segurança de %1 não tem o nome do arquivo a gravar.")
+                                 .arg(m_databaseName));
     IBParamBlock request;
     request.AddTag(isc_action_svc_backup);
     request.AddLongString(isc_spb_dbname, QFile::encodeName(m_databaseName));

@@ -1,8 +1,9 @@
 #include "platform/db/TIBCustomService.h"
 
-#include "platform/db/EIBError.h"
 #include "platform/db/FbClient.h"
 #include "platform/db/IBParamBlock.h"
+
+#include <QByteArray>
 
 #include <utility>
 
@@ -45,7 +46,7 @@ void TIBCustomService::Attach() {
         return;
     if (!m_serverName.isEmpty())
         throw EDatabaseError(
-            QStringLiteral("Only the local engine's services are available, not those of %1.")
+            QStringLiteral("Só os serviços do banco de dados local estão disponíveis, não os de %1.")
                 .arg(m_serverName));
     IBParamBlock spb(isc_spb_version);
     spb.AddTag(isc_spb_current_version);
@@ -57,7 +58,8 @@ void TIBCustomService::Attach() {
     ISC_STATUS_ARRAY status{};
     Handle handle = 0;
     FbClient::Instance().service_attach(status, 0, ServiceManager, &handle, spb.Length(), spb.Data());
-    EIBError::Check(status, QStringLiteral("Cannot attach to the service manager:"));
+    EIBError::Check(
+        status, QStringLiteral("Não foi possível conectar-se ao gerenciador de serviços do banco de dados:"));
     m_handle = handle;
     m_eof = true;
 }
@@ -74,7 +76,7 @@ void TIBCustomService::Detach() {
 
 void TIBCustomService::CheckActive() const {
     if (!Active())
-        throw EDatabaseError(QStringLiteral("The service %1 is not active.").arg(Name()));
+        throw EDatabaseError(QStringLiteral("O serviço %1 não está ativo.").arg(Name()));
 }
 
 void TIBCustomService::StartTask(const IBParamBlock& request) {
@@ -82,9 +84,18 @@ void TIBCustomService::StartTask(const IBParamBlock& request) {
     ISC_STATUS_ARRAY status{};
     FbClient::Instance().service_start(status, &m_handle, nullptr,
                                        static_cast<unsigned short>(request.Length()), request.Data());
-    EIBError::Check(status);
     m_eof = false;
     m_pendingLine.reset();
+    m_report.reset();
+    if (status[0] != isc_arg_gds || status[1] == 0)
+        return;
+    // The task may still be adding to what it reports, or have more to say.
+    AddToReport(EIBError::FromStatus(status));
+    QString line;
+    if (QueryLine(line))
+        m_pendingLine = line;
+    else
+        EndOutput();
 }
 
 bool TIBCustomService::IsServiceRunning() {
@@ -105,42 +116,46 @@ bool TIBCustomService::QueryLine(QString& line) {
     const FbClient& fb = FbClient::Instance();
     fb.service_query(status, &m_handle, nullptr, 0, nullptr, sizeof items, items,
                      static_cast<unsigned short>(answer.size()), answer.data());
-    if (status[0] == isc_arg_gds && status[1] != 0) {
-        m_eof = true;
-        throw EIBError::FromStatus(status);
-    }
+    if (status[0] == isc_arg_gds && status[1] != 0)
+        AddToReport(EIBError::FromStatus(status));
+    // Without a time limit the engine answers once it has a line, or once
+    // the task is over and its output read: then with an empty line.
     if (answer[0] != isc_info_svc_line)
         return false;
     const int length = static_cast<int>(fb.vax_integer(answer.constData() + 1, 2));
-    if (length < 0 || length > answer.size() - 3)
+    if (length <= 0 || length > answer.size() - 3)
         return false;
     line = QString::fromUtf8(answer.constData() + 3, length);
     return true;
+}
+
+void TIBCustomService::AddToReport(const EIBError& report) {
+    // The engine repeats what the task has reported so far, with what it
+    // added since; anything else is a report of its own, after the first.
+    if (!m_report || report.Message().startsWith(m_report->Message())) {
+        m_report = report;
+        return;
+    }
+    m_report = EIBError(m_report->Message() + QLatin1Char('\n') + report.Message(), m_report->SQLCode(),
+                        m_report->ErrorCodes() + report.ErrorCodes());
+}
+
+void TIBCustomService::EndOutput() {
+    m_eof = true;
+    m_pendingLine.reset();
+    if (m_report)
+        throw *std::exchange(m_report, std::nullopt);
 }
 
 QString TIBCustomService::GetNextLine() {
     CheckActive();
     if (m_eof)
         return QString();
-    if (m_pendingLine) {
-        const QString line = *std::exchange(m_pendingLine, std::nullopt);
-        return line;
-    }
+    if (m_pendingLine)
+        return *std::exchange(m_pendingLine, std::nullopt);
     QString line;
-    if (!QueryLine(line)) {
-        m_eof = true;
-        return QString();
-    }
-    // An empty line is a blank line of the output, or its end once the task
-    // is over; after the task, the line that follows tells which.
-    if (!line.isEmpty() || IsServiceRunning())
-        return line;
-    QString next;
-    if (!QueryLine(next) || next.isEmpty()) {
-        m_eof = true;
-        return QString();
-    }
-    m_pendingLine = next;
+    if (!QueryLine(line))
+        EndOutput();
     return line;
 }
 

@@ -6,13 +6,22 @@
 // Params ("user_name=SYSDBA" by default; "password=..." is passed on but not
 // checked by the embedded engine). ServiceStart of a derived class starts its
 // task; GetNextLine then returns the task's output one line at a time,
-// waiting for the next line, until Eof is true. An error of the task is raised
-// as EIBError by GetNextLine. IsServiceRunning tells whether the task is still
-// under way. Detach (or destroying the component) ends the attachment.
+// waiting for the next line, until Eof is true. IsServiceRunning tells
+// whether the task is still under way. Detach (or destroying the component)
+// ends the attachment.
+//
+// The engine ends every line of output with a blank in place of its line
+// feed, so that only the end of the output comes as an empty line. What the
+// task reports as its error (the findings of a repair, the failure of a
+// backup) may come in parts: with the answer to the start, which the engine
+// gives once the task first reports, and with later lines. It is raised
+// whole, as one EIBError, once the output is over: by ServiceStart when the
+// task had nothing else to say, else by the GetNextLine that reaches the end.
 
 #include "platform/base/TComponent.h"
 
-#include <QByteArray>
+#include "platform/db/EIBError.h"
+
 #include <QStringList>
 
 #include <optional>
@@ -55,15 +64,20 @@ protected:
 
 private:
     QString ParamValue(const QString& name) const;
-    // One line of output as the engine answers it; false when the answer is
-    // no line at all.
+    // The next line of output; false at its end. An error the answer
+    // carries is added to the task's report.
     bool QueryLine(QString& line);
+    // Adds what the engine reported to the task's report so far.
+    void AddToReport(const EIBError& report);
+    // The output is over: raises the task's report, if any.
+    void EndOutput();
 
     QStringList m_params;
     QString m_serverName;
     bool m_loginPrompt = false;
     Handle m_handle = 0;
     bool m_eof = true;
-    // A line read ahead to tell a blank line from the end of the output.
+    // The first line, read after a start that came with a report.
     std::optional<QString> m_pendingLine;
+    std::optional<EIBError> m_report;
 };

@@ -12,18 +12,17 @@ TIBRestoreService::TIBRestoreService(TComponent* owner) : TIBCustomService(owner
 void TIBRestoreService::ServiceStart() {
     CheckActive();
     if (m_databaseName.isEmpty())
-        throw EDatabaseError(QStringLiteral("The restore has no database name."));
+        throw EDatabaseError(QStringLiteral("A restauração não tem o nome da base de dados."));
     if (m_backupFile.isEmpty())
-        throw EDatabaseError(
-            QStringLiteral("The restore of %1 has no backup file.").arg(m_databaseName.first()));
+        throw EDatabaseError(QStringLiteral("A restauração de %1 não tem o arquivo da cópia de segurança.")
+                                 .arg(m_databaseName.first()));
     const bool replace = m_options.testFlag(Replace);
     if (!replace)
         for (const QString& target : m_databaseName)
             if (QFileInfo::exists(target))
                 throw EDatabaseError(
                     QStringLiteral(
-                        "The restore would overwrite the existing file %1, which it was not asked to "
-                        "replace.")
+                        "A restauração não substitui o arquivo existente %1 sem que isso seja pedido.")
                         .arg(target));
     OptionSet options = m_options;
     // The engine must be told either to create or to replace.

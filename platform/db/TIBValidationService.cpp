@@ -11,7 +11,7 @@ TIBValidationService::TIBValidationService(TComponent* owner) : TIBCustomService
 void TIBValidationService::ServiceStart() {
     CheckActive();
     if (m_databaseName.isEmpty())
-        throw EDatabaseError(QStringLiteral("The validation has no database name."));
+        throw EDatabaseError(QStringLiteral("A verificação não tem o nome da base de dados."));
     IBParamBlock request;
     request.AddTag(isc_action_svc_repair);
     request.AddLongString(isc_spb_dbname, QFile::encodeName(m_databaseName));
