@@ -4,5 +4,11 @@
 
 #include <QString>
 
+class QFileDevice;
+
 // The text for an errno value ("disco cheio", "permissão negada", ...).
 QString SystemErrorText(int error);
+// The same for the last failure of a file (QFile, QSaveFile), whose reason
+// the toolkit words as the system does; a reason of the toolkit's own stays
+// as it gives it (in Portuguese under the program's translation).
+QString SystemErrorText(const QFileDevice& file);
