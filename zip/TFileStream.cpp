@@ -1,5 +1,7 @@
 #include "zip/TFileStream.h"
 
+#include "platform/os/PrivateFile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -9,8 +11,6 @@
 #include <unistd.h>
 
 namespace {
-
-constexpr mode_t kPrivateMode = 0600;
 
 int OpenFlags(TFileMode mode) {
     switch (mode) {
@@ -33,17 +33,12 @@ QString SystemError(int error) {
 
 TFileStream::TFileStream(const QString& fileName, TFileMode mode) : m_fileName(fileName) {
     const QByteArray name = QFile::encodeName(fileName);
-    const bool ownerOnly = mode == TFileMode::fmCreatePrivate;
-    do
-        m_handle = ::open(name.constData(), OpenFlags(mode) | O_CLOEXEC, ownerOnly ? kPrivateMode : 0666);
-    while (m_handle < 0 && errno == EINTR);
-    // A file that existed keeps its mode through open: take it from the others.
-    if (m_handle >= 0 && ownerOnly && ::fchmod(m_handle, kPrivateMode) != 0) {
-        const int error = errno;
-        ::close(m_handle);
-        m_handle = -1;
-        errno = error;
-    }
+    if (mode == TFileMode::fmCreatePrivate)
+        m_handle = PrivateFile::Open(name, OpenFlags(mode));
+    else
+        do
+            m_handle = ::open(name.constData(), OpenFlags(mode) | O_CLOEXEC, 0666);
+        while (m_handle < 0 && errno == EINTR);
     if (m_handle < 0) {
         const int error = errno;
         const QString verb = mode == TFileMode::fmOpenRead || mode == TFileMode::fmOpenReadWrite

@@ -2,6 +2,8 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/os/CodePage1252.h"
+#include "platform/os/PrivateFile.h"
+#include "platform/os/SystemError.h"
 
 #include <QFile>
 
@@ -20,11 +22,10 @@ constexpr std::int64_t WritebackChunk = 4 << 20;
 } // namespace
 
 Windows1252LineWriter::Windows1252LineWriter(const QString& path) : m_path(path) {
-    const QByteArray name = QFile::encodeName(path);
-    m_fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    m_fd = PrivateFile::Open(QFile::encodeName(path), O_WRONLY | O_CREAT | O_EXCL);
     if (m_fd < 0)
         throw Exception(
-            QStringLiteral("Cannot create %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno))));
+            QStringLiteral("Não foi possível criar o arquivo \"%1\": %2.").arg(path, SystemErrorText(errno)));
     m_buffer = std::make_unique<char[]>(m_capacity);
 }
 
@@ -109,10 +110,10 @@ void Windows1252LineWriter::Flush() {
         if (written < 0) {
             if (errno == EINTR)
                 continue;
-            Fail("write", errno);
+            Fail(errno);
         }
         if (written == 0)
-            Fail("write", ENOSPC);
+            Fail(ENOSPC);
         data += written;
         left -= static_cast<std::size_t>(written);
         m_size += written;
@@ -124,7 +125,7 @@ void Windows1252LineWriter::Flush() {
         // that cannot start it early leaves it all to the sync.
         if (::sync_file_range(m_fd, m_writtenBack, m_size - m_writtenBack, SYNC_FILE_RANGE_WRITE) != 0 &&
             errno != EINVAL && errno != ENOSYS && errno != ESPIPE)
-            Fail("write", errno);
+            Fail(errno);
         m_writtenBack = m_size;
     }
 }
@@ -136,16 +137,15 @@ void Windows1252LineWriter::Close() {
         throw Exception(QStringLiteral("%1 is not open").arg(m_path));
     Flush();
     if (::fdatasync(m_fd) != 0)
-        Fail("sync", errno);
+        Fail(errno);
     const int fd = m_fd;
     m_fd = -1;
     if (::close(fd) != 0)
-        Fail("close", errno);
+        Fail(errno);
     m_closed = true;
 }
 
-void Windows1252LineWriter::Fail(const char* what, int error) {
+void Windows1252LineWriter::Fail(int error) {
     throw Exception(
-        QStringLiteral("Cannot %1 %2: %3")
-            .arg(QString::fromLatin1(what), m_path, QString::fromLocal8Bit(std::strerror(error))));
+        QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.").arg(m_path, SystemErrorText(error)));
 }

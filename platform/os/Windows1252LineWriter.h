@@ -8,8 +8,9 @@
 //     file.WriteLine(QStringLiteral("..."));
 //     file.Close();                       // flushes, syncs to disk, closes
 //
-// Every failure (the file exists or cannot be made, a write that cannot
-// complete, a full disk, a failing sync or close) raises Exception naming the
+// The file is made readable and writable by its owner alone. Every failure
+// (the file exists or cannot be made, a write that cannot complete, a full
+// disk, a failing sync or close) raises Exception, in Portuguese, naming the
 // file and the system's reason. A writer that goes away before Close
 // succeeded removes its file, so an interrupted write never leaves a partial
 // file behind.
@@ -44,7 +45,7 @@ private:
     static constexpr std::size_t BufferSize = 1 << 16;
 
     void Flush();
-    [[noreturn]] void Fail(const char* what, int error);
+    [[noreturn]] void Fail(int error);
 
     QString m_path;
     int m_fd = -1;

@@ -26,6 +26,9 @@ TEST(Windows1252LineWriterTest, WritesWindows1252WithCrLfAfterEveryLine) {
     file.WriteLine(u"中x");
     file.Close();
     EXPECT_EQ(Contents(path), QByteArray("Raz\xE3o \x80 ok\r\n\r\n?x\r\n"));
+    EXPECT_EQ(QFile::permissions(path),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+        << "the file is its owner's alone";
     EXPECT_EQ(file.Size(), 18);
     EXPECT_EQ(file.LineCount(), 3);
 }
@@ -42,7 +45,15 @@ TEST(Windows1252LineWriterTest, RefusesALineWithABreakAndAnExistingFile) {
     }
     EXPECT_THROW(Windows1252LineWriter again(path), Exception);
     EXPECT_EQ(Contents(path), QByteArray("kept\r\n")); // the refused writer left it alone
-    EXPECT_THROW(Windows1252LineWriter nowhere(folder.filePath(QStringLiteral("missing/b.zeb"))), Exception);
+    const QString nowhere = folder.filePath(QStringLiteral("missing/b.zeb"));
+    try {
+        Windows1252LineWriter file(nowhere);
+        ADD_FAILURE() << "created in a folder that does not exist";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(),
+                  QStringLiteral("Não foi possível criar o arquivo \"%1\": o arquivo ou a pasta não existe.")
+                      .arg(nowhere));
+    }
 }
 
 TEST(Windows1252LineWriterTest, AFileNotClosedIsRemoved) {
