@@ -4,7 +4,7 @@
 #include "platform/base/FormatSettings.h"
 
 const QString TEditMask::InvalidInputMessage =
-    QStringLiteral("Invalid input value. Use escape key to abandon changes");
+    QStringLiteral("Valor inválido. Complete o campo ou use a tecla Esc para abandonar as alterações.");
 
 namespace {
 

@@ -133,7 +133,8 @@ TEST(EditMaskTest, ValidationReportsTheFirstBadPosition) {
         phone.Validate(QStringLiteral("1234-567 "));
         FAIL() << "an incomplete number passed";
     } catch (const EDBEditError& e) {
-        EXPECT_EQ(s(e.Message()), "Invalid input value. Use escape key to abandon changes");
+        EXPECT_EQ(s(e.Message()),
+                  "Valor inválido. Complete o campo ou use a tecla Esc para abandonar as alterações.");
     }
 
     const TEditMask ddd(QStringLiteral("999;0; "));

@@ -270,6 +270,18 @@ TEST_F(DataEntryTest, MaskedEditStartsAtItsFirstFreePlace) {
     EXPECT_EQ(edit->Text(), "12345674");
 }
 
+TEST_F(DataEntryTest, AHalfTypedMaskedEditIsRefusedInPortugueseAndKeepsTheFocus) {
+    auto* edit = Poe(new TMaskEdit(&form, &form));
+    edit->SetEditMask("00.000.000;0; ");
+    prompter.Answer(mrOk);
+    UI::TypeInto(edit, "1999");
+    UI::Tab();
+    ASSERT_EQ(prompter.Count(), 1);
+    EXPECT_EQ(prompter.Last().Text,
+              "Valor inválido. Complete o campo ou use a tecla Esc para abandonar as alterações.");
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST_F(DataEntryTest, MoneyEditRefusesTheExponentAndKeepsTheFocusOnARefusal) {
     auto* edit = Vinculado<TDBEdit>("VALOR");
     cds->FieldByName("VALOR")->OnValidate = TFieldNotifyEvent::fromFunction([](TField* field) {
