@@ -11,12 +11,14 @@ ByteReader::ByteReader(const QByteArray& bytes)
     : ByteReader(bytes.constData(), static_cast<std::size_t>(bytes.size())) {}
 
 void ByteReader::Fail(const QString& why) const {
-    throw EByteReadError(QStringLiteral("%1 at byte %2").arg(why).arg(m_position), m_position);
+    throw EByteReadError(QStringLiteral("%1 no byte %2").arg(why).arg(m_position), m_position);
 }
 
 const std::uint8_t* ByteReader::Take(std::size_t count) {
     if (count > Remaining())
-        Fail(QStringLiteral("unexpected end of data (%1 bytes wanted, %2 left)").arg(count).arg(Remaining()));
+        Fail(QStringLiteral("fim inesperado dos dados (%1 bytes pedidos, %2 restantes)")
+                 .arg(count)
+                 .arg(Remaining()));
     const std::uint8_t* p = m_data + m_position;
     m_position += count;
     return p;
@@ -24,7 +26,7 @@ const std::uint8_t* ByteReader::Take(std::size_t count) {
 
 void ByteReader::Seek(std::size_t position) {
     if (position > m_size)
-        Fail(QStringLiteral("position %1 beyond the end (%2)").arg(position).arg(m_size));
+        Fail(QStringLiteral("posição %1 além do fim (%2)").arg(position).arg(m_size));
     m_position = position;
 }
 
@@ -87,5 +89,5 @@ void ByteReader::CheckCount(std::uint64_t count, std::uint64_t limit, std::uint6
                             const char* what) const {
     const bool fits = count <= limit && (minBytes == 0 || count <= Remaining() / minBytes);
     if (!fits)
-        Fail(QStringLiteral("impossible %1 count %2").arg(QLatin1String(what)).arg(count));
+        Fail(QStringLiteral("quantidade impossível de %1: %2").arg(QString::fromUtf8(what)).arg(count));
 }

@@ -55,7 +55,7 @@ public:
     ByteReader Sub(std::size_t count);
 
     // Raises unless `count` items of at least `minBytes` each, and no more
-    // than `limit`, can stand in what remains.
+    // than `limit`, can stand in what remains; `what` (UTF-8) names the items.
     void CheckCount(std::uint64_t count, std::uint64_t limit, std::uint64_t minBytes, const char* what) const;
 
     // Raises EByteReadError at the current position.

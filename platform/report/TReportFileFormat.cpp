@@ -3,11 +3,11 @@
 #include "platform/base/ByteReader.h"
 #include "platform/base/ByteWriter.h"
 #include "platform/base/Crc32.h"
+#include "platform/os/SystemError.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 #include <bit>
 #include <cmath>
@@ -44,7 +44,7 @@ void WritePen(ByteWriter& w, const QColor& color, double width) {
 }
 
 [[noreturn]] void Fail(const QString& why) {
-    throw EReportFileError(QStringLiteral("The saved report is damaged (%1)").arg(why));
+    throw EReportFileError(QStringLiteral("O relatório salvo está danificado (%1).").arg(why));
 }
 
 // The file's own values over the shared bounds-checked reader.
@@ -61,13 +61,13 @@ public:
     double F64() {
         const double v = std::bit_cast<double>(m_bytes.U64());
         if (!std::isfinite(v) || std::fabs(v) > TReportFileFormat::kMaxCoordinate)
-            Fail(QStringLiteral("number out of range"));
+            Fail(QStringLiteral("número fora da faixa"));
         return v;
     }
     QByteArray Bytes(quint32 limit) {
         const quint32 size = U32();
         if (size > limit)
-            Fail(QStringLiteral("block of %1 bytes too large").arg(size));
+            Fail(QStringLiteral("bloco de %1 bytes grande demais").arg(size));
         return m_bytes.Bytes(size);
     }
     QString String() { return QString::fromUtf8(Bytes(TReportFileFormat::kMaxStringBytes)); }
@@ -119,7 +119,7 @@ TDrawItem ReadItem(Reader& r, const std::vector<QImage>& images) {
     TDrawItem item;
     const quint8 kind = r.U8();
     if (kind < static_cast<quint8>(TDrawKind::dkText) || kind > static_cast<quint8>(TDrawKind::dkImage))
-        Fail(QStringLiteral("unknown drawing kind %1").arg(kind));
+        Fail(QStringLiteral("tipo de desenho %1 desconhecido").arg(kind));
     item.Kind = static_cast<TDrawKind>(kind);
     const double x = r.F64(), y = r.F64(), width = r.F64(), height = r.F64();
     item.Rect = QRectF(x, y, width, height);
@@ -145,7 +145,7 @@ TDrawItem ReadItem(Reader& r, const std::vector<QImage>& images) {
     case TDrawKind::dkImage: {
         const quint32 index = r.U32();
         if (index >= images.size())
-            Fail(QStringLiteral("picture %1 does not exist").arg(index));
+            Fail(QStringLiteral("a figura %1 não existe").arg(index));
         item.Image = images[index];
         break;
     }
@@ -204,66 +204,59 @@ TReportFileFormat::Contents TReportFileFormat::Read(const QByteArray& data) {
 
 TReportFileFormat::Contents TReportFileFormat::ReadContents(const QByteArray& data) {
     if (data.size() < kHeaderSize || std::memcmp(data.constData(), kSignature, sizeof kSignature) != 0)
-        throw EReportFileError(QStringLiteral("The file is not a saved report"));
+        throw EReportFileError(QStringLiteral("O arquivo não é um relatório salvo."));
     Reader header(data, sizeof kSignature);
     const quint16 version = header.U16();
     if (version != kVersion)
-        throw EReportFileError(QStringLiteral("Saved report version %1 is not supported").arg(version));
+        throw EReportFileError(QStringLiteral("A versão %1 de relatório salvo não é aceita.").arg(version));
     header.U16();
     const quint32 imageCount = header.U32();
     const quint32 pageCount = header.U32();
     const quint32 bodyLength = header.U32();
     const quint32 checksum = header.U32();
     if (bodyLength != data.size() - kHeaderSize)
-        Fail(QStringLiteral("length does not match"));
+        Fail(QStringLiteral("o tamanho não confere"));
     if (Crc32(data.constData() + kHeaderSize, bodyLength) != checksum)
-        Fail(QStringLiteral("checksum does not match"));
+        Fail(QStringLiteral("a soma de verificação não confere"));
 
     Reader r(data, kHeaderSize);
     Contents contents;
     contents.Title = r.String();
-    r.CheckCount(imageCount, kMaxImages, kMinImageBytes, "picture");
+    r.CheckCount(imageCount, kMaxImages, kMinImageBytes, "figuras");
     std::vector<QImage> images;
     images.reserve(imageCount);
     for (quint32 i = 0; i < imageCount; ++i) {
         QImage image;
         if (!image.loadFromData(r.Bytes(kMaxImageBytes), "PNG"))
-            Fail(QStringLiteral("picture %1 cannot be read").arg(i));
+            Fail(QStringLiteral("a figura %1 não pode ser lida").arg(i));
         images.push_back(image);
     }
-    r.CheckCount(pageCount, kMaxPages, kMinPageBytes, "page");
+    r.CheckCount(pageCount, kMaxPages, kMinPageBytes, "páginas");
     contents.Pages.reserve(pageCount);
     for (quint32 p = 0; p < pageCount; ++p) {
         TPreparedPage page;
         page.Width = r.F64();
         page.Height = r.F64();
         const quint32 itemCount = r.U32();
-        r.CheckCount(itemCount, UINT32_MAX, kMinItemBytes, "drawing");
+        r.CheckCount(itemCount, UINT32_MAX, kMinItemBytes, "desenhos");
         page.Items.reserve(itemCount);
         for (quint32 i = 0; i < itemCount; ++i)
             page.Items.push_back(ReadItem(r, images));
         contents.Pages.push_back(std::move(page));
     }
     if (r.Remaining() != 0)
-        Fail(QStringLiteral("data after the last page"));
+        Fail(QStringLiteral("há dados depois da última página"));
     return contents;
-}
-
-void TReportFileFormat::SaveToFile(const Contents& contents, const QString& fileName) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw EReportFileError(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    file.write(Write(contents));
-    if (!file.commit())
-        throw EReportFileError(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
 }
 
 TReportFileFormat::Contents TReportFileFormat::LoadFromFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EReportFileError(QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()));
+        throw EReportFileError(QStringLiteral("Não foi possível abrir o arquivo \"%1\": %2.")
+                                   .arg(fileName, SystemErrorText(file)));
     constexpr qint64 kMaxFileSize = qint64(1) << 31;
     if (file.size() > kMaxFileSize)
-        throw EReportFileError(QStringLiteral("%1 is too large for a saved report").arg(fileName));
+        throw EReportFileError(
+            QStringLiteral("O arquivo \"%1\" é grande demais para um relatório salvo.").arg(fileName));
     return Read(file.readAll());
 }

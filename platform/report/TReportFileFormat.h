@@ -46,7 +46,6 @@ public:
     // Raises EReportFileError for anything but a sound file of this format.
     static Contents Read(const QByteArray& data);
 
-    static void SaveToFile(const Contents& contents, const QString& fileName);
     static Contents LoadFromFile(const QString& fileName);
 
 private:

@@ -2,6 +2,7 @@
 
 #include "platform/base/Exceptions.h"
 #include "platform/base/TPrompter.h"
+#include "platform/os/SystemError.h"
 #include "platform/report/TPageRenderer.h"
 #include "platform/report/TPageText.h"
 #include "platform/report/TPrinter.h"
@@ -35,7 +36,7 @@ void PaintPages(const std::vector<TPreparedPage>& pages, QPagedPaintDevice& devi
     device.setPageLayout(LayoutOf(pages[first]));
     QPainter painter;
     if (!painter.begin(&device))
-        throw Exception(QStringLiteral("Cannot start printing"));
+        throw Exception(QStringLiteral("Não foi possível iniciar a impressão."));
     const double pixelsPerMm = resolution / kMmPerInch;
     for (int i = first; i <= last; ++i) {
         if (i > first) {
@@ -45,6 +46,18 @@ void PaintPages(const std::vector<TPreparedPage>& pages, QPagedPaintDevice& devi
         TPageRenderer::Render(pages[i], painter, QPointF(0, 0), pixelsPerMm);
     }
     painter.end();
+}
+
+QString WriteFailure(const QString& fileName, const QFileDevice& file) {
+    return QStringLiteral("Não foi possível gravar o arquivo \"%1\": %2.")
+        .arg(fileName, SystemErrorText(file));
+}
+
+// Puts `bytes` in the file whole, or leaves the file as it was.
+void WriteWhole(const QString& fileName, const QByteArray& bytes) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw Exception(WriteFailure(fileName, file));
 }
 
 } // namespace
@@ -98,7 +111,7 @@ void TReportPrinter::ExportToPdf(const QString& fileName) const {
         // QPdfWriter does not tell why it cannot write; find out first.
         QFile probe(fileName);
         if (!probe.open(QIODevice::WriteOnly))
-            throw Exception(QStringLiteral("Cannot write %1: %2").arg(fileName, probe.errorString()));
+            throw Exception(WriteFailure(fileName, probe));
     }
     QPdfWriter writer(fileName);
     writer.setResolution(kPdfResolution);
@@ -113,16 +126,11 @@ void TReportPrinter::ExportToPdf(const QString& fileName) const {
 }
 
 void TReportPrinter::ExportToText(const QString& fileName) const {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw Exception(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
-    file.write(TPageText::FromPages(m_pages).toUtf8());
-    if (!file.commit())
-        throw Exception(QStringLiteral("Cannot write %1: %2").arg(fileName, file.errorString()));
+    WriteWhole(fileName, TPageText::FromPages(m_pages).toUtf8());
 }
 
 void TReportPrinter::SaveToFile(const QString& fileName) const {
-    TReportFileFormat::SaveToFile({m_title, m_pages}, fileName);
+    WriteWhole(fileName, TReportFileFormat::Write({m_title, m_pages}));
 }
 
 void TReportPrinter::LoadFromFile(const QString& fileName) {

@@ -43,7 +43,9 @@ public:
     // user cancels.
     bool PrintWithDialog(QWidget* parent);
 
-    // Raise Exception when the file cannot be written.
+    // Raise Exception, in Portuguese with the reason, when the file cannot be
+    // written (SaveToFile too); a text or saved report is written whole or
+    // not at all.
     void ExportToPdf(const QString& fileName) const;
     void ExportToText(const QString& fileName) const;
 

@@ -281,7 +281,7 @@ TEST_F(PreviewWindowTest, PrintsOnTheCurrentPrinterAndAPrinterErrorLosesNothing)
         window->acPrintSetup->Execute();
         prompter.Answer(mrOk); // the printer's error, as a click shows it
         Application->SafeCall(window, [&] { window->acPrint->Execute(); });
-        EXPECT_EQ(prompter.Last().Text, QStringLiteral("Cannot start printing"));
+        EXPECT_EQ(prompter.Last().Text, QStringLiteral("Não foi possível iniciar a impressão."));
         EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtError);
         EXPECT_FALSE(window->Printed());
         EXPECT_TRUE(window->acPrint->Enabled());

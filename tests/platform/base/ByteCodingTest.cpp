@@ -75,7 +75,7 @@ TEST(ByteCodingTest, ByteReaderRefusesEveryReadPastTheEndAndSaysWhere) {
         FAIL() << "read past the end";
     } catch (const EByteReadError& error) {
         EXPECT_EQ(error.Position(), 2u);
-        EXPECT_TRUE(error.Message().contains(QStringLiteral("at byte 2"))) << error.Message().toStdString();
+        EXPECT_TRUE(error.Message().contains(QStringLiteral("no byte 2"))) << error.Message().toStdString();
     }
     EXPECT_EQ(reader.Position(), 2u) << "a failed read moves nothing";
     EXPECT_THROW(reader.Skip(2), EByteReadError);

@@ -14,6 +14,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace ReportTest;
@@ -149,11 +151,27 @@ TEST_F(TReportOutputTest, PrintsThroughQPrinterWithAPageRange) {
     EXPECT_TRUE(pages[1].contains(QStringLiteral("Página: 3 de 3")));
 }
 
-TEST_F(TReportOutputTest, PdfToAFolderThatDoesNotExistRaises) {
+TEST_F(TReportOutputTest, AFileInAFolderThatDoesNotExistIsRefusedInPortuguese) {
     TBandReport* report = MakeListing(&form, QStringLiteral("rptErro"), QStringLiteral("Erro"), nullptr);
     report->Prepare();
-    EXPECT_THROW(report->ReportPrinter().ExportToPdf(Path(QStringLiteral("nao/existe.pdf"))), Exception);
-    EXPECT_THROW(report->ReportPrinter().ExportToText(Path(QStringLiteral("nao/existe.txt"))), Exception);
+    const TReportPrinter& printer = report->ReportPrinter();
+    const std::pair<const char*, std::function<void(const QString&)>> outputs[] = {
+        {"nao/existe.pdf", [&](const QString& file) { printer.ExportToPdf(file); }},
+        {"nao/existe.txt", [&](const QString& file) { printer.ExportToText(file); }},
+        {"nao/existe.qrp", [&](const QString& file) { printer.SaveToFile(file); }},
+    };
+    for (const auto& [name, write] : outputs) {
+        const QString file = Path(QString::fromLatin1(name));
+        try {
+            write(file);
+            ADD_FAILURE() << name << " was written";
+        } catch (const Exception& e) {
+            EXPECT_EQ(
+                e.Message(),
+                QStringLiteral("Não foi possível gravar o arquivo \"%1\": o arquivo ou a pasta não existe.")
+                    .arg(file));
+        }
+    }
 }
 
 TEST_F(TReportOutputTest, TextExportKeepsPageBreaksAndIsOfferedByItsFilter) {
