@@ -139,7 +139,7 @@ std::optional<NumberText> parseNumberText(QStringView text, bool allowExponent) 
 }
 
 [[noreturn]] void invalidInteger(const QString& text) {
-    throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    throw EConvertError(QStringLiteral("\"%1\" não é um número inteiro válido").arg(text));
 }
 
 std::optional<std::int64_t> parseInteger(const QString& text) {
@@ -296,7 +296,7 @@ bool TryStrToFloat(const QString& text, double& value) {
 double StrToFloat(const QString& text) {
     double value = 0;
     if (!TryStrToFloat(text, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(QStringLiteral("\"%1\" não é um número válido").arg(text));
     return value;
 }
 
@@ -327,7 +327,7 @@ bool TryStrToCurr(const QString& text, Currency& value) {
 Currency StrToCurr(const QString& text) {
     Currency value;
     if (!TryStrToCurr(text, value))
-        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+        throw EConvertError(QStringLiteral("\"%1\" não é um número válido").arg(text));
     return value;
 }
 
@@ -358,7 +358,7 @@ bool TryStrToDate(const QString& text, QDate& value) {
 QDate StrToDate(const QString& text) {
     QDate date;
     if (!TryStrToDate(text, date))
-        throw EConvertError(QStringLiteral("'%1' is not a valid date").arg(text));
+        throw EConvertError(QStringLiteral("\"%1\" não é uma data válida").arg(text));
     return date;
 }
 
@@ -372,7 +372,7 @@ QDateTime StrToDateTime(const QString& text) {
         if (const std::optional<QTime> time = parseTime(QStringView(trimmed).mid(blank + 1).trimmed()))
             return QDateTime(date, *time);
     }
-    throw EConvertError(QStringLiteral("'%1' is not a valid date and time").arg(text));
+    throw EConvertError(QStringLiteral("\"%1\" não é uma data e hora válida").arg(text));
 }
 
 QString DateToStr(const QDate& date) {

@@ -58,8 +58,9 @@ FbClient::FbClient(const QStringList& candidates) {
         failures << QStringLiteral("%1 (%2)").arg(candidate, QString::fromLocal8Bit(::dlerror()));
     }
     if (!m_handle)
-        throw EDatabaseError(QStringLiteral("The Firebird client library could not be loaded. Tried: %1")
-                                 .arg(failures.join(QStringLiteral("; "))));
+        throw EDatabaseError(
+            QStringLiteral("Não foi possível carregar a biblioteca cliente do Firebird. Tentativas: %1")
+                .arg(failures.join(QStringLiteral("; "))));
     try {
         Bind();
     } catch (...) {
@@ -139,7 +140,7 @@ void FbClient::ShutDown() {
 void* FbClient::Symbol(const char* name) const {
     void* symbol = ::dlsym(m_handle, name);
     if (!symbol)
-        throw EDatabaseError(QStringLiteral("The Firebird client library %1 lacks the function %2.")
+        throw EDatabaseError(QStringLiteral("A biblioteca cliente do Firebird %1 não tem a função %2.")
                                  .arg(m_path, QLatin1String(name)));
     return symbol;
 }

@@ -26,7 +26,7 @@ QVariant TBCDField::ConvertValue(const QVariant& value) const {
         bool ok = false;
         const double real = value.toDouble(&ok);
         if (!ok || !std::isfinite(real))
-            RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+            RaiseInvalidValue();
         return QVariant::fromValue(::Currency::fromDouble(real));
     }
     }

@@ -98,7 +98,7 @@ void TClientDataSet::SetDataSetField(TDataSetField* field) {
     if (field == m_dataSetField)
         return;
     if (Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados abertos."));
     if (field && field->DataSet() == this)
         throw EDatabaseError(QStringLiteral("%1: a data set cannot be nested in itself").arg(Name()));
     if (field && field->m_nestedDataSet)
@@ -334,7 +334,7 @@ void TClientDataSet::SetProviderName(const QString& name) {
     if (name == m_providerName)
         return;
     if (Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados abertos."));
     m_providerName = name;
 }
 
@@ -436,7 +436,8 @@ void TClientDataSet::InternalClose() {
 
 void TClientDataSet::InternalRefresh() {
     if (ChangeCount() > 0)
-        throw EDatabaseError(QStringLiteral("Must apply updates before refreshing data"));
+        throw EDatabaseError(
+            QStringLiteral("Grave ou cancele as alterações pendentes antes de atualizar os dados."));
     if (m_providerName.isEmpty())
         return; // an in-memory set holds nothing else to fetch
     TDataSetProvider* provider = Provider();

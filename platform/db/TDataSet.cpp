@@ -263,12 +263,12 @@ void TDataSet::RemoveField(TField* field) {
 
 void TDataSet::CheckActive() const {
     if (!Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados fechados."));
 }
 
 void TDataSet::CheckInactive() const {
     if (Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados abertos."));
 }
 
 std::vector<TField*> TDataSet::GetFieldList(const QString& names) const {
@@ -712,7 +712,7 @@ void TDataSet::CheckBrowseMode() {
 
 void TDataSet::UpdateRecord() {
     if (m_state != dsEdit && m_state != dsInsert)
-        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw EDatabaseError(QStringLiteral("Os dados não estão em edição nem em inclusão."));
     DataEvent(deUpdateRecord);
 }
 
@@ -727,7 +727,8 @@ void TDataSet::Append() {
 void TDataSet::BeginInsertAppend(bool append) {
     CheckBrowseMode();
     if (!CanModify())
-        throw EDatabaseError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw EDatabaseError(
+            QStringLiteral("Estes dados são somente para leitura e não podem ser alterados."));
     BeforeInsert(this);
     BeforeScroll(this);
     const int savedCurrent = m_current;
@@ -772,7 +773,8 @@ void TDataSet::Edit() {
         return;
     }
     if (!CanModify())
-        throw EDatabaseError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw EDatabaseError(
+            QStringLiteral("Estes dados são somente para leitura e não podem ser alterados."));
     BeforeEdit(this);
     RunChecked(OnEditError, [this] { InternalEdit(); });
     m_editBuffer = std::make_unique<TRecordBuffer>(*CurrentRecord());
@@ -804,7 +806,8 @@ void TDataSet::CheckRequiredFields() {
     for (TField* field : m_fields) {
         if (field->FieldKind() == fkData && field->Required() && field->IsNull()) {
             field->FocusControl();
-            throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(field->DisplayName()));
+            throw EDatabaseError(
+                QStringLiteral("O campo \"%1\" deve ser preenchido.").arg(field->DisplayName()));
         }
     }
 }
@@ -904,9 +907,10 @@ void TDataSet::Delete() {
         return;
     }
     if (m_view.empty())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação sem registros."));
     if (!CanModify())
-        throw EDatabaseError(QStringLiteral("Cannot modify a read-only dataset"));
+        throw EDatabaseError(
+            QStringLiteral("Estes dados são somente para leitura e não podem ser alterados."));
     DataEvent(deCheckBrowseMode);
     BeforeDelete(this);
     BeforeScroll(this);
@@ -964,7 +968,7 @@ void TDataSet::GotoBookmark(TBookmark bookmark) {
     const auto it = std::find_if(m_view.begin(), m_view.end(),
                                  [bookmark](const TRecordBuffer* record) { return record->id == bookmark; });
     if (bookmark == 0 || it == m_view.end())
-        throw EDatabaseError(QStringLiteral("Record not found"));
+        throw EDatabaseError(QStringLiteral("Registro não encontrado."));
     MoveTo(static_cast<int>(it - m_view.begin()));
 }
 

@@ -27,7 +27,7 @@
 //  Edit:   (empty set: Insert instead) BeforeEdit, InternalEdit, edit state,
 //          AfterEdit.
 //  Post:   data links write pending control edits (UpdateRecord),
-//          BeforePost, required check ("Field '%s' must have a value"),
+//          BeforePost, required check ("O campo "%s" deve ser preenchido."),
 //          write (InternalPost), browse state, AfterPost.
 //  Cancel: BeforeCancel, InternalCancel, browse state, AfterCancel.
 //  Delete: (insert state: Cancel instead) BeforeDelete, BeforeScroll,
@@ -40,10 +40,12 @@
 // OnDeleteError and OnEditError: an EDatabaseError asks the handler for an
 // action (daFail raises it, daAbort aborts silently, daRetry tries again).
 //
-// Errors: "Field '%s' not found", "Dataset not in edit or insert mode",
-// "Cannot modify a read-only dataset", "Cannot perform this operation on a
-// closed dataset", "Cannot perform this operation on an open dataset",
-// "Cannot perform this operation on an empty dataset", "Record not found".
+// Errors a user may meet are in Portuguese: not in edit or insert state, a
+// read-only set, a closed, open or empty set, a record not found, a field
+// that cannot be modified or must be filled, a value a field cannot hold.
+// "Field '%s' not found" keeps the platform's own words; errors that only a
+// fault of the calling code can raise (a nested set, a display row, a
+// missing provider) are written for its developer, in English.
 //
 // For subclasses (protected hooks):
 //  InternalOpen()   define FieldDefs (unless given from outside) and load the
@@ -167,7 +169,7 @@ public:
     // Bookmarks ---------------------------------------------------------------
     // 0 when there is no current record.
     TBookmark GetBookmark() const;
-    // Raises EDatabaseError "Record not found" for an invalid bookmark.
+    // Raises EDatabaseError "Registro não encontrado." for an invalid bookmark.
     void GotoBookmark(TBookmark bookmark);
     // True while the record exists and passes the filter.
     bool BookmarkValid(TBookmark bookmark) const;

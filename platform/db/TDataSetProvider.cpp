@@ -19,7 +19,9 @@
 namespace {
 
 constexpr std::size_t MaxCachedStatements = 64;
-const QString RecordNotFound = QStringLiteral("Record not found or changed by another user");
+const QString RecordNotFound = QStringLiteral("Registro não encontrado ou alterado por outro usuário.");
+// The lead of the engine's text when it refuses a change.
+const QString EngineRefusal = QStringLiteral("O banco de dados recusou a operação:\n%1");
 
 QString OriginTable(const QString& origin) {
     const int dot = origin.lastIndexOf(QLatin1Char('.'));
@@ -448,7 +450,8 @@ void TDataSetProvider::ApplyRecord(const TDeltaRecord& delta) {
     } catch (const EReconcileError&) {
         throw;
     } catch (const EIBError& error) {
-        throw EReconcileError(error.Message(), static_cast<int>(error.IBErrorCode()), text);
+        throw EReconcileError(EngineRefusal.arg(error.Message()), static_cast<int>(error.IBErrorCode()),
+                              text);
     } catch (const Exception& error) {
         throw EReconcileError(error.Message(), 0, text);
     }

@@ -24,10 +24,11 @@
 // database's metadata) with the values as fetched. When the data set does not
 // hold every key column, every written column's fetched value (pfInWhere)
 // locates the row instead. A change fails unless exactly one row is affected
-// ("Record not found or changed by another user"); a statement that touched
-// several rows is undone. Values always travel as statement parameters.
-// Failures reach the caller as EReconcileError with the engine's message and
-// error code.
+// ("Registro não encontrado ou alterado por outro usuário."); a statement
+// that touched several rows is undone. Values always travel as statement
+// parameters. Failures reach the caller as EReconcileError with the engine's
+// error code and a message that says in Portuguese that the database refused
+// the change, the engine's own text below it.
 //
 // BeginApply starts the query's transaction when needed; EndApply(true)
 // commits it (what was applied is durable and visible to every other

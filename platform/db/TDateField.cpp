@@ -29,7 +29,7 @@ QVariant TDateField::ConvertValue(const QVariant& value) const {
         return StrToDate(text.trimmed());
     }
     default:
-        RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+        RaiseInvalidValue();
     }
 }
 

@@ -32,7 +32,7 @@ QVariant TDateTimeField::ConvertValue(const QVariant& value) const {
         return StrToDateTime(text.trimmed());
     }
     default:
-        RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+        RaiseInvalidValue();
     }
 }
 

@@ -31,13 +31,13 @@ void TField::SetDataSet(TDataSet* dataSet) {
 
 void TField::SetFieldName(const QString& name) {
     if (m_dataSet && m_dataSet->Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados abertos."));
     m_fieldName = name;
 }
 
 void TField::SetFieldKind(TFieldKind kind) {
     if (m_dataSet && m_dataSet->Active())
-        throw EDatabaseError(QStringLiteral("Cannot perform this operation on an open dataset"));
+        throw EDatabaseError(QStringLiteral("Não é possível executar esta operação com os dados abertos."));
     m_fieldKind = kind;
 }
 
@@ -108,13 +108,13 @@ void TField::CheckCanAssign() const {
     if (m_fieldKind != fkData) {
         // Calculated and lookup values are only ever written while calculating.
         if (state != dsCalcFields)
-            throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(DisplayName()));
+            throw EDatabaseError(QStringLiteral("O campo \"%1\" não pode ser alterado.").arg(DisplayName()));
         return;
     }
     if (state != dsEdit && state != dsInsert)
-        throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+        throw EDatabaseError(QStringLiteral("Os dados não estão em edição nem em inclusão."));
     if (m_readOnly)
-        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(DisplayName()));
+        throw EDatabaseError(QStringLiteral("O campo \"%1\" não pode ser alterado.").arg(DisplayName()));
 }
 
 void TField::SetValue(const QVariant& value) {
@@ -146,6 +146,12 @@ void TField::SetValue(const QVariant& value) {
 
 [[noreturn]] void TField::RaiseError(const QString& message) const {
     throw EDatabaseError(message);
+}
+
+[[noreturn]] void TField::RaiseInvalidValue(const QString& value) const {
+    if (value.isEmpty())
+        RaiseError(QStringLiteral("Valor inválido para o campo \"%1\".").arg(DisplayName()));
+    RaiseError(QStringLiteral("%1 não é um valor válido para o campo \"%2\".").arg(value, DisplayName()));
 }
 
 QVariant TField::ConvertValue(const QVariant& value) const {
@@ -187,7 +193,8 @@ void TField::SetAsString(const QString& text) {
 int TField::AsInteger() const {
     const qint64 value = AsLargeInt();
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        RaiseError(QStringLiteral("Value of field '%1' is out of the integer range").arg(DisplayName()));
+        RaiseError(QStringLiteral("O valor do campo \"%1\" passa dos limites de um número inteiro.")
+                       .arg(DisplayName()));
     return static_cast<int>(value);
 }
 
@@ -211,7 +218,8 @@ qint64 TField::AsLargeInt() const {
     case QMetaType::QString:
         return StrToInt64(value.toString());
     default:
-        RaiseError(QStringLiteral("Field '%1' cannot be read as an integer").arg(DisplayName()));
+        RaiseError(
+            QStringLiteral("O campo \"%1\" não pode ser lido como número inteiro.").arg(DisplayName()));
     }
 }
 
@@ -234,7 +242,7 @@ double TField::AsFloat() const {
     case QMetaType::QString:
         return StrToFloat(value.toString());
     default:
-        RaiseError(QStringLiteral("Field '%1' cannot be read as a number").arg(DisplayName()));
+        RaiseError(QStringLiteral("O campo \"%1\" não pode ser lido como número.").arg(DisplayName()));
     }
 }
 
@@ -258,7 +266,8 @@ Currency TField::AsCurrency() const {
     case QMetaType::QString:
         return StrToCurr(value.toString());
     default:
-        RaiseError(QStringLiteral("Field '%1' cannot be read as a currency amount").arg(DisplayName()));
+        RaiseError(
+            QStringLiteral("O campo \"%1\" não pode ser lido como valor monetário.").arg(DisplayName()));
     }
 }
 
@@ -278,7 +287,7 @@ QDateTime TField::AsDateTime() const {
     case QMetaType::QString:
         return StrToDateTime(value.toString());
     default:
-        RaiseError(QStringLiteral("Field '%1' cannot be read as a date").arg(DisplayName()));
+        RaiseError(QStringLiteral("O campo \"%1\" não pode ser lido como data.").arg(DisplayName()));
     }
 }
 

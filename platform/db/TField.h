@@ -165,6 +165,9 @@ protected:
 
     // Raises EDatabaseError naming the field, e.g. for a value out of range.
     [[noreturn]] void RaiseError(const QString& message) const;
+    // Raises the error of a value the field cannot hold; `value`, when given,
+    // is named in it.
+    [[noreturn]] void RaiseInvalidValue(const QString& value = QString()) const;
 
 private:
     friend class TDataSet;

@@ -39,7 +39,7 @@ QVariant TFloatField::ConvertValue(const QVariant& value) const {
         bool ok = false;
         const double real = value.toDouble(&ok);
         if (!ok || !std::isfinite(real))
-            RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+            RaiseInvalidValue();
         if (m_currency)
             return QVariant::fromValue(::Currency::fromDouble(real));
         return real;

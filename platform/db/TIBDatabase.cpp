@@ -137,9 +137,10 @@ void TIBDatabase::Open() {
         throw EDatabaseError(QStringLiteral("No database file name was given."));
     const QFileInfo file(m_databaseName);
     if (!file.exists())
-        throw EDatabaseError(QStringLiteral("Database file not found: %1").arg(m_databaseName));
+        throw EDatabaseError(
+            QStringLiteral("O arquivo do banco de dados não foi encontrado: %1").arg(m_databaseName));
     if (!file.isFile())
-        throw EDatabaseError(QStringLiteral("Not a database file: %1").arg(m_databaseName));
+        throw EDatabaseError(QStringLiteral("%1 não é um arquivo de banco de dados.").arg(m_databaseName));
 
     const FbClient& fb = FbClient::Instance();
     const QByteArray dpb = BuildConnectParams();
@@ -148,8 +149,8 @@ void TIBDatabase::Open() {
     Handle handle = 0;
     fb.attach_database(status, 0, path.constData(), &handle, static_cast<short>(dpb.size()), dpb.constData());
     if (status[0] == isc_arg_gds && status[1] != 0) {
-        const EIBError error =
-            EIBError::FromStatus(status, QStringLiteral("Cannot open the database %1:").arg(m_databaseName));
+        const EIBError error = EIBError::FromStatus(
+            status, QStringLiteral("Não foi possível abrir o banco de dados %1:").arg(m_databaseName));
         if (error.HasErrorCode(isc_already_opened))
             throw EIBError(QStringLiteral("O arquivo %1 já está aberto por outro programa (outra cópia deste "
                                           "programa, talvez de outro usuário, ou uma ferramenta do banco de "
@@ -182,7 +183,7 @@ void TIBDatabase::Close() {
     FbClient::Instance().detach_database(status, &m_handle);
     // Whatever the engine answered, this connection is over.
     m_handle = 0;
-    EIBError::Check(status, QStringLiteral("Error while closing the database %1:").arg(m_databaseName));
+    EIBError::Check(status, QStringLiteral("Erro ao fechar o banco de dados %1:").arg(m_databaseName));
     AfterDisconnect(this);
 }
 

@@ -388,7 +388,7 @@ void TIBSQL::BindInput() {
         const auto& storage = value.m_storage;
         if (storage.length > 32767)
             throw EDatabaseError(
-                QStringLiteral("The value of parameter %1 is too long (%2 bytes).")
+                QStringLiteral("O valor do parâmetro %1 é longo demais (%2 bytes).")
                     .arg(value.Name().isEmpty() ? QString::number(position + 1) : value.Name())
                     .arg(storage.length));
         var.sqltype = static_cast<ISC_SHORT>(storage.type | 1);

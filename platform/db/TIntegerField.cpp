@@ -20,9 +20,7 @@ QVariant TIntegerField::ConvertValue(const QVariant& value) const {
         case QMetaType::Double: {
             const double real = std::round(value.toDouble());
             if (!std::isfinite(real) || std::fabs(real) > 9.2e18)
-                RaiseError(QStringLiteral("%1 is not a valid value for field '%2'")
-                               .arg(value.toDouble())
-                               .arg(DisplayName()));
+                RaiseInvalidValue(QString::number(value.toDouble()));
             number = static_cast<qint64>(real);
             break;
         }
@@ -40,15 +38,16 @@ QVariant TIntegerField::ConvertValue(const QVariant& value) const {
             bool ok = false;
             number = value.toLongLong(&ok);
             if (!ok)
-                RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+                RaiseInvalidValue();
         }
     }
     if (number < m_minValue || number > m_maxValue)
-        RaiseError(QStringLiteral("%1 is not a valid value for field '%2'. The allowed range is %3 to %4")
-                       .arg(number)
-                       .arg(DisplayName())
-                       .arg(m_minValue)
-                       .arg(m_maxValue));
+        RaiseError(
+            QStringLiteral("%1 não é um valor válido para o campo \"%2\". Os valores aceitos vão de %3 a %4.")
+                .arg(number)
+                .arg(DisplayName())
+                .arg(m_minValue)
+                .arg(m_maxValue));
     return static_cast<int>(number);
 }
 

@@ -13,9 +13,7 @@ QVariant TLargeintField::ConvertValue(const QVariant& value) const {
     case QMetaType::Double: {
         const double real = std::round(value.toDouble());
         if (!std::isfinite(real) || std::fabs(real) > 9.2e18)
-            RaiseError(QStringLiteral("%1 is not a valid value for field '%2'")
-                           .arg(value.toDouble())
-                           .arg(DisplayName()));
+            RaiseInvalidValue(QString::number(value.toDouble()));
         return static_cast<qint64>(real);
     }
     case QMetaType::QString: {
@@ -28,7 +26,7 @@ QVariant TLargeintField::ConvertValue(const QVariant& value) const {
         bool ok = false;
         const qint64 number = value.toLongLong(&ok);
         if (!ok)
-            RaiseError(QStringLiteral("Invalid value for field '%1'").arg(DisplayName()));
+            RaiseInvalidValue();
         return number;
     }
 }

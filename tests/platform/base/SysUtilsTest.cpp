@@ -162,16 +162,20 @@ TEST(SysUtilsTest, TextToNumberIntegersWithSignAndBlanks) {
 }
 
 TEST(SysUtilsTest, TextToNumberIntegerConversionErrorsNameTheText) {
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("abc")); }), "'abc' is not a valid integer value");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("abc")); }),
+              "\"abc\" não é um número inteiro válido");
     EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("2147483648")); }),
-              "'2147483648' is not a valid integer value");
+              "\"2147483648\" não é um número inteiro válido");
     EXPECT_EQ(convertErrorOf([] { StrToInt64(QStringLiteral("9223372036854775808")); }),
-              "'9223372036854775808' is not a valid integer value");
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QString()); }), "'' is not a valid integer value");
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("12a")); }), "'12a' is not a valid integer value");
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("1 2")); }), "'1 2' is not a valid integer value");
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("-")); }), "'-' is not a valid integer value");
-    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("1,5")); }), "'1,5' is not a valid integer value");
+              "\"9223372036854775808\" não é um número inteiro válido");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QString()); }), "\"\" não é um número inteiro válido");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("12a")); }),
+              "\"12a\" não é um número inteiro válido");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("1 2")); }),
+              "\"1 2\" não é um número inteiro válido");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("-")); }), "\"-\" não é um número inteiro válido");
+    EXPECT_EQ(convertErrorOf([] { StrToInt(QStringLiteral("1,5")); }),
+              "\"1,5\" não é um número inteiro válido");
 }
 
 TEST(SysUtilsTest, TextToNumberFloatsWithDecimalCommaAndThousands) {
@@ -193,8 +197,7 @@ TEST(SysUtilsTest, TextToNumberFloatsWithDecimalCommaAndThousands) {
 
 TEST(SysUtilsTest, TextToNumberFloatsRejectMisplacedSeparators) {
     // A dot is never a decimal point: "1.5" is neither 1,5 nor 15.
-    EXPECT_EQ(convertErrorOf([] { StrToFloat(QStringLiteral("1.5")); }),
-              "'1.5' is not a valid floating point value");
+    EXPECT_EQ(convertErrorOf([] { StrToFloat(QStringLiteral("1.5")); }), "\"1.5\" não é um número válido");
     for (const char* bad :
          {"12.34,5", "1.2345", ".123", "abc", "", ",", "1,2,3", "1e", "1e99999", "1e400", "--1"})
         EXPECT_THROW(StrToFloat(QString::fromLatin1(bad)), EConvertError) << bad;
@@ -212,9 +215,8 @@ TEST(SysUtilsTest, TextToNumberMoneyConvertsExactly) {
     EXPECT_EQ(StrToCurr(QStringLiteral("922.337.203.685.477,5807")).raw(),
               std::numeric_limits<std::int64_t>::max());
     EXPECT_EQ(convertErrorOf([] { StrToCurr(QStringLiteral("922337203685477,5808")); }),
-              "'922337203685477,5808' is not a valid floating point value");
-    EXPECT_EQ(convertErrorOf([] { StrToCurr(QStringLiteral("abc")); }),
-              "'abc' is not a valid floating point value");
+              "\"922337203685477,5808\" não é um número válido");
+    EXPECT_EQ(convertErrorOf([] { StrToCurr(QStringLiteral("abc")); }), "\"abc\" não é um número válido");
     EXPECT_THROW(StrToCurr(QStringLiteral("1.5")), EConvertError);
     EXPECT_THROW(StrToCurr(QStringLiteral("1E3")), EConvertError);
     Currency value = money("5");
@@ -242,7 +244,7 @@ TEST(SysUtilsTest, DateConversionAMissingOrTwoDigitYearFollowsTheProgramsClock) 
 
 TEST(SysUtilsTest, DateConversionRejectsWhatIsNoDate) {
     EXPECT_EQ(convertErrorOf([] { StrToDate(QStringLiteral("31/02/2024")); }),
-              "'31/02/2024' is not a valid date");
+              "\"31/02/2024\" não é uma data válida");
     for (const char* bad : {"29/02/2023", "2024-01-05", "01/13/2024", "0/1/2024", "", "05/01/2024/1", "a/b/c",
                             "05.01.2024", "005/01/2024", "05/01/20245"})
         EXPECT_THROW(StrToDate(QString::fromLatin1(bad)), EConvertError) << bad;
@@ -254,7 +256,7 @@ TEST(SysUtilsTest, DateConversionDateAndTimeTexts) {
               QDateTime(QDate(2024, 1, 5), QTime(13, 5, 9)));
     EXPECT_EQ(StrToDateTime(QStringLiteral("05/01/2024")), QDateTime(QDate(2024, 1, 5), QTime(0, 0)));
     EXPECT_EQ(convertErrorOf([] { StrToDateTime(QStringLiteral("05/01/2024 25:00")); }),
-              "'05/01/2024 25:00' is not a valid date and time");
+              "\"05/01/2024 25:00\" não é uma data e hora válida");
     EXPECT_EQ(DateToStr(QDate(2024, 1, 5)).toStdString(), "05/01/2024");
     EXPECT_EQ(DateToStr(QDate()).toStdString(), "");
     EXPECT_EQ(DateTimeToStr(QDateTime(QDate(2024, 1, 5), QTime(0, 0))).toStdString(), "05/01/2024");

@@ -208,7 +208,7 @@ TEST_F(DataSetEventsTest, RequiredFieldIsCheckedAfterBeforePost) {
         ds.Post();
         FAIL() << "post without a required value";
     } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Field 'Código' must have a value"));
+        EXPECT_EQ(e.Message(), QStringLiteral("O campo \"Código\" deve ser preenchido."));
     }
     EXPECT_EQ(take(), QStringList({"BeforePost(insert)"}));
     EXPECT_EQ(ds.State(), dsInsert);

@@ -280,7 +280,7 @@ TEST_F(FieldTest, AssigningNeedsEditStateAndAWritableField) {
         name->SetAsString(QStringLiteral("x"));
         FAIL();
     } catch (const EDatabaseError& e) {
-        EXPECT_EQ(e.Message(), QStringLiteral("Dataset not in edit or insert mode"));
+        EXPECT_EQ(e.Message(), QStringLiteral("Os dados não estão em edição nem em inclusão."));
     }
     ds.Edit();
     name->SetReadOnly(true);

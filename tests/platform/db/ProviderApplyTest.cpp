@@ -176,6 +176,7 @@ TEST_F(ProviderApplyTest, AKeyViolationAnsweredWithSkipStaysInTheLog) {
     EXPECT_EQ(calls[0].code, UniqueKeyViolation);
     EXPECT_EQ(calls[0].kind, ukInsert);
     EXPECT_EQ(calls[0].id, 1) << "the set stands on the failed record";
+    EXPECT_TRUE(calls[0].message.startsWith(QStringLiteral("O banco de dados recusou a operação:\n")));
     EXPECT_TRUE(calls[0].message.contains(QStringLiteral("PRIMARY"), Qt::CaseInsensitive));
     EXPECT_EQ(cds->ChangeCount(), 1);
     EXPECT_EQ(Db(QStringLiteral("select NAME from ITEM where ID = 5")).toString(), QStringLiteral("cinco"));
@@ -280,7 +281,7 @@ TEST_F(ProviderApplyTest, ARowLostMeanwhileFailsTheChange) {
     cds->Post();
     EXPECT_EQ(cds->ApplyUpdates(-1), 1);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].message, QStringLiteral("Record not found or changed by another user"));
+    EXPECT_EQ(calls[0].message, QStringLiteral("Registro não encontrado ou alterado por outro usuário."));
 }
 
 TEST_F(ProviderApplyTest, AConversionErrorBecomesAReconcileError) {
@@ -360,7 +361,7 @@ TEST_F(ProviderApplyTest, WithoutAPrimaryKeyAChangeMatchingSeveralRowsIsUndone) 
     cds->Post();
     EXPECT_EQ(cds->ApplyUpdates(-1), 1);
     ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].message, QStringLiteral("Record not found or changed by another user"));
+    EXPECT_EQ(calls[0].message, QStringLiteral("Registro não encontrado ou alterado por outro usuário."));
     EXPECT_EQ(Db(QStringLiteral("select count(*) from NOKEY where LABEL = 'igual'")).toInt(), 2);
     EXPECT_EQ(Db(QStringLiteral("select LABEL from NOKEY where CODE = 2")).toString(),
               QStringLiteral("trocado"));
@@ -378,7 +379,8 @@ TEST_F(ProviderApplyTest, RefreshRefetchesAndIsRefusedWithPendingChanges) {
         cds->Refresh();
         FAIL() << "refresh with pending changes";
     } catch (const EDatabaseError& error) {
-        EXPECT_EQ(error.Message(), QStringLiteral("Must apply updates before refreshing data"));
+        EXPECT_EQ(error.Message(),
+                  QStringLiteral("Grave ou cancele as alterações pendentes antes de atualizar os dados."));
     }
     EXPECT_EQ(cds->ChangeCount(), 1);
 }
