@@ -1,5 +1,6 @@
 #include "platform/ui/TApplication.h"
 
+#include "platform/db/EIBError.h"
 #include "platform/ui/AccessibleNaming.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TScreen.h"
@@ -10,6 +11,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <cstdio>
+#include <new>
 
 TApplication* Application = nullptr;
 
@@ -123,12 +125,17 @@ void TApplication::HandleException(TObject* sender) {
     } catch (const Exception& e) {
         if (OnException)
             OnException(sender, e);
+        else if (dynamic_cast<const EIBError*>(&e))
+            // The engine words its errors in English: the user reads first what failed.
+            ShowException(QStringLiteral("O banco de dados não pôde concluir a operação.\n\n") + e.Message());
         else
             ShowException(e.Message());
+    } catch (const std::bad_alloc&) {
+        ShowException(QStringLiteral("Não há memória suficiente para concluir a operação."));
     } catch (const std::exception& e) {
-        ShowException(QString::fromLocal8Bit(e.what()));
+        ShowException(QStringLiteral("Erro inesperado: %1").arg(QString::fromLocal8Bit(e.what())));
     } catch (...) {
-        ShowException(QStringLiteral("Unknown error"));
+        ShowException(QStringLiteral("Erro inesperado."));
     }
 }
 

@@ -54,7 +54,9 @@ public:
     void Idle();
 
     // Shows the exception being handled (call from a catch block): nothing
-    // for EAbort, else OnException when assigned, else a box with its message.
+    // for EAbort, else OnException when assigned, else a box with its message
+    // (an engine error under a Portuguese line saying the database failed;
+    // an exception of the standard library as an unexpected error).
     void HandleException(TObject* sender);
     void ShowException(const QString& message);
     // Runs `call`; an exception is handled as above. False when one was raised.

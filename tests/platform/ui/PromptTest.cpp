@@ -1,4 +1,5 @@
 #include "platform/base/TPrompter.h"
+#include "platform/db/EIBError.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 #include "tests/support/ScriptedPrompter.h"
@@ -74,18 +75,20 @@ TEST(PromptTest, ScriptedPrompterAnUnexpectedPromptFailsTheTestAndCancels) {
 
 TEST(PromptTest, DefaultExceptionDisplayShowsEveryExceptionButTheSilentAbort) {
     ScriptedPrompter prompter;
-    prompter.Answer(mrOk).Answer(mrOk);
+    prompter.Answer(mrOk).Answer(mrOk).Answer(mrOk);
 
     EXPECT_FALSE(Application->SafeCall(nullptr, [] { throw EDatabaseError("Falha na gravação"); }));
     EXPECT_FALSE(Application->SafeCall(nullptr, [] { Abort(); }));
-    EXPECT_FALSE(Application->SafeCall(nullptr, [] { throw std::runtime_error("out of memory"); }));
+    EXPECT_FALSE(Application->SafeCall(nullptr, [] { throw std::runtime_error("bad conversion"); }));
+    EXPECT_FALSE(Application->SafeCall(nullptr, [] { throw EIBError("lock conflict", -901, {335544345}); }));
     EXPECT_TRUE(Application->SafeCall(nullptr, [] {}));
 
-    ASSERT_EQ(prompter.Count(), 2);
+    ASSERT_EQ(prompter.Count(), 3);
     EXPECT_EQ(prompter.Requests()[0].Text, "Falha na gravação");
     EXPECT_EQ(prompter.Requests()[0].Caption, "ZEB-ICMS");
     EXPECT_EQ(prompter.Requests()[0].Icon, TMsgDlgType::mtError);
-    EXPECT_EQ(prompter.Requests()[1].Text, "out of memory");
+    EXPECT_EQ(prompter.Requests()[1].Text, "Erro inesperado: bad conversion");
+    EXPECT_EQ(prompter.Requests()[2].Text, "O banco de dados não pôde concluir a operação.\n\nlock conflict");
 }
 
 TEST(PromptTest, DefaultExceptionDisplayAnInterruptedHandlerDoesNotLeaveTheHourglass) {
