@@ -11,6 +11,7 @@
 #include "platform/os/DurableFile.h"
 #include "platform/os/HeldPath.h"
 #include "platform/os/Leftovers.h"
+#include "platform/os/SystemError.h"
 #include "platform/os/TempPaths.h"
 #include "zip/TEndCentral.h"
 #include "zip/TFileStream.h"
@@ -326,13 +327,13 @@ void RestoreFromArchive::CopyFile(const QString& from, const QString& to) const 
     while (copied < size) {
         block = source.read(std::min(CopyBlock, size - copied));
         if (block.isEmpty() || target.write(block) != block.size())
-            throw Exception(failure + QStringLiteral("\r\r") + target.errorString());
+            throw Exception(failure + QStringLiteral("\r\r") + SystemErrorText(target));
         copied += block.size();
         if (Cancelled && Cancelled())
             throw EUserCanceled(QStringLiteral("Restauração cancelada pelo usuário."));
     }
     if (!target.flush())
-        throw Exception(failure + QStringLiteral("\r\r") + target.errorString());
+        throw Exception(failure + QStringLiteral("\r\r") + SystemErrorText(target));
 }
 
 void RestoreFromArchive::RunRestoreService(const QString& backupFile, const QString& target) {

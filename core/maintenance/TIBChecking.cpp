@@ -4,6 +4,7 @@
 #include "platform/db/FbClient.h"
 #include "platform/os/AppFolders.h"
 #include "platform/os/DurableFile.h"
+#include "platform/os/SystemError.h"
 #include "platform/os/TempPaths.h"
 #include "platform/ui/TApplication.h"
 
@@ -30,7 +31,8 @@ QByteArray TIBChecking::Resource() {
     Q_INIT_RESOURCE(ClientLibrary);
     QFile resource(QStringLiteral(":/maintenance/") + LibraryFileName);
     if (!resource.open(QIODevice::ReadOnly))
-        throw Exception(QStringLiteral("The client library is missing from the program's resources."));
+        throw Exception(
+            QStringLiteral("A biblioteca cliente do banco de dados falta nos recursos do programa."));
     return resource.readAll();
 }
 
@@ -52,7 +54,8 @@ bool TIBChecking::UsesLibraryIn(const FbClient& client, const QString& folder, Q
     const QString loaded = client.LoadedFile();
     if (QFileInfo(loaded).canonicalFilePath() == beside.canonicalFilePath())
         return true;
-    *reason = QStringLiteral("%1 does not load; %2 was loaded instead.").arg(beside.filePath(), loaded);
+    *reason =
+        QStringLiteral("%1 não é a biblioteca carregada; foi carregada %2.").arg(beside.filePath(), loaded);
     return false;
 }
 
@@ -79,7 +82,7 @@ void TIBChecking::WriteLibrary(const QString& folder) {
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
             !file.flush())
             throw Exception(
-                QStringLiteral("Não foi possível gravar %1: %2").arg(temporary, file.errorString()));
+                QStringLiteral("Não foi possível gravar %1: %2").arg(temporary, SystemErrorText(file)));
         file.close();
         QFile::setPermissions(temporary, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                              QFile::ReadOther | QFile::ExeOwner | QFile::ExeGroup |
