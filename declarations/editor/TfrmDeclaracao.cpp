@@ -388,9 +388,6 @@ void TfrmDeclaracao::MostraNo() {
     TTreeNode* node = tvNavegador->Selected();
     if (!node)
         return;
-    const int no = NumeroDoNo(node);
-    if (no >= 0 && no <= UltimoNo)
-        AbreQuadro(no);
     QString descricao;
     TTreeNode* raiz = node;
     while (raiz->Parent())
@@ -409,7 +406,11 @@ void TfrmDeclaracao::MostraNo() {
         descricao = raiz->Text() + QStringLiteral(" -  ...  - ") + node->Text();
         break;
     }
+    // The title first: the page's help text, shown under it, is read by it.
     pnlDescricao->SetCaption(QStringLiteral("   ") + descricao);
+    const int no = NumeroDoNo(node);
+    if (no >= 0 && no <= UltimoNo)
+        AbreQuadro(no);
 }
 
 void TfrmDeclaracao::FechaQuadro() {

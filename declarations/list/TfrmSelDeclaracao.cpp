@@ -177,6 +177,7 @@ void TfrmSelDeclaracao::BuildGrid() {
     dbgSelDeclaracao->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell);
     dbgSelDeclaracao->OnDblClick = TNotifyEvent(this, &TfrmSelDeclaracao::acAlterarExecute);
+    dbgSelDeclaracao->OnKeyDown = TKeyEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoKeyDown);
 }
 
 QString TfrmSelDeclaracao::Atual(const QString& campo) const {
@@ -220,6 +221,13 @@ void TfrmSelDeclaracao::alDeclaracaoUpdate(TAction*, bool& handled) {
     acIncluir->SetEnabled(lista->Active());
     acSair->SetEnabled(true);
     handled = true;
+}
+
+void TfrmSelDeclaracao::dbgSelDeclaracaoKeyDown(TObject* sender, int& key, TShiftState) {
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return;
+    key = 0;
+    acAlterarExecute(sender);
 }
 
 void TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell(TObject*, QPainter& painter, const QRect& rect, int,

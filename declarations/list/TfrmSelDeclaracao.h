@@ -39,6 +39,8 @@ public:
     void acFiltrarExecute(TObject* sender);
     void acSairExecute(TObject* sender);
     void alDeclaracaoUpdate(TAction* action, bool& handled);
+    // Enter on a row opens it in the editor, as a double click does.
+    void dbgSelDeclaracaoKeyDown(TObject* sender, int& key, TShiftState shift);
     void dbgSelDeclaracaoDrawColumnCell(TObject* sender, QPainter& painter, const QRect& rect, int dataCol,
                                         TColumn* column, unsigned state);
 

@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <limits>
@@ -26,6 +28,31 @@ public:
     QAccessible::Role role() const override {
         return widget()->isModal() ? QAccessible::Dialog : QAccessible::Window;
     }
+};
+
+// A combo box reads as its label says and its choice as its value; the
+// toolkit's own reads the choice as the name on this platform. Once editable,
+// its text part stands in for it.
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text kind) const override {
+        return kind == QAccessible::Value ? Combo()->currentText() : QAccessibleWidget::text(kind);
+    }
+    QAccessibleInterface* focusChild() const override {
+        return Combo()->isEditable() ? QAccessible::queryAccessibleInterface(Combo()->lineEdit())
+                                     : QAccessibleWidget::focusChild();
+    }
+    QStringList actionNames() const override { return QAccessibleWidget::actionNames() << showMenuAction(); }
+    void doAction(const QString& action) override {
+        if (action == showMenuAction())
+            Combo()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    QComboBox* Combo() const { return static_cast<QComboBox*>(widget()); }
 };
 
 QString CaptionText(QString text) {
@@ -70,18 +97,21 @@ QString NearestLabel(const QWidget* control, const QWidget* frame, const QList<Q
 } // namespace
 
 AccessibleNaming::AccessibleNaming(QObject* parent) : QObject(parent) {
-    QAccessible::installFactory(&AccessibleNaming::FormInterface);
+    QAccessible::installFactory(&AccessibleNaming::Interface);
 }
 
 AccessibleNaming::~AccessibleNaming() {
-    QAccessible::removeFactory(&AccessibleNaming::FormInterface);
+    QAccessible::removeFactory(&AccessibleNaming::Interface);
 }
 
-QAccessibleInterface* AccessibleNaming::FormInterface(const QString& className, QObject* object) {
-    if (className != QLatin1String("QWidget") || !object->isWidgetType())
+QAccessibleInterface* AccessibleNaming::Interface(const QString& className, QObject* object) {
+    if (!object->isWidgetType())
         return nullptr;
     auto* widget = static_cast<QWidget*>(object);
-    if (!widget->isWindow() || !dynamic_cast<TForm*>(TControl::ControlOf(widget)))
+    const TControl* control = TControl::ControlOf(widget);
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && control)
+        return new ComboAccessible(combo);
+    if (className != QLatin1String("QWidget") || !widget->isWindow() || !dynamic_cast<const TForm*>(control))
         return nullptr;
     return new FormAccessible(widget);
 }
@@ -127,8 +157,13 @@ bool AccessibleNaming::eventFilter(QObject* watched, QEvent* event) {
         auto* widget = static_cast<QWidget*>(watched);
         // Buttons too when they take no focus: a toolbar's are read all the same.
         const bool reached = widget->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractButton*>(widget);
-        if (reached && widget->accessibleName().isEmpty() && TControl::ControlOf(widget)) {
-            const QString name = NameFor(widget);
+        // The text part of a combo box reads as the box.
+        QWidget* named = widget;
+        if (auto* combo = qobject_cast<QComboBox*>(widget->parentWidget());
+            combo && combo->lineEdit() == widget)
+            named = combo;
+        if (reached && widget->accessibleName().isEmpty() && TControl::ControlOf(named)) {
+            const QString name = named->accessibleName().isEmpty() ? NameFor(named) : named->accessibleName();
             if (!name.isEmpty())
                 widget->setAccessibleName(name);
         }

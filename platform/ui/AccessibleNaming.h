@@ -5,8 +5,10 @@
 // combo or grid the caption of its label (the nearest label on its left on
 // the same line, else just above it), a picture button its hint, else the
 // title of the group it sits in, else its hint; a grid or read-only text
-// with none of these takes the caption of the form holding it. Forms read as
-// windows, and as dialogs while they are modal.
+// with none of these takes the caption of the form holding it; the text part
+// of a combo box takes the box's name. Forms read as windows, and as dialogs
+// while they are modal; a combo box reads its choice as its value, never as
+// its name.
 //
 // The application object installs one for the whole program.
 
@@ -30,5 +32,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    static QAccessibleInterface* FormInterface(const QString& className, QObject* object);
+    // The interfaces of the program's forms and combo boxes.
+    static QAccessibleInterface* Interface(const QString& className, QObject* object);
 };

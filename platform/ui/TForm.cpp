@@ -1,5 +1,6 @@
 #include "platform/ui/TForm.h"
 
+#include "platform/ui/DocumentMnemonics.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TButton.h"
 #include "platform/ui/TMainMenu.h"
@@ -173,6 +174,7 @@ void TForm::SetFormStyle(TFormStyle style) {
                 if (child->m_subWindow == window)
                     return ActivateMdiChild(child);
         });
+        m_documentMnemonics = std::make_unique<DocumentMnemonics>(*this);
         Realign();
     }
     ApplyWindowFlags();

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <memory>
 
+class DocumentMnemonics;
 class QEventLoop;
 class QKeyEvent;
 class QMdiArea;
@@ -152,4 +153,7 @@ private:
     QPointer<QMdiSubWindow> m_subWindow;
     TForm* m_mdiParent = nullptr;
     std::vector<TForm*> m_mdiChildren;
+    // Last, so it goes first: an MDI frame's menu titles giving way to the
+    // mnemonics of the document window in use.
+    std::unique_ptr<DocumentMnemonics> m_documentMnemonics;
 };

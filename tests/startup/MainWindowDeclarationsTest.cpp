@@ -5,9 +5,13 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TMenuItem.h"
+#include "platform/ui/TPanel.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/data/DataModules.h"
+#include "tests/support/input/UserInput.h"
 
+#include <QApplication>
+#include <QSignalSpy>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,4 +84,43 @@ TEST_F(MainWindowDeclarationsTest, ClosingTheProgramClosesTheListAndTheEditorItO
     EXPECT_EQ(frmSelDeclaracao, nullptr);
     EXPECT_EQ(janela->MDIChildCount(), 0);
     EXPECT_NE(acao, TCloseAction::caNone);
+}
+
+TEST_F(MainWindowDeclarationsTest, TheListAndItsEditorAnswerTheirOwnLettersBeforeTheMenusDo) {
+    CriaContribuinte();
+    CriaDeclaracao(1, 2005, 6);
+    janela->acDeclaracao->Execute();
+    QString aberto; // the last dialog a key opened, and whether Esc left it
+    Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
+        auto* dialogo = dynamic_cast<TForm*>(sender);
+        QApplication::setActiveWindow(dialogo->Widget());
+        UserInput::Esc();
+        aberto = dialogo->Name() + (dialogo->ModalResult() == mrCancel ? " Esc" : "");
+        dialogo->SetModalResult(mrCancel);
+    });
+    QSignalSpy declaracao(janela->Declarao1->QtAction(), &QAction::triggered);
+    const auto editor = [&] { return dynamic_cast<TfrmDeclaracao*>(janela->ActiveMDIChild()); };
+    const auto lista = [&] { return frmSelDeclaracao && janela->ActiveMDIChild() == frmSelDeclaracao; };
+    const auto aberta = [&](const char* nome) { return [&aberto, nome] { return aberto == nome; }; };
+    // In the editor Alt+A is Avançar and Alt+S its Sair; the main menu has Ajuda and Sair.
+    const std::tuple<Qt::Key, Qt::KeyboardModifier, std::function<bool()>> passos[] = {
+        {Qt::Key_Return, Qt::NoModifier, editor},
+        {Qt::Key_A, Qt::AltModifier,
+         [&] { return editor() && editor()->pnlDescricao->Caption() == "   Operações Próprias"; }},
+        {Qt::Key_S, Qt::AltModifier, lista},
+        {Qt::Key_A, Qt::AltModifier, editor},
+        {Qt::Key_S, Qt::AltModifier, lista},
+        {Qt::Key_D, Qt::AltModifier, [&] { return declaracao.count() == 1; }},
+        {Qt::Key_I, Qt::AltModifier, aberta("frmIncDeclaracao Esc")},
+        {Qt::Key_F, Qt::AltModifier, aberta("frmDlgFiltraDeclaracao Esc")},
+        {Qt::Key_V, Qt::AltModifier, aberta("frmDlgValidacao")},
+        {Qt::Key_S, Qt::AltModifier, [] { return !frmSelDeclaracao && !Application->Terminated(); }},
+    };
+    for (const auto& [tecla, modificador, feito] : passos) {
+        if (frmSelDeclaracao)
+            UserInput::ClickRow(frmSelDeclaracao->dbgSelDeclaracao, 0);
+        UserInput::Key(tecla, modificador);
+        EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << tecla;
+        EXPECT_TRUE(UserInput::WaitFor(feito)) << tecla;
+    }
 }

@@ -16,6 +16,7 @@
 #include "tests/support/application/AccessibilityCheck.h"
 #include "tests/support/input/UserInput.h"
 
+#include <QAccessibleInterface>
 #include <QDir>
 #include <gtest/gtest.h>
 
@@ -102,6 +103,7 @@ TEST_F(TfrmDeclaracaoTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReader
     AbreEditor(2005, 6);
     QStringList nomes;
     QStringList semNome;
+    QStringList titulos;
     for (int no = 0; no <= TfrmDeclaracao::UltimoNo; ++no) {
         Seleciona(no);
         ASSERT_EQ(NoAtual(), no);
@@ -110,6 +112,11 @@ TEST_F(TfrmDeclaracaoTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReader
         nomes << editor->Quadro()->Name();
         for (const QString& controle : UnnamedControls(editor->Widget()))
             semNome << editor->Quadro()->Name() + ": " + controle;
+        // A help text read as the title of a page shown before is misnamed.
+        QWidget* ajuda = editor->Quadro()->Widget()->findChild<QWidget*>(QStringLiteral("Memo1"));
+        if (ajuda && titulos.contains(QAccessible::queryAccessibleInterface(ajuda)->text(QAccessible::Name)))
+            semNome << editor->Quadro()->Name() + ": Memo1 read as " + ajuda->accessibleName();
+        titulos << editor->pnlDescricao->Caption().trimmed();
     }
     EXPECT_TRUE(semNome.isEmpty()) << semNome.size() << " without a name:\n"
                                    << semNome.join('\n').toStdString();

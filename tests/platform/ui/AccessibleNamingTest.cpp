@@ -1,5 +1,6 @@
 // The names a screen reader reads for the controls of a form, from the
 // captions a person reads beside them.
+#include "platform/ui/TComboBox.h"
 #include "platform/ui/TEdit.h"
 #include "platform/ui/TForm.h"
 #include "platform/ui/TGroupBox.h"
@@ -7,6 +8,7 @@
 #include "platform/ui/TMemo.h"
 #include "platform/ui/TSpeedButton.h"
 #include "tests/support/application/AccessibilityCheck.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -50,8 +52,16 @@ TEST(AccessibleNamingTest, ControlsTakeTheCaptionsAPersonReadsBesideThem) {
     auto* texto = new TMemo(&form, &form);
     texto->SetBounds(8, 280, 300, 60);
     texto->SetReadOnly(true);
+    Rotulo(form, &form, "Ocorrência:", 8, 352);
+    auto* ocorrencia = new TComboBox(&form, &form);
+    ocorrencia->SetBounds(120, 350, 120, 21);
     form.Show();
     QApplication::processEvents();
+    // A combo box and its text part read as its label, not as what it holds.
+    UserInput::TypeInto(ocorrencia, "5.102");
+    QAccessibleInterface* caixa = QAccessible::queryAccessibleInterface(UserInput::Focused());
+    EXPECT_EQ(caixa->text(QAccessible::Name) + " " + caixa->text(QAccessible::Value), "Ocorrência 5.102");
+    EXPECT_EQ(caixa->focusChild()->text(QAccessible::Name), "Ocorrência");
 
     const std::pair<TControl*, QString> esperados[] = {
         {aDireita, "Valor máximo"}, {abaixo, "Observação"},        {semRotulo, ""},
