@@ -50,8 +50,6 @@ public:
     bool Interlaced() const { return m_interlaced; }
     void SetInterlaced(bool value) { m_interlaced = value; }
     bool Corrupted() const { return m_corrupted; }
-    bool GrayScale() const { return m_grayScale; }
-    void SetGrayScale(bool value) { m_grayScale = value; }
     TColor TransparentColor() const { return m_transparentColor; }
     void SetTransparentColor(TColor value) { m_transparentColor = value; }
     // The colour-table index whose pixels are transparent: the one the frame

@@ -60,7 +60,6 @@ public:
     int ScreenWidth() const { return m_screenWidth; }
     int ScreenHeight() const { return m_screenHeight; }
     TColor BackgroundColor() const { return m_backgroundColor; }
-    void SetBackgroundColor(TColor value) { m_backgroundColor = value; }
     bool Looping() const { return m_looping; }
     void SetLooping(bool value) { m_looping = value; }
     std::uint16_t RepeatCount() const { return m_repeatCount; }

@@ -22,8 +22,6 @@ public:
     // Counts and capacities past this are index errors.
     static constexpr int MaxCount = 536870910;
 
-    bool OwnsObjects() const { return m_owns; }
-    void SetOwnsObjects(bool value) { m_owns = value; }
     int Count() const { return static_cast<int>(m_items.size()); }
     // A larger count fills the new places with no item; a smaller one drops
     // (and frees) the items past it.

@@ -47,7 +47,6 @@ public:
     const QByteArray& StoredName() const { return m_storedName; }
     std::uint16_t FileNameLength() const { return static_cast<std::uint16_t>(m_storedName.size()); }
 
-    const QByteArray& ExtraField() const { return m_extraField; }
     void SetExtraField(const QByteArray& extra) { m_extraField = extra; }
     std::uint16_t ExtraFieldLength() const { return static_cast<std::uint16_t>(m_extraField.size()); }
 

@@ -43,7 +43,6 @@ public:
     // Overwrites bytes already written on the current disk and returns to its end.
     void Rewrite(qint64 offset, const QByteArray& data);
 
-    bool MultiDisk() const { return m_settings.multi.MultiMode != TMultiMode::mmNone; }
     int Disk() const { return m_disk; }
     qint64 Position() const { return m_position; }
     // Room left on the current disk (multi-disk runs).

@@ -34,7 +34,6 @@ public:
     TZipMedia& Media() const { return *m_media; }
 
     // The open file ----------------------------------------------------------------
-    bool IsOpen() const { return m_file != nullptr; }
     TStream& File() const;
     // Opens Name when no file is open.
     void Open(bool flushOnClose);

@@ -64,9 +64,6 @@ public:
     // Ends the program (default: the application's run ends).
     std::function<void()> Encerra;
 
-    TForm* ProgressWindow() const { return m_window; }
-    TProgressBar* Gauge() const { return m_gauge; }
-
 protected:
     void Notification(TComponent* component, TOperation operation) override;
 

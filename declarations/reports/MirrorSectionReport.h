@@ -33,7 +33,6 @@ public:
 
     // The queries to open for a declaration, in order (ibqDeclaracao first).
     const std::vector<TIBQuery*>& Consultas() const { return m_consultas; }
-    TIBTransaction* Transacao() const { return m_transacao; }
 
     // "Normal", or "Retificadora [n]".
     void ibqDeclaracaoCalcFields(TDataSet* dataSet);

@@ -45,7 +45,6 @@ public:
 
     std::int64_t ControlTotal() const { return m_controlTotal; }
     int LineCount() const { return m_lines; }
-    int DeclarationCount() const { return m_declarations; }
 
     // One field, exactly field.Width characters.
     static QString EncodeField(const LayoutField& field, const QVariant& value);

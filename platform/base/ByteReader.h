@@ -41,7 +41,6 @@ public:
     std::uint16_t U16();
     std::uint32_t U32();
     std::uint64_t U64();
-    std::int16_t I16() { return static_cast<std::int16_t>(U16()); }
     std::int32_t I32() { return static_cast<std::int32_t>(U32()); }
     std::uint16_t U16BE();
     std::uint32_t U32BE();

@@ -351,14 +351,6 @@ TDataSetProvider* TClientDataSet::Provider() const {
     return provider;
 }
 
-void TClientDataSet::FetchParams() {
-    TDataSetProvider* provider = Provider();
-    QVariant ownerData;
-    BeforeGetParams(this, ownerData);
-    provider->GetParams(m_params, ownerData);
-    AfterGetParams(this, ownerData);
-}
-
 // ---- opening ---------------------------------------------------------------------
 
 void TClientDataSet::CreateDataSet() {

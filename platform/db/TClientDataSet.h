@@ -53,9 +53,9 @@
 // One level of nesting is supported.
 //
 // Remote events: BeforeGetRecords/AfterGetRecords run around each fetch
-// (Open, Refresh), BeforeGetParams/AfterGetParams around FetchParams,
-// BeforeApplyUpdates/AfterApplyUpdates around ApplyUpdates. This set has no
-// Execute and fetches no rows on request: BeforeExecute, AfterExecute,
+// (Open, Refresh), BeforeApplyUpdates/AfterApplyUpdates around ApplyUpdates.
+// This set has no Execute, fetches no parameters and no rows on request:
+// BeforeExecute, AfterExecute, BeforeGetParams, AfterGetParams,
 // BeforeRowRequest and AfterRowRequest exist for components that forward a
 // client set's events and never fire.
 
@@ -93,8 +93,6 @@ public:
     void SetCommandText(const QString& text);
     TParams& Params() { return m_params; }
     const TParams& Params() const { return m_params; }
-    // Copies the provider query's parameters (names, types, values) into Params.
-    void FetchParams();
 
     const QString& IndexFieldNames() const { return m_indexFieldNames; }
     void SetIndexFieldNames(const QString& names);

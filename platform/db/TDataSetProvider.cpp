@@ -237,11 +237,6 @@ std::vector<TDataPacket::Row> TDataSetProvider::TakeRows(TIBQuery& detail) {
     return detail.CloseTakingRows(DataFields(detail));
 }
 
-void TDataSetProvider::GetParams(TParams& params, QVariant& ownerData) {
-    Q_UNUSED(ownerData);
-    params.Assign(Query()->Params());
-}
-
 QString TDataSetProvider::ResolveTableName(const std::vector<TDeltaRecord::Field>& fields,
                                            TDataSet* dataSet) {
     QSet<QString> tables;

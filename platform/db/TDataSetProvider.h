@@ -75,8 +75,6 @@ public:
     TDataPacket GetRecords(const TParams& params, const QString& commandText, QVariant& ownerData);
     // The detail queries linked to the source query (see above).
     std::vector<TIBQuery*> DetailQueries() const;
-    // The parameters of the source query (names, types, values).
-    void GetParams(TParams& params, QVariant& ownerData);
 
     // Resolving, for TClientDataSet::ApplyUpdates. `fields` names the
     // columns of the changes that follow (to find the table to write).

@@ -223,10 +223,6 @@ void TIBQuery::Prepare() {
     RunStatement([this] { m_statement->Prepare(); });
 }
 
-void TIBQuery::Unprepare() {
-    m_statement->FreeHandle();
-}
-
 bool TIBQuery::Prepared() const {
     return m_statement->Prepared();
 }

@@ -77,7 +77,6 @@ public:
 
     // Prepares the statement (the transaction is started when needed).
     void Prepare();
-    void Unprepare();
     bool Prepared() const;
 
     // Runs a statement that returns no rows (INSERT, UPDATE, DELETE, DDL).
