@@ -5,25 +5,12 @@
 #include "platform/db/TIBBackupService.h"
 
 #include <QDataStream>
-#include <QElapsedTimer>
 #include <QIODevice>
-#include <QThread>
 
 namespace {
 
 constexpr quint8 EngineRecord = 1;
 constexpr quint8 MessageRecord = 2;
-constexpr int TaskEndPatienceMs = 5000;
-constexpr int TaskEndPollMs = 10;
-
-// The output ends as the task finishes; the worker waits until the engine
-// says so, so that its process never ends with the task half done.
-void WaitForTheTasksEnd(TIBBackupService& service) {
-    QElapsedTimer waited;
-    waited.start();
-    while (service.IsServiceRunning() && waited.elapsed() < TaskEndPatienceMs)
-        QThread::msleep(TaskEndPollMs);
-}
 
 } // namespace
 
@@ -39,7 +26,6 @@ int BackupWorker::Run(QIODevice& input, QIODevice& lines, QIODevice& failure) {
                 break;
             lines.write(line.toUtf8() + '\n');
         }
-        WaitForTheTasksEnd(service);
         service.Detach();
         return 0;
     } catch (const EIBError& e) {
