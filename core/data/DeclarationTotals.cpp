@@ -5,6 +5,7 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -427,4 +428,11 @@ DeclarationFigures DeclarationFiguresOf(DeclarationKey key, Currency vlAnterior,
     ComputeTaxSubstitution(key, figuras.TaxSubstitution);
     ComputeOtherICMS(key, figuras.OtherICMS);
     return figuras;
+}
+
+std::optional<Currency> NextPeriodExportBalance(const TTotaisSaldoCredorExportacao& totals,
+                                                Currency ownCreditToCarry) {
+    if (totals.VlSaldoProximoPeriodo < Currency())
+        return std::nullopt;
+    return std::min(totals.VlSaldoProximoPeriodo, ownCreditToCarry);
 }

@@ -7,6 +7,8 @@
 #include "core/data/DeclarationKey.h"
 #include "platform/base/Currency.h"
 
+#include <optional>
+
 // Own operations.
 struct TTotaisOperacoesProprias {
     Currency VlEntContabil, VlEntBaseCalculo, VlEntImposto, VlEntIsentas, VlEntOutras, VlEntBaseCalculoST,
@@ -85,6 +87,11 @@ void ComputeOtherICMS(DeclarationKey key, TTotaisOutrosICMS& into);
 // accumulated balance depends.
 void ComputeMovement(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia, Currency vlProvisao,
                      TResumoOperacoes& into, TTotaisSaldoCredorExportacao& saldoCredor);
+
+// The export balance for the next period as the summaries show it: never
+// more than the own operations' credit to carry; none when it is negative.
+std::optional<Currency> NextPeriodExportBalance(const TTotaisSaldoCredorExportacao& totals,
+                                                Currency ownCreditToCarry);
 
 // 1 when the declaration has movement of the kind, else 0.
 int CreditBalanceMovement(DeclarationKey key);

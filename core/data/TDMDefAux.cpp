@@ -339,27 +339,33 @@ QString TDMDefAux::DescricaoOcorrencia(TDataSet* dataSet, const QString& extra) 
 
 // ---- totals ------------------------------------------------------------------------
 
-void TDMDefAux::CalculaOperacoesProprias(DeclarationKey sqDeclaracao) {
-    ComputeOwnOperations(sqDeclaracao, Figures.OwnOperations);
+TTotaisOperacoesProprias TDMDefAux::CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const {
+    TTotaisOperacoesProprias totais;
+    ComputeOwnOperations(sqDeclaracao, totais);
+    return totais;
 }
 
-void TDMDefAux::CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao, Currency vlAnterior,
-                                             Currency vlCreditoEnergia, Currency vlProvisao) {
-    ComputeExportCredit(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, Figures.ExportCredit);
+TTotaisSaldoCredorExportacao TDMDefAux::CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao,
+                                                                     Currency vlAnterior,
+                                                                     Currency vlCreditoEnergia,
+                                                                     Currency vlProvisao) const {
+    TTotaisSaldoCredorExportacao totais;
+    ComputeExportCredit(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, totais);
+    return totais;
 }
 
-void TDMDefAux::CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
-                                       Currency vlCreditoEnergia, Currency vlProvisao) {
-    ComputeMovement(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, Figures.Movement,
-                    Figures.ExportCredit);
+TResumoOperacoes TDMDefAux::CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                                   Currency vlCreditoEnergia, Currency vlProvisao) const {
+    TResumoOperacoes resumo;
+    TTotaisSaldoCredorExportacao saldoCredor;
+    ComputeMovement(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, resumo, saldoCredor);
+    return resumo;
 }
 
-void TDMDefAux::CalculaSubstTributaria(DeclarationKey sqDeclaracao) {
-    ComputeTaxSubstitution(sqDeclaracao, Figures.TaxSubstitution);
-}
-
-void TDMDefAux::CalculaOutrosICMS(DeclarationKey sqDeclaracao) {
-    ComputeOtherICMS(sqDeclaracao, Figures.OtherICMS);
+TTotaisSubstTributaria TDMDefAux::CalculaSubstTributaria(DeclarationKey sqDeclaracao) const {
+    TTotaisSubstTributaria totais;
+    ComputeTaxSubstitution(sqDeclaracao, totais);
+    return totais;
 }
 
 int TDMDefAux::ContaMovSaldoCredor(DeclarationKey sqDeclaracao) {

@@ -2,8 +2,9 @@
 // The auxiliary data module: the registers of the legal representative and
 // of the accountant, and the services many windows share: opening a detail
 // set for the current declaration, rule messages by code, the checks of an
-// occurrence's complementary data, and the declaration totals (kept in
-// Figures, one block refilled by each Calcula routine) and existence counts.
+// occurrence's complementary data, and the declaration totals (each Calcula
+// routine returns one block of figures, a value the caller owns) and
+// existence counts.
 //
 // The checks show their own message (MsgErro) and return false; the caller
 // then aborts its post. The totals and counts show the message of a failing
@@ -57,14 +58,15 @@ public:
     // no description.
     QString DescricaoOcorrencia(TDataSet* dataSet, const QString& extra);
 
-    // Totals of a declaration into Figures (CalculaResumoOperacoes also refills its export credit block).
-    void CalculaOperacoesProprias(DeclarationKey sqDeclaracao);
-    void CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao, Currency vlAnterior,
-                                      Currency vlCreditoEnergia, Currency vlProvisao);
-    void CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior, Currency vlCreditoEnergia,
-                                Currency vlProvisao);
-    void CalculaSubstTributaria(DeclarationKey sqDeclaracao);
-    void CalculaOutrosICMS(DeclarationKey sqDeclaracao);
+    // One block of the totals of a declaration (all five at once:
+    // DeclarationFiguresOf).
+    TTotaisOperacoesProprias CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const;
+    TTotaisSaldoCredorExportacao CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao,
+                                                              Currency vlAnterior, Currency vlCreditoEnergia,
+                                                              Currency vlProvisao) const;
+    TResumoOperacoes CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                            Currency vlCreditoEnergia, Currency vlProvisao) const;
+    TTotaisSubstTributaria CalculaSubstTributaria(DeclarationKey sqDeclaracao) const;
     // 1 when the declaration has such movement, else 0.
     int ContaMovSaldoCredor(DeclarationKey sqDeclaracao);
     int ContaMovOperProp(DeclarationKey sqDeclaracao);
@@ -89,9 +91,6 @@ public:
     TIBQuery* ibqDescricoes;
     TIBTransaction* ibtAuxiliar;
     TIBQuery* ibqAuxiliar;
-
-    // The figures of the last declaration computed, block by block.
-    DeclarationFigures Figures;
 
 private:
     void CriaRegistros();

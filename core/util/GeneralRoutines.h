@@ -10,9 +10,11 @@
 #include <QString>
 #include <QStringList>
 
-// Display formats of integers and money.
+// Display formats of integers, money and proportions.
 inline const QString FormatoInteiro = QStringLiteral("#,##0");
 inline const QString FormatoMoeda = QStringLiteral("#,##0.00");
+// A proportion, with four decimals.
+inline const QString FormatoProporcao = QStringLiteral("#,##0.0000");
 // Edit masks of the CNPJ and of the personal taxpayer number (CPF).
 inline const QString MascaraCNPJ = QStringLiteral("00\".\"000\".\"000\"/\"0000\"-\"00");
 inline const QString MascaraCPF = QStringLiteral("000000000\"-\"00");

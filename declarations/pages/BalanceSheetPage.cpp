@@ -119,31 +119,29 @@ void BalanceSheetPage::PreparaQuadro() {
     }
 }
 
-void BalanceSheetPage::Mostra(const Figures& f) {
-    for (int i = 0; i < 5; ++i) {
-        pnlEntradas[i]->SetCaption(Figure(f.entries[i]));
-        pnlSaidas[i]->SetCaption(Figure(f.exits[i]));
+void BalanceSheetPage::Mostra(const PeriodSummary& f) {
+    for (std::size_t i = 0; i < 5; ++i) {
+        pnlEntradas[i]->SetCaption(Figure(f.Entries[i]));
+        pnlSaidas[i]->SetCaption(Figure(f.Exits[i]));
     }
-    const PeriodBalance& saldo = f.balance;
-    pnlDebImposto->SetCaption(Figure(f.exitTax));
-    pnlDI_OutDebitos->SetCaption(Figure(f.otherDebits));
-    pnlDI_EstCreditos->SetCaption(Figure(f.creditReversals));
+    const PeriodBalance& saldo = f.Balance;
+    pnlDebImposto->SetCaption(Figure(f.ExitTax));
+    pnlDI_OutDebitos->SetCaption(Figure(f.OtherDebits));
+    pnlDI_EstCreditos->SetCaption(Figure(f.CreditReversals));
     pnlTotalDb_Imp->SetCaption(Figure(saldo.Debits));
-    pnlCrImposto->SetCaption(Figure(f.entryTax));
-    pnlCI_OutCreditos->SetCaption(Figure(f.otherCredits));
-    pnlCI_EstDebitos->SetCaption(Figure(f.debitReversals));
-    pnlTotalPartCRI->SetCaption(Figure(f.otherCredits + f.debitReversals + f.entryTax));
-    // The opening balance as it is added up into the credits.
-    pnlSCPerAnterior->SetCaption(Figure(f.openingBalance.truncatedToCents()));
+    pnlCrImposto->SetCaption(Figure(f.EntryTax));
+    pnlCI_OutCreditos->SetCaption(Figure(f.OtherCredits));
+    pnlCI_EstDebitos->SetCaption(Figure(f.DebitReversals));
+    pnlTotalPartCRI->SetCaption(Figure(f.CreditSubtotal()));
+    pnlSCPerAnterior->SetCaption(Figure(f.OpeningBalance));
     pnlTotalCr_Imp->SetCaption(Figure(saldo.Credits));
     pnlSaldoDevedor->SetCaption(Figure(saldo.DebtorBalance));
-    pnlDeducoes->SetCaption(Figure(f.deductions));
+    pnlDeducoes->SetCaption(Figure(f.Deductions));
     pnlImpRecolher->SetCaption(Figure(saldo.TaxPayable));
     pnlSCTransportar->SetCaption(Figure(saldo.CarriedForward));
-    if (f.specialTerms > Currency()) {
-        pnlPrazoEsp->SetCaption(Figure(f.specialTerms));
-        if (saldo.TaxPayable != Currency() && f.specialTerms <= saldo.TaxPayable)
-            pnlImpFinalRec->SetCaption(Figure(saldo.TaxPayable - f.specialTerms));
+    if (f.SpecialTerms > Currency()) {
+        pnlPrazoEsp->SetCaption(Figure(f.SpecialTerms));
+        pnlImpFinalRec->SetCaption(Figure(f.FinalTax));
         pnlAuxiliar->SetVisible(true);
     }
 }

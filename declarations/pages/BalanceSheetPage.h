@@ -3,11 +3,12 @@
 // substitution): the totals of the entries and exits, the debits and credits
 // of the tax, and the balance of the period: debtor balance, deductions, tax
 // to pay and credit to carry forward; with special payment terms, also what
-// they take off the tax to pay. Computed once, when the page opens, in exact
-// money, from the opening balance as it is added up (cut to cents).
+// they take off the tax to pay. Computed when the page opens, in exact money:
+// the sheet the mirror prints too (PeriodSummary), which shows the opening
+// balance as stored and adds it up cut to cents.
 
 #include "declarations/pages/TfrmDetalheDEF.h"
-#include "declarations/validation/PeriodBalance.h"
+#include "declarations/reports/PeriodSummary.h"
 
 #include <array>
 
@@ -16,17 +17,6 @@ class TPanel;
 class BalanceSheetPage : public TfrmDetalheDEF {
     Q_OBJECT
 public:
-    // Valor Contábil, Base de Cálculo, Imposto, Operações Isentas, Outras Operações.
-    using Totals = std::array<Currency, 5>;
-
-    struct Figures {
-        Totals entries, exits;
-        Currency exitTax, otherDebits, creditReversals;    // 001, 002, 003
-        Currency entryTax, otherCredits, debitReversals;   // 006, 007, 008
-        Currency openingBalance, deductions, specialTerms; // as stored
-        PeriodBalance balance;
-    };
-
     struct Shape {
         QString formName, caption;
         // The sheet shows only the base and tax columns.
@@ -58,11 +48,11 @@ public:
     TPanel* pnlImpFinalRec;
 
 protected:
-    // The figures of the sheet, from the totals of its computation.
-    virtual Figures Figuras() = 0;
+    // The sheet, from the totals of its computation.
+    virtual PeriodSummary Figuras() = 0;
 
 private:
     void BuildTotals(bool baseAndTaxOnly);
     void BuildBalance();
-    void Mostra(const Figures& figures);
+    void Mostra(const PeriodSummary& sheet);
 };

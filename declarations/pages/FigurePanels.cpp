@@ -1,5 +1,6 @@
 #include "declarations/pages/FigurePanels.h"
 
+#include "core/util/GeneralRoutines.h"
 #include "platform/base/SysUtils.h"
 #include "platform/ui/Make.h"
 #include "platform/ui/SystemColors.h"
@@ -7,11 +8,11 @@
 #include "platform/ui/TPanel.h"
 
 QString Figure(Currency value) {
-    return FormatFloat(QStringLiteral("#,##0.00"), value);
+    return FormatFloat(FormatoMoeda, value);
 }
 
 QString Proportion(Currency value) {
-    return FormatFloat(QStringLiteral("#,##0.0000"), value);
+    return FormatFloat(FormatoProporcao, value);
 }
 
 TPanel* FigurePanel(TComponent* owner, TWinControl* parent, const QString& name, int left, int top,

@@ -14,9 +14,9 @@ class TWinControl;
 
 inline constexpr int kFigureHeight = 19;
 
-// An amount as the sheets show it ("#,##0.00").
+// An amount as the sheets and the mirror show it ("#,##0.00").
 QString Figure(Currency value);
-// A proportion as the sheets show it ("#,##0.0000").
+// A proportion as the sheets and the mirror show it ("#,##0.0000").
 QString Proportion(Currency value);
 
 TPanel* FigurePanel(TComponent* owner, TWinControl* parent, const QString& name, int left, int top,

@@ -6,8 +6,6 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 
-#include <algorithm>
-
 namespace SummaryFigures {
 
 DeclarationKey Key() {
@@ -19,14 +17,8 @@ Currency Amount(const char* field) {
 }
 
 Currency OwnCreditToCarry() {
-    DMDefAux->CalculaOperacoesProprias(Key());
-    return OwnOperationsBalance(DMDefAux->Figures.OwnOperations, Amount("VL_SALDO_ANTERIOR")).CarriedForward;
-}
-
-std::optional<Currency> NextPeriodBalance(Currency nextPeriod, Currency ownCreditToCarry) {
-    if (nextPeriod < Currency())
-        return std::nullopt;
-    return std::min(nextPeriod, ownCreditToCarry);
+    return OwnOperationsBalance(DMDefAux->CalculaOperacoesProprias(Key()), Amount("VL_SALDO_ANTERIOR"))
+        .CarriedForward;
 }
 
 } // namespace SummaryFigures

@@ -1,9 +1,9 @@
 #include "declarations/pages/TfrmDetResDemais.h"
 
+#include "core/data/OtherSummaryTotals.h"
 #include "core/data/TDMDef.h"
 #include "core/data/TDMDefAux.h"
 #include "declarations/pages/FigurePanels.h"
-#include "declarations/pages/OtherSummaryTotals.h"
 #include "declarations/pages/SummaryFigures.h"
 #include "platform/base/Exceptions.h"
 #include "platform/db/TClientDataSet.h"
@@ -90,13 +90,12 @@ void TfrmDetResDemais::Calcula() {
     pnlVlIsentasALC->SetCaption(Figure(outros.IsentasALC));
 
     const Currency creditoATransportar = OwnCreditToCarry();
-    DMDefAux->CalculaSaldoCredorExportacao(Key(), Amount("VL_SCE_ANTERIOR"),
-                                           Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
-    const TTotaisSaldoCredorExportacao& sce = DMDefAux->Figures.ExportCredit;
+    const TTotaisSaldoCredorExportacao sce = DMDefAux->CalculaSaldoCredorExportacao(
+        Key(), Amount("VL_SCE_ANTERIOR"), Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
     pnlCompProprio->SetCaption(Figure(sce.VlCompProprio));
     pnlCompEstab->SetCaption(Figure(sce.VlCompEstab));
     pnlTransf->SetCaption(Figure(sce.VlTransferencias));
     pnlCrRecebidos->SetCaption(Figure(sce.VlSaldoRecebido));
-    if (const auto proximo = NextPeriodBalance(sce.VlSaldoProximoPeriodo, creditoATransportar))
+    if (const auto proximo = NextPeriodExportBalance(sce, creditoATransportar))
         pnlSCProxPeriodo->SetCaption(Figure(*proximo));
 }

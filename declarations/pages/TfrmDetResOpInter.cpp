@@ -1,6 +1,6 @@
 #include "declarations/pages/TfrmDetResOpInter.h"
 
-#include "core/data/TDMDefAux.h"
+#include "core/data/InterstateTotals.h"
 #include "declarations/pages/FigurePanels.h"
 #include "declarations/pages/SummaryFigures.h"
 #include "platform/base/Exceptions.h"
@@ -54,21 +54,21 @@ TfrmDetResOpInter::TfrmDetResOpInter(TComponent* owner) : TfrmDetalheDEF(owner) 
 
 void TfrmDetResOpInter::PreparaQuadro() {
     TfrmDetalheDEF::PreparaQuadro();
+    InterstateTotals t;
     try {
-        DMDefAux->CalculaOperacoesProprias(SummaryFigures::Key());
+        t = InterstateTotals::Of(SummaryFigures::Key());
     } catch (const EAbort&) {
-        return; // the failing total has said so; the sheet keeps what it showed
+        return; // the failing sum has said so; the sheet keeps what it showed
     }
-    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
-    pnlVlContabilEntradas->SetCaption(Figure(t.VlEntIEContabil));
-    pnlBaseCalculoEntradas->SetCaption(Figure(t.VlEntIEBaseCalculo));
-    pnlPetroleoEntradas->SetCaption(Figure(t.VlEntIEPetroleoEnergia));
-    pnlOutrosProdutos->SetCaption(Figure(t.VlEntIEOutrosProdutos));
-    pnlOutOpEntradas->SetCaption(Figure(t.VlEntIEOutras));
-    pnlContContrib->SetCaption(Figure(t.VlSaiIEContabilCntb));
-    pnlContNaoContrib->SetCaption(Figure(t.VlSaiIEContabilNaoCntb));
-    pnlBaseContrib->SetCaption(Figure(t.VlSaiIEBaseCalculoCntb));
-    pnlBaseNaoContrib->SetCaption(Figure(t.VlSaiIEBaseCalculoNaoCntb));
-    pnlOutOp->SetCaption(Figure(t.VlSaiIEOutras));
-    pnlImpCobrado->SetCaption(Figure(t.VlSaiIEImpostoCobradoST));
+    pnlVlContabilEntradas->SetCaption(Figure(t.EntContabil));
+    pnlBaseCalculoEntradas->SetCaption(Figure(t.EntBaseCalculo));
+    pnlPetroleoEntradas->SetCaption(Figure(t.EntPetroleoEnergia));
+    pnlOutrosProdutos->SetCaption(Figure(t.EntOutrosProdutos));
+    pnlOutOpEntradas->SetCaption(Figure(t.EntOutras));
+    pnlContContrib->SetCaption(Figure(t.SaiContabilCntb));
+    pnlContNaoContrib->SetCaption(Figure(t.SaiContabilNaoCntb));
+    pnlBaseContrib->SetCaption(Figure(t.SaiBaseCalculoCntb));
+    pnlBaseNaoContrib->SetCaption(Figure(t.SaiBaseCalculoNaoCntb));
+    pnlOutOp->SetCaption(Figure(t.SaiOutras));
+    pnlImpCobrado->SetCaption(Figure(t.SaiImpostoCobradoST));
 }

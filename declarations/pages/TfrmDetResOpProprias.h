@@ -9,5 +9,5 @@ public:
     explicit TfrmDetResOpProprias(TComponent* owner);
 
 protected:
-    Figures Figuras() override;
+    PeriodSummary Figuras() override;
 };

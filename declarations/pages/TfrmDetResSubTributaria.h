@@ -10,5 +10,5 @@ public:
     explicit TfrmDetResSubTributaria(TComponent* owner);
 
 protected:
-    Figures Figuras() override;
+    PeriodSummary Figuras() override;
 };

@@ -141,9 +141,8 @@ void TfrmDetResumoDemSaldoAcumulado::PreparaQuadro() {
 void TfrmDetResumoDemSaldoAcumulado::Calcula() {
     using namespace SummaryFigures;
     const Currency creditoATransportar = OwnCreditToCarry();
-    DMDefAux->CalculaSaldoCredorExportacao(Key(), Amount("VL_SCE_ANTERIOR"),
-                                           Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
-    const TTotaisSaldoCredorExportacao& sce = DMDefAux->Figures.ExportCredit;
+    const TTotaisSaldoCredorExportacao sce = DMDefAux->CalculaSaldoCredorExportacao(
+        Key(), Amount("VL_SCE_ANTERIOR"), Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
     pnlSaidasExterior->SetCaption(Figure(sce.VlSaldoPExterior));
     pnlTotSaidas->SetCaption(Figure(sce.VlTotalSaidas));
     pnlProporcao->SetCaption(Proportion(sce.VlProporcao));
@@ -154,7 +153,7 @@ void TfrmDetResumoDemSaldoAcumulado::Calcula() {
     pnlCompTransferencia->SetCaption(Figure(sce.VlCompEstab));
     pnlCompProprio->SetCaption(Figure(sce.VlCompProprio));
     pnlTransferencias->SetCaption(Figure(sce.VlTransferencias));
-    if (const auto proximo = NextPeriodBalance(sce.VlSaldoProximoPeriodo, creditoATransportar))
+    if (const auto proximo = NextPeriodExportBalance(sce, creditoATransportar))
         pnlSaldoProxPeriodo->SetCaption(Figure(*proximo));
 }
 

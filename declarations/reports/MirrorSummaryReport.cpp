@@ -1,12 +1,9 @@
 #include "declarations/reports/MirrorSummaryReport.h"
 
-#include "core/data/RuleMessages.h"
-#include "core/data/TDMDefGeral.h"
-#include "core/util/MessageBoxes.h"
+#include "core/util/GeneralRoutines.h"
 #include "declarations/reports/MirrorLayout.h"
 #include "declarations/reports/SummaryColumn.h"
 #include "platform/base/SysUtils.h"
-#include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 #include "platform/db/TIBQuery.h"
 #include "platform/report/TReportBand.h"
@@ -17,7 +14,6 @@
 namespace {
 constexpr double kTitleHeight = 34;
 constexpr double kTitlePoints = 12;
-const QString kFormatoMoeda = QStringLiteral("#,##0.00");
 } // namespace
 
 MirrorSummaryReport::MirrorSummaryReport(TComponent* owner, const QString& name, const QString& titulo)
@@ -39,7 +35,7 @@ void MirrorSummaryReport::ibqDeclaracaoAfterOpen(TDataSet* dataSet) {
 }
 
 QString MirrorSummaryReport::Valor(Currency value) {
-    return FormatFloat(kFormatoMoeda, value);
+    return FormatFloat(FormatoMoeda, value);
 }
 
 DeclarationKey MirrorSummaryReport::Chave() const {
@@ -48,10 +44,6 @@ DeclarationKey MirrorSummaryReport::Chave() const {
 
 Currency MirrorSummaryReport::CampoDeclaracao(const char* campo) const {
     return ibqDeclaracao->FieldByName(QString::fromLatin1(campo))->AsCurrency();
-}
-
-Currency MirrorSummaryReport::Soma(const char* coluna) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsCurrency();
 }
 
 void MirrorSummaryReport::Mostra(TReportLabel* label, Currency value) {

@@ -5,11 +5,11 @@
 // them, formatted, into the value labels; a section whose declaration has no
 // row computes nothing and prints nothing.
 //
-// Figures are exact money: the declaration totals of the auxiliary data
-// module, the balances of PeriodSummary, and stored values and sums read from
-// the database as they are stored, so that a summary prints a figure as the
-// data sections print it. A query that fails shows the message of code 300
-// and aborts silently.
+// Figures are exact money, the same values the summary pages of the editor
+// show: the declaration totals of the auxiliary data module, the sheets of
+// PeriodSummary, and stored values and sums read from the database as they
+// are stored, so that a summary prints a figure as the data sections print it.
+// A query that fails shows the message of code 300 and aborts silently.
 
 #include "core/data/DeclarationKey.h"
 #include "declarations/reports/MirrorSectionReport.h"
@@ -37,8 +37,6 @@ protected:
     DeclarationKey Chave() const;
     // A money column of the declaration row, as stored.
     Currency CampoDeclaracao(const char* campo) const;
-    // A sum column of the ad-hoc result (none counts 0).
-    static Currency Soma(const char* coluna);
     // The value into the label, when the sheet has it.
     static void Mostra(TReportLabel* label, Currency value);
     // A sheet column on the values band.

@@ -1,31 +1,36 @@
 #pragma once
-// The lines of a period's balance as the summaries print them, all taken
-// from the one balance routine (declarations/validation/PeriodBalance.h), so
-// that the mirror, the summary pages and the validation agree to the cent:
-//
-//   debtor balance  what the debits exceed the credits by, while the
-//                   deductions do not cover it (else 0);
-//   final tax       the tax payable less the special payment terms, when
-//                   there is tax to pay and the terms do not exceed it.
-//
-// The ICMS-operations and export summaries count the opening balance cut to
-// whole cents, as the validation does; the own-operations and
-// tax-substitution summaries count it as stored, as they print it.
+// The sheet of a computation period (own operations or internal tax
+// substitution), one value that the summary pages and the mirror's summaries
+// both show, so that they show one figure on every line: the totals of the
+// entries and exits, the debits and credits of the tax, the opening balance
+// as stored, and the balance of the period from the one balance routine
+// (declarations/validation/PeriodBalance.h), which counts the opening balance
+// cut to whole cents, as the validation does. Then the final tax: the tax
+// payable less the special payment terms, when there is tax to pay and the
+// terms do not exceed it; otherwise the tax payable.
 
 #include "core/data/DeclarationTotals.h"
 #include "declarations/validation/PeriodBalance.h"
 
+#include <array>
+
 struct PeriodSummary {
+    // Valor Contábil, Base de Cálculo, Imposto, Operações Isentas, Outras Operações.
+    using Totals = std::array<Currency, 5>;
+
+    Totals Entries, Exits;
+    Currency ExitTax, OtherDebits, CreditReversals;  // debits 001, 002, 003
+    Currency EntryTax, OtherCredits, DebitReversals; // credits 006, 007, 008
+    Currency OpeningBalance;                         // 011, as stored
+    Currency Deductions, SpecialTerms;
     PeriodBalance Balance;
-    Currency DebtorBalance;
     Currency FinalTax;
+
+    // 010: the credits of the period without the opening balance.
+    Currency CreditSubtotal() const { return EntryTax + OtherCredits + DebitReversals; }
 };
 
-enum class TOpeningBalance { obCutToCents, obAsStored };
-
-PeriodSummary SummaryOfBalance(const PeriodBalance& balance, Currency specialTerms);
-// Own operations and tax substitution from the totals of the auxiliary data module.
-PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& totals, Currency openingBalance,
-                                   TOpeningBalance counted);
-PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& totals, Currency openingBalance,
-                                     TOpeningBalance counted);
+// From the totals of the declaration's block and its stored opening balance.
+PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& totals, Currency openingBalance);
+// Tax substitution has base and tax columns only; the others stay 0.
+PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& totals, Currency openingBalance);

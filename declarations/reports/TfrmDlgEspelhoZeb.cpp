@@ -200,11 +200,10 @@ void TfrmDlgEspelhoZeb::FormCreate(TObject*) {
     auto valor = [lista](const char* campo) {
         return lista->FieldByName(QString::fromLatin1(campo))->AsCurrency();
     };
-    DMDefAux->CalculaSaldoCredorExportacao(DeclarationKey::Of(*lista->FieldByName(kChave)),
-                                           valor("VL_SCE_ANTERIOR"), valor("VL_SCE_CREDITO_ICMS_ENERGIA"),
-                                           valor("VL_SCE_PROVISAO"));
-    if (DMDefAux->Figures.ExportCredit.QtdSaldoCredor != 1 &&
-        DMDefAux->Figures.ExportCredit.VlSCEDeclarado == Currency()) {
+    const TTotaisSaldoCredorExportacao saldoCredor = DMDefAux->CalculaSaldoCredorExportacao(
+        DeclarationKey::Of(*lista->FieldByName(kChave)), valor("VL_SCE_ANTERIOR"),
+        valor("VL_SCE_CREDITO_ICMS_ENERGIA"), valor("VL_SCE_PROVISAO"));
+    if (saldoCredor.QtdSaldoCredor != 1 && saldoCredor.VlSCEDeclarado == Currency()) {
         // No export credit balance: the summary is withdrawn for good.
         cbSCEResumo->SetTag(0);
         cbSCEResumo->SetChecked(false);

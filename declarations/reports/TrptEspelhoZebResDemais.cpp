@@ -1,10 +1,7 @@
 #include "declarations/reports/TrptEspelhoZebResDemais.h"
 
-#include "core/data/RuleMessages.h"
-#include "core/data/TDMDefGeral.h"
+#include "core/data/OtherSummaryTotals.h"
 #include "declarations/reports/SummaryColumn.h"
-#include "platform/db/TClientDataSet.h"
-#include "platform/db/TField.h"
 #include "platform/report/TReportLabel.h"
 
 namespace {
@@ -30,16 +27,9 @@ TrptEspelhoZebResDemais::TrptEspelhoZebResDemais(TComponent* owner)
 }
 
 void TrptEspelhoZebResDemais::CalculaValores() {
-    const QString chave = Chave().Sql();
-    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_LANCAMENTO) VL_LANCAMENTO"),
-                         QStringLiteral("FROM OUTRO_ICMS_DEVIDO "),
-                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    Mostra(qrlOutrosICMS, Soma("VL_LANCAMENTO"));
-    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL,"),
-                         QStringLiteral("SUM(VL_ISENTAS) VL_ISENTAS,"), QStringLiteral("COUNT(*) NUMERO"),
-                         QStringLiteral("FROM SAIDA_ALC_DECLARADA "),
-                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    Mostra(qrlVlNotaFiscal, Soma("VL_NOTA_FISCAL"));
-    Mostra(qrlVlIsentas, Soma("VL_ISENTAS"));
-    qrlNumeroNotas->SetCaption(DMDefGeral->cdsAuxiliar->FieldByName(QStringLiteral("NUMERO"))->AsString());
+    const OtherSummaryTotals outros = OtherSummaryTotals::Of(Chave());
+    Mostra(qrlOutrosICMS, outros.OutrosICMS);
+    Mostra(qrlVlNotaFiscal, outros.NotasALC);
+    Mostra(qrlVlIsentas, outros.IsentasALC);
+    qrlNumeroNotas->SetCaption(QString::number(outros.NumeroNotasALC));
 }

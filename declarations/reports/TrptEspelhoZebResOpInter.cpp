@@ -1,6 +1,6 @@
 #include "declarations/reports/TrptEspelhoZebResOpInter.h"
 
-#include "core/data/RuleMessages.h"
+#include "core/data/InterstateTotals.h"
 #include "declarations/reports/SummaryColumn.h"
 
 namespace {
@@ -39,31 +39,16 @@ TrptEspelhoZebResOpInter::TrptEspelhoZebResOpInter(TComponent* owner)
 }
 
 void TrptEspelhoZebResOpInter::CalculaValores() {
-    const QString chave = Chave().Sql();
-    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_CONTABIL) VL_CONTABIL,"),
-                         QStringLiteral("SUM(VL_BASE_CALCULO) VL_BASE_CALCULO,"),
-                         QStringLiteral("SUM(VL_OUTRAS_OPERACOES) VL_OUTRAS_OPERACOES,"),
-                         QStringLiteral("SUM(VL_PETROLEO_ENERGIA) VL_PETROLEO_ENERGIA,"),
-                         QStringLiteral("SUM(VL_OUTROS_PRODUTOS) VL_OUTROS_PRODUTOS"),
-                         QStringLiteral("FROM ENTRADA_IE_DECLARADA "),
-                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    Mostra(qrlEntContabil, Soma("VL_CONTABIL"));
-    Mostra(qrlEntBaseCalculo, Soma("VL_BASE_CALCULO"));
-    Mostra(qrlEntOutras, Soma("VL_OUTRAS_OPERACOES"));
-    Mostra(qrlEntPetroleoEnergia, Soma("VL_PETROLEO_ENERGIA"));
-    Mostra(qrlEntOutrosProdutos, Soma("VL_OUTROS_PRODUTOS"));
-    RuleMessages::Query({QStringLiteral("SELECT SUM(VL_CONTABIL_NAO_CNTB) VL_CONTABIL_NAO_CNTB,"),
-                         QStringLiteral("SUM(VL_CONTABIL_CNTB) VL_CONTABIL_CNTB,"),
-                         QStringLiteral("SUM(VL_BASE_CALCULO_NAO_CNTB) VL_BASE_CALCULO_NAO_CNTB,"),
-                         QStringLiteral("SUM(VL_BASE_CALCULO_CNTB) VL_BASE_CALCULO_CNTB,"),
-                         QStringLiteral("SUM(VL_OUTRAS_OPERACOES) VL_OUTRAS_OPERACOES,"),
-                         QStringLiteral("SUM(VL_IMPOSTO_COBRADO_ST) VL_IMPOSTO_COBRADO_ST"),
-                         QStringLiteral("FROM SAIDA_IE_DECLARADA "),
-                         QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    Mostra(qrlSaiContabilCntb, Soma("VL_CONTABIL_CNTB"));
-    Mostra(qrlSaiContabilNaoCntb, Soma("VL_CONTABIL_NAO_CNTB"));
-    Mostra(qrlSaiBaseCalculoCntb, Soma("VL_BASE_CALCULO_CNTB"));
-    Mostra(qrlSaiBaseCalculoNaoCntb, Soma("VL_BASE_CALCULO_NAO_CNTB"));
-    Mostra(qrlSaiOutras, Soma("VL_OUTRAS_OPERACOES"));
-    Mostra(qrlSaiImpostoCobradoST, Soma("VL_IMPOSTO_COBRADO_ST"));
+    const InterstateTotals t = InterstateTotals::Of(Chave());
+    Mostra(qrlEntContabil, t.EntContabil);
+    Mostra(qrlEntBaseCalculo, t.EntBaseCalculo);
+    Mostra(qrlEntOutras, t.EntOutras);
+    Mostra(qrlEntPetroleoEnergia, t.EntPetroleoEnergia);
+    Mostra(qrlEntOutrosProdutos, t.EntOutrosProdutos);
+    Mostra(qrlSaiContabilCntb, t.SaiContabilCntb);
+    Mostra(qrlSaiContabilNaoCntb, t.SaiContabilNaoCntb);
+    Mostra(qrlSaiBaseCalculoCntb, t.SaiBaseCalculoCntb);
+    Mostra(qrlSaiBaseCalculoNaoCntb, t.SaiBaseCalculoNaoCntb);
+    Mostra(qrlSaiOutras, t.SaiOutras);
+    Mostra(qrlSaiImpostoCobradoST, t.SaiImpostoCobradoST);
 }

@@ -83,61 +83,39 @@ void TrptEspelhoZebResOpProprias::CriaFolha(bool completa) {
 }
 
 void TrptEspelhoZebResOpProprias::CalculaValores() {
-    DMDefAux->CalculaOperacoesProprias(Chave());
-    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
-    Apuracao a;
-    a.EntContabil = t.VlEntContabil;
-    a.EntBaseCalculo = t.VlEntBaseCalculo;
-    a.EntImposto = t.VlEntImposto;
-    a.EntIsentas = t.VlEntIsentas;
-    a.EntOutras = t.VlEntOutras;
-    a.SaiContabil = t.VlSaiContabil;
-    a.SaiBaseCalculo = t.VlSaiBaseCalculo;
-    a.SaiImposto = t.VlSaiImposto;
-    a.SaiIsentas = t.VlSaiIsentas;
-    a.SaiOutras = t.VlSaiOutras;
-    a.OutCreditos = t.VlOutroCredito;
-    a.EstDebitos = t.VlEstornoDebito;
-    a.OutDebitos = t.VlOutroDebito;
-    a.EstCreditos = t.VlEstornoCredito;
-    a.Deducoes = t.VlDeducao;
-    a.PrazoEspecial = t.VlPrazoEspecial;
-    a.SaldoAnterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
-    a.Resumo = OwnOperationsSummary(t, a.SaldoAnterior, TOpeningBalance::obAsStored);
-    MostraApuracao(a);
+    MostraApuracao(OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(Chave()),
+                                        CampoDeclaracao("VL_SALDO_ANTERIOR")));
 }
 
-void TrptEspelhoZebResOpProprias::MostraApuracao(const Apuracao& a) {
-    Mostra(qrlEntContabil, a.EntContabil);
-    Mostra(qrlEntBaseCalculo, a.EntBaseCalculo);
-    Mostra(qrlEntImposto, a.EntImposto);
-    Mostra(qrlEntIsentas, a.EntIsentas);
-    Mostra(qrlEntOutras, a.EntOutras);
-    Mostra(qrlSaiContabil, a.SaiContabil);
-    Mostra(qrlSaiBaseCalculo, a.SaiBaseCalculo);
-    Mostra(qrlSaiImposto, a.SaiImposto);
-    Mostra(qrlSaiIsentas, a.SaiIsentas);
-    Mostra(qrlSaiOutras, a.SaiOutras);
-    const PeriodBalance& saldo = a.Resumo.Balance;
-    Mostra(qrlCrImposto, a.EntImposto);
-    Mostra(qrlOutCreditos, a.OutCreditos);
-    Mostra(qrlEstDebitos, a.EstDebitos);
-    Mostra(qrlSubtotalCreditos, a.EntImposto + a.OutCreditos + a.EstDebitos);
-    Mostra(qrlSaldoAnterior, a.SaldoAnterior);
+void TrptEspelhoZebResOpProprias::MostraApuracao(const PeriodSummary& f) {
+    TReportLabel* const entradas[5] = {qrlEntContabil, qrlEntBaseCalculo, qrlEntImposto, qrlEntIsentas,
+                                       qrlEntOutras};
+    TReportLabel* const saidas[5] = {qrlSaiContabil, qrlSaiBaseCalculo, qrlSaiImposto, qrlSaiIsentas,
+                                     qrlSaiOutras};
+    for (std::size_t i = 0; i < 5; ++i) {
+        Mostra(entradas[i], f.Entries[i]);
+        Mostra(saidas[i], f.Exits[i]);
+    }
+    const PeriodBalance& saldo = f.Balance;
+    Mostra(qrlCrImposto, f.EntryTax);
+    Mostra(qrlOutCreditos, f.OtherCredits);
+    Mostra(qrlEstDebitos, f.DebitReversals);
+    Mostra(qrlSubtotalCreditos, f.CreditSubtotal());
+    Mostra(qrlSaldoAnterior, f.OpeningBalance);
     Mostra(qrlTotalCreditos, saldo.Credits);
-    Mostra(qrlDbImposto, a.SaiImposto);
-    Mostra(qrlOutDebitos, a.OutDebitos);
-    Mostra(qrlEstCreditos, a.EstCreditos);
+    Mostra(qrlDbImposto, f.ExitTax);
+    Mostra(qrlOutDebitos, f.OtherDebits);
+    Mostra(qrlEstCreditos, f.CreditReversals);
     Mostra(qrlTotalDebitos, saldo.Debits);
-    Mostra(qrlSaldoDevedor, a.Resumo.DebtorBalance);
-    Mostra(qrlDeducoes, a.Deducoes);
+    Mostra(qrlSaldoDevedor, saldo.DebtorBalance);
+    Mostra(qrlDeducoes, f.Deductions);
     Mostra(qrlImpostoRecolher, saldo.TaxPayable);
     Mostra(qrlSaldoCredor, saldo.CarriedForward);
     // The special terms and the final tax print only when there are special terms.
-    const bool prazo = a.PrazoEspecial > Currency();
+    const bool prazo = f.SpecialTerms > Currency();
     for (TReportLabel* label :
          {qrlRotuloPrazoEspecial, qrlPrazoEspecial, qrlRotuloImpostoFinal, qrlImpostoFinal})
         label->SetEnabled(prazo);
-    Mostra(qrlPrazoEspecial, a.PrazoEspecial);
-    Mostra(qrlImpostoFinal, a.Resumo.FinalTax);
+    Mostra(qrlPrazoEspecial, f.SpecialTerms);
+    Mostra(qrlImpostoFinal, f.FinalTax);
 }

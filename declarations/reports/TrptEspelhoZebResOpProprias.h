@@ -41,20 +41,10 @@ public:
     TReportLabel* qrlImpostoFinal;
 
 protected:
-    // The figures of the sheet.
-    struct Apuracao {
-        Currency EntContabil, EntBaseCalculo, EntImposto, EntIsentas, EntOutras;
-        Currency SaiContabil, SaiBaseCalculo, SaiImposto, SaiIsentas, SaiOutras;
-        Currency OutCreditos, EstDebitos, OutDebitos, EstCreditos, Deducoes, PrazoEspecial;
-        // As stored.
-        Currency SaldoAnterior;
-        PeriodSummary Resumo;
-    };
-
     // `completa`: the totals show accounting value, exempt and other operations too.
     TrptEspelhoZebResOpProprias(TComponent* owner, const QString& name, const QString& titulo, bool completa);
     void CalculaValores() override;
-    void MostraApuracao(const Apuracao& apuracao);
+    void MostraApuracao(const PeriodSummary& folha);
 
 private:
     void CriaFolha(bool completa);

@@ -18,14 +18,17 @@ const QString kNao = QStringLiteral("NÃO");
 const QString kSim = QStringLiteral("SIM");
 
 void MostraColuna(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::Linhas>& coluna,
-                  const PeriodSummary& resumo, Currency saldoAnterior, Currency deducoes,
-                  Currency prazoEspecial) {
+                  const PeriodSummary& f) {
     using R = TrptEspelhoZebResOperacoes;
-    // The opening balance as stored; the balance counts it cut to cents.
-    const Currency valores[R::Linhas] = {
-        saldoAnterior,        resumo.Balance.Credits,    resumo.Balance.Debits,         deducoes,
-        resumo.DebtorBalance, resumo.Balance.TaxPayable, resumo.Balance.CarriedForward, prazoEspecial,
-        resumo.FinalTax};
+    const Currency valores[R::Linhas] = {f.OpeningBalance,
+                                         f.Balance.Credits,
+                                         f.Balance.Debits,
+                                         f.Deductions,
+                                         f.Balance.DebtorBalance,
+                                         f.Balance.TaxPayable,
+                                         f.Balance.CarriedForward,
+                                         f.SpecialTerms,
+                                         f.FinalTax};
     for (int i = 0; i < R::Linhas; ++i)
         coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::Valor(valores[i]));
 }
@@ -93,24 +96,14 @@ void TrptEspelhoZebResOperacoes::BuildMovements(SummaryColumn& saldos) {
 
 void TrptEspelhoZebResOperacoes::CalculaValores() {
     const DeclarationKey chave = Chave();
-    DMDefAux->CalculaSubstTributaria(chave);
-    const Currency anteriorST = CampoDeclaracao("VL_SALDO_ANTERIOR_ST");
-    MostraColuna(
-        qrlSubstituicao,
-        TaxSubstitutionSummary(DMDefAux->Figures.TaxSubstitution, anteriorST, TOpeningBalance::obCutToCents),
-        anteriorST, DMDefAux->Figures.TaxSubstitution.VlSTDeducao,
-        DMDefAux->Figures.TaxSubstitution.VlSTPrazoEspecial);
-    DMDefAux->CalculaOperacoesProprias(chave);
-    const Currency anterior = CampoDeclaracao("VL_SALDO_ANTERIOR");
-    MostraColuna(
-        qrlProprias,
-        OwnOperationsSummary(DMDefAux->Figures.OwnOperations, anterior, TOpeningBalance::obCutToCents),
-        anterior, DMDefAux->Figures.OwnOperations.VlDeducao, DMDefAux->Figures.OwnOperations.VlPrazoEspecial);
+    MostraColuna(qrlSubstituicao, TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(chave),
+                                                         CampoDeclaracao("VL_SALDO_ANTERIOR_ST")));
+    MostraColuna(qrlProprias, OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(chave),
+                                                   CampoDeclaracao("VL_SALDO_ANTERIOR")));
 
-    DMDefAux->CalculaResumoOperacoes(chave, CampoDeclaracao("VL_SCE_ANTERIOR"),
-                                     CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),
-                                     CampoDeclaracao("VL_SCE_PROVISAO"));
-    const TResumoOperacoes& r = DMDefAux->Figures.Movement;
+    const TResumoOperacoes r = DMDefAux->CalculaResumoOperacoes(
+        chave, CampoDeclaracao("VL_SCE_ANTERIOR"), CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),
+        CampoDeclaracao("VL_SCE_PROVISAO"));
     for (const auto& [label, movimento] :
          {std::pair{qrlMovOperProp, r.ComMovOperProp}, std::pair{qrlMovSubstTribut, r.ComMovSubstTribut},
           std::pair{qrlMovOutrosICMS, r.ComMovOutrosICMS}, std::pair{qrlMovOpInter, r.ComOpInter},

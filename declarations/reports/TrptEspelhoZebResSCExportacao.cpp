@@ -1,12 +1,11 @@
 #include "declarations/reports/TrptEspelhoZebResSCExportacao.h"
 
 #include "core/data/TDMDefAux.h"
-#include "declarations/reports/PeriodSummary.h"
+#include "core/util/GeneralRoutines.h"
 #include "declarations/reports/SummaryColumn.h"
+#include "declarations/validation/PeriodBalance.h"
 #include "platform/base/SysUtils.h"
 #include "platform/report/TReportLabel.h"
-
-#include <algorithm>
 
 namespace {
 // Design units (1/96 inch).
@@ -14,7 +13,6 @@ constexpr double kTop = 8;
 constexpr double kBlockGap = 12;
 constexpr double kCaptionWidth = 300;
 constexpr double kValueWidth = 120;
-const QString kFormatoProporcao = QStringLiteral("#,##0.0000");
 } // namespace
 
 TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
@@ -45,11 +43,9 @@ TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
 
 void TrptEspelhoZebResSCExportacao::CalculaValores() {
     const DeclarationKey chave = Chave();
-    DMDefAux->CalculaOperacoesProprias(chave);
     const Currency saldoCredor =
-        OwnOperationsSummary(DMDefAux->Figures.OwnOperations, CampoDeclaracao("VL_SALDO_ANTERIOR"),
-                             TOpeningBalance::obCutToCents)
-            .Balance.CarriedForward;
+        OwnOperationsBalance(DMDefAux->CalculaOperacoesProprias(chave), CampoDeclaracao("VL_SALDO_ANTERIOR"))
+            .CarriedForward;
 
     const Currency anterior = CampoDeclaracao("VL_SCE_ANTERIOR");
     const Currency energia = CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA");
@@ -58,18 +54,18 @@ void TrptEspelhoZebResSCExportacao::CalculaValores() {
     Mostra(qrlCreditosExportacao, energia);
     Mostra(qrlProvisao, provisao);
 
-    DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
-    const TTotaisSaldoCredorExportacao& e = DMDefAux->Figures.ExportCredit;
+    const TTotaisSaldoCredorExportacao e =
+        DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
     Mostra(qrlSaidasExterior, e.VlSaldoPExterior);
     Mostra(qrlCompEstab, e.VlCompEstab);
     Mostra(qrlCompProprio, e.VlCompProprio);
     Mostra(qrlTransferencias, e.VlTransferencias);
     Mostra(qrlTotalSaidas, e.VlTotalSaidas);
-    qrlProporcao->SetCaption(FormatFloat(kFormatoProporcao, e.VlProporcao));
+    qrlProporcao->SetCaption(FormatFloat(FormatoProporcao, e.VlProporcao));
     Mostra(qrlDebAjustado, e.VlDebAjustado);
     Mostra(qrlCredAjustado, e.VlCredAjustado);
     Mostra(qrlSaldoAjustPeriodo, e.VlSaldoAjustPeriodo);
     Mostra(qrlSaldoPeriodo, e.VlSaldoPeriodo);
-    if (e.VlSaldoProximoPeriodo >= Currency())
-        Mostra(qrlSaldoProximoPeriodo, std::min(e.VlSaldoProximoPeriodo, saldoCredor));
+    if (const auto proximo = NextPeriodExportBalance(e, saldoCredor))
+        Mostra(qrlSaldoProximoPeriodo, *proximo);
 }

@@ -130,11 +130,10 @@ void DeclarationValidator::SaldosAnteriores() {
              });
     if (!anterior)
         return;
-    DMDefAux->CalculaOperacoesProprias(*anterior);
-    VlSaldoPeriodoPassado = OwnOperationsBalance(DMDefAux->Figures.OwnOperations, saldo).CarriedForward;
-    DMDefAux->CalculaSubstTributaria(*anterior);
+    VlSaldoPeriodoPassado =
+        OwnOperationsBalance(DMDefAux->CalculaOperacoesProprias(*anterior), saldo).CarriedForward;
     VlSaldoPeriodoPassadoST =
-        TaxSubstitutionBalance(DMDefAux->Figures.TaxSubstitution, saldoST).CarriedForward;
+        TaxSubstitutionBalance(DMDefAux->CalculaSubstTributaria(*anterior), saldoST).CarriedForward;
 }
 
 void DeclarationValidator::Validacao() {
@@ -142,25 +141,24 @@ void DeclarationValidator::Validacao() {
     SaldosAnteriores();
     if (r.semRepresentante)
         Erro(200, QStringLiteral("O Nome do Representante Legal não informado."));
-    DMDefAux->CalculaOperacoesProprias(r.sq);
+    // This month's figures, one value, apart from the previous month's balances.
+    const DeclarationFigures figuras =
+        DeclarationFiguresOf(r.sq, r.sceAnterior, r.sceCreditoEnergia, r.sceProvisao);
     if (r.ano >= AnoRegrasInterestaduais)
-        RegrasInterestaduais();
+        RegrasInterestaduais(figuras.OwnOperations);
     RegrasSaldoAnterior();
-    RegrasPrazoEspecial();
+    RegrasPrazoEspecial(figuras.OwnOperations);
 
-    DMDefAux->CalculaSaldoCredorExportacao(r.sq, r.sceAnterior, r.sceCreditoEnergia, r.sceProvisao);
-    const TTotaisSaldoCredorExportacao& saldoCredor = DMDefAux->Figures.ExportCredit;
+    const TTotaisSaldoCredorExportacao& saldoCredor = figuras.ExportCredit;
     VlCompensacoes =
         TruncaCentavos(saldoCredor.VlCompEstab + saldoCredor.VlCompProprio + saldoCredor.VlTransferencias);
     const bool comSaldoCredor = saldoCredor.QtdSaldoCredor == 1 || !Zero(saldoCredor.VlSCEDeclarado);
     if (APartirDe(r.mes, r.ano, MesSaldoCredorExportacao, AnoSaldoCredorExportacao) && comSaldoCredor)
-        RegrasSaldoCredorExportacao();
+        RegrasSaldoCredorExportacao(saldoCredor);
     RegrasSemMovimento();
 
-    DMDefAux->CalculaSubstTributaria(r.sq);
-    DMDefAux->CalculaOutrosICMS(r.sq);
     if (APartirDe(r.mes, r.ano, MesOcorrenciasPareadas, AnoOcorrenciasPareadas))
-        RegrasPares();
+        RegrasPares(figuras);
     RegrasOcorrenciasPareadas();
     RegraImportacao();
     RegraCFOPSemValor(QStringLiteral("ENTRADA_DECLARADA"), QStringLiteral("Operações Próprias - Entradas"));
@@ -170,8 +168,7 @@ void DeclarationValidator::Validacao() {
 // ---- the rules ----------------------------------------------------------------------
 
 // Own operations against the interstate pages and the free-trade-area page.
-void DeclarationValidator::RegrasInterestaduais() {
-    const TTotaisOperacoesProprias& t = DMDefAux->Figures.OwnOperations;
+void DeclarationValidator::RegrasInterestaduais(const TTotaisOperacoesProprias& t) {
     const QString interestaduais = QStringLiteral(" de Operações Interestaduais= ");
     const QString proprias = QStringLiteral(" de Operações Próprias = ");
     const QString contabeisIE = QStringLiteral("Soma dos Valores Contábeis") + interestaduais;
@@ -241,10 +238,9 @@ void DeclarationValidator::RegrasSaldoAnterior() {
 }
 
 // Special terms against the tax payable.
-void DeclarationValidator::RegrasPrazoEspecial() {
-    const Currency prazoEspecial = DMDefAux->Figures.OwnOperations.VlPrazoEspecial;
-    VlImpostoRecolher =
-        OwnOperationsBalance(DMDefAux->Figures.OwnOperations, m_declaracao.saldoAnterior).TaxPayable;
+void DeclarationValidator::RegrasPrazoEspecial(const TTotaisOperacoesProprias& t) {
+    const Currency prazoEspecial = t.VlPrazoEspecial;
+    VlImpostoRecolher = OwnOperationsBalance(t, m_declaracao.saldoAnterior).TaxPayable;
     if (VlImpostoRecolher < prazoEspecial)
         Erro(250,
              Comparacao(QStringLiteral("Valor do Imposto a Recolher = "), Valor(VlImpostoRecolher),
@@ -254,8 +250,7 @@ void DeclarationValidator::RegrasPrazoEspecial() {
 }
 
 // Compensations, transfers, receipts and the provision of the export credit balance.
-void DeclarationValidator::RegrasSaldoCredorExportacao() {
-    const TTotaisSaldoCredorExportacao& t = DMDefAux->Figures.ExportCredit;
+void DeclarationValidator::RegrasSaldoCredorExportacao(const TTotaisSaldoCredorExportacao& t) {
     const DeclarationHeader& r = m_declaracao;
     if (VlCompensacoes > t.VlN020014)
         Erro(270, Comparacao(QStringLiteral("Soma dos valores Compensados e Transferidos = "),
@@ -318,8 +313,7 @@ void DeclarationValidator::RegrasSemMovimento() {
 }
 
 // O350008 with N140010, S140001 with O350011.
-void DeclarationValidator::RegrasPares() {
-    const DeclarationFigures& f = DMDefAux->Figures;
+void DeclarationValidator::RegrasPares(const DeclarationFigures& f) {
     if (Zero(f.OtherICMS.VlO350008) != Zero(f.OwnOperations.VlN140010))
         Erro(308);
     else if (!Zero(f.OtherICMS.VlO350008) && f.OtherICMS.VlO350008 != f.OwnOperations.VlN140010)

@@ -5,15 +5,16 @@
 // rules run. No rule stops the run.
 //
 // The declaration is its header row, taken as a value (DeclarationHeader, read
-// from the declaration list, DMDef.cdsSelDeclaracao). The figures come from the
-// totals of the auxiliary data module, which the run leaves filled for the
-// declaration (own operations, export credit balance, tax substitution,
-// other ICMS due).
+// from the declaration list, DMDef.cdsSelDeclaracao). Its figures are one
+// value (DeclarationFiguresOf), computed once per run and handed to the rules
+// that judge them; the previous month's balances come from that month's own
+// totals, a value apart.
 //
 // A query that fails shows the message of code 300 and raises the silent
 // abort: the run ends unfinished and its outcome must not be recorded (the
 // findings handed over so far are incomplete).
 
+#include "core/data/DeclarationTotals.h"
 #include "declarations/validation/DeclarationHeader.h"
 #include "platform/base/Currency.h"
 
@@ -52,13 +53,13 @@ public:
 private:
     void SaldosAnteriores();
     void Erro(int codigo, const QString& detalhe = {});
-    void RegrasInterestaduais();
+    void RegrasInterestaduais(const TTotaisOperacoesProprias& t);
     void RegrasSaldoAnterior();
-    void RegrasPrazoEspecial();
-    void RegrasSaldoCredorExportacao();
+    void RegrasPrazoEspecial(const TTotaisOperacoesProprias& t);
+    void RegrasSaldoCredorExportacao(const TTotaisSaldoCredorExportacao& t);
     void RegraTransferenciaPropria();
     void RegrasSemMovimento();
-    void RegrasPares();
+    void RegrasPares(const DeclarationFigures& f);
     void RegrasOcorrenciasPareadas();
     void RegraImportacao();
     void RegraCFOPSemValor(const QString& tabela, const QString& rotulo);

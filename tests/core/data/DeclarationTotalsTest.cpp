@@ -44,22 +44,23 @@ protected:
 };
 
 TEST_F(DeclarationTotalsTest, DeclaracaoSemLinhasDaZeroEmTudo) {
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    aux->CalculaSubstTributaria(DeclarationKey(1));
-    aux->CalculaOutrosICMS(DeclarationKey(1));
-    aux->CalculaResumoOperacoes(DeclarationKey(1), M("100"), Currency(), Currency());
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, Currency());
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiImposto, Currency());
-    EXPECT_EQ(aux->Figures.OwnOperations.VlN140010, Currency());
-    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTDeducao, Currency());
-    EXPECT_EQ(aux->Figures.OtherICMS.VlO350011, Currency());
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, Currency());
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, M("100"));
-    EXPECT_EQ(aux->Figures.ExportCredit.QtdSaldoCredor, 0);
-    EXPECT_FALSE(aux->Figures.Movement.ComOpInter);
-    EXPECT_FALSE(aux->Figures.Movement.ComSaldoRecebido);
-    EXPECT_TRUE(aux->Figures.Movement.ComSaldoAcumulado); // the previous balance alone
-    EXPECT_TRUE(aux->Figures.Movement.ComMovOperProp);    // flag "N": the block has movement
+    DeclarationFigures f;
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    f.TaxSubstitution = aux->CalculaSubstTributaria(DeclarationKey(1));
+    ComputeOtherICMS(DeclarationKey(1), f.OtherICMS);
+    ComputeMovement(DeclarationKey(1), M("100"), Currency(), Currency(), f.Movement, f.ExportCredit);
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, Currency());
+    EXPECT_EQ(f.OwnOperations.VlSaiImposto, Currency());
+    EXPECT_EQ(f.OwnOperations.VlN140010, Currency());
+    EXPECT_EQ(f.TaxSubstitution.VlSTDeducao, Currency());
+    EXPECT_EQ(f.OtherICMS.VlO350011, Currency());
+    EXPECT_EQ(f.ExportCredit.VlSaldoPeriodo, Currency());
+    EXPECT_EQ(f.ExportCredit.VlSaldoProximoPeriodo, M("100"));
+    EXPECT_EQ(f.ExportCredit.QtdSaldoCredor, 0);
+    EXPECT_FALSE(f.Movement.ComOpInter);
+    EXPECT_FALSE(f.Movement.ComSaldoRecebido);
+    EXPECT_TRUE(f.Movement.ComSaldoAcumulado); // the previous balance alone
+    EXPECT_TRUE(f.Movement.ComMovOperProp);    // flag "N": the block has movement
     for (auto conta :
          {&TDMDefAux::ContaMovOperProp, &TDMDefAux::ContaMovSubstTribut, &TDMDefAux::ContaMovOutrosICMS,
           &TDMDefAux::ContaMovALCZFM, &TDMDefAux::ContaMovSaldoCredor})
@@ -67,6 +68,7 @@ TEST_F(DeclarationTotalsTest, DeclaracaoSemLinhasDaZeroEmTudo) {
 }
 
 TEST_F(DeclarationTotalsTest, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
+    DeclarationFigures f;
     Entrada(199, "1");
     Entrada(200, "2");
     Entrada(299, "4");
@@ -77,14 +79,15 @@ TEST_F(DeclarationTotalsTest, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     Saida(600, "2");
     Saida(6999, "4");
     Saida(7000, "8");
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterContabil, M("22"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("63"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterContabil, M("6"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiContabil, M("15"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(f.OwnOperations.VlEntInterContabil, M("22"));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("63"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterContabil, M("6"));
+    EXPECT_EQ(f.OwnOperations.VlSaiContabil, M("15"));
 }
 
 TEST_F(DeclarationTotalsTest, ColunasDasOperacoesInterestaduais) {
+    DeclarationFigures f;
     Executa(QStringLiteral(
         "INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
         "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
@@ -101,32 +104,33 @@ TEST_F(DeclarationTotalsTest, ColunasDasOperacoesInterestaduais) {
         "INSERT INTO SAIDA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL, VL_BASE_CALCULO, "
         "VL_IMPOSTO, VL_OPERACOES_ISENTAS, VL_OUTRAS_OPERACOES, VL_BASE_CALCULO_ST, VL_IMPOSTO_RETIDO_ST) "
         "VALUES (1, 5102, 1000, 1000, 1000, 1000, 1000, 1000, 1000)"));
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
     // Each column of the interstate entries (2102 only), cut to cents.
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterContabil, M("1.01"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterBaseCalculo, M("2.02"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterImposto, M("3.03"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterIsentas, M("4.04"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterOutras, M("5.05"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterIsentasOutras,
+    EXPECT_EQ(f.OwnOperations.VlEntInterContabil, M("1.01"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterBaseCalculo, M("2.02"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterImposto, M("3.03"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterIsentas, M("4.04"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterOutras, M("5.05"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterIsentasOutras,
               M("9.09")); // each cut before they are added
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterBaseCalculoST, M("6.06"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntInterImpostoRetidoST, M("7.07"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIsentas, M("104.04"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntImpostoRetidoST, M("107.07"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterBaseCalculoST, M("6.06"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterImpostoRetidoST, M("7.07"));
+    EXPECT_EQ(f.OwnOperations.VlEntIsentas, M("104.04"));
+    EXPECT_EQ(f.OwnOperations.VlEntImpostoRetidoST, M("107.07"));
     // And of the interstate exits (6102 only).
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterContabil, M("10"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterBaseCalculo, M("20"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterImposto, M("30"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterIsentas, M("40"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterOutras, M("50"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterIsentasOutras, M("90"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterBaseCalculoST, M("60"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiInterImpostoRetidoST, M("70"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiBaseCalculoST, M("1060"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterContabil, M("10"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterBaseCalculo, M("20"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterImposto, M("30"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterIsentas, M("40"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterOutras, M("50"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterIsentasOutras, M("90"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterBaseCalculoST, M("60"));
+    EXPECT_EQ(f.OwnOperations.VlSaiInterImpostoRetidoST, M("70"));
+    EXPECT_EQ(f.OwnOperations.VlSaiBaseCalculoST, M("1060"));
 }
 
 TEST_F(DeclarationTotalsTest, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
+    DeclarationFigures f;
     CriaDeclaracao(2, 2011, 2);
     const std::vector<QVariantList> ufs =
         banco.Rows(QStringLiteral("SELECT FIRST 2 CO_UF FROM UFS ORDER BY CO_UF"));
@@ -157,27 +161,28 @@ TEST_F(DeclarationTotalsTest, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
                        "NU_SUBSERIE_NOTA_FISCAL, NU_NOTA_FISCAL, VL_NOTA_FISCAL, VL_ISENTAS) SELECT FIRST 1 "
                        "1, CO_LOCALIDADE, "
                        "'A', ' ', 2, 500, 85.25 FROM MUNICIPIO"));
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEContabil, M("2.01"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEBaseCalculo, M("4"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEOutras, M("6"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEPetroleoEnergia, M("8"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEOutrosProdutos, M("10"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEContabilNaoCntb, M("20"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEContabilCntb, M("40"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEBaseCalculoNaoCntb, M("60"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEBaseCalculoCntb, M("80"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEOutras, M("100"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEImpostoCobradoST, M("120"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlALCNotaFiscal, M("1500"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlALCIsentas, M("255.75"));
-    aux->CalculaOperacoesProprias(DeclarationKey(2));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntIEContabil, M("7"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlSaiIEOutras, Currency());
-    EXPECT_EQ(aux->Figures.OwnOperations.VlALCNotaFiscal, Currency());
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(f.OwnOperations.VlEntIEContabil, M("2.01"));
+    EXPECT_EQ(f.OwnOperations.VlEntIEBaseCalculo, M("4"));
+    EXPECT_EQ(f.OwnOperations.VlEntIEOutras, M("6"));
+    EXPECT_EQ(f.OwnOperations.VlEntIEPetroleoEnergia, M("8"));
+    EXPECT_EQ(f.OwnOperations.VlEntIEOutrosProdutos, M("10"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEContabilNaoCntb, M("20"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEContabilCntb, M("40"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEBaseCalculoNaoCntb, M("60"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEBaseCalculoCntb, M("80"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEOutras, M("100"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEImpostoCobradoST, M("120"));
+    EXPECT_EQ(f.OwnOperations.VlALCNotaFiscal, M("1500"));
+    EXPECT_EQ(f.OwnOperations.VlALCIsentas, M("255.75"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(2));
+    EXPECT_EQ(f.OwnOperations.VlEntIEContabil, M("7"));
+    EXPECT_EQ(f.OwnOperations.VlSaiIEOutras, Currency());
+    EXPECT_EQ(f.OwnOperations.VlALCNotaFiscal, Currency());
 }
 
 TEST_F(DeclarationTotalsTest, FaixasDasSaidasParaOExteriorEDaProporcao) {
+    DeclarationFigures f;
     Saida(5501, "1");
     Saida(5102, "2");
     Saida(8000, "4");
@@ -188,25 +193,27 @@ TEST_F(DeclarationTotalsTest, FaixasDasSaidasParaOExteriorEDaProporcao) {
     Entrada(1001, "0", "4");
     Entrada(1000, "0", "8");
     Entrada(5000, "0", "16");
-    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPExterior, M("9"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlTotalSaidas, M("11"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSCEImpostoEnt, M("5")); // 499 and 1001 only
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+    EXPECT_EQ(f.ExportCredit.VlSaldoPExterior, M("9"));
+    EXPECT_EQ(f.ExportCredit.VlTotalSaidas, M("11"));
+    EXPECT_EQ(f.ExportCredit.VlSCEImpostoEnt, M("5")); // 499 and 1001 only
 }
 
 TEST_F(DeclarationTotalsTest, SomasSaoCortadasNosCentavos) {
+    DeclarationFigures f;
     Entrada(1102, "10.005", "0.29");
     Entrada(1101, "0.0099", "0.0099");
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("10.01")); // 10,0149 cut, not rounded to 10,02
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntImposto, M("0.29"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("10.01")); // 10,0149 cut, not rounded to 10,02
+    EXPECT_EQ(f.OwnOperations.VlEntImposto, M("0.29"));
     Executa(QStringLiteral("DELETE FROM ENTRADA_DECLARADA"));
     Entrada(1102, "10.005");
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("10.00"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("10.00"));
 }
 
 TEST_F(DeclarationTotalsTest, SomasDeOcorrenciasPorApuracaoTipoENumero) {
+    DeclarationFigures f;
     OutroDebito(1, Ocorrencia('N', 2, 1), "200");
     OutroDebito(2, Ocorrencia('N', 2, 14), "30");
     OutroDebito(3, Ocorrencia('S', 2, 1), "7");
@@ -215,25 +222,26 @@ TEST_F(DeclarationTotalsTest, SomasDeOcorrenciasPorApuracaoTipoENumero) {
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 1, Ocorrencia('O', 35, 8), "11");
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 2, Ocorrencia('O', 35, 11),
                "13");
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    aux->CalculaSubstTributaria(DeclarationKey(1));
-    aux->CalculaOutrosICMS(DeclarationKey(1));
-    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
-    EXPECT_EQ(aux->Figures.OwnOperations.VlOutroDebito, M("230"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlN020014, M("30"));
-    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTOutroDebito, M("7"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlDeducao, M("5"));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlN140010, M("5"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlDeducoesN14, M("5"));
-    EXPECT_EQ(aux->Figures.TaxSubstitution.VlS140001, M("3"));
-    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTDeducao, M("3"));
-    EXPECT_EQ(aux->Figures.OtherICMS.VlO350008, M("11"));
-    EXPECT_EQ(aux->Figures.OtherICMS.VlO350011, M("13"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    f.TaxSubstitution = aux->CalculaSubstTributaria(DeclarationKey(1));
+    ComputeOtherICMS(DeclarationKey(1), f.OtherICMS);
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+    EXPECT_EQ(f.OwnOperations.VlOutroDebito, M("230"));
+    EXPECT_EQ(f.ExportCredit.VlN020014, M("30"));
+    EXPECT_EQ(f.TaxSubstitution.VlSTOutroDebito, M("7"));
+    EXPECT_EQ(f.OwnOperations.VlDeducao, M("5"));
+    EXPECT_EQ(f.OwnOperations.VlN140010, M("5"));
+    EXPECT_EQ(f.ExportCredit.VlDeducoesN14, M("5"));
+    EXPECT_EQ(f.TaxSubstitution.VlS140001, M("3"));
+    EXPECT_EQ(f.TaxSubstitution.VlSTDeducao, M("3"));
+    EXPECT_EQ(f.OtherICMS.VlO350008, M("11"));
+    EXPECT_EQ(f.OtherICMS.VlO350011, M("13"));
     EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 1);
     EXPECT_EQ(aux->ContaMovOutrosICMS(DeclarationKey(1)), 1);
 }
 
 TEST_F(DeclarationTotalsTest, ExemploDoSaldoCredorDeExportacao) {
+    DeclarationFigures f;
     Saida(5102, "6000", "1800");
     Saida(5501, "3000");
     OutroDebito(1, Ocorrencia('N', 2, 1), "200");
@@ -245,24 +253,26 @@ TEST_F(DeclarationTotalsTest, ExemploDoSaldoCredorDeExportacao) {
         QStringLiteral("INSERT INTO SALDO_CREDOR_TRANSFERIDO (SQ_SALDO_CREDOR_TRANSFERIDO, SQ_DECLARACAO, "
                        "SQ_OCORRENCIA_DEF, VL_SALDO_TRANSFERIDO) VALUES (1, 1, %1, 20)")
             .arg(Ocorrencia('E', 52, 1)));
-    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), M("100"), M("10"), Currency());
-    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("2000"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlCredAjustado, M("2490"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoAjustPeriodo, M("490"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlProporcao, M("0.3333"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, M("173.317"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, M("203.317"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSCEDeclarado, M("110"));
-    EXPECT_EQ(aux->Figures.ExportCredit.QtdSaldoCredor, 1);
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), M("100"), M("10"), Currency());
+    EXPECT_EQ(f.ExportCredit.VlDebAjustado, M("2000"));
+    EXPECT_EQ(f.ExportCredit.VlCredAjustado, M("2490"));
+    EXPECT_EQ(f.ExportCredit.VlSaldoAjustPeriodo, M("490"));
+    EXPECT_EQ(f.ExportCredit.VlProporcao, M("0.3333"));
+    EXPECT_EQ(f.ExportCredit.VlSaldoPeriodo, M("173.317"));
+    EXPECT_EQ(f.ExportCredit.VlSaldoProximoPeriodo, M("203.317"));
+    EXPECT_EQ(f.ExportCredit.VlSCEDeclarado, M("110"));
+    EXPECT_EQ(f.ExportCredit.QtdSaldoCredor, 1);
 }
 
 TEST_F(DeclarationTotalsTest, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
+    DeclarationFigures f;
     auto proporcao = [&](const char* exterior, const char* interno) {
         Executa(QStringLiteral("DELETE FROM SAIDA_DECLARADA"));
         Saida(5501, exterior);
         Saida(5102, interno);
-        aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
-        return aux->Figures.ExportCredit.VlProporcao;
+        f.ExportCredit =
+            aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+        return f.ExportCredit.VlProporcao;
     };
     EXPECT_EQ(proporcao("1", "7"), M("0.125"));            // 0,12500
     EXPECT_EQ(proporcao("123456", "876544"), M("0.1234")); // 0,123456 -> 0,12346 -> 0,1234
@@ -275,37 +285,41 @@ TEST_F(DeclarationTotalsTest, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
 }
 
 TEST_F(DeclarationTotalsTest, DebitosAjustadosDescontamOCodigo020014) {
+    DeclarationFigures f;
     Saida(5102, "100", "10");
     OutroDebito(1, Ocorrencia('N', 2, 14), "50");
-    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
     // Debits: tax 10 + other debits 50 (the 2/14 row among them), less 50.
-    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("10"));
+    EXPECT_EQ(f.ExportCredit.VlDebAjustado, M("10"));
     Executa(QStringLiteral("DELETE FROM OUTRO_DEBITO_DECLARADO"));
-    aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), M("5"), Currency());
-    EXPECT_EQ(aux->Figures.ExportCredit.VlDebAjustado, M("10"));
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), M("5"), Currency());
+    EXPECT_EQ(f.ExportCredit.VlDebAjustado, M("10"));
     // Adjusted balance -15 against an energy credit of 5: nothing is left.
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoAjustPeriodo, M("-15"));
-    EXPECT_EQ(aux->Figures.ExportCredit.VlSaldoPeriodo, Currency());
+    EXPECT_EQ(f.ExportCredit.VlSaldoAjustPeriodo, M("-15"));
+    EXPECT_EQ(f.ExportCredit.VlSaldoPeriodo, Currency());
 }
 
 TEST_F(DeclarationTotalsTest, ChaveQueNaoEInteiroEhConsultaQueFalha) {
+    DeclarationFigures f;
     Lancamento("OUTRO_ICMS_DEVIDO", "SQ_OUTRO_ICMS_DEVIDO", "VL_LANCAMENTO", 1, Ocorrencia('O', 35, 8), "11");
-    aux->CalculaOutrosICMS(DeclarationKey(1));
+    ComputeOtherICMS(DeclarationKey(1), f.OtherICMS);
     const QString texto = ErroComAbort(
         [&] { aux->CalculaOperacoesProprias(DeclarationKey::FromText(QStringLiteral("1 OR 1=1"))); });
     EXPECT_EQ(texto, Mensagem(300));
-    EXPECT_EQ(aux->Figures.OtherICMS.VlO350008, M("11")); // the other blocks keep their figures
+    EXPECT_EQ(f.OtherICMS.VlO350008, M("11")); // the other blocks keep their figures
 }
 
 TEST_F(DeclarationTotalsTest, ConsultaQueFalhaMostra300EMantemOQueJaFoiSomado) {
+    DeclarationFigures f;
     Entrada(1102, "5");
     Executa(QStringLiteral("DROP TABLE SAIDA_ALC_DECLARADA"));
-    const QString texto = ErroComAbort([&] { aux->CalculaOperacoesProprias(DeclarationKey(1)); });
+    const QString texto = ErroComAbort([&] { ComputeOwnOperations(DeclarationKey(1), f.OwnOperations); });
     EXPECT_EQ(texto, Mensagem(300));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("5"));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("5"));
 }
 
 TEST_F(DeclarationTotalsTest, ContagensDeMovimento) {
+    DeclarationFigures f;
     Entrada(1102, "1");
     EXPECT_EQ(aux->ContaMovOperProp(DeclarationKey(1)), 1);
     EXPECT_EQ(aux->ContaMovSubstTribut(DeclarationKey(1)), 0);
@@ -321,10 +335,10 @@ TEST_F(DeclarationTotalsTest, ContagensDeMovimento) {
     Executa(QStringLiteral("INSERT INTO SALDO_CREDOR_RECEBIDO (SQ_SALDO_CREDOR_RECEBIDO, SQ_DECLARACAO, "
                            "SQ_OCORRENCIA_DEF, VL_SALDO_RECEBIDO) VALUES (1, 1, %1, 1)")
                 .arg(Ocorrencia('E', 56, 1)));
-    aux->CalculaResumoOperacoes(DeclarationKey(1), Currency(), Currency(), Currency());
-    EXPECT_TRUE(aux->Figures.Movement.ComOpInter);
-    EXPECT_TRUE(aux->Figures.Movement.ComSaldoRecebido);
-    EXPECT_FALSE(aux->Figures.Movement.ComSaldoAcumulado);
+    ComputeMovement(DeclarationKey(1), Currency(), Currency(), Currency(), f.Movement, f.ExportCredit);
+    EXPECT_TRUE(f.Movement.ComOpInter);
+    EXPECT_TRUE(f.Movement.ComSaldoRecebido);
+    EXPECT_FALSE(f.Movement.ComSaldoAcumulado);
 }
 
 } // namespace

@@ -151,6 +151,7 @@ TEST_F(Declaracao, NovasLinhasRecebemChaveDeclaracaoEZeros) {
 }
 
 TEST_F(Declaracao, DetalheAplicadoFicaGravadoNaHora) {
+    DeclarationFigures f;
     aux->AbreTabelaDeclaracao(def->cdsEntradas);
     def->cdsEntradas->Append();
     def->cdsEntradas->FieldByName(QStringLiteral("CO_FISCAL_OPERACAO"))->SetAsInteger(1102);
@@ -158,8 +159,8 @@ TEST_F(Declaracao, DetalheAplicadoFicaGravadoNaHora) {
     def->cdsEntradas->Post();
     EXPECT_EQ(def->cdsEntradas->ApplyUpdates(0), 0);
     EXPECT_TRUE(DeclaracaoAlterada);
-    aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.OwnOperations.VlEntContabil, M("5"));
+    f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("5"));
     EXPECT_EQ(aux->ContaMovOperProp(DeclarationKey(1)), 1);
 }
 
@@ -177,6 +178,7 @@ TEST_F(Declaracao, InterestaduaisExigemAlgumValor) {
 }
 
 TEST_F(Declaracao, ImpostoRetidoNaoPassaDaBaseNasEntradasDoGrupo1) {
+    DeclarationFigures f;
     ASSERT_TRUE(geral->AbreConsulta(
         QStringLiteral("SELECT FIRST 1 CO_FISCAL_OPERACAO FROM GRUPAMENTO_CFOP WHERE CO_GRUPO_CFOP = 1")));
     ASSERT_FALSE(geral->cdsAuxiliar->IsEmpty());
@@ -192,8 +194,8 @@ TEST_F(Declaracao, ImpostoRetidoNaoPassaDaBaseNasEntradasDoGrupo1) {
     def->cdsEntradasI->FieldByName(QStringLiteral("VL_IMPOSTO_RETIDO_ST"))->SetText(QStringLiteral("5"));
     def->cdsEntradasI->Post();
     EXPECT_EQ(def->cdsEntradasI->ApplyUpdates(0), 0); // the join writes ENTRADA_DECLARADA
-    aux->CalculaSubstTributaria(DeclarationKey(1));
-    EXPECT_EQ(aux->Figures.TaxSubstitution.VlSTEntImpostoRetido, M("5"));
+    f.TaxSubstitution = aux->CalculaSubstTributaria(DeclarationKey(1));
+    EXPECT_EQ(f.TaxSubstitution.VlSTEntImpostoRetido, M("5"));
 }
 
 TEST_F(Declaracao, SemMovimentoRecusadoQuandoHaLancamentos) {

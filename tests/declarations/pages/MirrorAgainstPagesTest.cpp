@@ -1,6 +1,6 @@
-// The mirror's summary of the own operations against the summary page of
-// the editor, on one declaration with rows in every table: each figure the
-// page shows is the figure the mirror prints.
+// The mirror's summaries against the summary pages of the editor, on one
+// declaration with rows in every table and stored values with fractions of a
+// cent: each figure a page shows is the figure the mirror prints.
 
 #include "tests/declarations/pages/BalancePagesFixture.h"
 
@@ -24,14 +24,14 @@
 
 namespace {
 
-constexpr int NoOpProprias = 35;
-// The own-operations summary among the dialog's sections.
-constexpr int SecaoResOpProprias = 8;
+// Pages and the positions of their summaries among the dialog's sections.
+constexpr int NoOpProprias = 35, NoSubTributaria = 36, NoOpInter = 37, NoDemais = 38;
+constexpr int ResOpProprias = 8, ResSubTributaria = 9, ResOpInter = 10, ResSCExportacao = 11, ResDemais = 12;
 
 class MirrorAgainstPagesTest : public BalancePages {
 protected:
-    // The value labels of the own-operations summary as the mirror prints them.
-    std::map<QString, QString> Espelho() {
+    // The value labels that every summary section prints, by section.
+    std::map<int, std::map<QString, QString>> Espelho() {
         TClientDataSet* lista = def->cdsSelDeclaracao;
         lista->Open();
         EXPECT_TRUE(lista->Locate(QStringLiteral("SQ_DECLARACAO"), 1));
@@ -41,19 +41,19 @@ protected:
         for (int i = 0; i < dialogo->ComponentCount(); ++i)
             if (auto* caixa = dynamic_cast<TCheckBox*>(dialogo->Components(i));
                 caixa && caixa->Tag() == TfrmDlgEspelhoZeb::kTagResumo)
-                caixa->SetChecked(caixa->Name() == QStringLiteral("cbOpPropriasR"));
-        std::map<QString, QString> valores;
+                caixa->SetChecked(true);
+        std::map<int, std::map<QString, QString>> valores;
         prompter.AnswerWith([&](const TPromptRequest& request) {
             EXPECT_NE(dynamic_cast<TfrmPreview*>(TControl::ControlOf(qobject_cast<QWidget*>(request.Window))),
                       nullptr);
-            auto* relatorio = static_cast<MirrorSummaryReport*>(dialogo->Relatorios()[SecaoResOpProprias]);
-            if (!relatorio)
-                return TPromptResult{mrOk, {}};
-            for (int i = 0; i < relatorio->ComponentCount(); ++i)
-                if (auto* label = dynamic_cast<TReportLabel*>(relatorio->Components(i));
-                    label && label->Parent() == static_cast<TReportBand*>(relatorio->qrbValores) &&
-                    !label->Name().isEmpty())
-                    valores[label->Name()] = label->Caption();
+            for (int secao = ResOpProprias; secao <= ResDemais; ++secao) {
+                auto* relatorio = static_cast<MirrorSummaryReport*>(dialogo->Relatorios()[secao]);
+                for (int i = 0; relatorio && i < relatorio->ComponentCount(); ++i)
+                    if (auto* label = dynamic_cast<TReportLabel*>(relatorio->Components(i));
+                        label && label->Parent() == static_cast<TReportBand*>(relatorio->qrbValores) &&
+                        label->Enabled() && !label->Name().isEmpty())
+                        valores[secao][label->Name()] = label->Caption();
+            }
             return TPromptResult{mrOk, {}};
         });
         Application->SafeCall(dialogo.get(), [&dialogo] { dialogo->btnImprimir->Click(); });
@@ -63,35 +63,94 @@ protected:
 
 } // namespace
 
-TEST_F(MirrorAgainstPagesTest, TheOwnOperationsSummaryPrintsWhatItsPageShows) {
-    // An opening balance in whole cents: with fractions of a cent the page adds
-    // it cut to cents and the mirror's summary as stored.
-    AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 100.56"));
-    auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
-    ASSERT_NE(pagina, nullptr);
-    const std::vector<std::pair<TPanel*, const char*>> pares = {
-        {pagina->pnlEntradas[0], "qrlEntContabil"},     {pagina->pnlEntradas[1], "qrlEntBaseCalculo"},
-        {pagina->pnlEntradas[2], "qrlEntImposto"},      {pagina->pnlEntradas[3], "qrlEntIsentas"},
-        {pagina->pnlEntradas[4], "qrlEntOutras"},       {pagina->pnlSaidas[0], "qrlSaiContabil"},
-        {pagina->pnlSaidas[1], "qrlSaiBaseCalculo"},    {pagina->pnlSaidas[2], "qrlSaiImposto"},
-        {pagina->pnlSaidas[3], "qrlSaiIsentas"},        {pagina->pnlSaidas[4], "qrlSaiOutras"},
-        {pagina->pnlCrImposto, "qrlCrImposto"},         {pagina->pnlCI_OutCreditos, "qrlOutCreditos"},
-        {pagina->pnlCI_EstDebitos, "qrlEstDebitos"},    {pagina->pnlTotalPartCRI, "qrlSubtotalCreditos"},
-        {pagina->pnlSCPerAnterior, "qrlSaldoAnterior"}, {pagina->pnlTotalCr_Imp, "qrlTotalCreditos"},
-        {pagina->pnlDebImposto, "qrlDbImposto"},        {pagina->pnlDI_OutDebitos, "qrlOutDebitos"},
-        {pagina->pnlDI_EstCreditos, "qrlEstCreditos"},  {pagina->pnlTotalDb_Imp, "qrlTotalDebitos"},
-        {pagina->pnlSaldoDevedor, "qrlSaldoDevedor"},   {pagina->pnlDeducoes, "qrlDeducoes"},
-        {pagina->pnlImpRecolher, "qrlImpostoRecolher"}, {pagina->pnlSCTransportar, "qrlSaldoCredor"},
-        {pagina->pnlPrazoEsp, "qrlPrazoEspecial"},      {pagina->pnlImpFinalRec, "qrlImpostoFinal"}};
-    std::vector<std::pair<QString, QString>> naPagina;
-    for (const auto& [painel, rotulo] : pares)
-        naPagina.emplace_back(QLatin1String(rotulo), painel->Caption());
+TEST_F(MirrorAgainstPagesTest, EverySummaryPagePrintsWhatItsPageShows) {
+    using O = DeclarationFixture::Occurrences;
+    const auto raw = Currency::fromRaw;
+    AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 131300.0099, VL_SALDO_ANTERIOR_ST = 1.2399"));
+    Linhas().AddInterstateEntry(1, 33, raw(10471606180), raw(1000099), raw(50), raw(77), {});
+    Linhas().AddInterstateExit(1, 35, raw(1000099), raw(2000099), raw(50), raw(99), {}, {});
+    Linhas().AddFreeTradeExit(1, 124, raw(1000099), raw(50), QDate(Ano, Mes, 2));
+    Linhas().AddOccurrence(O::OutroICMS, 1, 2, Linhas().LegalGround('O', 35, 1), raw(99),
+                           {QStringLiteral("Legislação")});
 
-    const std::map<QString, QString> impresso = Espelho();
-    ASSERT_FALSE(impresso.empty()) << "the summary was printed";
-    for (const auto& [rotulo, mostrado] : naPagina) {
-        const auto it = impresso.find(rotulo);
-        ASSERT_NE(it, impresso.end()) << rotulo.toStdString();
+    struct Par {
+        const char* painel;
+        int secao;
+        const char* rotulo;
+    };
+    std::vector<std::pair<int, std::vector<Par>>> paginas;
+    for (const auto& [no, secao] :
+         {std::pair{NoOpProprias, ResOpProprias}, {NoSubTributaria, ResSubTributaria}})
+        paginas.push_back({no,
+                           {{"pnlVlContabilEntradas", secao, "qrlEntContabil"},
+                            {"pnlBaseCalculoEntradas", secao, "qrlEntBaseCalculo"},
+                            {"pnlImpostoEntradas", secao, "qrlEntImposto"},
+                            {"pnlOpIsentasEntradas", secao, "qrlEntIsentas"},
+                            {"pnlOutOpEntradas", secao, "qrlEntOutras"},
+                            {"pnlVlContabilSaidas", secao, "qrlSaiContabil"},
+                            {"pnlBaseCalculoSaidas", secao, "qrlSaiBaseCalculo"},
+                            {"pnlImpostoSaidas", secao, "qrlSaiImposto"},
+                            {"pnlOpIsentasSaidas", secao, "qrlSaiIsentas"},
+                            {"pnlOutOpSaidas", secao, "qrlSaiOutras"},
+                            {"pnlCrImposto", secao, "qrlCrImposto"},
+                            {"pnlCI_OutCreditos", secao, "qrlOutCreditos"},
+                            {"pnlCI_EstDebitos", secao, "qrlEstDebitos"},
+                            {"pnlTotalPartCRI", secao, "qrlSubtotalCreditos"},
+                            {"pnlSCPerAnterior", secao, "qrlSaldoAnterior"},
+                            {"pnlTotalCr_Imp", secao, "qrlTotalCreditos"},
+                            {"pnlDebImposto", secao, "qrlDbImposto"},
+                            {"pnlDI_OutDebitos", secao, "qrlOutDebitos"},
+                            {"pnlDI_EstCreditos", secao, "qrlEstCreditos"},
+                            {"pnlTotalDb_Imp", secao, "qrlTotalDebitos"},
+                            {"pnlSaldoDevedor", secao, "qrlSaldoDevedor"},
+                            {"pnlDeducoes", secao, "qrlDeducoes"},
+                            {"pnlImpRecolher", secao, "qrlImpostoRecolher"},
+                            {"pnlSCTransportar", secao, "qrlSaldoCredor"},
+                            {"pnlPrazoEsp", secao, "qrlPrazoEspecial"},
+                            {"pnlImpFinalRec", secao, "qrlImpostoFinal"}}});
+    paginas.push_back({NoOpInter,
+                       {{"pnlVlContabilEntradas", ResOpInter, "qrlEntContabil"},
+                        {"pnlBaseCalculoEntradas", ResOpInter, "qrlEntBaseCalculo"},
+                        {"pnlPetroleoEntradas", ResOpInter, "qrlEntPetroleoEnergia"},
+                        {"pnlOutrosProdutos", ResOpInter, "qrlEntOutrosProdutos"},
+                        {"pnlOutOpEntradas", ResOpInter, "qrlEntOutras"},
+                        {"pnlContContrib", ResOpInter, "qrlSaiContabilCntb"},
+                        {"pnlContNaoContrib", ResOpInter, "qrlSaiContabilNaoCntb"},
+                        {"pnlBaseContrib", ResOpInter, "qrlSaiBaseCalculoCntb"},
+                        {"pnlBaseNaoContrib", ResOpInter, "qrlSaiBaseCalculoNaoCntb"},
+                        {"pnlOutOp", ResOpInter, "qrlSaiOutras"},
+                        {"pnlImpCobrado", ResOpInter, "qrlSaiImpostoCobradoST"}}});
+    paginas.push_back({NoDemais,
+                       {{"pnlICMS", ResDemais, "qrlOutrosICMS"},
+                        {"pnlVlNotaFiscal", ResDemais, "qrlVlNotaFiscal"},
+                        {"pnlNum", ResDemais, "qrlNumeroNotas"},
+                        {"pnlVlIsentasALC", ResDemais, "qrlVlIsentas"},
+                        {"pnlCompProprio", ResSCExportacao, "qrlCompProprio"},
+                        {"pnlCompEstab", ResSCExportacao, "qrlCompEstab"},
+                        {"pnlTransf", ResSCExportacao, "qrlTransferencias"},
+                        {"pnlSCProxPeriodo", ResSCExportacao, "qrlSaldoProximoPeriodo"}}});
+
+    // What each page shows, then what the mirror prints.
+    std::vector<std::tuple<QString, int, QString, QString>> naPagina;
+    for (const auto& [no, pares] : paginas) {
+        Seleciona(no);
+        for (const Par& par : pares) {
+            auto* painel = dynamic_cast<TPanel*>(editor->Quadro()->FindComponent(QLatin1String(par.painel)));
+            ASSERT_NE(painel, nullptr) << par.painel;
+            if (painel->Visible() && painel->Parent()->Visible()) // shown
+                naPagina.emplace_back(QLatin1String(par.painel), par.secao, QLatin1String(par.rotulo),
+                                      painel->Caption());
+        }
+    }
+    const auto impresso = Espelho();
+    for (const auto& [painel, secao, rotulo, mostrado] : naPagina) {
+        SCOPED_TRACE(painel.toStdString());
+        ASSERT_TRUE(impresso.count(secao)) << secao;
+        const auto it = impresso.at(secao).find(rotulo);
+        ASSERT_NE(it, impresso.at(secao).end()) << rotulo.toStdString();
         EXPECT_EQ(it->second.trimmed(), mostrado.trimmed()) << rotulo.toStdString();
     }
+    // The stored fractions of a cent show alike on both: 131.300,0099 as 131.300,01.
+    EXPECT_EQ(impresso.at(ResOpProprias).at(QStringLiteral("qrlSaldoAnterior")),
+              QStringLiteral("131.300,01"));
 }

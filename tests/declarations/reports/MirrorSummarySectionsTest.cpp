@@ -34,15 +34,14 @@ QString V(Currency value) {
 enum Secao { ResOperacoes = 7, ResOpProprias, ResSubTributaria, ResOpInter, ResSCExportacao, ResDemais };
 
 // The balance sheet of the summary pages: credits with the opening balance
-// (cut to cents on the ICMS-operations summary), debits, then debtor balance,
-// tax to pay and credit carried forward, and the final tax after the special terms.
+// cut to cents, debits, then debtor balance, tax to pay and credit carried
+// forward, and the final tax after the special terms.
 struct Folha {
     Currency TC, TD, SD, IR, CT, Final;
 };
-Folha Pagina(Currency anterior, Currency creditos, Currency debitos, Currency deducoes, Currency prazo,
-             bool corta) {
+Folha Pagina(Currency anterior, Currency creditos, Currency debitos, Currency deducoes, Currency prazo) {
     Folha f;
-    f.TC = (corta ? TruncaCentavos(anterior) : anterior) + creditos;
+    f.TC = TruncaCentavos(anterior) + creditos;
     f.TD = debitos;
     if (f.TC >= f.TD) {
         f.CT = f.TC - f.TD + deducoes;
@@ -109,24 +108,18 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     const DeclarationKey chave(1);
 
     // Own operations.
-    aux->CalculaOperacoesProprias(chave);
-    const TTotaisOperacoesProprias op = aux->Figures.OwnOperations;
+    const TTotaisOperacoesProprias op = aux->CalculaOperacoesProprias(chave);
     const Currency anterior = Currency::fromRaw(1005678);
-    auto folhaProprias = [&](bool corta) {
-        return Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
-                      op.VlSaiImposto + op.VlOutroDebito + op.VlEstornoCredito, op.VlDeducao,
-                      op.VlPrazoEspecial, corta);
-    };
-    const Folha proprias = folhaProprias(false);
-    const Folha propriasCortada = folhaProprias(true);
-    // The figures of the small declaration, by hand: credits 100,5678 + 192,12
-    // + 10,00 + 3,00; debits 396,00 + 20,00 + 5,00; deductions 7,00; terms 2,00.
-    EXPECT_EQ(V(proprias.TC), QStringLiteral("305,69"));
-    EXPECT_EQ(V(proprias.SD), QStringLiteral("115,31"));
-    EXPECT_EQ(V(proprias.IR), QStringLiteral("108,31"));
-    EXPECT_EQ(V(proprias.Final), QStringLiteral("106,31"));
-    EXPECT_EQ(V(propriasCortada.TC), QStringLiteral("305,68"));
-    EXPECT_EQ(V(propriasCortada.IR), QStringLiteral("108,32"));
+    const Folha proprias =
+        Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
+               op.VlSaiImposto + op.VlOutroDebito + op.VlEstornoCredito, op.VlDeducao, op.VlPrazoEspecial);
+    // The figures of the small declaration, by hand: credits 100,5678 (counted
+    // 100,56) + 192,12 + 10,00 + 3,00; debits 396,00 + 20,00 + 5,00; deductions
+    // 7,00; terms 2,00.
+    EXPECT_EQ(V(proprias.TC), QStringLiteral("305,68"));
+    EXPECT_EQ(V(proprias.SD), QStringLiteral("115,32"));
+    EXPECT_EQ(V(proprias.IR), QStringLiteral("108,32"));
+    EXPECT_EQ(V(proprias.Final), QStringLiteral("106,32"));
     const auto& p = resumos.valores.at(ResOpProprias);
     Confere(p, QStringLiteral("qrlEntContabil"), op.VlEntContabil);
     Confere(p, QStringLiteral("qrlEntBaseCalculo"), op.VlEntBaseCalculo);
@@ -157,12 +150,11 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     Confere(p, QStringLiteral("qrlImpostoFinal"), proprias.Final);
 
     // Tax substitution.
-    aux->CalculaSubstTributaria(chave);
-    const TTotaisSubstTributaria st = aux->Figures.TaxSubstitution;
+    const TTotaisSubstTributaria st = aux->CalculaSubstTributaria(chave);
     const Folha substituicao =
         Pagina(Units(10), st.VlSTEntImpostoRetido + st.VlSTOutroCredito + st.VlSTEstornoDebito,
                st.VlSTSaiImpostoRetido + st.VlSTOutroDebito + st.VlSTEstornoCredito, st.VlSTDeducao,
-               st.VlSTPrazoEspecial, true);
+               st.VlSTPrazoEspecial);
     EXPECT_EQ(V(substituicao.CT), QStringLiteral("6,10"));
     const auto& s = resumos.valores.at(ResSubTributaria);
     EXPECT_EQ(s.count(QStringLiteral("qrlEntContabil")), 0u);
@@ -182,7 +174,7 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     const auto& o = resumos.valores.at(ResOperacoes);
     for (const auto& [sufixo, folha, saldo, deducoes, prazo] :
          {std::tuple{QStringLiteral("ST"), substituicao, Units(10), st.VlSTDeducao, st.VlSTPrazoEspecial},
-          std::tuple{QStringLiteral("OP"), propriasCortada, anterior, op.VlDeducao, op.VlPrazoEspecial}}) {
+          std::tuple{QStringLiteral("OP"), proprias, anterior, op.VlDeducao, op.VlPrazoEspecial}}) {
         Confere(o, QStringLiteral("qrlSaldoAnterior") + sufixo, saldo);
         Confere(o, QStringLiteral("qrlCreditos") + sufixo, folha.TC);
         Confere(o, QStringLiteral("qrlDebitos") + sufixo, folha.TD);
@@ -212,8 +204,8 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     Confere(i, QStringLiteral("qrlSaiImpostoCobradoST"), op.VlSaiIEImpostoCobradoST);
 
     // Export balance: its block, and the next period's balance, here negative.
-    aux->CalculaSaldoCredorExportacao(chave, Units(5), Currency(), Currency());
-    const TTotaisSaldoCredorExportacao e = aux->Figures.ExportCredit;
+    const TTotaisSaldoCredorExportacao e =
+        aux->CalculaSaldoCredorExportacao(chave, Units(5), Currency(), Currency());
     const auto& x = resumos.valores.at(ResSCExportacao);
     Confere(x, QStringLiteral("qrlSCEAnterior"), Units(5));
     Confere(x, QStringLiteral("qrlSaidasExterior"), e.VlSaldoPExterior);
@@ -237,8 +229,8 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
 
     // What the labels hold is what the pages print.
     const QString opProprias = Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOpProprias"));
-    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Saldo Devedor +115,31"))));
-    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Imposto final a Recolher +106,31"))));
+    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Saldo Devedor +115,32"))));
+    EXPECT_TRUE(opProprias.contains(QRegularExpression(QStringLiteral("Imposto final a Recolher +106,32"))));
     EXPECT_TRUE(Secao(resumos.paginas, QStringLiteral("rptEspelhoZebResOperacoes"))
                     .contains(QRegularExpression(QStringLiteral("Imposto a Recolher: +0,00 +108,32"))));
 }

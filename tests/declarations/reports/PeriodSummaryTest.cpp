@@ -12,13 +12,18 @@ Currency C(std::int64_t units, std::int64_t cents = 0) {
 
 PeriodSummary Summary(Currency opening, Currency credits, Currency debits, Currency deductions,
                       Currency special = {}) {
-    return SummaryOfBalance(BalanceOfPeriod(opening, credits, debits, deductions), special);
+    TTotaisOperacoesProprias own;
+    own.VlEntImposto = credits;
+    own.VlSaiImposto = debits;
+    own.VlDeducao = deductions;
+    own.VlPrazoEspecial = special;
+    return OwnOperationsSummary(own, opening);
 }
 
 TEST(PeriodSummaryTest, DebtsBeyondTheDeductionsArePayableAndTheSpecialTermsComeOffOnlyWhenTheyFit) {
     // Credits 1.000,00 with an opening balance of 100,00, debits 1.500,00, deductions 200,00.
     const PeriodSummary plain = Summary(C(100), C(900), C(1500), C(200));
-    EXPECT_EQ(plain.DebtorBalance, C(500));
+    EXPECT_EQ(plain.Balance.DebtorBalance, C(500));
     EXPECT_EQ(plain.Balance.TaxPayable, C(300));
     EXPECT_EQ(plain.Balance.CarriedForward, Currency());
     EXPECT_EQ(plain.FinalTax, C(300));
@@ -29,7 +34,7 @@ TEST(PeriodSummaryTest, DebtsBeyondTheDeductionsArePayableAndTheSpecialTermsCome
 
 TEST(PeriodSummaryTest, CreditsThatCoverTheDebitsCarryTheRestWithTheDeductions) {
     const PeriodSummary summary = Summary(Currency(), C(1200), C(1000), C(50), C(10));
-    EXPECT_EQ(summary.DebtorBalance, Currency());
+    EXPECT_EQ(summary.Balance.DebtorBalance, Currency());
     EXPECT_EQ(summary.Balance.TaxPayable, Currency());
     EXPECT_EQ(summary.Balance.CarriedForward, C(250));
     // No tax: the special terms take nothing off.
@@ -38,27 +43,20 @@ TEST(PeriodSummaryTest, CreditsThatCoverTheDebitsCarryTheRestWithTheDeductions) 
 
 TEST(PeriodSummaryTest, DebtsExceedingTheCreditsByExactlyTheDeductionsLeaveNothing) {
     const PeriodSummary summary = Summary(Currency(), C(400), C(1000), C(600));
-    EXPECT_EQ(summary.DebtorBalance, Currency());
+    EXPECT_EQ(summary.Balance.DebtorBalance, Currency());
     EXPECT_EQ(summary.Balance.TaxPayable, Currency());
     EXPECT_EQ(summary.Balance.CarriedForward, Currency());
     // Deductions beyond the debt are carried forward.
     EXPECT_EQ(Summary(Currency(), C(400), C(1000), C(700)).Balance.CarriedForward, C(100));
 }
 
-TEST(PeriodSummaryTest, TheOpeningBalanceCountsCutToCentsOrAsStored) {
+TEST(PeriodSummaryTest, TheOpeningBalanceShowsAsStoredAndCountsCutToCents) {
     const PeriodSummary summary = Summary(Currency::fromRaw(1000099), C(0), C(100, 1), Currency());
+    EXPECT_EQ(summary.OpeningBalance, Currency::fromRaw(1000099));
     // 100,0099 counts as 100,00: 0,01 to pay.
     EXPECT_EQ(summary.Balance.Credits, C(100));
     EXPECT_EQ(summary.Balance.TaxPayable, C(0, 1));
-    EXPECT_EQ(summary.DebtorBalance, C(0, 1));
-
-    // Counted as stored, it covers 100,0099 of debits exactly.
-    TTotaisOperacoesProprias own;
-    own.VlSaiImposto = Currency::fromRaw(1000099);
-    EXPECT_EQ(OwnOperationsSummary(own, Currency::fromRaw(1000099), TOpeningBalance::obAsStored).FinalTax,
-              Currency());
-    EXPECT_EQ(OwnOperationsSummary(own, Currency::fromRaw(1000099), TOpeningBalance::obCutToCents).FinalTax,
-              Currency::fromRaw(99));
+    EXPECT_EQ(summary.Balance.DebtorBalance, C(0, 1));
 }
 
 TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
@@ -69,9 +67,9 @@ TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     own.VlSaiImposto = C(1000);
     own.VlDeducao = C(100);
     own.VlPrazoEspecial = C(20);
-    const PeriodSummary proprias = OwnOperationsSummary(own, C(100), TOpeningBalance::obAsStored);
+    const PeriodSummary proprias = OwnOperationsSummary(own, C(100));
     EXPECT_EQ(proprias.Balance.Credits, C(800));
-    EXPECT_EQ(proprias.DebtorBalance, C(200));
+    EXPECT_EQ(proprias.Balance.DebtorBalance, C(200));
     EXPECT_EQ(proprias.FinalTax, C(80));
 
     TTotaisSubstTributaria st;
@@ -79,7 +77,7 @@ TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     st.VlSTSaiImpostoRetido = C(30);
     st.VlSTOutroDebito = C(5);
     st.VlSTPrazoEspecial = C(25);
-    const PeriodSummary substituicao = TaxSubstitutionSummary(st, C(5), TOpeningBalance::obAsStored);
+    const PeriodSummary substituicao = TaxSubstitutionSummary(st, C(5));
     EXPECT_EQ(substituicao.Balance.Debits, C(35));
     EXPECT_EQ(substituicao.Balance.TaxPayable, C(20));
     // The terms exceed the tax: it stays.

@@ -1,21 +1,7 @@
-#include "declarations/pages/OtherSummaryTotals.h"
+#include "core/data/OtherSummaryTotals.h"
 
 #include "core/data/RuleMessages.h"
-#include "core/data/TDMDefGeral.h"
-#include "core/util/MessageBoxes.h"
-#include "platform/base/Exceptions.h"
-#include "platform/db/TClientDataSet.h"
-#include "platform/db/TField.h"
-
-#include <QStringList>
-
-namespace {
-
-Currency Soma(const char* coluna) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(coluna))->AsCurrency().truncatedToCents();
-}
-
-} // namespace
+#include "core/data/StoredSum.h"
 
 OtherSummaryTotals OtherSummaryTotals::Of(DeclarationKey sqDeclaracao) {
     const QString chave = sqDeclaracao.Sql();
@@ -23,13 +9,13 @@ OtherSummaryTotals OtherSummaryTotals::Of(DeclarationKey sqDeclaracao) {
     RuleMessages::Query({QStringLiteral("SELECT SUM(VL_LANCAMENTO) VL_LANCAMENTO"),
                          QStringLiteral("FROM OUTRO_ICMS_DEVIDO "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    totais.OutrosICMS = Soma("VL_LANCAMENTO");
+    totais.OutrosICMS = StoredSum("VL_LANCAMENTO");
     RuleMessages::Query({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL,"),
                          QStringLiteral("SUM(VL_ISENTAS) VL_ISENTAS,"), QStringLiteral("COUNT(*) NUMERO"),
                          QStringLiteral("FROM SAIDA_ALC_DECLARADA "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    totais.NotasALC = Soma("VL_NOTA_FISCAL");
-    totais.IsentasALC = Soma("VL_ISENTAS");
-    totais.NumeroNotasALC = DMDefGeral->cdsAuxiliar->FieldByName(QStringLiteral("NUMERO"))->AsInteger();
+    totais.NotasALC = StoredSum("VL_NOTA_FISCAL");
+    totais.IsentasALC = StoredSum("VL_ISENTAS");
+    totais.NumeroNotasALC = StoredCount("NUMERO");
     return totais;
 }
