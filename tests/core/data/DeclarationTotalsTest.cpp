@@ -75,13 +75,14 @@ TEST_F(DeclarationTotalsTest, FaixasDeCFOPDasEntradasESaidasInterestaduais) {
     Entrada(300, "8");
     Entrada(2102, "16");
     Entrada(3102, "32");
+    Entrada(2999, "64");
     Saida(599, "1");
     Saida(600, "2");
     Saida(6999, "4");
     Saida(7000, "8");
     f.OwnOperations = aux->CalculaOperacoesProprias(DeclarationKey(1));
-    EXPECT_EQ(f.OwnOperations.VlEntInterContabil, M("22"));
-    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("63"));
+    EXPECT_EQ(f.OwnOperations.VlEntInterContabil, M("86"));
+    EXPECT_EQ(f.OwnOperations.VlEntContabil, M("127"));
     EXPECT_EQ(f.OwnOperations.VlSaiInterContabil, M("6"));
     EXPECT_EQ(f.OwnOperations.VlSaiContabil, M("15"));
 }
@@ -188,14 +189,15 @@ TEST_F(DeclarationTotalsTest, FaixasDasSaidasParaOExteriorEDaProporcao) {
     Saida(8000, "4");
     Saida(700, "8");
     Saida(499, "16");
+    Saida(6502, "32");
     Entrada(499, "0", "1");
     Entrada(500, "0", "2");
     Entrada(1001, "0", "4");
     Entrada(1000, "0", "8");
     Entrada(5000, "0", "16");
     f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), Currency(), Currency(), Currency());
-    EXPECT_EQ(f.ExportCredit.VlSaldoPExterior, M("9"));
-    EXPECT_EQ(f.ExportCredit.VlTotalSaidas, M("11"));
+    EXPECT_EQ(f.ExportCredit.VlSaldoPExterior, M("41"));
+    EXPECT_EQ(f.ExportCredit.VlTotalSaidas, M("43"));
     EXPECT_EQ(f.ExportCredit.VlSCEImpostoEnt, M("5")); // 499 and 1001 only
 }
 
@@ -262,6 +264,8 @@ TEST_F(DeclarationTotalsTest, ExemploDoSaldoCredorDeExportacao) {
     EXPECT_EQ(f.ExportCredit.VlSaldoProximoPeriodo, M("203.317"));
     EXPECT_EQ(f.ExportCredit.VlSCEDeclarado, M("110"));
     EXPECT_EQ(f.ExportCredit.QtdSaldoCredor, 1);
+    f.ExportCredit = aux->CalculaSaldoCredorExportacao(DeclarationKey(1), M("100.0099"), M("10"), Currency());
+    EXPECT_EQ(f.ExportCredit.VlSaldoProximoPeriodo, M("203.3269")); // the previous balance uncut
 }
 
 TEST_F(DeclarationTotalsTest, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
@@ -282,6 +286,9 @@ TEST_F(DeclarationTotalsTest, ProporcaoArredondadaACincoCasasPerdeAQuinta) {
     EXPECT_EQ(proporcao("12349", "87651"), M("0.1234"));   // 0,12349: not rounded to 0,1235
     EXPECT_EQ(proporcao("1", "1"), M("0.5"));
     EXPECT_EQ(proporcao("0", "1"), Currency());
+    Entrada(1102, "0", "0.05");
+    proporcao("1", "7");
+    EXPECT_EQ(f.ExportCredit.VlSaldoPeriodo, M("0.0063")); // 0,05 x 0,125 = 0,00625, half up
 }
 
 TEST_F(DeclarationTotalsTest, DebitosAjustadosDescontamOCodigo020014) {

@@ -269,6 +269,18 @@ TEST_F(DeclarationValidatorTest, ExportRulesNeedExportData) {
     fixture->AddOccurrence(O::OutroCredito, 1, 1, fixture->LegalGround('N', 7, 32), R(10));
     fixture->AddCreditBalance(O::SCRecebido, 1, 1, fixture->LegalGround('E', 56, 1), R(30), 87654321);
     EXPECT_EQ(Codigos(1), Codes{}); // 271 would hold, but there are no compensations nor declared values
+    fixture->Execute(QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET VL_SCE_PROVISAO = 0.01"));
+    EXPECT_EQ(Codigos(1), (Codes{271, 304, 305})); // a declared value alone opens them
+}
+
+TEST_F(DeclarationValidatorTest, ExportRulesHoldAtTheirEdges) {
+    DeclarationFixture::Declaration d = Limpa(1);
+    d.saldoAnterior = d.sceAnterior = R(60);
+    d.sceProvisao = Currency::fromRaw(100099); // cut to 10,00: the balance carried forward
+    fixture->AddDeclaration(d);
+    fixture->AddCreditBalance(O::SCCompensado, 1, 1, fixture->LegalGround('E', 58, 1), R(50), 87654321);
+    fixture->AddOccurrence(O::OutroDebito, 1, 1, fixture->LegalGround('N', 2, 14), R(50));
+    EXPECT_EQ(Codigos(1), Codes{}); // compensated as much as the other debits N020014
 }
 
 TEST_F(DeclarationValidatorTest, NoMovementFlagsAgainstThePages) {
@@ -276,6 +288,10 @@ TEST_F(DeclarationValidatorTest, NoMovementFlagsAgainstThePages) {
     d.semMovOperProp = d.semMovSubstTribut = d.semMovOutrosICMS = d.semMovAlcZfm = QStringLiteral("N");
     fixture->AddDeclaration(d);
     EXPECT_EQ(Codigos(1), (Codes{272, 273, 274, 275}));
+    fixture->AddOccurrence(O::OutroDebito, 1, 1, fixture->LegalGround('S', 2, 1), R(5));
+    EXPECT_EQ(Codigos(1), (Codes{272, 273, 275}));
+    fixture->AddOccurrence(O::OutroDebito, 1, 2, fixture->LegalGround('N', 2, 1), R(5));
+    EXPECT_EQ(Codigos(1), (Codes{272, 275}));
     fixture->AddFreeTradeExit(1, 1, R(10), {});
     fixture->AddExit(1, 5102, {R(10), {}, {}, {}, {}, R(5), {}});
     EXPECT_EQ(Codigos(1), (Codes{211, 275}));
