@@ -1,6 +1,6 @@
 // The registers of legal representatives and accountants: the rules in
 // their order with their messages and focus, keys from counters 15 and 16,
-// and search.
+// search, and the apostrophe they keep out.
 
 #include "tests/declarations/registers/RegisterWindows.h"
 
@@ -145,6 +145,19 @@ TEST_F(PeopleRegistersTest, APastedControlCharacterIsRefusedNamingTheField) {
     UserInput::TypeInto(p.telefone, QStringLiteral("32221234"));
     UserInput::ClickButtonOf(p.janela->fsnCadastro->acPost(), p.janela->Widget());
     EXPECT_EQ(Linhas(p), 1);
+}
+
+TEST_F(PeopleRegistersTest, TheApostropheKeyIsSwallowedAndAPastedOneDropped) {
+    ASSERT_TRUE(
+        geral->ExecutaSQL(QStringLiteral("INSERT INTO CONTABILISTA (SQ_CONTABILISTA, NO_CONTABILISTA, "
+                                         "NU_DDD_CONTABILISTA, NU_TEL_CONTABILISTA) VALUES "
+                                         "(7, 'Ana Prado', '21', '32221234')")));
+    const People p = Contabilistas();
+    UserInput::Click(p.nome);
+    UserInput::Type(QStringLiteral("'"));
+    EXPECT_EQ(p.dados->State(), dsBrowse) << "the key never reached the edit";
+    UserInput::Paste(QStringLiteral("d'A"));
+    EXPECT_EQ(p.nome->Text(), QStringLiteral("Ana PradodA"));
 }
 
 TEST_F(PeopleRegistersTest, RepresentativesRulesRunInTheirOrder) {
