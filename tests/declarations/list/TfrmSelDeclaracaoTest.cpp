@@ -19,6 +19,7 @@
 #include "platform/ui/TMaskEdit.h"
 #include "tests/support/QStringPrinter.h"
 #include "tests/support/application/AccessibilityCheck.h"
+#include "tests/support/input/UserInput.h"
 
 #include <QDate>
 #include <QDir>
@@ -112,6 +113,23 @@ TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclar
     const QString de2001 = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2001";
     EXPECT_EQ(Valor(de2001.arg("IN_OUTROS_ICMS_SEM_MOV")), "S");
     EXPECT_EQ(Valor(de2001.arg("IN_ALC_ZFM_SEM_MOV")), "S");
+}
+
+TEST_F(TfrmSelDeclaracaoTest, TheNewDeclarationIsTypedPastTheCompanyNameAndConfirmedWithEnter) {
+    AbreLista();
+    std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
+    dialogo->Show();
+    UserInput::TypeInto(dialogo->medtInscricao, "12345674");
+    UserInput::Tab();
+    UserInput::Type("5");
+    UserInput::Tab();
+    UserInput::Type("2006");
+    UserInput::Tab();
+    EXPECT_NE(UserInput::Focused(), dialogo->edtRazao->Widget());
+    UserInput::ShiftTab();
+    UserInput::Enter();
+    EXPECT_EQ(dialogo->ModalResult(), mrOk);
+    EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL WHERE ME_REFERENCIA = 5"), 1);
 }
 
 TEST_F(TfrmSelDeclaracaoTest, AnInsertTheDatabaseRefusesLeavesNothingAndKeepsTheDialogOpen) {
