@@ -6,6 +6,7 @@
 #include "platform/db/TField.h"
 #include "platform/ui/TAction.h"
 #include "platform/ui/TApplication.h"
+#include "platform/ui/TButton.h"
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TLabel.h"
 #include "platform/ui/TPanel.h"
@@ -20,6 +21,7 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <vector>
 
 namespace {
@@ -270,6 +272,19 @@ TEST_F(TfrmDeclaracaoTest, AnExponentCannotBeTypedIntoAMoneyField) {
     UserInput::TypeOver(pagina->dbeSaldoAnterior, QStringLiteral("1e2E3"));
     EXPECT_EQ(pagina->dbeSaldoAnterior->Text(), QStringLiteral("123")) << "neither e nor E is typed";
     def->cdsDeclaracao->Cancel();
+}
+
+TEST_F(TfrmDeclaracaoTest, TabGoesRoundThePageAndTheButtonsButNotTheTree) {
+    AbreEditor(2005, 6);
+    Seleciona(1);
+    UserInput::Click(static_cast<NoMovementPage*>(editor->Quadro())->dbeSaldoAnterior);
+    std::set<QWidget*> visitados;
+    for (int i = 0; i < 30; ++i) {
+        UserInput::Tab();
+        visitados.insert(UserInput::Focused());
+    }
+    EXPECT_TRUE(visitados.count(editor->btnAvancar->Widget()));
+    EXPECT_FALSE(visitados.count(editor->tvNavegador->Widget()));
 }
 
 TEST_F(TfrmDeclaracaoTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
