@@ -7,10 +7,12 @@
 # dependants can already name it.
 # Libraries are declared bottom up, and each may use only what lies below
 # it: every zeb_ target it links must already be declared, also when linked
-# later by target_link_libraries, and every include of a tree header by its
-# files must name its own folder or the folder of a library it links,
-# directly or through another. A violation stops the configuration with the
-# file and the line (see _zeb_check_layers).
+# later by target_link_libraries, none it reaches may lie beside it
+# (zeb_beside), and every include of a tree header by its files must name its
+# own folder or the folder of a library it links, directly or through
+# another, never one of the test code (tests/, bench/, fuzz/). A violation
+# stops the configuration with the file and the line, or the targets (see
+# _zeb_check_layers).
 function(zeb_library target folder)
     cmake_parse_arguments(ARG "" "" "QT;DEPS;LIBS" ${ARGN})
     foreach(dep IN LISTS ARG_DEPS)
@@ -42,11 +44,25 @@ function(zeb_library target folder)
     endif()
 endfunction()
 
+# zeb_beside(<libraries...>)
+# Declares libraries of one layer, beside each other: none may reach
+# another through its links, directly or through a third.
+function(zeb_beside)
+    get_property(libraries GLOBAL PROPERTY ZEB_LIBRARIES)
+    foreach(library IN LISTS ARGN)
+        if(NOT library IN_LIST libraries)
+            message(FATAL_ERROR "zeb_beside names ${library}, which is no library declared with zeb_library")
+        endif()
+    endforeach()
+    list(JOIN ARGN "," group)
+    set_property(GLOBAL APPEND PROPERTY ZEB_BESIDE_GROUPS "${group}")
+endfunction()
+
 # zeb_layered(<target> <folder>)
 # Makes <folder> (from the root of the tree) the sources of <target>, a
-# library or a program of the tree: includes of its headers from elsewhere
-# are allowed only where <target> is linked, and its own files may include
-# only what <target> links.
+# library, a program or a test-support library of the tree: includes of its
+# headers from elsewhere are allowed only where <target> is linked, and its
+# own files may include only what <target> links.
 function(zeb_layered target folder)
     string(REPLACE "/" "_" key "${folder}")
     set_property(GLOBAL PROPERTY ZEB_FOLDER_${key} ${target})
@@ -66,8 +82,9 @@ function(_zeb_checked_folder target folder)
 endfunction()
 
 # Runs at the end of the configuration: stops it when a library links one
-# declared after it, or when a checked folder includes a header of a folder
-# its target does not reach through its links.
+# declared after it or reaches one beside it, when a library is built from
+# files of a folder not checked for it, or when a checked folder includes a
+# header of a folder its target does not reach through its links.
 function(_zeb_check_layers)
     get_property(libraries GLOBAL PROPERTY ZEB_LIBRARIES)
     foreach(target IN LISTS libraries)
@@ -80,6 +97,21 @@ function(_zeb_check_layers)
             endif()
         endforeach()
     endforeach()
+    get_property(groups GLOBAL PROPERTY ZEB_BESIDE_GROUPS)
+    foreach(group IN LISTS groups)
+        string(REPLACE "," ";" members "${group}")
+        foreach(target IN LISTS members)
+            _zeb_reachable(${target} reachable)
+            foreach(other IN LISTS members)
+                if(other IN_LIST reachable)
+                    message(FATAL_ERROR "${target} reaches ${other} through its links, "
+                                        "but ${other} lies beside it in the layers (zeb_beside)")
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+    get_property(checked GLOBAL PROPERTY ZEB_CHECKED)
+    _zeb_check_coverage("${CMAKE_SOURCE_DIR}" "${checked}")
     get_property(owned GLOBAL PROPERTY ZEB_OWNED_FOLDERS)
     set(roots)
     foreach(folder IN LISTS owned)
@@ -87,12 +119,45 @@ function(_zeb_check_layers)
         list(APPEND roots ${root})
     endforeach()
     list(REMOVE_DUPLICATES roots)
-    get_property(checked GLOBAL PROPERTY ZEB_CHECKED)
     foreach(entry IN LISTS checked)
         string(REGEX REPLACE "=.*$" "" target "${entry}")
         string(REGEX REPLACE "^[^=]*=" "" folder "${entry}")
         _zeb_reachable(${target} reachable)
         _zeb_check_includes(${target} "${folder}" "${reachable}" "${roots}")
+    endforeach()
+endfunction()
+
+# Stops the configuration when a library of <directory> or below it is built
+# from a file of the tree whose folder is not among the <checked> folders of
+# that library, so that no library escapes the check of its includes.
+function(_zeb_check_coverage directory checked)
+    get_property(targets DIRECTORY "${directory}" PROPERTY BUILDSYSTEM_TARGETS)
+    foreach(target IN LISTS targets)
+        get_target_property(type ${target} TYPE)
+        if(NOT type MATCHES "^(STATIC|SHARED|MODULE|OBJECT)_LIBRARY$")
+            continue()
+        endif()
+        get_target_property(sources ${target} SOURCES)
+        foreach(source IN LISTS sources)
+            if(source MATCHES "^\\$<")
+                continue()
+            endif()
+            get_filename_component(source "${source}" ABSOLUTE BASE_DIR "${directory}")
+            string(FIND "${source}" "${CMAKE_BINARY_DIR}/" generated)
+            file(RELATIVE_PATH shown "${CMAKE_SOURCE_DIR}" "${source}")
+            if(generated EQUAL 0 OR shown MATCHES "^\\.\\./")
+                continue()
+            endif()
+            get_filename_component(folder "${shown}" DIRECTORY)
+            if(NOT "${target}=${folder}" IN_LIST checked)
+                message(FATAL_ERROR "${target} is built from ${shown}, but its includes are checked by no one: "
+                                    "declare ${folder} as the folder of ${target} (zeb_library, zeb_layered)")
+            endif()
+        endforeach()
+    endforeach()
+    get_property(subdirectories DIRECTORY "${directory}" PROPERTY SUBDIRECTORIES)
+    foreach(subdirectory IN LISTS subdirectories)
+        _zeb_check_coverage("${subdirectory}" "${checked}")
     endforeach()
 endfunction()
 
@@ -132,12 +197,16 @@ function(_zeb_reachable target out)
 endfunction()
 
 # Stops the configuration when a file of <folder> climbs out of the tree's
-# root with '../' or includes a header of a folder of the tree (one whose
-# first name is <roots>) that <target> does not link. Angle brackets, spaces
-# after '#' and indented lines are includes like the others.
+# root with '../', includes a header of a folder of the tree (one whose first
+# name is <roots>) that <target> does not link, or, outside the test code,
+# includes a header of the test code. Angle brackets, spaces after '#' and
+# indented lines are includes like the others.
 function(_zeb_check_includes target folder reachable roots)
     file(GLOB files CONFIGURE_DEPENDS "${CMAKE_SOURCE_DIR}/${folder}/*.cpp" "${CMAKE_SOURCE_DIR}/${folder}/*.h")
     set(include_line "^[ \t]*#[ \t]*include[ \t]*[<\"]([^>\"]*)[>\"]")
+    # The test code: the tests with their support, the benchmarks and the fuzz targets.
+    set(test_roots tests bench fuzz)
+    string(REGEX REPLACE "/.*$" "" own_root "${folder}")
     foreach(file IN LISTS files)
         file(RELATIVE_PATH shown "${CMAKE_SOURCE_DIR}" "${file}")
         file(STRINGS "${file}" lines REGEX "${include_line}")
@@ -149,6 +218,9 @@ function(_zeb_check_includes target folder reachable roots)
             endif()
             get_filename_component(included "${path}" DIRECTORY)
             string(REGEX REPLACE "/.*$" "" root "${included}")
+            if(root IN_LIST test_roots AND NOT own_root IN_LIST test_roots)
+                message(FATAL_ERROR "${shown}: '${line}' reaches ${included}, which only test code may include")
+            endif()
             if(included STREQUAL "" OR included STREQUAL folder OR NOT root IN_LIST roots)
                 continue()
             endif()

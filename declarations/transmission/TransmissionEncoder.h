@@ -12,8 +12,11 @@
 //
 // Every line is exactly TransmissionFormat::LineWidth characters. Field
 // encodings (width w):
-//   S  the text with every CR LF, CR or LF as one blank, characters outside
-//      the Basic Multilingual Plane as one "?", cut to w, blanks on the right;
+//   S  the text with a CR LF pair as one blank and every other control
+//      character (below U+0020, and U+007F: CR, LF, tab, the end-of-file
+//      mark...) as one blank each, a character outside the Basic
+//      Multilingual Plane (or a lone surrogate) as one "?", cut to w, blanks
+//      on the right;
 //   D  "yyyymmdd000000"; an absent date is w blanks;
 //   I  with 2 decimals: the amount in cents (cut toward zero); otherwise the
 //      whole number; both zero-padded on the left to w, a sign first;

@@ -334,12 +334,10 @@ void TransmissionGenerator::Generate(const QString& path, const std::vector<Decl
             QFile::remove(path);
             throw;
         }
-    } catch (const std::exception& e) {
+    } catch (...) {
         release();
         QFile::remove(temporary);
-        if (dynamic_cast<const ETransmissionError*>(&e))
-            throw;
-        throw ETransmissionError(QString::fromUtf8(e.what()));
+        throw;
     }
     release();
 }

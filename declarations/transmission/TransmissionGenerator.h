@@ -12,8 +12,10 @@
 // then is the transaction committed. Any failure rolls the transaction back
 // and removes the file: no declaration is stamped without its file and no
 // partial file stays behind; what a killed run left in the destination's
-// folder goes at the next run into that folder. Failures raise
-// ETransmissionError.
+// folder goes at the next run into that folder. What the run refuses (a
+// declaration, a layout or a value it cannot write, a destination it may not
+// take) raises ETransmissionError; a failure of the database or of the file
+// comes as the exception of its own kind (EIBError, Exception), unchanged.
 //
 // Each declaration must be validated without errors (DT_VALIDACAO set,
 // COMERRO "N"). The layout must name existing tables with a SQ_DECLARACAO

@@ -10,4 +10,8 @@ set(ZEB_LAYERING_CASES
     "program|app/main.cpp|#include \"high/High.h\"|app/main.cpp: '#include \"high/High.h\"' reaches high, which program does not link"
     "builder|database/builder/main.cpp|#include \"high/High.h\"|reaches high, which builder does not link"
     "test|tests/low/LowTest.cpp|#include \"high/High.h\"|reaches high, which test_low does not link"
-    "late|CMakeLists.txt|target_link_libraries(zeb_low PUBLIC zeb_high)|zeb_low links zeb_high, which is declared after it")
+    "late|CMakeLists.txt|target_link_libraries(zeb_low PUBLIC zeb_high)|zeb_low links zeb_high, which is declared after it"
+    "beside|CMakeLists.txt|target_link_libraries(zeb_side INTERFACE zeb_high)|zeb_side reaches zeb_high through its links, but zeb_high lies beside it"
+    "support|low/Low.cpp|#include \"tests/support/Support.h\"|low/Low.cpp: '#include \"tests/support/Support.h\"' reaches tests/support, which only test code may include"
+    "bench|app/main.cpp|#include <bench/Timing.h>|app/main.cpp: '#include <bench/Timing.h>' reaches bench, which only test code"
+    "unchecked|CMakeLists.txt|add_library(zeb_test_copy OBJECT tests/support/Support.cpp)|zeb_test_copy is built from tests/support/Support.cpp, but its includes are checked by no one")

@@ -3,8 +3,8 @@
 #include "tests/zip/ZipTestSupport.h"
 
 #include "platform/base/ByteReader.h"
-#include "tests/support/FakeVolumeLabels.h"
 #include "tests/support/ScriptedPrompter.h"
+#include "tests/zip/FakeVolumeLabels.h"
 #include "zip/TZipMedia.h"
 #include "zip/TZipWriter.h"
 #include "zip/ZipExceptions.h"

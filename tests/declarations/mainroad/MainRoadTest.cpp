@@ -51,8 +51,8 @@
 #include "platform/ui/TTreeView.h"
 #include "startup/TfrmDef.h"
 #include "tests/support/QStringPrinter.h"
+#include "tests/support/buttons/ActionButtons.h"
 #include "tests/support/data/DataModules.h"
-#include "tests/support/input/ActionButtons.h"
 #include "tests/support/input/UserInput.h"
 
 #include <QComboBox>

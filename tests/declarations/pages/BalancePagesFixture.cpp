@@ -4,7 +4,7 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TScreen.h"
 #include "platform/ui/TWinControl.h"
-#include "tests/support/input/ActionButtons.h"
+#include "tests/support/buttons/ActionButtons.h"
 
 #include <QApplication>
 #include <QDir>

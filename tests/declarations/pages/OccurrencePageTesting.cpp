@@ -8,7 +8,7 @@
 #include "platform/ui/TDBEdit.h"
 #include "platform/ui/TDBMemo.h"
 #include "platform/ui/TEdit.h"
-#include "tests/support/input/ActionButtons.h"
+#include "tests/support/buttons/ActionButtons.h"
 #include "tests/support/input/UserInput.h"
 
 #include <QComboBox>

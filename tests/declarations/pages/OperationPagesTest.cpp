@@ -12,7 +12,7 @@
 #include "platform/ui/TDBComboBox.h"
 #include "platform/ui/TDBEdit.h"
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/input/ActionButtons.h"
+#include "tests/support/buttons/ActionButtons.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

@@ -13,7 +13,7 @@
 #include "platform/ui/TAction.h"
 #include "platform/ui/TDBEdit.h"
 #include "tests/support/QStringPrinter.h"
-#include "tests/support/input/ActionButtons.h"
+#include "tests/support/buttons/ActionButtons.h"
 #include "tests/support/input/UserInput.h"
 
 #include <QApplication>

@@ -1,6 +1,7 @@
 #include "declarations/transmission/TransmissionGenerator.h"
 
 #include "declarations/transmission/ETransmissionError.h"
+#include "platform/db/EIBError.h"
 #include "tests/support/FileSizeLimit.h"
 #include "tests/support/database/DeclarationFixture.h"
 #include "tests/support/database/TempDatabase.h"
@@ -102,9 +103,11 @@ protected:
                   0);
     }
 
+    // A failed run, raising the exception of its own kind.
+    template <class Failure = ETransmissionError>
     void Falha(const QString& path,
                const std::vector<DeclarationKey>& keys = {DeclarationKey(1), DeclarationKey(2)}) {
-        EXPECT_THROW(gerador.Generate(path, keys, Versao, Momento, false), ETransmissionError);
+        EXPECT_THROW(gerador.Generate(path, keys, Versao, Momento, false), Failure);
         NadaGravado(path);
     }
 
@@ -244,11 +247,11 @@ TEST_F(TransmissionGeneratorTest, AnUnwritableFolder) {
     }
     const QString path = notAFolder + QStringLiteral("/ZEB.zeb");
     EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
-                 ETransmissionError);
+                 Exception);
     NadaGravado(Destino(QStringLiteral("ZEB.zeb")));
     EXPECT_THROW(gerador.Generate(Destino(QStringLiteral("falta/ZEB.zeb")),
                                   {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
-                 ETransmissionError);
+                 Exception);
     NadaGravado(Destino(QStringLiteral("ZEB.zeb")));
 }
 
@@ -267,7 +270,7 @@ TEST_F(TransmissionGeneratorTest, AFullDisk) {
     {
         FileSizeLimit full(static_cast<rlim_t>(limit));
         EXPECT_THROW(gerador.Generate(path, {DeclarationKey(1), DeclarationKey(2)}, Versao, Momento, false),
-                     ETransmissionError);
+                     Exception);
     }
     NadaGravado(path);
 }
@@ -278,7 +281,7 @@ TEST_F(TransmissionGeneratorTest, ADatabaseErrorWhileStampingTheSecondDeclaratio
         QStringLiteral("CREATE TRIGGER FALHA_CARIMBO FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS "
                        "BEGIN IF (NEW.SQ_DECLARACAO = 2 AND NEW.DT_TRANSMISSAO IS NOT NULL) THEN "
                        "NEW.ME_REFERENCIA = 13; END"));
-    Falha(Destino());
+    Falha<EIBError>(Destino());
 }
 
 TEST_F(TransmissionGeneratorTest, ADatabaseErrorWhenRecordingAfterTheFileIsComplete) {
@@ -286,6 +289,6 @@ TEST_F(TransmissionGeneratorTest, ADatabaseErrorWhenRecordingAfterTheFileIsCompl
     fixture.Execute(QStringLiteral("ALTER TABLE DECLARACAO_TRANSMITIDA ADD CONSTRAINT FALHA_REGISTRO CHECK "
                                    "(SQ_DECLARACAO_TRANSMITIDA <> 2)"));
     const int contador = Contador();
-    Falha(Destino());
+    Falha<EIBError>(Destino());
     EXPECT_EQ(Contador(), contador);
 }

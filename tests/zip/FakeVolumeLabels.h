@@ -1,8 +1,7 @@
 #pragma once
-// Volume labels for tests: labels kept in memory per path, and a record of
-// every label written, so code that labels disks can be checked on a system
-// without labels. Header only, so that the base test support needs nothing
-// of platform/os.
+// Volume labels for the tests of spanned archives: labels kept in memory per
+// path, and a record of every label written, so code that labels disks can
+// be checked on a system without labels.
 
 #include "platform/os/VolumeLabels.h"
 

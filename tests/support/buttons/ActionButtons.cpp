@@ -1,4 +1,4 @@
-#include "tests/support/input/ActionButtons.h"
+#include "tests/support/buttons/ActionButtons.h"
 
 #include "components/navigation/TCustomVCLToolbar.h"
 #include "components/navigation/TVCLTbBtns.h"
