@@ -9,7 +9,6 @@
 #include "core/util/MessageBoxes.h"
 #include "core/util/TExeVer.h"
 #include "declarations/list/TfrmGeracao.h"
-#include "declarations/transmission/ETransmissionError.h"
 #include "declarations/transmission/TransmissionGenerator.h"
 #include "platform/base/SelectDirectory.h"
 #include "platform/base/SystemClock.h"
