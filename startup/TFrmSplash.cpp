@@ -25,9 +25,9 @@ TFrmSplash::TFrmSplash(TComponent* owner) : TForm(owner) {
     imgSplash->SetStretch(true);
     imgSplash->SetPicture(FundoSplash());
 
-    Rotulo(lblOrgao, lblOrgaoSombra, QStringLiteral("lblOrgao"), NomeOrgao, 28, 13, true);
-    Rotulo(lblProduto, lblProdutoSombra, QStringLiteral("lblProduto"), QStringLiteral("ZEB ") + NomeProduto,
-           96, 17, true);
+    Rotulo(lblOrgao, lblOrgaoSombra, QStringLiteral("lblOrgao"), AuthorityName, 28, 13, true);
+    Rotulo(lblProduto, lblProdutoSombra, QStringLiteral("lblProduto"),
+           QStringLiteral("ZEB ") + ProductLongName, 96, 17, true);
     Rotulo(lblAguarde, lblAguardeSombra, QStringLiteral("lblAguarde"),
            QStringLiteral("Aguarde, carregando o banco  de  dados....."), 200, 12, false);
 }

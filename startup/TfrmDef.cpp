@@ -85,7 +85,7 @@ TfrmDef::~TfrmDef() {
 
 void TfrmDef::BuildTitle() {
     lblSigla->SetCaption(QStringLiteral("ZEB"));
-    lblSistema->SetCaption(NomeProduto);
+    lblSistema->SetCaption(ProductLongName);
     QFont sigla(QStringLiteral("Liberation Sans"));
     sigla.setPixelSize(40);
     sigla.setBold(true);
@@ -203,8 +203,8 @@ void TfrmDef::FormCreate(TObject* sender) {
     mmApp->MenuBar()->setPalette(desktop);
     sbApp->Widget()->setPalette(desktop);
     sbApp->Widget()->setAutoFillBackground(true);
-    SetCaption(QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão ") + VersaoSistema() +
-               QLatin1Char(')'));
+    SetCaption(QStringLiteral("ZEB-ICMS - ") + ProductLongName + QStringLiteral(" (Versão ") +
+               VersaoSistema() + QLatin1Char(')'));
 }
 
 QString TfrmDef::VersaoSistema() const {
@@ -229,7 +229,8 @@ void TfrmDef::FormShow(TObject* sender) {
         for (int i = 0; i < ComponentCount(); ++i)
             if (auto* label = dynamic_cast<TLabel*>(Components(i));
                 label && label->Caption().contains(QStringLiteral("Estado")))
-                KeepFromRightEdge(label, DistanciaDaDireita(label) + (label == NomeOrgaoSombra() ? 2 : 0));
+                KeepFromRightEdge(label,
+                                  DistanciaDaDireita(label) + (label == AuthorityNameShadow() ? 2 : 0));
         DrawBackground();
     }
     MostraDadosAtualizados();

@@ -579,8 +579,8 @@ void TDMDef::cdsContribuintesBeforePost(TDataSet* dataSet) {
     TField* raiz = dataSet->FieldByName(L("NU_RAIZ_CNPJ"));
     if (StrToIntDef(dataSet->FieldByName(L("IN_CGC_CPF"))->AsString(), 0) == 1) {
         // The root is the first eight of the fourteen digits, leading zeros included.
-        const QString cnpj = CompletaZeros(
-            LadoEsquerdo, QString::number(dataSet->FieldByName(L("NU_CGC_CPF"))->AsLargeInt()), 14);
+        const QString cnpj =
+            CompletaZeros(LeftSide, QString::number(dataSet->FieldByName(L("NU_CGC_CPF"))->AsLargeInt()), 14);
         raiz->SetAsInteger(cnpj.left(8).toInt());
     } else {
         raiz->SetAsInteger(0);

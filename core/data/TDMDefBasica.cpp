@@ -140,12 +140,12 @@ QString DescricaoOcorrencia(int tipo) {
 // for export-balance purposes ("E").
 QString CodigoOcorrencia(TDataSet* dataSet) {
     const QString numero =
-        CompletaZeros(LadoEsquerdo, dataSet->FieldByName(QStringLiteral("NU_OCORRENCIA"))->AsString(), 4);
+        CompletaZeros(LeftSide, dataSet->FieldByName(QStringLiteral("NU_OCORRENCIA"))->AsString(), 4);
     const QString apuracao = dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->AsString();
     if (apuracao == QLatin1String("E"))
         return numero;
     return apuracao +
-           CompletaZeros(LadoEsquerdo, dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsString(), 2) +
+           CompletaZeros(LeftSide, dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsString(), 2) +
            numero;
 }
 

@@ -52,12 +52,11 @@ constexpr int TamanhoFigura = 16;
 // The pictures of imlValidacao: 0 error, 1 warning, then the actions: 2
 // close, 3 first, 4 prior, 5 next, 6 last, 7 print.
 QPixmap Figura(int indice) {
-    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Erro,     ToolbarPicture::Advertencia,
-                                                 ToolbarPicture::Sair,     ToolbarPicture::Primeiro,
-                                                 ToolbarPicture::Anterior, ToolbarPicture::Proximo,
-                                                 ToolbarPicture::Ultimo,   ToolbarPicture::Imprimir};
-    static_assert(Figuras[TfrmDlgValidacao::ImagemErro] == ToolbarPicture::Erro);
-    static_assert(Figuras[TfrmDlgValidacao::ImagemAdvertencia] == ToolbarPicture::Advertencia);
+    static constexpr ToolbarPicture Figuras[] = {
+        ToolbarPicture::Error, ToolbarPicture::Warning, ToolbarPicture::Exit, ToolbarPicture::First,
+        ToolbarPicture::Prior, ToolbarPicture::Next,    ToolbarPicture::Last, ToolbarPicture::Print};
+    static_assert(Figuras[TfrmDlgValidacao::ImagemErro] == ToolbarPicture::Error);
+    static_assert(Figuras[TfrmDlgValidacao::ImagemAdvertencia] == ToolbarPicture::Warning);
     return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
 }
 

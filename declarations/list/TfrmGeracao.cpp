@@ -35,9 +35,9 @@ constexpr int TamanhoFigura = 16;
 // The pictures of ilGeracao: 0 generate, 1 the mark of a generated
 // declaration, 2 close.
 QPixmap Figura(int indice) {
-    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Gerar, ToolbarPicture::Marcada,
-                                                 ToolbarPicture::Sair};
-    static_assert(Figuras[TfrmGeracao::ImagemGerada] == ToolbarPicture::Marcada);
+    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Generate, ToolbarPicture::Marked,
+                                                 ToolbarPicture::Exit};
+    static_assert(Figuras[TfrmGeracao::ImagemGerada] == ToolbarPicture::Marked);
     return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
 }
 

@@ -56,11 +56,11 @@ namespace {
 // The pictures of the toolbar (0 to 9; 5 and 6 also mark the status columns).
 QPixmap Figura(int indice) {
     static constexpr ToolbarPicture Figuras[] = {
-        ToolbarPicture::Incluir,   ToolbarPicture::Alterar, ToolbarPicture::Excluir, ToolbarPicture::Nenhuma,
-        ToolbarPicture::Retificar, ToolbarPicture::Marcada, ToolbarPicture::Erro,    ToolbarPicture::Imprimir,
-        ToolbarPicture::Filtrar,   ToolbarPicture::Sair};
-    static_assert(Figuras[TfrmSelDeclaracao::ImagemValidada] == ToolbarPicture::Marcada);
-    static_assert(Figuras[TfrmSelDeclaracao::ImagemComErro] == ToolbarPicture::Erro);
+        ToolbarPicture::Insert,  ToolbarPicture::Edit,   ToolbarPicture::Delete, ToolbarPicture::None,
+        ToolbarPicture::Rectify, ToolbarPicture::Marked, ToolbarPicture::Error,  ToolbarPicture::Print,
+        ToolbarPicture::Filter,  ToolbarPicture::Exit};
+    static_assert(Figuras[TfrmSelDeclaracao::ImagemValidada] == ToolbarPicture::Marked);
+    static_assert(Figuras[TfrmSelDeclaracao::ImagemComErro] == ToolbarPicture::Error);
     return DrawToolbarPicture(Figuras[indice]);
 }
 

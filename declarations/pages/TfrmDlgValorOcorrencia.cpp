@@ -70,7 +70,7 @@ void TfrmDlgValorOcorrencia::btnConfirmarClick(TObject*) {
     if (valor < ValorMinimo)
         recusa = QStringLiteral("Valor inválido!");
     else
-        recusa = MensagemLimiteValor(valor, Rotulo, ValorMaximo);
+        recusa = ValueLimitMessage(valor, Rotulo, ValorMaximo);
     if (!recusa.isEmpty()) {
         MsgErro(recusa);
         SetModalResult(mrNone);

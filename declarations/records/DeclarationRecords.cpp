@@ -165,7 +165,7 @@ std::optional<DeclarationKey> CriaDeclaracaoRetificadora(DeclarationKey chave, b
             copiando = true;
             // Each detail row is copied by the database itself, every column
             // with its exact value (nulls stay null), under the new key.
-            for (const QString& tabela : TabelasDetalheDeclaracao()) {
+            for (const QString& tabela : DeclarationDetailTables()) {
                 if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT * FROM ") + tabela +
                                               QStringLiteral(" WHERE SQ_DECLARACAO = -1"))) {
                     MsgErro(RuleMessages::Text(RuleMessages::QueryFailed));

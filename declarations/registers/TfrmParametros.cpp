@@ -110,7 +110,7 @@ void TfrmParametros::btnConfirmarClick(TObject*) {
     }
     ValorMaximo = *valor;
     MsgInforma(QStringLiteral("Valor Máximo alterado com sucesso para: ") +
-               FormatFloat(FormatoInteiro, *valor));
+               FormatFloat(IntegerFormat, *valor));
     Close();
 }
 

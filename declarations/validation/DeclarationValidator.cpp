@@ -36,12 +36,12 @@ bool APartirDe(int mes, int ano, int mesInicial, int anoInicial) {
 }
 
 QString Valor(Currency valor) {
-    return FormatFloat(FormatoMoeda, valor);
+    return FormatFloat(MoneyFormat, valor);
 }
 
 // Amounts the details show rounded to cents first.
 QString ValorArredondado(Currency valor) {
-    return FormatFloat(FormatoMoeda, valor.rounded(2));
+    return FormatFloat(MoneyFormat, valor.rounded(2));
 }
 
 bool Zero(Currency valor) {

@@ -179,11 +179,11 @@ TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWin
     EXPECT_GT(frmDef->MdiArea()->height(), 600);
     EXPECT_EQ(frmDef->MdiArea()->background().style(), Qt::TexturePattern);
     // The authority's name stays on the right half, whole.
-    const QRect nome = frmDef->NomeOrgaoLabel()->Widget()->geometry();
+    const QRect nome = frmDef->AuthorityNameLabel()->Widget()->geometry();
     const int largura = frmDef->MdiArea()->viewport()->width();
     EXPECT_GT(nome.left(), largura / 2);
     EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
-    EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+    EXPECT_TRUE(frmDef->AuthorityNameLabel()->Widget()->isVisible());
 
     // The program's icon, not the toolkit's, on the main window and on a
     // document window's title bar.

@@ -78,14 +78,14 @@ protected:
 TEST_F(TfrmDefTest, CaptionStatusAndLabelsNameTheProgramAndItsVersion) {
     EXPECT_EQ(frmDef, janela);
     EXPECT_EQ(janela->Caption(),
-              QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão 0.3.3.4)"));
+              QStringLiteral("ZEB-ICMS - ") + ProductLongName + QStringLiteral(" (Versão 0.3.3.4)"));
     EXPECT_EQ(janela->VersaoSistema(), VersaoSistema());
     EXPECT_EQ(janela->sbApp->Panels(0)->Text(), QStringLiteral("0.3.3.4 ZEB"));
     EXPECT_EQ(janela->lblSigla->Caption(), QStringLiteral("ZEB"));
-    EXPECT_EQ(janela->lblSistema->Caption(), NomeProduto);
+    EXPECT_EQ(janela->lblSistema->Caption(), ProductLongName);
     EXPECT_EQ(janela->Color(), QColor(4, 54, 143));
-    ASSERT_NE(janela->NomeOrgaoLabel(), nullptr);
-    EXPECT_EQ(janela->NomeOrgaoLabel()->Caption(), NomeOrgaoExibicao());
+    ASSERT_NE(janela->AuthorityNameLabel(), nullptr);
+    EXPECT_EQ(janela->AuthorityNameLabel()->Caption(), AuthorityDisplayName());
 }
 
 TEST_F(TfrmDefTest, MenuBarOrderAndTheArquivosItems) {
