@@ -65,15 +65,15 @@ ProgramStart::ProgramStart() = default;
 ProgramStart::~ProgramStart() = default;
 
 void ProgramStart::PreparaModuloGeral(TDMDefGeral* modulo) {
-    if (!PastaPrograma.isEmpty())
-        modulo->SetPastaPrograma(PastaPrograma);
-    modulo->CriaJanelaBackup = &JanelaBackup;
-    modulo->ProcessaEventos = [this] {
+    if (!ProgramFolder.isEmpty())
+        modulo->SetProgramFolder(ProgramFolder);
+    modulo->MakeBackupWindow = &JanelaBackup;
+    modulo->ProcessEvents = [this] {
         Application->ProcessMessages();
         return !Interrompido();
     };
-    modulo->EncerraExecucao = [] { Application->Terminate(); };
-    modulo->ReparaBanco = [] {
+    modulo->EndRun = [] { Application->Terminate(); };
+    modulo->RepairDatabase = [] {
         if (frmDef)
             frmDef->acRepararDatabase->Execute();
     };
@@ -86,7 +86,7 @@ TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) {
     return modulo;
 }
 
-bool ProgramStart::Falha() {
+bool ProgramStart::Fail() {
     m_codigoSaida = Interrompido() ? SaidaSinal + m_sinal : SaidaFalhaInicio;
     if (m_splash)
         m_splash->Hide();
@@ -116,7 +116,7 @@ bool ProgramStart::Inicia() {
         // Another copy running is a normal end; a lock that cannot be made is not.
         if (Interrompido())
             m_codigoSaida = SaidaSinal + m_sinal;
-        else if (instancia == Instancia::Falhou)
+        else if (instancia == Instancia::Failed)
             m_codigoSaida = SaidaFalhaInicio;
         return false;
     }
@@ -126,7 +126,7 @@ bool ProgramStart::Inicia() {
         auto* principal = Application->CreateForm<TfrmDef>();
         // Writing the client library refused: no database work at all.
         if (!principal->IBChecking->Passed())
-            return Falha();
+            return Fail();
         AtendePedidosDeAtivacao(*m_guard);
 
         m_splash = TForm::Create<TFrmSplash>(Application);
@@ -134,17 +134,17 @@ bool ProgramStart::Inicia() {
         m_splash->Repaint();
         Application->ProcessMessages();
         if (Interrompido())
-            return Falha();
+            return Fail();
 
         TDMDefGeral* geral =
             CriaModuloGeral ? CriaModuloGeral(Application) : CriaModuloGeralPadrao(Application);
-        if (!geral || geral->Falhou() || Interrompido())
-            return Falha();
+        if (!geral || geral->Failed() || Interrompido())
+            return Fail();
         if (!geral->ibDBDef->TestConnected()) {
             MsgErroSistema(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") +
                            geral->ibDBDef->DatabaseName() +
                            QStringLiteral("\r\rErro: a conexão foi perdida.\r\rO sistema será encerrado..."));
-            return Falha();
+            return Fail();
         }
 
         Application->ProcessMessages();
@@ -152,13 +152,13 @@ bool ProgramStart::Inicia() {
         Application->CreateForm<TDMDef>();
         Application->CreateForm<TDMDefAux>();
         if (Interrompido())
-            return Falha();
+            return Fail();
         m_splash->Hide();
         m_iniciado = true;
         return true;
     } catch (...) {
         Application->HandleException(Application);
-        return Falha();
+        return Fail();
     }
 }
 

@@ -42,7 +42,7 @@ public:
     ~ProgramStart();
 
     // The folder with Dados/ and Backup/; the executable's when empty.
-    QString PastaPrograma;
+    QString ProgramFolder;
     // The folder of the single-instance lock; the user's runtime folder when empty.
     QString PastaInstancia;
     // Creates the general data module and runs its start-up (default: the
@@ -69,7 +69,7 @@ public:
 
 private:
     TDMDefGeral* CriaModuloGeralPadrao(TComponent* owner);
-    bool Falha();
+    bool Fail();
     bool Interrompido() const { return m_sinal != 0; }
     void TerminaPorSinal(int sinal);
 

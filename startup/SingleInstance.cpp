@@ -28,7 +28,7 @@ Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     }
     if (Application)
         Application->Terminate();
-    return falha.isEmpty() ? Instancia::JaAtiva : Instancia::Falhou;
+    return falha.isEmpty() ? Instancia::JaAtiva : Instancia::Failed;
 }
 
 void AtendePedidosDeAtivacao(SingleInstanceGuard& guard) {

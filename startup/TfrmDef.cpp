@@ -237,9 +237,9 @@ void TfrmDef::FormShow(TObject* sender) {
 }
 
 void TfrmDef::MostraDadosAtualizados() {
-    if (!DadosAtualizados)
+    if (!DataUpdated)
         return;
-    DadosAtualizados = false;
+    DataUpdated = false;
     MsgInformaSistema(QStringLiteral("Os dados foram atualizados com sucesso para a versão do sistema \"") +
                       VersaoSistema() + QStringLiteral("\"."));
     if (Application)

@@ -62,7 +62,7 @@ bool MaintenanceActions::RestaurarBackup() {
     }
     if (!m_geral.ConectaBanco() || m_backup.UsedFileName().isEmpty())
         return false;
-    m_geral.AplicaCorrecoesRestauracao();
+    m_geral.ApplyRestoreFixUps();
     MsgInforma(TextoRestauracao);
     return true;
 }

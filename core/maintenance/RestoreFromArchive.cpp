@@ -129,13 +129,13 @@ void RestoreFromArchive::Run(const QString& archive) {
             }
         }
         const QString version = DataVersionOf(restored, m_database.Params());
-        if (version < VersaoMinimaDados)
+        if (version < OldestDataVersion)
             throw Exception(NaoRestaurado(
                 archive,
                 QStringLiteral("os dados contidos nele estão na versão %1, que esta versão do sistema "
                                "(%2) não pode usar nem atualizar; a versão mais antiga que ela "
                                "atualiza é a %3.")
-                    .arg(version, VersaoSistema(), VersaoMinimaDados)));
+                    .arg(version, VersaoSistema(), OldestDataVersion)));
         if (Refuse && Refuse(restored))
             throw Exception(QStringLiteral("Restauração cancelada."));
         // The restored file takes the live file's permissions.

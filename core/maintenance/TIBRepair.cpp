@@ -86,7 +86,7 @@ void TIBRepair::Notification(TComponent* component, TOperation operation) {
 QString TIBRepair::Resolve(const QString& file) const {
     if (file.isEmpty() || QFileInfo(file).isAbsolute())
         return file;
-    return JuntaCaminho(m_pastaPrograma.isEmpty() ? AppFolders::ExecutableFolder() : m_pastaPrograma, file);
+    return JuntaCaminho(m_programFolder.isEmpty() ? AppFolders::ExecutableFolder() : m_programFolder, file);
 }
 
 void TIBRepair::SetGDBFile(const QString& file) {

@@ -58,7 +58,7 @@ public:
     void SetStatus(const QString& text);
 
     // The folder relative names are taken from; the executable's when empty.
-    void SetPastaPrograma(const QString& folder) { m_pastaPrograma = folder; }
+    void SetProgramFolder(const QString& folder) { m_programFolder = folder; }
     // Waits that long while the window stays painted (tests: no wait).
     std::function<void(int ms)> Espera;
     // Ends the program (default: the application's run ends).
@@ -82,7 +82,7 @@ private:
     QString m_status;
     QString m_description = DefaultDescription;
     QString m_version = DefaultVersion;
-    QString m_pastaPrograma;
+    QString m_programFolder;
     TIBValidationService* m_service;
     TForm* m_window = nullptr;
     TLabel* m_label = nullptr;

@@ -107,12 +107,12 @@ void TfrmDlgValidacao::CriaAcoes() {
 
 void TfrmDlgValidacao::CriaResultado() {
     cdsValidacao = Make<TClientDataSet>(this, QStringLiteral("cdsValidacao"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Icone"), TamanhoIcone, false, QStringLiteral(" "));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Codigo"), TamanhoCodigo, false, QStringLiteral("Código"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Descricao"), TamanhoDescricao, false,
-                   QStringLiteral("Descrição"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Mensagem"), TamanhoMensagem);
-    CriaCampoCalculado(cdsValidacao, QStringLiteral("Tipo"), TamanhoTipo);
+    MakeTextField(cdsValidacao, QStringLiteral("Icone"), TamanhoIcone, false, QStringLiteral(" "));
+    MakeTextField(cdsValidacao, QStringLiteral("Codigo"), TamanhoCodigo, false, QStringLiteral("Código"));
+    MakeTextField(cdsValidacao, QStringLiteral("Descricao"), TamanhoDescricao, false,
+                  QStringLiteral("Descrição"));
+    MakeTextField(cdsValidacao, QStringLiteral("Mensagem"), TamanhoMensagem);
+    MakeCalculatedField(cdsValidacao, QStringLiteral("Tipo"), TamanhoTipo);
     cdsValidacao->OnCalcFields = TDataSetNotifyEvent(this, &TfrmDlgValidacao::cdsValidacaoCalcFields);
 
     dsValidacao = Make<TDataSource>(this, QStringLiteral("dsValidacao"));

@@ -127,8 +127,8 @@ void TfrmIncDeclaracao::BuildSearch() {
     ibqPesquisa->SetDatabase(DMDefGeral->ibDBDef);
     ibqPesquisa->SetTransaction(ibtPesquisa);
     ibqPesquisa->SetSQLText(QStringLiteral("select NU_INSCRICAO, NO_RAZAO from CONTRIBUINTE"));
-    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
+    MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
+    MakeTextField(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
     dssIncDeclaracao = Make<TDataSetSearch>(this, QStringLiteral("dssIncDeclaracao"));
     dssIncDeclaracao->SetCaption(QStringLiteral("Pesquisa"));
     dssIncDeclaracao->SetFilterCaption(QStringLiteral("Pesquisar por"));
@@ -165,7 +165,7 @@ void TfrmIncDeclaracao::medtInscricaoExit(TObject*) {
 QString TfrmIncDeclaracao::BuscaRazaoSocial(const QString& inscricao) const {
     QString chave;
     try {
-        chave = ChaveSQL(SomenteNumeros(inscricao));
+        chave = KeySQL(SomenteNumeros(inscricao));
     } catch (const EConvertError&) {
         return {};
     }

@@ -34,10 +34,10 @@ TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QStri
     query->SetDatabase(DMDefGeral->ibDBDef);
     query->SetTransaction(transaction);
     query->SetSQLText(QStringLiteral("select * from ") + tabela);
-    CriaCampo<TIntegerField>(query, chave)->SetVisible(false);
+    MakeField<TIntegerField>(query, chave)->SetVisible(false);
     const int tamanhos[] = {64, 4, 8};
     for (int i = 0; i < campos.size(); ++i) {
-        TStringField* field = CriaCampoTexto(query, campos[i], tamanhos[i]);
+        TStringField* field = MakeTextField(query, campos[i], tamanhos[i]);
         field->SetVisible(i == 0);
         if (i == 0)
             field->SetDisplayLabel(rotulo);

@@ -62,7 +62,7 @@ QString TfrmDlgValorOcorrencia::ValorDigitado() const {
 void TfrmDlgValorOcorrencia::btnConfirmarClick(TObject*) {
     Currency valor;
     try {
-        valor = ::ValorDigitado(edtValor->Text());
+        valor = ::TypedAmount(edtValor->Text());
     } catch (const EConvertError&) {
         valor = Currency(); // no amount at all
     }

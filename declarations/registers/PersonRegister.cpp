@@ -77,10 +77,10 @@ void PersonRegister::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from ") + m_shape.table});
-    CriaCampo<TFloatField>(ibqPesquisa, m_shape.key)->SetVisible(false);
-    CriaCampoTexto(ibqPesquisa, m_shape.name.column, 64, false, QStringLiteral("Nome"));
-    CriaCampoTexto(ibqPesquisa, m_shape.areaCode.column, 4, false, QStringLiteral("DDD"));
-    CriaCampoTexto(ibqPesquisa, m_shape.telephone.column, 8, false, QStringLiteral("Telefone"));
+    MakeField<TFloatField>(ibqPesquisa, m_shape.key)->SetVisible(false);
+    MakeTextField(ibqPesquisa, m_shape.name.column, 64, false, QStringLiteral("Nome"));
+    MakeTextField(ibqPesquisa, m_shape.areaCode.column, 4, false, QStringLiteral("DDD"));
+    MakeTextField(ibqPesquisa, m_shape.telephone.column, 8, false, QStringLiteral("Telefone"));
     m_search = SearchComponent(this, m_shape.searchName, ibqPesquisa, m_shape.name.column);
 }
 

@@ -108,11 +108,11 @@ void TfrmCadContribuintes::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from CONTRIBUINTE")});
-    auto* inscricao = CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false,
+    auto* inscricao = MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false,
                                                QStringLiteral("Inscrição"));
     inscricao->SetDisplayFormat(QStringLiteral("00.000.000"));
     inscricao->SetDisplayWidth(12);
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
+    MakeTextField(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
     dssContribuinte =
         SearchComponent(this, QStringLiteral("dssContribuinte"), ibqPesquisa, QStringLiteral("NU_INSCRICAO"));
 }

@@ -46,7 +46,7 @@ TfrmParametros::TfrmParametros(TComponent* owner, int documentId) : TfrmModDocum
     SetClientHeight(kClientHeight);
 
     BuildControls();
-    ibtParametros = CriaTransacao(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
+    ibtParametros = MakeTransaction(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
     ibqAlteraMaximo = Make<TIBQuery>(this, QStringLiteral("ibqAlteraMaximo"));
     ibqAlteraMaximo->SetDatabase(DMDefGeral->ibDBDef);
     ibqAlteraMaximo->SetTransaction(ibtParametros);

@@ -59,7 +59,7 @@ MirrorSectionReport::MirrorSectionReport(TComponent* owner, const QString& name,
     SetReportTitle(kTitulo);
     SetPrintIfEmpty(false);
     sys_Pagina->SetData(TSysDataType::sdPageOfPages);
-    m_transacao = CriaTransacao(this, transaction, DMDefGeral->ibDBDef);
+    m_transacao = MakeTransaction(this, transaction, DMDefGeral->ibDBDef);
 
     BuildDeclarationQuery();
     CriaCabecalho();
@@ -125,7 +125,7 @@ void MirrorSectionReport::BuildDeclarationQuery() {
     formato("NU_INSCRICAO1", QStringLiteral("00.000.000"));
     formato("NU_CGC_CPF", QStringLiteral("00.000.000/0000-00"));
     formato("ME_REFERENCIA", QStringLiteral("00"));
-    CriaCampoCalculado(ibqDeclaracao, QStringLiteral("DescTipo"), 30);
+    MakeCalculatedField(ibqDeclaracao, QStringLiteral("DescTipo"), 30);
     ibqDeclaracao->OnCalcFields = TDataSetNotifyEvent(this, &MirrorSectionReport::ibqDeclaracaoCalcFields);
     SetDataSet(ibqDeclaracao);
 }
@@ -173,7 +173,7 @@ TIBQuery* MirrorSectionReport::Consulta(const QString& name, const QStringList& 
     if (query->Params().FindParam(kChave))
         query->ParamByName(kChave)->SetDataType(ftFloat);
     for (const char* campo : campos)
-        CriaCampos(query, {campo});
+        MakeFields(query, {campo});
     m_consultas.push_back(query);
     return query;
 }
@@ -205,11 +205,11 @@ TIBQuery* MirrorSectionReport::ConsultaOcorrencia(const QString& name, const QSt
                                 "TP_DADO_COMPLEMENTAR_4:S10", "TP_DADO_COMPLEMENTAR_5:S10",
                                 "DS_COMPLEMENTAR:S150", "VL_COMPLEMENTO_1:S120", "VL_COMPLEMENTO_2:S120",
                                 "VL_COMPLEMENTO_3:S120", "VL_COMPLEMENTO_4:S120", "VL_COMPLEMENTO_5:S120"});
-    CriaCampoMoeda(query, valor);
-    CriaCampoLookup(query, QStringLiteral("Ocorrencia"), 10, DMDefBasica->cdsFundamentos,
+    MakeMoneyField(query, valor);
+    MakeLookupField(query, QStringLiteral("Ocorrencia"), 10, DMDefBasica->cdsFundamentos,
                     QStringLiteral("SQ_OCORRENCIA_DEF"), QStringLiteral("SQ_OCORRENCIA_DEF"),
                     QStringLiteral("Codigo"));
-    CriaCampoCalculado(query, QStringLiteral("DS_OCORRENCIA_35"), 600);
+    MakeCalculatedField(query, QStringLiteral("DS_OCORRENCIA_35"), 600);
     query->ParamByName(kPeriodo)->SetDataType(ftInteger);
     query->BeforeOpen = TDataSetNotifyEvent(this, &MirrorSectionReport::ibqOcorrenciaBeforeOpen);
     query->OnCalcFields = TDataSetNotifyEvent(this, &MirrorSectionReport::ibqOcorrenciaCalcFields);

@@ -63,7 +63,7 @@ public:
 
 protected:
     // A query of the section on its transaction, with persistent fields
-    // declared as CriaCampos takes them; opened after those made before it.
+    // declared as MakeFields takes them; opened after those made before it.
     TIBQuery* Consulta(const QString& name, const QStringList& sql, const std::vector<const char*>& campos);
     // The fields of the entry and exit rows.
     static std::vector<const char*> CamposOperacao();

@@ -14,7 +14,7 @@ QStringList DaDeclaracao(const QString& tabela) {
 }
 
 void SiglaUF(TIBQuery* query) {
-    CriaCampoLookup(query, QStringLiteral("UF"), 2, DMDefBasica->cdsUFs, QStringLiteral("CO_UF"),
+    MakeLookupField(query, QStringLiteral("UF"), 2, DMDefBasica->cdsUFs, QStringLiteral("CO_UF"),
                     QStringLiteral("CO_UF"), QStringLiteral("SG_UF"));
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 // The purpose code of the row's `chave` column.
 void Finalidade(TIBQuery* query, const QString& campo, const QString& chave) {
-    CriaCampoLookup(query, campo, 10, DMDefBasica->cdsFinalidades, chave, QStringLiteral("SQ_OCORRENCIA_DEF"),
+    MakeLookupField(query, campo, 10, DMDefBasica->cdsFinalidades, chave, QStringLiteral("SQ_OCORRENCIA_DEF"),
                     QStringLiteral("Codigo"));
 }
 

@@ -24,7 +24,7 @@ TrptEspelhoZebZFM::TrptEspelhoZebZFM(TComponent* owner)
         ->SetDisplayFormat(QStringLiteral("00.000.000/0000-00"));
     for (const auto& [campo, resultado, tamanho] :
          {std::tuple{"Municipio", "NO_LOCALIDADE", 60}, std::tuple{"UF", "SG_UF", 2}})
-        CriaCampoLookup(ibqZFM, QString::fromLatin1(campo), tamanho, DMDefBasica->cdsMunicipios,
+        MakeLookupField(ibqZFM, QString::fromLatin1(campo), tamanho, DMDefBasica->cdsMunicipios,
                         QStringLiteral("CO_LOCALIDADE"), QStringLiteral("CO_LOCALIDADE"),
                         QString::fromLatin1(resultado));
 

@@ -28,7 +28,7 @@ namespace {
 class MaintenanceMenuTest : public ::testing::Test {
 protected:
     MaintenanceMenuTest() {
-        inicio.PastaPrograma = programa.Path();
+        inicio.ProgramFolder = programa.Path();
         inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
         EXPECT_TRUE(programa.CopyDatabase());
         QDir().mkpath(imagens);

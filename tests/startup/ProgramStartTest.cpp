@@ -36,7 +36,7 @@ namespace {
 class ProgramStartTest : public ::testing::Test {
 protected:
     ProgramStartTest() {
-        inicio.PastaPrograma = programa.Path();
+        inicio.ProgramFolder = programa.Path();
         inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
     }
     ~ProgramStartTest() override {
@@ -73,7 +73,7 @@ TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule)
         EXPECT_TRUE(inicio.Splash()->Widget()->isVisible());
         EXPECT_EQ(Application->Title(), QStringLiteral("ZEB-ICMS"));
         auto* geral = new TDMDefGeral(owner);
-        geral->SetPastaPrograma(pasta.filePath(QStringLiteral("vazia"))); // no database there
+        geral->SetProgramFolder(pasta.filePath(QStringLiteral("vazia"))); // no database there
         geral->DataModuleCreate();
         return geral;
     };
@@ -159,7 +159,7 @@ TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWin
     EXPECT_NE(DMDef, nullptr);
     EXPECT_NE(DMDefAux, nullptr);
     EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-    EXPECT_EQ(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files),
+    EXPECT_EQ(QDir(inicio.ProgramFolder + QStringLiteral("/Backup")).entryList(QDir::Files),
               QStringList{QStringLiteral("dbdef.gbk")});
     // The auxiliary module is the last one made.
     EXPECT_EQ(Application->Components(Application->ComponentCount() - 1), DMDefAux);
@@ -206,8 +206,8 @@ namespace {
 TDMDefGeral* ModuloComVigia(ProgramStart& inicio, const std::function<void()>& durante) {
     auto* modulo = Application->CreateForm<TDMDefGeral>();
     inicio.PreparaModuloGeral(modulo);
-    const std::function<bool()> doPrograma = modulo->ProcessaEventos;
-    modulo->ProcessaEventos = [durante, doPrograma] {
+    const std::function<bool()> doPrograma = modulo->ProcessEvents;
+    modulo->ProcessEvents = [durante, doPrograma] {
         durante();
         return doPrograma();
     };
@@ -257,14 +257,14 @@ TEST_F(ProgramStartTest, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
     // Nothing of the backup is left behind.
-    EXPECT_TRUE(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(inicio.ProgramFolder + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
     CopiaBanco();
     inicio.CriaModuloGeral = [&](TComponent* owner) {
         auto* geral = new TDMDefGeral(owner);
-        geral->SetPastaPrograma(inicio.PastaPrograma);
+        geral->SetProgramFolder(inicio.ProgramFolder);
         geral->DataModuleCreate();
         geral->ibDBDef->Close(); // as the engine would drop it
         return geral;

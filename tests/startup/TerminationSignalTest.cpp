@@ -160,7 +160,7 @@ TEST(TerminationSignalTest, DISABLED_InicioComCaixas) {
     });
     vigia.start(20);
     ProgramStart inicio;
-    inicio.PastaPrograma = pasta + QStringLiteral("/programa");
+    inicio.ProgramFolder = pasta + QStringLiteral("/programa");
     inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
     const bool iniciou = inicio.Inicia();
     vigia.stop();
@@ -186,7 +186,7 @@ TEST(TerminationSignalTest, DISABLED_ProgramaFilho) {
     ::alarm(120);
     ScriptedPrompter prompter;
     ProgramStart inicio;
-    inicio.PastaPrograma = pasta + QStringLiteral("/programa");
+    inicio.ProgramFolder = pasta + QStringLiteral("/programa");
     inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
     ASSERT_TRUE(inicio.Inicia());
     QTimer::singleShot(0, [] {

@@ -150,7 +150,7 @@ TEST_F(TfrmDefTest, TheGenerationWindowGreysDeclaracaoAndArquivos) {
 }
 
 TEST_F(TfrmDefTest, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
-    DadosAtualizados = true;
+    DataUpdated = true;
     prompter.Answer(mrOk);
     janela->MostraDadosAtualizados();
     ASSERT_EQ(prompter.Count(), 1);
@@ -158,7 +158,7 @@ TEST_F(TfrmDefTest, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
     EXPECT_TRUE(prompter.Last().SystemModal);
     EXPECT_EQ(prompter.Last().Text,
               QStringLiteral("Os dados foram atualizados com sucesso para a versão do sistema \"0.3.3.4\"."));
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
     EXPECT_TRUE(Application->Terminated());
     janela->MostraDadosAtualizados();
     EXPECT_EQ(prompter.Count(), 1);

@@ -27,7 +27,7 @@ class MaintenanceActionsTest : public MaintenanceFixture {
 protected:
     MaintenanceActionsTest() {
         principal.SetFormStyle(TFormStyle::fsMDIForm);
-        geral.SetPastaPrograma(ProgramFolder());
+        geral.SetProgramFolder(ProgramFolder());
         EXPECT_TRUE(geral.ConectaBanco());
         backup.SetIBDatabase(geral.ibDBDef);
         repair.SetIBDatabase(geral.ibDBDef);

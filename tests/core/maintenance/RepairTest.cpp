@@ -22,7 +22,7 @@ protected:
         repair.SetName(QStringLiteral("IBRepair"));
         repair.Espera = [this](int ms) { m_waited += ms; };
         repair.Encerra = [this] { ++m_ended; };
-        repair.SetPastaPrograma(ProgramFolder());
+        repair.SetProgramFolder(ProgramFolder());
         repair.OnFinalization =
             TNotifyEvent::fromFunction([this](TObject*) { m_connectedAtEnd = live.Connected(); });
     }

@@ -485,7 +485,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheListRendersWithItsStatusMarks) {
 namespace {
 
 // A declaration without movement, which passes every rule unless changed.
-Fixture::Declaration SemMovimento(int sq) {
+Fixture::Declaration CheckNoMovement(int sq) {
     Fixture::Declaration d{.sq = sq, .ano = 2011, .mes = 1};
     d.semMovOperProp = d.semMovSubstTribut = d.semMovOutrosICMS = d.semMovAlcZfm = QStringLiteral("S");
     return d;
@@ -494,12 +494,12 @@ Fixture::Declaration SemMovimento(int sq) {
 } // namespace
 
 TEST_F(TfrmSelDeclaracaoTest, ValidarRecordsTheOutcomeAndShowsTheFindings) {
-    fixture->AddDeclaration(SemMovimento(1));
-    Fixture::Declaration comErro = SemMovimento(2);
+    fixture->AddDeclaration(CheckNoMovement(1));
+    Fixture::Declaration comErro = CheckNoMovement(2);
     comErro.mes = 2;
     comErro.representante.clear();
     fixture->AddDeclaration(comErro);
-    Fixture::Declaration comAdvertencia = SemMovimento(3);
+    Fixture::Declaration comAdvertencia = CheckNoMovement(3);
     comAdvertencia.mes = 3;
     fixture->AddDeclaration(comAdvertencia);
     fixture->AddEntry(3, 1949, {});
@@ -549,7 +549,7 @@ TEST_F(TfrmSelDeclaracaoTest, ValidarRecordsTheOutcomeAndShowsTheFindings) {
 }
 
 TEST_F(TfrmSelDeclaracaoTest, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItWas) {
-    Fixture::Declaration d = SemMovimento(1);
+    Fixture::Declaration d = CheckNoMovement(1);
     d.representante.clear();
     fixture->AddDeclaration(d);
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
@@ -577,7 +577,7 @@ TEST_F(TfrmSelDeclaracaoTest, AValidationThatCannotBeRecordedLeavesTheDeclaratio
 }
 
 TEST_F(TfrmSelDeclaracaoTest, ImprimirOpensTheMirrorDialogOfTheCurrentDeclaration) {
-    fixture->AddDeclaration(SemMovimento(1));
+    fixture->AddDeclaration(CheckNoMovement(1));
     AbreLista();
     Posiciona(1);
     QString mostrado;

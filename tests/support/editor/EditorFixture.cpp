@@ -34,7 +34,7 @@ EditorFixture::~EditorFixture() {
 }
 
 void EditorFixture::AbreEditor(int ano, int mes, const QString& flags) {
-    CriaDeclaracao(1, ano, mes);
+    BuildDeclaration(1, ano, mes);
     if (!flags.isEmpty())
         Executa(
             QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET %1 WHERE SQ_DECLARACAO = 1").arg(flags));
