@@ -37,7 +37,7 @@ class ProgramStartTest : public ::testing::Test {
 protected:
     ProgramStartTest() {
         inicio.ProgramFolder = programa.Path();
-        inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
+        inicio.InstanceFolder = pasta.filePath(QStringLiteral("instancia"));
     }
     ~ProgramStartTest() override {
         // Everything the start made goes, last made first; the screen stays.
@@ -46,14 +46,14 @@ protected:
     }
     QString Banco() const { return programa.Database(); }
     void CopiaBanco() { ASSERT_TRUE(programa.CopyDatabase()); }
-    void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::SaidaFalhaInicio) {
+    void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::StartFailedExit) {
         EXPECT_EQ(DMDefBasica, nullptr);
         EXPECT_EQ(DMDef, nullptr);
         EXPECT_EQ(DMDefAux, nullptr);
         ASSERT_NE(frmDef, nullptr);
         EXPECT_FALSE(frmDef->Widget()->isVisible());
         EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-        EXPECT_EQ(inicio.CodigoSaida(), codigoSaida);
+        EXPECT_EQ(inicio.ExitCode(), codigoSaida);
     }
 
     QTemporaryDir pasta;
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule) {
     QStringList ordem;
-    inicio.CriaModuloGeral = [&](TComponent* owner) {
+    inicio.MakeGeneralModule = [&](TComponent* owner) {
         ordem << QStringLiteral("geral");
         EXPECT_NE(frmDef, nullptr);
         EXPECT_EQ(Application->MainForm(), frmDef);
@@ -78,7 +78,7 @@ TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule)
         return geral;
     };
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_EQ(ordem, QStringList{QStringLiteral("geral")});
     NadaDepoisDoModuloGeral();
     EXPECT_TRUE(Application->Terminated());
@@ -86,7 +86,7 @@ TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule)
 
 TEST_F(ProgramStartTest, AMissingDatabaseIsReportedAndTheRunEnds) {
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
                                         Banco() + QStringLiteral("\r\rO sistema será encerrado..."));
@@ -100,20 +100,20 @@ TEST_F(ProgramStartTest, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
         arquivo.write("isto nao e um banco de dados");
     }
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Não foi possível efetuar a conexão")));
     NadaDepoisDoModuloGeral();
 }
 
 TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
-    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.InstanceFolder);
     ASSERT_TRUE(primeira.TryAcquire());
     bool chamada = false;
     QObject::connect(&primeira, &SingleInstanceGuard::ActivationRequested, [&] { chamada = true; });
     Application->SetTitle(QString()); // as a fresh run has it
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("ZEB-ICMS"));
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Esta aplicação já se encontra ativa neste computador."));
@@ -122,7 +122,7 @@ TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     EXPECT_EQ(frmDef, nullptr); // nothing was created
     EXPECT_EQ(DMDefGeral, nullptr);
     EXPECT_FALSE(Application->ShowMainForm());
-    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaNormal);
+    EXPECT_EQ(inicio.ExitCode(), ProgramStart::NormalExit);
     for (int i = 0; i < 100 && !chamada; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(chamada);
@@ -130,7 +130,7 @@ TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
 }
 
 TEST_F(ProgramStartTest, TheSecondStartWarningCarriesTheProgramsTitle) {
-    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.InstanceFolder);
     ASSERT_TRUE(primeira.TryAcquire());
     Application->SetTitle(QString()); // as a fresh run has it
     TQtPrompter janelas;
@@ -145,13 +145,13 @@ TEST_F(ProgramStartTest, TheSecondStartWarningCarriesTheProgramsTitle) {
         EXPECT_TRUE(TitledPicture(caixa).save(pasta + QStringLiteral("/second-start-warning.png")));
         QTest::keyClick(caixa, Qt::Key_Return);
     });
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_EQ(titulo, QStringLiteral("ZEB-ICMS"));
 }
 
 TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
     CopiaBanco();
-    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_TRUE(inicio.Start());
     EXPECT_EQ(prompter.Count(), 0);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
@@ -205,7 +205,7 @@ namespace {
 // run between the backup's lines before the program's own handling.
 TDMDefGeral* ModuloComVigia(ProgramStart& inicio, const std::function<void()>& durante) {
     auto* modulo = Application->CreateForm<TDMDefGeral>();
-    inicio.PreparaModuloGeral(modulo);
+    inicio.PrepareGeneralModule(modulo);
     const std::function<bool()> doPrograma = modulo->ProcessEvents;
     modulo->ProcessEvents = [durante, doPrograma] {
         durante();
@@ -221,7 +221,7 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
     CopiaBanco();
     int linhas = 0;
     int modal = 0;
-    inicio.CriaModuloGeral = [&](TComponent*) {
+    inicio.MakeGeneralModule = [&](TComponent*) {
         return ModuloComVigia(inicio, [&] {
             ++linhas;
             QWidget* janela = QApplication::activeModalWidget();
@@ -233,7 +233,7 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
             }
         });
     };
-    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_TRUE(inicio.Start());
     EXPECT_EQ(prompter.Count(), 0);
     EXPECT_GT(linhas, 20);
     EXPECT_EQ(modal, linhas);
@@ -244,16 +244,16 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
 TEST_F(ProgramStartTest, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
     CopiaBanco();
     int linhas = 0;
-    inicio.CriaModuloGeral = [&](TComponent*) {
+    inicio.MakeGeneralModule = [&](TComponent*) {
         return ModuloComVigia(inicio, [&] {
             if (++linhas == 2)
                 ::raise(SIGTERM);
         });
     };
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_LT(linhas, 10); // stopped, not finished
     EXPECT_EQ(prompter.Count(), 0);
-    NadaDepoisDoModuloGeral(ProgramStart::SaidaSinal + SIGTERM);
+    NadaDepoisDoModuloGeral(ProgramStart::SignalExit + SIGTERM);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
     // Nothing of the backup is left behind.
@@ -262,7 +262,7 @@ TEST_F(ProgramStartTest, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
 
 TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
     CopiaBanco();
-    inicio.CriaModuloGeral = [&](TComponent* owner) {
+    inicio.MakeGeneralModule = [&](TComponent* owner) {
         auto* geral = new TDMDefGeral(owner);
         geral->SetProgramFolder(inicio.ProgramFolder);
         geral->DataModuleCreate();
@@ -270,7 +270,7 @@ TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
         return geral;
     };
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.contains(QStringLiteral("a conexão foi perdida")));
     EXPECT_TRUE(prompter.Last().Text.endsWith(QStringLiteral("O sistema será encerrado...")));
@@ -278,17 +278,17 @@ TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
 }
 
 TEST_F(ProgramStartTest, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
-    QDir().mkpath(inicio.PastaInstancia);
-    QFile::setPermissions(inicio.PastaInstancia, QFileDevice::Permissions(0x7777)); // open to all
+    QDir().mkpath(inicio.InstanceFolder);
+    QFile::setPermissions(inicio.InstanceFolder, QFileDevice::Permissions(0x7777)); // open to all
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
-    EXPECT_TRUE(prompter.Last().Text.contains(inicio.PastaInstancia)) << prompter.Last().Text.toStdString();
+    EXPECT_TRUE(prompter.Last().Text.contains(inicio.InstanceFolder)) << prompter.Last().Text.toStdString();
     EXPECT_FALSE(prompter.Last().Text.contains(QStringLiteral("já se encontra ativa")));
     EXPECT_EQ(frmDef, nullptr);
     EXPECT_EQ(DMDefGeral, nullptr);
-    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaFalhaInicio);
+    EXPECT_EQ(inicio.ExitCode(), ProgramStart::StartFailedExit);
     Application->SetShowMainForm(true);
 }
 
@@ -296,7 +296,7 @@ TEST_F(ProgramStartTest, ARefusedReconnectionEndsTheRunningProgram) {
     if (Application->Terminated())
         GTEST_SKIP() << "an earlier test in this process ended the application's run";
     CopiaBanco();
-    ASSERT_TRUE(inicio.Inicia());
+    ASSERT_TRUE(inicio.Start());
     // As after a restore: the data now in the file are too old for the program.
     prompter.Answer(mrOk).Answer(mrOk);
     bool reconectou = true;

@@ -120,15 +120,15 @@ TEST_F(TfrmDefTest, MenuBarOrderAndTheArquivosItems) {
 TEST_F(TfrmDefTest, TheDeclarationListGreysArquivosFerramentasAndGeracao) {
     auto* lista = Abre<fake::TfrmSelDeclaracao>();
     EXPECT_EQ(Menus(), QStringLiteral("---D"));
-    EXPECT_EQ(janela->JanelasDeclaracao(), 1);
+    EXPECT_EQ(janela->DeclarationWindows(), 1);
     auto* declaracao = Abre<fake::TfrmDeclaracao>(1);
     EXPECT_EQ(Menus(), QStringLiteral("----"));
     Fecha(declaracao);
     EXPECT_EQ(Menus(), QStringLiteral("---D"));
     Fecha(lista);
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
-    EXPECT_EQ(janela->JanelasDeclaracao(), 0);
-    EXPECT_EQ(janela->JanelasListaOuDeclaracao(), 0);
+    EXPECT_EQ(janela->DeclarationWindows(), 0);
+    EXPECT_EQ(janela->ListOrDeclarationWindows(), 0);
 }
 
 TEST_F(TfrmDefTest, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
@@ -137,7 +137,7 @@ TEST_F(TfrmDefTest, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
     auto* ufs = Abre<fake::TfrmConUFs>();
     Fecha(contribuintes);
     EXPECT_EQ(Menus(), QStringLiteral("AF--"));
-    EXPECT_EQ(janela->JanelasCadastro(), 1);
+    EXPECT_EQ(janela->RegisterWindows(), 1);
     Fecha(ufs);
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
 }
