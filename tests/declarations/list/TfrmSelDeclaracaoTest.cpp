@@ -96,8 +96,8 @@ TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclar
     std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
     Confirma(dialogo.get(), "12345674", "1", "2005");
     EXPECT_EQ(dialogo->ModalResult(), mrOk);
-    EXPECT_EQ(dialogo->SaldoAnterior(), Currency::fromRaw(98765400)) << "cut to cents, from the highest key";
-    EXPECT_EQ(dialogo->SaldoAnteriorST(), Currency::fromRaw(5500));
+    EXPECT_EQ(dialogo->OpeningBalance(), Currency::fromRaw(98765400)) << "cut to cents, from the highest key";
+    EXPECT_EQ(dialogo->OpeningBalanceST(), Currency::fromRaw(5500));
     const QString nova = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2005";
     EXPECT_EQ(Dinheiro(nova.arg("VL_SALDO_ANTERIOR")), Currency::fromRaw(98765400));
     EXPECT_EQ(Valor(nova.arg("IN_OUTROS_ICMS_SEM_MOV")), "N");
@@ -108,7 +108,7 @@ TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclar
 
     std::unique_ptr<TfrmIncDeclaracao> outro(TForm::Create<TfrmIncDeclaracao>(lista));
     Confirma(outro.get(), "12345674", "6", "2001");
-    EXPECT_EQ(outro->SaldoAnterior(), Currency()) << "no declaration in May 2001";
+    EXPECT_EQ(outro->OpeningBalance(), Currency()) << "no declaration in May 2001";
     const QString de2001 = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2001";
     EXPECT_EQ(Valor(de2001.arg("IN_OUTROS_ICMS_SEM_MOV")), "S");
     EXPECT_EQ(Valor(de2001.arg("IN_ALC_ZFM_SEM_MOV")), "S");
@@ -352,7 +352,7 @@ TEST_F(TfrmSelDeclaracaoTest, RectificationsAreNumberedAndCopyEveryValueExactly)
         Posiciona(1);
         prompter.Answer(mrYes);
         lista->acRetificarExecute(lista);
-        const int nova = lista->UltimaRetificadora.toInt();
+        const int nova = lista->LastRectifying.toInt();
         EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("SQ_DECLARACAO")->AsInteger(), nova);
         const QString sql =
             "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = " + QString::number(nova);
@@ -365,7 +365,7 @@ TEST_F(TfrmSelDeclaracaoTest, RectificationsAreNumberedAndCopyEveryValueExactly)
         EXPECT_FALSE(banco.Value(sql.arg("DT_TRANSMISSAO")).isValid());
         EXPECT_EQ(Valor(sql.arg("COMERRO")), "N");
     }
-    const int nova = lista->UltimaRetificadora.toInt();
+    const int nova = lista->LastRectifying.toInt();
     // Every copied table holds the same rows, to the last decimal and null.
     const QStringList tabelas{
         "ENTRADA_DECLARADA",        "SAIDA_DECLARADA",           "OUTRO_CREDITO_DECLARADO",
@@ -399,7 +399,7 @@ TEST_F(TfrmSelDeclaracaoTest, ARectificationWithoutValuesStartsEmptyAndCancelDoe
     Posiciona(1);
     prompter.Answer(mrNo);
     lista->acRetificarExecute(lista);
-    const QString nova = lista->UltimaRetificadora;
+    const QString nova = lista->LastRectifying;
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 2);
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = " + nova), 0);
 }
@@ -428,7 +428,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) 
                      "WHERE SQ_DECLARACAO = 1");
     AbreLista();
     std::unique_ptr<TfrmDlgFiltraDeclaracao> dialogo(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
-    EXPECT_EQ(dialogo->Inscricoes(), (QStringList{"", "12.345.674", "23.456.789"}));
+    EXPECT_EQ(dialogo->Registrations(), (QStringList{"", "12.345.674", "23.456.789"}));
     dialogo->cbInscricao->SetItemIndex(1);
     dialogo->cbComErro->SetChecked(true);
     dialogo->cbGerada->SetChecked(true);
@@ -438,7 +438,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) 
     EXPECT_EQ(def->cdsSelDeclaracao->Filter(),
               "NU_INSCRICAO = 12345674 and COMERRO = 'S' and DT_TRANSMISSAO <>  null");
     EXPECT_TRUE(def->cdsSelDeclaracao->IsEmpty()) << "nothing was generated";
-    EXPECT_EQ(lista->SelecionaInscricao(dialogo->Inscricoes(), lista->FiltroInscricao), 1);
+    EXPECT_EQ(lista->SelecionaInscricao(dialogo->Registrations(), lista->RegistrationFilter), 1);
     dialogo.reset();
 
     std::unique_ptr<TfrmDlgFiltraDeclaracao> outro(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));

@@ -34,7 +34,7 @@ constexpr int NoOutrosICMS = 20;
 class TfrmDetOutICMSTest : public OccurrencePageTesting {
 protected:
     TfrmDetOutICMS* AbrePagina(int ano = 2011, int mes = 1) {
-        AbreEditor(ano, mes);
+        OpenEditor(ano, mes);
         auto* pagina = Abre<TfrmDetOutICMS>(NoOutrosICMS);
         EXPECT_NE(pagina, nullptr);
         return pagina;
@@ -271,7 +271,7 @@ TEST_F(TfrmDetOutICMSTest, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItI
 }
 
 TEST_F(TfrmDetOutICMSTest, IsDrawnWithItsRows) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.FillSmall(1);
     using O = DeclarationFixture::Occurrences;

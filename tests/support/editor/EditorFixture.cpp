@@ -33,7 +33,7 @@ EditorFixture::~EditorFixture() {
     Application->ProcessMessages();
 }
 
-void EditorFixture::AbreEditor(int ano, int mes, const QString& flags) {
+void EditorFixture::OpenEditor(int ano, int mes, const QString& flags) {
     BuildDeclaration(1, ano, mes);
     if (!flags.isEmpty())
         Executa(
