@@ -255,13 +255,13 @@ TEST_F(TfrmDetOutICMSTest, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItI
     Inicia(pagina, "O350014");
     Digita(pagina->dbeDadoComp1, "11/03/2012");
     pagina->dbeDadoComp2->SetFocus();
-    EXPECT_EQ(pagina->pnlMensagemRodape->Caption(), TfrmDetOutICMS::FormatoPeriodo);
+    EXPECT_EQ(pagina->pnlMensagemRodape->Caption(), TfrmDetOutICMS::PeriodFormatText);
     Digita(pagina->dbeDadoComp2, "2");
     prompter.Answer(mrOk);
     pagina->dbmDescComplementar->SetFocus();
-    EXPECT_EQ(prompter.Last().Text, TfrmDetOutICMS::PeriodoInvalido);
+    EXPECT_EQ(prompter.Last().Text, TfrmDetOutICMS::InvalidPeriodText);
     EXPECT_EQ(Focado(pagina), pagina->dbmDescComplementar) << "the focus goes where it was going";
-    EXPECT_TRUE(Recusado(pagina, TfrmDetOutICMS::PeriodoInvalido, pagina->dbeDadoComp2))
+    EXPECT_TRUE(Recusado(pagina, TfrmDetOutICMS::InvalidPeriodText, pagina->dbeDadoComp2))
         << "refused on posting";
     Digita(pagina->dbeDadoComp2, "");
     EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(306), pagina->dbeDadoComp2));
