@@ -11,8 +11,8 @@
 TrptEspelhoZebSaldoCredorRecebido::TrptEspelhoZebSaldoCredorRecebido(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebSaldoCredorRecebido"),
                           QStringLiteral("ibtSaldoCredor")) {
-    TituloPagina(QStringLiteral("Saldo Credor de Exportação"));
-    ibqSCRecebidos = Consulta(
+    PageTitleBand(QStringLiteral("Saldo Credor de Exportação"));
+    ibqSCRecebidos = Query(
         QStringLiteral("ibqSCRecebidos"),
         {QStringLiteral("SELECT s.* ,"),
          QStringLiteral("s.CO_PREF_PROCESSO || '-' || s.NU_PROCESSO || '/' || s.NU_ANO_PROCESSO PROCESSO"),
@@ -45,5 +45,5 @@ TrptEspelhoZebSaldoCredorRecebido::TrptEspelhoZebSaldoCredorRecebido(TComponent*
 }
 
 void TrptEspelhoZebSaldoCredorRecebido::ibqSCRecebidosPROCESSOGetText(TField* sender, QString& text, bool) {
-    text = TextoProcesso(sender->DataSet());
+    text = ProcessText(sender->DataSet());
 }
