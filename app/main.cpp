@@ -2,5 +2,5 @@
 #include "startup/ProgramStart.h"
 
 int main(int argc, char** argv) {
-    return ExecutaPrograma(argc, argv);
+    return RunProgram(argc, argv);
 }

@@ -68,12 +68,12 @@ int main() {
 
     // The program's way: the window's events run between the service's lines.
     TDMDefGeral geral;
-    geral.SetPastaPrograma(folder.path());
+    geral.SetProgramFolder(folder.path());
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 longest = 0;
     int lines = 0;
-    geral.ProcessaEventos = [&] {
+    geral.ProcessEvents = [&] {
         const qint64 now = clock.elapsed();
         longest = std::max(longest, now - last);
         last = now;

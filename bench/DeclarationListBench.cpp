@@ -113,7 +113,7 @@ int main(int argc, char** argv) {
         std::printf(
             "entries copied per rectification: %d\n",
             banco.Count(QStringLiteral("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = %1")
-                            .arg(lista->UltimaRetificadora)));
+                            .arg(lista->LastRectifying)));
         delete principal;
         application.ProcessMessages();
         geral.ibDBDef->Close();

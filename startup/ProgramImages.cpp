@@ -8,11 +8,11 @@
 
 namespace {
 
-const QColor AzulFundo(4, 54, 143);
-const QColor AzulEscuro(2, 28, 82);
+const QColor BackgroundBlue(4, 54, 143);
+const QColor DarkBlue(2, 28, 82);
 
 // A sheet of a declaration: ruled lines and a column of figures.
-void DesenhaFolha(QPainter& painter, const QRectF& folha, qreal angulo, int opacidade) {
+void DrawLeaf(QPainter& painter, const QRectF& folha, qreal angulo, int opacidade) {
     painter.save();
     painter.translate(folha.center());
     painter.rotate(angulo);
@@ -32,16 +32,16 @@ void DesenhaFolha(QPainter& painter, const QRectF& folha, qreal angulo, int opac
 
 } // namespace
 
-QPixmap FundoPrincipal(const QSize& size) {
+QPixmap MainBackground(const QSize& size) {
     QPixmap picture(size.expandedTo(QSize(1, 1)));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = picture.rect();
 
     QLinearGradient ceu(area.topLeft(), area.bottomRight());
-    ceu.setColorAt(0.0, AzulFundo.lighter(125));
-    ceu.setColorAt(0.55, AzulFundo);
-    ceu.setColorAt(1.0, AzulEscuro);
+    ceu.setColorAt(0.0, BackgroundBlue.lighter(125));
+    ceu.setColorAt(0.55, BackgroundBlue);
+    ceu.setColorAt(1.0, DarkBlue);
     painter.fillRect(area, ceu);
 
     QRadialGradient brilho(area.width() * 0.72, area.height() * 0.55, area.width() * 0.45);
@@ -62,27 +62,24 @@ QPixmap FundoPrincipal(const QSize& size) {
 
     const qreal lado = std::min(area.width(), area.height()) * 0.34;
     const QPointF centro(area.width() * 0.72, area.height() * 0.52);
-    DesenhaFolha(painter, QRectF(centro.x() - lado * 0.9, centro.y() - lado * 0.6, lado * 0.75, lado), -12,
-                 22);
-    DesenhaFolha(painter, QRectF(centro.x() - lado * 0.35, centro.y() - lado * 0.55, lado * 0.75, lado), 4,
-                 30);
-    DesenhaFolha(painter, QRectF(centro.x() + lado * 0.2, centro.y() - lado * 0.5, lado * 0.75, lado), 16,
-                 22);
+    DrawLeaf(painter, QRectF(centro.x() - lado * 0.9, centro.y() - lado * 0.6, lado * 0.75, lado), -12, 22);
+    DrawLeaf(painter, QRectF(centro.x() - lado * 0.35, centro.y() - lado * 0.55, lado * 0.75, lado), 4, 30);
+    DrawLeaf(painter, QRectF(centro.x() + lado * 0.2, centro.y() - lado * 0.5, lado * 0.75, lado), 16, 22);
     return picture;
 }
 
-QPixmap FundoSplash() {
+QPixmap SplashBackground() {
     QPixmap picture(424, 249);
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPixmap(0, 0, FundoPrincipal(picture.size()));
+    painter.drawPixmap(0, 0, MainBackground(picture.size()));
     painter.setPen(QPen(QColor(255, 255, 255, 120), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(picture.rect()).adjusted(1, 1, -1, -1));
     return picture;
 }
 
-QIcon IconePrograma() {
+QIcon ProgramIcon() {
     QIcon icone;
     for (const int lado : {16, 32, 48}) {
         QPixmap imagem(lado, lado);
@@ -91,13 +88,13 @@ QIcon IconePrograma() {
         painter.setRenderHint(QPainter::Antialiasing);
         const qreal u = lado / 16.0;
         painter.setPen(Qt::NoPen);
-        painter.setBrush(AzulFundo);
+        painter.setBrush(BackgroundBlue);
         painter.drawRoundedRect(QRectF(0, 0, lado, lado), 3 * u, 3 * u);
         painter.setBrush(Qt::white);
         painter.drawRect(QRectF(3.5 * u, 2 * u, 9 * u, 12 * u));
         painter.setBrush(QColor(250, 196, 0));
         painter.drawRect(QRectF(3.5 * u, 2 * u, 9 * u, 2.5 * u));
-        painter.setPen(QPen(AzulEscuro, std::max<qreal>(1, 0.8 * u)));
+        painter.setPen(QPen(DarkBlue, std::max<qreal>(1, 0.8 * u)));
         for (const qreal y : {6.5, 8.5, 10.5, 12.5})
             painter.drawLine(QPointF(5 * u, y * u), QPointF(11 * u, y * u));
         painter.end();

@@ -8,9 +8,9 @@
 
 // The main window's background: a deep blue field with a light band of
 // ruled sheets, drawn for the given size.
-QPixmap FundoPrincipal(const QSize& size);
+QPixmap MainBackground(const QSize& size);
 // The splash picture, 424 x 249.
-QPixmap FundoSplash();
+QPixmap SplashBackground();
 // The program's icon, on every window: a ruled declaration sheet on the
 // program's blue, at 16, 32 and 48 pixels.
-QIcon IconePrograma();
+QIcon ProgramIcon();

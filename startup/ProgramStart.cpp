@@ -29,11 +29,11 @@ namespace {
 
 // Windows waiting for an answer when a signal comes: each one closed is the
 // next one's turn; a bound keeps a window that refuses from holding the end.
-constexpr int LimiteJanelasModais = 16;
+constexpr int ModalWindowLimit = 16;
 
 // The window shown while the automatic backup runs, painted at once. It is
 // the one window that answers meanwhile, and it cannot be closed.
-TComponent* JanelaBackup(TComponent* owner) {
+TComponent* MakeBackupWindowFor(TComponent* owner) {
     auto* janela = TForm::Create<TfrmAutoBackup>(owner);
     janela->Widget()->setWindowModality(Qt::ApplicationModal);
     janela->OnCloseQuery =
@@ -45,8 +45,8 @@ TComponent* JanelaBackup(TComponent* owner) {
 }
 
 // Closes the boxes and windows that wait for an answer; their answer is none.
-void FechaJanelasModais() {
-    for (int i = 0; i < LimiteJanelasModais; ++i) {
+void CloseModalWindows() {
+    for (int i = 0; i < ModalWindowLimit; ++i) {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal)
             return;
@@ -64,60 +64,60 @@ void FechaJanelasModais() {
 ProgramStart::ProgramStart() = default;
 ProgramStart::~ProgramStart() = default;
 
-void ProgramStart::PreparaModuloGeral(TDMDefGeral* modulo) {
-    if (!PastaPrograma.isEmpty())
-        modulo->SetPastaPrograma(PastaPrograma);
-    modulo->CriaJanelaBackup = &JanelaBackup;
-    modulo->ProcessaEventos = [this] {
+void ProgramStart::PrepareGeneralModule(TDMDefGeral* modulo) {
+    if (!ProgramFolder.isEmpty())
+        modulo->SetProgramFolder(ProgramFolder);
+    modulo->MakeBackupWindow = &MakeBackupWindowFor;
+    modulo->ProcessEvents = [this] {
         Application->ProcessMessages();
-        return !Interrompido();
+        return !Interrupted();
     };
-    modulo->EncerraExecucao = [] { Application->Terminate(); };
-    modulo->ReparaBanco = [] {
+    modulo->EndRun = [] { Application->Terminate(); };
+    modulo->RepairDatabase = [] {
         if (frmDef)
             frmDef->acRepararDatabase->Execute();
     };
 }
 
-TDMDefGeral* ProgramStart::CriaModuloGeralPadrao(TComponent*) {
+TDMDefGeral* ProgramStart::MakeDefaultGeneralModule(TComponent*) {
     auto* modulo = Application->CreateForm<TDMDefGeral>();
-    PreparaModuloGeral(modulo);
+    PrepareGeneralModule(modulo);
     modulo->DataModuleCreate();
     return modulo;
 }
 
-bool ProgramStart::Falha() {
-    m_codigoSaida = Interrompido() ? SaidaSinal + m_sinal : SaidaFalhaInicio;
+bool ProgramStart::Fail() {
+    m_exitCode = Interrupted() ? SignalExit + m_signal : StartFailedExit;
     if (m_splash)
         m_splash->Hide();
     Application->Terminate();
     return false;
 }
 
-bool ProgramStart::Inicia() {
-    m_codigoSaida = SaidaNormal;
+bool ProgramStart::Start() {
+    m_exitCode = NormalExit;
     // Dates and numbers of every Qt control follow the program's formats.
     QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
     // From here on a signal ends the run the program's way, at any point.
-    if (!m_sinais)
-        m_sinais = std::make_unique<TerminationSignalWatcher>([this](int sinal) { TerminaPorSinal(sinal); });
+    if (!m_signals)
+        m_signals = std::make_unique<TerminationSignalWatcher>([this](int sinal) { EndBySignal(sinal); });
     // While it starts, a signal leaves no question to be asked; once started,
     // the close it brings about may still ask (a second signal ends that).
     if (!m_prompter)
-        m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrompido() && !m_iniciado; });
+        m_prompter = std::make_unique<RunEndingPrompter>([this] { return Interrupted() && !m_started; });
 
     // Every box and window from here on, the second-start warning too,
     // carries the title and the program's icon.
     Application->SetTitle(QStringLiteral("ZEB-ICMS"));
-    QApplication::setWindowIcon(IconePrograma());
-    m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), PastaInstancia);
-    const Instancia instancia = VerificaInstanciaUnica(*m_guard);
-    if (instancia != Instancia::Unica) {
+    QApplication::setWindowIcon(ProgramIcon());
+    m_guard = std::make_unique<SingleInstanceGuard>(QStringLiteral("TfrmDef"), InstanceFolder);
+    const InstanceCheck instancia = VerificaInstanciaUnica(*m_guard);
+    if (instancia != InstanceCheck::Sole) {
         // Another copy running is a normal end; a lock that cannot be made is not.
-        if (Interrompido())
-            m_codigoSaida = SaidaSinal + m_sinal;
-        else if (instancia == Instancia::Falhou)
-            m_codigoSaida = SaidaFalhaInicio;
+        if (Interrupted())
+            m_exitCode = SignalExit + m_signal;
+        else if (instancia == InstanceCheck::Failed)
+            m_exitCode = StartFailedExit;
         return false;
     }
 
@@ -126,48 +126,48 @@ bool ProgramStart::Inicia() {
         auto* principal = Application->CreateForm<TfrmDef>();
         // Writing the client library refused: no database work at all.
         if (!principal->IBChecking->Passed())
-            return Falha();
-        AtendePedidosDeAtivacao(*m_guard);
+            return Fail();
+        ServeActivationRequests(*m_guard);
 
         m_splash = TForm::Create<TFrmSplash>(Application);
         m_splash->Show();
         m_splash->Repaint();
         Application->ProcessMessages();
-        if (Interrompido())
-            return Falha();
+        if (Interrupted())
+            return Fail();
 
         TDMDefGeral* geral =
-            CriaModuloGeral ? CriaModuloGeral(Application) : CriaModuloGeralPadrao(Application);
-        if (!geral || geral->Falhou() || Interrompido())
-            return Falha();
+            MakeGeneralModule ? MakeGeneralModule(Application) : MakeDefaultGeneralModule(Application);
+        if (!geral || geral->Failed() || Interrupted())
+            return Fail();
         if (!geral->ibDBDef->TestConnected()) {
             MsgErroSistema(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") +
                            geral->ibDBDef->DatabaseName() +
                            QStringLiteral("\r\rErro: a conexão foi perdida.\r\rO sistema será encerrado..."));
-            return Falha();
+            return Fail();
         }
 
         Application->ProcessMessages();
         Application->CreateForm<TDMDefBasica>();
         Application->CreateForm<TDMDef>();
         Application->CreateForm<TDMDefAux>();
-        if (Interrompido())
-            return Falha();
+        if (Interrupted())
+            return Fail();
         m_splash->Hide();
-        m_iniciado = true;
+        m_started = true;
         return true;
     } catch (...) {
         Application->HandleException(Application);
-        return Falha();
+        return Fail();
     }
 }
 
-void ProgramStart::TerminaPorSinal(int sinal) {
-    const bool primeiro = !Interrompido();
+void ProgramStart::EndBySignal(int sinal) {
+    const bool primeiro = !Interrupted();
     if (primeiro)
-        m_sinal = sinal;
-    if (!m_iniciado) {
-        FechaJanelasModais();
+        m_signal = sinal;
+    if (!m_started) {
+        CloseModalWindows();
     } else if (primeiro) {
         if (TForm* principal = Application->MainForm())
             principal->Close();
@@ -176,13 +176,13 @@ void ProgramStart::TerminaPorSinal(int sinal) {
 }
 
 int ProgramStart::Executa() {
-    if (Inicia())
+    if (Start())
         Application->Run();
-    return m_codigoSaida;
+    return m_exitCode;
 }
 
-int ExecutaPrograma(int argc, char** argv) {
-    int codigo = ProgramStart::SaidaNormal;
+int RunProgram(int argc, char** argv) {
+    int codigo = ProgramStart::NormalExit;
     {
         TApplication application(argc, argv);
         ImagingRegistrations imagens;

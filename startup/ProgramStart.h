@@ -33,54 +33,54 @@ class TerminationSignalWatcher;
 class ProgramStart {
 public:
     // Exit codes of Executa.
-    static constexpr int SaidaNormal = 0;
-    static constexpr int SaidaFalhaInicio = 1;
+    static constexpr int NormalExit = 0;
+    static constexpr int StartFailedExit = 1;
     // Plus the signal's number: a start ended by a signal, as shells report it.
-    static constexpr int SaidaSinal = 128;
+    static constexpr int SignalExit = 128;
 
     ProgramStart();
     ~ProgramStart();
 
     // The folder with Dados/ and Backup/; the executable's when empty.
-    QString PastaPrograma;
+    QString ProgramFolder;
     // The folder of the single-instance lock; the user's runtime folder when empty.
-    QString PastaInstancia;
+    QString InstanceFolder;
     // Creates the general data module and runs its start-up (default: the
     // module of the program, owned by the application object, prepared with
-    // PreparaModuloGeral).
-    std::function<TDMDefGeral*(TComponent* owner)> CriaModuloGeral;
+    // PrepareGeneralModule).
+    std::function<TDMDefGeral*(TComponent* owner)> MakeGeneralModule;
 
     // Everything before the message loop (an application object must
-    // exist). True when the loop is to run; otherwise CodigoSaida() tells
+    // exist). True when the loop is to run; otherwise ExitCode() tells
     // how the run ends.
-    bool Inicia();
-    // Inicia, then the message loop; returns the exit code.
+    bool Start();
+    // Start, then the message loop; returns the exit code.
     int Executa();
-    int CodigoSaida() const { return m_codigoSaida; }
+    int ExitCode() const { return m_exitCode; }
 
     // Hands the general data module what it needs from the windows: the
     // backup window (the one window that answers while the backup runs),
     // the events that keep it alive between the backup's lines (which also
     // tell it when a signal is ending the run), and the end of the run when
     // its connection is refused.
-    void PreparaModuloGeral(TDMDefGeral* modulo);
+    void PrepareGeneralModule(TDMDefGeral* modulo);
 
     TFrmSplash* Splash() const { return m_splash; }
 
 private:
-    TDMDefGeral* CriaModuloGeralPadrao(TComponent* owner);
-    bool Falha();
-    bool Interrompido() const { return m_sinal != 0; }
-    void TerminaPorSinal(int sinal);
+    TDMDefGeral* MakeDefaultGeneralModule(TComponent* owner);
+    bool Fail();
+    bool Interrupted() const { return m_signal != 0; }
+    void EndBySignal(int sinal);
 
-    std::unique_ptr<TerminationSignalWatcher> m_sinais;
+    std::unique_ptr<TerminationSignalWatcher> m_signals;
     std::unique_ptr<RunEndingPrompter> m_prompter;
     std::unique_ptr<SingleInstanceGuard> m_guard;
-    int m_sinal = 0;
-    bool m_iniciado = false;
+    int m_signal = 0;
+    bool m_started = false;
     TFrmSplash* m_splash = nullptr;
-    int m_codigoSaida = SaidaNormal;
+    int m_exitCode = NormalExit;
 };
 
 // main(): the application object and the program block.
-int ExecutaPrograma(int argc, char** argv);
+int RunProgram(int argc, char** argv);

@@ -6,11 +6,11 @@
 #include "platform/ui/TApplication.h"
 #include "platform/ui/TForm.h"
 
-Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard) {
+InstanceCheck VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     QString falha;
     try {
         if (guard.TryAcquire())
-            return Instancia::Unica;
+            return InstanceCheck::Sole;
     } catch (const Exception& erro) {
         falha = erro.Message();
     }
@@ -28,10 +28,10 @@ Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard) {
     }
     if (Application)
         Application->Terminate();
-    return falha.isEmpty() ? Instancia::JaAtiva : Instancia::Falhou;
+    return falha.isEmpty() ? InstanceCheck::AlreadyRunning : InstanceCheck::Failed;
 }
 
-void AtendePedidosDeAtivacao(SingleInstanceGuard& guard) {
+void ServeActivationRequests(SingleInstanceGuard& guard) {
     QObject::connect(&guard, &SingleInstanceGuard::ActivationRequested, &guard, [] {
         TForm* main = Application ? Application->MainForm() : nullptr;
         if (!main)

@@ -6,19 +6,19 @@
 class SingleInstanceGuard;
 class TForm;
 
-enum class Instancia {
-    Unica,   // no other copy runs: the guard holds the lock
-    JaAtiva, // another copy runs and was asked to come forward
-    Falhou,  // the lock could not be made at all
+enum class InstanceCheck {
+    Sole,           // no other copy runs: the guard holds the lock
+    AlreadyRunning, // another copy runs and was asked to come forward
+    Failed,         // the lock could not be made at all
 };
 
-// Unica when no other copy runs. Otherwise says "Esta aplicação já se
+// Sole when no other copy runs. Otherwise says "Esta aplicação já se
 // encontra ativa neste computador.", asks the running copy to come forward,
-// keeps the main form hidden, ends the run and returns JaAtiva. When the
+// keeps the main form hidden, ends the run and returns AlreadyRunning. When the
 // lock cannot be made at all, says so (with the reason) instead, ends the
-// run the same way and returns Falhou.
-Instancia VerificaInstanciaUnica(SingleInstanceGuard& guard);
+// run the same way and returns Failed.
+InstanceCheck VerificaInstanciaUnica(SingleInstanceGuard& guard);
 
 // Brings the main form forward when another copy asks it to, restoring it
 // when minimised.
-void AtendePedidosDeAtivacao(SingleInstanceGuard& guard);
+void ServeActivationRequests(SingleInstanceGuard& guard);

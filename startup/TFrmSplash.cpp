@@ -7,8 +7,8 @@
 #include "startup/ProgramImages.h"
 
 namespace {
-constexpr int Largura = 424;
-constexpr int Altura = 249;
+constexpr int SplashWidth = 424;
+constexpr int SplashHeight = 249;
 } // namespace
 
 TFrmSplash::TFrmSplash(TComponent* owner) : TForm(owner) {
@@ -17,23 +17,23 @@ TFrmSplash::TFrmSplash(TComponent* owner) : TForm(owner) {
     SetBorderStyle(TFormBorderStyle::bsNone);
     SetBorderIcons(0);
     SetPosition(TPosition::poScreenCenter);
-    SetClientWidth(Largura);
-    SetClientHeight(Altura);
+    SetClientWidth(SplashWidth);
+    SetClientHeight(SplashHeight);
 
     imgSplash = Make<TImage>(this, QStringLiteral("imgSplash"), this);
     imgSplash->SetAlign(TAlign::alClient);
     imgSplash->SetStretch(true);
-    imgSplash->SetPicture(FundoSplash());
+    imgSplash->SetPicture(SplashBackground());
 
-    Rotulo(lblOrgao, lblOrgaoSombra, QStringLiteral("lblOrgao"), NomeOrgao, 28, 13, true);
-    Rotulo(lblProduto, lblProdutoSombra, QStringLiteral("lblProduto"), QStringLiteral("ZEB ") + NomeProduto,
-           96, 17, true);
-    Rotulo(lblAguarde, lblAguardeSombra, QStringLiteral("lblAguarde"),
-           QStringLiteral("Aguarde, carregando o banco  de  dados....."), 200, 12, false);
+    ShadowedText(lblOrgao, lblOrgaoSombra, QStringLiteral("lblOrgao"), AuthorityName, 28, 13, true);
+    ShadowedText(lblProduto, lblProdutoSombra, QStringLiteral("lblProduto"),
+                 QStringLiteral("ZEB ") + ProductLongName, 96, 17, true);
+    ShadowedText(lblAguarde, lblAguardeSombra, QStringLiteral("lblAguarde"),
+                 QStringLiteral("Aguarde, carregando o banco  de  dados....."), 200, 12, false);
 }
 
-void TFrmSplash::Rotulo(TLabel*& texto, TLabel*& sombra, const QString& name, const QString& caption, int top,
-                        int pixelSize, bool bold) {
+void TFrmSplash::ShadowedText(TLabel*& texto, TLabel*& sombra, const QString& name, const QString& caption,
+                              int top, int pixelSize, bool bold) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
@@ -45,7 +45,7 @@ void TFrmSplash::Rotulo(TLabel*& texto, TLabel*& sombra, const QString& name, co
         label->SetFont(font);
         label->SetFontColor(color);
         label->SetCaption(caption);
-        label->SetBounds(offset, top + offset, Largura, pixelSize * 2);
+        label->SetBounds(offset, top + offset, SplashWidth, pixelSize * 2);
         label->BringToFront();
         return label;
     };

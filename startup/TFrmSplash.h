@@ -23,6 +23,6 @@ public:
 
 private:
     // The text twice: a dark shadow, then the text itself two pixels up and left.
-    void Rotulo(TLabel*& texto, TLabel*& sombra, const QString& name, const QString& caption, int top,
-                int pixelSize, bool bold);
+    void ShadowedText(TLabel*& texto, TLabel*& sombra, const QString& name, const QString& caption, int top,
+                      int pixelSize, bool bold);
 };

@@ -43,13 +43,13 @@ TfrmDef* frmDef = nullptr;
 
 namespace {
 
-const QColor CorFundo(4, 54, 143);
+const QColor BackgroundColour(4, 54, 143);
 // The authority's name is placed this far from the right edge.
-constexpr int DistanciaEstado = 247;
+constexpr int StateTextDistance = 247;
 // The window was laid out for a screen this wide.
-constexpr int LarguraProjeto = 1024;
+constexpr int DesignWidth = 1024;
 
-bool EhUmDe(const QString& name, std::initializer_list<const char*> classes) {
+bool IsOneOf(const QString& name, std::initializer_list<const char*> classes) {
     for (const char* className : classes)
         if (name == QLatin1String(className))
             return true;
@@ -64,7 +64,7 @@ TfrmDef::TfrmDef(TComponent* owner) : TfrmModPrincipal(owner) {
     SetClientWidth(849);
     SetClientHeight(567);
     BuildTitle();
-    imgFundo->SetPicture(FundoPrincipal(QSize(1024, 768)));
+    imgFundo->SetPicture(MainBackground(QSize(1024, 768)));
     mniPrincipal->SetVisible(false);
     BuildActions();
     AddProgramMenus();
@@ -85,7 +85,7 @@ TfrmDef::~TfrmDef() {
 
 void TfrmDef::BuildTitle() {
     lblSigla->SetCaption(QStringLiteral("ZEB"));
-    lblSistema->SetCaption(NomeProduto);
+    lblSistema->SetCaption(ProductLongName);
     QFont sigla(QStringLiteral("Liberation Sans"));
     sigla.setPixelSize(40);
     sigla.setBold(true);
@@ -185,7 +185,7 @@ void TfrmDef::BuildMaintenance() {
     IBChecking = Make<TIBChecking>(this, QStringLiteral("IBChecking"));
     IBChecking->SetVersion(QStringLiteral("2.0.0"));
     ibBackupDef = Make<TIBBackupRestore>(this, QStringLiteral("ibBackupDef"));
-    ibBackupDef->OnRestore = TBackupRestoreEvent::fromFunction(&MaintenanceActions::ArquivoRestaurado);
+    ibBackupDef->OnRestore = TBackupRestoreEvent::fromFunction(&MaintenanceActions::CheckRestoredFile);
     IBRepair = Make<TIBRepair>(this, QStringLiteral("IBRepair"));
     IBRepair->SetFinalizarAplicacao(true);
     IBRepair->SetVersion(QStringLiteral("2.0.0"));
@@ -194,7 +194,7 @@ void TfrmDef::BuildMaintenance() {
 void TfrmDef::FormCreate(TObject* sender) {
     TfrmModPrincipal::FormCreate(sender);
     m_sql = std::make_unique<QStringList>();
-    SetColor(CorFundo);
+    SetColor(BackgroundColour);
     // The colour is the frame's: menus and status bar keep the desktop's.
     QPalette desktop = QApplication::palette();
     for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText, QPalette::Button,
@@ -203,42 +203,42 @@ void TfrmDef::FormCreate(TObject* sender) {
     mmApp->MenuBar()->setPalette(desktop);
     sbApp->Widget()->setPalette(desktop);
     sbApp->Widget()->setAutoFillBackground(true);
-    SetCaption(QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão ") + VersaoSistema() +
-               QLatin1Char(')'));
+    SetCaption(QStringLiteral("ZEB-ICMS - ") + ProductLongName + QStringLiteral(" (Versão ") +
+               VersaoSistema() + QLatin1Char(')'));
 }
 
 QString TfrmDef::VersaoSistema() const {
     return evApp->FileVersion();
 }
 
-int TfrmDef::DistanciaDaDireita(const TLabel* label) const {
-    const int escalada = Screen ? DistanciaEstado * Screen->Width() / LarguraProjeto : DistanciaEstado;
+int TfrmDef::DistanceFromRight(const TLabel* label) const {
+    const int escalada = Screen ? StateTextDistance * Screen->Width() / DesignWidth : StateTextDistance;
     // A name wider than that still shows whole.
     return std::max(escalada, label->Width() + 8);
 }
 
 void TfrmDef::FormShow(TObject* sender) {
     TfrmModPrincipal::FormShow(sender);
-    if (!m_mostrado) {
-        m_mostrado = true;
+    if (!m_shown) {
+        m_shown = true;
         imgFundo->SetStretch(true);
         // The frame's texts were laid out for a screen 1024 pixels wide.
         for (int i = 0; i < ComponentCount(); ++i)
             if (auto* label = dynamic_cast<TLabel*>(Components(i)); label && Screen)
-                label->ScaleBy(Screen->Width(), LarguraProjeto);
+                label->ScaleBy(Screen->Width(), DesignWidth);
         for (int i = 0; i < ComponentCount(); ++i)
             if (auto* label = dynamic_cast<TLabel*>(Components(i));
                 label && label->Caption().contains(QStringLiteral("Estado")))
-                KeepFromRightEdge(label, DistanciaDaDireita(label) + (label == NomeOrgaoSombra() ? 2 : 0));
+                KeepFromRightEdge(label, DistanceFromRight(label) + (label == AuthorityNameShadow() ? 2 : 0));
         DrawBackground();
     }
     MostraDadosAtualizados();
 }
 
 void TfrmDef::MostraDadosAtualizados() {
-    if (!DadosAtualizados)
+    if (!DataUpdated)
         return;
-    DadosAtualizados = false;
+    DataUpdated = false;
     MsgInformaSistema(QStringLiteral("Os dados foram atualizados com sucesso para a versão do sistema \"") +
                       VersaoSistema() + QStringLiteral("\"."));
     if (Application)
@@ -262,35 +262,35 @@ void TfrmDef::DocumentNotification(TfrmModDocumento* document, TOperation operat
     TfrmModPrincipal::DocumentNotification(document, operation);
     const int passo = operation == TOperation::opInsert ? 1 : -1;
     const QString classe = document->ClassName();
-    if (EhUmDe(classe, {"TfrmDeclaracao", "TfrmGeracao", "TfrmSelDeclaracao"})) {
-        m_janelasDeclaracao += passo;
-        Tabelas1->SetEnabled(m_janelasDeclaracao == 0);
-        mniFerramentas->SetEnabled(m_janelasDeclaracao == 0);
+    if (IsOneOf(classe, {"TfrmDeclaracao", "TfrmGeracao", "TfrmSelDeclaracao"})) {
+        m_declarationWindows += passo;
+        Tabelas1->SetEnabled(m_declarationWindows == 0);
+        mniFerramentas->SetEnabled(m_declarationWindows == 0);
     }
-    if (EhUmDe(classe, {"TfrmDeclaracao", "TfrmSelDeclaracao"})) {
-        m_janelasListaOuDeclaracao += passo;
-        Geracao1->SetEnabled(m_janelasListaOuDeclaracao == 0);
+    if (IsOneOf(classe, {"TfrmDeclaracao", "TfrmSelDeclaracao"})) {
+        m_listOrDeclarationWindows += passo;
+        Geracao1->SetEnabled(m_listOrDeclarationWindows == 0);
     }
-    if (EhUmDe(classe, {"TfrmGeracao", "TfrmDeclaracao"}))
+    if (IsOneOf(classe, {"TfrmGeracao", "TfrmDeclaracao"}))
         Declarao1->SetEnabled(operation == TOperation::opRemove);
-    if (EhUmDe(classe, {"TfrmCadContribuintes", "TfrmConCFOPs", "TfrmConFundamentos", "TfrmCadRepresentante",
-                        "TfrmCadContabilista", "TfrmConFinalidades", "TfrmConMunicipios", "TfrmConUFs"})) {
-        m_janelasCadastro += passo;
-        Geracao1->SetEnabled(m_janelasCadastro == 0);
-        Declarao1->SetEnabled(m_janelasCadastro == 0);
+    if (IsOneOf(classe, {"TfrmCadContribuintes", "TfrmConCFOPs", "TfrmConFundamentos", "TfrmCadRepresentante",
+                         "TfrmCadContabilista", "TfrmConFinalidades", "TfrmConMunicipios", "TfrmConUFs"})) {
+        m_registerWindows += passo;
+        Geracao1->SetEnabled(m_registerWindows == 0);
+        Declarao1->SetEnabled(m_registerWindows == 0);
     }
 }
 
 void TfrmDef::acGerarBkpExecute(TObject*) {
     ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
     IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
-    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).GerarBackup();
+    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).MakeBackup();
 }
 
 void TfrmDef::acRestaurarBkpExecute(TObject*) {
     ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
     IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
-    if (MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RestaurarBackup())
+    if (MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RestoreBackup())
         MostraDadosAtualizados();
 }
 
@@ -298,5 +298,5 @@ void TfrmDef::acRepararDatabaseExecute(TObject*) {
     ibBackupDef->SetIBDatabase(DMDefGeral->ibDBDef);
     IBRepair->SetIBDatabase(DMDefGeral->ibDBDef);
     IBRepair->SetStatusBar(sbApp);
-    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RepararBase();
+    MaintenanceActions(*this, *DMDefGeral, *ibBackupDef, *IBRepair).RepairDatabaseFile();
 }

@@ -40,9 +40,9 @@ public:
 
     // Open windows counted for the menus: declaration list, declaration or
     // generation; declaration list or declaration; registers and lookups.
-    int JanelasDeclaracao() const { return m_janelasDeclaracao; }
-    int JanelasListaOuDeclaracao() const { return m_janelasListaOuDeclaracao; }
-    int JanelasCadastro() const { return m_janelasCadastro; }
+    int DeclarationWindows() const { return m_declarationWindows; }
+    int ListOrDeclarationWindows() const { return m_listOrDeclarationWindows; }
+    int RegisterWindows() const { return m_registerWindows; }
 
     TAction* acContribuintes;
     TAction* acRepresentante;
@@ -81,7 +81,7 @@ public:
 
 private:
     // How far from the right edge a text that names the state stands.
-    int DistanciaDaDireita(const TLabel* label) const;
+    int DistanceFromRight(const TLabel* label) const;
     void BuildTitle();
     void BuildActions();
     void ConnectWindows();
@@ -89,10 +89,10 @@ private:
     void BuildMaintenance();
 
     std::unique_ptr<QStringList> m_sql;
-    bool m_mostrado = false;
-    int m_janelasDeclaracao = 0;
-    int m_janelasListaOuDeclaracao = 0;
-    int m_janelasCadastro = 0;
+    bool m_shown = false;
+    int m_declarationWindows = 0;
+    int m_listOrDeclarationWindows = 0;
+    int m_registerWindows = 0;
 };
 
 extern TfrmDef* frmDef;

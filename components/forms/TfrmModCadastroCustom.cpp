@@ -5,7 +5,7 @@
 #include "platform/ui/TStatusBar.h"
 #include "platform/ui/TStatusPanel.h"
 
-const QString MsgEdicaoPendente = QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele.");
+const QString PendingEditMessage = QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele.");
 
 TfrmModCadastroCustom::TfrmModCadastroCustom(TComponent* owner, int documentId)
     : TfrmModDocumento(owner, documentId) {
@@ -84,5 +84,5 @@ void TfrmModCadastroCustom::FormClose(TObject* sender, TCloseAction& action) {
     TfrmModDocumento::FormClose(sender, action);
     const TDataSet* dataSet = m_navigator ? m_navigator->DataSet() : nullptr;
     if (dataSet && (dataSet->State() == dsEdit || dataSet->State() == dsInsert))
-        throw EDatabaseError(MsgEdicaoPendente);
+        throw EDatabaseError(PendingEditMessage);
 }

@@ -14,7 +14,7 @@ class TfraDataSetNavigator;
 class TStatusBar;
 
 // The text of the close refusal.
-extern const QString MsgEdicaoPendente;
+extern const QString PendingEditMessage;
 
 class TfrmModCadastroCustom : public TfrmModDocumento {
     Q_OBJECT

@@ -59,7 +59,7 @@ void TfrmModCadastroMidas::FormClose(TObject* sender, TCloseAction& action) {
         if (const auto* dataSet =
                 dynamic_cast<const TClientDataSet*>(fsnCadastro->TfraDataSetNavigator::DataSet());
             dataSet && dataSet->ChangeCount() > 0)
-            throw EDatabaseError(MsgEdicaoPendente);
+            throw EDatabaseError(PendingEditMessage);
 }
 
 void TfrmModCadastroMidas::fsnCadastroPrint(TObject*) {

@@ -5,7 +5,7 @@
 #include "platform/base/TComponent.h"
 
 TEventHook::TEventHook(TComponent* component, const QString& propName)
-    : m_component(component), m_propName(propName),
+    : m_component(component), m_propertyName(propName),
       m_property(component ? TPublishedEvents::Find(*component, propName) : nullptr) {
     if (!m_property)
         throw EEventHook(QStringLiteral("Evento \"%1\" não encontrado").arg(propName));

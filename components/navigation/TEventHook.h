@@ -28,7 +28,7 @@ public:
     ~TEventHook() override;
 
     TComponent* Component() const { return m_component; }
-    const QString& PropName() const { return m_propName; }
+    const QString& PropName() const { return m_propertyName; }
 
     // The handler to chain to (an empty one when none was there).
     template <class E> E SavedHandler() const {
@@ -46,7 +46,7 @@ private:
     bool Abandoned() const { return m_abandoned; }
 
     TComponent* m_component;
-    QString m_propName;
+    QString m_propertyName;
     const TPublishedEvents::Property* m_property;
     std::any m_saved;
     bool m_abandoned = false;

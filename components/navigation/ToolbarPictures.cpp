@@ -5,15 +5,15 @@
 
 namespace {
 
-constexpr int TamanhoDesenho = 24;
+constexpr int DrawingSize = 24;
 
-QPen Contorno() {
+QPen OutlinePen() {
     return QPen(QColor(0x30, 0x40, 0x70), 1.5);
 }
 
 // A sheet with three lines, the ground of the list's actions on one declaration.
-void Folha(QPainter& p) {
-    p.setPen(Contorno());
+void DrawSheet(QPainter& p) {
+    p.setPen(OutlinePen());
     p.setBrush(Qt::white);
     p.drawRect(QRectF(5, 2, 14, 19));
     for (int y = 7; y <= 15; y += 4)
@@ -21,7 +21,7 @@ void Folha(QPainter& p) {
 }
 
 // An arrow head of the record buttons, pointing right or left, its back at x.
-void Triangulo(QPainter& p, bool paraDireita, qreal x) {
+void DrawArrowHead(QPainter& p, bool paraDireita, qreal x) {
     QPainterPath path;
     if (paraDireita) {
         path.moveTo(x, 6);
@@ -38,39 +38,39 @@ void Triangulo(QPainter& p, bool paraDireita, qreal x) {
     p.drawPath(path);
 }
 
-void Desenha(QPainter& p, ToolbarPicture picture) {
+void Draw(QPainter& p, ToolbarPicture picture) {
     const QColor seta(0x20, 0x50, 0xB0);
     switch (picture) {
-    case ToolbarPicture::Nenhuma:
+    case ToolbarPicture::None:
         break;
-    case ToolbarPicture::Incluir:
-        Folha(p);
+    case ToolbarPicture::Insert:
+        DrawSheet(p);
         p.setPen(QPen(QColor(0x10, 0x80, 0x20), 3));
         p.drawLine(QPointF(17, 12), QPointF(17, 22));
         p.drawLine(QPointF(12, 17), QPointF(22, 17));
         break;
-    case ToolbarPicture::Alterar:
-        Folha(p);
+    case ToolbarPicture::Edit:
+        DrawSheet(p);
         p.setPen(QPen(QColor(0xC0, 0x80, 0x10), 3));
         p.drawLine(QPointF(9, 20), QPointF(21, 8));
         break;
-    case ToolbarPicture::Excluir:
-        Folha(p);
+    case ToolbarPicture::Delete:
+        DrawSheet(p);
         p.setPen(QPen(QColor(0xC0, 0x20, 0x20), 3));
         p.drawLine(QPointF(11, 11), QPointF(21, 21));
         p.drawLine(QPointF(21, 11), QPointF(11, 21));
         break;
-    case ToolbarPicture::Retificar:
-        Folha(p);
+    case ToolbarPicture::Rectify:
+        DrawSheet(p);
         p.setPen(QPen(QColor(0x20, 0x50, 0xB0), 2));
         p.drawArc(QRectF(10, 10, 11, 11), 30 * 16, 280 * 16);
         break;
-    case ToolbarPicture::Marcada:
+    case ToolbarPicture::Marked:
         p.setPen(QPen(QColor(0x10, 0x90, 0x30), 3));
         p.drawLine(QPointF(4, 12), QPointF(10, 19));
         p.drawLine(QPointF(10, 19), QPointF(20, 5));
         break;
-    case ToolbarPicture::Erro:
+    case ToolbarPicture::Error:
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0xD0, 0x20, 0x20));
         p.drawEllipse(QRectF(3, 3, 18, 18));
@@ -78,7 +78,7 @@ void Desenha(QPainter& p, ToolbarPicture picture) {
         p.drawLine(QPointF(8, 8), QPointF(16, 16));
         p.drawLine(QPointF(16, 8), QPointF(8, 16));
         break;
-    case ToolbarPicture::Advertencia: {
+    case ToolbarPicture::Warning: {
         QPainterPath path;
         path.moveTo(12, 2);
         path.lineTo(22, 21);
@@ -92,16 +92,16 @@ void Desenha(QPainter& p, ToolbarPicture picture) {
         p.drawPoint(QPointF(12, 18));
         break;
     }
-    case ToolbarPicture::Imprimir:
-        p.setPen(Contorno());
+    case ToolbarPicture::Print:
+        p.setPen(OutlinePen());
         p.setBrush(QColor(0xD0, 0xD0, 0xD8));
         p.drawRect(QRectF(3, 9, 18, 9));
         p.setBrush(Qt::white);
         p.drawRect(QRectF(7, 3, 10, 6));
         p.drawRect(QRectF(7, 15, 10, 7));
         break;
-    case ToolbarPicture::Filtrar: {
-        p.setPen(Contorno());
+    case ToolbarPicture::Filter: {
+        p.setPen(OutlinePen());
         p.setBrush(QColor(0x40, 0x80, 0xD0));
         QPainterPath funil;
         funil.moveTo(3, 4);
@@ -114,8 +114,8 @@ void Desenha(QPainter& p, ToolbarPicture picture) {
         p.drawPath(funil);
         break;
     }
-    case ToolbarPicture::Gerar: // a sheet going out
-        p.setPen(Contorno());
+    case ToolbarPicture::Generate: // a sheet going out
+        p.setPen(OutlinePen());
         p.setBrush(Qt::white);
         p.drawRect(QRectF(3, 2, 13, 18));
         for (int y = 7; y <= 15; y += 4)
@@ -125,25 +125,25 @@ void Desenha(QPainter& p, ToolbarPicture picture) {
         p.drawLine(QPointF(17, 13), QPointF(21, 17));
         p.drawLine(QPointF(17, 21), QPointF(21, 17));
         break;
-    case ToolbarPicture::Sair:
-        p.setPen(Contorno());
+    case ToolbarPicture::Exit:
+        p.setPen(OutlinePen());
         p.setBrush(QColor(0x90, 0x60, 0x30));
         p.drawRect(QRectF(5, 2, 12, 20));
         p.setBrush(QColor(0xF0, 0xD0, 0x40));
         p.drawEllipse(QRectF(13, 11, 2.5, 2.5));
         break;
-    case ToolbarPicture::Primeiro:
+    case ToolbarPicture::First:
         p.fillRect(QRectF(6, 6, 2, 12), seta);
-        Triangulo(p, false, 9);
+        DrawArrowHead(p, false, 9);
         break;
-    case ToolbarPicture::Anterior:
-        Triangulo(p, false, 8);
+    case ToolbarPicture::Prior:
+        DrawArrowHead(p, false, 8);
         break;
-    case ToolbarPicture::Proximo:
-        Triangulo(p, true, 8);
+    case ToolbarPicture::Next:
+        DrawArrowHead(p, true, 8);
         break;
-    case ToolbarPicture::Ultimo:
-        Triangulo(p, true, 7);
+    case ToolbarPicture::Last:
+        DrawArrowHead(p, true, 7);
         p.fillRect(QRectF(16, 6, 2, 12), seta);
         break;
     }
@@ -152,11 +152,11 @@ void Desenha(QPainter& p, ToolbarPicture picture) {
 } // namespace
 
 QPixmap DrawToolbarPicture(ToolbarPicture picture) {
-    QPixmap pixmap(TamanhoDesenho, TamanhoDesenho);
+    QPixmap pixmap(DrawingSize, DrawingSize);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
-    Desenha(p, picture);
+    Draw(p, picture);
     return pixmap;
 }
 

@@ -6,22 +6,22 @@
 #include <QPixmap>
 
 enum class ToolbarPicture {
-    Nenhuma, // a blank place in an image list
-    Incluir,
-    Alterar,
-    Excluir,
-    Retificar,
-    Marcada, // validated or generated
-    Erro,
-    Advertencia,
-    Imprimir,
-    Filtrar,
-    Gerar,
-    Sair,
-    Primeiro,
-    Anterior,
-    Proximo,
-    Ultimo
+    None, // a blank place in an image list
+    Insert,
+    Edit,
+    Delete,
+    Rectify,
+    Marked, // validated or generated
+    Error,
+    Warning,
+    Print,
+    Filter,
+    Generate,
+    Exit,
+    First,
+    Prior,
+    Next,
+    Last
 };
 
 // The picture at its drawn size.

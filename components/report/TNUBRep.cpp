@@ -1,6 +1,6 @@
 #include "components/report/TNUBRep.h"
 
-#include "components/report/LogoOrgao.h"
+#include "components/report/AuthorityLogo.h"
 #include "components/report/TfrmPreview.h"
 #include "core/util/SystemIdentity.h"
 #include "platform/report/ReportLayout.h"
@@ -10,8 +10,8 @@
 #include "platform/report/TReportSysData.h"
 #include "platform/ui/Make.h"
 
-const QString NomeLocalidade = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
-const QString NomeAssessoria = QStringLiteral("Assessoria de Tecnologia da Informação");
+const QString AuthorityFullName = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
+const QString DepartmentName = QStringLiteral("Assessoria de Tecnologia da Informação");
 
 namespace {
 // Band heights and positions in design units (1/96 inch).
@@ -70,11 +70,11 @@ void TNUBRep::BuildHeader() {
     img->SetParent(qrb_CabPag);
     img->SetBounds(1, 3, 86, 95);
     img->SetCenter(true);
-    img->SetPicture(LogoOrgao());
+    img->SetPicture(AuthorityLogo());
 
     qlb_Localidade = HeaderText<TReportLabel>(this, qrb_CabPag, "qlb_Localidade", kLeftColumn, 12);
     FixWidth(qlb_Localidade, 440, taLeftJustify);
-    qlb_Localidade->SetCaption(NomeLocalidade);
+    qlb_Localidade->SetCaption(AuthorityFullName);
     qlb_gerencia = HeaderText<TReportLabel>(this, qrb_CabPag, "qlb_gerencia", kLeftColumn, 34);
     FixWidth(qlb_gerencia, 366, taLeftJustify);
     qlb_gerencia->SetCaption(QStringLiteral("Gerencia do Sistema"));
@@ -86,7 +86,7 @@ void TNUBRep::BuildHeader() {
     FixWidth(sys_titulo, kTitleWidth, taLeftJustify);
 
     qrlAssessoria = HeaderText<TReportLabel>(this, qrb_CabPag, "qrlAssessoria", 0, 6);
-    qrlAssessoria->SetCaption(NomeAssessoria);
+    qrlAssessoria->SetCaption(DepartmentName);
     sys_DataHora = HeaderText<TReportSysData>(this, qrb_CabPag, "sys_DataHora", 0, 22);
     sys_DataHora->SetData(TSysDataType::sdDateTime);
     sys_DataHora->SetText(QStringLiteral("Emissão: "));
@@ -130,10 +130,10 @@ void TNUBRep::PlaceRightAligned() {
 }
 
 void TNUBRep::qrb_CabPagBeforePrint(TObject*, bool&) {
-    qrlusuario->SetCaption(NomeUsuario);
+    qrlusuario->SetCaption(UserName);
     lblReport->SetCaption(m_internalName);
-    qlb_gerencia->SetCaption(CodigoSistema);
-    qlb_Sistema->SetCaption(TituloSistema);
+    qlb_gerencia->SetCaption(SystemCode);
+    qlb_Sistema->SetCaption(SystemTitle);
     PlaceRightAligned();
 }
 

@@ -19,8 +19,8 @@ class TReportSysData;
 
 // The issuing authority's department and its information-technology
 // department, as the header names them.
-extern const QString NomeLocalidade;
-extern const QString NomeAssessoria;
+extern const QString AuthorityFullName;
+extern const QString DepartmentName;
 
 class TNUBRep : public TBandReport {
 public:

@@ -8,11 +8,11 @@
 
 #include <exception>
 
-bool DadosAtualizados = false;
+bool DataUpdated = false;
 
 namespace {
 
-QString EntreAspas(const QString& texto) {
+QString Quoted(const QString& texto) {
     return QLatin1Char('"') + texto + QLatin1Char('"');
 }
 
@@ -22,41 +22,41 @@ QString VersaoSistema() {
     return QString::fromUtf8(ZebVersion::FileVersion);
 }
 
-QString MensagemVersaoSemSuporte(const QString& versaoDados) {
+QString UnsupportedVersionMessage(const QString& versaoDados) {
     return QStringLiteral("Não existe mais suporte para esta versão dos dados do sistema (") + versaoDados +
            QStringLiteral(") ou versões anteriores.") + QStringLiteral("\r\r") +
            QStringLiteral(
                "É necessário desinstalar esta versão e instalar a versão mais recente do sistema.");
 }
 
-QString MensagemErroInesperado(const QString& mensagem) {
+QString UnexpectedErrorMessage(const QString& mensagem) {
     return QStringLiteral("Erro inesperado ao atualizar os dados para esta versão do sistema (") +
            VersaoSistema() + QStringLiteral("):") + QStringLiteral("\r\r") + mensagem;
 }
 
-QString MensagemReinicio() {
-    return QStringLiteral("Os dados foram atualizados com sucesso para a versão ") +
-           EntreAspas(VersaoSistema()) + QStringLiteral(".") + QStringLiteral("\r\r") +
+QString RestartMessage() {
+    return QStringLiteral("Os dados foram atualizados com sucesso para a versão ") + Quoted(VersaoSistema()) +
+           QStringLiteral(".") + QStringLiteral("\r\r") +
            QStringLiteral("Pressione [Ok] para completar a atualização e execute novamente o aplicativo da "
                           "ZEB-ICMS...");
 }
 
 bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco) {
     const QString sistema = VersaoSistema();
-    if (versaoDados < VersaoMinimaDados) {
-        MsgErroSistema(MensagemVersaoSemSuporte(versaoDados));
+    if (versaoDados < OldestDataVersion) {
+        MsgErroSistema(UnsupportedVersionMessage(versaoDados));
         return false;
     }
     if (versaoDados >= sistema)
         return true;
-    if (!MsgAtencao(QStringLiteral("A versão dos dados atuais ") + EntreAspas(versaoDados) +
-                    QStringLiteral(" é anterior à versão do sistema ") + EntreAspas(sistema) +
+    if (!MsgAtencao(QStringLiteral("A versão dos dados atuais ") + Quoted(versaoDados) +
+                    QStringLiteral(" é anterior à versão do sistema ") + Quoted(sistema) +
                     QStringLiteral(".") + QStringLiteral("\r\r") +
                     QStringLiteral("Confirma a conversão dos dados para esta versão do sistema?")))
         return false;
 
     TDMDefAtualizador atualizador;
-    atualizador.SetResultado(TDMDefAtualizador::CodigoSucesso);
+    atualizador.SetResultCode(TDMDefAtualizador::SuccessCode);
     try {
         atualizador.ibDBDef->SetDatabaseName(nomeBanco);
         atualizador.ibDBDef->Open();
@@ -67,13 +67,13 @@ bool VerificaVersao(const QString& versaoDados, const QString& nomeBanco) {
     try {
         atualizador.Atualiza(versaoDados);
     } catch (const Exception& erro) {
-        MsgErroSistema(MensagemErroInesperado(erro.Message()));
+        MsgErroSistema(UnexpectedErrorMessage(erro.Message()));
         return false;
     }
-    if (atualizador.Resultado() != TDMDefAtualizador::CodigoSucesso)
+    if (atualizador.ResultCode() != TDMDefAtualizador::SuccessCode)
         return false;
     atualizador.ibDBDef->Close();
-    DadosAtualizados = true;
-    MsgInformaSistema(MensagemReinicio());
+    DataUpdated = true;
+    MsgInformaSistema(RestartMessage());
     return true;
 }

@@ -8,35 +8,35 @@
 
 namespace {
 
-constexpr qint64 NaoInteiro = std::numeric_limits<qint64>::min();
+constexpr qint64 NotAnInteger = std::numeric_limits<qint64>::min();
 
-bool ZeroOuNaoInteiro(const QString& texto) {
-    const qint64 valor = StrToInt64Def(texto, NaoInteiro);
-    return valor == 0 || valor == NaoInteiro;
+bool ZeroOrNotInteger(const QString& texto) {
+    const qint64 valor = StrToInt64Def(texto, NotAnInteger);
+    return valor == 0 || valor == NotAnInteger;
 }
 
 } // namespace
 
-bool DDDInvalido(const QString& texto) {
+bool AreaCodeInvalid(const QString& texto) {
     const QString ddd = texto.trimmed();
     if (ddd.isEmpty())
         return false;
-    return ddd.size() == 1 || ZeroOuNaoInteiro(ddd);
+    return ddd.size() == 1 || ZeroOrNotInteger(ddd);
 }
 
-bool TelefoneInvalido(const QString& texto) {
+bool TelephoneInvalid(const QString& texto) {
     const QString telefone = texto.trimmed();
-    return !telefone.isEmpty() && ZeroOuNaoInteiro(telefone);
+    return !telefone.isEmpty() && ZeroOrNotInteger(telefone);
 }
 
-void TextoOuNulo(TField* field, const QString& texto) {
+void SetTextOrNull(TField* field, const QString& texto) {
     if (texto.trimmed().isEmpty())
         field->Clear();
     else
         field->SetAsString(texto);
 }
 
-Currency ValorDigitado(const QString& texto) {
+Currency TypedAmount(const QString& texto) {
     // Decimals past the hundredths are dropped from the text itself, so that
     // no rounding of a fifth decimal can carry into the cents.
     QString numero = texto.trimmed();

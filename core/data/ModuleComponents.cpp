@@ -13,9 +13,9 @@
 #include "platform/db/TSmallintField.h"
 #include "platform/db/TStringField.h"
 
-TCadeiaDados CriaCadeia(TComponent* owner, TIBDatabase* database, TIBTransaction* transaction,
-                        const QString& stem, const QStringList& sql) {
-    TCadeiaDados cadeia{};
+TDataChain MakeDataChain(TComponent* owner, TIBDatabase* database, TIBTransaction* transaction,
+                         const QString& stem, const QStringList& sql) {
+    TDataChain cadeia{};
     cadeia.query = new TIBQuery(owner);
     cadeia.query->SetName(QStringLiteral("ibq") + stem);
     cadeia.query->SetDatabase(database);
@@ -30,15 +30,15 @@ TCadeiaDados CriaCadeia(TComponent* owner, TIBDatabase* database, TIBTransaction
     return cadeia;
 }
 
-TIBTransaction* CriaTransacao(TComponent* owner, const QString& name, TIBDatabase* database) {
+TIBTransaction* MakeTransaction(TComponent* owner, const QString& name, TIBDatabase* database) {
     auto* transaction = new TIBTransaction(owner);
     transaction->SetName(name);
     transaction->SetDefaultDatabase(database);
     return transaction;
 }
 
-void PreparaCampo(TField* field, TDataSet* dataSet, const QString& fieldName, bool required,
-                  const QString& label) {
+void SetUpField(TField* field, TDataSet* dataSet, const QString& fieldName, bool required,
+                const QString& label) {
     field->SetName(dataSet->Name() + fieldName);
     field->SetFieldName(fieldName);
     field->SetRequired(required);
@@ -47,30 +47,30 @@ void PreparaCampo(TField* field, TDataSet* dataSet, const QString& fieldName, bo
     field->SetDataSet(dataSet);
 }
 
-TFloatField* CriaCampoMoeda(TDataSet* dataSet, const QString& fieldName, bool required,
+TFloatField* MakeMoneyField(TDataSet* dataSet, const QString& fieldName, bool required,
                             const QString& label) {
-    auto* field = CriaCampo<TFloatField>(dataSet, fieldName, required, label);
+    auto* field = MakeField<TFloatField>(dataSet, fieldName, required, label);
     field->SetCurrency(true);
     field->SetDisplayFormat(QStringLiteral("#,##0.00"));
     return field;
 }
 
-TStringField* CriaCampoTexto(TDataSet* dataSet, const QString& fieldName, int size, bool required,
-                             const QString& label) {
-    auto* field = CriaCampo<TStringField>(dataSet, fieldName, required, label);
+TStringField* MakeTextField(TDataSet* dataSet, const QString& fieldName, int size, bool required,
+                            const QString& label) {
+    auto* field = MakeField<TStringField>(dataSet, fieldName, required, label);
     field->SetSize(size);
     return field;
 }
 
-TStringField* CriaCampoCalculado(TDataSet* dataSet, const QString& fieldName, int size) {
+TStringField* MakeCalculatedField(TDataSet* dataSet, const QString& fieldName, int size) {
     auto* field = new TStringField(dataSet->Owner());
     field->SetFieldKind(fkCalculated);
     field->SetSize(size);
-    PreparaCampo(field, dataSet, fieldName, false, {});
+    SetUpField(field, dataSet, fieldName, false, {});
     return field;
 }
 
-TStringField* CriaCampoLookup(TDataSet* dataSet, const QString& fieldName, int size, TDataSet* lookupSet,
+TStringField* MakeLookupField(TDataSet* dataSet, const QString& fieldName, int size, TDataSet* lookupSet,
                               const QString& keyFields, const QString& lookupKey,
                               const QString& resultField) {
     auto* field = new TStringField(dataSet->Owner());
@@ -80,11 +80,11 @@ TStringField* CriaCampoLookup(TDataSet* dataSet, const QString& fieldName, int s
     field->SetKeyFields(keyFields);
     field->SetLookupKeyFields(lookupKey);
     field->SetLookupResultField(resultField);
-    PreparaCampo(field, dataSet, fieldName, false, {});
+    SetUpField(field, dataSet, fieldName, false, {});
     return field;
 }
 
-void CriaCampos(TDataSet* dataSet, std::initializer_list<const char*> declaracoes) {
+void MakeFields(TDataSet* dataSet, std::initializer_list<const char*> declaracoes) {
     for (const char* declaracao : declaracoes) {
         const QString texto = QString::fromLatin1(declaracao);
         const QString nome = texto.section(QLatin1Char(':'), 0, 0);
@@ -94,25 +94,25 @@ void CriaCampos(TDataSet* dataSet, std::initializer_list<const char*> declaracoe
             tipo.chop(1);
         switch (tipo.isEmpty() ? '?' : tipo.at(0).toLatin1()) {
         case 'I':
-            CriaCampo<TIntegerField>(dataSet, nome, required);
+            MakeField<TIntegerField>(dataSet, nome, required);
             break;
         case 'H':
-            CriaCampo<TSmallintField>(dataSet, nome, required);
+            MakeField<TSmallintField>(dataSet, nome, required);
             break;
         case 'L':
-            CriaCampo<TLargeintField>(dataSet, nome, required);
+            MakeField<TLargeintField>(dataSet, nome, required);
             break;
         case 'F':
-            CriaCampo<TFloatField>(dataSet, nome, required);
+            MakeField<TFloatField>(dataSet, nome, required);
             break;
         case 'M':
-            CriaCampoMoeda(dataSet, nome, required);
+            MakeMoneyField(dataSet, nome, required);
             break;
         case 'D':
-            CriaCampo<TDateField>(dataSet, nome, required);
+            MakeField<TDateField>(dataSet, nome, required);
             break;
         case 'S':
-            CriaCampoTexto(dataSet, nome, tipo.mid(1).toInt(), required);
+            MakeTextField(dataSet, nome, tipo.mid(1).toInt(), required);
             break;
         default:
             throw Exception(QStringLiteral("Unknown field declaration '%1'").arg(texto));

@@ -24,7 +24,7 @@ class TIBQuery;
 class TIBTransaction;
 class TStringField;
 
-struct TCadeiaDados {
+struct TDataChain {
     TIBQuery* query;
     TDataSetProvider* provider;
     TClientDataSet* cds;
@@ -32,41 +32,41 @@ struct TCadeiaDados {
 
 // ibq<stem> on the database and transaction with the SQL lines, dsp<stem>
 // over it, cds<stem> reading through it.
-TCadeiaDados CriaCadeia(TComponent* owner, TIBDatabase* database, TIBTransaction* transaction,
-                        const QString& stem, const QStringList& sql);
+TDataChain MakeDataChain(TComponent* owner, TIBDatabase* database, TIBTransaction* transaction,
+                         const QString& stem, const QStringList& sql);
 
 // A transaction of the module on the database.
-TIBTransaction* CriaTransacao(TComponent* owner, const QString& name, TIBDatabase* database);
+TIBTransaction* MakeTransaction(TComponent* owner, const QString& name, TIBDatabase* database);
 
 // A persistent data field of type F on the (closed) data set.
 template <typename F>
-F* CriaCampo(TDataSet* dataSet, const QString& fieldName, bool required = false, const QString& label = {});
+F* MakeField(TDataSet* dataSet, const QString& fieldName, bool required = false, const QString& label = {});
 
 // A money field: exact currency shown with "#,##0.00".
-TFloatField* CriaCampoMoeda(TDataSet* dataSet, const QString& fieldName, bool required = false,
+TFloatField* MakeMoneyField(TDataSet* dataSet, const QString& fieldName, bool required = false,
                             const QString& label = {});
 // A text field of size characters.
-TStringField* CriaCampoTexto(TDataSet* dataSet, const QString& fieldName, int size, bool required = false,
-                             const QString& label = {});
+TStringField* MakeTextField(TDataSet* dataSet, const QString& fieldName, int size, bool required = false,
+                            const QString& label = {});
 // A calculated text field.
-TStringField* CriaCampoCalculado(TDataSet* dataSet, const QString& fieldName, int size);
+TStringField* MakeCalculatedField(TDataSet* dataSet, const QString& fieldName, int size);
 // A lookup text field: resultField of the lookupSet record whose lookupKey
 // equals this set's keyFields.
-TStringField* CriaCampoLookup(TDataSet* dataSet, const QString& fieldName, int size, TDataSet* lookupSet,
+TStringField* MakeLookupField(TDataSet* dataSet, const QString& fieldName, int size, TDataSet* lookupSet,
                               const QString& keyFields, const QString& lookupKey, const QString& resultField);
 
 // Data fields from compact declarations "NAME:T", T one of I (integer),
 // H (small integer), L (64-bit integer), F (float), M (money), D (date) or
 // Sn (text of n characters); a trailing "!" makes the field required.
-void CriaCampos(TDataSet* dataSet, std::initializer_list<const char*> declaracoes);
+void MakeFields(TDataSet* dataSet, std::initializer_list<const char*> declaracoes);
 
 // Implementation of the template.
-void PreparaCampo(TField* field, TDataSet* dataSet, const QString& fieldName, bool required,
-                  const QString& label);
+void SetUpField(TField* field, TDataSet* dataSet, const QString& fieldName, bool required,
+                const QString& label);
 
 template <typename F>
-F* CriaCampo(TDataSet* dataSet, const QString& fieldName, bool required, const QString& label) {
+F* MakeField(TDataSet* dataSet, const QString& fieldName, bool required, const QString& label) {
     auto* field = new F(dataSet->Owner());
-    PreparaCampo(field, dataSet, fieldName, required, label);
+    SetUpField(field, dataSet, fieldName, required, label);
     return field;
 }

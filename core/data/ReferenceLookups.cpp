@@ -10,32 +10,32 @@
 
 namespace {
 
-const QString NaoPreencher = QStringLiteral("Este campo não deverá ser preenchido !");
+const QString DoNotFill = QStringLiteral("Este campo não deverá ser preenchido !");
 
 // Runs a query with its own text and gives the query its previous text back.
-class TextoTemporario {
+class TemporaryQueryText {
 public:
-    TextoTemporario(TIBQuery* query, const QStringList& sql) : m_query(query), m_anterior(query->SQL()) {
+    TemporaryQueryText(TIBQuery* query, const QStringList& sql) : m_query(query), m_previous(query->SQL()) {
         m_query->Close();
         m_query->SetSQL(sql);
     }
-    ~TextoTemporario() {
+    ~TemporaryQueryText() {
         m_query->Close();
-        m_query->SetSQL(m_anterior);
+        m_query->SetSQL(m_previous);
     }
-    TextoTemporario(const TextoTemporario&) = delete;
-    TextoTemporario& operator=(const TextoTemporario&) = delete;
+    TemporaryQueryText(const TemporaryQueryText&) = delete;
+    TemporaryQueryText& operator=(const TemporaryQueryText&) = delete;
 
 private:
     TIBQuery* m_query;
-    QStringList m_anterior;
+    QStringList m_previous;
 };
 
 } // namespace
 
 bool PertenceGrupoCFOP2(int codigo) {
     TIBQuery* consulta = DMDefAux->ibqAuxiliar;
-    TextoTemporario texto(
+    TemporaryQueryText texto(
         consulta, {QStringLiteral("SELECT 1"), QStringLiteral("FROM GRUPOS_CFOP GC, GRUPAMENTO_CFOP GT"),
                    QStringLiteral("WHERE GC.CO_GRUPO_CFOP = GT.CO_GRUPO_CFOP"),
                    QStringLiteral("AND GT.DT_FIM IS NULL"), QStringLiteral("AND GC.CO_GRUPO_CFOP = 2"),
@@ -47,7 +47,7 @@ bool PertenceGrupoCFOP2(int codigo) {
 
 QString FormatoDadoComplementar(const QString& significado) {
     static const QHash<QString, QString> conhecidos{
-        {QStringLiteral("Não preencher"), NaoPreencher},
+        {QStringLiteral("Não preencher"), DoNotFill},
         {QStringLiteral("DESC_PROCESSO"), QStringLiteral("Formato: E99-999999/9999")},
         {QStringLiteral("NU_NOTA_FISCAL"), QStringLiteral("Formato: 999999")},
         {QStringLiteral("NU_SERIE_NOTA_FISCAL"), QStringLiteral("Formato: 999")},
@@ -57,12 +57,12 @@ QString FormatoDadoComplementar(const QString& significado) {
     if (const auto it = conhecidos.constFind(significado); it != conhecidos.constEnd())
         return it.value();
     TIBQuery* consulta = DMDefBasica->ibqRefCodes;
-    TextoTemporario texto(consulta,
-                          {QStringLiteral("SELECT * FROM CG_REF_CODES WHERE RV_DOMAIN = 'D TP COMPLEMENTO'"),
-                           QStringLiteral("AND RV_MEANING = :RV_MEANING")});
+    TemporaryQueryText texto(
+        consulta, {QStringLiteral("SELECT * FROM CG_REF_CODES WHERE RV_DOMAIN = 'D TP COMPLEMENTO'"),
+                   QStringLiteral("AND RV_MEANING = :RV_MEANING")});
     consulta->ParamByName(QStringLiteral("RV_MEANING"))->SetAsString(significado);
     consulta->Open();
     const QString formato =
         consulta->IsEmpty() ? QString() : consulta->FieldByName(QStringLiteral("RV_FORMAT"))->AsString();
-    return formato == QStringLiteral("Não Preencher") ? NaoPreencher : formato;
+    return formato == QStringLiteral("Não Preencher") ? DoNotFill : formato;
 }

@@ -2,6 +2,6 @@
 
 #include "platform/base/SysUtils.h"
 
-QString ChaveSQL(const QString& chave) {
+QString KeySQL(const QString& chave) {
     return QString::number(StrToInt64(chave));
 }

@@ -7,4 +7,4 @@
 
 // The key text as the integer it holds (blanks around it allowed); raises
 // EConvertError for anything else.
-QString ChaveSQL(const QString& chave);
+QString KeySQL(const QString& chave);

@@ -29,31 +29,31 @@ Currency ValorMaximo;
 namespace {
 
 // Counters of PARAMETROS_DEF behind the row keys.
-constexpr int ContadorOutroCredito = 4;
-constexpr int ContadorOutroDebito = 5;
-constexpr int ContadorEstornoCredito = 6;
-constexpr int ContadorEstornoDebito = 7;
-constexpr int ContadorPrazoEspecial = 8;
-constexpr int ContadorDeducao = 9;
-constexpr int ContadorOutroICMS = 10;
-constexpr int ContadorSCTransferido = 11;
-constexpr int ContadorSCCompensado = 12;
-constexpr int ContadorSCRecebido = 13;
-constexpr int ContadorSCCompProprio = 14;
-constexpr int SemContador = 0;
+constexpr int OtherCreditCounter = 4;
+constexpr int OtherDebitCounter = 5;
+constexpr int CreditReversalCounter = 6;
+constexpr int DebitReversalCounter = 7;
+constexpr int SpecialTermCounter = 8;
+constexpr int DeductionCounter = 9;
+constexpr int OtherIcmsCounter = 10;
+constexpr int TransferredBalanceCounter = 11;
+constexpr int OffsetBalanceCounter = 12;
+constexpr int ReceivedBalanceCounter = 13;
+constexpr int OwnOffsetBalanceCounter = 14;
+constexpr int NoCounter = 0;
 
-const QString FormatoInscricao = QStringLiteral("00.000.000");
-const QString FormatoCNPJ = QStringLiteral("00.000.000/0000-00");
-const QString MascaraDDD = QStringLiteral("999;0; ");
-const QString MascaraTelefone = QStringLiteral("0000-0000;0; ");
-const QString CampoChave = QStringLiteral("SQ_DECLARACAO");
+const QString RegistrationFormat = QStringLiteral("00.000.000");
+const QString CnpjFormat = QStringLiteral("00.000.000/0000-00");
+const QString AreaCodeMask = QStringLiteral("999;0; ");
+const QString TelephoneMask = QStringLiteral("0000-0000;0; ");
+const QString KeyField = QStringLiteral("SQ_DECLARACAO");
 
 QString L(const char* texto) {
     return QString::fromUtf8(texto);
 }
 
 // The table each declaration query writes, by the query's name.
-const QHash<QString, QString>& TabelasPorConsulta() {
+const QHash<QString, QString>& TablesByQuery() {
     static const QHash<QString, QString> tabelas{{L("ibqDeclaracao"), L("DECLARACAO_ECONOMICO_FISCAL")},
                                                  {L("ibqEntradas"), L("ENTRADA_DECLARADA")},
                                                  {L("ibqEntradasI"), L("ENTRADA_DECLARADA")},
@@ -82,7 +82,7 @@ const QHash<QString, QString>& TabelasPorConsulta() {
     return tabelas;
 }
 
-QStringList ConsultaOcorrencia(const QString& tabela, char apuracao) {
+QStringList OccurrenceQuery(const QString& tabela, char apuracao) {
     QStringList sql{L("select O.*, F.TP_APURACAO "),
                     L("from ") + tabela + L(" O,  FUNDAMENTACAO_LEGAL_DEF F"),
                     L("WHERE O.SQ_DECLARACAO = :SQ_DECLARACAO and")};
@@ -96,7 +96,7 @@ QStringList ConsultaOcorrencia(const QString& tabela, char apuracao) {
     return sql;
 }
 
-QStringList ConsultaGrupo1(const QString& tabela, const QString& apelido) {
+QStringList Group1Query(const QString& tabela, const QString& apelido) {
     return {L("select * "),
             L("from ") + tabela + L(" ") + apelido + L(","),
             L("       GRUPOS_CFOP                GC,"),
@@ -108,7 +108,7 @@ QStringList ConsultaGrupo1(const QString& tabela, const QString& apelido) {
             L("order by ") + apelido + L(".co_fiscal_operacao")};
 }
 
-QStringList ConsultaSaldoProcesso(const QString& tabela, const QString& segundaLinha) {
+QStringList BalanceProcessQuery(const QString& tabela, const QString& segundaLinha) {
     return {L("select "),
             segundaLinha,
             L("s.CO_PREF_PROCESSO || '-' || s.NU_PROCESSO || '/' || s.NU_ANO_PROCESSO DESC_PROCESSO , "
@@ -119,7 +119,7 @@ QStringList ConsultaSaldoProcesso(const QString& tabela, const QString& segundaL
 }
 
 // A joined column that is shown but never written.
-void SomenteLeitura(TDataSet* dataSet, const char* campo) {
+void MarkReadOnly(TDataSet* dataSet, const char* campo) {
     dataSet->FieldByName(L(campo))->SetProviderFlags({});
 }
 
@@ -128,51 +128,51 @@ void SomenteLeitura(TDataSet* dataSet, const char* campo) {
 TDMDef::TDMDef(TComponent* owner) : TComponent(owner) {
     SetName(L("DMDef"));
     TIBDatabase* database = DMDefGeral->ibDBDef;
-    ibtContribuintes = CriaTransacao(this, L("ibtContribuintes"), database);
-    ibtSelDeclaracao = CriaTransacao(this, L("ibtSelDeclaracao"), database);
-    ibtDeclaracao = CriaTransacao(this, L("ibtDeclaracao"), database);
-    CriaContribuintes();
-    CriaDeclaracao();
-    CriaEntradasSaidas();
-    CriaInterestaduais();
+    ibtContribuintes = MakeTransaction(this, L("ibtContribuintes"), database);
+    ibtSelDeclaracao = MakeTransaction(this, L("ibtSelDeclaracao"), database);
+    ibtDeclaracao = MakeTransaction(this, L("ibtDeclaracao"), database);
+    BuildTaxpayers();
+    BuildDeclaration();
+    BuildEntriesAndExits();
+    BuildInterstate();
     cdsOutCreditos =
-        CriaOcorrencia(L("OutCreditos"), L("OUTRO_CREDITO_DECLARADO"), L("SQ_OUTRO_CREDITO_DECLARADO"),
-                       L("VL_OUTRO_CREDITO"), 'N', &TDMDef::cdsOutCreditosNewRecord);
+        BuildOccurrenceSet(L("OutCreditos"), L("OUTRO_CREDITO_DECLARADO"), L("SQ_OUTRO_CREDITO_DECLARADO"),
+                           L("VL_OUTRO_CREDITO"), 'N', &TDMDef::cdsOutCreditosNewRecord);
     cdsOutDebitos =
-        CriaOcorrencia(L("OutDebitos"), L("OUTRO_DEBITO_DECLARADO"), L("SQ_OUTRO_DEBITO_DECLARADO"),
-                       L("VL_OUTRO_DEBITO"), 'N', &TDMDef::cdsOutDebitosNewRecord);
-    cdsEstCreditos =
-        CriaOcorrencia(L("EstCreditos"), L("ESTORNO_CREDITO_DECLARADO"), L("SQ_ESTORNO_CREDITO_DECLARADO"),
-                       L("VL_ESTORNO_CREDITO"), 'N', &TDMDef::cdsEstCreditosNewRecord);
+        BuildOccurrenceSet(L("OutDebitos"), L("OUTRO_DEBITO_DECLARADO"), L("SQ_OUTRO_DEBITO_DECLARADO"),
+                           L("VL_OUTRO_DEBITO"), 'N', &TDMDef::cdsOutDebitosNewRecord);
+    cdsEstCreditos = BuildOccurrenceSet(L("EstCreditos"), L("ESTORNO_CREDITO_DECLARADO"),
+                                        L("SQ_ESTORNO_CREDITO_DECLARADO"), L("VL_ESTORNO_CREDITO"), 'N',
+                                        &TDMDef::cdsEstCreditosNewRecord);
     cdsEstDebitos =
-        CriaOcorrencia(L("EstDebitos"), L("ESTORNO_DEBITO_DECLARADO"), L("SQ_ESTORNO_DEBITO_DECLARADO"),
-                       L("VL_ESTORNO_DEBITO"), 'N', &TDMDef::cdsEstDebitosNewRecord);
-    cdsDeducoes = CriaOcorrencia(L("Deducoes"), L("DEDUCAO_DECLARADA"), L("SQ_DEDUCAO_DECLARADA"),
-                                 L("VL_DEDUCAO"), 'N', &TDMDef::cdsDeducoesNewRecord);
+        BuildOccurrenceSet(L("EstDebitos"), L("ESTORNO_DEBITO_DECLARADO"), L("SQ_ESTORNO_DEBITO_DECLARADO"),
+                           L("VL_ESTORNO_DEBITO"), 'N', &TDMDef::cdsEstDebitosNewRecord);
+    cdsDeducoes = BuildOccurrenceSet(L("Deducoes"), L("DEDUCAO_DECLARADA"), L("SQ_DEDUCAO_DECLARADA"),
+                                     L("VL_DEDUCAO"), 'N', &TDMDef::cdsDeducoesNewRecord);
     cdsPrazosEsp =
-        CriaOcorrencia(L("PrazosEsp"), L("PRAZO_ESPECIAL_DECLARADO"), L("SQ_PRAZO_ESPECIAL_DECLARADO"),
-                       L("VL_PRAZO_ESPECIAL"), 'N', &TDMDef::cdsPrazosEspNewRecord);
+        BuildOccurrenceSet(L("PrazosEsp"), L("PRAZO_ESPECIAL_DECLARADO"), L("SQ_PRAZO_ESPECIAL_DECLARADO"),
+                           L("VL_PRAZO_ESPECIAL"), 'N', &TDMDef::cdsPrazosEspNewRecord);
     cdsOutCreditosI =
-        CriaOcorrencia(L("OutCreditosI"), L("OUTRO_CREDITO_DECLARADO"), L("SQ_OUTRO_CREDITO_DECLARADO"),
-                       L("VL_OUTRO_CREDITO"), 'S', &TDMDef::cdsOutCreditosNewRecord);
+        BuildOccurrenceSet(L("OutCreditosI"), L("OUTRO_CREDITO_DECLARADO"), L("SQ_OUTRO_CREDITO_DECLARADO"),
+                           L("VL_OUTRO_CREDITO"), 'S', &TDMDef::cdsOutCreditosNewRecord);
     cdsOutDebitosI =
-        CriaOcorrencia(L("OutDebitosI"), L("OUTRO_DEBITO_DECLARADO"), L("SQ_OUTRO_DEBITO_DECLARADO"),
-                       L("VL_OUTRO_DEBITO"), 'S', &TDMDef::cdsOutDebitosNewRecord);
-    cdsEstCreditosI =
-        CriaOcorrencia(L("EstCreditosI"), L("ESTORNO_CREDITO_DECLARADO"), L("SQ_ESTORNO_CREDITO_DECLARADO"),
-                       L("VL_ESTORNO_CREDITO"), 'S', &TDMDef::cdsEstCreditosNewRecord);
+        BuildOccurrenceSet(L("OutDebitosI"), L("OUTRO_DEBITO_DECLARADO"), L("SQ_OUTRO_DEBITO_DECLARADO"),
+                           L("VL_OUTRO_DEBITO"), 'S', &TDMDef::cdsOutDebitosNewRecord);
+    cdsEstCreditosI = BuildOccurrenceSet(L("EstCreditosI"), L("ESTORNO_CREDITO_DECLARADO"),
+                                         L("SQ_ESTORNO_CREDITO_DECLARADO"), L("VL_ESTORNO_CREDITO"), 'S',
+                                         &TDMDef::cdsEstCreditosNewRecord);
     cdsEstDebitosI =
-        CriaOcorrencia(L("EstDebitosI"), L("ESTORNO_DEBITO_DECLARADO"), L("SQ_ESTORNO_DEBITO_DECLARADO"),
-                       L("VL_ESTORNO_DEBITO"), 'S', &TDMDef::cdsEstDebitosNewRecord);
-    cdsDeducoesI = CriaOcorrencia(L("DeducoesI"), L("DEDUCAO_DECLARADA"), L("SQ_DEDUCAO_DECLARADA"),
-                                  L("VL_DEDUCAO"), 'S', &TDMDef::cdsDeducoesNewRecord);
+        BuildOccurrenceSet(L("EstDebitosI"), L("ESTORNO_DEBITO_DECLARADO"), L("SQ_ESTORNO_DEBITO_DECLARADO"),
+                           L("VL_ESTORNO_DEBITO"), 'S', &TDMDef::cdsEstDebitosNewRecord);
+    cdsDeducoesI = BuildOccurrenceSet(L("DeducoesI"), L("DEDUCAO_DECLARADA"), L("SQ_DEDUCAO_DECLARADA"),
+                                      L("VL_DEDUCAO"), 'S', &TDMDef::cdsDeducoesNewRecord);
     cdsPrazosEspI =
-        CriaOcorrencia(L("PrazosEspI"), L("PRAZO_ESPECIAL_DECLARADO"), L("SQ_PRAZO_ESPECIAL_DECLARADO"),
-                       L("VL_PRAZO_ESPECIAL"), 'S', &TDMDef::cdsPrazosEspNewRecord);
-    cdsOutICMS = CriaOcorrencia(L("OutICMS"), L("OUTRO_ICMS_DEVIDO"), L("SQ_OUTRO_ICMS_DEVIDO"),
-                                L("VL_LANCAMENTO"), 0, &TDMDef::cdsOutICMSNewRecord);
-    CriaSaldosCredores();
-    CriaALC();
+        BuildOccurrenceSet(L("PrazosEspI"), L("PRAZO_ESPECIAL_DECLARADO"), L("SQ_PRAZO_ESPECIAL_DECLARADO"),
+                           L("VL_PRAZO_ESPECIAL"), 'S', &TDMDef::cdsPrazosEspNewRecord);
+    cdsOutICMS = BuildOccurrenceSet(L("OutICMS"), L("OUTRO_ICMS_DEVIDO"), L("SQ_OUTRO_ICMS_DEVIDO"),
+                                    L("VL_LANCAMENTO"), 0, &TDMDef::cdsOutICMSNewRecord);
+    BuildCreditBalances();
+    BuildFreeTradeArea();
     if (!DMDef)
         DMDef = this;
 }
@@ -184,44 +184,44 @@ TDMDef::~TDMDef() {
 
 // ---- construction ------------------------------------------------------------------
 
-TClientDataSet* TDMDef::Cadeia(TIBTransaction* transaction, const QString& stem, const QStringList& sql) {
-    return CriaCadeia(this, DMDefGeral->ibDBDef, transaction, stem, sql).cds;
+TClientDataSet* TDMDef::Chain(TIBTransaction* transaction, const QString& stem, const QStringList& sql) {
+    return MakeDataChain(this, DMDefGeral->ibDBDef, transaction, stem, sql).cds;
 }
 
-TClientDataSet* TDMDef::Detalhe(const QString& stem, const QStringList& sql) {
-    const TCadeiaDados cadeia = CriaCadeia(this, DMDefGeral->ibDBDef, ibtDeclaracao, stem, sql);
+TClientDataSet* TDMDef::DetailSet(const QString& stem, const QStringList& sql) {
+    const TDataChain cadeia = MakeDataChain(this, DMDefGeral->ibDBDef, ibtDeclaracao, stem, sql);
     cadeia.provider->OnGetTableName = TGetTableNameEvent(this, &TDMDef::dspDeclaracaoGetTableName);
     cadeia.provider->AfterApplyUpdates = TRemoteEvent(this, &TDMDef::dspDeclaracaoAfterApplyUpdates);
-    cadeia.cds->Params().CreateParam(ftInteger, CampoChave);
+    cadeia.cds->Params().CreateParam(ftInteger, KeyField);
     return cadeia.cds;
 }
 
-void TDMDef::RegrasMoeda(TField* field) {
+void TDMDef::AttachMoneyRules(TField* field) {
     field->OnSetText = TFieldSetTextEvent(this, &TDMDef::cdsEntradasVL_CONTABILSetText);
     field->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsDeclaracaoVL_SALDO_ANTERIORValidate);
 }
 
-void TDMDef::CriaContribuintes() {
-    cdsContribuintes = Cadeia(ibtContribuintes, L("Contribuintes"), {L("select * from CONTRIBUINTE")});
+void TDMDef::BuildTaxpayers() {
+    cdsContribuintes = Chain(ibtContribuintes, L("Contribuintes"), {L("select * from CONTRIBUINTE")});
     cdsContribuintes->SetIndexFieldNames(L("NU_INSCRICAO"));
-    auto* inscricao = CriaCampo<TIntegerField>(cdsContribuintes, L("NU_INSCRICAO"), true, L("Nº Inscrição"));
-    inscricao->SetDisplayFormat(FormatoInscricao);
+    auto* inscricao = MakeField<TIntegerField>(cdsContribuintes, L("NU_INSCRICAO"), true, L("Nº Inscrição"));
+    inscricao->SetDisplayFormat(RegistrationFormat);
     inscricao->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsContribuintesNU_INSCRICAOValidate);
-    auto* cnpj = CriaCampo<TFloatField>(cdsContribuintes, L("NU_CGC_CPF"), true, L("CNPJ"));
-    cnpj->SetDisplayFormat(FormatoCNPJ);
+    auto* cnpj = MakeField<TFloatField>(cdsContribuintes, L("NU_CGC_CPF"), true, L("CNPJ"));
+    cnpj->SetDisplayFormat(CnpjFormat);
     cnpj->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsContribuintesNU_CGC_CPFValidate);
-    TField* razao = CriaCampoTexto(cdsContribuintes, L("NO_RAZAO"), 64, true, L("Razão Social"));
-    TField* correio = CriaCampoTexto(cdsContribuintes, L("NO_CORREIO_ELETRONICO"), 40, false, L("E-Mail"));
-    TField* ddd = CriaCampoTexto(cdsContribuintes, L("NU_DDD"), 4);
-    TField* tel = CriaCampoTexto(cdsContribuintes, L("NU_TEL"), 8);
-    TField* dddFax = CriaCampoTexto(cdsContribuintes, L("NU_DDD_FAX"), 4);
-    TField* fax = CriaCampoTexto(cdsContribuintes, L("NU_FAX"), 8);
-    TField* tipo = CriaCampoTexto(cdsContribuintes, L("IN_CGC_CPF"), 1, false, L("CGC/CPF"));
-    TField* raiz = CriaCampo<TIntegerField>(cdsContribuintes, L("NU_RAIZ_CNPJ"), false, L("Raiz"));
+    TField* razao = MakeTextField(cdsContribuintes, L("NO_RAZAO"), 64, true, L("Razão Social"));
+    TField* correio = MakeTextField(cdsContribuintes, L("NO_CORREIO_ELETRONICO"), 40, false, L("E-Mail"));
+    TField* ddd = MakeTextField(cdsContribuintes, L("NU_DDD"), 4);
+    TField* tel = MakeTextField(cdsContribuintes, L("NU_TEL"), 8);
+    TField* dddFax = MakeTextField(cdsContribuintes, L("NU_DDD_FAX"), 4);
+    TField* fax = MakeTextField(cdsContribuintes, L("NU_FAX"), 8);
+    TField* tipo = MakeTextField(cdsContribuintes, L("IN_CGC_CPF"), 1, false, L("CGC/CPF"));
+    TField* raiz = MakeField<TIntegerField>(cdsContribuintes, L("NU_RAIZ_CNPJ"), false, L("Raiz"));
     for (TField* field : {ddd, dddFax})
-        field->SetEditMask(MascaraDDD);
+        field->SetEditMask(AreaCodeMask);
     for (TField* field : {tel, fax})
-        field->SetEditMask(MascaraTelefone);
+        field->SetEditMask(TelephoneMask);
     ddd->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsContribuintesNU_DDDValidate);
     dddFax->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsContribuintesNU_DDD_FAXValidate);
     tel->OnValidate = TFieldNotifyEvent(this, &TDMDef::cdsContribuintesNU_TELValidate);
@@ -233,8 +233,8 @@ void TDMDef::CriaContribuintes() {
     cdsContribuintes->BeforePost = TDataSetNotifyEvent(this, &TDMDef::cdsContribuintesBeforePost);
 }
 
-void TDMDef::CriaDeclaracao() {
-    cdsSelDeclaracao = Cadeia(
+void TDMDef::BuildDeclaration() {
+    cdsSelDeclaracao = Chain(
         ibtSelDeclaracao, L("SelDeclaracao"),
         {L("SELECT C.NU_INSCRICAO, C.NO_RAZAO, D.NU_INSCRICAO, D.ME_REFERENCIA, D.AN_REFERENCIA,  "
            "D.IN_RETIFICADORA, "
@@ -253,7 +253,7 @@ void TDMDef::CriaDeclaracao() {
          L("FROM DECLARACAO_ECONOMICO_FISCAL D, CONTRIBUINTE C"), L("WHERE C.NU_INSCRICAO = D.NU_INSCRICAO"),
          L("ORDER BY D.NU_INSCRICAO, D.AN_REFERENCIA, D.ME_REFERENCIA , D.SQ_DECLARACAO "
            ",D.IN_RETIFICADORA ")});
-    CriaCampos(cdsSelDeclaracao, {"NU_INSCRICAO:I",
+    MakeFields(cdsSelDeclaracao, {"NU_INSCRICAO:I",
                                   "NO_RAZAO:S64",
                                   "NU_INSCRICAO1:I",
                                   "ME_REFERENCIA:H",
@@ -292,23 +292,23 @@ void TDMDef::CriaDeclaracao() {
     // in the reports that take them from it.
     for (const char* campo : {"NU_INSCRICAO", "NU_INSCRICAO1"})
         static_cast<TIntegerField*>(cdsSelDeclaracao->FieldByName(L(campo)))
-            ->SetDisplayFormat(FormatoInscricao);
-    static_cast<TFloatField*>(cdsSelDeclaracao->FieldByName(L("NU_CGC_CPF")))->SetDisplayFormat(FormatoCNPJ);
+            ->SetDisplayFormat(RegistrationFormat);
+    static_cast<TFloatField*>(cdsSelDeclaracao->FieldByName(L("NU_CGC_CPF")))->SetDisplayFormat(CnpjFormat);
     cdsSelDeclaracao->FieldByName(L("AN_REFERENCIA"))->SetDisplayLabel(L("Ano"));
     cdsSelDeclaracao->FieldByName(L("DT_VALIDACAO"))->SetDisplayLabel(L("Validada"));
     cdsSelDeclaracao->FieldByName(L("DT_TRANSMISSAO"))->SetDisplayLabel(L("Gerada"));
     cdsSelDeclaracao->FieldByName(L("COMERRO"))->SetDisplayLabel(L("Com Erro"));
-    CriaCampoCalculado(cdsSelDeclaracao, L("DescTipo"), 30)->SetDisplayLabel(L("Tipo"));
+    MakeCalculatedField(cdsSelDeclaracao, L("DescTipo"), 30)->SetDisplayLabel(L("Tipo"));
     cdsSelDeclaracao->OnCalcFields = TDataSetNotifyEvent(this, &TDMDef::cdsSelDeclaracaoCalcFields);
 
-    const TCadeiaDados declaracao = CriaCadeia(this, DMDefGeral->ibDBDef, ibtDeclaracao, L("Declaracao"),
-                                               {L("SELECT * FROM DECLARACAO_ECONOMICO_FISCAL")});
+    const TDataChain declaracao = MakeDataChain(this, DMDefGeral->ibDBDef, ibtDeclaracao, L("Declaracao"),
+                                                {L("SELECT * FROM DECLARACAO_ECONOMICO_FISCAL")});
     cdsDeclaracao = declaracao.cds;
     declaracao.provider->SetOptions(poCascadeDeletes);
     declaracao.provider->OnGetTableName = TGetTableNameEvent(this, &TDMDef::dspDeclaracaoGetTableName);
     declaracao.provider->AfterApplyUpdates = TRemoteEvent(this, &TDMDef::dspDeclaracaoAfterApplyUpdates);
-    cdsDeclaracao->SetIndexFieldNames(CampoChave);
-    CriaCampos(cdsDeclaracao, {"SQ_DECLARACAO:I!",
+    cdsDeclaracao->SetIndexFieldNames(KeyField);
+    MakeFields(cdsDeclaracao, {"SQ_DECLARACAO:I!",
                                "NU_INSCRICAO:I!",
                                "AN_REFERENCIA:H!",
                                "ME_REFERENCIA:H!",
@@ -343,16 +343,16 @@ void TDMDef::CriaDeclaracao() {
                                "IN_SUBST_TRIBUT_SEM_MOV:S1!",
                                "IN_OPER_PROP_SEM_MOV:S1!"});
     static_cast<TIntegerField*>(cdsDeclaracao->FieldByName(L("NU_INSCRICAO")))
-        ->SetDisplayFormat(FormatoInscricao);
+        ->SetDisplayFormat(RegistrationFormat);
     static_cast<TIntegerField*>(cdsDeclaracao->FieldByName(L("ME_REFERENCIA")))->SetDisplayFormat(L("00"));
     for (const char* campo : {"VL_SALDO_ANTERIOR", "VL_SALDO_ANTERIOR_ST"})
         cdsDeclaracao->FieldByName(L(campo))->SetDisplayLabel(L("Valor Saldo Anterior"));
     for (const char* campo : {"NU_TEL_REPRESENTANTE_LEGAL", "NU_TEL_CONTABILISTA"})
-        cdsDeclaracao->FieldByName(L(campo))->SetEditMask(MascaraTelefone);
+        cdsDeclaracao->FieldByName(L(campo))->SetEditMask(TelephoneMask);
     for (const char* campo :
          {"VL_SALDO_ANTERIOR", "VL_SALDO_ANTERIOR_ST", "VL_IPI_SAIDAS", "VL_ESTOQUE_FINAL", "VL_SCE_PROVISAO",
           "VL_SCE_ESTORNO_PROVISAO", "VL_SCE_CREDITO_ICMS_ENERGIA", "VL_SCE_ANTERIOR"})
-        RegrasMoeda(cdsDeclaracao->FieldByName(L(campo)));
+        AttachMoneyRules(cdsDeclaracao->FieldByName(L(campo)));
     cdsDeclaracao->FieldByName(L("IN_OPER_PROP_SEM_MOV"))->OnValidate =
         TFieldNotifyEvent(this, &TDMDef::cdsDeclaracaoIN_OPER_PROP_SEM_MOVValidate);
     cdsDeclaracao->FieldByName(L("IN_SUBST_TRIBUT_SEM_MOV"))->OnValidate =
@@ -361,32 +361,32 @@ void TDMDef::CriaDeclaracao() {
         TFieldNotifyEvent(this, &TDMDef::cdsDeclaracaoIN_OUTROS_ICMS_SEM_MOVValidate);
     cdsDeclaracao->FieldByName(L("IN_ALC_ZFM_SEM_MOV"))->OnValidate =
         TFieldNotifyEvent(this, &TDMDef::cdsDeclaracaoIN_ALC_ZFM_SEM_MOVValidate);
-    CriaCampoCalculado(cdsDeclaracao, L("DescTipo"), 30);
-    CriaCampoLookup(cdsDeclaracao, L("Razao"), 64, cdsContribuintes, L("NU_INSCRICAO"), L("NU_INSCRICAO"),
+    MakeCalculatedField(cdsDeclaracao, L("DescTipo"), 30);
+    MakeLookupField(cdsDeclaracao, L("Razao"), 64, cdsContribuintes, L("NU_INSCRICAO"), L("NU_INSCRICAO"),
                     L("NO_RAZAO"));
     cdsDeclaracao->OnCalcFields = TDataSetNotifyEvent(this, &TDMDef::cdsSelDeclaracaoCalcFields);
     cdsDeclaracao->AfterApplyUpdates = TRemoteEvent(this, &TDMDef::cdsDeclaracaoAfterApplyUpdates);
 }
 
-void TDMDef::CriaEntradasSaidas() {
+void TDMDef::BuildEntriesAndExits() {
     auto campos = [this](TClientDataSet* set, TClientDataSet* cfops, const char* rotuloImposto) {
-        CriaCampos(set, {"SQ_DECLARACAO:I!", "CO_FISCAL_OPERACAO:H!", "VL_CONTABIL:M!", "VL_BASE_CALCULO:M!",
+        MakeFields(set, {"SQ_DECLARACAO:I!", "CO_FISCAL_OPERACAO:H!", "VL_CONTABIL:M!", "VL_BASE_CALCULO:M!",
                          "VL_IMPOSTO:M!", "VL_OPERACOES_ISENTAS:M!", "VL_OUTRAS_OPERACOES:M!",
                          "VL_BASE_CALCULO_ST:M!", "VL_IMPOSTO_RETIDO_ST:M!"});
         set->FieldByName(L("VL_IMPOSTO"))->SetDisplayLabel(QString::fromUtf8(rotuloImposto));
         for (int i = 2; i < 9; ++i)
-            RegrasMoeda(set->Fields()[i]);
-        CriaCampoLookup(set, L("DescCFOP"), 200, cfops, L("CO_FISCAL_OPERACAO"), L("CO_FISCAL_OPERACAO"),
+            AttachMoneyRules(set->Fields()[i]);
+        MakeLookupField(set, L("DescCFOP"), 200, cfops, L("CO_FISCAL_OPERACAO"), L("CO_FISCAL_OPERACAO"),
                         L("DS_CFOP"));
     };
     const auto porCFOP = [](const QString& tabela) {
         return QStringList{L("select * from ") + tabela, L("WHERE SQ_DECLARACAO = :SQ_DECLARACAO"),
                            L("order by co_fiscal_operacao")};
     };
-    cdsEntradas = Detalhe(L("Entradas"), porCFOP(L("ENTRADA_DECLARADA")));
-    cdsSaidas = Detalhe(L("Saidas"), porCFOP(L("SAIDA_DECLARADA")));
-    cdsEntradasI = Detalhe(L("EntradasI"), ConsultaGrupo1(L("ENTRADA_DECLARADA"), L("ED")));
-    cdsSaidasI = Detalhe(L("SaidasI"), ConsultaGrupo1(L("SAIDA_DECLARADA"), L("SD")));
+    cdsEntradas = DetailSet(L("Entradas"), porCFOP(L("ENTRADA_DECLARADA")));
+    cdsSaidas = DetailSet(L("Saidas"), porCFOP(L("SAIDA_DECLARADA")));
+    cdsEntradasI = DetailSet(L("EntradasI"), Group1Query(L("ENTRADA_DECLARADA"), L("ED")));
+    cdsSaidasI = DetailSet(L("SaidasI"), Group1Query(L("SAIDA_DECLARADA"), L("SD")));
     for (TClientDataSet* set : {cdsEntradas, cdsSaidas, cdsEntradasI})
         set->SetIndexFieldNames(L("CO_FISCAL_OPERACAO"));
     campos(cdsEntradas, DMDefBasica->cdsCFOPsEntradas, "Imp. Creditado");
@@ -399,56 +399,56 @@ void TDMDef::CriaEntradasSaidas() {
     cdsSaidasI->BeforePost = TDataSetNotifyEvent(this, &TDMDef::cdsSaidasIBeforePost);
 }
 
-void TDMDef::CriaInterestaduais() {
-    cdsEntradasInt = Detalhe(L("EntradasInt"), {L("select *"), L("from  ENTRADA_IE_DECLARADA "),
-                                                L("WHERE  SQ_DECLARACAO= :SQ_DECLARACAO")});
-    CriaCampos(cdsEntradasInt, {"SQ_DECLARACAO:I!", "CO_UF:H!", "VL_CONTABIL:M!", "VL_BASE_CALCULO:M!",
+void TDMDef::BuildInterstate() {
+    cdsEntradasInt = DetailSet(L("EntradasInt"), {L("select *"), L("from  ENTRADA_IE_DECLARADA "),
+                                                  L("WHERE  SQ_DECLARACAO= :SQ_DECLARACAO")});
+    MakeFields(cdsEntradasInt, {"SQ_DECLARACAO:I!", "CO_UF:H!", "VL_CONTABIL:M!", "VL_BASE_CALCULO:M!",
                                 "VL_OUTRAS_OPERACOES:M!", "VL_PETROLEO_ENERGIA:M!", "VL_OUTROS_PRODUTOS:M!"});
     for (int i = 2; i < 7; ++i)
-        RegrasMoeda(cdsEntradasInt->Fields()[i]);
-    CriaCampoLookup(cdsEntradasInt, L("NomeUF"), 40, DMDefBasica->cdsUFs, L("CO_UF"), L("CO_UF"), L("NO_UF"));
+        AttachMoneyRules(cdsEntradasInt->Fields()[i]);
+    MakeLookupField(cdsEntradasInt, L("NomeUF"), 40, DMDefBasica->cdsUFs, L("CO_UF"), L("CO_UF"), L("NO_UF"));
     cdsEntradasInt->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsEntradasIntNewRecord);
     cdsEntradasInt->BeforePost = TDataSetNotifyEvent(this, &TDMDef::cdsEntradasIntBeforePost);
 
-    cdsSaidasInt = Detalhe(
+    cdsSaidasInt = DetailSet(
         L("SaidasInt"), {L("select *  from SAIDA_IE_DECLARADA"), L("WHERE SQ_DECLARACAO = :SQ_DECLARACAO")});
-    CriaCampos(cdsSaidasInt, {"SQ_DECLARACAO:I!", "CO_UF:H!", "VL_CONTABIL_NAO_CNTB:M!",
+    MakeFields(cdsSaidasInt, {"SQ_DECLARACAO:I!", "CO_UF:H!", "VL_CONTABIL_NAO_CNTB:M!",
                               "VL_CONTABIL_CNTB:M!", "VL_BASE_CALCULO_NAO_CNTB:M!", "VL_BASE_CALCULO_CNTB:M!",
                               "VL_OUTRAS_OPERACOES:M!", "VL_IMPOSTO_COBRADO_ST:M!"});
     for (int i = 2; i < 8; ++i)
-        RegrasMoeda(cdsSaidasInt->Fields()[i]);
-    CriaCampoLookup(cdsSaidasInt, L("SiglaUF"), 2, DMDefBasica->cdsUFs, L("CO_UF"), L("CO_UF"), L("SG_UF"));
+        AttachMoneyRules(cdsSaidasInt->Fields()[i]);
+    MakeLookupField(cdsSaidasInt, L("SiglaUF"), 2, DMDefBasica->cdsUFs, L("CO_UF"), L("CO_UF"), L("SG_UF"));
     cdsSaidasInt->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsSaidasIntNewRecord);
     cdsSaidasInt->BeforePost = TDataSetNotifyEvent(this, &TDMDef::cdsSaidasIntBeforePost);
 }
 
-TClientDataSet* TDMDef::CriaOcorrencia(const QString& stem, const QString& tabela, const QString& chave,
-                                       const QString& valor, char apuracao,
-                                       void (TDMDef::*novoRegistro)(TDataSet*)) {
-    TClientDataSet* set = Detalhe(stem, ConsultaOcorrencia(tabela, apuracao));
-    CriaCampo<TIntegerField>(set, chave, true);
-    CriaCampo<TIntegerField>(set, CampoChave, true);
-    CriaCampo<TIntegerField>(set, L("SQ_OCORRENCIA_DEF"), false, L("Ocorrência"));
+TClientDataSet* TDMDef::BuildOccurrenceSet(const QString& stem, const QString& tabela, const QString& chave,
+                                           const QString& valor, char apuracao,
+                                           void (TDMDef::*novoRegistro)(TDataSet*)) {
+    TClientDataSet* set = DetailSet(stem, OccurrenceQuery(tabela, apuracao));
+    MakeField<TIntegerField>(set, chave, true);
+    MakeField<TIntegerField>(set, KeyField, true);
+    MakeField<TIntegerField>(set, L("SQ_OCORRENCIA_DEF"), false, L("Ocorrência"));
     const bool outroICMS = valor == QLatin1String("VL_LANCAMENTO");
-    RegrasMoeda(CriaCampoMoeda(set, valor, true, outroICMS ? L("Valor Lançamento") : L("Valor")));
-    CriaCampoTexto(set, L("DS_COMPLEMENTAR"), 150, false, L("Descrição Complementar"));
+    AttachMoneyRules(MakeMoneyField(set, valor, true, outroICMS ? L("Valor Lançamento") : L("Valor")));
+    MakeTextField(set, L("DS_COMPLEMENTAR"), 150, false, L("Descrição Complementar"));
     for (int n = 1; n <= 5; ++n)
-        CriaCampoTexto(set, L("VL_COMPLEMENTO_%1").arg(n), 120, false, L("Dado %1").arg(n));
-    CriaCampoTexto(set, L("TP_APURACAO"), 1);
-    SomenteLeitura(set, "TP_APURACAO");
+        MakeTextField(set, L("VL_COMPLEMENTO_%1").arg(n), 120, false, L("Dado %1").arg(n));
+    MakeTextField(set, L("TP_APURACAO"), 1);
+    MarkReadOnly(set, "TP_APURACAO");
     TClientDataSet* fundamentos = DMDefBasica->cdsConFundamento;
     const QString ocorrencia = L("SQ_OCORRENCIA_DEF");
-    CriaCampoLookup(set, L("Codigo"), 7, fundamentos, ocorrencia, ocorrencia, L("Codigo"));
+    MakeLookupField(set, L("Codigo"), 7, fundamentos, ocorrencia, ocorrencia, L("Codigo"));
     // The pages show the legal ground and its complement under these names:
     // DescOcorrencia on both other-credit pages, DescFundamento elsewhere. The
     // tax-substitution twins carry what their pages show, as the others do.
     const QString descricao =
         tabela == QLatin1String("OUTRO_CREDITO_DECLARADO") ? L("DescOcorrencia") : L("DescFundamento");
-    CriaCampoLookup(set, descricao, 200, fundamentos, ocorrencia, ocorrencia, L("DS_LEGISLACAO_OCORRENCIA"));
-    CriaCampoLookup(set, descricao + L("Comp"), 200, fundamentos, ocorrencia, ocorrencia, L("DS_OCORRENCIA"));
+    MakeLookupField(set, descricao, 200, fundamentos, ocorrencia, ocorrencia, L("DS_LEGISLACAO_OCORRENCIA"));
+    MakeLookupField(set, descricao + L("Comp"), 200, fundamentos, ocorrencia, ocorrencia, L("DS_OCORRENCIA"));
     const int tiposDescritos = outroICMS ? 3 : 2;
     for (int n = 1; n <= tiposDescritos; ++n)
-        CriaCampoLookup(set, L("DescTpDadoComp%1").arg(n), outroICMS ? 30 : 25, fundamentos, ocorrencia,
+        MakeLookupField(set, L("DescTpDadoComp%1").arg(n), outroICMS ? 30 : 25, fundamentos, ocorrencia,
                         ocorrencia, L("DescTpDadoComp%1").arg(n));
     if (outroICMS) {
         const TFieldSetTextEvent complemento(this, &TDMDef::cdsOutICMSVL_COMPLEMENTO_1SetText);
@@ -459,29 +459,29 @@ TClientDataSet* TDMDef::CriaOcorrencia(const QString& stem, const QString& tabel
     return set;
 }
 
-void TDMDef::CriaSaldosCredores() {
+void TDMDef::BuildCreditBalances() {
     TClientDataSet* fundamentos = DMDefBasica->cdsConFundamento;
     const QString ocorrencia = L("SQ_OCORRENCIA_DEF");
     auto lookups = [&](TClientDataSet* set, bool tipoDoDestino) {
-        CriaCampoLookup(set, L("DescFundamentoComp"), 200, fundamentos, ocorrencia, ocorrencia,
+        MakeLookupField(set, L("DescFundamentoComp"), 200, fundamentos, ocorrencia, ocorrencia,
                         L("DS_OCORRENCIA"));
         if (tipoDoDestino)
-            CriaCampoLookup(set, L("DescTpDadoComp1"), 25, DMDefBasica->cdsConFundamentoDest,
+            MakeLookupField(set, L("DescTpDadoComp1"), 25, DMDefBasica->cdsConFundamentoDest,
                             L("SQ_OCORRENCIA_DEF_DESTINO"), ocorrencia, L("DescTpDadoComp1"));
         else
-            CriaCampoLookup(set, L("DescTpDadoComp1"), 25, fundamentos, ocorrencia, ocorrencia,
+            MakeLookupField(set, L("DescTpDadoComp1"), 25, fundamentos, ocorrencia, ocorrencia,
                             L("DescTpDadoComp1"));
-        CriaCampoLookup(set, L("DescFundamento"), 200, fundamentos, ocorrencia, ocorrencia,
+        MakeLookupField(set, L("DescFundamento"), 200, fundamentos, ocorrencia, ocorrencia,
                         L("DS_LEGISLACAO_OCORRENCIA"));
-        CriaCampoLookup(set, L("Codigo"), 7, fundamentos, ocorrencia, ocorrencia, L("Codigo"));
+        MakeLookupField(set, L("Codigo"), 7, fundamentos, ocorrencia, ocorrencia, L("Codigo"));
     };
 
     cdsSCCompensado =
-        Detalhe(L("SCCompensado"), {L("select "), L(" s.*,F.TP_APURACAO "),
-                                    L("from  SALDO_CREDOR_COMPENSADO s,  FUNDAMENTACAO_LEGAL_DEF F"),
-                                    L("WHERE s.SQ_DECLARACAO = :SQ_DECLARACAO and"),
-                                    L("               s.SQ_OCORRENCIA_DEF = F.SQ_OCORRENCIA_DEF ")});
-    CriaCampos(cdsSCCompensado,
+        DetailSet(L("SCCompensado"), {L("select "), L(" s.*,F.TP_APURACAO "),
+                                      L("from  SALDO_CREDOR_COMPENSADO s,  FUNDAMENTACAO_LEGAL_DEF F"),
+                                      L("WHERE s.SQ_DECLARACAO = :SQ_DECLARACAO and"),
+                                      L("               s.SQ_OCORRENCIA_DEF = F.SQ_OCORRENCIA_DEF ")});
+    MakeFields(cdsSCCompensado,
                {"SQ_SALDO_CREDOR_COMPENSADO:I!", "SQ_DECLARACAO:I!", "SQ_OCORRENCIA_DEF:I",
                 "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:I", "NU_INSCRICAO:I",
                 "VL_COMPENSADO:M!", "TX_OBSERVACAO:S100", "TP_APURACAO:S1"});
@@ -490,8 +490,8 @@ void TDMDef::CriaSaldosCredores() {
     lookups(cdsSCCompensado, false);
 
     cdsSCTransferido =
-        Detalhe(L("SCTransferido"), ConsultaSaldoProcesso(L("SALDO_CREDOR_TRANSFERIDO"), L(" s.*,")));
-    CriaCampos(cdsSCTransferido,
+        DetailSet(L("SCTransferido"), BalanceProcessQuery(L("SALDO_CREDOR_TRANSFERIDO"), L(" s.*,")));
+    MakeFields(cdsSCTransferido,
                {"SQ_SALDO_CREDOR_TRANSFERIDO:I!", "SQ_OCORRENCIA_DEF:I", "SQ_DECLARACAO:I!",
                 "DESC_PROCESSO:S38", "NU_PROCESSO:S20", "NU_ANO_PROCESSO:H", "CO_PREF_PROCESSO:S10",
                 "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:I",
@@ -504,11 +504,11 @@ void TDMDef::CriaSaldosCredores() {
     cdsSCTransferido->FieldByName(L("TX_OBSERVACAO_DESTINO"))->SetDisplayLabel(L("Obs. do Transferido"));
     cdsSCTransferido->FieldByName(L("TX_OBSERVACAO"))->SetDisplayLabel(L("Dado Complementar"));
     cdsSCTransferido->FieldByName(L("DESC_PROCESSO"))->SetEditMask(L("E\\04-999999/9999;1; "));
-    SomenteLeitura(cdsSCTransferido, "DESC_PROCESSO");
+    MarkReadOnly(cdsSCTransferido, "DESC_PROCESSO");
     lookups(cdsSCTransferido, true);
 
-    cdsSCRecebido = Detalhe(L("SCRecebido"), ConsultaSaldoProcesso(L("SALDO_CREDOR_RECEBIDO"), L(" s.*, ")));
-    CriaCampos(cdsSCRecebido,
+    cdsSCRecebido = DetailSet(L("SCRecebido"), BalanceProcessQuery(L("SALDO_CREDOR_RECEBIDO"), L(" s.*, ")));
+    MakeFields(cdsSCRecebido,
                {"SQ_SALDO_CREDOR_RECEBIDO:I!", "SQ_OCORRENCIA_DEF:I", "SQ_DECLARACAO:I!", "DESC_PROCESSO:S38",
                 "NU_PROCESSO:S20", "NU_ANO_PROCESSO:H", "CO_PREF_PROCESSO:S10", "NU_SERIE_NOTA_FISCAL:S3",
                 "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:I", "VL_SALDO_RECEBIDO:M!", "NU_INSCRICAO:I",
@@ -516,15 +516,15 @@ void TDMDef::CriaSaldosCredores() {
     cdsSCRecebido->FieldByName(L("VL_SALDO_RECEBIDO"))->SetDisplayLabel(L("Valor Recebido"));
     cdsSCRecebido->FieldByName(L("NU_INSCRICAO"))->SetDisplayLabel(L("Nº Insc. Remetente"));
     cdsSCRecebido->FieldByName(L("DESC_PROCESSO"))->SetEditMask(L("E\\04-999999/9999;1; "));
-    SomenteLeitura(cdsSCRecebido, "DESC_PROCESSO");
+    MarkReadOnly(cdsSCRecebido, "DESC_PROCESSO");
     lookups(cdsSCRecebido, false);
 
     cdsSCCompProprio =
-        Detalhe(L("SCCompProprio"), {L("select O.* , F.TP_APURACAO "),
-                                     L("from  SALDO_CREDOR_COMP_PROPRIO O,  FUNDAMENTACAO_LEGAL_DEF F"),
-                                     L("WHERE O.SQ_DECLARACAO = :SQ_DECLARACAO and"),
-                                     L("               O.SQ_OCORRENCIA_DEF = F.SQ_OCORRENCIA_DEF ")});
-    CriaCampos(cdsSCCompProprio,
+        DetailSet(L("SCCompProprio"), {L("select O.* , F.TP_APURACAO "),
+                                       L("from  SALDO_CREDOR_COMP_PROPRIO O,  FUNDAMENTACAO_LEGAL_DEF F"),
+                                       L("WHERE O.SQ_DECLARACAO = :SQ_DECLARACAO and"),
+                                       L("               O.SQ_OCORRENCIA_DEF = F.SQ_OCORRENCIA_DEF ")});
+    MakeFields(cdsSCCompProprio,
                {"SQ_SALDO_CREDOR_COMP_PROPRIO:I!", "SQ_DECLARACAO:I!", "SQ_OCORRENCIA_DEF:I",
                 "VL_COMPENSACAO:M!", "TX_OBSERVACAO:S100", "TP_APURACAO:S1"});
     cdsSCCompProprio->FieldByName(L("VL_COMPENSACAO"))->SetDisplayLabel(L("Valor Compensado"));
@@ -532,15 +532,16 @@ void TDMDef::CriaSaldosCredores() {
 
     for (TClientDataSet* set : {cdsSCCompensado, cdsSCTransferido, cdsSCRecebido, cdsSCCompProprio}) {
         set->FieldByName(L("SQ_OCORRENCIA_DEF"))->SetDisplayLabel(L("Finalidade"));
-        SomenteLeitura(set, "TP_APURACAO");
+        MarkReadOnly(set, "TP_APURACAO");
     }
     for (TField* field : {cdsSCCompensado->FieldByName(L("VL_COMPENSADO")),
                           cdsSCTransferido->FieldByName(L("VL_SALDO_TRANSFERIDO")),
                           cdsSCRecebido->FieldByName(L("VL_SALDO_RECEBIDO")),
                           cdsSCCompProprio->FieldByName(L("VL_COMPENSACAO"))})
-        RegrasMoeda(field);
+        AttachMoneyRules(field);
     for (TClientDataSet* set : {cdsSCCompensado, cdsSCTransferido, cdsSCRecebido})
-        static_cast<TIntegerField*>(set->FieldByName(L("NU_INSCRICAO")))->SetDisplayFormat(FormatoInscricao);
+        static_cast<TIntegerField*>(set->FieldByName(L("NU_INSCRICAO")))
+            ->SetDisplayFormat(RegistrationFormat);
     cdsSCCompensado->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsSCCompensadoNewRecord);
     cdsSCTransferido->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsSCTransferidoNewRecord);
     cdsSCRecebido->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsSCRecebidoNewRecord);
@@ -548,10 +549,10 @@ void TDMDef::CriaSaldosCredores() {
     cdsSCCompProprio->BeforePost = TDataSetNotifyEvent(this, &TDMDef::cdsSCCompProprioBeforePost);
 }
 
-void TDMDef::CriaALC() {
-    cdsALC = Detalhe(L("ALC"),
-                     {L("select * from SAIDA_ALC_DECLARADA"), L("WHERE SQ_DECLARACAO = :SQ_DECLARACAO")});
-    CriaCampos(cdsALC, {"CO_LOCALIDADE:I!", "SQ_DECLARACAO:I!", "NU_SERIE_NOTA_FISCAL:S3",
+void TDMDef::BuildFreeTradeArea() {
+    cdsALC = DetailSet(L("ALC"),
+                       {L("select * from SAIDA_ALC_DECLARADA"), L("WHERE SQ_DECLARACAO = :SQ_DECLARACAO")});
+    MakeFields(cdsALC, {"CO_LOCALIDADE:I!", "SQ_DECLARACAO:I!", "NU_SERIE_NOTA_FISCAL:S3",
                         "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:I", "DT_EMISSAO_NF:D",
                         "VL_NOTA_FISCAL:M!", "VL_ISENTAS:M!", "NU_INSCR_SUFRAMA:I", "NU_CNPJ_DESTINO:F"});
     cdsALC->FieldByName(L("CO_LOCALIDADE"))->SetDisplayLabel(L("Município"));
@@ -559,12 +560,12 @@ void TDMDef::CriaALC() {
     cdsALC->FieldByName(L("VL_ISENTAS"))->SetDisplayLabel(L("Valor do ICMS abatido"));
     static_cast<TIntegerField*>(cdsALC->FieldByName(L("NU_INSCR_SUFRAMA")))
         ->SetDisplayFormat(L("00.000.000-0"));
-    static_cast<TFloatField*>(cdsALC->FieldByName(L("NU_CNPJ_DESTINO")))->SetDisplayFormat(FormatoCNPJ);
-    RegrasMoeda(cdsALC->FieldByName(L("VL_NOTA_FISCAL")));
-    RegrasMoeda(cdsALC->FieldByName(L("VL_ISENTAS")));
-    CriaCampoLookup(cdsALC, L("NomeLocalidade"), 28, DMDefBasica->cdsMunicipios, L("CO_LOCALIDADE"),
+    static_cast<TFloatField*>(cdsALC->FieldByName(L("NU_CNPJ_DESTINO")))->SetDisplayFormat(CnpjFormat);
+    AttachMoneyRules(cdsALC->FieldByName(L("VL_NOTA_FISCAL")));
+    AttachMoneyRules(cdsALC->FieldByName(L("VL_ISENTAS")));
+    MakeLookupField(cdsALC, L("NomeLocalidade"), 28, DMDefBasica->cdsMunicipios, L("CO_LOCALIDADE"),
                     L("CO_LOCALIDADE"), L("NO_LOCALIDADE"));
-    CriaCampoLookup(cdsALC, L("Sigla_UF"), 2, DMDefBasica->cdsMunicipios, L("CO_LOCALIDADE"),
+    MakeLookupField(cdsALC, L("Sigla_UF"), 2, DMDefBasica->cdsMunicipios, L("CO_LOCALIDADE"),
                     L("CO_LOCALIDADE"), L("SG_UF"));
     cdsALC->OnNewRecord = TDataSetNotifyEvent(this, &TDMDef::cdsALCNewRecord);
 }
@@ -579,8 +580,8 @@ void TDMDef::cdsContribuintesBeforePost(TDataSet* dataSet) {
     TField* raiz = dataSet->FieldByName(L("NU_RAIZ_CNPJ"));
     if (StrToIntDef(dataSet->FieldByName(L("IN_CGC_CPF"))->AsString(), 0) == 1) {
         // The root is the first eight of the fourteen digits, leading zeros included.
-        const QString cnpj = CompletaZeros(
-            LadoEsquerdo, QString::number(dataSet->FieldByName(L("NU_CGC_CPF"))->AsLargeInt()), 14);
+        const QString cnpj =
+            CompletaZeros(LeftSide, QString::number(dataSet->FieldByName(L("NU_CGC_CPF"))->AsLargeInt()), 14);
         raiz->SetAsInteger(cnpj.left(8).toInt());
     } else {
         raiz->SetAsInteger(0);
@@ -606,27 +607,27 @@ void TDMDef::cdsContribuintesNU_CGC_CPFValidate(TField* sender) {
 }
 
 void TDMDef::cdsContribuintesNU_DDDValidate(TField* sender) {
-    if (DDDInvalido(sender->AsString()))
+    if (AreaCodeInvalid(sender->AsString()))
         RuleMessages::Refuse(QStringLiteral("DDD inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_DDD_FAXValidate(TField* sender) {
-    if (DDDInvalido(sender->AsString()))
+    if (AreaCodeInvalid(sender->AsString()))
         RuleMessages::Refuse(QStringLiteral("DDD do fax inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_TELValidate(TField* sender) {
-    if (TelefoneInvalido(sender->AsString()))
+    if (TelephoneInvalid(sender->AsString()))
         RuleMessages::Refuse(QStringLiteral("Telefone inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_FAXValidate(TField* sender) {
-    if (TelefoneInvalido(sender->AsString()))
+    if (TelephoneInvalid(sender->AsString()))
         RuleMessages::Refuse(QStringLiteral("Fax inválido!"));
 }
 
 void TDMDef::cdsContribuintesNU_CGC_CPFSetText(TField* sender, const QString& text) {
-    TextoOuNulo(sender, text);
+    SetTextOrNull(sender, text);
 }
 
 // ---- declaration -------------------------------------------------------------------
@@ -644,13 +645,13 @@ void TDMDef::cdsDeclaracaoVL_SALDO_ANTERIORValidate(TField* sender) {
 }
 
 void TDMDef::cdsEntradasVL_CONTABILSetText(TField* sender, const QString& text) {
-    sender->SetAsCurrency(ValorDigitado(text));
+    sender->SetAsCurrency(TypedAmount(text));
 }
 
-void TDMDef::SemMovimento(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem) {
+void TDMDef::CheckNoMovement(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem) {
     if (sender->AsString() != QLatin1String("S"))
         return;
-    if ((DMDefAux->*conta)(DeclarationKey::Of(*sender->DataSet()->FieldByName(CampoChave))) != 1)
+    if ((DMDefAux->*conta)(DeclarationKey::Of(*sender->DataSet()->FieldByName(KeyField))) != 1)
         return;
     MsgErro(RuleMessages::Text(mensagem));
     sender->SetAsString(L("N"));
@@ -658,19 +659,19 @@ void TDMDef::SemMovimento(TField* sender, int (TDMDefAux::*conta)(DeclarationKey
 }
 
 void TDMDef::cdsDeclaracaoIN_OPER_PROP_SEM_MOVValidate(TField* sender) {
-    SemMovimento(sender, &TDMDefAux::ContaMovOperProp, 243);
+    CheckNoMovement(sender, &TDMDefAux::ContaMovOperProp, 243);
 }
 
 void TDMDef::cdsDeclaracaoIN_SUBST_TRIBUT_SEM_MOVValidate(TField* sender) {
-    SemMovimento(sender, &TDMDefAux::ContaMovSubstTribut, 245);
+    CheckNoMovement(sender, &TDMDefAux::ContaMovSubstTribut, 245);
 }
 
 void TDMDef::cdsDeclaracaoIN_OUTROS_ICMS_SEM_MOVValidate(TField* sender) {
-    SemMovimento(sender, &TDMDefAux::ContaMovOutrosICMS, 247);
+    CheckNoMovement(sender, &TDMDefAux::ContaMovOutrosICMS, 247);
 }
 
 void TDMDef::cdsDeclaracaoIN_ALC_ZFM_SEM_MOVValidate(TField* sender) {
-    SemMovimento(sender, &TDMDefAux::ContaMovALCZFM, 249);
+    CheckNoMovement(sender, &TDMDefAux::ContaMovALCZFM, 249);
 }
 
 void TDMDef::cdsDeclaracaoAfterApplyUpdates(TObject*, QVariant&) {
@@ -683,24 +684,24 @@ void TDMDef::dspDeclaracaoAfterApplyUpdates(TObject*, QVariant&) {
 }
 
 void TDMDef::dspDeclaracaoGetTableName(TObject*, TDataSet* dataSet, QString& tableName) {
-    const auto tabela = TabelasPorConsulta().constFind(dataSet->Name());
-    if (tabela != TabelasPorConsulta().cend())
+    const auto tabela = TablesByQuery().constFind(dataSet->Name());
+    if (tabela != TablesByQuery().cend())
         tableName = *tabela;
 }
 
 // ---- new detail rows ---------------------------------------------------------------
 
-void TDMDef::NovoDetalhe(TDataSet* dataSet, int contador, const QString& chave,
-                         std::initializer_list<const char*> valores) {
-    if (contador != SemContador)
+void TDMDef::NewDetailRow(TDataSet* dataSet, int contador, const QString& chave,
+                          std::initializer_list<const char*> valores) {
+    if (contador != NoCounter)
         dataSet->FieldByName(chave)->SetAsString(DMDefGeral->ProximoSequencial(contador));
-    dataSet->FieldByName(CampoChave)->SetValue(cdsDeclaracao->FieldByName(CampoChave)->Value());
+    dataSet->FieldByName(KeyField)->SetValue(cdsDeclaracao->FieldByName(KeyField)->Value());
     for (const char* valor : valores)
         dataSet->FieldByName(L(valor))->SetAsCurrency(Currency());
 }
 
-void TDMDef::NovaOcorrencia(TDataSet* dataSet, int contador, const char* chave) {
-    NovoDetalhe(dataSet, contador, L(chave), {});
+void TDMDef::NewOccurrenceRow(TDataSet* dataSet, int contador, const char* chave) {
+    NewDetailRow(dataSet, contador, L(chave), {});
     // The row's single money field is its value.
     for (TField* field : dataSet->Fields()) {
         if (auto* moeda = dynamic_cast<TFloatField*>(field); moeda && moeda->Currency())
@@ -709,74 +710,74 @@ void TDMDef::NovaOcorrencia(TDataSet* dataSet, int contador, const char* chave) 
 }
 
 void TDMDef::cdsEntradasNewRecord(TDataSet* dataSet) {
-    NovoDetalhe(dataSet, SemContador, {},
-                {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_BASE_CALCULO_ST", "VL_IMPOSTO", "VL_IMPOSTO_RETIDO_ST",
-                 "VL_OPERACOES_ISENTAS", "VL_OUTRAS_OPERACOES"});
+    NewDetailRow(dataSet, NoCounter, {},
+                 {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_BASE_CALCULO_ST", "VL_IMPOSTO",
+                  "VL_IMPOSTO_RETIDO_ST", "VL_OPERACOES_ISENTAS", "VL_OUTRAS_OPERACOES"});
 }
 
 void TDMDef::cdsEntradasIntNewRecord(TDataSet* dataSet) {
-    NovoDetalhe(dataSet, SemContador, {},
-                {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_PETROLEO_ENERGIA", "VL_OUTROS_PRODUTOS",
-                 "VL_OUTRAS_OPERACOES"});
+    NewDetailRow(dataSet, NoCounter, {},
+                 {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_PETROLEO_ENERGIA", "VL_OUTROS_PRODUTOS",
+                  "VL_OUTRAS_OPERACOES"});
 }
 
 void TDMDef::cdsSaidasIntNewRecord(TDataSet* dataSet) {
-    NovoDetalhe(dataSet, SemContador, {},
-                {"VL_CONTABIL_NAO_CNTB", "VL_CONTABIL_CNTB", "VL_BASE_CALCULO_NAO_CNTB",
-                 "VL_BASE_CALCULO_CNTB", "VL_OUTRAS_OPERACOES", "VL_IMPOSTO_COBRADO_ST"});
+    NewDetailRow(dataSet, NoCounter, {},
+                 {"VL_CONTABIL_NAO_CNTB", "VL_CONTABIL_CNTB", "VL_BASE_CALCULO_NAO_CNTB",
+                  "VL_BASE_CALCULO_CNTB", "VL_OUTRAS_OPERACOES", "VL_IMPOSTO_COBRADO_ST"});
 }
 
 void TDMDef::cdsOutCreditosNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorOutroCredito, "SQ_OUTRO_CREDITO_DECLARADO");
+    NewOccurrenceRow(dataSet, OtherCreditCounter, "SQ_OUTRO_CREDITO_DECLARADO");
 }
 
 void TDMDef::cdsOutDebitosNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorOutroDebito, "SQ_OUTRO_DEBITO_DECLARADO");
+    NewOccurrenceRow(dataSet, OtherDebitCounter, "SQ_OUTRO_DEBITO_DECLARADO");
 }
 
 void TDMDef::cdsEstCreditosNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorEstornoCredito, "SQ_ESTORNO_CREDITO_DECLARADO");
+    NewOccurrenceRow(dataSet, CreditReversalCounter, "SQ_ESTORNO_CREDITO_DECLARADO");
 }
 
 void TDMDef::cdsEstDebitosNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorEstornoDebito, "SQ_ESTORNO_DEBITO_DECLARADO");
+    NewOccurrenceRow(dataSet, DebitReversalCounter, "SQ_ESTORNO_DEBITO_DECLARADO");
 }
 
 void TDMDef::cdsPrazosEspNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorPrazoEspecial, "SQ_PRAZO_ESPECIAL_DECLARADO");
+    NewOccurrenceRow(dataSet, SpecialTermCounter, "SQ_PRAZO_ESPECIAL_DECLARADO");
 }
 
 void TDMDef::cdsDeducoesNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorDeducao, "SQ_DEDUCAO_DECLARADA");
+    NewOccurrenceRow(dataSet, DeductionCounter, "SQ_DEDUCAO_DECLARADA");
 }
 
 void TDMDef::cdsOutICMSNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorOutroICMS, "SQ_OUTRO_ICMS_DEVIDO");
+    NewOccurrenceRow(dataSet, OtherIcmsCounter, "SQ_OUTRO_ICMS_DEVIDO");
 }
 
 void TDMDef::cdsSCCompensadoNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorSCCompensado, "SQ_SALDO_CREDOR_COMPENSADO");
+    NewOccurrenceRow(dataSet, OffsetBalanceCounter, "SQ_SALDO_CREDOR_COMPENSADO");
 }
 
 void TDMDef::cdsSCTransferidoNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorSCTransferido, "SQ_SALDO_CREDOR_TRANSFERIDO");
+    NewOccurrenceRow(dataSet, TransferredBalanceCounter, "SQ_SALDO_CREDOR_TRANSFERIDO");
 }
 
 void TDMDef::cdsSCRecebidoNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorSCRecebido, "SQ_SALDO_CREDOR_RECEBIDO");
+    NewOccurrenceRow(dataSet, ReceivedBalanceCounter, "SQ_SALDO_CREDOR_RECEBIDO");
 }
 
 void TDMDef::cdsSCCompProprioNewRecord(TDataSet* dataSet) {
-    NovaOcorrencia(dataSet, ContadorSCCompProprio, "SQ_SALDO_CREDOR_COMP_PROPRIO");
+    NewOccurrenceRow(dataSet, OwnOffsetBalanceCounter, "SQ_SALDO_CREDOR_COMP_PROPRIO");
 }
 
 void TDMDef::cdsALCNewRecord(TDataSet* dataSet) {
-    NovoDetalhe(dataSet, SemContador, {}, {"VL_NOTA_FISCAL", "VL_ISENTAS"});
+    NewDetailRow(dataSet, NoCounter, {}, {"VL_NOTA_FISCAL", "VL_ISENTAS"});
 }
 
 // ---- detail rules ------------------------------------------------------------------
 
-void TDMDef::ExigeValor(TDataSet* dataSet, std::initializer_list<const char*> campos, int mensagem) {
+void TDMDef::RequireValue(TDataSet* dataSet, std::initializer_list<const char*> campos, int mensagem) {
     Currency soma;
     for (const char* campo : campos)
         soma += dataSet->FieldByName(L(campo))->AsCurrency();
@@ -785,17 +786,17 @@ void TDMDef::ExigeValor(TDataSet* dataSet, std::initializer_list<const char*> ca
 }
 
 void TDMDef::cdsEntradasIntBeforePost(TDataSet* dataSet) {
-    ExigeValor(dataSet,
-               {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_PETROLEO_ENERGIA", "VL_OUTROS_PRODUTOS",
-                "VL_OUTRAS_OPERACOES"},
-               228);
+    RequireValue(dataSet,
+                 {"VL_CONTABIL", "VL_BASE_CALCULO", "VL_PETROLEO_ENERGIA", "VL_OUTROS_PRODUTOS",
+                  "VL_OUTRAS_OPERACOES"},
+                 228);
 }
 
 void TDMDef::cdsSaidasIntBeforePost(TDataSet* dataSet) {
-    ExigeValor(dataSet,
-               {"VL_CONTABIL_NAO_CNTB", "VL_CONTABIL_CNTB", "VL_BASE_CALCULO_NAO_CNTB",
-                "VL_BASE_CALCULO_CNTB", "VL_OUTRAS_OPERACOES", "VL_IMPOSTO_COBRADO_ST"},
-               228);
+    RequireValue(dataSet,
+                 {"VL_CONTABIL_NAO_CNTB", "VL_CONTABIL_CNTB", "VL_BASE_CALCULO_NAO_CNTB",
+                  "VL_BASE_CALCULO_CNTB", "VL_OUTRAS_OPERACOES", "VL_IMPOSTO_COBRADO_ST"},
+                 228);
 }
 
 void TDMDef::cdsEntradasIBeforePost(TDataSet* dataSet) {
@@ -809,7 +810,7 @@ void TDMDef::cdsSaidasIBeforePost(TDataSet* dataSet) {
 }
 
 void TDMDef::cdsSCCompProprioBeforePost(TDataSet* dataSet) {
-    ExigeValor(dataSet, {"VL_COMPENSACAO"}, 224);
+    RequireValue(dataSet, {"VL_COMPENSACAO"}, 224);
 }
 
 void TDMDef::cdsOutICMSVL_COMPLEMENTO_1SetText(TField* sender, const QString& text) {

@@ -104,25 +104,25 @@ public:
     TClientDataSet* cdsALC;
 
 private:
-    TClientDataSet* Cadeia(TIBTransaction* transaction, const QString& stem, const QStringList& sql);
-    TClientDataSet* Detalhe(const QString& stem, const QStringList& sql);
-    void CriaContribuintes();
-    void CriaDeclaracao();
-    void CriaEntradasSaidas();
-    void CriaInterestaduais();
-    TClientDataSet* CriaOcorrencia(const QString& stem, const QString& tabela, const QString& chave,
-                                   const QString& valor, char apuracao,
-                                   void (TDMDef::*novoRegistro)(TDataSet*));
-    void CriaSaldosCredores();
-    void CriaALC();
+    TClientDataSet* Chain(TIBTransaction* transaction, const QString& stem, const QStringList& sql);
+    TClientDataSet* DetailSet(const QString& stem, const QStringList& sql);
+    void BuildTaxpayers();
+    void BuildDeclaration();
+    void BuildEntriesAndExits();
+    void BuildInterstate();
+    TClientDataSet* BuildOccurrenceSet(const QString& stem, const QString& tabela, const QString& chave,
+                                       const QString& valor, char apuracao,
+                                       void (TDMDef::*novoRegistro)(TDataSet*));
+    void BuildCreditBalances();
+    void BuildFreeTradeArea();
     // The money-field handlers on a money field.
-    void RegrasMoeda(TField* field);
+    void AttachMoneyRules(TField* field);
     // Key, declaration and zero values of a new detail row.
-    void NovoDetalhe(TDataSet* dataSet, int contador, const QString& chave,
-                     std::initializer_list<const char*> valores);
-    void NovaOcorrencia(TDataSet* dataSet, int contador, const char* chave);
-    void SemMovimento(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem);
-    void ExigeValor(TDataSet* dataSet, std::initializer_list<const char*> campos, int mensagem);
+    void NewDetailRow(TDataSet* dataSet, int contador, const QString& chave,
+                      std::initializer_list<const char*> valores);
+    void NewOccurrenceRow(TDataSet* dataSet, int contador, const char* chave);
+    void CheckNoMovement(TField* sender, int (TDMDefAux::*conta)(DeclarationKey), int mensagem);
+    void RequireValue(TDataSet* dataSet, std::initializer_list<const char*> campos, int mensagem);
 };
 
 extern TDMDef* DMDef;

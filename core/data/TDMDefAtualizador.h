@@ -26,8 +26,8 @@ class TIBTransaction;
 class TDMDefAtualizador : public TComponent {
 public:
     // Result codes of Atualiza.
-    static constexpr int CodigoSucesso = 0;
-    static constexpr int CodigoFalhaAtualizacao = 999;
+    static constexpr int SuccessCode = 0;
+    static constexpr int UpdateFailedCode = 999;
 
     explicit TDMDefAtualizador(TComponent* owner = nullptr);
     // Disconnects ibDBDef; an update still open is rolled back.
@@ -35,23 +35,23 @@ public:
 
     // Runs the scripts for data at version versaoDados and stamps the
     // program's version, all in one transaction. Every outcome is reported in
-    // message boxes and sets Resultado: CodigoSucesso when the data are now
-    // current (or were already), CodigoFalhaAtualizacao when the data are too
+    // message boxes and sets ResultCode: SuccessCode when the data are now
+    // current (or were already), UpdateFailedCode when the data are too
     // old or the update failed and nothing of it was kept. Scripts whose
-    // failure does not stop the update are listed in ScriptsComFalha.
+    // failure does not stop the update are listed in FailedScripts.
     void Atualiza(const QString& versaoDados);
 
-    int Resultado() const { return m_resultado; }
-    void SetResultado(int resultado) { m_resultado = resultado; }
+    int ResultCode() const { return m_resultCode; }
+    void SetResultCode(int resultado) { m_resultCode = resultado; }
     // Names of the scripts of the last Atualiza that stopped on an error.
-    const QStringList& ScriptsComFalha() const { return m_scriptsComFalha; }
+    const QStringList& FailedScripts() const { return m_failedScripts; }
 
     // TX_PARAM1 of parameter 1 of the connected database. Raises the engine's
     // error when it cannot be read.
     QString LeVersaoDados();
     // Runs one script in a transaction of its own and commits it; on an error
     // rolls back and raises it, naming the script and its line.
-    void AplicaScript(TIBSQL* script);
+    void ApplyScript(TIBSQL* script);
 
     // The script components, in their declaration order.
     const std::vector<TIBSQL*>& Scripts() const { return m_scripts; }
@@ -78,27 +78,27 @@ public:
     TIBSQL* IBSQL_0334_OCORRENCIA;
 
 private:
-    TIBSQL* CriaScript(const QString& nome);
-    void ExecutaGrupos(const QString& versaoDados);
+    TIBSQL* MakeScript(const QString& nome);
+    void RunGroups(const QString& versaoDados);
     // Runs every line of the script; an error is raised naming the script
     // and the line.
-    void ExecutaScript(TIBSQL* script);
+    void RunScript(TIBSQL* script);
     // The same, but an error only ends the script and is recorded.
-    void TentaScript(TIBSQL* script);
+    void TryScript(TIBSQL* script);
     // The box of a group: success when every one of its scripts ran clean,
     // otherwise the scripts that failed.
-    void InformaGrupo(const QString& textoSucesso, const std::vector<TIBSQL*>& scripts);
-    void GravaVersaoSistema();
+    void ReportGroup(const QString& textoSucesso, const std::vector<TIBSQL*>& scripts);
+    void StampSystemVersion();
 
     // A group's box, shown once the update is committed.
-    struct Aviso {
-        bool erro;
-        QString texto;
+    struct Notice {
+        bool isError;
+        QString text;
     };
 
-    int m_resultado = CodigoSucesso;
-    QStringList m_scriptsComFalha;
-    QHash<QString, QString> m_errosDosScripts;
-    std::vector<Aviso> m_avisos;
+    int m_resultCode = SuccessCode;
+    QStringList m_failedScripts;
+    QHash<QString, QString> m_scriptErrors;
+    std::vector<Notice> m_notices;
     std::vector<TIBSQL*> m_scripts;
 };

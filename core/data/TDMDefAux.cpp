@@ -64,7 +64,7 @@ TDMDefAux::TDMDefAux(TComponent* owner) : TComponent(owner) {
     SetName(QStringLiteral("DMDefAux"));
     CriaRegistros();
     TIBDatabase* database = DMDefGeral->ibDBDef;
-    ibtDescricoes = CriaTransacao(this, QStringLiteral("ibtDescricoes"), database);
+    ibtDescricoes = MakeTransaction(this, QStringLiteral("ibtDescricoes"), database);
     ibqDescricoes = new TIBQuery(this);
     ibqDescricoes->SetName(QStringLiteral("ibqDescricoes"));
     ibqDescricoes->SetDatabase(database);
@@ -73,7 +73,7 @@ TDMDefAux::TDMDefAux(TComponent* owner) : TComponent(owner) {
                            QStringLiteral("WHERE RV_DOMAIN = 'D TP COMPLEMENTO'"),
                            QStringLiteral("AND   RV_LOW_VALUE = :P_Dado_Complementar")});
     ibqDescricoes->ParamByName(QStringLiteral("P_Dado_Complementar"))->SetDataType(ftString);
-    ibtAuxiliar = CriaTransacao(this, QStringLiteral("ibtAuxiliar"), database);
+    ibtAuxiliar = MakeTransaction(this, QStringLiteral("ibtAuxiliar"), database);
     ibqAuxiliar = new TIBQuery(this);
     ibqAuxiliar->SetName(QStringLiteral("ibqAuxiliar"));
     ibqAuxiliar->SetDatabase(database);
@@ -89,17 +89,17 @@ TDMDefAux::~TDMDefAux() {
 
 void TDMDefAux::CriaRegistros() {
     TIBDatabase* database = DMDefGeral->ibDBDef;
-    ibtRepresentante = CriaTransacao(this, QStringLiteral("ibtRepresentante"), database);
-    const TCadeiaDados representante =
-        CriaCadeia(this, database, ibtRepresentante, QStringLiteral("Representante"),
-                   {QStringLiteral("select * from  REPRESENTANTE")});
+    ibtRepresentante = MakeTransaction(this, QStringLiteral("ibtRepresentante"), database);
+    const TDataChain representante =
+        MakeDataChain(this, database, ibtRepresentante, QStringLiteral("Representante"),
+                      {QStringLiteral("select * from  REPRESENTANTE")});
     ibqRepresentante = representante.query;
     dspRepresentante = representante.provider;
     cdsRepresentante = representante.cds;
-    ibtContabilista = CriaTransacao(this, QStringLiteral("ibtContabilista"), database);
-    const TCadeiaDados contabilista =
-        CriaCadeia(this, database, ibtContabilista, QStringLiteral("Contabilista"),
-                   {QStringLiteral("select * from CONTABILISTA")});
+    ibtContabilista = MakeTransaction(this, QStringLiteral("ibtContabilista"), database);
+    const TDataChain contabilista =
+        MakeDataChain(this, database, ibtContabilista, QStringLiteral("Contabilista"),
+                      {QStringLiteral("select * from CONTABILISTA")});
     ibqContabilista = contabilista.query;
     dspContabilista = contabilista.provider;
     cdsContabilista = contabilista.cds;
@@ -110,20 +110,20 @@ void TDMDefAux::CriaRegistros() {
     const QString mascaraDDD = QStringLiteral("999;0; ");
     const QString mascaraTel = QStringLiteral("0000-0000;0; ");
 
-    CriaCampo<TFloatField>(cdsRepresentante, QStringLiteral("SQ_REPRESENTANTE"), true);
-    TStringField* nome = CriaCampoTexto(cdsRepresentante, QStringLiteral("NO_REPRESENTANTE_LEGAL"), 64, false,
-                                        QStringLiteral("Nome "));
-    TStringField* ddd = CriaCampoTexto(cdsRepresentante, QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"), 4,
-                                       false, QStringLiteral("DDD"));
-    TStringField* tel = CriaCampoTexto(cdsRepresentante, QStringLiteral("NU_TEL_REPRESENTANTE_LEGAL"), 8,
-                                       false, QStringLiteral("Telefone"));
-    CriaCampo<TFloatField>(cdsContabilista, QStringLiteral("SQ_CONTABILISTA"), true);
-    TStringField* dddC = CriaCampoTexto(cdsContabilista, QStringLiteral("NU_DDD_CONTABILISTA"), 4, false,
-                                        QStringLiteral("DDD"));
-    TStringField* telC = CriaCampoTexto(cdsContabilista, QStringLiteral("NU_TEL_CONTABILISTA"), 8, false,
-                                        QStringLiteral("Telefone"));
+    MakeField<TFloatField>(cdsRepresentante, QStringLiteral("SQ_REPRESENTANTE"), true);
+    TStringField* nome = MakeTextField(cdsRepresentante, QStringLiteral("NO_REPRESENTANTE_LEGAL"), 64, false,
+                                       QStringLiteral("Nome "));
+    TStringField* ddd = MakeTextField(cdsRepresentante, QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"), 4,
+                                      false, QStringLiteral("DDD"));
+    TStringField* tel = MakeTextField(cdsRepresentante, QStringLiteral("NU_TEL_REPRESENTANTE_LEGAL"), 8,
+                                      false, QStringLiteral("Telefone"));
+    MakeField<TFloatField>(cdsContabilista, QStringLiteral("SQ_CONTABILISTA"), true);
+    TStringField* dddC = MakeTextField(cdsContabilista, QStringLiteral("NU_DDD_CONTABILISTA"), 4, false,
+                                       QStringLiteral("DDD"));
+    TStringField* telC = MakeTextField(cdsContabilista, QStringLiteral("NU_TEL_CONTABILISTA"), 8, false,
+                                       QStringLiteral("Telefone"));
     TStringField* nomeC =
-        CriaCampoTexto(cdsContabilista, QStringLiteral("NO_CONTABILISTA"), 64, false, QStringLiteral("Nome"));
+        MakeTextField(cdsContabilista, QStringLiteral("NO_CONTABILISTA"), 64, false, QStringLiteral("Nome"));
     for (TStringField* field : {ddd, dddC}) {
         field->SetEditMask(mascaraDDD);
         field->OnValidate = validaDDD;
@@ -139,19 +139,19 @@ void TDMDefAux::CriaRegistros() {
 // ---- register fields ---------------------------------------------------------------
 
 void TDMDefAux::cdsRepresentanteNU_DDD_REPRESENTANTE_LEGALValidate(TField* sender) {
-    if (DDDInvalido(sender->AsString())) {
+    if (AreaCodeInvalid(sender->AsString())) {
         RuleMessages::Refuse(QStringLiteral("DDD inválido!"));
     }
 }
 
 void TDMDefAux::cdsRepresentanteNU_TEL_REPRESENTANTE_LEGALValidate(TField* sender) {
-    if (TelefoneInvalido(sender->AsString())) {
+    if (TelephoneInvalid(sender->AsString())) {
         RuleMessages::Refuse(QStringLiteral("Telefone inválido!"));
     }
 }
 
 void TDMDefAux::cdsRepresentanteNO_REPRESENTANTE_LEGALSetText(TField* sender, const QString& text) {
-    TextoOuNulo(sender, text);
+    SetTextOrNull(sender, text);
 }
 
 // ---- services ----------------------------------------------------------------------

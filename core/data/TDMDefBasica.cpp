@@ -21,44 +21,44 @@ TDMDefBasica* DMDefBasica = nullptr;
 namespace {
 
 // The period key of a date column: year and month of its 'YYYY-MM-DD' text.
-QString ChaveData(const QString& coluna) {
+QString DateKey(const QString& coluna) {
     return QStringLiteral("CAST(SUBSTRING(CAST(%1 AS VARCHAR(10)) FROM 1 FOR 4) || "
                           "SUBSTRING(CAST(%1 AS VARCHAR(10)) FROM 6 FOR 2) AS INTEGER)")
         .arg(coluna);
 }
 
 // A history row of alias `a` is valid in the period :Data.
-QString Vigente(const QString& a) {
+QString ValidInPeriod(const QString& a) {
     return QStringLiteral("%1 <= :Data AND (%2 >= :Data OR %3.DT_FIM IS NULL)")
-        .arg(ChaveData(a + QStringLiteral(".DT_INICIO")), ChaveData(a + QStringLiteral(".DT_FIM")), a);
+        .arg(DateKey(a + QStringLiteral(".DT_INICIO")), DateKey(a + QStringLiteral(".DT_FIM")), a);
 }
 
 // Of the rows valid in the period, the latest: the sub-select of its start.
-QString UltimaVigente(const QString& a, const QString& tabela, const QString& chave) {
+QString LatestValidInPeriod(const QString& a, const QString& tabela, const QString& chave) {
     return QStringLiteral("%1.DT_INICIO = (SELECT MAX(X.DT_INICIO) FROM %2 X WHERE X.%3 = %1.%3 AND %4)")
-        .arg(a, tabela, chave, Vigente(QStringLiteral("X")));
+        .arg(a, tabela, chave, ValidInPeriod(QStringLiteral("X")));
 }
 
-QStringList ConsultaCFOPsPeriodo(char natureza) {
+QStringList PeriodCfopsQuery(char natureza) {
     return {
         QStringLiteral("SELECT C.CO_FISCAL_OPERACAO, C.TP_NATUREZA_CFOP, C.DT_INICIO, C.DT_FIM, C.ST_CFOP,"),
         QStringLiteral("       H.DS_CFOP, H.DT_INICIO, H.DT_FIM"),
         QStringLiteral("FROM CFOP C, CFOP_HIST H"),
         QStringLiteral("WHERE H.CO_FISCAL_OPERACAO = C.CO_FISCAL_OPERACAO"),
         QStringLiteral("AND C.TP_NATUREZA_CFOP = '%1' AND C.ST_CFOP = 'A'").arg(QChar::fromLatin1(natureza)),
-        QStringLiteral("AND ") + Vigente(QStringLiteral("H")),
-        QStringLiteral("AND ") + UltimaVigente(QStringLiteral("H"), QStringLiteral("CFOP_HIST"),
-                                               QStringLiteral("CO_FISCAL_OPERACAO")),
+        QStringLiteral("AND ") + ValidInPeriod(QStringLiteral("H")),
+        QStringLiteral("AND ") + LatestValidInPeriod(QStringLiteral("H"), QStringLiteral("CFOP_HIST"),
+                                                     QStringLiteral("CO_FISCAL_OPERACAO")),
         QStringLiteral("ORDER BY C.CO_FISCAL_OPERACAO")};
 }
 
-QStringList ConsultaFundamentos(const QString& condicao) {
+QStringList LegalGroundsQuery(const QString& condicao) {
     return {QStringLiteral("select *  from FUNDAMENTACAO_LEGAL_DEF"), condicao,
             QStringLiteral("st_ocorrencia_def = 'A'"),
             QStringLiteral("order by TP_OCORRENCIA, NU_OCORRENCIA,  TP_APURACAO")};
 }
 
-QStringList ConsultaConFundamento() {
+QStringList LegalGroundLookupQuery() {
     return {QStringLiteral("SELECT F.SQ_OCORRENCIA_DEF, F.TP_OCORRENCIA, F.NU_OCORRENCIA, F.DS_OCORRENCIA,"),
             QStringLiteral("       F.TP_APURACAO, FH.DT_INICIO, FH.DT_FIM, FH.DS_LEGISLACAO_OCORRENCIA,"),
             QStringLiteral(
@@ -68,24 +68,25 @@ QStringList ConsultaConFundamento() {
             QStringLiteral("FROM FUNDAMENTACAO_LEGAL_DEF F, FUNDAMENTACAO_LEGAL_DEF_HIST FH"),
             QStringLiteral("WHERE FH.SQ_OCORRENCIA_DEF = F.SQ_OCORRENCIA_DEF"),
             QStringLiteral("AND F.ST_OCORRENCIA_DEF = 'A'"),
-            QStringLiteral("AND ") + Vigente(QStringLiteral("FH")),
-            QStringLiteral("AND ") + UltimaVigente(QStringLiteral("FH"),
-                                                   QStringLiteral("FUNDAMENTACAO_LEGAL_DEF_HIST"),
-                                                   QStringLiteral("SQ_OCORRENCIA_DEF")),
+            QStringLiteral("AND ") + ValidInPeriod(QStringLiteral("FH")),
+            QStringLiteral("AND ") + LatestValidInPeriod(QStringLiteral("FH"),
+                                                         QStringLiteral("FUNDAMENTACAO_LEGAL_DEF_HIST"),
+                                                         QStringLiteral("SQ_OCORRENCIA_DEF")),
             QStringLiteral("ORDER BY F.TP_OCORRENCIA, F.NU_OCORRENCIA,  F.TP_APURACAO")};
 }
 
-QStringList ConsultaMunicipiosPeriodo() {
+QStringList PeriodMunicipalitiesQuery() {
     return {QStringLiteral("SELECT M.*, MALC.DT_INICIO, MALC.CO_LOCALIDADE, MALC.DT_FIM"),
             QStringLiteral("FROM municipio M, municipio_alc MALC"),
             QStringLiteral("WHERE MALC.CO_LOCALIDADE = M.CO_LOCALIDADE"),
-            QStringLiteral("AND ") + Vigente(QStringLiteral("MALC")),
-            QStringLiteral("AND ") + UltimaVigente(QStringLiteral("MALC"), QStringLiteral("MUNICIPIO_ALC"),
-                                                   QStringLiteral("CO_LOCALIDADE")),
+            QStringLiteral("AND ") + ValidInPeriod(QStringLiteral("MALC")),
+            QStringLiteral("AND ") + LatestValidInPeriod(QStringLiteral("MALC"),
+                                                         QStringLiteral("MUNICIPIO_ALC"),
+                                                         QStringLiteral("CO_LOCALIDADE")),
             QStringLiteral("ORDER BY  M.NO_LOCALIDADE")};
 }
 
-QString Situacao(const QString& st) {
+QString StatusText(const QString& st) {
     if (st == QLatin1String("A"))
         return QStringLiteral("Ativo");
     if (st == QLatin1String("D"))
@@ -93,7 +94,7 @@ QString Situacao(const QString& st) {
     return {};
 }
 
-QString DescricaoApuracao(const QString& tp) {
+QString ComputationText(const QString& tp) {
     if (tp == QLatin1String("N"))
         return QStringLiteral("Operações Próprias");
     if (tp == QLatin1String("S"))
@@ -105,7 +106,7 @@ QString DescricaoApuracao(const QString& tp) {
     return {};
 }
 
-QString DescricaoOcorrencia(int tipo) {
+QString OccurrenceKindText(int tipo) {
     switch (tipo) {
     case 2:
         return QStringLiteral("Outros Débitos");
@@ -138,74 +139,74 @@ QString DescricaoOcorrencia(int tipo) {
 
 // The occurrence code: N070069 ("N", kind 7, number 69), or the number alone
 // for export-balance purposes ("E").
-QString CodigoOcorrencia(TDataSet* dataSet) {
+QString OccurrenceCode(TDataSet* dataSet) {
     const QString numero =
-        CompletaZeros(LadoEsquerdo, dataSet->FieldByName(QStringLiteral("NU_OCORRENCIA"))->AsString(), 4);
+        CompletaZeros(LeftSide, dataSet->FieldByName(QStringLiteral("NU_OCORRENCIA"))->AsString(), 4);
     const QString apuracao = dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->AsString();
     if (apuracao == QLatin1String("E"))
         return numero;
     return apuracao +
-           CompletaZeros(LadoEsquerdo, dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsString(), 2) +
+           CompletaZeros(LeftSide, dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsString(), 2) +
            numero;
 }
 
-void CamposFundamento(TClientDataSet* set) {
-    CriaCampo<TIntegerField>(set, QStringLiteral("SQ_OCORRENCIA_DEF"), true);
-    CriaCampo<TSmallintField>(set, QStringLiteral("TP_OCORRENCIA"));
-    CriaCampo<TSmallintField>(set, QStringLiteral("NU_OCORRENCIA"));
-    CriaCampoTexto(set, QStringLiteral("DS_OCORRENCIA"), 200);
-    CriaCampoTexto(set, QStringLiteral("TP_APURACAO"), 1);
+void LegalGroundFields(TClientDataSet* set) {
+    MakeField<TIntegerField>(set, QStringLiteral("SQ_OCORRENCIA_DEF"), true);
+    MakeField<TSmallintField>(set, QStringLiteral("TP_OCORRENCIA"));
+    MakeField<TSmallintField>(set, QStringLiteral("NU_OCORRENCIA"));
+    MakeTextField(set, QStringLiteral("DS_OCORRENCIA"), 200);
+    MakeTextField(set, QStringLiteral("TP_APURACAO"), 1);
 }
 
 } // namespace
 
 TDMDefBasica::TDMDefBasica(TComponent* owner) : TComponent(owner) {
     SetName(QStringLiteral("DMDefBasica"));
-    cdsUFs = Cadeia(QStringLiteral("UFs"),
-                    {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF COLLATE WIN_PTBR")});
-    cdsMunicipios = Cadeia(
-        QStringLiteral("Municipios"),
-        {QStringLiteral("select M.*, U.CO_UF, U.SG_UF"), QStringLiteral("from MUNICIPIO M , ufs U"),
-         QStringLiteral("WHERE U.CO_UF = M.CO_UF"), QStringLiteral("ORDER BY  U.SG_UF, NO_LOCALIDADE")});
+    cdsUFs = Chain(QStringLiteral("UFs"),
+                   {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF COLLATE WIN_PTBR")});
+    cdsMunicipios = Chain(QStringLiteral("Municipios"), {QStringLiteral("select M.*, U.CO_UF, U.SG_UF"),
+                                                         QStringLiteral("from MUNICIPIO M , ufs U"),
+                                                         QStringLiteral("WHERE U.CO_UF = M.CO_UF"),
+                                                         QStringLiteral("ORDER BY  U.SG_UF, NO_LOCALIDADE")});
     cdsMunicipiosALC =
-        Cadeia(QStringLiteral("MunicipiosALC"), {QStringLiteral("select * from MUNICIPIO_ALC"),
-                                                 QStringLiteral("WHERE CO_LOCALIDADE = :CO_LOCALIDADE")});
-    Vincula(cdsMunicipios, cdsMunicipiosALC, QStringLiteral("CO_LOCALIDADE"));
-    CriaCFOPs();
+        Chain(QStringLiteral("MunicipiosALC"), {QStringLiteral("select * from MUNICIPIO_ALC"),
+                                                QStringLiteral("WHERE CO_LOCALIDADE = :CO_LOCALIDADE")});
+    LinkHistory(cdsMunicipios, cdsMunicipiosALC, QStringLiteral("CO_LOCALIDADE"));
+    BuildCfops();
 
-    cdsFundamentos = Cadeia(QStringLiteral("Fundamentos"),
-                            ConsultaFundamentos(QStringLiteral("where tp_ocorrencia < 50 and")));
+    cdsFundamentos = Chain(QStringLiteral("Fundamentos"),
+                           LegalGroundsQuery(QStringLiteral("where tp_ocorrencia < 50 and")));
     cdsFundHist =
-        Cadeia(QStringLiteral("FundHist"), {QStringLiteral("select * from FUNDAMENTACAO_LEGAL_DEF_HIST"),
+        Chain(QStringLiteral("FundHist"), {QStringLiteral("select * from FUNDAMENTACAO_LEGAL_DEF_HIST"),
+                                           QStringLiteral("WHERE SQ_OCORRENCIA_DEF = :SQ_OCORRENCIA_DEF"),
+                                           QStringLiteral("order by DT_INICIO")});
+    BuildLegalGrounds(cdsFundamentos, cdsFundHist);
+    cdsFinalidades = Chain(QStringLiteral("Finalidades"),
+                           LegalGroundsQuery(QStringLiteral("where tp_ocorrencia >= 50 and")));
+    cdsFinalHist =
+        Chain(QStringLiteral("FinalHist"), {QStringLiteral("select * from FUNDAMENTACAO_LEGAL_DEF_HIST"),
                                             QStringLiteral("WHERE SQ_OCORRENCIA_DEF = :SQ_OCORRENCIA_DEF"),
                                             QStringLiteral("order by DT_INICIO")});
-    CriaFundamentos(cdsFundamentos, cdsFundHist);
-    cdsFinalidades = Cadeia(QStringLiteral("Finalidades"),
-                            ConsultaFundamentos(QStringLiteral("where tp_ocorrencia >= 50 and")));
-    cdsFinalHist =
-        Cadeia(QStringLiteral("FinalHist"), {QStringLiteral("select * from FUNDAMENTACAO_LEGAL_DEF_HIST"),
-                                             QStringLiteral("WHERE SQ_OCORRENCIA_DEF = :SQ_OCORRENCIA_DEF"),
-                                             QStringLiteral("order by DT_INICIO")});
-    CriaFundamentos(cdsFinalidades, cdsFinalHist);
+    BuildLegalGrounds(cdsFinalidades, cdsFinalHist);
 
-    cdsConFundamento = Cadeia(QStringLiteral("ConFundamento"), ConsultaConFundamento());
-    CriaConFundamento(cdsConFundamento);
-    cdsConFundamentoDest = Cadeia(QStringLiteral("ConFundamentoDest"), ConsultaConFundamento());
-    CriaConFundamento(cdsConFundamentoDest);
+    cdsConFundamento = Chain(QStringLiteral("ConFundamento"), LegalGroundLookupQuery());
+    BuildLegalGroundLookup(cdsConFundamento);
+    cdsConFundamentoDest = Chain(QStringLiteral("ConFundamentoDest"), LegalGroundLookupQuery());
+    BuildLegalGroundLookup(cdsConFundamentoDest);
 
-    cdsMun = Cadeia(QStringLiteral("Mun"), ConsultaMunicipiosPeriodo());
+    cdsMun = Chain(QStringLiteral("Mun"), PeriodMunicipalitiesQuery());
     cdsMun->Params().CreateParam(ftInteger, QStringLiteral("Data"));
-    CriaCampo<TIntegerField>(cdsMun, QStringLiteral("CO_LOCALIDADE"), true);
-    CriaCampo<TSmallintField>(cdsMun, QStringLiteral("CO_UF"));
-    CriaCampoTexto(cdsMun, QStringLiteral("NO_LOCALIDADE"), 60);
-    CriaCampo<TIntegerField>(cdsMun, QStringLiteral("NU_CEP_LOCALIDADE"));
-    CriaCampo<TDateField>(cdsMun, QStringLiteral("DT_INICIO"));
-    CriaCampo<TIntegerField>(cdsMun, QStringLiteral("CO_LOCALIDADE1"));
-    CriaCampo<TDateField>(cdsMun, QStringLiteral("DT_FIM"));
-    CriaCampoLookup(cdsMun, QStringLiteral("SG_UF"), 2, cdsUFs, QStringLiteral("CO_UF"),
+    MakeField<TIntegerField>(cdsMun, QStringLiteral("CO_LOCALIDADE"), true);
+    MakeField<TSmallintField>(cdsMun, QStringLiteral("CO_UF"));
+    MakeTextField(cdsMun, QStringLiteral("NO_LOCALIDADE"), 60);
+    MakeField<TIntegerField>(cdsMun, QStringLiteral("NU_CEP_LOCALIDADE"));
+    MakeField<TDateField>(cdsMun, QStringLiteral("DT_INICIO"));
+    MakeField<TIntegerField>(cdsMun, QStringLiteral("CO_LOCALIDADE1"));
+    MakeField<TDateField>(cdsMun, QStringLiteral("DT_FIM"));
+    MakeLookupField(cdsMun, QStringLiteral("SG_UF"), 2, cdsUFs, QStringLiteral("CO_UF"),
                     QStringLiteral("CO_UF"), QStringLiteral("SG_UF"));
 
-    ibtRefCodes = CriaTransacao(this, QStringLiteral("ibtRefCodes"), DMDefGeral->ibDBDef);
+    ibtRefCodes = MakeTransaction(this, QStringLiteral("ibtRefCodes"), DMDefGeral->ibDBDef);
     ibqRefCodes = new TIBQuery(this);
     ibqRefCodes->SetName(QStringLiteral("ibqRefCodes"));
     ibqRefCodes->SetDatabase(DMDefGeral->ibDBDef);
@@ -222,12 +223,12 @@ TDMDefBasica::~TDMDefBasica() {
         DMDefBasica = nullptr;
 }
 
-TClientDataSet* TDMDefBasica::Cadeia(const QString& stem, const QStringList& sql) {
-    TIBTransaction* transaction = CriaTransacao(this, QStringLiteral("ibt") + stem, DMDefGeral->ibDBDef);
-    return CriaCadeia(this, DMDefGeral->ibDBDef, transaction, stem, sql).cds;
+TClientDataSet* TDMDefBasica::Chain(const QString& stem, const QStringList& sql) {
+    TIBTransaction* transaction = MakeTransaction(this, QStringLiteral("ibt") + stem, DMDefGeral->ibDBDef);
+    return MakeDataChain(this, DMDefGeral->ibDBDef, transaction, stem, sql).cds;
 }
 
-void TDMDefBasica::Vincula(TClientDataSet* masterSet, TClientDataSet* detailSet, const QString& key) {
+void TDMDefBasica::LinkHistory(TClientDataSet* masterSet, TClientDataSet* detailSet, const QString& key) {
     detailSet->Params().CreateParam(ftInteger, key);
     // The module frees its data sets in any order: a master closed as it goes
     // away leaves a detail that went first alone.
@@ -247,76 +248,76 @@ void TDMDefBasica::Vincula(TClientDataSet* masterSet, TClientDataSet* detailSet,
     });
 }
 
-void TDMDefBasica::CriaCFOPs() {
-    cdsCFOPs = Cadeia(QStringLiteral("CFOPs"),
-                      {QStringLiteral("select * from CFOP"), QStringLiteral("where ST_CFOP = 'A'"),
-                       QStringLiteral("order by CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP")});
-    CriaCampo<TSmallintField>(cdsCFOPs, QStringLiteral("CO_FISCAL_OPERACAO"), true);
-    CriaCampoTexto(cdsCFOPs, QStringLiteral("TP_NATUREZA_CFOP"), 1);
-    CriaCampo<TDateField>(cdsCFOPs, QStringLiteral("DT_INICIO"));
-    CriaCampo<TDateField>(cdsCFOPs, QStringLiteral("DT_FIM"));
-    CriaCampoTexto(cdsCFOPs, QStringLiteral("ST_CFOP"), 1);
-    CriaCampo<TDateField>(cdsCFOPs, QStringLiteral("DT_ST_CFOP"));
-    CriaCampoCalculado(cdsCFOPs, QStringLiteral("DescSTCFOP"), 10);
-    CriaCampoCalculado(cdsCFOPs, QStringLiteral("DescTPNatCFOP"), 10);
+void TDMDefBasica::BuildCfops() {
+    cdsCFOPs = Chain(QStringLiteral("CFOPs"),
+                     {QStringLiteral("select * from CFOP"), QStringLiteral("where ST_CFOP = 'A'"),
+                      QStringLiteral("order by CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP")});
+    MakeField<TSmallintField>(cdsCFOPs, QStringLiteral("CO_FISCAL_OPERACAO"), true);
+    MakeTextField(cdsCFOPs, QStringLiteral("TP_NATUREZA_CFOP"), 1);
+    MakeField<TDateField>(cdsCFOPs, QStringLiteral("DT_INICIO"));
+    MakeField<TDateField>(cdsCFOPs, QStringLiteral("DT_FIM"));
+    MakeTextField(cdsCFOPs, QStringLiteral("ST_CFOP"), 1);
+    MakeField<TDateField>(cdsCFOPs, QStringLiteral("DT_ST_CFOP"));
+    MakeCalculatedField(cdsCFOPs, QStringLiteral("DescSTCFOP"), 10);
+    MakeCalculatedField(cdsCFOPs, QStringLiteral("DescTPNatCFOP"), 10);
     cdsCFOPs->OnCalcFields = TDataSetNotifyEvent(this, &TDMDefBasica::cdsCFOPsCalcFields);
     cdsCFOPsHist =
-        Cadeia(QStringLiteral("CFOPsHist"), {QStringLiteral("select * from CFOP_HIST"),
-                                             QStringLiteral("where CO_FISCAL_OPERACAO = :CO_FISCAL_OPERACAO"),
-                                             QStringLiteral("order by DT_INICIO")});
-    Vincula(cdsCFOPs, cdsCFOPsHist, QStringLiteral("CO_FISCAL_OPERACAO"));
+        Chain(QStringLiteral("CFOPsHist"), {QStringLiteral("select * from CFOP_HIST"),
+                                            QStringLiteral("where CO_FISCAL_OPERACAO = :CO_FISCAL_OPERACAO"),
+                                            QStringLiteral("order by DT_INICIO")});
+    LinkHistory(cdsCFOPs, cdsCFOPsHist, QStringLiteral("CO_FISCAL_OPERACAO"));
 
-    cdsCFOPsEntradas = Cadeia(QStringLiteral("CFOPsEntradas"), ConsultaCFOPsPeriodo('E'));
-    cdsCFOPsSaidas = Cadeia(QStringLiteral("CFOPsSaidas"), ConsultaCFOPsPeriodo('S'));
+    cdsCFOPsEntradas = Chain(QStringLiteral("CFOPsEntradas"), PeriodCfopsQuery('E'));
+    cdsCFOPsSaidas = Chain(QStringLiteral("CFOPsSaidas"), PeriodCfopsQuery('S'));
     for (TClientDataSet* set : {cdsCFOPsEntradas, cdsCFOPsSaidas}) {
         set->SetIndexFieldNames(QStringLiteral("CO_FISCAL_OPERACAO"));
         set->Params().CreateParam(ftInteger, QStringLiteral("Data"));
     }
 }
 
-void TDMDefBasica::CriaFundamentos(TClientDataSet* set, TClientDataSet* historico) {
-    CamposFundamento(set);
-    CriaCampoTexto(set, QStringLiteral("ST_OCORRENCIA_DEF"), 1);
-    CriaCampo<TDateField>(set, QStringLiteral("DT_ST_OCORRENCIA_DEF"));
+void TDMDefBasica::BuildLegalGrounds(TClientDataSet* set, TClientDataSet* historico) {
+    LegalGroundFields(set);
+    MakeTextField(set, QStringLiteral("ST_OCORRENCIA_DEF"), 1);
+    MakeField<TDateField>(set, QStringLiteral("DT_ST_OCORRENCIA_DEF"));
     for (const char* nome : {"Fundamento", "DescTpApuracao", "DescTpOcorrencia", "Codigo", "DescSituacao"})
-        CriaCampoCalculado(set, QString::fromLatin1(nome), 40);
+        MakeCalculatedField(set, QString::fromLatin1(nome), 40);
     set->OnCalcFields = TDataSetNotifyEvent(this, &TDMDefBasica::cdsFundamentosCalcFields);
 
-    CriaCampo<TIntegerField>(historico, QStringLiteral("SQ_OCORRENCIA_DEF"), true);
-    CriaCampo<TDateField>(historico, QStringLiteral("DT_INICIO"));
-    CriaCampo<TDateField>(historico, QStringLiteral("DT_FIM"));
-    CriaCampoTexto(historico, QStringLiteral("DS_LEGISLACAO_OCORRENCIA"), 200);
+    MakeField<TIntegerField>(historico, QStringLiteral("SQ_OCORRENCIA_DEF"), true);
+    MakeField<TDateField>(historico, QStringLiteral("DT_INICIO"));
+    MakeField<TDateField>(historico, QStringLiteral("DT_FIM"));
+    MakeTextField(historico, QStringLiteral("DS_LEGISLACAO_OCORRENCIA"), 200);
     for (int n = 1; n <= 5; ++n)
-        CriaCampoTexto(historico, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(n), 10);
+        MakeTextField(historico, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(n), 10);
     for (int n = 1; n <= 5; ++n)
-        CriaCampoCalculado(historico, QStringLiteral("DescTpDadoComp%1").arg(n), 240);
+        MakeCalculatedField(historico, QStringLiteral("DescTpDadoComp%1").arg(n), 240);
     historico->OnCalcFields = TDataSetNotifyEvent(this, &TDMDefBasica::cdsFundHistCalcFields);
-    Vincula(set, historico, QStringLiteral("SQ_OCORRENCIA_DEF"));
+    LinkHistory(set, historico, QStringLiteral("SQ_OCORRENCIA_DEF"));
 }
 
-void TDMDefBasica::CriaConFundamento(TClientDataSet* set) {
+void TDMDefBasica::BuildLegalGroundLookup(TClientDataSet* set) {
     set->SetIndexFieldNames(QStringLiteral("SQ_OCORRENCIA_DEF"));
     set->Params().CreateParam(ftInteger, QStringLiteral("Data"));
-    CamposFundamento(set);
-    CriaCampo<TDateField>(set, QStringLiteral("DT_INICIO"));
-    CriaCampo<TDateField>(set, QStringLiteral("DT_FIM"));
-    CriaCampoTexto(set, QStringLiteral("DS_LEGISLACAO_OCORRENCIA"), 200);
+    LegalGroundFields(set);
+    MakeField<TDateField>(set, QStringLiteral("DT_INICIO"));
+    MakeField<TDateField>(set, QStringLiteral("DT_FIM"));
+    MakeTextField(set, QStringLiteral("DS_LEGISLACAO_OCORRENCIA"), 200);
     for (int n = 1; n <= 5; ++n)
-        CriaCampoTexto(set, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(n), 10);
-    CriaCampoTexto(set, QStringLiteral("ST_OCORRENCIA_DEF"), 1);
-    CriaCampo<TDateField>(set, QStringLiteral("DT_ST_OCORRENCIA_DEF"));
-    CriaCampoCalculado(set, QStringLiteral("Codigo"), 7);
+        MakeTextField(set, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(n), 10);
+    MakeTextField(set, QStringLiteral("ST_OCORRENCIA_DEF"), 1);
+    MakeField<TDateField>(set, QStringLiteral("DT_ST_OCORRENCIA_DEF"));
+    MakeCalculatedField(set, QStringLiteral("Codigo"), 7);
     for (int n = 1; n <= 5; ++n)
-        CriaCampoCalculado(set, QStringLiteral("DescTpDadoComp%1").arg(n), 240);
+        MakeCalculatedField(set, QStringLiteral("DescTpDadoComp%1").arg(n), 240);
     set->OnCalcFields = TDataSetNotifyEvent(this, &TDMDefBasica::cdsConFundamentoCalcFields);
-    set->BeforeOpen = TDataSetNotifyEvent::fromFunction([this](TDataSet*) { m_significados.clear(); });
+    set->BeforeOpen = TDataSetNotifyEvent::fromFunction([this](TDataSet*) { m_meanings.clear(); });
 }
 
 // ---- calculated fields -------------------------------------------------------------
 
 void TDMDefBasica::cdsCFOPsCalcFields(TDataSet* dataSet) {
     dataSet->FieldByName(QStringLiteral("DescSTCFOP"))
-        ->SetAsString(Situacao(dataSet->FieldByName(QStringLiteral("ST_CFOP"))->AsString()));
+        ->SetAsString(StatusText(dataSet->FieldByName(QStringLiteral("ST_CFOP"))->AsString()));
     const QString natureza = dataSet->FieldByName(QStringLiteral("TP_NATUREZA_CFOP"))->AsString();
     QString descricao;
     if (natureza == QLatin1String("E"))
@@ -328,13 +329,12 @@ void TDMDefBasica::cdsCFOPsCalcFields(TDataSet* dataSet) {
 
 void TDMDefBasica::cdsFundamentosCalcFields(TDataSet* dataSet) {
     dataSet->FieldByName(QStringLiteral("DescSituacao"))
-        ->SetAsString(Situacao(dataSet->FieldByName(QStringLiteral("ST_OCORRENCIA_DEF"))->AsString()));
+        ->SetAsString(StatusText(dataSet->FieldByName(QStringLiteral("ST_OCORRENCIA_DEF"))->AsString()));
     dataSet->FieldByName(QStringLiteral("DescTpApuracao"))
-        ->SetAsString(DescricaoApuracao(dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->AsString()));
+        ->SetAsString(ComputationText(dataSet->FieldByName(QStringLiteral("TP_APURACAO"))->AsString()));
     dataSet->FieldByName(QStringLiteral("DescTpOcorrencia"))
-        ->SetAsString(
-            DescricaoOcorrencia(dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsInteger()));
-    dataSet->FieldByName(QStringLiteral("Codigo"))->SetAsString(CodigoOcorrencia(dataSet));
+        ->SetAsString(OccurrenceKindText(dataSet->FieldByName(QStringLiteral("TP_OCORRENCIA"))->AsInteger()));
+    dataSet->FieldByName(QStringLiteral("Codigo"))->SetAsString(OccurrenceCode(dataSet));
 }
 
 void TDMDefBasica::cdsFundHistCalcFields(TDataSet* dataSet) {
@@ -343,7 +343,7 @@ void TDMDefBasica::cdsFundHistCalcFields(TDataSet* dataSet) {
 
 void TDMDefBasica::cdsConFundamentoCalcFields(TDataSet* dataSet) {
     DescreveTiposDado(dataSet, false);
-    dataSet->FieldByName(QStringLiteral("Codigo"))->SetAsString(CodigoOcorrencia(dataSet));
+    dataSet->FieldByName(QStringLiteral("Codigo"))->SetAsString(OccurrenceCode(dataSet));
 }
 
 void TDMDefBasica::DescreveTiposDado(TDataSet* dataSet, bool descreveVazio) {
@@ -354,13 +354,13 @@ void TDMDefBasica::DescreveTiposDado(TDataSet* dataSet, bool descreveVazio) {
         if (letra.isEmpty() && !descreveVazio)
             descricao->SetAsString(QStringLiteral("Não preencher"));
         else
-            descricao->SetAsString(SignificadoTipo(letra));
+            descricao->SetAsString(TypeMeaning(letra));
     }
 }
 
-QString TDMDefBasica::SignificadoTipo(const QString& letra) {
-    const auto cached = m_significados.constFind(letra);
-    if (cached != m_significados.cend())
+QString TDMDefBasica::TypeMeaning(const QString& letra) {
+    const auto cached = m_meanings.constFind(letra);
+    if (cached != m_meanings.cend())
         return *cached;
     ibqRefCodes->ParamByName(QStringLiteral("Low_Value"))->SetAsString(letra);
     ibqRefCodes->Open();
@@ -368,13 +368,13 @@ QString TDMDefBasica::SignificadoTipo(const QString& letra) {
                                     ? QString()
                                     : ibqRefCodes->FieldByName(QStringLiteral("RV_MEANING"))->AsString();
     ibqRefCodes->Close();
-    m_significados.insert(letra, significado);
+    m_meanings.insert(letra, significado);
     return significado;
 }
 
 // ---- filters and periods -----------------------------------------------------------
 
-void TDMDefBasica::FiltraUsados(TDataSet* detailSet, TDataSet* lookupSet, const QString& prefix) {
+void TDMDefBasica::FilterUsed(TDataSet* detailSet, TDataSet* lookupSet, const QString& prefix) {
     const QString fieldName = prefix.trimmed().section(QLatin1Char(' '), 0, 0);
     QStringList condicoes;
     detailSet->DisableControls();
@@ -395,11 +395,11 @@ void TDMDefBasica::FiltraUsados(TDataSet* detailSet, TDataSet* lookupSet, const 
 }
 
 void TDMDefBasica::FiltraCFOPsUsados(TDataSet* detailSet, TDataSet* lookupSet) {
-    FiltraUsados(detailSet, lookupSet, QStringLiteral("CO_FISCAL_OPERACAO <> "));
+    FilterUsed(detailSet, lookupSet, QStringLiteral("CO_FISCAL_OPERACAO <> "));
 }
 
 void TDMDefBasica::FiltraUFsUsadas(TDataSet* detailSet, TDataSet* lookupSet) {
-    FiltraUsados(detailSet, lookupSet, QStringLiteral(" CO_UF <> "));
+    FilterUsed(detailSet, lookupSet, QStringLiteral(" CO_UF <> "));
 }
 
 void TDMDefBasica::AplicaFiltro(TDataSet* clientSet, const QString& filterText) {
@@ -407,14 +407,14 @@ void TDMDefBasica::AplicaFiltro(TDataSet* clientSet, const QString& filterText) 
     clientSet->SetFiltered(true);
 }
 
-int TDMDefBasica::ChavePeriodo(int ano, int mes) {
+int TDMDefBasica::PeriodKey(int ano, int mes) {
     return ano * 100 + mes;
 }
 
 void TDMDefBasica::AbrePorPeriodo(TClientDataSet* clientSet) {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
-    const int periodo = ChavePeriodo(declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsInteger(),
-                                     declaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsInteger());
+    const int periodo = PeriodKey(declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsInteger(),
+                                  declaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsInteger());
     clientSet->Close();
     clientSet->Params().ParamByName(QStringLiteral("Data"))->SetAsInteger(periodo);
     clientSet->Open();

@@ -33,7 +33,7 @@ public:
     // (Re)opens a period set for the reference month of DMDef.cdsDeclaracao.
     void AbrePorPeriodo(TClientDataSet* clientSet);
     // The period key year * 100 + month.
-    static int ChavePeriodo(int ano, int mes);
+    static int PeriodKey(int ano, int mes);
 
     void cdsCFOPsCalcFields(TDataSet* dataSet);
     void cdsFundamentosCalcFields(TDataSet* dataSet);
@@ -58,19 +58,19 @@ public:
     TIBQuery* ibqRefCodes;
 
 private:
-    TClientDataSet* Cadeia(const QString& stem, const QStringList& sql);
+    TClientDataSet* Chain(const QString& stem, const QStringList& sql);
     // A history set that follows masterSet by the key field.
-    void Vincula(TClientDataSet* masterSet, TClientDataSet* detailSet, const QString& key);
-    void CriaCFOPs();
-    void CriaFundamentos(TClientDataSet* set, TClientDataSet* historico);
-    void CriaConFundamento(TClientDataSet* set);
-    void FiltraUsados(TDataSet* detailSet, TDataSet* lookupSet, const QString& prefix);
+    void LinkHistory(TClientDataSet* masterSet, TClientDataSet* detailSet, const QString& key);
+    void BuildCfops();
+    void BuildLegalGrounds(TClientDataSet* set, TClientDataSet* historico);
+    void BuildLegalGroundLookup(TClientDataSet* set);
+    void FilterUsed(TDataSet* detailSet, TDataSet* lookupSet, const QString& prefix);
     // DescTpDadoComp1..3 of the record; an empty type reads "Não preencher"
     // unless descreveVazio.
     void DescreveTiposDado(TDataSet* dataSet, bool descreveVazio);
-    QString SignificadoTipo(const QString& letra);
+    QString TypeMeaning(const QString& letra);
 
-    QHash<QString, QString> m_significados; // meaning by type letter, while sets are open
+    QHash<QString, QString> m_meanings; // meaning by type letter, while sets are open
 };
 
 extern TDMDefBasica* DMDefBasica;

@@ -29,25 +29,25 @@
 
 TDMDefGeral* DMDefGeral = nullptr;
 
-const QString TDMDefGeral::PrefixoBackupTemporario = QStringLiteral("dbdef-");
-const QString TDMDefGeral::SufixoBackupTemporario = QStringLiteral(".gbk");
+const QString TDMDefGeral::TemporaryBackupPrefix = QStringLiteral("dbdef-");
+const QString TDMDefGeral::TemporaryBackupSuffix = QStringLiteral(".gbk");
 
 namespace {
 
 // The design-time text of the scratch queries; always replaced before use.
-const QStringList ConsultaInicial{QStringLiteral("select * from ENTRADA_DECLARADA")};
+const QStringList InitialQueryText{QStringLiteral("select * from ENTRADA_DECLARADA")};
 
-constexpr std::int64_t CodigoBancoCorrompido = 335544335;
-constexpr int TentativasServidor = 10;
-constexpr int EsperaServidorMs = 1000;
+constexpr std::int64_t CorruptDatabaseCode = 335544335;
+constexpr int ServerAttempts = 10;
+constexpr int ServerWaitMs = 1000;
 // The longest the window and a stop request wait between two lines of the backup.
-constexpr int EsperaPorLinhaMs = 100;
+constexpr int WaitPerLineMs = 100;
 
-const QString TextoEncerramento = QStringLiteral("O sistema será encerrado...");
-const QString VersaoComCorrecoes = QStringLiteral("0.3.3.4");
+const QString ClosingText = QStringLiteral("O sistema será encerrado...");
+const QString FixUpVersion = QStringLiteral("0.3.3.4");
 
 // A message dialog of the error kind with a single OK button.
-void MensagemErroDialogo(const QString& texto) {
+void ShowErrorDialog(const QString& texto) {
     TPromptRequest request;
     request.Caption = QStringLiteral("Erro");
     request.Text = texto;
@@ -56,15 +56,14 @@ void MensagemErroDialogo(const QString& texto) {
     TPrompter::Current().Prompt(request);
 }
 
-QString MensagemConexao(const QString& caminho, const QString& erro) {
+QString ConnectionMessage(const QString& caminho, const QString& erro) {
     return QStringLiteral("Não foi possível efetuar a conexão com o banco de dados:\r") + caminho +
-           QStringLiteral("\r\r") + QStringLiteral("Erro: ") + erro + QStringLiteral("\r\r") +
-           TextoEncerramento;
+           QStringLiteral("\r\r") + QStringLiteral("Erro: ") + erro + QStringLiteral("\r\r") + ClosingText;
 }
 
 // The ways out are the program's own: its repair, or the restore of an
 // archive its backup made.
-QString MensagemBancoDanificado(const QString& caminho) {
+QString DamagedDatabaseMessage(const QString& caminho) {
     return QStringLiteral("O banco de dados está danificado: a versão dos dados não pôde ser lida.\r") +
            caminho + QStringLiteral("\r\r") +
            QStringLiteral("Ele pode ser reparado em Ferramentas → Reparar Base de Dados Corrompida, ou "
@@ -72,13 +71,13 @@ QString MensagemBancoDanificado(const QString& caminho) {
                           "Restaurar.");
 }
 
-QString MensagemDe(const std::exception& e) {
+QString MessageOf(const std::exception& e) {
     if (const auto* erro = dynamic_cast<const Exception*>(&e))
         return erro->Message();
     return QString::fromLocal8Bit(e.what());
 }
 
-QString ConsultaParametro(int id) {
+QString ParameterQuery(int id) {
     return QStringList{QStringLiteral("SELECT * FROM PARAMETROS_DEF"),
                        QStringLiteral("WHERE ID_PARAMETRO = ") + QString::number(id)}
         .join(QLatin1Char('\n'));
@@ -88,7 +87,7 @@ QString ConsultaParametro(int id) {
 
 // The restore fix-up script: one statement per line. (Its resource lives in
 // this static library and is registered here, outside any namespace.)
-static QStringList ScriptCorrecaoOcorrencia() {
+static QStringList OccurrenceFixUpScript() {
     Q_INIT_RESOURCE(TDMDefAtualizador);
     QFile arquivo(QStringLiteral(":/atualizacoes/IBSQL_0334_OCORRENCIA.sql"));
     if (!arquivo.open(QIODevice::ReadOnly))
@@ -104,10 +103,10 @@ TDMDefGeral::TDMDefGeral(TComponent* owner) : TComponent(owner) {
     ibDBDef->SetLoginPrompt(false);
     ibDBDef->SetSQLDialect(3);
 
-    ibtSQLAuxiliar = CriaTransacao(this, QStringLiteral("ibtSQLAuxiliar"), ibDBDef);
-    ibtAuxiliar = CriaTransacao(this, QStringLiteral("ibtAuxiliar"), ibDBDef);
-    ibtGeracao = CriaTransacao(this, QStringLiteral("ibtGeracao"), ibDBDef);
-    ibtPutErro = CriaTransacao(this, QStringLiteral("ibtPutErro"), ibDBDef);
+    ibtSQLAuxiliar = MakeTransaction(this, QStringLiteral("ibtSQLAuxiliar"), ibDBDef);
+    ibtAuxiliar = MakeTransaction(this, QStringLiteral("ibtAuxiliar"), ibDBDef);
+    ibtGeracao = MakeTransaction(this, QStringLiteral("ibtGeracao"), ibDBDef);
+    ibtPutErro = MakeTransaction(this, QStringLiteral("ibtPutErro"), ibDBDef);
     ibDBDef->SetDefaultTransaction(ibtSQLAuxiliar);
 
     ibsqlAuxiliar = new TIBSQL(this);
@@ -115,18 +114,18 @@ TDMDefGeral::TDMDefGeral(TComponent* owner) : TComponent(owner) {
     ibsqlAuxiliar->SetDatabase(ibDBDef);
     ibsqlAuxiliar->SetTransaction(ibtSQLAuxiliar);
 
-    const TCadeiaDados auxiliar =
-        CriaCadeia(this, ibDBDef, ibtAuxiliar, QStringLiteral("Auxiliar"), ConsultaInicial);
+    const TDataChain auxiliar =
+        MakeDataChain(this, ibDBDef, ibtAuxiliar, QStringLiteral("Auxiliar"), InitialQueryText);
     ibqAuxiliar = auxiliar.query;
     dspAuxiliar = auxiliar.provider;
     cdsAuxiliar = auxiliar.cds;
-    const TCadeiaDados geracao =
-        CriaCadeia(this, ibDBDef, ibtGeracao, QStringLiteral("Geracao"), ConsultaInicial);
+    const TDataChain geracao =
+        MakeDataChain(this, ibDBDef, ibtGeracao, QStringLiteral("Geracao"), InitialQueryText);
     ibqGeracao = geracao.query;
     dspGeracao = geracao.provider;
     cdsGeracao = geracao.cds;
-    const TCadeiaDados putErro =
-        CriaCadeia(this, ibDBDef, ibtPutErro, QStringLiteral("PutErro"), ConsultaInicial);
+    const TDataChain putErro =
+        MakeDataChain(this, ibDBDef, ibtPutErro, QStringLiteral("PutErro"), InitialQueryText);
     ibqPutErro = putErro.query;
     dspPutErro = putErro.provider;
     cdsPutErro = putErro.cds;
@@ -140,7 +139,7 @@ TDMDefGeral::TDMDefGeral(TComponent* owner) : TComponent(owner) {
 
     IBSQL_0334_OCORRENCIA_Atualiza = new TIBSQL(this);
     IBSQL_0334_OCORRENCIA_Atualiza->SetName(QStringLiteral("IBSQL_0334_OCORRENCIA_Atualiza"));
-    IBSQL_0334_OCORRENCIA_Atualiza->SetSQL(ScriptCorrecaoOcorrencia());
+    IBSQL_0334_OCORRENCIA_Atualiza->SetSQL(OccurrenceFixUpScript());
     IBSQL = new TIBSQL(this);
     IBSQL->SetName(QStringLiteral("IBSQL"));
     for (TIBSQL* sql : {IBSQL_0334_OCORRENCIA_Atualiza, IBSQL}) {
@@ -173,7 +172,7 @@ bool TDMDefGeral::ExecutaSQL(const QString& sql) {
     }
 }
 
-bool TDMDefGeral::AbreEm(TClientDataSet* dataSet, const QString& sql) {
+bool TDMDefGeral::OpenIn(TClientDataSet* dataSet, const QString& sql) {
     try {
         dataSet->Close();
         dataSet->SetCommandText(sql);
@@ -185,15 +184,15 @@ bool TDMDefGeral::AbreEm(TClientDataSet* dataSet, const QString& sql) {
 }
 
 bool TDMDefGeral::AbreConsulta(const QString& sql) {
-    return AbreEm(cdsAuxiliar, sql);
+    return OpenIn(cdsAuxiliar, sql);
 }
 
 bool TDMDefGeral::AbreConsultaPutErro(const QString& sql) {
-    return AbreEm(cdsPutErro, sql);
+    return OpenIn(cdsPutErro, sql);
 }
 
 QString TDMDefGeral::ProximoSequencial(int idParametro) {
-    if (!AbreConsulta(ConsultaParametro(idParametro)) || cdsAuxiliar->IsEmpty())
+    if (!AbreConsulta(ParameterQuery(idParametro)) || cdsAuxiliar->IsEmpty())
         RuleMessages::Refuse(RuleMessages::QueryFailed);
     QString novo;
     try {
@@ -213,59 +212,59 @@ QString TDMDefGeral::ProximoSequencial(int idParametro) {
 }
 
 QString TDMDefGeral::LeVersaoDados() {
-    if (!AbreConsulta(ConsultaParametro(1)))
+    if (!AbreConsulta(ParameterQuery(1)))
         return {};
     return cdsAuxiliar->FieldByName(QStringLiteral("TX_PARAM1"))->AsString();
 }
 
 Currency TDMDefGeral::LeValorMaximo() {
-    if (!AbreConsulta(ConsultaParametro(2)))
+    if (!AbreConsulta(ParameterQuery(2)))
         return {};
     return cdsAuxiliar->FieldByName(QStringLiteral("VL_PARAM1"))->AsCurrency();
 }
 
-QString TDMDefGeral::PastaPrograma() const {
-    return m_pastaPrograma.isEmpty() ? AppFolders::ExecutableFolder() : m_pastaPrograma;
+QString TDMDefGeral::ProgramFolder() const {
+    return m_programFolder.isEmpty() ? AppFolders::ExecutableFolder() : m_programFolder;
 }
 
 void TDMDefGeral::DataModuleCreate() {
-    m_falha = false;
+    m_failed = false;
     if (ConectaBanco())
         BackupAutomatico();
 }
 
-void TDMDefGeral::Falha() {
-    m_falha = true;
-    if (EncerraExecucao)
-        EncerraExecucao();
+void TDMDefGeral::Fail() {
+    m_failed = true;
+    if (EndRun)
+        EndRun();
 }
 
-void TDMDefGeral::Recusa(const QString& mensagem) {
+void TDMDefGeral::Refuse(const QString& mensagem) {
     if (ibDBDef->Connected())
         ibDBDef->Close();
     MsgErroSistema(mensagem);
-    Falha();
+    Fail();
 }
 
 bool TDMDefGeral::ConectaBanco() {
-    const QString caminho = JuntaCaminho(PastaPrograma(), QStringLiteral("Dados/dbdef.gdb"));
+    const QString caminho = JuntaCaminho(ProgramFolder(), QStringLiteral("Dados/dbdef.gdb"));
     if (ibDBDef->Connected())
         ibDBDef->Close();
     ibDBDef->SetDatabaseName(caminho);
     if (!QFileInfo(caminho).isFile()) {
         MsgErro(QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") + caminho +
-                QStringLiteral("\r\r") + TextoEncerramento);
-        Falha();
+                QStringLiteral("\r\r") + ClosingText);
+        Fail();
         return false;
     }
-    m_falha = false;
+    m_failed = false;
     try {
         ibDBDef->Open();
     } catch (const std::exception& e) {
-        Recusa(MensagemConexao(caminho, MensagemDe(e)));
+        Refuse(ConnectionMessage(caminho, MessageOf(e)));
         return false;
     }
-    return !m_falha;
+    return !m_failed;
 }
 
 void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
@@ -275,8 +274,8 @@ void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
             RuleMessages::Refuse(QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
                                                 "Motivo: O servidor do Interbase não encontra-se ativo."));
         }
-        servidor.Wait(EsperaServidorMs);
-        if (tentativa >= TentativasServidor)
+        servidor.Wait(ServerWaitMs);
+        if (tentativa >= ServerAttempts)
             break;
     }
     if (!QFileInfo(ibDBDef->DatabaseName()).isFile())
@@ -286,26 +285,26 @@ void TDMDefGeral::ibDBDefBeforeConnect(TObject*) {
 void TDMDefGeral::ibDBDefAfterConnect(TObject*) {
     const QString versao = LeVersaoDados();
     if (versao.isEmpty()) {
-        const QString texto = MensagemBancoDanificado(ibDBDef->DatabaseName());
-        if (!ReparaBanco) {
-            Recusa(texto + QStringLiteral("\r\r") + TextoEncerramento);
+        const QString texto = DamagedDatabaseMessage(ibDBDef->DatabaseName());
+        if (!RepairDatabase) {
+            Refuse(texto + QStringLiteral("\r\r") + ClosingText);
             return;
         }
         ibDBDef->Close();
         if (MsgConfirmacao(texto + QStringLiteral("\r\rDeseja repará-lo agora?")))
-            ReparaBanco();
-        Recusa(TextoEncerramento);
+            RepairDatabase();
+        Refuse(ClosingText);
         return;
     }
     if (VerificaVersao(versao, ibDBDef->DatabaseName())) {
         ValorMaximo = LeValorMaximo();
         return;
     }
-    Recusa(TextoEncerramento);
+    Refuse(ClosingText);
 }
 
 QString TDMDefGeral::PastaBackup() {
-    const QString pasta = JuntaCaminho(PastaPrograma(), QStringLiteral("Backup/"));
+    const QString pasta = JuntaCaminho(ProgramFolder(), QStringLiteral("Backup/"));
     if (!QDir().mkpath(pasta) || !QFileInfo(pasta).isWritable()) {
         MsgErroSistema(QStringLiteral("Erro ao criar a pasta para cópia de segurança dos dados: \r") + pasta);
         return {};
@@ -317,52 +316,51 @@ void TDMDefGeral::BackupAutomatico() {
     const QString pasta = PastaBackup();
     if (pasta.isEmpty())
         return;
-    RemoveBackupsInterrompidos(pasta);
+    RemoveInterruptedBackups(pasta);
     const bool conectado = ibDBDef->Connected();
-    if (!GravaBackup(pasta)) {
-        Falha();
+    if (!WriteBackup(pasta)) {
+        Fail();
         return;
     }
     if (conectado && !ibDBDef->Connected())
         ConectaBanco();
 }
 
-void TDMDefGeral::RemoveBackupsInterrompidos(const QString& pasta) {
-    const QString modelo = PrefixoBackupTemporario + QStringLiteral("??????") + SufixoBackupTemporario;
+void TDMDefGeral::RemoveInterruptedBackups(const QString& pasta) {
+    const QString modelo = TemporaryBackupPrefix + QStringLiteral("??????") + TemporaryBackupSuffix;
     const QStringList restos = QDir(pasta).entryList({modelo}, QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& resto : restos)
         QFile::remove(QDir(pasta).filePath(resto));
 }
 
-bool TDMDefGeral::GravaBackup(const QString& pasta) {
+bool TDMDefGeral::WriteBackup(const QString& pasta) {
     const QString arquivo = JuntaCaminho(pasta, QStringLiteral("dbdef.gbk"));
     QString temporario;
     try {
-        temporario = TempPaths::CreateFile(PrefixoBackupTemporario, SufixoBackupTemporario, pasta);
-        ExecutaBackup(temporario);
+        temporario = TempPaths::CreateFile(TemporaryBackupPrefix, TemporaryBackupSuffix, pasta);
+        RunBackup(temporario);
         DurableFile::Replace(temporario, arquivo);
         return true;
     } catch (const EAbort&) {
         QFile::remove(temporario);
         return false;
     } catch (const EIBError& e) {
-        if (e.HasErrorCode(CodigoBancoCorrompido))
-            MensagemErroDialogo(QStringLiteral("O Banco de dados está corrompido."));
+        if (e.HasErrorCode(CorruptDatabaseCode))
+            ShowErrorDialog(QStringLiteral("O Banco de dados está corrompido."));
         else
-            MensagemErroDialogo(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\r"
-                                               "Erro: ") +
-                                e.Message());
+            ShowErrorDialog(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\r"
+                                           "Erro: ") +
+                            e.Message());
     } catch (const std::exception& e) {
-        MensagemErroDialogo(
-            QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\rErro: ") +
-            MensagemDe(e));
+        ShowErrorDialog(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\rErro: ") +
+                        MessageOf(e));
     }
     if (!temporario.isEmpty())
         QFile::remove(temporario);
     return true;
 }
 
-void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
+void TDMDefGeral::RunBackup(const QString& arquivo) {
     ibBkp->SetParams(ibDBDef->Params().filter(QStringLiteral("user_name"), Qt::CaseInsensitive) +
                      ibDBDef->Params().filter(QStringLiteral("password"), Qt::CaseInsensitive));
     ibBkp->SetServerName(QString());
@@ -370,7 +368,7 @@ void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
     if (ibDBDef->Connected())
         ibDBDef->Close();
     // The window goes whatever happens, after the backup's process.
-    const std::unique_ptr<TComponent> janela(CriaJanelaBackup ? CriaJanelaBackup(this) : nullptr);
+    const std::unique_ptr<TComponent> janela(MakeBackupWindow ? MakeBackupWindow(this) : nullptr);
 
     // The service's lines (one per table and per batch of rows) are what
     // lets the window live while the backup runs.
@@ -383,8 +381,8 @@ void TDMDefGeral::ExecutaBackup(const QString& arquivo) {
     // finish while the program goes away.
     BackupProcess tarefa(*ibBkp);
     while (!tarefa.Eof()) {
-        tarefa.WaitForLine(EsperaPorLinhaMs);
-        if (ProcessaEventos && !ProcessaEventos())
+        tarefa.WaitForLine(WaitPerLineMs);
+        if (ProcessEvents && !ProcessEvents())
             Abort();
     }
 }
@@ -430,8 +428,8 @@ void TDMDefGeral::CorrigeTamanhoCampo() {
     }
 }
 
-bool TDMDefGeral::AplicaCorrecoesRestauracao() {
-    if (LeVersaoDados() != VersaoComCorrecoes)
+bool TDMDefGeral::ApplyRestoreFixUps() {
+    if (LeVersaoDados() != FixUpVersion)
         return false;
     if (!OcorrenciaExiste())
         IncluiOcorrencia();

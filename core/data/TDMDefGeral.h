@@ -8,7 +8,7 @@
 // connection, and writes the automatic backup Backup/dbdef.gbk. A connection
 // that cannot be made or whose data are refused, at start-up or when it is
 // made again later (after a backup or a restore), is reported in a message
-// box, leaves Falhou() set and ends the run through EncerraExecucao: the
+// box, leaves Failed() set and ends the run through EndRun: the
 // program never goes on without its database.
 
 #include "platform/base/Currency.h"
@@ -51,17 +51,17 @@ public:
     // automatic backup.
     void DataModuleCreate();
     // True once a start-up step failed in a way that ends the program.
-    bool Falhou() const { return m_falha; }
+    bool Failed() const { return m_failed; }
     // Connects to Dados/dbdef.gdb of the program's folder. A missing file, a
     // refused connection, a damaged database or refused data are reported;
-    // false then, with Falhou() set and the run ended (EncerraExecucao).
+    // false then, with Failed() set and the run ended (EndRun).
     bool ConectaBanco();
     // Before connecting: waits for the database server (at most ten
     // attempts to start it, one second apart); aborts silently when it
     // cannot be started or the database file is missing.
     void ibDBDefBeforeConnect(TObject* sender);
     // After connecting: the data-version check; refused data disconnect,
-    // set Falhou() and end the run. A database without its data version (no
+    // set Failed() and end the run. A database without its data version (no
     // PARAMETROS_DEF, no row 1, an empty version) is damaged: reported as
     // such, with the advice to restore a backup, and the run ends the same way.
     void ibDBDefAfterConnect(TObject* sender);
@@ -75,12 +75,12 @@ public:
     // keeps the last good backup; temporary files that an interrupted run
     // left behind go first. Failures are reported; start-up goes on. The
     // connection is made again afterwards (ConectaBanco, so a refusal ends the
-    // run). The work is synchronous, but ProcessaEventos runs between the
+    // run). The work is synchronous, but ProcessEvents runs between the
     // service's output lines; when it answers that the run is ending, the
-    // backup stops, its temporary file goes and Falhou() is set.
+    // backup stops, its temporary file goes and Failed() is set.
     void BackupAutomatico();
 
-    // Data fix-ups after a restore, run by AplicaCorrecoesRestauracao when
+    // Data fix-ups after a restore, run by ApplyRestoreFixUps when
     // the restored data are at version "0.3.3.4".
     bool OcorrenciaExiste();
     void IncluiOcorrencia();
@@ -88,31 +88,31 @@ public:
     void CorrigeTamanhoCampo();
     // Runs the fix-ups (occurrence first, then the field size) when the
     // connected data are at version "0.3.3.4"; true when they ran.
-    bool AplicaCorrecoesRestauracao();
+    bool ApplyRestoreFixUps();
 
     // The folder that holds Dados/ and Backup/: the executable's folder
     // unless set (tests).
-    QString PastaPrograma() const;
-    void SetPastaPrograma(const QString& pasta) { m_pastaPrograma = pasta; }
+    QString ProgramFolder() const;
+    void SetProgramFolder(const QString& pasta) { m_programFolder = pasta; }
     // Makes the window shown while the automatic backup runs, owned by the
     // given owner (freed when the backup ends). The window layer sets it;
     // without it no window is shown.
-    std::function<TComponent*(TComponent* owner)> CriaJanelaBackup;
+    std::function<TComponent*(TComponent* owner)> MakeBackupWindow;
     // Called between the output lines of the backup service: lets pending
     // events run, so that the backup window stays alive, and answers false
     // once the run is being ended. Not set: nothing runs and the backup goes on.
-    std::function<bool()> ProcessaEventos;
+    std::function<bool()> ProcessEvents;
     // Ends the run; called once a connection or its data are refused (see
-    // Falhou). The window layer sets it.
-    std::function<void()> EncerraExecucao;
+    // Failed). The window layer sets it.
+    std::function<void()> EndRun;
     // Runs the program's repair of its database; offered when the data
     // version cannot be read. The window layer sets it; without it the
     // message only names the way out.
-    std::function<void()> ReparaBanco;
+    std::function<void()> RepairDatabase;
 
     // The names of the backup's temporary files: prefix, six characters, suffix.
-    static const QString PrefixoBackupTemporario;
-    static const QString SufixoBackupTemporario;
+    static const QString TemporaryBackupPrefix;
+    static const QString TemporaryBackupSuffix;
 
     TIBDatabase* ibDBDef;
     TIBTransaction* ibtSQLAuxiliar;
@@ -134,18 +134,18 @@ public:
     TIBSQL* IBSQL;
 
 private:
-    bool AbreEm(TClientDataSet* dataSet, const QString& sql);
-    // Sets Falhou() and ends the run.
-    void Falha();
+    bool OpenIn(TClientDataSet* dataSet, const QString& sql);
+    // Sets Failed() and ends the run.
+    void Fail();
     // Closes the connection, shows the message and fails.
-    void Recusa(const QString& mensagem);
+    void Refuse(const QString& mensagem);
     // The backup into the folder; false only when the run ending stopped it.
-    bool GravaBackup(const QString& pasta);
-    void ExecutaBackup(const QString& arquivo);
-    void RemoveBackupsInterrompidos(const QString& pasta);
+    bool WriteBackup(const QString& pasta);
+    void RunBackup(const QString& arquivo);
+    void RemoveInterruptedBackups(const QString& pasta);
 
-    bool m_falha = false;
-    QString m_pastaPrograma;
+    bool m_failed = false;
+    QString m_programFolder;
 };
 
 // The module of the run (the last one created).

@@ -16,18 +16,18 @@
 #include <QPainter>
 #include <QUrl>
 
-const QString TfrmAbout::EnderecoWeb = QStringLiteral("https://www.sefaz.kv.gov.br");
+const QString TfrmAbout::WebAddress = QStringLiteral("https://www.sefaz.kv.gov.br");
 
 namespace {
 
-constexpr int AlturaListaBancos = 68;
+constexpr int DatabaseListHeight = 68;
 
 QString Kilobytes(std::uint64_t bytes) {
     return FormatFloat(QStringLiteral("###,### KB"), static_cast<double>(bytes / 1024));
 }
 
 // The emblem of the box: a document with the product's initials.
-QPixmap Emblema() {
+QPixmap EmblemPixmap() {
     QPixmap picture(48, 56);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -92,7 +92,7 @@ void TfrmAbout::BuildImagePanel() {
     pnlImage->SetBevelOuter(TBevelCut::bvLowered);
     pnlImage->SetColor(Qt::white);
     imgLogo = Make<TImage>(this, QStringLiteral("imgLogo"), pnlImage);
-    imgLogo->SetPicture(Emblema());
+    imgLogo->SetPicture(EmblemPixmap());
     imgLogo->SetBounds(8, 8, 48, 56);
 
     lblSigla = Label(QStringLiteral("lblSigla"), QString(), 64, 10, pnlImage);
@@ -115,7 +115,7 @@ void TfrmAbout::BuildImagePanel() {
     lblMemTotal = Label(QStringLiteral("lblMemTotal"), QString(), 130, 133, pnlImage);
 
     // The two links on lines of their own: together they are wider than the box.
-    lblLink = Label(QStringLiteral("lblLink"), EnderecoWeb, 8, 148, pnlImage);
+    lblLink = Label(QStringLiteral("lblLink"), WebAddress, 8, 148, pnlImage);
     lblLink->SetCursor(crHandPoint);
     lblLink->OnClick = TNotifyEvent(this, &TfrmAbout::lblLinkClick);
     lblEmail = Label(QStringLiteral("lblEmail"), QString(), 8, 163, pnlImage);
@@ -152,7 +152,7 @@ void TfrmAbout::FormCreate(TObject*) {
     if (lstDatabases->Count() == 0) {
         lblBancoDados->SetVisible(false);
         lstDatabases->SetVisible(false);
-        SetClientHeight(ClientHeight() - AlturaListaBancos);
+        SetClientHeight(ClientHeight() - DatabaseListHeight);
     }
 }
 
@@ -165,8 +165,8 @@ void TfrmAbout::UpdateMemory() {
 }
 
 void TfrmAbout::FormShow(TObject*) {
-    lblSecretaria->SetCaption(NomeOrgao);
-    lblSigla->SetCaption(SiglaOrgaoSistema());
+    lblSecretaria->SetCaption(AuthorityName);
+    lblSigla->SetCaption(SystemAuthorityAcronym());
     mmSysInfo->SetText(m_description + QStringLiteral("\nVersão ") + m_version + QLatin1Char('\n') +
                        m_customInfo);
     lblEmail->SetCaption(m_eMail);

@@ -30,7 +30,7 @@ public:
     void tmrUpdateTimer(TObject* sender);
 
     // The maker's web address, the caption of lblLink.
-    static const QString EnderecoWeb;
+    static const QString WebAddress;
 
     TPanel* pnlImage;
     TImage* imgLogo;

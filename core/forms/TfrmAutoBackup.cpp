@@ -5,8 +5,8 @@
 #include "platform/ui/TPanel.h"
 
 namespace {
-TLabel* Centrado(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
-                 int top) {
+TLabel* CentredLabel(TComponent* owner, TWinControl* parent, const QString& name, const QString& caption,
+                     int top) {
     auto* label = Make<TLabel>(owner, name, parent);
     label->SetAutoSize(false);
     label->SetAlignment(taCenter);
@@ -29,9 +29,9 @@ TfrmAutoBackup::TfrmAutoBackup(TComponent* owner) : TForm(owner) {
     pnFundo->SetAlign(TAlign::alClient);
     pnFundo->SetBevelInner(TBevelCut::bvRaised);
     pnFundo->SetBevelOuter(TBevelCut::bvLowered);
-    lbAction = Centrado(this, pnFundo, QStringLiteral("lbAction"),
-                        QStringLiteral("Gerando backup do banco de dados..."), 30);
-    lbAviso =
-        Centrado(this, pnFundo, QStringLiteral("lbAviso"),
-                 QStringLiteral("Isto pode levar algum tempo dependendo do tamanho do banco de dados."), 56);
+    lbAction = CentredLabel(this, pnFundo, QStringLiteral("lbAction"),
+                            QStringLiteral("Gerando backup do banco de dados..."), 30);
+    lbAviso = CentredLabel(
+        this, pnFundo, QStringLiteral("lbAviso"),
+        QStringLiteral("Isto pode levar algum tempo dependendo do tamanho do banco de dados."), 56);
 }

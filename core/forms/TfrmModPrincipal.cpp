@@ -162,7 +162,7 @@ void TfrmModPrincipal::PlaceRightAligned() {
 }
 
 void TfrmModPrincipal::FormShow(TObject*) {
-    if (m_nomeOrgao)
+    if (m_authorityName)
         return;
     const QFontMetrics metrics(lblSigla->Font());
     const int x = static_cast<int>(std::lround(metrics.horizontalAdvance(lblSigla->Caption()) * 2.0)) +
@@ -171,7 +171,7 @@ void TfrmModPrincipal::FormShow(TObject*) {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(11);
     font.setBold(true);
-    const QString nome = NomeOrgaoExibicao();
+    const QString nome = AuthorityDisplayName();
     auto makeLabel = [&](const QString& name, const QColor& color, int left, int top) {
         auto* label = Make<TLabel>(this, name, this);
         label->SetTransparent(true);
@@ -183,8 +183,8 @@ void TfrmModPrincipal::FormShow(TObject*) {
         label->Widget()->raise();
         return label;
     };
-    m_nomeOrgao = makeLabel(QStringLiteral("lblNomeOrgao"), Qt::black, x, y);
-    m_nomeOrgaoSombra = makeLabel(QStringLiteral("lblNomeOrgaoSombra"), Qt::white, x - 2, y - 2);
+    m_authorityName = makeLabel(QStringLiteral("lblNomeOrgao"), Qt::black, x, y);
+    m_authorityNameShadow = makeLabel(QStringLiteral("lblNomeOrgaoSombra"), Qt::white, x - 2, y - 2);
     DrawBackground();
 }
 

@@ -47,8 +47,8 @@ public:
     virtual void DocumentNotification(TfrmModDocumento* document, TOperation operation);
 
     // The authority's name, black and its white shadow, once shown.
-    TLabel* NomeOrgaoLabel() const { return m_nomeOrgao; }
-    TLabel* NomeOrgaoSombra() const { return m_nomeOrgaoSombra; }
+    TLabel* AuthorityNameLabel() const { return m_authorityName; }
+    TLabel* AuthorityNameShadow() const { return m_authorityNameShadow; }
 
     TImage* imgFundo;
     TLabel* lblSigla;
@@ -81,7 +81,7 @@ private:
 
     bool m_painting = false;
     bool m_hooked = false;
-    TLabel* m_nomeOrgao = nullptr;
-    TLabel* m_nomeOrgaoSombra = nullptr;
+    TLabel* m_authorityName = nullptr;
+    TLabel* m_authorityNameShadow = nullptr;
     std::vector<std::pair<TLabel*, int>> m_rightAligned;
 };

@@ -10,65 +10,65 @@
 #include "platform/ui/ShowMessage.h"
 #include "platform/ui/TForm.h"
 
-const QString MaintenanceActions::TextoJanelasAbertas =
+const QString MaintenanceActions::OpenWindowsText =
     QStringLiteral("É necessário fechar todas janelas antes de executar esta função...");
-const QString MaintenanceActions::TextoRestauracao =
+const QString MaintenanceActions::RestoreText =
     QStringLiteral("Restauração da cópia de segurança efetuada com sucesso.");
 
 MaintenanceActions::MaintenanceActions(TForm& mainForm, TDMDefGeral& geral, TIBBackupRestore& backup,
                                        TIBRepair& repair)
-    : m_mainForm(mainForm), m_geral(geral), m_backup(backup), m_repair(repair) {}
+    : m_mainForm(mainForm), m_general(geral), m_backup(backup), m_repair(repair) {}
 
-QString MaintenanceActions::NomePadraoBackup(const QDateTime& now) {
+QString MaintenanceActions::DefaultBackupName(const QDateTime& now) {
     return LocalPath::FromWindows(QStringLiteral("C:\\BkpZeb") +
                                   now.toString(QStringLiteral("yyyyMMddhhmmss")) + QStringLiteral(".zip"));
 }
 
-bool MaintenanceActions::SemJanelasAbertas() const {
+bool MaintenanceActions::NoWindowsOpen() const {
     if (m_mainForm.MDIChildCount() == 0)
         return true;
-    MsgErro(TextoJanelasAbertas);
+    MsgErro(OpenWindowsText);
     return false;
 }
 
-void MaintenanceActions::GerarBackup() {
-    if (m_geral.PastaBackup().isEmpty())
+void MaintenanceActions::MakeBackup() {
+    if (m_general.PastaBackup().isEmpty())
         return;
-    if (!SemJanelasAbertas())
+    if (!NoWindowsOpen())
         return;
-    m_backup.SetDefaultFileName(NomePadraoBackup(SystemClock::Now()));
-    if (m_geral.ibDBDef->Connected())
-        m_geral.ibDBDef->Close();
+    m_backup.SetDefaultFileName(DefaultBackupName(SystemClock::Now()));
+    if (m_general.ibDBDef->Connected())
+        m_general.ibDBDef->Close();
     try {
         m_backup.Backup();
     } catch (...) {
-        m_geral.ConectaBanco();
+        m_general.ConectaBanco();
         throw;
     }
-    m_geral.ConectaBanco();
+    m_general.ConectaBanco();
 }
 
-bool MaintenanceActions::RestaurarBackup() {
-    if (!SemJanelasAbertas())
+bool MaintenanceActions::RestoreBackup() {
+    if (!NoWindowsOpen())
         return false;
     m_backup.SetDefaultFileName(LocalPath::FromWindows(QStringLiteral("C:\\")));
-    if (m_geral.ibDBDef->Connected())
-        m_geral.ibDBDef->Close();
+    if (m_general.ibDBDef->Connected())
+        m_general.ibDBDef->Close();
     try {
         m_backup.Restore();
     } catch (...) {
-        m_geral.ConectaBanco();
+        m_general.ConectaBanco();
         throw;
     }
-    if (!m_geral.ConectaBanco() || m_backup.UsedFileName().isEmpty())
+    if (!m_general.ConectaBanco() || m_backup.UsedFileName().isEmpty())
         return false;
-    m_geral.AplicaCorrecoesRestauracao();
-    MsgInforma(TextoRestauracao);
+    m_general.ApplyRestoreFixUps();
+    MsgInforma(RestoreText);
     return true;
 }
 
-void MaintenanceActions::RepararBase() {
-    if (!SemJanelasAbertas())
+void MaintenanceActions::RepairDatabaseFile() {
+    if (!NoWindowsOpen())
         return;
     try {
         const QString texto = m_repair.Executa();
@@ -79,7 +79,7 @@ void MaintenanceActions::RepararBase() {
     }
 }
 
-void MaintenanceActions::ArquivoRestaurado(TObject*, const QString& file, bool& cancel) {
+void MaintenanceActions::CheckRestoredFile(TObject*, const QString& file, bool& cancel) {
     TIBDatabase database;
     database.SetDatabaseName(file);
     database.SetParams({QStringLiteral("user_name=SYSDBA"), QStringLiteral("lc_ctype=UTF8")});

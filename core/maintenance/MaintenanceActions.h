@@ -16,29 +16,29 @@ class TObject;
 
 class MaintenanceActions {
 public:
-    static const QString TextoJanelasAbertas;
-    static const QString TextoRestauracao;
+    static const QString OpenWindowsText;
+    static const QString RestoreText;
 
     MaintenanceActions(TForm& mainForm, TDMDefGeral& geral, TIBBackupRestore& backup, TIBRepair& repair);
 
-    void GerarBackup();
+    void MakeBackup();
     // True when a restore went through.
-    bool RestaurarBackup();
-    void RepararBase();
+    bool RestoreBackup();
+    void RepairDatabaseFile();
 
     // The archive proposed for a backup made at now: "BkpZeb" + year, month,
     // day, hour, minute, second + ".zip" in the user's home folder.
-    static QString NomePadraoBackup(const QDateTime& now);
+    static QString DefaultBackupName(const QDateTime& now);
     // The restore's question whether a restored file is usable: it must open
     // through a bare connection (no version check, no update).
-    static void ArquivoRestaurado(TObject* sender, const QString& file, bool& cancel);
+    static void CheckRestoredFile(TObject* sender, const QString& file, bool& cancel);
 
 private:
     // Shows the refusal and answers false while document windows are open.
-    bool SemJanelasAbertas() const;
+    bool NoWindowsOpen() const;
 
     TForm& m_mainForm;
-    TDMDefGeral& m_geral;
+    TDMDefGeral& m_general;
     TIBBackupRestore& m_backup;
     TIBRepair& m_repair;
 };

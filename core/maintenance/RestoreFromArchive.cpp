@@ -42,7 +42,7 @@ constexpr qint64 Megabyte = 1024 * Kilobyte;
 // The engine's code of an input or output error on a file.
 constexpr std::int64_t EngineIoError = 335544344;
 
-QString NaoRestaurado(const QString& archive, const QString& reason) {
+QString NotRestored(const QString& archive, const QString& reason) {
     return QStringLiteral("Não foi possível restaurar o arquivo de backup %1:\r\r%2").arg(archive, reason);
 }
 
@@ -121,7 +121,7 @@ void RestoreFromArchive::Run(const QString& archive) {
             try {
                 RunRestoreService(extracted, restored);
             } catch (const EIBError& e) {
-                throw Exception(NaoRestaurado(
+                throw Exception(NotRestored(
                     archive,
                     QStringLiteral("o arquivo %1 contido nele não é um banco de dados nem uma cópia de "
                                    "segurança que possa ser restaurada.\r\r%2")
@@ -129,13 +129,13 @@ void RestoreFromArchive::Run(const QString& archive) {
             }
         }
         const QString version = DataVersionOf(restored, m_database.Params());
-        if (version < VersaoMinimaDados)
-            throw Exception(NaoRestaurado(
+        if (version < OldestDataVersion)
+            throw Exception(NotRestored(
                 archive,
                 QStringLiteral("os dados contidos nele estão na versão %1, que esta versão do sistema "
                                "(%2) não pode usar nem atualizar; a versão mais antiga que ela "
                                "atualiza é a %3.")
-                    .arg(version, VersaoSistema(), VersaoMinimaDados)));
+                    .arg(version, VersaoSistema(), OldestDataVersion)));
         if (Refuse && Refuse(restored))
             throw Exception(QStringLiteral("Restauração cancelada."));
         // The restored file takes the live file's permissions.
@@ -171,11 +171,11 @@ QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder
     m_zip.OnEndUnZip = TEndUnZipEvent::fromFunction([&](TObject*, int, const QString& name) { last = name; });
     const auto unreadable = [&](const Exception& e) {
         if (dynamic_cast<const EZipTooLarge*>(&e))
-            return Exception(NaoRestaurado(
+            return Exception(NotRestored(
                 archive, QStringLiteral("o arquivo zip, ou um arquivo contido nele, passa de %1, o maior "
                                         "tamanho que uma cópia de segurança pode ter (%2).")
                              .arg(Size(LargestContent), e.Message())));
-        return Exception(NaoRestaurado(
+        return Exception(NotRestored(
             archive, QStringLiteral("o arquivo não é um arquivo zip legível (%1).").arg(e.Message())));
     };
     const QString directory = LastPiece(archive);
@@ -200,13 +200,13 @@ QString RestoreFromArchive::Unpack(const QString& archive, const QString& folder
         throw unreadable(e);
     }
     if (!damage.isEmpty())
-        throw Exception(NaoRestaurado(archive, damage));
+        throw Exception(NotRestored(archive, damage));
     // A readable archive that gave nothing, and no entry was skipped: it holds no file.
     if (count <= 0 || last.isEmpty())
         throw Exception(
-            NaoRestaurado(archive, QFileInfo(archive).size() == 0
-                                       ? QStringLiteral("o arquivo está vazio (0 bytes).")
-                                       : QStringLiteral("o arquivo zip não contém nenhum arquivo.")));
+            NotRestored(archive, QFileInfo(archive).size() == 0
+                                     ? QStringLiteral("o arquivo está vazio (0 bytes).")
+                                     : QStringLiteral("o arquivo zip não contém nenhum arquivo.")));
     return last;
 }
 
@@ -222,7 +222,7 @@ QString RestoreFromArchive::LastPiece(const QString& archive) {
         if (next.isEmpty())
             throw EUserCanceled(QStringLiteral("Restauração cancelada pelo usuário."));
         if (!QFileInfo(next).isFile())
-            throw Exception(NaoRestaurado(
+            throw Exception(NotRestored(
                 archive, QStringLiteral("falta a parte %1 do backup (%2).").arg(disk + 1).arg(next)));
         name = next;
     }
@@ -235,28 +235,28 @@ void RestoreFromArchive::CheckContent(const QString& archive, const QString& fol
         const TZipHeaderInfo& entry = m_zip.Entry(i);
         if (entry.Encrypted())
             throw Exception(
-                NaoRestaurado(archive, QStringLiteral("o arquivo zip está protegido por senha, e as "
-                                                      "cópias de segurança deste sistema nunca têm "
-                                                      "senha.")));
+                NotRestored(archive, QStringLiteral("o arquivo zip está protegido por senha, e as "
+                                                    "cópias de segurança deste sistema nunca têm "
+                                                    "senha.")));
         // Entries are unpacked without their folders: the file name is the whole name on disk.
         if (QFile::encodeName(entry.FileName()).size() > NAME_MAX)
-            throw Exception(NaoRestaurado(archive, QStringLiteral("o nome de um arquivo contido nele tem %1 "
-                                                                  "caracteres, mais do que cabe num nome de "
-                                                                  "arquivo.")
-                                                       .arg(entry.FileName().size())));
+            throw Exception(NotRestored(archive, QStringLiteral("o nome de um arquivo contido nele tem %1 "
+                                                                "caracteres, mais do que cabe num nome de "
+                                                                "arquivo.")
+                                                     .arg(entry.FileName().size())));
         total += entry.UncompressedSize;
     }
     if (total > LargestContent)
-        throw Exception(NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
-                                                              "descompactado, mais do que cabe numa cópia de "
-                                                              "segurança (%2).")
-                                                   .arg(Size(total), Size(LargestContent))));
+        throw Exception(NotRestored(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
+                                                            "descompactado, mais do que cabe numa cópia de "
+                                                            "segurança (%2).")
+                                                 .arg(Size(total), Size(LargestContent))));
     const std::optional<qint64> free = DiskInfo::FreeBytes(folder);
     if (free && total > *free)
         throw Exception(
-            NaoRestaurado(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
-                                                  "descompactado, e há apenas %2 livres em %3.")
-                                       .arg(Size(total), Size(*free), QFileInfo(folder).absolutePath())));
+            NotRestored(archive, QStringLiteral("o conteúdo do arquivo zip ocuparia %1 "
+                                                "descompactado, e há apenas %2 livres em %3.")
+                                     .arg(Size(total), Size(*free), QFileInfo(folder).absolutePath())));
 }
 
 bool RestoreFromArchive::OpensAsDatabase(const QString& file, const QString& archive) const {
@@ -270,7 +270,7 @@ bool RestoreFromArchive::OpensAsDatabase(const QString& file, const QString& arc
         const QString other = OtherFileNamed(e, file);
         if (other.isEmpty())
             return false;
-        throw Exception(NaoRestaurado(
+        throw Exception(NotRestored(
             archive, QStringLiteral("o banco de dados contido nele define uma sombra (shadow) ou uma "
                                     "continuação em outro arquivo, %1, que não veio com ele; um banco "
                                     "restaurado não pode depender de arquivos de fora da cópia de "

@@ -38,7 +38,7 @@ void TIBBackupRestore::Run(int mode) {
     else
         dialog->OnDialogRestore = OnRestore;
     if (RunDialog) {
-        dialog->Prepara(m_database, m_defaultFileName, mode);
+        dialog->Prepare(m_database, m_defaultFileName, mode);
         RunDialog(dialog.get(), mode);
     } else {
         dialog->Executa(m_database, m_defaultFileName, mode);

@@ -21,23 +21,23 @@
 const QString TIBRepair::DefaultDescription =
     QStringLiteral("Componente que Repara um Banco de Dados do Interbase(.GDB) Corrompido.");
 const QString TIBRepair::DefaultVersion = QStringLiteral("2.0.0");
-const QString TIBRepair::TextoSucesso =
+const QString TIBRepair::SuccessText =
     QStringLiteral("O reparador do Interbase para a base de dados foi executado com sucesso!");
-const QString TIBRepair::TextoNaoSelecionado = QStringLiteral("GDB não selecionado");
+const QString TIBRepair::NotSelectedText = QStringLiteral("GDB não selecionado");
 
 namespace {
 
-constexpr int LarguraJanela = 450;
-constexpr int AlturaJanela = 100;
-constexpr int EsperaInicial = 500;
-constexpr int EsperaPasso = 50;
-constexpr int EsperaFinal = 3000;
-constexpr int ProgressoInicial = 10;
-constexpr int ProgressoServico = 20;
-constexpr int ProgressoPasso = 10;
-constexpr int ProgressoTotal = 100;
+constexpr int WindowWidth = 450;
+constexpr int WindowHeight = 100;
+constexpr int InitialWait = 500;
+constexpr int WaitStep = 50;
+constexpr int FinalWait = 3000;
+constexpr int InitialProgress = 10;
+constexpr int ServiceProgress = 20;
+constexpr int ProgressStep = 10;
+constexpr int TotalProgress = 100;
 
-QFont FonteNegrito() {
+QFont BoldFont() {
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPointSize(10);
     font.setBold(true);
@@ -86,7 +86,7 @@ void TIBRepair::Notification(TComponent* component, TOperation operation) {
 QString TIBRepair::Resolve(const QString& file) const {
     if (file.isEmpty() || QFileInfo(file).isAbsolute())
         return file;
-    return JuntaCaminho(m_pastaPrograma.isEmpty() ? AppFolders::ExecutableFolder() : m_pastaPrograma, file);
+    return JuntaCaminho(m_programFolder.isEmpty() ? AppFolders::ExecutableFolder() : m_programFolder, file);
 }
 
 void TIBRepair::SetGDBFile(const QString& file) {
@@ -103,8 +103,8 @@ void TIBRepair::BuildWindow() {
     m_window->SetKeyPreview(true);
     m_window->SetCaption(QStringLiteral("  ") + (Application ? Application->Title() : QString()));
     m_window->SetPosition(TPosition::poMainFormCenter);
-    m_window->SetClientWidth(LarguraJanela);
-    m_window->SetClientHeight(AlturaJanela);
+    m_window->SetClientWidth(WindowWidth);
+    m_window->SetClientHeight(WindowHeight);
     m_window->Widget()->setWindowFlag(Qt::WindowStaysOnTopHint);
     m_window->OnCloseQuery =
         TCloseQueryEvent::fromFunction([](TObject*, bool& canClose) { canClose = false; });
@@ -114,13 +114,13 @@ void TIBRepair::BuildWindow() {
     m_label->SetAutoSize(false);
     m_label->SetWordWrap(true);
     m_label->SetTransparent(true);
-    m_label->SetFont(FonteNegrito());
-    m_label->SetBounds(5, 0, LarguraJanela - 16, 35);
+    m_label->SetFont(BoldFont());
+    m_label->SetBounds(5, 0, WindowWidth - 16, 35);
     m_gauge = new TProgressBar(m_window, m_window);
     m_gauge->SetName(QStringLiteral("ggProgresso"));
-    m_gauge->SetBounds(5, 45, LarguraJanela - 16, 20);
+    m_gauge->SetBounds(5, 45, WindowWidth - 16, 20);
     m_gauge->SetMin(0);
-    m_gauge->SetMax(ProgressoTotal);
+    m_gauge->SetMax(TotalProgress);
 }
 
 void TIBRepair::SetProgresso(int percent) {
@@ -133,7 +133,7 @@ void TIBRepair::SetProgresso(int percent) {
     }
     if (!m_window)
         BuildWindow();
-    m_gauge->SetPosition(std::min(percent, ProgressoTotal));
+    m_gauge->SetPosition(std::min(percent, TotalProgress));
     if (!m_window->Visible())
         m_window->Show();
     m_window->Repaint();
@@ -151,8 +151,8 @@ void TIBRepair::SetStatus(const QString& text) {
 }
 
 void TIBRepair::Wait(int ms) {
-    if (Espera) {
-        Espera(ms);
+    if (WaitOverride) {
+        WaitOverride(ms);
         return;
     }
     QElapsedTimer clock;
@@ -186,7 +186,7 @@ QString TIBRepair::RunService() {
     QStringList findings;
     try {
         m_service->ServiceStart();
-        SetProgresso(ProgressoServico);
+        SetProgresso(ServiceProgress);
         while (!m_service->Eof()) {
             const QString line = m_service->GetNextLine();
             if (!m_service->Eof())
@@ -197,10 +197,9 @@ QString TIBRepair::RunService() {
         // once the task is over: after the lines it gave before.
         findings << e.Message();
     }
-    for (int percent = ProgressoServico + ProgressoPasso; percent <= ProgressoTotal;
-         percent += ProgressoPasso) {
+    for (int percent = ServiceProgress + ProgressStep; percent <= TotalProgress; percent += ProgressStep) {
         SetProgresso(percent);
-        Wait(EsperaPasso);
+        Wait(WaitStep);
     }
     return findings.join(QLatin1Char('\n')).trimmed();
 }
@@ -216,13 +215,13 @@ QString TIBRepair::Executa() {
         if (m_gdbFile.isEmpty() && m_database)
             SetGDBFile(m_database->DatabaseName());
         if (m_gdbFile.isEmpty()) {
-            result = TextoNaoSelecionado;
+            result = NotSelectedText;
         } else {
             SetStatus(QStringLiteral("Inicializando recuperação..."));
-            SetProgresso(ProgressoInicial);
+            SetProgresso(InitialProgress);
             if (auto* janela = dynamic_cast<TControl*>(Owner()))
                 janela->SetEnabled(false);
-            Wait(EsperaInicial);
+            Wait(InitialWait);
             if (m_database && m_database->Connected()) {
                 m_database->Close();
                 reconnect = true;
@@ -232,7 +231,7 @@ QString TIBRepair::Executa() {
             ran = true;
             clean = findings.isEmpty();
             SetStatus(QStringLiteral("A reparação da base de dados está sendo concluída...\nAguarde..."));
-            SetProgresso(ProgressoTotal);
+            SetProgresso(TotalProgress);
             if (!clean)
                 result =
                     QStringLiteral("O reparador do Interbase encontrou problemas na base de dados:\n\n") +
@@ -257,19 +256,19 @@ void TIBRepair::Finish(bool clean, bool ran, bool reconnect) {
     if (OnFinalization)
         OnFinalization(this);
     if (clean) {
-        SetStatus(TextoSucesso);
-        ShowMessage(TextoSucesso +
+        SetStatus(SuccessText);
+        ShowMessage(SuccessText +
                     QStringLiteral("\nSe o problema persistir, utilize o último backup confiável!"));
     }
-    const bool encerra = ran && m_finalizar;
+    const bool encerra = ran && m_finalizarAplicacao;
     if (encerra) {
         SetStatus(QStringLiteral("A aplicação \"") + (Application ? Application->Title() : QString()) +
                   QStringLiteral("\" está sendo finalizada!\nAguarde..."));
         if (m_window)
             m_window->Repaint();
-        Wait(EsperaFinal);
-        if (Encerra)
-            Encerra();
+        Wait(FinalWait);
+        if (EndApplication)
+            EndApplication();
         else if (Application)
             Application->Terminate();
     }

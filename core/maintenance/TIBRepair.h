@@ -25,8 +25,8 @@ class TIBRepair : public TComponent {
 public:
     static const QString DefaultDescription;
     static const QString DefaultVersion;
-    static const QString TextoSucesso;
-    static const QString TextoNaoSelecionado;
+    static const QString SuccessText;
+    static const QString NotSelectedText;
 
     explicit TIBRepair(TComponent* owner);
     ~TIBRepair() override;
@@ -37,8 +37,8 @@ public:
     // Accepts only a different, non-empty name of an existing file (a
     // relative name is taken from the program's folder).
     void SetGDBFile(const QString& file);
-    bool FinalizarAplicacao() const { return m_finalizar; }
-    void SetFinalizarAplicacao(bool finalizar) { m_finalizar = finalizar; }
+    bool FinalizarAplicacao() const { return m_finalizarAplicacao; }
+    void SetFinalizarAplicacao(bool finalizar) { m_finalizarAplicacao = finalizar; }
     TStatusBar* StatusBar() const { return m_statusBar; }
     void SetStatusBar(TStatusBar* statusBar);
     const QString& Status() const { return m_status; }
@@ -58,11 +58,11 @@ public:
     void SetStatus(const QString& text);
 
     // The folder relative names are taken from; the executable's when empty.
-    void SetPastaPrograma(const QString& folder) { m_pastaPrograma = folder; }
+    void SetProgramFolder(const QString& folder) { m_programFolder = folder; }
     // Waits that long while the window stays painted (tests: no wait).
-    std::function<void(int ms)> Espera;
+    std::function<void(int ms)> WaitOverride;
     // Ends the program (default: the application's run ends).
-    std::function<void()> Encerra;
+    std::function<void()> EndApplication;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -77,12 +77,12 @@ private:
 
     TIBDatabase* m_database = nullptr;
     QString m_gdbFile;
-    bool m_finalizar = true;
+    bool m_finalizarAplicacao = true;
     TStatusBar* m_statusBar = nullptr;
     QString m_status;
     QString m_description = DefaultDescription;
     QString m_version = DefaultVersion;
-    QString m_pastaPrograma;
+    QString m_programFolder;
     TIBValidationService* m_service;
     TForm* m_window = nullptr;
     TLabel* m_label = nullptr;

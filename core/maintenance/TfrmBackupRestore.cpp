@@ -34,14 +34,14 @@
 
 namespace {
 
-constexpr int LarguraCliente = 349;
-constexpr int AlturaCliente = 290;
+constexpr int ClientWidthPixels = 349;
+constexpr int ClientHeightPixels = 290;
 constexpr qint64 Megabyte = 1024 * 1024;
 // A floppy's room, the size proposed for pieces.
-constexpr int PecaPadraoMB = 1;
-constexpr int PecaMaximaMB = 4095;
+constexpr int DefaultPieceMB = 1;
+constexpr int MaximumPieceMB = 4095;
 
-QString Caminho(const QString& text) {
+QString PathOf(const QString& text) {
     const QString trimmed = text.trimmed();
     return trimmed.isEmpty() ? trimmed : LocalPath::FromWindows(trimmed);
 }
@@ -53,13 +53,13 @@ TfrmBackupRestore::TfrmBackupRestore(TComponent* owner) : TForm(owner) {
     SetBorderStyle(TFormBorderStyle::bsDialog);
     SetBorderIcons(biSystemMenu);
     SetCaption(QStringLiteral("Backup"));
-    SetClientWidth(LarguraCliente);
-    SetClientHeight(AlturaCliente);
+    SetClientWidth(ClientWidthPixels);
+    SetClientHeight(ClientHeightPixels);
     SetPosition(TPosition::poMainFormCenter);
     OnCloseQuery = TCloseQueryEvent(this, &TfrmBackupRestore::FormCloseQuery);
 
     pcKind = Make<TPageControl>(this, QStringLiteral("pcKind"), this);
-    pcKind->SetBounds(0, 0, LarguraCliente, 196);
+    pcKind->SetBounds(0, 0, ClientWidthPixels, 196);
     tabBackup = Make<TTabSheet>(this, QStringLiteral("tabBackup"));
     tabBackup->SetPageControl(pcKind);
     tabBackup->SetTabVisible(false);
@@ -104,8 +104,8 @@ void TfrmBackupRestore::BuildBackupPage() {
     chkPartes->OnClick = TNotifyEvent(this, &TfrmBackupRestore::chkPartesClick);
     sePartes = Make<TSpinEdit>(this, QStringLiteral("sePartes"), tabBackup);
     sePartes->SetMinValue(1);
-    sePartes->SetMaxValue(PecaMaximaMB);
-    sePartes->SetValue(PecaPadraoMB);
+    sePartes->SetMaxValue(MaximumPieceMB);
+    sePartes->SetValue(DefaultPieceMB);
     sePartes->SetBounds(212, 158, 96, 21);
     sePartes->SetEnabled(false);
 }
@@ -138,7 +138,7 @@ void TfrmBackupRestore::BuildRestorePage() {
 void TfrmBackupRestore::BuildStatusAndButtons() {
     pnlCopia = Make<TPanel>(this, QStringLiteral("pnlCopia"), this);
     pnlCopia->SetCaption(QString());
-    pnlCopia->SetBounds(0, 196, LarguraCliente, 56);
+    pnlCopia->SetBounds(0, 196, ClientWidthPixels, 56);
     lblStatus = MakeWrappedLabel(this, pnlCopia, QStringLiteral("lblStatus"), QStringLiteral("Status"),
                                  QRect(8, 4, 333, 28));
     ggPercent = Make<TProgressBar>(this, QStringLiteral("ggPercent"), pnlCopia);
@@ -148,7 +148,7 @@ void TfrmBackupRestore::BuildStatusAndButtons() {
 
     pnBotoes = Make<TPanel>(this, QStringLiteral("pnBotoes"), this);
     pnBotoes->SetCaption(QString());
-    pnBotoes->SetBounds(0, 252, LarguraCliente, 38);
+    pnBotoes->SetBounds(0, 252, ClientWidthPixels, 38);
     btnFechar = MakeButton(this, pnBotoes, QStringLiteral("btnFechar"), QStringLiteral("&Fechar"),
                            QRect(266, 6, 75, 25));
     btnFechar->SetCancel(true);
@@ -188,7 +188,7 @@ void TfrmBackupRestore::BuildZip() {
     bkpZip->OnGetNextDisk = TGetNextDisk(this, &TfrmBackupRestore::bkpZipGetNextDisk);
 }
 
-void TfrmBackupRestore::Prepara(TIBDatabase* database, const QString& defaultFileName, int mode) {
+void TfrmBackupRestore::Prepare(TIBDatabase* database, const QString& defaultFileName, int mode) {
     m_database = database;
     m_defaultFileName = defaultFileName;
     cboBak->SetText(defaultFileName);
@@ -203,7 +203,7 @@ void TfrmBackupRestore::Prepara(TIBDatabase* database, const QString& defaultFil
 }
 
 TModalResult TfrmBackupRestore::Executa(TIBDatabase* database, const QString& defaultFileName, int mode) {
-    Prepara(database, defaultFileName, mode);
+    Prepare(database, defaultFileName, mode);
     return ShowModal();
 }
 
@@ -222,7 +222,7 @@ void TfrmBackupRestore::chkPartesClick(TObject*) {
 void TfrmBackupRestore::btnLocalizarClick(TObject* sender) {
     const bool backup = static_cast<TComponent*>(sender)->Tag() == 1;
     TComboBox* combo = backup ? cboBak : cboRes;
-    const QFileInfo atual(Caminho(combo->Text()));
+    const QFileInfo atual(PathOf(combo->Text()));
     TPromptRequest request;
     request.Kind = backup ? TPromptKind::pkSaveFile : TPromptKind::pkOpenFile;
     request.Caption = QStringLiteral("Selecionar Arquivo");
@@ -273,7 +273,7 @@ void TfrmBackupRestore::Running(bool running, TButton* button) {
 
 void TfrmBackupRestore::btnBkpClick(TObject*) {
     try {
-        Backup(Caminho(cboBak->Text()));
+        Backup(PathOf(cboBak->Text()));
     } catch (...) {
         Running(false, btnBkp);
         if (Application)
@@ -352,7 +352,7 @@ void TfrmBackupRestore::Backup(const QString& target) {
 }
 
 void TfrmBackupRestore::btnRestoreClick(TObject*) {
-    const QString archive = Caminho(cboRes->Text());
+    const QString archive = PathOf(cboRes->Text());
     const QFileInfo info(archive);
     if (archive.size() <= 3 || cboRes->Text().trimmed() == QStringLiteral("C:\\") || info.isDir()) {
         ShowMessage(QStringLiteral("Favor selecionar o arquivo de backup "));

@@ -37,7 +37,7 @@ public:
     // Shows the page of mode with defaultFileName proposed; runs modally.
     TModalResult Executa(TIBDatabase* database, const QString& defaultFileName, int mode);
     // Prepares the window as Executa does, without showing it (tests).
-    void Prepara(TIBDatabase* database, const QString& defaultFileName, int mode);
+    void Prepare(TIBDatabase* database, const QString& defaultFileName, int mode);
 
     // The archive written or read by the last successful run; empty otherwise.
     const QString& UsedFileName() const { return m_usedFileName; }

@@ -24,23 +24,23 @@ int lastDigit(const QString& text) {
 }
 
 // Next multiple of ten above sum minus sum; 0 when sum is a multiple of ten.
-int complementoDez(int sum) {
+int TensComplement(int sum) {
     return (10 - sum % 10) % 10;
 }
 
-int dvSufixo(QChar prefixo, const QString& numero) {
+int SuffixCheckDigit(QChar prefixo, const QString& numero) {
     static const QList<int> pesos{2, 3, 4, 5, 6, 7, 8, 9, 2, 3};
     if (numero.isEmpty())
         return -1;
-    return CalculaDVModulo11(prefixo + CompletaZeros(LadoEsquerdo, numero, std::max<int>(9, numero.size())),
+    return CalculaDVModulo11(prefixo + CompletaZeros(LeftSide, numero, std::max<int>(9, numero.size())),
                              pesos);
 }
 
-bool validaSufixo(QChar prefixo, const QString& numero) {
+bool SuffixValid(QChar prefixo, const QString& numero) {
     if (numero.size() < 2)
         return false;
     const int dv = lastDigit(numero);
-    return dv >= 0 && dvSufixo(prefixo, numero.chopped(1)) == dv;
+    return dv >= 0 && SuffixCheckDigit(prefixo, numero.chopped(1)) == dv;
 }
 
 } // namespace
@@ -57,19 +57,19 @@ int CalculaDVModulo11(const QString& digitos, const QList<int>& pesos) {
 }
 
 int CalculaDVSufixo2(const QString& numero) {
-    return dvSufixo(QLatin1Char('2'), numero);
+    return SuffixCheckDigit(QLatin1Char('2'), numero);
 }
 
 int CalculaDVSufixo4(const QString& numero) {
-    return dvSufixo(QLatin1Char('4'), numero);
+    return SuffixCheckDigit(QLatin1Char('4'), numero);
 }
 
 bool ValidaDVSufixo2(const QString& numero) {
-    return validaSufixo(QLatin1Char('2'), numero);
+    return SuffixValid(QLatin1Char('2'), numero);
 }
 
 bool ValidaDVSufixo4(const QString& numero) {
-    return validaSufixo(QLatin1Char('4'), numero);
+    return SuffixValid(QLatin1Char('4'), numero);
 }
 
 int CalculaDV9(const QString& digitos) {
@@ -87,14 +87,13 @@ int CalculaDV9(const QString& digitos) {
         const int produto = digitAt(oito, i) * pesos[i];
         sum += (!somaSimples && produto >= 10) ? produto - 9 : produto;
     }
-    return complementoDez(sum);
+    return TensComplement(sum);
 }
 
 bool ValidaDV9(const QString& numero) {
     if (numero.isEmpty())
         return false;
-    const QString digitos =
-        SomenteNumeros(CompletaZeros(LadoEsquerdo, numero, std::max<int>(9, numero.size())));
+    const QString digitos = SomenteNumeros(CompletaZeros(LeftSide, numero, std::max<int>(9, numero.size())));
     if (digitos.size() < 9)
         return false;
     return CalculaDV9(digitos) == digitAt(digitos, 8);
@@ -104,7 +103,7 @@ bool ValidaInscricao(const QString& inscricao) {
     QString d = SomenteNumeros(inscricao);
     if (d.size() > 8)
         return false;
-    d = CompletaZeros(LadoEsquerdo, d, 8);
+    d = CompletaZeros(LeftSide, d, 8);
     if (d.toInt() <= 0)
         return false;
     static constexpr int pesos[7] = {2, 7, 6, 5, 4, 3, 2};
@@ -133,14 +132,14 @@ int CalculaDVCNPJ(const QString& digitos) {
 bool ValidaCNPJ(const QString& cnpj) {
     if (cnpj.isEmpty() || cnpj.size() > 14 || !allDigits(cnpj) || cnpj.toLongLong() == 0)
         return false;
-    const QString v = CompletaZeros(LadoEsquerdo, cnpj, 14);
+    const QString v = CompletaZeros(LeftSide, cnpj, 14);
     return CalculaDVCNPJ(v.left(12)) == digitAt(v, 12) && CalculaDVCNPJ(v.left(13)) == digitAt(v, 13);
 }
 
 int CalculaDV12(const QString& digitos) {
     if (digitos.isEmpty())
         return -1;
-    const QString d = digitos.size() <= 10 ? CompletaZeros(LadoEsquerdo, digitos, 11) : digitos.left(11);
+    const QString d = digitos.size() <= 10 ? CompletaZeros(LeftSide, digitos, 11) : digitos.left(11);
     if (!allDigits(d))
         return -1;
     int sum = 0;
@@ -148,14 +147,13 @@ int CalculaDV12(const QString& digitos) {
         const int produto = digitAt(d, i) * (i % 2 == 0 ? 2 : 1);
         sum += produto / 10 + produto % 10;
     }
-    return complementoDez(sum);
+    return TensComplement(sum);
 }
 
 bool ValidaDV12(const QString& numero) {
     if (numero.isEmpty())
         return false;
-    const QString digitos =
-        SomenteNumeros(CompletaZeros(LadoEsquerdo, numero, std::max<int>(12, numero.size())));
+    const QString digitos = SomenteNumeros(CompletaZeros(LeftSide, numero, std::max<int>(12, numero.size())));
     if (digitos.size() < 12)
         return false;
     return CalculaDV12(digitos) == digitAt(digitos, 11);

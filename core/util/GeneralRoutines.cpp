@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-const QStringList& TabelasDetalheDeclaracao() {
+const QStringList& DeclarationDetailTables() {
     static const QStringList tabelas{
         QStringLiteral("ENTRADA_DECLARADA"),         QStringLiteral("SAIDA_DECLARADA"),
         QStringLiteral("OUTRO_CREDITO_DECLARADO"),   QStringLiteral("OUTRO_DEBITO_DECLARADO"),
@@ -64,7 +64,7 @@ QString DataAtualTexto(const QDate& hoje) {
         .arg(hoje.year(), 4, 10, QLatin1Char('0'));
 }
 
-QString MensagemLimiteValor(Currency valor, const QString& rotulo, Currency limite) {
+QString ValueLimitMessage(Currency valor, const QString& rotulo, Currency limite) {
     if (valor < Currency())
         return QStringLiteral("O campo ") + rotulo + QStringLiteral(" não pode ser negativo !");
     if (valor > limite)
@@ -75,7 +75,7 @@ QString MensagemLimiteValor(Currency valor, const QString& rotulo, Currency limi
 }
 
 void VerificaLimiteValor(Currency valor, const QString& rotulo, Currency limite) {
-    const QString mensagem = MensagemLimiteValor(valor, rotulo, limite);
+    const QString mensagem = ValueLimitMessage(valor, rotulo, limite);
     if (mensagem.isEmpty())
         return;
     MsgErro(mensagem);
@@ -84,7 +84,7 @@ void VerificaLimiteValor(Currency valor, const QString& rotulo, Currency limite)
 
 namespace {
 
-std::optional<qlonglong> inteiro(const QString& texto) {
+std::optional<qlonglong> IntegerOf(const QString& texto) {
     bool ok = false;
     const qlonglong n = texto.trimmed().toLongLong(&ok);
     return ok ? std::optional<qlonglong>(n) : std::nullopt;
@@ -93,17 +93,17 @@ std::optional<qlonglong> inteiro(const QString& texto) {
 } // namespace
 
 bool InteiroAte999(const QString& texto) {
-    const auto n = inteiro(texto);
+    const auto n = IntegerOf(texto);
     return n && *n >= 1 && *n <= 999;
 }
 
 bool InteiroPositivo(const QString& texto) {
-    const auto n = inteiro(texto);
+    const auto n = IntegerOf(texto);
     return n && *n > 0;
 }
 
 bool InteiroUmAQuatro(const QString& texto) {
-    const auto n = inteiro(texto);
+    const auto n = IntegerOf(texto);
     return n && *n >= 1 && *n <= 4;
 }
 

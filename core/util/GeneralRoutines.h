@@ -11,17 +11,17 @@
 #include <QStringList>
 
 // Display formats of integers, money and proportions.
-inline const QString FormatoInteiro = QStringLiteral("#,##0");
-inline const QString FormatoMoeda = QStringLiteral("#,##0.00");
+inline const QString IntegerFormat = QStringLiteral("#,##0");
+inline const QString MoneyFormat = QStringLiteral("#,##0.00");
 // A proportion, with four decimals.
-inline const QString FormatoProporcao = QStringLiteral("#,##0.0000");
+inline const QString ProportionFormat = QStringLiteral("#,##0.0000");
 // Edit masks of the CNPJ and of the personal taxpayer number (CPF).
-inline const QString MascaraCNPJ = QStringLiteral("00\".\"000\".\"000\"/\"0000\"-\"00");
-inline const QString MascaraCPF = QStringLiteral("000000000\"-\"00");
+inline const QString CnpjMask = QStringLiteral("00\".\"000\".\"000\"/\"0000\"-\"00");
+inline const QString CpfMask = QStringLiteral("000000000\"-\"00");
 
 // The fifteen detail tables of a declaration, in the order a rectifying
 // declaration copies them.
-const QStringList& TabelasDetalheDeclaracao();
+const QStringList& DeclarationDetailTables();
 
 // x rounded half away from zero to two decimals, as its decimal text reads
 // (15 significant digits), so 1.005 gives 1.01.
@@ -40,8 +40,8 @@ QString DataAtualTexto(const QDate& hoje = SystemClock::Today());
 // The message that refuses a money value for the field labelled rotulo: a
 // negative value, or one above limite. Empty when the value is accepted
 // (zero and the limit itself are).
-QString MensagemLimiteValor(Currency valor, const QString& rotulo, Currency limite);
-// Shows MensagemLimiteValor with MsgErro and aborts silently when it is not empty.
+QString ValueLimitMessage(Currency valor, const QString& rotulo, Currency limite);
+// Shows ValueLimitMessage with MsgErro and aborts silently when it is not empty.
 void VerificaLimiteValor(Currency valor, const QString& rotulo, Currency limite);
 
 // Numeric-text tests; a text that is not an integer (64-bit) gives false.

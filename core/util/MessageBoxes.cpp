@@ -11,10 +11,10 @@ constexpr int OkExclamation = 0x30;
 constexpr int OkError = 0x10;
 constexpr int SystemModalTopMost = 0x1000 | 0x40000;
 
-const QString CaptionConfirmacao = QStringLiteral("Confirmação");
-const QString CaptionAdvertencia = QStringLiteral("Advertência");
-const QString CaptionInforma = QStringLiteral("Informa");
-const QString CaptionErro = QStringLiteral("Erro");
+const QString ConfirmationCaption = QStringLiteral("Confirmação");
+const QString WarningCaption = QStringLiteral("Advertência");
+const QString InformationCaption = QStringLiteral("Informa");
+const QString ErrorCaption = QStringLiteral("Erro");
 
 TModalResult show(const QString& texto, const QString& caption, int flags) {
     return TPrompter::Current().Prompt(TPromptRequest::FromMessageBoxFlags(texto, caption, flags)).Button;
@@ -23,29 +23,29 @@ TModalResult show(const QString& texto, const QString& caption, int flags) {
 } // namespace
 
 bool MsgConfirmacao(const QString& texto) {
-    return show(texto, CaptionConfirmacao, YesNoQuestion) == mrYes;
+    return show(texto, ConfirmationCaption, YesNoQuestion) == mrYes;
 }
 
 bool MsgAtencao(const QString& texto) {
-    return show(PrefixoAtencao + texto, CaptionConfirmacao, YesNoWarningNoDefault) == mrYes;
+    return show(AttentionPrefix + texto, ConfirmationCaption, YesNoWarningNoDefault) == mrYes;
 }
 
 bool MsgAdvertencia(const QString& texto) {
-    return show(texto, CaptionAdvertencia, YesNoQuestion) == mrYes;
+    return show(texto, WarningCaption, YesNoQuestion) == mrYes;
 }
 
 void MsgInforma(const QString& texto) {
-    show(texto, CaptionInforma, OkExclamation);
+    show(texto, InformationCaption, OkExclamation);
 }
 
 void MsgInformaSistema(const QString& texto) {
-    show(texto, CaptionInforma, OkExclamation | SystemModalTopMost);
+    show(texto, InformationCaption, OkExclamation | SystemModalTopMost);
 }
 
 void MsgErro(const QString& texto) {
-    show(texto, CaptionErro, OkError);
+    show(texto, ErrorCaption, OkError);
 }
 
 void MsgErroSistema(const QString& texto) {
-    show(texto, CaptionErro, OkError | SystemModalTopMost);
+    show(texto, ErrorCaption, OkError | SystemModalTopMost);
 }

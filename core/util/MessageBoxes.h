@@ -5,7 +5,7 @@
 #include <QString>
 
 // The text the attention box puts before the caller's text.
-inline const QString PrefixoAtencao = QStringLiteral("A T E N Ç Ã O !!!\r\r");
+inline const QString AttentionPrefix = QStringLiteral("A T E N Ç Ã O !!!\r\r");
 
 // "Confirmação", Yes/No, question icon.
 bool MsgConfirmacao(const QString& texto);

@@ -7,7 +7,7 @@ QString CompletaTexto(int lado, const QString& texto, int largura, QChar preench
         return QString();
     const qsizetype falta = largura - texto.size();
     const QString fill = falta > 0 ? QString(falta, preenchimento) : QString();
-    const QString result = lado == LadoEsquerdo ? fill + texto : texto + fill;
+    const QString result = lado == LeftSide ? fill + texto : texto + fill;
     return result.left(largura);
 }
 
@@ -26,12 +26,11 @@ QString SomenteNumeros(const QString& texto) {
 }
 
 QString PreencheTexto(const QString& texto, int tamanho, QChar lado, QChar preenchimento) {
-    return CompletaTexto(lado == QLatin1Char('E') ? LadoEsquerdo : LadoDireito, texto, tamanho,
-                         preenchimento);
+    return CompletaTexto(lado == QLatin1Char('E') ? LeftSide : RightSide, texto, tamanho, preenchimento);
 }
 
 QString FormataInscricao(const QString& numero) {
-    const QString n = numero.size() < 8 ? CompletaZeros(LadoEsquerdo, numero, 8) : numero.left(8);
+    const QString n = numero.size() < 8 ? CompletaZeros(LeftSide, numero, 8) : numero.left(8);
     return n.mid(0, 2) + QLatin1Char('.') + n.mid(2, 3) + QLatin1Char('.') + n.mid(5, 3);
 }
 

@@ -7,8 +7,8 @@
 #include <QString>
 
 // Side argument of CompletaTexto and CompletaZeros.
-inline constexpr int LadoEsquerdo = 0;
-inline constexpr int LadoDireito = 1;
+inline constexpr int LeftSide = 0;
+inline constexpr int RightSide = 1;
 
 // Fills texto with preenchimento up to largura characters, on the left (lado 0)
 // or on the right (lado 1); the result is then cut to largura characters,

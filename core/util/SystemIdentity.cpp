@@ -2,21 +2,21 @@
 
 namespace {
 // The part of the authority's name that names the state.
-const QString SufixoEstado = QStringLiteral("do Estado do Korvit");
+const QString StateSuffix = QStringLiteral("do Estado do Korvit");
 } // namespace
 
-const QString NomeOrgao = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
-const QString SiglaOrgao = QStringLiteral("SEFAZ-KV");
-const QString NomeProduto = QStringLiteral("Declaração Econômico-Fiscal do ICMS");
-const QString CodigoSistema = QStringLiteral("KORVIT");
-const QString TituloSistema = QStringLiteral("ZEB-ICMS - ") + NomeProduto;
-QString NomeUsuario;
+const QString AuthorityName = QStringLiteral("Secretaria de Estado da Fazenda do Estado do Korvit");
+const QString AuthorityAcronym = QStringLiteral("SEFAZ-KV");
+const QString ProductLongName = QStringLiteral("Declaração Econômico-Fiscal do ICMS");
+const QString SystemCode = QStringLiteral("KORVIT");
+const QString SystemTitle = QStringLiteral("ZEB-ICMS - ") + ProductLongName;
+QString UserName;
 
-QString SiglaOrgaoSistema() {
-    return SiglaOrgao;
+QString SystemAuthorityAcronym() {
+    return AuthorityAcronym;
 }
 
-QString NomeOrgaoExibicao() {
-    const int sufixo = NomeOrgao.indexOf(SufixoEstado);
-    return sufixo < 0 ? NomeOrgao : NomeOrgao.left(sufixo);
+QString AuthorityDisplayName() {
+    const int sufixo = AuthorityName.indexOf(StateSuffix);
+    return sufixo < 0 ? AuthorityName : AuthorityName.left(sufixo);
 }

@@ -82,10 +82,10 @@ void RunUpdater(const QString& databasePath) {
     atualizador.ibDBDef->Open();
     const QString version = atualizador.LeVersaoDados();
     atualizador.Atualiza(version);
-    if (atualizador.Resultado() != TDMDefAtualizador::CodigoSucesso || prompter.ShowedError())
+    if (atualizador.ResultCode() != TDMDefAtualizador::SuccessCode || prompter.ShowedError())
         throw DatabaseBuilder::BuildError(
             QStringLiteral("%1: the update of data version %2 failed.").arg(databasePath, version));
-    atualizador.AplicaScript(atualizador.IBSQL_0334_OCORRENCIA);
+    atualizador.ApplyScript(atualizador.IBSQL_0334_OCORRENCIA);
     atualizador.ibDBDef->Close();
 }
 

@@ -73,14 +73,14 @@
 
 namespace {
 
-const QString EdicaoPendente = QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele.");
+const QString PendingEditText = QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele.");
 
 // The tree of pages: level and text of each node, in tree order.
-struct NoDaArvore {
-    int nivel;
-    const char* texto;
+struct TreeNodeText {
+    int level;
+    const char* text;
 };
-constexpr std::array<NoDaArvore, TfrmDeclaracao::UltimoNo + 1> Arvore{{
+constexpr std::array<TreeNodeText, TfrmDeclaracao::LastNode + 1> TreeNodes{{
     {0, "Contribuinte"},
     {0, "Operações Próprias"},
     {1, "Entradas"},
@@ -123,68 +123,68 @@ constexpr std::array<NoDaArvore, TfrmDeclaracao::UltimoNo + 1> Arvore{{
 }};
 
 // The page class of each node; a node without one offers no page yet.
-using CriaPagina = TfrmDetalheDEF* (*)(TComponent*);
-template <class Pagina> TfrmDetalheDEF* Cria(TComponent* owner) {
+using PageMaker = TfrmDetalheDEF* (*)(TComponent*);
+template <class Pagina> TfrmDetalheDEF* MakePage(TComponent* owner) {
     return TForm::Create<Pagina>(owner);
 }
-std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> ClassesDasPaginas() {
-    std::array<CriaPagina, TfrmDeclaracao::UltimoNo + 1> classes{};
-    classes[0] = &Cria<TfrmDetContribuinte>;
-    classes[1] = &Cria<TfrmDetOpProprias>;
-    classes[2] = &Cria<TfrmDetOpPropEntradas>;
-    classes[3] = &Cria<TfrmDetOpPropSaidas>;
-    classes[4] = &Cria<TfrmDetOpPropOutCreditos>;
-    classes[5] = &Cria<TfrmDetOpPropOutDebitos>;
-    classes[6] = &Cria<TfrmDetOpPropEstCreditos>;
-    classes[7] = &Cria<TfrmDetOpPropEstDebitos>;
-    classes[8] = &Cria<TfrmDetOpPropDeducoes>;
-    classes[9] = &Cria<TfrmDetOpPropPrazosEspeciais>;
-    classes[10] = &Cria<TfrmDetSubTribInterna>;
-    classes[11] = &Cria<TfrmDetSubTribEntradas>;
-    classes[12] = &Cria<TfrmDetSubTribSaidas>;
-    classes[13] = &Cria<TfrmDetSubTribOutCreditos>;
-    classes[14] = &Cria<TfrmDetSubTribOutDebitos>;
-    classes[15] = &Cria<TfrmDetSubTribEstCreditos>;
-    classes[16] = &Cria<TfrmDetSubTribEstDebitos>;
-    classes[17] = &Cria<TfrmDetSubTribDeducoes>;
-    classes[18] = &Cria<TfrmDetSubTribPrazosEspeciais>;
-    classes[19] = &Cria<TfrmDetNoOutICMS>;
-    classes[20] = &Cria<TfrmDetOutICMS>;
-    classes[21] = &Cria<TfrmDetOpInterestaduais>;
-    classes[22] = &Cria<TfrmDetOpInterEntradas>;
-    classes[23] = &Cria<TfrmDetOpInterSaidas>;
-    classes[24] = &Cria<TfrmDetNoZFM>;
-    classes[25] = &Cria<TfrmDetALC>;
-    classes[26] = &Cria<TfrmDetSaldoCredor>;
-    classes[27] = &Cria<TfrmDetDemSaldoAcumulado>;
-    classes[28] = &Cria<TfrmDetSCCompProprio>;
-    classes[29] = &Cria<TfrmDetSCCompensado>;
-    classes[30] = &Cria<TfrmDetSCTransferido>;
-    classes[31] = &Cria<TfrmDetResumoDemSaldoAcumulado>;
-    classes[32] = &Cria<TfrmDetDeclSaldosRecebidos>;
-    classes[33] = &Cria<TfrmDetSCRecebido>;
-    classes[34] = &Cria<TfrmDetResumos>;
-    classes[35] = &Cria<TfrmDetResOpProprias>;
-    classes[36] = &Cria<TfrmDetResSubTributaria>;
-    classes[37] = &Cria<TfrmDetResOpInter>;
-    classes[38] = &Cria<TfrmDetResDemais>;
+std::array<PageMaker, TfrmDeclaracao::LastNode + 1> PageMakers() {
+    std::array<PageMaker, TfrmDeclaracao::LastNode + 1> classes{};
+    classes[0] = &MakePage<TfrmDetContribuinte>;
+    classes[1] = &MakePage<TfrmDetOpProprias>;
+    classes[2] = &MakePage<TfrmDetOpPropEntradas>;
+    classes[3] = &MakePage<TfrmDetOpPropSaidas>;
+    classes[4] = &MakePage<TfrmDetOpPropOutCreditos>;
+    classes[5] = &MakePage<TfrmDetOpPropOutDebitos>;
+    classes[6] = &MakePage<TfrmDetOpPropEstCreditos>;
+    classes[7] = &MakePage<TfrmDetOpPropEstDebitos>;
+    classes[8] = &MakePage<TfrmDetOpPropDeducoes>;
+    classes[9] = &MakePage<TfrmDetOpPropPrazosEspeciais>;
+    classes[10] = &MakePage<TfrmDetSubTribInterna>;
+    classes[11] = &MakePage<TfrmDetSubTribEntradas>;
+    classes[12] = &MakePage<TfrmDetSubTribSaidas>;
+    classes[13] = &MakePage<TfrmDetSubTribOutCreditos>;
+    classes[14] = &MakePage<TfrmDetSubTribOutDebitos>;
+    classes[15] = &MakePage<TfrmDetSubTribEstCreditos>;
+    classes[16] = &MakePage<TfrmDetSubTribEstDebitos>;
+    classes[17] = &MakePage<TfrmDetSubTribDeducoes>;
+    classes[18] = &MakePage<TfrmDetSubTribPrazosEspeciais>;
+    classes[19] = &MakePage<TfrmDetNoOutICMS>;
+    classes[20] = &MakePage<TfrmDetOutICMS>;
+    classes[21] = &MakePage<TfrmDetOpInterestaduais>;
+    classes[22] = &MakePage<TfrmDetOpInterEntradas>;
+    classes[23] = &MakePage<TfrmDetOpInterSaidas>;
+    classes[24] = &MakePage<TfrmDetNoZFM>;
+    classes[25] = &MakePage<TfrmDetALC>;
+    classes[26] = &MakePage<TfrmDetSaldoCredor>;
+    classes[27] = &MakePage<TfrmDetDemSaldoAcumulado>;
+    classes[28] = &MakePage<TfrmDetSCCompProprio>;
+    classes[29] = &MakePage<TfrmDetSCCompensado>;
+    classes[30] = &MakePage<TfrmDetSCTransferido>;
+    classes[31] = &MakePage<TfrmDetResumoDemSaldoAcumulado>;
+    classes[32] = &MakePage<TfrmDetDeclSaldosRecebidos>;
+    classes[33] = &MakePage<TfrmDetSCRecebido>;
+    classes[34] = &MakePage<TfrmDetResumos>;
+    classes[35] = &MakePage<TfrmDetResOpProprias>;
+    classes[36] = &MakePage<TfrmDetResSubTributaria>;
+    classes[37] = &MakePage<TfrmDetResOpInter>;
+    classes[38] = &MakePage<TfrmDetResDemais>;
     return classes;
 }
 
 // Nodes of the sections and of the first page of each.
-constexpr int NoOperacoesProprias = 1;
-constexpr int NoSubstituicaoTributaria = 10;
-constexpr int NoOutrosICMS = 19;
-constexpr int NoInterestaduais = 21;
-constexpr int NoZonaFranca = 24;
-constexpr int NoSaldoCredor = 26;
+constexpr int OwnOperationsNode = 1;
+constexpr int TaxSubstitutionNode = 10;
+constexpr int OtherIcmsNode = 19;
+constexpr int InterstateNode = 21;
+constexpr int FreeTradeZoneNode = 24;
+constexpr int CreditBalanceNode = 26;
 
-int NumeroDoNo(const TTreeNode* node) {
+int NodeNumber(const TTreeNode* node) {
     return node ? node->SelectedIndex() : -1;
 }
 
 // A section mark and a page mark for the tree.
-QPixmap Marca(bool secao) {
+QPixmap MarkPixmap(bool secao) {
     QPixmap picture(16, 16);
     picture.fill(Qt::transparent);
     QPainter painter(&picture);
@@ -204,7 +204,7 @@ QPixmap Marca(bool secao) {
     return picture;
 }
 
-QFont FonteSerifada(int pixels) {
+QFont SerifFont(int pixels) {
     QFont font(QStringLiteral("Liberation Serif"));
     font.setPixelSize(pixels);
     font.setBold(true);
@@ -235,8 +235,8 @@ TfrmDeclaracao::TfrmDeclaracao(TComponent* owner, int documentId) : TfrmModDocum
 
 void TfrmDeclaracao::BuildActions() {
     imlDeclarador = Make<TImageList>(this, QStringLiteral("imlDeclarador"));
-    imlDeclarador->Add(Marca(true));
-    imlDeclarador->Add(Marca(false));
+    imlDeclarador->Add(MarkPixmap(true));
+    imlDeclarador->Add(MarkPixmap(false));
 
     alDeclaracao = Make<TActionList>(this, QStringLiteral("alDeclaracao"));
     auto acao = [this](const QString& name, const QString& caption,
@@ -267,7 +267,7 @@ void TfrmDeclaracao::BuildLeftSide() {
     lblPeriodo = Make<TLabel>(this, QStringLiteral("lblPeriodo"), pnlCabecalho);
     lblTipo = Make<TLabel>(this, QStringLiteral("lblTipo"), pnlCabecalho);
     for (TLabel* label : {lblPeriodo, lblTipo}) {
-        label->SetFont(FonteSerifada(11));
+        label->SetFont(SerifFont(11));
         label->SetTransparent(true);
         label->SetLeft(6);
     }
@@ -295,7 +295,7 @@ void TfrmDeclaracao::BuildTree() {
     tvNavegador->SetChangeDelay(100);
     tvNavegador->SetTabStop(false);
     tvNavegador->SetImages(imlDeclarador);
-    CriaArvore();
+    BuildTreeNodes();
     tvNavegador->OnChange = TTVChangedEvent(this, &TfrmDeclaracao::tvNavegadorChange);
     tvNavegador->OnChanging = TTVChangingEvent(this, &TfrmDeclaracao::tvNavegadorChanging);
     tvNavegador->OnExpanding = TTVExpandingEvent(this, &TfrmDeclaracao::tvNavegadorExpanding);
@@ -320,23 +320,24 @@ void TfrmDeclaracao::BuildRightSide() {
     sbtnSair->SetFontColor(clWhite);
     pnlDescricao = MakePanel(this, pnlTopo, QStringLiteral("pnlDescricao"), TAlign::alClient);
     pnlDescricao->SetAlignment(TAlignment::taLeftJustify);
-    pnlDescricao->SetFont(FonteSerifada(16));
+    pnlDescricao->SetFont(SerifFont(16));
     pnlDescricao->SetColor(clAppWorkSpace);
     pnlDescricao->SetFontColor(clWhite);
     pnlDetalhes = MakePanel(this, pnlFundo, QStringLiteral("pnlDetalhes"), TAlign::alClient);
 }
 
-void TfrmDeclaracao::CriaArvore() {
+void TfrmDeclaracao::BuildTreeNodes() {
     std::array<TTreeNode*, 3> ultimoPorNivel{};
-    for (int no = 0; no <= UltimoNo; ++no) {
-        const NoDaArvore& definicao = Arvore[static_cast<std::size_t>(no)];
-        const QString texto = QString::fromUtf8(definicao.texto);
-        TTreeNode* node = definicao.nivel == 0
+    for (int no = 0; no <= LastNode; ++no) {
+        const TreeNodeText& definicao = TreeNodes[static_cast<std::size_t>(no)];
+        const QString texto = QString::fromUtf8(definicao.text);
+        TTreeNode* node = definicao.level == 0
                               ? tvNavegador->Items().Add(nullptr, texto)
-                              : tvNavegador->Items().AddChild(ultimoPorNivel[definicao.nivel - 1], texto);
-        ultimoPorNivel[static_cast<std::size_t>(definicao.nivel)] = node;
+                              : tvNavegador->Items().AddChild(ultimoPorNivel[definicao.level - 1], texto);
+        ultimoPorNivel[static_cast<std::size_t>(definicao.level)] = node;
         node->SetSelectedIndex(no);
-        const bool secao = no < UltimoNo && Arvore[static_cast<std::size_t>(no) + 1].nivel > definicao.nivel;
+        const bool secao =
+            no < LastNode && TreeNodes[static_cast<std::size_t>(no) + 1].level > definicao.level;
         node->SetImageIndex(secao ? 0 : 1);
     }
 }
@@ -408,16 +409,16 @@ void TfrmDeclaracao::MostraNo() {
     }
     // The title first: the page's help text, shown under it, is read by it.
     pnlDescricao->SetCaption(QStringLiteral("   ") + descricao);
-    const int no = NumeroDoNo(node);
-    if (no >= 0 && no <= UltimoNo)
+    const int no = NodeNumber(node);
+    if (no >= 0 && no <= LastNode)
         AbreQuadro(no);
 }
 
-void TfrmDeclaracao::FechaQuadro() {
-    if (!m_quadro)
+void TfrmDeclaracao::ClosePage() {
+    if (!m_page)
         return;
-    TfrmDetalheDEF* quadro = m_quadro;
-    m_quadro = nullptr;
+    TfrmDetalheDEF* quadro = m_page;
+    m_page = nullptr;
     quadro->Close(); // the page stays: this only lets it save what it holds
     quadro->Hide();
     // The next page may be of the same class before this one is freed.
@@ -426,36 +427,36 @@ void TfrmDeclaracao::FechaQuadro() {
 }
 
 void TfrmDeclaracao::AbreQuadro(int no) {
-    FechaQuadro();
-    static const auto classes = ClassesDasPaginas();
-    m_quadro = classes.at(static_cast<std::size_t>(no))(this);
-    m_quadro->SetParent(pnlDetalhes);
-    m_quadro->PreparaQuadro();
-    m_quadro->Show();
+    ClosePage();
+    static const auto classes = PageMakers();
+    m_page = classes.at(static_cast<std::size_t>(no))(this);
+    m_page->SetParent(pnlDetalhes);
+    m_page->PreparaQuadro();
+    m_page->Show();
 }
 
 void TfrmDeclaracao::AtualizaNavegacao() {
-    const int no = NumeroDoNo(tvNavegador->Selected());
+    const int no = NodeNumber(tvNavegador->Selected());
     acVoltar->SetEnabled(no != 0);
-    acAvancar->SetEnabled(no != UltimoNo);
+    acAvancar->SetEnabled(no != LastNode);
 }
 
 void TfrmDeclaracao::tvNavegadorChanging(TObject*, TTreeNode*, bool& allowChange) {
-    if (!m_quadro || dynamic_cast<TfrmDetalheDEFNo*>(m_quadro))
+    if (!m_page || dynamic_cast<TfrmDetalheDEFNo*>(m_page))
         return;
-    for (int i = 0; i < m_quadro->ComponentCount(); ++i) {
-        auto* source = dynamic_cast<TDataSource*>(m_quadro->Components(i));
+    for (int i = 0; i < m_page->ComponentCount(); ++i) {
+        auto* source = dynamic_cast<TDataSource*>(m_page->Components(i));
         TDataSet* dataSet = source ? source->DataSet() : nullptr;
         if (dataSet &&
             (dataSet->State() == TDataSetState::dsEdit || dataSet->State() == TDataSetState::dsInsert)) {
-            MsgErro(EdicaoPendente);
+            MsgErro(PendingEditText);
             allowChange = false;
             return;
         }
     }
 }
 
-void TfrmDeclaracao::GravaDeclaracaoPendente() {
+void TfrmDeclaracao::PostPendingDeclaration() {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     if (declaracao->State() != TDataSetState::dsEdit)
         return;
@@ -467,7 +468,7 @@ void TfrmDeclaracao::GravaDeclaracaoPendente() {
     }
 }
 
-int TfrmDeclaracao::RecusaDaSecao(int no) const {
+int TfrmDeclaracao::SectionRefusal(int no) const {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     const auto marcado = [declaracao](const char* campo) {
         return declaracao->FieldByName(QLatin1String(campo))->AsString() == QStringLiteral("S");
@@ -475,17 +476,17 @@ int TfrmDeclaracao::RecusaDaSecao(int no) const {
     const int ano = declaracao->FieldByName(QStringLiteral("AN_REFERENCIA"))->AsInteger();
     const int mes = declaracao->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsInteger();
     switch (no) {
-    case NoOperacoesProprias:
+    case OwnOperationsNode:
         return marcado("IN_OPER_PROP_SEM_MOV") ? 242 : 0;
-    case NoSubstituicaoTributaria:
+    case TaxSubstitutionNode:
         return marcado("IN_SUBST_TRIBUT_SEM_MOV") ? 244 : 0;
-    case NoOutrosICMS:
+    case OtherIcmsNode:
         return ano <= 2001 ? 286 : marcado("IN_OUTROS_ICMS_SEM_MOV") ? 246 : 0;
-    case NoInterestaduais:
+    case InterstateNode:
         return ano <= 2001 ? 288 : 0;
-    case NoZonaFranca:
+    case FreeTradeZoneNode:
         return ano <= 2001 ? 287 : marcado("IN_ALC_ZFM_SEM_MOV") ? 248 : 0;
-    case NoSaldoCredor:
+    case CreditBalanceNode:
         // The export credit balances begin in April 2002.
         return ano <= 2001 || (ano == 2002 && mes < 4) ? 289 : 0;
     default:
@@ -493,13 +494,13 @@ int TfrmDeclaracao::RecusaDaSecao(int no) const {
     }
 }
 
-bool TfrmDeclaracao::EntraNaSecao(int no) const {
-    return RecusaDaSecao(no) == 0;
+bool TfrmDeclaracao::EntersSection(int no) const {
+    return SectionRefusal(no) == 0;
 }
 
 void TfrmDeclaracao::tvNavegadorExpanding(TObject*, TTreeNode* node, bool& allowExpansion) {
-    GravaDeclaracaoPendente();
-    if (const int mensagem = RecusaDaSecao(NumeroDoNo(node))) {
+    PostPendingDeclaration();
+    if (const int mensagem = SectionRefusal(NodeNumber(node))) {
         MsgErro(TDMDefAux::BuscaMensagemErro(mensagem));
         allowExpansion = false;
     }
@@ -529,7 +530,7 @@ void TfrmDeclaracao::acAvancarExecute(TObject*) {
         return;
     acVoltar->SetEnabled(false);
     acAvancar->SetEnabled(false);
-    TTreeNode* destino = EntraNaSecao(NumeroDoNo(atual)) ? atual->GetNext() : atual->getNextSibling();
+    TTreeNode* destino = EntersSection(NodeNumber(atual)) ? atual->GetNext() : atual->getNextSibling();
     if (destino)
         tvNavegador->SetSelected(destino);
     AtualizaNavegacao();
@@ -557,7 +558,7 @@ void TfrmDeclaracao::FormKeyPress(TObject*, QChar& key) {
     }
 }
 
-void TfrmDeclaracao::LimpaMarcasDeValidacao() {
+void TfrmDeclaracao::ClearValidationMarks() {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     try {
         declaracao->Edit();
@@ -577,15 +578,15 @@ void TfrmDeclaracao::LimpaMarcasDeValidacao() {
 
 void TfrmDeclaracao::FormClose(TObject* sender, TCloseAction& action) {
     TfrmModDocumento::FormClose(sender, action);
-    GravaDeclaracaoPendente();
+    PostPendingDeclaration();
     if (!DMDefAux->SemEdicaoPendente()) {
         MsgErro(QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele !"));
         action = TCloseAction::caNone;
         return;
     }
-    FechaQuadro();
+    ClosePage();
     if (DeclaracaoAlterada)
-        LimpaMarcasDeValidacao();
+        ClearValidationMarks();
     const QVariant chave = DMDef->cdsDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value();
     if (auto* lista = dynamic_cast<TForm*>(Owner())) {
         if (DMDef->cdsSelDeclaracao->Active())

@@ -31,7 +31,7 @@ public:
     TfrmDeclaracao(TComponent* owner, int documentId);
 
     // The tree's last node.
-    static constexpr int UltimoNo = 38;
+    static constexpr int LastNode = 38;
 
     void FormCreate(TObject* sender);
     void FormActivate(TObject* sender);
@@ -50,7 +50,7 @@ public:
     void AbreQuadro(int no);
 
     // The page shown (none before the first selection).
-    TfrmDetalheDEF* Quadro() const { return m_quadro; }
+    TfrmDetalheDEF* Page() const { return m_page; }
 
     TPanel* pnlEsquerda;
     TPanel* pnlCabecalho;
@@ -78,14 +78,14 @@ private:
     void BuildLeftSide();
     void BuildTree();
     void BuildRightSide();
-    void CriaArvore();
+    void BuildTreeNodes();
     // The message code refusing to open the section of node `no`; 0 when it opens.
-    int RecusaDaSecao(int no) const;
+    int SectionRefusal(int no) const;
     // Whether Avançar enters the children of node `no`.
-    bool EntraNaSecao(int no) const;
-    void GravaDeclaracaoPendente();
-    void LimpaMarcasDeValidacao();
-    void FechaQuadro();
+    bool EntersSection(int no) const;
+    void PostPendingDeclaration();
+    void ClearValidationMarks();
+    void ClosePage();
 
-    TfrmDetalheDEF* m_quadro = nullptr;
+    TfrmDetalheDEF* m_page = nullptr;
 };

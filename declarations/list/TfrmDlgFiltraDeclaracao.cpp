@@ -81,11 +81,11 @@ void TfrmDlgFiltraDeclaracao::FormClose(TObject*, TCloseAction& action) {
     action = TCloseAction::caHide;
 }
 
-QStringList TfrmDlgFiltraDeclaracao::Inscricoes() const {
+QStringList TfrmDlgFiltraDeclaracao::Registrations() const {
     return cbInscricao->Items();
 }
 
-void TfrmDlgFiltraDeclaracao::MostraFiltro(int itemInscricao, bool validada, bool comErro, bool gerada) {
+void TfrmDlgFiltraDeclaracao::ShowFilter(int itemInscricao, bool validada, bool comErro, bool gerada) {
     cbInscricao->SetItemIndex(itemInscricao);
     cbValidada->SetChecked(validada);
     cbComErro->SetChecked(comErro);
@@ -95,10 +95,10 @@ void TfrmDlgFiltraDeclaracao::MostraFiltro(int itemInscricao, bool validada, boo
 void TfrmDlgFiltraDeclaracao::btnConfirmarClick(TObject*) {
     const QString item = cbInscricao->ItemIndex() > 0 ? cbInscricao->Text() : QString();
     if (frmSelDeclaracao) {
-        frmSelDeclaracao->FiltroInscricao = item;
-        frmSelDeclaracao->FiltroValidada = cbValidada->Checked();
-        frmSelDeclaracao->FiltroComErro = cbComErro->Checked();
-        frmSelDeclaracao->FiltroGerada = cbGerada->Checked();
+        frmSelDeclaracao->RegistrationFilter = item;
+        frmSelDeclaracao->ValidatedFilter = cbValidada->Checked();
+        frmSelDeclaracao->WithErrorsFilter = cbComErro->Checked();
+        frmSelDeclaracao->GeneratedFilter = cbGerada->Checked();
     }
     QString legenda;
     QString filtro;

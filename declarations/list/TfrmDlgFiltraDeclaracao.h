@@ -22,9 +22,9 @@ public:
     void btnCancelarClick(TObject* sender);
 
     // The registrations offered (the first item empty).
-    QStringList Inscricoes() const;
+    QStringList Registrations() const;
     // Shows a filter in force: the registration item and the three marks.
-    void MostraFiltro(int itemInscricao, bool validada, bool comErro, bool gerada);
+    void ShowFilter(int itemInscricao, bool validada, bool comErro, bool gerada);
 
     TLabel* lblInscricao;
     TComboBox* cbInscricao;

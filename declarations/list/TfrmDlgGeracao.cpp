@@ -34,17 +34,17 @@
 
 namespace {
 
-constexpr int CodigoFalhaGeracao = 269;
-const QString Extensao = QStringLiteral("zeb");
+constexpr int GenerationFailedCode = 269;
+const QString FileExtension = QStringLiteral("zeb");
 // The program's place for the files it offers to write.
-const QString RaizWindows = QStringLiteral("C:\\");
+const QString WindowsRoot = QStringLiteral("C:\\");
 
-QString Raiz() {
-    return LocalPath::FromWindows(RaizWindows);
+QString RootFolder() {
+    return LocalPath::FromWindows(WindowsRoot);
 }
 
 // The FileVersion the main window shows; the build's when there is no main window.
-QString Versao() {
+QString ProgramVersion() {
     if (Application)
         if (auto* principal = dynamic_cast<TfrmModPrincipal*>(Application->MainForm()))
             return principal->evApp->FileVersion();
@@ -117,22 +117,22 @@ void TfrmDlgGeracao::BuildButtons() {
     btnCancelar->SetCancel(true);
 }
 
-TfrmGeracao* TfrmDlgGeracao::Geracao() const {
+TfrmGeracao* TfrmDlgGeracao::GenerationWindow() const {
     return dynamic_cast<TfrmGeracao*>(Owner());
 }
 
 void TfrmDlgGeracao::FormCreate(TObject*) {
-    m_nomeArquivo = AcrescentaDataHora(QStringLiteral("ZEB")) + QLatin1Char('.') + Extensao;
-    edtDiretorio->SetText(QDir(Raiz()).filePath(m_nomeArquivo));
+    m_targetFileName = AcrescentaDataHora(QStringLiteral("ZEB")) + QLatin1Char('.') + FileExtension;
+    edtDiretorio->SetText(QDir(RootFolder()).filePath(m_targetFileName));
 }
 
 void TfrmDlgGeracao::acProcurarExecute(TObject*) {
     QString pasta;
     // A cancelled choice keeps the destination there was.
-    if (!SelectDirectory(QStringLiteral("Selecione uma pasta"), Raiz(), pasta))
+    if (!SelectDirectory(QStringLiteral("Selecione uma pasta"), RootFolder(), pasta))
         return;
     // The name is always the run's own, so the file always takes the extension ".zeb".
-    edtDiretorio->SetText(QDir(pasta).filePath(m_nomeArquivo));
+    edtDiretorio->SetText(QDir(pasta).filePath(m_targetFileName));
 }
 
 void TfrmDlgGeracao::acGerarExecute(TObject*) {
@@ -146,7 +146,7 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
     if (existe && !MsgConfirmacao(QStringLiteral("Esse arquivo já existe. Deseja substituí-lo?")))
         return;
 
-    TfrmGeracao* geracao = Geracao();
+    TfrmGeracao* geracao = GenerationWindow();
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     TBookmarkList& selecionadas = geracao->dbgGeracao->SelectedRows();
     try {
@@ -157,9 +157,9 @@ void TfrmDlgGeracao::acGerarExecute(TObject*) {
             chaves.push_back(DeclarationKey::Of(*lista->FieldByName(QStringLiteral("SQ_DECLARACAO"))));
         }
         TransmissionGenerator gerador(*DMDefGeral->ibDBDef);
-        gerador.Generate(destino, chaves, Versao(), SystemClock::Now(), existe);
+        gerador.Generate(destino, chaves, ProgramVersion(), SystemClock::Now(), existe);
     } catch (const std::exception&) {
-        RuleMessages::Refuse(CodigoFalhaGeracao);
+        RuleMessages::Refuse(GenerationFailedCode);
     }
     MsgInforma(QStringLiteral("Arquivo para transmissão gerado com sucesso!"));
     for (int i = selecionadas.Count() - 1; i >= 0; --i) {

@@ -35,7 +35,7 @@ public:
 
     // The name of the file of this run, "ZEB" + year, month, day, hour,
     // minute and second + ".zeb".
-    const QString& NomeArquivo() const { return m_nomeArquivo; }
+    const QString& TargetFileName() const { return m_targetFileName; }
 
     TGroupBox* gbDestino;
     TLabel* lblDestino;
@@ -53,7 +53,7 @@ private:
     void BuildDestination();
     void BuildButtons();
     // The generation window whose selected rows are generated.
-    TfrmGeracao* Geracao() const;
+    TfrmGeracao* GenerationWindow() const;
 
-    QString m_nomeArquivo;
+    QString m_targetFileName;
 };

@@ -34,34 +34,33 @@
 
 namespace {
 
-const QString MensagemNaoDescrita = QStringLiteral("Erro não descrito na tabela de Erros!");
+const QString UndescribedMessage = QStringLiteral("Erro não descrito na tabela de Erros!");
 // The kinds of TIPO_ERRO_DECLARACAO.TP_ERRO.
-const QString TipoErro = QStringLiteral("E");
-const QString TipoAdvertencia = QStringLiteral("A");
+const QString ErrorKind = QStringLiteral("E");
+const QString WarningKind = QStringLiteral("A");
 
 // Field sizes of the result set.
-constexpr int TamanhoIcone = 5;
-constexpr int TamanhoCodigo = 5;
-constexpr int TamanhoDescricao = 300;
-constexpr int TamanhoMensagem = 255;
-constexpr int TamanhoTipo = 12;
+constexpr int IconSize = 5;
+constexpr int CodeSize = 5;
+constexpr int DescriptionSize = 300;
+constexpr int MessageSize = 255;
+constexpr int KindSize = 12;
 
 // The pictures are kept at 16 pixels, the height of a grid row.
-constexpr int TamanhoFigura = 16;
+constexpr int PictureSize = 16;
 
 // The pictures of imlValidacao: 0 error, 1 warning, then the actions: 2
 // close, 3 first, 4 prior, 5 next, 6 last, 7 print.
-QPixmap Figura(int indice) {
-    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Erro,     ToolbarPicture::Advertencia,
-                                                 ToolbarPicture::Sair,     ToolbarPicture::Primeiro,
-                                                 ToolbarPicture::Anterior, ToolbarPicture::Proximo,
-                                                 ToolbarPicture::Ultimo,   ToolbarPicture::Imprimir};
-    static_assert(Figuras[TfrmDlgValidacao::ImagemErro] == ToolbarPicture::Erro);
-    static_assert(Figuras[TfrmDlgValidacao::ImagemAdvertencia] == ToolbarPicture::Advertencia);
-    return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
+QPixmap Picture(int indice) {
+    static constexpr ToolbarPicture Figuras[] = {
+        ToolbarPicture::Error, ToolbarPicture::Warning, ToolbarPicture::Exit, ToolbarPicture::First,
+        ToolbarPicture::Prior, ToolbarPicture::Next,    ToolbarPicture::Last, ToolbarPicture::Print};
+    static_assert(Figuras[TfrmDlgValidacao::ErrorImage] == ToolbarPicture::Error);
+    static_assert(Figuras[TfrmDlgValidacao::WarningImage] == ToolbarPicture::Warning);
+    return DrawToolbarPicture(Figuras[indice], PictureSize);
 }
 
-constexpr int FigurasValidacao = 8;
+constexpr int ValidationPictures = 8;
 
 } // namespace
 
@@ -75,17 +74,17 @@ TfrmDlgValidacao::TfrmDlgValidacao(TComponent* owner, int documentId) : TfrmModD
     OnClose = TCloseEvent(this, &TfrmDlgValidacao::FormClose);
 
     imlValidacao = Make<TImageList>(this, QStringLiteral("imlValidacao"));
-    imlValidacao->SetSize(TamanhoFigura, TamanhoFigura);
-    for (int i = 0; i < FigurasValidacao; ++i)
-        imlValidacao->Add(Figura(i));
-    CriaAcoes();
-    CriaResultado();
-    CriaControles();
+    imlValidacao->SetSize(PictureSize, PictureSize);
+    for (int i = 0; i < ValidationPictures; ++i)
+        imlValidacao->Add(Picture(i));
+    BuildActionList();
+    BuildResultSet();
+    BuildControls();
 }
 
 TfrmDlgValidacao::~TfrmDlgValidacao() = default;
 
-void TfrmDlgValidacao::CriaAcoes() {
+void TfrmDlgValidacao::BuildActionList() {
     alValidacao = Make<TActionList>(this, QStringLiteral("alValidacao"));
     alValidacao->SetImages(imlValidacao);
     auto acao = [this](const QString& name, const QString& caption, int image,
@@ -106,14 +105,14 @@ void TfrmDlgValidacao::CriaAcoes() {
     acSair = acao(QStringLiteral("acSair"), QStringLiteral("&Sair"), 2, &TfrmDlgValidacao::acSairExecute);
 }
 
-void TfrmDlgValidacao::CriaResultado() {
+void TfrmDlgValidacao::BuildResultSet() {
     cdsValidacao = Make<TClientDataSet>(this, QStringLiteral("cdsValidacao"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Icone"), TamanhoIcone, false, QStringLiteral(" "));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Codigo"), TamanhoCodigo, false, QStringLiteral("Código"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Descricao"), TamanhoDescricao, false,
-                   QStringLiteral("Descrição"));
-    CriaCampoTexto(cdsValidacao, QStringLiteral("Mensagem"), TamanhoMensagem);
-    CriaCampoCalculado(cdsValidacao, QStringLiteral("Tipo"), TamanhoTipo);
+    MakeTextField(cdsValidacao, QStringLiteral("Icone"), IconSize, false, QStringLiteral(" "));
+    MakeTextField(cdsValidacao, QStringLiteral("Codigo"), CodeSize, false, QStringLiteral("Código"));
+    MakeTextField(cdsValidacao, QStringLiteral("Descricao"), DescriptionSize, false,
+                  QStringLiteral("Descrição"));
+    MakeTextField(cdsValidacao, QStringLiteral("Mensagem"), MessageSize);
+    MakeCalculatedField(cdsValidacao, QStringLiteral("Tipo"), KindSize);
     cdsValidacao->OnCalcFields = TDataSetNotifyEvent(this, &TfrmDlgValidacao::cdsValidacaoCalcFields);
 
     dsValidacao = Make<TDataSource>(this, QStringLiteral("dsValidacao"));
@@ -122,7 +121,7 @@ void TfrmDlgValidacao::CriaResultado() {
     dsValidacao->OnDataChange = TDataChangeEvent(this, &TfrmDlgValidacao::dsValidacaoDataChange);
 }
 
-void TfrmDlgValidacao::CriaControles() {
+void TfrmDlgValidacao::BuildControls() {
     VCLToolbar1 = Make<TVCLToolbar>(this, QStringLiteral("VCLToolbar1"), this);
     VCLToolbar1->SetAlign(TAlign::alTop);
     VCLToolbar1->SetImages(imlValidacao);
@@ -178,12 +177,12 @@ void TfrmDlgValidacao::CriaControles() {
     auto figura = [this](const QString& name, int image, int left) {
         auto* picture = Make<TImage>(this, name, gbLegenda);
         picture->SetPicture(imlValidacao->GetBitmap(image));
-        picture->SetBounds(left, 16, TamanhoFigura, TamanhoFigura);
+        picture->SetBounds(left, 16, PictureSize, PictureSize);
         return picture;
     };
-    imgErro = figura(QStringLiteral("imgErro"), ImagemErro, 16);
+    imgErro = figura(QStringLiteral("imgErro"), ErrorImage, 16);
     lblErro = MakeLabel(this, gbLegenda, QStringLiteral("lblErro"), QStringLiteral("Erro"), 46, 21);
-    imgAdvertencia = figura(QStringLiteral("imgAdvertencia"), ImagemAdvertencia, 120);
+    imgAdvertencia = figura(QStringLiteral("imgAdvertencia"), WarningImage, 120);
     lblAdvertencia =
         MakeLabel(this, gbLegenda, QStringLiteral("lblAdvertencia"), QStringLiteral("Advertência"), 150, 21);
 }
@@ -220,8 +219,8 @@ void TfrmDlgValidacao::PutErro(int codigo, const QString& detalhe) {
     }
     TClientDataSet* mensagem = DMDefGeral->cdsPutErro;
     // A code without its stored message is still a finding, and one that blocks the declaration.
-    QString texto = MensagemNaoDescrita;
-    QString tipo = TipoErro;
+    QString texto = UndescribedMessage;
+    QString tipo = ErrorKind;
     if (!mensagem->IsEmpty()) {
         texto = mensagem->FieldByName(QStringLiteral("TX_MENSAGEM"))->AsString();
         tipo = mensagem->FieldByName(QStringLiteral("TP_ERRO"))->AsString();
@@ -238,7 +237,7 @@ void TfrmDlgValidacao::PutErro(int codigo, const QString& detalhe) {
 
 void TfrmDlgValidacao::cdsValidacaoCalcFields(TDataSet* dataSet) {
     const bool advertencia =
-        dataSet->FieldByName(QStringLiteral("Icone"))->AsString().toUpper() == TipoAdvertencia;
+        dataSet->FieldByName(QStringLiteral("Icone"))->AsString().toUpper() == WarningKind;
     dataSet->FieldByName(QStringLiteral("Tipo"))
         ->SetAsString(advertencia ? QStringLiteral("Advertência") : QStringLiteral("Erro"));
 }
@@ -259,8 +258,8 @@ void TfrmDlgValidacao::dbgValidacaoDrawColumnCell(TObject*, QPainter& painter, c
     // The icon replaces the letter the grid drew.
     painter.fillRect(rect, Qt::white);
     const bool advertencia =
-        cdsValidacao->FieldByName(QStringLiteral("Icone"))->AsString().startsWith(TipoAdvertencia);
-    imlValidacao->Draw(painter, rect.left() + 4, rect.top(), advertencia ? ImagemAdvertencia : ImagemErro);
+        cdsValidacao->FieldByName(QStringLiteral("Icone"))->AsString().startsWith(WarningKind);
+    imlValidacao->Draw(painter, rect.left() + 4, rect.top(), advertencia ? WarningImage : ErrorImage);
 }
 
 void TfrmDlgValidacao::acFirstExecute(TObject*) {

@@ -54,8 +54,8 @@ public:
     void acSairExecute(TObject* sender);
 
     // Pictures of imlValidacao.
-    static constexpr int ImagemErro = 0;
-    static constexpr int ImagemAdvertencia = 1;
+    static constexpr int ErrorImage = 0;
+    static constexpr int WarningImage = 1;
 
     TVCLToolbar* VCLToolbar1;
     TVCLToolbar* tbNavegacao;
@@ -81,7 +81,7 @@ public:
     TAction* acSair;
 
 private:
-    void CriaAcoes();
-    void CriaResultado();
-    void CriaControles();
+    void BuildActionList();
+    void BuildResultSet();
+    void BuildControls();
 };

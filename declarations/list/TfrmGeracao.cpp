@@ -23,25 +23,25 @@
 
 #include <QPainter>
 
-const QString TfrmGeracao::FiltroNaoGeradas =
+const QString TfrmGeracao::NotGeneratedFilter =
     QStringLiteral("DT_TRANSMISSAO = null and DT_VALIDACAO <> NULL AND COMERRO = 'N'");
-const QString TfrmGeracao::FiltroTodas = QStringLiteral("DT_VALIDACAO <> NULL AND COMERRO = 'N'");
+const QString TfrmGeracao::AllFilter = QStringLiteral("DT_VALIDACAO <> NULL AND COMERRO = 'N'");
 
 namespace {
 
 // The pictures are kept at 16 pixels, the height of a grid row.
-constexpr int TamanhoFigura = 16;
+constexpr int PictureSize = 16;
 
 // The pictures of ilGeracao: 0 generate, 1 the mark of a generated
 // declaration, 2 close.
-QPixmap Figura(int indice) {
-    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Gerar, ToolbarPicture::Marcada,
-                                                 ToolbarPicture::Sair};
-    static_assert(Figuras[TfrmGeracao::ImagemGerada] == ToolbarPicture::Marcada);
-    return DrawToolbarPicture(Figuras[indice], TamanhoFigura);
+QPixmap Picture(int indice) {
+    static constexpr ToolbarPicture Figuras[] = {ToolbarPicture::Generate, ToolbarPicture::Marked,
+                                                 ToolbarPicture::Exit};
+    static_assert(Figuras[TfrmGeracao::GeneratedImage] == ToolbarPicture::Marked);
+    return DrawToolbarPicture(Figuras[indice], PictureSize);
 }
 
-constexpr int FigurasGeracao = 3;
+constexpr int GenerationPictures = 3;
 
 } // namespace
 
@@ -63,9 +63,9 @@ TfrmGeracao::~TfrmGeracao() = default;
 
 void TfrmGeracao::BuildActions() {
     ilGeracao = Make<TImageList>(this, QStringLiteral("ilGeracao"));
-    ilGeracao->SetSize(TamanhoFigura, TamanhoFigura);
-    for (int i = 0; i < FigurasGeracao; ++i)
-        ilGeracao->Add(Figura(i));
+    ilGeracao->SetSize(PictureSize, PictureSize);
+    for (int i = 0; i < GenerationPictures; ++i)
+        ilGeracao->Add(Picture(i));
 
     alGeracao = Make<TActionList>(this, QStringLiteral("alGeracao"));
     alGeracao->SetImages(ilGeracao);
@@ -126,7 +126,7 @@ void TfrmGeracao::BuildGrid() {
 
 void TfrmGeracao::FormCreate(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
-    lista->SetFilter(FiltroNaoGeradas);
+    lista->SetFilter(NotGeneratedFilter);
     lista->SetFiltered(true);
     lista->Open();
 }
@@ -140,7 +140,7 @@ void TfrmGeracao::FormClose(TObject* sender, TCloseAction& action) {
 }
 
 void TfrmGeracao::cbNao_GeradasClick(TObject*) {
-    DMDef->cdsSelDeclaracao->SetFilter(cbNao_Geradas->Checked() ? FiltroNaoGeradas : FiltroTodas);
+    DMDef->cdsSelDeclaracao->SetFilter(cbNao_Geradas->Checked() ? NotGeneratedFilter : AllFilter);
     dbgGeracao->SelectedRows().Clear();
 }
 
@@ -152,7 +152,7 @@ void TfrmGeracao::dbgGeracaoDrawColumnCell(TObject*, QPainter& painter, const QR
     // The mark replaces the date the grid drew.
     painter.fillRect(rect, Qt::white);
     if (!field->IsNull())
-        ilGeracao->Draw(painter, rect.left() + 15, rect.top(), ImagemGerada);
+        ilGeracao->Draw(painter, rect.left() + 15, rect.top(), GeneratedImage);
 }
 
 void TfrmGeracao::acGerarExecute(TObject*) {

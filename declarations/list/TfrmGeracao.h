@@ -34,10 +34,10 @@ public:
                                   TColumn* column, unsigned state);
 
     // The filters of the declarations offered: not yet generated, and all.
-    static const QString FiltroNaoGeradas;
-    static const QString FiltroTodas;
+    static const QString NotGeneratedFilter;
+    static const QString AllFilter;
     // The picture of ilGeracao that marks a generated declaration.
-    static constexpr int ImagemGerada = 1;
+    static constexpr int GeneratedImage = 1;
 
     TVCLToolbar* VCLToolbar1;
     TCheckBox* cbNao_Geradas;

@@ -42,7 +42,7 @@
 namespace {
 
 // The integer a field's digits hold; -1 for an empty field.
-int Numero(const QString& texto) {
+int NumberIn(const QString& texto) {
     const QString digitos = SomenteNumeros(texto);
     return digitos.isEmpty() ? -1 : digitos.toInt();
 }
@@ -127,8 +127,8 @@ void TfrmIncDeclaracao::BuildSearch() {
     ibqPesquisa->SetDatabase(DMDefGeral->ibDBDef);
     ibqPesquisa->SetTransaction(ibtPesquisa);
     ibqPesquisa->SetSQLText(QStringLiteral("select NU_INSCRICAO, NO_RAZAO from CONTRIBUINTE"));
-    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
+    MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false, QStringLiteral("Inscrição"));
+    MakeTextField(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão Social"));
     dssIncDeclaracao = Make<TDataSetSearch>(this, QStringLiteral("dssIncDeclaracao"));
     dssIncDeclaracao->SetCaption(QStringLiteral("Pesquisa"));
     dssIncDeclaracao->SetFilterCaption(QStringLiteral("Pesquisar por"));
@@ -165,7 +165,7 @@ void TfrmIncDeclaracao::medtInscricaoExit(TObject*) {
 QString TfrmIncDeclaracao::BuscaRazaoSocial(const QString& inscricao) const {
     QString chave;
     try {
-        chave = ChaveSQL(SomenteNumeros(inscricao));
+        chave = KeySQL(SomenteNumeros(inscricao));
     } catch (const EConvertError&) {
         return {};
     }
@@ -185,48 +185,48 @@ void TfrmIncDeclaracao::acProcurarExecute(TObject*) {
     edtRazao->SetText(dssIncDeclaracao->SubSet().FieldByName(QStringLiteral("NO_RAZAO"))->AsString());
 }
 
-void TfrmIncDeclaracao::Recusa(const QString& texto, TWinControl* controle) {
+void TfrmIncDeclaracao::Refuse(const QString& texto, TWinControl* controle) {
     RefuseAt(texto, controle);
 }
 
 void TfrmIncDeclaracao::btnConfirmarClick(TObject*) {
     const QString inscricao = SomenteNumeros(medtInscricao->Text());
     if (inscricao.isEmpty())
-        Recusa(QStringLiteral("Inscrição deve ser preenchida!"), medtInscricao);
+        Refuse(QStringLiteral("Inscrição deve ser preenchida!"), medtInscricao);
     if (BuscaRazaoSocial(inscricao).isEmpty())
-        Recusa(QStringLiteral("Inscrição Estadual não cadastrada!"), medtInscricao);
-    const int mes = Numero(medtMes->Text());
-    const int ano = Numero(medtAno->Text());
+        Refuse(QStringLiteral("Inscrição Estadual não cadastrada!"), medtInscricao);
+    const int mes = NumberIn(medtMes->Text());
+    const int ano = NumberIn(medtAno->Text());
     if (mes < 0)
-        Recusa(TDMDefAux::BuscaMensagemErro(238), medtMes);
+        Refuse(TDMDefAux::BuscaMensagemErro(238), medtMes);
     if (ano < 0)
-        Recusa(TDMDefAux::BuscaMensagemErro(239), medtAno);
+        Refuse(TDMDefAux::BuscaMensagemErro(239), medtAno);
     if (mes < 1 || mes > 12)
-        Recusa(TDMDefAux::BuscaMensagemErro(238), medtMes);
+        Refuse(TDMDefAux::BuscaMensagemErro(238), medtMes);
     if (ano > 2100)
-        Recusa(TDMDefAux::BuscaMensagemErro(239), medtAno);
+        Refuse(TDMDefAux::BuscaMensagemErro(239), medtAno);
     if (SystemClock::Today() < QDate(ano, mes, 1))
-        Recusa(TDMDefAux::BuscaMensagemErro(237), nullptr);
+        Refuse(TDMDefAux::BuscaMensagemErro(237), nullptr);
     if (ano < 1997 || (ano == 1997 && mes < 10))
-        Recusa(TDMDefAux::BuscaMensagemErro(241), nullptr);
+        Refuse(TDMDefAux::BuscaMensagemErro(241), nullptr);
     const qint64 chave = StrToInt64(inscricao);
-    if (ExisteDeclaracao(chave, ano, mes))
-        Recusa(TDMDefAux::BuscaMensagemErro(240), nullptr);
+    if (DeclarationExists(chave, ano, mes))
+        Refuse(TDMDefAux::BuscaMensagemErro(240), nullptr);
     BuscaSaldosAnteriores();
     if (const std::optional<DeclarationKey> incluida =
-            InsereDeclaracao(chave, ano, mes, {m_saldoAnterior, m_saldoAnteriorST})) {
-        m_chaveIncluida = static_cast<int>(incluida->Value());
+            InsertDeclaration(chave, ano, mes, {m_openingBalance, m_openingBalanceST})) {
+        m_insertedKey = static_cast<int>(incluida->Value());
         SetModalResult(mrOk);
     }
 }
 
 void TfrmIncDeclaracao::BuscaSaldosAnteriores() {
-    m_saldoAnterior = Currency();
-    m_saldoAnteriorST = Currency();
-    const OpeningBalances saldos = SaldosAnteriores(StrToInt64(SomenteNumeros(medtInscricao->Text())),
-                                                    Numero(medtAno->Text()), Numero(medtMes->Text()));
-    m_saldoAnterior = saldos.saldoAnterior;
-    m_saldoAnteriorST = saldos.saldoAnteriorST;
+    m_openingBalance = Currency();
+    m_openingBalanceST = Currency();
+    const OpeningBalances saldos = OpeningBalancesOf(StrToInt64(SomenteNumeros(medtInscricao->Text())),
+                                                     NumberIn(medtAno->Text()), NumberIn(medtMes->Text()));
+    m_openingBalance = saldos.balance;
+    m_openingBalanceST = saldos.balanceST;
 }
 
 void TfrmIncDeclaracao::btnCancelarClick(TObject*) {

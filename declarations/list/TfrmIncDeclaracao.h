@@ -40,10 +40,10 @@ public:
     // The company name of a registration; empty when no taxpayer has it.
     QString BuscaRazaoSocial(const QString& inscricao) const;
 
-    Currency SaldoAnterior() const { return m_saldoAnterior; }
-    Currency SaldoAnteriorST() const { return m_saldoAnteriorST; }
+    Currency OpeningBalance() const { return m_openingBalance; }
+    Currency OpeningBalanceST() const { return m_openingBalanceST; }
     // The key of the declaration the dialog stored; null until one is.
-    QVariant ChaveIncluida() const { return m_chaveIncluida; }
+    QVariant InsertedKey() const { return m_insertedKey; }
 
     TMaskEdit* medtInscricao;
     TSpeedButton* sbtnLocContribuinte;
@@ -65,9 +65,9 @@ private:
     void BuildButtons();
     void BuildSearch();
     // Shows message `texto`, focuses the control and aborts.
-    [[noreturn]] void Recusa(const QString& texto, class TWinControl* controle);
+    [[noreturn]] void Refuse(const QString& texto, class TWinControl* controle);
 
-    Currency m_saldoAnterior;
-    Currency m_saldoAnteriorST;
-    QVariant m_chaveIncluida;
+    Currency m_openingBalance;
+    Currency m_openingBalanceST;
+    QVariant m_insertedKey;
 };

@@ -54,13 +54,13 @@ namespace {
 // The detail tables a rectification copies, in their order. The balances
 // compensated by the establishment itself are not copied.
 // The pictures of the toolbar (0 to 9; 5 and 6 also mark the status columns).
-QPixmap Figura(int indice) {
+QPixmap Picture(int indice) {
     static constexpr ToolbarPicture Figuras[] = {
-        ToolbarPicture::Incluir,   ToolbarPicture::Alterar, ToolbarPicture::Excluir, ToolbarPicture::Nenhuma,
-        ToolbarPicture::Retificar, ToolbarPicture::Marcada, ToolbarPicture::Erro,    ToolbarPicture::Imprimir,
-        ToolbarPicture::Filtrar,   ToolbarPicture::Sair};
-    static_assert(Figuras[TfrmSelDeclaracao::ImagemValidada] == ToolbarPicture::Marcada);
-    static_assert(Figuras[TfrmSelDeclaracao::ImagemComErro] == ToolbarPicture::Erro);
+        ToolbarPicture::Insert,  ToolbarPicture::Edit,   ToolbarPicture::Delete, ToolbarPicture::None,
+        ToolbarPicture::Rectify, ToolbarPicture::Marked, ToolbarPicture::Error,  ToolbarPicture::Print,
+        ToolbarPicture::Filter,  ToolbarPicture::Exit};
+    static_assert(Figuras[TfrmSelDeclaracao::ValidatedImage] == ToolbarPicture::Marked);
+    static_assert(Figuras[TfrmSelDeclaracao::WithErrorsImage] == ToolbarPicture::Error);
     return DrawToolbarPicture(Figuras[indice]);
 }
 
@@ -90,7 +90,7 @@ void TfrmSelDeclaracao::BuildActions() {
     imlDeclaracao = Make<TImageList>(this, QStringLiteral("imlDeclaracao"));
     imlDeclaracao->SetSize(24, 24);
     for (int i = 0; i < 10; ++i)
-        imlDeclaracao->Add(Figura(i));
+        imlDeclaracao->Add(Picture(i));
 
     alDeclaracao = Make<TActionList>(this, QStringLiteral("alDeclaracao"));
     alDeclaracao->SetImages(imlDeclaracao);
@@ -180,7 +180,7 @@ void TfrmSelDeclaracao::BuildGrid() {
     dbgSelDeclaracao->OnKeyDown = TKeyEvent(this, &TfrmSelDeclaracao::dbgSelDeclaracaoKeyDown);
 }
 
-QString TfrmSelDeclaracao::Atual(const QString& campo) const {
+QString TfrmSelDeclaracao::CurrentValue(const QString& campo) const {
     return DMDef->cdsSelDeclaracao->FieldByName(campo)->AsString();
 }
 
@@ -239,9 +239,9 @@ void TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell(TObject*, QPainter& paint
     const QString nome = field->FieldName();
     int imagem = -1;
     if (nome == QStringLiteral("DT_VALIDACAO") || nome == QStringLiteral("DT_TRANSMISSAO"))
-        imagem = field->IsNull() ? -1 : ImagemValidada;
+        imagem = field->IsNull() ? -1 : ValidatedImage;
     else if (nome == QStringLiteral("COMERRO"))
-        imagem = field->AsString() == QStringLiteral("S") ? ImagemComErro : -1;
+        imagem = field->AsString() == QStringLiteral("S") ? WithErrorsImage : -1;
     else
         return;
     // The mark replaces the text the grid drew.
@@ -250,12 +250,12 @@ void TfrmSelDeclaracao::dbgSelDeclaracaoDrawColumnCell(TObject*, QPainter& paint
         imlDeclaracao->Draw(painter, rect.left() + 15, rect.top(), imagem);
 }
 
-bool TfrmSelDeclaracao::AbreDeclaracaoAtual(const QString& mensagem) {
-    return AbreDeclaracao(DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value(),
-                          mensagem);
+bool TfrmSelDeclaracao::OpenCurrentDeclaration(const QString& mensagem) {
+    return OpenDeclaration(DMDef->cdsSelDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO"))->Value(),
+                           mensagem);
 }
 
-bool TfrmSelDeclaracao::AbreDeclaracao(const QVariant& chave, const QString& mensagem) {
+bool TfrmSelDeclaracao::OpenDeclaration(const QVariant& chave, const QString& mensagem) {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     declaracao->Close();
     declaracao->Open();
@@ -266,7 +266,7 @@ bool TfrmSelDeclaracao::AbreDeclaracao(const QVariant& chave, const QString& men
     return false;
 }
 
-void TfrmSelDeclaracao::AbreEditor() {
+void TfrmSelDeclaracao::OpenEditor() {
     if (Screen)
         Screen->SetCursor(crHourGlass);
     SetEnabled(false);
@@ -284,21 +284,21 @@ void TfrmSelDeclaracao::acIncluirExecute(TObject*) {
     if (dialogo->ShowModal() != mrOk)
         return;
     // The declaration just stored, whether or not the list's filter shows it.
-    const QVariant chave = dialogo->ChaveIncluida();
+    const QVariant chave = dialogo->InsertedKey();
     dialogo.reset();
-    if (!AbreDeclaracao(chave, QStringLiteral("Declaração não encontrada")))
+    if (!OpenDeclaration(chave, QStringLiteral("Declaração não encontrada")))
         Abort();
-    AbreEditor();
+    OpenEditor();
 }
 
 void TfrmSelDeclaracao::acAlterarExecute(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     if (!lista->Active() || lista->IsEmpty())
         return;
-    if (!AbreDeclaracaoAtual(QStringLiteral("Declaração não encontrada!")))
+    if (!OpenCurrentDeclaration(QStringLiteral("Declaração não encontrada!")))
         return;
     if (!lista->FieldByName(QStringLiteral("DT_VALIDACAO"))->IsNull() &&
-        Atual(QStringLiteral("COMERRO")) == "N") {
+        CurrentValue(QStringLiteral("COMERRO")) == "N") {
         const QString gerada = lista->FieldByName(QStringLiteral("DT_TRANSMISSAO"))->IsNull()
                                    ? QString()
                                    : QStringLiteral(" e gerada");
@@ -311,7 +311,7 @@ void TfrmSelDeclaracao::acAlterarExecute(TObject*) {
             Abort();
         }
     }
-    AbreEditor();
+    OpenEditor();
 }
 
 void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
@@ -325,7 +325,7 @@ void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
     consulta.SetTransaction(DMDefGeral->ibtSQLAuxiliar);
     try {
         TransactionScope transacao(*DMDefGeral->ibtSQLAuxiliar);
-        if (Atual(QStringLiteral("IN_RETIFICADORA")) == QStringLiteral("N")) {
+        if (CurrentValue(QStringLiteral("IN_RETIFICADORA")) == QStringLiteral("N")) {
             consulta.SetSQLText(QStringLiteral("select count(*) from DECLARACAO_ECONOMICO_FISCAL WHERE "
                                                "NU_INSCRICAO = :inscricao and AN_REFERENCIA = :ano and "
                                                "ME_REFERENCIA = :mes and IN_RETIFICADORA = 'S'"));
@@ -360,7 +360,7 @@ void TfrmSelDeclaracao::acExcluirExecute(TObject*) {
 void TfrmSelDeclaracao::acValidarExecute(TObject*) {
     TClientDataSet* lista = DMDef->cdsSelDeclaracao;
     if (!lista->FieldByName(QStringLiteral("DT_VALIDACAO"))->IsNull() &&
-        Atual(QStringLiteral("COMERRO")) == QStringLiteral("N")) {
+        CurrentValue(QStringLiteral("COMERRO")) == QStringLiteral("N")) {
         MsgErro(QStringLiteral("Essa Declaração já foi validada!"));
         return;
     }
@@ -433,9 +433,9 @@ void TfrmSelDeclaracao::acRetificarExecute(TObject*) {
     pergunta.Buttons = {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel};
     pergunta.Text = QStringLiteral("Deseja copiar os valores da Declaração selecionada?") +
                     QStringLiteral("\r\r") + QStringLiteral("     Inscrição : ") +
-                    FormataInscricao(Atual(QStringLiteral("NU_INSCRICAO"))) + QStringLiteral("    Mês : ") +
-                    Atual(QStringLiteral("ME_REFERENCIA")) + QStringLiteral("    Ano : ") +
-                    Atual(QStringLiteral("AN_REFERENCIA"));
+                    FormataInscricao(CurrentValue(QStringLiteral("NU_INSCRICAO"))) +
+                    QStringLiteral("    Mês : ") + CurrentValue(QStringLiteral("ME_REFERENCIA")) +
+                    QStringLiteral("    Ano : ") + CurrentValue(QStringLiteral("AN_REFERENCIA"));
     const TModalResult resposta = TPrompter::Current().Prompt(pergunta).Button;
     if (resposta != mrYes && resposta != mrNo)
         return;
@@ -452,7 +452,7 @@ int TfrmSelDeclaracao::CriaDeclaracaoRetificadora(bool copiaValores) {
         copiaValores);
     if (!nova)
         return 0;
-    UltimaRetificadora = nova->Sql();
+    LastRectifying = nova->Sql();
     return static_cast<int>(nova->Value());
 }
 
@@ -473,9 +473,10 @@ void TfrmSelDeclaracao::acFiltrarExecute(TObject*) {
     try {
         std::unique_ptr<TfrmDlgFiltraDeclaracao> dialogo(TForm::Create<TfrmDlgFiltraDeclaracao>(this));
         if (DMDef->cdsSelDeclaracao->Filtered())
-            dialogo->MostraFiltro(
-                FiltroInscricao.isEmpty() ? 0 : SelecionaInscricao(dialogo->Inscricoes(), FiltroInscricao),
-                FiltroValidada, FiltroComErro, FiltroGerada);
+            dialogo->ShowFilter(RegistrationFilter.isEmpty()
+                                    ? 0
+                                    : SelecionaInscricao(dialogo->Registrations(), RegistrationFilter),
+                                ValidatedFilter, WithErrorsFilter, GeneratedFilter);
         dialogo->ShowModal();
     } catch (const EAbort&) {
         throw;

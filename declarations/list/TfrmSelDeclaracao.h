@@ -60,12 +60,12 @@ public:
     static bool VerificaTemErro(TDataSet* resultado);
 
     // The filter state the filter dialog reads and writes.
-    QString FiltroInscricao;
-    bool FiltroValidada = false;
-    bool FiltroComErro = false;
-    bool FiltroGerada = false;
+    QString RegistrationFilter;
+    bool ValidatedFilter = false;
+    bool WithErrorsFilter = false;
+    bool GeneratedFilter = false;
     // The key of the last rectifying declaration created during the run.
-    QString UltimaRetificadora;
+    QString LastRectifying;
 
     TVCLToolbar* vclTSelDeclaracao;
     TLabel* lblFiltro;
@@ -84,8 +84,8 @@ public:
 
     // Images of imlDeclaracao that mark a validated or generated
     // declaration and one with errors.
-    static constexpr int ImagemValidada = 5;
-    static constexpr int ImagemComErro = 6;
+    static constexpr int ValidatedImage = 5;
+    static constexpr int WithErrorsImage = 6;
 
 private:
     void BuildActions();
@@ -93,11 +93,11 @@ private:
     void BuildGrid();
     // Opens DMDef.cdsDeclaracao on the current row, or on the declaration of
     // key `chave`; false (after the message) when it is not there.
-    bool AbreDeclaracaoAtual(const QString& mensagem);
-    bool AbreDeclaracao(const QVariant& chave, const QString& mensagem);
-    void AbreEditor();
+    bool OpenCurrentDeclaration(const QString& mensagem);
+    bool OpenDeclaration(const QVariant& chave, const QString& mensagem);
+    void OpenEditor();
     // The current row's value of a field, as text.
-    QString Atual(const QString& campo) const;
+    QString CurrentValue(const QString& campo) const;
 };
 
 // The list window while it is open.

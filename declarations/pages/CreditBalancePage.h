@@ -59,23 +59,23 @@ protected:
     // The row rules of the page.
     virtual void fraMidasNavigator1BeforePost(TDataSet* dataSet) = 0;
 
-    [[noreturn]] static void Recusa(int codigo, TWinControl* control);
+    [[noreturn]] static void RefuseCode(int codigo, TWinControl* control);
     // The combo's text is one of its purposes (message 292).
-    static void ConfereFinalidade(TDBComboValues* combo);
+    static void CheckPurpose(TDBComboValues* combo);
     // A null series is stored as one blank.
-    static void SerieEmBranco(TDataSet* dataSet);
+    static void BlankSeries(TDataSet* dataSet);
     // The invoice number is at least 1 (message 266).
-    void ConfereNota(TDataSet* dataSet);
+    void CheckInvoiceNumber(TDataSet* dataSet);
     // The registration's check digit (message `codigo`).
-    void ConfereInscricao(TDataSet* dataSet, int codigo);
+    void CheckRegistration(TDataSet* dataSet, int codigo);
     // The amount is at least 0,01 (message `codigo`).
-    void ConfereValor(TDataSet* dataSet, int codigo);
+    void CheckAmount(TDataSet* dataSet, int codigo);
     // A typed process is checked and split into its three parts; an empty
     // one clears them.
-    void ConfereProcesso(TDataSet* dataSet);
+    void CheckProcess(TDataSet* dataSet);
     // The datum against the type of the purpose on which `fundamentos` stands,
     // after `fundamentos` was positioned on the row's purpose.
-    void ConfereDado(TDataSet* dataSet);
+    void CheckDatum(TDataSet* dataSet);
 
 private:
     void BuildPurpose();

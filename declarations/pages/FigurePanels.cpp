@@ -8,11 +8,11 @@
 #include "platform/ui/TPanel.h"
 
 QString Figure(Currency value) {
-    return FormatFloat(FormatoMoeda, value);
+    return FormatFloat(MoneyFormat, value);
 }
 
 QString Proportion(Currency value) {
-    return FormatFloat(FormatoProporcao, value);
+    return FormatFloat(ProportionFormat, value);
 }
 
 TPanel* FigurePanel(TComponent* owner, TWinControl* parent, const QString& name, int left, int top,

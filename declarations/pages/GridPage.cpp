@@ -18,8 +18,8 @@
 #include "platform/ui/TPanel.h"
 
 namespace {
-constexpr int AlturaAjuda = 44;
-constexpr int AlturaGrade = 170;
+constexpr int HelpHeight = 44;
+constexpr int GridHeight = 170;
 } // namespace
 
 GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Shape& shape)
@@ -34,7 +34,7 @@ GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Shape& shap
     BuildHelpAndNavigator(shape);
     dbgDetalhes = Make<TDBGrid>(this, QStringLiteral("dbgDetalhes"), this);
     dbgDetalhes->SetAlign(TAlign::alBottom);
-    dbgDetalhes->SetHeight(AlturaGrade);
+    dbgDetalhes->SetHeight(GridHeight);
     dbgDetalhes->SetReadOnly(true);
     dbgDetalhes->SetOptions(dgTitles | dgIndicator | dgColumnResize | dgColLines | dgRowLines | dgTabs |
                             dgRowSelect | dgAlwaysShowSelection);
@@ -52,7 +52,7 @@ GridPage::GridPage(TComponent* owner, TClientDataSet* dataSet, const Shape& shap
 void GridPage::BuildHelpAndNavigator(const Shape& shape) {
     Memo1 = Make<TMemo>(this, QStringLiteral("Memo1"), this);
     Memo1->SetAlign(TAlign::alTop);
-    Memo1->SetHeight(AlturaAjuda);
+    Memo1->SetHeight(HelpHeight);
     Memo1->SetReadOnly(true);
     Memo1->SetWordWrap(true);
     Memo1->SetTabStop(false);
@@ -72,15 +72,15 @@ void GridPage::BuildHelpAndNavigator(const Shape& shape) {
     fraMidasNavigator1->SetDataSet(m_dataSet);
 }
 
-TDBEdit* GridPage::Campo(const QString& name, const QString& caption, const QString& field, int left, int top,
-                         int width) {
+TDBEdit* GridPage::FieldEdit(const QString& name, const QString& caption, const QString& field, int left,
+                             int top, int width) {
     TDBEdit* edit = LabeledEdit(this, pnlCampos, name, caption, dsDetalhe, field, left, top, width);
     edit->OnEnter = TNotifyEvent(this, &GridPage::FocusedFieldChanged);
     return edit;
 }
 
-TDBMemo* GridPage::Texto(const QString& name, const QString& caption, const QString& field, int left, int top,
-                         int width, int height) {
+TDBMemo* GridPage::FieldMemo(const QString& name, const QString& caption, const QString& field, int left,
+                             int top, int width, int height) {
     TDBMemo* memo = LabeledMemo(this, pnlCampos, name, caption, dsDetalhe, field, left, top, width, height);
     memo->OnEnter = TNotifyEvent(this, &GridPage::FocusedFieldChanged);
     return memo;
@@ -91,16 +91,16 @@ unsigned GridPage::RowFeatures() {
            NavFeature(nfCancel) | NavFeature(nfNavigator);
 }
 
-void GridPage::Colunas(std::initializer_list<GridColumn> columns) {
+void GridPage::SetGridColumns(std::initializer_list<GridColumn> columns) {
     AddColumns(dbgDetalhes, columns);
 }
 
-void GridPage::Editavel(TWinControl* control, bool editable) {
+void GridPage::ShowEditable(TWinControl* control, bool editable) {
     control->SetEnabled(editable);
     control->SetColor(editable ? clWindow : clInfoBk);
 }
 
-void GridPage::ProtegeTextos() {
+void GridPage::GuardApostrophes() {
     ApostropheGuard::Install(this);
 }
 

@@ -58,15 +58,15 @@ public:
 
 protected:
     // A caption over a data-aware edit of the page's data set in pnlCampos.
-    TDBEdit* Campo(const QString& name, const QString& caption, const QString& field, int left, int top,
-                   int width);
-    TDBMemo* Texto(const QString& name, const QString& caption, const QString& field, int left, int top,
-                   int width, int height);
-    void Colunas(std::initializer_list<GridColumn> columns);
+    TDBEdit* FieldEdit(const QString& name, const QString& caption, const QString& field, int left, int top,
+                       int width);
+    TDBMemo* FieldMemo(const QString& name, const QString& caption, const QString& field, int left, int top,
+                       int width, int height);
+    void SetGridColumns(std::initializer_list<GridColumn> columns);
     // Shows a control as editable (window colour) or not (info background).
-    static void Editavel(class TWinControl* control, bool editable);
+    static void ShowEditable(class TWinControl* control, bool editable);
     // Installs the apostrophe guard over the page; call once all fields exist.
-    void ProtegeTextos();
+    void GuardApostrophes();
 
     void FocusedFieldChanged(TObject* sender);
 

@@ -3,11 +3,11 @@
 #include "declarations/pages/HelpMemo.h"
 
 namespace {
-constexpr int AlturaAjuda = 140;
+constexpr int HelpHeight = 140;
 } // namespace
 
 InformationPage::InformationPage(TComponent* owner, const Shape& shape) : TfrmDetalheDEF(owner) {
     SetName(shape.formName);
     SetCaption(shape.caption);
-    Memo1 = HelpMemo(this, this, shape.helpText, AlturaAjuda);
+    Memo1 = HelpMemo(this, this, shape.helpText, HelpHeight);
 }

@@ -18,13 +18,13 @@
 
 namespace {
 
-constexpr int LarguraValor = 150;
+constexpr int ValueWidth = 150;
 // The totals box at the right of the fields.
-constexpr int TotaisEsquerda = 435;
-constexpr int TotaisPainel = 590;
-constexpr int LarguraTotal = 100;
+constexpr int TotalsLeft = 435;
+constexpr int TotalsPanelLeft = 590;
+constexpr int TotalWidth = 100;
 
-GridPage::Shape Forma(const InterstatePage::Shape& shape) {
+GridPage::Shape GridShape(const InterstatePage::Shape& shape) {
     return GridPage::ShapeOf(shape);
 }
 
@@ -32,7 +32,8 @@ GridPage::Shape Forma(const InterstatePage::Shape& shape) {
 
 InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientDataSet* ownOperations,
                                const Shape& shape)
-    : GridPage(owner, rows, Forma(shape)), m_ownOperations(ownOperations), m_codePrefix(shape.codePrefix) {
+    : GridPage(owner, rows, GridShape(shape)), m_ownOperations(ownOperations),
+      m_codePrefix(shape.codePrefix) {
     dsUFs = Make<TDataSource>(this, QStringLiteral("dsUFs"));
     dsUFs->SetDataSet(DMDefBasica->cdsUFs);
     dsOperacoes = Make<TDataSource>(this, shape.ownDataSourceName);
@@ -44,7 +45,7 @@ InterstatePage::InterstatePage(TComponent* owner, TClientDataSet* rows, TClientD
         TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1BeforeInsert);
     fraMidasNavigator1->OnNewRecord = TDataSetNotifyEvent(this, &InterstatePage::fraNUBNavigator1NewRecord);
     dsDetalhe->OnStateChange = TNotifyEvent(this, &InterstatePage::dsInterStateChange);
-    ProtegeTextos();
+    GuardApostrophes();
     dsInterStateChange(dsDetalhe);
 }
 
@@ -62,7 +63,7 @@ void InterstatePage::BuildAmounts(const Shape& shape) {
         FigureCaption(this, pnlCampos, heading.caption, heading.left, heading.top, true);
     for (const Amount& amount : shape.amounts)
         dbeValores.push_back(
-            Campo(amount.name, amount.caption, amount.field, amount.left, amount.top, LarguraValor));
+            FieldEdit(amount.name, amount.caption, amount.field, amount.left, amount.top, ValueWidth));
 }
 
 void InterstatePage::BuildTotals(const Shape& shape) {
@@ -76,7 +77,7 @@ void InterstatePage::BuildTotals(const Shape& shape) {
     negrito.setBold(true);
     mmTotais->SetFont(negrito);
     mmTotais->SetText(shape.totalsHeading);
-    mmTotais->SetBounds(TotaisEsquerda, 6, TotaisPainel + LarguraTotal - TotaisEsquerda, 22);
+    mmTotais->SetBounds(TotalsLeft, 6, TotalsPanelLeft + TotalWidth - TotalsLeft, 22);
     struct Linha {
         TPanel** panel;
         QString name;
@@ -88,8 +89,8 @@ void InterstatePage::BuildTotals(const Shape& shape) {
                             {&pnlOutras, QStringLiteral("pnlOutras"), "Outras"}};
     int top = 32;
     for (const Linha& linha : linhas) {
-        FigureCaption(this, pnlCampos, QString::fromUtf8(linha.caption), TotaisEsquerda, top);
-        *linha.panel = FigurePanel(this, pnlCampos, linha.name, TotaisPainel, top, LarguraTotal);
+        FigureCaption(this, pnlCampos, QString::fromUtf8(linha.caption), TotalsLeft, top);
+        *linha.panel = FigurePanel(this, pnlCampos, linha.name, TotalsPanelLeft, top, TotalWidth);
         top += kFigureHeight + 6;
     }
 }
@@ -100,10 +101,10 @@ void InterstatePage::PreparaQuadro() {
     DMDefBasica->cdsUFs->Open();
     DMDefAux->AbreTabelaDeclaracao(DataSet());
     DMDefAux->AbreTabelaDeclaracao(m_ownOperations);
-    SomaOperacoes();
+    SumOperations();
 }
 
-void InterstatePage::SomaOperacoes() {
+void InterstatePage::SumOperations() {
     Currency contabil, base, isentas, outras;
     if (m_ownOperations->Active()) {
         DisabledControls semControles(*m_ownOperations);
@@ -138,7 +139,7 @@ void InterstatePage::fraNUBNavigator1NewRecord(TDataSet*) {
 
 void InterstatePage::dsInterStateChange(TObject*) {
     const bool inserindo = DataSet()->State() == TDataSetState::dsInsert;
-    Editavel(dblcUFs, inserindo);
+    ShowEditable(dblcUFs, inserindo);
     if (!inserindo && DMDefBasica->cdsUFs) {
         DMDefBasica->cdsUFs->SetFilter(QString());
         DMDefBasica->cdsUFs->SetFiltered(false);

@@ -58,7 +58,7 @@ private:
     void BuildAmounts(const Shape& shape);
     void BuildTotals(const Shape& shape);
     // The four totals of the own operations of the interstate codes.
-    void SomaOperacoes();
+    void SumOperations();
 
     TClientDataSet* m_ownOperations;
     QChar m_codePrefix;

@@ -6,7 +6,7 @@
 #include "platform/db/TField.h"
 
 namespace {
-const QString Chave = QStringLiteral("SQ_OCORRENCIA_DEF");
+const QString GroundKey = QStringLiteral("SQ_OCORRENCIA_DEF");
 } // namespace
 
 void LegalGroundChoices::Fill(TDBComboValues* combo, TClientDataSet* grounds) {
@@ -17,17 +17,17 @@ void LegalGroundChoices::Fill(TDBComboValues* combo, TClientDataSet* grounds) {
         grounds->SetIndexFieldNames(QString());
         try {
             TField* codigo = grounds->FieldByName(QStringLiteral("Codigo"));
-            TField* chave = grounds->FieldByName(Chave);
+            TField* chave = grounds->FieldByName(GroundKey);
             for (grounds->First(); !grounds->Eof(); grounds->Next()) {
                 codigos << codigo->AsString();
                 chaves << chave->AsString();
             }
             grounds->First();
         } catch (...) {
-            grounds->SetIndexFieldNames(Chave);
+            grounds->SetIndexFieldNames(GroundKey);
             throw;
         }
-        grounds->SetIndexFieldNames(Chave);
+        grounds->SetIndexFieldNames(GroundKey);
     }
     combo->SetValues(chaves);
     combo->SetItems(codigos);

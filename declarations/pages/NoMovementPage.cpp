@@ -18,8 +18,8 @@
 
 namespace {
 
-constexpr int Margem = 16;
-constexpr int LarguraConteudo = 520;
+constexpr int PageMargin = 16;
+constexpr int ContentWidth = 520;
 
 } // namespace
 
@@ -40,7 +40,7 @@ NoMovementPage::NoMovementPage(TComponent* owner, const Shape& shape)
     Memo1->SetScrollBars(TScrollStyle::ssNone);
     Memo1->SetColor(clBtnFace);
     Memo1->SetLines(shape.helpText);
-    Memo1->SetBounds(Margem, Margem, LarguraConteudo, 120);
+    Memo1->SetBounds(PageMargin, PageMargin, ContentWidth, 120);
 
     dbcbAtivo = Make<TDBCheckBox>(this, QStringLiteral("dbcbAtivo"), this);
     dbcbAtivo->SetCaption(shape.checkCaption);
@@ -48,7 +48,7 @@ NoMovementPage::NoMovementPage(TComponent* owner, const Shape& shape)
     dbcbAtivo->SetValueUnchecked(QStringLiteral("N"));
     dbcbAtivo->SetDataSource(dsNo);
     dbcbAtivo->SetDataField(shape.flagField);
-    dbcbAtivo->SetBounds(Margem, 150, LarguraConteudo, 20);
+    dbcbAtivo->SetBounds(PageMargin, 150, ContentWidth, 20);
     dbcbAtivo->OnClick = TNotifyEvent(this, &NoMovementPage::dbcbAtivoClick);
 
     BuildBalanceFields();
@@ -58,20 +58,20 @@ NoMovementPage::NoMovementPage(TComponent* owner, const Shape& shape)
 void NoMovementPage::BuildBalanceFields() {
     if (!m_shape.balanceField.isEmpty()) {
         lblSaldoAnterior = MakeLabel(this, this, QStringLiteral("lblSaldoAnterior"),
-                                     QStringLiteral("Saldo Credor Anterior"), Margem, 186);
+                                     QStringLiteral("Saldo Credor Anterior"), PageMargin, 186);
         dbeSaldoAnterior = Make<TDBEdit>(this, QStringLiteral("dbeSaldoAnterior"), this);
         dbeSaldoAnterior->SetDataSource(dsNo);
         dbeSaldoAnterior->SetDataField(m_shape.balanceField);
-        dbeSaldoAnterior->SetBounds(Margem, 204, 160, 21);
+        dbeSaldoAnterior->SetBounds(PageMargin, 204, 160, 21);
 
         lblObservacoes = MakeLabel(this, this, QStringLiteral("lblObservacoes"),
-                                   QStringLiteral("Observações"), Margem, 236);
+                                   QStringLiteral("Observações"), PageMargin, 236);
         dbmObservacoes = Make<TDBMemo>(this, QStringLiteral("dbmObservacoes"), this);
         dbmObservacoes->SetDataSource(dsNo);
         dbmObservacoes->SetDataField(m_shape.notesField);
         // As long as the field, which is as long as the transmission file holds it.
         dbmObservacoes->SetMaxLength(DMDef->cdsDeclaracao->FieldByName(m_shape.notesField)->Size());
-        dbmObservacoes->SetBounds(Margem, 254, LarguraConteudo, 96);
+        dbmObservacoes->SetBounds(PageMargin, 254, ContentWidth, 96);
         dbmObservacoes->OnKeyPress = TKeyPressEvent(this, &NoMovementPage::dbmObservacoesKeyPress);
     }
 }

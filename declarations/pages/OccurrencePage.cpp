@@ -29,56 +29,56 @@
 namespace {
 
 // The least amount a row takes: 0,01.
-constexpr Currency ValorMinimo = Currency::fromRaw(100);
-constexpr int MensagemOcorrenciaInvalida = 291;
-constexpr int MensagemValorMinimo = 224;
+constexpr Currency MinimumValue = Currency::fromRaw(100);
+constexpr int InvalidOccurrenceMessage = 291;
+constexpr int MinimumValueMessage = 224;
 
 // Placing of the fields: the ground with its descriptions, the amount, the
 // complementary data side by side with their meanings under them, and the
 // free description.
-constexpr int Margem = 8;
-constexpr int LarguraCampos = 680;
-constexpr int EsquerdaDescricoes = 110;
-constexpr int TopoValor = 48;
-constexpr int TopoComplementos = 92;
-constexpr int TopoDados = 108;
-constexpr int TopoDescricao = 166;
-constexpr int AlturaDescricao = 40;
+constexpr int PageMargin = 8;
+constexpr int FieldsWidth = 680;
+constexpr int DescriptionsLeft = 110;
+constexpr int ValueTop = 48;
+constexpr int ComplementsTop = 92;
+constexpr int DataTop = 108;
+constexpr int DescriptionTop = 166;
+constexpr int DescriptionHeight = 40;
 
-GridPage::Shape Forma(const OccurrencePage::Shape& shape) {
+GridPage::Shape GridShape(const OccurrencePage::Shape& shape) {
     return GridPage::ShapeOf(shape);
 }
 
 // A read-only information memo on a description of the ground.
-TDBMemo* Informacao(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
-                    const QString& field, int top, int height) {
+TDBMemo* InformationMemo(TComponent* owner, TWinControl* parent, const QString& name, TDataSource* source,
+                         const QString& field, int top, int height) {
     auto* memo = Make<TDBMemo>(owner, name, parent);
     memo->SetDataSource(source);
     memo->SetDataField(field);
     memo->SetReadOnly(true);
     memo->SetTabStop(false);
     memo->SetColor(clInfoBk);
-    memo->SetBounds(EsquerdaDescricoes, top, LarguraCampos + Margem - EsquerdaDescricoes, height);
+    memo->SetBounds(DescriptionsLeft, top, FieldsWidth + PageMargin - DescriptionsLeft, height);
     return memo;
 }
 
-const QString Chave = QStringLiteral("SQ_OCORRENCIA_DEF");
+const QString GroundKey = QStringLiteral("SQ_OCORRENCIA_DEF");
 
-QString CampoDado(int numero) {
+QString DatumField(int numero) {
     return QStringLiteral("VL_COMPLEMENTO_%1").arg(numero);
 }
 
 } // namespace
 
 OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Shape& shape)
-    : GridPage(owner, rows, Forma(shape)), m_shape(shape) {
+    : GridPage(owner, rows, GridShape(shape)), m_shape(shape) {
     OnClose = TCloseEvent(this, &OccurrencePage::FormClose);
     Memo1->SetFontColor(clNavy);
     dbgDetalhes->SetName(shape.gridName);
 
     dsFundamentos = Make<TDataSource>(this, QStringLiteral("dsFundamentos"));
     dsFundamentos->SetAutoEdit(false);
-    dsFundamentos->SetDataSet(Fundamentos());
+    dsFundamentos->SetDataSet(LegalGrounds());
 
     BuildFields();
     BuildColumns();
@@ -89,36 +89,36 @@ OccurrencePage::OccurrencePage(TComponent* owner, TClientDataSet* rows, const Sh
     dsDetalhe->OnStateChange = TNotifyEvent(this, &OccurrencePage::dsStateChange);
     dsDetalhe->OnDataChange = TDataChangeEvent(this, &OccurrencePage::dsDataChange);
 
-    ProtegeTextos();
+    GuardApostrophes();
     // Codes are upper case however they arrive.
     TypedTextRule::Install(dbcvCFOPs, [](QChar c) { return c.toUpper(); });
     dsStateChange(dsDetalhe);
 }
 
 void OccurrencePage::BuildFields() {
-    CaptionOver(this, pnlCampos, QStringLiteral("dbcvCFOPs"), QStringLiteral("Ocorrência"), Margem, 4);
+    CaptionOver(this, pnlCampos, QStringLiteral("dbcvCFOPs"), QStringLiteral("Ocorrência"), PageMargin, 4);
     dbcvCFOPs = Make<TDBComboValues>(this, QStringLiteral("dbcvCFOPs"), pnlCampos);
     dbcvCFOPs->SetCharCase(TEditCharCase::ecUpperCase);
     dbcvCFOPs->SetDataSource(dsDetalhe);
     dbcvCFOPs->SetDataField(QStringLiteral("SQ_OCORRENCIA_DEF"));
-    dbcvCFOPs->SetBounds(Margem, 4 + kCaptionHeight, 90, kEditHeight);
-    dbmDescFundamento = Informacao(this, pnlCampos, QStringLiteral("dbmDescFundamento"), dsDetalhe,
-                                   m_shape.description, 4, 40);
-    dbmDescComplemento = Informacao(this, pnlCampos, QStringLiteral("dbmDescComplemento"), dsDetalhe,
-                                    m_shape.description + QStringLiteral("Comp"), 48, 36);
+    dbcvCFOPs->SetBounds(PageMargin, 4 + kCaptionHeight, 90, kEditHeight);
+    dbmDescFundamento = InformationMemo(this, pnlCampos, QStringLiteral("dbmDescFundamento"), dsDetalhe,
+                                        m_shape.description, 4, 40);
+    dbmDescComplemento = InformationMemo(this, pnlCampos, QStringLiteral("dbmDescComplemento"), dsDetalhe,
+                                         m_shape.description + QStringLiteral("Comp"), 48, 36);
 
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor"), m_shape.valueField,
-                          Margem, TopoValor, 90);
+    dbeVlContabil = FieldEdit(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor"), m_shape.valueField,
+                              PageMargin, ValueTop, 90);
 
-    MakeLabel(this, pnlCampos, QStringLiteral("lblComplementos"), QStringLiteral("Complementos"), Margem,
-              TopoComplementos, true);
-    const int coluna = (LarguraCampos + Margem) / m_shape.data;
+    MakeLabel(this, pnlCampos, QStringLiteral("lblComplementos"), QStringLiteral("Complementos"), PageMargin,
+              ComplementsTop, true);
+    const int coluna = (FieldsWidth + PageMargin) / m_shape.data;
     TDBEdit* dados[3] = {};
     TDBText* significados[3] = {};
     for (int n = 1; n <= m_shape.data && n <= 3; ++n) {
-        const int esquerda = Margem + (n - 1) * coluna;
-        TDBEdit* dado = Campo(QStringLiteral("dbeDadoComp%1").arg(n), QStringLiteral("Dado %1").arg(n),
-                              CampoDado(n), esquerda, TopoDados, std::min(coluna - 20, 200));
+        const int esquerda = PageMargin + (n - 1) * coluna;
+        TDBEdit* dado = FieldEdit(QStringLiteral("dbeDadoComp%1").arg(n), QStringLiteral("Dado %1").arg(n),
+                                  DatumField(n), esquerda, DataTop, std::min(coluna - 20, 200));
         dado->SetTag(n);
         dado->OnEnter = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
         dado->OnExit = TNotifyEvent(this, &OccurrencePage::dbeDadoComp1Enter);
@@ -127,7 +127,7 @@ void OccurrencePage::BuildFields() {
         significado->SetDataSource(dsDetalhe);
         significado->SetDataField(QStringLiteral("DescTpDadoComp%1").arg(n));
         significado->SetFontColor(clNavy);
-        significado->SetBounds(esquerda, TopoDados + kCaptionHeight + kEditHeight + 2, coluna - 12, 15);
+        significado->SetBounds(esquerda, DataTop + kCaptionHeight + kEditHeight + 2, coluna - 12, 15);
         dados[n - 1] = dado;
         significados[n - 1] = significado;
     }
@@ -138,9 +138,9 @@ void OccurrencePage::BuildFields() {
     dbtComplemento2 = significados[1];
     dbtComplemento3 = significados[2];
 
-    dbmDescComplementar =
-        Texto(QStringLiteral("dbmDescComplementar"), QStringLiteral("Descrição Complementar"),
-              QStringLiteral("DS_COMPLEMENTAR"), Margem, TopoDescricao, LarguraCampos, AlturaDescricao);
+    dbmDescComplementar = FieldMemo(
+        QStringLiteral("dbmDescComplementar"), QStringLiteral("Descrição Complementar"),
+        QStringLiteral("DS_COMPLEMENTAR"), PageMargin, DescriptionTop, FieldsWidth, DescriptionHeight);
     dbmDescComplementar->OnKeyPress = TKeyPressEvent(this, &OccurrencePage::dbmDescComplementarKeyPress);
 }
 
@@ -154,16 +154,16 @@ void OccurrencePage::BuildColumns() {
     adiciona(QStringLiteral("Codigo"), QStringLiteral("Ocorrência"), 70);
     adiciona(m_shape.valueField, QStringLiteral("Valor"), 100);
     for (int n = 1; n <= m_shape.data; ++n)
-        adiciona(CampoDado(n), QStringLiteral("Dado %1").arg(n), m_shape.data > 2 ? 90 : 110);
+        adiciona(DatumField(n), QStringLiteral("Dado %1").arg(n), m_shape.data > 2 ? 90 : 110);
     adiciona(QStringLiteral("DS_COMPLEMENTAR"), QStringLiteral("Descrição Complementar"), 260);
     dbgDetalhes->SetOptions(dbgDetalhes->Options() | dgConfirmDelete);
 }
 
-TClientDataSet* OccurrencePage::Fundamentos() const {
+TClientDataSet* OccurrencePage::LegalGrounds() const {
     return DMDefBasica->cdsConFundamento;
 }
 
-TDBEdit* OccurrencePage::DadoComp(int numero) const {
+TDBEdit* OccurrencePage::DatumEdit(int numero) const {
     switch (numero) {
     case 1:
         return dbeDadoComp1;
@@ -181,11 +181,11 @@ void OccurrencePage::PreparaQuadro() {
     TClientDataSet* linhas = DataSet();
     dbmDescComplementar->SetMaxLength(linhas->FieldByName(QStringLiteral("DS_COMPLEMENTAR"))->Size());
     DMDefAux->AbreTabelaDeclaracao(linhas);
-    DMDefBasica->AbrePorPeriodo(Fundamentos());
+    DMDefBasica->AbrePorPeriodo(LegalGrounds());
     QString filtro = QStringLiteral("TP_OCORRENCIA = %1").arg(m_shape.occurrence);
     if (!m_shape.computation.isEmpty())
         filtro += QStringLiteral(" AND TP_APURACAO = '%1'").arg(m_shape.computation);
-    DMDefBasica->AplicaFiltro(Fundamentos(), filtro);
+    DMDefBasica->AplicaFiltro(LegalGrounds(), filtro);
     fraNUBNavigator1BeforeInsert(linhas);
     // The rows were read before the grounds: read again, they show theirs.
     if (linhas->Active() && !linhas->IsEmpty()) {
@@ -197,11 +197,11 @@ void OccurrencePage::PreparaQuadro() {
 void OccurrencePage::FormClose(TObject* sender, TCloseAction& action) {
     GridPage::FormClose(sender, action);
     DataSet()->Close();
-    Fundamentos()->Close();
+    LegalGrounds()->Close();
 }
 
 void OccurrencePage::fraNUBNavigator1BeforeInsert(TDataSet*) {
-    LegalGroundChoices::Fill(dbcvCFOPs, Fundamentos());
+    LegalGroundChoices::Fill(dbcvCFOPs, LegalGrounds());
 }
 
 void OccurrencePage::fraNUBNavigator1NewRecord(TDataSet* dataSet) {
@@ -212,16 +212,16 @@ void OccurrencePage::fraNUBNavigator1NewRecord(TDataSet* dataSet) {
 }
 
 void OccurrencePage::dsStateChange(TObject*) {
-    Editavel(dbcvCFOPs, DataSet()->State() == TDataSetState::dsInsert);
+    ShowEditable(dbcvCFOPs, DataSet()->State() == TDataSetState::dsInsert);
 }
 
 void OccurrencePage::dsDataChange(TObject* sender, TField* field) {
     FocusedFieldChanged(sender);
     // A ground chosen: what is looked up from it (its code, legislation,
     // description, the meanings of its data) shows at once, not on posting.
-    if (field && field->FieldName() == Chave)
+    if (field && field->FieldName() == GroundKey)
         for (TField* derivado : DataSet()->Fields())
-            if (derivado->Lookup() && derivado->KeyFields() == Chave)
+            if (derivado->Lookup() && derivado->KeyFields() == GroundKey)
                 dsDetalhe->DataEvent(deFieldChange, derivado);
 }
 
@@ -233,27 +233,27 @@ void OccurrencePage::dbmDescComplementarKeyPress(TObject*, QChar& key) {
     ApostropheGuard::Swallow(key);
 }
 
-void OccurrencePage::Recusa(const QString& texto, TWinControl* foco) {
+void OccurrencePage::Refuse(const QString& texto, TWinControl* foco) {
     RefuseAt(texto, foco);
 }
 
-void OccurrencePage::ExigeOcorrenciaOferecida() {
+void OccurrencePage::RequireOfferedOccurrence() {
     if (!dbcvCFOPs->Items().contains(dbcvCFOPs->ComboText()))
-        Recusa(TDMDefAux::BuscaMensagemErro(MensagemOcorrenciaInvalida), dbcvCFOPs);
+        Refuse(TDMDefAux::BuscaMensagemErro(InvalidOccurrenceMessage), dbcvCFOPs);
 }
 
-void OccurrencePage::ExigeValorMinimo(TDataSet* dataSet) {
-    if (dataSet->FieldByName(m_shape.valueField)->AsCurrency() < ValorMinimo)
-        Recusa(TDMDefAux::BuscaMensagemErro(MensagemValorMinimo), dbeVlContabil);
+void OccurrencePage::RequireMinimumValue(TDataSet* dataSet) {
+    if (dataSet->FieldByName(m_shape.valueField)->AsCurrency() < MinimumValue)
+        Refuse(TDMDefAux::BuscaMensagemErro(MinimumValueMessage), dbeVlContabil);
 }
 
-void OccurrencePage::PosicionaFundamento(TDataSet* dataSet) {
-    Fundamentos()->FindKey({dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsInteger()});
+void OccurrencePage::LocateLegalGround(TDataSet* dataSet) {
+    LegalGrounds()->FindKey({dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->AsInteger()});
 }
 
-void OccurrencePage::ExigeDadoValido(TDataSet* dataSet, int numero) {
+void OccurrencePage::RequireValidDatum(TDataSet* dataSet, int numero) {
     const QString n = QString::number(numero);
-    TDBEdit* dado = DadoComp(numero);
+    TDBEdit* dado = DatumEdit(numero);
     const auto focaDado = [dado] {
         if (dado && dado->CanFocus())
             dado->SetFocus();
@@ -261,7 +261,7 @@ void OccurrencePage::ExigeDadoValido(TDataSet* dataSet, int numero) {
     bool valido = false;
     try {
         valido = DMDefAux->ValidaDadoComplementar(dataSet, QStringLiteral("TP_DADO_COMPLEMENTAR_") + n,
-                                                  CampoDado(numero), n);
+                                                  DatumField(numero), n);
     } catch (const EAbort&) {
         // Some checks refuse by aborting once they have said why.
         focaDado();
@@ -274,9 +274,9 @@ void OccurrencePage::ExigeDadoValido(TDataSet* dataSet, int numero) {
 }
 
 void OccurrencePage::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    ExigeOcorrenciaOferecida();
-    ExigeValorMinimo(dataSet);
-    PosicionaFundamento(dataSet);
+    RequireOfferedOccurrence();
+    RequireMinimumValue(dataSet);
+    LocateLegalGround(dataSet);
     for (int numero = 1; numero <= m_shape.data; ++numero)
-        ExigeDadoValido(dataSet, numero);
+        RequireValidDatum(dataSet, numero);
 }

@@ -50,7 +50,7 @@ public:
     void dbeDadoComp1Enter(TObject* sender);
 
     // The complementary-datum edit of number 1 to Shape::data.
-    TDBEdit* DadoComp(int numero) const;
+    TDBEdit* DatumEdit(int numero) const;
 
     TDBComboValues* dbcvCFOPs;
     TDBEdit* dbeVlContabil;
@@ -67,14 +67,14 @@ public:
 
 protected:
     // The rules of a post, each refusing with its message and focus.
-    void ExigeOcorrenciaOferecida();
-    void ExigeValorMinimo(TDataSet* dataSet);
+    void RequireOfferedOccurrence();
+    void RequireMinimumValue(TDataSet* dataSet);
     // Puts the legal-ground set on the row's ground.
-    void PosicionaFundamento(TDataSet* dataSet);
-    void ExigeDadoValido(TDataSet* dataSet, int numero);
-    [[noreturn]] void Recusa(const QString& texto, TWinControl* foco);
+    void LocateLegalGround(TDataSet* dataSet);
+    void RequireValidDatum(TDataSet* dataSet, int numero);
+    [[noreturn]] void Refuse(const QString& texto, TWinControl* foco);
 
-    TClientDataSet* Fundamentos() const;
+    TClientDataSet* LegalGrounds() const;
 
 private:
     void BuildFields();

@@ -19,13 +19,13 @@
 
 namespace {
 
-const QString CampoCFOP = QStringLiteral("CO_FISCAL_OPERACAO");
+const QString CfopField = QStringLiteral("CO_FISCAL_OPERACAO");
 
-GridPage::Shape Forma(const OwnOperationsPage::Shape& shape) {
+GridPage::Shape GridShape(const OwnOperationsPage::Shape& shape) {
     return GridPage::ShapeOf(shape);
 }
 
-TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
+TLabel* BoldTitle(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
     auto* label = new TLabel(owner, parent);
     QFont font = label->Font();
     font.setBold(true);
@@ -40,18 +40,18 @@ TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, i
 
 OwnOperationsPage::OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TClientDataSet* codes,
                                      const Shape& shape)
-    : GridPage(owner, rows, Forma(shape)), m_codes(codes) {
+    : GridPage(owner, rows, GridShape(shape)), m_codes(codes) {
     OnClose = TCloseEvent(this, &OwnOperationsPage::FormClose);
     dsCFOPs = Make<TDataSource>(this, QStringLiteral("dsCFOPs"));
     dsCFOPs->SetDataSet(codes);
 
     BuildFields(shape);
-    Colunas({{"CO_FISCAL_OPERACAO", "CFOP", 50},
-             {"VL_CONTABIL", "Valor Contábil", 100},
-             {"VL_BASE_CALCULO", "Base de Cálculo", 100},
-             {"VL_IMPOSTO", "Imposto", 100},
-             {"VL_OPERACOES_ISENTAS", "Isentas/não Trib.", 100},
-             {"VL_OUTRAS_OPERACOES", "Outras", 100}});
+    SetGridColumns({{"CO_FISCAL_OPERACAO", "CFOP", 50},
+                    {"VL_CONTABIL", "Valor Contábil", 100},
+                    {"VL_BASE_CALCULO", "Base de Cálculo", 100},
+                    {"VL_IMPOSTO", "Imposto", 100},
+                    {"VL_OPERACOES_ISENTAS", "Isentas/não Trib.", 100},
+                    {"VL_OUTRAS_OPERACOES", "Outras", 100}});
 
     fraMidasNavigator1->BeforeInsert =
         TDataSetNotifyEvent(this, &OwnOperationsPage::fraNUBNavigator1BeforeInsert);
@@ -61,7 +61,7 @@ OwnOperationsPage::OwnOperationsPage(TComponent* owner, TClientDataSet* rows, TC
         TDataSetNotifyEvent(this, &OwnOperationsPage::fraMidasNavigator1BeforePost);
     dsDetalhe->OnStateChange = TNotifyEvent(this, &OwnOperationsPage::dsStateChange);
     dsDetalhe->OnDataChange = TDataChangeEvent(this, &OwnOperationsPage::dsDataChange);
-    ProtegeTextos();
+    GuardApostrophes();
     dsStateChange(dsDetalhe);
 }
 
@@ -69,28 +69,29 @@ void OwnOperationsPage::BuildFields(const Shape& shape) {
     CaptionOver(this, pnlCampos, QStringLiteral("dbcCFOPs"), QStringLiteral("CFOP"), 8, 6);
     dbcCFOPs = Make<TDBComboBox>(this, QStringLiteral("dbcCFOPs"), pnlCampos);
     dbcCFOPs->SetDataSource(dsDetalhe);
-    dbcCFOPs->SetDataField(CampoCFOP);
+    dbcCFOPs->SetDataField(CfopField);
     dbcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
-    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
+    dbmDescCFOP =
+        FieldMemo(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
     dbmDescCFOP->SetReadOnly(true);
     dbmDescCFOP->SetTabStop(false);
 
-    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(shape.creditWord), 8, 66);
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
-                          QStringLiteral("VL_CONTABIL"), 8, 84, 120);
-    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
-                             QStringLiteral("VL_BASE_CALCULO"), 138, 84, 120);
-    dbeVlImposto = Campo(shape.taxEditName, QStringLiteral("Imposto %1").arg(shape.creditedWord),
-                         QStringLiteral("VL_IMPOSTO"), 268, 84, 120);
-    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(shape.creditWord), 8, 130);
-    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
-                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 120);
-    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
-                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 120);
+    BoldTitle(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(shape.creditWord), 8, 66);
+    dbeVlContabil = FieldEdit(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
+                              QStringLiteral("VL_CONTABIL"), 8, 84, 120);
+    dbeVlBaseCalculo = FieldEdit(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
+                                 QStringLiteral("VL_BASE_CALCULO"), 138, 84, 120);
+    dbeVlImposto = FieldEdit(shape.taxEditName, QStringLiteral("Imposto %1").arg(shape.creditedWord),
+                             QStringLiteral("VL_IMPOSTO"), 268, 84, 120);
+    BoldTitle(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(shape.creditWord), 8, 130);
+    dbeVlIsentas = FieldEdit(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
+                             QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 120);
+    dbeVlOutras = FieldEdit(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
+                            QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 120);
 }
 
-TField* OwnOperationsPage::CampoCodigo() const {
-    return DataSet()->FindField(CampoCFOP);
+TField* OwnOperationsPage::CodeField() const {
+    return DataSet()->FindField(CfopField);
 }
 
 void OwnOperationsPage::PreparaQuadro() {
@@ -111,7 +112,7 @@ void OwnOperationsPage::fraNUBNavigator1BeforeInsert(TDataSet*) {
     m_codes->DisableControls();
     try {
         for (m_codes->First(); !m_codes->Eof(); m_codes->Next())
-            codigos << m_codes->FieldByName(CampoCFOP)->AsString();
+            codigos << m_codes->FieldByName(CfopField)->AsString();
         m_codes->First();
     } catch (...) {
         m_codes->EnableControls();
@@ -128,7 +129,7 @@ void OwnOperationsPage::fraNUBNavigator1NewRecord(TDataSet*) {
 
 void OwnOperationsPage::dsStateChange(TObject*) {
     const bool inserindo = DataSet()->State() == TDataSetState::dsInsert;
-    Editavel(dbcCFOPs, inserindo);
+    ShowEditable(dbcCFOPs, inserindo);
     if (!inserindo && m_codes) {
         m_codes->SetFilter(QString());
         m_codes->SetFiltered(false);
@@ -137,7 +138,7 @@ void OwnOperationsPage::dsStateChange(TObject*) {
 
 void OwnOperationsPage::dsDataChange(TObject* sender, TField* field) {
     FocusedFieldChanged(sender);
-    if (!field || field != CampoCodigo() || field->IsNull())
+    if (!field || field != CodeField() || field->IsNull())
         return;
     if (!dbcCFOPs->Items().contains(dbcCFOPs->Text())) {
         RuleMessages::Refuse(290);
@@ -145,7 +146,7 @@ void OwnOperationsPage::dsDataChange(TObject* sender, TField* field) {
 }
 
 void OwnOperationsPage::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    TField* codigo = dataSet->FieldByName(CampoCFOP);
+    TField* codigo = dataSet->FieldByName(CfopField);
     // A new row's code must be one of those offered, however it was typed.
     if (dataSet->State() == TDataSetState::dsInsert && !dbcCFOPs->Items().contains(codigo->AsString())) {
         MsgErro(TDMDefAux::BuscaMensagemErro(290));

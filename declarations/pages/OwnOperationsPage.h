@@ -42,6 +42,6 @@ public:
 private:
     void BuildFields(const Shape& shape);
     // The code field of the page's set.
-    TField* CampoCodigo() const;
+    TField* CodeField() const;
     TClientDataSet* m_codes;
 };

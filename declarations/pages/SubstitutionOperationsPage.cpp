@@ -24,12 +24,12 @@
 
 namespace {
 
-GridPage::Shape Forma(const SubstitutionOperationsPage::Shape& shape) {
+GridPage::Shape GridShape(const SubstitutionOperationsPage::Shape& shape) {
     return GridPage::ShapeOf(shape, NavFeature(nfEdit) | NavFeature(nfPost) | NavFeature(nfCancel) |
                                         NavFeature(nfNavigator));
 }
 
-TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
+TLabel* BoldTitle(TComponent* owner, TWinControl* parent, const QString& caption, int left, int top) {
     auto* label = new TLabel(owner, parent);
     QFont font = label->Font();
     font.setBold(true);
@@ -42,7 +42,7 @@ TLabel* Titulo(TComponent* owner, TWinControl* parent, const QString& caption, i
 
 } // namespace
 
-QStringList SubstitutionOperationsPage::ConsultaFiltrada(const QString& table, const QString& alias) {
+QStringList SubstitutionOperationsPage::FilteredQuery(const QString& table, const QString& alias) {
     // One row per code, whatever the number of group-1 history rows it has.
     return {QStringLiteral("select %1.* ").arg(alias),
             QStringLiteral("from %1 %2 ").arg(table, alias),
@@ -53,7 +53,7 @@ QStringList SubstitutionOperationsPage::ConsultaFiltrada(const QString& table, c
             QStringLiteral("order by %1.co_fiscal_operacao ").arg(alias)};
 }
 
-QStringList SubstitutionOperationsPage::ConsultaCompleta(const QString& table, const QString& alias) {
+QStringList SubstitutionOperationsPage::FullQuery(const QString& table, const QString& alias) {
     return {QStringLiteral("select * "), QStringLiteral("from %1 %2 ").arg(table, alias),
             QStringLiteral("WHERE %1.SQ_DECLARACAO = :SQ_DECLARACAO ").arg(alias),
             QStringLiteral("order by %1.co_fiscal_operacao ").arg(alias)};
@@ -61,7 +61,7 @@ QStringList SubstitutionOperationsPage::ConsultaCompleta(const QString& table, c
 
 SubstitutionOperationsPage::SubstitutionOperationsPage(TComponent* owner, TClientDataSet* rows,
                                                        TClientDataSet* codes, const Shape& shape)
-    : GridPage(owner, rows, Forma(shape)), m_codes(codes), m_shape(shape) {
+    : GridPage(owner, rows, GridShape(shape)), m_codes(codes), m_shape(shape) {
     OnCreate = TNotifyEvent(this, &SubstitutionOperationsPage::FormCreate);
     OnClose = TCloseEvent(this, &SubstitutionOperationsPage::FormClose);
     dsCFOPs = Make<TDataSource>(this, QStringLiteral("dsCFOPs"));
@@ -75,18 +75,18 @@ SubstitutionOperationsPage::SubstitutionOperationsPage(TComponent* owner, TClien
     cbFiltro->SetChecked(true);
     cbFiltro->OnClick = TNotifyEvent(this, &SubstitutionOperationsPage::cbFiltroClick);
 
-    Colunas({{"CO_FISCAL_OPERACAO", "CFOP", 45},
-             {"VL_CONTABIL", "Vl. Contábil", 80},
-             {"VL_BASE_CALCULO", "Base Cálc.", 80},
-             {"VL_IMPOSTO", "Imposto", 80},
-             {"VL_OPERACOES_ISENTAS", "Isentas", 80},
-             {"VL_OUTRAS_OPERACOES", "Outras", 80},
-             {"VL_BASE_CALCULO_ST", "Base Cálc. ST", 85},
-             {"VL_IMPOSTO_RETIDO_ST", "Imp. Retido", 80}});
+    SetGridColumns({{"CO_FISCAL_OPERACAO", "CFOP", 45},
+                    {"VL_CONTABIL", "Vl. Contábil", 80},
+                    {"VL_BASE_CALCULO", "Base Cálc.", 80},
+                    {"VL_IMPOSTO", "Imposto", 80},
+                    {"VL_OPERACOES_ISENTAS", "Isentas", 80},
+                    {"VL_OUTRAS_OPERACOES", "Outras", 80},
+                    {"VL_BASE_CALCULO_ST", "Base Cálc. ST", 85},
+                    {"VL_IMPOSTO_RETIDO_ST", "Imp. Retido", 80}});
     dbgDetalhes->OnDrawColumnCell =
         TDrawColumnCellEvent(this, &SubstitutionOperationsPage::dbgDetalhesDrawColumnCell);
     dsDetalhe->OnStateChange = TNotifyEvent(this, &SubstitutionOperationsPage::dsStateChange);
-    ProtegeTextos();
+    GuardApostrophes();
 }
 
 void SubstitutionOperationsPage::BuildCodeFields() {
@@ -98,35 +98,36 @@ void SubstitutionOperationsPage::BuildCodeFields() {
     dblcCFOPs->SetKeyField(QStringLiteral("CO_FISCAL_OPERACAO"));
     dblcCFOPs->SetListField(QStringLiteral("CO_FISCAL_OPERACAO"));
     dblcCFOPs->SetBounds(8, 6 + kCaptionHeight, 70, kEditHeight);
-    Editavel(dblcCFOPs, false);
-    dbmDescCFOP = Texto(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
+    ShowEditable(dblcCFOPs, false);
+    dbmDescCFOP =
+        FieldMemo(QStringLiteral("dbmDescCFOP"), QString(), QStringLiteral("DescCFOP"), 90, 6, 440, 38);
     dbmDescCFOP->SetReadOnly(true);
     dbmDescCFOP->SetTabStop(false);
 }
 
 void SubstitutionOperationsPage::BuildAmountFields() {
-    Titulo(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(m_shape.creditWord), 8, 66);
-    dbeVlContabil = Campo(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
-                          QStringLiteral("VL_CONTABIL"), 8, 84, 110);
-    dbeVlBaseCalculo = Campo(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
-                             QStringLiteral("VL_BASE_CALCULO"), 126, 84, 110);
-    dbeVlImposto = Campo(m_shape.taxEditName, QStringLiteral("Imposto %1").arg(m_shape.creditedWord),
-                         QStringLiteral("VL_IMPOSTO"), 244, 84, 110);
-    Titulo(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(m_shape.creditWord), 8, 130);
-    dbeVlIsentas = Campo(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
-                         QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 110);
-    dbeVlOutras = Campo(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
-                        QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 110);
+    BoldTitle(this, pnlCampos, QStringLiteral("Operações com %1 do Imposto").arg(m_shape.creditWord), 8, 66);
+    dbeVlContabil = FieldEdit(QStringLiteral("dbeVlContabil"), QStringLiteral("Valor Contábil"),
+                              QStringLiteral("VL_CONTABIL"), 8, 84, 110);
+    dbeVlBaseCalculo = FieldEdit(QStringLiteral("dbeVlBaseCalculo"), QStringLiteral("Base de Cálculo"),
+                                 QStringLiteral("VL_BASE_CALCULO"), 126, 84, 110);
+    dbeVlImposto = FieldEdit(m_shape.taxEditName, QStringLiteral("Imposto %1").arg(m_shape.creditedWord),
+                             QStringLiteral("VL_IMPOSTO"), 244, 84, 110);
+    BoldTitle(this, pnlCampos, QStringLiteral("Operações sem %1 do Imposto").arg(m_shape.creditWord), 8, 130);
+    dbeVlIsentas = FieldEdit(QStringLiteral("dbeVlIsentas"), QStringLiteral("Isentas e não Tributadas"),
+                             QStringLiteral("VL_OPERACOES_ISENTAS"), 8, 148, 110);
+    dbeVlOutras = FieldEdit(QStringLiteral("dbeVlOutras"), QStringLiteral("Outras"),
+                            QStringLiteral("VL_OUTRAS_OPERACOES"), 150, 148, 110);
     for (TDBEdit* edit : {dbeVlContabil, dbeVlBaseCalculo, dbeVlImposto, dbeVlIsentas, dbeVlOutras}) {
         edit->SetReadOnly(true);
-        Editavel(edit, false);
+        ShowEditable(edit, false);
         edit->SetEnabled(true);
     }
-    Titulo(this, pnlCampos, QStringLiteral("Substituição Tributária Interna"), 372, 66);
-    dbeBaseCalcSt = Campo(QStringLiteral("dbeBaseCalcSt"), QStringLiteral("Base de Cálculo"),
-                          QStringLiteral("VL_BASE_CALCULO_ST"), 372, 84, 110);
-    dbeVlImpRetidos = Campo(QStringLiteral("dbeVlImpRetidos"), QStringLiteral("Imposto Retido"),
-                            QStringLiteral("VL_IMPOSTO_RETIDO_ST"), 490, 84, 110);
+    BoldTitle(this, pnlCampos, QStringLiteral("Substituição Tributária Interna"), 372, 66);
+    dbeBaseCalcSt = FieldEdit(QStringLiteral("dbeBaseCalcSt"), QStringLiteral("Base de Cálculo"),
+                              QStringLiteral("VL_BASE_CALCULO_ST"), 372, 84, 110);
+    dbeVlImpRetidos = FieldEdit(QStringLiteral("dbeVlImpRetidos"), QStringLiteral("Imposto Retido"),
+                                QStringLiteral("VL_IMPOSTO_RETIDO_ST"), 490, 84, 110);
 }
 
 void SubstitutionOperationsPage::FormCreate(TObject* sender) {
@@ -134,7 +135,7 @@ void SubstitutionOperationsPage::FormCreate(TObject* sender) {
 }
 
 void SubstitutionOperationsPage::cbFiltroClick(TObject*) {
-    if (m_revertendo)
+    if (m_reverting)
         return;
     TClientDataSet* linhas = DataSet();
     const bool filtrar = cbFiltro->Checked();
@@ -144,17 +145,17 @@ void SubstitutionOperationsPage::cbFiltroClick(TObject*) {
                              linhas->State() == TDataSetState::dsInsert || linhas->ChangeCount() > 0);
     if (pendente) {
         MsgErro(QStringLiteral("Inclusão ou Alteração em andamento. Confirme ou cancele."));
-        m_revertendo = true;
-        cbFiltro->SetChecked(m_filtrado);
-        m_revertendo = false;
+        m_reverting = true;
+        cbFiltro->SetChecked(m_filtered);
+        m_reverting = false;
         return;
     }
     linhas->Close();
     auto* consulta = dynamic_cast<TIBQuery*>(DMDef->FindComponent(m_shape.queryName));
     if (consulta)
-        consulta->SetSQL(filtrar ? ConsultaFiltrada(m_shape.table, m_shape.alias)
-                                 : ConsultaCompleta(m_shape.table, m_shape.alias));
-    m_filtrado = filtrar;
+        consulta->SetSQL(filtrar ? FilteredQuery(m_shape.table, m_shape.alias)
+                                 : FullQuery(m_shape.table, m_shape.alias));
+    m_filtered = filtrar;
     if (DMDef->cdsDeclaracao->Active())
         DMDefAux->AbreTabelaDeclaracao(linhas);
 }

@@ -36,8 +36,8 @@ public:
                                    TColumn* column, unsigned state);
 
     // The query text the box chooses.
-    static QStringList ConsultaFiltrada(const QString& table, const QString& alias);
-    static QStringList ConsultaCompleta(const QString& table, const QString& alias);
+    static QStringList FilteredQuery(const QString& table, const QString& alias);
+    static QStringList FullQuery(const QString& table, const QString& alias);
 
     TDBLookupComboBox* dblcCFOPs;
     TDBEdit* dbeVlContabil;
@@ -56,6 +56,6 @@ private:
     void BuildAmountFields();
     TClientDataSet* m_codes;
     Shape m_shape;
-    bool m_filtrado = false;
-    bool m_revertendo = false;
+    bool m_filtered = false;
+    bool m_reverting = false;
 };

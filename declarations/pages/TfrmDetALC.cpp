@@ -20,19 +20,19 @@
 namespace {
 
 // Engine codes of a refused duplicate: a primary or unique key, a unique index.
-constexpr int ChaveDuplicada = 335544665;
-constexpr int IndiceDuplicado = 335544349;
+constexpr int DuplicateKey = 335544665;
+constexpr int DuplicateIndex = 335544349;
 
-const QString NotaDuplicada = QStringLiteral("Não podem existir dois ítens com a mesma Nota Fiscal");
+const QString DuplicateInvoiceText = QStringLiteral("Não podem existir dois ítens com a mesma Nota Fiscal");
 
 // The datum number under which the invoice date is checked.
-const QString DadoDataEmissao = QStringLiteral("10");
+const QString IssueDateDatum = QStringLiteral("10");
 
-constexpr int MaximoNumeroNF = 6;
-constexpr int MaximoSuframa = 9;
-constexpr int MaximoCNPJ = 14;
+constexpr int InvoiceNumberDigits = 6;
+constexpr int SuframaDigits = 9;
+constexpr int CnpjDigits = 14;
 
-GridPage::Shape Forma() {
+GridPage::Shape PageShape() {
     GridPage::Shape shape;
     shape.formName = QStringLiteral("frmDetALC");
     shape.caption = QStringLiteral("Área de Livre Comércio (ALC) e Zona Franca de Manaus (ZFM)");
@@ -44,48 +44,48 @@ GridPage::Shape Forma() {
     return shape;
 }
 
-void Foca(TWinControl* control) {
+void FocusIfPossible(TWinControl* control) {
     if (control->CanFocus())
         control->SetFocus();
 }
 
-[[noreturn]] void Recusa(int codigo, TWinControl* control) {
+[[noreturn]] void RefuseCode(int codigo, TWinControl* control) {
     RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), control);
 }
 
-bool AbaixoDeUmCentavo(TField* field) {
+bool BelowOneCent(TField* field) {
     return field->AsCurrency() < Currency::fromRaw(100);
 }
 
 } // namespace
 
-TfrmDetALC::TfrmDetALC(TComponent* owner) : GridPage(owner, DMDef->cdsALC, Forma()) {
+TfrmDetALC::TfrmDetALC(TComponent* owner) : GridPage(owner, DMDef->cdsALC, PageShape()) {
     OnCreate = TNotifyEvent(this, &TfrmDetALC::FormCreate);
     OnClose = TCloseEvent(this, &TfrmDetALC::FormClose);
     dsMunicipios = Make<TDataSource>(this, QStringLiteral("dsMunicipios"));
     dsMunicipios->SetDataSet(DMDefBasica->cdsMun);
 
     BuildFields();
-    Colunas({{"NomeLocalidade", "Município", 100},
-             {"NU_SERIE_NOTA_FISCAL", "Série", 42},
-             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
-             {"NU_NOTA_FISCAL", "NF", 52},
-             {"DT_EMISSAO_NF", "Emissão", 75},
-             {"VL_NOTA_FISCAL", "Valor NF", 78},
-             {"VL_ISENTAS", "ICMS abatido", 90},
-             {"NU_INSCR_SUFRAMA", "Suframa", 80},
-             {"NU_CNPJ_DESTINO", "CNPJ", 108}});
+    SetGridColumns({{"NomeLocalidade", "Município", 100},
+                    {"NU_SERIE_NOTA_FISCAL", "Série", 42},
+                    {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
+                    {"NU_NOTA_FISCAL", "NF", 52},
+                    {"DT_EMISSAO_NF", "Emissão", 75},
+                    {"VL_NOTA_FISCAL", "Valor NF", 78},
+                    {"VL_ISENTAS", "ICMS abatido", 90},
+                    {"NU_INSCR_SUFRAMA", "Suframa", 80},
+                    {"NU_CNPJ_DESTINO", "CNPJ", 108}});
 
     ConnectNavigator();
-    m_dataEmissao = DataSet()->FieldByName(QStringLiteral("DT_EMISSAO_NF"));
-    m_dataEmissao->OnSetText = TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText);
-    ProtegeTextos();
+    m_issueDate = DataSet()->FieldByName(QStringLiteral("DT_EMISSAO_NF"));
+    m_issueDate->OnSetText = TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText);
+    GuardApostrophes();
     dsALCStateChange(dsDetalhe);
 }
 
 TfrmDetALC::~TfrmDetALC() {
-    if (m_dataEmissao->OnSetText == TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText))
-        m_dataEmissao->OnSetText = nullptr;
+    if (m_issueDate->OnSetText == TFieldSetTextEvent(this, &TfrmDetALC::DT_EMISSAO_NFSetText))
+        m_issueDate->OnSetText = nullptr;
 }
 
 void TfrmDetALC::BuildFields() {
@@ -97,34 +97,35 @@ void TfrmDetALC::BuildFields() {
     dblcMunicipios->SetKeyField(QStringLiteral("CO_LOCALIDADE"));
     dblcMunicipios->SetListField(QStringLiteral("NO_LOCALIDADE;SG_UF"));
     dblcMunicipios->SetBounds(8, 6 + kCaptionHeight, 332, kEditHeight);
-    dbeUF = Campo(QStringLiteral("dbeUF"), QStringLiteral("UF"), QStringLiteral("Sigla_UF"), 352, 6, 40);
+    dbeUF = FieldEdit(QStringLiteral("dbeUF"), QStringLiteral("UF"), QStringLiteral("Sigla_UF"), 352, 6, 40);
     dbeUF->SetReadOnly(true);
     dbeUF->SetTabStop(false);
-    Editavel(dbeUF, false);
+    ShowEditable(dbeUF, false);
     dbeUF->SetEnabled(true);
 
-    dbeSerieNF = Campo(QStringLiteral("dbeSerieNF"), QStringLiteral("Série da Nota Fiscal"),
-                       QStringLiteral("NU_SERIE_NOTA_FISCAL"), 8, 50, 160);
-    dbeSubSerieNF = Campo(QStringLiteral("dbeSubSerieNF"), QStringLiteral("Subsérie da Nota Fiscal"),
-                          QStringLiteral("NU_SUBSERIE_NOTA_FISCAL"), 180, 50, 160);
+    dbeSerieNF = FieldEdit(QStringLiteral("dbeSerieNF"), QStringLiteral("Série da Nota Fiscal"),
+                           QStringLiteral("NU_SERIE_NOTA_FISCAL"), 8, 50, 160);
+    dbeSubSerieNF = FieldEdit(QStringLiteral("dbeSubSerieNF"), QStringLiteral("Subsérie da Nota Fiscal"),
+                              QStringLiteral("NU_SUBSERIE_NOTA_FISCAL"), 180, 50, 160);
     for (TDBEdit* serie : {dbeSerieNF, dbeSubSerieNF})
         serie->SetCharCase(TEditCharCase::ecUpperCase);
-    dbeNumeroNF = Campo(QStringLiteral("dbeNumeroNF"), QStringLiteral("Número da Nota Fiscal"),
-                        QStringLiteral("NU_NOTA_FISCAL"), 352, 50, 160);
-    dbeNumeroNF->SetMaxLength(MaximoNumeroNF);
-    dbeDataEmissao = Campo(QStringLiteral("dbeDataEmissao"), QStringLiteral("Data da Emissão"),
-                           QStringLiteral("DT_EMISSAO_NF"), 524, 50, 160);
+    dbeNumeroNF = FieldEdit(QStringLiteral("dbeNumeroNF"), QStringLiteral("Número da Nota Fiscal"),
+                            QStringLiteral("NU_NOTA_FISCAL"), 352, 50, 160);
+    dbeNumeroNF->SetMaxLength(InvoiceNumberDigits);
+    dbeDataEmissao = FieldEdit(QStringLiteral("dbeDataEmissao"), QStringLiteral("Data da Emissão"),
+                               QStringLiteral("DT_EMISSAO_NF"), 524, 50, 160);
 
-    dbeVlNotaFiscal = Campo(QStringLiteral("dbeVlNotaFiscal"), QStringLiteral("Valor Nota Fiscal"),
-                            QStringLiteral("VL_NOTA_FISCAL"), 8, 94, 160);
-    dbedtVlIsentas = Campo(QStringLiteral("dbedtVlIsentas"), QStringLiteral("Valor do ICMS abatido"),
-                           QStringLiteral("VL_ISENTAS"), 180, 94, 160);
-    dbedtNSuframa = Campo(QStringLiteral("dbedtNSuframa"), QStringLiteral("Nº Insc. Suframa Destinatário"),
-                          QStringLiteral("NU_INSCR_SUFRAMA"), 352, 94, 160);
-    dbedtNSuframa->SetMaxLength(MaximoSuframa);
-    dbeVlBCalcNCNTB = Campo(QStringLiteral("dbeVlBCalcNCNTB"), QStringLiteral("CNPJ do Destinatário"),
-                            QStringLiteral("NU_CNPJ_DESTINO"), 524, 94, 160);
-    dbeVlBCalcNCNTB->SetMaxLength(MaximoCNPJ);
+    dbeVlNotaFiscal = FieldEdit(QStringLiteral("dbeVlNotaFiscal"), QStringLiteral("Valor Nota Fiscal"),
+                                QStringLiteral("VL_NOTA_FISCAL"), 8, 94, 160);
+    dbedtVlIsentas = FieldEdit(QStringLiteral("dbedtVlIsentas"), QStringLiteral("Valor do ICMS abatido"),
+                               QStringLiteral("VL_ISENTAS"), 180, 94, 160);
+    dbedtNSuframa =
+        FieldEdit(QStringLiteral("dbedtNSuframa"), QStringLiteral("Nº Insc. Suframa Destinatário"),
+                  QStringLiteral("NU_INSCR_SUFRAMA"), 352, 94, 160);
+    dbedtNSuframa->SetMaxLength(SuframaDigits);
+    dbeVlBCalcNCNTB = FieldEdit(QStringLiteral("dbeVlBCalcNCNTB"), QStringLiteral("CNPJ do Destinatário"),
+                                QStringLiteral("NU_CNPJ_DESTINO"), 524, 94, 160);
+    dbeVlBCalcNCNTB->SetMaxLength(CnpjDigits);
 }
 
 void TfrmDetALC::ConnectNavigator() {
@@ -161,30 +162,30 @@ void TfrmDetALC::fraMidasNavigator1BeforeInsert(TDataSet*) {
 }
 
 void TfrmDetALC::fraMidasNavigator1NewRecord(TDataSet*) {
-    Foca(dblcMunicipios);
+    FocusIfPossible(dblcMunicipios);
 }
 
 void TfrmDetALC::dsALCStateChange(TObject*) {
-    Editavel(dblcMunicipios, DataSet()->State() == TDataSetState::dsInsert);
+    ShowEditable(dblcMunicipios, DataSet()->State() == TDataSetState::dsInsert);
 }
 
 void TfrmDetALC::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    if (AbaixoDeUmCentavo(dataSet->FieldByName(QStringLiteral("NU_NOTA_FISCAL"))))
-        Recusa(266, dbeNumeroNF);
-    if (!DMDefAux->ValidaDataComplemento(DadoDataEmissao,
+    if (BelowOneCent(dataSet->FieldByName(QStringLiteral("NU_NOTA_FISCAL"))))
+        RefuseCode(266, dbeNumeroNF);
+    if (!DMDefAux->ValidaDataComplemento(IssueDateDatum,
                                          dataSet->FieldByName(QStringLiteral("DT_EMISSAO_NF"))->AsString())) {
-        Foca(dbeDataEmissao);
+        FocusIfPossible(dbeDataEmissao);
         Abort();
     }
-    if (AbaixoDeUmCentavo(dataSet->FieldByName(QStringLiteral("VL_NOTA_FISCAL"))))
-        Recusa(234, dbeVlNotaFiscal);
-    if (AbaixoDeUmCentavo(dataSet->FieldByName(QStringLiteral("VL_ISENTAS"))))
-        Recusa(38, dbedtVlIsentas);
+    if (BelowOneCent(dataSet->FieldByName(QStringLiteral("VL_NOTA_FISCAL"))))
+        RefuseCode(234, dbeVlNotaFiscal);
+    if (BelowOneCent(dataSet->FieldByName(QStringLiteral("VL_ISENTAS"))))
+        RefuseCode(38, dbedtVlIsentas);
     if (dataSet->FieldByName(QStringLiteral("NU_INSCR_SUFRAMA"))->IsNull())
-        Recusa(276, dbedtNSuframa);
+        RefuseCode(276, dbedtNSuframa);
     // An empty CNPJ reads as 0, which no check digit makes valid.
     if (!ValidaCNPJ(QString::number(dataSet->FieldByName(QStringLiteral("NU_CNPJ_DESTINO"))->AsLargeInt())))
-        Recusa(231, dbeVlBCalcNCNTB);
+        RefuseCode(231, dbeVlBCalcNCNTB);
     for (const char* serie : {"NU_SUBSERIE_NOTA_FISCAL", "NU_SERIE_NOTA_FISCAL"}) {
         TField* field = dataSet->FieldByName(QString::fromLatin1(serie));
         if (field->IsNull())
@@ -194,8 +195,8 @@ void TfrmDetALC::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
 
 void TfrmDetALC::fraMidasNavigator1ReconcileError(TClientDataSet* dataSet, EReconcileError& error,
                                                   TUpdateKind shape, TReconcileAction& action) {
-    const bool duplicada = error.ErrorCode() == ChaveDuplicada || error.ErrorCode() == IndiceDuplicado;
-    rdCadastro->ReconcileError(dataSet, error, shape, action, duplicada ? NotaDuplicada : QString());
+    const bool duplicada = error.ErrorCode() == DuplicateKey || error.ErrorCode() == DuplicateIndex;
+    rdCadastro->ReconcileError(dataSet, error, shape, action, duplicada ? DuplicateInvoiceText : QString());
 }
 
 void TfrmDetALC::DT_EMISSAO_NFSetText(TField* sender, const QString& text) {
@@ -206,7 +207,7 @@ void TfrmDetALC::DT_EMISSAO_NFSetText(TField* sender, const QString& text) {
         return;
     }
     if (!TryStrToDate(data, lida)) {
-        DMDefAux->ValidaDataComplemento(DadoDataEmissao, data);
+        DMDefAux->ValidaDataComplemento(IssueDateDatum, data);
         Abort();
     }
     sender->SetValue(lida);

@@ -44,5 +44,5 @@ public:
 private:
     void BuildFields();
     void ConnectNavigator();
-    TField* m_dataEmissao;
+    TField* m_issueDate;
 };

@@ -24,20 +24,20 @@
 
 namespace {
 
-constexpr int AlturaCampo = 21;
+constexpr int FieldHeight = 21;
 
 // A search query over a register: its name column shown, the rest hidden.
-TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QString& tabela,
-                             TIBTransaction* transaction, const QString& chave, const QStringList& campos,
-                             const QString& rotulo) {
+TIBQuery* RegisterQuery(TComponent* owner, const QString& name, const QString& tabela,
+                        TIBTransaction* transaction, const QString& chave, const QStringList& campos,
+                        const QString& rotulo) {
     auto* query = Make<TIBQuery>(owner, name);
     query->SetDatabase(DMDefGeral->ibDBDef);
     query->SetTransaction(transaction);
     query->SetSQLText(QStringLiteral("select * from ") + tabela);
-    CriaCampo<TIntegerField>(query, chave)->SetVisible(false);
+    MakeField<TIntegerField>(query, chave)->SetVisible(false);
     const int tamanhos[] = {64, 4, 8};
     for (int i = 0; i < campos.size(); ++i) {
-        TStringField* field = CriaCampoTexto(query, campos[i], tamanhos[i]);
+        TStringField* field = MakeTextField(query, campos[i], tamanhos[i]);
         field->SetVisible(i == 0);
         if (i == 0)
             field->SetDisplayLabel(rotulo);
@@ -45,7 +45,8 @@ TIBQuery* ConsultaDeRegistro(TComponent* owner, const QString& name, const QStri
     return query;
 }
 
-TDataSetSearch* Pesquisa(TComponent* owner, const QString& name, TIBQuery* query, const QString& campo) {
+TDataSetSearch* RegisterSearch(TComponent* owner, const QString& name, TIBQuery* query,
+                               const QString& campo) {
     auto* search = Make<TDataSetSearch>(owner, name);
     search->SetCaption(QStringLiteral("Pesquisa"));
     search->SetFilterCaption(QStringLiteral("Pesquisar por"));
@@ -56,11 +57,11 @@ TDataSetSearch* Pesquisa(TComponent* owner, const QString& name, TIBQuery* query
     return search;
 }
 
-const QStringList CamposRepresentante{QStringLiteral("NO_REPRESENTANTE_LEGAL"),
-                                      QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"),
-                                      QStringLiteral("NU_TEL_REPRESENTANTE_LEGAL")};
-const QStringList CamposContabilista{QStringLiteral("NO_CONTABILISTA"), QStringLiteral("NU_DDD_CONTABILISTA"),
-                                     QStringLiteral("NU_TEL_CONTABILISTA")};
+const QStringList RepresentativeFields{QStringLiteral("NO_REPRESENTANTE_LEGAL"),
+                                       QStringLiteral("NU_DDD_REPRESENTANTE_LEGAL"),
+                                       QStringLiteral("NU_TEL_REPRESENTANTE_LEGAL")};
+const QStringList AccountantFields{QStringLiteral("NO_CONTABILISTA"), QStringLiteral("NU_DDD_CONTABILISTA"),
+                                   QStringLiteral("NU_TEL_CONTABILISTA")};
 
 } // namespace
 
@@ -84,27 +85,28 @@ TfrmDetContribuinte::TfrmDetContribuinte(TComponent* owner) : TfrmDetalheDEF(own
 void TfrmDetContribuinte::BuildTaxpayer() {
     // The taxpayer, shown only.
     MakeLabel(this, this, QString(), QStringLiteral("Inscrição"), 16, 16);
-    dbeInscricao =
-        Campo(QStringLiteral("dbeInscricao"), dsDetContribuinte, QStringLiteral("NU_INSCRICAO"), 16, 32, 90);
+    dbeInscricao = FieldEdit(QStringLiteral("dbeInscricao"), dsDetContribuinte,
+                             QStringLiteral("NU_INSCRICAO"), 16, 32, 90);
     MakeLabel(this, this, QString(), QStringLiteral("Razão Social"), 120, 16);
-    dbeRazaoSocial =
-        Campo(QStringLiteral("dbeRazaoSocial"), dsDetContribuinte, QStringLiteral("NO_RAZAO"), 120, 32, 416);
+    dbeRazaoSocial = FieldEdit(QStringLiteral("dbeRazaoSocial"), dsDetContribuinte,
+                               QStringLiteral("NO_RAZAO"), 120, 32, 416);
     MakeLabel(this, this, QString(), QStringLiteral("CNPJ"), 16, 62);
-    dbeCNPJ = Campo(QStringLiteral("dbeCNPJ"), dsDetContribuinte, QStringLiteral("NU_CGC_CPF"), 16, 78, 130);
+    dbeCNPJ =
+        FieldEdit(QStringLiteral("dbeCNPJ"), dsDetContribuinte, QStringLiteral("NU_CGC_CPF"), 16, 78, 130);
     MakeLabel(this, this, QString(), QStringLiteral("Correio Eletrônico"), 160, 62);
-    dbeEMail = Campo(QStringLiteral("dbeEMail"), dsDetContribuinte, QStringLiteral("NO_CORREIO_ELETRONICO"),
-                     160, 78, 376);
+    dbeEMail = FieldEdit(QStringLiteral("dbeEMail"), dsDetContribuinte,
+                         QStringLiteral("NO_CORREIO_ELETRONICO"), 160, 78, 376);
     MakeLabel(this, this, QString(), QStringLiteral("DDD"), 16, 108);
     dbeDDDTelefone =
-        Campo(QStringLiteral("dbeDDDTelefone"), dsDetContribuinte, QStringLiteral("NU_DDD"), 16, 124, 40);
+        FieldEdit(QStringLiteral("dbeDDDTelefone"), dsDetContribuinte, QStringLiteral("NU_DDD"), 16, 124, 40);
     MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 64, 108);
     dbeTelefone =
-        Campo(QStringLiteral("dbeTelefone"), dsDetContribuinte, QStringLiteral("NU_TEL"), 64, 124, 90);
+        FieldEdit(QStringLiteral("dbeTelefone"), dsDetContribuinte, QStringLiteral("NU_TEL"), 64, 124, 90);
     MakeLabel(this, this, QString(), QStringLiteral("DDD"), 170, 108);
     dbeDDDFax =
-        Campo(QStringLiteral("dbeDDDFax"), dsDetContribuinte, QStringLiteral("NU_DDD_FAX"), 170, 124, 40);
+        FieldEdit(QStringLiteral("dbeDDDFax"), dsDetContribuinte, QStringLiteral("NU_DDD_FAX"), 170, 124, 40);
     MakeLabel(this, this, QString(), QStringLiteral("Fax"), 218, 108);
-    dbeFax = Campo(QStringLiteral("dbeFax"), dsDetContribuinte, QStringLiteral("NU_FAX"), 218, 124, 90);
+    dbeFax = FieldEdit(QStringLiteral("dbeFax"), dsDetContribuinte, QStringLiteral("NU_FAX"), 218, 124, 90);
     for (TDBEdit* edit :
          {dbeInscricao, dbeRazaoSocial, dbeCNPJ, dbeEMail, dbeDDDTelefone, dbeTelefone, dbeDDDFax, dbeFax}) {
         edit->SetColor(clInfoBk);
@@ -116,7 +118,7 @@ void TfrmDetContribuinte::BuildTaxpayer() {
 void TfrmDetContribuinte::BuildPeople() {
     // The representative and the accountant of the declaration.
     MakeLabel(this, this, QString(), QStringLiteral("Nome do Representante Legal"), 16, 170);
-    dbeNomeRep = Campo(QStringLiteral("dbeNomeRep"), dsDeclaracao, CamposRepresentante[0], 16, 186, 360);
+    dbeNomeRep = FieldEdit(QStringLiteral("dbeNomeRep"), dsDeclaracao, RepresentativeFields[0], 16, 186, 360);
     btnSelRepresentante = Make<TSpeedButton>(this, QStringLiteral("btnSelRepresentante"), this);
     btnSelRepresentante->SetGlyph(DrawSearchGlyph());
     btnSelRepresentante->SetHint(QStringLiteral("Escolher o representante legal"));
@@ -124,12 +126,12 @@ void TfrmDetContribuinte::BuildPeople() {
     btnSelRepresentante->SetBounds(380, 185, 23, 23);
     btnSelRepresentante->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnSelRepresentanteClick);
     MakeLabel(this, this, QString(), QStringLiteral("DDD"), 416, 170);
-    dbeDDDRep = Campo(QStringLiteral("dbeDDDRep"), dsDeclaracao, CamposRepresentante[1], 416, 186, 40);
+    dbeDDDRep = FieldEdit(QStringLiteral("dbeDDDRep"), dsDeclaracao, RepresentativeFields[1], 416, 186, 40);
     MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 464, 170);
-    dbeTelRep = Campo(QStringLiteral("dbeTelRep"), dsDeclaracao, CamposRepresentante[2], 464, 186, 72);
+    dbeTelRep = FieldEdit(QStringLiteral("dbeTelRep"), dsDeclaracao, RepresentativeFields[2], 464, 186, 72);
 
     MakeLabel(this, this, QString(), QStringLiteral("Nome do Contabilista"), 16, 220);
-    dbeNomeCont = Campo(QStringLiteral("dbeNomeCont"), dsDeclaracao, CamposContabilista[0], 16, 236, 360);
+    dbeNomeCont = FieldEdit(QStringLiteral("dbeNomeCont"), dsDeclaracao, AccountantFields[0], 16, 236, 360);
     btnContabilista = Make<TSpeedButton>(this, QStringLiteral("btnContabilista"), this);
     btnContabilista->SetGlyph(DrawSearchGlyph());
     btnContabilista->SetHint(QStringLiteral("Escolher o contabilista"));
@@ -137,9 +139,9 @@ void TfrmDetContribuinte::BuildPeople() {
     btnContabilista->SetBounds(380, 235, 23, 23);
     btnContabilista->OnClick = TNotifyEvent(this, &TfrmDetContribuinte::btnContabilistaClick);
     MakeLabel(this, this, QString(), QStringLiteral("DDD"), 416, 220);
-    dbeDDDCont = Campo(QStringLiteral("dbeDDDCont"), dsDeclaracao, CamposContabilista[1], 416, 236, 40);
+    dbeDDDCont = FieldEdit(QStringLiteral("dbeDDDCont"), dsDeclaracao, AccountantFields[1], 416, 236, 40);
     MakeLabel(this, this, QString(), QStringLiteral("Telefone"), 464, 220);
-    dbeTelCont = Campo(QStringLiteral("dbeTelCont"), dsDeclaracao, CamposContabilista[2], 464, 236, 72);
+    dbeTelCont = FieldEdit(QStringLiteral("dbeTelCont"), dsDeclaracao, AccountantFields[2], 464, 236, 72);
     for (TDBEdit* edit : {dbeNomeRep, dbeDDDRep, dbeTelRep, dbeNomeCont, dbeDDDCont, dbeTelCont})
         edit->SetReadOnly(true);
 }
@@ -148,24 +150,24 @@ void TfrmDetContribuinte::BuildSearches() {
     ibtPesquisa = Make<TIBTransaction>(this, QStringLiteral("ibtPesquisa"));
     ibtPesquisa->SetDefaultDatabase(DMDefGeral->ibDBDef);
     ibqPesqRepresentante =
-        ConsultaDeRegistro(this, QStringLiteral("ibqPesqRepresentante"), QStringLiteral("REPRESENTANTE"),
-                           ibtPesquisa, QStringLiteral("SQ_REPRESENTANTE"), CamposRepresentante,
-                           QStringLiteral("Nome do Representante Legal"));
-    ibqPesqContabilista = ConsultaDeRegistro(
+        RegisterQuery(this, QStringLiteral("ibqPesqRepresentante"), QStringLiteral("REPRESENTANTE"),
+                      ibtPesquisa, QStringLiteral("SQ_REPRESENTANTE"), RepresentativeFields,
+                      QStringLiteral("Nome do Representante Legal"));
+    ibqPesqContabilista = RegisterQuery(
         this, QStringLiteral("ibqPesqContabilista"), QStringLiteral("CONTABILISTA"), ibtPesquisa,
-        QStringLiteral("SQ_CONTABILISTA"), CamposContabilista, QStringLiteral("Nome do Contabilista"));
-    dssRepresentante = Pesquisa(this, QStringLiteral("dssRepresentante"), ibqPesqRepresentante,
-                                QStringLiteral("NO_REPRESENTANTE_LEGAL"));
-    dssContabilista = Pesquisa(this, QStringLiteral("dssContabilista"), ibqPesqContabilista,
-                               QStringLiteral("NO_CONTABILISTA"));
+        QStringLiteral("SQ_CONTABILISTA"), AccountantFields, QStringLiteral("Nome do Contabilista"));
+    dssRepresentante = RegisterSearch(this, QStringLiteral("dssRepresentante"), ibqPesqRepresentante,
+                                      QStringLiteral("NO_REPRESENTANTE_LEGAL"));
+    dssContabilista = RegisterSearch(this, QStringLiteral("dssContabilista"), ibqPesqContabilista,
+                                     QStringLiteral("NO_CONTABILISTA"));
 }
 
-TDBEdit* TfrmDetContribuinte::Campo(const QString& name, TDataSource* source, const QString& field, int left,
-                                    int top, int width) {
+TDBEdit* TfrmDetContribuinte::FieldEdit(const QString& name, TDataSource* source, const QString& field,
+                                        int left, int top, int width) {
     auto* edit = Make<TDBEdit>(this, name, this);
     edit->SetDataSource(source);
     edit->SetDataField(field);
-    edit->SetBounds(left, top, width, AlturaCampo);
+    edit->SetBounds(left, top, width, FieldHeight);
     return edit;
 }
 
@@ -186,7 +188,7 @@ void TfrmDetContribuinte::FormClose(TObject* sender, TCloseAction& action) {
     DMDef->cdsContribuintes->Close();
 }
 
-void TfrmDetContribuinte::Escolhe(TDataSetSearch* search, const QStringList& campos) {
+void TfrmDetContribuinte::CopyChoice(TDataSetSearch* search, const QStringList& campos) {
     if (search->Execute() <= 0)
         return;
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
@@ -202,9 +204,9 @@ void TfrmDetContribuinte::Escolhe(TDataSetSearch* search, const QStringList& cam
 }
 
 void TfrmDetContribuinte::btnSelRepresentanteClick(TObject*) {
-    Escolhe(dssRepresentante, CamposRepresentante);
+    CopyChoice(dssRepresentante, RepresentativeFields);
 }
 
 void TfrmDetContribuinte::btnContabilistaClick(TObject*) {
-    Escolhe(dssContabilista, CamposContabilista);
+    CopyChoice(dssContabilista, AccountantFields);
 }

@@ -54,7 +54,7 @@ private:
     void BuildSearches();
     // Copies the three fields of the chosen row into the declaration and
     // stores it at once.
-    void Escolhe(TDataSetSearch* search, const QStringList& campos);
-    TDBEdit* Campo(const QString& name, TDataSource* source, const QString& field, int left, int top,
-                   int width);
+    void CopyChoice(TDataSetSearch* search, const QStringList& campos);
+    TDBEdit* FieldEdit(const QString& name, TDataSource* source, const QString& field, int left, int top,
+                       int width);
 };

@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetDeclSaldosRecebidos.h"
 
 namespace {
-InformationPage::Shape Ficha() {
+InformationPage::Shape PageShape() {
     return {QStringLiteral("frmDetDeclSaldosRecebidos"),
             QStringLiteral("Declaração de Saldos Recebidos"),
             {QStringLiteral("Subficha utilizada para informar os saldos credores acumulados decorrentes de "
@@ -9,4 +9,5 @@ InformationPage::Shape Ficha() {
 }
 } // namespace
 
-TfrmDetDeclSaldosRecebidos::TfrmDetDeclSaldosRecebidos(TComponent* owner) : InformationPage(owner, Ficha()) {}
+TfrmDetDeclSaldosRecebidos::TfrmDetDeclSaldosRecebidos(TComponent* owner)
+    : InformationPage(owner, PageShape()) {}

@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetDemSaldoAcumulado.h"
 
 namespace {
-InformationPage::Shape Ficha() {
+InformationPage::Shape PageShape() {
     return {
         QStringLiteral("frmDetDemSaldoAcumulado"),
         QStringLiteral("Demonstrativo Saldo Acumulado"),
@@ -11,4 +11,4 @@ InformationPage::Shape Ficha() {
 }
 } // namespace
 
-TfrmDetDemSaldoAcumulado::TfrmDetDemSaldoAcumulado(TComponent* owner) : InformationPage(owner, Ficha()) {}
+TfrmDetDemSaldoAcumulado::TfrmDetDemSaldoAcumulado(TComponent* owner) : InformationPage(owner, PageShape()) {}

@@ -2,7 +2,7 @@
 
 namespace {
 
-NoMovementPage::Shape Ficha() {
+NoMovementPage::Shape PageShape() {
     NoMovementPage::Shape shape;
     shape.formName = QStringLiteral("frmDetNoOutICMS");
     shape.caption = QStringLiteral("Outros ICMS Devidos");
@@ -28,4 +28,4 @@ NoMovementPage::Shape Ficha() {
 
 } // namespace
 
-TfrmDetNoOutICMS::TfrmDetNoOutICMS(TComponent* owner) : NoMovementPage(owner, Ficha()) {}
+TfrmDetNoOutICMS::TfrmDetNoOutICMS(TComponent* owner) : NoMovementPage(owner, PageShape()) {}

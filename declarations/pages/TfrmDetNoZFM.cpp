@@ -2,7 +2,7 @@
 
 namespace {
 
-NoMovementPage::Shape Ficha() {
+NoMovementPage::Shape PageShape() {
     NoMovementPage::Shape shape;
     shape.formName = QStringLiteral("frmDetNoZFM");
     shape.caption = QStringLiteral("Zona Franca de Manaus e Área de Livre Comércio");
@@ -18,4 +18,4 @@ NoMovementPage::Shape Ficha() {
 
 } // namespace
 
-TfrmDetNoZFM::TfrmDetNoZFM(TComponent* owner) : NoMovementPage(owner, Ficha()) {}
+TfrmDetNoZFM::TfrmDetNoZFM(TComponent* owner) : NoMovementPage(owner, PageShape()) {}

@@ -4,7 +4,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-InterstatePage::Shape Tipo() {
+InterstatePage::Shape PageShape() {
     InterstatePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpInterEntradas");
     shape.caption = QStringLiteral("Entradas Interestaduais");
@@ -31,11 +31,11 @@ InterstatePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpInterEntradas::TfrmDetOpInterEntradas(TComponent* owner)
-    : InterstatePage(owner, DMDef->cdsEntradasInt, DMDef->cdsEntradas, Tipo()) {
-    Colunas({{"NomeUF", "Estado", 130},
-             {"VL_CONTABIL", "Valor Contábil", 100},
-             {"VL_BASE_CALCULO", "Base de Cálculo", 110},
-             {"VL_OUTRAS_OPERACOES", "Outras", 90},
-             {"VL_PETROLEO_ENERGIA", "Petróleo e Energia", 125},
-             {"VL_OUTROS_PRODUTOS", "Outros Produtos", 115}});
+    : InterstatePage(owner, DMDef->cdsEntradasInt, DMDef->cdsEntradas, PageShape()) {
+    SetGridColumns({{"NomeUF", "Estado", 130},
+                    {"VL_CONTABIL", "Valor Contábil", 100},
+                    {"VL_BASE_CALCULO", "Base de Cálculo", 110},
+                    {"VL_OUTRAS_OPERACOES", "Outras", 90},
+                    {"VL_PETROLEO_ENERGIA", "Petróleo e Energia", 125},
+                    {"VL_OUTROS_PRODUTOS", "Outros Produtos", 115}});
 }

@@ -4,7 +4,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-InterstatePage::Shape Tipo() {
+InterstatePage::Shape PageShape() {
     InterstatePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpInterSaidas");
     shape.caption = QStringLiteral("Saidas Interestaduais");
@@ -34,12 +34,12 @@ InterstatePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpInterSaidas::TfrmDetOpInterSaidas(TComponent* owner)
-    : InterstatePage(owner, DMDef->cdsSaidasInt, DMDef->cdsSaidas, Tipo()) {
-    Colunas({{"SiglaUF", "UF", 35},
-             {"VL_CONTABIL_NAO_CNTB", "Cont. não Contr.", 118},
-             {"VL_CONTABIL_CNTB", "Cont. Contr.", 95},
-             {"VL_BASE_CALCULO_NAO_CNTB", "Base não Contr.", 115},
-             {"VL_BASE_CALCULO_CNTB", "Base Contr.", 90},
-             {"VL_OUTRAS_OPERACOES", "Outras", 85},
-             {"VL_IMPOSTO_COBRADO_ST", "Imposto ST", 90}});
+    : InterstatePage(owner, DMDef->cdsSaidasInt, DMDef->cdsSaidas, PageShape()) {
+    SetGridColumns({{"SiglaUF", "UF", 35},
+                    {"VL_CONTABIL_NAO_CNTB", "Cont. não Contr.", 118},
+                    {"VL_CONTABIL_CNTB", "Cont. Contr.", 95},
+                    {"VL_BASE_CALCULO_NAO_CNTB", "Base não Contr.", 115},
+                    {"VL_BASE_CALCULO_CNTB", "Base Contr.", 90},
+                    {"VL_OUTRAS_OPERACOES", "Outras", 85},
+                    {"VL_IMPOSTO_COBRADO_ST", "Imposto ST", 90}});
 }

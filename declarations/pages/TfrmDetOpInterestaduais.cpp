@@ -1,7 +1,7 @@
 #include "declarations/pages/TfrmDetOpInterestaduais.h"
 
 namespace {
-InformationPage::Shape Ficha() {
+InformationPage::Shape PageShape() {
     return {QStringLiteral("frmDetOpInterestaduais"),
             QStringLiteral("Operações Interestaduais"),
             {QStringLiteral(
@@ -12,4 +12,4 @@ InformationPage::Shape Ficha() {
 }
 } // namespace
 
-TfrmDetOpInterestaduais::TfrmDetOpInterestaduais(TComponent* owner) : InformationPage(owner, Ficha()) {}
+TfrmDetOpInterestaduais::TfrmDetOpInterestaduais(TComponent* owner) : InformationPage(owner, PageShape()) {}

@@ -4,7 +4,7 @@
 #include "platform/ui/TDBMemo.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropDeducoes");
     shape.caption = QStringLiteral("Deduções");
@@ -22,7 +22,7 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropDeducoes::TfrmDetOpPropDeducoes(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsDeducoes, Tipo()) {
+    : OccurrencePage(owner, DMDef->cdsDeducoes, PageShape()) {
     // Typing in the description refreshes the choice of the ground as a
     // change of state does.
     const TNotifyEvent guarda = dbmDescComplementar->OnChange;

@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-OwnOperationsPage::Shape Tipo() {
+OwnOperationsPage::Shape PageShape() {
     return {QStringLiteral("frmDetOpPropEntradas"),
             QStringLiteral("Entradas"),
             QStringLiteral("dsEntradas"),
@@ -18,4 +18,4 @@ OwnOperationsPage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropEntradas::TfrmDetOpPropEntradas(TComponent* owner)
-    : OwnOperationsPage(owner, DMDef->cdsEntradas, DMDefBasica->cdsCFOPsEntradas, Tipo()) {}
+    : OwnOperationsPage(owner, DMDef->cdsEntradas, DMDefBasica->cdsCFOPsEntradas, PageShape()) {}

@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropEstCreditos");
     shape.caption = QStringLiteral("Estornos Creditos");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropEstCreditos::TfrmDetOpPropEstCreditos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsEstCreditos, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsEstCreditos, PageShape()) {}

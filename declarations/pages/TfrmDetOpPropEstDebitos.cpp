@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropEstDebitos");
     shape.caption = QStringLiteral("Estornos Débitos");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropEstDebitos::TfrmDetOpPropEstDebitos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsEstDebitos, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsEstDebitos, PageShape()) {}

@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropOutCreditos");
     shape.caption = QStringLiteral("Outros Créditos");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropOutCreditos::TfrmDetOpPropOutCreditos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsOutCreditos, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsOutCreditos, PageShape()) {}

@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropOutDebitos");
     shape.caption = QStringLiteral("Outros Débitos");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropOutDebitos::TfrmDetOpPropOutDebitos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsOutDebitos, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsOutDebitos, PageShape()) {}

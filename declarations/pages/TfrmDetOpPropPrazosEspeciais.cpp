@@ -4,7 +4,7 @@
 #include "platform/ui/TDBGrid.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpPropPrazosEspeciais");
     shape.caption = QStringLiteral("Prazos Especiais");
@@ -23,6 +23,6 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropPrazosEspeciais::TfrmDetOpPropPrazosEspeciais(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsPrazosEsp, Tipo()) {
+    : OccurrencePage(owner, DMDef->cdsPrazosEsp, PageShape()) {
     dbgDetalhes->SetOptions(dbgDetalhes->Options() | dgCancelOnExit);
 }

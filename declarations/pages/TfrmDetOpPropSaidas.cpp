@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-OwnOperationsPage::Shape Tipo() {
+OwnOperationsPage::Shape PageShape() {
     return {
         QStringLiteral("frmDetOpPropSaidas"),
         QStringLiteral("Saídas"),
@@ -18,4 +18,4 @@ OwnOperationsPage::Shape Tipo() {
 } // namespace
 
 TfrmDetOpPropSaidas::TfrmDetOpPropSaidas(TComponent* owner)
-    : OwnOperationsPage(owner, DMDef->cdsSaidas, DMDefBasica->cdsCFOPsSaidas, Tipo()) {}
+    : OwnOperationsPage(owner, DMDef->cdsSaidas, DMDefBasica->cdsCFOPsSaidas, PageShape()) {}

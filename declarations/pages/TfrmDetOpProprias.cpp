@@ -11,11 +11,11 @@
 namespace {
 
 // Positions of the other branches in the editor's tree.
-constexpr int NoSubstituicaoTributaria = 10;
-constexpr int NoOutrosICMS = 19;
-constexpr int NoZonaFranca = 24;
+constexpr int TaxSubstitutionNode = 10;
+constexpr int OtherIcmsNode = 19;
+constexpr int FreeTradeZoneNode = 24;
 
-NoMovementPage::Shape Ficha() {
+NoMovementPage::Shape PageShape() {
     NoMovementPage::Shape shape;
     shape.formName = QStringLiteral("frmDetOpProprias");
     shape.caption = QStringLiteral("Operações Próprias");
@@ -37,7 +37,7 @@ NoMovementPage::Shape Ficha() {
 
 } // namespace
 
-TfrmDetOpProprias::TfrmDetOpProprias(TComponent* owner) : NoMovementPage(owner, Ficha()) {}
+TfrmDetOpProprias::TfrmDetOpProprias(TComponent* owner) : NoMovementPage(owner, PageShape()) {}
 
 void TfrmDetOpProprias::BranchMarked() {
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
@@ -49,9 +49,9 @@ void TfrmDetOpProprias::BranchMarked() {
         int no;
     };
     const Ramo ramos[] = {
-        {&TDMDefAux::ContaMovSubstTribut, "IN_SUBST_TRIBUT_SEM_MOV", NoSubstituicaoTributaria},
-        {&TDMDefAux::ContaMovOutrosICMS, "IN_OUTROS_ICMS_SEM_MOV", NoOutrosICMS},
-        {&TDMDefAux::ContaMovALCZFM, "IN_ALC_ZFM_SEM_MOV", NoZonaFranca},
+        {&TDMDefAux::ContaMovSubstTribut, "IN_SUBST_TRIBUT_SEM_MOV", TaxSubstitutionNode},
+        {&TDMDefAux::ContaMovOutrosICMS, "IN_OUTROS_ICMS_SEM_MOV", OtherIcmsNode},
+        {&TDMDefAux::ContaMovALCZFM, "IN_ALC_ZFM_SEM_MOV", FreeTradeZoneNode},
     };
     for (const Ramo& ramo : ramos) {
         if ((DMDefAux->*ramo.conta)(chave) == 1)

@@ -23,23 +23,23 @@
 
 namespace {
 
-const QString DiferencialAliquota = QStringLiteral("O350006");
-const QString ImportacaoCodigo = QStringLiteral("O350007");
-const QString FECPImportacao = QStringLiteral("O350009");
-const QString DocumentoOutraUF = QStringLiteral("O350014");
+const QString RateDifferenceCode = QStringLiteral("O350006");
+const QString ImportCode = QStringLiteral("O350007");
+const QString FecpImportCode = QStringLiteral("O350009");
+const QString OtherStateDocumentCode = QStringLiteral("O350014");
 // The fund contributions that go with O350006 and O350007.
-constexpr int FECPDiferencialAliquota = 211;
-constexpr int FECPImportacaoChave = 209;
+constexpr int FecpRateDifferenceGround = 211;
+constexpr int FecpImportGround = 209;
 
-constexpr int MensagemDataForaDoMes = 307;
-constexpr int MensagemDiaDoPeriodo = 314;
-constexpr int MensagemDescricaoOcorrencia = 316;
-constexpr int MensagemDeclaracaoImportacao = 294;
+constexpr int DateOutsideMonthMessage = 307;
+constexpr int DayOfPeriodMessage = 314;
+constexpr int OccurrenceDescriptionMessage = 316;
+constexpr int ImportDeclarationMessage = 294;
 
-const QString Dado1 = QStringLiteral("Dado Complementar 1 - ");
-const QString Dado2 = QStringLiteral("Dado Complementar 2 - ");
+const QString Datum1Prefix = QStringLiteral("Dado Complementar 1 - ");
+const QString Datum2Prefix = QStringLiteral("Dado Complementar 2 - ");
 
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetOutICMS");
     shape.caption = QStringLiteral("Outros ICMS Devidos");
@@ -55,12 +55,12 @@ OccurrencePage::Shape Tipo() {
 }
 
 // A type of datum 1 that is a date.
-bool TipoData(const QString& tipo) {
+bool IsDateType(const QString& tipo) {
     return tipo == QLatin1String("D") || tipo == QLatin1String("W") || tipo == QLatin1String("Y");
 }
 
 // The day of a date datum agrees with the kind of period of datum 2.
-bool DiaDoPeriodo(const QString& data, const QString& periodo) {
+bool DayFitsPeriod(const QString& data, const QString& periodo) {
     const QString dia = data.left(2);
     if (periodo == QLatin1String("1"))
         return dia == QLatin1String("01");
@@ -69,18 +69,18 @@ bool DiaDoPeriodo(const QString& data, const QString& periodo) {
     return true;
 }
 
-QString TextoDe(TDataSet* dataSet, const QString& campo) {
+QString TextOf(TDataSet* dataSet, const QString& campo) {
     return dataSet->FieldByName(campo)->AsString();
 }
 
 } // namespace
 
-const QString TfrmDetOutICMS::FormatoPeriodo =
+const QString TfrmDetOutICMS::PeriodFormatText =
     QStringLiteral("Formato: 1(no mês), 3(no dia) ou 4(no doc. fiscal)");
-const QString TfrmDetOutICMS::PeriodoInvalido =
+const QString TfrmDetOutICMS::InvalidPeriodText =
     QStringLiteral("Tipo de período inválido. Formato: 1(no mês), 3(no dia) ou 4(no doc. fiscal)");
 
-TfrmDetOutICMS::TfrmDetOutICMS(TComponent* owner) : OccurrencePage(owner, DMDef->cdsOutICMS, Tipo()) {
+TfrmDetOutICMS::TfrmDetOutICMS(TComponent* owner) : OccurrencePage(owner, DMDef->cdsOutICMS, PageShape()) {
     fraMidasNavigator1->BeforePost = TDataSetNotifyEvent(this, &TfrmDetOutICMS::fraMidasNavigator1BeforePost);
     fraMidasNavigator1->AfterPost = TDataSetNotifyEvent(this, &TfrmDetOutICMS::fraMidasNavigator1AfterPost);
     dsDetalhe->OnDataChange = TDataChangeEvent(this, &TfrmDetOutICMS::dsOutICMSDataChange);
@@ -95,108 +95,109 @@ TfrmDetOutICMS::TfrmDetOutICMS(TComponent* owner) : OccurrencePage(owner, DMDef-
     dbeDadoComp2->OnExit = TNotifyEvent(this, &TfrmDetOutICMS::dbeDadoComp2Exit);
     // The type of an import's declaration: "D" or "O", typed or pasted.
     TypedTextRule::Install(dbeDadoComp2, [this](QChar c) {
-        if (!Importacao() || !dbeDadoComp2->Focused())
+        if (!IsImport() || !dbeDadoComp2->Focused())
             return c;
         const QChar letra = c.toUpper();
         return letra == QLatin1Char('D') || letra == QLatin1Char('O') ? letra : QChar();
     });
 }
 
-QString TfrmDetOutICMS::Codigo() const {
+QString TfrmDetOutICMS::ComboCode() const {
     return dbcvCFOPs->ComboText();
 }
 
-bool TfrmDetOutICMS::Importacao() const {
-    const QString codigo = Codigo();
-    return codigo == ImportacaoCodigo || codigo == FECPImportacao;
+bool TfrmDetOutICMS::IsImport() const {
+    const QString codigo = ComboCode();
+    return codigo == ImportCode || codigo == FecpImportCode;
 }
 
-bool TfrmDetOutICMS::Editando() const {
+bool TfrmDetOutICMS::IsEditing() const {
     const TDataSetState estado = DataSet()->State();
     return estado == TDataSetState::dsEdit || estado == TDataSetState::dsInsert;
 }
 
-bool TfrmDetOutICMS::PeriodoValido(const QString& texto) const {
+bool TfrmDetOutICMS::PeriodKindValid(const QString& texto) const {
     return texto == QLatin1String("1") || texto == QLatin1String("3") || texto == QLatin1String("4");
 }
 
 void TfrmDetOutICMS::dbcvCFOPsExit(TObject*) {
-    if (!Editando() || m_incluindoCompanheira)
+    if (!IsEditing() || m_insertingCompanion)
         return;
     TField* dado2 = DataSet()->FieldByName(QStringLiteral("VL_COMPLEMENTO_2"));
-    if (Importacao())
+    if (IsImport())
         dado2->SetAsString(QStringLiteral("D"));
     else
         dado2->Clear();
 }
 
 void TfrmDetOutICMS::dsOutICMSDataChange(TObject* sender, TField* field) {
-    if (Editando() && !m_incluindoCompanheira)
-        m_ultimoEstado = DataSet()->State();
+    if (IsEditing() && !m_insertingCompanion)
+        m_lastState = DataSet()->State();
     dsDataChange(sender, field);
 }
 
 void TfrmDetOutICMS::dbeDadoComp2Enter(TObject* sender) {
     dbeDadoComp1Enter(sender);
-    if (Codigo() == DocumentoOutraUF)
-        pnlMensagemRodape->SetCaption(FormatoPeriodo);
+    if (ComboCode() == OtherStateDocumentCode)
+        pnlMensagemRodape->SetCaption(PeriodFormatText);
 }
 
 void TfrmDetOutICMS::dbeDadoComp2Exit(TObject* sender) {
     dbeDadoComp1Enter(sender);
     // Said on leaving, refused on posting: the focus is free to go, to
     // cancel the row for one.
-    if (Codigo() == DocumentoOutraUF && Editando() && !PeriodoValido(dbeDadoComp2->Text().trimmed()))
-        ShowMessage(PeriodoInvalido);
+    if (ComboCode() == OtherStateDocumentCode && IsEditing() &&
+        !PeriodKindValid(dbeDadoComp2->Text().trimmed()))
+        ShowMessage(InvalidPeriodText);
 }
 
 void TfrmDetOutICMS::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    if (m_incluindoCompanheira)
+    if (m_insertingCompanion)
         return;
-    ExigeOcorrenciaOferecida();
-    ExigeValorMinimo(dataSet);
-    PosicionaFundamento(dataSet);
-    TClientDataSet* fundamento = Fundamentos();
-    const QString tipo1 = TextoDe(fundamento, QStringLiteral("TP_DADO_COMPLEMENTAR_1")).trimmed();
-    const QString tipo2 = TextoDe(fundamento, QStringLiteral("TP_DADO_COMPLEMENTAR_2")).trimmed();
-    const QString dado1 = TextoDe(dataSet, QStringLiteral("VL_COMPLEMENTO_1"));
+    RequireOfferedOccurrence();
+    RequireMinimumValue(dataSet);
+    LocateLegalGround(dataSet);
+    TClientDataSet* fundamento = LegalGrounds();
+    const QString tipo1 = TextOf(fundamento, QStringLiteral("TP_DADO_COMPLEMENTAR_1")).trimmed();
+    const QString tipo2 = TextOf(fundamento, QStringLiteral("TP_DADO_COMPLEMENTAR_2")).trimmed();
+    const QString dado1 = TextOf(dataSet, QStringLiteral("VL_COMPLEMENTO_1"));
 
-    ExigeDadoValido(dataSet, 1);
-    if (TipoData(tipo1) &&
+    RequireValidDatum(dataSet, 1);
+    if (IsDateType(tipo1) &&
         !DMDefAux->DataNoPeriodoReferencia(
-            DeclarationKey::FromText(TextoDe(dataSet, QStringLiteral("SQ_DECLARACAO"))), dado1))
-        Recusa(Dado1 + TDMDefAux::BuscaMensagemErro(MensagemDataForaDoMes), dbeDadoComp1);
-    ExigeDadoValido(dataSet, 2);
-    ExigeDadoValido(dataSet, 3);
+            DeclarationKey::FromText(TextOf(dataSet, QStringLiteral("SQ_DECLARACAO"))), dado1))
+        Refuse(Datum1Prefix + TDMDefAux::BuscaMensagemErro(DateOutsideMonthMessage), dbeDadoComp1);
+    RequireValidDatum(dataSet, 2);
+    RequireValidDatum(dataSet, 3);
 
-    const QString dado2 = TextoDe(dataSet, QStringLiteral("VL_COMPLEMENTO_2"));
-    const QString dado3 = TextoDe(dataSet, QStringLiteral("VL_COMPLEMENTO_3")).trimmed();
-    if (Codigo() == DocumentoOutraUF && !PeriodoValido(dado2.trimmed()))
-        Recusa(PeriodoInvalido, dbeDadoComp2);
-    if (TipoData(tipo1) && tipo2 == QLatin1String("T") && !DiaDoPeriodo(dado1, dado2))
-        Recusa(Dado1 + TDMDefAux::BuscaMensagemErro(MensagemDiaDoPeriodo), dbeDadoComp1);
-    if (Importacao() && tipo2 == QLatin1String("X")) {
+    const QString dado2 = TextOf(dataSet, QStringLiteral("VL_COMPLEMENTO_2"));
+    const QString dado3 = TextOf(dataSet, QStringLiteral("VL_COMPLEMENTO_3")).trimmed();
+    if (ComboCode() == OtherStateDocumentCode && !PeriodKindValid(dado2.trimmed()))
+        Refuse(InvalidPeriodText, dbeDadoComp2);
+    if (IsDateType(tipo1) && tipo2 == QLatin1String("T") && !DayFitsPeriod(dado1, dado2))
+        Refuse(Datum1Prefix + TDMDefAux::BuscaMensagemErro(DayOfPeriodMessage), dbeDadoComp1);
+    if (IsImport() && tipo2 == QLatin1String("X")) {
         if (dado2 == QLatin1String("O") && dado3.isEmpty())
-            Recusa(Dado2 + TDMDefAux::BuscaMensagemErro(MensagemDescricaoOcorrencia), dbeDadoComp2);
+            Refuse(Datum2Prefix + TDMDefAux::BuscaMensagemErro(OccurrenceDescriptionMessage), dbeDadoComp2);
         const bool declaracaoValida =
             !dado3.isEmpty() && InteiroPositivo(dado3) && (ValidaDVSufixo2(dado3) || ValidaDVSufixo4(dado3));
         if (dado2 == QLatin1String("D") && !declaracaoValida)
-            Recusa(Dado2 + TDMDefAux::BuscaMensagemErro(MensagemDeclaracaoImportacao), dbeDadoComp2);
+            Refuse(Datum2Prefix + TDMDefAux::BuscaMensagemErro(ImportDeclarationMessage), dbeDadoComp2);
     }
 }
 
 void TfrmDetOutICMS::fraMidasNavigator1AfterPost(TDataSet*) {
-    if (m_incluindoCompanheira || m_ultimoEstado != TDataSetState::dsInsert)
+    if (m_insertingCompanion || m_lastState != TDataSetState::dsInsert)
         return;
-    const QString codigo = Codigo();
+    const QString codigo = ComboCode();
     int ocorrencia = 0;
     QString codigoCompanheira;
-    if (codigo == DiferencialAliquota) {
-        ocorrencia = FECPDiferencialAliquota;
+    if (codigo == RateDifferenceCode) {
+        ocorrencia = FecpRateDifferenceGround;
         codigoCompanheira = QStringLiteral("O350011");
-    } else if (codigo == ImportacaoCodigo) {
-        ocorrencia = FECPImportacaoChave;
-        codigoCompanheira = FECPImportacao;
+    } else if (codigo == ImportCode) {
+        ocorrencia = FecpImportGround;
+        codigoCompanheira = FecpImportCode;
     } else {
         return;
     }
@@ -207,12 +208,12 @@ void TfrmDetOutICMS::fraMidasNavigator1AfterPost(TDataSet*) {
     std::unique_ptr<TfrmDlgValorOcorrencia> dialogo(TForm::Create<TfrmDlgValorOcorrencia>(this));
     if (dialogo->ShowModal() != mrOk)
         return;
-    const Currency valor = dialogo->Valor();
+    const Currency valor = dialogo->ConfirmedValue();
     dialogo.reset();
-    IncluiCompanheira(ocorrencia, valor, codigo == ImportacaoCodigo);
+    InsertCompanion(ocorrencia, valor, codigo == ImportCode);
 }
 
-void TfrmDetOutICMS::IncluiCompanheira(int ocorrencia, Currency valor, bool comDado3) {
+void TfrmDetOutICMS::InsertCompanion(int ocorrencia, Currency valor, bool comDado3) {
     TClientDataSet* linhas = DataSet();
     QStringList copiados{QStringLiteral("DS_COMPLEMENTAR"), QStringLiteral("VL_COMPLEMENTO_1"),
                          QStringLiteral("VL_COMPLEMENTO_2"), QStringLiteral("VL_COMPLEMENTO_4"),
@@ -221,10 +222,10 @@ void TfrmDetOutICMS::IncluiCompanheira(int ocorrencia, Currency valor, bool comD
         copiados << QStringLiteral("VL_COMPLEMENTO_3");
     QStringList valores;
     for (const QString& campo : copiados)
-        valores << TextoDe(linhas, campo);
+        valores << TextOf(linhas, campo);
 
     DisabledControls parado(*linhas);
-    m_incluindoCompanheira = true;
+    m_insertingCompanion = true;
     try {
         linhas->Append();
         linhas->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF"))->SetAsInteger(ocorrencia);
@@ -233,12 +234,12 @@ void TfrmDetOutICMS::IncluiCompanheira(int ocorrencia, Currency valor, bool comD
             linhas->FieldByName(copiados.at(i))->SetAsString(valores.at(i));
         linhas->Post();
     } catch (const std::exception& erro) {
-        m_incluindoCompanheira = false;
+        m_insertingCompanion = false;
         linhas->Cancel();
         // A refusal has shown its message already.
         if (!dynamic_cast<const EAbort*>(&erro))
             MsgErro(RuleMessages::Text(RuleMessages::QueryFailed));
         return;
     }
-    m_incluindoCompanheira = false;
+    m_insertingCompanion = false;
 }

@@ -28,20 +28,20 @@ public:
     void dbeDadoComp2Exit(TObject* sender);
 
     // The texts of the kind of period of "O350014".
-    static const QString FormatoPeriodo;
-    static const QString PeriodoInvalido;
+    static const QString PeriodFormatText;
+    static const QString InvalidPeriodText;
 
 private:
     // The code the combo shows.
-    QString Codigo() const;
-    bool Importacao() const;
-    bool Editando() const;
+    QString ComboCode() const;
+    bool IsImport() const;
+    bool IsEditing() const;
     // Datum 2 of "O350014" is a kind of period 1, 3 or 4.
-    bool PeriodoValido(const QString& texto) const;
+    bool PeriodKindValid(const QString& texto) const;
     // Inserts the companion row under `ocorrencia` with `valor` and the data
     // of the row just posted; a failure is shown and leaves that row alone.
-    void IncluiCompanheira(int ocorrencia, Currency valor, bool comDado3);
+    void InsertCompanion(int ocorrencia, Currency valor, bool comDado3);
 
-    TDataSetState m_ultimoEstado = TDataSetState::dsInactive;
-    bool m_incluindoCompanheira = false;
+    TDataSetState m_lastState = TDataSetState::dsInactive;
+    bool m_insertingCompanion = false;
 };

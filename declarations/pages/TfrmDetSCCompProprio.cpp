@@ -4,7 +4,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Shape Tipo() {
+CreditBalancePage::Shape PageShape() {
     CreditBalancePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSCCompProprio");
     shape.caption = QStringLiteral("Saldo Credor Compensado do Próprio");
@@ -23,14 +23,14 @@ CreditBalancePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSCCompProprio::TfrmDetSCCompProprio(TComponent* owner)
-    : CreditBalancePage(owner, DMDef->cdsSCCompProprio, Tipo()) {
-    Colunas({{"Codigo", "Finalidade", 70},
-             {"VL_COMPENSACAO", "Valor Compensado", 120},
-             {"TX_OBSERVACAO", "Dado Complementar", 400}});
+    : CreditBalancePage(owner, DMDef->cdsSCCompProprio, PageShape()) {
+    SetGridColumns({{"Codigo", "Finalidade", 70},
+                    {"VL_COMPENSACAO", "Valor Compensado", 120},
+                    {"TX_OBSERVACAO", "Dado Complementar", 400}});
 }
 
 void TfrmDetSCCompProprio::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    ConfereFinalidade(dbcvCFOPs);
-    ConfereValor(dataSet, 224);
-    ConfereDado(dataSet);
+    CheckPurpose(dbcvCFOPs);
+    CheckAmount(dataSet, 224);
+    CheckDatum(dataSet);
 }

@@ -4,7 +4,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Shape Tipo() {
+CreditBalancePage::Shape PageShape() {
     CreditBalancePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSCCompensado");
     shape.caption = QStringLiteral("Compensados");
@@ -26,20 +26,20 @@ CreditBalancePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSCCompensado::TfrmDetSCCompensado(TComponent* owner)
-    : CreditBalancePage(owner, DMDef->cdsSCCompensado, Tipo()) {
-    Colunas({{"Codigo", "Finalidade", 70},
-             {"NU_SERIE_NOTA_FISCAL", "Série", 45},
-             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
-             {"NU_NOTA_FISCAL", "Nota Fiscal", 80},
-             {"NU_INSCRICAO", "Nº Insc. Destinatário", 130},
-             {"VL_COMPENSADO", "Valor Compensado", 120}});
+    : CreditBalancePage(owner, DMDef->cdsSCCompensado, PageShape()) {
+    SetGridColumns({{"Codigo", "Finalidade", 70},
+                    {"NU_SERIE_NOTA_FISCAL", "Série", 45},
+                    {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 60},
+                    {"NU_NOTA_FISCAL", "Nota Fiscal", 80},
+                    {"NU_INSCRICAO", "Nº Insc. Destinatário", 130},
+                    {"VL_COMPENSADO", "Valor Compensado", 120}});
 }
 
 void TfrmDetSCCompensado::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    ConfereFinalidade(dbcvCFOPs);
-    SerieEmBranco(dataSet);
-    ConfereNota(dataSet);
-    ConfereInscricao(dataSet, 229);
-    ConfereValor(dataSet, 47);
-    ConfereDado(dataSet);
+    CheckPurpose(dbcvCFOPs);
+    BlankSeries(dataSet);
+    CheckInvoiceNumber(dataSet);
+    CheckRegistration(dataSet, 229);
+    CheckAmount(dataSet, 47);
+    CheckDatum(dataSet);
 }

@@ -4,7 +4,7 @@
 #include "declarations/registers/RegisterLayout.h"
 
 namespace {
-CreditBalancePage::Shape Tipo() {
+CreditBalancePage::Shape PageShape() {
     CreditBalancePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSCRecebido");
     shape.caption = QStringLiteral("Recebidos");
@@ -26,23 +26,23 @@ CreditBalancePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSCRecebido::TfrmDetSCRecebido(TComponent* owner)
-    : CreditBalancePage(owner, DMDef->cdsSCRecebido, Tipo()) {
-    Colunas({{"Codigo", "Finalidade", 65},
-             {"DESC_PROCESSO", "Processo", 105},
-             {"NU_SERIE_NOTA_FISCAL", "Série", 40},
-             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 55},
-             {"NU_NOTA_FISCAL", "Nota Fiscal", 70},
-             {"NU_INSCRICAO", "Nº Insc. Remetente", 110},
-             {"VL_SALDO_RECEBIDO", "Valor Recebido", 100},
-             {"TX_OBSERVACAO", "Dado Complementar", 160}});
+    : CreditBalancePage(owner, DMDef->cdsSCRecebido, PageShape()) {
+    SetGridColumns({{"Codigo", "Finalidade", 65},
+                    {"DESC_PROCESSO", "Processo", 105},
+                    {"NU_SERIE_NOTA_FISCAL", "Série", 40},
+                    {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 55},
+                    {"NU_NOTA_FISCAL", "Nota Fiscal", 70},
+                    {"NU_INSCRICAO", "Nº Insc. Remetente", 110},
+                    {"VL_SALDO_RECEBIDO", "Valor Recebido", 100},
+                    {"TX_OBSERVACAO", "Dado Complementar", 160}});
 }
 
 void TfrmDetSCRecebido::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    ConfereFinalidade(dbcvCFOPs);
-    ConfereProcesso(dataSet);
-    SerieEmBranco(dataSet);
-    ConfereNota(dataSet);
-    ConfereInscricao(dataSet, 230);
-    ConfereValor(dataSet, 56);
-    ConfereDado(dataSet);
+    CheckPurpose(dbcvCFOPs);
+    CheckProcess(dataSet);
+    BlankSeries(dataSet);
+    CheckInvoiceNumber(dataSet);
+    CheckRegistration(dataSet, 230);
+    CheckAmount(dataSet, 56);
+    CheckDatum(dataSet);
 }

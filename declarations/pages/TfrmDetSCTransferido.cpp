@@ -8,7 +8,7 @@
 #include "platform/ui/TDBEdit.h"
 
 namespace {
-CreditBalancePage::Shape Tipo() {
+CreditBalancePage::Shape PageShape() {
     CreditBalancePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSCTransferido");
     shape.caption = QStringLiteral("Transferidos");
@@ -32,30 +32,30 @@ CreditBalancePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSCTransferido::TfrmDetSCTransferido(TComponent* owner)
-    : CreditBalancePage(owner, DMDef->cdsSCTransferido, Tipo()) {
-    Colunas({{"Codigo", "Finalidade", 65},
-             {"DESC_PROCESSO", "Processo", 105},
-             {"NU_SERIE_NOTA_FISCAL", "Série", 40},
-             {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 55},
-             {"NU_NOTA_FISCAL", "Nota Fiscal", 70},
-             {"VL_SALDO_TRANSFERIDO", "Valor Transferido", 105},
-             {"NU_INSCRICAO", "Nº Insc. Destinatário", 120},
-             {"SQ_OCORRENCIA_DEF_DESTINO", "Finalidade do Destinatário", 150},
-             {"TX_OBSERVACAO_DESTINO", "Obs. do Transferido", 160}});
+    : CreditBalancePage(owner, DMDef->cdsSCTransferido, PageShape()) {
+    SetGridColumns({{"Codigo", "Finalidade", 65},
+                    {"DESC_PROCESSO", "Processo", 105},
+                    {"NU_SERIE_NOTA_FISCAL", "Série", 40},
+                    {"NU_SUBSERIE_NOTA_FISCAL", "Subsérie", 55},
+                    {"NU_NOTA_FISCAL", "Nota Fiscal", 70},
+                    {"VL_SALDO_TRANSFERIDO", "Valor Transferido", 105},
+                    {"NU_INSCRICAO", "Nº Insc. Destinatário", 120},
+                    {"SQ_OCORRENCIA_DEF_DESTINO", "Finalidade do Destinatário", 150},
+                    {"TX_OBSERVACAO_DESTINO", "Obs. do Transferido", 160}});
 }
 
 void TfrmDetSCTransferido::fraMidasNavigator1BeforePost(TDataSet* dataSet) {
-    ConfereFinalidade(dbcvCFOPs);
-    ConfereFinalidade(dbcvDestinatario);
-    ConfereProcesso(dataSet);
-    SerieEmBranco(dataSet);
-    ConfereNota(dataSet);
-    ConfereValor(dataSet, 52);
-    ConfereInscricao(dataSet, 229);
+    CheckPurpose(dbcvCFOPs);
+    CheckPurpose(dbcvDestinatario);
+    CheckProcess(dataSet);
+    BlankSeries(dataSet);
+    CheckInvoiceNumber(dataSet);
+    CheckAmount(dataSet, 52);
+    CheckRegistration(dataSet, 229);
     const int declarante = DMDef->cdsDeclaracao->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger();
     if (dataSet->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsInteger() == declarante)
-        Recusa(296, dbeInscricao);
+        RefuseCode(296, dbeInscricao);
     if (dataSet->FieldByName(QStringLiteral("SQ_OCORRENCIA_DEF_DESTINO"))->AsInteger() == 0)
-        Recusa(278, dbcvDestinatario);
-    ConfereDado(dataSet);
+        RefuseCode(278, dbcvDestinatario);
+    CheckDatum(dataSet);
 }

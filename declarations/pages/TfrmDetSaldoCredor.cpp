@@ -3,7 +3,7 @@
 #include "declarations/pages/HelpMemo.h"
 
 namespace {
-constexpr int AlturaAjuda = 140;
+constexpr int HelpHeight = 140;
 } // namespace
 
 TfrmDetSaldoCredor::TfrmDetSaldoCredor(TComponent* owner) : TfrmDetalheDEFNo(owner) {
@@ -14,5 +14,5 @@ TfrmDetSaldoCredor::TfrmDetSaldoCredor(TComponent* owner) : TfrmDetalheDEFNo(own
                  {QStringLiteral("Ficha destinada a informar, por meio de subfichas, as utilizações do saldo "
                                  "credor acumulado decorrente de exportação pelo próprio declarante, bem "
                                  "como, os recebidos de terceiros.")},
-                 AlturaAjuda);
+                 HelpHeight);
 }

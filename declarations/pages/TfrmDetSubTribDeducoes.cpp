@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribDeducoes");
     shape.caption = QStringLiteral("Deduções");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribDeducoes::TfrmDetSubTribDeducoes(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsDeducoesI, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsDeducoesI, PageShape()) {}

@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-SubstitutionOperationsPage::Shape Tipo() {
+SubstitutionOperationsPage::Shape PageShape() {
     return {
         QStringLiteral("frmDetSubTribEntradas"),
         QStringLiteral("Entradas"),
@@ -23,4 +23,4 @@ SubstitutionOperationsPage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribEntradas::TfrmDetSubTribEntradas(TComponent* owner)
-    : SubstitutionOperationsPage(owner, DMDef->cdsEntradasI, DMDefBasica->cdsCFOPsEntradas, Tipo()) {}
+    : SubstitutionOperationsPage(owner, DMDef->cdsEntradasI, DMDefBasica->cdsCFOPsEntradas, PageShape()) {}

@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribEstCreditos");
     shape.caption = QStringLiteral("Estornos Creditos");
@@ -21,4 +21,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribEstCreditos::TfrmDetSubTribEstCreditos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsEstCreditosI, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsEstCreditosI, PageShape()) {}

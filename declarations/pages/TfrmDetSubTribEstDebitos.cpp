@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribEstDebitos");
     shape.caption = QStringLiteral("Estornos Débitos");
@@ -24,4 +24,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribEstDebitos::TfrmDetSubTribEstDebitos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsEstDebitosI, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsEstDebitosI, PageShape()) {}

@@ -2,7 +2,7 @@
 
 namespace {
 
-NoMovementPage::Shape Ficha() {
+NoMovementPage::Shape PageShape() {
     NoMovementPage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribInterna");
     shape.caption = QStringLiteral("Substituição Tributária Interna");
@@ -21,4 +21,4 @@ NoMovementPage::Shape Ficha() {
 
 } // namespace
 
-TfrmDetSubTribInterna::TfrmDetSubTribInterna(TComponent* owner) : NoMovementPage(owner, Ficha()) {}
+TfrmDetSubTribInterna::TfrmDetSubTribInterna(TComponent* owner) : NoMovementPage(owner, PageShape()) {}

@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribOutCreditos");
     shape.caption = QStringLiteral("Outros Créditos");
@@ -23,4 +23,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribOutCreditos::TfrmDetSubTribOutCreditos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsOutCreditosI, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsOutCreditosI, PageShape()) {}

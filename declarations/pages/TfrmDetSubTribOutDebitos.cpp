@@ -3,7 +3,7 @@
 #include "core/data/TDMDef.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribOutDebitos");
     shape.caption = QStringLiteral("Outros Débitos");
@@ -22,4 +22,4 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribOutDebitos::TfrmDetSubTribOutDebitos(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsOutDebitosI, Tipo()) {}
+    : OccurrencePage(owner, DMDef->cdsOutDebitosI, PageShape()) {}

@@ -4,7 +4,7 @@
 #include "platform/ui/TDBGrid.h"
 
 namespace {
-OccurrencePage::Shape Tipo() {
+OccurrencePage::Shape PageShape() {
     OccurrencePage::Shape shape;
     shape.formName = QStringLiteral("frmDetSubTribPrazosEspeciais");
     shape.caption = QStringLiteral("Prazos Especiais");
@@ -24,6 +24,6 @@ OccurrencePage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribPrazosEspeciais::TfrmDetSubTribPrazosEspeciais(TComponent* owner)
-    : OccurrencePage(owner, DMDef->cdsPrazosEspI, Tipo()) {
+    : OccurrencePage(owner, DMDef->cdsPrazosEspI, PageShape()) {
     dbgDetalhes->SetOptions(dbgDetalhes->Options() | dgCancelOnExit);
 }

@@ -4,7 +4,7 @@
 #include "core/data/TDMDefBasica.h"
 
 namespace {
-SubstitutionOperationsPage::Shape Tipo() {
+SubstitutionOperationsPage::Shape PageShape() {
     return {
         QStringLiteral("frmDetSubTribSaidas"),
         QStringLiteral("Saídas"),
@@ -23,4 +23,4 @@ SubstitutionOperationsPage::Shape Tipo() {
 } // namespace
 
 TfrmDetSubTribSaidas::TfrmDetSubTribSaidas(TComponent* owner)
-    : SubstitutionOperationsPage(owner, DMDef->cdsSaidasI, DMDefBasica->cdsCFOPsSaidas, Tipo()) {}
+    : SubstitutionOperationsPage(owner, DMDef->cdsSaidasI, DMDefBasica->cdsCFOPsSaidas, PageShape()) {}

@@ -16,7 +16,7 @@
 namespace {
 
 // The meaning of complementary datum `numero` of the data source's row.
-QString SignificadoDoDado(int numero, TDataSource* dataSource) {
+QString DatumMeaning(int numero, TDataSource* dataSource) {
     TDataSet* dataSet = dataSource ? dataSource->DataSet() : nullptr;
     TField* descricao =
         dataSet ? dataSet->FindField(QStringLiteral("DescTpDadoComp%1").arg(numero)) : nullptr;
@@ -53,11 +53,11 @@ void TfrmDetalheDEF::MostraDescricaoCampo(TDataSource* dataSource) {
         QString chave;
         bool comDica = false;
         if (auto* edit = dynamic_cast<TDBEdit*>(component); edit && edit->Focused() && edit->Tag() != 0) {
-            chave = edit->Tag() > 9 ? edit->DataField() : SignificadoDoDado(edit->Tag(), dataSource);
+            chave = edit->Tag() > 9 ? edit->DataField() : DatumMeaning(edit->Tag(), dataSource);
             comDica = true;
         } else if (auto* memo = dynamic_cast<TDBMemo*>(component);
                    memo && memo->Focused() && memo->Tag() != 0) {
-            chave = SignificadoDoDado(memo->Tag(), dataSource);
+            chave = DatumMeaning(memo->Tag(), dataSource);
             comDica = true;
         }
         if (comDica) {

@@ -14,12 +14,12 @@
 
 namespace {
 
-constexpr int TamanhoValor = 20;
-constexpr Currency ValorMinimo = Currency::fromRaw(100);
-const QString Rotulo = QStringLiteral("Valor");
+constexpr int ValueLength = 20;
+constexpr Currency MinimumValue = Currency::fromRaw(100);
+const QString ValueCaption = QStringLiteral("Valor");
 
 // An amount takes digits and the decimal comma.
-QChar CaractereDoValor(QChar c) {
+QChar ValueCharacter(QChar c) {
     return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(',') ? c : QChar();
 }
 
@@ -33,14 +33,14 @@ TfrmDlgValorOcorrencia::TfrmDlgValorOcorrencia(TComponent* owner) : TfrmModDialo
     SetClientHeight(100);
 
     lblValor = Make<TLabel>(this, QStringLiteral("lblValor"), this);
-    lblValor->SetCaption(Rotulo);
+    lblValor->SetCaption(ValueCaption);
     lblValor->SetLeft(16);
     lblValor->SetTop(16);
     edtValor = Make<TEdit>(this, QStringLiteral("edtValor"), this);
-    edtValor->SetMaxLength(TamanhoValor);
+    edtValor->SetMaxLength(ValueLength);
     edtValor->SetBounds(16, 34, 140, 21);
     edtValor->SetText(QStringLiteral("0,00"));
-    TypedTextRule::Install(edtValor, &CaractereDoValor);
+    TypedTextRule::Install(edtValor, &ValueCharacter);
 
     btnConfirmar = Make<TButton>(this, QStringLiteral("btnConfirmar"), pnBotoes);
     btnConfirmar->SetCaption(QStringLiteral("&Confirmar"));
@@ -62,15 +62,15 @@ QString TfrmDlgValorOcorrencia::ValorDigitado() const {
 void TfrmDlgValorOcorrencia::btnConfirmarClick(TObject*) {
     Currency valor;
     try {
-        valor = ::ValorDigitado(edtValor->Text());
+        valor = ::TypedAmount(edtValor->Text());
     } catch (const EConvertError&) {
         valor = Currency(); // no amount at all
     }
     QString recusa;
-    if (valor < ValorMinimo)
+    if (valor < MinimumValue)
         recusa = QStringLiteral("Valor inválido!");
     else
-        recusa = MensagemLimiteValor(valor, Rotulo, ValorMaximo);
+        recusa = ValueLimitMessage(valor, ValueCaption, ValorMaximo);
     if (!recusa.isEmpty()) {
         MsgErro(recusa);
         SetModalResult(mrNone);
@@ -78,5 +78,5 @@ void TfrmDlgValorOcorrencia::btnConfirmarClick(TObject*) {
             edtValor->SetFocus();
         return;
     }
-    m_valor = valor;
+    m_confirmedValue = valor;
 }

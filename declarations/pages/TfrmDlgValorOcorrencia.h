@@ -22,7 +22,7 @@ public:
     // The text of the edit as typed (decimal comma).
     QString ValorDigitado() const;
     // The amount confirmed: the typed one cut to hundredths.
-    Currency Valor() const { return m_valor; }
+    Currency ConfirmedValue() const { return m_confirmedValue; }
 
     TLabel* lblValor;
     TEdit* edtValor;
@@ -30,5 +30,5 @@ public:
     TButton* btnCancelar;
 
 private:
-    Currency m_valor;
+    Currency m_confirmedValue;
 };

@@ -5,13 +5,13 @@
 
 namespace {
 
-constexpr char16_t PrimeiroImprimivel = 32;
+constexpr char16_t FirstPrintable = 32;
 
 // The key handler: the rule first, then the handler that was bound.
-void RegraDaTecla(TControl* control, const TypedTextRule::Rule& rule) {
+void BindKeyRule(TControl* control, const TypedTextRule::Rule& rule) {
     const TKeyPressEvent previous = control->OnKeyPress;
     control->OnKeyPress = TKeyPressEvent::fromFunction([rule, previous](TObject* sender, QChar& key) {
-        if (key.unicode() >= PrimeiroImprimivel)
+        if (key.unicode() >= FirstPrintable)
             key = rule(key);
         if (!key.isNull())
             previous(sender, key);
@@ -24,7 +24,7 @@ QString TypedTextRule::Apply(const QString& text, const Rule& rule) {
     QString result;
     result.reserve(text.size());
     for (const QChar c : text) {
-        const QChar kept = c.unicode() >= PrimeiroImprimivel ? rule(c) : c;
+        const QChar kept = c.unicode() >= FirstPrintable ? rule(c) : c;
         if (!kept.isNull())
             result.append(kept);
     }
@@ -32,7 +32,7 @@ QString TypedTextRule::Apply(const QString& text, const Rule& rule) {
 }
 
 void TypedTextRule::Install(TEdit* edit, Rule rule) {
-    RegraDaTecla(edit, rule);
+    BindKeyRule(edit, rule);
     const TNotifyEvent previous = edit->OnChange;
     edit->OnChange = TNotifyEvent::fromFunction([edit, rule, previous](TObject* sender) {
         const QString text = edit->Text();
@@ -47,7 +47,7 @@ void TypedTextRule::Install(TEdit* edit, Rule rule) {
 }
 
 void TypedTextRule::Install(TComboBox* combo, Rule rule) {
-    RegraDaTecla(combo, rule);
+    BindKeyRule(combo, rule);
     const TNotifyEvent previous = combo->OnChange;
     combo->OnChange = TNotifyEvent::fromFunction([combo, rule, previous](TObject* sender) {
         const QString text = combo->Text();

@@ -19,7 +19,7 @@ namespace {
 
 // The declarations of the taxpayer in the period, the highest key first, in
 // DMDefGeral.cdsAuxiliar; a failing query refuses.
-TClientDataSet* DeclaracoesDoPeriodo(qint64 inscricao, int ano, int mes) {
+TClientDataSet* DeclarationsOfPeriod(qint64 inscricao, int ano, int mes) {
     RuleMessages::Query(
         {QStringLiteral("select * from DECLARACAO_ECONOMICO_FISCAL"),
          QStringLiteral("WHERE NU_INSCRICAO = %1 and AN_REFERENCIA = %2 and ME_REFERENCIA = %3")
@@ -32,30 +32,29 @@ TClientDataSet* DeclaracoesDoPeriodo(qint64 inscricao, int ano, int mes) {
 
 } // namespace
 
-bool ExisteDeclaracao(qint64 inscricao, int ano, int mes) {
-    return !DeclaracoesDoPeriodo(inscricao, ano, mes)->IsEmpty();
+bool DeclarationExists(qint64 inscricao, int ano, int mes) {
+    return !DeclarationsOfPeriod(inscricao, ano, mes)->IsEmpty();
 }
 
-OpeningBalances SaldosAnteriores(qint64 inscricao, int ano, int mes) {
+OpeningBalances OpeningBalancesOf(qint64 inscricao, int ano, int mes) {
     OpeningBalances saldos;
     --mes;
     if (mes < 1) {
         mes = 12;
         --ano;
     }
-    TClientDataSet* anterior = DeclaracoesDoPeriodo(inscricao, ano, mes);
+    TClientDataSet* anterior = DeclarationsOfPeriod(inscricao, ano, mes);
     if (anterior->IsEmpty())
         return saldos;
     anterior->First();
-    saldos.saldoAnterior =
-        TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR"))->AsCurrency());
-    saldos.saldoAnteriorST =
+    saldos.balance = TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR"))->AsCurrency());
+    saldos.balanceST =
         TruncaCentavos(anterior->FieldByName(QStringLiteral("VL_SALDO_ANTERIOR_ST"))->AsCurrency());
     return saldos;
 }
 
-std::optional<DeclarationKey> InsereDeclaracao(qint64 inscricao, int ano, int mes,
-                                               const OpeningBalances& saldos) {
+std::optional<DeclarationKey> InsertDeclaration(qint64 inscricao, int ano, int mes,
+                                                const OpeningBalances& saldos) {
     const QString chave = DMDefGeral->ProximoSequencial(3);
     TClientDataSet* declaracao = DMDef->cdsDeclaracao;
     try {
@@ -70,8 +69,8 @@ std::optional<DeclarationKey> InsereDeclaracao(qint64 inscricao, int ano, int me
         campo("IN_PERIODICIDADE")->SetAsString(QStringLiteral("M"));
         campo("IN_BAIXA_CONTRIBUINTE")->SetAsString(QStringLiteral("N"));
         campo("COMERRO")->Clear();
-        campo("VL_SALDO_ANTERIOR")->SetAsCurrency(saldos.saldoAnterior);
-        campo("VL_SALDO_ANTERIOR_ST")->SetAsCurrency(saldos.saldoAnteriorST);
+        campo("VL_SALDO_ANTERIOR")->SetAsCurrency(saldos.balance);
+        campo("VL_SALDO_ANTERIOR_ST")->SetAsCurrency(saldos.balanceST);
         for (const char* zero : {"VL_IPI_SAIDAS", "VL_ESTOQUE_FINAL", "VL_SCE_ANTERIOR",
                                  "VL_SCE_ESTORNO_PROVISAO", "VL_SCE_CREDITO_ICMS_ENERGIA", "VL_SCE_PROVISAO"})
             campo(zero)->SetAsCurrency(Currency());
@@ -165,7 +164,7 @@ std::optional<DeclarationKey> CriaDeclaracaoRetificadora(DeclarationKey chave, b
             copiando = true;
             // Each detail row is copied by the database itself, every column
             // with its exact value (nulls stay null), under the new key.
-            for (const QString& tabela : TabelasDetalheDeclaracao()) {
+            for (const QString& tabela : DeclarationDetailTables()) {
                 if (!DMDefGeral->AbreConsulta(QStringLiteral("SELECT * FROM ") + tabela +
                                               QStringLiteral(" WHERE SQ_DECLARACAO = -1"))) {
                     MsgErro(RuleMessages::Text(RuleMessages::QueryFailed));

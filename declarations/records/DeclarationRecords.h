@@ -13,22 +13,22 @@
 // declaration of the month before with the highest key (a rectifying one wins
 // over the one it rectifies), cut to hundredths; zero when there is none.
 struct OpeningBalances {
-    Currency saldoAnterior;
-    Currency saldoAnteriorST;
+    Currency balance;
+    Currency balanceST;
 };
 
 // True when the taxpayer already has a declaration of the period. A query
 // that fails shows the message of a failing query and aborts silently.
-bool ExisteDeclaracao(qint64 inscricao, int ano, int mes);
+bool DeclarationExists(qint64 inscricao, int ano, int mes);
 // The balances carried into a declaration of the period (mes 1 reads December
 // of the year before). A query that fails refuses as above.
-OpeningBalances SaldosAnteriores(qint64 inscricao, int ano, int mes);
+OpeningBalances OpeningBalancesOf(qint64 inscricao, int ano, int mes);
 // Inserts the normal declaration of the period through DMDef.cdsDeclaracao,
 // under the next key of sequence 3, then refreshes the declaration list and
 // stands it on the new row. On failure the insert is undone, "Erro na Inserção
 // da Declaração!" is shown and there is no key.
-std::optional<DeclarationKey> InsereDeclaracao(qint64 inscricao, int ano, int mes,
-                                               const OpeningBalances& saldos);
+std::optional<DeclarationKey> InsertDeclaration(qint64 inscricao, int ano, int mes,
+                                                const OpeningBalances& saldos);
 // Creates in one transaction the rectifying declaration of `selecionada`:
 // its header copied with the next rectification number of the month, pointing
 // to the normal declaration, and, when `copiaValores`, every detail row copied

@@ -57,8 +57,8 @@ void OccurrenceLookup::BuildHeader() {
 void OccurrenceLookup::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa, m_shape.searchText);
-    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("SQ_OCORRENCIA_DEF"))->SetVisible(false);
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("FUNDAMENTOS"), 220, false, m_shape.searchCaption);
+    MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("SQ_OCORRENCIA_DEF"))->SetVisible(false);
+    MakeTextField(ibqPesquisa, QStringLiteral("FUNDAMENTOS"), 220, false, m_shape.searchCaption);
     m_search = SearchComponent(this, m_shape.searchName, ibqPesquisa, QStringLiteral("FUNDAMENTOS"));
 }
 

@@ -26,11 +26,11 @@ constexpr int kClientHeight = 200;
 constexpr int kMargin = 12;
 
 // A rule of the register failed: its message, the focus on the edit, a silent abort.
-[[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
+[[noreturn]] void RefuseCode(int codigo, TDBEdit* edit) {
     RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), edit, RefusalFocus::Return);
 }
 
-bool Vazio(TDataSet* dataSet, const QString& campo) {
+bool IsBlank(TDataSet* dataSet, const QString& campo) {
     return dataSet->FieldByName(campo)->AsString().trimmed().isEmpty();
 }
 } // namespace
@@ -77,10 +77,10 @@ void PersonRegister::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from ") + m_shape.table});
-    CriaCampo<TFloatField>(ibqPesquisa, m_shape.key)->SetVisible(false);
-    CriaCampoTexto(ibqPesquisa, m_shape.name.column, 64, false, QStringLiteral("Nome"));
-    CriaCampoTexto(ibqPesquisa, m_shape.areaCode.column, 4, false, QStringLiteral("DDD"));
-    CriaCampoTexto(ibqPesquisa, m_shape.telephone.column, 8, false, QStringLiteral("Telefone"));
+    MakeField<TFloatField>(ibqPesquisa, m_shape.key)->SetVisible(false);
+    MakeTextField(ibqPesquisa, m_shape.name.column, 64, false, QStringLiteral("Nome"));
+    MakeTextField(ibqPesquisa, m_shape.areaCode.column, 4, false, QStringLiteral("DDD"));
+    MakeTextField(ibqPesquisa, m_shape.telephone.column, 8, false, QStringLiteral("Telefone"));
     m_search = SearchComponent(this, m_shape.searchName, ibqPesquisa, m_shape.name.column);
 }
 
@@ -110,8 +110,8 @@ void PersonRegister::fsnCadastroBeforePost(TDataSet* dataSet) {
     for (const auto& [field, edit] :
          {std::pair{&m_shape.name, m_name}, std::pair{&m_shape.areaCode, m_areaCode},
           std::pair{&m_shape.telephone, m_telephone}})
-        if (Vazio(dataSet, field->column))
-            Recusa(field->missingMessage, edit);
+        if (IsBlank(dataSet, field->column))
+            RefuseCode(field->missingMessage, edit);
 }
 
 void PersonRegister::fsnCadastroPrint(TObject* sender) {

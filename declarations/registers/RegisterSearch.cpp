@@ -10,7 +10,7 @@
 #include "platform/ui/Make.h"
 
 TIBTransaction* SearchTransaction(TComponent* owner) {
-    return CriaTransacao(owner, QStringLiteral("ibtPesquisa"), DMDefGeral->ibDBDef);
+    return MakeTransaction(owner, QStringLiteral("ibtPesquisa"), DMDefGeral->ibDBDef);
 }
 
 TIBQuery* SearchQuery(TComponent* owner, const QString& name, TIBTransaction* transaction,

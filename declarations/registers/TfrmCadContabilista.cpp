@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace {
-PersonRegister::Shape Forma() {
+PersonRegister::Shape RegisterShape() {
     return {QStringLiteral("frmCadContabilista"),
             QStringLiteral("Cadastro de Contabilistas"),
             QStringLiteral("dsContabilista"),
@@ -24,7 +24,7 @@ PersonRegister::Shape Forma() {
 } // namespace
 
 TfrmCadContabilista::TfrmCadContabilista(TComponent* owner, int documentId)
-    : PersonRegister(owner, documentId, DMDefAux->cdsContabilista, Forma()), dsContabilista(m_source),
+    : PersonRegister(owner, documentId, DMDefAux->cdsContabilista, RegisterShape()), dsContabilista(m_source),
       dbeNomeCont(m_name), dbeDDDCont(m_areaCode), dbeTelCont(m_telephone), dssContabilista(m_search) {}
 
 void TfrmCadContabilista::PreviewListing() {

@@ -36,7 +36,7 @@ constexpr int kClientHeight = 300;
 constexpr int kMargin = 12;
 
 // A rule of the register failed: its message, the focus on the edit, a silent abort.
-[[noreturn]] void Recusa(int codigo, TDBEdit* edit) {
+[[noreturn]] void RefuseCode(int codigo, TDBEdit* edit) {
     RefuseAt(TDMDefAux::BuscaMensagemErro(codigo), edit, RefusalFocus::Return);
 }
 } // namespace
@@ -108,11 +108,11 @@ void TfrmCadContribuintes::BuildSearch() {
     ibtPesquisa = SearchTransaction(this);
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from CONTRIBUINTE")});
-    auto* inscricao = CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false,
+    auto* inscricao = MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("NU_INSCRICAO"), false,
                                                QStringLiteral("Inscrição"));
     inscricao->SetDisplayFormat(QStringLiteral("00.000.000"));
     inscricao->SetDisplayWidth(12);
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
+    MakeTextField(ibqPesquisa, QStringLiteral("NO_RAZAO"), 64, false, QStringLiteral("Razão"));
     dssContribuinte =
         SearchComponent(this, QStringLiteral("dssContribuinte"), ibqPesquisa, QStringLiteral("NU_INSCRICAO"));
 }
@@ -144,9 +144,9 @@ void TfrmCadContribuintes::fsnCadastroNewRecord(TDataSet*) {
 void TfrmCadContribuintes::fsnCadastroBeforePost(TDataSet* dataSet) {
     // The check digits hold for every record stored, however its values came in.
     if (!ValidaInscricao(dataSet->FieldByName(QStringLiteral("NU_INSCRICAO"))->AsString()))
-        Recusa(12, dbeNumInscricao);
+        RefuseCode(12, dbeNumInscricao);
     if (!ValidaCNPJ(QString::number(dataSet->FieldByName(QStringLiteral("NU_CGC_CPF"))->AsLargeInt())))
-        Recusa(231, dbeCNPJ_CPF);
+        RefuseCode(231, dbeCNPJ_CPF);
 }
 
 void TfrmCadContribuintes::fsnCadastroBeforeDelete(TDataSet* dataSet) {

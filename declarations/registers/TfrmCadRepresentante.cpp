@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace {
-PersonRegister::Shape Forma() {
+PersonRegister::Shape RegisterShape() {
     return {
         QStringLiteral("frmCadRepresentante"),
         QStringLiteral("Cadastro de Representantes Legais"),
@@ -26,8 +26,9 @@ PersonRegister::Shape Forma() {
 } // namespace
 
 TfrmCadRepresentante::TfrmCadRepresentante(TComponent* owner, int documentId)
-    : PersonRegister(owner, documentId, DMDefAux->cdsRepresentante, Forma()), dsRepresentante(m_source),
-      dbeNomeRep(m_name), dbeDDDRep(m_areaCode), dbeTelRep(m_telephone), dssRepresentante(m_search) {}
+    : PersonRegister(owner, documentId, DMDefAux->cdsRepresentante, RegisterShape()),
+      dsRepresentante(m_source), dbeNomeRep(m_name), dbeDDDRep(m_areaCode), dbeTelRep(m_telephone),
+      dssRepresentante(m_search) {}
 
 void TfrmCadRepresentante::PreviewListing() {
     std::unique_ptr<TrptRepresentante> relatorio(new TrptRepresentante(this));

@@ -107,11 +107,11 @@ void TfrmConCFOPs::BuildSearch() {
     ibqPesquisa = SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                               {QStringLiteral("select * from CFOP"), QStringLiteral("where ST_CFOP = 'A'"),
                                QStringLiteral("order by CO_FISCAL_OPERACAO, TP_NATUREZA_CFOP")});
-    CriaCampo<TSmallintField>(ibqPesquisa, QStringLiteral("CO_FISCAL_OPERACAO"), false,
+    MakeField<TSmallintField>(ibqPesquisa, QStringLiteral("CO_FISCAL_OPERACAO"), false,
                               QStringLiteral("Código"));
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("TP_NATUREZA_CFOP"), 1, false, QStringLiteral("Natureza"));
-    CriaCampo<TDateField>(ibqPesquisa, QStringLiteral("DT_INICIO"), false, QStringLiteral("Data Início"));
-    CriaCampo<TDateField>(ibqPesquisa, QStringLiteral("DT_FIM"), false, QStringLiteral("Data Fim"));
+    MakeTextField(ibqPesquisa, QStringLiteral("TP_NATUREZA_CFOP"), 1, false, QStringLiteral("Natureza"));
+    MakeField<TDateField>(ibqPesquisa, QStringLiteral("DT_INICIO"), false, QStringLiteral("Data Início"));
+    MakeField<TDateField>(ibqPesquisa, QStringLiteral("DT_FIM"), false, QStringLiteral("Data Fim"));
     dssCFOPs =
         SearchComponent(this, QStringLiteral("dssCFOPs"), ibqPesquisa, QStringLiteral("CO_FISCAL_OPERACAO"));
 }

@@ -9,7 +9,7 @@
 #include <memory>
 
 namespace {
-OccurrenceLookup::Shape Forma() {
+OccurrenceLookup::Shape RegisterShape() {
     return {QStringLiteral("frmConFinalidades"),
             QStringLiteral("Consulta de Finalidades  de Saldo Credor de Exportação"),
             400,
@@ -25,7 +25,7 @@ OccurrenceLookup::Shape Forma() {
 } // namespace
 
 TfrmConFinalidades::TfrmConFinalidades(TComponent* owner, int documentId)
-    : OccurrenceLookup(owner, documentId, Forma()), dsConFinalidades(m_source),
+    : OccurrenceLookup(owner, documentId, RegisterShape()), dsConFinalidades(m_source),
       dsConHistFinalidades(m_history), dssFinalidades(m_search) {
     dbgHistorico = ReadOnlyGrid(this, this, QStringLiteral("dbgHistorico"), dsConHistFinalidades,
                                 {{"DT_INICIO", "Data Início", 80},

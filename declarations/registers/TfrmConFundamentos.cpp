@@ -15,7 +15,7 @@
 #include <memory>
 
 namespace {
-OccurrenceLookup::Shape Forma() {
+OccurrenceLookup::Shape RegisterShape() {
     return {QStringLiteral("frmConFundamentos"),
             QStringLiteral("Consulta de Ocorrências"),
             470,
@@ -33,7 +33,7 @@ OccurrenceLookup::Shape Forma() {
 } // namespace
 
 TfrmConFundamentos::TfrmConFundamentos(TComponent* owner, int documentId)
-    : OccurrenceLookup(owner, documentId, Forma()), dsConFundamentos(m_source),
+    : OccurrenceLookup(owner, documentId, RegisterShape()), dsConFundamentos(m_source),
       dsConHistFundamento(m_history), dssFundamentos(m_search) {
     sbDadosComplementares = Make<TSpeedButton>(this, QStringLiteral("sbDadosComplementares"), pnCadastro);
     sbDadosComplementares->SetCaption(QStringLiteral("Dados Complementares"));

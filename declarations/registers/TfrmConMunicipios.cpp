@@ -70,9 +70,9 @@ void TfrmConMunicipios::BuildSearch() {
         SearchQuery(this, QStringLiteral("ibqPesquisa"), ibtPesquisa,
                     {QStringLiteral("select M.*, U.CO_UF, U.SG_UF"),
                      QStringLiteral("from MUNICIPIO M , ufs U"), QStringLiteral("WHERE U.CO_UF = M.CO_UF")});
-    CriaCampo<TIntegerField>(ibqPesquisa, QStringLiteral("CO_LOCALIDADE"))->SetVisible(false);
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("NO_LOCALIDADE"), 60, false, QStringLiteral("Município"));
-    CriaCampoTexto(ibqPesquisa, QStringLiteral("SG_UF"), 2, false, QStringLiteral("UF"));
+    MakeField<TIntegerField>(ibqPesquisa, QStringLiteral("CO_LOCALIDADE"))->SetVisible(false);
+    MakeTextField(ibqPesquisa, QStringLiteral("NO_LOCALIDADE"), 60, false, QStringLiteral("Município"));
+    MakeTextField(ibqPesquisa, QStringLiteral("SG_UF"), 2, false, QStringLiteral("UF"));
     dssMunicipios =
         SearchComponent(this, QStringLiteral("dssMunicipios"), ibqPesquisa, QStringLiteral("NO_LOCALIDADE"));
 }

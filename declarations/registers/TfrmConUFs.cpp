@@ -48,9 +48,9 @@ TfrmConUFs::TfrmConUFs(TComponent* owner, int documentId) : TfrmModCadastroMidas
     ibqUFs =
         SearchQuery(this, QStringLiteral("ibqUFs"), ibtPesquisa,
                     {QStringLiteral("select * from UFS"), QStringLiteral("ORDER BY NO_UF COLLATE WIN_PTBR")});
-    CriaCampo<TSmallintField>(ibqUFs, QStringLiteral("CO_UF"), false, QStringLiteral("Código"));
-    CriaCampoTexto(ibqUFs, QStringLiteral("NO_UF"), 40, false, QStringLiteral("Nome"));
-    CriaCampoTexto(ibqUFs, QStringLiteral("SG_UF"), 2, false, QStringLiteral("Sigla"));
+    MakeField<TSmallintField>(ibqUFs, QStringLiteral("CO_UF"), false, QStringLiteral("Código"));
+    MakeTextField(ibqUFs, QStringLiteral("NO_UF"), 40, false, QStringLiteral("Nome"));
+    MakeTextField(ibqUFs, QStringLiteral("SG_UF"), 2, false, QStringLiteral("Sigla"));
     dssUFs = SearchComponent(this, QStringLiteral("dssUFs"), ibqUFs, QStringLiteral("CO_UF"));
 
     OnCreate = TNotifyEvent(this, &TfrmConUFs::FormCreate);

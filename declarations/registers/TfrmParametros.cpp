@@ -23,10 +23,10 @@ namespace {
 constexpr int kClientWidth = 420;
 constexpr int kClientHeight = 230;
 constexpr int kMargin = 12;
-const QString kFalha = QStringLiteral("Erro na alteração do parâmetro!");
+const QString kFailure = QStringLiteral("Erro na alteração do parâmetro!");
 
 // The entry as whole units; none when it is empty or not a number.
-std::optional<Currency> ValorDigitado(const QString& texto) {
+std::optional<Currency> TypedMaximum(const QString& texto) {
     const QString digitos = texto.trimmed();
     if (digitos.isEmpty())
         return std::nullopt;
@@ -46,7 +46,7 @@ TfrmParametros::TfrmParametros(TComponent* owner, int documentId) : TfrmModDocum
     SetClientHeight(kClientHeight);
 
     BuildControls();
-    ibtParametros = CriaTransacao(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
+    ibtParametros = MakeTransaction(this, QStringLiteral("ibtParametros"), DMDefGeral->ibDBDef);
     ibqAlteraMaximo = Make<TIBQuery>(this, QStringLiteral("ibqAlteraMaximo"));
     ibqAlteraMaximo->SetDatabase(DMDefGeral->ibDBDef);
     ibqAlteraMaximo->SetTransaction(ibtParametros);
@@ -94,9 +94,9 @@ void TfrmParametros::FormCreate(TObject*) {
 }
 
 void TfrmParametros::btnConfirmarClick(TObject*) {
-    const std::optional<Currency> valor = ValorDigitado(medtVlMaximo->Text());
+    const std::optional<Currency> valor = TypedMaximum(medtVlMaximo->Text());
     if (!valor) {
-        RuleMessages::Refuse(kFalha);
+        RuleMessages::Refuse(kFailure);
     }
     try {
         TransactionScope escopo(*ibtParametros);
@@ -106,11 +106,11 @@ void TfrmParametros::btnConfirmarClick(TObject*) {
             throw EDatabaseError(QStringLiteral("Parameter 2 not found"));
         escopo.Commit();
     } catch (const Exception&) {
-        RuleMessages::Refuse(kFalha);
+        RuleMessages::Refuse(kFailure);
     }
     ValorMaximo = *valor;
     MsgInforma(QStringLiteral("Valor Máximo alterado com sucesso para: ") +
-               FormatFloat(FormatoInteiro, *valor));
+               FormatFloat(IntegerFormat, *valor));
     Close();
 }
 

@@ -8,7 +8,7 @@
 //
 // Every query of a section runs in the section's own transaction on the
 // general data module's connection. The print dialog opens them, in the
-// order of Consultas(), for the declaration chosen in the declaration list;
+// order of Queries(), for the declaration chosen in the declaration list;
 // the pages number "Página: k de N" over the whole composite mirror.
 
 #include "components/report/TrptModBase.h"
@@ -32,7 +32,7 @@ public:
     MirrorSectionReport(TComponent* owner, const QString& name, const QString& transaction);
 
     // The queries to open for a declaration, in order (ibqDeclaracao first).
-    const std::vector<TIBQuery*>& Consultas() const { return m_consultas; }
+    const std::vector<TIBQuery*>& Queries() const { return m_queries; }
 
     // "Normal", or "Retificadora [n]".
     void ibqDeclaracaoCalcFields(TDataSet* dataSet);
@@ -43,7 +43,7 @@ public:
 
     // The period key of the declaration row: AN_REFERENCIA followed by the
     // month in two digits (March 2004 gives 200403).
-    int PeriodoReferencia() const;
+    int ReferencePeriodKey() const;
 
     TIBQuery* ibqDeclaracao;
     TReportBand* qrbDeclaracao;
@@ -63,42 +63,42 @@ public:
 
 protected:
     // A query of the section on its transaction, with persistent fields
-    // declared as CriaCampos takes them; opened after those made before it.
-    TIBQuery* Consulta(const QString& name, const QStringList& sql, const std::vector<const char*>& campos);
+    // declared as MakeFields takes them; opened after those made before it.
+    TIBQuery* Query(const QString& name, const QStringList& sql, const std::vector<const char*>& campos);
     // The fields of the entry and exit rows.
-    static std::vector<const char*> CamposOperacao();
+    static std::vector<const char*> OperationFields();
     // An occurrence query on `tabela` with its money column `valor`: the rows
     // of the declaration whose legal ground has a history row valid in the
     // declaration's month, of computation `apuracao` ('N', 'S'; 0: any, then
     // not ordered), ordered by occurrence kind and number; with the fields
     // Ocorrencia (the ground's code) and DS_OCORRENCIA_35.
-    TIBQuery* ConsultaOcorrencia(const QString& name, const QString& tabela, const QString& valor,
-                                 char apuracao);
+    TIBQuery* OccurrenceQuery(const QString& name, const QString& tabela, const QString& valor,
+                              char apuracao);
     // The group of an occurrence query: its code, value, description and
     // complementary description; `descricao` titles the third column.
-    void GrupoOcorrencia(const QString& stem, const QString& titulo, TIBQuery* query, const char* valor,
+    void OccurrenceGroup(const QString& stem, const QString& titulo, TIBQuery* query, const char* valor,
                          const char* rotuloValor = "Valor", const char* descricao = "Descrição");
     // The six occurrence queries and groups of a computation ('N' own
     // operations, 'S' tax substitution), named ibq<kind><sufixo>, in the
     // order other credits, other debits, credit reversals, debit reversals,
     // deductions, special terms; `descricaoDebitos` titles the description
     // column of the other debits.
-    std::array<TIBQuery*, 6> GruposApuracao(char apuracao, const QString& sufixo,
-                                            const char* descricaoDebitos = "Descrição");
+    std::array<TIBQuery*, 6> ComputationGroups(char apuracao, const QString& sufixo,
+                                               const char* descricaoDebitos = "Descrição");
     // The process number of a credit-balance row: prefix-number/year, empty
     // when the row has none.
-    static QString TextoProcesso(TDataSet* dataSet);
+    static QString ProcessText(TDataSet* dataSet);
     // The child band of the page header that names the section on every page.
-    TReportChildBand* TituloPagina(const QString& titulo);
+    TReportChildBand* PageTitleBand(const QString& titulo);
     // The declaration row's line "<caption>" <field> on the detail band at `top`.
-    void LinhaDeclaracao(const QString& caption, const QString& field, double top, double captionWidth,
+    void DeclarationLine(const QString& caption, const QString& field, double top, double captionWidth,
                          double width, bool money);
 
 private:
     void BuildDeclarationQuery();
     void BuildBands();
-    void CriaCabecalho();
+    void BuildHeaderBand();
 
-    TIBTransaction* m_transacao;
-    std::vector<TIBQuery*> m_consultas;
+    TIBTransaction* m_transaction;
+    std::vector<TIBQuery*> m_queries;
 };

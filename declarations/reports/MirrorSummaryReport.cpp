@@ -35,7 +35,7 @@ void MirrorSummaryReport::ibqDeclaracaoAfterOpen(TDataSet* dataSet) {
 }
 
 QString MirrorSummaryReport::Valor(Currency value) {
-    return FormatFloat(FormatoMoeda, value);
+    return FormatFloat(MoneyFormat, value);
 }
 
 DeclarationKey MirrorSummaryReport::Chave() const {

@@ -297,7 +297,7 @@ void TfrmDlgEspelhoZeb::CriaRelatorios() {
             if (!Escolhida(m_caixas[i]))
                 continue;
             m_relatorios[i] = m_fabricas[i](this);
-            for (TIBQuery* query : m_relatorios[i]->Consultas())
+            for (TIBQuery* query : m_relatorios[i]->Queries())
                 AbreQueryDeclaracao(query);
         }
     } catch (const std::exception&) {

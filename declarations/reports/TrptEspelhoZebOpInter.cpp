@@ -8,13 +8,13 @@
 
 namespace {
 
-QStringList DaDeclaracao(const QString& tabela) {
+QStringList OfDeclaration(const QString& tabela) {
     return {QStringLiteral("SELECT * "), QStringLiteral("FROM ") + tabela,
             QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")};
 }
 
-void SiglaUF(TIBQuery* query) {
-    CriaCampoLookup(query, QStringLiteral("UF"), 2, DMDefBasica->cdsUFs, QStringLiteral("CO_UF"),
+void AddStateLookup(TIBQuery* query) {
+    MakeLookupField(query, QStringLiteral("UF"), 2, DMDefBasica->cdsUFs, QStringLiteral("CO_UF"),
                     QStringLiteral("CO_UF"), QStringLiteral("SG_UF"));
 }
 
@@ -22,18 +22,18 @@ void SiglaUF(TIBQuery* query) {
 
 TrptEspelhoZebOpInter::TrptEspelhoZebOpInter(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebOpInter"), QStringLiteral("ibtOpInter")) {
-    TituloPagina(QStringLiteral("Operações Interestaduais"));
+    PageTitleBand(QStringLiteral("Operações Interestaduais"));
     ibqEntradasInter =
-        Consulta(QStringLiteral("ibqEntradasInter"), DaDeclaracao(QStringLiteral("ENTRADA_IE_DECLARADA")),
-                 {"SQ_DECLARACAO:F", "CO_UF:H", "VL_CONTABIL:M", "VL_BASE_CALCULO:M", "VL_OUTRAS_OPERACOES:M",
-                  "VL_PETROLEO_ENERGIA:M", "VL_OUTROS_PRODUTOS:M"});
-    SiglaUF(ibqEntradasInter);
+        Query(QStringLiteral("ibqEntradasInter"), OfDeclaration(QStringLiteral("ENTRADA_IE_DECLARADA")),
+              {"SQ_DECLARACAO:F", "CO_UF:H", "VL_CONTABIL:M", "VL_BASE_CALCULO:M", "VL_OUTRAS_OPERACOES:M",
+               "VL_PETROLEO_ENERGIA:M", "VL_OUTROS_PRODUTOS:M"});
+    AddStateLookup(ibqEntradasInter);
     ibqSaidasInter =
-        Consulta(QStringLiteral("ibqSaidasInter"), DaDeclaracao(QStringLiteral("SAIDA_IE_DECLARADA")),
-                 {"SQ_DECLARACAO:F", "CO_UF:H", "VL_CONTABIL_NAO_CNTB:M", "VL_CONTABIL_CNTB:M",
-                  "VL_BASE_CALCULO_NAO_CNTB:M", "VL_BASE_CALCULO_CNTB:M", "VL_OUTRAS_OPERACOES:M",
-                  "VL_IMPOSTO_COBRADO_ST:M"});
-    SiglaUF(ibqSaidasInter);
+        Query(QStringLiteral("ibqSaidasInter"), OfDeclaration(QStringLiteral("SAIDA_IE_DECLARADA")),
+              {"SQ_DECLARACAO:F", "CO_UF:H", "VL_CONTABIL_NAO_CNTB:M", "VL_CONTABIL_CNTB:M",
+               "VL_BASE_CALCULO_NAO_CNTB:M", "VL_BASE_CALCULO_CNTB:M", "VL_OUTRAS_OPERACOES:M",
+               "VL_IMPOSTO_COBRADO_ST:M"});
+    AddStateLookup(ibqSaidasInter);
 
     MirrorGroup(this, QStringLiteral("EntradasInter"), QStringLiteral("Entradas Interestaduais"),
                 ibqEntradasInter,

@@ -5,21 +5,21 @@
 
 TrptEspelhoZebOpProprias::TrptEspelhoZebOpProprias(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebOpProprias"), QStringLiteral("ibtOpProprias")) {
-    TituloPagina(QStringLiteral("Operações Próprias"));
-    LinhaDeclaracao(QStringLiteral("Saldo Credor Anterior"), QStringLiteral("VL_SALDO_ANTERIOR"), 6, 130, 90,
+    PageTitleBand(QStringLiteral("Operações Próprias"));
+    DeclarationLine(QStringLiteral("Saldo Credor Anterior"), QStringLiteral("VL_SALDO_ANTERIOR"), 6, 130, 90,
                     true);
-    LinhaDeclaracao(QStringLiteral("Descrição"), QStringLiteral("TX_OBSERVACAO"), 24, 130, 585, false);
+    DeclarationLine(QStringLiteral("Descrição"), QStringLiteral("TX_OBSERVACAO"), 24, 130, 585, false);
 
-    ibqEntradas = Consulta(QStringLiteral("ibqEntradas"),
-                           {QStringLiteral("SELECT * "), QStringLiteral("FROM ENTRADA_DECLARADA E"),
-                            QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao"),
-                            QStringLiteral("order by co_fiscal_operacao")},
-                           CamposOperacao());
-    ibqSaidas = Consulta(QStringLiteral("ibqSaidas"),
-                         {QStringLiteral("SELECT * "), QStringLiteral("FROM SAIDA_DECLARADA "),
-                          QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao"),
-                          QStringLiteral("order by co_fiscal_operacao")},
-                         CamposOperacao());
+    ibqEntradas = Query(QStringLiteral("ibqEntradas"),
+                        {QStringLiteral("SELECT * "), QStringLiteral("FROM ENTRADA_DECLARADA E"),
+                         QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao"),
+                         QStringLiteral("order by co_fiscal_operacao")},
+                        OperationFields());
+    ibqSaidas = Query(QStringLiteral("ibqSaidas"),
+                      {QStringLiteral("SELECT * "), QStringLiteral("FROM SAIDA_DECLARADA "),
+                       QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao"),
+                       QStringLiteral("order by co_fiscal_operacao")},
+                      OperationFields());
     auto colunas = [](const char* imposto) {
         return std::vector<GroupColumn>{{"CO_FISCAL_OPERACAO", "CFOP", 50},
                                         {"VL_CONTABIL", "Valor Contábil", 127, true},
@@ -33,7 +33,7 @@ TrptEspelhoZebOpProprias::TrptEspelhoZebOpProprias(TComponent* owner)
     MirrorGroup(this, QStringLiteral("Saidas"), QStringLiteral("Saídas"), ibqSaidas,
                 colunas("Imposto Debitado"));
 
-    const auto ocorrencias = GruposApuracao('N', QStringLiteral("OP"), "Desscrição");
+    const auto ocorrencias = ComputationGroups('N', QStringLiteral("OP"), "Desscrição");
     ibqOutCreditosOP = ocorrencias[0];
     ibqOutDebitosOP = ocorrencias[1];
     ibqEstCreditosOP = ocorrencias[2];

@@ -61,7 +61,7 @@ void TrptEspelhoZebResSCExportacao::CalculaValores() {
     Mostra(qrlCompProprio, e.VlCompProprio);
     Mostra(qrlTransferencias, e.VlTransferencias);
     Mostra(qrlTotalSaidas, e.VlTotalSaidas);
-    qrlProporcao->SetCaption(FormatFloat(FormatoProporcao, e.VlProporcao));
+    qrlProporcao->SetCaption(FormatFloat(ProportionFormat, e.VlProporcao));
     Mostra(qrlDebAjustado, e.VlDebAjustado);
     Mostra(qrlCredAjustado, e.VlCredAjustado);
     Mostra(qrlSaldoAjustPeriodo, e.VlSaldoAjustPeriodo);

@@ -11,12 +11,12 @@
 namespace {
 
 // The purpose code of the row's `chave` column.
-void Finalidade(TIBQuery* query, const QString& campo, const QString& chave) {
-    CriaCampoLookup(query, campo, 10, DMDefBasica->cdsFinalidades, chave, QStringLiteral("SQ_OCORRENCIA_DEF"),
+void AddPurposeLookup(TIBQuery* query, const QString& campo, const QString& chave) {
+    MakeLookupField(query, campo, 10, DMDefBasica->cdsFinalidades, chave, QStringLiteral("SQ_OCORRENCIA_DEF"),
                     QStringLiteral("Codigo"));
 }
 
-void Inscricao(TIBQuery* query) {
+void FormatRegistration(TIBQuery* query) {
     static_cast<TNumericField*>(query->FieldByName(QStringLiteral("NU_INSCRICAO")))
         ->SetDisplayFormat(QStringLiteral("00.000.000"));
 }
@@ -26,28 +26,26 @@ void Inscricao(TIBQuery* query) {
 TrptEspelhoZebSaldoCredorAcumulado::TrptEspelhoZebSaldoCredorAcumulado(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebSaldoCredorAcumulado"),
                           QStringLiteral("ibtSaldoCredor")) {
-    TituloPagina(QStringLiteral("Saldo Credor de Exportação - Saldo Acumulado"));
+    PageTitleBand(QStringLiteral("Saldo Credor de Exportação - Saldo Acumulado"));
     BuildQueries();
     BuildGroups();
 }
 
 void TrptEspelhoZebSaldoCredorAcumulado::BuildQueries() {
     const QString ocorrencia = QStringLiteral("SQ_OCORRENCIA_DEF");
-    ibqSCCompProprio =
-        Consulta(QStringLiteral("ibqSCCompProprio"),
-                 {QStringLiteral("SELECT * "), QStringLiteral("FROM SALDO_CREDOR_COMP_PROPRIO"),
-                  QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
-                 {"SQ_OCORRENCIA_DEF:I", "VL_COMPENSACAO:M", "TX_OBSERVACAO:S100"});
-    Finalidade(ibqSCCompProprio, QStringLiteral("Finalidade"), ocorrencia);
-    ibqSCCompEstab =
-        Consulta(QStringLiteral("ibqSCCompEstab"),
-                 {QStringLiteral("SELECT * "), QStringLiteral("FROM SALDO_CREDOR_COMPENSADO"),
-                  QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
-                 {"SQ_OCORRENCIA_DEF:I", "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2",
-                  "NU_NOTA_FISCAL:F", "NU_INSCRICAO:I", "VL_COMPENSADO:M", "TX_OBSERVACAO:S100"});
-    Finalidade(ibqSCCompEstab, QStringLiteral("Finalidade"), ocorrencia);
-    Inscricao(ibqSCCompEstab);
-    ibqSCTransferencia = Consulta(
+    ibqSCCompProprio = Query(QStringLiteral("ibqSCCompProprio"),
+                             {QStringLiteral("SELECT * "), QStringLiteral("FROM SALDO_CREDOR_COMP_PROPRIO"),
+                              QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
+                             {"SQ_OCORRENCIA_DEF:I", "VL_COMPENSACAO:M", "TX_OBSERVACAO:S100"});
+    AddPurposeLookup(ibqSCCompProprio, QStringLiteral("Finalidade"), ocorrencia);
+    ibqSCCompEstab = Query(QStringLiteral("ibqSCCompEstab"),
+                           {QStringLiteral("SELECT * "), QStringLiteral("FROM SALDO_CREDOR_COMPENSADO"),
+                            QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
+                           {"SQ_OCORRENCIA_DEF:I", "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2",
+                            "NU_NOTA_FISCAL:F", "NU_INSCRICAO:I", "VL_COMPENSADO:M", "TX_OBSERVACAO:S100"});
+    AddPurposeLookup(ibqSCCompEstab, QStringLiteral("Finalidade"), ocorrencia);
+    FormatRegistration(ibqSCCompEstab);
+    ibqSCTransferencia = Query(
         QStringLiteral("ibqSCTransferencia"),
         {QStringLiteral("SELECT s.* ,"),
          QStringLiteral("s.CO_PREF_PROCESSO || '-' || s.NU_PROCESSO || '/' || s.NU_ANO_PROCESSO PROCESSO"),
@@ -57,10 +55,10 @@ void TrptEspelhoZebSaldoCredorAcumulado::BuildQueries() {
          "NU_ANO_PROCESSO:H", "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:F",
          "NU_INSCRICAO:I", "VL_SALDO_TRANSFERIDO:M", "TX_OBSERVACAO:S100", "TX_OBSERVACAO_DESTINO:S100",
          "PROCESSO:S38"});
-    Finalidade(ibqSCTransferencia, QStringLiteral("Codigo"), ocorrencia);
-    Finalidade(ibqSCTransferencia, QStringLiteral("CodigoDestino"),
-               QStringLiteral("SQ_OCORRENCIA_DEF_DESTINO"));
-    Inscricao(ibqSCTransferencia);
+    AddPurposeLookup(ibqSCTransferencia, QStringLiteral("Codigo"), ocorrencia);
+    AddPurposeLookup(ibqSCTransferencia, QStringLiteral("CodigoDestino"),
+                     QStringLiteral("SQ_OCORRENCIA_DEF_DESTINO"));
+    FormatRegistration(ibqSCTransferencia);
     TField* processo = ibqSCTransferencia->FieldByName(QStringLiteral("PROCESSO"));
     processo->SetEditMask(QStringLiteral("E\\04-000000/0000;1; "));
     processo->OnGetText =
@@ -98,5 +96,5 @@ void TrptEspelhoZebSaldoCredorAcumulado::BuildGroups() {
 
 void TrptEspelhoZebSaldoCredorAcumulado::ibqSCTransferenciaPROCESSOGetText(TField* sender, QString& text,
                                                                            bool) {
-    text = TextoProcesso(sender->DataSet());
+    text = ProcessText(sender->DataSet());
 }

@@ -11,8 +11,8 @@
 TrptEspelhoZebSaldoCredorRecebido::TrptEspelhoZebSaldoCredorRecebido(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebSaldoCredorRecebido"),
                           QStringLiteral("ibtSaldoCredor")) {
-    TituloPagina(QStringLiteral("Saldo Credor de Exportação"));
-    ibqSCRecebidos = Consulta(
+    PageTitleBand(QStringLiteral("Saldo Credor de Exportação"));
+    ibqSCRecebidos = Query(
         QStringLiteral("ibqSCRecebidos"),
         {QStringLiteral("SELECT s.* ,"),
          QStringLiteral("s.CO_PREF_PROCESSO || '-' || s.NU_PROCESSO || '/' || s.NU_ANO_PROCESSO PROCESSO"),
@@ -21,7 +21,7 @@ TrptEspelhoZebSaldoCredorRecebido::TrptEspelhoZebSaldoCredorRecebido(TComponent*
         {"SQ_OCORRENCIA_DEF:I", "CO_PREF_PROCESSO:S10", "NU_PROCESSO:S20", "NU_ANO_PROCESSO:H",
          "NU_SERIE_NOTA_FISCAL:S3", "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:F", "NU_INSCRICAO:I",
          "VL_SALDO_RECEBIDO:M", "TX_OBSERVACAO:S100", "PROCESSO:S38"});
-    CriaCampoLookup(ibqSCRecebidos, QStringLiteral("Codigo"), 10, DMDefBasica->cdsFinalidades,
+    MakeLookupField(ibqSCRecebidos, QStringLiteral("Codigo"), 10, DMDefBasica->cdsFinalidades,
                     QStringLiteral("SQ_OCORRENCIA_DEF"), QStringLiteral("SQ_OCORRENCIA_DEF"),
                     QStringLiteral("Codigo"));
     static_cast<TNumericField*>(ibqSCRecebidos->FieldByName(QStringLiteral("NU_INSCRICAO")))
@@ -45,5 +45,5 @@ TrptEspelhoZebSaldoCredorRecebido::TrptEspelhoZebSaldoCredorRecebido(TComponent*
 }
 
 void TrptEspelhoZebSaldoCredorRecebido::ibqSCRecebidosPROCESSOGetText(TField* sender, QString& text, bool) {
-    text = TextoProcesso(sender->DataSet());
+    text = ProcessText(sender->DataSet());
 }

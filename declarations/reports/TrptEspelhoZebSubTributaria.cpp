@@ -5,7 +5,7 @@
 
 namespace {
 
-QStringList ComSubstituicao(const QString& tabela) {
+QStringList WithSubstitution(const QString& tabela) {
     return {QStringLiteral("SELECT * "),
             QStringLiteral("FROM ") + tabela,
             QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao AND"),
@@ -19,15 +19,15 @@ QStringList ComSubstituicao(const QString& tabela) {
 TrptEspelhoZebSubTributaria::TrptEspelhoZebSubTributaria(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebSubTributaria"),
                           QStringLiteral("ibtSubTributaria")) {
-    TituloPagina(QStringLiteral("Substituição Tributária Interna"));
-    LinhaDeclaracao(QStringLiteral("Saldo Credor Anterior"), QStringLiteral("VL_SALDO_ANTERIOR_ST"), 6, 130,
+    PageTitleBand(QStringLiteral("Substituição Tributária Interna"));
+    DeclarationLine(QStringLiteral("Saldo Credor Anterior"), QStringLiteral("VL_SALDO_ANTERIOR_ST"), 6, 130,
                     90, true);
-    LinhaDeclaracao(QStringLiteral("Descrição"), QStringLiteral("TX_OBSERVACAO_ST"), 24, 130, 585, false);
+    DeclarationLine(QStringLiteral("Descrição"), QStringLiteral("TX_OBSERVACAO_ST"), 24, 130, 585, false);
 
-    ibqEntradas = Consulta(QStringLiteral("ibqEntradas"),
-                           ComSubstituicao(QStringLiteral("ENTRADA_DECLARADA E")), CamposOperacao());
-    ibqSaidas = Consulta(QStringLiteral("ibqSaidas"), ComSubstituicao(QStringLiteral("SAIDA_DECLARADA ")),
-                         CamposOperacao());
+    ibqEntradas = Query(QStringLiteral("ibqEntradas"),
+                        WithSubstitution(QStringLiteral("ENTRADA_DECLARADA E")), OperationFields());
+    ibqSaidas = Query(QStringLiteral("ibqSaidas"), WithSubstitution(QStringLiteral("SAIDA_DECLARADA ")),
+                      OperationFields());
     auto colunas = [](const char* imposto) {
         return std::vector<GroupColumn>{{"CO_FISCAL_OPERACAO", "CFOP", 50},
                                         {"VL_BASE_CALCULO_ST", "Base de Cálculo ST", 140, true},
@@ -38,7 +38,7 @@ TrptEspelhoZebSubTributaria::TrptEspelhoZebSubTributaria(TComponent* owner)
     MirrorGroup(this, QStringLiteral("Saidas"), QStringLiteral("Saídas"), ibqSaidas,
                 colunas("Imposto Debitado ST"));
 
-    const auto ocorrencias = GruposApuracao('S', QStringLiteral("ST"));
+    const auto ocorrencias = ComputationGroups('S', QStringLiteral("ST"));
     ibqOutCreditosST = ocorrencias[0];
     ibqOutDebitosST = ocorrencias[1];
     ibqEstCreditosST = ocorrencias[2];

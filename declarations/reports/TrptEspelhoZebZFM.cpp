@@ -11,20 +11,20 @@
 
 TrptEspelhoZebZFM::TrptEspelhoZebZFM(TComponent* owner)
     : MirrorSectionReport(owner, QStringLiteral("rptEspelhoZebZFM"), QStringLiteral("ibtZFM")) {
-    TituloPagina(QStringLiteral("Zona Franca de Manaus e Área de Livre Comércio"));
-    ibqZFM = Consulta(QStringLiteral("ibqZFM"),
-                      {QStringLiteral("SELECT * "), QStringLiteral("FROM SAIDA_ALC_DECLARADA"),
-                       QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
-                      {"SQ_DECLARACAO:F", "CO_LOCALIDADE:I", "NU_SERIE_NOTA_FISCAL:S3",
-                       "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:F", "DT_EMISSAO_NF:D",
-                       "VL_NOTA_FISCAL:M", "VL_ISENTAS:M", "NU_INSCR_SUFRAMA:I", "NU_CNPJ_DESTINO:F"});
+    PageTitleBand(QStringLiteral("Zona Franca de Manaus e Área de Livre Comércio"));
+    ibqZFM = Query(QStringLiteral("ibqZFM"),
+                   {QStringLiteral("SELECT * "), QStringLiteral("FROM SAIDA_ALC_DECLARADA"),
+                    QStringLiteral("WHERE SQ_DECLARACAO = :sq_declaracao")},
+                   {"SQ_DECLARACAO:F", "CO_LOCALIDADE:I", "NU_SERIE_NOTA_FISCAL:S3",
+                    "NU_SUBSERIE_NOTA_FISCAL:S2", "NU_NOTA_FISCAL:F", "DT_EMISSAO_NF:D", "VL_NOTA_FISCAL:M",
+                    "VL_ISENTAS:M", "NU_INSCR_SUFRAMA:I", "NU_CNPJ_DESTINO:F"});
     static_cast<TNumericField*>(ibqZFM->FieldByName(QStringLiteral("NU_INSCR_SUFRAMA")))
         ->SetDisplayFormat(QStringLiteral("00.000.000-0"));
     static_cast<TNumericField*>(ibqZFM->FieldByName(QStringLiteral("NU_CNPJ_DESTINO")))
         ->SetDisplayFormat(QStringLiteral("00.000.000/0000-00"));
     for (const auto& [campo, resultado, tamanho] :
          {std::tuple{"Municipio", "NO_LOCALIDADE", 60}, std::tuple{"UF", "SG_UF", 2}})
-        CriaCampoLookup(ibqZFM, QString::fromLatin1(campo), tamanho, DMDefBasica->cdsMunicipios,
+        MakeLookupField(ibqZFM, QString::fromLatin1(campo), tamanho, DMDefBasica->cdsMunicipios,
                         QStringLiteral("CO_LOCALIDADE"), QStringLiteral("CO_LOCALIDADE"),
                         QString::fromLatin1(resultado));
 

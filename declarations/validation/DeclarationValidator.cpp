@@ -36,12 +36,12 @@ bool APartirDe(int mes, int ano, int mesInicial, int anoInicial) {
 }
 
 QString Valor(Currency valor) {
-    return FormatFloat(FormatoMoeda, valor);
+    return FormatFloat(MoneyFormat, valor);
 }
 
 // Amounts the details show rounded to cents first.
 QString ValorArredondado(Currency valor) {
-    return FormatFloat(FormatoMoeda, valor.rounded(2));
+    return FormatFloat(MoneyFormat, valor.rounded(2));
 }
 
 bool Zero(Currency valor) {
@@ -111,8 +111,8 @@ void DeclarationValidator::BuscaSaldosAnteriores() {
 }
 
 void DeclarationValidator::SaldosAnteriores() {
-    const int mes = m_declaracao.mes == 1 ? 12 : m_declaracao.mes - 1;
-    const int ano = m_declaracao.mes == 1 ? m_declaracao.ano - 1 : m_declaracao.ano;
+    const int mes = m_declaracao.month == 1 ? 12 : m_declaracao.month - 1;
+    const int ano = m_declaracao.month == 1 ? m_declaracao.year - 1 : m_declaracao.year;
     VlSaldoPeriodoPassado.reset();
     VlSaldoPeriodoPassadoST.reset();
     std::optional<DeclarationKey> anterior;
@@ -123,7 +123,7 @@ void DeclarationValidator::SaldosAnteriores() {
                             "FROM DECLARACAO_ECONOMICO_FISCAL "
                             "WHERE NU_INSCRICAO = ? AND AN_REFERENCIA = ? AND ME_REFERENCIA = ? "
                             "ORDER BY SQ_DECLARACAO DESC"),
-             {m_declaracao.inscricao, ano, mes}, [&](TIBSQL& q) {
+             {m_declaracao.registration, ano, mes}, [&](TIBSQL& q) {
                  anterior = DeclarationKey(q.Fields(0).AsInt64());
                  saldo = q.Fields(1).AsCurrency();
                  saldoST = q.Fields(2).AsCurrency();
@@ -139,12 +139,12 @@ void DeclarationValidator::SaldosAnteriores() {
 void DeclarationValidator::Validacao() {
     const DeclarationHeader& r = m_declaracao;
     SaldosAnteriores();
-    if (r.semRepresentante)
+    if (r.noRepresentative)
         Erro(200, QStringLiteral("O Nome do Representante Legal não informado."));
     // This month's figures, one value, apart from the previous month's balances.
     const DeclarationFigures figuras =
-        DeclarationFiguresOf(r.sq, r.sceAnterior, r.sceCreditoEnergia, r.sceProvisao);
-    if (r.ano >= AnoRegrasInterestaduais)
+        DeclarationFiguresOf(r.sq, r.exportOpeningBalance, r.exportEnergyCredit, r.exportProvision);
+    if (r.year >= AnoRegrasInterestaduais)
         RegrasInterestaduais(figuras.OwnOperations);
     RegrasSaldoAnterior();
     RegrasPrazoEspecial(figuras.OwnOperations);
@@ -153,11 +153,11 @@ void DeclarationValidator::Validacao() {
     VlCompensacoes =
         TruncaCentavos(saldoCredor.VlCompEstab + saldoCredor.VlCompProprio + saldoCredor.VlTransferencias);
     const bool comSaldoCredor = saldoCredor.QtdSaldoCredor == 1 || !Zero(saldoCredor.VlSCEDeclarado);
-    if (APartirDe(r.mes, r.ano, MesSaldoCredorExportacao, AnoSaldoCredorExportacao) && comSaldoCredor)
+    if (APartirDe(r.month, r.year, MesSaldoCredorExportacao, AnoSaldoCredorExportacao) && comSaldoCredor)
         RegrasSaldoCredorExportacao(saldoCredor);
     RegrasSemMovimento();
 
-    if (APartirDe(r.mes, r.ano, MesOcorrenciasPareadas, AnoOcorrenciasPareadas))
+    if (APartirDe(r.month, r.year, MesOcorrenciasPareadas, AnoOcorrenciasPareadas))
         RegrasPares(figuras);
     RegrasOcorrenciasPareadas();
     RegraImportacao();
@@ -231,16 +231,16 @@ void DeclarationValidator::RegrasSaldoAnterior() {
     const DeclarationHeader& r = m_declaracao;
     const QString deste = QStringLiteral("Valor do Saldo Anterior deste período = ");
     const QString passado = QStringLiteral(" Valor do Saldo Anterior do período passado = ");
-    if (VlSaldoPeriodoPassado && *VlSaldoPeriodoPassado != TruncaCentavos(r.saldoAnterior))
-        Erro(213, Comparacao(deste, Valor(r.saldoAnterior), passado, Valor(*VlSaldoPeriodoPassado)));
-    if (VlSaldoPeriodoPassadoST && *VlSaldoPeriodoPassadoST != TruncaCentavos(r.saldoAnteriorST))
-        Erro(214, Comparacao(deste, Valor(r.saldoAnteriorST), passado, Valor(*VlSaldoPeriodoPassadoST)));
+    if (VlSaldoPeriodoPassado && *VlSaldoPeriodoPassado != TruncaCentavos(r.openingBalance))
+        Erro(213, Comparacao(deste, Valor(r.openingBalance), passado, Valor(*VlSaldoPeriodoPassado)));
+    if (VlSaldoPeriodoPassadoST && *VlSaldoPeriodoPassadoST != TruncaCentavos(r.openingBalanceST))
+        Erro(214, Comparacao(deste, Valor(r.openingBalanceST), passado, Valor(*VlSaldoPeriodoPassadoST)));
 }
 
 // Special terms against the tax payable.
 void DeclarationValidator::RegrasPrazoEspecial(const TTotaisOperacoesProprias& t) {
     const Currency prazoEspecial = t.VlPrazoEspecial;
-    VlImpostoRecolher = OwnOperationsBalance(t, m_declaracao.saldoAnterior).TaxPayable;
+    VlImpostoRecolher = OwnOperationsBalance(t, m_declaracao.openingBalance).TaxPayable;
     if (VlImpostoRecolher < prazoEspecial)
         Erro(250,
              Comparacao(QStringLiteral("Valor do Imposto a Recolher = "), Valor(VlImpostoRecolher),
@@ -261,20 +261,21 @@ void DeclarationValidator::RegrasSaldoCredorExportacao(const TTotaisSaldoCredorE
         Erro(271, Comparacao(QStringLiteral("Soma dos valores Recebidos = "), Valor(t.VlSaldoRecebido),
                              QStringLiteral(", Soma dos valores lançados em Outros Créditos = "),
                              Valor(t.VlN070032)));
-    if (Zero(t.VlSaldoPExterior) && !Zero(TruncaCentavos(r.sceCreditoEnergia)))
+    if (Zero(t.VlSaldoPExterior) && !Zero(TruncaCentavos(r.exportEnergyCredit)))
         Erro(298, Comparacao(QStringLiteral("Valor de Saídas para o Exterior = "), Valor(t.VlSaldoPExterior),
                              QStringLiteral(", Valor de Créditos vinculados à exportação = "),
-                             Valor(r.sceCreditoEnergia)));
-    if (TruncaCentavos(r.sceAnterior) > TruncaCentavos(r.saldoAnterior))
-        Erro(303, QStringLiteral("O Saldo Credor Anterior (Operações Próprias) = ") + Valor(r.saldoAnterior) +
-                      QStringLiteral(", Saldo Credor Anterior de Exportação = ") + Valor(r.sceAnterior));
-    const Currency disponivel = TruncaCentavos(r.sceAnterior) + t.VlSaldoPeriodo;
-    if (TruncaCentavos(r.sceProvisao) > disponivel)
+                             Valor(r.exportEnergyCredit)));
+    if (TruncaCentavos(r.exportOpeningBalance) > TruncaCentavos(r.openingBalance))
+        Erro(303, QStringLiteral("O Saldo Credor Anterior (Operações Próprias) = ") +
+                      Valor(r.openingBalance) + QStringLiteral(", Saldo Credor Anterior de Exportação = ") +
+                      Valor(r.exportOpeningBalance));
+    const Currency disponivel = TruncaCentavos(r.exportOpeningBalance) + t.VlSaldoPeriodo;
+    if (TruncaCentavos(r.exportProvision) > disponivel)
         Erro(304, QStringLiteral("A soma do Saldo Credor Anterior de Exportação + Saldo do período = ") +
-                      Valor(r.sceAnterior + t.VlSaldoPeriodo) + QStringLiteral(" , Provisão = ") +
-                      Valor(r.sceProvisao));
-    if (TruncaCentavos(r.sceProvisao) > t.VlSaldoProximoPeriodo)
-        Erro(305, QStringLiteral("Provisão = ") + Valor(r.sceProvisao) +
+                      Valor(r.exportOpeningBalance + t.VlSaldoPeriodo) + QStringLiteral(" , Provisão = ") +
+                      Valor(r.exportProvision));
+    if (TruncaCentavos(r.exportProvision) > t.VlSaldoProximoPeriodo)
+        Erro(305, QStringLiteral("Provisão = ") + Valor(r.exportProvision) +
                       QStringLiteral(", Saldo p/ próximo período = ") + Valor(t.VlSaldoProximoPeriodo));
     const Currency compensacoes = t.VlCompEstab + t.VlCompProprio + t.VlTransferencias;
     if (t.QtdSaldoCredor == 1 && compensacoes > disponivel)
@@ -283,7 +284,7 @@ void DeclarationValidator::RegrasSaldoCredorExportacao(const TTotaisSaldoCredorE
                             "Transferências = ") +
                  Valor(compensacoes) +
                  QStringLiteral(", a soma do Saldo Credor Anterior de Exportação + Saldo do período = ") +
-                 Valor(r.sceAnterior + t.VlSaldoPeriodo));
+                 Valor(r.exportOpeningBalance + t.VlSaldoPeriodo));
     RegraTransferenciaPropria();
 }
 
@@ -292,23 +293,23 @@ void DeclarationValidator::RegraTransferenciaPropria() {
     bool propria = false;
     Consulta(QStringLiteral("SELECT FIRST 1 NU_INSCRICAO FROM SALDO_CREDOR_TRANSFERIDO "
                             "WHERE SQ_DECLARACAO = ? AND NU_INSCRICAO = ?"),
-             {m_declaracao.sq.Value(), m_declaracao.inscricao}, [&](TIBSQL&) { propria = true; });
+             {m_declaracao.sq.Value(), m_declaracao.registration}, [&](TIBSQL&) { propria = true; });
     if (propria)
         Erro(297, QStringLiteral("Número de Inscrição de ambos = ") +
-                      QString::number(m_declaracao.inscricao) + QStringLiteral("."));
+                      QString::number(m_declaracao.registration) + QStringLiteral("."));
 }
 
 // The no-movement flags against the rows present.
 void DeclarationValidator::RegrasSemMovimento() {
     const DeclarationHeader& r = m_declaracao;
     const QString comMovimento = QStringLiteral("N");
-    if (DMDefAux->ContaMovALCZFM(r.sq) == 0 && r.semMovAlcZfm == comMovimento)
+    if (DMDefAux->ContaMovALCZFM(r.sq) == 0 && r.noMovementFreeTradeArea == comMovimento)
         Erro(272);
-    if (DMDefAux->ContaMovOperProp(r.sq) == 0 && r.semMovOperProp == comMovimento)
+    if (DMDefAux->ContaMovOperProp(r.sq) == 0 && r.noMovementOwnOperations == comMovimento)
         Erro(273);
-    if (DMDefAux->ContaMovSubstTribut(r.sq) == 0 && r.semMovSubstTribut == comMovimento)
+    if (DMDefAux->ContaMovSubstTribut(r.sq) == 0 && r.noMovementTaxSubstitution == comMovimento)
         Erro(274);
-    if (DMDefAux->ContaMovOutrosICMS(r.sq) == 0 && r.semMovOutrosICMS == comMovimento)
+    if (DMDefAux->ContaMovOutrosICMS(r.sq) == 0 && r.noMovementOtherIcms == comMovimento)
         Erro(275);
 }
 

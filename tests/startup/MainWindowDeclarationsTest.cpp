@@ -58,7 +58,7 @@ TEST_F(MainWindowDeclarationsTest, GeracaoOpensTheOneGenerationWindowAndGreysThe
 
 TEST_F(MainWindowDeclarationsTest, ClosingTheProgramClosesTheListAndTheEditorItOpened) {
     CriaContribuinte();
-    CriaDeclaracao(1, 2005, 6);
+    BuildDeclaration(1, 2005, 6);
     janela->acDeclaracao->Execute();
     PosicionaDeclaracao(1);
     def->cdsContribuintes->Open();
@@ -88,7 +88,7 @@ TEST_F(MainWindowDeclarationsTest, ClosingTheProgramClosesTheListAndTheEditorItO
 
 TEST_F(MainWindowDeclarationsTest, TheListAndItsEditorAnswerTheirOwnLettersBeforeTheMenusDo) {
     CriaContribuinte();
-    CriaDeclaracao(1, 2005, 6);
+    BuildDeclaration(1, 2005, 6);
     janela->acDeclaracao->Execute();
     QString aberto; // the last dialog a key opened, and whether Esc left it
     Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {

@@ -28,8 +28,8 @@ namespace {
 class MaintenanceMenuTest : public ::testing::Test {
 protected:
     MaintenanceMenuTest() {
-        inicio.PastaPrograma = programa.Path();
-        inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
+        inicio.ProgramFolder = programa.Path();
+        inicio.InstanceFolder = pasta.filePath(QStringLiteral("instancia"));
         EXPECT_TRUE(programa.CopyDatabase());
         QDir().mkpath(imagens);
     }
@@ -73,7 +73,7 @@ protected:
 };
 
 TEST_F(MaintenanceMenuTest, BackupRestoreAndRepairRunFromTheMenu) {
-    ASSERT_TRUE(inicio.Inicia());
+    ASSERT_TRUE(inicio.Start());
     ASSERT_NE(frmDef, nullptr);
     const QString arquivo = pasta.filePath(QStringLiteral("BkpZeb.zip"));
     const QString antes = Contador();
@@ -99,8 +99,8 @@ TEST_F(MaintenanceMenuTest, BackupRestoreAndRepairRunFromTheMenu) {
     EXPECT_EQ(Contador(), antes);
 
     int encerrado = 0;
-    frmDef->IBRepair->Espera = [](int) {};
-    frmDef->IBRepair->Encerra = [&] { ++encerrado; };
+    frmDef->IBRepair->WaitOverride = [](int) {};
+    frmDef->IBRepair->EndApplication = [&] { ++encerrado; };
     prompter.Answer(mrOk);
     EXPECT_TRUE(frmDef->acRepararDatabase->Execute());
     EXPECT_EQ(prompter.Last().Text,

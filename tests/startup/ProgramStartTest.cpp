@@ -36,8 +36,8 @@ namespace {
 class ProgramStartTest : public ::testing::Test {
 protected:
     ProgramStartTest() {
-        inicio.PastaPrograma = programa.Path();
-        inicio.PastaInstancia = pasta.filePath(QStringLiteral("instancia"));
+        inicio.ProgramFolder = programa.Path();
+        inicio.InstanceFolder = pasta.filePath(QStringLiteral("instancia"));
     }
     ~ProgramStartTest() override {
         // Everything the start made goes, last made first; the screen stays.
@@ -46,14 +46,14 @@ protected:
     }
     QString Banco() const { return programa.Database(); }
     void CopiaBanco() { ASSERT_TRUE(programa.CopyDatabase()); }
-    void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::SaidaFalhaInicio) {
+    void NadaDepoisDoModuloGeral(int codigoSaida = ProgramStart::StartFailedExit) {
         EXPECT_EQ(DMDefBasica, nullptr);
         EXPECT_EQ(DMDef, nullptr);
         EXPECT_EQ(DMDefAux, nullptr);
         ASSERT_NE(frmDef, nullptr);
         EXPECT_FALSE(frmDef->Widget()->isVisible());
         EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-        EXPECT_EQ(inicio.CodigoSaida(), codigoSaida);
+        EXPECT_EQ(inicio.ExitCode(), codigoSaida);
     }
 
     QTemporaryDir pasta;
@@ -66,19 +66,19 @@ protected:
 
 TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule) {
     QStringList ordem;
-    inicio.CriaModuloGeral = [&](TComponent* owner) {
+    inicio.MakeGeneralModule = [&](TComponent* owner) {
         ordem << QStringLiteral("geral");
         EXPECT_NE(frmDef, nullptr);
         EXPECT_EQ(Application->MainForm(), frmDef);
         EXPECT_TRUE(inicio.Splash()->Widget()->isVisible());
         EXPECT_EQ(Application->Title(), QStringLiteral("ZEB-ICMS"));
         auto* geral = new TDMDefGeral(owner);
-        geral->SetPastaPrograma(pasta.filePath(QStringLiteral("vazia"))); // no database there
+        geral->SetProgramFolder(pasta.filePath(QStringLiteral("vazia"))); // no database there
         geral->DataModuleCreate();
         return geral;
     };
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_EQ(ordem, QStringList{QStringLiteral("geral")});
     NadaDepoisDoModuloGeral();
     EXPECT_TRUE(Application->Terminated());
@@ -86,7 +86,7 @@ TEST_F(ProgramStartTest, AFailingGeneralModuleStopsTheStartBeforeAnyOtherModule)
 
 TEST_F(ProgramStartTest, AMissingDatabaseIsReportedAndTheRunEnds) {
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
                                         Banco() + QStringLiteral("\r\rO sistema será encerrado..."));
@@ -100,20 +100,20 @@ TEST_F(ProgramStartTest, AFileThatIsNoDatabaseIsReportedAndTheRunEnds) {
         arquivo.write("isto nao e um banco de dados");
     }
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Não foi possível efetuar a conexão")));
     NadaDepoisDoModuloGeral();
 }
 
 TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
-    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.InstanceFolder);
     ASSERT_TRUE(primeira.TryAcquire());
     bool chamada = false;
     QObject::connect(&primeira, &SingleInstanceGuard::ActivationRequested, [&] { chamada = true; });
     Application->SetTitle(QString()); // as a fresh run has it
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("ZEB-ICMS"));
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("Esta aplicação já se encontra ativa neste computador."));
@@ -122,7 +122,7 @@ TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
     EXPECT_EQ(frmDef, nullptr); // nothing was created
     EXPECT_EQ(DMDefGeral, nullptr);
     EXPECT_FALSE(Application->ShowMainForm());
-    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaNormal);
+    EXPECT_EQ(inicio.ExitCode(), ProgramStart::NormalExit);
     for (int i = 0; i < 100 && !chamada; ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
     EXPECT_TRUE(chamada);
@@ -130,7 +130,7 @@ TEST_F(ProgramStartTest, ASecondCopyWarnsAsksTheFirstForwardAndEnds) {
 }
 
 TEST_F(ProgramStartTest, TheSecondStartWarningCarriesTheProgramsTitle) {
-    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.PastaInstancia);
+    SingleInstanceGuard primeira(QStringLiteral("TfrmDef"), inicio.InstanceFolder);
     ASSERT_TRUE(primeira.TryAcquire());
     Application->SetTitle(QString()); // as a fresh run has it
     TQtPrompter janelas;
@@ -145,13 +145,13 @@ TEST_F(ProgramStartTest, TheSecondStartWarningCarriesTheProgramsTitle) {
         EXPECT_TRUE(TitledPicture(caixa).save(pasta + QStringLiteral("/second-start-warning.png")));
         QTest::keyClick(caixa, Qt::Key_Return);
     });
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_EQ(titulo, QStringLiteral("ZEB-ICMS"));
 }
 
 TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWindow) {
     CopiaBanco();
-    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_TRUE(inicio.Start());
     EXPECT_EQ(prompter.Count(), 0);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
@@ -159,7 +159,7 @@ TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWin
     EXPECT_NE(DMDef, nullptr);
     EXPECT_NE(DMDefAux, nullptr);
     EXPECT_FALSE(inicio.Splash()->Widget()->isVisible());
-    EXPECT_EQ(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files),
+    EXPECT_EQ(QDir(inicio.ProgramFolder + QStringLiteral("/Backup")).entryList(QDir::Files),
               QStringList{QStringLiteral("dbdef.gbk")});
     // The auxiliary module is the last one made.
     EXPECT_EQ(Application->Components(Application->ComponentCount() - 1), DMDefAux);
@@ -179,11 +179,11 @@ TEST_F(ProgramStartTest, AGoodStartCreatesEveryModuleBacksUpAndRendersTheMainWin
     EXPECT_GT(frmDef->MdiArea()->height(), 600);
     EXPECT_EQ(frmDef->MdiArea()->background().style(), Qt::TexturePattern);
     // The authority's name stays on the right half, whole.
-    const QRect nome = frmDef->NomeOrgaoLabel()->Widget()->geometry();
+    const QRect nome = frmDef->AuthorityNameLabel()->Widget()->geometry();
     const int largura = frmDef->MdiArea()->viewport()->width();
     EXPECT_GT(nome.left(), largura / 2);
     EXPECT_LE(nome.right(), largura) << nome.left() << " " << nome.width();
-    EXPECT_TRUE(frmDef->NomeOrgaoLabel()->Widget()->isVisible());
+    EXPECT_TRUE(frmDef->AuthorityNameLabel()->Widget()->isVisible());
 
     // The program's icon, not the toolkit's, on the main window and on a
     // document window's title bar.
@@ -205,9 +205,9 @@ namespace {
 // run between the backup's lines before the program's own handling.
 TDMDefGeral* ModuloComVigia(ProgramStart& inicio, const std::function<void()>& durante) {
     auto* modulo = Application->CreateForm<TDMDefGeral>();
-    inicio.PreparaModuloGeral(modulo);
-    const std::function<bool()> doPrograma = modulo->ProcessaEventos;
-    modulo->ProcessaEventos = [durante, doPrograma] {
+    inicio.PrepareGeneralModule(modulo);
+    const std::function<bool()> doPrograma = modulo->ProcessEvents;
+    modulo->ProcessEvents = [durante, doPrograma] {
         durante();
         return doPrograma();
     };
@@ -221,7 +221,7 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
     CopiaBanco();
     int linhas = 0;
     int modal = 0;
-    inicio.CriaModuloGeral = [&](TComponent*) {
+    inicio.MakeGeneralModule = [&](TComponent*) {
         return ModuloComVigia(inicio, [&] {
             ++linhas;
             QWidget* janela = QApplication::activeModalWidget();
@@ -233,7 +233,7 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
             }
         });
     };
-    EXPECT_TRUE(inicio.Inicia());
+    EXPECT_TRUE(inicio.Start());
     EXPECT_EQ(prompter.Count(), 0);
     EXPECT_GT(linhas, 20);
     EXPECT_EQ(modal, linhas);
@@ -244,33 +244,33 @@ TEST_F(ProgramStartTest, WhileTheBackupRunsItsWindowAloneAnswersAndCannotBeClose
 TEST_F(ProgramStartTest, ASignalDuringTheBackupStopsItAndNoWindowOpens) {
     CopiaBanco();
     int linhas = 0;
-    inicio.CriaModuloGeral = [&](TComponent*) {
+    inicio.MakeGeneralModule = [&](TComponent*) {
         return ModuloComVigia(inicio, [&] {
             if (++linhas == 2)
                 ::raise(SIGTERM);
         });
     };
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     EXPECT_LT(linhas, 10); // stopped, not finished
     EXPECT_EQ(prompter.Count(), 0);
-    NadaDepoisDoModuloGeral(ProgramStart::SaidaSinal + SIGTERM);
+    NadaDepoisDoModuloGeral(ProgramStart::SignalExit + SIGTERM);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_FALSE(DMDefGeral->ibDBDef->Connected());
     // Nothing of the backup is left behind.
-    EXPECT_TRUE(QDir(inicio.PastaPrograma + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
+    EXPECT_TRUE(QDir(inicio.ProgramFolder + QStringLiteral("/Backup")).entryList(QDir::Files).isEmpty());
 }
 
 TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
     CopiaBanco();
-    inicio.CriaModuloGeral = [&](TComponent* owner) {
+    inicio.MakeGeneralModule = [&](TComponent* owner) {
         auto* geral = new TDMDefGeral(owner);
-        geral->SetPastaPrograma(inicio.PastaPrograma);
+        geral->SetProgramFolder(inicio.ProgramFolder);
         geral->DataModuleCreate();
         geral->ibDBDef->Close(); // as the engine would drop it
         return geral;
     };
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.contains(QStringLiteral("a conexão foi perdida")));
     EXPECT_TRUE(prompter.Last().Text.endsWith(QStringLiteral("O sistema será encerrado...")));
@@ -278,17 +278,17 @@ TEST_F(ProgramStartTest, AConnectionThatIsGoneNeverGetsAMainWindow) {
 }
 
 TEST_F(ProgramStartTest, ALockThatCannotBeMadeIsReportedAndTheRunEnds) {
-    QDir().mkpath(inicio.PastaInstancia);
-    QFile::setPermissions(inicio.PastaInstancia, QFileDevice::Permissions(0x7777)); // open to all
+    QDir().mkpath(inicio.InstanceFolder);
+    QFile::setPermissions(inicio.InstanceFolder, QFileDevice::Permissions(0x7777)); // open to all
     prompter.Answer(mrOk);
-    EXPECT_FALSE(inicio.Inicia());
+    EXPECT_FALSE(inicio.Start());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
-    EXPECT_TRUE(prompter.Last().Text.contains(inicio.PastaInstancia)) << prompter.Last().Text.toStdString();
+    EXPECT_TRUE(prompter.Last().Text.contains(inicio.InstanceFolder)) << prompter.Last().Text.toStdString();
     EXPECT_FALSE(prompter.Last().Text.contains(QStringLiteral("já se encontra ativa")));
     EXPECT_EQ(frmDef, nullptr);
     EXPECT_EQ(DMDefGeral, nullptr);
-    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaFalhaInicio);
+    EXPECT_EQ(inicio.ExitCode(), ProgramStart::StartFailedExit);
     Application->SetShowMainForm(true);
 }
 
@@ -296,7 +296,7 @@ TEST_F(ProgramStartTest, ARefusedReconnectionEndsTheRunningProgram) {
     if (Application->Terminated())
         GTEST_SKIP() << "an earlier test in this process ended the application's run";
     CopiaBanco();
-    ASSERT_TRUE(inicio.Inicia());
+    ASSERT_TRUE(inicio.Start());
     // As after a restore: the data now in the file are too old for the program.
     prompter.Answer(mrOk).Answer(mrOk);
     bool reconectou = true;

@@ -52,12 +52,12 @@ TEST_F(RegisterActionsTest, EachRegisterAndLookupActionOpensItsWindowOnce) {
         EXPECT_EQ(FindDocument(QString::fromLatin1(classe), -1), aberta);
     }
     EXPECT_EQ(janela->MDIChildCount(), 8);
-    EXPECT_EQ(janela->JanelasCadastro(), 8);
+    EXPECT_EQ(janela->RegisterWindows(), 8);
     for (int i = janela->MDIChildCount() - 1; i >= 0; --i)
         janela->MDIChildren(i)->Close();
     Application->ProcessMessages();
     EXPECT_EQ(janela->MDIChildCount(), 0);
-    EXPECT_EQ(janela->JanelasCadastro(), 0);
+    EXPECT_EQ(janela->RegisterWindows(), 0);
 }
 
 TEST_F(RegisterActionsTest, TheParametersActionShowsItsWindowModally) {

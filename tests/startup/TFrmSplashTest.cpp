@@ -12,8 +12,8 @@ TEST(TFrmSplashTest, PictureAndTextsEachWithTheirShadow) {
     EXPECT_EQ(splash->BorderIcons(), 0u);
     EXPECT_EQ(splash->ClientWidth(), 424);
     EXPECT_EQ(splash->ClientHeight(), 249);
-    EXPECT_EQ(splash->lblOrgao->Caption(), NomeOrgao);
-    EXPECT_EQ(splash->lblProduto->Caption(), QStringLiteral("ZEB ") + NomeProduto);
+    EXPECT_EQ(splash->lblOrgao->Caption(), AuthorityName);
+    EXPECT_EQ(splash->lblProduto->Caption(), QStringLiteral("ZEB ") + ProductLongName);
     EXPECT_EQ(splash->lblAguarde->Caption(), QStringLiteral("Aguarde, carregando o banco  de  dados....."));
     for (auto [texto, sombra] : {std::pair{splash->lblOrgao, splash->lblOrgaoSombra},
                                  std::pair{splash->lblProduto, splash->lblProdutoSombra},

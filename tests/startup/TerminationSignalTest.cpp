@@ -160,11 +160,11 @@ TEST(TerminationSignalTest, DISABLED_InicioComCaixas) {
     });
     vigia.start(20);
     ProgramStart inicio;
-    inicio.PastaPrograma = pasta + QStringLiteral("/programa");
-    inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
-    const bool iniciou = inicio.Inicia();
+    inicio.ProgramFolder = pasta + QStringLiteral("/programa");
+    inicio.InstanceFolder = pasta + QStringLiteral("/instancia");
+    const bool iniciou = inicio.Start();
     vigia.stop();
-    std::printf("inicio-encerrado %d\n", inicio.CodigoSaida());
+    std::printf("inicio-encerrado %d\n", inicio.ExitCode());
     std::printf("janela-principal %s\n", frmDef && frmDef->Widget()->isVisible() ? "visivel" : "oculta");
     std::fflush(stdout);
     EXPECT_FALSE(iniciou);
@@ -186,15 +186,15 @@ TEST(TerminationSignalTest, DISABLED_ProgramaFilho) {
     ::alarm(120);
     ScriptedPrompter prompter;
     ProgramStart inicio;
-    inicio.PastaPrograma = pasta + QStringLiteral("/programa");
-    inicio.PastaInstancia = pasta + QStringLiteral("/instancia");
-    ASSERT_TRUE(inicio.Inicia());
+    inicio.ProgramFolder = pasta + QStringLiteral("/programa");
+    inicio.InstanceFolder = pasta + QStringLiteral("/instancia");
+    ASSERT_TRUE(inicio.Start());
     QTimer::singleShot(0, [] {
         std::printf("programa-pronto\n");
         std::fflush(stdout);
     });
     Application->Run();
-    EXPECT_EQ(inicio.CodigoSaida(), ProgramStart::SaidaNormal);
+    EXPECT_EQ(inicio.ExitCode(), ProgramStart::NormalExit);
     ASSERT_NE(DMDefGeral, nullptr);
     EXPECT_TRUE(DMDefGeral->ibDBDef->Connected());
     // The data modules go as at the end of the program; the connection with them.

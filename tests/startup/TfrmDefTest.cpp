@@ -78,14 +78,14 @@ protected:
 TEST_F(TfrmDefTest, CaptionStatusAndLabelsNameTheProgramAndItsVersion) {
     EXPECT_EQ(frmDef, janela);
     EXPECT_EQ(janela->Caption(),
-              QStringLiteral("ZEB-ICMS - ") + NomeProduto + QStringLiteral(" (Versão 0.3.3.4)"));
+              QStringLiteral("ZEB-ICMS - ") + ProductLongName + QStringLiteral(" (Versão 0.3.3.4)"));
     EXPECT_EQ(janela->VersaoSistema(), VersaoSistema());
     EXPECT_EQ(janela->sbApp->Panels(0)->Text(), QStringLiteral("0.3.3.4 ZEB"));
     EXPECT_EQ(janela->lblSigla->Caption(), QStringLiteral("ZEB"));
-    EXPECT_EQ(janela->lblSistema->Caption(), NomeProduto);
+    EXPECT_EQ(janela->lblSistema->Caption(), ProductLongName);
     EXPECT_EQ(janela->Color(), QColor(4, 54, 143));
-    ASSERT_NE(janela->NomeOrgaoLabel(), nullptr);
-    EXPECT_EQ(janela->NomeOrgaoLabel()->Caption(), NomeOrgaoExibicao());
+    ASSERT_NE(janela->AuthorityNameLabel(), nullptr);
+    EXPECT_EQ(janela->AuthorityNameLabel()->Caption(), AuthorityDisplayName());
 }
 
 TEST_F(TfrmDefTest, MenuBarOrderAndTheArquivosItems) {
@@ -120,15 +120,15 @@ TEST_F(TfrmDefTest, MenuBarOrderAndTheArquivosItems) {
 TEST_F(TfrmDefTest, TheDeclarationListGreysArquivosFerramentasAndGeracao) {
     auto* lista = Abre<fake::TfrmSelDeclaracao>();
     EXPECT_EQ(Menus(), QStringLiteral("---D"));
-    EXPECT_EQ(janela->JanelasDeclaracao(), 1);
+    EXPECT_EQ(janela->DeclarationWindows(), 1);
     auto* declaracao = Abre<fake::TfrmDeclaracao>(1);
     EXPECT_EQ(Menus(), QStringLiteral("----"));
     Fecha(declaracao);
     EXPECT_EQ(Menus(), QStringLiteral("---D"));
     Fecha(lista);
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
-    EXPECT_EQ(janela->JanelasDeclaracao(), 0);
-    EXPECT_EQ(janela->JanelasListaOuDeclaracao(), 0);
+    EXPECT_EQ(janela->DeclarationWindows(), 0);
+    EXPECT_EQ(janela->ListOrDeclarationWindows(), 0);
 }
 
 TEST_F(TfrmDefTest, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
@@ -137,7 +137,7 @@ TEST_F(TfrmDefTest, RegisterWindowsGreyGeracaoAndDeclaracaoUntilTheLastCloses) {
     auto* ufs = Abre<fake::TfrmConUFs>();
     Fecha(contribuintes);
     EXPECT_EQ(Menus(), QStringLiteral("AF--"));
-    EXPECT_EQ(janela->JanelasCadastro(), 1);
+    EXPECT_EQ(janela->RegisterWindows(), 1);
     Fecha(ufs);
     EXPECT_EQ(Menus(), QStringLiteral("AFGD"));
 }
@@ -150,7 +150,7 @@ TEST_F(TfrmDefTest, TheGenerationWindowGreysDeclaracaoAndArquivos) {
 }
 
 TEST_F(TfrmDefTest, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
-    DadosAtualizados = true;
+    DataUpdated = true;
     prompter.Answer(mrOk);
     janela->MostraDadosAtualizados();
     ASSERT_EQ(prompter.Count(), 1);
@@ -158,7 +158,7 @@ TEST_F(TfrmDefTest, AfterAnUpdateTheWindowSaysSoOnceAndTheRunEnds) {
     EXPECT_TRUE(prompter.Last().SystemModal);
     EXPECT_EQ(prompter.Last().Text,
               QStringLiteral("Os dados foram atualizados com sucesso para a versão do sistema \"0.3.3.4\"."));
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
     EXPECT_TRUE(Application->Terminated());
     janela->MostraDadosAtualizados();
     EXPECT_EQ(prompter.Count(), 1);

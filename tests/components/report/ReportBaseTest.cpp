@@ -39,7 +39,7 @@ TEST(ReportBaseTest, EveryPageCarriesTheHeaderAndTheFooterWithTheInternalName) {
     ASSERT_EQ(report->ReportPrinter().PageCount(), 1);
     const QString page = PageTexts(report->ReportPrinter()).at(0);
     for (const QString& expected :
-         {NomeLocalidade, CodigoSistema, TituloSistema, QStringLiteral("Relatório de Teste"), NomeAssessoria,
+         {AuthorityFullName, SystemCode, SystemTitle, QStringLiteral("Relatório de Teste"), DepartmentName,
           QStringLiteral("Emissão: "), QStringLiteral("Página: 1"), QStringLiteral("rptTeste")})
         EXPECT_TRUE(page.contains(expected)) << expected.toStdString();
     // The design-time texts are replaced, the disabled placeholder never prints.
@@ -57,7 +57,7 @@ TEST(ReportBaseTest, TheRightColumnEndsEightUnitsFromTheEdgeInBothOrientations) 
         report->Prepare();
         const TPreparedPage& page = report->ReportPrinter().Page(1);
         const double edge = page.Width - report->Page().RightMargin - DesignToMm(8);
-        EXPECT_NEAR(RightEdgeOf(page, NomeAssessoria), edge, 0.01);
+        EXPECT_NEAR(RightEdgeOf(page, DepartmentName), edge, 0.01);
         EXPECT_NEAR(RightEdgeOf(page, QStringLiteral("Página: 1")), edge, 0.01);
         EXPECT_NEAR(RightEdgeOf(page, QStringLiteral("rptBorda")), edge, 0.01);
     }

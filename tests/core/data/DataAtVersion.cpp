@@ -30,7 +30,7 @@ DataAtVersion::DataAtVersion(const QString& version) : TempDatabase(false, Oldes
     atualizador.ibDBDef->SetDatabaseName(Path());
     atualizador.ibDBDef->Open();
     for (TIBSQL* script : ScriptsJaAplicados(atualizador, version))
-        atualizador.AplicaScript(script);
+        atualizador.ApplyScript(script);
     atualizador.ibDBDef->Close();
     Execute(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '%1' WHERE ID_PARAMETRO = 1").arg(version));
 }

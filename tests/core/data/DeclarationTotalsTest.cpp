@@ -10,7 +10,7 @@ class DeclarationTotalsTest : public DataModules {
 protected:
     DeclarationTotalsTest() {
         CriaContribuinte();
-        CriaDeclaracao(1);
+        BuildDeclaration(1);
     }
 
     void Entrada(int cfop, const char* contabil, const char* imposto = "0", const char* baseST = "0",
@@ -132,7 +132,7 @@ TEST_F(DeclarationTotalsTest, ColunasDasOperacoesInterestaduais) {
 
 TEST_F(DeclarationTotalsTest, EntradasESaidasPorEstadoEAreaDeLivreComercio) {
     DeclarationFigures f;
-    CriaDeclaracao(2, 2011, 2);
+    BuildDeclaration(2, 2011, 2);
     const std::vector<QVariantList> ufs =
         banco.Rows(QStringLiteral("SELECT FIRST 2 CO_UF FROM UFS ORDER BY CO_UF"));
     ASSERT_EQ(ufs.size(), 2u);

@@ -10,27 +10,27 @@ namespace {
 
 TEST(FieldRulesTest, RegrasCamposDDDDeUmDigitoOuZeroEhRecusado) {
     for (const char* ddd : {"0", "00", "1", "000", "ab"})
-        EXPECT_TRUE(DDDInvalido(QString::fromLatin1(ddd))) << ddd;
+        EXPECT_TRUE(AreaCodeInvalid(QString::fromLatin1(ddd))) << ddd;
     for (const char* ddd : {"021", "21", "", "  "})
-        EXPECT_FALSE(DDDInvalido(QString::fromLatin1(ddd))) << ddd;
+        EXPECT_FALSE(AreaCodeInvalid(QString::fromLatin1(ddd))) << ddd;
 }
 
 TEST(FieldRulesTest, RegrasCamposTelefoneZeroEhRecusado) {
-    EXPECT_TRUE(TelefoneInvalido(QStringLiteral("00000000")));
-    EXPECT_TRUE(TelefoneInvalido(QStringLiteral("0")));
-    EXPECT_FALSE(TelefoneInvalido(QStringLiteral("22334455")));
-    EXPECT_FALSE(TelefoneInvalido(QString()));
+    EXPECT_TRUE(TelephoneInvalid(QStringLiteral("00000000")));
+    EXPECT_TRUE(TelephoneInvalid(QStringLiteral("0")));
+    EXPECT_FALSE(TelephoneInvalid(QStringLiteral("22334455")));
+    EXPECT_FALSE(TelephoneInvalid(QString()));
 }
 
 TEST(FieldRulesTest, RegrasCamposValorDigitadoEhCortadoNosCentavos) {
-    EXPECT_EQ(ValorDigitado(QStringLiteral("10,999")), Currency::fromRaw(109900));
-    EXPECT_EQ(ValorDigitado(QStringLiteral("12,349")), Currency::fromRaw(123400));
-    EXPECT_EQ(ValorDigitado(QStringLiteral("0,29")), Currency::fromRaw(2900));
-    EXPECT_EQ(ValorDigitado(QStringLiteral("10,99999")), Currency::fromRaw(109900)); // no carry from rounding
-    EXPECT_EQ(ValorDigitado(QStringLiteral("1.234,567")), Currency::fromRaw(12345600));
-    EXPECT_EQ(ValorDigitado(QStringLiteral("-1,239")), Currency::fromRaw(-12300));
-    EXPECT_THROW(ValorDigitado(QStringLiteral("abc")), EConvertError);
-    EXPECT_THROW(ValorDigitado(QStringLiteral("1,2x")), EConvertError);
+    EXPECT_EQ(TypedAmount(QStringLiteral("10,999")), Currency::fromRaw(109900));
+    EXPECT_EQ(TypedAmount(QStringLiteral("12,349")), Currency::fromRaw(123400));
+    EXPECT_EQ(TypedAmount(QStringLiteral("0,29")), Currency::fromRaw(2900));
+    EXPECT_EQ(TypedAmount(QStringLiteral("10,99999")), Currency::fromRaw(109900)); // no carry from rounding
+    EXPECT_EQ(TypedAmount(QStringLiteral("1.234,567")), Currency::fromRaw(12345600));
+    EXPECT_EQ(TypedAmount(QStringLiteral("-1,239")), Currency::fromRaw(-12300));
+    EXPECT_THROW(TypedAmount(QStringLiteral("abc")), EConvertError);
+    EXPECT_THROW(TypedAmount(QStringLiteral("1,2x")), EConvertError);
 }
 
 TEST(FieldRulesTest, RegrasCamposTextoEmBrancoLimpaOCampo) {
@@ -40,16 +40,16 @@ TEST(FieldRulesTest, RegrasCamposTextoEmBrancoLimpaOCampo) {
     set.CreateDataSet();
     set.Append();
     TField* nome = set.FieldByName(QStringLiteral("NOME"));
-    TextoOuNulo(nome, QStringLiteral(" ab "));
+    SetTextOrNull(nome, QStringLiteral(" ab "));
     EXPECT_EQ(nome->AsString(), QStringLiteral(" ab "));
-    TextoOuNulo(nome, QStringLiteral("   "));
+    SetTextOrNull(nome, QStringLiteral("   "));
     EXPECT_TRUE(nome->IsNull());
 }
 
 TEST(FieldRulesTest, SqlTextoChavesSoPassamComoInteiros) {
-    EXPECT_EQ(ChaveSQL(QStringLiteral(" 42 ")), QStringLiteral("42"));
-    EXPECT_THROW(ChaveSQL(QStringLiteral("1 OR 1=1")), EConvertError);
-    EXPECT_THROW(ChaveSQL(QString()), EConvertError);
+    EXPECT_EQ(KeySQL(QStringLiteral(" 42 ")), QStringLiteral("42"));
+    EXPECT_THROW(KeySQL(QStringLiteral("1 OR 1=1")), EConvertError);
+    EXPECT_THROW(KeySQL(QString()), EConvertError);
 }
 
 } // namespace

@@ -37,12 +37,12 @@ TEST(TDMDefAtualizadorTest, ResultCodesOfDataTooOldAndDataCurrent) {
 
     prompter.Answer(mrOk);
     atualizador.Atualiza(QStringLiteral("0.3.2.3"));
-    EXPECT_EQ(atualizador.Resultado(), TDMDefAtualizador::CodigoFalhaAtualizacao);
+    EXPECT_EQ(atualizador.ResultCode(), TDMDefAtualizador::UpdateFailedCode);
     EXPECT_TRUE(prompter.Last().Text.startsWith("Não existe mais suporte"));
 
     // Current data: nothing runs, not even the stamp.
     atualizador.Atualiza(QStringLiteral("0.3.3.4"));
-    EXPECT_EQ(atualizador.Resultado(), TDMDefAtualizador::CodigoSucesso);
+    EXPECT_EQ(atualizador.ResultCode(), TDMDefAtualizador::SuccessCode);
     EXPECT_EQ(prompter.Count(), 1);
     atualizador.ibDBDef->Close();
     EXPECT_EQ(dados.Version(), "0.3.2.4");
@@ -61,7 +61,7 @@ TEST(TDMDefAtualizadorTest, AppliedScriptIsCommittedOrRolledBackWhole) {
     TDMDefAtualizador atualizador;
     atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
-    atualizador.AplicaScript(atualizador.IBSQL_0334_OCORRENCIA);
+    atualizador.ApplyScript(atualizador.IBSQL_0334_OCORRENCIA);
     EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF_HIST WHERE SQ_OCORRENCIA_DEF = 276"),
               1);
 
@@ -72,7 +72,7 @@ TEST(TDMDefAtualizadorTest, AppliedScriptIsCommittedOrRolledBackWhole) {
         {"INSERT INTO TIPO_ERRO_DECLARACAO (CO_ERRO, TX_MENSAGEM, TP_ERRO) VALUES (999, 'Teste', 'E')", "",
          "INSERT INTO TABELA_INEXISTENTE VALUES (1)"});
     try {
-        atualizador.AplicaScript(&script);
+        atualizador.ApplyScript(&script);
         FAIL() << "the second statement must fail the script";
     } catch (const EDatabaseError& erro) {
         EXPECT_TRUE(erro.Message().startsWith("ibSQLTeste, linha 3: ")) << erro.what();
@@ -92,8 +92,8 @@ TEST(TDMDefAtualizadorTest, ScriptsKeepTheirLinesBeforeAFailureInsideTheUpdate) 
     atualizador.ibDBDef->SetDatabaseName(dados.Path());
     atualizador.ibDBDef->Open();
     atualizador.Atualiza(QStringLiteral("0.3.3.2"));
-    EXPECT_EQ(atualizador.Resultado(), TDMDefAtualizador::CodigoSucesso);
-    EXPECT_EQ(atualizador.ScriptsComFalha(), QStringList{"IBSQL_0330_CFOP_1"});
+    EXPECT_EQ(atualizador.ResultCode(), TDMDefAtualizador::SuccessCode);
+    EXPECT_EQ(atualizador.FailedScripts(), QStringList{"IBSQL_0330_CFOP_1"});
     EXPECT_TRUE(prompter.Requests()[0].Text.contains("IBSQL_0330_CFOP_1"));
     atualizador.ibDBDef->Close();
     EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM CFOP_HIST WHERE CO_FISCAL_OPERACAO = 1128"), 1);

@@ -179,7 +179,7 @@ TEST_F(DataModules, DescricaoDaOcorrencia) {
 
 TEST_F(DataModules, DataNoPeriodoDeReferencia) {
     CriaContribuinte();
-    CriaDeclaracao(7, 2011, 1);
+    BuildDeclaration(7, 2011, 1);
     EXPECT_TRUE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/01/2011")));
     EXPECT_FALSE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/02/2011")));
     EXPECT_FALSE(aux->DataNoPeriodoReferencia(DeclarationKey(7), QStringLiteral("15/xx/2011")));
@@ -192,8 +192,8 @@ TEST_F(DataModules, DataNoPeriodoDeReferencia) {
 
 TEST_F(DataModules, TabelaDaDeclaracaoAbertaParaADeclaracaoCorrenteEEdicaoPendente) {
     CriaContribuinte();
-    CriaDeclaracao(1);
-    CriaDeclaracao(2, 2011, 2);
+    BuildDeclaration(1);
+    BuildDeclaration(2, 2011, 2);
     Executa(
         QStringLiteral("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO) VALUES (1, 1102)"));
     Executa(

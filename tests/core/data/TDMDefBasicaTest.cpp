@@ -8,7 +8,7 @@ class TDMDefBasicaTest : public DataModules {
 protected:
     TDMDefBasicaTest() { CriaContribuinte(); }
     void Periodo(int sq, int ano, int mes) {
-        CriaDeclaracao(sq, ano, mes);
+        BuildDeclaration(sq, ano, mes);
         PosicionaDeclaracao(sq);
     }
     QString DescricaoCFOP(TClientDataSet* set, int cfop) {
@@ -88,8 +88,8 @@ TEST_F(TDMDefBasicaTest, TiposDeDadoDoFundamentoVigente) {
 }
 
 TEST_F(TDMDefBasicaTest, FiltroDosCFOPsUsadosDesligaSemLinhas) {
-    CriaDeclaracao(1);
-    CriaDeclaracao(2, 2011, 2);
+    BuildDeclaration(1);
+    BuildDeclaration(2, 2011, 2);
     Executa(
         QStringLiteral("INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO) VALUES (1, 1102)"));
     Executa(
@@ -110,7 +110,7 @@ TEST_F(TDMDefBasicaTest, FiltroDosCFOPsUsadosDesligaSemLinhas) {
 }
 
 TEST_F(TDMDefBasicaTest, FiltroDasUFsUsadas) {
-    CriaDeclaracao(1);
+    BuildDeclaration(1);
     Executa(QStringLiteral("INSERT INTO ENTRADA_IE_DECLARADA (SQ_DECLARACAO, CO_UF, VL_CONTABIL) "
                            "SELECT FIRST 1 1, CO_UF, 1 FROM UFS ORDER BY CO_UF"));
     PosicionaDeclaracao(1);

@@ -70,7 +70,7 @@ class InicioModuloGeral : public ::testing::Test {
 protected:
     InicioModuloGeral() {
         EXPECT_TRUE(pasta.CopyDatabase());
-        geral.SetPastaPrograma(pasta.Path());
+        geral.SetProgramFolder(pasta.Path());
     }
     ~InicioModuloGeral() override {
         if (geral.ibDBDef->Connected())
@@ -115,14 +115,14 @@ TEST_F(InicioModuloGeral, StartConnectsReadsTheMaximumAndWritesTheBackup) {
     ValorMaximo = Currency();
     int janelas = 0;
     QPointer<TComponent> janela;
-    geral.CriaJanelaBackup = [&](TComponent* owner) {
+    geral.MakeBackupWindow = [&](TComponent* owner) {
         ++janelas;
         janela = new TComponent(owner);
         EXPECT_FALSE(geral.ibDBDef->Connected()); // the backup runs on the closed database
         return janela.data();
     };
     geral.DataModuleCreate();
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     EXPECT_EQ(prompter.Count(), 0);
     EXPECT_TRUE(geral.ibDBDef->Connected());
     EXPECT_EQ(QFileInfo(geral.ibDBDef->DatabaseName()).canonicalFilePath(),
@@ -189,7 +189,7 @@ TEST_F(InicioModuloGeral, AFailedBackupKeepsTheLastGoodOneAndStartUpGoesOn) {
     ASSERT_TRUE(bom.open(QIODevice::ReadOnly));
     EXPECT_EQ(bom.readAll(), QByteArray("ultimo bom"));
     EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
 }
 
 TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesOn) {
@@ -205,7 +205,7 @@ TEST_F(InicioModuloGeral, ABackupFolderThatCannotBeMadeIsReportedAndStartUpGoesO
     EXPECT_EQ(prompter.Last().Text,
               QStringLiteral("Erro ao criar a pasta para cópia de segurança dos dados: \r") +
                   pasta.FilePath(QStringLiteral("Backup/")));
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     EXPECT_TRUE(geral.ibDBDef->Connected());
 }
 
@@ -220,7 +220,7 @@ TEST_F(InicioModuloGeral, AReadOnlyBackupFolderIsReportedAndStartUpGoesOn) {
                           QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().Text.startsWith(QStringLiteral("Erro ao criar a pasta")));
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     EXPECT_TRUE(ArquivosBackup().isEmpty());
 }
 
@@ -228,7 +228,7 @@ TEST_F(InicioModuloGeral, AMissingDatabaseFileEndsTheStart) {
     QFile::remove(Banco());
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
     EXPECT_EQ(prompter.Last().Text, QStringLiteral("O arquivo do banco de dados não foi encontrado:\r") +
@@ -246,7 +246,7 @@ TEST_F(InicioModuloGeral, AFileThatIsNoDatabaseEndsTheStartUntouched) {
     }
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_FALSE(geral.ibDBDef->Connected());
     ASSERT_EQ(prompter.Count(), 1);
     EXPECT_TRUE(prompter.Last().SystemModal);
@@ -270,7 +270,7 @@ TEST_F(InicioModuloGeral, AStoppedServerWithoutGuardianIsReportedOnceThenTheStar
               QStringLiteral("Não foi possível efetuar a conexão com o banco de dados.\r\r"
                              "Motivo: O servidor do Interbase não encontra-se ativo."));
     EXPECT_TRUE(prompter.Requests()[1].Text.endsWith(Encerramento));
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_FALSE(geral.ibDBDef->Connected());
 }
 
@@ -288,7 +288,7 @@ TEST_F(InicioModuloGeral, DataOlderThanTheOldestSupportedAreRefused) {
     Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' WHERE ID_PARAMETRO = 1"));
     prompter.Answer(mrOk).Answer(mrOk);
     EXPECT_FALSE(geral.ConectaBanco());
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_FALSE(geral.ibDBDef->Connected());
     ASSERT_EQ(prompter.Count(), 2);
     EXPECT_TRUE(prompter.Requests()[0].Text.contains(QStringLiteral("0.3.2.3")));
@@ -300,7 +300,7 @@ TEST_F(InicioModuloGeral, DecliningTheUpdateEndsTheStartWithoutABackup) {
     Executa(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.3.3' WHERE ID_PARAMETRO = 1"));
     prompter.Answer(mrNo).Answer(mrOk);
     geral.DataModuleCreate();
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     ASSERT_EQ(prompter.Count(), 2);
     EXPECT_EQ(prompter.Requests()[0].DefaultButton, TMsgDlgBtn::mbNo);
     EXPECT_EQ(prompter.Requests()[1].Text, Encerramento);
@@ -325,7 +325,7 @@ TEST_F(InicioModuloGeral, RestoreFixUpsRunOnlyOnData0334) {
     EXPECT_FALSE(geral.OcorrenciaExiste());
     EXPECT_TRUE(geral.CampoTamanhoNove());
 
-    EXPECT_TRUE(geral.AplicaCorrecoesRestauracao());
+    EXPECT_TRUE(geral.ApplyRestoreFixUps());
     EXPECT_TRUE(geral.OcorrenciaExiste());
     EXPECT_EQ(Consulta(QStringLiteral("SELECT COUNT(*) FROM FUNDAMENTACAO_LEGAL_DEF_HIST "
                                       "WHERE SQ_OCORRENCIA_DEF = 276")),
@@ -340,7 +340,7 @@ TEST_F(InicioModuloGeral, RestoreFixUpsLeaveOtherVersionsAlone) {
     ASSERT_TRUE(geral.ConectaBanco());
     ASSERT_TRUE(geral.ExecutaSQL(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.3.5' "
                                                 "WHERE ID_PARAMETRO = 1")));
-    EXPECT_FALSE(geral.AplicaCorrecoesRestauracao());
+    EXPECT_FALSE(geral.ApplyRestoreFixUps());
     EXPECT_TRUE(geral.CampoTamanhoNove());
 }
 
@@ -348,9 +348,9 @@ TEST_F(InicioModuloGeral, RestoreFixUpsLeaveOtherVersionsAlone) {
 
 TEST_F(InicioModuloGeral, ARefusedReconnectionEndsTheRun) {
     int encerramentos = 0;
-    geral.EncerraExecucao = [&] { ++encerramentos; };
+    geral.EndRun = [&] { ++encerramentos; };
     geral.DataModuleCreate();
-    ASSERT_FALSE(geral.Falhou());
+    ASSERT_FALSE(geral.Failed());
     EXPECT_EQ(encerramentos, 0);
 
     // After a backup or a restore the file is no database any more.
@@ -363,7 +363,7 @@ TEST_F(InicioModuloGeral, ARefusedReconnectionEndsTheRun) {
     }
     prompter.Answer(mrOk);
     EXPECT_FALSE(geral.ConectaBanco());
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_EQ(encerramentos, 1);
     EXPECT_FALSE(geral.ibDBDef->Connected());
     EXPECT_TRUE(prompter.Last().Text.endsWith(Encerramento));
@@ -371,14 +371,14 @@ TEST_F(InicioModuloGeral, ARefusedReconnectionEndsTheRun) {
 
 TEST_F(InicioModuloGeral, ARefusedVersionOnReconnectionEndsTheRun) {
     int encerramentos = 0;
-    geral.EncerraExecucao = [&] { ++encerramentos; };
+    geral.EndRun = [&] { ++encerramentos; };
     ASSERT_TRUE(geral.ConectaBanco());
     // A restored backup of data too old for the program.
     ASSERT_TRUE(geral.ExecutaSQL(QStringLiteral("UPDATE PARAMETROS_DEF SET TX_PARAM1 = '0.3.2.3' "
                                                 "WHERE ID_PARAMETRO = 1")));
     prompter.Answer(mrOk).Answer(mrOk);
     EXPECT_FALSE(geral.ConectaBanco());
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_EQ(encerramentos, 1);
     EXPECT_FALSE(geral.ibDBDef->Connected());
     ASSERT_EQ(prompter.Count(), 2);
@@ -387,11 +387,11 @@ TEST_F(InicioModuloGeral, ARefusedVersionOnReconnectionEndsTheRun) {
 
 TEST_F(InicioModuloGeral, AReconnectionThatFailsAfterTheBackupEndsTheRun) {
     int encerramentos = 0;
-    geral.EncerraExecucao = [&] { ++encerramentos; };
+    geral.EndRun = [&] { ++encerramentos; };
     ASSERT_TRUE(geral.ConectaBanco());
     // The database goes while the backup runs (its copy is already taken).
     bool levado = false;
-    geral.ProcessaEventos = [&] {
+    geral.ProcessEvents = [&] {
         if (!levado)
             levado = QFile::rename(Banco(), Banco() + QStringLiteral(".longe"));
         return true;
@@ -399,7 +399,7 @@ TEST_F(InicioModuloGeral, AReconnectionThatFailsAfterTheBackupEndsTheRun) {
     prompter.Answer(mrOk);
     geral.BackupAutomatico();
     EXPECT_TRUE(levado);
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_EQ(encerramentos, 1);
     EXPECT_FALSE(geral.ibDBDef->Connected());
     ASSERT_EQ(prompter.Count(), 1);
@@ -417,7 +417,7 @@ protected:
     void EsperaDanificado() {
         prompter.Answer(mrOk);
         geral.DataModuleCreate();
-        EXPECT_TRUE(geral.Falhou());
+        EXPECT_TRUE(geral.Failed());
         EXPECT_FALSE(geral.ibDBDef->Connected());
         ASSERT_EQ(prompter.Count(), 1);
         const TPromptRequest& caixa = prompter.Last();
@@ -442,7 +442,7 @@ TEST_F(BancoDanificado, WithoutTheParametersTable) {
 TEST_F(BancoDanificado, TheRepairIsOfferedAtOnceAndTheRunEndsEitherWay) {
     Executa(QStringLiteral("DELETE FROM PARAMETROS_DEF WHERE ID_PARAMETRO = 1"));
     int reparos = 0;
-    geral.ReparaBanco = [&] {
+    geral.RepairDatabase = [&] {
         EXPECT_FALSE(geral.ibDBDef->Connected()) << "the repair needs the file alone";
         ++reparos;
     };
@@ -450,7 +450,7 @@ TEST_F(BancoDanificado, TheRepairIsOfferedAtOnceAndTheRunEndsEitherWay) {
         prompter.Answer(resposta).Answer(mrOk);
         const int antes = prompter.Count();
         geral.DataModuleCreate();
-        EXPECT_TRUE(geral.Falhou());
+        EXPECT_TRUE(geral.Failed());
         ASSERT_EQ(prompter.Count(), antes + 2);
         const TPromptRequest& pergunta = prompter.Requests()[static_cast<std::size_t>(antes)];
         EXPECT_TRUE(pergunta.Text.contains(SaidaDanificado));
@@ -475,7 +475,7 @@ TEST_F(BancoDanificado, CutInHalfIsNeverTakenForOldData) {
     ASSERT_TRUE(arquivo.resize(arquivo.size() / 2));
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_FALSE(geral.ibDBDef->Connected());
     ASSERT_EQ(prompter.Count(), 1);
     const QString texto = prompter.Last().Text;
@@ -496,7 +496,7 @@ TEST_F(InicioModuloGeral, TemporaryBackupsLeftByAnInterruptedRunGoAtTheNextStart
         arquivo.write(QByteArray(147, 'p'));
     }
     geral.DataModuleCreate();
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     QStringList restantes = ArquivosBackup();
     restantes.sort();
     EXPECT_EQ(restantes, (QStringList{QStringLiteral("dbdef-zz.gbk"), QStringLiteral("dbdef.gbk"),
@@ -535,10 +535,10 @@ TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNext
     ::prctl(PR_SET_CHILD_SUBREAPER, 0);
     const QStringList deixados = ArquivosBackup();
     ASSERT_EQ(deixados.size(), 1) << deixados.join(QLatin1Char(' ')).toStdString();
-    EXPECT_TRUE(deixados[0].startsWith(TDMDefGeral::PrefixoBackupTemporario)) << deixados[0].toStdString();
+    EXPECT_TRUE(deixados[0].startsWith(TDMDefGeral::TemporaryBackupPrefix)) << deixados[0].toStdString();
 
     geral.DataModuleCreate();
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     EXPECT_EQ(ArquivosBackup(), QStringList{QStringLiteral("dbdef.gbk")});
 }
 
@@ -546,9 +546,9 @@ TEST_F(InicioModuloGeral, AProgramKilledDuringTheBackupLeavesNothingAfterTheNext
 TEST(InicioInterrompido, DISABLED_MorreDuranteOBackup) {
     ScriptedPrompter prompter;
     TDMDefGeral geral;
-    geral.SetPastaPrograma(qEnvironmentVariable("ZEB_PASTA_PROGRAMA"));
+    geral.SetProgramFolder(qEnvironmentVariable("ZEB_PASTA_PROGRAMA"));
     int linhas = 0;
-    geral.ProcessaEventos = [&] {
+    geral.ProcessEvents = [&] {
         if (++linhas == 100) {
             QFile filhos(QStringLiteral("/proc/self/task/%1/children").arg(::getpid()));
             filhos.open(QIODevice::ReadOnly);
@@ -566,17 +566,17 @@ TEST_F(InicioModuloGeral, TheBackupWindowLivesOnTheServicesLines) {
     int chamadas = 0;
     bool janelaViva = false;
     QPointer<TComponent> janela;
-    geral.CriaJanelaBackup = [&](TComponent* owner) {
+    geral.MakeBackupWindow = [&](TComponent* owner) {
         janela = new TComponent(owner);
         return janela.data();
     };
-    geral.ProcessaEventos = [&] {
+    geral.ProcessEvents = [&] {
         ++chamadas;
         janelaViva = janelaViva || !janela.isNull();
         return true;
     };
     geral.DataModuleCreate();
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     // One call per line: a table at a time, not one wait for the whole.
     EXPECT_GT(chamadas, 20);
     EXPECT_TRUE(janelaViva);
@@ -592,12 +592,12 @@ TEST_F(InicioModuloGeral, AnEndingRunStopsTheBackupAndKeepsTheLastGoodOne) {
         antigo.write("ultimo bom");
     }
     int encerramentos = 0;
-    geral.EncerraExecucao = [&] { ++encerramentos; };
+    geral.EndRun = [&] { ++encerramentos; };
     int chamadas = 0;
-    geral.ProcessaEventos = [&] { return ++chamadas < 3; };
+    geral.ProcessEvents = [&] { return ++chamadas < 3; };
     geral.DataModuleCreate();
     EXPECT_EQ(chamadas, 3);
-    EXPECT_TRUE(geral.Falhou());
+    EXPECT_TRUE(geral.Failed());
     EXPECT_EQ(encerramentos, 1);
     EXPECT_EQ(prompter.Count(), 0); // ended, not failed: nothing to say
     EXPECT_FALSE(geral.ibDBDef->Connected());
@@ -612,7 +612,7 @@ TEST_F(InicioModuloGeral, ABackupThatCannotTakeTheOldOnesPlaceSaysWhy) {
     ASSERT_TRUE(QDir(pasta.Path()).mkpath(QStringLiteral("Backup/dbdef.gbk/dentro")));
     prompter.Answer(mrOk);
     geral.DataModuleCreate();
-    EXPECT_FALSE(geral.Falhou());
+    EXPECT_FALSE(geral.Failed());
     ASSERT_EQ(prompter.Count(), 1);
     const QString texto = prompter.Last().Text;
     EXPECT_TRUE(texto.startsWith(QStringLiteral("Erro ao criar a cópia de segurança automática dos dados.\r\r"

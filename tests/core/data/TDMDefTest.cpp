@@ -98,7 +98,7 @@ class Declaracao : public DataModules {
 protected:
     Declaracao() {
         CriaContribuinte();
-        CriaDeclaracao(1);
+        BuildDeclaration(1);
         PosicionaDeclaracao(1);
     }
     TField* D(const char* nome) { return def->cdsDeclaracao->FieldByName(QString::fromLatin1(nome)); }
@@ -315,7 +315,7 @@ TEST_F(Declaracao, MesDaListaEDaDeclaracaoComDoisDigitos) {
 TEST_F(Declaracao, TipoDaDeclaracao) {
     Executa(
         QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET IN_RETIFICADORA = 'S', NU_RETIFICADORA = 2"));
-    CriaDeclaracao(2, 2011, 2);
+    BuildDeclaration(2, 2011, 2);
     def->cdsSelDeclaracao->Open();
     ASSERT_TRUE(def->cdsSelDeclaracao->Locate(QStringLiteral("SQ_DECLARACAO"), 1));
     EXPECT_EQ(def->cdsSelDeclaracao->FieldByName(QStringLiteral("DescTipo"))->AsString(),

@@ -37,8 +37,8 @@ const QString Reinicio =
 
 class VerificaVersaoTest : public ::testing::Test {
 protected:
-    void SetUp() override { DadosAtualizados = false; }
-    void TearDown() override { DadosAtualizados = false; }
+    void SetUp() override { DataUpdated = false; }
+    void TearDown() override { DataUpdated = false; }
 
     // Answers the conversion question Yes and every later box OK.
     void ConfirmaEAceitaAvisos(int avisos) {
@@ -80,7 +80,7 @@ TEST_F(VerificaVersaoTest, DataOlderThanTheOldestSupportedAreRefusedWithoutQuest
     EXPECT_TRUE(box.SystemModal);
     EXPECT_EQ(box.Text, SemSuporte0323);
     EXPECT_EQ(dados.Version(), "0.3.2.4");
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
 }
 
 TEST_F(VerificaVersaoTest, CurrentOrNewerDataPassWithoutAWord) {
@@ -90,7 +90,7 @@ TEST_F(VerificaVersaoTest, CurrentOrNewerDataPassWithoutAWord) {
             << versao;
     }
     EXPECT_EQ(prompter.Count(), 0);
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
 }
 
 TEST_F(VerificaVersaoTest, VersionsCompareAsPlainText) {
@@ -112,7 +112,7 @@ TEST_F(VerificaVersaoTest, DecliningTheConversionChangesNothing) {
     EXPECT_EQ(pergunta.Text, Pergunta0324);
     EXPECT_EQ(dados.Version(), "0.3.2.4");
     EXPECT_EQ(dados.Count("SELECT COUNT(*) FROM MUNICIPIO WHERE CO_LOCALIDADE = 7375"), 0);
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
 }
 
 TEST_F(VerificaVersaoTest, Data0324RunGroupsOneToSixWhileTheProgramStaysConnected) {
@@ -124,7 +124,7 @@ TEST_F(VerificaVersaoTest, Data0324RunGroupsOneToSixWhileTheProgramStaysConnecte
 
     ConfirmaEAceitaAvisos(6);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.2.4"), dados.Path()));
-    EXPECT_TRUE(DadosAtualizados);
+    EXPECT_TRUE(DataUpdated);
     const std::vector<QString> avisos = Avisos();
     ASSERT_EQ(avisos.size(), 6u);
     EXPECT_TRUE(avisos[0].startsWith(Grupo3Anistia));
@@ -222,7 +222,7 @@ TEST_F(VerificaVersaoTest, AFailingScriptOfAnAbortingGroupKeepsNothing) {
 
     ConfirmaEAceitaAvisos(1);
     EXPECT_FALSE(VerificaVersao(QStringLiteral("0.3.2.4"), dados.Path()));
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
     ASSERT_EQ(prompter.Count(), 2);
     const TPromptRequest& erro = prompter.Last();
     EXPECT_EQ(erro.Caption, "Erro");
@@ -245,7 +245,7 @@ TEST_F(VerificaVersaoTest, AFailingScriptOfAContinuingGroupIsNamedAndTheUpdateGo
 
     ConfirmaEAceitaAvisos(4);
     EXPECT_TRUE(VerificaVersao(QStringLiteral("0.3.3.2"), dados.Path()));
-    EXPECT_TRUE(DadosAtualizados);
+    EXPECT_TRUE(DataUpdated);
     ASSERT_EQ(prompter.Count(), 5);
     EXPECT_TRUE(prompter.Requests()[1].Text.startsWith(Grupo4));
     const TPromptRequest& falha = prompter.Requests()[2];
@@ -267,5 +267,5 @@ TEST_F(VerificaVersaoTest, AFileThatCannotBeOpenedIsReportedByName) {
     const TPromptRequest& erro = prompter.Last();
     EXPECT_EQ(erro.Text, "Erro na conexão com o Banco de Dados:\r/no/such/folder/dbdef.gdb");
     EXPECT_TRUE(erro.SystemModal);
-    EXPECT_FALSE(DadosAtualizados);
+    EXPECT_FALSE(DataUpdated);
 }

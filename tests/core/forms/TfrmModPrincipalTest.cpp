@@ -48,12 +48,12 @@ TEST_F(TfrmModPrincipalTest, CreationReadsTheVersionIntoCaptionAndStatusBar) {
 
 TEST_F(TfrmModPrincipalTest, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientArea) {
     principal->Show();
-    TLabel* nome = principal->NomeOrgaoLabel();
-    TLabel* sombra = principal->NomeOrgaoSombra();
+    TLabel* nome = principal->AuthorityNameLabel();
+    TLabel* sombra = principal->AuthorityNameShadow();
     ASSERT_NE(nome, nullptr);
     ASSERT_NE(sombra, nullptr);
-    EXPECT_EQ(nome->Caption(), NomeOrgaoExibicao());
-    EXPECT_EQ(sombra->Caption(), NomeOrgaoExibicao());
+    EXPECT_EQ(nome->Caption(), AuthorityDisplayName());
+    EXPECT_EQ(sombra->Caption(), AuthorityDisplayName());
     EXPECT_EQ(sombra->Left(), nome->Left() - 2);
     EXPECT_EQ(sombra->Top(), nome->Top() - 2);
     EXPECT_EQ(nome->Top(), principal->lblSigla->Top());
@@ -68,7 +68,7 @@ TEST_F(TfrmModPrincipalTest, ShowDrawsTheAuthorityNameWithItsShadowOnTheClientAr
 
     principal->Hide();
     principal->Show();
-    EXPECT_EQ(principal->NomeOrgaoLabel(), nome); // once only
+    EXPECT_EQ(principal->AuthorityNameLabel(), nome); // once only
 }
 
 TEST_F(TfrmModPrincipalTest, AboutBoxShowsProductVersionAuthorityAndMemory) {
@@ -89,8 +89,8 @@ TEST_F(TfrmModPrincipalTest, AboutBoxShowsProductVersionAuthorityAndMemory) {
     });
     principal->acSobre->Execute();
     EXPECT_EQ(sysInfo, QStringLiteral("ZEB-ICMS\nVersão 0.3.3.4\nLinha extra"));
-    EXPECT_EQ(sigla, SiglaOrgao);
-    EXPECT_EQ(secretaria, NomeOrgao);
+    EXPECT_EQ(sigla, AuthorityAcronym);
+    EXPECT_EQ(secretaria, AuthorityName);
     EXPECT_EQ(email, QStringLiteral("suporte@exemplo.kv"));
     EXPECT_TRUE(memoria.endsWith(QStringLiteral(" KB")));
     EXPECT_FALSE(listaVisivel);

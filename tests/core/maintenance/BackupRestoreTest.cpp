@@ -59,7 +59,7 @@ protected:
 
     std::unique_ptr<TfrmBackupRestore> Dialogo(int mode, const QString& name) {
         std::unique_ptr<TfrmBackupRestore> dialog(TForm::Create<TfrmBackupRestore>(nullptr));
-        dialog->Prepara(&live, name, mode);
+        dialog->Prepare(&live, name, mode);
         return dialog;
     }
 

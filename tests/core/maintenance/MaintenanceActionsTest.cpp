@@ -27,12 +27,12 @@ class MaintenanceActionsTest : public MaintenanceFixture {
 protected:
     MaintenanceActionsTest() {
         principal.SetFormStyle(TFormStyle::fsMDIForm);
-        geral.SetPastaPrograma(ProgramFolder());
+        geral.SetProgramFolder(ProgramFolder());
         EXPECT_TRUE(geral.ConectaBanco());
         backup.SetIBDatabase(geral.ibDBDef);
         repair.SetIBDatabase(geral.ibDBDef);
-        repair.Espera = [](int) {};
-        repair.Encerra = [this] { ++m_ended; };
+        repair.WaitOverride = [](int) {};
+        repair.EndApplication = [this] { ++m_ended; };
     }
     ~MaintenanceActionsTest() override {
         delete &principal;
@@ -82,7 +82,7 @@ protected:
 TEST_F(MaintenanceActionsTest, ARestoreOfVersion0334GetsTheFixUps) {
     RestoreDialogPicks(ArchiveAt(QStringLiteral("0.3.3.4")));
     prompter.Answer(mrOk);
-    EXPECT_TRUE(actions.RestaurarBackup());
+    EXPECT_TRUE(actions.RestoreBackup());
     EXPECT_EQ(prompter.Last().Text,
               QStringLiteral("Restauração da cópia de segurança efetuada com sucesso."));
     EXPECT_TRUE(geral.ibDBDef->Connected());
@@ -94,7 +94,7 @@ TEST_F(MaintenanceActionsTest, ARestoreOfVersion0334GetsTheFixUps) {
 TEST_F(MaintenanceActionsTest, ARestoreOfAnotherVersionGetsNoFixUp) {
     RestoreDialogPicks(ArchiveAt(QStringLiteral("0.3.3.5")));
     prompter.Answer(mrOk);
-    EXPECT_TRUE(actions.RestaurarBackup());
+    EXPECT_TRUE(actions.RestoreBackup());
     geral.ibDBDef->Close();
     EXPECT_EQ(Scalar(Live(), Ocorrencia), QStringLiteral("0"));
     EXPECT_EQ(Scalar(Live(), Campo), QStringLiteral("9"));
@@ -104,14 +104,14 @@ TEST_F(MaintenanceActionsTest, AFailedRestoreClaimsNoSuccessAndReconnects) {
     const QString archive = Scratch(QStringLiteral("ruim.zip"));
     WriteAll(archive, "nada");
     RestoreDialogPicks(archive);
-    EXPECT_FALSE(actions.RestaurarBackup());
+    EXPECT_FALSE(actions.RestoreBackup());
     EXPECT_EQ(prompter.Last().Icon, TMsgDlgType::mtError);
-    EXPECT_NE(prompter.Last().Text, MaintenanceActions::TextoRestauracao);
+    EXPECT_NE(prompter.Last().Text, MaintenanceActions::RestoreText);
     EXPECT_TRUE(geral.ibDBDef->Connected());
 }
 
 TEST_F(MaintenanceActionsTest, BackupProposesAnArchiveInTheHomeFolderAndReconnects) {
-    EXPECT_EQ(MaintenanceActions::NomePadraoBackup(QDateTime(QDate(2024, 1, 31), QTime(23, 59, 59))),
+    EXPECT_EQ(MaintenanceActions::DefaultBackupName(QDateTime(QDate(2024, 1, 31), QTime(23, 59, 59))),
               QDir::homePath() + QStringLiteral("/BkpZeb20240131235959.zip"));
     const QString archive = Scratch(QStringLiteral("copia.zip"));
     backup.RunDialog = [&](TfrmBackupRestore* dialog, int mode) {
@@ -123,7 +123,7 @@ TEST_F(MaintenanceActionsTest, BackupProposesAnArchiveInTheHomeFolderAndReconnec
         dialog->btnBkpClick(dialog->btnBkp);
         return mrOk;
     };
-    actions.GerarBackup();
+    actions.MakeBackup();
     EXPECT_EQ(backup.UsedFileName(), archive);
     EXPECT_TRUE(QFile::exists(archive));
     EXPECT_TRUE(geral.ibDBDef->Connected());
@@ -137,9 +137,9 @@ TEST_F(MaintenanceActionsTest, TheProposedArchiveIsNamedByTheProgramsClock) {
         proposed = dialog->cboBak->Text();
         return mrCancel;
     };
-    actions.GerarBackup();
+    actions.MakeBackup();
     SystemClock::Fix(nullptr);
-    EXPECT_EQ(proposed, MaintenanceActions::NomePadraoBackup(moment));
+    EXPECT_EQ(proposed, MaintenanceActions::DefaultBackupName(moment));
 }
 
 TEST_F(MaintenanceActionsTest, NothingRunsWhileADocumentWindowIsOpen) {
@@ -151,15 +151,15 @@ TEST_F(MaintenanceActionsTest, NothingRunsWhileADocumentWindowIsOpen) {
         ADD_FAILURE() << "no dialog while a window is open";
         return mrCancel;
     };
-    for (auto action : {&MaintenanceActions::GerarBackup, &MaintenanceActions::RepararBase}) {
+    for (auto action : {&MaintenanceActions::MakeBackup, &MaintenanceActions::RepairDatabaseFile}) {
         prompter.Answer(mrOk);
         (actions.*action)();
-        EXPECT_EQ(prompter.Last().Text, MaintenanceActions::TextoJanelasAbertas);
+        EXPECT_EQ(prompter.Last().Text, MaintenanceActions::OpenWindowsText);
         EXPECT_EQ(prompter.Last().Caption, QStringLiteral("Erro"));
     }
     prompter.Answer(mrOk);
-    EXPECT_FALSE(actions.RestaurarBackup());
-    EXPECT_EQ(prompter.Last().Text, MaintenanceActions::TextoJanelasAbertas);
+    EXPECT_FALSE(actions.RestoreBackup());
+    EXPECT_EQ(prompter.Last().Text, MaintenanceActions::OpenWindowsText);
     EXPECT_EQ(m_ended, 0);
     EXPECT_TRUE(geral.ibDBDef->Connected());
     delete filho;
@@ -167,19 +167,19 @@ TEST_F(MaintenanceActionsTest, NothingRunsWhileADocumentWindowIsOpen) {
 
 TEST_F(MaintenanceActionsTest, RepairShowsItsSuccessAndEndsTheRun) {
     prompter.Answer(mrOk);
-    actions.RepararBase();
+    actions.RepairDatabaseFile();
     EXPECT_EQ(prompter.Count(), 1);
-    EXPECT_TRUE(prompter.Last().Text.startsWith(TIBRepair::TextoSucesso));
+    EXPECT_TRUE(prompter.Last().Text.startsWith(TIBRepair::SuccessText));
     EXPECT_EQ(m_ended, 1);
 }
 
 TEST_F(MaintenanceActionsTest, TheRestoreCheckOpensTheFileBare) {
     bool cancel = true;
-    MaintenanceActions::ArquivoRestaurado(nullptr, Live(), cancel);
+    MaintenanceActions::CheckRestoredFile(nullptr, Live(), cancel);
     EXPECT_FALSE(cancel);
     const QString text = Scratch(QStringLiteral("texto.gdb"));
     WriteAll(text, QByteArray(4096, 't'));
-    MaintenanceActions::ArquivoRestaurado(nullptr, text, cancel);
+    MaintenanceActions::CheckRestoredFile(nullptr, text, cancel);
     EXPECT_TRUE(cancel);
 }
 

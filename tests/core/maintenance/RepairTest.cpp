@@ -20,9 +20,9 @@ class RepairTest : public MaintenanceFixture {
 protected:
     RepairTest() {
         repair.SetName(QStringLiteral("IBRepair"));
-        repair.Espera = [this](int ms) { m_waited += ms; };
-        repair.Encerra = [this] { ++m_ended; };
-        repair.SetPastaPrograma(ProgramFolder());
+        repair.WaitOverride = [this](int ms) { m_waited += ms; };
+        repair.EndApplication = [this] { ++m_ended; };
+        repair.SetProgramFolder(ProgramFolder());
         repair.OnFinalization =
             TNotifyEvent::fromFunction([this](TObject*) { m_connectedAtEnd = live.Connected(); });
     }
@@ -72,7 +72,7 @@ TEST_F(RepairTest, TheClosingTextReadsWholeInTheMainWindowsStatusBar) {
     live.Open();
     repair.SetIBDatabase(&live);
     QString fechamento;
-    repair.Espera = [&](int ms) {
+    repair.WaitOverride = [&](int ms) {
         if (ms < 3000)
             return;
         // The program is about to end: what the user reads meanwhile.

@@ -41,8 +41,8 @@ TEST(GeneralRoutinesTest, DateTimeTextsZeroPaddedFields) {
 
 TEST(GeneralRoutinesTest, VerificaLimiteValorZeroAndTheLimitPass) {
     const Currency limit = Currency::fromUnits(1000);
-    EXPECT_TRUE(MensagemLimiteValor(Currency(), QStringLiteral("Valor"), limit).isEmpty());
-    EXPECT_TRUE(MensagemLimiteValor(limit, QStringLiteral("Valor"), limit).isEmpty());
+    EXPECT_TRUE(ValueLimitMessage(Currency(), QStringLiteral("Valor"), limit).isEmpty());
+    EXPECT_TRUE(ValueLimitMessage(limit, QStringLiteral("Valor"), limit).isEmpty());
     ScriptedPrompter prompts;
     EXPECT_NO_THROW(VerificaLimiteValor(limit, QStringLiteral("Valor"), limit));
     EXPECT_EQ(prompts.Count(), 0);
@@ -101,7 +101,7 @@ TEST(GeneralRoutinesTest, NumericTextsValorPositivoReadsThousandsAndDecimalComma
 }
 
 TEST(GeneralRoutinesTest, SharedConstantsDetailTablesInCopyOrder) {
-    const QStringList& tables = TabelasDetalheDeclaracao();
+    const QStringList& tables = DeclarationDetailTables();
     ASSERT_EQ(tables.size(), 15);
     EXPECT_EQ(tables.first(), QStringLiteral("ENTRADA_DECLARADA"));
     EXPECT_EQ(tables[8], QStringLiteral("SAIDA_IE_DECLARADA"));

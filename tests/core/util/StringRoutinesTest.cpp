@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 TEST(StringRoutinesTest, CompletaTextoFillsOnEitherSideAndCutsToTheWidth) {
-    EXPECT_EQ(CompletaZeros(LadoEsquerdo, QStringLiteral("123"), 6), QStringLiteral("000123"));
-    EXPECT_EQ(CompletaTexto(LadoDireito, QStringLiteral("ab"), 4, QLatin1Char('*')), QStringLiteral("ab**"));
+    EXPECT_EQ(CompletaZeros(LeftSide, QStringLiteral("123"), 6), QStringLiteral("000123"));
+    EXPECT_EQ(CompletaTexto(RightSide, QStringLiteral("ab"), 4, QLatin1Char('*')), QStringLiteral("ab**"));
     // A longer text keeps its first characters on either side.
-    EXPECT_EQ(CompletaZeros(LadoEsquerdo, QStringLiteral("1234567"), 5), QStringLiteral("12345"));
-    EXPECT_EQ(CompletaTexto(LadoDireito, QStringLiteral("1234567"), 5, QLatin1Char(' ')),
+    EXPECT_EQ(CompletaZeros(LeftSide, QStringLiteral("1234567"), 5), QStringLiteral("12345"));
+    EXPECT_EQ(CompletaTexto(RightSide, QStringLiteral("1234567"), 5, QLatin1Char(' ')),
               QStringLiteral("12345"));
-    EXPECT_EQ(CompletaZeros(LadoEsquerdo, QStringLiteral("12"), 0), QString());
-    EXPECT_EQ(CompletaZeros(LadoEsquerdo, QStringLiteral("12"), -3), QString());
+    EXPECT_EQ(CompletaZeros(LeftSide, QStringLiteral("12"), 0), QString());
+    EXPECT_EQ(CompletaZeros(LeftSide, QStringLiteral("12"), -3), QString());
 }
 
 TEST(StringRoutinesTest, PreencheTextoPadsOnTheLeftOnlyForE) {

@@ -8,12 +8,12 @@
 namespace {
 
 TEST(SystemIdentityTest, DisplayNameStopsBeforeTheStateKeepingTheBlank) {
-    EXPECT_TRUE(NomeOrgao.startsWith(NomeOrgaoExibicao()));
-    EXPECT_TRUE(NomeOrgaoExibicao().endsWith(QLatin1Char(' ')));
-    EXPECT_FALSE(NomeOrgaoExibicao().contains(QStringLiteral("Korvit")));
-    EXPECT_EQ(TituloSistema, QStringLiteral("ZEB-ICMS - ") + NomeProduto);
-    EXPECT_EQ(CodigoSistema, QStringLiteral("KORVIT"));
-    EXPECT_TRUE(NomeUsuario.isEmpty());
+    EXPECT_TRUE(AuthorityName.startsWith(AuthorityDisplayName()));
+    EXPECT_TRUE(AuthorityDisplayName().endsWith(QLatin1Char(' ')));
+    EXPECT_FALSE(AuthorityDisplayName().contains(QStringLiteral("Korvit")));
+    EXPECT_EQ(SystemTitle, QStringLiteral("ZEB-ICMS - ") + ProductLongName);
+    EXPECT_EQ(SystemCode, QStringLiteral("KORVIT"));
+    EXPECT_TRUE(UserName.isEmpty());
 }
 
 } // namespace

@@ -59,7 +59,7 @@ protected:
 } // namespace
 
 TEST_F(TfrmDeclaracaoTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     TTreeNodes& nos = editor->tvNavegador->Items();
     ASSERT_EQ(nos.Count(), 39);
     for (int i = 0; i < nos.Count(); ++i)
@@ -82,17 +82,17 @@ TEST_F(TfrmDeclaracaoTest, TheTreeHoldsTheThirtyNinePagesInTheirPlaces) {
 }
 
 TEST_F(TfrmDeclaracaoTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Seleciona(1);
-    ASSERT_NE(editor->Quadro(), nullptr);
-    EXPECT_EQ(editor->Quadro()->Name(), "frmDetOpProprias");
+    ASSERT_NE(editor->Page(), nullptr);
+    EXPECT_EQ(editor->Page()->Name(), "frmDetOpProprias");
     EXPECT_EQ(editor->pnlDescricao->Caption(), "   Operações Próprias");
     Seleciona(10);
-    EXPECT_EQ(editor->Quadro()->Name(), "frmDetSubTribInterna");
+    EXPECT_EQ(editor->Page()->Name(), "frmDetSubTribInterna");
     Seleciona(19);
-    EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoOutICMS");
+    EXPECT_EQ(editor->Page()->Name(), "frmDetNoOutICMS");
     Seleciona(24);
-    EXPECT_EQ(editor->Quadro()->Name(), "frmDetNoZFM");
+    EXPECT_EQ(editor->Page()->Name(), "frmDetNoZFM");
 
     Seleciona(28);
     EXPECT_EQ(editor->pnlDescricao->Caption(),
@@ -102,22 +102,22 @@ TEST_F(TfrmDeclaracaoTest, EachNodeShowsItsPageAndItsPlaceInTheTitle) {
 }
 
 TEST_F(TfrmDeclaracaoTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReaderCanName) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     QStringList nomes;
     QStringList semNome;
     QStringList titulos;
-    for (int no = 0; no <= TfrmDeclaracao::UltimoNo; ++no) {
+    for (int no = 0; no <= TfrmDeclaracao::LastNode; ++no) {
         Seleciona(no);
         ASSERT_EQ(NoAtual(), no);
-        ASSERT_NE(editor->Quadro(), nullptr) << no;
-        EXPECT_FALSE(nomes.contains(editor->Quadro()->Name())) << no;
-        nomes << editor->Quadro()->Name();
+        ASSERT_NE(editor->Page(), nullptr) << no;
+        EXPECT_FALSE(nomes.contains(editor->Page()->Name())) << no;
+        nomes << editor->Page()->Name();
         for (const QString& controle : UnnamedControls(editor->Widget()))
-            semNome << editor->Quadro()->Name() + ": " + controle;
+            semNome << editor->Page()->Name() + ": " + controle;
         // A help text read as the title of a page shown before is misnamed.
-        QWidget* ajuda = editor->Quadro()->Widget()->findChild<QWidget*>(QStringLiteral("Memo1"));
+        QWidget* ajuda = editor->Page()->Widget()->findChild<QWidget*>(QStringLiteral("Memo1"));
         if (ajuda && titulos.contains(QAccessible::queryAccessibleInterface(ajuda)->text(QAccessible::Name)))
-            semNome << editor->Quadro()->Name() + ": Memo1 read as " + ajuda->accessibleName();
+            semNome << editor->Page()->Name() + ": Memo1 read as " + ajuda->accessibleName();
         titulos << editor->pnlDescricao->Caption().trimmed();
     }
     EXPECT_TRUE(semNome.isEmpty()) << semNome.size() << " without a name:\n"
@@ -125,20 +125,20 @@ TEST_F(TfrmDeclaracaoTest, EveryNodeOpensAPageOfItsOwnWhoseControlsAScreenReader
 }
 
 TEST_F(TfrmDeclaracaoTest, AvancarWalksTheWholeTreeOfAPeriodWithEverySection) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
     EXPECT_FALSE(editor->acAvancar->Enabled());
     EXPECT_TRUE(editor->acVoltar->Enabled());
 }
 
 TEST_F(TfrmDeclaracaoTest, AvancarStepsOverTheSectionsA2001DeclarationDoesNotHave) {
-    AbreEditor(2001, 6);
+    OpenEditor(2001, 6);
     EXPECT_EQ(Percurso(), Intervalo({{0, 19}, {21, 21}, {24, 24}, {26, 26}, {34, 38}}));
 }
 
 TEST_F(TfrmDeclaracaoTest, TheExportBalancesBeginInApril2002ForAvancarAndForAClickAlike) {
     for (int mes : {1, 2, 3}) {
-        AbreEditor(2002, mes);
+        OpenEditor(2002, mes);
         EXPECT_EQ(Percurso(), Intervalo({{0, 26}, {34, 38}})) << "month " << mes;
         const auto mensagens = MensagensDe([&] { editor->tvNavegador->Items().Item(26)->Expand(false); });
         EXPECT_EQ(mensagens, std::vector{Mensagem(289)});
@@ -147,12 +147,12 @@ TEST_F(TfrmDeclaracaoTest, TheExportBalancesBeginInApril2002ForAvancarAndForACli
         Application->ProcessMessages();
         Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
     }
-    AbreEditor(2002, 4);
+    OpenEditor(2002, 4);
     EXPECT_EQ(Percurso(), Intervalo({{0, 38}}));
 }
 
 TEST_F(TfrmDeclaracaoTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
-    AbreEditor(2005, 6,
+    OpenEditor(2005, 6,
                "IN_OPER_PROP_SEM_MOV = 'S', IN_SUBST_TRIBUT_SEM_MOV = 'S', "
                "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
     EXPECT_EQ(Percurso(), Intervalo({{0, 1}, {10, 10}, {19, 19}, {21, 24}, {26, 38}}));
@@ -167,7 +167,7 @@ TEST_F(TfrmDeclaracaoTest, SectionsWithoutMovementAreSkippedAndRefuseToOpen) {
 }
 
 TEST_F(TfrmDeclaracaoTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMessages) {
-    AbreEditor(2001, 6);
+    OpenEditor(2001, 6);
     for (auto [no, mensagem] :
          {std::pair{19, 286}, std::pair{21, 288}, std::pair{24, 287}, std::pair{26, 289}}) {
         TTreeNode* node = editor->tvNavegador->Items().Item(no);
@@ -177,7 +177,7 @@ TEST_F(TfrmDeclaracaoTest, A2001DeclarationRefusesItsMissingSectionsWithTheirMes
 }
 
 TEST_F(TfrmDeclaracaoTest, VoltarRetracesTheStepsOfAvancar) {
-    AbreEditor(2001, 6);
+    OpenEditor(2001, 6);
     const std::vector<int> ida = Percurso();
     std::vector<int> volta{NoAtual()};
     while (editor->acVoltar->Enabled() && volta.size() < 60) {
@@ -189,7 +189,7 @@ TEST_F(TfrmDeclaracaoTest, VoltarRetracesTheStepsOfAvancar) {
 
 TEST_F(TfrmDeclaracaoTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
     Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
-    AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+    OpenEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
     Aciona(editor->acAvancar);
     Aciona(editor->acAvancar);
     editor->Close();
@@ -202,7 +202,7 @@ TEST_F(TfrmDeclaracaoTest, ClosingWithoutAChangeKeepsTheValidationMarks) {
 }
 
 TEST_F(TfrmDeclaracaoTest, ClosingAfterAnAppliedChangeClearsTheValidationMarks) {
-    AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+    OpenEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
     Seleciona(1);
     def->cdsDeclaracao->Edit();
     def->cdsDeclaracao->FieldByName("TX_OBSERVACAO")->SetAsString("Nova observação");
@@ -242,7 +242,7 @@ TEST_F(TfrmDeclaracaoTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationSt
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.mensagem);
         Executa(QStringLiteral("DELETE FROM DECLARACAO_ECONOMICO_FISCAL"));
-        AbreEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
+        OpenEditor(2005, 6, "DT_VALIDACAO = '2005-07-01', COMERRO = 'N', DT_TRANSMISSAO = '2005-07-02'");
         Seleciona(1);
         def->cdsDeclaracao->Edit();
         def->cdsDeclaracao->FieldByName("TX_OBSERVACAO")->SetAsString(caso.observacao);
@@ -266,18 +266,18 @@ TEST_F(TfrmDeclaracaoTest, AWriteTheDatabaseRefusesIsReportedAndTheDeclarationSt
 }
 
 TEST_F(TfrmDeclaracaoTest, AnExponentCannotBeTypedIntoAMoneyField) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Seleciona(1);
-    auto* pagina = static_cast<NoMovementPage*>(editor->Quadro());
+    auto* pagina = static_cast<NoMovementPage*>(editor->Page());
     UserInput::TypeOver(pagina->dbeSaldoAnterior, QStringLiteral("1e2E3"));
     EXPECT_EQ(pagina->dbeSaldoAnterior->Text(), QStringLiteral("123")) << "neither e nor E is typed";
     def->cdsDeclaracao->Cancel();
 }
 
 TEST_F(TfrmDeclaracaoTest, TabGoesRoundThePageAndTheButtonsButNotTheTree) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Seleciona(1);
-    UserInput::Click(static_cast<NoMovementPage*>(editor->Quadro())->dbeSaldoAnterior);
+    UserInput::Click(static_cast<NoMovementPage*>(editor->Page())->dbeSaldoAnterior);
     std::set<QWidget*> visitados;
     for (int i = 0; i < 30; ++i) {
         UserInput::Tab();
@@ -288,7 +288,7 @@ TEST_F(TfrmDeclaracaoTest, TabGoesRoundThePageAndTheButtonsButNotTheTree) {
 }
 
 TEST_F(TfrmDeclaracaoTest, TheEditorRendersWithTheTaxpayerNodeAndAPage) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Seleciona(1);
     const QString pasta = QStringLiteral(ZEB_BUILD_DIR "/screenshots");
     ASSERT_TRUE(QDir().mkpath(pasta));

@@ -38,7 +38,7 @@ TEST_F(TfrmDlgGeracaoTest, StartsInTheHomeFolderAndKeepsItsFolderWhenTheChoiceIs
         dialogo.btnSelecionar->Click();
         EXPECT_EQ(dialogo.edtDiretorio->Text(), escolhido);
         const QString pastaInicial = QDir::homePath();
-        EXPECT_EQ(inicial, QDir(pastaInicial).filePath(dialogo.NomeArquivo()));
+        EXPECT_EQ(inicial, QDir(pastaInicial).filePath(dialogo.TargetFileName()));
         dialogo.btnCancelar->Click();
     });
     EXPECT_TRUE(QRegularExpression(QStringLiteral("/ZEB\\d{14}\\.zeb$")).match(inicial).hasMatch())

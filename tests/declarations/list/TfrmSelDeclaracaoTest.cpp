@@ -97,8 +97,8 @@ TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclar
     std::unique_ptr<TfrmIncDeclaracao> dialogo(TForm::Create<TfrmIncDeclaracao>(lista));
     Confirma(dialogo.get(), "12345674", "1", "2005");
     EXPECT_EQ(dialogo->ModalResult(), mrOk);
-    EXPECT_EQ(dialogo->SaldoAnterior(), Currency::fromRaw(98765400)) << "cut to cents, from the highest key";
-    EXPECT_EQ(dialogo->SaldoAnteriorST(), Currency::fromRaw(5500));
+    EXPECT_EQ(dialogo->OpeningBalance(), Currency::fromRaw(98765400)) << "cut to cents, from the highest key";
+    EXPECT_EQ(dialogo->OpeningBalanceST(), Currency::fromRaw(5500));
     const QString nova = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2005";
     EXPECT_EQ(Dinheiro(nova.arg("VL_SALDO_ANTERIOR")), Currency::fromRaw(98765400));
     EXPECT_EQ(Valor(nova.arg("IN_OUTROS_ICMS_SEM_MOV")), "N");
@@ -109,7 +109,7 @@ TEST_F(TfrmSelDeclaracaoTest, ANewDeclarationCarriesTheBalancesOfTheLatestDeclar
 
     std::unique_ptr<TfrmIncDeclaracao> outro(TForm::Create<TfrmIncDeclaracao>(lista));
     Confirma(outro.get(), "12345674", "6", "2001");
-    EXPECT_EQ(outro->SaldoAnterior(), Currency()) << "no declaration in May 2001";
+    EXPECT_EQ(outro->OpeningBalance(), Currency()) << "no declaration in May 2001";
     const QString de2001 = "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE AN_REFERENCIA = 2001";
     EXPECT_EQ(Valor(de2001.arg("IN_OUTROS_ICMS_SEM_MOV")), "S");
     EXPECT_EQ(Valor(de2001.arg("IN_ALC_ZFM_SEM_MOV")), "S");
@@ -370,7 +370,7 @@ TEST_F(TfrmSelDeclaracaoTest, RectificationsAreNumberedAndCopyEveryValueExactly)
         Posiciona(1);
         prompter.Answer(mrYes);
         lista->acRetificarExecute(lista);
-        const int nova = lista->UltimaRetificadora.toInt();
+        const int nova = lista->LastRectifying.toInt();
         EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("SQ_DECLARACAO")->AsInteger(), nova);
         const QString sql =
             "SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = " + QString::number(nova);
@@ -383,7 +383,7 @@ TEST_F(TfrmSelDeclaracaoTest, RectificationsAreNumberedAndCopyEveryValueExactly)
         EXPECT_FALSE(banco.Value(sql.arg("DT_TRANSMISSAO")).isValid());
         EXPECT_EQ(Valor(sql.arg("COMERRO")), "N");
     }
-    const int nova = lista->UltimaRetificadora.toInt();
+    const int nova = lista->LastRectifying.toInt();
     // Every copied table holds the same rows, to the last decimal and null.
     const QStringList tabelas{
         "ENTRADA_DECLARADA",        "SAIDA_DECLARADA",           "OUTRO_CREDITO_DECLARADO",
@@ -417,7 +417,7 @@ TEST_F(TfrmSelDeclaracaoTest, ARectificationWithoutValuesStartsEmptyAndCancelDoe
     Posiciona(1);
     prompter.Answer(mrNo);
     lista->acRetificarExecute(lista);
-    const QString nova = lista->UltimaRetificadora;
+    const QString nova = lista->LastRectifying;
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM DECLARACAO_ECONOMICO_FISCAL"), 2);
     EXPECT_EQ(Conta("SELECT COUNT(*) FROM ENTRADA_DECLARADA WHERE SQ_DECLARACAO = " + nova), 0);
 }
@@ -446,7 +446,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) 
                      "WHERE SQ_DECLARACAO = 1");
     AbreLista();
     std::unique_ptr<TfrmDlgFiltraDeclaracao> dialogo(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
-    EXPECT_EQ(dialogo->Inscricoes(), (QStringList{"", "12.345.674", "23.456.789"}));
+    EXPECT_EQ(dialogo->Registrations(), (QStringList{"", "12.345.674", "23.456.789"}));
     dialogo->cbInscricao->SetItemIndex(1);
     dialogo->cbComErro->SetChecked(true);
     dialogo->cbGerada->SetChecked(true);
@@ -456,7 +456,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheFilterDialogFiltersTheListAndShowsWhatItKeeps) 
     EXPECT_EQ(def->cdsSelDeclaracao->Filter(),
               "NU_INSCRICAO = 12345674 and COMERRO = 'S' and DT_TRANSMISSAO <>  null");
     EXPECT_TRUE(def->cdsSelDeclaracao->IsEmpty()) << "nothing was generated";
-    EXPECT_EQ(lista->SelecionaInscricao(dialogo->Inscricoes(), lista->FiltroInscricao), 1);
+    EXPECT_EQ(lista->SelecionaInscricao(dialogo->Registrations(), lista->RegistrationFilter), 1);
     dialogo.reset();
 
     std::unique_ptr<TfrmDlgFiltraDeclaracao> outro(TForm::Create<TfrmDlgFiltraDeclaracao>(lista));
@@ -503,7 +503,7 @@ TEST_F(TfrmSelDeclaracaoTest, TheListRendersWithItsStatusMarks) {
 namespace {
 
 // A declaration without movement, which passes every rule unless changed.
-Fixture::Declaration SemMovimento(int sq) {
+Fixture::Declaration CheckNoMovement(int sq) {
     Fixture::Declaration d{.sq = sq, .ano = 2011, .mes = 1};
     d.semMovOperProp = d.semMovSubstTribut = d.semMovOutrosICMS = d.semMovAlcZfm = QStringLiteral("S");
     return d;
@@ -512,12 +512,12 @@ Fixture::Declaration SemMovimento(int sq) {
 } // namespace
 
 TEST_F(TfrmSelDeclaracaoTest, ValidarRecordsTheOutcomeAndShowsTheFindings) {
-    fixture->AddDeclaration(SemMovimento(1));
-    Fixture::Declaration comErro = SemMovimento(2);
+    fixture->AddDeclaration(CheckNoMovement(1));
+    Fixture::Declaration comErro = CheckNoMovement(2);
     comErro.mes = 2;
     comErro.representante.clear();
     fixture->AddDeclaration(comErro);
-    Fixture::Declaration comAdvertencia = SemMovimento(3);
+    Fixture::Declaration comAdvertencia = CheckNoMovement(3);
     comAdvertencia.mes = 3;
     fixture->AddDeclaration(comAdvertencia);
     fixture->AddEntry(3, 1949, {});
@@ -567,7 +567,7 @@ TEST_F(TfrmSelDeclaracaoTest, ValidarRecordsTheOutcomeAndShowsTheFindings) {
 }
 
 TEST_F(TfrmSelDeclaracaoTest, AValidationThatCannotBeRecordedLeavesTheDeclarationAsItWas) {
-    Fixture::Declaration d = SemMovimento(1);
+    Fixture::Declaration d = CheckNoMovement(1);
     d.representante.clear();
     fixture->AddDeclaration(d);
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
@@ -595,7 +595,7 @@ TEST_F(TfrmSelDeclaracaoTest, AValidationThatCannotBeRecordedLeavesTheDeclaratio
 }
 
 TEST_F(TfrmSelDeclaracaoTest, ImprimirOpensTheMirrorDialogOfTheCurrentDeclaration) {
-    fixture->AddDeclaration(SemMovimento(1));
+    fixture->AddDeclaration(CheckNoMovement(1));
     AbreLista();
     Posiciona(1);
     QString mostrado;

@@ -129,17 +129,16 @@ protected:
     TfrmDeclaracao* Editor() {
         auto* editor = Ativa<TfrmDeclaracao>();
         if (editor)
-            UI::WaitFor([editor] { return editor->Quadro() != nullptr; });
+            UI::WaitFor([editor] { return editor->Page() != nullptr; });
         return editor;
     }
     // Clicks the node and waits for its page to replace the one shown.
     template <class P> static P* Pagina(TfrmDeclaracao* editor, int no) {
         const bool mostrado = editor->tvNavegador->Selected() == editor->tvNavegador->Items().Item(no);
-        const TfrmDetalheDEF* antes = mostrado ? nullptr : editor->Quadro();
+        const TfrmDetalheDEF* antes = mostrado ? nullptr : editor->Page();
         UI::ClickNode(editor->tvNavegador, no);
         P* pagina = nullptr;
-        UI::WaitFor(
-            [&] { return editor->Quadro() != antes && (pagina = dynamic_cast<P*>(editor->Quadro())); });
+        UI::WaitFor([&] { return editor->Page() != antes && (pagina = dynamic_cast<P*>(editor->Page())); });
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
@@ -320,7 +319,7 @@ TEST_F(MainRoadTest, FromTheRegistersToTheTransmissionFile) {
     Application->OnModalBegin = TNotifyEvent::fromFunction([&](TObject* sender) {
         auto* dialogo = dynamic_cast<TfrmDlgGeracao*>(sender);
         ASSERT_NE(dialogo, nullptr);
-        nome = dialogo->NomeArquivo();
+        nome = dialogo->TargetFileName();
         prompter.AnswerPath(saida);
         UI::Click(dialogo->btnSelecionar);
         prompter.Answer(mrOk);

@@ -14,7 +14,7 @@ BalancePages::BalancePages() : m_linhas(std::make_unique<DeclarationFixture>(*ge
 BalancePages::~BalancePages() = default;
 
 void BalancePages::Abre(const QString& valores) {
-    AbreEditor(Ano, Mes, valores);
+    OpenEditor(Ano, Mes, valores);
     editor->Widget()->activateWindow();
     QApplication::setActiveWindow(editor->Widget());
 }

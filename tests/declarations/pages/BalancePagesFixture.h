@@ -29,7 +29,7 @@ protected:
 
     template <class P> P* Pagina(int no) {
         Seleciona(no);
-        auto* pagina = dynamic_cast<P*>(editor->Quadro());
+        auto* pagina = dynamic_cast<P*>(editor->Page());
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }

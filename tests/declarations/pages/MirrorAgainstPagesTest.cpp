@@ -135,7 +135,7 @@ TEST_F(MirrorAgainstPagesTest, EverySummaryPagePrintsWhatItsPageShows) {
     for (const auto& [no, pares] : paginas) {
         Seleciona(no);
         for (const Par& par : pares) {
-            auto* painel = dynamic_cast<TPanel*>(editor->Quadro()->FindComponent(QLatin1String(par.painel)));
+            auto* painel = dynamic_cast<TPanel*>(editor->Page()->FindComponent(QLatin1String(par.painel)));
             ASSERT_NE(painel, nullptr) << par.painel;
             if (painel->Visible() && painel->Parent()->Visible()) // shown
                 naPagina.emplace_back(QLatin1String(par.painel), par.secao, QLatin1String(par.rotulo),

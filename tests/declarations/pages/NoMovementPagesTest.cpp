@@ -19,7 +19,7 @@ class NoMovementPagesTest : public EditorFixture {
 protected:
     NoMovementPage* Pagina(int no) {
         Seleciona(no);
-        auto* pagina = dynamic_cast<NoMovementPage*>(editor->Quadro());
+        auto* pagina = dynamic_cast<NoMovementPage*>(editor->Page());
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
@@ -41,7 +41,7 @@ protected:
 } // namespace
 
 TEST_F(NoMovementPagesTest, EachBoxTicksWithAClickAndUnticksWithSpace) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     // Own operations last: ticking it ticks the idle others too.
     for (const auto& [no, campo] : {std::pair{10, "IN_SUBST_TRIBUT_SEM_MOV"},
                                     {19, "IN_OUTROS_ICMS_SEM_MOV"},
@@ -58,7 +58,7 @@ TEST_F(NoMovementPagesTest, EachBoxTicksWithAClickAndUnticksWithSpace) {
 }
 
 TEST_F(NoMovementPagesTest, OwnOperationsWithoutMovementMarksTheOtherIdleBranchesAndFoldsThem) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     CriaCreditoDeSubstituicao();
     for (int no : {10, 19, 24})
         No(no)->Expand(false);
@@ -87,7 +87,7 @@ TEST_F(NoMovementPagesTest, OwnOperationsWithoutMovementMarksTheOtherIdleBranche
 }
 
 TEST_F(NoMovementPagesTest, ABranchWithMovementRefusesItsBoxWithItsMessage) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     CriaCreditoDeSubstituicao();
     Executa(
         "INSERT INTO ENTRADA_DECLARADA (SQ_DECLARACAO, CO_FISCAL_OPERACAO, VL_CONTABIL) VALUES (1, 1102, 5)");
@@ -120,7 +120,7 @@ TEST_F(NoMovementPagesTest, ABranchWithMovementRefusesItsBoxWithItsMessage) {
 }
 
 TEST_F(NoMovementPagesTest, Before2002TheOtherIcmsAndFreeTradeBoxesCannotBeChanged) {
-    AbreEditor(2001, 6, "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
+    OpenEditor(2001, 6, "IN_OUTROS_ICMS_SEM_MOV = 'S', IN_ALC_ZFM_SEM_MOV = 'S'");
     for (int no : {19, 24}) {
         NoMovementPage* pagina = Pagina(no);
         EXPECT_TRUE(pagina->dbcbAtivo->ReadOnly()) << no;
@@ -130,7 +130,7 @@ TEST_F(NoMovementPagesTest, Before2002TheOtherIcmsAndFreeTradeBoxesCannotBeChang
 }
 
 TEST_F(NoMovementPagesTest, TheOtherIcmsPageSavesItsFlagOnLeavingLikeTheOthers) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     NoMovementPage* pagina = Pagina(19);
     def->cdsDeclaracao->Edit();
     pagina->dbcbAtivo->SetChecked(true);
@@ -139,7 +139,7 @@ TEST_F(NoMovementPagesTest, TheOtherIcmsPageSavesItsFlagOnLeavingLikeTheOthers) 
 }
 
 TEST_F(NoMovementPagesTest, AnApostropheCannotBeTypedIntoTheObservation) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     NoMovementPage* pagina = Pagina(10);
     QChar apostrofo = QLatin1Char('\'');
     pagina->dbmObservacoesKeyPress(pagina, apostrofo);

@@ -75,7 +75,7 @@ class OccurrencePageTest : public OccurrencePageTesting {};
 } // namespace
 
 TEST_F(OccurrencePageTest, EveryPageOpensOnItsNodeWithTheGroundsOfItsKindInTheirOwnOrder) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     for (const Pagina& p : Paginas) {
         SCOPED_TRACE(p.no);
         auto* pagina = Abre<OccurrencePage>(p.no);
@@ -114,7 +114,7 @@ TEST_F(OccurrencePageTest, EveryPageOpensOnItsNodeWithTheGroundsOfItsKindInTheir
 }
 
 TEST_F(OccurrencePageTest, TheOtherCreditsOfThePeriodAreOfferedAndOnlyThose) {
-    AbreEditor(2001, 6);
+    OpenEditor(2001, 6);
     auto* pagina = Abre<OccurrencePage>(4);
     // N070032 begins in April 2002.
     EXPECT_EQ(pagina->dbcvCFOPs->Items(), (QStringList{"N070001", "N070002", "N070003"}));
@@ -122,7 +122,7 @@ TEST_F(OccurrencePageTest, TheOtherCreditsOfThePeriodAreOfferedAndOnlyThose) {
 }
 
 TEST_F(OccurrencePageTest, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(4);
     TClientDataSet* linhas = pagina->DataSet();
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -160,7 +160,7 @@ TEST_F(OccurrencePageTest, ARowIsRefusedRuleByRuleWithItsMessageAndFocus) {
 }
 
 TEST_F(OccurrencePageTest, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(5);
     Clica(pagina->fraMidasNavigator1->acInsert());
     Escolhe(pagina, "N020002");
@@ -175,7 +175,7 @@ TEST_F(OccurrencePageTest, AmountsAboveTheMaximumAreRefusedAsTheyAreTyped) {
 }
 
 TEST_F(OccurrencePageTest, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.AddOccurrence(DeclarationFixture::Occurrences::OutroCredito, 1, 1, 121, Currency::fromUnits(10),
                           {"Lei 1", "Decreto 1"});
@@ -210,7 +210,7 @@ TEST_F(OccurrencePageTest, TheGroundOfAStoredRowCannotChangeItsAmountAndDataCan)
 }
 
 TEST_F(OccurrencePageTest, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(8);
     ASSERT_EQ(TfrmModDocumento::ClassNameOf(typeid(*pagina)), "TfrmDetOpPropDeducoes");
     Clica(pagina->fraMidasNavigator1->acInsert());
@@ -254,7 +254,7 @@ TEST_F(OccurrencePageTest, ComplementaryDataAreCheckedByTheTypeOfTheirGround) {
 }
 
 TEST_F(OccurrencePageTest, AMonthAndYearDatumIsCheckedOnTheCreditReversals) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(6);
     Clica(pagina->fraMidasNavigator1->acInsert());
     Escolhe(pagina, "N030002");
@@ -269,7 +269,7 @@ TEST_F(OccurrencePageTest, AMonthAndYearDatumIsCheckedOnTheCreditReversals) {
 }
 
 TEST_F(OccurrencePageTest, TypedAndPastedTextKeepNoApostropheAndCodesComeInUpperCase) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(13);
     Clica(pagina->fraMidasNavigator1->acInsert());
     for (TWinControl* controle : std::initializer_list<TWinControl*>{
@@ -295,7 +295,7 @@ TEST_F(OccurrencePageTest, TypedAndPastedTextKeepNoApostropheAndCodesComeInUpper
 }
 
 TEST_F(OccurrencePageTest, WithNoGroundOfItsKindInThePeriodEveryRowIsRefused) {
-    AbreEditor(1997, 5);
+    OpenEditor(1997, 5);
     auto* pagina = Abre<OccurrencePage>(9);
     EXPECT_TRUE(pagina->dbcvCFOPs->Items().isEmpty());
     EXPECT_TRUE(pagina->DataSet()->Active()) << "an empty page stays open";
@@ -307,7 +307,7 @@ TEST_F(OccurrencePageTest, WithNoGroundOfItsKindInThePeriodEveryRowIsRefused) {
 }
 
 TEST_F(OccurrencePageTest, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredByTheNext) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     TClientDataSet* fundamentos = DMDefBasica->cdsConFundamento;
     Abre<OccurrencePage>(5);
     EXPECT_TRUE(fundamentos->Active());
@@ -322,7 +322,7 @@ TEST_F(OccurrencePageTest, TheSharedLegalGroundSetIsClosedByEachPageAndFilteredB
 }
 
 TEST_F(OccurrencePageTest, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorrect) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     auto* pagina = Abre<OccurrencePage>(5);
     // The next key of the other debits is taken meanwhile, by another hand.
     const int proxima =
@@ -353,7 +353,7 @@ TEST_F(OccurrencePageTest, ARowTheDatabaseRefusesIsShownByThePageAndStaysToCorre
 }
 
 TEST_F(OccurrencePageTest, EachPageIsDrawnWithItsRows) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.FillSmall(1);
     using O = DeclarationFixture::Occurrences;

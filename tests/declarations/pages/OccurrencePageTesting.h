@@ -20,7 +20,7 @@ protected:
     // The page of node `no`, null when it is of another class.
     template <class P> P* Abre(int no) {
         Seleciona(no);
-        return dynamic_cast<P*>(editor->Quadro());
+        return dynamic_cast<P*>(editor->Page());
     }
     // Clicks the navigator's button of the action.
     void Clica(TAction* acao);

@@ -23,7 +23,7 @@ class OperationPagesTest : public EditorFixture {
 protected:
     template <class P> P* Pagina(int no) {
         Seleciona(no);
-        auto* pagina = dynamic_cast<P*>(editor->Quadro());
+        auto* pagina = dynamic_cast<P*>(editor->Page());
         EXPECT_NE(pagina, nullptr) << no;
         return pagina;
     }
@@ -47,7 +47,7 @@ protected:
 } // namespace
 
 TEST_F(OperationPagesTest, ANewRowOffersOnlyTheCodesNotYetOnThePage) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Entrada(1102);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     ASSERT_EQ(pagina->DataSet()->RecordCount(), 1);
@@ -63,7 +63,7 @@ TEST_F(OperationPagesTest, ANewRowOffersOnlyTheCodesNotYetOnThePage) {
 }
 
 TEST_F(OperationPagesTest, TheAccountingValueRulesDependOnTheCodesGroup) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     TClientDataSet* linhas = pagina->DataSet();
 
@@ -97,7 +97,7 @@ TEST_F(OperationPagesTest, TheAccountingValueRulesDependOnTheCodesGroup) {
 }
 
 TEST_F(OperationPagesTest, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Entrada(1102);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     TClientDataSet* linhas = pagina->DataSet();
@@ -117,7 +117,7 @@ TEST_F(OperationPagesTest, ACodeThatWasNotOfferedIsRefusedHoweverItArrives) {
 }
 
 TEST_F(OperationPagesTest, TheSubstitutionBoxListsTheGroupOneCodesOnceEach) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Entrada(1102);
     Entrada(1401, "10, 5, 1");
     Entrada(1403);
@@ -137,7 +137,7 @@ TEST_F(OperationPagesTest, TheSubstitutionBoxListsTheGroupOneCodesOnceEach) {
 }
 
 TEST_F(OperationPagesTest, OnlyTheSubstitutionAmountsAreEditedAndTheWithheldTaxCannotExceedItsBase) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     Entrada(1401);
     auto* pagina = Pagina<SubstitutionOperationsPage>(11);
     EXPECT_TRUE(pagina->dbeVlContabil->ReadOnly());
@@ -160,14 +160,14 @@ TEST_F(OperationPagesTest, OnlyTheSubstitutionAmountsAreEditedAndTheWithheldTaxC
 }
 
 TEST_F(OperationPagesTest, LeavingAPageWithARowBeingTypedIsRefused) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     auto* pagina = Pagina<OwnOperationsPage>(2);
     Clica(pagina->fraMidasNavigator1->acInsert());
     prompter.Answer(mrOk);
     Seleciona(3);
     EXPECT_EQ(prompter.Last().Text, "Inclusão ou Alteração em andamento. Confirme ou cancele.");
     EXPECT_EQ(NoAtual(), 2);
-    EXPECT_EQ(editor->Quadro(), pagina);
+    EXPECT_EQ(editor->Page(), pagina);
     Clica(pagina->fraMidasNavigator1->acCancel());
     Seleciona(3);
     EXPECT_EQ(NoAtual(), 3);

@@ -29,7 +29,7 @@ protected:
     ~TfrmDetContribuinteTest() override { Application->OnModalBegin = nullptr; }
 
     TfrmDetContribuinte* Pagina() {
-        auto* pagina = dynamic_cast<TfrmDetContribuinte*>(editor->Quadro());
+        auto* pagina = dynamic_cast<TfrmDetContribuinte*>(editor->Page());
         EXPECT_NE(pagina, nullptr);
         return pagina;
     }
@@ -52,7 +52,7 @@ protected:
 } // namespace
 
 TEST_F(TfrmDetContribuinteTest, ShowsTheDeclaringTaxpayerWithoutLettingItBeChanged) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     TfrmDetContribuinte* pagina = Pagina();
     ASSERT_NE(pagina, nullptr);
     EXPECT_EQ(pagina->dbeRazaoSocial->Text(), "Empresa Teste");
@@ -66,7 +66,7 @@ TEST_F(TfrmDetContribuinteTest, ShowsTheDeclaringTaxpayerWithoutLettingItBeChang
 }
 
 TEST_F(TfrmDetContribuinteTest, ChoosingARepresentativeAndAnAccountantStoresThemAtOnce) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     TfrmDetContribuinte* pagina = Pagina();
     Responde(mrOk);
     pagina->btnSelRepresentante->Click();
@@ -83,7 +83,7 @@ TEST_F(TfrmDetContribuinteTest, ChoosingARepresentativeAndAnAccountantStoresThem
 }
 
 TEST_F(TfrmDetContribuinteTest, ACancelledSearchChangesNothing) {
-    AbreEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
+    OpenEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
     Responde(mrCancel);
     Pagina()->btnSelRepresentante->Click();
     EXPECT_EQ(Gravado("NO_REPRESENTANTE_LEGAL"), "Anterior");
@@ -91,7 +91,7 @@ TEST_F(TfrmDetContribuinteTest, ACancelledSearchChangesNothing) {
 }
 
 TEST_F(TfrmDetContribuinteTest, ATaxpayerMissingFromTheRegisterIsReportedAndLeavesTheFieldsEmpty) {
-    AbreEditor(2005, 6);
+    OpenEditor(2005, 6);
     // A registration the register does not hold (data carried over from
     // elsewhere): the page prepares itself again on it.
     def->cdsDeclaracao->Edit();
@@ -105,7 +105,7 @@ TEST_F(TfrmDetContribuinteTest, ATaxpayerMissingFromTheRegisterIsReportedAndLeav
 }
 
 TEST_F(TfrmDetContribuinteTest, AChoiceTheDatabaseRefusesIsReportedAndUndone) {
-    AbreEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
+    OpenEditor(2005, 6, "NO_REPRESENTANTE_LEGAL = 'Anterior'");
     Executa("CREATE EXCEPTION E_RECUSA 'recusada'");
     Executa("CREATE TRIGGER T_RECUSA FOR DECLARACAO_ECONOMICO_FISCAL BEFORE UPDATE AS BEGIN "
             "EXCEPTION E_RECUSA; END");

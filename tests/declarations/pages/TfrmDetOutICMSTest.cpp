@@ -34,7 +34,7 @@ constexpr int NoOutrosICMS = 20;
 class TfrmDetOutICMSTest : public OccurrencePageTesting {
 protected:
     TfrmDetOutICMS* AbrePagina(int ano = 2011, int mes = 1) {
-        AbreEditor(ano, mes);
+        OpenEditor(ano, mes);
         auto* pagina = Abre<TfrmDetOutICMS>(NoOutrosICMS);
         EXPECT_NE(pagina, nullptr);
         return pagina;
@@ -255,13 +255,13 @@ TEST_F(TfrmDetOutICMSTest, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItI
     Inicia(pagina, "O350014");
     Digita(pagina->dbeDadoComp1, "11/03/2012");
     pagina->dbeDadoComp2->SetFocus();
-    EXPECT_EQ(pagina->pnlMensagemRodape->Caption(), TfrmDetOutICMS::FormatoPeriodo);
+    EXPECT_EQ(pagina->pnlMensagemRodape->Caption(), TfrmDetOutICMS::PeriodFormatText);
     Digita(pagina->dbeDadoComp2, "2");
     prompter.Answer(mrOk);
     pagina->dbmDescComplementar->SetFocus();
-    EXPECT_EQ(prompter.Last().Text, TfrmDetOutICMS::PeriodoInvalido);
+    EXPECT_EQ(prompter.Last().Text, TfrmDetOutICMS::InvalidPeriodText);
     EXPECT_EQ(Focado(pagina), pagina->dbmDescComplementar) << "the focus goes where it was going";
-    EXPECT_TRUE(Recusado(pagina, TfrmDetOutICMS::PeriodoInvalido, pagina->dbeDadoComp2))
+    EXPECT_TRUE(Recusado(pagina, TfrmDetOutICMS::InvalidPeriodText, pagina->dbeDadoComp2))
         << "refused on posting";
     Digita(pagina->dbeDadoComp2, "");
     EXPECT_TRUE(Recusado(pagina, "Dado Complementar 2 - " + Mensagem(306), pagina->dbeDadoComp2));
@@ -271,7 +271,7 @@ TEST_F(TfrmDetOutICMSTest, TheKindOfPeriodOfO350014IsOneThreeOrFourAndLeavingItI
 }
 
 TEST_F(TfrmDetOutICMSTest, IsDrawnWithItsRows) {
-    AbreEditor(2011, 1);
+    OpenEditor(2011, 1);
     DeclarationFixture fixture(*geral->ibDBDef);
     fixture.FillSmall(1);
     using O = DeclarationFixture::Occurrences;

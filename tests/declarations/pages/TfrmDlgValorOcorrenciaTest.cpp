@@ -45,9 +45,9 @@ TEST(TfrmDlgValorOcorrenciaTest, TakesAnAmountOfAtLeastOneCentUpToTheMaximumCutT
     EXPECT_EQ(confirma("1000,01"), mrNone);
     EXPECT_TRUE(prompter.Last().Text.startsWith("O campo Valor excede o limite parametrizado !"));
     EXPECT_EQ(confirma("1000,009"), mrOk) << "cut to the maximum itself";
-    EXPECT_EQ(dialogo->Valor(), Currency::fromUnits(1000));
+    EXPECT_EQ(dialogo->ConfirmedValue(), Currency::fromUnits(1000));
     EXPECT_EQ(confirma("12,349"), mrOk);
-    EXPECT_EQ(dialogo->Valor(), Currency::fromRaw(123400));
+    EXPECT_EQ(dialogo->ConfirmedValue(), Currency::fromRaw(123400));
     EXPECT_EQ(dialogo->ValorDigitado(), "12,349");
     ValorMaximo = maximo;
 }

@@ -37,17 +37,17 @@ TEST_F(DeclarationRecordsTest, OpeningBalancesComeFromTheLatestDeclarationOfTheM
     };
     for (const Caso& caso : casos) {
         SCOPED_TRACE(caso.mes);
-        const OpeningBalances saldos = SaldosAnteriores(Inscricao, caso.ano, caso.mes);
-        EXPECT_EQ(saldos.saldoAnterior, caso.saldo);
-        EXPECT_EQ(saldos.saldoAnteriorST, caso.saldoST);
+        const OpeningBalances saldos = OpeningBalancesOf(Inscricao, caso.ano, caso.mes);
+        EXPECT_EQ(saldos.balance, caso.saldo);
+        EXPECT_EQ(saldos.balanceST, caso.saldoST);
     }
-    EXPECT_TRUE(ExisteDeclaracao(Inscricao, 2009, 1));
-    EXPECT_FALSE(ExisteDeclaracao(Inscricao, 2009, 2));
+    EXPECT_TRUE(DeclarationExists(Inscricao, 2009, 1));
+    EXPECT_FALSE(DeclarationExists(Inscricao, 2009, 2));
 }
 
 TEST_F(DeclarationRecordsTest, ANewDeclarationIsStoredUnderTheNextKeyAndTheListStandsOnIt) {
     const std::optional<DeclarationKey> chave =
-        InsereDeclaracao(Inscricao, 2001, 6, {Currency::fromUnits(5), Currency::fromUnits(2)});
+        InsertDeclaration(Inscricao, 2001, 6, {Currency::fromUnits(5), Currency::fromUnits(2)});
     ASSERT_TRUE(chave.has_value());
     const QString linha =
         QStringLiteral("SELECT %1 FROM DECLARACAO_ECONOMICO_FISCAL WHERE SQ_DECLARACAO = ") + chave->Sql();
@@ -56,7 +56,7 @@ TEST_F(DeclarationRecordsTest, ANewDeclarationIsStoredUnderTheNextKeyAndTheListS
               "S"); // up to 2001 the two blocks start without movement
     EXPECT_EQ(Valor(linha.arg("IN_OPER_PROP_SEM_MOV")), "N");
     EXPECT_EQ(def->cdsSelDeclaracao->FieldByName("SQ_DECLARACAO")->AsLargeInt(), chave->Value());
-    const std::optional<DeclarationKey> seguinte = InsereDeclaracao(Inscricao, 2002, 6, {});
+    const std::optional<DeclarationKey> seguinte = InsertDeclaration(Inscricao, 2002, 6, {});
     ASSERT_TRUE(seguinte.has_value());
     EXPECT_GT(seguinte->Value(), chave->Value());
     EXPECT_EQ(Valor(QStringLiteral("SELECT IN_ALC_ZFM_SEM_MOV FROM DECLARACAO_ECONOMICO_FISCAL WHERE "

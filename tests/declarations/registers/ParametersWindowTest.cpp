@@ -75,7 +75,7 @@ TEST_F(ParametersWindowTest, ANewMaximumIsStoredAloneAnnouncedAndAppliedAtOnce) 
     ASSERT_TRUE(geral->ExecutaSQL(QStringLiteral(
         "INSERT INTO CONTRIBUINTE (NU_INSCRICAO, NU_CGC_CPF, NO_RAZAO, IN_CGC_CPF) VALUES (12345674, "
         "11222333000181, 'Padaria', '1')")));
-    CriaDeclaracao(1, 12345674);
+    BuildDeclaration(1, 12345674);
     def->cdsDeclaracao->Open();
     EXPECT_TRUE(Aceita(QStringLiteral("1600000")));
 

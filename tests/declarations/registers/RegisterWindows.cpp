@@ -68,7 +68,7 @@ void RegisterWindows::CriaContribuinte(int inscricao, const QString& razao, cons
             .arg(SqlQuoted(razao), correio.isEmpty() ? QStringLiteral("NULL") : SqlQuoted(correio))));
 }
 
-void RegisterWindows::CriaDeclaracao(int sq, int inscricao) {
+void RegisterWindows::BuildDeclaration(int sq, int inscricao) {
     ASSERT_TRUE(geral->ExecutaSQL(
         QStringLiteral("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                        "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "

@@ -40,7 +40,7 @@ protected:
     static QString Mensagem(int codigo) { return TDMDefAux::BuscaMensagemErro(codigo); }
     // A taxpayer with a valid registration and CNPJ written straight to the database.
     void CriaContribuinte(int inscricao, const QString& razao, const QString& correio = QString());
-    void CriaDeclaracao(int sq, int inscricao);
+    void BuildDeclaration(int sq, int inscricao);
 
     TForm* frame = nullptr;
 };

@@ -101,7 +101,7 @@ TEST_F(TaxpayerRegisterTest, TheRegistrationIsTypedOnInsertButNotChangedLater) {
 TEST_F(TaxpayerRegisterTest, ATaxpayerWithDeclarationsCannotBeDeleted) {
     CriaContribuinte(12345674, QStringLiteral("Padaria"));
     CriaContribuinte(87654320, QStringLiteral("Mercado"));
-    CriaDeclaracao(1, 12345674);
+    BuildDeclaration(1, 12345674);
     Contribuintes()->Close();
     Contribuintes()->Open();
     ASSERT_TRUE(Contribuintes()->Locate(QStringLiteral("NU_INSCRICAO"), 12345674));

@@ -347,9 +347,9 @@ TEST_F(MirrorDataSectionsTest, ThePeriodKeyIsTheYearFollowedByTheMonthInTwoDigit
         Seleciona(sq);
         auto dialogo = Dialogo();
         TrptEspelhoZebOutICMS secao(dialogo.get());
-        EXPECT_EQ(secao.PeriodoReferencia(), 0);
+        EXPECT_EQ(secao.ReferencePeriodKey(), 0);
         EXPECT_TRUE(dialogo->AbreQueryDeclaracao(secao.ibqDeclaracao));
-        EXPECT_EQ(secao.PeriodoReferencia(), chave);
+        EXPECT_EQ(secao.ReferencePeriodKey(), chave);
         // The occurrence query takes it when it opens.
         EXPECT_FALSE(dialogo->AbreQueryDeclaracao(secao.ibqOutICMS));
         EXPECT_EQ(secao.ibqOutICMS->ParamByName(QStringLiteral("dt_periodo"))->AsInteger(), chave);

@@ -56,7 +56,7 @@ void DataModules::CriaContribuinte(int inscricao) {
                 .arg(inscricao));
 }
 
-void DataModules::CriaDeclaracao(int sq, int ano, int mes, int inscricao) {
+void DataModules::BuildDeclaration(int sq, int ano, int mes, int inscricao) {
     Executa(
         QStringLiteral("INSERT INTO DECLARACAO_ECONOMICO_FISCAL (SQ_DECLARACAO, NU_INSCRICAO, AN_REFERENCIA, "
                        "ME_REFERENCIA, IN_RETIFICADORA, IN_PERIODICIDADE, IN_BAIXA_CONTRIBUINTE, "

@@ -29,7 +29,7 @@ protected:
     // A taxpayer with a valid registration and CNPJ.
     void CriaContribuinte(int inscricao = 12345674);
     // A declaration of the taxpayer for the month, with every flag "N".
-    void CriaDeclaracao(int sq, int ano = 2011, int mes = 1, int inscricao = 12345674);
+    void BuildDeclaration(int sq, int ano = 2011, int mes = 1, int inscricao = 12345674);
     // Opens cdsDeclaracao on the declaration.
     void PosicionaDeclaracao(int sq);
     // The stored text of a rule message.

@@ -33,8 +33,8 @@ EditorFixture::~EditorFixture() {
     Application->ProcessMessages();
 }
 
-void EditorFixture::AbreEditor(int ano, int mes, const QString& flags) {
-    CriaDeclaracao(1, ano, mes);
+void EditorFixture::OpenEditor(int ano, int mes, const QString& flags) {
+    BuildDeclaration(1, ano, mes);
     if (!flags.isEmpty())
         Executa(
             QStringLiteral("UPDATE DECLARACAO_ECONOMICO_FISCAL SET %1 WHERE SQ_DECLARACAO = 1").arg(flags));

@@ -14,7 +14,7 @@ protected:
     ~EditorFixture() override;
 
     // Creates declaration 1 of the period and opens it in the editor.
-    void AbreEditor(int ano, int mes, const QString& flags = QString());
+    void OpenEditor(int ano, int mes, const QString& flags = QString());
     // Runs an action of the editor and lets its tree report the change.
     void Aciona(TAction* action);
     // Selects node `no` as a click would, and lets the tree report it.

@@ -4,4 +4,4 @@
 
 #include <QImage>
 
-QImage LogoOrgao();
+QImage AuthorityLogo();

@@ -1,4 +1,4 @@
-#include "components/report/LogoOrgao.h"
+#include "components/report/AuthorityLogo.h"
 
 #include "core/util/SystemIdentity.h"
 
@@ -11,11 +11,11 @@
 namespace {
 constexpr int kWidth = 86;
 constexpr int kHeight = 95;
-const QColor kAzul(4, 54, 143);
-const QColor kOuro(214, 170, 40);
+const QColor kBlue(4, 54, 143);
+const QColor kGold(214, 170, 40);
 } // namespace
 
-QImage LogoOrgao() {
+QImage AuthorityLogo() {
     QImage logo(kWidth, kHeight, QImage::Format_RGB32);
     logo.fill(Qt::white);
     QPainter painter(&logo);
@@ -28,17 +28,18 @@ QImage LogoOrgao() {
     shield.cubicTo(80, 70, 60, 84, 43, 91);
     shield.cubicTo(26, 84, 6, 70, 6, 48);
     shield.closeSubpath();
-    painter.fillPath(shield, kAzul);
-    painter.setPen(QPen(kOuro, 3));
+    painter.fillPath(shield, kBlue);
+    painter.setPen(QPen(kGold, 3));
     painter.drawPath(shield);
     // A band across with the acronym, and a star above it.
-    painter.fillRect(QRectF(8, 38, 70, 18), kOuro);
+    painter.fillRect(QRectF(8, 38, 70, 18), kGold);
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
     font.setBold(true);
     painter.setFont(font);
-    painter.setPen(kAzul);
-    painter.drawText(QRectF(8, 38, 70, 18), Qt::AlignCenter, SiglaOrgao.section(QLatin1Char('-'), 0, 0));
+    painter.setPen(kBlue);
+    painter.drawText(QRectF(8, 38, 70, 18), Qt::AlignCenter,
+                     AuthorityAcronym.section(QLatin1Char('-'), 0, 0));
     QPainterPath star;
     for (int i = 0; i < 10; ++i) {
         const double radius = (i % 2 == 0) ? 12 : 5;
