@@ -55,7 +55,7 @@ void Measure(TfrmDlgEspelhoZeb& dialog, const char* kind, const QString& pdf) {
     for (int run = 0; run < kRuns; ++run) {
         QElapsedTimer timer;
         timer.start();
-        dialog.CriaRelatorios();
+        dialog.CreateReports();
         opening.push_back(timer.nsecsElapsed() / 1e6);
         timer.restart();
         dialog.qrCompositeReports->Prepare();
@@ -64,7 +64,7 @@ void Measure(TfrmDlgEspelhoZeb& dialog, const char* kind, const QString& pdf) {
         timer.restart();
         dialog.qrCompositeReports->ReportPrinter().ExportToPdf(pdf);
         exporting.push_back(timer.nsecsElapsed() / 1e6 / pages);
-        dialog.LiberaRelatorios();
+        dialog.FreeReports();
     }
     std::printf("%s: %d pages, median of %d runs\n", kind, pages, kRuns);
     Row("  sections made, queries opened", Median(opening), "ms", 0);

@@ -10,7 +10,7 @@
 #include <optional>
 
 // Own operations.
-struct TTotaisOperacoesProprias {
+struct OwnOperationsTotals {
     Currency VlEntContabil, VlEntBaseCalculo, VlEntImposto, VlEntIsentas, VlEntOutras, VlEntBaseCalculoST,
         VlEntImpostoRetidoST;
     Currency VlEntInterContabil, VlEntInterBaseCalculo, VlEntInterIsentasOutras, VlEntInterImposto,
@@ -30,7 +30,7 @@ struct TTotaisOperacoesProprias {
 };
 
 // Export credit balance.
-struct TTotaisSaldoCredorExportacao {
+struct ExportCreditTotals {
     Currency VlN020014, VlN070032, VlCompEstab, VlCompProprio, VlTransferencias, VlSaldoRecebido,
         VlSaldoPExterior, VlSCEImpostoEnt, VlTotalSaidas, VlSCEImpostoSai;
     Currency VlSCEOutCreditos, VlSCEOutDebitos, VlSCEEstCreditos, VlSCEEstDebitos;
@@ -43,7 +43,7 @@ struct TTotaisSaldoCredorExportacao {
 };
 
 // Tax substitution.
-struct TTotaisSubstTributaria {
+struct TaxSubstitutionTotals {
     Currency VlSTEntBaseCalculo, VlSTEntImpostoRetido, VlSTSaiBaseCalculo, VlSTSaiImpostoRetido;
     Currency VlSTPrazoEspecial, VlSTOutroCredito, VlSTEstornoDebito, VlSTOutroDebito, VlSTEstornoCredito,
         VlSTDeducao;
@@ -51,23 +51,23 @@ struct TTotaisSubstTributaria {
 };
 
 // Other ICMS due.
-struct TTotaisOutrosICMS {
+struct OtherIcmsTotals {
     Currency VlO350008, VlO350011;
 };
 
 // Which blocks of the declaration hold data.
-struct TResumoOperacoes {
+struct OperationsMovement {
     bool ComMovOperProp = false, ComMovSubstTribut = false, ComMovOutrosICMS = false, ComOpInter = false,
          ComMovALCZFM = false, ComSaldoAcumulado = false, ComSaldoRecebido = false;
 };
 
 // The five blocks of one declaration.
 struct DeclarationFigures {
-    TTotaisOperacoesProprias OwnOperations;
-    TTotaisSaldoCredorExportacao ExportCredit;
-    TTotaisSubstTributaria TaxSubstitution;
-    TTotaisOutrosICMS OtherICMS;
-    TResumoOperacoes Movement;
+    OwnOperationsTotals OwnOperations;
+    ExportCreditTotals ExportCredit;
+    TaxSubstitutionTotals TaxSubstitution;
+    OtherIcmsTotals OtherICMS;
+    OperationsMovement Movement;
 };
 
 // All five blocks.
@@ -76,22 +76,21 @@ DeclarationFigures DeclarationFiguresOf(DeclarationKey key, Currency vlAnterior,
 
 // One block at a time, into `into`: cleared first, then filled query by
 // query, so that a query that fails leaves the sums made before it.
-void ComputeOwnOperations(DeclarationKey key, TTotaisOperacoesProprias& into);
+void ComputeOwnOperations(DeclarationKey key, OwnOperationsTotals& into);
 // Given the declaration's previous export balance, energy credit and provision
 // (VL_SCE_ANTERIOR, VL_SCE_CREDITO_ICMS_ENERGIA, VL_SCE_PROVISAO).
 void ComputeExportCredit(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia,
-                         Currency vlProvisao, TTotaisSaldoCredorExportacao& into);
-void ComputeTaxSubstitution(DeclarationKey key, TTotaisSubstTributaria& into);
-void ComputeOtherICMS(DeclarationKey key, TTotaisOutrosICMS& into);
+                         Currency vlProvisao, ExportCreditTotals& into);
+void ComputeTaxSubstitution(DeclarationKey key, TaxSubstitutionTotals& into);
+void ComputeOtherICMS(DeclarationKey key, OtherIcmsTotals& into);
 // Which blocks hold data; refills the export credit block too, on which the
 // accumulated balance depends.
 void ComputeMovement(DeclarationKey key, Currency vlAnterior, Currency vlCreditoEnergia, Currency vlProvisao,
-                     TResumoOperacoes& into, TTotaisSaldoCredorExportacao& saldoCredor);
+                     OperationsMovement& into, ExportCreditTotals& saldoCredor);
 
 // The export balance for the next period as the summaries show it: never
 // more than the own operations' credit to carry; none when it is negative.
-std::optional<Currency> NextPeriodExportBalance(const TTotaisSaldoCredorExportacao& totals,
-                                                Currency ownCreditToCarry);
+std::optional<Currency> NextPeriodExportBalance(const ExportCreditTotals& totals, Currency ownCreditToCarry);
 
 // 1 when the declaration has movement of the kind, else 0.
 int CreditBalanceMovement(DeclarationKey key);

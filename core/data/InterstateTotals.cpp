@@ -13,11 +13,11 @@ InterstateTotals InterstateTotals::Of(DeclarationKey sqDeclaracao) {
                          QStringLiteral("SUM(VL_OUTROS_PRODUTOS) VL_OUTROS_PRODUTOS"),
                          QStringLiteral("FROM ENTRADA_IE_DECLARADA "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    t.EntContabil = StoredSum("VL_CONTABIL");
-    t.EntBaseCalculo = StoredSum("VL_BASE_CALCULO");
-    t.EntOutras = StoredSum("VL_OUTRAS_OPERACOES");
-    t.EntPetroleoEnergia = StoredSum("VL_PETROLEO_ENERGIA");
-    t.EntOutrosProdutos = StoredSum("VL_OUTROS_PRODUTOS");
+    t.EntryBookValue = StoredSum("VL_CONTABIL");
+    t.EntryTaxBase = StoredSum("VL_BASE_CALCULO");
+    t.EntryOther = StoredSum("VL_OUTRAS_OPERACOES");
+    t.EntryOilAndEnergy = StoredSum("VL_PETROLEO_ENERGIA");
+    t.EntryOtherProducts = StoredSum("VL_OUTROS_PRODUTOS");
     RuleMessages::Query({QStringLiteral("SELECT SUM(VL_CONTABIL_NAO_CNTB) VL_CONTABIL_NAO_CNTB,"),
                          QStringLiteral("SUM(VL_CONTABIL_CNTB) VL_CONTABIL_CNTB,"),
                          QStringLiteral("SUM(VL_BASE_CALCULO_NAO_CNTB) VL_BASE_CALCULO_NAO_CNTB,"),
@@ -26,11 +26,11 @@ InterstateTotals InterstateTotals::Of(DeclarationKey sqDeclaracao) {
                          QStringLiteral("SUM(VL_IMPOSTO_COBRADO_ST) VL_IMPOSTO_COBRADO_ST"),
                          QStringLiteral("FROM SAIDA_IE_DECLARADA "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    t.SaiContabilCntb = StoredSum("VL_CONTABIL_CNTB");
-    t.SaiContabilNaoCntb = StoredSum("VL_CONTABIL_NAO_CNTB");
-    t.SaiBaseCalculoCntb = StoredSum("VL_BASE_CALCULO_CNTB");
-    t.SaiBaseCalculoNaoCntb = StoredSum("VL_BASE_CALCULO_NAO_CNTB");
-    t.SaiOutras = StoredSum("VL_OUTRAS_OPERACOES");
-    t.SaiImpostoCobradoST = StoredSum("VL_IMPOSTO_COBRADO_ST");
+    t.ExitBookValueTaxpayers = StoredSum("VL_CONTABIL_CNTB");
+    t.ExitBookValueNonTaxpayers = StoredSum("VL_CONTABIL_NAO_CNTB");
+    t.ExitTaxBaseTaxpayers = StoredSum("VL_BASE_CALCULO_CNTB");
+    t.ExitTaxBaseNonTaxpayers = StoredSum("VL_BASE_CALCULO_NAO_CNTB");
+    t.ExitOther = StoredSum("VL_OUTRAS_OPERACOES");
+    t.ExitTaxChargedST = StoredSum("VL_IMPOSTO_COBRADO_ST");
     return t;
 }

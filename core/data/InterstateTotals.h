@@ -10,10 +10,10 @@
 
 struct InterstateTotals {
     // ENTRADA_IE_DECLARADA.
-    Currency EntContabil, EntBaseCalculo, EntOutras, EntPetroleoEnergia, EntOutrosProdutos;
+    Currency EntryBookValue, EntryTaxBase, EntryOther, EntryOilAndEnergy, EntryOtherProducts;
     // SAIDA_IE_DECLARADA.
-    Currency SaiContabilCntb, SaiContabilNaoCntb, SaiBaseCalculoCntb, SaiBaseCalculoNaoCntb, SaiOutras,
-        SaiImpostoCobradoST;
+    Currency ExitBookValueTaxpayers, ExitBookValueNonTaxpayers, ExitTaxBaseTaxpayers, ExitTaxBaseNonTaxpayers,
+        ExitOther, ExitTaxChargedST;
 
     // For the declaration of key `sqDeclaracao`.
     static InterstateTotals Of(DeclarationKey sqDeclaracao);

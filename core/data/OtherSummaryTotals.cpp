@@ -9,13 +9,13 @@ OtherSummaryTotals OtherSummaryTotals::Of(DeclarationKey sqDeclaracao) {
     RuleMessages::Query({QStringLiteral("SELECT SUM(VL_LANCAMENTO) VL_LANCAMENTO"),
                          QStringLiteral("FROM OUTRO_ICMS_DEVIDO "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    totais.OutrosICMS = StoredSum("VL_LANCAMENTO");
+    totais.OtherIcms = StoredSum("VL_LANCAMENTO");
     RuleMessages::Query({QStringLiteral("SELECT SUM(VL_NOTA_FISCAL) VL_NOTA_FISCAL,"),
                          QStringLiteral("SUM(VL_ISENTAS) VL_ISENTAS,"), QStringLiteral("COUNT(*) NUMERO"),
                          QStringLiteral("FROM SAIDA_ALC_DECLARADA "),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + chave});
-    totais.NotasALC = StoredSum("VL_NOTA_FISCAL");
-    totais.IsentasALC = StoredSum("VL_ISENTAS");
-    totais.NumeroNotasALC = StoredCount("NUMERO");
+    totais.FreeTradeInvoices = StoredSum("VL_NOTA_FISCAL");
+    totais.FreeTradeExempt = StoredSum("VL_ISENTAS");
+    totais.FreeTradeInvoiceCount = StoredCount("NUMERO");
     return totais;
 }

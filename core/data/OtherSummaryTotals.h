@@ -10,10 +10,10 @@
 #include "platform/base/Currency.h"
 
 struct OtherSummaryTotals {
-    Currency OutrosICMS;
-    Currency NotasALC;
-    Currency IsentasALC;
-    int NumeroNotasALC = 0;
+    Currency OtherIcms;
+    Currency FreeTradeInvoices;
+    Currency FreeTradeExempt;
+    int FreeTradeInvoiceCount = 0;
 
     // For the declaration of key `sqDeclaracao`.
     static OtherSummaryTotals Of(DeclarationKey sqDeclaracao);

@@ -27,14 +27,14 @@ TDMDefAux* DMDefAux = nullptr;
 
 namespace {
 
-const QString PrefixoDado = QStringLiteral("Dado Complementar ");
+const QString DatumPrefix = QStringLiteral("Dado Complementar ");
 
-QString Mensagem(int codigo) {
+QString MessageText(int codigo) {
     return RuleMessages::Text(codigo);
 }
 
 // Integer value of a text, or nullopt when it is none (64-bit).
-std::optional<qint64> Inteiro(const QString& texto) {
+std::optional<qint64> IntegerOf(const QString& texto) {
     constexpr qint64 nenhum = std::numeric_limits<qint64>::min();
     const qint64 valor = StrToInt64Def(texto, nenhum);
     if (valor == nenhum)
@@ -44,16 +44,16 @@ std::optional<qint64> Inteiro(const QString& texto) {
 
 // The "Dado Complementar <n> - " prefix of the date and process messages:
 // the number up to 4, none from 5 to 9; nothing at all from 10 on.
-QString MensagemNumerada(const QString& numero, int codigo) {
-    const qint64 n = Inteiro(numero).value_or(0);
+QString NumberedMessage(const QString& numero, int codigo) {
+    const qint64 n = IntegerOf(numero).value_or(0);
     if (n >= 10)
-        return Mensagem(codigo);
+        return MessageText(codigo);
     if (n <= 4)
-        return PrefixoDado + numero + QStringLiteral(" - ") + Mensagem(codigo);
-    return PrefixoDado + QStringLiteral(" - ") + Mensagem(codigo);
+        return DatumPrefix + numero + QStringLiteral(" - ") + MessageText(codigo);
+    return DatumPrefix + QStringLiteral(" - ") + MessageText(codigo);
 }
 
-QString TextoCampo(TDataSet* dataSet, const QString& nome) {
+QString FieldText(TDataSet* dataSet, const QString& nome) {
     TField* field = dataSet->FindField(nome);
     return field ? field->AsString() : QString();
 }
@@ -62,7 +62,7 @@ QString TextoCampo(TDataSet* dataSet, const QString& nome) {
 
 TDMDefAux::TDMDefAux(TComponent* owner) : TComponent(owner) {
     SetName(QStringLiteral("DMDefAux"));
-    CriaRegistros();
+    BuildRegisters();
     TIBDatabase* database = DMDefGeral->ibDBDef;
     ibtDescricoes = MakeTransaction(this, QStringLiteral("ibtDescricoes"), database);
     ibqDescricoes = new TIBQuery(this);
@@ -87,7 +87,7 @@ TDMDefAux::~TDMDefAux() {
         DMDefAux = nullptr;
 }
 
-void TDMDefAux::CriaRegistros() {
+void TDMDefAux::BuildRegisters() {
     TIBDatabase* database = DMDefGeral->ibDBDef;
     ibtRepresentante = MakeTransaction(this, QStringLiteral("ibtRepresentante"), database);
     const TDataChain representante =
@@ -183,12 +183,12 @@ bool TDMDefAux::ValidaDadoComplementar(TDataSet* dataSet, const QString& campoTi
 bool TDMDefAux::ValidaComplementoPorFundamento(TDataSet* dataSet, TDataSet* fundamento,
                                                const QString& campoTipo, const QString& campoValor,
                                                const QString& numero) {
-    const QString rotulo = Inteiro(numero).value_or(0) <= 3 ? numero : QString();
-    const QString prefixo = PrefixoDado + rotulo + QStringLiteral(" - ");
-    const QString tipo = TextoCampo(fundamento, campoTipo);
-    const QString valor = TextoCampo(dataSet, campoValor).trimmed();
+    const QString rotulo = IntegerOf(numero).value_or(0) <= 3 ? numero : QString();
+    const QString prefixo = DatumPrefix + rotulo + QStringLiteral(" - ");
+    const QString tipo = FieldText(fundamento, campoTipo);
+    const QString valor = FieldText(dataSet, campoValor).trimmed();
     auto falha = [&](int codigo) {
-        MsgErro(prefixo + Mensagem(codigo));
+        MsgErro(prefixo + MessageText(codigo));
         return false;
     };
 
@@ -211,7 +211,7 @@ bool TDMDefAux::ValidaComplementoPorFundamento(TDataSet* dataSet, TDataSet* fund
         return !valor.isEmpty() && ValidaDV9(valor) ? true : falha(257);
     case 'I': {
         const bool valido =
-            Inteiro(valor).value_or(0) > 0 && (ValidaDVSufixo2(valor) || ValidaDVSufixo4(valor));
+            IntegerOf(valor).value_or(0) > 0 && (ValidaDVSufixo2(valor) || ValidaDVSufixo4(valor));
         return valido ? true : falha(294);
     }
     case 'T':
@@ -224,7 +224,7 @@ bool TDMDefAux::ValidaComplementoPorFundamento(TDataSet* dataSet, TDataSet* fund
     case 'O':
         if (!valor.isEmpty())
             return true;
-        MsgErro(PrefixoDado + rotulo + QStringLiteral(" inválido!"));
+        MsgErro(DatumPrefix + rotulo + QStringLiteral(" inválido!"));
         return false;
     default:
         return true;
@@ -234,28 +234,28 @@ bool TDMDefAux::ValidaComplementoPorFundamento(TDataSet* dataSet, TDataSet* fund
 bool TDMDefAux::ValidaDataComplemento(const QString& numero, const QString& valor) {
     QDate data;
     if (valor.size() != 10 || !TryStrToDate(valor, data) || data.year() < 1950) {
-        MsgErro(MensagemNumerada(numero, 252));
+        MsgErro(NumberedMessage(numero, 252));
         return false;
     }
     if (data > SystemClock::Today()) {
-        MsgErro(Mensagem(261));
+        MsgErro(MessageText(261));
         return false;
     }
     return true;
 }
 
 bool TDMDefAux::ValidaMesAnoComplemento(const QString& numero, const QString& valor) {
-    const QString prefixo = PrefixoDado + numero + QStringLiteral(" - ");
-    const std::optional<qint64> mes = Inteiro(valor.mid(0, 2));
-    const std::optional<qint64> ano = Inteiro(valor.mid(3, 4));
+    const QString prefixo = DatumPrefix + numero + QStringLiteral(" - ");
+    const std::optional<qint64> mes = IntegerOf(valor.mid(0, 2));
+    const std::optional<qint64> ano = IntegerOf(valor.mid(3, 4));
     const bool formatoValido = valor.size() == 7 && !valor.contains(QLatin1Char(' ')) && mes && ano &&
                                valor.at(2) == QLatin1Char('/') && *mes >= 1 && *mes <= 12;
     if (!formatoValido) {
-        MsgErro(prefixo + Mensagem(254));
+        MsgErro(prefixo + MessageText(254));
         return false;
     }
     if (*ano < 2000 || *ano > SystemClock::Today().year()) {
-        MsgErro(prefixo + Mensagem(263));
+        MsgErro(prefixo + MessageText(263));
         return false;
     }
     return true;
@@ -263,16 +263,16 @@ bool TDMDefAux::ValidaMesAnoComplemento(const QString& numero, const QString& va
 
 bool TDMDefAux::ValidaProcessoComplemento(const QString& numero, const QString& valor) {
     const QString mensagem =
-        Inteiro(numero).value_or(0) >= 10 ? Mensagem(262) : MensagemNumerada(numero, 256);
+        IntegerOf(numero).value_or(0) >= 10 ? MessageText(262) : NumberedMessage(numero, 256);
     auto falha = [&] {
         MsgErro(mensagem);
         return false;
     };
     if (valor.isEmpty() || valor.contains(QLatin1Char(' ')))
         return falha();
-    const std::optional<qint64> orgao = Inteiro(valor.mid(1, 2));
-    const std::optional<qint64> processo = Inteiro(valor.mid(4, 6));
-    const std::optional<qint64> ano = Inteiro(valor.mid(11, 4));
+    const std::optional<qint64> orgao = IntegerOf(valor.mid(1, 2));
+    const std::optional<qint64> processo = IntegerOf(valor.mid(4, 6));
+    const std::optional<qint64> ano = IntegerOf(valor.mid(11, 4));
     if (!orgao || !processo || !ano) {
         RuleMessages::Refuse(mensagem);
     }
@@ -280,7 +280,7 @@ bool TDMDefAux::ValidaProcessoComplemento(const QString& numero, const QString& 
         valor.at(10) != QLatin1Char('/') || *orgao == 0 || *processo == 0)
         return falha();
     if (*ano < 1988 || *ano > SystemClock::Today().year()) {
-        MsgErro(Mensagem(264));
+        MsgErro(MessageText(264));
         return false;
     }
     return true;
@@ -302,8 +302,8 @@ bool TDMDefAux::DataNoPeriodoReferencia(DeclarationKey sqDeclaracao, const QStri
                          QStringLiteral("FROM DECLARACAO_ECONOMICO_FISCAL"),
                          QStringLiteral("WHERE SQ_DECLARACAO = ") + sqDeclaracao.Sql()});
     TClientDataSet* resultado = DMDefGeral->cdsAuxiliar;
-    const std::optional<qint64> mes = Inteiro(data.mid(3, 2));
-    const std::optional<qint64> ano = Inteiro(data.mid(6, 4));
+    const std::optional<qint64> mes = IntegerOf(data.mid(3, 2));
+    const std::optional<qint64> ano = IntegerOf(data.mid(6, 4));
     if (!mes || !ano || resultado->IsEmpty())
         return false;
     return *mes == resultado->FieldByName(QStringLiteral("ME_REFERENCIA"))->AsInteger() &&
@@ -315,18 +315,18 @@ QString TDMDefAux::FormataMes(const QString& mes) {
 }
 
 QString TDMDefAux::DescricaoOcorrencia(TDataSet* dataSet, const QString& extra) {
-    const QString descricao = TextoCampo(dataSet, QStringLiteral("DS_OCORRENCIA"));
+    const QString descricao = FieldText(dataSet, QStringLiteral("DS_OCORRENCIA"));
     if (descricao.isEmpty())
         return {};
     QString texto = descricao + QStringLiteral(", ");
     for (int k = 1; k <= 5; ++k) {
-        const QString tipo = TextoCampo(dataSet, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(k));
+        const QString tipo = FieldText(dataSet, QStringLiteral("TP_DADO_COMPLEMENTAR_%1").arg(k));
         if (tipo.isEmpty())
             continue;
         ibqDescricoes->ParamByName(QStringLiteral("P_Dado_Complementar"))->SetAsString(tipo);
         ibqDescricoes->Open();
         texto += ibqDescricoes->FieldByName(QStringLiteral("RV_MEANING"))->AsString() + QLatin1Char(' ') +
-                 TextoCampo(dataSet, QStringLiteral("VL_COMPLEMENTO_%1").arg(k)) + QStringLiteral(", ");
+                 FieldText(dataSet, QStringLiteral("VL_COMPLEMENTO_%1").arg(k)) + QStringLiteral(", ");
         ibqDescricoes->Close();
     }
     texto = texto.trimmed();
@@ -339,31 +339,30 @@ QString TDMDefAux::DescricaoOcorrencia(TDataSet* dataSet, const QString& extra) 
 
 // ---- totals ------------------------------------------------------------------------
 
-TTotaisOperacoesProprias TDMDefAux::CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const {
-    TTotaisOperacoesProprias totais;
+OwnOperationsTotals TDMDefAux::CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const {
+    OwnOperationsTotals totais;
     ComputeOwnOperations(sqDeclaracao, totais);
     return totais;
 }
 
-TTotaisSaldoCredorExportacao TDMDefAux::CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao,
-                                                                     Currency vlAnterior,
-                                                                     Currency vlCreditoEnergia,
-                                                                     Currency vlProvisao) const {
-    TTotaisSaldoCredorExportacao totais;
+ExportCreditTotals TDMDefAux::CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                                           Currency vlCreditoEnergia,
+                                                           Currency vlProvisao) const {
+    ExportCreditTotals totais;
     ComputeExportCredit(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, totais);
     return totais;
 }
 
-TResumoOperacoes TDMDefAux::CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
-                                                   Currency vlCreditoEnergia, Currency vlProvisao) const {
-    TResumoOperacoes resumo;
-    TTotaisSaldoCredorExportacao saldoCredor;
+OperationsMovement TDMDefAux::CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                                     Currency vlCreditoEnergia, Currency vlProvisao) const {
+    OperationsMovement resumo;
+    ExportCreditTotals saldoCredor;
     ComputeMovement(sqDeclaracao, vlAnterior, vlCreditoEnergia, vlProvisao, resumo, saldoCredor);
     return resumo;
 }
 
-TTotaisSubstTributaria TDMDefAux::CalculaSubstTributaria(DeclarationKey sqDeclaracao) const {
-    TTotaisSubstTributaria totais;
+TaxSubstitutionTotals TDMDefAux::CalculaSubstTributaria(DeclarationKey sqDeclaracao) const {
+    TaxSubstitutionTotals totais;
     ComputeTaxSubstitution(sqDeclaracao, totais);
     return totais;
 }

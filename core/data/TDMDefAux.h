@@ -60,13 +60,12 @@ public:
 
     // One block of the totals of a declaration (all five at once:
     // DeclarationFiguresOf).
-    TTotaisOperacoesProprias CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const;
-    TTotaisSaldoCredorExportacao CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao,
-                                                              Currency vlAnterior, Currency vlCreditoEnergia,
-                                                              Currency vlProvisao) const;
-    TResumoOperacoes CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
-                                            Currency vlCreditoEnergia, Currency vlProvisao) const;
-    TTotaisSubstTributaria CalculaSubstTributaria(DeclarationKey sqDeclaracao) const;
+    OwnOperationsTotals CalculaOperacoesProprias(DeclarationKey sqDeclaracao) const;
+    ExportCreditTotals CalculaSaldoCredorExportacao(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                                    Currency vlCreditoEnergia, Currency vlProvisao) const;
+    OperationsMovement CalculaResumoOperacoes(DeclarationKey sqDeclaracao, Currency vlAnterior,
+                                              Currency vlCreditoEnergia, Currency vlProvisao) const;
+    TaxSubstitutionTotals CalculaSubstTributaria(DeclarationKey sqDeclaracao) const;
     // 1 when the declaration has such movement, else 0.
     int ContaMovSaldoCredor(DeclarationKey sqDeclaracao);
     int ContaMovOperProp(DeclarationKey sqDeclaracao);
@@ -93,7 +92,7 @@ public:
     TIBQuery* ibqAuxiliar;
 
 private:
-    void CriaRegistros();
+    void BuildRegisters();
 };
 
 extern TDMDefAux* DMDefAux;

@@ -49,10 +49,10 @@ public:
 
 protected:
     // The sheet, from the totals of its computation.
-    virtual PeriodSummary Figuras() = 0;
+    virtual PeriodSummary Sheet() = 0;
 
 private:
     void BuildTotals(bool baseAndTaxOnly);
     void BuildBalance();
-    void Mostra(const PeriodSummary& sheet);
+    void ShowSheet(const PeriodSummary& sheet);
 };

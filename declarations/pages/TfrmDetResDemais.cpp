@@ -14,11 +14,11 @@
 #include "platform/ui/TPanel.h"
 
 namespace {
-constexpr int Esquerda = 8;
-constexpr int Recuo = 24;
-constexpr int ValorEsquerda = 300;
-constexpr int LarguraValor = 120;
-constexpr int Passo = 24;
+constexpr int LeftCaptionX = 8;
+constexpr int Indent = 24;
+constexpr int LeftValueX = 300;
+constexpr int ValueWidth = 120;
+constexpr int Step = 24;
 } // namespace
 
 TfrmDetResDemais::TfrmDetResDemais(TComponent* owner) : TfrmDetalheDEF(owner) {
@@ -32,44 +32,45 @@ TfrmDetResDemais::TfrmDetResDemais(TComponent* owner) : TfrmDetalheDEF(owner) {
 }
 
 void TfrmDetResDemais::BuildFigures() {
-    auto linha = [this](const char* caption, const char* name, int top, int left = Esquerda + Recuo) {
+    auto linha = [this](const char* caption, const char* name, int top, int left = LeftCaptionX + Indent) {
         FigureCaption(this, this, QString::fromUtf8(caption), left, top);
-        return FigurePanel(this, this, QString::fromLatin1(name), ValorEsquerda, top, LarguraValor);
+        return FigurePanel(this, this, QString::fromLatin1(name), LeftValueX, top, ValueWidth);
     };
     int y = 12;
-    pnlICMS = linha("Total de Outros ICMS Devidos", "pnlICMS", y, Esquerda);
-    y += Passo + 14;
+    pnlICMS = linha("Total de Outros ICMS Devidos", "pnlICMS", y, LeftCaptionX);
+    y += Step + 14;
     FigureCaption(this, this,
                   QStringLiteral("Totais da Área de Livre Comércio (ALC) e Zona Franca de Manaus (ZFM)"),
-                  Esquerda, y, true);
-    y += Passo;
+                  LeftCaptionX, y, true);
+    y += Step;
     pnlVlNotaFiscal = linha("Valor Notas Fiscais", "pnlVlNotaFiscal", y);
-    y += Passo;
+    y += Step;
     pnlNum = linha("Nº de Notas Fiscais", "pnlNum", y);
     pnlNum->SetCaption(QStringLiteral("0"));
-    y += Passo;
+    y += Step;
     pnlVlIsentasALC = linha("Valor do ICMS abatido", "pnlVlIsentasALC", y);
-    y += Passo + 14;
-    FigureCaption(this, this, QStringLiteral("Totais do Saldo Credor de Exportação "), Esquerda, y, true);
-    y += Passo;
-    FigureCaption(this, this, QStringLiteral("Saldo credor anterior de exportação:  "), Esquerda + Recuo, y);
+    y += Step + 14;
+    FigureCaption(this, this, QStringLiteral("Totais do Saldo Credor de Exportação "), LeftCaptionX, y, true);
+    y += Step;
+    FigureCaption(this, this, QStringLiteral("Saldo credor anterior de exportação:  "), LeftCaptionX + Indent,
+                  y);
     dbeSCAnterior = Make<TDBEdit>(this, QStringLiteral("dbeSCAnterior"), this);
     dbeSCAnterior->SetDataSource(dsOutrosResumos);
     dbeSCAnterior->SetDataField(QStringLiteral("VL_SCE_ANTERIOR"));
     dbeSCAnterior->SetReadOnly(true);
     dbeSCAnterior->SetTabStop(false);
     dbeSCAnterior->SetColor(clBtnFace);
-    dbeSCAnterior->SetBounds(ValorEsquerda, y, LarguraValor, kFigureHeight + 2);
-    y += Passo;
+    dbeSCAnterior->SetBounds(LeftValueX, y, ValueWidth, kFigureHeight + 2);
+    y += Step;
     pnlCompProprio = linha("Compensações do Próprio", "pnlCompProprio", y);
-    y += Passo;
+    y += Step;
     pnlCompEstab = linha("Compensações entre Estabelecimentos", "pnlCompEstab", y);
-    y += Passo;
+    y += Step;
     pnlTransf = linha("Transferências", "pnlTransf", y);
-    y += Passo;
+    y += Step;
     pnlCrRecebidos = linha("Créditos Recebidos", "pnlCrRecebidos", y);
-    y += Passo + 14;
-    pnlSCProxPeriodo = linha("Saldo para próximo período:", "pnlSCProxPeriodo", y, Esquerda);
+    y += Step + 14;
+    pnlSCProxPeriodo = linha("Saldo para próximo período:", "pnlSCProxPeriodo", y, LeftCaptionX);
 }
 
 void TfrmDetResDemais::PreparaQuadro() {
@@ -84,13 +85,13 @@ void TfrmDetResDemais::PreparaQuadro() {
 void TfrmDetResDemais::Calcula() {
     using namespace SummaryFigures;
     const OtherSummaryTotals outros = OtherSummaryTotals::Of(Key());
-    pnlICMS->SetCaption(Figure(outros.OutrosICMS));
-    pnlVlNotaFiscal->SetCaption(Figure(outros.NotasALC));
-    pnlNum->SetCaption(QString::number(outros.NumeroNotasALC));
-    pnlVlIsentasALC->SetCaption(Figure(outros.IsentasALC));
+    pnlICMS->SetCaption(Figure(outros.OtherIcms));
+    pnlVlNotaFiscal->SetCaption(Figure(outros.FreeTradeInvoices));
+    pnlNum->SetCaption(QString::number(outros.FreeTradeInvoiceCount));
+    pnlVlIsentasALC->SetCaption(Figure(outros.FreeTradeExempt));
 
     const Currency creditoATransportar = OwnCreditToCarry();
-    const TTotaisSaldoCredorExportacao sce = DMDefAux->CalculaSaldoCredorExportacao(
+    const ExportCreditTotals sce = DMDefAux->CalculaSaldoCredorExportacao(
         Key(), Amount("VL_SCE_ANTERIOR"), Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
     pnlCompProprio->SetCaption(Figure(sce.VlCompProprio));
     pnlCompEstab->SetCaption(Figure(sce.VlCompEstab));

@@ -7,19 +7,19 @@
 #include "platform/ui/TPanel.h"
 
 namespace {
-constexpr int Esquerda = 8;
-constexpr int ValorEsquerda = 200;
-constexpr int Direita = 360;
-constexpr int ValorDireita = 570;
-constexpr int LarguraValor = 115;
-constexpr int Passo = 25;
+constexpr int LeftCaptionX = 8;
+constexpr int LeftValueX = 200;
+constexpr int RightCaptionX = 360;
+constexpr int RightValueX = 570;
+constexpr int ValueWidth = 115;
+constexpr int Step = 25;
 } // namespace
 
 TfrmDetResOpInter::TfrmDetResOpInter(TComponent* owner) : TfrmDetalheDEF(owner) {
     SetName(QStringLiteral("frmDetResOpInter"));
     SetCaption(QStringLiteral("Resumo de Operações Interestaduais"));
-    FigureCaption(this, this, QStringLiteral("Totais de Entrada"), Esquerda, 12, true);
-    FigureCaption(this, this, QStringLiteral("Totais de Saída"), Direita, 12, true);
+    FigureCaption(this, this, QStringLiteral("Totais de Entrada"), LeftCaptionX, 12, true);
+    FigureCaption(this, this, QStringLiteral("Totais de Saída"), RightCaptionX, 12, true);
     struct Linha {
         TPanel** panel;
         const char* name;
@@ -36,19 +36,17 @@ TfrmDetResOpInter::TfrmDetResOpInter(TComponent* owner) : TfrmDetalheDEF(owner) 
                             {&pnlBaseNaoContrib, "pnlBaseNaoContrib", "Base de Cálculo não Contrib."},
                             {&pnlOutOp, "pnlOutOp", "Outras Operações"},
                             {&pnlImpCobrado, "pnlImpCobrado", "Imposto Cobrado ST"}};
-    int y = 12 + Passo;
+    int y = 12 + Step;
     for (const Linha& linha : entradas) {
-        FigureCaption(this, this, QString::fromUtf8(linha.caption), Esquerda, y);
-        *linha.panel =
-            FigurePanel(this, this, QString::fromLatin1(linha.name), ValorEsquerda, y, LarguraValor);
-        y += Passo;
+        FigureCaption(this, this, QString::fromUtf8(linha.caption), LeftCaptionX, y);
+        *linha.panel = FigurePanel(this, this, QString::fromLatin1(linha.name), LeftValueX, y, ValueWidth);
+        y += Step;
     }
-    y = 12 + Passo;
+    y = 12 + Step;
     for (const Linha& linha : saidas) {
-        FigureCaption(this, this, QString::fromUtf8(linha.caption), Direita, y);
-        *linha.panel =
-            FigurePanel(this, this, QString::fromLatin1(linha.name), ValorDireita, y, LarguraValor);
-        y += Passo;
+        FigureCaption(this, this, QString::fromUtf8(linha.caption), RightCaptionX, y);
+        *linha.panel = FigurePanel(this, this, QString::fromLatin1(linha.name), RightValueX, y, ValueWidth);
+        y += Step;
     }
 }
 
@@ -60,15 +58,15 @@ void TfrmDetResOpInter::PreparaQuadro() {
     } catch (const EAbort&) {
         return; // the failing sum has said so; the sheet keeps what it showed
     }
-    pnlVlContabilEntradas->SetCaption(Figure(t.EntContabil));
-    pnlBaseCalculoEntradas->SetCaption(Figure(t.EntBaseCalculo));
-    pnlPetroleoEntradas->SetCaption(Figure(t.EntPetroleoEnergia));
-    pnlOutrosProdutos->SetCaption(Figure(t.EntOutrosProdutos));
-    pnlOutOpEntradas->SetCaption(Figure(t.EntOutras));
-    pnlContContrib->SetCaption(Figure(t.SaiContabilCntb));
-    pnlContNaoContrib->SetCaption(Figure(t.SaiContabilNaoCntb));
-    pnlBaseContrib->SetCaption(Figure(t.SaiBaseCalculoCntb));
-    pnlBaseNaoContrib->SetCaption(Figure(t.SaiBaseCalculoNaoCntb));
-    pnlOutOp->SetCaption(Figure(t.SaiOutras));
-    pnlImpCobrado->SetCaption(Figure(t.SaiImpostoCobradoST));
+    pnlVlContabilEntradas->SetCaption(Figure(t.EntryBookValue));
+    pnlBaseCalculoEntradas->SetCaption(Figure(t.EntryTaxBase));
+    pnlPetroleoEntradas->SetCaption(Figure(t.EntryOilAndEnergy));
+    pnlOutrosProdutos->SetCaption(Figure(t.EntryOtherProducts));
+    pnlOutOpEntradas->SetCaption(Figure(t.EntryOther));
+    pnlContContrib->SetCaption(Figure(t.ExitBookValueTaxpayers));
+    pnlContNaoContrib->SetCaption(Figure(t.ExitBookValueNonTaxpayers));
+    pnlBaseContrib->SetCaption(Figure(t.ExitTaxBaseTaxpayers));
+    pnlBaseNaoContrib->SetCaption(Figure(t.ExitTaxBaseNonTaxpayers));
+    pnlOutOp->SetCaption(Figure(t.ExitOther));
+    pnlImpCobrado->SetCaption(Figure(t.ExitTaxChargedST));
 }

@@ -6,7 +6,7 @@
 TfrmDetResOpProprias::TfrmDetResOpProprias(TComponent* owner)
     : BalanceSheetPage(owner, {QStringLiteral("frmDetResOpProprias"), QStringLiteral("Resumo")}) {}
 
-PeriodSummary TfrmDetResOpProprias::Figuras() {
+PeriodSummary TfrmDetResOpProprias::Sheet() {
     return OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(SummaryFigures::Key()),
                                 SummaryFigures::Amount("VL_SALDO_ANTERIOR"));
 }

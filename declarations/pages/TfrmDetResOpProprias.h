@@ -9,5 +9,5 @@ public:
     explicit TfrmDetResOpProprias(TComponent* owner);
 
 protected:
-    PeriodSummary Figuras() override;
+    PeriodSummary Sheet() override;
 };

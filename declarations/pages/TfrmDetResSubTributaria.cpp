@@ -7,7 +7,7 @@ TfrmDetResSubTributaria::TfrmDetResSubTributaria(TComponent* owner)
     : BalanceSheetPage(owner, {QStringLiteral("frmDetResSubTributaria"),
                                QStringLiteral("Substituição Tributária Interna"), true}) {}
 
-PeriodSummary TfrmDetResSubTributaria::Figuras() {
+PeriodSummary TfrmDetResSubTributaria::Sheet() {
     return TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(SummaryFigures::Key()),
                                   SummaryFigures::Amount("VL_SALDO_ANTERIOR_ST"));
 }

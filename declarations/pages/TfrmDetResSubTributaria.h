@@ -10,5 +10,5 @@ public:
     explicit TfrmDetResSubTributaria(TComponent* owner);
 
 protected:
-    PeriodSummary Figuras() override;
+    PeriodSummary Sheet() override;
 };

@@ -20,13 +20,13 @@
 
 namespace {
 // Tag of the panels the sheet computes.
-constexpr int PainelCalculado = 1;
-constexpr int Esquerda = 8;
-constexpr int ValorEsquerda = 250;
-constexpr int Direita = 390;
-constexpr int ValorDireita = 565;
-constexpr int LarguraValor = 120;
-constexpr int Passo = 24;
+constexpr int CalculatedPanel = 1;
+constexpr int LeftCaptionX = 8;
+constexpr int LeftValueX = 250;
+constexpr int RightCaptionX = 390;
+constexpr int RightValueX = 565;
+constexpr int ValueWidth = 120;
+constexpr int Step = 24;
 } // namespace
 
 TfrmDetResumoDemSaldoAcumulado::TfrmDetResumoDemSaldoAcumulado(TComponent* owner) : TfrmDetalheDEF(owner) {
@@ -75,55 +75,56 @@ void TfrmDetResumoDemSaldoAcumulado::BuildFigures() {
     pnlSaldos = MakePanel(this, this, QStringLiteral("pnlSaldos"), TAlign::alClient);
 
     auto valor = [this](const char* name, const char* caption, const char* field, int top) {
-        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), Esquerda, top);
+        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), LeftCaptionX, top);
         auto* edit = Make<TDBEdit>(this, QString::fromLatin1(name), pnlSaldos);
         edit->SetDataSource(dsSaldoCredor);
         edit->SetDataField(QString::fromLatin1(field));
-        edit->SetBounds(ValorEsquerda, top, LarguraValor, kEditHeight);
+        edit->SetBounds(LeftValueX, top, ValueWidth, kEditHeight);
         return edit;
     };
     int y = 10;
     dbeSaldoAnterior =
         valor("dbeSaldoAnterior", "Saldo credor anterior de exportação:  ", "VL_SCE_ANTERIOR", y);
     dbeCreditosICMS = valor("dbeCreditosICMS",
-                            "Créditos vinculados à exportação:   ", "VL_SCE_CREDITO_ICMS_ENERGIA", y + Passo);
-    dbeProvisao = valor("dbeProvisao", "Provisão:", "VL_SCE_PROVISAO", y + 2 * Passo);
+                            "Créditos vinculados à exportação:   ", "VL_SCE_CREDITO_ICMS_ENERGIA", y + Step);
+    dbeProvisao = valor("dbeProvisao", "Provisão:", "VL_SCE_PROVISAO", y + 2 * Step);
 
     auto painel = [this](const char* name, const char* caption, bool direita, int top) {
-        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), direita ? Direita : Esquerda, top);
+        FigureCaption(this, pnlSaldos, QString::fromUtf8(caption), direita ? RightCaptionX : LeftCaptionX,
+                      top);
         TPanel* panel = FigurePanel(this, pnlSaldos, QString::fromLatin1(name),
-                                    direita ? ValorDireita : ValorEsquerda, top, LarguraValor);
-        panel->SetTag(PainelCalculado);
+                                    direita ? RightValueX : LeftValueX, top, ValueWidth);
+        panel->SetTag(CalculatedPanel);
         return panel;
     };
-    y += 3 * Passo + 16;
-    FigureCaption(this, pnlSaldos, QStringLiteral("Apuração do período"), Esquerda, y, true);
-    FigureCaption(this, pnlSaldos, QStringLiteral("Utilizações do saldo"), Direita, y, true);
-    y += Passo;
+    y += 3 * Step + 16;
+    FigureCaption(this, pnlSaldos, QStringLiteral("Apuração do período"), LeftCaptionX, y, true);
+    FigureCaption(this, pnlSaldos, QStringLiteral("Utilizações do saldo"), RightCaptionX, y, true);
+    y += Step;
     pnlSaidasExterior = painel("pnlSaidasExterior", "Saídas para o exterior:", false, y);
     pnlCompTransferencia = painel("pnlCompTransferencia", "Compens. entre estabelec.:", true, y);
-    y += Passo;
+    y += Step;
     pnlTotSaidas = painel("pnlTotSaidas", "Total das saídas:", false, y);
     pnlCompProprio = painel("pnlCompProprio", "Compens. do próprio:", true, y);
-    y += Passo;
+    y += Step;
     pnlProporcao = painel("pnlProporcao", "Proporção:", false, y);
     pnlProporcao->SetCaption(Proportion(Currency()));
     pnlTransferencias = painel("pnlTransferencias", "Transferências:", true, y);
-    y += Passo;
+    y += Step;
     pnlCreditosPeriodo = painel("pnlCreditosPeriodo", "Créditos do período ajustado:", false, y);
-    y += Passo;
+    y += Step;
     pnlDebitosPeriodos = painel("pnlDebitosPeriodos", "Débitos do período ajustado:", false, y);
     pnlSaldoProxPeriodo = painel("pnlSaldoProxPeriodo", "Saldo p/ próximo período:", true, y);
-    y += Passo;
+    y += Step;
     pnlSaldoAjustadoPeriodo = painel("pnlSaldoAjustadoPeriodo", "Saldo ajustado do período:", false, y);
-    y += Passo;
+    y += Step;
     pnldoCredorAcumulado = painel("pnldoCredorAcumulado", "Saldo do período:", false, y);
 }
 
 void TfrmDetResumoDemSaldoAcumulado::ZeraPaineis() {
     for (int i = 0; i < ComponentCount(); ++i) {
         auto* panel = dynamic_cast<TPanel*>(Components(i));
-        if (panel && panel->Tag() == PainelCalculado)
+        if (panel && panel->Tag() == CalculatedPanel)
             panel->SetCaption(Figure(Currency()));
     }
 }
@@ -141,7 +142,7 @@ void TfrmDetResumoDemSaldoAcumulado::PreparaQuadro() {
 void TfrmDetResumoDemSaldoAcumulado::Calcula() {
     using namespace SummaryFigures;
     const Currency creditoATransportar = OwnCreditToCarry();
-    const TTotaisSaldoCredorExportacao sce = DMDefAux->CalculaSaldoCredorExportacao(
+    const ExportCreditTotals sce = DMDefAux->CalculaSaldoCredorExportacao(
         Key(), Amount("VL_SCE_ANTERIOR"), Amount("VL_SCE_CREDITO_ICMS_ENERGIA"), Amount("VL_SCE_PROVISAO"));
     pnlSaidasExterior->SetCaption(Figure(sce.VlSaldoPExterior));
     pnlTotSaidas->SetCaption(Figure(sce.VlTotalSaidas));

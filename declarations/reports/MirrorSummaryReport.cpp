@@ -31,26 +31,26 @@ MirrorSummaryReport::MirrorSummaryReport(TComponent* owner, const QString& name,
 
 void MirrorSummaryReport::ibqDeclaracaoAfterOpen(TDataSet* dataSet) {
     if (!dataSet->IsEmpty())
-        CalculaValores();
+        ComputeValues();
 }
 
-QString MirrorSummaryReport::Valor(Currency value) {
+QString MirrorSummaryReport::MoneyText(Currency value) {
     return FormatFloat(MoneyFormat, value);
 }
 
-DeclarationKey MirrorSummaryReport::Chave() const {
+DeclarationKey MirrorSummaryReport::Key() const {
     return DeclarationKey::Of(*ibqDeclaracao->FieldByName(QStringLiteral("SQ_DECLARACAO")));
 }
 
-Currency MirrorSummaryReport::CampoDeclaracao(const char* campo) const {
+Currency MirrorSummaryReport::DeclarationField(const char* campo) const {
     return ibqDeclaracao->FieldByName(QString::fromLatin1(campo))->AsCurrency();
 }
 
-void MirrorSummaryReport::Mostra(TReportLabel* label, Currency value) {
+void MirrorSummaryReport::Show(TReportLabel* label, Currency value) {
     if (label)
-        label->SetCaption(Valor(value));
+        label->SetCaption(MoneyText(value));
 }
 
-SummaryColumn MirrorSummaryReport::Coluna(double left, double top, double captionWidth, double valueWidth) {
+SummaryColumn MirrorSummaryReport::Column(double left, double top, double captionWidth, double valueWidth) {
     return SummaryColumn(this, qrbValores, left, top, captionWidth, valueWidth);
 }

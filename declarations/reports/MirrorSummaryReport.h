@@ -27,18 +27,18 @@ public:
     TReportChildBand* qrbValores;
 
     // "#,##0.00".
-    static QString Valor(Currency value);
+    static QString MoneyText(Currency value);
 
 protected:
     // Computes the figures of the declaration row and writes them.
-    virtual void CalculaValores() = 0;
+    virtual void ComputeValues() = 0;
 
     // The key of the declaration row.
-    DeclarationKey Chave() const;
+    DeclarationKey Key() const;
     // A money column of the declaration row, as stored.
-    Currency CampoDeclaracao(const char* campo) const;
+    Currency DeclarationField(const char* campo) const;
     // The value into the label, when the sheet has it.
-    static void Mostra(TReportLabel* label, Currency value);
+    static void Show(TReportLabel* label, Currency value);
     // A sheet column on the values band.
-    SummaryColumn Coluna(double left, double top, double captionWidth, double valueWidth);
+    SummaryColumn Column(double left, double top, double captionWidth, double valueWidth);
 };

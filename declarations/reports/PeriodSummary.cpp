@@ -12,7 +12,7 @@ PeriodSummary& WithFinalTax(PeriodSummary& s) {
 
 } // namespace
 
-PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& t, Currency openingBalance) {
+PeriodSummary OwnOperationsSummary(const OwnOperationsTotals& t, Currency openingBalance) {
     PeriodSummary s;
     s.Entries = {t.VlEntContabil, t.VlEntBaseCalculo, t.VlEntImposto, t.VlEntIsentas, t.VlEntOutras};
     s.Exits = {t.VlSaiContabil, t.VlSaiBaseCalculo, t.VlSaiImposto, t.VlSaiIsentas, t.VlSaiOutras};
@@ -29,7 +29,7 @@ PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& t, Currency o
     return WithFinalTax(s);
 }
 
-PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& t, Currency openingBalance) {
+PeriodSummary TaxSubstitutionSummary(const TaxSubstitutionTotals& t, Currency openingBalance) {
     PeriodSummary s;
     s.Entries = {Currency(), t.VlSTEntBaseCalculo, t.VlSTEntImpostoRetido, Currency(), Currency()};
     s.Exits = {Currency(), t.VlSTSaiBaseCalculo, t.VlSTSaiImpostoRetido, Currency(), Currency()};

@@ -31,6 +31,6 @@ struct PeriodSummary {
 };
 
 // From the totals of the declaration's block and its stored opening balance.
-PeriodSummary OwnOperationsSummary(const TTotaisOperacoesProprias& totals, Currency openingBalance);
+PeriodSummary OwnOperationsSummary(const OwnOperationsTotals& totals, Currency openingBalance);
 // Tax substitution has base and tax columns only; the others stay 0.
-PeriodSummary TaxSubstitutionSummary(const TTotaisSubstTributaria& totals, Currency openingBalance);
+PeriodSummary TaxSubstitutionSummary(const TaxSubstitutionTotals& totals, Currency openingBalance);

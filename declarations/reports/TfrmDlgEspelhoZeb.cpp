@@ -38,10 +38,10 @@
 
 namespace {
 
-const QString kTitulo = QStringLiteral("Espelho da Zeb");
-const QString kNenhumaOpcao = QStringLiteral("Nenhuma opção foi selecionada!");
-const QString kErroCriacao = QStringLiteral("Erro na criação do relatório!");
-const QString kChave = QStringLiteral("SQ_DECLARACAO");
+const QString kTitle = QStringLiteral("Espelho da Zeb");
+const QString kNoOptionText = QStringLiteral("Nenhuma opção foi selecionada!");
+const QString kCreationError = QStringLiteral("Erro na criação do relatório!");
+const QString kKey = QStringLiteral("SQ_DECLARACAO");
 
 // Layout of the dialog (pixels).
 constexpr int kClientWidth = 487;
@@ -58,7 +58,7 @@ constexpr int kAllRow = 240;
 constexpr int kButtonWidth = 80;
 constexpr int kButtonHeight = 25;
 
-template <class T> MirrorSectionReport* Cria(TComponent* owner) {
+template <class T> MirrorSectionReport* MakeReport(TComponent* owner) {
     return new T(owner);
 }
 
@@ -88,7 +88,7 @@ TfrmDlgEspelhoZeb::TfrmDlgEspelhoZeb(TComponent* owner) : TfrmModDialogo(owner) 
 }
 
 TfrmDlgEspelhoZeb::~TfrmDlgEspelhoZeb() {
-    LiberaRelatorios();
+    FreeReports();
 }
 
 void TfrmDlgEspelhoZeb::BuildBoxes() {
@@ -96,29 +96,29 @@ void TfrmDlgEspelhoZeb::BuildBoxes() {
         auto* box = Make<TCheckBox>(this, QString::fromLatin1(nome), this);
         box->SetCaption(QString::fromUtf8(rotulo));
         box->SetTag(tag);
-        const bool dados = tag == kTagDados || tag == kTagTodosDados;
+        const bool dados = tag == kDataTag || tag == kAllDataTag;
         const int top = linha < 0 ? kAllRow : kFirstRow + linha * kRowHeight;
         box->SetBounds(dados ? kDataColumn : kSummaryColumn, top, dados ? kDataWidth : kSummaryWidth, 19);
         box->SetChecked(true);
         box->SetEnabled(dados);
-        m_todasCaixas.push_back(box);
+        m_allBoxes.push_back(box);
         return box;
     };
-    cbOpProprias = caixa("cbOpProprias", "Operações Próprias", kTagDados, 0);
-    cbSubTrib = caixa("cbSubTrib", "Substituição Tributária Interna", kTagDados, 1);
-    cbOutICMS = caixa("cbOutICMS", "Outros ICMS Devidos", kTagDados, 2);
-    cbOpInter = caixa("cbOpInter", "Operações Interestaduais", kTagDados, 3);
-    cbZFM = caixa("cbZFM", "Zona Franca de Manaus e ALC", kTagDados, 4);
-    cbSCEAcumulado = caixa("cbSCEAcumulado", "Saldo Credor de Exportação - Saldo Acumulado", kTagDados, 5);
-    cbSCERecebido = caixa("cbSCERecebido", "Saldo Credor de Exportação - Saldo Recebido", kTagDados, 6);
-    cbTodos = caixa("cbTodos", "Todos", kTagTodosDados, -1);
-    cbOpICMS_R = caixa("cbOpICMS_R", "Operações de ICMS", kTagResumo, 0);
-    cbOpPropriasR = caixa("cbOpPropriasR", "Operações Próprias", kTagResumo, 1);
-    cbSubTribR = caixa("cbSubTribR", "Substituição Tributária Interna", kTagResumo, 2);
-    cbOpInterR = caixa("cbOpInterR", "Operações Interestaduais", kTagResumo, 3);
-    cbSCEResumo = caixa("cbSCEResumo", "Saldo Credor de Exportação", kTagResumo, 4);
-    cbDemais = caixa("cbDemais", "Demais", kTagResumo, 5);
-    cbTodosR = caixa("cbTodosR", "Todos", kTagTodosResumo, -1);
+    cbOpProprias = caixa("cbOpProprias", "Operações Próprias", kDataTag, 0);
+    cbSubTrib = caixa("cbSubTrib", "Substituição Tributária Interna", kDataTag, 1);
+    cbOutICMS = caixa("cbOutICMS", "Outros ICMS Devidos", kDataTag, 2);
+    cbOpInter = caixa("cbOpInter", "Operações Interestaduais", kDataTag, 3);
+    cbZFM = caixa("cbZFM", "Zona Franca de Manaus e ALC", kDataTag, 4);
+    cbSCEAcumulado = caixa("cbSCEAcumulado", "Saldo Credor de Exportação - Saldo Acumulado", kDataTag, 5);
+    cbSCERecebido = caixa("cbSCERecebido", "Saldo Credor de Exportação - Saldo Recebido", kDataTag, 6);
+    cbTodos = caixa("cbTodos", "Todos", kAllDataTag, -1);
+    cbOpICMS_R = caixa("cbOpICMS_R", "Operações de ICMS", kSummaryTag, 0);
+    cbOpPropriasR = caixa("cbOpPropriasR", "Operações Próprias", kSummaryTag, 1);
+    cbSubTribR = caixa("cbSubTribR", "Substituição Tributária Interna", kSummaryTag, 2);
+    cbOpInterR = caixa("cbOpInterR", "Operações Interestaduais", kSummaryTag, 3);
+    cbSCEResumo = caixa("cbSCEResumo", "Saldo Credor de Exportação", kSummaryTag, 4);
+    cbDemais = caixa("cbDemais", "Demais", kSummaryTag, 5);
+    cbTodosR = caixa("cbTodosR", "Todos", kAllSummariesTag, -1);
 }
 
 void TfrmDlgEspelhoZeb::FitColumns() {
@@ -127,13 +127,13 @@ void TfrmDlgEspelhoZeb::FitColumns() {
     // past the dialog's edge.
     int larguraDados = kDataWidth;
     int larguraResumos = kSummaryWidth;
-    for (TCheckBox* box : m_todasCaixas) {
+    for (TCheckBox* box : m_allBoxes) {
         const int precisa = box->Widget()->sizeHint().width();
         int& largura = box->Left() == kDataColumn ? larguraDados : larguraResumos;
         largura = std::max(largura, precisa);
     }
     const int colunaResumos = std::max(kSummaryColumn, kDataColumn + larguraDados + kMargin);
-    for (TCheckBox* box : m_todasCaixas) {
+    for (TCheckBox* box : m_allBoxes) {
         const bool dados = box->Left() == kDataColumn;
         box->SetBounds(dados ? kDataColumn : colunaResumos, box->Top(), dados ? larguraDados : larguraResumos,
                        box->Height());
@@ -143,26 +143,26 @@ void TfrmDlgEspelhoZeb::FitColumns() {
 }
 
 void TfrmDlgEspelhoZeb::ConnectBoxes() {
-    m_caixas = {cbOpProprias,   cbSubTrib,     cbOutICMS,  cbOpInter,     cbZFM,
-                cbSCEAcumulado, cbSCERecebido, cbOpICMS_R, cbOpPropriasR, cbSubTribR,
-                cbOpInterR,     cbSCEResumo,   cbDemais};
-    m_fabricas = {Cria<TrptEspelhoZebOpProprias>,
-                  Cria<TrptEspelhoZebSubTributaria>,
-                  Cria<TrptEspelhoZebOutICMS>,
-                  Cria<TrptEspelhoZebOpInter>,
-                  Cria<TrptEspelhoZebZFM>,
-                  Cria<TrptEspelhoZebSaldoCredorAcumulado>,
-                  Cria<TrptEspelhoZebSaldoCredorRecebido>,
-                  Cria<TrptEspelhoZebResOperacoes>,
-                  Cria<TrptEspelhoZebResOpProprias>,
-                  Cria<TrptEspelhoZebResSubTributaria>,
-                  Cria<TrptEspelhoZebResOpInter>,
-                  Cria<TrptEspelhoZebResSCExportacao>,
-                  Cria<TrptEspelhoZebResDemais>};
-    for (TCheckBox* box : m_todasCaixas) {
-        if (box->Tag() == kTagDados)
+    m_boxes = {cbOpProprias,   cbSubTrib,     cbOutICMS,  cbOpInter,     cbZFM,
+               cbSCEAcumulado, cbSCERecebido, cbOpICMS_R, cbOpPropriasR, cbSubTribR,
+               cbOpInterR,     cbSCEResumo,   cbDemais};
+    m_makers = {MakeReport<TrptEspelhoZebOpProprias>,
+                MakeReport<TrptEspelhoZebSubTributaria>,
+                MakeReport<TrptEspelhoZebOutICMS>,
+                MakeReport<TrptEspelhoZebOpInter>,
+                MakeReport<TrptEspelhoZebZFM>,
+                MakeReport<TrptEspelhoZebSaldoCredorAcumulado>,
+                MakeReport<TrptEspelhoZebSaldoCredorRecebido>,
+                MakeReport<TrptEspelhoZebResOperacoes>,
+                MakeReport<TrptEspelhoZebResOpProprias>,
+                MakeReport<TrptEspelhoZebResSubTributaria>,
+                MakeReport<TrptEspelhoZebResOpInter>,
+                MakeReport<TrptEspelhoZebResSCExportacao>,
+                MakeReport<TrptEspelhoZebResDemais>};
+    for (TCheckBox* box : m_allBoxes) {
+        if (box->Tag() == kDataTag)
             box->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbOpPropriasClick);
-        else if (box->Tag() == kTagResumo)
+        else if (box->Tag() == kSummaryTag)
             box->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbOpPropriasRClick);
     }
     cbTodos->OnClick = TNotifyEvent(this, &TfrmDlgEspelhoZeb::cbTodosClick);
@@ -188,7 +188,7 @@ void TfrmDlgEspelhoZeb::BuildReports() {
     dsEspelhoZeb->SetDataSet(DMDef->cdsSelDeclaracao);
 
     qrCompositeReports = Make<TCompositeReport>(this, QStringLiteral("qrCompositeReports"));
-    qrCompositeReports->SetReportTitle(kTitulo);
+    qrCompositeReports->SetReportTitle(kTitle);
     qrCompositeReports->SetFirstPageHeader(true);
     qrCompositeReports->SetLastPageFooter(true);
     qrCompositeReports->OnAddReports = TNotifyEvent(this, &TfrmDlgEspelhoZeb::qrCompositeReportsAddReports);
@@ -200,8 +200,8 @@ void TfrmDlgEspelhoZeb::FormCreate(TObject*) {
     auto valor = [lista](const char* campo) {
         return lista->FieldByName(QString::fromLatin1(campo))->AsCurrency();
     };
-    const TTotaisSaldoCredorExportacao saldoCredor = DMDefAux->CalculaSaldoCredorExportacao(
-        DeclarationKey::Of(*lista->FieldByName(kChave)), valor("VL_SCE_ANTERIOR"),
+    const ExportCreditTotals saldoCredor = DMDefAux->CalculaSaldoCredorExportacao(
+        DeclarationKey::Of(*lista->FieldByName(kKey)), valor("VL_SCE_ANTERIOR"),
         valor("VL_SCE_CREDITO_ICMS_ENERGIA"), valor("VL_SCE_PROVISAO"));
     if (saldoCredor.QtdSaldoCredor != 1 && saldoCredor.VlSCEDeclarado == Currency()) {
         // No export credit balance: the summary is withdrawn for good.
@@ -216,74 +216,74 @@ void TfrmDlgEspelhoZeb::FormClose(TObject*, TCloseAction& action) {
     action = TCloseAction::caFree;
 }
 
-std::vector<TCheckBox*> TfrmDlgEspelhoZeb::CaixasComTag(int tag) const {
+std::vector<TCheckBox*> TfrmDlgEspelhoZeb::BoxesWithTag(int tag) const {
     std::vector<TCheckBox*> caixas;
-    std::copy_if(m_todasCaixas.begin(), m_todasCaixas.end(), std::back_inserter(caixas),
+    std::copy_if(m_allBoxes.begin(), m_allBoxes.end(), std::back_inserter(caixas),
                  [tag](const TCheckBox* box) { return box->Tag() == tag; });
     return caixas;
 }
 
-bool TfrmDlgEspelhoZeb::Escolhida(const TCheckBox* caixa) {
+bool TfrmDlgEspelhoZeb::Chosen(const TCheckBox* caixa) {
     return caixa->Checked() && caixa->Enabled();
 }
 
 void TfrmDlgEspelhoZeb::rgTipoClick(TObject*) {
     const bool dados = rgTipo->ItemIndex() == 0;
-    for (TCheckBox* box : m_todasCaixas) {
+    for (TCheckBox* box : m_allBoxes) {
         const int tag = box->Tag();
-        const bool deDados = tag == kTagDados || tag == kTagTodosDados;
-        const bool deResumo = tag == kTagResumo || tag == kTagTodosResumo;
+        const bool deDados = tag == kDataTag || tag == kAllDataTag;
+        const bool deResumo = tag == kSummaryTag || tag == kAllSummariesTag;
         box->SetEnabled(dados ? deDados : deResumo);
     }
 }
 
-void TfrmDlgEspelhoZeb::AoMarcarSecao(TCheckBox* caixa, int tagSecao, TCheckBox* todos) {
+void TfrmDlgEspelhoZeb::SectionMarked(TCheckBox* caixa, int tagSecao, TCheckBox* todos) {
     if (!caixa->Checked()) {
         todos->SetChecked(false);
         return;
     }
-    const std::vector<TCheckBox*> secoes = CaixasComTag(tagSecao);
+    const std::vector<TCheckBox*> secoes = BoxesWithTag(tagSecao);
     todos->SetChecked(
         std::all_of(secoes.begin(), secoes.end(), [](const TCheckBox* box) { return box->Checked(); }));
 }
 
-void TfrmDlgEspelhoZeb::MarcaTodas(TCheckBox* todos, int tagSecao) {
+void TfrmDlgEspelhoZeb::MarkAll(TCheckBox* todos, int tagSecao) {
     if (!todos->Checked())
         return;
-    for (TCheckBox* box : CaixasComTag(tagSecao))
+    for (TCheckBox* box : BoxesWithTag(tagSecao))
         box->SetChecked(true);
 }
 
 void TfrmDlgEspelhoZeb::cbOpPropriasClick(TObject* sender) {
-    AoMarcarSecao(static_cast<TCheckBox*>(sender), kTagDados, cbTodos);
+    SectionMarked(static_cast<TCheckBox*>(sender), kDataTag, cbTodos);
 }
 
 void TfrmDlgEspelhoZeb::cbOpPropriasRClick(TObject* sender) {
-    AoMarcarSecao(static_cast<TCheckBox*>(sender), kTagResumo, cbTodosR);
+    SectionMarked(static_cast<TCheckBox*>(sender), kSummaryTag, cbTodosR);
 }
 
 void TfrmDlgEspelhoZeb::cbTodosClick(TObject*) {
-    MarcaTodas(cbTodos, kTagDados);
+    MarkAll(cbTodos, kDataTag);
 }
 
 void TfrmDlgEspelhoZeb::cbTodosRClick(TObject*) {
-    MarcaTodas(cbTodosR, kTagResumo);
+    MarkAll(cbTodosR, kSummaryTag);
 }
 
 bool TfrmDlgEspelhoZeb::AbreQueryDeclaracao(TIBQuery* query) {
     query->Close();
     query->ParamByName(QStringLiteral("sq_declaracao"))
-        ->SetAsFloat(dsEspelhoZeb->DataSet()->FieldByName(kChave)->AsFloat());
+        ->SetAsFloat(dsEspelhoZeb->DataSet()->FieldByName(kKey)->AsFloat());
     query->Open();
     return !query->IsEmpty();
 }
 
-void TfrmDlgEspelhoZeb::CriaRelatorios() {
-    LiberaRelatorios();
+void TfrmDlgEspelhoZeb::CreateReports() {
+    FreeReports();
     try {
         // The descriptions of the occurrences are read row by row, each time a
         // row is read: one transaction serves them all for the whole print.
-        m_transacaoDescricoes = std::make_unique<TransactionScope>(*DMDefAux->ibtDescricoes);
+        m_descriptionsTransaction = std::make_unique<TransactionScope>(*DMDefAux->ibtDescricoes);
         // The sections' lookups read these reference sets whenever a row is
         // read; those opened here stay open until the sections go.
         for (TDataSet* referencia :
@@ -291,43 +291,43 @@ void TfrmDlgEspelhoZeb::CriaRelatorios() {
                                               DMDefBasica->cdsUFs, DMDefBasica->cdsMunicipios})
             if (!referencia->Active()) {
                 referencia->Open();
-                m_referencias.push_back(referencia);
+                m_references.push_back(referencia);
             }
-        for (std::size_t i = 0; i < kSecoes; ++i) {
-            if (!Escolhida(m_caixas[i]))
+        for (std::size_t i = 0; i < kSections; ++i) {
+            if (!Chosen(m_boxes[i]))
                 continue;
-            m_relatorios[i] = m_fabricas[i](this);
-            for (TIBQuery* query : m_relatorios[i]->Queries())
+            m_reports[i] = m_makers[i](this);
+            for (TIBQuery* query : m_reports[i]->Queries())
                 AbreQueryDeclaracao(query);
         }
     } catch (const std::exception&) {
-        LiberaRelatorios();
-        RuleMessages::Refuse(kErroCriacao);
+        FreeReports();
+        RuleMessages::Refuse(kCreationError);
     }
 }
 
-void TfrmDlgEspelhoZeb::LiberaRelatorios() {
-    for (MirrorSectionReport*& relatorio : m_relatorios) {
+void TfrmDlgEspelhoZeb::FreeReports() {
+    for (MirrorSectionReport*& relatorio : m_reports) {
         delete relatorio;
         relatorio = nullptr;
     }
-    for (TDataSet* referencia : m_referencias)
+    for (TDataSet* referencia : m_references)
         referencia->Close();
-    m_referencias.clear();
-    m_transacaoDescricoes.reset();
+    m_references.clear();
+    m_descriptionsTransaction.reset();
 }
 
 void TfrmDlgEspelhoZeb::btnImprimirClick(TObject*) {
-    if (std::none_of(m_todasCaixas.begin(), m_todasCaixas.end(), Escolhida)) {
-        RuleMessages::Refuse(kNenhumaOpcao);
+    if (std::none_of(m_allBoxes.begin(), m_allBoxes.end(), Chosen)) {
+        RuleMessages::Refuse(kNoOptionText);
     }
     {
         TBusyCursor ampulheta;
-        CriaRelatorios();
+        CreateReports();
     }
     struct Libera {
         TfrmDlgEspelhoZeb* dialogo;
-        ~Libera() { dialogo->LiberaRelatorios(); }
+        ~Libera() { dialogo->FreeReports(); }
     } libera{this};
     qrCompositeReports->Preview();
 }
@@ -337,11 +337,11 @@ void TfrmDlgEspelhoZeb::btnCancelarClick(TObject*) {
 }
 
 void TfrmDlgEspelhoZeb::qrCompositeReportsAddReports(TObject*) {
-    for (std::size_t i = 0; i < kSecoes; ++i)
-        if (m_relatorios[i] && Escolhida(m_caixas[i]))
-            qrCompositeReports->Add(m_relatorios[i]);
+    for (std::size_t i = 0; i < kSections; ++i)
+        if (m_reports[i] && Chosen(m_boxes[i]))
+            qrCompositeReports->Add(m_reports[i]);
 }
 
 void TfrmDlgEspelhoZeb::qrCompositeReportsPreview(TObject*) {
-    TfrmPreview::PreviewReport(qrCompositeReports->ReportPrinter(), kTitulo, QString(), &m_paginasImpressas);
+    TfrmPreview::PreviewReport(qrCompositeReports->ReportPrinter(), kTitle, QString(), &m_printedPages);
 }

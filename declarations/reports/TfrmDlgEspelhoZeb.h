@@ -36,13 +36,13 @@ class TfrmDlgEspelhoZeb : public TfrmModDialogo {
     Q_OBJECT
 public:
     // The section reports, in the composite's order.
-    static constexpr std::size_t kSecoes = 13;
+    static constexpr std::size_t kSections = 13;
     // Tags of the check boxes: data section, data "Todos", summary section,
     // summary "Todos"; 0 marks a box withdrawn for good.
-    static constexpr int kTagDados = 1;
-    static constexpr int kTagTodosDados = 5;
-    static constexpr int kTagResumo = 6;
-    static constexpr int kTagTodosResumo = 10;
+    static constexpr int kDataTag = 1;
+    static constexpr int kAllDataTag = 5;
+    static constexpr int kSummaryTag = 6;
+    static constexpr int kAllSummariesTag = 10;
 
     explicit TfrmDlgEspelhoZeb(TComponent* owner);
     ~TfrmDlgEspelhoZeb() override;
@@ -63,11 +63,11 @@ public:
     bool AbreQueryDeclaracao(TIBQuery* query);
     // Creates the chosen sections and opens their queries; on any failure
     // frees what it made, shows "Erro na criação do relatório!" and aborts.
-    void CriaRelatorios();
+    void CreateReports();
     // Frees the sections of the last print (and closes the reference sets it opened).
-    void LiberaRelatorios();
+    void FreeReports();
     // The section reports of the print under way (nullptr for those not chosen).
-    const std::array<MirrorSectionReport*, kSecoes>& Relatorios() const { return m_relatorios; }
+    const std::array<MirrorSectionReport*, kSections>& Reports() const { return m_reports; }
 
     TRadioGroup* rgTipo;
     TCheckBox* cbOpProprias;
@@ -96,21 +96,21 @@ private:
     void ConnectBoxes();
     void BuildButtons();
     void BuildReports();
-    using Fabrica = std::function<MirrorSectionReport*(TComponent*)>;
+    using ReportMaker = std::function<MirrorSectionReport*(TComponent*)>;
 
-    std::vector<TCheckBox*> CaixasComTag(int tag) const;
+    std::vector<TCheckBox*> BoxesWithTag(int tag) const;
     // Checked and enabled.
-    static bool Escolhida(const TCheckBox* caixa);
-    void AoMarcarSecao(TCheckBox* caixa, int tagSecao, TCheckBox* todos);
-    void MarcaTodas(TCheckBox* todos, int tagSecao);
+    static bool Chosen(const TCheckBox* caixa);
+    void SectionMarked(TCheckBox* caixa, int tagSecao, TCheckBox* todos);
+    void MarkAll(TCheckBox* todos, int tagSecao);
 
-    std::array<TCheckBox*, kSecoes> m_caixas{};
-    std::array<Fabrica, kSecoes> m_fabricas;
-    std::array<MirrorSectionReport*, kSecoes> m_relatorios{};
-    std::vector<TCheckBox*> m_todasCaixas;
+    std::array<TCheckBox*, kSections> m_boxes{};
+    std::array<ReportMaker, kSections> m_makers;
+    std::array<MirrorSectionReport*, kSections> m_reports{};
+    std::vector<TCheckBox*> m_allBoxes;
     // Reference sets opened for the print under way.
-    std::vector<TDataSet*> m_referencias;
+    std::vector<TDataSet*> m_references;
     // The transaction of the occurrence descriptions, held for the print under way.
-    std::unique_ptr<TransactionScope> m_transacaoDescricoes;
-    int m_paginasImpressas = 0;
+    std::unique_ptr<TransactionScope> m_descriptionsTransaction;
+    int m_printedPages = 0;
 };

@@ -14,7 +14,7 @@ constexpr double kValueWidth = 120;
 
 TrptEspelhoZebResDemais::TrptEspelhoZebResDemais(TComponent* owner)
     : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResDemais"), QStringLiteral("Demais Resumos")) {
-    SummaryColumn folha = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn folha = Column(0, kTop, kCaptionWidth, kValueWidth);
     folha.Heading(QStringLiteral("Outros ICMS Devidos"));
     qrlOutrosICMS = folha.Line(QStringLiteral("qrlOutrosICMS"), QStringLiteral("Outros ICMS a recolher"));
     folha.Skip(kBlockGap);
@@ -26,10 +26,10 @@ TrptEspelhoZebResDemais::TrptEspelhoZebResDemais(TComponent* owner)
     qrlVlIsentas = folha.Line(QStringLiteral("qrlVlIsentas"), QStringLiteral("Valor do ICMS abatido"));
 }
 
-void TrptEspelhoZebResDemais::CalculaValores() {
-    const OtherSummaryTotals outros = OtherSummaryTotals::Of(Chave());
-    Mostra(qrlOutrosICMS, outros.OutrosICMS);
-    Mostra(qrlVlNotaFiscal, outros.NotasALC);
-    Mostra(qrlVlIsentas, outros.IsentasALC);
-    qrlNumeroNotas->SetCaption(QString::number(outros.NumeroNotasALC));
+void TrptEspelhoZebResDemais::ComputeValues() {
+    const OtherSummaryTotals outros = OtherSummaryTotals::Of(Key());
+    Show(qrlOutrosICMS, outros.OtherIcms);
+    Show(qrlVlNotaFiscal, outros.FreeTradeInvoices);
+    Show(qrlVlIsentas, outros.FreeTradeExempt);
+    qrlNumeroNotas->SetCaption(QString::number(outros.FreeTradeInvoiceCount));
 }

@@ -14,5 +14,5 @@ public:
     TReportLabel* qrlVlIsentas;
 
 protected:
-    void CalculaValores() override;
+    void ComputeValues() override;
 };

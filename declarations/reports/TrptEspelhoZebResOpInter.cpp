@@ -14,7 +14,7 @@ constexpr double kValueWidth = 110;
 TrptEspelhoZebResOpInter::TrptEspelhoZebResOpInter(TComponent* owner)
     : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResOpInter"),
                           QStringLiteral("Resumo de Operações Interestaduais")) {
-    SummaryColumn entradas = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn entradas = Column(0, kTop, kCaptionWidth, kValueWidth);
     entradas.Heading(QStringLiteral("Totais de Entrada"));
     qrlEntContabil = entradas.Line(QStringLiteral("qrlEntContabil"), QStringLiteral("Valor Contábil"));
     qrlEntBaseCalculo = entradas.Line(QStringLiteral("qrlEntBaseCalculo"), QStringLiteral("Base de Cálculo"));
@@ -23,7 +23,7 @@ TrptEspelhoZebResOpInter::TrptEspelhoZebResOpInter(TComponent* owner)
         entradas.Line(QStringLiteral("qrlEntPetroleoEnergia"), QStringLiteral("Petróleo e Energia"));
     qrlEntOutrosProdutos =
         entradas.Line(QStringLiteral("qrlEntOutrosProdutos"), QStringLiteral("Outros Produtos"));
-    SummaryColumn saidas = Coluna(kRightColumn, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn saidas = Column(kRightColumn, kTop, kCaptionWidth, kValueWidth);
     saidas.Heading(QStringLiteral("Totais de Saída"));
     qrlSaiContabilCntb =
         saidas.Line(QStringLiteral("qrlSaiContabilCntb"), QStringLiteral("Valor Contábil Contribuinte"));
@@ -38,17 +38,17 @@ TrptEspelhoZebResOpInter::TrptEspelhoZebResOpInter(TComponent* owner)
         saidas.Line(QStringLiteral("qrlSaiImpostoCobradoST"), QStringLiteral("Imposto Cobrado ST"));
 }
 
-void TrptEspelhoZebResOpInter::CalculaValores() {
-    const InterstateTotals t = InterstateTotals::Of(Chave());
-    Mostra(qrlEntContabil, t.EntContabil);
-    Mostra(qrlEntBaseCalculo, t.EntBaseCalculo);
-    Mostra(qrlEntOutras, t.EntOutras);
-    Mostra(qrlEntPetroleoEnergia, t.EntPetroleoEnergia);
-    Mostra(qrlEntOutrosProdutos, t.EntOutrosProdutos);
-    Mostra(qrlSaiContabilCntb, t.SaiContabilCntb);
-    Mostra(qrlSaiContabilNaoCntb, t.SaiContabilNaoCntb);
-    Mostra(qrlSaiBaseCalculoCntb, t.SaiBaseCalculoCntb);
-    Mostra(qrlSaiBaseCalculoNaoCntb, t.SaiBaseCalculoNaoCntb);
-    Mostra(qrlSaiOutras, t.SaiOutras);
-    Mostra(qrlSaiImpostoCobradoST, t.SaiImpostoCobradoST);
+void TrptEspelhoZebResOpInter::ComputeValues() {
+    const InterstateTotals t = InterstateTotals::Of(Key());
+    Show(qrlEntContabil, t.EntryBookValue);
+    Show(qrlEntBaseCalculo, t.EntryTaxBase);
+    Show(qrlEntOutras, t.EntryOther);
+    Show(qrlEntPetroleoEnergia, t.EntryOilAndEnergy);
+    Show(qrlEntOutrosProdutos, t.EntryOtherProducts);
+    Show(qrlSaiContabilCntb, t.ExitBookValueTaxpayers);
+    Show(qrlSaiContabilNaoCntb, t.ExitBookValueNonTaxpayers);
+    Show(qrlSaiBaseCalculoCntb, t.ExitTaxBaseTaxpayers);
+    Show(qrlSaiBaseCalculoNaoCntb, t.ExitTaxBaseNonTaxpayers);
+    Show(qrlSaiOutras, t.ExitOther);
+    Show(qrlSaiImpostoCobradoST, t.ExitTaxChargedST);
 }

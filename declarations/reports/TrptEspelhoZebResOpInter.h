@@ -21,5 +21,5 @@ public:
     TReportLabel* qrlSaiImpostoCobradoST;
 
 protected:
-    void CalculaValores() override;
+    void ComputeValues() override;
 };

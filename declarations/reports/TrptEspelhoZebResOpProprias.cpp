@@ -22,12 +22,12 @@ TrptEspelhoZebResOpProprias::TrptEspelhoZebResOpProprias(TComponent* owner)
 TrptEspelhoZebResOpProprias::TrptEspelhoZebResOpProprias(TComponent* owner, const QString& name,
                                                          const QString& titulo, bool completa)
     : MirrorSummaryReport(owner, name, titulo) {
-    CriaFolha(completa);
+    BuildSheet(completa);
 }
 
-void TrptEspelhoZebResOpProprias::CriaFolha(bool completa) {
-    SummaryColumn esquerda = Coluna(0, kTop, kCaptionWidth, kValueWidth);
-    SummaryColumn direita = Coluna(kRightColumn, kTop, kCaptionWidth, kValueWidth);
+void TrptEspelhoZebResOpProprias::BuildSheet(bool completa) {
+    SummaryColumn esquerda = Column(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn direita = Column(kRightColumn, kTop, kCaptionWidth, kValueWidth);
     auto totais = [completa](SummaryColumn& coluna, const QString& prefixo, const QString& imposto,
                              TReportLabel*& contabil, TReportLabel*& base, TReportLabel*& valorImposto,
                              TReportLabel*& isentas, TReportLabel*& outras) {
@@ -82,40 +82,40 @@ void TrptEspelhoZebResOpProprias::CriaFolha(bool completa) {
     qrlRotuloImpostoFinal = esquerda.LastCaption();
 }
 
-void TrptEspelhoZebResOpProprias::CalculaValores() {
-    MostraApuracao(OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(Chave()),
-                                        CampoDeclaracao("VL_SALDO_ANTERIOR")));
+void TrptEspelhoZebResOpProprias::ComputeValues() {
+    ShowSheet(OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(Key()),
+                                   DeclarationField("VL_SALDO_ANTERIOR")));
 }
 
-void TrptEspelhoZebResOpProprias::MostraApuracao(const PeriodSummary& f) {
+void TrptEspelhoZebResOpProprias::ShowSheet(const PeriodSummary& f) {
     TReportLabel* const entradas[5] = {qrlEntContabil, qrlEntBaseCalculo, qrlEntImposto, qrlEntIsentas,
                                        qrlEntOutras};
     TReportLabel* const saidas[5] = {qrlSaiContabil, qrlSaiBaseCalculo, qrlSaiImposto, qrlSaiIsentas,
                                      qrlSaiOutras};
     for (std::size_t i = 0; i < 5; ++i) {
-        Mostra(entradas[i], f.Entries[i]);
-        Mostra(saidas[i], f.Exits[i]);
+        Show(entradas[i], f.Entries[i]);
+        Show(saidas[i], f.Exits[i]);
     }
     const PeriodBalance& saldo = f.Balance;
-    Mostra(qrlCrImposto, f.EntryTax);
-    Mostra(qrlOutCreditos, f.OtherCredits);
-    Mostra(qrlEstDebitos, f.DebitReversals);
-    Mostra(qrlSubtotalCreditos, f.CreditSubtotal());
-    Mostra(qrlSaldoAnterior, f.OpeningBalance);
-    Mostra(qrlTotalCreditos, saldo.Credits);
-    Mostra(qrlDbImposto, f.ExitTax);
-    Mostra(qrlOutDebitos, f.OtherDebits);
-    Mostra(qrlEstCreditos, f.CreditReversals);
-    Mostra(qrlTotalDebitos, saldo.Debits);
-    Mostra(qrlSaldoDevedor, saldo.DebtorBalance);
-    Mostra(qrlDeducoes, f.Deductions);
-    Mostra(qrlImpostoRecolher, saldo.TaxPayable);
-    Mostra(qrlSaldoCredor, saldo.CarriedForward);
+    Show(qrlCrImposto, f.EntryTax);
+    Show(qrlOutCreditos, f.OtherCredits);
+    Show(qrlEstDebitos, f.DebitReversals);
+    Show(qrlSubtotalCreditos, f.CreditSubtotal());
+    Show(qrlSaldoAnterior, f.OpeningBalance);
+    Show(qrlTotalCreditos, saldo.Credits);
+    Show(qrlDbImposto, f.ExitTax);
+    Show(qrlOutDebitos, f.OtherDebits);
+    Show(qrlEstCreditos, f.CreditReversals);
+    Show(qrlTotalDebitos, saldo.Debits);
+    Show(qrlSaldoDevedor, saldo.DebtorBalance);
+    Show(qrlDeducoes, f.Deductions);
+    Show(qrlImpostoRecolher, saldo.TaxPayable);
+    Show(qrlSaldoCredor, saldo.CarriedForward);
     // The special terms and the final tax print only when there are special terms.
     const bool prazo = f.SpecialTerms > Currency();
     for (TReportLabel* label :
          {qrlRotuloPrazoEspecial, qrlPrazoEspecial, qrlRotuloImpostoFinal, qrlImpostoFinal})
         label->SetEnabled(prazo);
-    Mostra(qrlPrazoEspecial, f.SpecialTerms);
-    Mostra(qrlImpostoFinal, f.FinalTax);
+    Show(qrlPrazoEspecial, f.SpecialTerms);
+    Show(qrlImpostoFinal, f.FinalTax);
 }

@@ -43,9 +43,9 @@ public:
 protected:
     // `completa`: the totals show accounting value, exempt and other operations too.
     TrptEspelhoZebResOpProprias(TComponent* owner, const QString& name, const QString& titulo, bool completa);
-    void CalculaValores() override;
-    void MostraApuracao(const PeriodSummary& folha);
+    void ComputeValues() override;
+    void ShowSheet(const PeriodSummary& folha);
 
 private:
-    void CriaFolha(bool completa);
+    void BuildSheet(bool completa);
 };

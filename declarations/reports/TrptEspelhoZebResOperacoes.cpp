@@ -14,36 +14,36 @@ constexpr double kCaptionWidth = 250;
 constexpr double kValueWidth = 130;
 constexpr double kSecondValue = 140;
 constexpr double kBlockGap = 12;
-const QString kNao = QStringLiteral("NÃO");
-const QString kSim = QStringLiteral("SIM");
+const QString kNo = QStringLiteral("NÃO");
+const QString kYes = QStringLiteral("SIM");
 
-void MostraColuna(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::Linhas>& coluna,
-                  const PeriodSummary& f) {
+void ShowColumn(std::array<TReportLabel*, TrptEspelhoZebResOperacoes::LineCount>& coluna,
+                const PeriodSummary& f) {
     using R = TrptEspelhoZebResOperacoes;
-    const Currency valores[R::Linhas] = {f.OpeningBalance,
-                                         f.Balance.Credits,
-                                         f.Balance.Debits,
-                                         f.Deductions,
-                                         f.Balance.DebtorBalance,
-                                         f.Balance.TaxPayable,
-                                         f.Balance.CarriedForward,
-                                         f.SpecialTerms,
-                                         f.FinalTax};
-    for (int i = 0; i < R::Linhas; ++i)
-        coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::Valor(valores[i]));
+    const Currency valores[R::LineCount] = {f.OpeningBalance,
+                                            f.Balance.Credits,
+                                            f.Balance.Debits,
+                                            f.Deductions,
+                                            f.Balance.DebtorBalance,
+                                            f.Balance.TaxPayable,
+                                            f.Balance.CarriedForward,
+                                            f.SpecialTerms,
+                                            f.FinalTax};
+    for (int i = 0; i < R::LineCount; ++i)
+        coluna[static_cast<std::size_t>(i)]->SetCaption(MirrorSummaryReport::MoneyText(valores[i]));
 }
 } // namespace
 
 TrptEspelhoZebResOperacoes::TrptEspelhoZebResOperacoes(TComponent* owner)
     : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResOperacoes"),
                           QStringLiteral("Resumo das Operações de ICMS")) {
-    SummaryColumn saldos = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn saldos = Column(0, kTop, kCaptionWidth, kValueWidth);
     BuildBalances(saldos);
     BuildMovements(saldos);
 }
 
 void TrptEspelhoZebResOperacoes::BuildBalances(SummaryColumn& saldos) {
-    SummaryColumn proprias = Coluna(kSecondValue, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn proprias = Column(kSecondValue, kTop, kCaptionWidth, kValueWidth);
     const TReportFont titulo = MirrorFont(9, TFontStyle::fsBold);
     for (const auto& [texto, esquerda] : {std::pair{"Substituição Tributária", kCaptionWidth},
                                           std::pair{"Operações Próprias", kSecondValue + kCaptionWidth}}) {
@@ -52,19 +52,19 @@ void TrptEspelhoZebResOperacoes::BuildBalances(SummaryColumn& saldos) {
         label->Frame().DrawBottom = true;
     }
     saldos.Skip(24);
-    const char* nomes[Linhas] = {"SaldoAnterior", "Creditos",      "Debitos",
-                                 "Deducoes",      "SaldoDevedor",  "ImpostoRecolher",
-                                 "SaldoCredor",   "PrazoEspecial", "ImpostoFinal"};
-    const char* rotulos[Linhas] = {"Saldo Credor Anterior:",
-                                   "Créditos do Imposto:",
-                                   "Débitos do Imposto:",
-                                   "Deduções:",
-                                   "Saldo Devedor:",
-                                   "Imposto a Recolher:",
-                                   "Saldo Credor a Transportar:",
-                                   "ICMS Prazo Especial:",
-                                   "Imposto final a recolher:"};
-    for (int i = 0; i < Linhas; ++i) {
+    const char* nomes[LineCount] = {"SaldoAnterior", "Creditos",      "Debitos",
+                                    "Deducoes",      "SaldoDevedor",  "ImpostoRecolher",
+                                    "SaldoCredor",   "PrazoEspecial", "ImpostoFinal"};
+    const char* rotulos[LineCount] = {"Saldo Credor Anterior:",
+                                      "Créditos do Imposto:",
+                                      "Débitos do Imposto:",
+                                      "Deduções:",
+                                      "Saldo Devedor:",
+                                      "Imposto a Recolher:",
+                                      "Saldo Credor a Transportar:",
+                                      "ICMS Prazo Especial:",
+                                      "Imposto final a recolher:"};
+    for (int i = 0; i < LineCount; ++i) {
         const double top = saldos.Top();
         const QString nome = QString::fromLatin1(nomes[i]);
         qrlSubstituicao[static_cast<std::size_t>(i)] =
@@ -78,36 +78,36 @@ void TrptEspelhoZebResOperacoes::BuildMovements(SummaryColumn& saldos) {
     saldos.Skip(kBlockGap);
     saldos.Heading(QStringLiteral("Apresentou movimento de:"));
     qrlMovOperProp =
-        saldos.Line(QStringLiteral("qrlMovOperProp"), QStringLiteral("Operações Próprias:"), kNao);
+        saldos.Line(QStringLiteral("qrlMovOperProp"), QStringLiteral("Operações Próprias:"), kNo);
     qrlMovSubstTribut =
-        saldos.Line(QStringLiteral("qrlMovSubstTribut"), QStringLiteral("Subst. Tributária Interna:"), kNao);
+        saldos.Line(QStringLiteral("qrlMovSubstTribut"), QStringLiteral("Subst. Tributária Interna:"), kNo);
     qrlMovOutrosICMS =
-        saldos.Line(QStringLiteral("qrlMovOutrosICMS"), QStringLiteral("Outros ICMS Devidos:"), kNao);
+        saldos.Line(QStringLiteral("qrlMovOutrosICMS"), QStringLiteral("Outros ICMS Devidos:"), kNo);
     qrlMovOpInter =
-        saldos.Line(QStringLiteral("qrlMovOpInter"), QStringLiteral("Operações Interestaduais:"), kNao);
-    qrlMovALCZFM = saldos.Line(QStringLiteral("qrlMovALCZFM"), QStringLiteral("ZFM/ALC:"), kNao);
+        saldos.Line(QStringLiteral("qrlMovOpInter"), QStringLiteral("Operações Interestaduais:"), kNo);
+    qrlMovALCZFM = saldos.Line(QStringLiteral("qrlMovALCZFM"), QStringLiteral("ZFM/ALC:"), kNo);
     saldos.Skip(kBlockGap);
     saldos.Heading(QStringLiteral("Saldo Credor de Exportação"));
     qrlSaldoAcumulado =
-        saldos.Line(QStringLiteral("qrlSaldoAcumulado"), QStringLiteral("Dem. Saldos Acumulados:"), kNao);
+        saldos.Line(QStringLiteral("qrlSaldoAcumulado"), QStringLiteral("Dem. Saldos Acumulados:"), kNo);
     qrlSaldoRecebido =
-        saldos.Line(QStringLiteral("qrlSaldoRecebido"), QStringLiteral("Dem. Saldos Recebidos:"), kNao);
+        saldos.Line(QStringLiteral("qrlSaldoRecebido"), QStringLiteral("Dem. Saldos Recebidos:"), kNo);
 }
 
-void TrptEspelhoZebResOperacoes::CalculaValores() {
-    const DeclarationKey chave = Chave();
-    MostraColuna(qrlSubstituicao, TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(chave),
-                                                         CampoDeclaracao("VL_SALDO_ANTERIOR_ST")));
-    MostraColuna(qrlProprias, OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(chave),
-                                                   CampoDeclaracao("VL_SALDO_ANTERIOR")));
+void TrptEspelhoZebResOperacoes::ComputeValues() {
+    const DeclarationKey chave = Key();
+    ShowColumn(qrlSubstituicao, TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(chave),
+                                                       DeclarationField("VL_SALDO_ANTERIOR_ST")));
+    ShowColumn(qrlProprias, OwnOperationsSummary(DMDefAux->CalculaOperacoesProprias(chave),
+                                                 DeclarationField("VL_SALDO_ANTERIOR")));
 
-    const TResumoOperacoes r = DMDefAux->CalculaResumoOperacoes(
-        chave, CampoDeclaracao("VL_SCE_ANTERIOR"), CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA"),
-        CampoDeclaracao("VL_SCE_PROVISAO"));
+    const OperationsMovement r = DMDefAux->CalculaResumoOperacoes(
+        chave, DeclarationField("VL_SCE_ANTERIOR"), DeclarationField("VL_SCE_CREDITO_ICMS_ENERGIA"),
+        DeclarationField("VL_SCE_PROVISAO"));
     for (const auto& [label, movimento] :
          {std::pair{qrlMovOperProp, r.ComMovOperProp}, std::pair{qrlMovSubstTribut, r.ComMovSubstTribut},
           std::pair{qrlMovOutrosICMS, r.ComMovOutrosICMS}, std::pair{qrlMovOpInter, r.ComOpInter},
           std::pair{qrlMovALCZFM, r.ComMovALCZFM}, std::pair{qrlSaldoAcumulado, r.ComSaldoAcumulado},
           std::pair{qrlSaldoRecebido, r.ComSaldoRecebido}})
-        label->SetCaption(movimento ? kSim : kNao);
+        label->SetCaption(movimento ? kYes : kNo);
 }

@@ -12,20 +12,20 @@ public:
     explicit TrptEspelhoZebResOperacoes(TComponent* owner);
 
     // The lines of a balance column, in print order.
-    enum Linha {
-        SaldoAnterior,
-        Creditos,
-        Debitos,
-        Deducoes,
-        SaldoDevedor,
-        ImpostoRecolher,
-        SaldoCredor,
-        PrazoEspecial,
-        ImpostoFinal,
-        Linhas
+    enum Line {
+        OpeningBalance,
+        Credits,
+        Debits,
+        Deductions,
+        DebtorBalance,
+        TaxPayable,
+        CreditToCarry,
+        SpecialTerms,
+        FinalTax,
+        LineCount
     };
-    std::array<TReportLabel*, Linhas> qrlSubstituicao;
-    std::array<TReportLabel*, Linhas> qrlProprias;
+    std::array<TReportLabel*, LineCount> qrlSubstituicao;
+    std::array<TReportLabel*, LineCount> qrlProprias;
     TReportLabel* qrlMovOperProp;
     TReportLabel* qrlMovSubstTribut;
     TReportLabel* qrlMovOutrosICMS;
@@ -35,7 +35,7 @@ public:
     TReportLabel* qrlSaldoRecebido;
 
 protected:
-    void CalculaValores() override;
+    void ComputeValues() override;
 
 private:
     void BuildBalances(SummaryColumn& saldos);

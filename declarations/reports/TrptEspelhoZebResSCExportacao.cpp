@@ -18,7 +18,7 @@ constexpr double kValueWidth = 120;
 TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
     : MirrorSummaryReport(owner, QStringLiteral("rptEspelhoZebResSCExportacao"),
                           QStringLiteral("Resumo do Saldo Credor de Exportação")) {
-    SummaryColumn folha = Coluna(0, kTop, kCaptionWidth, kValueWidth);
+    SummaryColumn folha = Column(0, kTop, kCaptionWidth, kValueWidth);
     auto linha = [&folha](const char* nome, const char* rotulo) {
         return folha.Line(QString::fromLatin1(nome), QString::fromUtf8(rotulo));
     };
@@ -41,31 +41,30 @@ TrptEspelhoZebResSCExportacao::TrptEspelhoZebResSCExportacao(TComponent* owner)
     qrlSaldoProximoPeriodo = linha("qrlSaldoProximoPeriodo", "Saldo p/ próximo período:");
 }
 
-void TrptEspelhoZebResSCExportacao::CalculaValores() {
-    const DeclarationKey chave = Chave();
+void TrptEspelhoZebResSCExportacao::ComputeValues() {
+    const DeclarationKey chave = Key();
     const Currency saldoCredor =
-        OwnOperationsBalance(DMDefAux->CalculaOperacoesProprias(chave), CampoDeclaracao("VL_SALDO_ANTERIOR"))
+        OwnOperationsBalance(DMDefAux->CalculaOperacoesProprias(chave), DeclarationField("VL_SALDO_ANTERIOR"))
             .CarriedForward;
 
-    const Currency anterior = CampoDeclaracao("VL_SCE_ANTERIOR");
-    const Currency energia = CampoDeclaracao("VL_SCE_CREDITO_ICMS_ENERGIA");
-    const Currency provisao = CampoDeclaracao("VL_SCE_PROVISAO");
-    Mostra(qrlSCEAnterior, anterior);
-    Mostra(qrlCreditosExportacao, energia);
-    Mostra(qrlProvisao, provisao);
+    const Currency anterior = DeclarationField("VL_SCE_ANTERIOR");
+    const Currency energia = DeclarationField("VL_SCE_CREDITO_ICMS_ENERGIA");
+    const Currency provisao = DeclarationField("VL_SCE_PROVISAO");
+    Show(qrlSCEAnterior, anterior);
+    Show(qrlCreditosExportacao, energia);
+    Show(qrlProvisao, provisao);
 
-    const TTotaisSaldoCredorExportacao e =
-        DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
-    Mostra(qrlSaidasExterior, e.VlSaldoPExterior);
-    Mostra(qrlCompEstab, e.VlCompEstab);
-    Mostra(qrlCompProprio, e.VlCompProprio);
-    Mostra(qrlTransferencias, e.VlTransferencias);
-    Mostra(qrlTotalSaidas, e.VlTotalSaidas);
+    const ExportCreditTotals e = DMDefAux->CalculaSaldoCredorExportacao(chave, anterior, energia, provisao);
+    Show(qrlSaidasExterior, e.VlSaldoPExterior);
+    Show(qrlCompEstab, e.VlCompEstab);
+    Show(qrlCompProprio, e.VlCompProprio);
+    Show(qrlTransferencias, e.VlTransferencias);
+    Show(qrlTotalSaidas, e.VlTotalSaidas);
     qrlProporcao->SetCaption(FormatFloat(ProportionFormat, e.VlProporcao));
-    Mostra(qrlDebAjustado, e.VlDebAjustado);
-    Mostra(qrlCredAjustado, e.VlCredAjustado);
-    Mostra(qrlSaldoAjustPeriodo, e.VlSaldoAjustPeriodo);
-    Mostra(qrlSaldoPeriodo, e.VlSaldoPeriodo);
+    Show(qrlDebAjustado, e.VlDebAjustado);
+    Show(qrlCredAjustado, e.VlCredAjustado);
+    Show(qrlSaldoAjustPeriodo, e.VlSaldoAjustPeriodo);
+    Show(qrlSaldoPeriodo, e.VlSaldoPeriodo);
     if (const auto proximo = NextPeriodExportBalance(e, saldoCredor))
-        Mostra(qrlSaldoProximoPeriodo, *proximo);
+        Show(qrlSaldoProximoPeriodo, *proximo);
 }

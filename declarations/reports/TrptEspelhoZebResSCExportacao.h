@@ -26,5 +26,5 @@ public:
     TReportLabel* qrlSaldoProximoPeriodo;
 
 protected:
-    void CalculaValores() override;
+    void ComputeValues() override;
 };

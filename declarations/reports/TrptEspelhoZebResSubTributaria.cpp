@@ -6,7 +6,7 @@ TrptEspelhoZebResSubTributaria::TrptEspelhoZebResSubTributaria(TComponent* owner
     : TrptEspelhoZebResOpProprias(owner, QStringLiteral("rptEspelhoZebResSubTributaria"),
                                   QStringLiteral("Resumo de Substituição Tributária"), false) {}
 
-void TrptEspelhoZebResSubTributaria::CalculaValores() {
-    MostraApuracao(TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(Chave()),
-                                          CampoDeclaracao("VL_SALDO_ANTERIOR_ST")));
+void TrptEspelhoZebResSubTributaria::ComputeValues() {
+    ShowSheet(TaxSubstitutionSummary(DMDefAux->CalculaSubstTributaria(Key()),
+                                     DeclarationField("VL_SALDO_ANTERIOR_ST")));
 }

@@ -10,5 +10,5 @@ public:
     explicit TrptEspelhoZebResSubTributaria(TComponent* owner);
 
 protected:
-    void CalculaValores() override;
+    void ComputeValues() override;
 };

@@ -31,9 +31,9 @@ class TIBTransaction;
 class DeclarationValidator {
 public:
     // (code, detail); the detail may be empty.
-    using PutErroEvent = std::function<void(int codigo, const QString& detalhe)>;
+    using FindingEvent = std::function<void(int codigo, const QString& detalhe)>;
 
-    DeclarationValidator(const DeclarationHeader& declaracao, PutErroEvent putErro);
+    DeclarationValidator(const DeclarationHeader& declaracao, FindingEvent putErro);
     ~DeclarationValidator();
     DeclarationValidator(const DeclarationValidator&) = delete;
     DeclarationValidator& operator=(const DeclarationValidator&) = delete;
@@ -51,27 +51,27 @@ public:
     Currency VlCompensacoes;
 
 private:
-    void SaldosAnteriores();
-    void Erro(int codigo, const QString& detalhe = {});
-    void RegrasInterestaduais(const TTotaisOperacoesProprias& t);
-    void RegrasSaldoAnterior();
-    void RegrasPrazoEspecial(const TTotaisOperacoesProprias& t);
-    void RegrasSaldoCredorExportacao(const TTotaisSaldoCredorExportacao& t);
-    void RegraTransferenciaPropria();
-    void RegrasSemMovimento();
-    void RegrasPares(const DeclarationFigures& f);
-    void RegrasOcorrenciasPareadas();
-    void RegraImportacao();
-    void RegraCFOPSemValor(const QString& tabela, const QString& rotulo);
+    void LoadPreviousBalances();
+    void Finding(int codigo, const QString& detalhe = {});
+    void InterstateRules(const OwnOperationsTotals& t);
+    void OpeningBalanceRules();
+    void SpecialTermRules(const OwnOperationsTotals& t);
+    void ExportCreditBalanceRules(const ExportCreditTotals& t);
+    void OwnTransferRule();
+    void NoMovementRules();
+    void PairRules(const DeclarationFigures& f);
+    void PairedOccurrenceRules();
+    void ImportRule();
+    void CfopWithoutValueRule(const QString& tabela, const QString& rotulo);
 
     // Runs a query with its parameters ("?") and hands every row to `row`;
     // a failure shows message 300 and aborts. Each text is prepared once, on
     // its first run, and kept prepared for every later run of the validator.
-    void Consulta(const QString& sql, const QVariantList& params, const std::function<void(TIBSQL&)>& row);
-    Currency Soma(const QString& sql);
+    void Query(const QString& sql, const QVariantList& params, const std::function<void(TIBSQL&)>& row);
+    Currency Sum(const QString& sql);
 
-    const DeclarationHeader m_declaracao;
-    PutErroEvent m_putErro;
+    const DeclarationHeader m_header;
+    FindingEvent m_putFinding;
     std::unique_ptr<TIBTransaction> m_transaction;
     std::map<QString, std::unique_ptr<TIBSQL>> m_queries; // by SQL text
 };

@@ -19,12 +19,12 @@ PeriodBalance BalanceOfPeriod(Currency openingBalance, Currency creditEntries, C
     return balance;
 }
 
-PeriodBalance OwnOperationsBalance(const TTotaisOperacoesProprias& t, Currency openingBalance) {
+PeriodBalance OwnOperationsBalance(const OwnOperationsTotals& t, Currency openingBalance) {
     return BalanceOfPeriod(openingBalance, t.VlOutroCredito + t.VlEstornoDebito + t.VlEntImposto,
                            t.VlOutroDebito + t.VlEstornoCredito + t.VlSaiImposto, t.VlDeducao);
 }
 
-PeriodBalance TaxSubstitutionBalance(const TTotaisSubstTributaria& t, Currency openingBalance) {
+PeriodBalance TaxSubstitutionBalance(const TaxSubstitutionTotals& t, Currency openingBalance) {
     return BalanceOfPeriod(openingBalance, t.VlSTOutroCredito + t.VlSTEstornoDebito + t.VlSTEntImpostoRetido,
                            t.VlSTOutroDebito + t.VlSTEstornoCredito + t.VlSTSaiImpostoRetido, t.VlSTDeducao);
 }

@@ -33,6 +33,6 @@ PeriodBalance BalanceOfPeriod(Currency openingBalance, Currency creditEntries, C
 
 // Own operations: other credits + debit reversals + entry tax against other
 // debits + credit reversals + exit tax, less the deductions.
-PeriodBalance OwnOperationsBalance(const TTotaisOperacoesProprias& totals, Currency openingBalance);
+PeriodBalance OwnOperationsBalance(const OwnOperationsTotals& totals, Currency openingBalance);
 // Tax substitution: the same with the withheld tax of entries and exits.
-PeriodBalance TaxSubstitutionBalance(const TTotaisSubstTributaria& totals, Currency openingBalance);
+PeriodBalance TaxSubstitutionBalance(const TaxSubstitutionTotals& totals, Currency openingBalance);

@@ -40,14 +40,14 @@ protected:
         dialogo->cbTodosR->SetChecked(false);
         for (int i = 0; i < dialogo->ComponentCount(); ++i)
             if (auto* caixa = dynamic_cast<TCheckBox*>(dialogo->Components(i));
-                caixa && caixa->Tag() == TfrmDlgEspelhoZeb::kTagResumo)
+                caixa && caixa->Tag() == TfrmDlgEspelhoZeb::kSummaryTag)
                 caixa->SetChecked(true);
         std::map<int, std::map<QString, QString>> valores;
         prompter.AnswerWith([&](const TPromptRequest& request) {
             EXPECT_NE(dynamic_cast<TfrmPreview*>(TControl::ControlOf(qobject_cast<QWidget*>(request.Window))),
                       nullptr);
             for (int secao = ResOpProprias; secao <= ResDemais; ++secao) {
-                auto* relatorio = static_cast<MirrorSummaryReport*>(dialogo->Relatorios()[secao]);
+                auto* relatorio = static_cast<MirrorSummaryReport*>(dialogo->Reports()[secao]);
                 for (int i = 0; relatorio && i < relatorio->ComponentCount(); ++i)
                     if (auto* label = dynamic_cast<TReportLabel*>(relatorio->Components(i));
                         label && label->Parent() == static_cast<TReportBand*>(relatorio->qrbValores) &&

@@ -62,7 +62,7 @@ protected:
 TEST_F(SummaryPagesTest, OwnOperationsSheetAgainstTheDeclarationTotals) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR = 10.0099"));
     auto* pagina = Pagina<TfrmDetResOpProprias>(NoOpProprias);
-    const TTotaisOperacoesProprias t = aux->CalculaOperacoesProprias(Chave);
+    const OwnOperationsTotals t = aux->CalculaOperacoesProprias(Chave);
     const Currency entradas[5] = {t.VlEntContabil, t.VlEntBaseCalculo, t.VlEntImposto, t.VlEntIsentas,
                                   t.VlEntOutras};
     const Currency saidas[5] = {t.VlSaiContabil, t.VlSaiBaseCalculo, t.VlSaiImposto, t.VlSaiIsentas,
@@ -148,7 +148,7 @@ TEST_F(SummaryPagesTest, TaxSubstitutionSheetShowsOnlyBaseAndTax) {
     AbreComLinhas(QStringLiteral("VL_SALDO_ANTERIOR_ST = 1.2399"));
     auto* pagina = Pagina<TfrmDetResSubTributaria>(NoSubTributaria);
     EXPECT_EQ(pagina->Caption(), "Substituição Tributária Interna");
-    const TTotaisSubstTributaria t = aux->CalculaSubstTributaria(Chave);
+    const TaxSubstitutionTotals t = aux->CalculaSubstTributaria(Chave);
     EXPECT_FALSE(pagina->pnlEntradas[0]->Visible());
     EXPECT_TRUE(pagina->pnlEntradas[1]->Visible());
     EXPECT_EQ(Mostra(pagina->pnlEntradas[1]), Figure(t.VlSTEntBaseCalculo));

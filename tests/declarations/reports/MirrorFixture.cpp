@@ -100,7 +100,7 @@ MirrorFixture::ImprimeSecoes(bool resumos, std::initializer_list<const char*> ca
     dialogo->rgTipo->SetItemIndex(resumos ? 1 : 0);
     TCheckBox* todos = resumos ? dialogo->cbTodosR : dialogo->cbTodos;
     todos->SetChecked(false);
-    const int secao = resumos ? TfrmDlgEspelhoZeb::kTagResumo : TfrmDlgEspelhoZeb::kTagDados;
+    const int secao = resumos ? TfrmDlgEspelhoZeb::kSummaryTag : TfrmDlgEspelhoZeb::kDataTag;
     for (int i = 0; i < dialogo->ComponentCount(); ++i)
         if (auto* caixa = dynamic_cast<TCheckBox*>(dialogo->Components(i)); caixa && caixa->Tag() == secao)
             caixa->SetChecked(std::any_of(caixas.begin(), caixas.end(), [caixa](const char* nome) {

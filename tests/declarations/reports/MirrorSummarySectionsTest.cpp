@@ -73,7 +73,7 @@ protected:
             true, {"cbOpICMS_R", "cbOpPropriasR", "cbSubTribR", "cbOpInterR", "cbSCEResumo", "cbDemais"},
             false, [&resumos](TfrmDlgEspelhoZeb& dialogo) {
                 for (int secao = ResOperacoes; secao <= ResDemais; ++secao) {
-                    MirrorSectionReport* relatorio = dialogo.Relatorios()[static_cast<std::size_t>(secao)];
+                    MirrorSectionReport* relatorio = dialogo.Reports()[static_cast<std::size_t>(secao)];
                     if (!relatorio)
                         continue;
                     // The value labels of the sheet.
@@ -108,7 +108,7 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     const DeclarationKey chave(1);
 
     // Own operations.
-    const TTotaisOperacoesProprias op = aux->CalculaOperacoesProprias(chave);
+    const OwnOperationsTotals op = aux->CalculaOperacoesProprias(chave);
     const Currency anterior = Currency::fromRaw(1005678);
     const Folha proprias =
         Pagina(anterior, op.VlEntImposto + op.VlOutroCredito + op.VlEstornoDebito,
@@ -150,7 +150,7 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     Confere(p, QStringLiteral("qrlImpostoFinal"), proprias.Final);
 
     // Tax substitution.
-    const TTotaisSubstTributaria st = aux->CalculaSubstTributaria(chave);
+    const TaxSubstitutionTotals st = aux->CalculaSubstTributaria(chave);
     const Folha substituicao =
         Pagina(Units(10), st.VlSTEntImpostoRetido + st.VlSTOutroCredito + st.VlSTEstornoDebito,
                st.VlSTSaiImpostoRetido + st.VlSTOutroDebito + st.VlSTEstornoCredito, st.VlSTDeducao,
@@ -204,8 +204,7 @@ TEST_F(MirrorSummarySectionsTest, EveryFigureEqualsTheTotalsAndTheBalanceOfTheSu
     Confere(i, QStringLiteral("qrlSaiImpostoCobradoST"), op.VlSaiIEImpostoCobradoST);
 
     // Export balance: its block, and the next period's balance, here negative.
-    const TTotaisSaldoCredorExportacao e =
-        aux->CalculaSaldoCredorExportacao(chave, Units(5), Currency(), Currency());
+    const ExportCreditTotals e = aux->CalculaSaldoCredorExportacao(chave, Units(5), Currency(), Currency());
     const auto& x = resumos.valores.at(ResSCExportacao);
     Confere(x, QStringLiteral("qrlSCEAnterior"), Units(5));
     Confere(x, QStringLiteral("qrlSaidasExterior"), e.VlSaldoPExterior);

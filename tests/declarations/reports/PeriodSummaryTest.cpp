@@ -12,7 +12,7 @@ Currency C(std::int64_t units, std::int64_t cents = 0) {
 
 PeriodSummary Summary(Currency opening, Currency credits, Currency debits, Currency deductions,
                       Currency special = {}) {
-    TTotaisOperacoesProprias own;
+    OwnOperationsTotals own;
     own.VlEntImposto = credits;
     own.VlSaiImposto = debits;
     own.VlDeducao = deductions;
@@ -60,7 +60,7 @@ TEST(PeriodSummaryTest, TheOpeningBalanceShowsAsStoredAndCountsCutToCents) {
 }
 
 TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
-    TTotaisOperacoesProprias own;
+    OwnOperationsTotals own;
     own.VlEntImposto = C(600);
     own.VlOutroCredito = C(50);
     own.VlEstornoDebito = C(50);
@@ -72,7 +72,7 @@ TEST(PeriodSummaryTest, OwnOperationsAndTaxSubstitutionTakeTheirOwnTotals) {
     EXPECT_EQ(proprias.Balance.DebtorBalance, C(200));
     EXPECT_EQ(proprias.FinalTax, C(80));
 
-    TTotaisSubstTributaria st;
+    TaxSubstitutionTotals st;
     st.VlSTEntImpostoRetido = C(10);
     st.VlSTSaiImpostoRetido = C(30);
     st.VlSTOutroDebito = C(5);

@@ -89,15 +89,14 @@ TEST_F(TfrmDlgEspelhoZebTest, OpensWithEveryBoxCheckedAndTheDataSectionsToChoose
                             QStringLiteral("Saldo Credor de Exportação - Saldo Recebido"),
                             QStringLiteral("Todos")};
     QStringList rotulos;
-    for (TCheckBox* caixa :
-         Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados, TfrmDlgEspelhoZeb::kTagTodosDados})) {
+    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag, TfrmDlgEspelhoZeb::kAllDataTag})) {
         rotulos << caixa->Caption();
         EXPECT_TRUE(caixa->Checked() && caixa->Enabled()) << caixa->Name().toStdString();
         EXPECT_EQ(caixa->Widget()->objectName(), caixa->Name());
     }
     EXPECT_EQ(rotulos, dados);
     const auto resumos =
-        Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagResumo, TfrmDlgEspelhoZeb::kTagTodosResumo});
+        Caixas(*dialogo, {TfrmDlgEspelhoZeb::kSummaryTag, TfrmDlgEspelhoZeb::kAllSummariesTag});
     ASSERT_EQ(resumos.size(), 7u);
     for (TCheckBox* caixa : resumos)
         EXPECT_TRUE(caixa->Checked() && !caixa->Enabled()) << caixa->Name().toStdString();
@@ -110,11 +109,10 @@ TEST_F(TfrmDlgEspelhoZebTest, SwitchingTheKindKeepsTheChecksAndEnablesOnlyThatKi
     auto dialogo = Dialogo();
     dialogo->cbZFM->SetChecked(false);
     dialogo->rgTipo->SetItemIndex(1);
-    for (TCheckBox* caixa :
-         Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados, TfrmDlgEspelhoZeb::kTagTodosDados}))
+    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag, TfrmDlgEspelhoZeb::kAllDataTag}))
         EXPECT_FALSE(caixa->Enabled()) << caixa->Name().toStdString();
     for (TCheckBox* caixa :
-         Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagResumo, TfrmDlgEspelhoZeb::kTagTodosResumo}))
+         Caixas(*dialogo, {TfrmDlgEspelhoZeb::kSummaryTag, TfrmDlgEspelhoZeb::kAllSummariesTag}))
         EXPECT_TRUE(caixa->Enabled() && caixa->Checked()) << caixa->Name().toStdString();
     EXPECT_FALSE(dialogo->cbZFM->Checked());
     EXPECT_TRUE(dialogo->cbOpProprias->Checked());
@@ -140,12 +138,12 @@ TEST_F(TfrmDlgEspelhoZebTest, TodosFollowsTheSectionsOfItsGroupAndChecksThemAll)
     EXPECT_TRUE(dialogo->cbTodos->Checked());
     // Unchecking Todos changes nothing else; checking it checks every section.
     dialogo->cbTodos->SetChecked(false);
-    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados}))
+    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag}))
         EXPECT_TRUE(caixa->Checked()) << caixa->Name().toStdString();
     dialogo->cbZFM->SetChecked(false);
     dialogo->cbOutICMS->SetChecked(false);
     dialogo->cbTodos->SetChecked(true);
-    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados}))
+    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag}))
         EXPECT_TRUE(caixa->Checked()) << caixa->Name().toStdString();
     EXPECT_TRUE(dialogo->cbTodos->Checked());
     // The summaries have their own Todos.
@@ -183,20 +181,20 @@ TEST_F(TfrmDlgEspelhoZebTest, TheExportSummaryIsWithdrawnForADeclarationWithoutE
     // A declared export value, or credit-balance rows, keep it.
     Seleciona(2);
     auto comValor = Dialogo();
-    EXPECT_EQ(comValor->cbSCEResumo->Tag(), TfrmDlgEspelhoZeb::kTagResumo);
+    EXPECT_EQ(comValor->cbSCEResumo->Tag(), TfrmDlgEspelhoZeb::kSummaryTag);
     comValor->rgTipo->SetItemIndex(1);
     EXPECT_TRUE(comValor->cbSCEResumo->Enabled() && comValor->cbSCEResumo->Checked());
     fixture->AddCreditBalance(O::SCCompensado, 1, 1, fixture->LegalGround('E', 58, 1), Currency::fromUnits(4),
                               87654321);
     Seleciona(1);
-    EXPECT_EQ(Dialogo()->cbSCEResumo->Tag(), TfrmDlgEspelhoZeb::kTagResumo);
+    EXPECT_EQ(Dialogo()->cbSCEResumo->Tag(), TfrmDlgEspelhoZeb::kSummaryTag);
 }
 
 TEST_F(TfrmDlgEspelhoZebTest, NothingChosenOfTheKindShownRefusesToPrint) {
     DeclaracaoCompleta(1);
     auto dialogo = Dialogo();
     dialogo->cbTodos->SetChecked(false);
-    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados}))
+    for (TCheckBox* caixa : Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag}))
         caixa->SetChecked(false);
     // The summary boxes are checked, but disabled: they do not count.
     EXPECT_TRUE(dialogo->cbOpICMS_R->Checked());
@@ -257,7 +255,7 @@ TEST_F(TfrmDlgEspelhoZebTest, AFailedQueryShowsItsMessageAndLeavesNothingBehind)
     const QStringList textos = Recusa(*dialogo, 2);
     EXPECT_EQ(textos, (QStringList{Mensagem(300), kErroCriacao}));
     EXPECT_EQ(SecoesVivas(*dialogo), 0);
-    for (MirrorSectionReport* secao : dialogo->Relatorios())
+    for (MirrorSectionReport* secao : dialogo->Reports())
         EXPECT_EQ(secao, nullptr);
     EXPECT_EQ(dialogo->qrCompositeReports->ReportPrinter().PageCount(), 0);
     EXPECT_EQ(Screen->Cursor(), crDefault);
@@ -325,9 +323,9 @@ TEST_F(TfrmDlgEspelhoZebTest, PicturesOfTheDialogAndOfTheFirstPageOfTheFullMirro
     dialogo->Show();
     Application->ProcessMessages();
     // Each caption whole, and the data column clear of the summary column.
-    const auto dados = Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagDados, TfrmDlgEspelhoZeb::kTagTodosDados});
+    const auto dados = Caixas(*dialogo, {TfrmDlgEspelhoZeb::kDataTag, TfrmDlgEspelhoZeb::kAllDataTag});
     const auto resumos =
-        Caixas(*dialogo, {TfrmDlgEspelhoZeb::kTagResumo, TfrmDlgEspelhoZeb::kTagTodosResumo});
+        Caixas(*dialogo, {TfrmDlgEspelhoZeb::kSummaryTag, TfrmDlgEspelhoZeb::kAllSummariesTag});
     for (TCheckBox* caixa : dados) {
         EXPECT_GE(caixa->Width(), caixa->Widget()->sizeHint().width()) << caixa->Name().toStdString();
         for (TCheckBox* resumo : resumos)

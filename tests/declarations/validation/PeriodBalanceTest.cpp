@@ -31,7 +31,7 @@ TEST(PeriodBalanceTest, DeductionsBeyondTheAmountOwingAreCarriedForward) {
 }
 
 TEST(PeriodBalanceTest, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
-    TTotaisOperacoesProprias own;
+    OwnOperationsTotals own;
     own.VlOutroCredito = R(1);
     own.VlEstornoDebito = R(2);
     own.VlEntImposto = R(3);
@@ -44,7 +44,7 @@ TEST(PeriodBalanceTest, OwnOperationsAndTaxSubstitutionTakeTheirFigures) {
     EXPECT_EQ(ownBalance.Debits, R(60));
     EXPECT_EQ(ownBalance.TaxPayable, R(45));
 
-    TTotaisSubstTributaria st;
+    TaxSubstitutionTotals st;
     st.VlSTOutroCredito = R(1);
     st.VlSTEstornoDebito = R(2);
     st.VlSTEntImpostoRetido = R(30);
