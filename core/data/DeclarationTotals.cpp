@@ -1,6 +1,7 @@
 #include "core/data/DeclarationTotals.h"
 
 #include "core/data/RuleMessages.h"
+#include "core/data/StoredSum.h"
 #include "core/data/TDMDefGeral.h"
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
@@ -127,7 +128,7 @@ Currency Product(Currency a, Currency b) {
 
 // The sum column of the single result row, cut to hundredths.
 Currency Sum(const QString& coluna) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(coluna)->AsCurrency().truncatedToCents();
+    return StoredSum(coluna).truncatedToCents();
 }
 
 void SumColumns(const QStringList& sql, std::initializer_list<std::pair<const char*, Currency*>> alvos) {

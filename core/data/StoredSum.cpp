@@ -4,10 +4,10 @@
 #include "platform/db/TClientDataSet.h"
 #include "platform/db/TField.h"
 
-Currency StoredSum(const char* column) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(column))->AsCurrency();
+Currency StoredSum(const QString& column) {
+    return DMDefGeral->cdsAuxiliar->FieldByName(column)->AsCurrency();
 }
 
-int StoredCount(const char* column) {
-    return DMDefGeral->cdsAuxiliar->FieldByName(QString::fromLatin1(column))->AsInteger();
+int StoredCount(const QString& column) {
+    return DMDefGeral->cdsAuxiliar->FieldByName(column)->AsInteger();
 }

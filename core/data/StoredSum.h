@@ -4,7 +4,9 @@
 
 #include "platform/base/Currency.h"
 
+#include <QString>
+
 // A money sum, as the stored values add up (not cut); no rows count 0.
-Currency StoredSum(const char* column);
+Currency StoredSum(const QString& column);
 // A count.
-int StoredCount(const char* column);
+int StoredCount(const QString& column);
